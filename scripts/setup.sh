@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program and the tests need.
+# Idempotent: packages already present are not touched, and apt-get runs only
+# when something is missing.
+set -euo pipefail
+
+BUILD_PKGS=(cmake g++ ninja-build pkg-config qt6-base-dev libfluidsynth-dev
+            librtmidi-dev libasound2-dev libgtest-dev libbenchmark-dev)
+RUN_PKGS=(fonts-ipafont-gothic fluid-soundfont-gm)
+TEST_PKGS=(clang libclang-rt-14-dev xvfb xauth imagemagick poppler-utils)
+
+want=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
+if [[ "${1:-}" == "--tests" ]]; then
+  want+=("${TEST_PKGS[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
