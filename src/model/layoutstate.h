@@ -1,0 +1,32 @@
+#pragma once
+// The layout settings of the page currently shown, as the page view keeps
+// them: item defaults (widths in grid steps) and new pages read it.
+#include "model/offsetrates.h"
+
+namespace sorvel {
+
+// Page size used when no printer can be measured: 4820 x 6826 device pixels
+// at 600 dpi, in page units of 1/120 inch.
+inline constexpr int kFallbackPageWidth = 964;
+inline constexpr int kFallbackPageHeight = 1365;
+
+struct LayoutState {
+    int PageWidth = kFallbackPageWidth;
+    int PageHeight = kFallbackPageHeight;
+    int TitleHeight = 150;
+    int TopSpace = 20;
+    int BottomSpace = 20;
+    int LeftSpace = 40;
+    int RightSpace = 20;
+    int GridDivNum = 36;
+    int GridSize = 25;
+    int RowDivNum = 8;
+    int RowInterval = 146;
+    int NoteFontSize = 18;
+    int BarParRow = 4;
+    int DivParBar = 9;
+    TOffsetRates Rates;
+    bool Snap = true;  // view-wide: whether x positions snap to the grid
+};
+
+}  // namespace sorvel

@@ -1,0 +1,20 @@
+#pragma once
+// The program-wide objects the document reaches through its book: the undo
+// manager, the preferences, the layout state of the current page and the
+// glyph table. The program owns one; every test builds its own.
+
+namespace sorvel {
+
+class TUndo;
+struct Preferences;
+struct LayoutState;
+class GlyphInfoTable;
+
+struct TModelEnv {
+    TUndo* undo = nullptr;  // none: changes are not recorded
+    const Preferences* prefs = nullptr;
+    LayoutState* layout = nullptr;
+    GlyphInfoTable* glyphs = nullptr;
+};
+
+}  // namespace sorvel

@@ -1,0 +1,31 @@
+#pragma once
+// Keeps the items and pages that are out of the document (deleted, or whose
+// creation was undone) alive while the undo history may bring them back.
+#include <cstddef>
+#include <memory>
+#include <unordered_map>
+
+#include "model/persistent.h"
+
+namespace sorvel {
+
+class TObjContainer {
+public:
+    TObjContainer() = default;
+    ~TObjContainer() { Clear(); }
+    TObjContainer(const TObjContainer&) = delete;
+    TObjContainer& operator=(const TObjContainer&) = delete;
+
+    void Add(std::unique_ptr<TPersistent> object);
+    // Hands the object back to the caller; null when it is not held here.
+    std::unique_ptr<TPersistent> Take(TPersistent* object);
+    bool Contains(const TPersistent* object) const { return objects_.count(object) != 0; }
+    std::size_t Count() const { return objects_.size(); }
+    // Destroys every object held.
+    void Clear();
+
+private:
+    std::unordered_map<const TPersistent*, std::unique_ptr<TPersistent>> objects_;
+};
+
+}  // namespace sorvel

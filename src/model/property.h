@@ -1,0 +1,64 @@
+#pragma once
+// Published properties: each class has one table of (name, type, getter,
+// setter) entries. The undo history, the score file and the clipboard all
+// read and write values through these tables as text.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/text.h"
+
+namespace sorvel {
+
+class TPersistent;
+
+enum class PropType { Integer, String, Enumeration };
+
+struct PropertyInfo {
+    const char* name;
+    PropType type;
+    std::string (*get)(const TPersistent&);
+    void (*set)(TPersistent&, const std::string&);  // null: read-only
+};
+
+// The published properties of one class; the parent's come first.
+class PropertyTable {
+public:
+    PropertyTable(const PropertyTable* parent, std::initializer_list<PropertyInfo> own);
+
+    // Looks a property up by name, without regard to letter case.
+    const PropertyInfo* Find(std::string_view name) const;
+
+    // Every property, the base class's first, in publication order.
+    const std::vector<PropertyInfo>& All() const { return all_; }
+
+private:
+    std::vector<PropertyInfo> all_;
+};
+
+// Builders for table entries from a class's getter and setter.
+template <class C, int (C::*Get)() const, void (C::*Set)(int)>
+PropertyInfo IntProperty(const char* name) {
+    return {name, PropType::Integer,
+            [](const TPersistent& o) { return IntToStr((static_cast<const C&>(o).*Get)()); },
+            [](TPersistent& o, const std::string& v) {
+                (static_cast<C&>(o).*Set)(StrToIntDef(v, 0));
+            }};
+}
+
+template <class C, const std::string& (C::*Get)() const, void (C::*Set)(const std::string&)>
+PropertyInfo StringProperty(const char* name) {
+    return {name, PropType::String,
+            [](const TPersistent& o) { return (static_cast<const C&>(o).*Get)(); },
+            [](TPersistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(v); }};
+}
+
+template <class C, std::string (C::*Get)() const, void (C::*Set)(const std::string&)>
+PropertyInfo ComputedStringProperty(const char* name) {
+    return {name, PropType::String,
+            [](const TPersistent& o) { return (static_cast<const C&>(o).*Get)(); },
+            [](TPersistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(v); }};
+}
+
+}  // namespace sorvel

@@ -1,0 +1,36 @@
+#include "model/textbox.h"
+
+#include "base/commatext.h"
+#include "base/cp932.h"
+
+namespace sorvel {
+
+const PropertyTable& TTextBox::Properties() const {
+    using T = TTextBox;
+    static const PropertyTable table(
+        &TMusicItem::Properties(),
+        {ComputedStringProperty<T, &T::CSVText, &T::SetCSVText>("CSVText"),
+         StringProperty<T, &T::FontName, &T::SetFontName>("FontName"),
+         IntProperty<T, &T::FontSize, &T::SetFontSize>("FontSize"),
+         IntProperty<T, &T::FrameLineWidth, &T::SetFrameLineWidth>("FrameLineWidth"),
+         IntProperty<T, &T::RowSpace, &T::SetRowSpace>("RowSpace"),
+         IntProperty<T, &T::FrameWidth, &T::SetFrameWidth>("FrameWidth"),
+         IntProperty<T, &T::FrameHeight, &T::SetFrameHeight>("FrameHeight")});
+    return table;
+}
+
+void TTextBox::InitDefaults() {
+    lines_ = {cp932::FromUtf8("テキスト入力")};
+    SetFontName(cp932::FromUtf8("ＭＳ ゴシック"));
+    SetFontSize(10);
+}
+
+std::string TTextBox::CSVText() const { return JoinCommaText(lines_); }
+
+void TTextBox::SetCSVText(const std::string& text) {
+    std::string current = CSVText();
+    if (text != current) RecordChange("CSVText", current, text);
+    lines_ = SplitCommaText(text);
+}
+
+}  // namespace sorvel

@@ -1,0 +1,83 @@
+#pragma once
+// The undo manager: commands recorded while a group is open make one step of
+// a ring of 52 slots (at most 50 undoable steps); removed objects live in its
+// container until no step can bring them back.
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/commands.h"
+#include "model/objcontainer.h"
+
+namespace sorvel {
+
+class TUndo {
+public:
+    static constexpr int kCapacity = 52;
+    static constexpr char kNoSuchProperty[] = "このプロパティは有りません  ";
+    static constexpr char kUnsupportedType[] = "このプロパティの型は現在使用できません";
+
+    TUndo() = default;
+    ~TUndo();
+    TUndo(const TUndo&) = delete;
+    TUndo& operator=(const TUndo&) = delete;
+
+    bool CanUndo() const { return count_ != 0; }
+    bool CanRedo() const { return position_ != top_; }
+    int UndoCount() const { return count_; }
+    void Undo();
+    void Redo();
+    // Drops every step and destroys every object in the container.
+    void Clear();
+
+    void BeginGroup();
+    void EndGroup();
+    void DiscardGroup();
+    bool GroupOpen() const { return open_ != nullptr; }
+
+    // Recording, called by the model only. Nothing is recorded while no group
+    // is open; removed objects are kept in the container either way.
+    void RecordPropChange(TPersistent& target, const std::string& prop, const std::string& oldText,
+                          const std::string& newText);
+    void RecordCreate(TMusicItem& item);
+    void RecordDelete(std::unique_ptr<TMusicItem> item);
+    void RecordLink(TMusicItem& item, TMusicItem& other);
+    void RecordUnlink(TMusicItem& item, TMusicItem& other);
+    void RecordSheetInsert(TMusicSheet& page, int index);
+    void RecordSheetDelete(std::unique_ptr<TMusicSheet> page, int formerIndex);
+
+    // Sets a published property from text, with the two messages for an
+    // unknown property and for a type that cannot be set from text.
+    bool SetPropertyByName(TPersistent& target, const std::string& prop, const std::string& text);
+
+    TObjContainer& Container() { return container_; }
+
+    // Called whenever a command is recorded (the main window's modified flag).
+    std::function<void()> onModified;
+    // Shows a message to the user (UTF-8).
+    std::function<void(const std::string&)> onMessage;
+
+    // The open group's commands (tests and diagnostics).
+    const std::vector<std::unique_ptr<TCommand>>* OpenGroupCommands() const;
+
+private:
+    using Group = std::vector<std::unique_ptr<TCommand>>;
+
+    static int Next(int i) { return (i + 1) % kCapacity; }
+    static int Previous(int i) { return i == 0 ? kCapacity - 1 : i - 1; }
+    void Record(std::unique_ptr<TCommand> command);
+    void Push(std::unique_ptr<Group> group);
+    void DropOldest(std::unique_ptr<Group> group);
+
+    int position_ = 1;
+    int top_ = 1;
+    int bottom_ = 0;
+    int count_ = 0;
+    std::array<std::unique_ptr<Group>, kCapacity> slots_{};
+    std::unique_ptr<Group> open_;
+    TObjContainer container_;
+};
+
+}  // namespace sorvel

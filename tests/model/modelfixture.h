@@ -1,0 +1,85 @@
+#pragma once
+// A book in its own environment (undo manager, preferences, layout, glyph
+// table), as the program sets one up, for model tests.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/glyphinfotable.h"
+#include "model/itemfactory.h"
+#include "model/layoutstate.h"
+#include "model/musicbook.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/preferences.h"
+#include "model/undo.h"
+
+namespace sorvel::testing {
+
+class ModelTest : public ::testing::Test {
+protected:
+    ModelTest() {
+        env.undo = &undo;
+        env.prefs = &prefs;
+        env.layout = &layout;
+        env.glyphs = &glyphs;
+        undo.onModified = [this] { ++modifiedCalls; };
+        undo.onMessage = [this](const std::string& m) { messages.push_back(m); };
+        book = std::make_unique<TMusicBook>(env);
+        book->ApplyDefaultLayout();
+        page = book->NewSheet();
+        glyphs.RefreshRates(page->Rates());
+    }
+    ~ModelTest() override {
+        // As the program does at exit: the history first, then the book.
+        undo.Clear();
+        book.reset();
+    }
+
+    TNote* AddNote(int x, int y, const std::string& content = "5", TMusicSheet* on = nullptr) {
+        TNote* note = CreateItem<TNote>(on ? *on : *page);
+        note->SetContent(content);
+        note->SetPosX(x);
+        note->SetPosY(y);
+        return note;
+    }
+
+    template <class T>
+    T* Add(const std::string& content, int x, int y, TMusicSheet* on = nullptr) {
+        T* item = CreateItem<T>(on ? *on : *page);
+        item->SetContent(content);
+        item->SetPosX(x);
+        item->SetPosY(y);
+        return item;
+    }
+
+    // Runs `change` as one recorded step.
+    template <class F>
+    void Step(F change) {
+        undo.BeginGroup();
+        change();
+        undo.EndGroup();
+    }
+
+    std::vector<std::string> OpenGroupNames() const {
+        std::vector<std::string> names;
+        if (auto* commands = undo.OpenGroupCommands()) {
+            for (auto& c : *commands) names.push_back(c->DisplayName());
+        }
+        return names;
+    }
+
+    TUndo undo;
+    Preferences prefs;
+    LayoutState layout;
+    GlyphInfoTable glyphs;
+    TModelEnv env;
+    std::unique_ptr<TMusicBook> book;
+    TMusicSheet* page = nullptr;
+    int modifiedCalls = 0;
+    std::vector<std::string> messages;
+};
+
+}  // namespace sorvel::testing

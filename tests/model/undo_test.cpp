@@ -1,0 +1,201 @@
+#include "model/musicmark.h"
+#include "model/textbox.h"
+#include "modelfixture.h"
+
+namespace sorvel::testing {
+namespace {
+
+TEST_F(ModelTest, RingHoldsFiftySteps) {
+    TNote* note = AddNote(0, 100);
+    for (int i = 1; i <= 50; ++i) Step([&] { note->SetPosX(i); });
+    EXPECT_EQ(undo.UndoCount(), 50);
+    Step([&] { note->SetPosX(51); });  // the first step is dropped
+    EXPECT_EQ(undo.UndoCount(), 50);
+    int undos = 0;
+    while (undo.CanUndo()) {
+        undo.Undo();
+        ++undos;
+    }
+    EXPECT_EQ(undos, 50);
+    EXPECT_EQ(note->PosX(), 1);
+    while (undo.CanRedo()) undo.Redo();
+    EXPECT_EQ(note->PosX(), 51);
+}
+
+TEST_F(ModelTest, RingKeepsWorkingAcrossManyWraps) {
+    TNote* note = AddNote(0, 100);
+    for (int i = 1; i <= 500; ++i) {
+        Step([&] { note->SetPosX(i); });
+        if (i % 7 == 0) {
+            undo.Undo();
+            undo.Undo();
+            undo.Redo();
+        }
+    }
+    EXPECT_LE(undo.UndoCount(), 50);
+    int before = note->PosX();
+    undo.Undo();
+    EXPECT_NE(note->PosX(), before);
+    undo.Redo();
+    EXPECT_EQ(note->PosX(), before);
+}
+
+TEST_F(ModelTest, NewActionAfterUndoDropsRedo) {
+    TNote* note = AddNote(0, 100);
+    Step([&] { note->SetPosX(1); });
+    Step([&] { note->SetPosX(2); });
+    undo.Undo();
+    EXPECT_TRUE(undo.CanRedo());
+    Step([&] { note->SetPosX(3); });
+    EXPECT_FALSE(undo.CanRedo());
+    undo.Undo();
+    EXPECT_EQ(note->PosX(), 1);
+}
+
+TEST_F(ModelTest, EmptyOrDiscardedGroupsPushNoStep) {
+    TNote* note = AddNote(0, 100);
+    Step([] {});
+    EXPECT_FALSE(undo.CanUndo());
+    undo.BeginGroup();
+    note->SetPosX(40);
+    undo.DiscardGroup();
+    EXPECT_EQ(note->PosX(), 40);  // the change stays in the document
+    EXPECT_FALSE(undo.CanUndo());
+    EXPECT_FALSE(undo.GroupOpen());
+}
+
+TEST_F(ModelTest, UndoingADeleteRestoresTheItemAndBothLinkDirections) {
+    TNote* note = AddNote(100, 100);
+    auto* a = Add<TMusicSign>("P", 100, 60);
+    auto* b = Add<TMusicSign>("R", 100, 40);
+    for (TMusicItem* m : {static_cast<TMusicItem*>(a), static_cast<TMusicItem*>(b)}) {
+        m->Link(*note);
+        note->Link(*m);
+    }
+    Step([&] { note->Delete(); });
+    EXPECT_EQ(page->IndexOfItem(note), -1);
+    undo.Undo();
+    EXPECT_GE(page->IndexOfItem(note), 0);
+    EXPECT_FALSE(undo.Container().Contains(note));
+    EXPECT_TRUE(note->IsLinkedTo(a) && note->IsLinkedTo(b));
+    EXPECT_TRUE(a->IsLinkedTo(note) && b->IsLinkedTo(note));
+    EXPECT_EQ(note->LinkCount(), 2);
+    undo.Redo();
+    EXPECT_EQ(page->IndexOfItem(note), -1);
+    EXPECT_EQ(a->LinkCount(), 0);
+    EXPECT_EQ(note->LinkCount(), 0);
+}
+
+TEST_F(ModelTest, UndoingACreationKeepsTheItemForRedo) {
+    TNote* note = nullptr;
+    Step([&] { note = AddNote(10, 10); });
+    note->selected = true;
+    undo.Undo();
+    EXPECT_EQ(page->ItemCount(), 0);
+    EXPECT_TRUE(undo.Container().Contains(note));
+    undo.Redo();
+    EXPECT_EQ(page->GetItem(0), note);
+    EXPECT_FALSE(note->selected);
+    EXPECT_EQ(note->PosX(), 10);
+}
+
+TEST_F(ModelTest, DroppingTheOldestStepFreesWhatOnlyItHeld) {
+    TNote* gone = AddNote(10, 10);
+    TNote* back = AddNote(20, 20);
+    TNote* other = AddNote(30, 30);
+    Step([&] { gone->Delete(); });
+    Step([&] { back->Delete(); });
+    undo.Undo();  // `back` returns to the page
+    Step([&] { other->SetPosX(31); });  // and its deletion step is gone for good
+    EXPECT_EQ(undo.Container().Count(), 1u);
+    for (int i = 0; i < 49; ++i) Step([&] { other->SetPosX(100 + i); });
+    // The deletion of `gone` was the oldest step: dropping it destroyed the item.
+    EXPECT_EQ(undo.Container().Count(), 0u);
+    EXPECT_GE(page->IndexOfItem(back), 0);
+    back->SetPosX(21);  // still alive (the sanitizer build checks this)
+    EXPECT_EQ(page->ItemCount(), 2);
+}
+
+TEST_F(ModelTest, LinkedItemsFreedFromTheContainerLeaveNoDanglingLinks) {
+    TNote* note = AddNote(10, 10);
+    TMusicSign* mark = nullptr;
+    Step([&] {
+        mark = Add<TMusicSign>("P", 10, 0);
+        mark->Link(*note);
+        note->Link(*mark);
+    });
+    undo.Undo();  // the mark goes to the container, unlinked both ways
+    EXPECT_EQ(note->LinkCount(), 0);
+    undo.Clear();  // destroys the mark
+    Step([&] { note->Delete(); });
+    undo.Undo();
+    EXPECT_EQ(note->LinkCount(), 0);
+}
+
+TEST_F(ModelTest, PageInsertAndDeleteUndoAndRedo) {
+    TMusicSheet* second = nullptr;
+    Step([&] {
+        second = book->NewSheet();
+        undo.RecordSheetInsert(*second, 1);
+    });
+    undo.Undo();
+    EXPECT_EQ(book->SheetCount(), 1);
+    EXPECT_TRUE(undo.Container().Contains(second));
+    undo.Redo();
+    EXPECT_EQ(book->GetSheet(1), second);
+
+    AddNote(5, 5, "1", second);
+    Step([&] { second->DeleteSheet(); });
+    EXPECT_EQ(book->SheetCount(), 1);
+    undo.Undo();
+    EXPECT_EQ(book->GetSheet(1), second);
+    EXPECT_EQ(second->ItemCount(), 1);
+    undo.Redo();
+    // Drop the deletion off the end of the ring: the page and its items go.
+    TNote* note = AddNote(0, 100);
+    for (int i = 0; i < 52; ++i) Step([&] { note->SetPosX(i + 1); });
+    EXPECT_FALSE(undo.Container().Contains(second));
+    EXPECT_EQ(book->SheetCount(), 1);
+}
+
+TEST_F(ModelTest, SettingByNameReportsUnknownAndUnusableProperties) {
+    TNote* note = AddNote(0, 0);
+    EXPECT_TRUE(undo.SetPropertyByName(*note, "posx", "12"));
+    EXPECT_EQ(note->PosX(), 12);
+    EXPECT_TRUE(undo.SetPropertyByName(*note, "PosX", "abc"));  // not a number: 0
+    EXPECT_EQ(note->PosX(), 0);
+    EXPECT_FALSE(undo.SetPropertyByName(*note, "Colour", "1"));
+    EXPECT_FALSE(undo.SetPropertyByName(*note, "ContentKind", "1"));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], "このプロパティは有りません  Colour");
+    EXPECT_EQ(messages[1], "このプロパティの型は現在使用できません");
+    EXPECT_TRUE(undo.SetPropertyByName(*page, "Writer", "w"));
+    EXPECT_EQ(page->Writer(), "w");
+}
+
+TEST_F(ModelTest, EveryPublishedPropertyRoundTripsThroughItsText) {
+    auto* box = Add<TTextBox>("O", 3, 4);
+    for (const PropertyInfo& p : box->Properties().All()) {
+        if (!p.set) continue;
+        std::string before = p.get(*box);
+        Step([&] { p.set(*box, p.type == PropType::Integer ? "7" : "x,\"y z\""); });
+        if (undo.CanUndo()) {
+            undo.Undo();
+            EXPECT_EQ(p.get(*box), before) << p.name;
+        }
+    }
+}
+
+TEST_F(ModelTest, ClearEmptiesHistoryAndContainer) {
+    TNote* note = AddNote(0, 0);
+    Step([&] { note->Delete(); });
+    undo.Clear();
+    EXPECT_FALSE(undo.CanUndo());
+    EXPECT_FALSE(undo.CanRedo());
+    EXPECT_EQ(undo.Container().Count(), 0u);
+    Step([&] { AddNote(1, 1); });
+    EXPECT_EQ(undo.UndoCount(), 1);
+}
+
+}  // namespace
+}  // namespace sorvel::testing
