@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds Sorvel and starts it. Arguments go to the program, so the batch
+# commands work too:  scripts/run.sh --export-pdf book.svl book.pdf
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target sorvel -j"$(nproc)" >/dev/null
+exec ./build/sorvel "$@"
