@@ -1,0 +1,44 @@
+#include "view/qt/musicfont.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+
+namespace sorvel {
+namespace {
+
+struct Substitute {
+    const char* windowsName;
+    const char* installed;
+};
+
+// The proportional and the fixed-pitch Gothic of the score files' world.
+constexpr Substitute kSubstitutes[] = {
+    {"ＭＳ Ｐゴシック", "IPAPGothic"},
+    {"ＭＳ ゴシック", "IPAGothic"},
+    {"MS PGothic", "IPAPGothic"},
+    {"MS Gothic", "IPAGothic"},
+};
+
+}  // namespace
+
+bool InstallMusicFont() {
+    for (const Substitute& s : kSubstitutes) {
+        QFont::insertSubstitution(QString::fromUtf8(s.windowsName), QString::fromUtf8(s.installed));
+    }
+    static int id = -1;  // one registration per process is enough
+    if (id >= 0) return true;
+    QFile file(QStringLiteral(":/fonts/TMusicFont.ttf"));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    id = QFontDatabase::addApplicationFontFromData(file.readAll());
+    return id >= 0;
+}
+
+QString ResolveFontFamily(const QString& name) {
+    for (const Substitute& s : kSubstitutes) {
+        if (name == QString::fromUtf8(s.windowsName)) return QString::fromUtf8(s.installed);
+    }
+    return name;
+}
+
+}  // namespace sorvel
