@@ -62,6 +62,8 @@ struct Preferences {
     // Default: note accidental and dot offsets (program-wide only)
     int DefoOffsetRateX_Rinji = -85, DefoOffsetRateY_Rinji = -60;
     int DefoOffsetRateX_Futen = 60, DefoOffsetRateY_Futen = 20;
+
+    bool operator==(const Preferences&) const = default;
 };
 
 }  // namespace sorvel

@@ -1,5 +1,6 @@
 #include "view/qt/qtcanvas.h"
 
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include "base/arith.h"

@@ -1,0 +1,28 @@
+#pragma once
+// The batch commands of the program: each reads a score and writes one
+// output file without a display. Errors are one line on standard error and a
+// non-zero exit status, and no output file is left behind.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sorvel {
+
+struct BatchCommand {
+    std::string name;      // "--resave", "--export-png", ...
+    std::string input;
+    std::string output;
+    int page = 1;          // --page N, 1-based
+    bool metronome = false;
+};
+
+// Parses the arguments after the program name. No value when they are not a
+// batch command (the program then starts normally). `error` is set when they
+// look like one but are malformed.
+std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& args,
+                                              std::string& error);
+
+// The usage text printed for --help and for malformed commands.
+const char* UsageText();
+
+}  // namespace sorvel

@@ -1,0 +1,20 @@
+#include "app/resave.h"
+
+#include "app/batchcontext.h"
+#include "app/commandline.h"
+#include "model/scorefile.h"
+
+namespace sorvel {
+
+bool RunResave(const BatchCommand& cmd, std::string& error) {
+    BatchContext context;
+    if (!context.Load(cmd.input, error)) return false;
+    SaveResult saved = SaveScoreFile(*context.book, cmd.output);
+    if (!saved.ok) {
+        error = cmd.output + ": " + saved.message + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sorvel

@@ -1,0 +1,246 @@
+#include "model/inifile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <system_error>
+
+#include "base/text.h"
+
+namespace sorvel {
+namespace {
+
+std::string ErrnoText(const std::string& what, int err) {
+    return what + ": " + std::generic_category().message(err);
+}
+
+// The value part of a "key=value" line as the profile calls return it.
+std::string ValueOf(std::string_view line) {
+    std::string_view v = Trim(line.substr(line.find('=') + 1));
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+    return std::string(v);
+}
+
+// Quotes a value whose outer blanks or outer quotes the reader would strip.
+std::string StoredForm(std::string_view value) {
+    if (value.empty()) return {};
+    const bool blankAtEnd = static_cast<unsigned char>(value.front()) <= 0x20 ||
+                            static_cast<unsigned char>(value.back()) <= 0x20;
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    if (blankAtEnd || quoted) return "\"" + std::string(value) + "\"";
+    return std::string(value);
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+std::string ParentOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// Creates `dir` and its missing parents; new folders are private to the user,
+// as configuration folders should be.
+bool MakeFolders(const std::string& dir, std::string* error) {
+    struct stat st;
+    if (::stat(dir.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return true;
+        if (error) *error = ErrnoText(dir, ENOTDIR);
+        return false;
+    }
+    const std::string parent = ParentOf(dir);
+    if (parent != dir && !MakeFolders(parent, error)) return false;
+    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
+        if (error) *error = ErrnoText(dir, errno);
+        return false;
+    }
+    return true;
+}
+
+// A symbolic link at `path` is followed, so that saving replaces the file it
+// points to instead of the link.
+std::string FinalTarget(const std::string& path) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return path;
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+}  // namespace
+
+TIniFile TIniFile::Parse(std::string_view text) {
+    TIniFile ini;
+    ini.sections_.push_back(Section{{}, false, {}});
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+        const std::string_view t = Trim(line);
+        if (!t.empty() && t.front() == '[') {
+            const size_t close = t.find(']');
+            const std::string_view name =
+                Trim(t.substr(1, close == std::string_view::npos ? t.npos : close - 1));
+            ini.sections_.push_back(Section{std::string(name), true, {}});
+            continue;
+        }
+        Line l;
+        l.text = std::string(line);
+        const size_t eq = line.find('=');
+        if (!t.empty() && t.front() != ';' && eq != std::string_view::npos)
+            l.key = std::string(Trim(line.substr(0, eq)));
+        ini.sections_.back().lines.push_back(std::move(l));
+    }
+    return ini;
+}
+
+bool TIniFile::Load(const std::string& path, TIniFile& out, std::string* error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            out = TIniFile();
+            return true;
+        }
+        if (error) *error = ErrnoText(path, errno);
+        return false;
+    }
+    std::string data;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            if (error) *error = ErrnoText(path, errno);
+            ::close(fd);
+            return false;
+        }
+        data.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    out = Parse(data);
+    return true;
+}
+
+TIniFile::Section* TIniFile::FindSection(std::string_view name) {
+    for (Section& s : sections_)
+        if (s.hasHeader && EqualsNoCase(s.name, name)) return &s;
+    return nullptr;
+}
+
+const TIniFile::Section* TIniFile::FindSection(std::string_view name) const {
+    for (const Section& s : sections_)
+        if (s.hasHeader && EqualsNoCase(s.name, name)) return &s;
+    return nullptr;
+}
+
+std::optional<std::string> TIniFile::Value(std::string_view section, std::string_view key) const {
+    const Section* s = FindSection(section);
+    if (!s) return std::nullopt;
+    for (const Line& l : s->lines)
+        if (!l.key.empty() && EqualsNoCase(l.key, key)) return ValueOf(l.text);
+    return std::nullopt;
+}
+
+bool TIniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+    if (value.find_first_of("\r\n") != std::string_view::npos) return false;
+    const std::string text = std::string(key) + "=" + StoredForm(value);
+    Section* s = FindSection(section);
+    if (!s) {
+        sections_.push_back(Section{std::string(section), true, {}});
+        s = &sections_.back();
+    }
+    for (Line& l : s->lines) {
+        if (!l.key.empty() && EqualsNoCase(l.key, key)) {
+            l.key = std::string(key);
+            l.text = text;
+            return true;
+        }
+    }
+    // New keys go after the section's last key, ahead of the blank lines that
+    // usually separate it from the next section.
+    auto at = s->lines.end();
+    while (at != s->lines.begin() && Trim((at - 1)->text).empty()) --at;
+    s->lines.insert(at, Line{std::string(key), text});
+    return true;
+}
+
+void TIniFile::RemoveKey(std::string_view section, std::string_view key) {
+    for (Section& s : sections_) {
+        if (!s.hasHeader || !EqualsNoCase(s.name, section)) continue;
+        std::erase_if(s.lines,
+                      [&](const Line& l) { return !l.key.empty() && EqualsNoCase(l.key, key); });
+    }
+}
+
+std::string TIniFile::Text() const {
+    std::string out;
+    for (const Section& s : sections_) {
+        if (s.hasHeader) out += "[" + s.name + "]\r\n";
+        for (const Line& l : s.lines) out += l.text + "\r\n";
+    }
+    return out;
+}
+
+bool TIniFile::Save(const std::string& path, std::string* error) const {
+    const std::string target = FinalTarget(path);
+    const std::string folder = ParentOf(target);
+    if (!MakeFolders(folder, error)) return false;
+
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = target + ".tmp" + IntToStr(::getpid()) + "-" + IntToStr(attempt);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        if (error) *error = ErrnoText(temp, errno);
+        return false;
+    }
+    // A file that is replaced keeps its permissions.
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0) (void)::fchmod(fd, st.st_mode & 07777);
+
+    int err = 0;
+    if (!WriteAll(fd, Text()) || ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        if (error) *error = ErrnoText(target, err);
+        return false;
+    }
+    // The rename itself reaches the disk only when the folder is flushed.
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        (void)::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+}  // namespace sorvel

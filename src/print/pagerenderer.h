@@ -1,0 +1,30 @@
+#pragma once
+// Draws one page of a book the way printing and export do: the page's own
+// layout made current, a white page, no grid, the page drawing on top.
+#include <QImage>
+#include <QPainter>
+
+#include "model/modelenv.h"
+#include "model/rinjimarktbl.h"
+
+namespace sorvel {
+
+class TMusicSheet;
+
+class PageRenderer {
+public:
+    explicit PageRenderer(TModelEnv& env) : env_(env) {}
+
+    // Paints `page` onto a painter whose unit is already the page unit.
+    // `printing` leaves out tempo marks that are not to be printed.
+    void Paint(QPainter& painter, TMusicSheet& page, bool printing);
+
+    // The page as an image, one pixel per page unit, white background.
+    QImage Render(TMusicSheet& page, bool printing);
+
+private:
+    TModelEnv& env_;
+    TRinjiMarkTbl rinji_;
+};
+
+}  // namespace sorvel
