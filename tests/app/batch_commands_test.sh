@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs the batch commands on good and bad input and checks exit status,
+# messages, and that a failure leaves no output file behind.
+set -u
+sorvel=$1 demo=$2 data=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0 failed=0
+
+check() {  # description, condition
+    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
+}
+
+# Resaving a score the program wrote gives the same bytes.
+"$sorvel" --resave "$demo" "$work/re.svl"
+check "resave succeeds" "[[ $? == 0 ]]"
+check "resave is byte-identical" "cmp -s '$demo' '$work/re.svl'"
+
+# Failures: one line on stderr, non-zero status, no output file.
+for input in "$work/missing.svl" "$data/not_a_score.txt" "$data/no_book.svl"; do
+    for cmd in --resave --export-png --export-pdf; do
+        out="$work/out-$(basename "$input")$cmd"
+        "$sorvel" $cmd "$input" "$out" 2>"$work/err"
+        status=$?
+        check "$cmd $(basename "$input") fails" "[[ $status != 0 ]]"
+        check "$cmd $(basename "$input") says one line" "[[ \$(wc -l <'$work/err') == 1 ]]"
+        check "$cmd $(basename "$input") writes nothing" "[[ ! -e '$out' ]]"
+    done
+done
+
+# A failing write keeps the old file as it was.
+echo "old contents" >"$work/keep.svl"
+chmod 0444 "$work/keep.svl"
+mkdir "$work/ro" && cp "$work/keep.svl" "$work/ro/keep.svl" && chmod 0555 "$work/ro"
+"$sorvel" --resave "$demo" "$work/ro/keep.svl" 2>/dev/null
+status=$?
+if [[ $(id -u) != 0 ]]; then
+    check "write into a read-only folder fails" "[[ $status != 0 ]]"
+fi
+check "the old file is intact" "grep -q 'old contents' '$work/ro/keep.svl' || [[ $(id -u) == 0 ]]"
+chmod 0755 "$work/ro"
+
+# Exports: page images of one pixel per page unit, a PDF of every page.
+"$sorvel" --export-png "$demo" "$work/p2.png" --page 2
+check "png export succeeds" "[[ $? == 0 ]]"
+check "png is a PNG" "head -c 8 '$work/p2.png' | od -An -c | grep -q 'P   N   G'"
+"$sorvel" --export-bmp "$demo" "$work/p1.bmp"
+check "bmp export succeeds" "[[ $? == 0 ]]"
+check "bmp is 964 x 1365" "[[ \$(od -An -tu4 -j18 -N8 '$work/p1.bmp' | tr -s ' ') == ' 964 1365' ]]"
+"$sorvel" --export-png "$demo" "$work/p9.png" --page 9 2>"$work/err"
+check "a page beyond the book fails" "[[ $? != 0 && ! -e '$work/p9.png' ]]"
+"$sorvel" --export-pdf "$demo" "$work/demo.pdf"
+check "pdf export succeeds" "[[ $? == 0 ]]"
+check "pdf has two pages" "[[ \$(grep -ac '/Type /Page\b' '$work/demo.pdf') == 2 ]]"
+"$sorvel" --export-png "$demo" 2>/dev/null
+check "a missing output name is refused" "[[ $? != 0 ]]"
+"$sorvel" --export-png "$demo" "$work/x.png" --page 0 2>/dev/null
+check "page 0 is refused" "[[ $? != 0 && ! -e '$work/x.png' ]]"
+
+echo "batch_commands: $passed passed, $failed failed"
+[[ $failed == 0 ]]
