@@ -1,0 +1,85 @@
+#include "playback/conversion/buildsequence.h"
+
+#include "model/note.h"
+#include "playback/conversion/countin.h"
+#include "playback/conversion/gatetimes.h"
+#include "playback/conversion/noteemitter.h"
+#include "playback/conversion/notepitch.h"
+#include "playback/conversion/pickupbar.h"
+#include "playback/conversion/playrange.h"
+#include "playback/conversion/sequencewriter.h"
+#include "playback/conversion/starttempo.h"
+
+namespace sorvel {
+namespace {
+
+// The tempo marks and time signatures up to the start, so that a play from
+// the middle of the piece starts in the tempo and time in force there.
+void StateAtStart(NoteEmitter& emitter, const PlayItems& items, int start, bool scoreTempo) {
+    for (int i = 0; i <= start && i < static_cast<int>(items.size()) && items[i]; ++i) {
+        if (TNote* note = items[i]->As<TNote>()) {
+            if (scoreTempo) emitter.EmitTempoMark(*note);
+        } else if (items[i]->Class() == ItemClass::Beat) {
+            emitter.SetSignature(TimeSignatureOf(items[i]));
+        }
+    }
+}
+
+// A final note never runs on, whatever tie or slur it had.
+void Finish(SequenceWriter& writer) {
+    TMidiEventList& melody = writer.Events(conv_track::kMelody);
+    if (melody.Count() > 0) {
+        TMidiEvent& lastEvent = melody.Events().back();
+        if (lastEvent.IsNote() && lastEvent.gate != 0) {
+            lastEvent.gate = static_cast<std::uint16_t>(lastEvent.step * 80 / 100);
+        }
+    }
+    writer.End(conv_track::kMelody);
+    writer.End(conv_track::kMetronome);
+}
+
+}  // namespace
+
+std::string WalkErrorText(WalkError error) {
+    switch (error) {
+        case WalkError::kNoCodaTarget:
+            return "コーダーに対応するコーダーが存在しません";
+        case WalkError::kNoFirstVolta:
+            return "１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています";
+        case WalkError::kNone:
+            break;
+    }
+    return {};
+}
+
+std::string BuildResult::Message() const {
+    return WalkErrorText(error);
+}
+
+BuildResult BuildSequence(TRcpData& data, TMusicSheet& currentPage, TNote* first, TNote* last,
+                          const PlayOptions& options, const Preferences& prefs) {
+    data.ClearAllEvents();
+    const PlayItems items = CollectPlayItems(currentPage);
+    ShiftPickupStepNos(items);
+    ComputeGateTimes(items);
+    AssignNotePitches(items);
+    const PlayRange range = FindPlayRange(items, first, last);
+
+    BuildResult result;
+    result.startTempo = StartTempo(items, currentPage, options);
+    SequenceWriter writer(data, prefs);
+    NoteEmitter emitter(writer, options, result.startTempo);
+    if (options.playScoreTempo) writer.Tempo(result.startTempo, nullptr);
+    StateAtStart(emitter, items, range.start, options.playScoreTempo);
+    if (options.startClick) WriteCountIn(writer, items, range.start, options.startClickNum);
+    writer.Silence(conv_track::kMelody, 1);
+    emitter.ResetMetronome();
+
+    const WalkOutcome outcome = PlayWalk(items, emitter).Run(range, options.nonRepeat);
+    Finish(writer);
+    result.error = outcome.error;
+    result.endlessLoopStopped = outcome.endlessLoopStopped;
+    return result;
+}
+
+}  // namespace sorvel

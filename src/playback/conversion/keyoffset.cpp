@@ -1,0 +1,32 @@
+#include "playback/conversion/keyoffset.h"
+
+#include <array>
+#include <utility>
+
+#include "base/cp932.h"
+#include "model/musicsheet.h"
+
+namespace sorvel {
+
+int KeyOffset(const std::string& keyCode) {
+    // The key texts are stored as CP932 bytes; compare them as such.
+    static const std::array<std::pair<std::string, int>, 7> kKeys = {{
+        {cp932::FromUtf8("１＝Ｃ　（２６弦）"), 0},
+        {cp932::FromUtf8("１＝♭Ｅ（弦）"), 3},
+        {cp932::FromUtf8("１＝Ｅ　（弦）"), 4},
+        {cp932::FromUtf8("１＝Ｆ　（６３弦）"), 5},
+        {cp932::FromUtf8("１＝Ｇ　（５２弦）"), 7},
+        {cp932::FromUtf8("１＝Ａ　（４１弦）"), 9},
+        {cp932::FromUtf8("１＝♭Ｂ（３７弦）"), 10},
+    }};
+    for (const auto& [text, offset] : kKeys) {
+        if (keyCode == text) return offset;
+    }
+    return 2;
+}
+
+int KeyOffset(const TMusicSheet& page) {
+    return KeyOffset(page.KeyCode());
+}
+
+}  // namespace sorvel

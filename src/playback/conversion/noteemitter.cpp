@@ -1,0 +1,39 @@
+#include "playback/conversion/noteemitter.h"
+
+#include "model/note.h"
+#include "model/tempo.h"
+#include "playback/conversion/playitems.h"
+#include "playback/conversion/starttempo.h"
+
+namespace sorvel {
+
+void NoteEmitter::EmitTempoMark(TNote& note) {
+    if (!options_.playScoreTempo) return;
+    const TTempo* mark = TempoMarkOf(note);
+    if (mark && mark->Tempo() != 0) writer_.Tempo(TempoMarkValue(*mark, startTempo_), &note);
+}
+
+void NoteEmitter::Emit(TNote& note) {
+    EmitTempoMark(note);
+    writer_.Melody(note);
+    Clicks(note);
+}
+
+// One click for every beat boundary the note starts on or crosses; the
+// clicks are consecutive events of one beat each, so they follow the melody
+// while the bars are complete.
+void NoteEmitter::Clicks(const TNote& note) {
+    const int beat = signature_.BeatLength();
+    if (metronomePos_ == 0 && note.StepNo > 1)
+        metronomePos_ = static_cast<long long>(beat) * note.StepNo;
+    const bool fromBarStart = metronomePos_ == 0;
+    const double p = static_cast<double>(metronomePos_);
+    const long long first = static_cast<long long>(p / beat + 0.9);
+    const long long end = static_cast<long long>((p + note.StepTime - 1) / beat + 0.9);
+    for (long long i = first; i < end; ++i) {
+        writer_.Click(conv_track::kMetronome, fromBarStart && i == first, beat);
+    }
+    metronomePos_ += note.StepTime;
+}
+
+}  // namespace sorvel

@@ -1,0 +1,96 @@
+#include "playback/conversion/playitems.h"
+
+#include <algorithm>
+
+#include "base/text.h"
+#include "model/musicbook.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/tempo.h"
+#include "model/timing.h"
+
+namespace sorvel {
+namespace {
+
+int StartPageIndex(const TMusicBook& book, int current) {
+    int index = current;
+    while (index > 0 && Trim(book.GetSheet(index)->Title()).empty()) --index;
+    return index;
+}
+
+bool IsPlayItem(const TMusicItem& item) {
+    const ItemClass c = item.Class();
+    return c == ItemClass::Note || c == ItemClass::BarLine || c == ItemClass::Beat;
+}
+
+// The first mark of `item` whose code is one of `codes`.
+char FirstMarkCode(const TMusicItem* item, std::string_view codes) {
+    if (!item) return '\0';
+    for (const TMusicItem* link : item->Links()) {
+        if (!link->IsMark()) continue;
+        const char code = CodeOf(link);
+        if (code != '\0' && codes.find(code) != std::string_view::npos) return code;
+    }
+    return '\0';
+}
+
+}  // namespace
+
+PlayItems CollectPlayItems(TMusicSheet& currentPage) {
+    PlayItems items;
+    TMusicBook& book = currentPage.Book();
+    const int current = book.IndexOfSheet(&currentPage);
+    if (current >= 0) {
+        const int start = StartPageIndex(book, current);
+        const TMusicItem* last = LastSymbolOfSection(currentPage);
+        const int end = last ? book.IndexOfSheet(&last->Sheet()) : start;
+        for (int p = start; p <= end; ++p) {
+            TMusicSheet& page = *book.GetSheet(p);
+            ComputeTiming(page);
+            for (int i = 0; i < page.ItemCount(); ++i) {
+                TMusicItem* item = page.GetItem(i);
+                if (IsPlayItem(*item)) items.push_back(item);
+            }
+        }
+    }
+    items.push_back(nullptr);
+    return items;
+}
+
+char CodeOf(const TMusicItem* item) {
+    return item && !item->Content().empty() ? item->Content()[0] : '\0';
+}
+
+TNote* NoteAt(const PlayItems& items, int index) {
+    if (index < 0 || index >= static_cast<int>(items.size()) || !items[index]) return nullptr;
+    return items[index]->As<TNote>();
+}
+
+int IndexOf(const PlayItems& items, const TMusicItem* item) {
+    if (!item) return -1;
+    auto it = std::find(items.begin(), items.end(), item);
+    return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+}
+
+bool HasMark(const TNote& note, char code) {
+    const char codes[] = {code, '\0'};
+    return FirstMarkCode(&note, codes) != '\0';
+}
+
+char JumpSignOf(const TMusicItem* item) {
+    return FirstMarkCode(item, "ijklm");
+}
+
+int VoltaNumberOf(const TMusicItem* item) {
+    const char code = FirstMarkCode(item, "<=>?");
+    return code == '\0' ? 0 : code - '<' + 1;
+}
+
+const TTempo* TempoMarkOf(const TNote& note) {
+    for (const TMusicItem* link : note.Links()) {
+        if (const TTempo* tempo = link->As<TTempo>()) return tempo;
+    }
+    return nullptr;
+}
+
+}  // namespace sorvel

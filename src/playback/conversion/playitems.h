@@ -1,0 +1,40 @@
+#pragma once
+// The items of one piece in play order (notes, bar lines and time signatures
+// of its pages) and what the conversion reads from them: codes, marks, jump
+// signs, volta numbers and tempo marks.
+#include <vector>
+
+namespace sorvel {
+
+class TMusicItem;
+class TMusicSheet;
+class TNote;
+class TTempo;
+
+// The collected items; the last entry is always a null end marker.
+using PlayItems = std::vector<TMusicItem*>;
+
+// The notes, bar lines and time signatures from the page where the piece
+// holding `currentPage` begins (the nearest page with a title) to the page of
+// its last symbol, in page order and each page's item order. Every page of
+// that range gets its timing first, so the result does not depend on which
+// pages were drawn.
+PlayItems CollectPlayItems(TMusicSheet& currentPage);
+
+// The first character of an item's content ('\0' for none or an empty one).
+char CodeOf(const TMusicItem* item);
+
+TNote* NoteAt(const PlayItems& items, int index);
+int IndexOf(const PlayItems& items, const TMusicItem* item);
+
+// Whether one of the note's marks carries `code`.
+bool HasMark(const TNote& note, char code);
+// The first of the item's marks with one of the jump codes "i" (fine), "j"
+// (segno), "k" (D.S.), "l" (coda) or "m" (D.C.); '\0' for none.
+char JumpSignOf(const TMusicItem* item);
+// 1-4 for the first mark "<", "=", ">" or "?"; 0 for none.
+int VoltaNumberOf(const TMusicItem* item);
+// The note's tempo mark, or none.
+const TTempo* TempoMarkOf(const TNote& note);
+
+}  // namespace sorvel
