@@ -1,0 +1,32 @@
+#include "playback/monitornote.h"
+
+#include "playback/midioutput.h"
+
+namespace sorvel {
+
+namespace {
+
+constexpr int kControlChange = 0xB0;
+constexpr int kProgramChange = 0xC0;
+constexpr int kNoteOn = 0x90;
+constexpr int kAllSoundOff = 120;
+constexpr int kVelocity = 100;
+
+}  // namespace
+
+TMonitorNote::TMonitorNote(MidiOutput& output, std::chrono::milliseconds hold)
+    : output_(output), midiOutTimer_(hold, [this] { OnMidiOutTimer(); }) {}
+
+void TMonitorNote::PlayMonitorNote(int note) {
+    midiOutTimer_.Stop();
+    output_.SendShortMessage(kChannel, kControlChange, kAllSoundOff, 0);
+    output_.SendShortMessage(kChannel, kProgramChange, 0, 0);
+    output_.SendShortMessage(kChannel, kNoteOn, note, kVelocity);
+    midiOutTimer_.Start();
+}
+
+void TMonitorNote::OnMidiOutTimer() {
+    output_.SendShortMessage(kChannel, kControlChange, kAllSoundOff, 0);
+}
+
+}  // namespace sorvel

@@ -1,0 +1,38 @@
+#pragma once
+// A restartable one-shot timer on its own thread (the monitor note's cut-off).
+// Start and Stop return only when no firing is under way, so a stopped timer
+// never fires late.
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace sorvel {
+
+class TOneShotTimer {
+  public:
+    TOneShotTimer(std::chrono::milliseconds interval, std::function<void()> onFire);
+    ~TOneShotTimer();
+    TOneShotTimer(const TOneShotTimer&) = delete;
+    TOneShotTimer& operator=(const TOneShotTimer&) = delete;
+
+    // Fires once after the interval, counted from now. Not from the handler.
+    void Start();
+    void Stop();
+    bool Running() const;
+
+  private:
+    void Run();
+
+    const std::chrono::milliseconds interval_;
+    const std::function<void()> onFire_;
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<std::chrono::steady_clock::time_point> deadline_;
+    bool quit_ = false;
+    std::thread thread_;  // started at the first Start
+};
+
+}  // namespace sorvel

@@ -1,0 +1,170 @@
+#include "playback/sequencer.h"
+
+#include <algorithm>
+
+#include "playback/mmtimer.h"
+#include "playback/rcpdata.h"
+
+namespace sorvel {
+
+namespace {
+
+constexpr int kMinTempo = 10;
+constexpr int kMaxTempo = 240;
+constexpr int kTempoScaleUnity = 64;
+constexpr int kStartCountdown = 10;
+
+}  // namespace
+
+TSequencer::TSequencer(TPlayData& play, const TimeSource& clock, TSequencerHost* host)
+    : play_(play), clock_(clock), host_(host) {
+    for (int j = 1; j <= TPlayData::kTrackCount; ++j)
+        play_.Track(j).tempoHandler = [this](int value) { SetTickTempo(value); };
+    SetTickTempo(120);
+}
+
+TSequencer::~TSequencer() {
+    AttachTimer(nullptr);
+}
+
+void TSequencer::AttachTimer(TMMTimer* timer) {
+    if (timer_) {
+        timer_->SetEnabled(false);
+        timer_->SetOnTimer(nullptr);
+    }
+    timer_ = timer;
+    if (timer_) timer_->SetOnTimer([this](TMMTimer&) { SequencerTick(); });
+}
+
+void TSequencer::SetTickTempo(int value) {
+    const int v = std::clamp(value, 0, 255);
+    const int scale = play_.Rcp().tempo.load(std::memory_order_relaxed);
+    const int t = std::clamp((v * scale + 33) / kTempoScaleUnity, kMinTempo, kMaxTempo);
+    tickPeriod_.store(static_cast<std::uint32_t>((12'500'000 / t + 5) / 10),
+                      std::memory_order_relaxed);
+}
+
+void TSequencer::EnableTimer(bool on) {
+    playing_.store(on);
+    if (timer_) timer_->SetEnabled(on);
+}
+
+void TSequencer::StartPlay(const TSequencerOptions& options) {
+    options_ = options;
+    options_.playCount = std::max(options_.playCount, 1);
+    passCount_.store(0);
+    stopRequested_.store(false);
+    StartSequencer(1, TPlayData::kTrackCount, kNoMeasureLimit, 1);
+}
+
+void TSequencer::StartSequencer(int first, int last, std::uint32_t lastMeasure, int startMeasure) {
+    TRcpData& rcp = play_.Rcp();
+    first_ = std::clamp(first, 1, TPlayData::kTrackCount);
+    last_ = std::clamp(last, first_, TPlayData::kTrackCount);
+    lastMeasure_ = lastMeasure;
+    startMeasure_ = startMeasure;
+    rcp.tempo = kTempoScaleUnity;
+    rcp.playBias = options_.playBias;
+
+    for (int j = first_; j <= last_; ++j) {
+        rcp.Track(j).events.ResolveSameMeasures();
+        play_.Track(j).Load(rcp.Track(j));
+    }
+    play_.transposition.store(rcp.playBias);
+    for (int j = 1; j <= TPlayData::kTrackCount; ++j) play_.Track(j).ClearPending();
+
+    nextTick_ = clock_.NowMillis();
+    remainder_ = 0;
+    int minShift = 255;
+    for (int j = first_; j <= last_; ++j) {
+        play_.Track(j).Rewind();
+        minShift = std::min<int>(minShift, play_.Track(j).stepShift);
+    }
+    for (int j = first_; j <= last_; ++j)
+        play_.Track(j).stepCountdown = play_.Track(j).stepShift - minShift + kStartCountdown;
+
+    const int skips = SkipTicksBeforeStart();
+    for (int k = 0; k < skips; ++k) {
+        for (int j = first_; j <= last_; ++j) {
+            TPlayTrackData& t = play_.Track(j);
+            if (t.events.Count() > 1 && !t.finished) t.TrackSkipTick();
+        }
+    }
+    for (int j = first_; j <= last_; ++j) play_.Track(j).SendPendingControllers();
+    EnableTimer(true);
+}
+
+// Ticks from the start of the first track to its start measure, plus the
+// countdown down to 1: positioning leaves every track one tick before its first
+// event due.
+int TSequencer::SkipTicksBeforeStart() const {
+    const TPlayTrackData& t = play_.Track(first_);
+    const int target = t.events.FindMeasure(startMeasure_, 1);
+    int sum = 0;
+    for (int i = 0; i < target; ++i) {
+        const TMidiEvent& e = t.events.Get(i);
+        if (e.type == evt::kEndOfTrack) break;
+        if (e.type <= evt::kFirstNonTiming) sum += e.step;
+    }
+    return sum + t.stepCountdown - 1;
+}
+
+void TSequencer::SequencerTick() {
+    if (stopRequested_.load() || !playing_.load()) return;
+    const std::uint32_t now = clock_.NowMillis();
+    // Signed difference: correct across the wrap of the millisecond counter.
+    bool ticked = false;
+    while (static_cast<std::int32_t>(now - nextTick_) > 0) {
+        remainder_ += tickPeriod_.load(std::memory_order_relaxed);
+        nextTick_ += remainder_ / 1000;
+        remainder_ %= 1000;
+        for (int j = first_; j <= last_; ++j) play_.Track(j).TrackTick(lastMeasure_);
+        ticked = true;
+    }
+    // Positions only after a tick: the calls in between would repeat the last
+    // one to the GUI every millisecond.
+    for (int j = first_; j <= last_ && ticked; ++j) {
+        const TPlayTrackData& t = play_.Track(j);
+        if (!t.eventsFlag || t.listeners.empty()) continue;
+        const TPlayPosition position = t.Position();
+        for (TPlayListener* listener : t.listeners) listener->OnPlayPosition(position);
+    }
+    for (int j = first_; j <= last_; ++j) {
+        const TPlayTrackData& t = play_.Track(j);
+        if (t.events.Count() > 1 && !t.finished) return;
+    }
+    EndOfPass();
+}
+
+void TSequencer::EndOfPass() {
+    EnableTimer(false);
+    const int passes = passCount_.load();
+    if (passes == 0 && options_.noClickRepeat && host_) host_->RemoveCountIn();
+    if (!stopRequested_.load() && passes < options_.playCount - 1) {
+        if (host_) host_->OnPassStarting();
+        if (alternateMute_.load()) {
+            play_.Rcp().Track(1).mode.fetch_xor(track_mode::kMuted);
+            play_.Track(1).mode.fetch_xor(track_mode::kMuted);
+        }
+        StartSequencer(1, TPlayData::kTrackCount, kNoMeasureLimit, 1);
+        passCount_.store(passes + 1);
+    } else {
+        AllSoundOff();
+        if (host_) host_->OnPlayFinished();
+    }
+}
+
+void TSequencer::StopPlayback() {
+    stopRequested_.store(true);
+    EnableTimer(false);
+    // A tick that was under way may have started the next pass and switched the
+    // timer on again; every later tick sees the stop request and does nothing.
+    EnableTimer(false);
+    AllSoundOff();
+}
+
+void TSequencer::AllSoundOff() {
+    for (int j = 1; j <= TPlayData::kTrackCount; ++j) play_.Track(j).AllSoundOff();
+}
+
+}  // namespace sorvel

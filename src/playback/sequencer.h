@@ -1,0 +1,92 @@
+#pragma once
+// Plays the tracks of a sequence in real time: counts ticks from the time source
+// on every timer period, lets every track play what is due, reports positions to
+// the listeners and, at the end, stops or starts the next pass of the play.
+// Driven by a TMMTimer while playing live, or by calling SequencerTick after
+// advancing a virtual clock (tests, offline rendering).
+#include <atomic>
+#include <cstdint>
+
+#include "playback/playdata.h"
+#include "playback/timesource.h"
+
+namespace sorvel {
+
+class TMMTimer;
+
+// The program's play settings the sequencer needs; taken at every StartPlay.
+struct TSequencerOptions {
+    int playBias = 0;           // key offset + the play dialog's transposition, semitones
+    int playCount = 1;          // passes of the piece; at least 1
+    bool noClickRepeat = true;  // the count-in is removed after the first pass
+};
+
+// The GUI side of the end of a pass. All three are called on the timer thread
+// (or whichever thread drives the ticks); hand GUI work over with a queued call.
+class TSequencerHost {
+  public:
+    virtual ~TSequencerHost() = default;
+    virtual void RemoveCountIn() {}   // before the second pass, if wanted
+    virtual void OnPassStarting() {}  // a further pass begins: clear the play cursor
+    virtual void OnPlayFinished() {}  // the last pass ended: stopped state, redraw
+};
+
+class TSequencer {
+  public:
+    static constexpr std::uint32_t kNoMeasureLimit = UINT32_MAX;
+
+    TSequencer(TPlayData& play, const TimeSource& clock, TSequencerHost* host = nullptr);
+    ~TSequencer();
+    TSequencer(const TSequencer&) = delete;
+    TSequencer& operator=(const TSequencer&) = delete;
+
+    // Lets `timer` drive the ticks (its handler becomes SequencerTick) and be
+    // switched on and off with the play. nullptr: the caller drives. The timer
+    // must stay alive until it is detached or the sequencer is destroyed.
+    void AttachTimer(TMMTimer* timer);
+
+    // The tempo in beats per minute for the tick period; values above 255 count
+    // as 255. Any thread.
+    void SetTickTempo(int value);
+    std::uint32_t TickPeriodMicros() const { return tickPeriod_.load(std::memory_order_relaxed); }
+
+    // A new play of all tracks from the start: the pass count becomes 0.
+    void StartPlay(const TSequencerOptions& options);
+    void StartSequencer(int first, int last, std::uint32_t lastMeasure, int startMeasure);
+    void SequencerTick();
+    // Stops the play from the GUI thread: timer off, all sound off.
+    void StopPlayback();
+
+    // "MUTE(交互)": the melody is muted on every second pass. Any thread.
+    void SetAlternateMute(bool on) { alternateMute_.store(on); }
+    bool IsPlaying() const { return playing_.load(); }
+    int PassCount() const { return passCount_.load(); }
+
+  private:
+    void EnableTimer(bool on);
+    void EndOfPass();
+    void AllSoundOff();
+    int SkipTicksBeforeStart() const;
+
+    TPlayData& play_;
+    const TimeSource& clock_;
+    TSequencerHost* host_;
+    TMMTimer* timer_ = nullptr;
+    TSequencerOptions options_;
+
+    int first_ = 1;
+    int last_ = TPlayData::kTrackCount;
+    std::uint32_t lastMeasure_ = kNoMeasureLimit;
+    int startMeasure_ = 1;
+    std::uint32_t nextTick_ = 0;   // milliseconds of the time source
+    std::uint32_t remainder_ = 0;  // microseconds
+
+    // Shared between the GUI thread and the timer thread.
+    std::atomic<std::uint32_t> tickPeriod_{0};
+    std::atomic<bool> playing_{false};
+    std::atomic<bool> stopRequested_{false};
+    std::atomic<bool> alternateMute_{false};
+    std::atomic<int> passCount_{0};
+};
+
+}  // namespace sorvel
