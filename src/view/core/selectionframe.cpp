@@ -1,0 +1,28 @@
+#include "view/core/selectionframe.h"
+
+namespace sorvel {
+
+namespace {
+constexpr Color kBlack = 0x000000;
+}
+
+void DrawSelectionFrame(Canvas& canvas, int left, int top, int width, int height) {
+    const Color color = canvas.PenColor();
+    const PenStyle style = canvas.GetPenStyle();
+    const int penWidth = canvas.PenWidth();
+    canvas.SetPen(kBlack, 1, PenStyle::Dot);
+    const int right = left + width;
+    const int bottom = top + height;
+    canvas.Polyline({{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1},
+                     {left, top}});
+    canvas.SetPen(color, penWidth, style);
+}
+
+void DrawHandle(Canvas& canvas, int left, int top, int right, int bottom) {
+    const BrushStyle style = canvas.GetBrushStyle();
+    canvas.SetBrush(kBlack, BrushStyle::Solid);
+    canvas.FillRect(left, top, right, bottom);
+    canvas.SetBrush(kBlack, style);
+}
+
+}  // namespace sorvel
