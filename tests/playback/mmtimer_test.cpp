@@ -59,7 +59,7 @@ TEST(TMMTimer, CallsItsHandlerEveryMillisecondUntilDisabled) {
     timer.SetEnabled(false);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     const int seen = calls.load();
-    EXPECT_GT(seen, 20);  // loose: a loaded machine still gets there
+    EXPECT_GT(seen, 5);  // loose: a loaded machine still gets there
     EXPECT_LE(seen, std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
     std::this_thread::sleep_for(20ms);
     EXPECT_EQ(calls.load(), seen);  // disabled means no late call
