@@ -19,6 +19,7 @@
 #include "model/note.h"
 #include "model/preferences.h"
 #include "model/rinjimarktbl.h"
+#include "model/workspace.h"
 #include "model/tempo.h"
 #include "model/textbox.h"
 #include "view/core/drawcontext.h"
@@ -83,18 +84,13 @@ private:
     BrushStyle brush_ = BrushStyle::Solid;
 };
 
-struct Page500 {
+struct Page500 : TWorkspace {
     Page500() {
-        env.prefs = &prefs;
-        env.layout = &layout;
-        env.glyphs = &glyphs;
-        book = std::make_unique<TMusicBook>(env);
-        book->ApplyDefaultLayout();
-        page = book->NewSheet();
+        env.undo = nullptr;
+        page = NewBook().GetSheet(0);
         page->SetTitle("Benchmark");
         page->SetWriter("Sorvel");
         page->SetPlayCount(96);
-        PageLayout(layout).TakeOverPageSettings(*page, glyphs);
         page->SuspendSorting();
         for (int i = 0; i < 500; ++i) AddItem(i);
         page->ResumeSorting();
@@ -139,12 +135,7 @@ struct Page500 {
         item->SetPosY(y);
     }
 
-    Preferences prefs;
-    LayoutState layout;
-    GlyphInfoTable glyphs;
     TRinjiMarkTbl rinji;
-    TModelEnv env;
-    std::unique_ptr<TMusicBook> book;
     TMusicSheet* page = nullptr;
 };
 

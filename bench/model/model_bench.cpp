@@ -5,26 +5,17 @@
 #include <memory>
 #include <vector>
 
-#include "model/glyphinfotable.h"
 #include "model/itemfactory.h"
-#include "model/layoutstate.h"
-#include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/preferences.h"
 #include "model/timing.h"
-#include "model/undo.h"
+#include "model/workspace.h"
 
 namespace sorvel {
 namespace {
 
-struct Fixture {
-    Fixture() {
-        env = {&undo, &prefs, &layout, &glyphs};
-        book = std::make_unique<TMusicBook>(env);
-        book->ApplyDefaultLayout();
-        page = book->NewSheet();
-    }
+struct Fixture : TWorkspace {
+    Fixture() : page(NewBook().GetSheet(0)) {}
     // A page of `count` items in rows of 36 slots, a bar line every 9th slot.
     void Fill(int count) {
         for (int i = 0; i < count; ++i) {
@@ -36,13 +27,7 @@ struct Fixture {
             item->SetPosY(243 + row * 146);
         }
     }
-    TUndo undo;
-    Preferences prefs;
-    LayoutState layout;
-    GlyphInfoTable glyphs;
-    TModelEnv env;
-    std::unique_ptr<TMusicBook> book;
-    TMusicSheet* page = nullptr;
+    TMusicSheet* page;
 };
 
 // Dragging a selection of 100 items one row down and back, as one undo step.

@@ -9,15 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "model/glyphinfotable.h"
 #include "model/itemfactory.h"
-#include "model/layoutstate.h"
-#include "model/musicbook.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/preferences.h"
-#include "model/undo.h"
+#include "model/workspace.h"
 #include "print/pagerenderer.h"
 #include "view/qt/musicfont.h"
 
@@ -65,16 +61,10 @@ void FillPage(TMusicSheet& page) {
 }
 
 void BM_DrawFullPageImage(benchmark::State& state) {
-    TUndo undo;
-    Preferences prefs;
-    LayoutState layout;
-    GlyphInfoTable glyphs;
-    TModelEnv env{&undo, &prefs, &layout, &glyphs};
-    TMusicBook book(env);
-    book.ApplyDefaultLayout();
-    TMusicSheet& page = *book.NewSheet();
+    TWorkspace ws;
+    TMusicSheet& page = *ws.NewBook().GetSheet(0);
     FillPage(page);
-    PageRenderer renderer(env);
+    PageRenderer renderer(ws.env);
     QImage image(page.PageWidth, page.PageHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);

@@ -15,11 +15,15 @@ bool NeedsQuotes(std::string_view line) {
     return false;
 }
 
+// Doubles the quotes inside, stepping over double-byte characters whole as
+// the reader does, so that a damaged pair never gains a quote.
 std::string Quote(std::string_view line) {
     std::string out = "\"";
-    for (char c : line) {
-        if (c == '"') out += '"';
-        out += c;
+    for (size_t i = 0; i < line.size();) {
+        size_t len = cp932::CharLength(line, i);
+        if (len == 1 && line[i] == '"') out += '"';
+        out.append(line.substr(i, len));
+        i += len;
     }
     out += '"';
     return out;

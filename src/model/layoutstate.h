@@ -5,6 +5,9 @@
 
 namespace sorvel {
 
+class TMusicSheet;
+class GlyphInfoTable;
+
 // Page size used when no printer can be measured: 4820 x 6826 device pixels
 // at 600 dpi, in page units of 1/120 inch.
 inline constexpr int kFallbackPageWidth = 964;
@@ -28,5 +31,9 @@ struct LayoutState {
     TOffsetRates Rates;
     bool Snap = true;  // view-wide: whether x positions snap to the grid
 };
+
+// Makes `page` the current page: its size and layout settings become the
+// layout state, and the glyph rates follow its offset rates.
+void TakeOverPageSettings(LayoutState& state, const TMusicSheet& page, GlyphInfoTable& glyphs);
 
 }  // namespace sorvel

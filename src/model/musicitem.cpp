@@ -89,7 +89,6 @@ void TMusicItem::SetOwnerPageNo(int n) {
 }
 
 void TMusicItem::SetName(const std::string& name) {
-    if (name == name_) return;
     name_ = name;
     if (name_.empty()) linkNames_.clear();
 }

@@ -52,8 +52,10 @@ TMusicItem* TMusicSheet::GetItem(int index) const {
 }
 
 std::vector<TMusicSheet::ItemEntry>::iterator TMusicSheet::Find(const TMusicItem* item) {
-    return std::find_if(items_.begin(), items_.end(),
-                        [item](const ItemEntry& e) { return e.item.get() == item; });
+    // From the back: items just added (while reading or pasting) are there.
+    auto it = std::find_if(items_.rbegin(), items_.rend(),
+                           [item](const ItemEntry& e) { return e.item.get() == item; });
+    return it == items_.rend() ? items_.end() : std::prev(it.base());
 }
 
 int TMusicSheet::IndexOfItem(const TMusicItem* item) const {

@@ -17,28 +17,18 @@
 #include "model/preferences.h"
 #include "model/tempo.h"
 #include "model/undo.h"
+#include "model/workspace.h"
 #include "playback/conversion/buildsequence.h"
 #include "playback/rcpdata.h"
 
 namespace sorvel::testing {
 
-class ConversionTest : public ::testing::Test {
+class ConversionTest : public ::testing::Test, protected TWorkspace {
   protected:
     ConversionTest() {
-        env.undo = &undo;
-        env.prefs = &prefs;
-        env.layout = &layout;
-        env.glyphs = &glyphs;
-        book = std::make_unique<TMusicBook>(env);
-        book->ApplyDefaultLayout();
-        page = book->NewSheet();
+        page = NewBook().GetSheet(0);
         page->SetTitle("Piece");
-        glyphs.RefreshRates(page->Rates());
         data.SetStartupValues();
-    }
-    ~ConversionTest() override {
-        undo.Clear();
-        book.reset();
     }
 
     static constexpr int kSlotsPerRow = 30;
@@ -121,12 +111,6 @@ class ConversionTest : public ::testing::Test {
         return nullptr;
     }
 
-    TUndo undo;
-    Preferences prefs;
-    LayoutState layout;
-    GlyphInfoTable glyphs;
-    TModelEnv env;
-    std::unique_ptr<TMusicBook> book;
     TMusicSheet* page = nullptr;
     TRcpData data;
     PlayOptions options;

@@ -16,22 +16,18 @@
 #include "model/note.h"
 #include "model/preferences.h"
 #include "model/rinjimarktbl.h"
+#include "model/workspace.h"
 #include "recordingcanvas.h"
 #include "view/core/drawcontext.h"
 #include "view/core/pagelayout.h"
 
 namespace sorvel::testing {
 
-class DrawingTest : public ::testing::Test {
+class DrawingTest : public ::testing::Test, protected TWorkspace {
 protected:
     DrawingTest() {
-        env.prefs = &prefs;
-        env.layout = &layout;
-        env.glyphs = &glyphs;
-        book = std::make_unique<TMusicBook>(env);
-        book->ApplyDefaultLayout();
-        page = book->NewSheet();
-        PageLayout(layout).TakeOverPageSettings(*page, glyphs);
+        env.undo = nullptr;  // drawing tests record nothing
+        page = NewBook().GetSheet(0);
         canvas.SetFont(kMusicFontName, layout.NoteFontSize);
     }
 
@@ -53,12 +49,7 @@ protected:
 
     DrawContext Context(bool drag = false) { return DrawContext{prefs, rinji, glyphs, layout, drag}; }
 
-    Preferences prefs;
-    LayoutState layout;
-    GlyphInfoTable glyphs;
     TRinjiMarkTbl rinji;
-    TModelEnv env;
-    std::unique_ptr<TMusicBook> book;
     TMusicSheet* page = nullptr;
     RecordingCanvas canvas;
 };

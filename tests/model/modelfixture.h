@@ -7,35 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "model/glyphinfotable.h"
 #include "model/itemfactory.h"
-#include "model/layoutstate.h"
-#include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/preferences.h"
-#include "model/undo.h"
+#include "model/workspace.h"
 
 namespace sorvel::testing {
 
-class ModelTest : public ::testing::Test {
+class ModelTest : public ::testing::Test, protected TWorkspace {
 protected:
     ModelTest() {
-        env.undo = &undo;
-        env.prefs = &prefs;
-        env.layout = &layout;
-        env.glyphs = &glyphs;
         undo.onModified = [this] { ++modifiedCalls; };
         undo.onMessage = [this](const std::string& m) { messages.push_back(m); };
-        book = std::make_unique<TMusicBook>(env);
-        book->ApplyDefaultLayout();
-        page = book->NewSheet();
-        glyphs.RefreshRates(page->Rates());
-    }
-    ~ModelTest() override {
-        // As the program does at exit: the history first, then the book.
-        undo.Clear();
-        book.reset();
+        NewBook();
+        page = book->GetSheet(0);
     }
 
     TNote* AddNote(int x, int y, const std::string& content = "5", TMusicSheet* on = nullptr) {
@@ -71,12 +56,6 @@ protected:
         return names;
     }
 
-    TUndo undo;
-    Preferences prefs;
-    LayoutState layout;
-    GlyphInfoTable glyphs;
-    TModelEnv env;
-    std::unique_ptr<TMusicBook> book;
     TMusicSheet* page = nullptr;
     int modifiedCalls = 0;
     std::vector<std::string> messages;

@@ -8,32 +8,23 @@
 #include <cstdlib>
 #include <memory>
 
-#include "model/glyphinfotable.h"
-#include "model/layoutstate.h"
-#include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/preferences.h"
 #include "model/scorefile.h"
-#include "model/undo.h"
+#include "model/workspace.h"
 #include "print/pagerenderer.h"
 #include "view/qt/musicfont.h"
 
 namespace sorvel {
 namespace {
 
-class RenderTest : public ::testing::Test {
+class RenderTest : public ::testing::Test, protected TWorkspace {
 protected:
-    RenderTest() : env{&undo, &prefs, &layout, &glyphs} {
+    RenderTest() {
         ReadResult read = ReadScoreFile(SORVEL_EXAMPLES_DIR "/demo.svl", env);
         EXPECT_EQ(read.status, ReadStatus::Ok) << read.message;
         book = std::move(read.book);
     }
-    ~RenderTest() override {
-        undo.Clear();
-        book.reset();
-    }
-
     // Share of pixels that differ clearly from the reference.
     static double DifferingShare(const QImage& a, const QImage& b) {
         long differing = 0;
@@ -63,12 +54,6 @@ protected:
             << name << " differs from its reference";
     }
 
-    TUndo undo;
-    Preferences prefs;
-    LayoutState layout;
-    GlyphInfoTable glyphs;
-    TModelEnv env;
-    std::unique_ptr<TMusicBook> book;
 };
 
 TEST_F(RenderTest, TunePageMatchesItsReference) { CompareWithReference(0, "demo-page1.png"); }
@@ -101,6 +86,7 @@ TEST_F(RenderTest, PagesDrawTheSameTwice) {
 }  // namespace sorvel
 
 int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);  // no display needed
     QGuiApplication app(argc, argv);
     sorvel::InstallMusicFont();
     ::testing::InitGoogleTest(&argc, argv);

@@ -27,22 +27,7 @@ int PageUnitsFromDevice(int pixels, int pixelsPerInch) {
 }
 
 void PageLayout::TakeOverPageSettings(const TMusicSheet& page, GlyphInfoTable& glyphs) {
-    s_.PageWidth = page.PageWidth;
-    s_.PageHeight = page.PageHeight;
-    s_.TitleHeight = page.TitleHeight();
-    s_.TopSpace = page.TopSpace();
-    s_.BottomSpace = page.BottomSpace();
-    s_.LeftSpace = page.LeftSpace();
-    s_.RightSpace = page.RightSpace();
-    s_.GridDivNum = page.GridDivNum();
-    s_.GridSize = page.GridSize();
-    s_.RowDivNum = page.RowDivNum();
-    s_.RowInterval = page.RowInterval();
-    s_.NoteFontSize = page.NoteFontSize();
-    s_.BarParRow = page.BarParRow();
-    s_.DivParBar = page.DivParBar();
-    s_.Rates = page.Rates();
-    glyphs.RefreshRates(s_.Rates);
+    sorvel::TakeOverPageSettings(s_, page, glyphs);
 }
 
 void PageLayout::CopyPageSettings(const TMusicSheet& from, TMusicSheet& to,

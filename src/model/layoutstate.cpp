@@ -1,0 +1,27 @@
+#include "model/layoutstate.h"
+
+#include "model/glyphinfotable.h"
+#include "model/musicsheet.h"
+
+namespace sorvel {
+
+void TakeOverPageSettings(LayoutState& s, const TMusicSheet& page, GlyphInfoTable& glyphs) {
+    s.PageWidth = page.PageWidth;
+    s.PageHeight = page.PageHeight;
+    s.TitleHeight = page.TitleHeight();
+    s.TopSpace = page.TopSpace();
+    s.BottomSpace = page.BottomSpace();
+    s.LeftSpace = page.LeftSpace();
+    s.RightSpace = page.RightSpace();
+    s.GridDivNum = page.GridDivNum();
+    s.GridSize = page.GridSize();
+    s.RowDivNum = page.RowDivNum();
+    s.RowInterval = page.RowInterval();
+    s.NoteFontSize = page.NoteFontSize();
+    s.BarParRow = page.BarParRow();
+    s.DivParBar = page.DivParBar();
+    s.Rates = page.Rates();
+    glyphs.RefreshRates(s.Rates);
+}
+
+}  // namespace sorvel

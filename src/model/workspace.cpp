@@ -1,0 +1,22 @@
+#include "model/workspace.h"
+
+#include "model/musicsheet.h"
+
+namespace sorvel {
+
+TWorkspace::~TWorkspace() {
+    // The history refers to objects of the book: it goes first.
+    undo.Clear();
+    book.reset();
+}
+
+TMusicBook& TWorkspace::NewBook() {
+    undo.Clear();
+    book = std::make_unique<TMusicBook>(env);
+    book->ApplyDefaultLayout();
+    TMusicSheet* first = book->NewSheet();
+    TakeOverPageSettings(layout, *first, glyphs);
+    return *book;
+}
+
+}  // namespace sorvel
