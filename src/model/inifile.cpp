@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "base/atomicfile.h"
 #include "base/text.h"
 
 namespace sorvel {
@@ -35,55 +36,6 @@ std::string StoredForm(std::string_view value) {
                         value.back() == value.front();
     if (blankAtEnd || quoted) return "\"" + std::string(value) + "\"";
     return std::string(value);
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
-
-std::string ParentOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-// Creates `dir` and its missing parents; new folders are private to the user,
-// as configuration folders should be.
-bool MakeFolders(const std::string& dir, std::string* error) {
-    struct stat st;
-    if (::stat(dir.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return true;
-        if (error) *error = ErrnoText(dir, ENOTDIR);
-        return false;
-    }
-    const std::string parent = ParentOf(dir);
-    if (parent != dir && !MakeFolders(parent, error)) return false;
-    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
-        if (error) *error = ErrnoText(dir, errno);
-        return false;
-    }
-    return true;
-}
-
-// A symbolic link at `path` is followed, so that saving replaces the file it
-// points to instead of the link.
-std::string FinalTarget(const std::string& path) {
-    struct stat st;
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved) return path;
-    std::string target(resolved);
-    std::free(resolved);
-    return target;
 }
 
 }  // namespace
@@ -206,39 +158,9 @@ std::string TIniFile::Text() const {
 }
 
 bool TIniFile::Save(const std::string& path, std::string* error) const {
-    const std::string target = FinalTarget(path);
-    const std::string folder = ParentOf(target);
-    if (!MakeFolders(folder, error)) return false;
-
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = target + ".tmp" + IntToStr(::getpid()) + "-" + IntToStr(attempt);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) {
-        if (error) *error = ErrnoText(temp, errno);
+    if (int err = WriteFileAtomically(path, Text(), {.createFolders = true})) {
+        if (error) *error = ErrnoText(path, err);
         return false;
-    }
-    // A file that is replaced keeps its permissions.
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0) (void)::fchmod(fd, st.st_mode & 07777);
-
-    int err = 0;
-    if (!WriteAll(fd, Text()) || ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        if (error) *error = ErrnoText(target, err);
-        return false;
-    }
-    // The rename itself reaches the disk only when the folder is flushed.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        (void)::fsync(dirFd);
-        ::close(dirFd);
     }
     return true;
 }

@@ -11,6 +11,7 @@
 #include <new>
 #include <string>
 
+#include "base/atomicfile.h"
 #include "model/musicbook.h"
 #include "model/scorefile.h"
 
@@ -24,78 +25,8 @@ SaveResult SaveFailure(const std::string& path, int error) {
     return result;
 }
 
-// The file a save replaces: the target of a symbolic link, else the path.
-std::string SaveTarget(const std::string& path) {
-    struct stat st;
-    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = realpath(path.c_str(), nullptr)) {
-            std::string target = real;
-            std::free(real);
-            return target;
-        }
-    }
-    return path;
-}
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A new file beside `target`, created exclusively; -1 with errno on failure.
-int CreateTemporary(const std::string& target, std::string& tempPath) {
-    static std::atomic<unsigned> counter{0};
-    const std::string stem = target + ".tmp-" + std::to_string(getpid()) + "-";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = stem + std::to_string(counter++);
-        int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// Temporary file, write, fsync, close, rename over the target, sync the folder.
 SaveResult WriteAtomically(const std::string& path, const std::string& bytes) {
-    const std::string target = SaveTarget(path);
-    std::string temp;
-    const int fd = CreateTemporary(target, temp);
-    if (fd < 0) return SaveFailure(path, errno);
-    struct stat old;
-    if (stat(target.c_str(), &old) == 0) fchmod(fd, old.st_mode & 07777);  // keep the file's mode
-    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
-    int error = errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && rename(temp.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        unlink(temp.c_str());
-        return SaveFailure(path, error);
-    }
-    const int dir = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        fsync(dir);  // the rename itself reaches the disk; failure here loses nothing
-        close(dir);
-    }
+    if (int error = WriteFileAtomically(path, bytes)) return SaveFailure(path, error);
     SaveResult result;
     result.ok = true;
     return result;
