@@ -1,6 +1,7 @@
 #include "model/rinjimarktbl.h"
 
 #include "base/arith.h"
+#include "base/text.h"
 
 namespace sorvel {
 
@@ -47,6 +48,15 @@ std::string NoteName(int keyCode, int pitch) {
     int row = ModTrunc(keyCode, 16), col = ModTrunc(pitch, 12);
     if (row < 0 || col < 0) return std::string();  // callers pass values of 0 or more
     return kRows[row][col];
+}
+
+int SelectByText(const std::vector<std::string>& entries, const std::string& text) {
+    if (entries.empty()) return -1;
+    const std::string_view wanted = Trim(text);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (Trim(entries[i]) == wanted) return static_cast<int>(i);
+    }
+    return 0;
 }
 
 }  // namespace sorvel

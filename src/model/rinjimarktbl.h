@@ -2,6 +2,7 @@
 // The accidentals in force within the bar being drawn, by numeral and octave.
 #include <array>
 #include <string>
+#include <vector>
 
 namespace sorvel {
 
@@ -29,5 +30,9 @@ private:
 
 // The name of a pitch class (0 = C) in the spelling of a key code (0..15).
 std::string NoteName(int keyCode, int pitch);
+
+// The entry of a drop-down list to select for `text`: the first whose text,
+// trimmed, equals the trimmed text; 0 when none does (-1 for an empty list).
+int SelectByText(const std::vector<std::string>& entries, const std::string& text);
 
 }  // namespace sorvel

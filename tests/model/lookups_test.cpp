@@ -39,6 +39,14 @@ TEST(NoteName, SpellingsFollowTheKey) {
     EXPECT_EQ(NoteName(13, 23), "Cb");
 }
 
+TEST(SelectByText, MatchesTrimmedTextOrFallsBackToTheFirst) {
+    const std::vector<std::string> sizes = {" 8", "10", " 12 "};
+    EXPECT_EQ(SelectByText(sizes, "12"), 2);
+    EXPECT_EQ(SelectByText(sizes, " 10  "), 1);
+    EXPECT_EQ(SelectByText(sizes, "11"), 0);
+    EXPECT_EQ(SelectByText({}, "11"), -1);
+}
+
 TEST(SelectedList, AddUniqueReportsDuplicates) {
     TSelectedMusicItemList list;
     int a, b;

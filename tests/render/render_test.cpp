@@ -3,6 +3,9 @@
 // references after a deliberate change of the drawing (and look at them).
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
@@ -72,6 +75,21 @@ TEST_F(RenderTest, DrawingMeasuresItemsBack) {
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->Width(), 12);
     EXPECT_EQ(first->Height(), 21);
+}
+
+TEST(MusicFont, RegisteredAndJapaneseFontsResolve) {
+    EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("TMusicFont")));
+    QFont music(QStringLiteral("TMusicFont"));
+    music.setPixelSize(24);
+    EXPECT_EQ(QFontInfo(music).family(), QStringLiteral("TMusicFont"));
+    QFontMetrics metrics(music);
+    EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('8')), 12);
+    EXPECT_EQ(metrics.ascent() + metrics.descent(), 21);
+    for (const char* name : {"ＭＳ Ｐゴシック", "ＭＳ ゴシック"}) {
+        QFont font(ResolveFontFamily(QString::fromUtf8(name)));
+        EXPECT_TRUE(QFontInfo(font).family().startsWith(QStringLiteral("IPA")))
+            << name << " resolves to " << QFontInfo(font).family().toStdString();
+    }
 }
 
 TEST_F(RenderTest, PagesDrawTheSameTwice) {
