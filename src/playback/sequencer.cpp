@@ -73,8 +73,7 @@ void TSequencer::StartSequencer(int first, int last, std::uint32_t lastMeasure, 
     play_.transposition.store(rcp.playBias);
     for (int j = 1; j <= TPlayData::kTrackCount; ++j) play_.Track(j).ClearPending();
 
-    nextTick_ = clock_.NowMillis();
-    remainder_ = 0;
+    nextTickMicros_ = clock_.NowMicros();
     int minShift = 255;
     for (int j = first_; j <= last_; ++j) {
         play_.Track(j).Rewind();
@@ -111,14 +110,16 @@ int TSequencer::SkipTicksBeforeStart() const {
 
 void TSequencer::SequencerTick() {
     if (stopRequested_.load() || !playing_.load()) return;
-    const std::uint32_t now = clock_.NowMillis();
-    // Signed difference: correct across the wrap of the millisecond counter.
+    // Due times are kept to the microsecond, and a tick runs at the timer call
+    // nearest to its due time: at most half a timer period early instead of
+    // up to a whole period late, which halves the average distance of an
+    // onset from its exact time. A late thread still runs every due tick.
+    const std::int64_t now = clock_.NowMicros();
     bool ticked = false;
-    while (static_cast<std::int32_t>(now - nextTick_) > 0) {
-        remainder_ += tickPeriod_.load(std::memory_order_relaxed);
-        nextTick_ += remainder_ / 1000;
-        remainder_ %= 1000;
+    while (now >= nextTickMicros_ - kHalfTimerPeriodMicros) {
+        nextTickMicros_ += tickPeriod_.load(std::memory_order_relaxed);
         for (int j = first_; j <= last_; ++j) play_.Track(j).TrackTick(lastMeasure_);
+        tickCount_.fetch_add(1, std::memory_order_relaxed);
         ticked = true;
     }
     // Positions only after a tick: the calls in between would repeat the last

@@ -34,6 +34,8 @@ class TSequencerHost {
 class TSequencer {
   public:
     static constexpr std::uint32_t kNoMeasureLimit = UINT32_MAX;
+    // Half of the 1 ms timer period: how early a tick may run.
+    static constexpr std::int64_t kHalfTimerPeriodMicros = 500;
 
     TSequencer(TPlayData& play, const TimeSource& clock, TSequencerHost* host = nullptr);
     ~TSequencer();
@@ -61,6 +63,9 @@ class TSequencer {
     void SetAlternateMute(bool on) { alternateMute_.store(on); }
     bool IsPlaying() const { return playing_.load(); }
     int PassCount() const { return passCount_.load(); }
+    // Ticks run since the sequencer was made: an offline recorder places the
+    // messages of a tick call at this tick.
+    std::uint32_t TickCount() const { return tickCount_.load(std::memory_order_relaxed); }
 
   private:
     void EnableTimer(bool on);
@@ -78,8 +83,7 @@ class TSequencer {
     int last_ = TPlayData::kTrackCount;
     std::uint32_t lastMeasure_ = kNoMeasureLimit;
     int startMeasure_ = 1;
-    std::uint32_t nextTick_ = 0;   // milliseconds of the time source
-    std::uint32_t remainder_ = 0;  // microseconds
+    std::int64_t nextTickMicros_ = 0;  // due time of the next tick on the time source
 
     // Shared between the GUI thread and the timer thread.
     std::atomic<std::uint32_t> tickPeriod_{0};
@@ -87,6 +91,7 @@ class TSequencer {
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> alternateMute_{false};
     std::atomic<int> passCount_{0};
+    std::atomic<std::uint32_t> tickCount_{0};
 };
 
 }  // namespace sorvel

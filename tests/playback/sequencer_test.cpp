@@ -72,9 +72,13 @@ class SequencerTest : public ::testing::Test {
         }
     }
 
-    // When tick k (0 = the first) runs: one millisecond after its due time.
-    std::uint32_t TickMs(std::int64_t k) const {
-        return t0 + static_cast<std::uint32_t>(k * sequencer.TickPeriodMicros() / 1000) + 1;
+    // When tick k (0 = the first) runs at the current tick period.
+    std::uint32_t TickMs(std::int64_t k) const { return RunsAt(k * sequencer.TickPeriodMicros()); }
+    // The timer call (one a millisecond, the first at t0 + 1) that runs a tick
+    // due `dueMicros` after the start: the call nearest to the due time.
+    std::uint32_t RunsAt(std::int64_t dueMicros) const {
+        const std::int64_t ms = (dueMicros - TSequencer::kHalfTimerPeriodMicros + 999) / 1000;
+        return t0 + static_cast<std::uint32_t>(std::max<std::int64_t>(1, ms));
     }
 
     std::vector<Message> Short(std::uint8_t status) const {
@@ -158,7 +162,8 @@ TEST_F(SequencerTest, TempoEventChangesTheTickPeriodAtOnce) {
     const auto ons = NoteOns();
     ASSERT_EQ(ons.size(), 2u);
     // Tick 0 ran at the old period; the following 48 at 15.625 ms.
-    EXPECT_EQ(ons[1].timeMicros - ons[0].timeMicros, (10417 + 47 * 15625) / 1000 * 1000);
+    EXPECT_EQ(ons[0].TimeMillis(), RunsAt(0));
+    EXPECT_EQ(ons[1].TimeMillis(), RunsAt(10417 + 47 * 15625));
 }
 
 TEST_F(SequencerTest, NoteStillSoundingIsLengthenedNotStruckAgain) {
