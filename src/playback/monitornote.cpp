@@ -1,15 +1,13 @@
 #include "playback/monitornote.h"
 
 #include "playback/midioutput.h"
+#include "playback/midistatus.h"
 
 namespace sorvel {
 
 namespace {
 
-constexpr int kControlChange = 0xB0;
-constexpr int kProgramChange = 0xC0;
-constexpr int kNoteOn = 0x90;
-constexpr int kAllSoundOff = 120;
+using namespace midi;
 constexpr int kVelocity = 100;
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "playback/midioutput.h"
+#include "playback/midistatus.h"
 #include "playback/playdata.h"
 #include "playback/rcpdata.h"
 
@@ -11,13 +12,7 @@ namespace sorvel {
 
 namespace {
 
-constexpr int kNoteOn = 0x90;
-constexpr int kKeyPressure = 0xA0;
-constexpr int kControlChange = 0xB0;
-constexpr int kProgramChange = 0xC0;
-constexpr int kChannelPressure = 0xD0;
-constexpr int kPitchBend = 0xE0;
-constexpr int kAllSoundOff = 120;
+using namespace midi;
 
 // Sound mode from the mode byte: 2 or 1 = notes sound, 0 = silent.
 int SoundMode(std::uint8_t mode) {
