@@ -24,7 +24,7 @@ const char* UsageText() {
            "       sorvel --export-bmp IN.svl OUT.bmp [--page N]\n"
            "       sorvel --export-pdf IN.svl OUT.pdf\n"
            "       sorvel --export-midi IN.svl OUT.mid [--page N] [--metronome]\n"
-           "       sorvel --render-wav IN.svl OUT.wav [--page N]\n";
+           "       sorvel --render-wav IN.svl OUT.wav [--page N] [--metronome]\n";
 }
 
 std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& args,

@@ -1,0 +1,52 @@
+#include "app/renderwavcommand.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/batchcontext.h"
+#include "app/commandline.h"
+#include "app/exportmidicommand.h"
+#include "base/atomicfile.h"
+#include "playback/fluidsynthout.h"
+#include "playback/offline/offlineplay.h"
+#include "playback/offline/wavrenderer.h"
+
+namespace sorvel {
+namespace {
+
+std::string ChosenSoundFont() {
+    const char* chosen = std::getenv("SORVEL_SOUNDFONT");
+    return chosen && *chosen ? std::string(chosen) : DefaultSoundFont();
+}
+
+}  // namespace
+
+bool RunRenderWav(const BatchCommand& cmd, std::string& error) {
+    BatchContext context;
+    if (!context.Load(cmd.input, error)) return false;
+    TMusicSheet* page = CommandPage(context, cmd, error);
+    if (!page) return false;
+
+    const std::string soundFont = ChosenSoundFont();
+    if (soundFont.empty()) {
+        error = "no General MIDI SoundFont is installed (fluid-soundfont-gm or timgm6mb-soundfont)";
+        return false;
+    }
+    SilenceSynthesizerLog();
+    std::unique_ptr<WavRenderer> renderer = WavRenderer::Create(soundFont);
+    if (!renderer) {
+        error = soundFont + ": the SoundFont could not be loaded";
+        return false;
+    }
+    OfflinePlay play(*page, context.prefs, {.metronome = cmd.metronome});
+    if (!CheckPlayResult(play.Run(*renderer), error)) return false;
+    renderer->RenderSilence(WavRenderer::kTailMillis);
+
+    if (const int err = WriteFileAtomically(cmd.output, renderer->FileBytes())) {
+        error = cmd.output + ": " + std::strerror(err);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sorvel

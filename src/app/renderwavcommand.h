@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+namespace sorvel {
+
+struct BatchCommand;
+
+// --render-wav: the play of the piece holding the page through the built-in
+// synthesizer, as a WAV file. The SoundFont is the system's General MIDI one,
+// or the file named by the environment variable SORVEL_SOUNDFONT.
+bool RunRenderWav(const BatchCommand& cmd, std::string& error);
+
+}  // namespace sorvel

@@ -1,0 +1,116 @@
+#include "playback/offline/offlineplay.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "model/preferences.h"
+#include "playback/conversion/keyoffset.h"
+#include "playback/conversion/playoptions.h"
+#include "playback/conversion/sequencewriter.h"
+#include "playback/midioutput.h"
+#include "playback/midistatus.h"
+#include "playback/playdata.h"
+#include "playback/rcpdata.h"
+#include "playback/sequencer.h"
+#include "playback/timesource.h"
+
+namespace sorvel {
+namespace {
+
+using namespace midi;
+constexpr int kChannelCount = 16;
+// The tempo the sequencer starts from before the build sets the piece's own.
+constexpr int kInitialTickTempo = 64;
+
+// MidiOutput owns its device; the sink belongs to the caller, so the open
+// device only passes the messages on.
+class SinkDevice final : public MidiOut {
+  public:
+    explicit SinkDevice(OfflineSink& sink) : sink_(sink) {}
+    void ShortMessage(std::uint32_t message) override { sink_.ShortMessage(message); }
+    void LongMessage(std::span<const std::uint8_t> bytes) override { sink_.LongMessage(bytes); }
+    void Reset() override { sink_.Reset(); }
+
+  private:
+    OfflineSink& sink_;
+};
+
+// Controllers reset and every channel on program 0, then the melody's instrument:
+// the play starts from the same state whatever the device played before.
+void ResetChannels(MidiOutput& output, int instrument) {
+    for (int ch = 0; ch < kChannelCount; ++ch)
+        output.SendShortMessage(ch, kControlChange, kResetAllControllers, 0);
+    for (int ch = 0; ch < kChannelCount; ++ch) output.SendShortMessage(ch, kProgramChange, 0, 0);
+    output.SendShortMessage(OfflinePlay::kMelodyChannel, kProgramChange,
+                            std::clamp(instrument, 0, 127), 0);
+}
+
+}  // namespace
+
+std::vector<std::string> OfflinePlayResult::Warnings() const {
+    std::vector<std::string> lines;
+    if (!build.Ok()) lines.push_back(build.Message());
+    if (build.endlessLoopStopped)
+        lines.push_back(
+            "the repeats of the score would never end; the play stops where they close");
+    return lines;
+}
+
+int OfflinePlay::RhythmChannel() const {
+    return std::clamp(prefs_.RhythmChannelNo, 0, kChannelCount - 1);
+}
+
+OfflinePlayResult OfflinePlay::Run(OfflineSink& sink) {
+    TRcpData rcp;
+    rcp.SetStartupValues();
+    MidiOutput output([] { return std::vector<MidiOutEntry>{}; });
+    output.OpenDevice(std::make_unique<SinkDevice>(sink));
+    TPlayData play(rcp, output);
+    VirtualTimeSource clock;
+    TSequencer sequencer(play, clock);
+
+    OfflinePlayResult result;
+    sequencer.SetTickTempo(kInitialTickTempo);
+    PlayOptions playOptions = PlayOptions::FromPreferences(prefs_);
+    playOptions.startClick = false;  // a file starts with the music, not a count-in
+    result.build = BuildSequence(rcp, page_, nullptr, nullptr, playOptions, prefs_);
+    sequencer.SetTickTempo(result.build.startTempo);
+
+    TTrackData& melody = rcp.Track(conv_track::kMelody);
+    melody.channel = kMelodyChannel;
+    melody.keyShift = 0;
+    for (int j : {conv_track::kMetronome, conv_track::kCountIn}) {
+        TTrackData& t = rcp.Track(j);
+        t.channel = static_cast<std::uint8_t>(RhythmChannel());
+        t.rhythm = true;
+        t.keyShift = kNotTransposed;
+    }
+    ResetChannels(output, prefs_.Instrument);
+    play.SetTrackMode(conv_track::kMelody, 0);
+    play.SetTrackMode(conv_track::kMetronome, options_.metronome ? 0 : track_mode::kMuted);
+
+    TSequencerOptions sequencerOptions;
+    sequencerOptions.playBias = KeyOffset(page_);
+    sequencerOptions.playCount = 1;
+    sequencer.StartPlay(sequencerOptions);
+
+    OfflineStep step;
+    while (sequencer.IsPlaying() && step.millis < options_.maxMillis) {
+        // The tick of this step reads the period before its events can change it.
+        step.periodMicros = sequencer.TickPeriodMicros();
+        const std::uint32_t before = sequencer.TickCount();
+        clock.AdvanceMillis(1);
+        ++step.millis;
+        sequencer.SequencerTick();
+        step.tick = sequencer.TickCount();
+        step.ticked = step.tick != before;
+        sink.OnStep(step);
+    }
+    result.finished = !sequencer.IsPlaying();
+    if (!result.finished) sequencer.StopPlayback();
+    result.millis = step.millis;
+    result.ticks = step.tick;
+    return result;
+}
+
+}  // namespace sorvel

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Runs --export-midi and --render-wav on the demo score and on bad input:
+# exit status, messages, the files' headers, the same bytes on every run, and
+# no output file left behind by a failure.
+set -u
+sorvel=$1 demo=$2 data=$3
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+passed=0 failed=0
+
+check() {  # description, condition
+    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
+}
+# Unsigned integer of $3 bytes at offset $2 of file $1, as od reads it (little-endian).
+u() { od -An -tu"$3" -j"$2" -N"$3" "$1" | tr -d ' '; }
+# Big-endian 16-bit value at offset $2 of file $1.
+be16() { od -An -tu1 -j"$2" -N2 "$1" | awk '{ print $1 * 256 + $2 }'; }
+
+# MIDI: format 1, 48 ticks a quarter, a conductor and a melody track; the
+# metronome adds a third. Nothing on stderr.
+"$sorvel" --export-midi "$demo" "$work/demo.mid" 2>"$work/err"
+check "export-midi succeeds" "[[ $? == 0 ]]"
+check "export-midi is silent" "[[ ! -s '$work/err' ]]"
+check "export-midi writes an SMF" "[[ \$(head -c 4 '$work/demo.mid') == MThd ]]"
+check "format 1" "[[ \$(be16 '$work/demo.mid' 8) == 1 ]]"
+check "two tracks" "[[ \$(be16 '$work/demo.mid' 10) == 2 ]]"
+check "48 ticks a quarter" "[[ \$(be16 '$work/demo.mid' 12) == 48 ]]"
+"$sorvel" --export-midi "$demo" "$work/again.mid"
+check "export-midi gives the same bytes again" "cmp -s '$work/demo.mid' '$work/again.mid'"
+"$sorvel" --export-midi "$demo" "$work/clicks.mid" --metronome
+check "--metronome adds a track" "[[ \$(be16 '$work/clicks.mid' 10) == 3 ]]"
+"$sorvel" --export-midi "$demo" "$work/p2.mid" --page 2
+check "--page 2 succeeds" "[[ $? == 0 && -s '$work/p2.mid' ]]"
+
+# WAV: 44.1 kHz 16-bit stereo PCM, the same bytes from two processes.
+"$sorvel" --render-wav "$demo" "$work/demo.wav" 2>"$work/err"
+check "render-wav succeeds" "[[ $? == 0 ]]"
+check "render-wav is silent" "[[ ! -s '$work/err' ]]"
+check "RIFF WAVE" "[[ \$(head -c 4 '$work/demo.wav') == RIFF && \$(tail -c +9 '$work/demo.wav' | head -c 4) == WAVE ]]"
+check "PCM stereo" "[[ \$(u '$work/demo.wav' 20 2) == 1 && \$(u '$work/demo.wav' 22 2) == 2 ]]"
+check "44100 Hz 16-bit" "[[ \$(u '$work/demo.wav' 24 4) == 44100 && \$(u '$work/demo.wav' 34 2) == 16 ]]"
+check "data size matches the file" "[[ \$(( \$(u '$work/demo.wav' 40 4) + 44 )) == \$(stat -c %s '$work/demo.wav') ]]"
+check "longer than ten seconds" "[[ \$(u '$work/demo.wav' 40 4) -gt \$((441000 * 4)) ]]"
+"$sorvel" --render-wav "$demo" "$work/again.wav"
+check "render-wav gives the same bytes again" "cmp -s '$work/demo.wav' '$work/again.wav'"
+
+# A walk error of the score is a warning: the play goes ahead with what was
+# walked. The demo's first mark becomes a coda sign and its third a D.C.
+awk '/^class /{sign=($0 ~ /^class TMusicSign\r?$/); if (sign) n++}
+     sign && /^  Content=/ { if (n == 1) sub(/=.*/, "=l\r"); if (n == 3) sub(/=.*/, "=m\r") }
+     { print }' "$demo" >"$work/walk.svl"
+for cmd in --export-midi --render-wav; do
+    "$sorvel" $cmd "$work/walk.svl" "$work/walk$cmd" 2>"$work/err"
+    check "$cmd with a walk error succeeds" "[[ $? == 0 && -s '$work/walk$cmd' ]]"
+    check "$cmd with a walk error warns in one line" \
+        "[[ \$(wc -l <'$work/err') == 1 ]] && grep -q '^sorvel: warning: ' '$work/err'"
+done
+
+# Failures: one line on stderr, non-zero status, no output file.
+for input in "$work/missing.svl" "$data/not_a_score.txt" "$data/no_book.svl"; do
+    for cmd in --export-midi --render-wav; do
+        out="$work/out-$(basename "$input")$cmd"
+        "$sorvel" $cmd "$input" "$out" 2>"$work/err"
+        status=$?
+        check "$cmd $(basename "$input") fails" "[[ $status != 0 ]]"
+        check "$cmd $(basename "$input") says one line" "[[ \$(wc -l <'$work/err') == 1 ]]"
+        check "$cmd $(basename "$input") writes nothing" "[[ ! -e '$out' ]]"
+    done
+done
+for cmd in --export-midi --render-wav; do
+    "$sorvel" $cmd "$demo" "$work/p9$cmd" --page 9 2>"$work/err"
+    check "$cmd of a page beyond the book fails" "[[ $? != 0 && ! -e '$work/p9$cmd' ]]"
+    check "$cmd of a page beyond the book says one line" "[[ \$(wc -l <'$work/err') == 1 ]]"
+done
+SORVEL_SOUNDFONT="$work/none.sf2" "$sorvel" --render-wav "$demo" "$work/nosf.wav" 2>"$work/err"
+check "a missing SoundFont fails" "[[ $? != 0 && ! -e '$work/nosf.wav' ]]"
+check "a missing SoundFont says one line" "[[ \$(wc -l <'$work/err') == 1 ]]"
+
+# A folder that cannot be written: failure, and no temporary file left in it.
+if [[ $(id -u) != 0 ]]; then
+    mkdir "$work/ro" && chmod 0555 "$work/ro"
+    for cmd in --export-midi --render-wav; do
+        "$sorvel" $cmd "$demo" "$work/ro/out" 2>/dev/null
+        check "$cmd into a read-only folder fails" "[[ $? != 0 ]]"
+        check "$cmd leaves the read-only folder empty" "[[ -z \$(ls -A '$work/ro') ]]"
+    done
+fi
+"$sorvel" --export-midi "$demo" "$work/no/such/folder/x.mid" 2>"$work/err"
+check "a missing folder fails with one line" "[[ $? != 0 && \$(wc -l <'$work/err') == 1 ]]"
+
+echo "offline_commands: $passed passed, $failed failed"
+[[ $failed == 0 ]]

@@ -1,0 +1,214 @@
+// The play of a piece as a MIDI file: every message the sequencer sends lands
+// in its tick, tempo as Set Tempo events, transposition by the key, repeats
+// followed, the metronome track only on request.
+#include <cstdlib>
+
+#include "offlinefixture.h"
+
+namespace sorvel::testing {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Expected {
+    std::uint32_t tick;
+    Bytes bytes;
+};
+
+std::vector<Expected> Events(const std::vector<SmfEvent>& track) {
+    std::vector<Expected> out;
+    for (const SmfEvent& e : track) out.push_back({e.tick, e.bytes});
+    return out;
+}
+
+bool operator==(const Expected& a, const Expected& b) {
+    return a.tick == b.tick && a.bytes == b.bytes;
+}
+
+void PrintTo(const Expected& e, std::ostream* os) {
+    *os << e.tick << ":";
+    for (std::uint8_t b : e.bytes) *os << " " << std::hex << int{b} << std::dec;
+}
+
+std::string MetaText(const SmfEvent& e) {
+    return std::string(e.bytes.begin() + 2, e.bytes.end());
+}
+
+std::vector<std::uint32_t> TempoValues(const std::vector<SmfEvent>& conductor) {
+    std::vector<std::uint32_t> values;
+    for (const SmfEvent& e : conductor)
+        if (e.IsMeta(0x51)) values.push_back((e.bytes[2] << 16) | (e.bytes[3] << 8) | e.bytes[4]);
+    return values;
+}
+
+TEST_F(OfflineTest, EveryMessageOfTwoQuarterNotesInItsTick) {
+    Score("12");
+    const SmfFile file = Export();
+    EXPECT_TRUE(result.finished);
+    EXPECT_TRUE(result.Warnings().empty());
+    EXPECT_EQ(file.format, 1);
+    EXPECT_EQ(file.division, 48);
+    ASSERT_EQ(file.tracks.size(), 2u);
+
+    // 120 beats a minute: a tick of 10 417 µs, 500 016 µs a quarter.
+    const std::vector<Expected> conductor = {
+        {0, {0xFF, 0x03, 'P', 'i', 'e', 'c', 'e'}},
+        {0, {0xFF, 0x58, 4, 2, 24, 8}},
+        {0, {0xFF, 0x51, 0x07, 0xA1, 0x30}},
+        {97, {0xFF, 0x2F}},
+    };
+    EXPECT_EQ(Events(file.tracks[0]), conductor);
+
+    // Set-up at tick 0 (controllers reset, program 0, then the instrument), the
+    // tempo event and the one-tick start silence, two notes of gate 38 a
+    // quarter apart, all sound off when the play ends.
+    const std::vector<Expected> melody = {
+        {0, {0xFF, 0x03, 'M', 'e', 'l', 'o', 'd', 'y'}},
+        {0, {0xB0, 121, 0}},
+        {0, {0xC0, 0}},
+        {0, {0xC0, 71}},
+        {1, {0x90, 60, 80}},
+        {39, {0x90, 60, 0}},
+        {49, {0x90, 62, 80}},
+        {87, {0x90, 62, 0}},
+        {97, {0xB0, 120, 0}},
+        {97, {0xFF, 0x2F}},
+    };
+    EXPECT_EQ(Events(file.tracks[1]), melody);
+    EXPECT_EQ(result.ticks, 98u);
+}
+
+TEST_F(OfflineTest, FileTimeMatchesTheTimeEachMessageWasSent) {
+    std::vector<TNote*> n = Score("1234|5671|2");
+    TempoMark(*n[2], 60, 0);
+    TempoMark(*n[6], 200, 0);
+    const SmfFile file = Export();
+    ASSERT_EQ(file.tracks.size(), 2u);
+    // Each change takes effect from the tick after the note that carries it,
+    // as the sequencer times it.
+    EXPECT_EQ(TempoValues(file.tracks[0]),
+              (std::vector<std::uint32_t>{10417 * 48, 20833 * 48, 6250 * 48}));
+
+    std::vector<const SmfEvent*> messages;
+    for (const SmfEvent& e : file.tracks[1])
+        if (e.bytes[0] != 0xFF) messages.push_back(&e);
+    std::vector<SentMessage> melodySent;
+    for (const SentMessage& s : sent)
+        if (s.Channel() == 0) melodySent.push_back(s);
+    ASSERT_EQ(messages.size(), melodySent.size());
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        const SmfEvent& e = *messages[i];
+        std::uint32_t packed = 0;
+        for (std::size_t b = 0; b < e.bytes.size(); ++b)
+            packed |= std::uint32_t{e.bytes[b]} << (8 * b);
+        EXPECT_EQ(packed, melodySent[i].message) << "message " << i;
+        // File tick 0 is the start of the play. The sequencer runs a tick at the
+        // millisecond nearest its due time; the first one, due at the start, at
+        // the first millisecond stepped.
+        const std::int64_t fileMicros = SmfMicros(file.tracks[0], file.division, e.tick);
+        const std::int64_t sentMicros = melodySent[i].millis * 1000;
+        if (e.tick == 0) {
+            EXPECT_LE(sentMicros, 1000) << "message " << i;
+        } else {
+            EXPECT_LE(std::abs(sentMicros - fileMicros), 505)
+                << "message " << i << " at tick " << e.tick;
+        }
+    }
+}
+
+TEST_F(OfflineTest, TheKeyTransposesTheMelodyButNotTheMetronome) {
+    Score("1234");
+    const SmfFile inC = Export(true);
+    page->SetKeyCode(kKeyD);
+    const SmfFile inD = Export(true);
+    ASSERT_EQ(inC.tracks.size(), 3u);
+    ASSERT_EQ(inD.tracks.size(), 3u);
+    EXPECT_EQ(NoteOns(inC.tracks[1]), (std::vector<int>{60, 62, 64, 65}));
+    EXPECT_EQ(NoteOns(inD.tracks[1]), (std::vector<int>{62, 64, 66, 67}));
+    EXPECT_EQ(NoteOns(inD.tracks[2]), NoteOns(inC.tracks[2]));
+}
+
+TEST_F(OfflineTest, RepeatIsPlayedTwice) {
+    Score("[12:3");
+    EXPECT_EQ(NoteOns(Export().tracks.at(1)), (std::vector<int>{60, 62, 60, 62, 64}));
+}
+
+TEST_F(OfflineTest, DaCapoReturnsToTheStartAndEndsAtFine) {
+    std::vector<TNote*> n = Score("12|34");
+    Mark(*n[1], "i");  // fine
+    Mark(*n[3], "m");  // D.C.
+    const SmfFile file = Export();
+    EXPECT_EQ(NoteOns(file.tracks.at(1)), (std::vector<int>{60, 62, 64, 65, 60, 62}));
+    // Six quarters, one after the other.
+    std::vector<std::uint32_t> ticks;
+    for (const SmfEvent& e : file.tracks[1])
+        if (e.IsNoteOn()) ticks.push_back(e.tick);
+    EXPECT_EQ(ticks, (std::vector<std::uint32_t>{1, 49, 97, 145, 193, 241}));
+}
+
+TEST_F(OfflineTest, MetronomeTrackOnlyOnRequest) {
+    Score("1234|5");
+    const SmfFile plain = Export(false);
+    ASSERT_EQ(plain.tracks.size(), 2u);
+    for (const auto& track : plain.tracks)
+        for (const SmfEvent& e : track) EXPECT_TRUE(e.bytes[0] == 0xFF || (e.bytes[0] & 0x0F) == 0);
+
+    const SmfFile withClicks = Export(true);
+    ASSERT_EQ(withClicks.tracks.size(), 3u);
+    EXPECT_EQ(Events(withClicks.tracks[1]), Events(plain.tracks[1]));
+    const std::vector<SmfEvent>& clicks = withClicks.tracks[2];
+    EXPECT_EQ(MetaText(clicks.front()), "Metronome");
+    const int h = prefs.ClickHKeyNo, l = prefs.ClickLKeyNo;
+    EXPECT_EQ(NoteOns(clicks), (std::vector<int>{h, l, l, l, h}));
+    std::optional<std::uint32_t> firstClick;
+    for (const SmfEvent& e : clicks) {
+        if (e.bytes[0] == 0xFF) continue;
+        EXPECT_EQ(e.bytes[0] & 0x0F, 9);
+        if (e.IsNoteOn() && !firstClick) firstClick = e.tick;
+    }
+    // The metronome track has no start silence: its first click comes with the
+    // first tick, one tick before the first note.
+    EXPECT_EQ(firstClick, 0u);
+}
+
+TEST_F(OfflineTest, ConductorTrackNamesThePieceAndItsTime) {
+    page->SetTitle(cp932::FromUtf8("二泉映月"));
+    Next<TBeat>("&");  // 6/8
+    Score("123456");
+    TMusicSheet* second = book->NewSheet();
+    ASSERT_NE(second, nullptr);
+    const SmfFile file = Export(false, second);
+    const std::vector<SmfEvent>& conductor = file.tracks.at(0);
+    ASSERT_GE(conductor.size(), 2u);
+    EXPECT_EQ(MetaText(conductor[0]), "二泉映月");  // from the page the piece starts on
+    EXPECT_EQ(conductor[1].bytes, (Bytes{0xFF, 0x58, 6, 3, 36, 8}));
+
+    Next<TBeat>("#");  // the time changes to 3/4: no single signature
+    Score("123");
+    const SmfFile changing = Export();
+    for (const SmfEvent& e : changing.tracks.at(0)) EXPECT_FALSE(e.IsMeta(0x58));
+}
+
+TEST_F(OfflineTest, AWalkErrorIsAWarningAndWhatWasWalkedIsExported) {
+    std::vector<TNote*> n = Score("[12:3");
+    Mark<TKakko>(*n[2], "=");
+    const SmfFile file = Export();
+    EXPECT_TRUE(result.finished);
+    ASSERT_EQ(result.Warnings().size(), 1u);
+    EXPECT_EQ(result.Warnings()[0],
+              "１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています");
+    EXPECT_EQ(NoteOns(file.tracks.at(1)), (std::vector<int>{60, 62}));
+}
+
+TEST_F(OfflineTest, APlayBeyondTheTimeLimitIsGivenUpWithAllSoundOff) {
+    Score("1234|5671");
+    const SmfFile file = Export(false, nullptr, 300);
+    EXPECT_FALSE(result.finished);
+    EXPECT_EQ(result.millis, 300);
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.back().message, 0x78B0u + 0x0F);  // all sound off, on the last channel
+    EXPECT_EQ(NoteOns(file.tracks.at(1)).size(), 1u);
+}
+
+}  // namespace
+}  // namespace sorvel::testing
