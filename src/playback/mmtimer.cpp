@@ -56,13 +56,17 @@ void TMMTimer::StopLocked() {
 void TMMTimer::SetEnabled(bool enabled) {
     {
         const std::lock_guard lock(mutex_);
-        if (enabled == enabled_) return;
-        enabled_ = enabled;
-        if (enabled)
-            StartLocked();
-        else
-            StopLocked();
+        if (enabled != enabled_) {
+            enabled_ = enabled;
+            if (enabled)
+                StartLocked();
+            else
+                StopLocked();
+        }
     }
+    // Wait for a running handler even when the timer was already off: the
+    // handler may have switched it off itself and be about to switch it on
+    // again (a new pass), which the caller's stop must not miss.
     if (!enabled && std::this_thread::get_id() != thread_.get_id()) {
         const std::lock_guard wait(handlerMutex_);
     }
