@@ -104,11 +104,11 @@ def tune():
         if b == 0:
             items.append(Item("TBeat", "$", slot_x(0), y))
         bar_notes = []
-        for spec in bar:
-            n = note(slot_x(k), y, spec[0], spec[1], spec[2] if len(spec) > 2 else 0)
+        for entry in bar:
+            n = note(slot_x(k), y, entry[0], entry[1], entry[2] if len(entry) > 2 else 0)
             items.append(n)
             bar_notes.append(n)
-            k += 1 if spec[1] else 2
+            k += 1 if entry[1] else 2
         notes.append(bar_notes)
         end = "e" if b == len(bars) - 1 else "c"
         items.append(Item("TBarLine", end, slot_x(first + 9), y))

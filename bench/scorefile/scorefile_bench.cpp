@@ -27,6 +27,7 @@
 #include "model/tempo.h"
 #include "model/textbox.h"
 #include "model/undo.h"
+#include "model/workspace.h"
 
 namespace sorvel {
 namespace {
@@ -34,23 +35,9 @@ namespace {
 constexpr int kPages = 200;
 constexpr int kItemsPerPage = 500;
 
-struct Env {
-    Env() {
-        env.undo = &undo;
-        env.prefs = &prefs;
-        env.layout = &layout;
-        env.glyphs = &glyphs;
-    }
-    TUndo undo;
-    Preferences prefs;
-    LayoutState layout;
-    GlyphInfoTable glyphs;
-    TModelEnv env;
-};
-
-Env& TheEnv() {
-    static Env e;
-    return e;
+TWorkspace& TheEnv() {
+    static TWorkspace workspace;
+    return workspace;
 }
 
 template <class T>

@@ -6,15 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "fuzzenv.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
 #include "model/scorefile.h"
+#include "model/workspace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace sorvel;
-    static fuzz::FuzzEnv fe;
+    static TWorkspace fe;  // built once per process
     std::string_view text(reinterpret_cast<const char*>(data), size);
     auto book = std::make_unique<TMusicBook>(fe.env);
     TMusicSheet& page = *book->NewSheet();

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "base/cp932.h"
-#include "fuzzenv.h"
 #include "model/musicbook.h"
 #include "model/scorefile.h"
+#include "model/workspace.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ bool IsValidCp932(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace sorvel;
-    static fuzz::FuzzEnv fe;
+    static TWorkspace fe;  // built once per process
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ReadResult first = ReadScoreBytes(bytes, fe.env);
     if (first.status != ReadStatus::Ok) {
