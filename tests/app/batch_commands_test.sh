@@ -3,13 +3,7 @@
 # messages, and that a failure leaves no output file behind.
 set -u
 sorvel=$1 demo=$2 data=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0 failed=0
-
-check() {  # description, condition
-    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # Resaving a score the program wrote gives the same bytes.
 "$sorvel" --resave "$demo" "$work/re.svl"
@@ -57,5 +51,4 @@ check "a missing output name is refused" "[[ $? != 0 ]]"
 "$sorvel" --export-png "$demo" "$work/x.png" --page 0 2>/dev/null
 check "page 0 is refused" "[[ $? != 0 && ! -e '$work/x.png' ]]"
 
-echo "batch_commands: $passed passed, $failed failed"
-[[ $failed == 0 ]]
+finish batch_commands

@@ -4,13 +4,7 @@
 # no output file left behind by a failure.
 set -u
 sorvel=$1 demo=$2 data=$3
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-passed=0 failed=0
-
-check() {  # description, condition
-    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
-}
+source "$(dirname "$0")/checks.sh"
 # Unsigned integer of $3 bytes at offset $2 of file $1, as od reads it (little-endian).
 u() { od -An -tu"$3" -j"$2" -N"$3" "$1" | tr -d ' '; }
 # Big-endian 16-bit value at offset $2 of file $1.
@@ -88,5 +82,4 @@ fi
 "$sorvel" --export-midi "$demo" "$work/no/such/folder/x.mid" 2>"$work/err"
 check "a missing folder fails with one line" "[[ $? != 0 && \$(wc -l <'$work/err') == 1 ]]"
 
-echo "offline_commands: $passed passed, $failed failed"
-[[ $failed == 0 ]]
+finish offline_commands
