@@ -33,12 +33,7 @@ class Forward final : public MidiOut {
 
 void AddEvent(TMidiEventList& list, std::uint16_t type, std::uint16_t step, std::uint16_t gate,
               std::uint16_t velocity) {
-    TMidiEvent e;
-    e.type = type;
-    e.step = step;
-    e.gate = gate;
-    e.velocity = velocity;
-    list.Add(e);
+    list.Add(MakeEvent(type, step, gate, velocity));
 }
 
 // Track j: `count` notes of `step` ticks (count 0: an endless loop of 8 notes).

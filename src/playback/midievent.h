@@ -53,6 +53,17 @@ struct TMidiEvent {
     bool IsNote() const { return type < 128; }
 };
 
+// An event of the four stored fields; measure numbering fills the rest.
+inline TMidiEvent MakeEvent(std::uint16_t type, std::uint16_t step = 0, std::uint16_t gate = 0,
+                            std::uint16_t velocity = 0) {
+    TMidiEvent e;
+    e.type = type;
+    e.step = step;
+    e.gate = gate;
+    e.velocity = velocity;
+    return e;
+}
+
 // The end-of-track event of a track made in memory: every field 254, numbered 1/1.
 TMidiEvent MakeEndOfTrackEvent();
 

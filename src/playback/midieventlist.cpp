@@ -13,13 +13,9 @@ constexpr int kMaxSkippedPerFetch = 1 << 16;
 }  // namespace
 
 TMidiEvent MakeEndOfTrackEvent() {
-    TMidiEvent e;
+    TMidiEvent e = MakeEvent(evt::kEndOfTrack, evt::kEndOfTrack, evt::kEndOfTrack, evt::kEndOfTrack);
     e.measure = 1;
     e.stepNo = 1;
-    e.type = evt::kEndOfTrack;
-    e.step = evt::kEndOfTrack;
-    e.gate = evt::kEndOfTrack;
-    e.velocity = evt::kEndOfTrack;
     return e;
 }
 

@@ -53,14 +53,7 @@ TEST(SequencerTick, AllocatesNothing) {
         TMidiEventList& list = rcp.Track(j).events;
         list.Clear();
         auto add = [&](std::uint16_t type, std::uint16_t step, std::uint16_t gate,
-                       std::uint16_t vel) {
-            TMidiEvent e;
-            e.type = type;
-            e.step = step;
-            e.gate = gate;
-            e.velocity = vel;
-            list.Add(e);
-        };
+                       std::uint16_t vel) { list.Add(MakeEvent(type, step, gate, vel)); };
         add(evt::kTempo, 0, 150, 0);
         add(evt::kLoopStart, 0, 0, 0);
         for (int i = 0; i < 50; ++i) add(static_cast<std::uint16_t>(50 + i % 30), 12, 10, 100);

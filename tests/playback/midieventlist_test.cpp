@@ -9,12 +9,7 @@ namespace {
 
 TMidiEvent Ev(std::uint16_t type, std::uint16_t step = 0, std::uint16_t gate = 0,
               std::uint16_t velocity = 0) {
-    TMidiEvent e;
-    e.type = type;
-    e.step = step;
-    e.gate = gate;
-    e.velocity = velocity;
-    return e;
+    return MakeEvent(type, step, gate, velocity);
 }
 
 TMidiEventList List(std::initializer_list<TMidiEvent> events) {

@@ -14,12 +14,7 @@ using Message = CaptureMidiOut::Message;
 
 TMidiEvent Ev(std::uint16_t type, std::uint16_t step = 0, std::uint16_t gate = 0,
               std::uint16_t velocity = 0) {
-    TMidiEvent e;
-    e.type = type;
-    e.step = step;
-    e.gate = gate;
-    e.velocity = velocity;
-    return e;
+    return MakeEvent(type, step, gate, velocity);
 }
 
 TMidiEvent Note(int note, int step, int gate, int velocity = 100) {

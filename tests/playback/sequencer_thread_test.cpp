@@ -45,12 +45,8 @@ class SequencerThreads : public ::testing::Test {
         TMidiEventList& list = rcp.Track(j).events;
         list.Clear();
         for (int i = 0; i < notes; ++i) {
-            TMidiEvent e;
-            e.type = static_cast<std::uint16_t>(60 + i % 12);
-            e.step = static_cast<std::uint16_t>(step);
-            e.gate = static_cast<std::uint16_t>(step);
-            e.velocity = 90;
-            list.Add(e);
+            const auto ticks = static_cast<std::uint16_t>(step);
+            list.Add(MakeEvent(static_cast<std::uint16_t>(60 + i % 12), ticks, ticks, 90));
         }
         list.Add(MakeEndOfTrackEvent());
         list.NumberMeasures();

@@ -18,11 +18,7 @@ int MidiData(int value) {
 }  // namespace
 
 void SequenceWriter::Add(int track, int type, int step, int gate, int velocity, TNote* source) {
-    TMidiEvent e;
-    e.type = Field(type);
-    e.step = Field(step);
-    e.gate = Field(gate);
-    e.velocity = Field(velocity);
+    TMidiEvent e = MakeEvent(Field(type), Field(step), Field(gate), Field(velocity));
     e.sourceItem = source;
     Events(track).Add(e);
 }
