@@ -11,16 +11,7 @@ check "resave succeeds" "[[ $? == 0 ]]"
 check "resave is byte-identical" "cmp -s '$demo' '$work/re.svl'"
 
 # Failures: one line on stderr, non-zero status, no output file.
-for input in "$work/missing.svl" "$data/not_a_score.txt" "$data/no_book.svl"; do
-    for cmd in --resave --export-png --export-pdf; do
-        out="$work/out-$(basename "$input")$cmd"
-        "$sorvel" $cmd "$input" "$out" 2>"$work/err"
-        status=$?
-        check "$cmd $(basename "$input") fails" "[[ $status != 0 ]]"
-        check "$cmd $(basename "$input") says one line" "[[ \$(wc -l <'$work/err') == 1 ]]"
-        check "$cmd $(basename "$input") writes nothing" "[[ ! -e '$out' ]]"
-    done
-done
+check_failures "$sorvel" "$data" --resave --export-png --export-pdf
 
 # A failing write keeps the old file as it was.
 echo "old contents" >"$work/keep.svl"

@@ -13,3 +13,20 @@ finish() {  # script name
     echo "$1: $passed passed, $failed failed"
     [[ $failed == 0 ]]
 }
+
+# Each command on each broken input: non-zero status, one line on standard
+# error, no output file.
+check_failures() {  # sorvel binary, data folder, commands...
+    local sorvel=$1 data=$2 input cmd out status
+    shift 2
+    for input in "$work/missing.svl" "$data/not_a_score.txt" "$data/no_book.svl"; do
+        for cmd in "$@"; do
+            out="$work/out-$(basename "$input")$cmd"
+            "$sorvel" $cmd "$input" "$out" 2>"$work/err"
+            status=$?
+            check "$cmd $(basename "$input") fails" "[[ $status != 0 ]]"
+            check "$cmd $(basename "$input") says one line" "[[ \$(wc -l <'$work/err') == 1 ]]"
+            check "$cmd $(basename "$input") writes nothing" "[[ ! -e '$out' ]]"
+        done
+    done
+}

@@ -51,16 +51,7 @@ for cmd in --export-midi --render-wav; do
 done
 
 # Failures: one line on stderr, non-zero status, no output file.
-for input in "$work/missing.svl" "$data/not_a_score.txt" "$data/no_book.svl"; do
-    for cmd in --export-midi --render-wav; do
-        out="$work/out-$(basename "$input")$cmd"
-        "$sorvel" $cmd "$input" "$out" 2>"$work/err"
-        status=$?
-        check "$cmd $(basename "$input") fails" "[[ $status != 0 ]]"
-        check "$cmd $(basename "$input") says one line" "[[ \$(wc -l <'$work/err') == 1 ]]"
-        check "$cmd $(basename "$input") writes nothing" "[[ ! -e '$out' ]]"
-    done
-done
+check_failures "$sorvel" "$data" --export-midi --render-wav
 for cmd in --export-midi --render-wav; do
     "$sorvel" $cmd "$demo" "$work/p9$cmd" --page 9 2>"$work/err"
     check "$cmd of a page beyond the book fails" "[[ $? != 0 && ! -e '$work/p9$cmd' ]]"

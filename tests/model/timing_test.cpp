@@ -16,6 +16,12 @@ protected:
         if constexpr (std::is_same_v<T, TNote>) item->SetLength(length);
         return item;
     }
+    // A triplet mark above `first`, linked both ways as the editor links it.
+    void MarkTriplet(TNote& first) {
+        auto* mark = Add<T3ren>("Z", first.PosX(), 150);
+        first.Link(*mark);
+        mark->Link(first);
+    }
     int x_ = 0;
 };
 
@@ -24,9 +30,7 @@ TEST_F(TimingTest, TripletIsTheLinkedNoteAndTheNextTwo) {
     TNote* b = Next("2");
     TNote* c = Next("3");
     TNote* d = Next("4");
-    auto* mark = Add<T3ren>("Z", a->PosX(), 150);
-    a->Link(*mark);
-    mark->Link(*a);
+    MarkTriplet(*a);
     ComputeTiming(*page);
     EXPECT_EQ(a->StepTime, 32);
     EXPECT_EQ(b->StepTime, 32);
@@ -40,9 +44,7 @@ TEST_F(TimingTest, BarLineInsideATripletEndsIt) {
     TNote* b = Next("2");
     Next<TBarLine>("c");
     TNote* c = Next("3");
-    auto* mark = Add<T3ren>("Z", a->PosX(), 150);
-    a->Link(*mark);
-    mark->Link(*a);
+    MarkTriplet(*a);
     ComputeTiming(*page);
     EXPECT_EQ(a->StepTime, 32);
     EXPECT_EQ(b->StepTime, 32);
@@ -52,9 +54,7 @@ TEST_F(TimingTest, BarLineInsideATripletEndsIt) {
 TEST_F(TimingTest, EighthTripletsAndShortLengths) {
     TNote* a = Next("1", 1);
     TNote* b = Next("2", 6);
-    auto* mark = Add<T3ren>("Z", a->PosX(), 150);
-    a->Link(*mark);
-    mark->Link(*a);
+    MarkTriplet(*a);
     ComputeTiming(*page);
     EXPECT_EQ(a->StepTime, 16);
     EXPECT_EQ(b->StepTime, 1);
