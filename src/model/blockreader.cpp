@@ -1,7 +1,5 @@
 // The block reader that paste uses, and the line splitting of
 // score text.
-#include "base/text.h"
-#include "model/itemfactory.h"
 #include "model/musicsheet.h"
 #include "model/scoreblock.h"
 #include "model/scorefile.h"
@@ -16,15 +14,10 @@ std::vector<TMusicItem*> ReadItemBlocks(TMusicSheet& page, const std::vector<std
     page.SuspendSorting();
     for (const std::string& line : lines) {
         if (scorefile::FeedLine(line, block) != scorefile::LineKind::End) continue;
-        if (static_cast<int>(made.size()) >= kMaxItemsPerPage) break;
-        if (block.ClassName() == "TTextBox") {
-            textLines += block.TextLineEstimate();
-            if (textLines > kMaxTextBoxLines) break;
-        }
-        if (TMusicItem* item = CreateItemByClassName(block.ClassName(), page)) {
-            scorefile::LoadItem(*item, block);
-            made.push_back(item);
-        }
+        const scorefile::MadeItem next =
+            scorefile::MakeItem(page, block, static_cast<int>(made.size()), textLines);
+        if (next.overLimit) break;
+        if (next.item) made.push_back(next.item);
     }
     if (!wasSuspended) page.ResumeSorting();
     scorefile::ResolveLinksAndClearNames(page);

@@ -52,6 +52,7 @@ void TSetPropCommandBase::Redo(TUndo& undo) { undo.SetPropertyByName(target_, pr
 
 void TCreateCommand::Undo(TUndo& undo) { ItemToContainer(undo, item_); }
 void TCreateCommand::Redo(TUndo& undo) { ItemToPage(undo, item_); }
+TPersistent* TCreateCommand::CreatedObject() const { return &item_; }
 
 void TDeleteCommand::Undo(TUndo& undo) { ItemToPage(undo, item_); }
 void TDeleteCommand::Redo(TUndo& undo) { ItemToContainer(undo, item_); }
@@ -65,6 +66,7 @@ void TDisConnectCommand::Redo(TUndo&) { item_.Unlink(other_); }
 
 void TInsertCommand_Sheet::Undo(TUndo& undo) { SheetToContainer(undo, page_); }
 void TInsertCommand_Sheet::Redo(TUndo& undo) { SheetToBook(undo, page_, index_); }
+TPersistent* TInsertCommand_Sheet::CreatedObject() const { return &page_; }
 
 void TDeleteCommand_Sheet::Undo(TUndo& undo) { SheetToBook(undo, page_, index_); }
 void TDeleteCommand_Sheet::Redo(TUndo& undo) { SheetToContainer(undo, page_); }

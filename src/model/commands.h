@@ -21,6 +21,9 @@ public:
     // The object this command hands to the container when it is the oldest
     // step and gets dropped (deletions only).
     virtual TPersistent* DeletedObject() const { return nullptr; }
+    // The object this command brought into the document (creations only); it
+    // is in the container while the command is undone.
+    virtual TPersistent* CreatedObject() const { return nullptr; }
 
 private:
     std::string name_;
@@ -34,8 +37,6 @@ public:
                         std::string newText);
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    TPersistent& Target() const { return target_; }
-    const std::string& PropName() const { return prop_; }
     const std::string& OldText() const { return old_; }
     const std::string& NewText() const { return new_; }
 
@@ -59,6 +60,7 @@ public:
     explicit TCreateCommand(TMusicItem& item) : TCommand("Create"), item_(item) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
+    TPersistent* CreatedObject() const override;
 
 private:
     TMusicItem& item_;
@@ -105,6 +107,7 @@ public:
         : TCommand("MusicSheet挿入"), page_(page), index_(index) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
+    TPersistent* CreatedObject() const override;
 
 private:
     TMusicSheet& page_;

@@ -18,8 +18,7 @@ const PropertyTable& TDaon::Properties() const {
 }
 
 void TDaon::InitDefaults() {
-    const LayoutState* layout = Env().layout;
-    width_ = layout ? layout->GridSize : LayoutState{}.GridSize;
+    width_ = LayoutOrDefault(Env()).GridSize;
     SetLength(1);
     slots_ = {};
     slots_[0].note = "1";

@@ -13,8 +13,7 @@ const PropertyTable& THorizBar::Properties() const {
 }
 
 void THorizBar::InitDefaults() {
-    const LayoutState* layout = Env().layout;
-    width_ = 4 * (layout ? layout->GridSize : LayoutState{}.GridSize);
+    width_ = 4 * LayoutOrDefault(Env()).GridSize;
     SetBarNum("1");
 }
 

@@ -1,19 +1,17 @@
 #include "model/inifile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <system_error>
 
 #include "base/atomicfile.h"
+#include "base/readfile.h"
 #include "base/text.h"
 
 namespace sorvel {
 namespace {
+
+// Far beyond any settings file; a larger one is refused rather than read.
+constexpr std::size_t kMaxFileBytes = 16u << 20;
 
 std::string ErrnoText(const std::string& what, int err) {
     return what + ": " + std::generic_category().message(err);
@@ -70,29 +68,15 @@ TIniFile TIniFile::Parse(std::string_view text) {
 }
 
 bool TIniFile::Load(const std::string& path, TIniFile& out, std::string* error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT) {
+    std::string data;
+    if (const int err = ReadFileBytes(path, kMaxFileBytes, data)) {
+        if (err == ENOENT) {
             out = TIniFile();
             return true;
         }
-        if (error) *error = ErrnoText(path, errno);
+        if (error) *error = ErrnoText(path, err);
         return false;
     }
-    std::string data;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            if (error) *error = ErrnoText(path, errno);
-            ::close(fd);
-            return false;
-        }
-        data.append(buffer, static_cast<size_t>(n));
-    }
-    ::close(fd);
     out = Parse(data);
     return true;
 }

@@ -24,7 +24,8 @@ public:
     static TIniFile Parse(std::string_view text);
 
     // Reads `path`. A missing file gives an empty document and true; a file
-    // that exists but cannot be read gives false and a message in `error`.
+    // that exists but cannot be read (a folder, a pipe, more than 16 MB) gives
+    // false and a message in `error`.
     static bool Load(const std::string& path, TIniFile& out, std::string* error);
 
     // The value of the first `key` of the first section `section`, or nothing.

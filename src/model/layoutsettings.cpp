@@ -1,50 +1,37 @@
 #include "model/layoutsettings.h"
 
-#include <cstring>
-#include <stdexcept>
 #include <vector>
 
 namespace sorvel {
-namespace {
 
-using L = TLayoutSettings;
-
-const std::vector<PropertyInfo>& Entries() {
+std::span<const PropertyInfo> TLayoutSettings::LayoutProperties() {
+    using L = TLayoutSettings;
     static const std::vector<PropertyInfo> entries = {
-    IntProperty<L, &L::NoteFontSize, &L::SetNoteFontSize>("NoteFontSize"),
-    IntProperty<L, &L::TitleHeight, &L::SetTitleHeight>("TitleHeight"),
-    IntProperty<L, &L::TopSpace, &L::SetTopSpace>("TopSpace"),
-    IntProperty<L, &L::BottomSpace, &L::SetBottomSpace>("BottomSpace"),
-    IntProperty<L, &L::LeftSpace, &L::SetLeftSpace>("LeftSpace"),
-    IntProperty<L, &L::RightSpace, &L::SetRightSpace>("RightSpace"),
-    IntProperty<L, &L::BarParRow, &L::SetBarParRow>("BarParRow"),
-    IntProperty<L, &L::DivParBar, &L::SetDivParBar>("DivParBar"),
-    IntProperty<L, &L::RowDivNum, &L::SetRowDivNum>("RowDivNum"),
-    IntProperty<L, &L::GridDivNum, &L::SetGridDivNum>("GridDivNum"),
-    IntProperty<L, &L::GridSize, &L::SetGridSize>("GridSize"),
-    IntProperty<L, &L::RowInterval, &L::SetRowInterval>("RowInterval"),
-    IntProperty<L, &L::OffsetRateX_FingerNo, &L::SetOffsetRateX_FingerNo>("OffsetRateX_FingerNo"),
-    IntProperty<L, &L::OffsetRateX_PF, &L::SetOffsetRateX_PF>("OffsetRateX_PF"),
-    IntProperty<L, &L::OffsetRateX_Crese, &L::SetOffsetRateX_Crese>("OffsetRateX_Crese"),
-    IntProperty<L, &L::OffsetRateX_Slur, &L::SetOffsetRateX_Slur>("OffsetRateX_Slur"),
-    IntProperty<L, &L::OffsetRateX_Ornament, &L::SetOffsetRateX_Ornament>("OffsetRateX_Ornament"),
-    IntProperty<L, &L::OffsetRateX_Speed, &L::SetOffsetRateX_Speed>("OffsetRateX_Speed"),
-    IntProperty<L, &L::OffsetRateX_Branch, &L::SetOffsetRateX_Branch>("OffsetRateX_Branch"),
-    IntProperty<L, &L::OffsetRateX_Bow, &L::SetOffsetRateX_Bow>("OffsetRateX_Bow"),
-    IntProperty<L, &L::OffsetRateX_String, &L::SetOffsetRateX_String>("OffsetRateX_String"),
-    IntProperty<L, &L::OffsetRateX_3ren, &L::SetOffsetRateX_3ren>("OffsetRateX_3ren"),
-    IntProperty<L, &L::OffsetRateX_Kakko, &L::SetOffsetRateX_Kakko>("OffsetRateX_Kakko"),
+        IntProperty<L, &L::NoteFontSize, &L::SetNoteFontSize>("NoteFontSize"),
+        IntProperty<L, &L::TitleHeight, &L::SetTitleHeight>("TitleHeight"),
+        IntProperty<L, &L::TopSpace, &L::SetTopSpace>("TopSpace"),
+        IntProperty<L, &L::BottomSpace, &L::SetBottomSpace>("BottomSpace"),
+        IntProperty<L, &L::LeftSpace, &L::SetLeftSpace>("LeftSpace"),
+        IntProperty<L, &L::RightSpace, &L::SetRightSpace>("RightSpace"),
+        IntProperty<L, &L::BarParRow, &L::SetBarParRow>("BarParRow"),
+        IntProperty<L, &L::DivParBar, &L::SetDivParBar>("DivParBar"),
+        IntProperty<L, &L::RowDivNum, &L::SetRowDivNum>("RowDivNum"),
+        IntProperty<L, &L::GridDivNum, &L::SetGridDivNum>("GridDivNum"),
+        IntProperty<L, &L::GridSize, &L::SetGridSize>("GridSize"),
+        IntProperty<L, &L::RowInterval, &L::SetRowInterval>("RowInterval"),
+        IntProperty<L, &L::OffsetRateX_FingerNo, &L::SetOffsetRateX_FingerNo>("OffsetRateX_FingerNo"),
+        IntProperty<L, &L::OffsetRateX_PF, &L::SetOffsetRateX_PF>("OffsetRateX_PF"),
+        IntProperty<L, &L::OffsetRateX_Crese, &L::SetOffsetRateX_Crese>("OffsetRateX_Crese"),
+        IntProperty<L, &L::OffsetRateX_Slur, &L::SetOffsetRateX_Slur>("OffsetRateX_Slur"),
+        IntProperty<L, &L::OffsetRateX_Ornament, &L::SetOffsetRateX_Ornament>("OffsetRateX_Ornament"),
+        IntProperty<L, &L::OffsetRateX_Speed, &L::SetOffsetRateX_Speed>("OffsetRateX_Speed"),
+        IntProperty<L, &L::OffsetRateX_Branch, &L::SetOffsetRateX_Branch>("OffsetRateX_Branch"),
+        IntProperty<L, &L::OffsetRateX_Bow, &L::SetOffsetRateX_Bow>("OffsetRateX_Bow"),
+        IntProperty<L, &L::OffsetRateX_String, &L::SetOffsetRateX_String>("OffsetRateX_String"),
+        IntProperty<L, &L::OffsetRateX_3ren, &L::SetOffsetRateX_3ren>("OffsetRateX_3ren"),
+        IntProperty<L, &L::OffsetRateX_Kakko, &L::SetOffsetRateX_Kakko>("OffsetRateX_Kakko"),
     };
     return entries;
-}
-
-}  // namespace
-
-PropertyInfo TLayoutSettings::Entry(const char* name) {
-    for (const auto& e : Entries()) {
-        if (std::strcmp(e.name, name) == 0) return e;
-    }
-    throw std::logic_error(std::string("no layout property ") + name);
 }
 
 void TLayoutSettings::SetRates(const TOffsetRates& r) {
@@ -62,19 +49,7 @@ void TLayoutSettings::SetRates(const TOffsetRates& r) {
 }
 
 void TLayoutSettings::SetLayoutFrom(const TLayoutSettings& from) {
-    SetNoteFontSize(from.NoteFontSize());
-    SetTitleHeight(from.TitleHeight());
-    SetTopSpace(from.TopSpace());
-    SetBottomSpace(from.BottomSpace());
-    SetLeftSpace(from.LeftSpace());
-    SetRightSpace(from.RightSpace());
-    SetBarParRow(from.BarParRow());
-    SetDivParBar(from.DivParBar());
-    SetRowDivNum(from.RowDivNum());
-    SetGridDivNum(from.GridDivNum());
-    SetGridSize(from.GridSize());
-    SetRowInterval(from.RowInterval());
-    SetRates(from.Rates());
+    for (const PropertyInfo& p : LayoutProperties()) p.set(*this, p.get(from));
 }
 
 }  // namespace sorvel

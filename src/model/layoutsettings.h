@@ -1,6 +1,8 @@
 #pragma once
 // The layout settings that a book and each of its pages carry: margins, rows,
 // grid and the placement rates of marks. Every setter records its change.
+#include <span>
+
 #include "model/offsetrates.h"
 #include "model/persistent.h"
 
@@ -62,12 +64,13 @@ public:
     // Sets the eleven rates through their setters, in the order FingerNo, PF,
     // Crese, Slur, Ornament, Speed, Branch, Bow, String, 3ren, Kakko.
     void SetRates(const TOffsetRates& r);
-    // Sets the twelve layout values and the rates of `from` through the setters.
+    // Sets the twelve layout values and the rates of `from` through the setters,
+    // in the order of LayoutProperties().
     void SetLayoutFrom(const TLayoutSettings& from);
 
 protected:
-    // The published layout entries, for the class tables of book and page.
-    static PropertyInfo Entry(const char* name);
+    // The published layout properties, which end the tables of book and page.
+    static std::span<const PropertyInfo> LayoutProperties();
 
 private:
     int noteFontSize_ = 0, titleHeight_ = 0, topSpace_ = 0, bottomSpace_ = 0;

@@ -17,4 +17,9 @@ struct TModelEnv {
     GlyphInfoTable* glyphs = nullptr;
 };
 
+// The environment's object, or the built-in default where it has none.
+const Preferences& PrefsOrDefault(const TModelEnv& env);
+const LayoutState& LayoutOrDefault(const TModelEnv& env);
+const GlyphInfoTable& GlyphsOrDefault(const TModelEnv& env);
+
 }  // namespace sorvel

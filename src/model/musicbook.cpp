@@ -17,14 +17,8 @@ TMusicBook::~TMusicBook() {
 const PropertyTable& TMusicBook::Properties() const {
     static const PropertyTable table(
         nullptr,
-        {StringProperty<TMusicBook, &TMusicBook::Title, &TMusicBook::SetTitle>("Title"),
-         Entry("NoteFontSize"), Entry("TitleHeight"), Entry("TopSpace"), Entry("BottomSpace"),
-         Entry("LeftSpace"), Entry("RightSpace"), Entry("BarParRow"), Entry("DivParBar"),
-         Entry("RowDivNum"), Entry("GridDivNum"), Entry("GridSize"), Entry("RowInterval"),
-         Entry("OffsetRateX_FingerNo"), Entry("OffsetRateX_PF"), Entry("OffsetRateX_Crese"),
-         Entry("OffsetRateX_Slur"), Entry("OffsetRateX_Ornament"), Entry("OffsetRateX_Speed"),
-         Entry("OffsetRateX_Branch"), Entry("OffsetRateX_Bow"), Entry("OffsetRateX_String"),
-         Entry("OffsetRateX_3ren"), Entry("OffsetRateX_Kakko")});
+        {StringProperty<TMusicBook, &TMusicBook::Title, &TMusicBook::SetTitle>("Title")},
+        LayoutProperties());
     return table;
 }
 
@@ -70,8 +64,7 @@ void TMusicBook::MoveSheet(int from, int to) {
 }
 
 void TMusicBook::ApplyDefaultLayout() {
-    static const Preferences kBuiltIn;
-    const Preferences& p = env_.prefs ? *env_.prefs : kBuiltIn;
+    const Preferences& p = PrefsOrDefault(env_);
     SetNoteFontSize(p.DefoNoteFontSize);
     SetTitleHeight(p.DefoTitleHeight);
     SetTopSpace(p.DefoTopSpace);

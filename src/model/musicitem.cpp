@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/glyphinfotable.h"
+#include "model/modelenv.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/undo.h"
@@ -41,11 +42,7 @@ TUndo* TMusicItem::Undo() const { return sheet_->Undo(); }
 
 TModelEnv& TMusicItem::Env() const { return sheet_->Book().Env(); }
 
-const GlyphInfoTable& TMusicItem::Glyphs() const {
-    if (const GlyphInfoTable* table = Env().glyphs) return *table;
-    static const GlyphInfoTable kDefault;
-    return kDefault;
-}
+const GlyphInfoTable& TMusicItem::Glyphs() const { return GlyphsOrDefault(Env()); }
 
 bool TMusicItem::IsSymbol() const {
     switch (Class()) {

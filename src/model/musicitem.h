@@ -37,7 +37,6 @@ public:
     bool IsSymbol() const;  // occupies a grid slot: note, bar line, beat, horizontal bar
     bool IsMark() const { return !IsSymbol(); }
     bool IsMark2() const;   // a mark with a width: spanning marks, daons, tempo, text box
-    bool IsDaon() const { return Class() == ItemClass::DaonLeft || Class() == ItemClass::DaonRight; }
     // Whether PosX is the left end (spanning marks, boxes, horizontal bars)
     // rather than the centre.
     bool AnchoredAtLeft() const { return IsMark2() || Class() == ItemClass::HorizBar; }
@@ -118,7 +117,6 @@ protected:
 class TMusicSymbol : public TMusicItem {
 public:
     using TMusicItem::TMusicItem;
-    double spacingRatio = 0;  // scratch value of automatic spacing, never stored
 };
 
 class TBarLine : public TMusicSymbol {

@@ -23,16 +23,8 @@ bool TSpanningMark::HitTest(int x, int y) const {
     return posX_ <= x && x <= posX_ + width_ && top <= y && y <= top + height_;
 }
 
-template <ItemClass C, int G>
-void TSpanningMarkOf<C, G>::InitWidth(int gridWidths) {
-    const LayoutState* layout = Env().layout;
-    width_ = gridWidths * (layout ? layout->GridSize : LayoutState{}.GridSize);
+void TSpanningMark::InitWidth(int gridWidths) {
+    width_ = gridWidths * LayoutOrDefault(Env()).GridSize;
 }
-
-template class TSpanningMarkOf<ItemClass::Cresc, 3>;
-template class TSpanningMarkOf<ItemClass::Ren3, 3>;
-template class TSpanningMarkOf<ItemClass::Kakko, 4>;
-template class TSpanningMarkOf<ItemClass::Slur, 2>;
-template class TSpanningMarkOf<ItemClass::RenTon, 2>;
 
 }  // namespace sorvel

@@ -34,6 +34,10 @@ class TSpanningMark : public TMusicMark2 {
 public:
     using TMusicMark2::TMusicMark2;
     bool HitTest(int x, int y) const override;
+
+protected:
+    // The default width: so many grid steps of the current layout.
+    void InitWidth(int gridWidths);
 };
 
 template <ItemClass C, int GridWidths>
@@ -43,9 +47,6 @@ public:
     using TSpanningMark::TSpanningMark;
     ItemClass Class() const override { return C; }
     void InitDefaults() override { InitWidth(GridWidths); }
-
-private:
-    void InitWidth(int gridWidths);
 };
 
 class TCresc : public TSpanningMarkOf<ItemClass::Cresc, 3> {

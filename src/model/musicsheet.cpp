@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "model/layoutstate.h"
+#include "model/modelenv.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/undo.h"
@@ -24,25 +25,15 @@ const PropertyTable& TMusicSheet::Properties() const {
          StringProperty<S, &S::Writer, &S::SetWriter>("Writer"),
          StringProperty<S, &S::KeyCode, &S::SetKeyCode>("KeyCode"),
          StringProperty<S, &S::PlaySpeed, &S::SetPlaySpeed>("PlaySpeed"),
-         IntProperty<S, &S::PlayCount, &S::SetPlayCount>("PlayCount"), Entry("NoteFontSize"),
-         Entry("TitleHeight"), Entry("TopSpace"), Entry("BottomSpace"), Entry("LeftSpace"),
-         Entry("RightSpace"), Entry("BarParRow"), Entry("DivParBar"), Entry("RowDivNum"),
-         Entry("GridDivNum"), Entry("GridSize"), Entry("RowInterval"),
-         Entry("OffsetRateX_FingerNo"), Entry("OffsetRateX_PF"), Entry("OffsetRateX_Crese"),
-         Entry("OffsetRateX_Slur"), Entry("OffsetRateX_Ornament"), Entry("OffsetRateX_Speed"),
-         Entry("OffsetRateX_Branch"), Entry("OffsetRateX_Bow"), Entry("OffsetRateX_String"),
-         Entry("OffsetRateX_3ren"), Entry("OffsetRateX_Kakko")});
+         IntProperty<S, &S::PlayCount, &S::SetPlayCount>("PlayCount")},
+        LayoutProperties());
     return table;
 }
 
 void TMusicSheet::InitFromBook() {
-    if (const LayoutState* layout = book_.Env().layout) {
-        PageWidth = layout->PageWidth;
-        PageHeight = layout->PageHeight;
-    } else {
-        PageWidth = kFallbackPageWidth;
-        PageHeight = kFallbackPageHeight;
-    }
+    const LayoutState& layout = LayoutOrDefault(book_.Env());
+    PageWidth = layout.PageWidth;
+    PageHeight = layout.PageHeight;
     SetLayoutFrom(book_);
 }
 
@@ -73,9 +64,8 @@ void TMusicSheet::AddItem(std::unique_ptr<TMusicItem> item) {
     Rekey(raw);
 }
 
-std::unique_ptr<TMusicItem> TMusicSheet::RemoveItem(TMusicItem* item, int* formerIndex) {
+std::unique_ptr<TMusicItem> TMusicSheet::RemoveItem(TMusicItem* item) {
     auto it = Find(item);
-    if (formerIndex) *formerIndex = it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
     if (it == items_.end()) return nullptr;
     std::unique_ptr<TMusicItem> result = std::move(it->item);
     items_.erase(it);
@@ -127,10 +117,12 @@ std::vector<TMusicItem*> TMusicSheet::ItemsInRect(int x1, int y1, int x2, int y2
     std::vector<TMusicItem*> result;
     for (const auto& e : items_) {
         const TMusicItem& item = *e.item;
-        long long itemTop = item.PosY() - item.Height() / 2;
-        long long itemLeft = item.AnchoredAtLeft() ? item.PosX() : item.PosX() - item.Width() / 2;
-        long long xs[2] = {itemLeft, itemLeft + item.Width()};
-        long long ys[2] = {itemTop, itemTop + item.Height()};
+        // In 64 bits: an item near the ends of the int range reaches past them.
+        const long long posX = item.PosX(), posY = item.PosY();
+        const long long itemTop = posY - item.Height() / 2;
+        const long long itemLeft = item.AnchoredAtLeft() ? posX : posX - item.Width() / 2;
+        const long long xs[2] = {itemLeft, itemLeft + item.Width()};
+        const long long ys[2] = {itemTop, itemTop + item.Height()};
         if (std::min(xs[0], xs[1]) >= left && std::max(xs[0], xs[1]) <= right &&
             std::min(ys[0], ys[1]) >= top && std::max(ys[0], ys[1]) <= bottom) {
             result.push_back(e.item.get());

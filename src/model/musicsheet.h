@@ -47,7 +47,7 @@ public:
     // Takes the item into the list at its place by position.
     void AddItem(std::unique_ptr<TMusicItem> item);
     // Takes the item out of the list without destroying it.
-    std::unique_ptr<TMusicItem> RemoveItem(TMusicItem* item, int* formerIndex = nullptr);
+    std::unique_ptr<TMusicItem> RemoveItem(TMusicItem* item);
     // Moves the item to its place after a change of position.
     void Rekey(TMusicItem* item);
     void SuspendSorting() { sortSuspended_ = true; }

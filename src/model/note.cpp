@@ -4,15 +4,6 @@
 #include "model/preferences.h"
 
 namespace sorvel {
-namespace {
-
-const Preferences& PrefsOf(const TNote& note) {
-    static const Preferences kBuiltIn;
-    const Preferences* p = note.Env().prefs;
-    return p ? *p : kBuiltIn;
-}
-
-}  // namespace
 
 const PropertyTable& TNote::Properties() const {
     using N = TNote;
@@ -31,7 +22,7 @@ const PropertyTable& TNote::Properties() const {
 
 void TNote::InitDefaults() {
     StepTime = 48;
-    const Preferences& p = PrefsOf(*this);
+    const Preferences& p = PrefsOrDefault(Env());
     SetOffsetX_Rinji(p.DefoOffsetRateX_Rinji);
     SetOffsetY_Rinji(p.DefoOffsetRateY_Rinji);
     SetOffsetX_Futen(p.DefoOffsetRateX_Futen);
@@ -59,7 +50,7 @@ void TNote::SetOctave(int v) {
 void TNote::SetFuten(int v) {
     if (v == futen_) return;
     if (futen_ == 0) {
-        const Preferences& p = PrefsOf(*this);
+        const Preferences& p = PrefsOrDefault(Env());
         SetOffsetX_Futen(p.DefoOffsetRateX_Futen);
         SetOffsetY_Futen(p.DefoOffsetRateY_Futen);
     }
@@ -70,7 +61,7 @@ void TNote::SetFuten(int v) {
 void TNote::SetRinji(const std::string& v) {
     if (v == rinji_) return;
     if (rinji_.empty()) {
-        const Preferences& p = PrefsOf(*this);
+        const Preferences& p = PrefsOrDefault(Env());
         SetOffsetX_Rinji(p.DefoOffsetRateX_Rinji);
         SetOffsetY_Rinji(p.DefoOffsetRateY_Rinji);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/arith.h"
+#include "base/atomicfile.h"
 #include "base/text.h"
 #include "model/inifile.h"
 
@@ -240,10 +241,7 @@ SettingsLocation SettingsLocation::FromEnvironment() {
 }
 
 std::string ExecutableFolder(const std::string& executablePath) {
-    const size_t slash = executablePath.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return executablePath.substr(0, slash);
+    return FolderOf(executablePath);
 }
 
 std::string SettingsFileBesideExecutable(const std::string& executablePath) {

@@ -2,9 +2,11 @@
 
 namespace sorvel {
 
-PropertyTable::PropertyTable(const PropertyTable* parent, std::initializer_list<PropertyInfo> own) {
+PropertyTable::PropertyTable(const PropertyTable* parent, std::initializer_list<PropertyInfo> own,
+                             std::span<const PropertyInfo> shared) {
     if (parent) all_ = parent->all_;
     all_.insert(all_.end(), own.begin(), own.end());
+    all_.insert(all_.end(), shared.begin(), shared.end());
 }
 
 const PropertyInfo* PropertyTable::Find(std::string_view name) const {

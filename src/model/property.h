@@ -3,6 +3,7 @@
 // setter) entries. The undo history, the score file and the clipboard all
 // read and write values through these tables as text.
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +23,12 @@ struct PropertyInfo {
     void (*set)(TPersistent&, const std::string&);  // null: read-only
 };
 
-// The published properties of one class; the parent's come first.
+// The published properties of one class: the parent's first, then the
+// class's own, then a list the class shares with others (layout settings).
 class PropertyTable {
 public:
-    PropertyTable(const PropertyTable* parent, std::initializer_list<PropertyInfo> own);
+    PropertyTable(const PropertyTable* parent, std::initializer_list<PropertyInfo> own,
+                  std::span<const PropertyInfo> shared = {});
 
     // Looks a property up by name, without regard to letter case.
     const PropertyInfo* Find(std::string_view name) const;

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "base/text.h"
+#include "model/itemfactory.h"
 #include "model/modelenv.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
@@ -16,11 +17,6 @@ namespace {
 constexpr std::string_view kClassPrefix = "class ";
 constexpr std::string_view kEndPrefix = "end   ";
 constexpr std::string_view kLinkKey = "LinkMusicItem";
-
-const Preferences& PrefsOf(const TModelEnv& env) {
-    static const Preferences kBuiltIn;
-    return env.prefs ? *env.prefs : kBuiltIn;
-}
 
 void SetProperty(TPersistent& object, const PropertyInfo& entry, const FileKey& key,
                  const std::string_view* value, const Preferences& prefs) {
@@ -130,15 +126,33 @@ LineKind FeedLine(std::string_view raw, ScoreBlock& block) {
 }
 
 void LoadBook(TMusicBook& book, const ScoreBlock& block) {
-    LoadKeys(book, BookKeys(), block, PrefsOf(book.Env()));
+    LoadKeys(book, BookKeys(), block, PrefsOrDefault(book.Env()));
 }
 
 void LoadSheet(TMusicSheet& page, const ScoreBlock& block) {
-    LoadKeys(page, SheetKeys(), block, PrefsOf(page.Book().Env()));
+    LoadKeys(page, SheetKeys(), block, PrefsOrDefault(page.Book().Env()));
 }
 
 void LoadItem(TMusicItem& item, const ScoreBlock& block) {
-    LoadKeys(item, ItemKeys(item.Class()), block, PrefsOf(item.Env()));
+    LoadKeys(item, ItemKeys(item.Class()), block, PrefsOrDefault(item.Env()));
+}
+
+MadeItem MakeItem(TMusicSheet& page, const ScoreBlock& block, int itemCount, long& textLines) {
+    MadeItem made;
+    if (itemCount >= kMaxItemsPerPage) {
+        made.overLimit = true;
+        return made;
+    }
+    if (block.ClassName() == "TTextBox") {
+        textLines += block.TextLineEstimate();
+        if (textLines > kMaxTextBoxLines) {
+            made.overLimit = true;
+            return made;
+        }
+    }
+    made.item = CreateItemByClassName(block.ClassName(), page);
+    if (made.item) LoadItem(*made.item, block);
+    return made;
 }
 
 void ResolveLinksAndClearNames(TMusicSheet& page) {
@@ -162,9 +176,6 @@ void ResolveLinksAndClearNames(TMusicSheet& page) {
         }
     }
     page.ClearItemNames();
-    // The name setter empties link names only when a name changes: an item
-    // read without a name keeps them unless they are emptied here.
-    for (int i = 0; i < count; ++i) page.GetItem(i)->LinkNames().clear();
 }
 
 }  // namespace sorvel::scorefile

@@ -71,6 +71,15 @@ void LoadBook(TMusicBook& book, const ScoreBlock& block);
 void LoadSheet(TMusicSheet& page, const ScoreBlock& block);
 void LoadItem(TMusicItem& item, const ScoreBlock& block);
 
+// The factory at the end of an item block, within the limits of one reading:
+// kMaxItemsPerPage items (`itemCount` is the reader's count so far) and
+// kMaxTextBoxLines text-box lines (`textLines` adds up over the reading).
+struct MadeItem {
+    bool overLimit = false;      // nothing was made: the reading stops here
+    TMusicItem* item = nullptr;  // null when the class is not an item class
+};
+MadeItem MakeItem(TMusicSheet& page, const ScoreBlock& block, int itemCount, long& textLines);
+
 // Links every item to the items its link names name on the same page (both
 // ways), then clears the names. Empty names and an item's own name link
 // nothing; an item takes at most kMaxLinksPerItem links.

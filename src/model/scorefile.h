@@ -65,6 +65,9 @@ struct ReadResult {
     std::string message;               // UTF-8; empty for Ok and NotAScore
 };
 
+// A result without a book, with the status and message of a failure.
+ReadResult ReadFailure(ReadStatus status, const char* message);
+
 // The texts of the failures; as the program shows them.
 inline constexpr char kMsgFileNotFound[] = "指定されたファイルは見つかりません。";
 inline constexpr char kMsgUnreadable[] = "ファイルを読み込めません。";

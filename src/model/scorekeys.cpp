@@ -185,7 +185,6 @@ const ClassKeys& BookKeys() { return *Reg().book; }
 const ClassKeys& SheetKeys() { return *Reg().sheet; }
 const ClassKeys& ItemKeys(ItemClass c) { return *Reg().items[static_cast<size_t>(c)]; }
 
-int KnownKeyCount() { return static_cast<int>(Reg().names.size()); }
 int KnownKeyId(std::string_view key) { return Reg().Find(key); }
 
 int DefaultOf(const FileKey& key, const Preferences& prefs) {

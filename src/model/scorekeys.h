@@ -55,10 +55,9 @@ const ClassKeys& BookKeys();
 const ClassKeys& SheetKeys();
 const ClassKeys& ItemKeys(ItemClass c);
 
-// Number of distinct keys over all classes, and the id of a key (compared
-// without regard to letter case), or -1 when no class has it.
+// The id of a key (compared without regard to letter case), or -1 when no
+// class has it. Ids are below kKnownKeyCapacity.
 inline constexpr int kKnownKeyCapacity = 64;
-int KnownKeyCount();
 int KnownKeyId(std::string_view key);
 
 // The default of an integer key (fixed, or the preference it names).

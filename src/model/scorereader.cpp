@@ -3,8 +3,6 @@
 #include <new>
 #include <stdexcept>
 
-#include "base/text.h"
-#include "model/itemfactory.h"
 #include "model/modelenv.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
@@ -33,28 +31,10 @@ private:
     TUndo* saved_;
 };
 
-ReadResult Failure(ReadStatus status, const char* message) {
-    ReadResult result;
-    result.status = status;
-    result.message = message;
-    return result;
-}
-
 bool StartsWithHeader(std::string_view bytes) {
     LineCursor lines(bytes);
     std::string_view first;
     return lines.Next(first) && first == kScoreHeader;
-}
-
-// End lines make objects: counting them first bounds the work before any is made.
-long CountEndLines(std::string_view bytes) {
-    LineCursor lines(bytes);
-    std::string_view line;
-    long count = 0;
-    while (lines.Next(line)) {
-        if (Trim(line).substr(0, 6) == "end   ") ++count;
-    }
-    return count;
 }
 
 // Step 4 of the reader: the factory at every end line.
@@ -64,6 +44,8 @@ public:
 
     // False when the text must be rejected (status says why).
     bool OnEnd(const ScoreBlock& block) {
+        // An end line may make an object: their number bounds the work.
+        if (++blocks_ > kMaxScoreBlocks) return Reject(ReadStatus::TooLarge);
         const std::string_view name = block.ClassName();
         if (name == "TMusicBook") {
             if (book) return Reject(ReadStatus::Malformed);  // a second book: not a file we wrote
@@ -76,12 +58,9 @@ public:
             page_->SuspendSorting();
             scorefile::LoadSheet(*page_, block);
         } else if (page_) {
-            if (page_->ItemCount() >= kMaxItemsPerPage) return Reject(ReadStatus::TooLarge);
-            if (name == "TTextBox") {
-                textLines_ += block.TextLineEstimate();
-                if (textLines_ > kMaxTextBoxLines) return Reject(ReadStatus::TooLarge);
+            if (scorefile::MakeItem(*page_, block, page_->ItemCount(), textLines_).overLimit) {
+                return Reject(ReadStatus::TooLarge);
             }
-            if (TMusicItem* item = CreateItemByClassName(name, *page_)) scorefile::LoadItem(*item, block);
         }
         return true;
     }
@@ -97,6 +76,7 @@ private:
 
     TModelEnv& env_;
     TMusicSheet* page_ = nullptr;
+    long blocks_ = 0;
     long textLines_ = 0;
 };
 
@@ -108,9 +88,9 @@ ReadResult Build(std::string_view bytes, TModelEnv& env) {
     while (lines.Next(line)) {
         if (scorefile::FeedLine(line, block) == LineKind::End && !builder.OnEnd(block)) break;
     }
-    if (builder.status == ReadStatus::TooLarge) return Failure(ReadStatus::TooLarge, kMsgTooLarge);
+    if (builder.status == ReadStatus::TooLarge) return ReadFailure(ReadStatus::TooLarge, kMsgTooLarge);
     if (builder.status != ReadStatus::Ok || !builder.book || builder.book->SheetCount() == 0) {
-        return Failure(ReadStatus::Malformed, kMsgMalformed);
+        return ReadFailure(ReadStatus::Malformed, kMsgMalformed);
     }
     TMusicBook& book = *builder.book;
     for (int p = 0; p < book.SheetCount(); ++p) {
@@ -127,18 +107,23 @@ ReadResult Build(std::string_view bytes, TModelEnv& env) {
 
 }  // namespace
 
+ReadResult ReadFailure(ReadStatus status, const char* message) {
+    ReadResult result;
+    result.status = status;
+    result.message = message;
+    return result;
+}
+
 ReadResult ReadScoreBytes(std::string_view bytes, TModelEnv& env) {
-    if (!StartsWithHeader(bytes)) return Failure(ReadStatus::NotAScore, "");
-    if (bytes.size() > kMaxScoreBytes || CountEndLines(bytes) > kMaxScoreBlocks) {
-        return Failure(ReadStatus::TooLarge, kMsgTooLarge);
-    }
+    if (!StartsWithHeader(bytes)) return ReadFailure(ReadStatus::NotAScore, "");
+    if (bytes.size() > kMaxScoreBytes) return ReadFailure(ReadStatus::TooLarge, kMsgTooLarge);
     UndoAside aside(env);
     try {
         return Build(bytes, env);
     } catch (const std::bad_alloc&) {
-        return Failure(ReadStatus::TooLarge, kMsgTooLarge);
+        return ReadFailure(ReadStatus::TooLarge, kMsgTooLarge);
     } catch (const std::exception&) {
-        return Failure(ReadStatus::Malformed, kMsgMalformed);
+        return ReadFailure(ReadStatus::Malformed, kMsgMalformed);
     }
 }
 

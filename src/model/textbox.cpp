@@ -20,8 +20,11 @@ const PropertyTable& TTextBox::Properties() const {
 }
 
 void TTextBox::InitDefaults() {
-    lines_ = {cp932::FromUtf8("テキスト入力")};
-    SetFontName(cp932::FromUtf8("ＭＳ ゴシック"));
+    // Converted once: every conversion opens and closes a converter.
+    static const std::string kDefaultLine = cp932::FromUtf8("テキスト入力");
+    static const std::string kDefaultFont = cp932::FromUtf8("ＭＳ ゴシック");
+    lines_ = {kDefaultLine};
+    SetFontName(kDefaultFont);
     SetFontSize(10);
 }
 

@@ -68,13 +68,10 @@ void ComputeBeats(TMusicSheet& page) {
         TNote* note = item->As<TNote>();
         if (!note) continue;
         TMusicItem* next = nullptr;
-        if (i + 1 < count) {
-            next = page.GetItem(count - 1);
-            for (int j = i + 1; j < count; ++j) {
-                if (EndsOrContinuesRun(*page.GetItem(j))) {
-                    next = page.GetItem(j);
-                    break;
-                }
+        for (int j = i + 1; j < count; ++j) {
+            if (EndsOrContinuesRun(*page.GetItem(j))) {
+                next = page.GetItem(j);
+                break;
             }
         }
         note->StepNo = beat;

@@ -5,13 +5,6 @@
 
 namespace sorvel {
 
-TUndo::~TUndo() {
-    // Commands first (they refer to objects), then the objects.
-    open_.reset();
-    for (auto& slot : slots_) slot.reset();
-    container_.Clear();
-}
-
 void TUndo::Undo() {
     if (!CanUndo()) return;
     position_ = Previous(position_);
@@ -54,15 +47,30 @@ const std::vector<std::unique_ptr<TCommand>>* TUndo::OpenGroupCommands() const {
 }
 
 void TUndo::Push(std::unique_ptr<Group> group) {
-    top_ = position_;
-    slots_[top_] = std::move(group);  // a redo step that can no longer be reached goes
-    position_ = top_ = Next(top_);
+    DiscardRedoSteps();
+    slots_[position_] = std::move(group);
+    position_ = top_ = Next(position_);
     if (position_ != bottom_) {
         ++count_;
         return;
     }
     bottom_ = Next(bottom_);
     DropOldest(std::move(slots_[bottom_]));
+}
+
+void TUndo::DiscardRedoSteps() {
+    // Newest first, the order in which they were undone. An object a
+    // discarded step created is in the container (the step is undone) and
+    // only that step and later ones, all discarded too, can refer to it:
+    // older steps ran before it existed.
+    while (top_ != position_) {
+        top_ = Previous(top_);
+        std::unique_ptr<Group> group = std::move(slots_[top_]);
+        if (!group) continue;
+        for (auto it = group->rbegin(); it != group->rend(); ++it) {
+            if (TPersistent* object = (*it)->CreatedObject()) container_.Take(object).reset();
+        }
+    }
 }
 
 void TUndo::DropOldest(std::unique_ptr<Group> group) {

@@ -20,7 +20,7 @@ public:
     static constexpr char kUnsupportedType[] = "このプロパティの型は現在使用できません";
 
     TUndo() = default;
-    ~TUndo();
+    ~TUndo() { Clear(); }
     TUndo(const TUndo&) = delete;
     TUndo& operator=(const TUndo&) = delete;
 
@@ -69,6 +69,8 @@ private:
     static int Previous(int i) { return i == 0 ? kCapacity - 1 : i - 1; }
     void Record(std::unique_ptr<TCommand> command);
     void Push(std::unique_ptr<Group> group);
+    // Drops the steps that could be redone, with the objects they created.
+    void DiscardRedoSteps();
     void DropOldest(std::unique_ptr<Group> group);
 
     int position_ = 1;

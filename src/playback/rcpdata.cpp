@@ -1,8 +1,9 @@
 #include "playback/rcpdata.h"
 
-#include <cstdio>
 #include <optional>
 #include <vector>
+
+#include "base/readfile.h"
 
 namespace sorvel {
 
@@ -152,17 +153,14 @@ bool ReadTrack(ByteReader& in, ParsedTrack& track) {
     return false;
 }
 
-// stdio rather than streams: a directory or a read error must be a plain failure.
+// A folder, a device, a pipe, a read error or more than kMaxBytes (far
+// beyond any song file) are plain failures.
 bool ReadWholeFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (!file) return false;
-    std::uint8_t chunk[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + n);
-    const bool ok = std::ferror(file) == 0;
-    std::fclose(file);
-    return ok;
+    constexpr std::size_t kMaxBytes = 8u << 20;
+    std::string data;
+    if (ReadFileBytes(fileName, kMaxBytes, data) != 0) return false;
+    bytes.assign(data.begin(), data.end());
+    return true;
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <climits>
+
 #include "model/daon.h"
 #include "model/horizbar.h"
 #include "model/musicmark.h"
@@ -164,6 +166,38 @@ TEST_F(ModelTest, RectangleSelectsItemsWhollyInside) {
     EXPECT_TRUE(page->ItemsInRect(91, 85, 110, 115).empty());
     EXPECT_EQ(page->ItemsInRect(150, 210, 100, 190), std::vector<TMusicItem*>{slur});
     EXPECT_EQ(page->ItemsInRect(0, 0, 500, 500).size(), 2u);
+}
+
+TEST_F(ModelTest, NewPageTakesEveryLayoutValueOfTheBookInTableOrder) {
+    // Book and page publish the same layout properties after their own.
+    const std::vector<PropertyInfo>& bookProps = book->Properties().All();
+    const std::vector<PropertyInfo>& pageProps = page->Properties().All();
+    ASSERT_EQ(bookProps.size(), 1u + 23u);
+    ASSERT_EQ(pageProps.size(), 5u + 23u);
+    EXPECT_STREQ(bookProps[1].name, "NoteFontSize");
+    EXPECT_STREQ(bookProps.back().name, "OffsetRateX_Kakko");
+    std::vector<std::string> expected;
+    for (size_t i = 1; i < bookProps.size(); ++i) {
+        EXPECT_STREQ(bookProps[i].name, pageProps[i + 4].name);
+        bookProps[i].set(*book, IntToStr(1000 + static_cast<int>(i)));
+        expected.push_back(std::string(bookProps[i].name) + "変更");
+    }
+    undo.BeginGroup();
+    TMusicSheet* second = book->NewSheet();
+    EXPECT_EQ(OpenGroupNames(), expected);
+    undo.EndGroup();
+    for (size_t i = 1; i < bookProps.size(); ++i) {
+        EXPECT_EQ(pageProps[i + 4].get(*second), IntToStr(1000 + static_cast<int>(i)));
+    }
+}
+
+TEST_F(ModelTest, RectangleSelectionSurvivesTheEndsOfTheIntRange) {
+    TNote* low = AddNote(INT_MIN + 10, INT_MIN + 15);  // 20 x 30 centred: exactly at the edge
+    AddNote(INT_MIN, INT_MIN);                          // reaches past the smallest int
+    TNote* high = AddNote(INT_MAX - 10, INT_MAX - 15);
+    EXPECT_EQ(page->ItemsInRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX),
+              (std::vector<TMusicItem*>{low, high}));
+    EXPECT_TRUE(page->ItemsInRect(0, 0, 500, 500).empty());
 }
 
 TEST_F(ModelTest, FreeAllItemsDestroysWithoutRecording) {

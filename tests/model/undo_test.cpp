@@ -116,6 +116,50 @@ TEST_F(ModelTest, DroppingTheOldestStepFreesWhatOnlyItHeld) {
     EXPECT_EQ(page->ItemCount(), 2);
 }
 
+TEST_F(ModelTest, NewStepAfterUndoFreesWhatTheLostRedoStepsCreated) {
+    TNote* note = AddNote(0, 100);
+    TMusicSheet* second = nullptr;
+    Step([&] { AddNote(10, 10); });
+    Step([&] {
+        second = book->NewSheet();
+        undo.RecordSheetInsert(*second, 1);
+        AddNote(20, 20, "5", second);
+    });
+    Step([&] {
+        TMusicSign* mark = Add<TMusicSign>("P", 0, 60);
+        mark->Link(*note);
+        note->Link(*mark);
+    });
+    for (int i = 0; i < 3; ++i) undo.Undo();
+    // What the three steps created waits in the container: two notes, the
+    // page and the mark.
+    EXPECT_EQ(undo.Container().Count(), 4u);
+    EXPECT_EQ(note->LinkCount(), 0);
+    Step([&] { note->SetPosX(5); });
+    EXPECT_FALSE(undo.CanRedo());
+    EXPECT_EQ(undo.Container().Count(), 0u);
+    EXPECT_EQ(book->SheetCount(), 1);
+    EXPECT_EQ(page->ItemCount(), 1);
+    undo.Undo();
+    EXPECT_EQ(note->PosX(), 0);
+}
+
+TEST_F(ModelTest, LostRedoStepsFreeOnlyWhatTheyCreated) {
+    TNote* kept = AddNote(10, 10);
+    TNote* made = nullptr;
+    Step([&] { made = AddNote(20, 20); });
+    Step([&] { made->Delete(); });    // created, then deleted, in two later steps
+    Step([&] { kept->Delete(); });    // an item older than every step
+    for (int i = 0; i < 3; ++i) undo.Undo();
+    EXPECT_EQ(undo.Container().Count(), 1u);  // `made`, whose creation is undone
+    Step([&] { kept->SetPosX(11); });
+    EXPECT_EQ(undo.Container().Count(), 0u);  // freed once, by its creation step
+    EXPECT_EQ(page->GetItem(0), kept);        // its deletion was undone: it stays
+    EXPECT_EQ(page->ItemCount(), 1);
+    undo.Undo();
+    EXPECT_EQ(kept->PosX(), 10);
+}
+
 TEST_F(ModelTest, LinkedItemsFreedFromTheContainerLeaveNoDanglingLinks) {
     TNote* note = AddNote(10, 10);
     TMusicSign* mark = nullptr;

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "rcpbuilder.h"
 
@@ -174,6 +178,20 @@ TEST(ReadRcp, ReadsFilesAndReportsMissingOnes) {
     EXPECT_EQ(rcp.ReadRcpFile(path.string()), RcpReadError::kCannotOpen);
     ExpectAllTracksEmpty(rcp);
     EXPECT_EQ(rcp.ReadRcpFile("/"), RcpReadError::kCannotOpen);
+}
+
+TEST(ReadRcp, DevicesAndPipesFailWithoutReadingForever) {
+    TRcpData rcp;
+    rcp.SetStartupValues();
+    EXPECT_EQ(rcp.ReadRcpFile("/dev/zero"), RcpReadError::kCannotOpen);  // would grow without end
+    ExpectAllTracksEmpty(rcp);
+    const auto fifo = std::filesystem::temp_directory_path() /
+                      ("sorvel_read_rcp_fifo_" + std::to_string(getpid()));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    rcp.SetStartupValues();
+    EXPECT_EQ(rcp.ReadRcpFile(fifo.string()), RcpReadError::kCannotOpen);  // would wait for a writer
+    std::filesystem::remove(fifo);
+    ExpectAllTracksEmpty(rcp);
 }
 
 }  // namespace

@@ -241,6 +241,23 @@ TEST(PreferencesWrite, FailuresAreReportedAndLoseNothing) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder")));
 }
 
+TEST(PreferencesWrite, PipeOrDeviceInPlaceOfTheFileIsRefusedWithoutWaiting) {
+    TempDir dir;
+    const std::string fifo = dir.File("sorvelini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string error;
+    EXPECT_FALSE(WritePreferences(fifo, Preferences{}, &error));
+    EXPECT_NE(error.find("sorvelini"), std::string::npos) << error;
+    struct stat st;
+    ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));  // not replaced by a file
+    Preferences p;
+    p.InitialDir = "/opt/sorvel";
+    ReadPreferences(fifo, p, kPageWidth, kPageHeight);
+    EXPECT_EQ(p, DefaultsForTestPage());
+    EXPECT_EQ(ReadPreferenceInt("/dev/zero", "Midi", "Tempo", 7), 7);
+}
+
 TEST(PreferencesWrite, CreatesTheConfigurationFolder) {
     TempDir dir;
     const std::string path = dir.File("config/sorvel/sorvelini");

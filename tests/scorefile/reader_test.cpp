@@ -1,6 +1,9 @@
 // The reader's rules and the mends of its unsound cases.
 #include "scorefixture.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "model/daon.h"
 #include "model/itemfactory.h"
 #include "model/musicmark.h"
@@ -77,6 +80,14 @@ TEST_F(ScoreTest, MissingFileGivesItsMessage) {
     EXPECT_EQ(r.status, ReadStatus::FileNotFound);
     EXPECT_EQ(r.message, "指定されたファイルは見つかりません。");
     EXPECT_EQ(ReadScoreFile(SCOREFILE_DATA, env).status, ReadStatus::Unreadable);  // a folder
+    // A device or a pipe is refused at once instead of read forever or waited on.
+    EXPECT_EQ(ReadScoreFile("/dev/zero", env).status, ReadStatus::Unreadable);
+    const std::string fifo = "/tmp/sorvel-reader-fifo-" + std::to_string(getpid());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ReadResult r2 = ReadScoreFile(fifo, env);
+    ::unlink(fifo.c_str());
+    EXPECT_EQ(r2.status, ReadStatus::Unreadable);
+    EXPECT_EQ(r2.message, kMsgUnreadable);
 }
 
 TEST_F(ScoreTest, ReadsAFileFromDisk) {
@@ -285,6 +296,17 @@ TEST_F(ScoreTest, TooManyItemsOnOnePageIsRejected) {
     EXPECT_EQ(r.message, kMsgTooLarge);
 }
 
+TEST_F(ScoreTest, EndLinesBeyondTheLimitAreRejected) {
+    // End lines of a class no one knows make nothing, yet each one counts.
+    std::string text = Text(With(MinimalBook(), {"class TUnknown"}));
+    for (int i = 2; i < kMaxScoreBlocks; ++i) text += "end   x\r\n";
+    EXPECT_EQ(Read(text).status, ReadStatus::Ok);
+    text += "end   x\r\n";
+    ReadResult r = Read(text);
+    EXPECT_EQ(r.status, ReadStatus::TooLarge);
+    EXPECT_EQ(r.message, kMsgTooLarge);
+}
+
 TEST_F(ScoreTest, HugeCommaTextIsRejected) {
     std::string csv(static_cast<size_t>(kMaxTextBoxLines) + 10, ',');
     ReadResult r = Read(Text(With(MinimalBook(), {"class TTextBox", "  CSVText=" + csv, "end   x"})));
@@ -339,6 +361,24 @@ TEST_F(ScoreTest, BlockReaderMakesLinkedItemsInTextOrder) {
     // Paste is one undoable step.
     undo.Undo();
     EXPECT_EQ(page.ItemCount(), 1);
+}
+
+TEST_F(ScoreTest, BlockReaderStopsAtALimitKeepingWhatItMade) {
+    TMusicBook book(env);
+    book.ApplyDefaultLayout();
+    TMusicSheet& page = *book.NewSheet();
+    std::vector<std::string> lines;
+    for (int i = 0; i < kMaxItemsPerPage + 5; ++i) {
+        lines.insert(lines.end(), {"class TBeat", "end   TBeat"});
+    }
+    EXPECT_EQ(ReadItemBlocks(page, lines).size(), static_cast<size_t>(kMaxItemsPerPage));
+    // The limit counts what one call makes, not what the page holds.
+    const std::string csv(static_cast<size_t>(kMaxTextBoxLines), ',');
+    lines = {"class TBeat", "end   TBeat", "class TTextBox", "  CSVText=" + csv, "end   TTextBox",
+             "class TBeat", "end   TBeat"};
+    EXPECT_EQ(ReadItemBlocks(page, lines).size(), 1u);
+    EXPECT_EQ(page.ItemCount(), kMaxItemsPerPage + 1);
+    EXPECT_FALSE(page.SortingSuspended());
 }
 
 TEST_F(ScoreTest, SplitScoreLinesAcceptsEveryLineEnd) {

@@ -1,0 +1,24 @@
+#include "model/modelenv.h"
+
+#include "model/glyphinfotable.h"
+#include "model/layoutstate.h"
+#include "model/preferences.h"
+
+namespace sorvel {
+
+const Preferences& PrefsOrDefault(const TModelEnv& env) {
+    static const Preferences kBuiltIn;
+    return env.prefs ? *env.prefs : kBuiltIn;
+}
+
+const LayoutState& LayoutOrDefault(const TModelEnv& env) {
+    static const LayoutState kBuiltIn;
+    return env.layout ? *env.layout : kBuiltIn;
+}
+
+const GlyphInfoTable& GlyphsOrDefault(const TModelEnv& env) {
+    static const GlyphInfoTable kBuiltIn;
+    return env.glyphs ? *env.glyphs : kBuiltIn;
+}
+
+}  // namespace sorvel
