@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "playback/capturemidiout.h"
+#include "playback/forwardingmidiout.h"
 #include "playback/midioutput.h"
 #include "playback/mmtimer.h"
 #include "playback/rcpdata.h"
@@ -19,17 +20,6 @@ namespace sorvel {
 namespace {
 
 int g_pieceSeconds = 5;
-
-class Forward final : public MidiOut {
-  public:
-    explicit Forward(MidiOut& to) : to_(to) {}
-    void ShortMessage(std::uint32_t m) override { to_.ShortMessage(m); }
-    void LongMessage(std::span<const std::uint8_t> b) override { to_.LongMessage(b); }
-    void Reset() override { to_.Reset(); }
-
-  private:
-    MidiOut& to_;
-};
 
 void AddEvent(TMidiEventList& list, std::uint16_t type, std::uint16_t step, std::uint16_t gate,
               std::uint16_t velocity) {
@@ -55,7 +45,7 @@ void BM_SequencerTick(benchmark::State& state) {
     VirtualTimeSource clock;
     CaptureMidiOut capture(clock);
     MidiOutput output([] { return std::vector<MidiOutEntry>{}; });
-    output.OpenDevice(std::make_unique<Forward>(capture));
+    output.OpenDevice(std::make_unique<ForwardingMidiOut>(capture));
     TRcpData rcp;
     rcp.SetStartupValues();
     for (int j = 1; j <= tracks; ++j)
@@ -99,7 +89,7 @@ void BM_RealTimeOnsets(benchmark::State& state) {
     CaptureMidiOut capture(clock);
     capture.Reserve(static_cast<std::size_t>(eighths) * 8, static_cast<std::size_t>(eighths) * 32);
     MidiOutput output([] { return std::vector<MidiOutEntry>{}; });
-    output.OpenDevice(std::make_unique<Forward>(capture));
+    output.OpenDevice(std::make_unique<ForwardingMidiOut>(capture));
     TRcpData rcp;
     rcp.SetStartupValues();
     FillTrack(rcp, 1, eighths, kEighth, 60);

@@ -5,7 +5,7 @@
 
 namespace sorvel {
 
-void TakeOverPageSettings(LayoutState& s, const TMusicSheet& page, GlyphInfoTable& glyphs) {
+void CopyPageLayout(LayoutState& s, const TMusicSheet& page) {
     s.PageWidth = page.PageWidth;
     s.PageHeight = page.PageHeight;
     s.TitleHeight = page.TitleHeight();
@@ -21,6 +21,10 @@ void TakeOverPageSettings(LayoutState& s, const TMusicSheet& page, GlyphInfoTabl
     s.BarParRow = page.BarParRow();
     s.DivParBar = page.DivParBar();
     s.Rates = page.Rates();
+}
+
+void TakeOverPageSettings(LayoutState& s, const TMusicSheet& page, GlyphInfoTable& glyphs) {
+    CopyPageLayout(s, page);
     glyphs.RefreshRates(s.Rates);
 }
 

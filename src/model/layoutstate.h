@@ -32,6 +32,10 @@ struct LayoutState {
     bool Snap = true;  // view-wide: whether x positions snap to the grid
 };
 
+// Copies the size and layout settings of `page` into the layout state and
+// nothing else: the arithmetic of a page's rows without making it current.
+void CopyPageLayout(LayoutState& state, const TMusicSheet& page);
+
 // Makes `page` the current page: its size and layout settings become the
 // layout state, and the glyph rates follow its offset rates.
 void TakeOverPageSettings(LayoutState& state, const TMusicSheet& page, GlyphInfoTable& glyphs);

@@ -39,11 +39,9 @@ std::unique_ptr<AlsaMidiOut> AlsaMidiOut::Open(unsigned port) {
 AlsaMidiOut::~AlsaMidiOut() = default;
 
 void AlsaMidiOut::ShortMessage(std::uint32_t message) {
-    const unsigned char bytes[3] = {static_cast<unsigned char>(message),
-                                    static_cast<unsigned char>(message >> 8),
-                                    static_cast<unsigned char>(message >> 16)};
+    const auto bytes = UnpackShortMessage(message);
     try {
-        out_->sendMessage(bytes, static_cast<std::size_t>(ShortMessageLength(bytes[0])));
+        out_->sendMessage(bytes.data(), static_cast<std::size_t>(ShortMessageLength(bytes[0])));
     } catch (const std::exception&) {
         // A vanished port: nothing is heard, as with no device.
     }
@@ -57,9 +55,9 @@ void AlsaMidiOut::LongMessage(std::span<const std::uint8_t> bytes) {
 }
 
 void AlsaMidiOut::Reset() {
-    for (std::uint32_t channel = 0; channel < 16; ++channel) {
-        ShortMessage((0xB0 | channel) | (64u << 8));   // sustain off
-        ShortMessage((0xB0 | channel) | (123u << 8));  // all notes off
+    for (int channel = 0; channel < 16; ++channel) {
+        ShortMessage(PackShortMessage(midi::kControlChange | channel, midi::kSustain, 0));
+        ShortMessage(PackShortMessage(midi::kControlChange | channel, midi::kAllNotesOff, 0));
     }
 }
 

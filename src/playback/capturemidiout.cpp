@@ -17,10 +17,8 @@ void CaptureMidiOut::Append(Kind kind, const std::uint8_t* bytes, std::size_t le
 }
 
 void CaptureMidiOut::ShortMessage(std::uint32_t message) {
-    const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(message),
-                                   static_cast<std::uint8_t>(message >> 8),
-                                   static_cast<std::uint8_t>(message >> 16)};
-    Append(Kind::kShort, bytes, static_cast<std::size_t>(ShortMessageLength(bytes[0])));
+    const auto bytes = UnpackShortMessage(message);
+    Append(Kind::kShort, bytes.data(), static_cast<std::size_t>(ShortMessageLength(bytes[0])));
 }
 
 void CaptureMidiOut::LongMessage(std::span<const std::uint8_t> bytes) {

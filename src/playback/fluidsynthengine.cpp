@@ -1,5 +1,7 @@
 #include "playback/fluidsynthengine.h"
 
+#include "playback/midiout.h"
+
 namespace sorvel {
 
 std::unique_ptr<FluidSynthEngine> FluidSynthEngine::Create(double sampleRate,
@@ -29,33 +31,33 @@ bool FluidSynthEngine::LoadSoundFont(const std::string& path) {
 }
 
 void FluidSynthEngine::ShortMessage(std::uint32_t message) {
-    const int status = static_cast<int>(message & 0xFF);
-    const int channel = status & 0x0F;
-    const int d1 = static_cast<int>((message >> 8) & 0x7F);
-    const int d2 = static_cast<int>((message >> 16) & 0x7F);
-    switch (status & 0xF0) {
-        case 0x80:
+    const auto bytes = UnpackShortMessage(message);
+    const int channel = bytes[0] & 0x0F;
+    const int d1 = bytes[1] & 0x7F;
+    const int d2 = bytes[2] & 0x7F;
+    switch (bytes[0] & 0xF0) {
+        case midi::kNoteOff:
             fluid_synth_noteoff(synth_, channel, d1);
             break;
-        case 0x90:  // velocity 0 is a note-off
+        case midi::kNoteOn:  // velocity 0 is a note-off
             if (d2 == 0)
                 fluid_synth_noteoff(synth_, channel, d1);
             else
                 fluid_synth_noteon(synth_, channel, d1, d2);
             break;
-        case 0xA0:
+        case midi::kKeyPressure:
             fluid_synth_key_pressure(synth_, channel, d1, d2);
             break;
-        case 0xB0:
+        case midi::kControlChange:
             fluid_synth_cc(synth_, channel, d1, d2);
             break;
-        case 0xC0:
+        case midi::kProgramChange:
             fluid_synth_program_change(synth_, channel, d1);
             break;
-        case 0xD0:
+        case midi::kChannelPressure:
             fluid_synth_channel_pressure(synth_, channel, d1);
             break;
-        case 0xE0:
+        case midi::kPitchBend:
             fluid_synth_pitch_bend(synth_, channel, d1 | (d2 << 7));
             break;
         default:
@@ -74,7 +76,8 @@ void FluidSynthEngine::LongMessage(std::span<const std::uint8_t> bytes) {
 
 void FluidSynthEngine::Reset() {
     fluid_synth_all_notes_off(synth_, -1);
-    for (int channel = 0; channel < 16; ++channel) fluid_synth_cc(synth_, channel, 64, 0);
+    for (int channel = 0; channel < 16; ++channel)
+        fluid_synth_cc(synth_, channel, midi::kSustain, 0);
 }
 
 }  // namespace sorvel

@@ -43,10 +43,7 @@ std::unique_ptr<FluidSynthOut> FluidSynthOut::Open(const std::string& soundFont)
         if (fluid_settings_setstr(out->engine_->Settings(), "audio.driver", driver) != FLUID_OK)
             continue;
         out->audio_ = new_fluid_audio_driver(out->engine_->Settings(), out->engine_->Synth());
-        if (out->audio_) {
-            out->driver_ = driver;
-            break;
-        }
+        if (out->audio_) break;
     }
     if (!out->audio_ || !out->engine_->LoadSoundFont(soundFont)) return nullptr;
     return out;

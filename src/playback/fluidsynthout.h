@@ -27,14 +27,10 @@ class FluidSynthOut final : public MidiOut {
     void LongMessage(std::span<const std::uint8_t> bytes) override;
     void Reset() override;
 
-    // The name of the audio driver in use.
-    const std::string& Driver() const { return driver_; }
-
   private:
     FluidSynthOut() = default;
     std::unique_ptr<FluidSynthEngine> engine_;
     _fluid_audio_driver_t* audio_ = nullptr;
-    std::string driver_;
 };
 
 }  // namespace sorvel

@@ -44,7 +44,6 @@ class TMidiEventList {
 
     // Rewinds every reading state: cursor 0, loop stack empty, not in a measure.
     void ResetReading();
-    int Cursor() const { return cursor_; }
 
     // Indices of the key-signature events.
     std::vector<int> KeySignatureIndices() const;

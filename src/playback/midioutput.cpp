@@ -40,9 +40,14 @@ std::vector<std::string> MidiOutput::ListMidiOutputs() const {
 
 bool MidiOutput::OpenMidiOutput(int device) {
     CloseMidiOutput();
-    std::vector<MidiOutEntry> entries = enumerator_();
+    return OpenListed(enumerator_(), device);
+}
+
+bool MidiOutput::OpenListed(const std::vector<MidiOutEntry>& entries, int device) {
     if (device < 0 || device >= static_cast<int>(entries.size())) return false;
-    std::unique_ptr<MidiOut> opened = entries[static_cast<std::size_t>(device)].open();
+    const MidiOutEntry& entry = entries[static_cast<std::size_t>(device)];
+    if (!entry.open) return false;
+    std::unique_ptr<MidiOut> opened = entry.open();
     if (!opened) return false;
     opened->Reset();
     OpenDevice(std::move(opened));
@@ -67,17 +72,18 @@ bool MidiOutput::IsOpen() const {
     return device_ != nullptr;
 }
 
+// Listing the devices probes the SoundFont and starts an ALSA client: both
+// tries open from one list.
 int MidiOutput::ChooseMidiOutput(int device) {
     CloseMidiOutput();
-    if (OpenMidiOutput(device)) return device;
-    if (device != 0 && OpenMidiOutput(0)) return 0;
+    const std::vector<MidiOutEntry> entries = enumerator_();
+    if (OpenListed(entries, device)) return device;
+    if (device != 0 && OpenListed(entries, 0)) return 0;
     return -1;
 }
 
 void MidiOutput::SendShortMessage(int channel, int status, int data1, int data2) {
-    const std::uint32_t message = static_cast<std::uint32_t>((status + channel) & 0xFF) |
-                                  static_cast<std::uint32_t>(data1 & 0xFF) << 8 |
-                                  static_cast<std::uint32_t>(data2 & 0xFF) << 16;
+    const std::uint32_t message = PackShortMessage(status + channel, data1, data2);
     const std::lock_guard lock(mutex_);
     if (device_) device_->ShortMessage(message);
 }

@@ -51,6 +51,10 @@ class MidiOutput {
     void SendLongMessage(const std::uint8_t* bytes, std::size_t length);
 
   private:
+    // Opens entry `device` of `entries` (the open device must be closed) and
+    // resets it.
+    bool OpenListed(const std::vector<MidiOutEntry>& entries, int device);
+
     MidiOutEnumerator enumerator_;
     // Guards the device against a switch while the timer thread sends, and keeps
     // messages from two threads whole on devices that are not thread-safe.

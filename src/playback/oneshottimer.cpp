@@ -31,11 +31,6 @@ void TOneShotTimer::Stop() {
     wake_.notify_all();
 }
 
-bool TOneShotTimer::Running() const {
-    const std::lock_guard lock(mutex_);
-    return deadline_.has_value();
-}
-
 void TOneShotTimer::Run() {
     std::unique_lock lock(mutex_);
     while (!quit_) {

@@ -21,14 +21,13 @@ class TOneShotTimer {
     // Fires once after the interval, counted from now. Not from the handler.
     void Start();
     void Stop();
-    bool Running() const;
 
   private:
     void Run();
 
     const std::chrono::milliseconds interval_;
     const std::function<void()> onFire_;
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<std::chrono::steady_clock::time_point> deadline_;
     bool quit_ = false;

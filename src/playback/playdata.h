@@ -6,15 +6,15 @@
 #include <memory>
 
 #include "playback/playtrackdata.h"
+#include "playback/rcpdata.h"
 
 namespace sorvel {
 
 class MidiOutput;
-class TRcpData;
 
 class TPlayData {
   public:
-    static constexpr int kTrackCount = 18;
+    static constexpr int kTrackCount = TRcpData::kTrackCount;
 
     TPlayData(TRcpData& rcp, MidiOutput& output);
 

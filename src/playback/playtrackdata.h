@@ -52,6 +52,9 @@ class TPlayTrackData {
     void SendPendingControllers();
     // Control change 120 on the track's channel, if it has one.
     void AllSoundOff();
+    // A note-off on the track's current channel for every note still sounding;
+    // nothing when none sounds.
+    void NoteOffAll();
 
     void TrackTick(std::uint32_t lastMeasure);
     void TrackSkipTick();
@@ -95,7 +98,6 @@ class TPlayTrackData {
     void HandleEvents(const TMidiEvent* e, int index, bool skipping);
     void HandleEvent(const TMidiEvent& e, bool skipping);
     void NoteOn(const TMidiEvent& e);
-    void NoteOffAll();
     void ChangeChannel(int gate);
     void StoreOrSendControl(int controller, int value, bool skipping);
     void SendUserExclusive(int k, const TMidiEvent& e);

@@ -142,11 +142,13 @@ void TSequencer::EndOfPass() {
     const int passes = passCount_.load();
     if (passes == 0 && options_.noClickRepeat && host_) host_->RemoveCountIn();
     if (!stopRequested_.load() && passes < options_.playCount - 1) {
+        // A note whose gate outlasts its track would otherwise hang into the
+        // next pass: starting a pass forgets the sounding notes, and loading
+        // the tracks may move them to another channel.
+        for (int j = first_; j <= last_; ++j) play_.Track(j).NoteOffAll();
         if (host_) host_->OnPassStarting();
-        if (alternateMute_.load()) {
-            play_.Rcp().Track(1).mode.fetch_xor(track_mode::kMuted);
-            play_.Track(1).mode.fetch_xor(track_mode::kMuted);
-        }
+        // The next pass loads the mode of track 1 from the sequence.
+        if (alternateMute_.load()) play_.Rcp().Track(1).mode.fetch_xor(track_mode::kMuted);
         StartSequencer(1, TPlayData::kTrackCount, kNoMeasureLimit, 1);
         passCount_.store(passes + 1);
     } else {

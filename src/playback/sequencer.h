@@ -22,7 +22,11 @@ struct TSequencerOptions {
 };
 
 // The GUI side of the end of a pass. All three are called on the timer thread
-// (or whichever thread drives the ticks); hand GUI work over with a queued call.
+// (or whichever thread drives the ticks). RemoveCountIn must edit the sequence
+// before it returns, on the calling thread (sorvel::RemoveCountIn of
+// conversion/removecountin.h): the next pass copies the tracks right after it,
+// so it cannot be queued. OnPassStarting and OnPlayFinished may hand their
+// GUI work over with a queued call.
 class TSequencerHost {
   public:
     virtual ~TSequencerHost() = default;

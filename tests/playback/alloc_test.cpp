@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "forwardmidiout.h"
+#include "playback/capturemidiout.h"
+#include "playback/forwardingmidiout.h"
 #include "playback/midioutput.h"
 #include "playback/rcpdata.h"
 #include "playback/sequencer.h"
@@ -44,7 +45,7 @@ TEST(SequencerTick, AllocatesNothing) {
     CaptureMidiOut capture(clock);
     capture.Reserve(100000, 1000000);
     MidiOutput output([] { return std::vector<MidiOutEntry>{}; });
-    output.OpenDevice(std::make_unique<test::ForwardMidiOut>(capture));
+    output.OpenDevice(std::make_unique<ForwardingMidiOut>(capture));
     TRcpData rcp;
     rcp.SetStartupValues();
     TPlayData play(rcp, output);

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "forwardmidiout.h"
 #include "playback/fluidsynthout.h"
 #include "playback/midioutput.h"
 #include "playback/rcpdata.h"
 #include "playback/sequencer.h"
+#include "playback/timesource.h"
 
 namespace sorvel {
 namespace {

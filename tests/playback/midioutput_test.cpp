@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "forwardmidiout.h"
 #include "playback/capturemidiout.h"
 #include "playback/fluidsynthout.h"
+#include "playback/forwardingmidiout.h"
 #include "playback/monitornote.h"
 
 namespace sorvel {
@@ -15,13 +15,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-using Forward = test::ForwardMidiOut;
+using Forward = ForwardingMidiOut;
 
 struct OutputFixture : ::testing::Test {
     VirtualTimeSource clock;
     CaptureMidiOut capture{clock};
     std::vector<bool> opens{true, true, true};
+    int listings = 0;
     MidiOutput output{[this] {
+        ++listings;
         std::vector<MidiOutEntry> entries;
         for (std::size_t i = 0; i < opens.size(); ++i) {
             entries.push_back(
@@ -86,6 +88,25 @@ TEST_F(OutputFixture, ChoosingFallsBackToDeviceZeroThenToNone) {
     EXPECT_EQ(output.ChooseMidiOutput(9), 0);
     opens[0] = false;
     EXPECT_EQ(output.ChooseMidiOutput(2), -1);
+    EXPECT_FALSE(output.IsOpen());
+}
+
+// Listing probes every device (the SoundFont, an ALSA client): a choice lists
+// them once, also when it falls back to device 0.
+TEST_F(OutputFixture, ChoosingListsTheDevicesOnce) {
+    opens[2] = false;
+    listings = 0;
+    EXPECT_EQ(output.ChooseMidiOutput(2), 0);
+    EXPECT_EQ(listings, 1);
+    listings = 0;
+    EXPECT_EQ(output.ChooseMidiOutput(1), 1);
+    EXPECT_EQ(listings, 1);
+}
+
+TEST(MidiOutput, AnEntryWithoutAnOpenerIsNotOpened) {
+    MidiOutput output([] { return std::vector<MidiOutEntry>{{"unusable port", nullptr}}; });
+    EXPECT_FALSE(output.OpenMidiOutput(0));
+    EXPECT_EQ(output.ChooseMidiOutput(0), -1);
     EXPECT_FALSE(output.IsOpen());
 }
 

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "forwardmidiout.h"
+#include "playback/capturemidiout.h"
+#include "playback/forwardingmidiout.h"
 #include "playback/midioutput.h"
 #include "playback/rcpdata.h"
 
@@ -41,7 +42,7 @@ class SequencerTest : public ::testing::Test {
   protected:
     SequencerTest() {
         rcp.SetStartupValues();
-        output.OpenDevice(std::make_unique<test::ForwardMidiOut>(capture));
+        output.OpenDevice(std::make_unique<ForwardingMidiOut>(capture));
         clock.SetMicros(std::int64_t{5'000'000'000});
         host.capture = &capture;
         sequencer.SetTickTempo(120);
@@ -294,6 +295,37 @@ TEST_F(SequencerTest, PlayCountWithoutAlternatingMuteAndWithCountInKept) {
     Run();
     EXPECT_EQ(NoteOns().size(), 2u);
     EXPECT_EQ(host.removeCountIn, 0);
+}
+
+// The last note of track 1 outlasts the track by 12 ticks, on the channel a
+// channel event switched to: it is released there when the pass ends, before
+// the next pass strikes anything. Track 2's notes end within the pass and get
+// no second note-off.
+TEST_F(SequencerTest, NoteOutlastingItsTrackIsReleasedBeforeTheNextPass) {
+    SetTrack(1, {Note(60, 48, 38), Ev(evt::kMidiChannel, 0, 3), Note(62, 48, 60)});
+    SetTrack(2, {Note(37, 48, 10), Note(37, 48, 10)});
+    rcp.Track(2).channel = 9;
+    TSequencerOptions options;
+    options.playCount = 2;
+    Start(options);
+    Run();
+    ASSERT_EQ(host.passStarts.size(), 1u);
+    const auto all = capture.Messages();
+    const std::vector<Message> firstPass(all.begin(),
+                                         all.begin() + static_cast<long>(host.passStarts[0]));
+    std::vector<Message> releases;
+    for (const Message& m : firstPass)
+        if (m.bytes.size() == 3 && m.bytes[1] == 62 && m.bytes[2] == 0) releases.push_back(m);
+    ASSERT_EQ(releases.size(), 1u);
+    EXPECT_EQ(releases[0].bytes[0], 0x92);
+    EXPECT_EQ(releases[0].TimeMillis(), TickMs(96));
+
+    // The second pass starts again on the track's own channel.
+    const auto secondPass = NoteOns(0, host.passStarts[0]);
+    ASSERT_FALSE(secondPass.empty());
+    EXPECT_EQ(secondPass[0].bytes[1], 60);
+    EXPECT_EQ(NoteOffs(9).size(), NoteOns(9).size());
+    EXPECT_EQ(host.finished, 1);
 }
 
 TEST_F(SequencerTest, LoopsRepeatAndSameMeasuresPlayTheirReference) {

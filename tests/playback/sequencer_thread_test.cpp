@@ -7,7 +7,8 @@
 #include <chrono>
 #include <thread>
 
-#include "forwardmidiout.h"
+#include "playback/capturemidiout.h"
+#include "playback/forwardingmidiout.h"
 #include "playback/midioutput.h"
 #include "playback/mmtimer.h"
 #include "playback/rcpdata.h"
@@ -34,7 +35,7 @@ class SequencerThreads : public ::testing::Test {
   protected:
     SequencerThreads() {
         rcp.SetStartupValues();
-        output.OpenDevice(std::make_unique<test::ForwardMidiOut>(capture));
+        output.OpenDevice(std::make_unique<ForwardingMidiOut>(capture));
         timer.SetInterval(1);
         timer.SetEnabled(false);
         sequencer.AttachTimer(&timer);

@@ -15,10 +15,10 @@ namespace {
 
 // The tempo marks and time signatures up to the start, so that a play from
 // the middle of the piece starts in the tempo and time in force there.
-void StateAtStart(NoteEmitter& emitter, const PlayItems& items, int start, bool scoreTempo) {
+void StateAtStart(NoteEmitter& emitter, const PlayItems& items, int start) {
     for (int i = 0; i <= start && i < static_cast<int>(items.size()) && items[i]; ++i) {
         if (TNote* note = items[i]->As<TNote>()) {
-            if (scoreTempo) emitter.EmitTempoMark(*note);
+            emitter.EmitTempoMark(*note);
         } else if (items[i]->Class() == ItemClass::Beat) {
             emitter.SetSignature(TimeSignatureOf(items[i]));
         }
@@ -31,7 +31,7 @@ void Finish(SequenceWriter& writer) {
     if (melody.Count() > 0) {
         TMidiEvent& lastEvent = melody.Events().back();
         if (lastEvent.IsNote() && lastEvent.gate != 0) {
-            lastEvent.gate = static_cast<std::uint16_t>(lastEvent.step * 80 / 100);
+            lastEvent.gate = static_cast<std::uint16_t>(PlainGateTime(lastEvent.step));
         }
     }
     writer.End(conv_track::kMelody);
@@ -70,10 +70,10 @@ BuildResult BuildSequence(TRcpData& data, TMusicSheet& currentPage, TNote* first
     SequenceWriter writer(data, prefs);
     NoteEmitter emitter(writer, options, result.startTempo);
     if (options.playScoreTempo) writer.Tempo(result.startTempo, nullptr);
-    StateAtStart(emitter, items, range.start, options.playScoreTempo);
+    StateAtStart(emitter, items, range.start);
     if (options.startClick) WriteCountIn(writer, items, range.start, options.startClickNum);
     writer.Silence(conv_track::kMelody, 1);
-    emitter.ResetMetronome();
+    emitter.BarLine();
 
     const WalkOutcome outcome = PlayWalk(items, emitter).Run(range, options.nonRepeat);
     Finish(writer);

@@ -21,7 +21,7 @@ void PlainGates(const PlayItems& items) {
         } else if (HasMark(*note, 'q') || HasMark(*note, 'r')) {
             note->GateTime = note->StepTime * 30 / 100;
         } else {
-            note->GateTime = note->StepTime * 80 / 100;
+            note->GateTime = PlainGateTime(note->StepTime);
         }
     }
 }
@@ -42,15 +42,10 @@ void TieIntoDashes(const PlayItems& items) {
 int RowY(const TMusicSheet& page, int y) {
     if (page.RowInterval() <= 0) return y;
     LayoutState state;
+    CopyPageLayout(state, page);
     // A page not yet measured keeps the fallback size rather than clamping
     // every row to the top.
-    if (page.PageHeight > 0) state.PageHeight = page.PageHeight;
-    state.TitleHeight = page.TitleHeight();
-    state.TopSpace = page.TopSpace();
-    state.BottomSpace = page.BottomSpace();
-    state.LeftSpace = page.LeftSpace();
-    state.RightSpace = page.RightSpace();
-    state.RowInterval = page.RowInterval();
+    if (page.PageHeight <= 0) state.PageHeight = kFallbackPageHeight;
     return PageLayout(state).SnapY(y);
 }
 

@@ -7,4 +7,9 @@ namespace sorvel {
 
 void ComputeGateTimes(const PlayItems& items);
 
+// The gate of a note played neither staccato nor legato: 80 % of its step.
+constexpr int PlainGateTime(int stepTime) {
+    return stepTime * 80 / 100;
+}
+
 }  // namespace sorvel

@@ -19,9 +19,10 @@ class NoteEmitter {
     // The tempo event of the note's mark, when the score's tempo is played.
     void EmitTempoMark(TNote& note);
 
+    // A bar line, or the start of the play: the metronome counts from the
+    // start of a bar again.
     void BarLine() { metronomePos_ = 0; }
     void SetSignature(const TimeSignature& signature) { signature_ = signature; }
-    void ResetMetronome() { metronomePos_ = 0; }
 
   private:
     void Clicks(const TNote& note);

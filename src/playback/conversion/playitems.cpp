@@ -12,12 +12,6 @@
 namespace sorvel {
 namespace {
 
-int StartPageIndex(const TMusicBook& book, int current) {
-    int index = current;
-    while (index > 0 && Trim(book.GetSheet(index)->Title()).empty()) --index;
-    return index;
-}
-
 bool IsPlayItem(const TMusicItem& item) {
     const ItemClass c = item.Class();
     return c == ItemClass::Note || c == ItemClass::BarLine || c == ItemClass::Beat;
@@ -36,12 +30,18 @@ char FirstMarkCode(const TMusicItem* item, std::string_view codes) {
 
 }  // namespace
 
+int PieceStartPageIndex(const TMusicBook& book, int pageIndex) {
+    int index = pageIndex;
+    while (index > 0 && Trim(book.GetSheet(index)->Title()).empty()) --index;
+    return index;
+}
+
 PlayItems CollectPlayItems(TMusicSheet& currentPage) {
     PlayItems items;
     TMusicBook& book = currentPage.Book();
     const int current = book.IndexOfSheet(&currentPage);
     if (current >= 0) {
-        const int start = StartPageIndex(book, current);
+        const int start = PieceStartPageIndex(book, current);
         const TMusicItem* last = LastSymbolOfSection(currentPage);
         const int end = last ? book.IndexOfSheet(&last->Sheet()) : start;
         for (int p = start; p <= end; ++p) {

@@ -6,6 +6,7 @@
 
 namespace sorvel {
 
+class TMusicBook;
 class TMusicItem;
 class TMusicSheet;
 class TNote;
@@ -13,6 +14,11 @@ class TTempo;
 
 // The collected items; the last entry is always a null end marker.
 using PlayItems = std::vector<TMusicItem*>;
+
+// The index of the page where the piece holding page `pageIndex` begins: the
+// nearest page at or before it with a title, else the book's first page. A
+// negative index (a page outside the book) is returned as it is.
+int PieceStartPageIndex(const TMusicBook& book, int pageIndex);
 
 // The notes, bar lines and time signatures from the page where the piece
 // holding `currentPage` begins (the nearest page with a title) to the page of

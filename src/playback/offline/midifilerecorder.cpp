@@ -24,12 +24,14 @@ std::string TimeSignatureData(int beats, int unit) {
 }  // namespace
 
 void MidiFileRecorder::ShortMessage(std::uint32_t message) {
-    const auto status = static_cast<std::uint8_t>(message & 0xFF);
+    const auto bytes = UnpackShortMessage(message);
+    const std::uint8_t status = bytes[0];
     if (status < 0x80 || status >= 0xF0) return;  // only channel messages reach a track
     Event e;
     const int length = ShortMessageLength(status);
-    for (int i = 0; i < length; ++i)
-        e.bytes.push_back(static_cast<std::uint8_t>((message >> (8 * i)) & (i == 0 ? 0xFF : 0x7F)));
+    e.bytes.push_back(status);
+    // A data byte with its top bit set would read as a status byte in the file.
+    for (int i = 1; i < length; ++i) e.bytes.push_back(bytes[static_cast<std::size_t>(i)] & 0x7F);
     events_.push_back(std::move(e));
 }
 

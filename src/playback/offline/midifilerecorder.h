@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "playback/midievent.h"
 #include "playback/offline/offlinesink.h"
 
 namespace sorvel {
@@ -26,7 +27,7 @@ struct MidiFileOptions {
 
 class MidiFileRecorder final : public OfflineSink {
   public:
-    static constexpr int kTicksPerQuarter = 48;
+    static constexpr int kTicksPerQuarter = kTimeBase;
 
     explicit MidiFileRecorder(MidiFileOptions options) : options_(std::move(options)) {}
 

@@ -7,6 +7,7 @@
 #include "playback/conversion/keyoffset.h"
 #include "playback/conversion/playoptions.h"
 #include "playback/conversion/sequencewriter.h"
+#include "playback/forwardingmidiout.h"
 #include "playback/midioutput.h"
 #include "playback/midistatus.h"
 #include "playback/playdata.h"
@@ -19,21 +20,6 @@ namespace {
 
 using namespace midi;
 constexpr int kChannelCount = 16;
-// The tempo the sequencer starts from before the build sets the piece's own.
-constexpr int kInitialTickTempo = 64;
-
-// MidiOutput owns its device; the sink belongs to the caller, so the open
-// device only passes the messages on.
-class SinkDevice final : public MidiOut {
-  public:
-    explicit SinkDevice(OfflineSink& sink) : sink_(sink) {}
-    void ShortMessage(std::uint32_t message) override { sink_.ShortMessage(message); }
-    void LongMessage(std::span<const std::uint8_t> bytes) override { sink_.LongMessage(bytes); }
-    void Reset() override { sink_.Reset(); }
-
-  private:
-    OfflineSink& sink_;
-};
 
 // Controllers reset and every channel on program 0, then the melody's instrument:
 // the play starts from the same state whatever the device played before.
@@ -64,13 +50,12 @@ OfflinePlayResult OfflinePlay::Run(OfflineSink& sink) {
     TRcpData rcp;
     rcp.SetStartupValues();
     MidiOutput output([] { return std::vector<MidiOutEntry>{}; });
-    output.OpenDevice(std::make_unique<SinkDevice>(sink));
+    output.OpenDevice(std::make_unique<ForwardingMidiOut>(sink));
     TPlayData play(rcp, output);
     VirtualTimeSource clock;
     TSequencer sequencer(play, clock);
 
     OfflinePlayResult result;
-    sequencer.SetTickTempo(kInitialTickTempo);
     PlayOptions playOptions = PlayOptions::FromPreferences(prefs_);
     playOptions.startClick = false;  // a file starts with the music, not a count-in
     result.build = BuildSequence(rcp, page_, nullptr, nullptr, playOptions, prefs_);

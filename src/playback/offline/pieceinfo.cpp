@@ -12,13 +12,8 @@ namespace sorvel {
 PieceInfo ReadPieceInfo(TMusicSheet& page) {
     PieceInfo info;
     const TMusicBook& book = page.Book();
-    for (int i = book.IndexOfSheet(&page); i >= 0; --i) {
-        const std::string title(Trim(book.GetSheet(i)->Title()));
-        if (!title.empty() || i == 0) {
-            info.title = cp932::ToUtf8(title);
-            break;
-        }
-    }
+    const int start = PieceStartPageIndex(book, book.IndexOfSheet(&page));
+    if (start >= 0) info.title = cp932::ToUtf8(Trim(book.GetSheet(start)->Title()));
 
     // Notes before the first time signature are counted in 4/4.
     TimeSignature current;
