@@ -51,17 +51,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override {
         checksum_ += x + y + TextWidth(text) + static_cast<long long>(fontColor_);
     }
-    void SetPen(Color color, int width, PenStyle style) override {
-        pen_ = color;
-        penWidth_ = width;
-        penStyle_ = style;
-    }
     void SetPenMode(PenMode) override {}
-    void SetBrush(Color, BrushStyle style) override { brush_ = style; }
-    Color PenColor() const override { return pen_; }
-    PenStyle GetPenStyle() const override { return penStyle_; }
-    int PenWidth() const override { return penWidth_; }
-    BrushStyle GetBrushStyle() const override { return brush_; }
     void Line(int x1, int y1, int x2, int y2) override { checksum_ += x1 + y1 + x2 + y2; }
     void Polyline(const std::vector<Point>& points) override {
         for (const Point& p : points) checksum_ += p.x + p.y;
@@ -78,10 +68,8 @@ private:
 
     std::array<int, 256> widths_{};
     std::string font_;
-    int points_ = 18, penWidth_ = 1;
-    Color fontColor_ = 0, pen_ = 0;
-    PenStyle penStyle_ = PenStyle::Solid;
-    BrushStyle brush_ = BrushStyle::Solid;
+    int points_ = 18;
+    Color fontColor_ = 0;
 };
 
 struct Page500 : TWorkspace {

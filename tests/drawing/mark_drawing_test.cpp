@@ -1,4 +1,7 @@
 // Spanning marks, daons, tempo marks and text boxes.
+#include <climits>
+#include <cstdlib>
+
 #include "drawfixture.h"
 #include "model/daon.h"
 #include "model/musicmark.h"
@@ -227,6 +230,44 @@ TEST_F(TextBoxTest, NonsenseFontSizeAndFrameWidthAreKeptDrawable) {
     Draw(*box);
     EXPECT_GE(canvas.minPointsSet, 1);
     EXPECT_GE(canvas.minPenWidthSet, 1);
+}
+
+// Row spaces and line counts of a damaged file: the block's arithmetic must
+// not overflow (the sanitizer build checks), and what is measured and drawn
+// stays inside the coordinate range while sane boxes keep their layout.
+TEST_F(TextBoxTest, VastRowSpaceOrLineCountStaysInsideCoordinates) {
+    struct Case {
+        int rowSpace, fontSize, lines;
+    };
+    for (const Case c : {Case{INT_MAX, 12, 14}, Case{INT_MIN, 12, 14}, Case{1000, 1000, 200'000}}) {
+        SCOPED_TRACE(::testing::Message()
+                     << "RowSpace " << c.rowSpace << ", " << c.lines << " lines");
+        std::string text = "x";
+        for (int i = 1; i < c.lines; ++i) text += ",x";
+        canvas.Clear();
+        box->SetRowSpace(c.rowSpace);
+        box->SetFontSize(c.fontSize);
+        box->SetCSVText(text);
+        Draw(*box);
+        EXPECT_LE(std::abs(box->Height()), kMaxCoordinate);
+        for (const Op& op : canvas.OpsOf(OpKind::Text)) {
+            EXPECT_LE(std::abs(op.points[0].y), kMaxCoordinate);
+        }
+    }
+    // 200,000 lines at a pitch of 1333 + 13330 units reach past the range
+    // from the box's centre; the lines near it are still drawn, in order.
+    const std::vector<Op> drawn = canvas.OpsOf(OpKind::Text);
+    ASSERT_GT(drawn.size(), 1u);
+    EXPECT_EQ(drawn[1].points[0].y - drawn[0].points[0].y, 1333 + 13330);
+
+    // A frame of the largest set size and a selection around it.
+    box->SetRowSpace(INT_MAX);
+    box->SetFrameLineWidth(1);
+    box->SetFrameWidth(INT_MAX);
+    box->SetFrameHeight(INT_MAX);
+    box->selected = true;
+    Draw(*box);
+    EXPECT_EQ(box->Height(), INT_MAX);
 }
 
 }  // namespace

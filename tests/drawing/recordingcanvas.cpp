@@ -49,17 +49,7 @@ void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
     ops_.push_back(op);
 }
 
-void RecordingCanvas::SetPen(Color color, int width, PenStyle style) {
-    penColor_ = color;
-    penWidth_ = width;
-    penStyle_ = style;
-    minPenWidthSet = std::min(minPenWidthSet, width);
-}
-
-void RecordingCanvas::SetBrush(Color color, BrushStyle style) {
-    brushColor_ = color;
-    brushStyle_ = style;
-}
+void RecordingCanvas::PenChanged() { minPenWidthSet = std::min(minPenWidthSet, PenWidth()); }
 
 void RecordingCanvas::Line(int x1, int y1, int x2, int y2) {
     ops_.push_back(Make(OpKind::Line, {{x1, y1}, {x2, y2}}));
@@ -88,12 +78,12 @@ Op RecordingCanvas::Make(OpKind kind, std::vector<Point> points) const {
     op.font = font_;
     op.fontPoints = points_;
     op.fontColor = fontColor_;
-    op.penColor = penColor_;
-    op.penWidth = penWidth_;
-    op.penStyle = penStyle_;
+    op.penColor = PenColor();
+    op.penWidth = PenWidth();
+    op.penStyle = GetPenStyle();
     op.penMode = penMode_;
-    op.brushColor = brushColor_;
-    op.brushStyle = brushStyle_;
+    op.brushColor = BrushColor();
+    op.brushStyle = GetBrushStyle();
     return op;
 }
 

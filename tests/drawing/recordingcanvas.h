@@ -46,13 +46,7 @@ public:
     int TextHeight(const std::string& text) override;
     void TextOut(int x, int y, const std::string& text) override;
 
-    void SetPen(Color color, int width, PenStyle style = PenStyle::Solid) override;
     void SetPenMode(PenMode mode) override { penMode_ = mode; }
-    void SetBrush(Color color, BrushStyle style) override;
-    Color PenColor() const override { return penColor_; }
-    PenStyle GetPenStyle() const override { return penStyle_; }
-    int PenWidth() const override { return penWidth_; }
-    BrushStyle GetBrushStyle() const override { return brushStyle_; }
 
     void Line(int x1, int y1, int x2, int y2) override;
     void Polyline(const std::vector<Point>& points) override;
@@ -71,17 +65,17 @@ public:
     int minPenWidthSet = 1 << 30;
     void Clear() { ops_.clear(); }
 
+protected:
+    void PenChanged() override;
+
 private:
     Op Make(OpKind kind, std::vector<Point> points) const;
 
     bool printing_;
     std::string font_;
     int points_ = 0;
-    Color fontColor_ = 0, penColor_ = 0, brushColor_ = 0xFFFFFF;
-    int penWidth_ = 1;
-    PenStyle penStyle_ = PenStyle::Solid;
+    Color fontColor_ = 0;
     PenMode penMode_ = PenMode::Copy;
-    BrushStyle brushStyle_ = BrushStyle::Solid;
     std::vector<Op> ops_;
 };
 

@@ -41,13 +41,26 @@ public:
     // Draws with the top-left corner of the text cell at (x, y), no background.
     virtual void TextOut(int x, int y, const std::string& text) = 0;
 
-    virtual void SetPen(Color color, int width, PenStyle style = PenStyle::Solid) = 0;
+    // The pen and brush stay until they are set again. The canvas keeps
+    // them; a surface that applies them at once does so in PenChanged and
+    // BrushChanged.
+    void SetPen(Color color, int width, PenStyle style = PenStyle::Solid) {
+        penColor_ = color;
+        penWidth_ = width;
+        penStyle_ = style;
+        PenChanged();
+    }
+    void SetBrush(Color color, BrushStyle style) {
+        brushColor_ = color;
+        brushStyle_ = style;
+        BrushChanged();
+    }
+    Color PenColor() const { return penColor_; }
+    PenStyle GetPenStyle() const { return penStyle_; }
+    int PenWidth() const { return penWidth_; }
+    Color BrushColor() const { return brushColor_; }
+    BrushStyle GetBrushStyle() const { return brushStyle_; }
     virtual void SetPenMode(PenMode mode) = 0;
-    virtual void SetBrush(Color color, BrushStyle style) = 0;
-    virtual Color PenColor() const = 0;
-    virtual PenStyle GetPenStyle() const = 0;
-    virtual int PenWidth() const = 0;
-    virtual BrushStyle GetBrushStyle() const = 0;
 
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual void Polyline(const std::vector<Point>& points) = 0;
@@ -60,6 +73,17 @@ public:
     // True for printing and exported pages, where tempo marks that are not
     // to be printed are left out.
     virtual bool IsPrinting() const = 0;
+
+protected:
+    virtual void PenChanged() {}
+    virtual void BrushChanged() {}
+
+private:
+    Color penColor_ = 0;
+    int penWidth_ = 1;
+    PenStyle penStyle_ = PenStyle::Solid;
+    Color brushColor_ = 0xFFFFFF;
+    BrushStyle brushStyle_ = BrushStyle::Solid;
 };
 
 }  // namespace sorvel

@@ -11,10 +11,6 @@
 namespace sorvel {
 namespace {
 
-// Beyond this many duration lines or octave dots a damaged file would only
-// make drawing slow; nothing more can be seen.
-constexpr int kMaxMarks = 16;
-
 struct DaonGeometry {
     int cx, cy;    // centre of the small notes
     int width;     // width of the small numerals
@@ -23,7 +19,9 @@ struct DaonGeometry {
     int slots;     // notes held
 };
 
-int ClampedOctave(const TDaonSlot& slot) { return std::clamp(slot.octave, -kMaxMarks, kMaxMarks); }
+int ClampedOctave(const TDaonSlot& slot) {
+    return std::clamp(slot.octave, -kMaxStackedMarks, kMaxStackedMarks);
+}
 
 int RoomBelow(const TDaon& daon, int lines) {
     int deepest = 0;
@@ -94,7 +92,7 @@ void DrawDaon(Canvas& canvas, TDaon& daon, const DrawContext& ctx) {
     g.cx = daon.PosX() + (Half(dw) + Half(width)) * d;
     g.cy = daon.PosY();
     g.width = width;
-    g.lines = std::clamp(daon.Length(), 0, kMaxMarks);
+    g.lines = std::clamp(daon.Length(), 0, kMaxStackedMarks);
     g.room = RoomBelow(daon, g.lines);
     g.slots = daon.UsedSlotCount();
     daon.centerX = g.cx;

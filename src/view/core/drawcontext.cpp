@@ -12,6 +12,10 @@ int SafePoints(int points) { return std::clamp(points, kMinFontPoints, kMaxFontP
 
 int SafePenWidth(int width) { return std::clamp(width, 1, kMaxPenWidth); }
 
+int SafeCoordinate(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, -kMaxCoordinate, kMaxCoordinate));
+}
+
 const std::string& PGothicFontName() {
     static const std::string name = cp932::FromUtf8("ＭＳ Ｐゴシック");
     return name;
@@ -33,6 +37,13 @@ int DrawContext::RatePoints(int rate) const {
 int DrawContext::GlyphPoints(const std::string& content) const {
     const int rate = glyphs.LookupContent(content).SizeRate;
     return rate > 0 ? RatePoints(rate) : NotePoints();
+}
+
+void FillBlackRect(Canvas& canvas, int left, int top, int right, int bottom) {
+    const BrushStyle style = canvas.GetBrushStyle();
+    canvas.SetBrush(0x000000, BrushStyle::Solid);
+    canvas.FillRect(left, top, right, bottom);
+    canvas.SetBrush(0x000000, style);
 }
 
 FramePos FramePosOf(const TMusicItem& item, const DrawContext& ctx) {

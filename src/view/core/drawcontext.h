@@ -2,6 +2,7 @@
 // What page and item drawing needs besides the canvas: the preferences, the
 // accidentals in force, the glyph rates and the layout of the page, and
 // whether selected items are framed at their drag positions.
+#include <cstdint>
 #include <string>
 
 #include "model/glyphinfotable.h"
@@ -20,9 +21,17 @@ inline constexpr int kMinFontPoints = 1;
 inline constexpr int kMaxFontPoints = 1000;
 // Pen widths from items (frames, play cursor) are kept inside this range.
 inline constexpr int kMaxPenWidth = 100;
+// More duration lines or octave dots than this cannot be told apart on a
+// page; a damaged file asking for millions draws no more than this.
+inline constexpr int kMaxStackedMarks = 16;
+// Lengths and positions computed from a damaged file's values (a vast row
+// space, a million lines) are kept this far from the origin at most: far
+// beyond any page, and small enough that further arithmetic cannot overflow.
+inline constexpr int kMaxCoordinate = 1 << 24;
 
 int SafePoints(int points);
 int SafePenWidth(int width);
+int SafeCoordinate(std::int64_t value);
 
 // The fonts of the page header, footer and tempo words, as CP932 bytes.
 const std::string& PGothicFontName();  // "ＭＳ Ｐゴシック"
@@ -54,5 +63,9 @@ FramePos FramePosOf(const TMusicItem& item, const DrawContext& ctx);
 
 // Round(value * rate / 100), the scaling every rate of a glyph or item uses.
 int ScaleByRate(int value, int rate);
+
+// A solid black rectangle, right and bottom excluded; the brush style is
+// restored afterwards (its colour stays black).
+void FillBlackRect(Canvas& canvas, int left, int top, int right, int bottom);
 
 }  // namespace sorvel

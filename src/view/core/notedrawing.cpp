@@ -17,11 +17,6 @@ constexpr std::string_view kSharp = "`";
 constexpr std::string_view kFlat = "a";
 constexpr std::string_view kNatural = "b";
 
-// More duration lines or octave dots than these cannot be told apart on a
-// page; a damaged file asking for millions draws no more than this.
-constexpr int kMaxDurationLines = 16;
-constexpr int kMaxOctaveDots = 16;
-
 void DrawAccidental(Canvas& canvas, TNote& note, DrawContext& ctx) {
     const std::string& own = note.Rinji();
     const std::string shown =
@@ -41,7 +36,7 @@ int DrawDurationLines(Canvas& canvas, const TNote& note) {
     const int x0 = note.PosX() - Half(w);
     const TNote* next = note.RNote;
     const bool joined = next && next->StepNo == note.StepNo;
-    const int lines = std::clamp(note.Length(), 0, kMaxDurationLines);
+    const int lines = std::clamp(note.Length(), 0, kMaxStackedMarks);
     int y = note.PosY() + Half(note.Height()) + 2;
     for (int i = 0; i < lines; ++i, y += 4) {
         const int right = joined && i < next->Length() ? next->PosX() + Half(w) : x0 + w - 1;
@@ -52,7 +47,7 @@ int DrawDurationLines(Canvas& canvas, const TNote& note) {
 
 void DrawOctaveDots(Canvas& canvas, const TNote& note, int belowLines) {
     const int x = note.PosX();
-    const int octave = std::clamp(note.Octave(), -kMaxOctaveDots, kMaxOctaveDots);
+    const int octave = std::clamp(note.Octave(), -kMaxStackedMarks, kMaxStackedMarks);
     if (octave < 0) {
         for (int i = 0, top = belowLines; i < -octave; ++i, top += 6) {
             canvas.Ellipse(x - 2, top, x + 2, top + 4);

@@ -26,8 +26,6 @@ class PageLayout {
 public:
     explicit PageLayout(LayoutState& state) : s_(state) {}
 
-    LayoutState& State() const { return s_; }
-
     // Makes `page` the current page: its size and layout settings become the
     // layout state and the glyph rates follow its offset rates.
     void TakeOverPageSettings(const TMusicSheet& page, GlyphInfoTable& glyphs);

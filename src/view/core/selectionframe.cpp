@@ -18,11 +18,4 @@ void DrawSelectionFrame(Canvas& canvas, int left, int top, int width, int height
     canvas.SetPen(color, penWidth, style);
 }
 
-void DrawHandle(Canvas& canvas, int left, int top, int right, int bottom) {
-    const BrushStyle style = canvas.GetBrushStyle();
-    canvas.SetBrush(kBlack, BrushStyle::Solid);
-    canvas.FillRect(left, top, right, bottom);
-    canvas.SetBrush(kBlack, style);
-}
-
 }  // namespace sorvel

@@ -104,7 +104,7 @@ void DrawSpanningMark(Canvas& canvas, TSpanningMark& mark, const DrawContext& ct
         const FramePos at = FramePosOf(mark, ctx);
         const int top = at.y - Half(h);
         DrawSelectionFrame(canvas, at.x, top, at.w, h);
-        DrawHandle(canvas, at.x + at.w - 2, top + 2, at.x + at.w + 2, top + h - 2);
+        FillBlackRect(canvas, at.x + at.w - 2, top + 2, at.x + at.w + 2, top + h - 2);
     }
 }
 

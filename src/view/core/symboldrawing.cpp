@@ -31,13 +31,6 @@ std::string SmallDigits(const std::string& number) {
     return shifted;
 }
 
-void FillSolid(Canvas& canvas, int left, int top, int right, int bottom) {
-    const BrushStyle style = canvas.GetBrushStyle();
-    canvas.SetBrush(0x000000, BrushStyle::Solid);
-    canvas.FillRect(left, top, right, bottom);
-    canvas.SetBrush(0x000000, style);
-}
-
 }  // namespace
 
 void DrawHorizBar(Canvas& canvas, THorizBar& bar, const DrawContext& ctx) {
@@ -51,9 +44,9 @@ void DrawHorizBar(Canvas& canvas, THorizBar& bar, const DrawContext& ctx) {
     const int x = bar.PosX(), y = bar.PosY(), w = bar.Width();
     const int half = ScaleByRate(thickness, 40);
     const int post = ScaleByRate(thickness, 90);
-    FillSolid(canvas, x, y - half, x + w, y + half + 1);
-    FillSolid(canvas, x, y - post, x + 2, y + post + 1);
-    FillSolid(canvas, x + w - 2, y - post, x + w, y + post + 1);
+    FillBlackRect(canvas, x, y - half, x + w, y + half + 1);
+    FillBlackRect(canvas, x, y - post, x + 2, y + post + 1);
+    FillBlackRect(canvas, x + w - 2, y - post, x + w, y + post + 1);
 
     const std::string number = SmallDigits(bar.BarNum());
     canvas.SetFontSize(ctx.RatePoints(bar.HeightRate()));
@@ -64,7 +57,7 @@ void DrawHorizBar(Canvas& canvas, THorizBar& bar, const DrawContext& ctx) {
     if (bar.selected) {
         const FramePos at = FramePosOf(bar, ctx);
         DrawSelectionFrame(canvas, at.x, at.y - numberHeight, at.w, numberHeight + thickness);
-        DrawHandle(canvas, at.x + at.w - 3, at.y - numberHeight + 4, at.x + at.w + 1,
+        FillBlackRect(canvas, at.x + at.w - 3, at.y - numberHeight + 4, at.x + at.w + 1,
                    at.y + thickness - 2);
     }
     canvas.SetFontSize(ctx.NotePoints());

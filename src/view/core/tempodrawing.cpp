@@ -9,7 +9,6 @@ namespace sorvel {
 
 void DrawTempo(Canvas& canvas, TTempo& tempo, const DrawContext& ctx) {
     const int points = ctx.GlyphPoints(tempo.Content());
-    canvas.SetFontSize(points);
     if (!canvas.IsPrinting() || tempo.PrintMode() != 0) {
         const std::string value =
             "=" + std::to_string(tempo.Tempo()) + (tempo.TempoUnit() == 1 ? "%" : "");

@@ -1,7 +1,6 @@
 #include "view/qt/musicfont.h"
 
 #include <QFile>
-#include <QFont>
 #include <QFontDatabase>
 
 namespace sorvel {
@@ -23,9 +22,6 @@ constexpr Substitute kSubstitutes[] = {
 }  // namespace
 
 bool InstallMusicFont() {
-    for (const Substitute& s : kSubstitutes) {
-        QFont::insertSubstitution(QString::fromUtf8(s.windowsName), QString::fromUtf8(s.installed));
-    }
     static int id = -1;  // one registration per process is enough
     if (id >= 0) return true;
     QFile file(QStringLiteral(":/fonts/TMusicFont.ttf"));

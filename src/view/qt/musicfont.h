@@ -5,8 +5,6 @@
 
 namespace sorvel {
 
-inline constexpr char kMusicFontFamily[] = "TMusicFont";
-
 // Returns false when the embedded font could not be registered (glyphs would
 // then come out as plain letters).
 bool InstallMusicFont();

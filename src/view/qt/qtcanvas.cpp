@@ -64,13 +64,6 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
     painter_.restore();
 }
 
-void QtCanvas::SetPen(Color color, int width, PenStyle style) {
-    penColor_ = color;
-    penWidth_ = width;
-    penStyle_ = style;
-    ApplyPen();
-}
-
 void QtCanvas::SetPenMode(PenMode mode) {
     // Inverting only exists on raster surfaces; elsewhere it draws plainly.
     bool raster = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::Raster;
@@ -80,25 +73,20 @@ void QtCanvas::SetPenMode(PenMode mode) {
 }
 
 void QtCanvas::ApplyPen() {
-    QPen pen(ToQColor(penColor_));
-    pen.setWidth(penWidth_ > 0 ? penWidth_ : 1);
-    pen.setStyle(penStyle_ == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
+    QPen pen(ToQColor(PenColor()));
+    pen.setWidth(PenWidth() > 0 ? PenWidth() : 1);
+    pen.setStyle(GetPenStyle() == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     painter_.setPen(pen);
 }
 
-void QtCanvas::SetBrush(Color color, BrushStyle style) {
-    brushColor_ = color;
-    brushStyle_ = style;
-    ApplyBrush();
-}
-
 void QtCanvas::ApplyBrush() {
-    Qt::BrushStyle style = brushStyle_ == BrushStyle::Solid    ? Qt::SolidPattern
-                           : brushStyle_ == BrushStyle::Clear ? Qt::NoBrush
+    const BrushStyle brush = GetBrushStyle();
+    const Qt::BrushStyle style = brush == BrushStyle::Solid   ? Qt::SolidPattern
+                                 : brush == BrushStyle::Clear ? Qt::NoBrush
                                                               : Qt::DiagCrossPattern;
-    painter_.setBrush(QBrush(ToQColor(brushColor_), style));
+    painter_.setBrush(QBrush(ToQColor(BrushColor()), style));
 }
 
 void QtCanvas::Line(int x1, int y1, int x2, int y2) {
@@ -116,7 +104,7 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void QtCanvas::FillRect(int left, int top, int right, int bottom) {
-    painter_.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brushColor_));
+    painter_.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(BrushColor()));
 }
 
 void QtCanvas::Bezier(Point p0, Point p1, Point p2, Point p3) {

@@ -24,13 +24,7 @@ public:
     int TextHeight(const std::string& text) override;
     void TextOut(int x, int y, const std::string& text) override;
 
-    void SetPen(Color color, int width, PenStyle style) override;
     void SetPenMode(PenMode mode) override;
-    void SetBrush(Color color, BrushStyle style) override;
-    Color PenColor() const override { return penColor_; }
-    PenStyle GetPenStyle() const override { return penStyle_; }
-    int PenWidth() const override { return penWidth_; }
-    BrushStyle GetBrushStyle() const override { return brushStyle_; }
 
     void Line(int x1, int y1, int x2, int y2) override;
     void Polyline(const std::vector<Point>& points) override;
@@ -42,6 +36,10 @@ public:
 
     // A 0x00BBGGRR colour as Qt's.
     static QColor ToQColor(Color color);
+
+protected:
+    void PenChanged() override { ApplyPen(); }
+    void BrushChanged() override { ApplyBrush(); }
 
 private:
     void ApplyFont();
@@ -57,11 +55,6 @@ private:
     QFont font_;
     std::optional<QFontMetrics> metrics_;
     Color fontColor_ = 0;
-    Color penColor_ = 0;
-    int penWidth_ = 1;
-    PenStyle penStyle_ = PenStyle::Solid;
-    Color brushColor_ = 0xFFFFFF;
-    BrushStyle brushStyle_ = BrushStyle::Solid;
 };
 
 }  // namespace sorvel
