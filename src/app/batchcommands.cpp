@@ -11,18 +11,19 @@
 namespace sorvel {
 
 bool RunBatchCommand(const BatchCommand& cmd, int argc, char** argv, std::string& error) {
-    if (cmd.name == "--resave") return RunResave(cmd, error);
-    if (cmd.name == "--export-midi") return RunExportMidi(cmd, error);
-    if (cmd.name == "--render-wav") return RunRenderWav(cmd, error);
-    if (cmd.name == "--export-png" || cmd.name == "--export-bmp" || cmd.name == "--export-pdf") {
-        return RunPageExport(cmd, argc, argv, error);
+    switch (cmd.kind) {
+        case BatchKind::Resave: return RunResave(cmd, error);
+        case BatchKind::ExportMidi: return RunExportMidi(cmd, error);
+        case BatchKind::RenderWav: return RunRenderWav(cmd, error);
+        case BatchKind::ExportPng:
+        case BatchKind::ExportBmp:
+        case BatchKind::ExportPdf: return RunPageExport(cmd, argc, argv, error);
     }
-    error = cmd.name + " is not available in this build";
-    return false;
+    return false;  // not reached: the compiler checks that every kind is handled
 }
 
 int RunProgram(int, char**) {
-    std::fputs(UsageText(), stdout);
+    std::fputs(UsageText().c_str(), stdout);
     return 0;
 }
 

@@ -1,5 +1,9 @@
 #include "app/batchcontext.h"
 
+#include <cstring>
+
+#include "base/atomicfile.h"
+#include "model/musicbook.h"
 #include "model/scorefile.h"
 
 namespace sorvel {
@@ -17,6 +21,24 @@ bool BatchContext::Load(const std::string& path, std::string& error) {
             error = path + ": " + result.message;
             return false;
     }
+}
+
+TMusicSheet* BatchContext::Page(int number, std::string& error) const {
+    TMusicSheet* page = book->GetSheet(number - 1);
+    if (!page) {
+        error = "the book has no page " + std::to_string(number) + " (it has " +
+                std::to_string(book->SheetCount()) + ")";
+    }
+    return page;
+}
+
+bool BatchContext::WriteOutput(const std::string& path, std::string_view bytes,
+                               std::string& error) {
+    if (const int err = WriteFileAtomically(path, bytes)) {
+        error = path + ": " + std::strerror(err);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace sorvel

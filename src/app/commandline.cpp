@@ -5,34 +5,49 @@
 namespace sorvel {
 namespace {
 
-constexpr const char* kCommands[] = {"--resave",     "--export-png", "--export-bmp",
-                                     "--export-pdf", "--export-midi", "--render-wav"};
+struct CommandEntry {
+    const char* name;
+    BatchKind kind;
+    const char* arguments;  // as the usage text shows them
+};
 
-bool IsCommand(const std::string& arg) {
-    for (const char* c : kCommands) {
-        if (arg == c) return true;
+// Every batch command: the parser, the usage text and the dispatch follow it.
+constexpr CommandEntry kCommands[] = {
+    {"--resave", BatchKind::Resave, "IN.svl OUT.svl"},
+    {"--export-png", BatchKind::ExportPng, "IN.svl OUT.png [--page N]"},
+    {"--export-bmp", BatchKind::ExportBmp, "IN.svl OUT.bmp [--page N]"},
+    {"--export-pdf", BatchKind::ExportPdf, "IN.svl OUT.pdf"},
+    {"--export-midi", BatchKind::ExportMidi, "IN.svl OUT.mid [--page N] [--metronome]"},
+    {"--render-wav", BatchKind::RenderWav, "IN.svl OUT.wav [--page N] [--metronome]"},
+};
+
+const CommandEntry* FindCommand(const std::string& arg) {
+    for (const CommandEntry& c : kCommands) {
+        if (arg == c.name) return &c;
     }
-    return false;
+    return nullptr;
 }
 
 }  // namespace
 
-const char* UsageText() {
-    return "usage: sorvel [FILE.svl]\n"
-           "       sorvel --resave IN.svl OUT.svl\n"
-           "       sorvel --export-png IN.svl OUT.png [--page N]\n"
-           "       sorvel --export-bmp IN.svl OUT.bmp [--page N]\n"
-           "       sorvel --export-pdf IN.svl OUT.pdf\n"
-           "       sorvel --export-midi IN.svl OUT.mid [--page N] [--metronome]\n"
-           "       sorvel --render-wav IN.svl OUT.wav [--page N] [--metronome]\n";
+const std::string& UsageText() {
+    static const std::string text = [] {
+        std::string usage = "usage: sorvel [FILE.svl]\n";
+        for (const CommandEntry& c : kCommands) {
+            usage += std::string("       sorvel ") + c.name + " " + c.arguments + "\n";
+        }
+        return usage;
+    }();
+    return text;
 }
 
 std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& args,
                                               std::string& error) {
     error.clear();
-    if (args.empty() || !IsCommand(args[0])) return std::nullopt;
+    const CommandEntry* entry = args.empty() ? nullptr : FindCommand(args[0]);
+    if (!entry) return std::nullopt;
     BatchCommand cmd;
-    cmd.name = args[0];
+    cmd.kind = entry->kind;
     std::vector<std::string> files;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -52,7 +67,7 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
         }
     }
     if (files.size() != 2) {
-        error = cmd.name + " needs an input and an output file";
+        error = std::string(entry->name) + " needs an input and an output file";
         return cmd;
     }
     cmd.input = files[0];

@@ -8,11 +8,13 @@
 
 namespace sorvel {
 
+enum class BatchKind { Resave, ExportPng, ExportBmp, ExportPdf, ExportMidi, RenderWav };
+
 struct BatchCommand {
-    std::string name;      // "--resave", "--export-png", ...
+    BatchKind kind = BatchKind::Resave;
     std::string input;
     std::string output;
-    int page = 1;          // --page N, 1-based
+    int page = 1;  // --page N, 1-based
     bool metronome = false;
 };
 
@@ -23,6 +25,6 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
                                               std::string& error);
 
 // The usage text printed for --help and for malformed commands.
-const char* UsageText();
+const std::string& UsageText();
 
 }  // namespace sorvel

@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(sorvel::UsageText(), stdout);
+        std::fputs(sorvel::UsageText().c_str(), stdout);
         return 0;
     }
     std::string error;

@@ -1,12 +1,10 @@
 #include "app/renderwavcommand.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "app/batchcontext.h"
 #include "app/commandline.h"
-#include "app/exportmidicommand.h"
-#include "base/atomicfile.h"
+#include "app/playresult.h"
 #include "playback/fluidsynthout.h"
 #include "playback/offline/offlineplay.h"
 #include "playback/offline/wavrenderer.h"
@@ -24,7 +22,7 @@ std::string ChosenSoundFont() {
 bool RunRenderWav(const BatchCommand& cmd, std::string& error) {
     BatchContext context;
     if (!context.Load(cmd.input, error)) return false;
-    TMusicSheet* page = CommandPage(context, cmd, error);
+    TMusicSheet* page = context.Page(cmd.page, error);
     if (!page) return false;
 
     const std::string soundFont = ChosenSoundFont();
@@ -41,12 +39,7 @@ bool RunRenderWav(const BatchCommand& cmd, std::string& error) {
     OfflinePlay play(*page, context.prefs, {.metronome = cmd.metronome});
     if (!CheckPlayResult(play.Run(*renderer), error)) return false;
     renderer->RenderSilence(WavRenderer::kTailMillis);
-
-    if (const int err = WriteFileAtomically(cmd.output, renderer->FileBytes())) {
-        error = cmd.output + ": " + std::strerror(err);
-        return false;
-    }
-    return true;
+    return BatchContext::WriteOutput(cmd.output, renderer->FileBytes(), error);
 }
 
 }  // namespace sorvel

@@ -11,7 +11,8 @@ bool RunResave(const BatchCommand& cmd, std::string& error) {
     if (!context.Load(cmd.input, error)) return false;
     SaveResult saved = SaveScoreFile(*context.book, cmd.output);
     if (!saved.ok) {
-        error = cmd.output + ": " + saved.message + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
+        // The message names the file already.
+        error = saved.message + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
         return false;
     }
     return true;

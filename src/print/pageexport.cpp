@@ -1,8 +1,8 @@
 #include "print/pageexport.h"
 
+#include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "base/cp932.h"
 #include "model/musicbook.h"
@@ -19,48 +19,33 @@ QPageSize PageSizeOf(const TMusicSheet& page) {
                      QString(), QPageSize::ExactMatch);
 }
 
-bool Commit(QSaveFile& file, const std::string& path, std::string& error) {
-    if (file.commit()) return true;
-    error = path + ": " + file.errorString().toStdString();
-    return false;
-}
-
 }  // namespace
 
-bool ExportPageImage(TMusicBook& book, int pageIndex, ImageFormat format, const std::string& path,
-                     TModelEnv& env, std::string& error) {
-    TMusicSheet* page = book.GetSheet(pageIndex);
-    if (!page) {
-        error = "the book has no page " + std::to_string(pageIndex + 1) + " (it has " +
-                std::to_string(book.SheetCount()) + ")";
+bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std::string& bytes,
+                     std::string& error) {
+    const QImage image = PageRenderer(env).Render(page, true);
+    const char* name = format == ImageFormat::Png ? "PNG" : "BMP";
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, name)) {
+        error = std::string("the page could not be encoded as ") + name;
         return false;
     }
-    QImage image = PageRenderer(env).Render(*page, true);
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    if (!image.save(&file, format == ImageFormat::Png ? "PNG" : "BMP")) {
-        file.cancelWriting();
-        error = path + ": the image could not be written";
-        return false;
-    }
-    return Commit(file, path, error);
+    bytes.assign(encoded.constData(), static_cast<size_t>(encoded.size()));
+    return true;
 }
 
-bool ExportBookPdf(TMusicBook& book, const std::string& path, TModelEnv& env, std::string& error) {
+bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::string& error) {
     if (book.SheetCount() == 0) {
         error = "the book has no pages";
         return false;
     }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = path + ": " + file.errorString().toStdString();
-        return false;
-    }
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setTitle(QString::fromStdString(cp932::ToUtf8(book.Title())));
         writer.setCreator(QStringLiteral("Sorvel"));
@@ -68,8 +53,7 @@ bool ExportBookPdf(TMusicBook& book, const std::string& path, TModelEnv& env, st
         writer.setPageSize(PageSizeOf(*book.GetSheet(0)));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            error = path + ": the PDF could not be started";
+            error = "the PDF could not be started";
             return false;
         }
         PageRenderer renderer(env);
@@ -86,7 +70,8 @@ bool ExportBookPdf(TMusicBook& book, const std::string& path, TModelEnv& env, st
         }
         painter.end();
     }
-    return Commit(file, path, error);
+    bytes.assign(encoded.constData(), static_cast<size_t>(encoded.size()));
+    return true;
 }
 
 }  // namespace sorvel

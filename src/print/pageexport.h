@@ -1,7 +1,7 @@
 #pragma once
-// Writing pages to files: one page as PNG or BMP (one pixel per page unit),
-// every page of a book as a PDF (one page unit = 1/120 inch). Files are
-// written atomically; on failure nothing is left at the target.
+// Pages as file contents: one page as PNG or BMP (one pixel per page unit),
+// every page of a book as a PDF (one page unit = 1/120 inch). The bytes are
+// made in memory; the caller writes them where it wants them.
 #include <string>
 
 #include "model/modelenv.h"
@@ -9,12 +9,14 @@
 namespace sorvel {
 
 class TMusicBook;
+class TMusicSheet;
 
 enum class ImageFormat { Png, Bmp };
 
-// `pageIndex` is zero-based. False with a message on failure.
-bool ExportPageImage(TMusicBook& book, int pageIndex, ImageFormat format, const std::string& path,
-                     TModelEnv& env, std::string& error);
-bool ExportBookPdf(TMusicBook& book, const std::string& path, TModelEnv& env, std::string& error);
+// Each sets `bytes` and returns true, or returns false with a one-line
+// message in `error`.
+bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std::string& bytes,
+                     std::string& error);
+bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::string& error);
 
 }  // namespace sorvel

@@ -6,16 +6,14 @@
 #include "model/preferences.h"
 #include "view/core/drawcontext.h"
 #include "view/core/pagedrawing.h"
-#include "view/core/pagelayout.h"
 #include "view/qt/qtcanvas.h"
 
 namespace sorvel {
 
 void PageRenderer::Paint(QPainter& painter, TMusicSheet& page, bool printing) {
-    PageLayout(*env_.layout).TakeOverPageSettings(page, *env_.glyphs);
+    TakeOverPageSettings(*env_.layout, page, *env_.glyphs);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.fillRect(QRect(0, 0, page.PageWidth, page.PageHeight), Qt::white);
     QtCanvas canvas(painter, printing);
     DrawContext ctx{*env_.prefs, rinji_, *env_.glyphs, *env_.layout};
     DrawPage(canvas, page, ctx);

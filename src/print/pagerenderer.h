@@ -1,6 +1,6 @@
 #pragma once
 // Draws one page of a book the way printing and export do: the page's own
-// layout made current, a white page, no grid, the page drawing on top.
+// layout made current, no grid, the page drawing on the paper (white).
 #include <QImage>
 #include <QPainter>
 
@@ -15,7 +15,8 @@ class PageRenderer {
 public:
     explicit PageRenderer(TModelEnv& env) : env_(env) {}
 
-    // Paints `page` onto a painter whose unit is already the page unit.
+    // Paints `page` onto a painter whose unit is already the page unit, over
+    // what the device holds: paper and a new PDF page are white already.
     // `printing` leaves out tempo marks that are not to be printed.
     void Paint(QPainter& painter, TMusicSheet& page, bool printing);
 

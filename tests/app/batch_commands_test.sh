@@ -42,4 +42,14 @@ check "a missing output name is refused" "[[ $? != 0 ]]"
 "$sorvel" --export-png "$demo" "$work/x.png" --page 0 2>/dev/null
 check "page 0 is refused" "[[ $? != 0 && ! -e '$work/x.png' ]]"
 
+# Output names are bytes: one that is not UTF-8 is written under exactly that
+# name, and nothing else appears beside it.
+mkdir "$work/names"
+latin1=$'caf\xe9'
+for cmd in --resave --export-png --export-bmp --export-pdf; do
+    "$sorvel" $cmd "$demo" "$work/names/$latin1$cmd"
+    check "$cmd to a Latin-1 name succeeds" "[[ $? == 0 && -s \"\$work/names/\$latin1\"$cmd ]]"
+done
+check "only the four files are in the folder" "[[ \$(ls -A '$work/names' | wc -l) == 4 ]]"
+
 finish batch_commands
