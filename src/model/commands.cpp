@@ -49,27 +49,42 @@ TSetPropCommandBase::TSetPropCommandBase(TPersistent& target, std::string prop,
 
 void TSetPropCommandBase::Undo(TUndo& undo) { undo.SetPropertyByName(target_, prop_, old_); }
 void TSetPropCommandBase::Redo(TUndo& undo) { undo.SetPropertyByName(target_, prop_, new_); }
+void TSetPropCommandBase::AddTargets(std::vector<TPersistent*>& out) const {
+    out.push_back(&target_);
+}
 
 void TCreateCommand::Undo(TUndo& undo) { ItemToContainer(undo, item_); }
 void TCreateCommand::Redo(TUndo& undo) { ItemToPage(undo, item_); }
-TPersistent* TCreateCommand::CreatedObject() const { return &item_; }
+void TCreateCommand::AddTargets(std::vector<TPersistent*>& out) const { out.push_back(&item_); }
 
 void TDeleteCommand::Undo(TUndo& undo) { ItemToPage(undo, item_); }
 void TDeleteCommand::Redo(TUndo& undo) { ItemToContainer(undo, item_); }
-TPersistent* TDeleteCommand::DeletedObject() const { return &item_; }
+void TDeleteCommand::AddTargets(std::vector<TPersistent*>& out) const { out.push_back(&item_); }
 
 void TConnectCommand::Undo(TUndo&) { item_.Unlink(other_); }
 void TConnectCommand::Redo(TUndo&) { item_.Link(other_); }
+void TConnectCommand::AddTargets(std::vector<TPersistent*>& out) const {
+    out.push_back(&item_);
+    out.push_back(&other_);
+}
 
 void TDisConnectCommand::Undo(TUndo&) { item_.Link(other_); }
 void TDisConnectCommand::Redo(TUndo&) { item_.Unlink(other_); }
+void TDisConnectCommand::AddTargets(std::vector<TPersistent*>& out) const {
+    out.push_back(&item_);
+    out.push_back(&other_);
+}
 
 void TInsertCommand_Sheet::Undo(TUndo& undo) { SheetToContainer(undo, page_); }
 void TInsertCommand_Sheet::Redo(TUndo& undo) { SheetToBook(undo, page_, index_); }
-TPersistent* TInsertCommand_Sheet::CreatedObject() const { return &page_; }
+void TInsertCommand_Sheet::AddTargets(std::vector<TPersistent*>& out) const {
+    out.push_back(&page_);
+}
 
 void TDeleteCommand_Sheet::Undo(TUndo& undo) { SheetToBook(undo, page_, index_); }
 void TDeleteCommand_Sheet::Redo(TUndo& undo) { SheetToContainer(undo, page_); }
-TPersistent* TDeleteCommand_Sheet::DeletedObject() const { return &page_; }
+void TDeleteCommand_Sheet::AddTargets(std::vector<TPersistent*>& out) const {
+    out.push_back(&page_);
+}
 
 }  // namespace sorvel

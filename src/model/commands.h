@@ -2,6 +2,7 @@
 // The recorded changes of the document. Each command undoes and redoes
 // itself; commands refer to their targets without owning them.
 #include <string>
+#include <vector>
 
 namespace sorvel {
 
@@ -18,12 +19,9 @@ public:
     const std::string& DisplayName() const { return name_; }
     virtual void Undo(TUndo& undo) = 0;
     virtual void Redo(TUndo& undo) = 0;
-    // The object this command hands to the container when it is the oldest
-    // step and gets dropped (deletions only).
-    virtual TPersistent* DeletedObject() const { return nullptr; }
-    // The object this command brought into the document (creations only); it
-    // is in the container while the command is undone.
-    virtual TPersistent* CreatedObject() const { return nullptr; }
+    // Appends the objects that undoing or redoing this command touches. The
+    // undo manager keeps each of them alive while the command is in its history.
+    virtual void AddTargets(std::vector<TPersistent*>& out) const = 0;
 
 private:
     std::string name_;
@@ -37,6 +35,7 @@ public:
                         std::string newText);
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
+    void AddTargets(std::vector<TPersistent*>& out) const override;
     const std::string& OldText() const { return old_; }
     const std::string& NewText() const { return new_; }
 
@@ -60,7 +59,7 @@ public:
     explicit TCreateCommand(TMusicItem& item) : TCommand("Create"), item_(item) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    TPersistent* CreatedObject() const override;
+    void AddTargets(std::vector<TPersistent*>& out) const override;
 
 private:
     TMusicItem& item_;
@@ -71,7 +70,7 @@ public:
     explicit TDeleteCommand(TMusicItem& item) : TCommand("Delete"), item_(item) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    TPersistent* DeletedObject() const override;
+    void AddTargets(std::vector<TPersistent*>& out) const override;
 
 private:
     TMusicItem& item_;
@@ -83,6 +82,7 @@ public:
         : TCommand("Link作成"), item_(item), other_(other) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
+    void AddTargets(std::vector<TPersistent*>& out) const override;
 
 private:
     TMusicItem& item_;
@@ -95,6 +95,7 @@ public:
         : TCommand("Link切断"), item_(item), other_(other) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
+    void AddTargets(std::vector<TPersistent*>& out) const override;
 
 private:
     TMusicItem& item_;
@@ -107,7 +108,7 @@ public:
         : TCommand("MusicSheet挿入"), page_(page), index_(index) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    TPersistent* CreatedObject() const override;
+    void AddTargets(std::vector<TPersistent*>& out) const override;
 
 private:
     TMusicSheet& page_;
@@ -120,7 +121,7 @@ public:
         : TCommand("MusicSheet削除"), page_(page), index_(index) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    TPersistent* DeletedObject() const override;
+    void AddTargets(std::vector<TPersistent*>& out) const override;
 
 private:
     TMusicSheet& page_;

@@ -21,6 +21,11 @@ public:
     std::unique_ptr<TPersistent> Take(TPersistent* object);
     bool Contains(const TPersistent* object) const { return objects_.count(object) != 0; }
     std::size_t Count() const { return objects_.size(); }
+    // Calls `f` with every object held, in no particular order.
+    template <class F>
+    void ForEach(F f) const {
+        for (const auto& entry : objects_) f(*entry.second);
+    }
     // Destroys every object held.
     void Clear();
 

@@ -1,5 +1,7 @@
 #include "model/undo.h"
 
+#include <unordered_set>
+
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
 
@@ -30,6 +32,7 @@ void TUndo::Clear() {
     top_ = 1;
     bottom_ = 0;
     count_ = 0;
+    named_.clear();
     container_.Clear();
 }
 
@@ -47,41 +50,78 @@ const std::vector<std::unique_ptr<TCommand>>* TUndo::OpenGroupCommands() const {
 }
 
 void TUndo::Push(std::unique_ptr<Group> group) {
-    DiscardRedoSteps();
+    std::vector<TPersistent*> released;
+    DiscardRedoSteps(released);
+    Hold(*group);
     slots_[position_] = std::move(group);
     position_ = top_ = Next(position_);
     if (position_ != bottom_) {
         ++count_;
-        return;
+    } else {
+        // The ring is full: the oldest step leaves it.
+        bottom_ = Next(bottom_);
+        if (std::unique_ptr<Group> oldest = std::move(slots_[bottom_])) Release(*oldest, released);
     }
-    bottom_ = Next(bottom_);
-    DropOldest(std::move(slots_[bottom_]));
+    // Only now, with the new step held: it may name what the dropped ones named.
+    FreeUnused(released);
 }
 
-void TUndo::DiscardRedoSteps() {
-    // Newest first, the order in which they were undone. An object a
-    // discarded step created is in the container (the step is undone) and
-    // only that step and later ones, all discarded too, can refer to it:
-    // older steps ran before it existed.
+void TUndo::DiscardRedoSteps(std::vector<TPersistent*>& released) {
     while (top_ != position_) {
         top_ = Previous(top_);
-        std::unique_ptr<Group> group = std::move(slots_[top_]);
-        if (!group) continue;
-        for (auto it = group->rbegin(); it != group->rend(); ++it) {
-            if (TPersistent* object = (*it)->CreatedObject()) container_.Take(object).reset();
-        }
+        if (std::unique_ptr<Group> group = std::move(slots_[top_])) Release(*group, released);
     }
 }
 
-void TUndo::DropOldest(std::unique_ptr<Group> group) {
-    if (!group) return;
-    for (auto& command : *group) {
-        if (TPersistent* object = command->DeletedObject()) {
-            // Destroyed here, unless its deletion was undone (it is back in the book).
-            container_.Take(object).reset();
-        }
-        command.reset();
+void TUndo::Hold(const Group& group) {
+    std::vector<TPersistent*> targets;
+    for (const auto& command : group) command->AddTargets(targets);
+    for (TPersistent* object : targets) ++named_[object];
+}
+
+void TUndo::Release(const Group& group, std::vector<TPersistent*>& released) {
+    const size_t first = released.size();
+    for (const auto& command : group) command->AddTargets(released);
+    for (size_t i = first; i < released.size(); ++i) {
+        auto it = named_.find(released[i]);
+        if (it != named_.end() && --it->second == 0) named_.erase(it);
     }
+}
+
+bool TUndo::InUse(const TPersistent& object) const {
+    if (Named(&object)) return true;
+    if (object.Kind() != ObjectKind::Sheet) return false;
+    const auto& page = static_cast<const TMusicSheet&>(object);
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        if (Named(page.GetItem(i))) return true;
+    }
+    // A deleted item keeps its page: undoing its deletion puts it back there.
+    bool needed = false;
+    container_.ForEach([&](const TPersistent& held) {
+        if (!needed && held.Kind() == ObjectKind::Item && Named(&held) &&
+            &static_cast<const TMusicItem&>(held).Sheet() == &page) {
+            needed = true;
+        }
+    });
+    return needed;
+}
+
+void TUndo::FreeUnused(const std::vector<TPersistent*>& released) {
+    // Decide everything first, then destroy: a destroyed page takes the items
+    // on it along, and some of them may be among `released`.
+    std::unordered_set<const TPersistent*> examined;
+    std::vector<TPersistent*> doomed;
+    auto examine = [&](TPersistent* object) {
+        if (!container_.Contains(object) || !examined.insert(object).second) return;
+        if (!InUse(*object)) doomed.push_back(object);
+    };
+    for (TPersistent* object : released) {
+        examine(object);
+        // An item lies on a page, or was taken off one that a step would put
+        // it back on; either way that page may be in the container.
+        if (object->Kind() == ObjectKind::Item) examine(&static_cast<TMusicItem*>(object)->Sheet());
+    }
+    for (TPersistent* object : doomed) container_.Take(object).reset();
 }
 
 void TUndo::Record(std::unique_ptr<TCommand> command) {

@@ -1,11 +1,12 @@
 #pragma once
 // The undo manager: commands recorded while a group is open make one step of
 // a ring of 52 slots (at most 50 undoable steps); removed objects live in its
-// container until no step can bring them back.
+// container until no step of the history refers to them any more.
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/commands.h"
@@ -69,9 +70,24 @@ private:
     static int Previous(int i) { return i == 0 ? kCapacity - 1 : i - 1; }
     void Record(std::unique_ptr<TCommand> command);
     void Push(std::unique_ptr<Group> group);
-    // Drops the steps that could be redone, with the objects they created.
-    void DiscardRedoSteps();
-    void DropOldest(std::unique_ptr<Group> group);
+    // Drops the steps that could be redone; the objects they named are added
+    // to `released`.
+    void DiscardRedoSteps(std::vector<TPersistent*>& released);
+
+    // Reference counts of the objects the stored steps name: a step is held
+    // when it enters the ring and released when it leaves it (dropped as the
+    // oldest, or discarded as a lost redo step).
+    void Hold(const Group& group);
+    void Release(const Group& group, std::vector<TPersistent*>& released);
+    bool Named(const TPersistent* object) const { return named_.count(object) != 0; }
+    // Whether a stored step still needs an object of the container: a step
+    // names it or, for a page, an item on it or an item in the container that
+    // a step would put back on it.
+    bool InUse(const TPersistent& object) const;
+    // Destroys the objects of the container that hold a `released` object
+    // (the object itself, or the page it lies on) and that no stored step
+    // needs any more.
+    void FreeUnused(const std::vector<TPersistent*>& released);
 
     int position_ = 1;
     int top_ = 1;
@@ -79,6 +95,7 @@ private:
     int count_ = 0;
     std::array<std::unique_ptr<Group>, kCapacity> slots_{};
     std::unique_ptr<Group> open_;
+    std::unordered_map<const TPersistent*, int> named_;
     TObjContainer container_;
 };
 

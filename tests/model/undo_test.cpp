@@ -202,6 +202,129 @@ TEST_F(ModelTest, PageInsertAndDeleteUndoAndRedo) {
     EXPECT_EQ(book->SheetCount(), 1);
 }
 
+// An item on a deleted page stays reachable through a link from another page:
+// a later step (deleting the linked item) records the unlink and names it.
+TEST_F(ModelTest, DroppedPageDeletionKeepsWhatLaterStepsStillName) {
+    TMusicSheet* second = book->NewSheet();
+    TNote* y = AddNote(10, 10);
+    auto* x = Add<TMusicSign>("P", 10, 0, second);
+    x->Link(*y);
+    y->Link(*x);
+    TNote* other = AddNote(50, 50);
+    Step([&] { second->DeleteSheet(); });
+    Step([&] { y->Delete(); });
+    for (int i = 0; i < 49; ++i) Step([&] { other->SetPosX(i + 1); });
+    // The page deletion has dropped out of the ring; y's deletion has not.
+    EXPECT_EQ(undo.UndoCount(), 50);
+    EXPECT_TRUE(undo.Container().Contains(second));
+    while (undo.CanUndo()) undo.Undo();
+    EXPECT_GE(page->IndexOfItem(y), 0);
+    EXPECT_TRUE(y->IsLinkedTo(x));
+    EXPECT_TRUE(x->IsLinkedTo(y));
+    EXPECT_EQ(other->PosX(), 50);
+
+    // A new step discards y's deletion: nothing names the page any more, and
+    // freeing it takes x's link out of y.
+    Step([&] { other->SetPosX(7); });
+    EXPECT_FALSE(undo.Container().Contains(second));
+    EXPECT_EQ(y->LinkCount(), 0);
+    EXPECT_EQ(book->SheetCount(), 1);
+    undo.Undo();
+    EXPECT_EQ(other->PosX(), 50);
+}
+
+TEST_F(ModelTest, PageHeldForALaterStepIsFreedWhenThatStepDropsToo) {
+    TMusicSheet* second = book->NewSheet();
+    TNote* y = AddNote(10, 10);
+    auto* x = Add<TMusicSign>("P", 10, 0, second);
+    x->Link(*y);
+    y->Link(*x);
+    TNote* other = AddNote(50, 50);
+    Step([&] { second->DeleteSheet(); });
+    Step([&] { y->Delete(); });
+    for (int i = 0; i < 49; ++i) Step([&] { other->SetPosX(i + 1); });
+    // Back and forth over the dropped step's neighbour, with the ring wrapped.
+    for (int round = 0; round < 3; ++round) {
+        while (undo.CanUndo()) undo.Undo();
+        EXPECT_TRUE(y->IsLinkedTo(x));
+        while (undo.CanRedo()) undo.Redo();
+        EXPECT_EQ(page->IndexOfItem(y), -1);
+        EXPECT_FALSE(y->IsLinkedTo(x));
+    }
+    EXPECT_EQ(undo.Container().Count(), 2u);  // the page (with x) and y
+    Step([&] { other->SetPosX(200); });       // y's deletion drops out now
+    EXPECT_EQ(undo.Container().Count(), 0u);
+    EXPECT_EQ(undo.UndoCount(), 50);
+    while (undo.CanUndo()) undo.Undo();
+    EXPECT_EQ(other->PosX(), 50);
+    EXPECT_EQ(page->IndexOfItem(y), -1);  // its deletion can no longer be undone
+}
+
+// Random editing across pages with links between them, many times around the
+// ring: every undo and redo must only touch live objects (the sanitizer build
+// checks) and leave the links symmetric.
+TEST_F(ModelTest, RandomEditingAcrossPagesKeepsEveryReachableObjectAlive) {
+    unsigned state = 12345;
+    auto random = [&state](int n) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 16) % static_cast<unsigned>(n));
+    };
+    auto allItems = [this] {
+        std::vector<TMusicItem*> items;
+        for (int p = 0; p < book->SheetCount(); ++p) {
+            TMusicSheet* s = book->GetSheet(p);
+            for (int i = 0; i < s->ItemCount(); ++i) items.push_back(s->GetItem(i));
+        }
+        return items;
+    };
+    for (int n = 0; n < 3000; ++n) {
+        std::vector<TMusicItem*> items = allItems();
+        const int action = random(9);
+        if (action == 0 && undo.CanUndo()) {
+            undo.Undo();
+        } else if (action == 1 && undo.CanRedo()) {
+            undo.Redo();
+        } else if (action == 2 && book->SheetCount() < 6) {
+            Step([&] {
+                TMusicSheet* added = book->NewSheet();
+                undo.RecordSheetInsert(*added, book->SheetCount() - 1);
+            });
+        } else if (action == 3 && book->SheetCount() > 1) {
+            Step([&] { book->GetSheet(random(book->SheetCount()))->DeleteSheet(); });
+        } else if (action == 4 && items.size() >= 2) {
+            TMusicItem* a = items[static_cast<size_t>(random(static_cast<int>(items.size())))];
+            TMusicItem* b = items[static_cast<size_t>(random(static_cast<int>(items.size())))];
+            if (a != b) {
+                Step([&] {
+                    a->Link(*b);
+                    b->Link(*a);
+                });
+            }
+        } else if (action == 5 && !items.empty()) {
+            Step([&] { items[static_cast<size_t>(random(static_cast<int>(items.size())))]->Delete(); });
+        } else if (action == 6 && !items.empty()) {
+            TMusicItem* item = items[static_cast<size_t>(random(static_cast<int>(items.size())))];
+            Step([&] { item->SetPosX(random(500)); });
+        } else if (action == 7 && !items.empty()) {
+            TMusicItem* item = items[static_cast<size_t>(random(static_cast<int>(items.size())))];
+            Step([&] { item->SetOwnerPageNo(random(book->SheetCount()) + 1); });
+        } else {
+            TMusicSheet* on = book->GetSheet(random(book->SheetCount()));
+            Step([&] { AddNote(random(500), random(500), "5", on); });
+        }
+        if (n % 100 == 99) {
+            // The whole history back and forth: every reachable step runs.
+            while (undo.CanUndo()) undo.Undo();
+            while (undo.CanRedo()) undo.Redo();
+        }
+        for (TMusicItem* item : allItems()) {
+            for (TMusicItem* linked : item->Links()) {
+                ASSERT_TRUE(linked->IsLinkedTo(item)) << "after action " << n;
+            }
+        }
+    }
+}
+
 TEST_F(ModelTest, SettingByNameReportsUnknownAndUnusableProperties) {
     TNote* note = AddNote(0, 0);
     EXPECT_TRUE(undo.SetPropertyByName(*note, "posx", "12"));
