@@ -325,6 +325,31 @@ TEST_F(ModelTest, RandomEditingAcrossPagesKeepsEveryReachableObjectAlive) {
     }
 }
 
+// Undo and redo go through the setters, so a note's length in ticks follows
+// its underlines and dot back and forth.
+TEST_F(ModelTest, UndoAndRedoOfLengthAndDotRecomputeStepTime) {
+    TNote* note = AddNote(0, 0);
+    Step([&] { note->SetLength(1); });
+    Step([&] { note->SetFuten(1); });
+    Step([&] {
+        note->SetLength(3);
+        note->SetFuten(0);
+    });
+    EXPECT_EQ(note->StepTime, 6);
+    undo.Undo();
+    EXPECT_EQ(note->StepTime, 36);
+    undo.Undo();
+    EXPECT_EQ(note->StepTime, 24);
+    undo.Undo();
+    EXPECT_EQ(note->StepTime, 48);
+    undo.Redo();
+    EXPECT_EQ(note->StepTime, 24);
+    undo.Redo();
+    EXPECT_EQ(note->StepTime, 36);
+    undo.Redo();
+    EXPECT_EQ(note->StepTime, 6);
+}
+
 TEST_F(ModelTest, SettingByNameReportsUnknownAndUnusableProperties) {
     TNote* note = AddNote(0, 0);
     EXPECT_TRUE(undo.SetPropertyByName(*note, "posx", "12"));
