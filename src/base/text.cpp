@@ -17,30 +17,18 @@ bool TryStrToInt(std::string_view s, int& out) {
     size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
-    int base = 10;
-    if (i < s.size() && s[i] == '$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
     if (i >= s.size()) return false;
+    // The magnitude may reach 2^31, the size of the smallest int.
+    constexpr long long kLimit = static_cast<long long>(INT_MAX) + 1;
     long long value = 0;
     for (; i < s.size(); ++i) {
-        char c = s[i];
-        int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return false;
-        value = value * base + d;
-        // Hex literals may spell a full 32-bit pattern (colours); decimal may not.
-        if (value > (base == 16 ? 0xFFFFFFFFLL : static_cast<long long>(INT_MAX) + 1)) return false;
+        const char c = s[i];
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+        if (value > kLimit) return false;
     }
-    if (base == 16 && value > INT_MAX) value -= 0x100000000LL;
     if (negative) value = -value;
-    if (value > INT_MAX || value < INT_MIN) return false;
+    if (value > INT_MAX) return false;
     out = static_cast<int>(value);
     return true;
 }

@@ -12,9 +12,9 @@ std::string_view Trim(std::string_view s);
 // Decimal text: "-170", "0", "146".
 std::string IntToStr(long long value);
 
-// Parses an integer the way the stored data expects: optional blanks are not
-// allowed, an optional sign, then decimal digits, or "$"/"0x" and hex digits.
-// Anything else, or a value outside the 32-bit range, gives `fallback`.
+// Parses an integer the way the stored data expects: an optional sign, then
+// decimal digits, nothing else (no blanks, no hexadecimal). Anything else, or
+// a value outside the 32-bit range, gives `fallback`.
 int StrToIntDef(std::string_view s, int fallback);
 
 // Same rule, reporting failure instead of substituting a value.

@@ -112,9 +112,21 @@ TEST(PreferencesRead, ZeroAndHugeLayoutValuesDoNotCrash) {
     EXPECT_EQ(p.DefoLeftSpace, -2147483647 - 1);
     EXPECT_EQ(p.DefoRowInterval, 2147483647 / 8);  // 1400 + 2^31 - 20 - 150 saturates first
     // Numbers too large for an int are malformed: the default stays.
-    p = ReadText("[Midi]\nTempo=99999999999999999999\nInstrument=0x30\n");
+    p = ReadText("[Midi]\nTempo=99999999999999999999\n");
     EXPECT_EQ(p.Tempo, 80);
-    EXPECT_EQ(p.Instrument, 48);
+}
+
+TEST(PreferencesRead, IntegersAreDecimalLikeTheWriterStoresThem) {
+    // Colours are stored as plain decimal numbers; hexadecimal is malformed.
+    Preferences p = ReadText(
+        "[Midi]\nInstrument=0x30\nTempo=-$10\nMeloVelocity=+90\n"
+        "[Default]\nDefoGridColor=$FF\nDefoScoreFontColor=16711680\nDefoRubberBandColor=0X80\n");
+    EXPECT_EQ(p.Instrument, 71);
+    EXPECT_EQ(p.Tempo, 80);
+    EXPECT_EQ(p.MeloVelocity, 90);
+    EXPECT_EQ(p.DefoGridColor, 0xC0C0C0);
+    EXPECT_EQ(p.DefoScoreFontColor, 0xFF0000);
+    EXPECT_EQ(p.DefoRubberBandColor, 0x000080);
 }
 
 TEST(PreferencesRead, RecentFilesStopAtTheFirstGap) {

@@ -143,15 +143,31 @@ TEST_F(ScoreTest, LinesWithoutEqualsAndPropertyLinesOutsideBlocksAreIgnored) {
     EXPECT_EQ(book.NoteFontSize(), 22);
 }
 
-TEST_F(ScoreTest, HexAndSignedIntegersFollowTheSharedRule) {
-    TMusicBook& book = ReadOk(Text({kHeader, "class TMusicBook", "  NoteFontSize=$1A", "  TopSpace=+7",
-                                    "  BottomSpace= 5", "  GridSize=-2147483648", "  RowInterval=-2147483649",
-                                    "end   TMusicBook", "class TMusicSheet", "end   TMusicSheet"}));
-    EXPECT_EQ(book.NoteFontSize(), 26);
+TEST_F(ScoreTest, IntegersAreSignedDecimalOrTakeTheDefault) {
+    TMusicBook& book = ReadOk(Text({kHeader, "class TMusicBook", "  NoteFontSize=$10", "  TitleHeight=0x20",
+                                    "  LeftSpace=-$10", "  TopSpace=+7", "  BottomSpace= 5",
+                                    "  GridSize=-2147483648", "  RowInterval=-2147483649", "  isDispGrid=0x0",
+                                    "end   TMusicBook",
+                                    "class TMusicSheet", "  NoteFontSize=$10", "  PlayCount=0x50",
+                                    "  RightSpace=-12", "end   TMusicSheet",
+                                    "class TNote", "  PosX=$20", "  PosY=-30", "  Length=0x1", "end   TNote"}));
+    EXPECT_EQ(book.NoteFontSize(), 18);  // hexadecimal is not a decimal integer
+    EXPECT_EQ(book.TitleHeight(), 150);
+    EXPECT_EQ(book.LeftSpace(), 40);
     EXPECT_EQ(book.TopSpace(), 7);
     EXPECT_EQ(book.BottomSpace(), 20);  // a blank is not part of a number
     EXPECT_EQ(book.GridSize(), -2147483647 - 1);
     EXPECT_EQ(book.RowInterval(), 146);
+    EXPECT_TRUE(book.isDispGrid);
+    const TMusicSheet& sheet = *book.GetSheet(0);
+    EXPECT_EQ(sheet.NoteFontSize(), 18);
+    EXPECT_EQ(sheet.PlayCount(), 0);
+    EXPECT_EQ(sheet.RightSpace(), -12);
+    const auto* note = sheet.GetItem(0)->As<TNote>();
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->PosX(), 0);
+    EXPECT_EQ(note->PosY(), -30);
+    EXPECT_EQ(note->Length(), 0);
 }
 
 TEST_F(ScoreTest, PageSizeIsWrittenButNeverRead) {
