@@ -283,6 +283,30 @@ TEST_F(ScoreTest, LinkNamesTakeCharacters15To113AndFirstNameWins) {
     EXPECT_FALSE(page.GetItem(1)->IsLinkedTo(page.GetItem(2)));
 }
 
+// A link line is any line whose first 13 characters are "LinkMusicItem" with
+// that letter case, whatever follows; its name is the text from character 15.
+TEST_F(ScoreTest, LinkLinesAreKnownByTheirFirst13CharactersOnly) {
+    TMusicBook& book = ReadOk(Text(With(MinimalBook(),
+        {"class TNote", "  Name=000", "  PosX=1", "end   TNote",
+         "class TNote", "  Name=001", "  PosX=2", "end   TNote",
+         "class TNote", "  Name==x", "  PosX=3", "end   TNote",
+         "class TMusicSign", "  PosX=4", "  LinkMusicItemX001", "end   TMusicSign",
+         "class TMusicSign", "  PosX=5", "  LinkMusicItemX=x", "end   TMusicSign",
+         "class TMusicSign", "  PosX=6", "  linkmusicitem=000", "  LINKMUSICITEM=000",
+         "  LinkMusicitem=000", "end   TMusicSign"})));
+    TMusicSheet& page = *book.GetSheet(0);
+    ASSERT_EQ(page.ItemCount(), 6);
+    TMusicItem* note000 = page.GetItem(0);
+    TMusicItem* note001 = page.GetItem(1);
+    TMusicItem* noteX = page.GetItem(2);
+    EXPECT_EQ(page.GetItem(3)->Links(), std::vector<TMusicItem*>{note001});
+    EXPECT_EQ(page.GetItem(4)->Links(), std::vector<TMusicItem*>{noteX});  // named "=x"
+    EXPECT_EQ(page.GetItem(5)->LinkCount(), 0);                            // other letter case
+    EXPECT_EQ(note000->LinkCount(), 0);
+    EXPECT_TRUE(note001->IsLinkedTo(page.GetItem(3)));
+    EXPECT_TRUE(noteX->IsLinkedTo(page.GetItem(4)));
+}
+
 TEST_F(ScoreTest, ThousandsOfLinksAreCapped) {
     std::vector<std::string> lines = MinimalBook();
     lines.insert(lines.end(), {"class TNote", "  Name=hub", "end   TNote"});
