@@ -1,7 +1,5 @@
 #include "app/batchcommands.h"
 
-#include <cstdio>
-
 #include "app/commandline.h"
 #include "app/exportmidicommand.h"
 #include "app/pageexportcommand.h"
@@ -20,11 +18,6 @@ bool RunBatchCommand(const BatchCommand& cmd, int argc, char** argv, std::string
         case BatchKind::ExportPdf: return RunPageExport(cmd, argc, argv, error);
     }
     return false;  // not reached: the compiler checks that every kind is handled
-}
-
-int RunProgram(int, char**) {
-    std::fputs(UsageText().c_str(), stdout);
-    return 0;
 }
 
 }  // namespace sorvel

@@ -9,7 +9,7 @@ struct BatchCommand;
 // output file is left behind on failure.
 bool RunBatchCommand(const BatchCommand& cmd, int argc, char** argv, std::string& error);
 
-// The program without a batch command.
+// The editor: the program without a batch command (guiprogram.cpp).
 int RunProgram(int argc, char** argv);
 
 }  // namespace sorvel

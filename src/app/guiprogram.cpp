@@ -1,0 +1,52 @@
+// The editor's start: the application object, the main window with the file
+// named on the command line, and the offer of recovery copies once it shows.
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/batchcommands.h"
+#include "editor/frmmain.h"
+
+namespace sorvel {
+
+namespace {
+
+// Without any display Qt would stop with a platform-plugin error; say what
+// happened and where the display-free commands are instead.
+bool DisplayAvailable() {
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+    if (!DisplayAvailable()) {
+        std::fputs("sorvel: no display to open the editor on (DISPLAY is not set); "
+                   "the batch commands work without one, see sorvel --help\n",
+                   stderr);
+        return 1;
+    }
+    if (argc > 1 && std::string(argv[1]).rfind("--", 0) == 0) {
+        std::fprintf(stderr, "sorvel: unknown option %s (see sorvel --help)\n", argv[1]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("sorvel");
+    QApplication::setOrganizationName("sorvel");
+
+    MainWindowOptions options;
+    options.executablePath = QApplication::applicationFilePath().toStdString();
+    for (int i = 1; i < argc; ++i) options.arguments.emplace_back(argv[i]);
+    TfrmMain window(std::move(options));
+    window.show();
+    QTimer::singleShot(0, &window, &TfrmMain::OfferRecovery);
+    return app.exec();
+}
+
+}  // namespace sorvel

@@ -1,0 +1,40 @@
+#pragma once
+// The main window's menus, page bar and toolbar as data, in the order they
+// appear: the window builds them from these tables and nowhere else.
+#include <vector>
+
+namespace sorvel {
+
+struct ActionSpec {
+    const char* name;     // the action's objectName, e.g. "actSave"
+    const char* caption;  // exact menu caption, mnemonic included
+    const char* shortcut = nullptr;
+    bool separatorAfter = false;
+    bool hidden = false;  // in the menu but not shown
+};
+
+struct MenuSpec {
+    const char* name;
+    const char* caption;
+    std::vector<ActionSpec> items;
+};
+
+// Entry names that are not plain actions.
+inline constexpr char kReopenMenu[] = "mnuReOpen";
+inline constexpr char kExitItem[] = "mnuExit";
+
+const std::vector<MenuSpec>& MainMenuTable();
+
+// The page bar above the view, left to right; the page-number panel stands
+// after the second button.
+const std::vector<ActionSpec>& PageBarTable();
+inline constexpr int kPageNumberPanelAfter = 2;
+
+// The toolbar: hints of the buttons and the actions they run.
+struct ToolButtonSpec {
+    const char* action;
+    const char* hint;
+};
+const std::vector<ToolButtonSpec>& ToolBarTable();
+
+}  // namespace sorvel

@@ -1,0 +1,40 @@
+#pragma once
+// The questions the main window asks the user (save prompt, file dialogs,
+// messages), as replaceable functions: the program shows the standard
+// dialogs, tests answer them without a modal loop.
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace sorvel {
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+struct EditorDialogs {
+    // "ファイルの内容が変更されています。変更を保存しますか？" with Yes, No, Cancel.
+    std::function<SaveAnswer(QWidget* parent)> askSaveChanges;
+    // The open dialog in `folder`; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> askOpenPath;
+    // The save dialog in `folder` with `current` filled in, asking before it
+    // overwrites; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder, const QString& current)>
+        askSavePath;
+    std::function<void(QWidget* parent, const QString& text)> showError;
+    std::function<void(QWidget* parent, const QString& text)> showInfo;
+
+    static EditorDialogs Standard();
+};
+
+// The caption of the program's message boxes.
+inline constexpr char kProgramName[] = "ソルベル";
+
+inline constexpr char kAskSaveChanges[] =
+    "ファイルの内容が変更されています。変更を保存しますか？";
+inline constexpr char kOpenFilter[] =
+    "ソルベル数字譜ファイル(*.svl);;すべてのファイル(*.*)";
+inline constexpr char kSaveFilter[] =
+    "ソルベルスコアーデータ(*.svl);;すべてのファイル(*.*)";
+inline constexpr char kScoreExtension[] = "svl";
+
+}  // namespace sorvel

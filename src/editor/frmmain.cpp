@@ -1,0 +1,421 @@
+#include "editor/frmmain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "base/cp932.h"
+#include "editor/actiontable.h"
+#include "editor/musicpaintbox.h"
+#include "editor/recoverycontroller.h"
+#include "editor/scorepaintbox.h"
+#include "editor/toolbaricons.h"
+#include "model/preferencesfile.h"
+#include "model/scorefile.h"
+#include "view/qt/musicfont.h"
+
+namespace sorvel {
+
+namespace {
+
+// The zoom key is ours; the other keys of the settings file are the
+// program's documented ones.
+constexpr char kViewSection[] = "Editor";
+constexpr char kZoomKey[] = "Zoom";
+
+// Zoom steps of Ctrl++ and Ctrl+-.
+constexpr int kZoomSteps[] = {50, 67, 75, 100, 125, 150, 200, 300, 400};
+
+}  // namespace
+
+TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)) {
+    setObjectName("TfrmMain");
+    settingsPath_ = options_.settingsPath.empty() ? SettingsFilePath(options_.executablePath)
+                                                  : options_.settingsPath;
+    fileName_ = QString::fromUtf8(kUntitled);
+    SetTitle();
+    InstallMusicFont();
+    pageNo_ = 1;
+
+    printer_ = options_.printer ? *options_.printer : ReadDefaultPrinterMetrics();
+    if (!printer_.canPrint) options_.dialogs.showInfo(this, QString::fromUtf8(kMsgNoPrinter));
+    ws_.layout.PageWidth = printer_.PageWidthUnits();
+    ws_.layout.PageHeight = printer_.PageHeightUnits();
+
+    ReadSettings();
+    ws_.undo.onModified = [this] { SetModified(true); };
+    ws_.undo.onMessage = [this](const std::string& text) {
+        options_.dialogs.showError(this, QString::fromStdString(text));
+    };
+    CreateNewBook();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildPageBar(central, column);
+    sbScore1_ = new QScrollArea(central);
+    sbScore1_->setObjectName("sbScore1");
+    sbScore1_->setBackgroundRole(QPalette::Dark);
+    pbScore1_ = new ScorePaintBox;
+    sbScore1_->setWidget(pbScore1_);
+    column->addWidget(sbScore1_, 1);
+    setCentralWidget(central);
+    BuildStatusBar();
+
+    view_ = std::make_unique<TMusicPaintBox>(ws_, *pbScore1_);
+    pbScore1_->SetZoom(ReadPreferenceInt(settingsPath_, kViewSection, kZoomKey, 100));
+    connect(pbScore1_, &ScorePaintBox::zoomStepRequested, this, &TfrmMain::ZoomStep);
+    view_->SetPage(CurrentPage());
+    pnlPage_->setText("1");
+    view_->Redraw();
+    setAcceptDrops(true);
+    BindHandlers();
+
+    updateTimer_.setSingleShot(true);
+    connect(&updateTimer_, &QTimer::timeout, this, &TfrmMain::ActionListUpdate);
+
+    if (options_.recoveryCopies) {
+        RecoveryStore store =
+            options_.recoveryFolder.empty()
+                ? RecoveryStore::ForThisProcess(RecoveryLocation::FromEnvironment())
+                : RecoveryStore(options_.recoveryFolder, OwnerOfThisProcess());
+        recovery_ = new RecoveryController(
+            std::move(store), [this] { return modified_; },
+            [this] {
+                return std::make_pair(SaveBookToFileBytes(*ws_.book), fileName_.toStdString());
+            },
+            this);
+        recovery_->Start();
+    }
+
+    if (!options_.arguments.empty()) OpenPath(QString::fromStdString(options_.arguments[0]));
+    ActionListUpdate();
+}
+
+TfrmMain::~TfrmMain() {
+    // The view refers to the book's pages; it goes before the book.
+    view_.reset();
+}
+
+TMusicSheet* TfrmMain::CurrentPage() const { return ws_.book->GetSheet(pageNo_ - 1); }
+
+void TfrmMain::SetTitle() { setWindowTitle(fileName_ + QString::fromUtf8(kTitleSuffix)); }
+
+void TfrmMain::SetModified(bool modified) {
+    if (modified_ == modified) return;
+    modified_ = modified;
+    ScheduleUpdate();
+}
+
+void TfrmMain::ShowStatus(const QString& text) { statusBar()->showMessage(text, 8000); }
+
+// ---- settings ------------------------------------------------------------
+
+void TfrmMain::ReadSettings() {
+    Preferences& p = ws_.prefs;
+    p.InitialDir = ExecutableFolder(options_.executablePath);
+    ReadPreferences(settingsPath_, p, ws_.layout.PageWidth, ws_.layout.PageHeight);
+    setMaximumWidth(kMaxMainWindowWidth);
+    resize(std::min(std::max(p.Width, 200), kMaxMainWindowWidth), std::max(p.Height, 150));
+    move(p.Left, p.Top);
+}
+
+void TfrmMain::WriteSettings() {
+    Preferences& p = ws_.prefs;
+    const QPoint place = pos();
+    p.Left = place.x();
+    p.Top = place.y();
+    p.Width = width();
+    p.Height = height();
+    std::string error;
+    if (!WritePreferences(settingsPath_, p, &error) ||
+        !WritePreferenceKey(settingsPath_, kViewSection, kZoomKey, pbScore1_->Zoom(), &error)) {
+        options_.dialogs.showError(this, QString::fromStdString(error));
+    }
+}
+
+// ---- actions, menus, bars ---------------------------------------------------
+
+QAction* TfrmMain::MakeAction(const char* name, const char* caption, const char* shortcut) {
+    if (QAction* existing = actions_.value(name)) return existing;
+    auto* action = new QAction(QString::fromUtf8(caption), this);
+    action->setObjectName(name);
+    if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+    action->setEnabled(false);  // until its command is bound
+    actions_.insert(name, action);
+    addAction(action);  // shortcuts work even while the menu bar is hidden
+    return action;
+}
+
+void TfrmMain::BuildActions() {
+    for (const MenuSpec& menu : MainMenuTable()) {
+        for (const ActionSpec& spec : menu.items) {
+            if (QString(spec.name) == kReopenMenu) continue;
+            MakeAction(spec.name, spec.caption, spec.shortcut);
+        }
+    }
+    for (const ActionSpec& spec : PageBarTable()) MakeAction(spec.name, spec.caption, spec.shortcut);
+    for (const ToolButtonSpec& spec : ToolBarTable()) MakeAction(spec.action, spec.hint, nullptr);
+    actions_["actGridSnap"]->setCheckable(true);
+    actions_["actGridSnap"]->setChecked(true);
+    actions_["actDispGrid"]->setCheckable(true);
+    actions_["actInputNoteMonitor"]->setCheckable(true);
+    actions_["actInputNoteMonitor"]->setChecked(ws_.prefs.IsMonitorMode);
+
+    // Zoom has no menu entry of its own; the keys and Ctrl + wheel reach it.
+    auto zoomAction = [this](const char* name, QList<QKeySequence> keys, auto slot) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    zoomAction("actZoomIn", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, [this] { ZoomStep(1); });
+    zoomAction("actZoomOut", {QKeySequence::ZoomOut}, [this] { ZoomStep(-1); });
+    zoomAction("actZoomReset", {QKeySequence("Ctrl+0")}, [this] { SetZoom(100); });
+}
+
+void TfrmMain::BuildMenus() {
+    menuBar()->setObjectName("MainMenu1");
+    for (const MenuSpec& spec : MainMenuTable()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
+        menu->setObjectName(spec.name);
+        for (const ActionSpec& item : spec.items) {
+            const QString name(item.name);
+            if (name == kReopenMenu) {
+                mnuReOpen_ = menu->addMenu(QString::fromUtf8(item.caption));
+                mnuReOpen_->setObjectName(kReopenMenu);
+                RebuildRecentMenu();
+            } else if (name == kExitItem) {
+                QAction* exit = menu->addAction(QString::fromUtf8(item.caption));
+                exit->setObjectName(kExitItem);
+                connect(exit, &QAction::triggered, this, &QWidget::close);
+            } else {
+                QAction* action = actions_.value(name);
+                menu->addAction(action);
+                if (item.hidden) action->setVisible(false);
+            }
+            if (item.separatorAfter) menu->addSeparator();
+        }
+    }
+}
+
+void TfrmMain::BuildToolBar() {
+    QToolBar* bar = addToolBar(QString());
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->setIconSize(QSize(20, 20));
+    for (const ToolButtonSpec& spec : ToolBarTable()) {
+        QAction* action = actions_.value(spec.action);
+        action->setIcon(ToolBarIcon(spec.action));
+        action->setToolTip(QString::fromUtf8(spec.hint));
+        bar->addAction(action);
+    }
+}
+
+void TfrmMain::BuildPageBar(QWidget* parent, QVBoxLayout* layout) {
+    auto* bar = new QWidget(parent);
+    bar->setObjectName("pnlPageBar");
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    int index = 0;
+    for (const ActionSpec& spec : PageBarTable()) {
+        if (index++ == kPageNumberPanelAfter) {
+            pnlPage_ = new QLabel("1", bar);
+            pnlPage_->setObjectName("pnlPage");
+            pnlPage_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            pnlPage_->setAlignment(Qt::AlignCenter);
+            pnlPage_->setMinimumWidth(44);
+            QFont font(ResolveFontFamily(QString::fromUtf8("ＭＳ Ｐゴシック")));
+            font.setBold(true);
+            pnlPage_->setFont(font);
+            row->addWidget(pnlPage_);
+        }
+        auto* button = new QToolButton(bar);
+        button->setDefaultAction(actions_.value(spec.name));
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setObjectName(QString("btn") + QString(spec.name).mid(3));
+        if (spec.hidden) button->hide();
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    layout->addWidget(bar);
+}
+
+void TfrmMain::BuildStatusBar() {
+    statusBar()->setObjectName("StatusBar1");
+    zoomLabel_ = new QLabel(statusBar());
+    zoomLabel_->setObjectName("lblZoom");
+    statusBar()->addPermanentWidget(zoomLabel_);
+}
+
+void TfrmMain::BindHandlers() {
+    auto bind = [this](const char* name, auto handler) {
+        QAction* action = actions_.value(name);
+        connect(action, &QAction::triggered, this, handler);
+        working_.insert(name);
+    };
+    bind("actNewBook", [this] { NewBook(); });
+    bind("actNewSeet", [this] { NewPage(); });
+    bind("actInsertPage_Before", [this] { InsertPage(true); });
+    bind("actInsertPage_After", [this] { InsertPage(false); });
+    bind("actOpen", [this] { Open(); });
+    bind("actSave", [this] { Save(); });
+    bind("actSaveAs", [this] { SaveAs(); });
+    bind("actUndo", [this] { Undo(); });
+    bind("actRedo", [this] { Redo(); });
+    bind("actGridSnap", [this] { ToggleGridSnap(); });
+    bind("actDispGrid", [this] { ToggleGridDisplay(); });
+    bind("actInputNoteMonitor", [this] { ToggleNoteMonitor(); });
+    bind("actHelp", [this] { ShowHelp(); });
+    bind("actVer", [this] { ShowAbout(); });
+    bind("actFirstPage", [this] { FirstPage(); });
+    bind("actPriorPage", [this] { PriorPage(); });
+    bind("actNextPage", [this] { NextPage(); });
+    bind("actLastPage", [this] { LastPage(); });
+    bind("actTableOfContent", [this] { TableOfContent(); });
+    bind("actDeletePage", [this] { DeletePage(); });
+}
+
+void TfrmMain::ScheduleUpdate() {
+    if (!updateTimer_.isActive()) updateTimer_.start(0);
+}
+
+void TfrmMain::ActionListUpdate() {
+    const int pages = ws_.book->SheetCount();
+    const bool selected = !view_->Selection().empty();
+    const std::size_t selectedCount = view_->Selection().size();
+    auto set = [this](const char* name, bool enabled) {
+        if (QAction* action = actions_.value(name)) action->setEnabled(enabled && working_.contains(name));
+    };
+    for (const QString& name : actions_.keys()) {
+        actions_[name]->setEnabled(working_.contains(name));
+    }
+    set("actFirstPage", pageNo_ > 1);
+    set("actPriorPage", pageNo_ > 1);
+    set("actNextPage", pageNo_ < pages);
+    set("actLastPage", pageNo_ < pages);
+    set("actSave", modified_);
+    set("actSaveAs", modified_);
+    set("actUndo", ws_.undo.CanUndo());
+    set("actRedo", ws_.undo.CanRedo());
+    set("actDeletePage", pages >= 2 && !playing_);
+    set("actRightShift", view_->KeyCursorShown() || selected);
+    set("actLeftShift", view_->KeyCursorShown() || selected);
+    set("actCut", selected);
+    set("actCopy", selected);
+    set("actDelete", selected);
+    set("actPrint", printer_.canPrint);
+    set("actSameSelect", selectedCount == 1);
+    set("actVPos", selectedCount >= 2);
+    actions_["actDispGrid"]->setChecked(ws_.book->isDispGrid);
+    set("actNewBook", !playing_);
+    set("actNewSeet", !playing_);
+    set("actOpen", !playing_);
+    mnuReOpen_->setEnabled(!playing_ && !ws_.prefs.RecentFiles.empty());
+    zoomLabel_->setText(QString("%1%").arg(pbScore1_->Zoom()));
+}
+
+void TfrmMain::RebuildRecentMenu() {
+    mnuReOpen_->clear();
+    for (const std::string& path : ws_.prefs.RecentFiles) {
+        const QString caption = QString::fromStdString(path);
+        QAction* entry = mnuReOpen_->addAction(caption);
+        // The caption is the path; no ampersand in it may become a mnemonic.
+        entry->setText(QString(caption).replace("&", "&&"));
+        connect(entry, &QAction::triggered, this, [this, caption] { ReopenRecent(caption); });
+    }
+    mnuReOpen_->setEnabled(!ws_.prefs.RecentFiles.empty());
+}
+
+// ---- view ------------------------------------------------------------------
+
+void TfrmMain::SetZoom(int percent) {
+    view_->SetZoom(percent);
+    ScheduleUpdate();
+}
+
+void TfrmMain::ZoomStep(int steps) {
+    int zoom = pbScore1_->Zoom();
+    const auto first = std::begin(kZoomSteps);
+    const auto last = std::end(kZoomSteps);
+    while (steps > 0) {
+        auto next = std::upper_bound(first, last, zoom);
+        if (next == last) break;
+        zoom = *next;
+        --steps;
+    }
+    while (steps < 0) {
+        auto below = std::lower_bound(first, last, zoom);
+        if (below == first) break;
+        zoom = *(below - 1);
+        ++steps;
+    }
+    SetZoom(zoom);
+}
+
+void TfrmMain::ResetScroll() {
+    sbScore1_->horizontalScrollBar()->setValue(0);
+    sbScore1_->verticalScrollBar()->setValue(0);
+}
+
+void TfrmMain::ToggleGridSnap() {
+    ws_.layout.Snap = actions_["actGridSnap"]->isChecked();
+}
+
+void TfrmMain::ToggleGridDisplay() {
+    ws_.book->isDispGrid = !ws_.book->isDispGrid;
+    view_->Redraw();
+    SetModified(true);
+    ScheduleUpdate();
+}
+
+void TfrmMain::ToggleNoteMonitor() {
+    ws_.prefs.IsMonitorMode = actions_["actInputNoteMonitor"]->isChecked();
+}
+
+// ---- closing and drops -------------------------------------------------------
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!SavePrompt()) {
+        event->ignore();
+        return;
+    }
+    WriteSettings();
+    if (recovery_) recovery_->Discard();
+    event->accept();
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    DropFiles(paths);
+}
+
+}  // namespace sorvel

@@ -1,0 +1,158 @@
+#pragma once
+// The main window: the open book and its page view, the menus, page bar,
+// toolbar and status bar, the file and page commands, the modified flag with
+// the save prompt, and the settings read at start and written at close.
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/editordialogs.h"
+#include "model/workspace.h"
+#include "print/printermetrics.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace sorvel {
+
+class ScorePaintBox;
+class TMusicPaintBox;
+class TfrmTableOfContent;
+class RecoveryController;
+
+// What the window takes from outside: the program's path and arguments, and
+// for tests the answers of its dialogs, the printer and the folders.
+struct MainWindowOptions {
+    std::string executablePath;
+    std::vector<std::string> arguments;  // arguments[0] is a score to open
+    std::string settingsPath;            // empty: beside the executable (or XDG)
+    EditorDialogs dialogs = EditorDialogs::Standard();
+    std::optional<PrinterMetrics> printer;  // empty: the default printer
+    bool recoveryCopies = true;
+    std::string recoveryFolder;  // empty: the user's XDG state folder
+};
+
+inline constexpr char kUntitled[] = "無題";
+inline constexpr char kTitleSuffix[] = " - 二胡専用数字譜エディター『ソルベル』";
+inline constexpr char kMsgNoPrinter[] =
+    "デフォルトのプリンターが登録されていませんので、印刷はできません。\r\n\r\n"
+    "印刷以外の操作は通常通り行えます。";
+inline constexpr char kMsgDropOneFile[] = "ドロップするファイルは１個にしてください。";
+inline constexpr int kMaxMainWindowWidth = 1028;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(MainWindowOptions options, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Offers the recovery copies of an editor that did not end cleanly; run
+    // once the window is shown.
+    void OfferRecovery();
+
+    // ---- state ----
+    TWorkspace& Workspace() { return ws_; }
+    TMusicBook& Book() { return *ws_.book; }
+    TMusicPaintBox& View() { return *view_; }
+    ScorePaintBox& PaintBox() { return *pbScore1_; }
+    const QString& FileName() const { return fileName_; }
+    int PageNo() const { return pageNo_; }
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified);
+    const std::string& SettingsPath() const { return settingsPath_; }
+    QAction* Action(const QString& name) const { return actions_.value(name); }
+    // Recomputes the enabling of every action (also runs after each event
+    // that may change it).
+    void ActionListUpdate();
+
+    // ---- file commands ----
+    void NewBook();
+    void Open();
+    // Reads `path` as the open book; false (and the book untouched) when the
+    // file is missing, not a score or broken.
+    bool OpenPath(const QString& path);
+    void ReopenRecent(const QString& path);
+    // Save and save as; false when the book is still unsaved afterwards.
+    bool Save();
+    bool SaveAs();
+    void DropFiles(const QStringList& paths);
+    void Undo();
+    void Redo();
+    // The save prompt; true when the command may go on.
+    bool SavePrompt();
+
+    // ---- page commands ----
+    void ShowPage(int pageNo, bool fromTop);
+    void FirstPage();
+    void PriorPage();
+    void NextPage();
+    void LastPage();
+    void NewPage();
+    void InsertPage(bool before);
+    void DeletePage();
+    void TableOfContent();
+
+    // ---- view ----
+    void SetZoom(int percent);
+    void ZoomStep(int steps);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ReadSettings();
+    void WriteSettings();
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildPageBar(QWidget* parent, QVBoxLayout* layout);
+    void BuildStatusBar();
+    void BindHandlers();
+    QAction* MakeAction(const char* name, const char* caption, const char* shortcut);
+    void RebuildRecentMenu();
+    void SetTitle();
+    void CreateNewBook();
+    void AfterRead(const QString& path);
+    bool WriteBook(const QString& path);
+    void ScheduleUpdate();
+    void ShowCurrentPage();
+    void ResetScroll();
+    void ToggleGridSnap();
+    void ToggleGridDisplay();
+    void ToggleNoteMonitor();
+    void ShowHelp();
+    void ShowAbout();
+    void ShowStatus(const QString& text);
+    TMusicSheet* CurrentPage() const;
+
+    MainWindowOptions options_;
+    TWorkspace ws_;
+    std::string settingsPath_;
+    PrinterMetrics printer_;
+    QString fileName_;
+    int pageNo_ = 1;
+    bool modified_ = false;
+    bool playing_ = false;
+    QHash<QString, QAction*> actions_;
+    QSet<QString> working_;  // actions whose command exists
+    QMenu* mnuReOpen_ = nullptr;
+    QScrollArea* sbScore1_ = nullptr;
+    ScorePaintBox* pbScore1_ = nullptr;
+    std::unique_ptr<TMusicPaintBox> view_;
+    QLabel* pnlPage_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
+    TfrmTableOfContent* tableOfContent_ = nullptr;
+    RecoveryController* recovery_ = nullptr;
+    QTimer updateTimer_;
+};
+
+}  // namespace sorvel

@@ -1,0 +1,108 @@
+#include "editor/musicpaintbox.h"
+
+#include <QPainter>
+
+#include "editor/scorepaintbox.h"
+#include "model/musicitem.h"
+#include "model/musicsheet.h"
+#include "model/workspace.h"
+#include "view/core/drawcontext.h"
+#include "view/core/pagedrawing.h"
+#include "view/qt/qtcanvas.h"
+
+namespace sorvel {
+
+namespace {
+
+// An off-screen image larger than this (a page at 400 % on a HiDPI screen
+// would take over 300 MB) is not kept; the page is drawn straight onto the
+// widget then.
+constexpr qint64 kMaxImagePixels = 40'000'000;
+
+}  // namespace
+
+TMusicPaintBox::TMusicPaintBox(TWorkspace& workspace, ScorePaintBox& paintBox)
+    : ws_(workspace), box_(paintBox) {
+    box_.onPaint = [this](QPainter& painter, const QRect& exposed) { Paint(painter, exposed); };
+}
+
+void TMusicPaintBox::SetPage(TMusicSheet* page) {
+    if (page == page_) return;
+    page_ = page;
+    if (!page_) {
+        ClearSelection();
+        currentItem_ = nullptr;
+        imageCurrent_ = false;
+        box_.update();
+        return;
+    }
+    RetakePageSettings();
+}
+
+void TMusicPaintBox::RetakePageSettings() {
+    if (page_) TakeOverPageSettings(ws_.layout, *page_, ws_.glyphs);
+}
+
+void TMusicPaintBox::ClearSelection() {
+    for (TMusicItem* item : selection_) item->selected = false;
+    selection_.clear();
+}
+
+void TMusicPaintBox::SizeToPage() {
+    box_.SetPageSize(ws_.layout.PageWidth, ws_.layout.PageHeight);
+}
+
+void TMusicPaintBox::SetZoom(int percent) {
+    box_.SetZoom(percent);
+    Redraw(dragPositions_);
+}
+
+int TMusicPaintBox::Zoom() const { return box_.Zoom(); }
+
+qreal TMusicPaintBox::DeviceScale() const { return box_.Scale() * box_.devicePixelRatioF(); }
+
+void TMusicPaintBox::DrawPageOn(QPainter& painter, bool dragPositions) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    QtCanvas canvas(painter, false);
+    DrawContext ctx{ws_.prefs, rinji_, ws_.glyphs, ws_.layout, dragPositions};
+    if (page_) {
+        DrawPageImage(canvas, *page_, ctx);
+    } else {
+        painter.fillRect(QRect(0, 0, ws_.layout.PageWidth, ws_.layout.PageHeight), Qt::white);
+    }
+}
+
+void TMusicPaintBox::Redraw(bool dragPositions) {
+    dragPositions_ = dragPositions;
+    SizeToPage();
+    const qreal scale = DeviceScale();
+    const QSize pixels(qRound(ws_.layout.PageWidth * scale), qRound(ws_.layout.PageHeight * scale));
+    imageCurrent_ = qint64{pixels.width()} * pixels.height() <= kMaxImagePixels;
+    if (imageCurrent_) {
+        if (image_.size() != pixels) image_ = QImage(pixels, QImage::Format_RGB32);
+        // A painter on an image with a pixel ratio scales by that ratio itself.
+        image_.setDevicePixelRatio(box_.devicePixelRatioF());
+        QPainter painter(&image_);
+        painter.scale(box_.Scale(), box_.Scale());
+        DrawPageOn(painter, dragPositions);
+    } else {
+        image_ = QImage();
+    }
+    box_.update();
+}
+
+void TMusicPaintBox::Paint(QPainter& painter, const QRect& exposed) {
+    if (imageCurrent_ && !image_.isNull()) {
+        // The image carries the screen's pixel ratio, so it maps one to one.
+        painter.drawImage(exposed, image_, QRectF(exposed.topLeft() * image_.devicePixelRatio(),
+                                                  exposed.size() * image_.devicePixelRatio()));
+        return;
+    }
+    painter.fillRect(exposed, Qt::white);
+    painter.setClipRect(exposed);
+    painter.scale(box_.Scale(), box_.Scale());
+    DrawPageOn(painter, dragPositions_);
+}
+
+}  // namespace sorvel

@@ -1,0 +1,74 @@
+#pragma once
+// A main window for tests: its own settings file and folders, the fallback
+// printer, and scripted answers instead of modal dialogs.
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+#include "editor/frmmain.h"
+
+namespace sorvel {
+
+struct ScriptedDialogs {
+    std::deque<SaveAnswer> saveAnswers;
+    std::deque<QString> openPaths;
+    std::deque<QString> savePaths;  // an empty string cancels the dialog
+    QStringList errors;
+    QStringList infos;
+    int saveQuestions = 0;
+
+    EditorDialogs Make() {
+        EditorDialogs d;
+        d.askSaveChanges = [this](QWidget*) {
+            ++saveQuestions;
+            if (saveAnswers.empty()) return SaveAnswer::Cancel;
+            SaveAnswer a = saveAnswers.front();
+            saveAnswers.pop_front();
+            return a;
+        };
+        d.askOpenPath = [this](QWidget*, const QString&) {
+            if (openPaths.empty()) return QString();
+            QString p = openPaths.front();
+            openPaths.pop_front();
+            return p;
+        };
+        d.askSavePath = [this](QWidget*, const QString&, const QString&) {
+            if (savePaths.empty()) return QString();
+            QString p = savePaths.front();
+            savePaths.pop_front();
+            return p;
+        };
+        d.showError = [this](QWidget*, const QString& text) { errors << text; };
+        d.showInfo = [this](QWidget*, const QString& text) { infos << text; };
+        return d;
+    }
+};
+
+class MainWindowFixture {
+public:
+    MainWindowFixture() { Start(); }
+
+    void Start(std::vector<std::string> arguments = {}) {
+        window.reset();
+        MainWindowOptions options;
+        options.executablePath = dir.filePath("sorvel").toStdString();
+        options.settingsPath = SettingsPath().toStdString();
+        options.arguments = std::move(arguments);
+        options.dialogs = dialogs.Make();
+        options.printer = PrinterMetrics{};
+        options.recoveryCopies = recovery;
+        options.recoveryFolder = dir.filePath("recovery").toStdString();
+        window = std::make_unique<TfrmMain>(std::move(options));
+    }
+
+    QString SettingsPath() const { return dir.filePath("sorvelini"); }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    bool recovery = false;
+    std::unique_ptr<TfrmMain> window;
+};
+
+}  // namespace sorvel
