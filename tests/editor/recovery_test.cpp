@@ -1,0 +1,462 @@
+// Recovery copies: written off the GUI thread while the book is modified,
+// found after a crash, offered, restored or refused, and never confused with
+// the copy of an editor that still runs.
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/cp932.h"
+#include "editor/recoverycontroller.h"
+#include "editor/recoverystore.h"
+#include "model/musicbook.h"
+#include "model/scorefile.h"
+#include "model/workspace.h"
+
+namespace sorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The id of a process that has ended and been reaped.
+long EndedProcessId() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+// The files of a folder by name, sorted; none for a missing folder.
+std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(folder, ec)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+// A book with a page of items when the demonstration book is there, else a new book.
+void LoadBook(TWorkspace& ws) {
+    ReadResult r = ReadScoreFile(std::string(SORVEL_EXAMPLES_DIR) + "/demo.svl", ws.env);
+    if (r.status == ReadStatus::Ok) {
+        ws.book = std::move(r.book);
+    } else {
+        ws.NewBook();
+    }
+    ws.book->SetTitle(cp932::FromUtf8("二泉映月"));
+}
+
+}  // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+
+private:
+    // One temporary state folder per test; the controller writes the book of
+    // `ws` under the name `name` while `modified` is set.
+    std::string stateHome_;
+    std::string folder_;
+    TWorkspace ws_;
+    bool modified_ = false;
+    std::string name_ = RecoveryController::kUntitled;
+    int serializeCalls_ = 0;
+    bool serializedOffGuiThread_ = false;
+
+    std::unique_ptr<RecoveryController> MakeController(RecoveryOwner owner = OwnerOfThisProcess()) {
+        return std::make_unique<RecoveryController>(
+            RecoveryStore(folder_, owner), [this] { return modified_; },
+            [this] {
+                ++serializeCalls_;
+                if (QThread::currentThread() != qApp->thread()) serializedOffGuiThread_ = true;
+                return std::pair{SaveBookToFileBytes(*ws_.book), name_};
+            },
+            nullptr);
+    }
+
+    std::string Saved() { return SaveBookToFileBytes(*ws_.book); }
+
+    // Writes the book as the copy of an editor that has ended.
+    RecoveryOwner LeaveCrashCopy(std::uint64_t ticks, const std::string& original,
+                                 std::int64_t savedAt) {
+        const RecoveryOwner dead{EndedProcessId(), ticks};
+        RecoveryStore(folder_, dead).Write(Saved(), original, savedAt);
+        return dead;
+    }
+
+    std::string StemOf(const RecoveryOwner& o) const {
+        return folder_ + "/" + std::to_string(o.pid) + "-" + std::to_string(o.startTicks);
+    }
+
+    static void WriteAndWait(RecoveryController& c) {
+        QSignalSpy spy(&c, &RecoveryController::copyWritten);
+        c.WriteNow();
+        QVERIFY(spy.wait(10'000));
+        QCOMPARE(spy.at(0).at(0).toInt(), 0);
+    }
+
+private slots:
+    void init() {
+        char pattern[] = "/tmp/sorvel-recovery-XXXXXX";
+        QVERIFY(mkdtemp(pattern));
+        stateHome_ = pattern;
+        folder_ = RecoveryFolder({stateHome_, "/nonexistent-home"});
+        LoadBook(ws_);
+        modified_ = false;
+        name_ = RecoveryController::kUntitled;
+        serializeCalls_ = 0;
+        serializedOffGuiThread_ = false;
+    }
+
+    void cleanup() {
+        std::error_code ec;
+        fs::remove_all(stateHome_, ec);
+    }
+
+    void folderFollowsTheStateDirectory() {
+        QCOMPARE(RecoveryFolder({"/x/state", "/home/u"}), std::string("/x/state/sorvel/recovery"));
+        // A relative XDG_STATE_HOME is invalid and falls back to the home folder.
+        QCOMPARE(RecoveryFolder({"state", "/home/u"}),
+                 std::string("/home/u/.local/state/sorvel/recovery"));
+        QCOMPARE(RecoveryFolder({"", "/home/u"}),
+                 std::string("/home/u/.local/state/sorvel/recovery"));
+        QCOMPARE(RecoveryFolder({"", ""}), std::string());
+        // Without a folder nothing is kept and nothing is found.
+        RecoveryStore nowhere("", OwnerOfThisProcess());
+        QVERIFY(nowhere.Write("x", "", 0) != 0);
+        QVERIFY(nowhere.FindLeftovers().empty());
+    }
+
+    void ownersOfEndedProcessesAreNotRunning() {
+        const RecoveryOwner self = OwnerOfThisProcess();
+        QVERIFY(self.startTicks != 0);
+        QVERIFY(OwnerIsRunning(self));
+        QVERIFY(OwnerIsRunning(OwnerOfProcess(getppid())));
+        QVERIFY(!OwnerIsRunning({EndedProcessId(), 0}));
+        // The id of this process, but another process's start: a reused id.
+        QVERIFY(!OwnerIsRunning({self.pid, self.startTicks + 1}));
+        // A crashed editor whose parent has not yet collected it.
+        const pid_t zombie = fork();
+        if (zombie == 0) _exit(0);
+        QTRY_VERIFY(!OwnerIsRunning(OwnerOfProcess(zombie)));
+        waitpid(zombie, nullptr, 0);
+        // Ids that would address process groups or cannot exist.
+        QVERIFY(!OwnerIsRunning({0, 0}));
+        QVERIFY(!OwnerIsRunning({-1, 0}));
+        QVERIFY(!OwnerIsRunning({1L << 40, 0}));
+    }
+
+    void nothingIsWrittenWhileUnmodified() {
+        auto c = MakeController();
+        QSignalSpy spy(c.get(), &RecoveryController::copyWritten);
+        c->WriteNow();
+        QVERIFY(!spy.wait(200));
+        QCOMPARE(serializeCalls_, 0);
+        QVERIFY(!Exists(folder_));
+    }
+
+    void copyReadsBackAsTheSameBook() {
+        auto c = MakeController();
+        modified_ = true;
+        WriteAndWait(*c);
+        QCOMPARE(serializeCalls_, 1);
+        QVERIFY(!serializedOffGuiThread_);
+        const std::string copy = c->Store().CopyPath();
+        QCOMPARE(ReadBytes(copy), Saved());
+        TWorkspace other;
+        ReadResult r = ReadScoreFile(copy, other.env);
+        QCOMPARE(int(r.status), int(ReadStatus::Ok));
+        QCOMPARE(SaveBookToFileBytes(*r.book), Saved());
+        struct stat st;
+        QCOMPARE(stat(folder_.c_str(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, 0700u);
+
+        // The next write follows the book and its name; only the copy and its
+        // side file are there.
+        ws_.book->SetTitle("again");
+        name_ = "/home/u/曲/新しい.svl";
+        WriteAndWait(*c);
+        QCOMPARE(ReadBytes(copy), Saved());
+        const std::string stem = StemOf(c->Store().Owner());
+        QVERIFY(ReadBytes(stem + ".info").ends_with("\n" + name_));
+        QCOMPARE(Names(folder_).size(), size_t(2));
+
+        // Once the book is no longer modified (saved elsewhere, reverted) the copy goes.
+        modified_ = false;
+        c->WriteNow();
+        QTRY_VERIFY(!Exists(copy));
+        QCOMPARE(serializeCalls_, 2);
+    }
+
+    void timerWritesWhileModified() {
+        auto c = MakeController();
+        modified_ = true;
+        QSignalSpy spy(c.get(), &RecoveryController::copyWritten);
+        c->SetInterval(20);
+        c->Start();
+        QTRY_VERIFY(spy.count() >= 2);
+        QCOMPARE(ReadBytes(c->Store().CopyPath()), Saved());
+    }
+
+    void crashedCopyIsOfferedAndRestored() {
+        const RecoveryOwner dead = LeaveCrashCopy(77, "/home/u/erhu.svl", 1'700'000'000);
+        auto c = MakeController();
+        QStringList asked;
+        c->SetAsk([&](QWidget*, const QString& text) {
+            asked << text;
+            return true;
+        });
+        const auto restore = c->OfferRestore(nullptr);
+        QVERIFY(restore);
+        QCOMPARE(restore->copyPath, StemOf(dead) + ".svl");
+        QCOMPARE(restore->originalPath, std::string("/home/u/erhu.svl"));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(asked[0].startsWith(
+            QStringLiteral("前回の終了時に保存されていない変更があります。\n復元しますか？")));
+        QVERIFY(asked[0].contains(QStringLiteral("/home/u/erhu.svl")));
+        QVERIFY(asked[0].contains(
+            QDateTime::fromSecsSinceEpoch(1'700'000'000).toString("yyyy/MM/dd HH:mm:ss")));
+
+        TWorkspace restored;
+        ReadResult r = ReadScoreFile(restore->copyPath, restored.env);
+        QCOMPARE(int(r.status), int(ReadStatus::Ok));
+        QCOMPARE(SaveBookToFileBytes(*r.book), Saved());
+
+        // The leftover becomes this editor's copy: still there if it crashes
+        // before its next write, gone with its next save or clean exit.
+        c->FinishRestore(*restore);
+        QVERIFY(!Exists(StemOf(dead) + ".svl"));
+        QVERIFY(!Exists(StemOf(dead) + ".info"));
+        QCOMPARE(ReadBytes(c->Store().CopyPath()), Saved());
+        QVERIFY(!c->OfferRestore(nullptr));
+        QCOMPARE(asked.size(), 1);
+        c->Discard();
+        QVERIFY(Names(folder_).empty());
+    }
+
+    void refusedCopyIsRemoved() {
+        LeaveCrashCopy(5, "/a.svl", 1000);
+        auto c = MakeController();
+        int questions = 0;
+        c->SetAsk([&](QWidget*, const QString&) {
+            ++questions;
+            return false;
+        });
+        QVERIFY(!c->OfferRestore(nullptr));
+        QCOMPARE(questions, 1);
+        QVERIFY(Names(folder_).empty());
+    }
+
+    void newestCopyIsOfferedFirst() {
+        const RecoveryOwner oldest = LeaveCrashCopy(1, "/old.svl", 100);
+        const RecoveryOwner newest = LeaveCrashCopy(2, "/new.svl", 300);
+        const RecoveryOwner middle = LeaveCrashCopy(3, "", 200);
+        auto c = MakeController();
+        QStringList asked;
+        c->SetAsk([&](QWidget*, const QString& text) {
+            asked << text;
+            return asked.size() == 2;  // No to the first, Yes to the second
+        });
+        const auto restore = c->OfferRestore(nullptr);
+        QCOMPARE(asked.size(), 2);
+        QVERIFY(asked[0].contains("/new.svl"));
+        QVERIFY(asked[1].contains(QStringLiteral("ファイル: 無題")));
+        QVERIFY(restore);
+        QCOMPARE(restore->copyPath, StemOf(middle) + ".svl");
+        QCOMPARE(restore->originalPath, std::string(RecoveryController::kUntitled));
+        QVERIFY(!Exists(StemOf(newest) + ".svl"));  // refused
+        // The one older than the chosen copy waits for the next start.
+        QVERIFY(Exists(StemOf(oldest) + ".svl"));
+        c->FinishRestore(*restore);
+        c->SetAsk([](QWidget*, const QString&) { return true; });
+        const auto next = c->OfferRestore(nullptr);
+        QVERIFY(next);
+        QCOMPARE(next->originalPath, std::string("/old.svl"));
+    }
+
+    void discardTouchesOnlyThisEditorsCopy() {
+        // Another editor that still runs (its owner is this test's parent).
+        const RecoveryOwner running = OwnerOfProcess(getppid());
+        RecoveryStore other(folder_, running);
+        QCOMPARE(other.Write("other", "/other.svl", 1), 0);
+        auto c = MakeController();
+        modified_ = true;
+        WriteAndWait(*c);
+        int questions = 0;
+        c->SetAsk([&](QWidget*, const QString&) {
+            ++questions;
+            return true;
+        });
+        QVERIFY(!c->OfferRestore(nullptr));
+        QCOMPARE(questions, 0);
+        c->Discard();
+        QVERIFY(!Exists(c->Store().CopyPath()));
+        QCOMPARE(ReadBytes(other.CopyPath()), std::string("other"));
+        // Nor can a store be made to discard or take over a running editor's copy.
+        c->Store().Discard(running);
+        QVERIFY(c->Store().Adopt(running) != 0);
+        QCOMPARE(ReadBytes(other.CopyPath()), std::string("other"));
+        QCOMPARE(Names(folder_).size(), size_t(2));
+    }
+
+    // A write handed over just before a save must not bring the copy back
+    // after the save has removed it, nor leave a temporary file.
+    void discardRightAfterAWriteLeavesNothing() {
+        auto c = MakeController();
+        modified_ = true;
+        for (int i = 0; i < 30; ++i) {
+            c->WriteNow();
+            if (i % 3 == 0) QThread::usleep(200 * i);
+            c->Discard();
+            QVERIFY2(Names(folder_).empty(), std::to_string(i).c_str());
+        }
+        QTest::qWait(50);
+        QVERIFY(Names(folder_).empty());
+    }
+
+    // Destroyed with a write running or waiting: no crash, and the folder holds
+    // a whole copy or none.
+    void destructionDuringAWriteLeavesAWholeCopyOrNone() {
+        modified_ = true;
+        for (int i = 0; i < 20; ++i) {
+            auto c = MakeController();
+            c->WriteNow();
+            c->WriteNow();
+            if (i % 2) QThread::usleep(100 * i);
+            const std::string copy = c->Store().CopyPath();
+            c.reset();
+            for (const std::string& name : Names(folder_)) {
+                QVERIFY2(name.find(".tmp-") == std::string::npos, name.c_str());
+            }
+            if (Exists(copy)) QCOMPARE(ReadBytes(copy), Saved());
+        }
+        QTest::qWait(20);  // reports still queued for destroyed controllers are dropped
+    }
+
+    void failedWriteIsReported() {
+        WriteBytes(stateHome_ + "/sorvel", "a file where the folder should be");
+        auto c = MakeController();
+        modified_ = true;
+        QSignalSpy spy(c.get(), &RecoveryController::copyWritten);
+        c->WriteNow();
+        QVERIFY(spy.wait(10'000));
+        QVERIFY(spy.at(0).at(0).toInt() != 0);
+        c->Discard();
+    }
+
+    void brokenLeftoversAreHandled() {
+        const long dead = EndedProcessId();
+        const auto stem = [&](int ticks) { return StemOf({dead, std::uint64_t(ticks)}); };
+        const std::string score = Saved();
+        QVERIFY(fs::create_directories(folder_));
+        // Restorable copies with side files that tell nothing usable.
+        WriteBytes(stem(1) + ".svl", score);
+        WriteBytes(stem(1) + ".info", std::string("\x00\xff\x93garbage\n\n", 12));
+        WriteBytes(stem(2) + ".svl", score);
+        WriteBytes(stem(2) + ".info", "sorvel recovery 1\n5\n" + std::string(1 << 20, 'a'));
+        WriteBytes(stem(3) + ".svl", score);
+        WriteBytes(stem(3) + ".info", "sorvel recovery 1\n9223372036854775807\n/far.svl");
+        WriteBytes(stem(4) + ".svl", score);
+        fs::create_symlink("/dev/zero", stem(4) + ".info");
+        WriteBytes(stem(5) + ".svl", score);
+        WriteBytes(stem(5) + ".info", std::string("sorvel recovery 1\n5\n/a\0b", 24));
+        WriteBytes(stem(6) + ".svl", score);
+        WriteBytes(stem(6) + ".svl.tmp-" + std::to_string(dead) + "-0", score.substr(0, 9));
+        // Copies that are not restorable score files.
+        const std::string outside = stateHome_ + "/mine.svl";
+        WriteBytes(outside, score);
+        fs::create_symlink(outside, stem(7) + ".svl");
+        fs::create_symlink("/dev/zero", stem(8) + ".svl");
+        QCOMPARE(mkfifo((stem(9) + ".svl").c_str(), 0600), 0);
+        fs::create_directories(stem(10) + ".svl/inside");
+        WriteBytes(stem(11) + ".svl", "not a score at all");
+        WriteBytes(stem(12) + ".svl", "");
+        WriteBytes(stem(13) + ".info", "sorvel recovery 1\n5\n/lonely.svl");
+        WriteBytes(stem(14) + ".info.tmp-1-2", "half");
+        // Names that are not ours.
+        const std::vector<std::string> foreign = {"notes.txt",
+                                                  "0012-5.svl",
+                                                  "-3-1.svl",
+                                                  "0-0.svl",
+                                                  "12-.svl",
+                                                  "7-x.svl",
+                                                  "99999999999999999999-1.svl",
+                                                  std::to_string(dead) + "-1.svg"};
+        for (const std::string& name : foreign) WriteBytes(folder_ + "/" + name, score);
+
+        auto c = MakeController();
+        QStringList asked;
+        c->SetAsk([&](QWidget*, const QString& text) {
+            asked << text;
+            return false;
+        });
+        QVERIFY(!c->OfferRestore(nullptr));
+        QCOMPARE(asked.size(), 6);
+        QCOMPARE(asked.filter(QStringLiteral("ファイル: 無題")).size(), 5);
+        QCOMPARE(asked.filter(QStringLiteral("日時: 不明")).size(), 1);
+
+        std::vector<std::string> left = foreign;
+        left.push_back(std::to_string(dead) + "-10.svl");  // a folder is not removed
+        std::sort(left.begin(), left.end());
+        QCOMPARE(Names(folder_), left);
+        QCOMPARE(ReadBytes(outside), score);
+    }
+
+    // The real question box: Japanese Yes/No buttons, Yes restores.
+    void messageBoxAsksInJapanese() {
+        LeaveCrashCopy(9, "/box.svl", 1000);
+        auto c = MakeController();
+        QString buttons;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            poll.stop();
+            for (QAbstractButton* b : box->buttons()) buttons += b->text() + "|";
+            box->button(QMessageBox::Yes)->click();
+        });
+        poll.start(10);
+        const auto restore = c->OfferRestore(nullptr);
+        QVERIFY(restore);
+        QCOMPARE(restore->originalPath, std::string("/box.svl"));
+        QVERIFY(buttons.contains(QStringLiteral("はい(&Y)")));
+        QVERIFY(buttons.contains(QStringLiteral("いいえ(&N)")));
+    }
+};
+
+}  // namespace sorvel
+
+QTEST_MAIN(sorvel::RecoveryTest)
+#include "recovery_test.moc"
