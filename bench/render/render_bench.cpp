@@ -9,10 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "model/itemfactory.h"
-#include "model/musicmark.h"
-#include "model/musicsheet.h"
-#include "model/note.h"
+#include "common/benchpage.h"
 #include "model/workspace.h"
 #include "print/pagerenderer.h"
 #include "view/qt/musicfont.h"
@@ -20,50 +17,10 @@
 namespace sorvel {
 namespace {
 
-// 8 rows x 36 slots of notes with marks above them: 500 items.
-void FillPage(TMusicSheet& page) {
-    int count = 0;
-    for (int row = 0; row < 8 && count < 500; ++row) {
-        const int y = 243 + row * 146;
-        for (int slot = 1; slot < 36 && count < 500; ++slot) {
-            const int x = 40 + slot * 25;
-            if (slot % 9 == 0) {
-                TBarLine* bar = CreateItem<TBarLine>(page);
-                bar->SetContent("c");
-                bar->SetPosX(x);
-                bar->SetPosY(y);
-                ++count;
-                continue;
-            }
-            TNote* note = CreateItem<TNote>(page);
-            note->SetContent(std::string(1, static_cast<char>('1' + slot % 7)));
-            note->SetLength(slot % 3 == 0 ? 0 : 1);
-            note->SetOctave(slot % 5 == 0 ? 1 : 0);
-            note->SetPosX(x);
-            note->SetPosY(y);
-            ++count;
-            if (count < 500) {
-                TMusicSign* finger = CreateItem<TMusicSign>(page);
-                finger->SetContent(std::string(1, static_cast<char>('T' + slot % 5)));
-                finger->SetPosX(x);
-                finger->SetPosY(y - 36);
-                ++count;
-            }
-            if (slot % 2 == 0 && count < 500) {
-                TMusicSign* bow = CreateItem<TMusicSign>(page);
-                bow->SetContent(slot % 4 == 0 ? "P" : "Q");
-                bow->SetPosX(x);
-                bow->SetPosY(y - 57);
-                ++count;
-            }
-        }
-    }
-}
-
 void BM_DrawFullPageImage(benchmark::State& state) {
     TWorkspace ws;
     TMusicSheet& page = *ws.NewBook().GetSheet(0);
-    FillPage(page);
+    FillBenchPage(page);
     PageRenderer renderer(ws.env);
     QImage image(page.PageWidth, page.PageHeight, QImage::Format_RGB32);
     for (auto _ : state) {
