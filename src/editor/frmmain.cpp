@@ -102,6 +102,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
                 return std::make_pair(SaveBookToFileBytes(*ws_.book), fileName_.toStdString());
             },
             this);
+        if (options_.recoveryAsk) recovery_->SetAsk(options_.recoveryAsk);
         recovery_->Start();
     }
 

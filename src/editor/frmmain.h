@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "editor/booknames.h"
 #include "editor/editordialogs.h"
+#include "editor/recoverycontroller.h"
 #include "model/workspace.h"
 #include "print/printermetrics.h"
 
@@ -37,10 +39,9 @@ struct MainWindowOptions {
     std::optional<PrinterMetrics> printer;  // empty: the default printer
     bool recoveryCopies = true;
     std::string recoveryFolder;  // empty: the user's XDG state folder
+    RecoveryController::AskFunction recoveryAsk;  // empty: the message box
 };
 
-inline constexpr char kUntitled[] = "無題";
-inline constexpr char kTitleSuffix[] = " - 二胡専用数字譜エディター『ソルベル』";
 inline constexpr char kMsgNoPrinter[] =
     "デフォルトのプリンターが登録されていませんので、印刷はできません。\r\n\r\n"
     "印刷以外の操作は通常通り行えます。";

@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "editor/booknames.h"
 #include "editor/recoverystore.h"
 
 class QWidget;
@@ -24,8 +25,6 @@ class RecoveryController : public QObject {
     Q_OBJECT
 
 public:
-    // The name a never-saved book carries instead of a path.
-    static constexpr char kUntitled[] = "無題";
     static constexpr int kDefaultIntervalMs = 60'000;
 
     // Asks the restore question with Yes and No; true for Yes. Tests pass

@@ -19,6 +19,7 @@
 #include "model/note.h"
 #include "model/preferencesfile.h"
 #include "model/scorefile.h"
+#include "editor/recoverystore.h"
 
 using namespace sorvel;
 
@@ -386,6 +387,46 @@ private slots:
         QVERIFY(!w.Workspace().layout.Snap);
         w.Action("actInputNoteMonitor")->trigger();
         QVERIFY(w.Workspace().prefs.IsMonitorMode);
+    }
+
+    void recoveryCopyAfterACrashIsOffered() {
+        MainWindowFixture f;
+        f.recovery = true;
+        f.Start();
+        TfrmMain& w = *f.window;
+        w.NewPage();
+        w.Book().GetSheet(1)->SetTitle("lost work");
+        const QByteArray unsaved = QByteArray::fromStdString(SaveBookToFileBytes(w.Book()));
+
+        // What a crashed editor leaves: its copy under a process that has ended.
+        RecoveryStore crashed(f.RecoveryFolder().toStdString(), RecoveryOwner{999'999'999, 1});
+        QVERIFY(crashed.Write(unsaved.toStdString(), "/music/piece.svl", 1'700'000'000) == 0);
+
+        f.restoreAnswer = false;
+        f.Start();  // refused: the copy is removed and the new book stays
+        f.window->OfferRecovery();
+        QCOMPARE(f.recoveryQuestions.size(), 1);
+        QCOMPARE(f.window->Book().SheetCount(), 1);
+        QVERIFY(crashed.FindLeftovers().empty());
+
+        QVERIFY(crashed.Write(unsaved.toStdString(), "/music/piece.svl", 1'700'000'000) == 0);
+        f.restoreAnswer = true;
+        f.Start();
+        f.window->OfferRecovery();
+        TfrmMain& restored = *f.window;
+        QCOMPARE(restored.Book().SheetCount(), 2);
+        QCOMPARE(restored.Book().GetSheet(1)->Title(), std::string("lost work"));
+        QCOMPARE(restored.FileName(), QString("/music/piece.svl"));
+        QVERIFY(restored.IsModified());
+        QVERIFY(crashed.FindLeftovers().empty());
+
+        // A clean exit leaves nothing behind to offer.
+        f.dialogs.saveAnswers = {SaveAnswer::No};
+        QVERIFY(restored.close());
+        f.recoveryQuestions.clear();
+        f.Start();
+        f.window->OfferRecovery();
+        QVERIFY(f.recoveryQuestions.isEmpty());
     }
 
     void zoomMapsPositionsToPageUnits() {

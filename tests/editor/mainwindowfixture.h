@@ -58,16 +58,23 @@ public:
         options.dialogs = dialogs.Make();
         options.printer = PrinterMetrics{};
         options.recoveryCopies = recovery;
-        options.recoveryFolder = dir.filePath("recovery").toStdString();
+        options.recoveryFolder = RecoveryFolder().toStdString();
+        options.recoveryAsk = [this](QWidget*, const QString& text) {
+            recoveryQuestions << text;
+            return restoreAnswer;
+        };
         window = std::make_unique<TfrmMain>(std::move(options));
     }
 
+    QString RecoveryFolder() const { return dir.filePath("recovery"); }
     QString SettingsPath() const { return dir.filePath("sorvelini"); }
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     bool recovery = false;
+    bool restoreAnswer = false;
+    QStringList recoveryQuestions;
     std::unique_ptr<TfrmMain> window;
 };
 

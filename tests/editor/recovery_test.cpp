@@ -91,7 +91,7 @@ private:
     std::string folder_;
     TWorkspace ws_;
     bool modified_ = false;
-    std::string name_ = RecoveryController::kUntitled;
+    std::string name_ = kUntitled;
     int serializeCalls_ = 0;
     bool serializedOffGuiThread_ = false;
 
@@ -135,7 +135,7 @@ private slots:
         folder_ = RecoveryFolder({stateHome_, "/nonexistent-home"});
         LoadBook(ws_);
         modified_ = false;
-        name_ = RecoveryController::kUntitled;
+        name_ = kUntitled;
         serializeCalls_ = 0;
         serializedOffGuiThread_ = false;
     }
@@ -295,7 +295,7 @@ private slots:
         QVERIFY(asked[1].contains(QStringLiteral("ファイル: 無題")));
         QVERIFY(restore);
         QCOMPARE(restore->copyPath, StemOf(middle) + ".svl");
-        QCOMPARE(restore->originalPath, std::string(RecoveryController::kUntitled));
+        QCOMPARE(restore->originalPath, std::string(kUntitled));
         QVERIFY(!Exists(StemOf(newest) + ".svl"));  // refused
         // The one older than the chosen copy waits for the next start.
         QVERIFY(Exists(StemOf(oldest) + ".svl"));
