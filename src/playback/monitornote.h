@@ -1,6 +1,8 @@
 #pragma once
 // Sounds an entered note for one second on channel index 2 (MIDI channel 3); a
-// second monitor note cuts the first off and starts the second anew.
+// second monitor note cuts the first off and starts the second anew. The note
+// number of an entered note, in its page's key, is MonitorNoteNumber
+// (playback/conversion/notepitch.h).
 #include <chrono>
 
 #include "playback/oneshottimer.h"

@@ -128,6 +128,26 @@ TEST_F(OfflineTest, TheKeyTransposesTheMelodyButNotTheMetronome) {
     EXPECT_EQ(NoteOns(inD.tracks[2]), NoteOns(inC.tracks[2]));
 }
 
+// Later pages of a piece leave key and tempo empty: exporting from any page
+// of the piece gives the file of its first page.
+TEST_F(OfflineTest, EveryPageOfAPieceExportsTheSameFile) {
+    TMusicSheet* second = book->NewSheet();
+    TMusicSheet* third = book->NewSheet();
+    Score("12|");
+    N("3", 0, second);
+    N("4", 0, third);
+    const SmfFile fromFirst = Export(true);
+    ASSERT_EQ(fromFirst.tracks.size(), 3u);
+    EXPECT_EQ(NoteOns(fromFirst.tracks[1]), (std::vector<int>{60, 62, 64, 65}));
+    EXPECT_EQ(TempoValues(fromFirst.tracks[0]), (std::vector<std::uint32_t>{500016}));
+    for (TMusicSheet* from : {second, third}) {
+        const SmfFile file = Export(true, from);
+        ASSERT_EQ(file.tracks.size(), fromFirst.tracks.size());
+        for (size_t t = 0; t < file.tracks.size(); ++t)
+            EXPECT_EQ(Events(file.tracks[t]), Events(fromFirst.tracks[t])) << "track " << t;
+    }
+}
+
 TEST_F(OfflineTest, RepeatIsPlayedTwice) {
     Score("[12:3");
     EXPECT_EQ(NoteOns(Export().tracks.at(1)), (std::vector<int>{60, 62, 60, 62, 64}));

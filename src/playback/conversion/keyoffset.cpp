@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "base/cp932.h"
+#include "base/text.h"
 #include "model/musicsheet.h"
+#include "playback/conversion/playitems.h"
 
 namespace sorvel {
 
@@ -25,8 +27,13 @@ int KeyOffset(const std::string& keyCode) {
     return 2;
 }
 
+const std::string& KeyCodeInForce(const TMusicSheet& page) {
+    if (!Trim(page.KeyCode()).empty()) return page.KeyCode();
+    return PieceFirstPage(page).KeyCode();
+}
+
 int KeyOffset(const TMusicSheet& page) {
-    return KeyOffset(page.KeyCode());
+    return KeyOffset(KeyCodeInForce(page));
 }
 
 }  // namespace sorvel

@@ -1,6 +1,7 @@
 #include "playback/conversion/notepitch.h"
 
 #include "model/note.h"
+#include "playback/conversion/keyoffset.h"
 
 namespace sorvel {
 namespace {
@@ -22,6 +23,13 @@ int NotePitch(const std::string& content, int octave, const std::string& rinji) 
     if (content.empty() || content[0] < '1' || content[0] > '7') return 0;
     const int degree = content[0] - '1';
     return kSemitones[degree][AccidentalColumn(rinji)] + octave * 12 + 60;
+}
+
+std::optional<int> MonitorNoteNumber(const TMusicItem& item) {
+    const TNote* note = item.As<TNote>();
+    const char code = CodeOf(note);
+    if (!note || code < '1' || code > '7') return std::nullopt;
+    return KeyOffset(note->Sheet()) + NotePitch(note->Content(), note->Octave(), note->Rinji());
 }
 
 void AssignNotePitches(const PlayItems& items) {

@@ -36,6 +36,12 @@ int PieceStartPageIndex(const TMusicBook& book, int pageIndex) {
     return index;
 }
 
+const TMusicSheet& PieceFirstPage(const TMusicSheet& page) {
+    const TMusicBook& book = page.Book();
+    const int start = PieceStartPageIndex(book, book.IndexOfSheet(&page));
+    return start >= 0 ? *book.GetSheet(start) : page;
+}
+
 PlayItems CollectPlayItems(TMusicSheet& currentPage) {
     PlayItems items;
     TMusicBook& book = currentPage.Book();

@@ -19,6 +19,9 @@ using PlayItems = std::vector<TMusicItem*>;
 // nearest page at or before it with a title, else the book's first page. A
 // negative index (a page outside the book) is returned as it is.
 int PieceStartPageIndex(const TMusicBook& book, int pageIndex);
+// The page where the piece holding `page` begins; `page` itself when it is
+// not in its book.
+const TMusicSheet& PieceFirstPage(const TMusicSheet& page);
 
 // The notes, bar lines and time signatures from the page where the piece
 // holding `currentPage` begins (the nearest page with a title) to the page of

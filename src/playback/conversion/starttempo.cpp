@@ -18,9 +18,14 @@ const TNote* FirstNote(const PlayItems& items) {
 
 }  // namespace
 
+int PageTempo(const TMusicSheet& page) {
+    if (page.PlayCount() != 0) return page.PlayCount();
+    return PieceFirstPage(page).PlayCount();
+}
+
 int StartTempo(const PlayItems& items, const TMusicSheet& currentPage, const PlayOptions& options) {
     if (options.playScoreTempo) {
-        if (currentPage.PlayCount() != 0) return currentPage.PlayCount();
+        if (const int pageTempo = PageTempo(currentPage); pageTempo != 0) return pageTempo;
         const TNote* first = FirstNote(items);
         const TTempo* mark = first ? TempoMarkOf(*first) : nullptr;
         if (mark && mark->Tempo() != 0 && mark->TempoUnit() != 1) return mark->Tempo();

@@ -7,6 +7,11 @@ namespace sorvel {
 
 class TMusicSheet;
 
+// The page tempo (PlayCount) a page plays in: its own, or, when it has none
+// (0, as the later pages of a piece usually do), that of the first page of its
+// piece. 0 when neither has one.
+int PageTempo(const TMusicSheet& page);
+
 // With the score's tempo: the page tempo of `currentPage`, else the tempo
 // mark (per minute) of the piece's first note, else the dialog's tempo. The
 // dialog's tempo is clamped to 10-240; the score's values are taken as they are.
