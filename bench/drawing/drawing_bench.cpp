@@ -56,6 +56,7 @@ public:
     void Polyline(const std::vector<Point>& points) override {
         for (const Point& p : points) checksum_ += p.x + p.y;
     }
+    void ClosedPolyline(const std::vector<Point>& points) override { Polyline(points); }
     void Ellipse(int l, int t, int r, int b) override { checksum_ += l + t + r + b; }
     void FillRect(int l, int t, int r, int b) override { checksum_ += (r - l) * (b - t); }
     void Bezier(Point a, Point b, Point c, Point d) override { checksum_ += a.x + b.y + c.x + d.y; }

@@ -206,11 +206,14 @@ TEST_F(TextBoxTest, FrameGrowsToItsSetSizeButTextStaysPut) {
     box->selected = true;
     Draw(*box);
     EXPECT_EQ(canvas.Drawn(OpKind::Text), (Strings{"Text(280,280,abc)", "Text(280,304,hello)"}));
-    const std::vector<Op> outlines = canvas.OpsOf(OpKind::Polyline);
-    ASSERT_EQ(outlines.size(), 2u);
-    EXPECT_EQ(Describe(outlines[0]), "Polyline(269,275 330,275 330,324 269,324 269,275)");
-    EXPECT_EQ(outlines[0].penWidth, 2);
-    EXPECT_EQ(Describe(outlines[1]), "Polyline(270,276 329,276 329,323 270,323 270,276)");
+    // The frame is one closed outline (a wide pen is mitred at every corner,
+    // the first included); the selection frame stays a dotted polyline.
+    const std::vector<Op> frames = canvas.OpsOf(OpKind::ClosedPolyline);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(Describe(frames[0]), "ClosedPolyline(269,275 330,275 330,324 269,324)");
+    EXPECT_EQ(frames[0].penWidth, 2);
+    EXPECT_EQ(canvas.Drawn(OpKind::Polyline),
+              Strings{"Polyline(270,276 329,276 329,323 270,323 270,276)"});
     EXPECT_EQ(canvas.PenWidth(), 1);
     EXPECT_EQ(box->Width(), 60);
     EXPECT_EQ(box->Height(), 48);

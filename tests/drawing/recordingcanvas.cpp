@@ -7,10 +7,12 @@
 namespace sorvel::testing {
 
 std::string Describe(const Op& op) {
-    static const char* const kNames[] = {"Text", "Line", "Polyline", "Ellipse", "FillRect", "Bezier"};
+    static const char* const kNames[] = {"Text",    "Line",     "Polyline", "ClosedPolyline",
+                                         "Ellipse", "FillRect", "Bezier"};
     std::string s = kNames[static_cast<int>(op.kind)];
     s += '(';
-    const bool pairs = op.kind == OpKind::Polyline || op.kind == OpKind::Bezier;
+    const bool pairs = op.kind == OpKind::Polyline || op.kind == OpKind::ClosedPolyline ||
+                       op.kind == OpKind::Bezier;
     for (size_t i = 0; i < op.points.size(); ++i) {
         if (i > 0) s += pairs ? " " : ",";
         s += std::to_string(op.points[i].x) + "," + std::to_string(op.points[i].y);
@@ -57,6 +59,10 @@ void RecordingCanvas::Line(int x1, int y1, int x2, int y2) {
 
 void RecordingCanvas::Polyline(const std::vector<Point>& points) {
     ops_.push_back(Make(OpKind::Polyline, points));
+}
+
+void RecordingCanvas::ClosedPolyline(const std::vector<Point>& points) {
+    ops_.push_back(Make(OpKind::ClosedPolyline, points));
 }
 
 void RecordingCanvas::Ellipse(int left, int top, int right, int bottom) {

@@ -17,6 +17,7 @@
 #include "model/workspace.h"
 #include "print/pagerenderer.h"
 #include "view/qt/musicfont.h"
+#include "view/qt/qtcanvas.h"
 
 namespace sorvel {
 namespace {
@@ -98,6 +99,25 @@ TEST_F(RenderTest, PagesDrawTheSameTwice) {
     QImage a = renderer.Render(*book->GetSheet(0), true);
     QImage b = renderer.Render(*book->GetSheet(0), true);
     EXPECT_EQ(a, b);
+}
+
+// A closed outline drawn with a wide pen is one path: its first corner is
+// mitred like the others, with no notch where the path starts and ends.
+TEST(QtCanvasOutline, WidePenClosesEveryCornerWithAMitre) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QtCanvas canvas(painter, true);
+        canvas.SetPen(0x000000, 5);
+        canvas.ClosedPolyline({{10, 10}, {30, 10}, {30, 30}, {10, 30}});
+    }
+    // The pen reaches 2.5 units beyond the corner points (drawn at pixel centres).
+    for (const QPoint corner : {QPoint(8, 8), QPoint(32, 8), QPoint(32, 32), QPoint(8, 32)}) {
+        EXPECT_LT(qGray(image.pixel(corner)), 64) << corner.x() << "," << corner.y();
+    }
+    EXPECT_EQ(qGray(image.pixel(20, 20)), 255);  // not filled
+    EXPECT_EQ(qGray(image.pixel(7, 7)), 255);    // the mitre ends at the pen's edge
 }
 
 }  // namespace

@@ -64,6 +64,9 @@ public:
 
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual void Polyline(const std::vector<Point>& points) = 0;
+    // The outline through the points and back to the first, as one path:
+    // every corner, the first included, is joined with a mitre. Not filled.
+    virtual void ClosedPolyline(const std::vector<Point>& points) = 0;
     // Outline with the pen, inside with the brush; right and bottom excluded.
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
     // Filled with the brush colour, no outline; right and bottom excluded.

@@ -17,7 +17,9 @@ void DrawFrame(Canvas& canvas, const TTextBox& box, const DrawContext& ctx) {
     const int w = box.Width(), h = box.Height();
     const int l = box.PosX() - Half(w), t = box.PosY() - Half(h);
     canvas.SetPen(ctx.ScoreColor(), SafePenWidth(box.FrameLineWidth()));
-    canvas.Polyline({{l - 1, t - 1}, {l + w, t - 1}, {l + w, t + h}, {l - 1, t + h}, {l - 1, t - 1}});
+    // One closed path, so that a wide pen meets itself in a mitre at the
+    // starting corner as at the others.
+    canvas.ClosedPolyline({{l - 1, t - 1}, {l + w, t - 1}, {l + w, t + h}, {l - 1, t + h}});
     canvas.SetPen(ctx.ScoreColor(), 1);
 }
 

@@ -99,6 +99,15 @@ void QtCanvas::Polyline(const std::vector<Point>& points) {
     painter_.drawPolyline(polygon);
 }
 
+void QtCanvas::ClosedPolyline(const std::vector<Point>& points) {
+    QPolygonF polygon;
+    for (const Point& p : points) polygon << QPointF(p.x + 0.5, p.y + 0.5);
+    painter_.save();
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPolygon(polygon);
+    painter_.restore();
+}
+
 void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
     painter_.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
 }

@@ -28,6 +28,7 @@ public:
 
     void Line(int x1, int y1, int x2, int y2) override;
     void Polyline(const std::vector<Point>& points) override;
+    void ClosedPolyline(const std::vector<Point>& points) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void FillRect(int left, int top, int right, int bottom) override;
     void Bezier(Point p0, Point p1, Point p2, Point p3) override;
