@@ -31,7 +31,8 @@ TEST(Text, IntegerConversionWithDefault) {
 
 TEST(Text, IntegersAreDecimalOnly) {
     // Hexadecimal forms are not numbers here, whatever their sign.
-    for (const char* text : {"$10", "$FF", "0x20", "0X20", "-$10", "+0x1", "0x", "$", "1e3", "1.0", "++1", "-+1"}) {
+    for (const char* text :
+         {"$10", "$FF", "0x20", "0X20", "-$10", "+0x1", "0x", "$", "1e3", "1.0", "++1", "-+1"}) {
         int out = 42;
         EXPECT_FALSE(TryStrToInt(text, out)) << text;
         EXPECT_EQ(out, 42) << text;

@@ -48,9 +48,11 @@ class PiecePagesTest : public ConversionTest {
     }
 
     PlayedTracks PlayFrom(TMusicSheet& current) {
-        PlayedTracks played{BuildSequence(data, current, nullptr, nullptr, options, prefs).startTempo, {}};
+        PlayedTracks played{
+            BuildSequence(data, current, nullptr, nullptr, options, prefs).startTempo, {}};
         for (int track : {1, 2, 4}) {
-            for (const TMidiEvent& e : Track(track)) played.events.emplace_back(track, e.type, e.step, e.gate);
+            for (const TMidiEvent& e : Track(track))
+                played.events.emplace_back(track, e.type, e.step, e.gate);
         }
         return played;
     }

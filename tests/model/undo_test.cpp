@@ -301,7 +301,8 @@ TEST_F(ModelTest, RandomEditingAcrossPagesKeepsEveryReachableObjectAlive) {
                 });
             }
         } else if (action == 5 && !items.empty()) {
-            Step([&] { items[static_cast<size_t>(random(static_cast<int>(items.size())))]->Delete(); });
+            TMusicItem* item = items[static_cast<size_t>(random(static_cast<int>(items.size())))];
+            Step([&] { item->Delete(); });
         } else if (action == 6 && !items.empty()) {
             TMusicItem* item = items[static_cast<size_t>(random(static_cast<int>(items.size())))];
             Step([&] { item->SetPosX(random(500)); });

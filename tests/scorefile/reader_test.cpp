@@ -144,13 +144,13 @@ TEST_F(ScoreTest, LinesWithoutEqualsAndPropertyLinesOutsideBlocksAreIgnored) {
 }
 
 TEST_F(ScoreTest, IntegersAreSignedDecimalOrTakeTheDefault) {
-    TMusicBook& book = ReadOk(Text({kHeader, "class TMusicBook", "  NoteFontSize=$10", "  TitleHeight=0x20",
-                                    "  LeftSpace=-$10", "  TopSpace=+7", "  BottomSpace= 5",
-                                    "  GridSize=-2147483648", "  RowInterval=-2147483649", "  isDispGrid=0x0",
-                                    "end   TMusicBook",
-                                    "class TMusicSheet", "  NoteFontSize=$10", "  PlayCount=0x50",
-                                    "  RightSpace=-12", "end   TMusicSheet",
-                                    "class TNote", "  PosX=$20", "  PosY=-30", "  Length=0x1", "end   TNote"}));
+    TMusicBook& book = ReadOk(Text(
+        {kHeader, "class TMusicBook", "  NoteFontSize=$10", "  TitleHeight=0x20", "  LeftSpace=-$10",
+         "  TopSpace=+7", "  BottomSpace= 5", "  GridSize=-2147483648", "  RowInterval=-2147483649",
+         "  isDispGrid=0x0", "end   TMusicBook",
+         "class TMusicSheet", "  NoteFontSize=$10", "  PlayCount=0x50", "  RightSpace=-12",
+         "end   TMusicSheet",
+         "class TNote", "  PosX=$20", "  PosY=-30", "  Length=0x1", "end   TNote"}));
     EXPECT_EQ(book.NoteFontSize(), 18);  // hexadecimal is not a decimal integer
     EXPECT_EQ(book.TitleHeight(), 150);
     EXPECT_EQ(book.LeftSpace(), 40);
