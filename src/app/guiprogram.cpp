@@ -79,6 +79,7 @@ int RunProgram(int argc, char** argv) {
     FirstPaintProbe probe;
     if (std::getenv("SORVEL_EXIT_AFTER_FIRST_PAINT")) window.PaintBox().installEventFilter(&probe);
     window.show();
+    window.activateWindow();  // keys go to the editor at once, with or without a window manager
     QTimer::singleShot(0, &window, &TfrmMain::OfferRecovery);
     return app.exec();
 }

@@ -87,6 +87,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     view_->Redraw();
     setAcceptDrops(true);
     BindHandlers();
+    InstallCommandFamilies();
 
     updateTimer_.setSingleShot(true);
     connect(&updateTimer_, &QTimer::timeout, this, &TfrmMain::ActionListUpdate);
@@ -269,11 +270,20 @@ void TfrmMain::BuildStatusBar() {
     statusBar()->addPermanentWidget(zoomLabel_);
 }
 
+void TfrmMain::BindCommand(const QString& actionName, std::function<void()> command) {
+    QAction* action = actions_.value(actionName);
+    if (!action) return;
+    connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    working_.insert(actionName);
+    ScheduleUpdate();
+}
+
+void TfrmMain::InstallCommandFamilies() {
+}
+
 void TfrmMain::BindHandlers() {
-    auto bind = [this](const char* name, auto handler) {
-        QAction* action = actions_.value(name);
-        connect(action, &QAction::triggered, this, handler);
-        working_.insert(name);
+    auto bind = [this](const char* name, std::function<void()> handler) {
+        BindCommand(name, std::move(handler));
     };
     bind("actNewBook", [this] { NewBook(); });
     bind("actNewSeet", [this] { NewPage(); });

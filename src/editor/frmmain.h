@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -103,6 +104,18 @@ public:
     // ---- view ----
     void SetZoom(int percent);
     void ZoomStep(int steps);
+    TMusicSheet* CurrentPage() const;
+    // Shows the current page again after its layout or size changed.
+    void RefreshCurrentPage() { ShowCurrentPage(); }
+    void ShowStatus(const QString& text);
+
+    // ---- commands of the other windows ----
+    // Binds an action of the menus or bars to its command; an action without
+    // a command stays disabled, so no enabled entry does nothing.
+    void BindCommand(const QString& actionName, std::function<void()> command);
+    PrinterMetrics& Printer() { return printer_; }
+    const EditorDialogs& Dialogs() const { return options_.dialogs; }
+    bool IsPlaying() const { return playing_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -132,8 +145,9 @@ private:
     void ToggleNoteMonitor();
     void ShowHelp();
     void ShowAbout();
-    void ShowStatus(const QString& text);
-    TMusicSheet* CurrentPage() const;
+    // Each window or command family that lives in its own files binds its
+    // actions here (one line each).
+    void InstallCommandFamilies();
 
     MainWindowOptions options_;
     TWorkspace ws_;
