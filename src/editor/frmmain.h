@@ -117,6 +117,11 @@ public:
     const EditorDialogs& Dialogs() const { return options_.dialogs; }
     bool IsPlaying() const { return playing_; }
 
+signals:
+    // The options dialog changed the MIDI settings (device, instrument,
+    // clicks): the playback side reopens or reprograms its output.
+    void midiSettingsChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
