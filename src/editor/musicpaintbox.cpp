@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "editor/scorepaintbox.h"
+#include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
 #include "model/workspace.h"
@@ -24,7 +25,18 @@ constexpr qint64 kMaxImagePixels = 40'000'000;
 TMusicPaintBox::TMusicPaintBox(TWorkspace& workspace, ScorePaintBox& paintBox)
     : ws_(workspace), box_(paintBox) {
     box_.onPaint = [this](QPainter& painter, const QRect& exposed) { Paint(painter, exposed); };
+    pasteEnv_ = ws_.env;
+    pasteEnv_.undo = nullptr;
+    pasteBook_ = std::make_unique<TMusicBook>(pasteEnv_);
+    pasteSheet_ = pasteBook_->NewSheet();
+    blink_.setInterval(500);
+    QObject::connect(&blink_, &QTimer::timeout, &box_, [this] {
+        cursorMarkVisible_ = !cursorMarkVisible_;
+        box_.update();
+    });
 }
+
+TMusicPaintBox::~TMusicPaintBox() = default;
 
 void TMusicPaintBox::SetPage(TMusicSheet* page) {
     if (page == page_) return;
@@ -46,6 +58,63 @@ void TMusicPaintBox::RetakePageSettings() {
 void TMusicPaintBox::ClearSelection() {
     for (TMusicItem* item : selection_) item->selected = false;
     selection_.clear();
+}
+
+void TMusicPaintBox::SelectAll() {
+    if (!page_) return;
+    ClearSelection();
+    for (int i = 0; i < page_->ItemCount(); ++i) {
+        TMusicItem* item = page_->GetItem(i);
+        item->selected = true;
+        selection_.push_back(item);
+    }
+    Redraw();
+    if (onStateChanged) onStateChanged();
+}
+
+void TMusicPaintBox::DeleteSelection() {
+    if (selection_.empty()) return;
+    const std::vector<TMusicItem*> doomed(selection_.begin(), selection_.end());
+    ClearSelection();
+    currentItem_ = nullptr;
+    ws_.undo.BeginGroup();
+    for (TMusicItem* item : doomed) item->Delete();
+    ws_.undo.EndGroup();
+    Redraw();
+    if (onStateChanged) onStateChanged();
+}
+
+void TMusicPaintBox::SetTool(TContentKind tool) {
+    tool_ = tool;
+    box_.update();
+}
+
+void TMusicPaintBox::SetToolGlyph(const std::string& glyph) {
+    if (glyph == toolGlyph_) return;
+    toolGlyph_ = glyph;
+    if (tool_ != ckNone) box_.update();
+}
+
+void TMusicPaintBox::ShowKeyCursor(int x, int y) {
+    PageLayout layout(ws_.layout);
+    cursor_ = {layout.SnapX(x), layout.SnapY(y)};
+    cursorMarkVisible_ = true;
+    blink_.start();
+    box_.update();
+    if (onStateChanged) onStateChanged();
+}
+
+void TMusicPaintBox::HideKeyCursor() {
+    if (!blink_.isActive()) return;
+    blink_.stop();
+    cursorMarkVisible_ = false;
+    box_.update();
+    if (onStateChanged) onStateChanged();
+}
+
+void TMusicPaintBox::BeginFloatingPaste() {
+    tool_ = ckCopy;
+    box_.update();
 }
 
 void TMusicPaintBox::SizeToPage() {
