@@ -1,0 +1,201 @@
+// The help pages that travel inside the program: every page is embedded and
+// well-formed, every link reaches an embedded page (and anchor), and opening
+// help copies the pages to the cache folder and hands index.html to the
+// browser.
+#include <QDesktopServices>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include "editor/helpopener.h"
+
+using namespace sorvel;
+
+namespace {
+
+const QString kRoot = QStringLiteral(":/help/");
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString PageText(const QString& name) { return QString::fromUtf8(ReadAll(kRoot + name)); }
+
+// Every embedded file, as a path relative to the help root.
+QStringList EmbeddedFiles() {
+    QStringList files;
+    QDirIterator it(kRoot, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) files << it.next().mid(kRoot.size());
+    files.sort();
+    return files;
+}
+
+QStringList HtmlPages() { return EmbeddedFiles().filter(QRegularExpression("\\.html$")); }
+
+QStringList Links(const QString& html) {
+    QStringList links;
+    static const QRegularExpression link(R"re((?:href|src)="([^"]*)")re");
+    for (auto m = link.globalMatch(html); m.hasNext();) links << m.next().captured(1);
+    return links;
+}
+
+bool HasAnchor(const QString& html, const QString& id) {
+    return html.contains(QStringLiteral("id=\"%1\"").arg(id));
+}
+
+// Receives the URLs that QDesktopServices would hand to the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void Open(const QUrl& url) { urls << url; }
+};
+
+}  // namespace
+
+class HelpPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyPageIsEmbedded() {
+        const QStringList files = EmbeddedFiles();
+        for (const char* name : {"index.html", "screen.html", "files.html", "notes.html",
+                                 "editing.html", "playback.html", "printing.html",
+                                 "settings.html", "style.css"}) {
+            QVERIFY2(files.contains(name), name);
+        }
+    }
+
+    void pagesAreWellFormedUtf8WithoutScripts() {
+        for (const QString& name : HtmlPages()) {
+            const QByteArray bytes = ReadAll(kRoot + name);
+            QStringDecoder decoder(QStringDecoder::Utf8);
+            const QString html = decoder(bytes);
+            QVERIFY2(!decoder.hasError(), qPrintable(name + " is not UTF-8"));
+            QVERIFY2(html.startsWith("<!DOCTYPE html>"), qPrintable(name));
+            QVERIFY2(html.contains("<html lang=\"ja\">"), qPrintable(name));
+            QVERIFY2(html.contains("<meta charset=\"utf-8\">"), qPrintable(name));
+            QVERIFY2(html.contains(QRegularExpression("<title>[^<]+</title>")), qPrintable(name));
+            QVERIFY2(!html.contains("<script", Qt::CaseInsensitive), qPrintable(name));
+            QVERIFY2(!html.contains(QRegularExpression(R"re(<[^>]*\son[a-z]+\s*=)re")),
+                     qPrintable(name + " has an event handler"));
+            QCOMPARE(html.count("<html"), 1);
+            QCOMPARE(html.count("</html>"), 1);
+        }
+    }
+
+    void everyLinkReachesAnEmbeddedPageAndAnchor() {
+        const QStringList files = EmbeddedFiles();
+        for (const QString& name : HtmlPages()) {
+            const QString html = PageText(name);
+            for (const QString& link : Links(html)) {
+                QVERIFY2(!link.contains("://"), qPrintable(name + ": outside link " + link));
+                const QString target = link.section('#', 0, 0);
+                const QString anchor = link.section('#', 1);
+                const QString file = target.isEmpty() ? name : target;
+                QVERIFY2(files.contains(file), qPrintable(name + ": broken link " + link));
+                if (!anchor.isEmpty()) {
+                    QVERIFY2(HasAnchor(PageText(file), anchor),
+                             qPrintable(name + ": missing anchor " + link));
+                }
+            }
+        }
+    }
+
+    void indexReachesEveryPage() {
+        QSet<QString> linked;
+        for (const QString& link : Links(PageText("index.html"))) {
+            linked.insert(link.section('#', 0, 0));
+        }
+        for (const QString& name : HtmlPages()) {
+            if (name != "index.html") QVERIFY2(linked.contains(name), qPrintable(name));
+        }
+    }
+
+    void copyingWritesEveryPageAndRefreshesChangedOnes() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString folder = dir.filePath("cache/help");
+        QString error;
+        QVERIFY2(CopyHelpPages(folder, &error), qPrintable(error));
+        for (const QString& name : EmbeddedFiles()) {
+            QCOMPARE(ReadAll(folder + "/" + name), ReadAll(kRoot + name));
+        }
+
+        // A page edited or damaged outside the program is put back; a page
+        // that is already right is not written again.
+        const QString edited = folder + "/notes.html";
+        {
+            QFile file(edited);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write("old help");
+        }
+        const QString untouched = folder + "/index.html";
+        const QDateTime old = QDateTime::currentDateTime().addDays(-3);
+        {
+            QFile file(untouched);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        QVERIFY2(CopyHelpPages(folder, &error), qPrintable(error));
+        QCOMPARE(ReadAll(edited), ReadAll(kRoot + "notes.html"));
+        QCOMPARE(QFileInfo(untouched).lastModified().toSecsSinceEpoch(), old.toSecsSinceEpoch());
+    }
+
+    void openingCopiesThePagesAndShowsTheIndex() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        qputenv("XDG_CACHE_HOME", dir.path().toUtf8());
+        UrlCatcher browser;
+        QDesktopServices::setUrlHandler("file", &browser, "Open");
+        QString error;
+        const bool opened = OpenHelp(nullptr, &error);
+        const QString folder = HelpFolder();
+        QDesktopServices::unsetUrlHandler("file");
+        qunsetenv("XDG_CACHE_HOME");
+
+        QVERIFY2(opened, qPrintable(error));
+        QCOMPARE(browser.urls.size(), 1);
+        const QString index = browser.urls[0].toLocalFile();
+        QVERIFY2(index.startsWith(dir.path() + "/"), qPrintable(index));
+        QVERIFY(index.endsWith("/help/index.html"));
+        QCOMPARE(index, folder + "/index.html");
+        QCOMPARE(ReadAll(index), ReadAll(kRoot + "index.html"));
+    }
+
+    void aFolderThatCannotBeWrittenIsReported() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        // The cache "folder" lies under a plain file, so no folder can be made.
+        const QString blocker = dir.filePath("not-a-folder");
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        qputenv("XDG_CACHE_HOME", blocker.toUtf8());
+        UrlCatcher browser;
+        QDesktopServices::setUrlHandler("file", &browser, "Open");
+        QString error;
+        const bool opened = OpenHelp(nullptr, &error);
+        QDesktopServices::unsetUrlHandler("file");
+        qunsetenv("XDG_CACHE_HOME");
+
+        QVERIFY(!opened);
+        QVERIFY(browser.urls.isEmpty());
+        QVERIFY2(error.contains("ヘルプ"), qPrintable(error));
+    }
+};
+
+QTEST_MAIN(HelpPagesTest)
+#include "helppages_test.moc"
