@@ -30,6 +30,12 @@ inline constexpr std::string_view kScoreHeader =
 // clears the names afterwards (the only change made to the book).
 std::vector<std::string> SaveBookToLines(TMusicBook& book);
 
+// The blocks of `items` (all on `page`) as the file writes them, their
+// names and links included: the page's items are named by their index for
+// the moment and the names cleared afterwards. The clipboard and the paste
+// placement carry items in this form.
+std::vector<std::string> SaveItemsToLines(TMusicSheet& page, const std::vector<TMusicItem*>& items);
+
 // The file bytes: every line followed by CR LF, the last one included.
 std::string LinesToFileBytes(const std::vector<std::string>& lines);
 

@@ -108,6 +108,15 @@ std::string SaveBookToFileBytes(TMusicBook& book) {
     return bytes;
 }
 
+std::vector<std::string> SaveItemsToLines(TMusicSheet& page, const std::vector<TMusicItem*>& items) {
+    std::vector<std::string> lines;
+    LinesSink sink{lines};
+    page.NameItems();
+    for (const TMusicItem* item : items) AppendBlock(sink, *item, scorefile::ItemKeys(item->Class()));
+    page.ClearItemNames();
+    return lines;
+}
+
 std::string LinesToFileBytes(const std::vector<std::string>& lines) {
     size_t total = 0;
     for (const std::string& line : lines) total += line.size() + 2;
