@@ -19,9 +19,12 @@
 #include "base/cp932.h"
 #include "editor/actiontable.h"
 #include "editor/musicpaintbox.h"
+#include "editor/printcommands.h"
 #include "editor/recoverycontroller.h"
 #include "editor/scorepaintbox.h"
+#include "editor/settingscommands.h"
 #include "editor/toolbaricons.h"
+#include "editor/toolpalette.h"
 #include "model/preferencesfile.h"
 #include "model/scorefile.h"
 #include "view/qt/musicfont.h"
@@ -69,6 +72,9 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     BuildActions();
     BuildMenus();
     BuildToolBar();
+    pcTool_ = new ToolPalette(central);
+    pcTool_->RefreshFingerButton(ws_.prefs.IsFingerNo00);
+    column->addWidget(pcTool_);
     BuildPageBar(central, column);
     sbScore1_ = new QScrollArea(central);
     sbScore1_->setObjectName("sbScore1");
@@ -87,6 +93,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     view_->Redraw();
     setAcceptDrops(true);
     BindHandlers();
+    ConnectPaletteAndView();
     InstallCommandFamilies();
 
     updateTimer_.setSingleShot(true);
@@ -279,6 +286,8 @@ void TfrmMain::BindCommand(const QString& actionName, std::function<void()> comm
 }
 
 void TfrmMain::InstallCommandFamilies() {
+    InstallPrintCommands(*this);
+    InstallSettingsCommands(*this);
 }
 
 void TfrmMain::BindHandlers() {
@@ -305,6 +314,7 @@ void TfrmMain::BindHandlers() {
     bind("actLastPage", [this] { LastPage(); });
     bind("actTableOfContent", [this] { TableOfContent(); });
     bind("actDeletePage", [this] { DeletePage(); });
+    bind("actDispCursor", [this] { ToggleKeyCursor(); });
 }
 
 void TfrmMain::ScheduleUpdate() {

@@ -27,6 +27,7 @@ namespace sorvel {
 
 class ScorePaintBox;
 class TMusicPaintBox;
+class ToolPalette;
 class TfrmTableOfContent;
 class RecoveryController;
 
@@ -109,6 +110,13 @@ public:
     void RefreshCurrentPage() { ShowCurrentPage(); }
     void ShowStatus(const QString& text);
 
+    // ---- keyboard entry ----
+    // A typed character (the key map of note entry); true when it was used.
+    bool KeyPress(QChar key);
+    // A key going down: Esc drops the tool, the rest reach the page view.
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    ToolPalette& Palette() { return *pcTool_; }
+
     // ---- commands of the other windows ----
     // Binds an action of the menus or bars to its command; an action without
     // a command stays disabled, so no enabled entry does nothing.
@@ -124,6 +132,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -153,6 +162,8 @@ private:
     // Each window or command family that lives in its own files binds its
     // actions here (one line each).
     void InstallCommandFamilies();
+    void ConnectPaletteAndView();
+    void ToggleKeyCursor();
 
     MainWindowOptions options_;
     TWorkspace ws_;
@@ -169,6 +180,7 @@ private:
     ScorePaintBox* pbScore1_ = nullptr;
     std::unique_ptr<TMusicPaintBox> view_;
     QLabel* pnlPage_ = nullptr;
+    ToolPalette* pcTool_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
     TfrmTableOfContent* tableOfContent_ = nullptr;
     RecoveryController* recovery_ = nullptr;

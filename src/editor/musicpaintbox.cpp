@@ -29,6 +29,12 @@ TMusicPaintBox::TMusicPaintBox(TWorkspace& workspace, ScorePaintBox& paintBox)
     pasteEnv_.undo = nullptr;
     pasteBook_ = std::make_unique<TMusicBook>(pasteEnv_);
     pasteSheet_ = pasteBook_->NewSheet();
+    box_.onMousePress = [this](const PageMouse& m) {
+        MouseDown(m.button, m.modifiers, m.pos.x(), m.pos.y());
+    };
+    box_.onMouseMove = [this](const PageMouse& m) { MouseMove(m.pos.x(), m.pos.y()); };
+    box_.onMouseRelease = [this](const PageMouse& m) { MouseUp(m.pos.x(), m.pos.y()); };
+    box_.onDoubleClick = [this](const PageMouse&) { DoubleClick(); };
     blink_.setInterval(500);
     QObject::connect(&blink_, &QTimer::timeout, &box_, [this] {
         cursorMarkVisible_ = !cursorMarkVisible_;
@@ -166,12 +172,15 @@ void TMusicPaintBox::Paint(QPainter& painter, const QRect& exposed) {
         // The image carries the screen's pixel ratio, so it maps one to one.
         painter.drawImage(exposed, image_, QRectF(exposed.topLeft() * image_.devicePixelRatio(),
                                                   exposed.size() * image_.devicePixelRatio()));
-        return;
+    } else {
+        painter.fillRect(exposed, Qt::white);
+        painter.setClipRect(exposed);
+        painter.save();
+        painter.scale(box_.Scale(), box_.Scale());
+        DrawPageOn(painter, dragPositions_);
+        painter.restore();
     }
-    painter.fillRect(exposed, Qt::white);
-    painter.setClipRect(exposed);
-    painter.scale(box_.Scale(), box_.Scale());
-    DrawPageOn(painter, dragPositions_);
+    PaintOverlays(painter);
 }
 
 }  // namespace sorvel

@@ -21,6 +21,7 @@ class QRect;
 namespace sorvel {
 
 class TMusicBook;
+class TNote;
 class TMusicSheet;
 class TMusicItem;
 class TWorkspace;
@@ -93,6 +94,8 @@ public:
     std::function<void(TMusicItem*)> onNoteEntered;
     // Called after every mouse-up on the page (a one-shot tool is dropped).
     std::function<void()> onPageClickEnded;
+    // Called after the key cursor stepped, to scroll it into sight.
+    std::function<void(CursorPos)> onScrollToCursor;
     // Called on a double-click with the item under the mouse; true when
     // the book changed (the item dialogs).
     std::function<bool(TMusicItem&)> onEditItem;
@@ -100,11 +103,52 @@ public:
     // window can recompute what its commands may do.
     std::function<void()> onStateChanged;
 
+    // ---- mouse and keys (positions in page units) ----
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(int x, int y);
+    void DoubleClick();
+    // Arrows, Delete, and the pseudo keys kKeyOctaveUp ... kKeyLonger.
+    void Key(int key, Qt::KeyboardModifiers modifiers);
+    // After the keyboard chose a tool and glyph: places it at the key
+    // cursor, applies it to the selected notes, or shows it at the mouse.
+    void ApplyTypedTool();
+    // Set when an item dialog closes; the next mouse-down is ignored.
+    bool swallowNextClick = false;
+
+    // The first item hit at (x, y): pixel tests for drawn spans, boxes for
+    // the rest.
+    TMusicItem* HitTest(int x, int y);
+    // Where a slur or triplet starting at `note` ends: the x of the n-th
+    // following note (sustain dashes do not count); -1 when there is none.
+    int SlurEnd(const TNote& note, int n, bool stopAtBarLines) const;
+
     // The last page image, at the resolution it is shown with.
     const QImage& Image() const { return image_; }
 
 private:
     void Paint(QPainter& painter, const QRect& exposed);
+    void PaintOverlays(QPainter& painter);
+    bool PixelHit(TMusicItem& item, int x, int y);
+    void SelectWithLinks(TMusicItem* item);
+    void SelectOnClick();
+    void Placement(Qt::MouseButton button, int x, int y);
+    void PlaceOnNote(Qt::MouseButton button);
+    void PastePlacement();
+    void PasteBufferItems();
+    void Dragging(int x, int y);
+    void FinishRubberBand(int x, int y);
+    void FinishMove();
+    void FinishResize();
+    void StepKeyCursor(int key, Qt::KeyboardModifiers modifiers);
+    void ChangeSelectedNotes(int key);
+    void ChangeNoteAtCursor(int key);
+    void NoteEntered(TMusicItem* item);
+    void StateChanged();
+    // Width and height of `text` in the header font at the note size, as the
+    // page image's canvas measures them.
+    QSize MeasureInPageFont(const std::string& text) const;
+    TMusicItem* NoteAtSlot(int x, int y);
     void DrawPageOn(QPainter& painter, bool dragPositions);
     qreal DeviceScale() const;
 
@@ -124,6 +168,15 @@ private:
     CursorPos cursor_{0, 0};
     QTimer blink_;
     bool cursorMarkVisible_ = false;
+    // Drag state: 0 idle, 1 plain press, 2 toggle press, 3 Ctrl press,
+    // 5 placing with a tool, 6 key cursor just shown.
+    int dragState_ = 0;
+    // Last move action: 0 none, 1 rubber band, 2 moving, 3 resizing.
+    int lastMove_ = 0;
+    int downX_ = -1, downY_ = -1;
+    int cornerX_ = -1, cornerY_ = -1;
+    bool resizeCursor_ = false;
+    bool floatingShown_ = false;
     TModelEnv pasteEnv_;  // the buffer's changes are never recorded
     std::unique_ptr<TMusicBook> pasteBook_;
     TMusicSheet* pasteSheet_ = nullptr;

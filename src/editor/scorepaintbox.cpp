@@ -1,5 +1,7 @@
 #include "editor/scorepaintbox.h"
 
+#include <QCursor>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -12,6 +14,7 @@ ScorePaintBox::ScorePaintBox(QWidget* parent) : QWidget(parent) {
     setObjectName("pbScore1");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // the floating glyph follows the mouse
 }
 
 void ScorePaintBox::SetPageSize(int width, int height) {
@@ -69,6 +72,37 @@ void ScorePaintBox::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ %= 120;
     if (steps != 0) emit zoomStepRequested(steps);
     event->accept();
+}
+
+}  // namespace sorvel
+
+namespace sorvel {
+
+PageMouse ScorePaintBox::ToPageMouse(const QMouseEvent* event) const {
+    return PageMouse{ToPageUnits(event->position()), event->button(), event->modifiers()};
+}
+
+std::optional<QPoint> ScorePaintBox::MousePagePos() const {
+    const QPoint local = mapFromGlobal(QCursor::pos());
+    if (!rect().contains(local)) return std::nullopt;
+    return ToPageUnits(QPointF(local));
+}
+
+void ScorePaintBox::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (onMousePress) onMousePress(ToPageMouse(event));
+}
+
+void ScorePaintBox::mouseMoveEvent(QMouseEvent* event) {
+    if (onMouseMove) onMouseMove(ToPageMouse(event));
+}
+
+void ScorePaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (onMouseRelease) onMouseRelease(ToPageMouse(event));
+}
+
+void ScorePaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (onDoubleClick) onDoubleClick(ToPageMouse(event));
 }
 
 }  // namespace sorvel

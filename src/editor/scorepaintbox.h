@@ -5,8 +5,16 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace sorvel {
+
+// A mouse event on the page, its position already in page units.
+struct PageMouse {
+    QPoint pos;
+    Qt::MouseButton button = Qt::NoButton;  // the button pressed or released
+    Qt::KeyboardModifiers modifiers;
+};
 
 inline constexpr int kMinZoomPercent = 50;
 inline constexpr int kMaxZoomPercent = 400;
@@ -34,6 +42,13 @@ public:
 
     // Paints the exposed part; the painter is in widget pixels.
     std::function<void(QPainter&, const QRect& exposed)> onPaint;
+    std::function<void(const PageMouse&)> onMousePress;
+    std::function<void(const PageMouse&)> onMouseMove;
+    std::function<void(const PageMouse&)> onMouseRelease;
+    std::function<void(const PageMouse&)> onDoubleClick;
+
+    // The mouse position in page units, or nothing while it is outside.
+    std::optional<QPoint> MousePagePos() const;
 
 signals:
     // Ctrl + wheel: positive steps zoom in.
@@ -42,9 +57,14 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void Resize();
+    PageMouse ToPageMouse(const QMouseEvent* event) const;
 
     int pageWidth_ = 0;
     int pageHeight_ = 0;

@@ -129,7 +129,14 @@ void Play(QPainter& p) {
     p.drawPolygon(QPolygonF({{5, 3}, {17, 10}, {5, 17}}));
 }
 
+void Pointer(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({{6, 2}, {6, 16}, {9.5, 12.5}, {12, 18}, {14, 17}, {11.5, 11.5}, {16, 11.5}}));
+}
+
 Painter PainterFor(const QString& name) {
+    if (name == "btnNone") return Pointer;
     if (name == "actNewSeet") return Page;
     if (name == "actPrint") return Printer;
     if (name == "actOpen") return Folder;

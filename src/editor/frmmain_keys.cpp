@@ -1,0 +1,159 @@
+// The main window's keyboard entry and the link between the palette and the
+// page view: keys reach the window before its controls, typed characters
+// choose tools by the key map, the rest goes to the page view.
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
+
+#include "editor/frmmain.h"
+#include "editor/musicpaintbox.h"
+#include "editor/scorepaintbox.h"
+#include "editor/toolpalette.h"
+#include "model/layoutstate.h"
+#include "view/core/pagelayout.h"
+
+namespace sorvel {
+
+namespace {
+
+struct KeyTool {
+    char key;
+    const char* glyph;
+    TContentKind tool;
+};
+
+// Characters that choose a tool and glyph (letters in either case).
+constexpr KeyTool kKeyTools[] = {
+    {'-', "8", ckNote},       {'8', "8", ckNote},      {'/', "c", ckBarLine},
+    {'?', "c", ckBarLine},    {'0', "0", ckNote},      {'1', "1", ckNote},
+    {'2', "2", ckNote},       {'3', "3", ckNote},      {'4', "4", ckNote},
+    {'5', "5", ckNote},       {'6', "6", ckNote},      {'7', "7", ckNote},
+    {'9', "9", ckFuten},      {'d', "P", ckBow},       {'e', "V", ckFingerNo},
+    {'i', "R", ckString},     {'o', "S", ckString},    {'r', "W", ckFingerNo},
+    {'s', "Y", ckSlur},       {'t', "X", ckFingerNo},  {'u', "Q", ckBow},
+    {'w', "U", ckFingerNo},
+};
+
+// Characters that send a pseudo key to the page view.
+int PseudoKeyOf(char key) {
+    switch (key) {
+        case 'c': return kKeyShorter;
+        case 'v': return kKeyLonger;
+        case 'x': return kKeyOctaveUp;
+        case 'z': return kKeyOctaveDown;
+        default: return 0;
+    }
+}
+
+// Widgets where typing means text, not notes.
+bool TakesText(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+           qobject_cast<const QAbstractSpinBox*>(widget) ||
+           (qobject_cast<const QComboBox*>(widget) &&
+            static_cast<const QComboBox*>(widget)->isEditable());
+}
+
+}  // namespace
+
+void TfrmMain::ConnectPaletteAndView() {
+    connect(pcTool_, &ToolPalette::toolChosen, this,
+            [this](TContentKind tool, const std::string& glyph) {
+                view_->SetTool(tool);
+                view_->SetToolGlyph(glyph);
+            });
+    connect(pcTool_, &ToolPalette::pseudoKey, this,
+            [this](int key) { view_->Key(key, Qt::NoModifier); });
+    view_->onPageClickEnded = [this] { pcTool_->PageClickEnded(); };
+    view_->onStateChanged = [this] { ScheduleUpdate(); };
+    view_->onScrollToCursor = [this](CursorPos cursor) {
+        // Scroll positions are in widget pixels; the layout works in page units.
+        QScrollBar* bar = sbScore1_->verticalScrollBar();
+        const qreal scale = pbScore1_->Scale();
+        const int y = qRound(cursor.y * scale);
+        const int interval = qRound(ws_.layout.RowInterval * scale);
+        const int height = sbScore1_->viewport()->height();
+        if (bar->value() >= y) bar->setValue(y - interval);
+        if (y >= bar->value() + height) bar->setValue(y + interval - height);
+    };
+    qApp->installEventFilter(this);
+}
+
+void TfrmMain::ToggleKeyCursor() {
+    if (view_->KeyCursorShown()) {
+        view_->HideKeyCursor();
+        return;
+    }
+    PageLayout layout(ws_.layout);
+    view_->ShowKeyCursor(layout.FirstX(), layout.FirstY());
+    pbScore1_->setFocus();
+}
+
+bool TfrmMain::KeyPress(QChar typed) {
+    const char key = static_cast<char>(typed.toLower().toLatin1());
+    if (key == 0) return false;
+    if (key == 'p') {
+        // Playback answers P; until it is there the key does nothing.
+        if (QAction* play = Action("actPlayStop"); play && play->isEnabled()) play->trigger();
+        return true;
+    }
+    view_->SetTool(ckNone);
+    if (key == 'q') {
+        view_->SetTool(ckFingerNo);
+        view_->SetToolGlyph(ws_.prefs.IsFingerNo00 ? "." : "T");
+    } else if (const int pseudo = PseudoKeyOf(key)) {
+        view_->Key(pseudo, Qt::NoModifier);
+    } else {
+        const KeyTool* found = nullptr;
+        for (const KeyTool& entry : kKeyTools) {
+            if (entry.key == key) found = &entry;
+        }
+        if (!found) return false;
+        view_->SetTool(found->tool);
+        view_->SetToolGlyph(found->glyph);
+    }
+    view_->ApplyTypedTool();
+    ScheduleUpdate();
+    return true;
+}
+
+bool TfrmMain::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Escape) {
+        pcTool_->PressNoTool();
+        return true;
+    }
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Delete:
+            view_->Key(key, modifiers);
+            ScheduleUpdate();
+            return true;
+        default: return false;
+    }
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // Only keys meant for this window, not for a dialog, a menu or a field.
+    if (!widget || widget->window() != this || QApplication::activePopupWidget() ||
+        QApplication::activeModalWidget() || TakesText(widget)) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = keyEvent->modifiers() & ~Qt::KeypadModifier;
+    if (KeyDown(keyEvent->key(), mods)) return true;
+    if ((mods & ~Qt::ShiftModifier) != Qt::NoModifier) return false;  // shortcuts
+    const QString text = keyEvent->text();
+    if (text.size() == 1 && KeyPress(text.front())) return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace sorvel

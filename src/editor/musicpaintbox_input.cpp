@@ -1,0 +1,787 @@
+// The page view's handling of the mouse and the keys: hit tests, selection,
+// rubber band, moving and resizing, placing tools, and the key cursor.
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <optional>
+
+#include "editor/musicpaintbox.h"
+#include "editor/scorepaintbox.h"
+#include "model/daon.h"
+#include "model/horizbar.h"
+#include "model/itemfactory.h"
+#include "model/musicbook.h"
+#include "model/musicmark.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/tempo.h"
+#include "model/textbox.h"
+#include "model/scorefile.h"
+#include "model/workspace.h"
+#include "view/core/drawcontext.h"
+#include "view/core/itemdrawing.h"
+#include "view/qt/qtcanvas.h"
+
+namespace sorvel {
+
+namespace {
+
+constexpr char kSustainDash[] = "8";
+
+// Opens an undo group for one user action and closes it however the scope
+// is left.
+class ActionGroup {
+public:
+    explicit ActionGroup(TUndo& undo) : undo_(undo) { undo_.BeginGroup(); }
+    ~ActionGroup() { undo_.EndGroup(); }
+    ActionGroup(const ActionGroup&) = delete;
+    ActionGroup& operator=(const ActionGroup&) = delete;
+
+private:
+    TUndo& undo_;
+};
+
+bool IsPixelTested(const TMusicItem& item) {
+    switch (item.Class()) {
+        case ItemClass::Kakko:
+        case ItemClass::Cresc:
+        case ItemClass::Slur:
+        case ItemClass::Ren3:
+        case ItemClass::HorizBar: return true;
+        default: return false;
+    }
+}
+
+// Marks with a width (spans, daons, tempo, text boxes) and bar numbers
+// have a size grip and are anchored at their left end.
+bool IsResizable(const TMusicItem& item) {
+    return item.IsMark2() || item.Class() == ItemClass::HorizBar;
+}
+
+bool IsSlotItem(const TMusicItem& item) {
+    switch (item.Class()) {
+        case ItemClass::Note:
+        case ItemClass::BarLine:
+        case ItemClass::Beat:
+        case ItemClass::HorizBar: return true;
+        default: return false;
+    }
+}
+
+// The other member of a pair of glyphs, for the right button.
+std::string PairedGlyph(const std::string& glyph) {
+    static const char* const kPairs[][2] = {{"Q", "P"}, {"R", "S"}, {"^", "_"}, {"{", "|"}, {"I", "J"}};
+    for (const auto& pair : kPairs) {
+        if (glyph == pair[0]) return pair[1];
+        if (glyph == pair[1]) return pair[0];
+    }
+    return glyph;
+}
+
+// Tools that may be put on a sustain dash.
+bool AppliesToDash(TContentKind tool) {
+    switch (tool) {
+        case ckFuten:
+        case ckPF:
+        case ckOrnament:
+        case ckOrnament1:
+        case ckPortamento:
+        case ckSpeed:
+        case ckBranch: return true;
+        default: return false;
+    }
+}
+
+// A new mark of the tool's class on `page`; null for tools that are not marks.
+TMusicItem* CreateMark(TContentKind tool, TMusicSheet& page) {
+    if (tool >= ckFingerNo && tool <= ckEtc) return CreateItem<TMusicSign>(page);
+    switch (tool) {
+        case ckTextBox: return CreateItem<TTextBox>(page);
+        case ckCresc: return CreateItem<TCresc>(page);
+        case ckSlur: return CreateItem<TSlur>(page);
+        case ckRenTon: return CreateItem<TRenTon>(page);
+        case ck3ren: return CreateItem<T3ren>(page);
+        case ckKakko: return CreateItem<TKakko>(page);
+        case ckDaonLeft: return CreateItem<TDaonLeft>(page);
+        case ckDaonRight: return CreateItem<TDaonRight>(page);
+        case ckTempo: return CreateItem<TTempo>(page);
+        default: return nullptr;
+    }
+}
+
+// A new symbol for a click on empty space; null for tools that need a note.
+TMusicItem* CreateSymbol(TContentKind tool, TMusicSheet& page) {
+    switch (tool) {
+        case ckNote: return CreateItem<TNote>(page);
+        case ckBarLine: return CreateItem<TBarLine>(page);
+        case ckBeat: return CreateItem<TBeat>(page);
+        case ckHorizBar: return CreateItem<THorizBar>(page);
+        case ckTextBox: return CreateItem<TTextBox>(page);
+        default: return nullptr;
+    }
+}
+
+void LinkBothWays(TMusicItem& a, TMusicItem& b) {
+    a.Link(b);
+    b.Link(a);
+}
+
+}  // namespace
+
+// ---- hit tests ----------------------------------------------------------------
+
+bool TMusicPaintBox::PixelHit(TMusicItem& item, int x, int y) {
+    // Only the few pixels the test looks at are drawn: a small image whose
+    // origin is three units left of and four above the point.
+    constexpr int kLeft = 3, kTop = 4;
+    QImage probe(8, 8, QImage::Format_RGB32);
+    probe.fill(Qt::white);
+    {
+        QPainter painter(&probe);
+        painter.translate(kLeft - x, kTop - y);
+        QtCanvas canvas(painter, false);
+        canvas.SetBrush(0, BrushStyle::DiagCross);
+        DrawContext ctx{ws_.prefs, rinji_, ws_.glyphs, ws_.layout, false};
+        const bool wasSelected = item.selected;
+        item.selected = false;
+        DrawItem(canvas, item, ctx);
+        item.selected = wasSelected;
+    }
+    static constexpr int kProbe[][2] = {{0, 0}, {1, 0}, {-1, 0}, {0, 1},
+                                        {0, 2}, {0, -1}, {0, -2}, {0, -3}};
+    for (const auto& d : kProbe) {
+        if (probe.pixel(kLeft + d[0], kTop + d[1]) != qRgb(255, 255, 255)) return true;
+    }
+    return false;
+}
+
+TMusicItem* TMusicPaintBox::HitTest(int x, int y) {
+    if (!page_) return nullptr;
+    for (int i = 0; i < page_->ItemCount(); ++i) {
+        TMusicItem* item = page_->GetItem(i);
+        const bool hit = IsPixelTested(*item) ? PixelHit(*item, x, y) : item->HitTest(x, y);
+        if (hit) return item;
+    }
+    return nullptr;
+}
+
+TMusicItem* TMusicPaintBox::NoteAtSlot(int x, int y) { return HitTest(x, y); }
+
+int TMusicPaintBox::SlurEnd(const TNote& note, int n, bool stopAtBarLines) const {
+    const TMusicSheet& page = note.Sheet();
+    const int count = page.ItemCount();
+    for (int i = page.IndexOfItem(&note) + 1; i < count; ++i) {
+        const TMusicItem* item = page.GetItem(i);
+        if (item->Class() == ItemClass::Note && item->Content() != kSustainDash) --n;
+        if (stopAtBarLines && item->Class() == ItemClass::BarLine) n = 0;
+        if (item->PosY() != note.PosY() || i == count - 1) n = 0;
+        if (n <= 0) {
+            if (item->PosY() != note.PosY()) return page.PageWidth - page.RightSpace();
+            return item->PosX() - (item->Class() == ItemClass::BarLine ? page.GridSize() : 0);
+        }
+    }
+    return -1;
+}
+
+QSize TMusicPaintBox::MeasureInPageFont(const std::string& text) const {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    QtCanvas canvas(painter, false);
+    canvas.SetFont(PGothicFontName(), SafePoints(ws_.layout.NoteFontSize));
+    return QSize(canvas.TextWidth(text), canvas.TextHeight(text));
+}
+
+// ---- selection -------------------------------------------------------------------
+
+void TMusicPaintBox::SelectWithLinks(TMusicItem* item) {
+    if (selection_.AddUnique(item) >= 0) item->selected = true;
+    if (item->Class() != ItemClass::Note) return;
+    for (TMusicItem* linked : item->Links()) {
+        if (selection_.AddUnique(linked) >= 0) linked->selected = true;
+    }
+}
+
+void TMusicPaintBox::SelectOnClick() {
+    if (!currentItem_) {
+        ClearSelection();
+    } else if (!currentItem_->selected) {
+        ClearSelection();
+        SelectWithLinks(currentItem_);
+    }
+}
+
+void TMusicPaintBox::StateChanged() {
+    if (onStateChanged) onStateChanged();
+}
+
+void TMusicPaintBox::NoteEntered(TMusicItem* item) {
+    if (onNoteEntered) onNoteEntered(item);
+}
+
+// ---- mouse ---------------------------------------------------------------------
+
+void TMusicPaintBox::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x,
+                               int y) {
+    if (swallowNextClick) {
+        swallowNextClick = false;
+        return;
+    }
+    if (!page_) return;
+    downX_ = cornerX_ = x;
+    downY_ = cornerY_ = y;
+    if (tool_ != ckNone) {
+        Placement(button, x, y);
+        return;
+    }
+    if (!resizeCursor_) currentItem_ = HitTest(x, y);
+    if (button == Qt::RightButton || (modifiers & Qt::ShiftModifier)) {
+        dragState_ = 2;
+        if (!currentItem_) {
+            ClearSelection();
+        } else if (currentItem_->selected) {
+            currentItem_->selected = false;
+            std::erase(selection_, currentItem_);
+            if (currentItem_->Class() == ItemClass::Note) {
+                for (TMusicItem* linked : currentItem_->Links()) {
+                    linked->selected = false;
+                    std::erase(selection_, linked);
+                }
+            }
+        } else {
+            SelectWithLinks(currentItem_);
+        }
+    } else if (modifiers & Qt::ControlModifier) {
+        dragState_ = 3;
+        SelectOnClick();
+    } else {
+        dragState_ = 1;
+        HideKeyCursor();
+        if (!currentItem_) {
+            PageLayout layout(ws_.layout);
+            const int sx = layout.SnapX(x), sy = layout.SnapY(y);
+            cursor_ = {sx, sy};
+            if (std::abs(x - sx) < 5 && std::abs(y - sy) < 5) {
+                dragState_ = 6;
+                ShowKeyCursor(sx, sy);
+            }
+        }
+        SelectOnClick();
+    }
+    Redraw();
+    StateChanged();
+}
+
+void TMusicPaintBox::MouseMove(int x, int y) {
+    lastMove_ = 0;
+    if (!page_) return;
+    switch (dragState_) {
+        case 0:
+            if (tool_ != ckNone) {
+                PageLayout layout(ws_.layout);
+                const CursorPos at{layout.SnapX(x), layout.SnapY(y)};
+                if (!(at == cursor_) || !floatingShown_) {
+                    cursor_ = at;
+                    floatingShown_ = true;
+                    box_.update();
+                }
+            } else {
+                bool resize = false;
+                for (TMusicItem* item : selection_) {
+                    if (!IsResizable(*item)) continue;
+                    const TRect grip = item->GetSizeGripRect();
+                    resize = x > grip.left && x < grip.right && y > grip.top && y < grip.bottom;
+                }
+                if (resize != resizeCursor_) {
+                    resizeCursor_ = resize;
+                    box_.setCursor(resize ? Qt::SizeHorCursor : Qt::ArrowCursor);
+                }
+            }
+            break;
+        case 1:
+        case 3: Dragging(x, y); break;
+        default: break;
+    }
+}
+
+void TMusicPaintBox::Dragging(int x, int y) {
+    PageLayout layout(ws_.layout);
+    if (resizeCursor_) {
+        for (TMusicItem* item : selection_) {
+            if (!IsResizable(*item)) continue;
+            item->dragX = item->PosX();
+            item->dragY = item->PosY();
+            item->dragWidth = layout.SnapX(x) + layout.SnapX(item->PosX() + item->Width()) -
+                              layout.SnapX(downX_) - item->PosX();
+        }
+        lastMove_ = 3;
+        Redraw(true);
+        return;
+    }
+    if (!selection_.empty() && currentItem_) {
+        lastMove_ = 2;
+        TMusicItem* reference = currentItem_;
+        if (!currentItem_->IsSymbol() && currentItem_->LinkCount() == 1) {
+            reference = currentItem_->GetLink(0);
+        }
+        const int dx = layout.SnapX(x) + layout.SnapX(currentItem_->PosX()) - layout.SnapX(downX_) -
+                       currentItem_->PosX();
+        const bool slotted = std::any_of(selection_.begin(), selection_.end(),
+                                         [](const TMusicItem* i) { return IsSlotItem(*i); });
+        const int dy = slotted ? layout.SnapY(y) + layout.SnapY(reference->PosY()) -
+                                     layout.SnapY(downY_) - reference->PosY()
+                               : y - downY_;
+        for (TMusicItem* item : selection_) {
+            item->dragX = item->PosX() + dx;
+            item->dragY = item->PosY() + dy;
+            item->dragWidth = item->Width();
+        }
+        Redraw(true);
+        return;
+    }
+    if (selection_.empty() && currentItem_) return;
+    cornerX_ = x;
+    cornerY_ = y;
+    lastMove_ = 1;
+    box_.update();
+}
+
+void TMusicPaintBox::MouseUp(int x, int y) {
+    if (!page_) return;
+    switch (lastMove_) {
+        case 1: FinishRubberBand(x, y); break;
+        case 2: FinishMove(); break;
+        case 3: FinishResize(); break;
+        default: break;
+    }
+    dragState_ = 0;
+    lastMove_ = 0;
+    downX_ = downY_ = -1;
+    Redraw();
+    StateChanged();
+    if (onPageClickEnded) onPageClickEnded();
+}
+
+void TMusicPaintBox::FinishRubberBand(int x, int y) {
+    const int left = std::min(downX_, x), right = std::max(downX_, x);
+    const int top = std::min(downY_, y), bottom = std::max(downY_, y);
+    ClearSelection();
+    for (int i = 0; i < page_->ItemCount(); ++i) {
+        TMusicItem* item = page_->GetItem(i);
+        const int l = IsResizable(*item) ? item->PosX() : item->PosX() - item->Width() / 2;
+        const int t = item->PosY() - item->Height() / 2;
+        if (l >= left && l + item->Width() <= right && t >= top && t + item->Height() <= bottom) {
+            selection_.AddUnique(item);
+        }
+    }
+    const std::vector<TMusicItem*> found(selection_.begin(), selection_.end());
+    for (TMusicItem* item : found) {
+        if (item->Class() != ItemClass::Note) continue;
+        for (TMusicItem* linked : item->Links()) selection_.AddUnique(linked);
+    }
+    for (TMusicItem* item : selection_) item->selected = true;
+}
+
+void TMusicPaintBox::FinishMove() {
+    ActionGroup group(ws_.undo);
+    for (TMusicItem* item : selection_) {
+        if (!item->IsSymbol()) continue;
+        item->SetPosX(item->dragX);
+        item->SetPosY(item->dragY);
+    }
+    for (TMusicItem* item : selection_) {
+        if (item->IsSymbol()) continue;
+        const bool daon =
+            item->Class() == ItemClass::DaonLeft || item->Class() == ItemClass::DaonRight;
+        bool stays = false;
+        if (!daon && item->LinkCount() > 0) {
+            // A mark dragged along with its note stays attached: it keeps its
+            // place when the note now lies within its box.
+            const TMusicItem* first = item->GetLink(0);
+            const int halfW = item->Width() / 2, halfH = item->Height() / 2;
+            stays = first->PosX() >= item->dragX - halfW && first->PosX() <= item->dragX + halfW &&
+                    first->PosY() >= item->dragY - halfH && first->PosY() <= item->dragY + halfH;
+        }
+        if (stays) continue;
+        item->SetPosX(item->dragX);
+        item->SetPosY(item->dragY);
+    }
+}
+
+void TMusicPaintBox::FinishResize() {
+    ActionGroup group(ws_.undo);
+    for (TMusicItem* item : selection_) {
+        if (IsResizable(*item)) item->SetWidth(item->dragWidth);
+    }
+}
+
+void TMusicPaintBox::DoubleClick() {
+    if (!currentItem_ || !onEditItem) return;
+    switch (currentItem_->Class()) {
+        case ItemClass::DaonLeft:
+        case ItemClass::DaonRight:
+        case ItemClass::HorizBar:
+        case ItemClass::TextBox:
+        case ItemClass::Tempo:
+        case ItemClass::Note:
+            onEditItem(*currentItem_);
+            swallowNextClick = true;
+            break;
+        default: break;
+    }
+    Redraw();
+}
+
+// ---- placing tools ------------------------------------------------------------
+
+void TMusicPaintBox::Placement(Qt::MouseButton button, int x, int y) {
+    PageLayout layout(ws_.layout);
+    currentItem_ = HitTest(layout.SnapX(x), layout.SnapY(y));
+    dragState_ = 5;
+    if (tool_ == ckCopy) {
+        PastePlacement();
+    } else if (!currentItem_) {
+        ClearSelection();
+        TMusicItem* created = nullptr;
+        {
+            ActionGroup group(ws_.undo);
+            created = CreateSymbol(tool_, *page_);
+            if (created) {
+                created->SetContent(toolGlyph_);
+                created->SetPosX(cursor_.x);
+                created->SetPosY(cursor_.y);
+            }
+        }
+        NoteEntered(created);
+    } else if (currentItem_->Class() == ItemClass::Note) {
+        PlaceOnNote(button);
+    } else if ((currentItem_->Class() == ItemClass::BarLine && tool_ == ckBarLine) ||
+               (currentItem_->Class() == ItemClass::Beat && tool_ == ckBeat)) {
+        ActionGroup group(ws_.undo);
+        const ItemClass kind = currentItem_->Class();
+        if (!currentItem_->selected) currentItem_->SetContent(toolGlyph_);
+        for (TMusicItem* item : selection_) {
+            if (item->Class() == kind) item->SetContent(toolGlyph_);
+        }
+        currentItem_ = nullptr;
+    }
+    Redraw();
+    StateChanged();
+}
+
+void TMusicPaintBox::PlaceOnNote(Qt::MouseButton button) {
+    if (!currentItem_->selected) ClearSelection();
+    std::vector<TMusicItem*> targets;
+    if (!currentItem_->selected) targets.push_back(currentItem_);
+    targets.insert(targets.end(), selection_.begin(), selection_.end());
+    if (tool_ == ckBarLine || tool_ == ckBeat || tool_ == ckHorizBar) return;
+
+    ActionGroup group(ws_.undo);
+    if (tool_ == ckNote) {
+        for (TMusicItem* target : targets) {
+            TNote* note = target->As<TNote>();
+            if (!note) continue;
+            note->SetContent(toolGlyph_);
+            note->SetRinji("");
+            NoteEntered(note);
+        }
+        currentItem_ = nullptr;
+        return;
+    }
+    const QSize eight = MeasureInPageFont(kSustainDash);
+    for (TMusicItem* target : targets) {
+        TNote* note = target->As<TNote>();
+        if (!note) continue;
+        if (note->Content() == kSustainDash && !AppliesToDash(tool_)) continue;
+        if (tool_ == ckRinji) {
+            note->SetRinji(note->Rinji() == toolGlyph_ ? std::string() : toolGlyph_);
+            continue;
+        }
+        if (tool_ == ckFuten) {
+            note->SetFuten(note->Futen() == 0 ? 1 : 0);
+            continue;
+        }
+        const std::string glyph = button == Qt::RightButton ? PairedGlyph(toolGlyph_) : toolGlyph_;
+        TMusicItem* existing = nullptr;
+        for (TMusicItem* linked : note->Links()) {
+            if (linked->Class() != ItemClass::TextBox && linked->ContentKind() == tool_) {
+                existing = linked;
+                break;
+            }
+        }
+        if (existing) {
+            existing->SetContent(glyph);
+            continue;
+        }
+        TMusicItem* mark = CreateMark(tool_, *page_);
+        if (!mark) continue;
+        mark->SetContent(glyph);
+        if (tool_ == ckSlur || tool_ == ckRenTon) {
+            const int n = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 3;
+            mark->SetWidth(SlurEnd(*note, n, false) - note->PosX());
+        } else if (tool_ == ck3ren) {
+            mark->SetWidth(SlurEnd(*note, 2, true) - note->PosX());
+        }
+        int rx = 0, ry = 0;
+        if (const TMusicMark* asMark = dynamic_cast<const TMusicMark*>(mark)) {
+            rx = asMark->AttachRateX();
+            ry = asMark->AttachRateY();
+        }
+        mark->SetPosX(note->PosX() - eight.width() * rx / 100);
+        mark->SetPosY(note->PosY() - eight.height() * ry / 100);
+        LinkBothWays(*note, *mark);
+    }
+}
+
+void TMusicPaintBox::PastePlacement() {
+    TMusicSheet& buffer = *pasteSheet_;
+    const int count = buffer.ItemCount();
+    TMusicItem* only = count == 1 ? buffer.GetItem(0) : nullptr;
+    {
+        ActionGroup group(ws_.undo);
+        if (currentItem_ && currentItem_->Class() == ItemClass::Note && only) {
+            TMusicItem* note = currentItem_;
+            if (only->Class() == ItemClass::Note) {
+                PasteBufferItems();
+                note->Delete();
+            } else if (!only->IsSymbol()) {
+                for (TMusicItem* linked : note->Links()) {
+                    if (linked->Class() != ItemClass::TextBox &&
+                        linked->ContentKind() == only->ContentKind()) {
+                        linked->Delete();
+                        break;
+                    }
+                }
+                PasteBufferItems();
+                if (!selection_.empty()) {
+                    TMusicItem* mark = selection_.front();
+                    mark->SetPosX(note->PosX() - pasteMarkOffsetX);
+                    mark->SetPosY(note->PosY() - pasteMarkOffsetY);
+                    LinkBothWays(*note, *mark);
+                }
+            }
+            currentItem_ = selection_.empty() ? nullptr : selection_.front();
+        } else if (currentItem_ && only && only->Class() == currentItem_->Class() &&
+                   (only->Class() == ItemClass::BarLine || only->Class() == ItemClass::Beat ||
+                    only->Class() == ItemClass::HorizBar)) {
+            TMusicItem* replaced = currentItem_;
+            PasteBufferItems();
+            replaced->Delete();
+            currentItem_ = nullptr;
+        } else if (!currentItem_) {
+            const bool loneMark = only && !only->IsSymbol() && only->Class() != ItemClass::TextBox;
+            if (!loneMark) PasteBufferItems();
+        }
+    }
+    tool_ = ckNone;
+    buffer.FreeAllItems();
+    floatingShown_ = false;
+}
+
+void TMusicPaintBox::PasteBufferItems() {
+    TMusicSheet& buffer = *pasteSheet_;
+    // Each buffer item keeps its offset from the paste origin in its drag
+    // position; it lands at that offset from the floating point.
+    std::vector<TMusicItem*> items;
+    for (int i = 0; i < buffer.ItemCount(); ++i) {
+        TMusicItem* item = buffer.GetItem(i);
+        item->SetPosX(item->dragX + cursor_.x);
+        item->SetPosY(item->dragY + cursor_.y);
+        items.push_back(item);
+    }
+    const std::vector<std::string> lines = SaveItemsToLines(buffer, items);
+    ClearSelection();
+    for (TMusicItem* pasted : ReadItemBlocks(*page_, lines)) {
+        pasted->selected = true;
+        selection_.push_back(pasted);
+    }
+}
+
+// ---- keys -------------------------------------------------------------------------
+
+void TMusicPaintBox::Key(int key, Qt::KeyboardModifiers modifiers) {
+    if (!page_) return;
+    if (KeyCursorShown()) {
+        switch (key) {
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Up:
+            case Qt::Key_Down: StepKeyCursor(key, modifiers); return;
+            case Qt::Key_Delete:
+                if (TMusicItem* item = NoteAtSlot(cursor_.x, cursor_.y)) {
+                    ClearSelection();
+                    SelectWithLinks(item);
+                    DeleteSelection();
+                }
+                return;
+            case kKeyOctaveUp:
+            case kKeyOctaveDown:
+            case kKeyShorter:
+            case kKeyLonger: ChangeNoteAtCursor(key); return;
+            default: return;
+        }
+    }
+    switch (key) {
+        case Qt::Key_Delete: DeleteSelection(); return;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case kKeyOctaveUp:
+        case kKeyOctaveDown:
+        case kKeyShorter:
+        case kKeyLonger: ChangeSelectedNotes(key); return;
+        default: return;
+    }
+}
+
+void TMusicPaintBox::StepKeyCursor(int key, Qt::KeyboardModifiers modifiers) {
+    PageLayout layout(ws_.layout);
+    switch (key) {
+        case Qt::Key_Left: cursor_ = layout.StepLeft(cursor_); break;
+        case Qt::Key_Up: cursor_ = layout.StepUp(cursor_); break;
+        case Qt::Key_Down: cursor_ = layout.StepDown(cursor_); break;
+        default:
+            cursor_ = ws_.prefs.IsSkipCursor ? layout.StepRightSkipping(cursor_, *page_)
+                                             : layout.StepRight(cursor_);
+            if (modifiers & Qt::ShiftModifier) NoteEntered(NoteAtSlot(cursor_.x, cursor_.y));
+            break;
+    }
+    cursorMarkVisible_ = true;
+    blink_.start();  // the mark shows at once at its new place
+    if (onScrollToCursor) onScrollToCursor(cursor_);
+    box_.update();
+}
+
+void TMusicPaintBox::ChangeNoteAtCursor(int key) {
+    TNote* note = nullptr;
+    if (TMusicItem* item = NoteAtSlot(cursor_.x, cursor_.y)) note = item->As<TNote>();
+    if (!note) return;
+    {
+        ActionGroup group(ws_.undo);
+        switch (key) {
+            case kKeyOctaveUp: note->SetOctave(note->Octave() + 1); break;
+            case kKeyOctaveDown: note->SetOctave(note->Octave() - 1); break;
+            case kKeyShorter: note->SetLength(note->Length() + 1); break;
+            default:
+                if (note->Length() != 0) note->SetLength(note->Length() - 1);
+                break;
+        }
+    }
+    if (key == kKeyOctaveUp || key == kKeyOctaveDown) NoteEntered(note);
+    Redraw();
+}
+
+void TMusicPaintBox::ChangeSelectedNotes(int key) {
+    {
+        ActionGroup group(ws_.undo);
+        for (TMusicItem* item : selection_) {
+            TNote* note = item->As<TNote>();
+            if (!note) continue;
+            switch (key) {
+                case Qt::Key_Up:
+                case kKeyOctaveUp:
+                    note->SetOctave(note->Octave() + 1);
+                    NoteEntered(note);
+                    break;
+                case Qt::Key_Down:
+                case kKeyOctaveDown:
+                    note->SetOctave(note->Octave() - 1);
+                    NoteEntered(note);
+                    break;
+                case Qt::Key_Left:
+                case kKeyShorter: note->SetLength(note->Length() + 1); break;
+                default:
+                    if (note->Length() != 0) note->SetLength(note->Length() - 1);
+                    break;
+            }
+        }
+    }
+    Redraw();
+}
+
+void TMusicPaintBox::ApplyTypedTool() {
+    if (!page_) return;
+    if (!KeyCursorShown()) {
+        if (selection_.empty()) {
+            // The glyph floats at the mouse until a click places it.
+            if (const std::optional<QPoint> at = box_.MousePagePos()) {
+                PageLayout layout(ws_.layout);
+                cursor_ = {layout.SnapX(at->x()), layout.SnapY(at->y())};
+                floatingShown_ = true;
+            }
+            box_.update();
+            return;
+        }
+        if (tool_ == ckNone) return;
+        const std::vector<TMusicItem*> notes(selection_.begin(), selection_.end());
+        for (TMusicItem* item : notes) {
+            if (item->Class() != ItemClass::Note) continue;
+            // The selection may have lost the item on the way (a replaced mark).
+            if (std::find(selection_.begin(), selection_.end(), item) == selection_.end() &&
+                page_->IndexOfItem(item) < 0) {
+                continue;
+            }
+            MouseDown(Qt::LeftButton, Qt::NoModifier, item->PosX(), item->PosY());
+            MouseUp(item->PosX(), item->PosY());
+        }
+        tool_ = ckNone;
+        return;
+    }
+    if (tool_ == ckNone) return;
+    const CursorPos at = cursor_;
+    MouseDown(Qt::LeftButton, Qt::NoModifier, at.x, at.y);
+    cursor_ = at;  // placing keeps the cursor where it was
+    MouseUp(at.x, at.y);
+    tool_ = ckNone;
+    StepKeyCursor(Qt::Key_Right, Qt::NoModifier);
+}
+
+// ---- marks drawn over the page image ------------------------------------------------
+
+void TMusicPaintBox::PaintOverlays(QPainter& painter) {
+    painter.save();
+    painter.scale(box_.Scale(), box_.Scale());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QtCanvas canvas(painter, false);
+    if (lastMove_ == 1 && downX_ >= 0) {
+        QPen pen(QtCanvas::ToQColor(static_cast<Color>(ws_.prefs.DefoRubberBandColor)));
+        pen.setStyle(Qt::DashLine);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(QPoint(downX_, downY_), QPoint(cornerX_, cornerY_)).normalized());
+    }
+    if (KeyCursorShown() && cursorMarkVisible_) {
+        const QSize five = MeasureInPageFont("5");
+        QPen pen(Qt::black, 5);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(cursor_.x - five.width() / 2, cursor_.y + five.height() / 2,
+                         cursor_.x + five.width() / 2, cursor_.y + five.height() / 2);
+    }
+    if (tool_ != ckNone && floatingShown_ && dragState_ == 0) {
+        const Color colour = static_cast<Color>(ws_.prefs.DefoCurSorFontColor);
+        if (tool_ == ckCopy) {
+            Preferences floating = ws_.prefs;
+            floating.DefoScoreFontColor = ws_.prefs.DefoCurSorFontColor;
+            TRinjiMarkTbl rinji;
+            DrawContext ctx{floating, rinji, ws_.glyphs, ws_.layout, false};
+            for (int i = 0; i < pasteSheet_->ItemCount(); ++i) {
+                TMusicItem* item = pasteSheet_->GetItem(i);
+                item->SetPosX(item->dragX + cursor_.x);
+                item->SetPosY(item->dragY + cursor_.y);
+                canvas.SetPen(colour, 1);
+                canvas.SetBrush(colour, BrushStyle::Solid);
+                DrawItem(canvas, *item, ctx);
+            }
+        } else if (!toolGlyph_.empty()) {
+            canvas.SetFont(kMusicFontName, SafePoints(ws_.prefs.DefoCurSorFontSize));
+            canvas.SetFontColor(colour);
+            const int w = canvas.TextWidth(toolGlyph_), h = canvas.TextHeight(toolGlyph_);
+            canvas.TextOut(cursor_.x - w / 2, cursor_.y - h / 2, toolGlyph_);
+        }
+    }
+    painter.restore();
+}
+
+}  // namespace sorvel
