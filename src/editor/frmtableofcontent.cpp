@@ -91,6 +91,8 @@ int TfrmTableOfContent::Execute(const TMusicBook& book, int currentPage,
     PaintTitle();
     FitColumns();
     result_ = currentPage;
+    // Centred on the parent at every showing, also after the user moved it.
+    setAttribute(Qt::WA_Moved, false);
     exec();
     return result_;
 }

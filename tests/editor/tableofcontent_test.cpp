@@ -239,6 +239,28 @@ private slots:
                  -1);
     }
 
+    void opensCentredOnItsParentEveryTime() {
+        TWorkspace ws;
+        const TMusicBook& book = MakeBook(ws, 2, {});
+        QWidget main;
+        main.setGeometry(40, 30, 700, 540);  // inside the offscreen screen of 800 x 600
+        main.show();
+        Preferences prefs;
+        TfrmTableOfContent dialog(prefs, "", &main);
+        for (int showing = 0; showing < 2; ++showing) {
+            QPoint offset;
+            RunExecute(dialog, book, 1, [&] {
+                offset = dialog.frameGeometry().center() - main.frameGeometry().center();
+                dialog.move(5, 5);  // the user drags it aside before closing
+                dialog.reject();
+            });
+            QVERIFY2(offset.manhattanLength() <= 4, qPrintable(QString("showing %1 is off by %2,%3")
+                                                                   .arg(showing)
+                                                                   .arg(offset.x())
+                                                                   .arg(offset.y())));
+        }
+    }
+
     void columnsFitTheGridOnEveryResize() {
         TWorkspace ws;
         Preferences prefs;
