@@ -36,7 +36,8 @@ bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std:
     return true;
 }
 
-bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::string& error) {
+bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::string& error,
+                   const PdfProgress& progress) {
     if (book.SheetCount() == 0) {
         error = "the book has no pages";
         return false;
@@ -67,6 +68,11 @@ bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::st
             painter.scale(kPdfResolution / 120.0, kPdfResolution / 120.0);
             renderer.Paint(painter, page, true);
             painter.restore();
+            if (progress && !progress(i + 1, book.SheetCount())) {
+                painter.end();
+                error = "cancelled";
+                return false;
+            }
         }
         painter.end();
     }

@@ -2,6 +2,7 @@
 // Pages as file contents: one page as PNG or BMP (one pixel per page unit),
 // every page of a book as a PDF (one page unit = 1/120 inch). The bytes are
 // made in memory; the caller writes them where it wants them.
+#include <functional>
 #include <string>
 
 #include "model/modelenv.h"
@@ -17,6 +18,10 @@ enum class ImageFormat { Png, Bmp };
 // message in `error`.
 bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std::string& bytes,
                      std::string& error);
-bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::string& error);
+// `progress`, when given, hears after each page how many of how many pages
+// are drawn; answering false stops the PDF, which then fails as cancelled.
+using PdfProgress = std::function<bool(int pagesDone, int pageCount)>;
+bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::string& error,
+                   const PdfProgress& progress = {});
 
 }  // namespace sorvel

@@ -12,20 +12,27 @@ int PrinterMetrics::PageWidthUnits() const { return PageUnitsFromDevice(printabl
 
 int PrinterMetrics::PageHeightUnits() const { return PageUnitsFromDevice(printableHeight, dpiY); }
 
-PrinterMetrics ReadDefaultPrinterMetrics() {
-    PrinterMetrics metrics;
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return metrics;
-    QPrinter printer(info, QPrinter::HighResolution);
+std::optional<PrinterMetrics> MetricsOfPrinter(const QPrinter& printer) {
     const int dpi = printer.resolution();
+    if (dpi <= 0) return std::nullopt;
     const QRect area = printer.pageLayout().paintRectPixels(dpi);
-    if (dpi <= 0 || area.width() <= 0 || area.height() <= 0) return metrics;
+    if (area.width() <= 0 || area.height() <= 0) return std::nullopt;
+    PrinterMetrics metrics;
     metrics.printableWidth = area.width();
     metrics.printableHeight = area.height();
     metrics.dpiX = dpi;
     metrics.dpiY = dpi;
-    metrics.hasSystemPrinter = true;
     return metrics;
+}
+
+PrinterMetrics ReadDefaultPrinterMetrics() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return PrinterMetrics{};
+    const QPrinter printer(info, QPrinter::HighResolution);
+    std::optional<PrinterMetrics> metrics = MetricsOfPrinter(printer);
+    if (!metrics) return PrinterMetrics{};
+    metrics->hasSystemPrinter = true;
+    return *metrics;
 }
 
 }  // namespace sorvel

@@ -1,6 +1,10 @@
 #pragma once
 // The printable area of the default printer, which fixes the page size in
 // page units, and whether printing is possible at all.
+#include <optional>
+
+class QPrinter;
+
 namespace sorvel {
 
 struct PrinterMetrics {
@@ -16,6 +20,10 @@ struct PrinterMetrics {
     int PageWidthUnits() const;
     int PageHeightUnits() const;
 };
+
+// The metrics of a configured printer (its printable area at its
+// resolution), or nothing when the printer reports no usable area.
+std::optional<PrinterMetrics> MetricsOfPrinter(const QPrinter& printer);
 
 // Asks the printing system for its default printer; the fallback metrics
 // (4820 x 6826 pixels at 600 dpi) when there is none.

@@ -1,0 +1,38 @@
+#include "print/pdfexportjob.h"
+
+#include <cstring>
+
+#include "base/atomicfile.h"
+#include "print/layoutkeeper.h"
+
+namespace sorvel {
+
+PdfExportResult SaveBookPdf(TMusicBook& book, TModelEnv& env, const std::string& path,
+                            const PdfProgress& progress) {
+    PdfExportResult result;
+    bool cancelled = false;
+    const PdfProgress watch = [&](int done, int count) {
+        if (progress && !progress(done, count)) cancelled = true;
+        return !cancelled;
+    };
+    std::string bytes;
+    bool encoded = false;
+    {
+        LayoutKeeper keeper(env);
+        encoded = EncodeBookPdf(book, env, bytes, result.error, watch);
+    }
+    if (cancelled) {
+        result.status = PdfExportStatus::Cancelled;
+        result.error.clear();
+        return result;
+    }
+    if (!encoded) return result;
+    if (const int err = WriteFileAtomically(path, bytes)) {
+        result.error = path + ": " + std::strerror(err);
+        return result;
+    }
+    result.status = PdfExportStatus::Written;
+    return result;
+}
+
+}  // namespace sorvel
