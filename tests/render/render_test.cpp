@@ -3,12 +3,15 @@
 // references after a deliberate change of the drawing (and look at them).
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
+#include <QRawFont>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 
 #include "model/musicsheet.h"
@@ -91,6 +94,40 @@ TEST(MusicFont, RegisteredAndJapaneseFontsResolve) {
         EXPECT_TRUE(QFontInfo(font).family().startsWith(QStringLiteral("IPA")))
             << name << " resolves to " << QFontInfo(font).family().toStdString();
     }
+}
+
+// The advance of every glyph is what drawing measures as an item's width:
+// a redrawn glyph keeps its advance, or every page lays out differently.
+TEST(MusicFont, AdvancesAndVerticalMetricsAreKept) {
+    static constexpr int kAdvances[] = {
+        // codes 32 to 126
+        256, 355, 355, 355, 355, 355, 355, 355, 578, 702, 435, 462, 454, 462, 336, 277,
+        512, 512, 512, 512, 512, 512, 512, 512, 512, 256, 512, 512, 740, 740, 740, 740,
+        1104, 815, 526, 758, 817, 609, 799, 989, 715, 990, 990, 604, 604, 880, 367, 720,
+        540, 479, 453, 502, 346, 448, 448, 448, 453, 814, 631, 454, 1037, 390, 384, 384,
+        224, 233, 172, 170, 250, 310, 423, 423, 629, 768, 496, 692, 520, 727, 455, 268,
+        390, 320, 212, 540, 257, 809, 540, 729, 465, 250, 300, 526, 526, 778, 512,
+        // codes 160 to 169, the bar-number digits
+        240, 240, 240, 240, 240, 240, 240, 240, 240, 240};
+    QFile file(QStringLiteral(":/fonts/TMusicFont.ttf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // At a pixel size of one em (1024 units) advances come out in font units.
+    const QRawFont font(file.readAll(), 1024, QFont::PreferNoHinting);
+    ASSERT_TRUE(font.isValid());
+    EXPECT_EQ(font.unitsPerEm(), 1024);
+    EXPECT_EQ(font.ascent(), 900);
+    EXPECT_EQ(font.descent(), 0);
+    size_t i = 0;
+    for (int code = 32; code < 170; code = code == 126 ? 160 : code + 1, ++i) {
+        ASSERT_LT(i, std::size(kAdvances));
+        const QList<quint32> glyphs = font.glyphIndexesForString(QString(QChar(code)));
+        ASSERT_EQ(glyphs.size(), 1);
+        ASSERT_NE(glyphs[0], 0u) << "no glyph for code " << code;
+        const QList<QPointF> advances =
+            font.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+        EXPECT_EQ(advances[0].x(), kAdvances[i]) << "advance of code " << code;
+    }
+    EXPECT_EQ(i, std::size(kAdvances));
 }
 
 TEST_F(RenderTest, PagesDrawTheSameTwice) {
