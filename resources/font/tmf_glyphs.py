@@ -25,8 +25,14 @@ def notdef():
 
 
 # the frame of the note numerals: 512 units wide (the digit "8" measures
-# 12 x 21 pixels at 18 pt, 96 dpi), ink filling most of the 0..900 box
-NOTE_FRAME = DG.Frame(54, 34, 458, 864, 90, 52, 12)
+# 12 x 21 pixels at 18 pt, 96 dpi).  The ink is kept well inside the cell,
+# because the program draws marks at fixed distances from the cell: at
+# 18 pt and the default offsets the augmentation dot starts 469 units from
+# the cell's left edge (so the ink ends at 424, a clear gap before the dot),
+# and the first upper octave dot of a daon reaches half a page unit into the
+# cell of its small numerals (so the tops stay at 802, well below the
+# ascender 900; round tops overshoot by 8).
+NOTE_FRAME = DG.Frame(88, 43, 424, 802, 84, 50, 8)
 
 TIME_SIGNATURES = {33: (2, 2), 34: (2, 4), 35: (3, 4), 36: (4, 4),
                    37: (3, 8), 38: (6, 8), 39: (9, 8), 40: (12, 8)}
