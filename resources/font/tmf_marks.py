@@ -211,50 +211,70 @@ def bar_lines():
 
 # --------------------------------------------------------------------------
 # accidentals (drawn top-left of the numeral, upper part of the box)
+#
+# The program places an accidental by the top-left corner of its cell, so
+# the ink of each one stays inside its advance (sharp 224, flat 233,
+# natural 172), ends at least 6 units before the advance (a clear gap before
+# the numeral at the default offsets), and uses the box from ACC_BOT to
+# ACC_TOP: about three quarters of a numeral's height, its top a little
+# above the numeral's.  No stroke is thinner than 40 units, about a pixel at
+# 18 pt on the screen and a quarter of a millimetre in print.
 
-ACC_TOP = 878.0
-ACC_BOT = 430.0
+ACC_TOP = 862.0
+ACC_BOT = 306.0
+ACC_STEM = 46.0          # verticals
+ACC_BEAM = 80.0          # beams of the sharp and the natural, measured vertically
+
+
+def _accidental(shape, lsb, advance, rsb_min=6.0):
+    b = bounds(shape)
+    assert lsb + (b[2] - b[0]) <= advance - rsb_min, "accidental wider than its cell"
+    return translate(shape, lsb - b[0], 0), advance
+
+
+def _beam(x0, x1, yc, rise, t):
+    """A slanted beam of vertical thickness t, rising by 'rise' from x0 to x1."""
+    return polygon([(x0, yc - rise / 2 - t / 2), (x1, yc + rise / 2 - t / 2),
+                    (x1, yc + rise / 2 + t / 2), (x0, yc - rise / 2 + t / 2)])
 
 
 def sharp():
-    w = 196.0
-    vx0, vx1 = 60.0, 130.0         # the two verticals
-    vw = 24.0
+    h = ACC_TOP - ACC_BOT
+    w = 206.0
+    vx0, vx1 = 66.0, 146.0          # centres of the two verticals
     sh = []
-    sh += rect(vx0 - vw / 2, ACC_BOT + 12, vx0 + vw / 2, ACC_TOP - 30)
-    sh += rect(vx1 - vw / 2, ACC_BOT + 30, vx1 + vw / 2, ACC_TOP - 12)
-    # two rising beams, heavier than the verticals
-    bt = 58.0
-    rise = 52.0
-    for yc in (ACC_BOT + 0.34 * (ACC_TOP - ACC_BOT), ACC_BOT + 0.66 * (ACC_TOP - ACC_BOT)):
-        sh += polygon([(0, yc - rise / 2 - bt / 2), (w, yc + rise / 2 - bt / 2),
-                       (w, yc + rise / 2 + bt / 2), (0, yc - rise / 2 + bt / 2)])
-    return fit(sh, 8, 20)
+    # the verticals are offset like the beams: the left one lower
+    sh += rect(vx0 - ACC_STEM / 2, ACC_BOT, vx0 + ACC_STEM / 2, ACC_TOP - 34)
+    sh += rect(vx1 - ACC_STEM / 2, ACC_BOT + 34, vx1 + ACC_STEM / 2, ACC_TOP)
+    rise = 60.0
+    for v in (0.31, 0.69):
+        sh += _beam(0, w, ACC_BOT + v * h, rise, ACC_BEAM)
+    return _accidental(sh, 8, 224)
 
 
 def flat():
-    sw = 26.0
+    h = ACC_TOP - ACC_BOT
+    sw = ACC_STEM + 4
     sh = rect(0, ACC_BOT, sw, ACC_TOP)
-    # the bowl: a hairline leaves the stem, swells round the right and runs
-    # back into the foot of the stem
-    bowl = spline([(sw * 0.5, ACC_BOT + 170, 52), (104, ACC_BOT + 232, 0),
-                   (156, ACC_BOT + 168, 268), (sw * 0.5, ACC_BOT + 6, 212)])
-    sh += stroke(bowl, Pen(66, 16, 10), ('cut', 90), ('cut', 90))
-    return fit(sh, 24, 20)
+    # the bowl leaves the stem a little below the middle, swells round to
+    # the right (the heavy side) and comes back to a point at the foot
+    x = sw * 0.5
+    bowl = spline([(x, ACC_BOT + 0.44 * h, 48), (sw + 50, ACC_BOT + 0.54 * h, 0),
+                   (sw + 102, ACC_BOT + 0.34 * h, 266), (x, ACC_BOT + 14, 206)])
+    sh += stroke(bowl, Pen(80, 40, 8), ('cut', 90), ('cut', 90))
+    return _accidental(sh, 22, 233)
 
 
 def natural():
-    vw = 24.0
-    x0, x1 = 0.0, 128.0
+    h = ACC_TOP - ACC_BOT
+    x0, x1 = 0.0, 148.0
     sh = []
-    sh += rect(x0, ACC_BOT + 150, x0 + vw, ACC_TOP)
-    sh += rect(x1 - vw, ACC_BOT, x1, ACC_TOP - 150)
-    bt = 56.0
-    rise = 34.0
-    for yc in (ACC_BOT + 0.37 * (ACC_TOP - ACC_BOT), ACC_BOT + 0.63 * (ACC_TOP - ACC_BOT)):
-        sh += polygon([(x0, yc - rise / 2 - bt / 2), (x1, yc + rise / 2 - bt / 2),
-                       (x1, yc + rise / 2 + bt / 2), (x0, yc - rise / 2 + bt / 2)])
-    return fit(sh, 24, 20)
+    sh += rect(x0, ACC_BOT + 0.28 * h, x0 + ACC_STEM, ACC_TOP)
+    sh += rect(x1 - ACC_STEM, ACC_BOT, x1, ACC_TOP - 0.28 * h)
+    rise = 40.0
+    for v in (0.36, 0.64):
+        sh += _beam(x0, x1, ACC_BOT + v * h, rise, ACC_BEAM - 6)
+    return _accidental(sh, 12, 172)
 
 
 # --------------------------------------------------------------------------
