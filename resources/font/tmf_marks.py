@@ -406,74 +406,85 @@ def up_bow():
     return fit(sh, 50)
 
 
-def _cjk(strokes, size, y_mid=MID, weight=100.0):
+# Finger and string marks share one stroke weight (font units): horizontal
+# strokes FINGER_H, vertical ones FINGER_V, about one and a half pixels at
+# 18 pt on the screen, so that none of them prints as a hairline.
+FINGER_H = 56.0
+FINGER_V = 62.0
+
+
+def _cjk(strokes, size, advance, y_mid=MID):
     """CJK characters in a plain gothic style, from centre lines drawn in a
-    1000 x 1000 box; each stroke is a path and its caps."""
+    1000 x 1000 box scaled to 'size'; each stroke is a path and its caps.
+    The ink is centred in the given advance."""
     k = size / 1000.0
-    pen = Pen(weight * 1.08, weight * 0.92, 0)
     sh = []
-    for (path, c0, c1) in strokes:
-        sh += stroke(path, pen, c0, c1, miter_limit=3.0)
-    sh = scale(sh, k)
-    return vcenter(sh, y_mid)
+    for st in strokes:
+        path, c0, c1 = st[:3]
+        w = st[3] if len(st) > 3 else 1.0       # this stroke's weight, relative to the others
+        sh += stroke(path, Pen(FINGER_V * w / k, FINGER_H * w / k, 0), c0, c1, miter_limit=3.0)
+    sh = vcenter(scale(sh, k), y_mid)
+    b = bounds(sh)
+    assert b[2] - b[0] <= advance - 20, "mark wider than its cell"
+    return fit(sh, 0, advance=advance)
 
 
 def inner_string():
-    """内"""
+    """内: the frame 冂 and 人 rising through its top, with room between the
+    legs of 人 and the sides of the frame."""
     s = [
-        (_poly((130, -20), (130, 780), (870, 780), (870, 70), (790, 10)), 'flat', 'flat'),
-        (spline([(500, 1010, 270), (495, 720, 264), (260, 310, 222)]), 'flat', 'flat'),
-        (spline([(510, 575, 318), (760, 330, 318)]), 'flat', 'flat'),
+        (_poly((120, -20), (120, 740), (880, 740), (880, 60), (800, 0)), 'flat', 'flat'),
+        (spline([(500, 1020, 270), (497, 700, 266), (300, 330, 220)]), 'flat', 'flat'),
+        (spline([(540, 500, 315), (720, 330, 315)]), 'flat', 'flat'),
     ]
-    return fit(_cjk(s, 440), 40)
+    return _cjk(s, 470, 453)
 
 
 def outer_string():
-    """外"""
+    """外: 夕 on the left, 卜 on the right."""
     s = [
-        (spline([(290, 1010, 250), (70, 650, 220)]), 'flat', 'flat'),
-        (_poly((200, 820), (470, 820)), 'flat', 'flat'),
-        (spline([(470, 820, 255), (340, 360, 236), (40, -10, 210)]), 'flat', 'flat'),
-        (spline([(175, 575, 322), (315, 470, 322)]), 'flat', 'flat'),
-        (_poly((680, 1010), (680, -20)), 'flat', 'flat'),
-        (spline([(720, 640, 330), (930, 460, 320)]), 'flat', 'flat'),
+        (spline([(290, 1020, 242), (80, 700, 220)]), 'flat', 'flat'),
+        (_poly((215, 840), (480, 840)), 'flat', 'flat'),
+        (spline([(480, 840, 256), (360, 380, 236), (40, -20, 212)]), 'flat', 'flat'),
+        (spline([(175, 610, 320), (300, 510, 320)]), 'flat', 'flat'),
+        (_poly((700, 1020), (700, -20)), 'flat', 'flat'),
+        (spline([(745, 640, 328), (950, 470, 322)]), 'flat', 'flat'),
     ]
-    return fit(_cjk(s, 440), 40)
+    return _cjk(s, 470, 502)
 
 
 def finger(n):
     """Finger numbers as erhu players write them: 一 二 三 四."""
     if n == 1:
-        s = [(_poly((40, 500), (960, 500)), 'flat', 'flat')]
+        # a lone stroke looks lighter than the strokes of 二 and 三; the legs
+        # of 四, inside its frame, are drawn a little lighter
+        s = [(_poly((40, 500), (960, 500)), 'flat', 'flat', 1.2)]
     elif n == 2:
-        s = [(_poly((170, 780), (830, 780)), 'flat', 'flat'),
-             (_poly((40, 220), (960, 220)), 'flat', 'flat')]
+        s = [(_poly((170, 800), (830, 800)), 'flat', 'flat'),
+             (_poly((40, 200), (960, 200)), 'flat', 'flat')]
     elif n == 3:
-        s = [(_poly((150, 880), (850, 880)), 'flat', 'flat'),
+        s = [(_poly((150, 900), (850, 900)), 'flat', 'flat'),
              (_poly((210, 500), (790, 500)), 'flat', 'flat'),
              (_poly((40, 100), (960, 100)), 'flat', 'flat')]
     else:
-        s = [(_poly((90, 30), (90, 870), (910, 870), (910, 30)), 'flat', 'flat'),
-             (_poly((90, 85), (910, 85)), 'flat', 'flat'),
-             (spline([(395, 870, 270), (390, 640, 262), (230, 380, 215)]), 'flat', 'flat'),
-             (_poly((605, 870), (605, 440), (800, 440)), 'flat', 'flat')]
-    sh = _cjk(s, 400, weight=104.0)
-    if n == 1:
-        sh = vcenter(sh)
-    return fit(sh, 40)
+        s = [(_poly((70, 20), (70, 880), (930, 880), (930, 20)), 'flat', 'flat'),
+             (_poly((70, 80), (930, 80)), 'flat', 'flat'),
+             (spline([(385, 880, 270), (380, 640, 262), (245, 420, 215)]), 'flat', 'flat', 0.8),
+             (_poly((615, 880), (615, 460), (800, 460)), 'flat', 'flat', 0.8)]
+    return _cjk(s, 410, 453 if n == 4 else 448)
 
 
 def open_string():
-    """'T': open string, a small 0."""
-    rx, ry = 96.0, 148.0
+    """'T': open string, a small 0 in the weight of the finger numbers."""
+    rx, ry = 92.0, 150.0
     p = spline([(rx, 0, 90), (0, ry, 180), (-rx, 0, 270), (0, -ry, 0)], closed=True, tension=1.05)
-    sh = stroke(p, Pen(54, 32, 0))
-    return fit(translate(sh, 0, MID), 50)
+    sh = stroke(p, Pen(FINGER_V, FINGER_H * 0.8, 0))
+    return fit(translate(sh, 0, MID), 0, advance=346)
 
 
 def finger_ring():
     """'.': the small ring."""
-    return fit(ring(0, MID, 118, 118, 84, 84), 50)
+    return fit(ring(0, MID, 118, 118, 118 - FINGER_H * 0.85, 118 - FINGER_H * 0.85), 0, advance=336)
 
 
 # --------------------------------------------------------------------------
