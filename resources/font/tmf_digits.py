@@ -9,7 +9,8 @@ as dark as the large ones.
 
 The style is that of engraved music numerals: vertical stress (thick sides,
 thin tops and bottoms), ball terminals on 2, 3, 5, 6 and 9, a flag and a foot
-on the 1.
+on the 1.  A plain frame (the small bar-number digits) leaves the feet off
+the 1 and the 4 and gives the 1 a flat top at the height of the others.
 """
 
 from tmf_geom import (polar, sub, line_intersection, Path, Pen, Contour, stroke, rect, polygon, circle, spline,
@@ -24,8 +25,9 @@ class Frame:
     thin: weight of horizontal hairlines.
     """
 
-    def __init__(self, x0, y0, x1, y1, thick, thin, ov=None):
+    def __init__(self, x0, y0, x1, y1, thick, thin, ov=None, plain=False):
         self.x0, self.y0, self.x1, self.y1 = float(x0), float(y0), float(x1), float(y1)
+        self.plain = plain          # small sizes: figures without serifs
         self.thick = float(thick)
         self.thin = float(thin)
         self.ov = float(ov if ov is not None else round((y1 - y0) * 0.014))
@@ -82,6 +84,8 @@ def _oval_path(cx, cy, rx, ry, k):
 
 
 def one(F):
+    if F.plain:
+        return _plain_one(F)
     sw = F.thick * 1.04
     sx = F.X(0.56)
     top = F.y1 + F.ov * 0.5
@@ -113,6 +117,22 @@ def one(F):
             ('L', (x_stem, F.y0 + ft * 0.5))])
         shape += [positive(c)]
     return shape
+
+
+def _plain_one(F):
+    """The 1 of small digits: a stem as heavy as the other digits' sides and
+    a flag, flat on top at the height of the other digits, and no foot, which
+    at a small size would darken the bottom of the figure."""
+    sw = F.thick
+    sx = F.X(0.62)
+    shape = rect(sx - sw / 2, F.y0, sx + sw / 2, F.y1)
+    flag = Contour((sx + sw / 2, F.y1), [
+        ('L', (sx - sw / 2 - F.w * 0.06, F.y1)),
+        ('L', (F.X(0.04), F.Y(0.74))),
+        ('L', (F.X(0.10), F.Y(0.66))),
+        ('L', (sx - sw / 2, F.Y(0.80))),
+        ('L', (sx + sw / 2, F.Y(0.80)))])
+    return shape + [positive(flag)]
 
 
 def _contour_of(path):
@@ -177,6 +197,9 @@ def four(F):
     dw = F.thin * 1.45
     shape += polygon([(F.x0, yb + bt * 0.5), (F.x0 + dw * 1.25, yb + bt),
                       (sx + sw / 2, top), (sx - sw / 2 - dw * 0.2, top)])
+    if F.plain:
+        shape += rect(sx - sw / 2, F.y0, sx + sw / 2, F.y0 + F.thin)
+        return shape
     # foot serif under the stem
     fw = sw + F.w * 0.36
     shape += rect(sx - fw / 2, F.y0, sx + fw / 2, F.y0 + F.thin * 1.15)
