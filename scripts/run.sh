@@ -6,4 +6,6 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target sorvel -j"$(nproc)" >/dev/null
+# The editor in the desktop's menu, for this user (quiet, repeated harmlessly).
+bash scripts/install-desktop-entry.sh || echo "run.sh: the desktop menu entry could not be installed" >&2
 exec ./build/sorvel "$@"
