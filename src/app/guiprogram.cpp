@@ -71,6 +71,7 @@ int RunProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("sorvel");
     QApplication::setOrganizationName("sorvel");
+    QGuiApplication::setDesktopFileName("sorvel");  // the icon of the desktop entry, on Wayland too
 
     MainWindowOptions options;
     options.executablePath = QApplication::applicationFilePath().toStdString();

@@ -435,7 +435,10 @@ void TMusicPaintBox::DoubleClick() {
 
 void TMusicPaintBox::Placement(Qt::MouseButton button, int x, int y) {
     PageLayout layout(ws_.layout);
-    currentItem_ = HitTest(layout.SnapX(x), layout.SnapY(y));
+    // Mouse moves keep the cursor position at the snapped mouse point; a
+    // click that came without a move first (a pen, a test) lands there too.
+    cursor_ = {layout.SnapX(x), layout.SnapY(y)};
+    currentItem_ = HitTest(cursor_.x, cursor_.y);
     dragState_ = 5;
     if (tool_ == ckCopy) {
         PastePlacement();

@@ -102,7 +102,10 @@ void ScorePaintBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ScorePaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click is a press too, after the
+    // double-click itself (an item dialog it opens swallows that press).
     if (onDoubleClick) onDoubleClick(ToPageMouse(event));
+    if (onMousePress) onMousePress(ToPageMouse(event));
 }
 
 }  // namespace sorvel

@@ -118,11 +118,17 @@ private slots:
         QTest::mouseClick(five, Qt::LeftButton);
         QCOMPARE(p.view().Tool(), ckNote);
         p.click(p.slot(1), p.row(1));
+        QVERIFY(p.noteAt(p.slot(1), p.row(1)));
         QCOMPARE(p.noteAt(p.slot(1), p.row(1))->Content(), std::string("5"));
         QCOMPARE(p.view().Tool(), ckNone);  // dropped after one placement
 
+        // A double-click as the window system delivers it: a click, then
+        // the second press as a double-click, then its release.
+        QTest::mouseClick(five, Qt::LeftButton);
         QTest::mouseDClick(five, Qt::LeftButton);
+        QTest::mouseRelease(five, Qt::LeftButton);
         QVERIFY(f.window->Palette().ToolSticky());
+        QCOMPARE(p.view().Tool(), ckNote);
         p.click(p.slot(2), p.row(1));
         p.click(p.slot(3), p.row(1));
         QCOMPARE(p.view().Tool(), ckNote);
@@ -174,6 +180,7 @@ private slots:
             f.window->Workspace().undo.EndGroup();
         }
         p.addNote(p.slot(5), p.row(3), "3");
+        p.addNote(p.slot(1), p.row(4), "4");
         QCOMPARE(p.view().SlurEnd(*first, 1, false), p.slot(3));
         QCOMPARE(p.view().SlurEnd(*first, 2, false), p.slot(5));
         // A triplet stops one slot before the bar line.
