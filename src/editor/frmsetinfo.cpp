@@ -1,0 +1,622 @@
+#include "editor/frmsetinfo.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QPainter>
+#include <QSpinBox>
+
+#include "base/arith.h"
+#include "base/cp932.h"
+#include "base/text.h"
+#include "editor/colorchoice.h"
+#include "editor/fileassociation.h"
+#include "model/itemfactory.h"
+#include "model/layoutsettings.h"
+#include "model/musicbook.h"
+#include "model/musicmark.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/workspace.h"
+#include "ui_frmsetinfo.h"
+#include "view/core/drawcontext.h"
+#include "view/core/itemdrawing.h"
+#include "view/qt/qtcanvas.h"
+
+namespace sorvel {
+
+namespace {
+
+// The panels, in the order of the stacked widget.
+enum Panel {
+    kBookTitle = 0,
+    kSongInfo,
+    kPageProperty,
+    kDispPosition,
+    kGeneral,
+    kColor,
+    kMidi,
+};
+
+struct TabSpec {
+    const char* caption;
+    Panel panel;
+};
+
+const std::vector<TabSpec>& TabsOf(SetInfoMode mode) {
+    static const std::vector<TabSpec> book = {
+        {"ブックタイトル", kBookTitle}, {"ページプロパティ", kPageProperty}, {"表示位置", kDispPosition}};
+    static const std::vector<TabSpec> page = {
+        {"曲情報", kSongInfo}, {"ページプロパティ", kPageProperty}, {"表示位置", kDispPosition}};
+    static const std::vector<TabSpec> option = {{"一般", kGeneral},
+                                                {"ページプロパティ", kPageProperty},
+                                                {"表示位置", kDispPosition},
+                                                {"色", kColor},
+                                                {"MIDI設定", kMidi}};
+    return mode == SetInfoMode::Book ? book : mode == SetInfoMode::Page ? page : option;
+}
+
+const char* CaptionOf(SetInfoMode mode) {
+    switch (mode) {
+        case SetInfoMode::Book: return "ブック情報設定";
+        case SetInfoMode::Page: return "ページ情報設定";
+        case SetInfoMode::Option: return "オプション";
+    }
+    return "";
+}
+
+// The sample note of the preview and the glyphs above it.
+constexpr int kPreviewX = 50;
+constexpr int kPreviewY = 150;
+constexpr int kPreviewNotePoints = 32;
+constexpr int kPreviewGridSize = 30;
+constexpr int kGlyphButtonPixels = 26;
+constexpr int kClickStatus = 144;  // note on
+constexpr int kClickVelocity = 100;
+
+QString ToDisplay(const std::string& cp932Bytes) {
+    return QString::fromStdString(cp932::ToUtf8(cp932Bytes));
+}
+
+// The height of "8" in the music font at `points`, as drawing measures it.
+int DigitHeight(int points) {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    QtCanvas canvas(painter, false);
+    canvas.SetFont(kMusicFontName, SafePoints(points));
+    return canvas.TextHeight("8");
+}
+
+// Creates the preview's item for a group glyph: spanning marks for the
+// hairpin, slur, triplet and bracket, a sign for the rest.
+TMusicItem* CreatePreviewMark(TMusicSheet& page, char glyph) {
+    TMusicItem* item = nullptr;
+    switch (glyph) {
+        case 'I': item = CreateItem<TCresc>(page); break;
+        case 'Y': item = CreateItem<TSlur>(page); break;
+        case 'Z': item = CreateItem<T3ren>(page); break;
+        case '<': item = CreateItem<TKakko>(page); break;
+        default: item = CreateItem<TMusicSign>(page); break;
+    }
+    item->SetContent(std::string(1, glyph));
+    item->SetPosX(kPreviewX);
+    return item;
+}
+
+QFont MusicFont(int pixels) {
+    QFont font(QString::fromLatin1(kMusicFontName));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+}  // namespace
+
+TfrmSetInfo::TfrmSetInfo(TWorkspace& workspace, SetInfoServices services, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::TfrmSetInfo>()),
+      ws_(workspace),
+      services_(std::move(services)) {
+    ui_->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    previewLayout_.NoteFontSize = kPreviewNotePoints;
+    previewLayout_.GridSize = kPreviewGridSize;
+    previewEnv_ = TModelEnv{nullptr, &ws_.prefs, &previewLayout_, &previewGlyphs_};
+    previewBook_ = std::make_unique<TMusicBook>(previewEnv_);
+    TMusicSheet* scratch = previewBook_->NewSheet();
+    TNote* note = CreateItem<TNote>(*scratch);
+    note->SetContent("5");
+    note->SetOctave(1);
+    note->SetLength(1);
+    note->SetPosX(kPreviewX);
+    note->SetPosY(kPreviewY);
+    for (const DisplayPositionGroup& group : DisplayPositionGroups()) {
+        CreatePreviewMark(*scratch, group.glyph);
+    }
+    BuildLists();
+    ConnectControls();
+    ui_->pbDispPosition->installEventFilter(this);
+}
+
+TfrmSetInfo::~TfrmSetInfo() = default;
+
+void TfrmSetInfo::BuildLists() {
+    for (QComboBox* box : {ui_->cmbScoreFontColor, ui_->cmbGridColor, ui_->cmbCurSorFontColor,
+                           ui_->cmbRubberBandColor, ui_->cmbPlayCursorColor}) {
+        SetUpColorChoice(box);
+    }
+    for (const char* entry : ClickKeyEntries()) {
+        ui_->cmbClickHKeyNo->addItem(QString::fromUtf8(entry));
+        ui_->cmbClickLKeyNo->addItem(QString::fromUtf8(entry));
+    }
+    ui_->btnFingerNoT->setFont(MusicFont(kGlyphButtonPixels));
+    ui_->btnFingerNo00->setFont(MusicFont(kGlyphButtonPixels));
+    ui_->cmbNoteFontSize->setInsertPolicy(QComboBox::NoInsert);
+    ui_->cmbKeyCode->setMinimumContentsLength(10);
+}
+
+void TfrmSetInfo::ConnectControls() {
+    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
+    connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->tabSetInfo, &QTabBar::currentChanged, this, &TfrmSetInfo::OnTabChanged);
+
+    const QList<QPushButton*> groupButtons = {
+        ui_->btnFingerNo, ui_->btnPF,     ui_->btnCrese, ui_->btnSlur,
+        ui_->btnOrnament, ui_->btnSpeed,  ui_->btnBranch, ui_->btnBow,
+        ui_->btnString,   ui_->btn3ren,   ui_->btnKakko};
+    const QList<QCheckBox*> groupChecks = {
+        ui_->chkFingerNo, ui_->chkPF,     ui_->chkCrese, ui_->chkSlur,
+        ui_->chkOrnament, ui_->chkSpeed,  ui_->chkBranch, ui_->chkBow,
+        ui_->chkString,   ui_->chk3ren,   ui_->chkKakko};
+    auto* groups = new QButtonGroup(this);
+    groups->setExclusive(true);
+    for (int i = 0; i < groupButtons.size(); ++i) {
+        groups->addButton(groupButtons[i], i);
+        connect(groupChecks[i], &QCheckBox::clicked, this, [this] { DrawPreview(); });
+    }
+    connect(groups, &QButtonGroup::idClicked, this, &TfrmSetInfo::SelectGroup);
+
+    const QList<QRadioButton*> rateButtons = {ui_->rbRate320, ui_->rbRate270, ui_->rbRate220,
+                                              ui_->rbRate170, ui_->rbRate120, ui_->rbRateM120,
+                                              ui_->rbRateM170};
+    auto* rates = new QButtonGroup(this);
+    for (int i = 0; i < rateButtons.size(); ++i) rates->addButton(rateButtons[i], i);
+    // Only a click sets the rate; a radio button checked by a group's band
+    // changes nothing.
+    connect(rates, &QButtonGroup::idClicked, this,
+            [this](int id) { ChooseRate(kDisplayPositionRates[static_cast<std::size_t>(id)]); });
+
+    connect(ui_->btnAssociate, &QPushButton::clicked, this, [this] { RunAssociation(true); });
+    connect(ui_->btnUnassociate, &QPushButton::clicked, this, [this] { RunAssociation(false); });
+    connect(ui_->btnClickH, &QPushButton::pressed, this,
+            [this] { SoundClick(ui_->cmbClickHKeyNo, true); });
+    connect(ui_->btnClickH, &QPushButton::released, this,
+            [this] { SoundClick(ui_->cmbClickHKeyNo, false); });
+    connect(ui_->btnClickL, &QPushButton::pressed, this,
+            [this] { SoundClick(ui_->cmbClickLKeyNo, true); });
+    connect(ui_->btnClickL, &QPushButton::released, this,
+            [this] { SoundClick(ui_->cmbClickLKeyNo, false); });
+}
+
+// ---- showing -------------------------------------------------------------
+
+bool TfrmSetInfo::Execute(SetInfoMode mode, TMusicSheet* page) {
+    Prepare(mode, page);
+    return exec() == QDialog::Accepted;
+}
+
+void TfrmSetInfo::Prepare(SetInfoMode mode, TMusicSheet* page) {
+    mode_ = mode;
+    page_ = mode == SetInfoMode::Page ? page : nullptr;
+    midiChanged_ = false;
+    setWindowTitle(QString::fromUtf8(CaptionOf(mode)));
+    LoadFields();
+    RebuildTabs();
+    SelectGroup(0);
+    UpdateAssociationButtons();
+}
+
+void TfrmSetInfo::RebuildTabs() {
+    QTabBar* tabs = ui_->tabSetInfo;
+    const QSignalBlocker block(tabs);
+    while (tabs->count() > 0) tabs->removeTab(0);
+    for (const TabSpec& spec : TabsOf(mode_)) {
+        const int index = tabs->addTab(QString::fromUtf8(spec.caption));
+        tabs->setTabData(index, static_cast<int>(spec.panel));
+    }
+    tabs->setCurrentIndex(0);
+    shownTab_ = 0;
+    ShowPanel(TabsOf(mode_).front().panel);
+}
+
+void TfrmSetInfo::ShowPanel(int panel) {
+    shownPanel_ = panel;
+    ui_->stkPanels->setCurrentIndex(panel);
+}
+
+void TfrmSetInfo::OnTabChanged(int index) {
+    if (index < 0) return;
+    if (const std::optional<FieldError> error = CheckPanel(shownPanel_)) {
+        const QSignalBlocker block(ui_->tabSetInfo);
+        ui_->tabSetInfo->setCurrentIndex(shownTab_);
+        ShowFieldError(*error);
+        return;
+    }
+    shownTab_ = index;
+    ShowPanel(ui_->tabSetInfo->tabData(index).toInt());
+}
+
+void TfrmSetInfo::LoadFields() {
+    TMusicBook& book = *ws_.book;
+    switch (mode_) {
+        case SetInfoMode::Book:
+            shownBookTitle_ = ToDisplay(book.Title());
+            ui_->edtBookTitle->setText(shownBookTitle_);
+            LoadPageProperties(FieldsOf(book));
+            rates_ = book.Rates();
+            break;
+        case SetInfoMode::Page:
+            LoadSongInfo(*page_);
+            LoadPageProperties(FieldsOf(*page_));
+            rates_ = page_->Rates();
+            break;
+        case SetInfoMode::Option:
+            LoadOptions();
+            LoadPageProperties(DefaultFieldsOf(ws_.prefs));
+            rates_ = ws_.prefs.DefoRates;
+            LoadMidi();
+            break;
+    }
+}
+
+void TfrmSetInfo::LoadSongInfo(const TMusicSheet& page) {
+    shownTitle_ = ToDisplay(page.Title());
+    shownWriter_ = ToDisplay(page.Writer());
+    shownPlaySpeed_ = ToDisplay(page.PlaySpeed());
+    ui_->edtTitle->setText(shownTitle_);
+    ui_->edtWriter->setText(shownWriter_);
+    ui_->edtPlaySpeed->setText(shownPlaySpeed_);
+    ui_->cmbKeyCode->setCurrentIndex(KeyCodeIndex(page.KeyCode()));
+    ui_->edtPlayCount->setValue(page.PlayCount());
+}
+
+void TfrmSetInfo::LoadPageProperties(const PagePropertyFields& f) {
+    QComboBox* size = ui_->cmbNoteFontSize;
+    int index = -1;
+    for (int i = 0; i < size->count(); ++i) {
+        if (FontSizeFromText(size->itemText(i).toStdString()) == f.noteFontSize) index = i;
+    }
+    size->setCurrentIndex(index);
+    size->setEditText(QString::number(f.noteFontSize));
+    if (index >= 0) size->setEditText(size->itemText(index));
+    ui_->edtTitleHeight->setValue(f.titleHeight);
+    ui_->edtTopSpace->setValue(f.topSpace);
+    ui_->edtBottomSpace->setValue(f.bottomSpace);
+    ui_->edtLeftSpace->setValue(f.leftSpace);
+    ui_->edtRightSpace->setValue(f.rightSpace);
+    ui_->edtBarParRow->setValue(f.barParRow);
+    ui_->edtDivParBar->setValue(f.divParBarShown);
+    ui_->edtRowDivNum->setValue(f.rowDivNum);
+}
+
+void TfrmSetInfo::LoadOptions() {
+    const Preferences& p = ws_.prefs;
+    ui_->chkIsSkipCursor->setChecked(p.IsSkipCursor);
+    ui_->chkIsDispKeyName->setChecked(p.IsDispKeyName);
+    (p.IsRBtnCsrMove ? ui_->rbRBtnCsrMove : ui_->rbRBtnSound)->setChecked(true);
+    (p.IsFingerNo00 ? ui_->btnFingerNo00 : ui_->btnFingerNoT)->setChecked(true);
+    SelectColor(ui_->cmbScoreFontColor, p.DefoScoreFontColor);
+    SelectColor(ui_->cmbGridColor, p.DefoGridColor);
+    SelectColor(ui_->cmbCurSorFontColor, p.DefoCurSorFontColor);
+    SelectColor(ui_->cmbRubberBandColor, p.DefoRubberBandColor);
+    SelectColor(ui_->cmbPlayCursorColor, p.DefoPlayCursorColor);
+    ui_->edtPlayCursorWidth->setValue(p.DefoPlayCursorWidth);
+    ui_->cmbPlayCursorDispMode->setCurrentIndex(p.DefoPlayCursorDispMode == 1 ? 1 : 0);
+}
+
+void TfrmSetInfo::LoadMidi() {
+    const Preferences& p = ws_.prefs;
+    QComboBox* devices = ui_->cmbMidiDevice;
+    devices->clear();
+    if (services_.listMidiOutputs) {
+        for (const std::string& name : services_.listMidiOutputs()) {
+            devices->addItem(QString::fromStdString(name));
+        }
+    }
+    // A stored device that is no longer there selects nothing and is kept.
+    devices->setCurrentIndex(p.DeviceID >= 0 && p.DeviceID < devices->count() ? p.DeviceID : -1);
+    ui_->edtRhythmChannelNo->setValue(p.RhythmChannelNo + 1);
+    ui_->cmbClickHKeyNo->setCurrentIndex(p.ClickHKeyNo - kFirstClickKey);
+    ui_->cmbClickLKeyNo->setCurrentIndex(p.ClickLKeyNo - kFirstClickKey);
+    ui_->edtClickHVelocity->setValue(p.ClickHVelocity);
+    ui_->edtClickLVelocity->setValue(p.ClickLVelocity);
+    ui_->edtMeloVelocity->setValue(p.MeloVelocity);
+}
+
+// ---- checking ------------------------------------------------------------
+
+PagePropertyFields TfrmSetInfo::PageFields() const {
+    for (QSpinBox* box : findChildren<QSpinBox*>()) box->interpretText();
+    PagePropertyFields f;
+    f.noteFontSize = FontSizeFromText(ui_->cmbNoteFontSize->currentText().toStdString());
+    f.titleHeight = ui_->edtTitleHeight->value();
+    f.topSpace = ui_->edtTopSpace->value();
+    f.bottomSpace = ui_->edtBottomSpace->value();
+    f.leftSpace = ui_->edtLeftSpace->value();
+    f.rightSpace = ui_->edtRightSpace->value();
+    f.barParRow = ui_->edtBarParRow->value();
+    f.divParBarShown = ui_->edtDivParBar->value();
+    f.rowDivNum = ui_->edtRowDivNum->value();
+    return f;
+}
+
+MidiFields TfrmSetInfo::MidiFieldValues() const {
+    for (QSpinBox* box : findChildren<QSpinBox*>()) box->interpretText();
+    return {ui_->edtMeloVelocity->value(), ui_->edtRhythmChannelNo->value(),
+            ui_->edtClickHVelocity->value(), ui_->edtClickLVelocity->value()};
+}
+
+std::optional<FieldError> TfrmSetInfo::CheckPanel(int panel) {
+    switch (panel) {
+        case kSongInfo:
+            ui_->edtPlayCount->interpretText();
+            return CheckSongInfo(ui_->edtPlayCount->value());
+        case kPageProperty:
+            return CheckPageProperties(PageFields(), ws_.layout.PageWidth, ws_.layout.PageHeight);
+        case kMidi: return CheckMidiFields(MidiFieldValues());
+        default: return std::nullopt;
+    }
+}
+
+QWidget* TfrmSetInfo::FieldWidget(SettingsField field) const {
+    switch (field) {
+        case SettingsField::PlayCount: return ui_->edtPlayCount;
+        case SettingsField::NoteFontSize: return ui_->cmbNoteFontSize;
+        case SettingsField::TitleHeight: return ui_->edtTitleHeight;
+        case SettingsField::TopSpace: return ui_->edtTopSpace;
+        case SettingsField::BottomSpace: return ui_->edtBottomSpace;
+        case SettingsField::LeftSpace: return ui_->edtLeftSpace;
+        case SettingsField::RightSpace: return ui_->edtRightSpace;
+        case SettingsField::BarParRow: return ui_->edtBarParRow;
+        case SettingsField::DivParBar: return ui_->edtDivParBar;
+        case SettingsField::RowDivNum: return ui_->edtRowDivNum;
+        case SettingsField::MeloVelocity: return ui_->edtMeloVelocity;
+        case SettingsField::RhythmChannel: return ui_->edtRhythmChannelNo;
+        case SettingsField::ClickHVelocity: return ui_->edtClickHVelocity;
+        case SettingsField::ClickLVelocity: return ui_->edtClickLVelocity;
+    }
+    return nullptr;
+}
+
+void TfrmSetInfo::ShowFieldError(const FieldError& error) {
+    QWidget* field = FieldWidget(error.field);
+    if (field) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto* spin = qobject_cast<QSpinBox*>(field)) spin->selectAll();
+        if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit()) {
+            combo->lineEdit()->selectAll();
+        }
+    }
+    if (services_.showError) services_.showError(this, QString::fromStdString(error.message));
+}
+
+bool TfrmSetInfo::ConfirmAndApply() {
+    // The panel shown first, then the others: nothing is applied while any
+    // field of the mode is bad, so the book is never left half changed.
+    std::vector<int> panels = {shownPanel_};
+    for (const TabSpec& spec : TabsOf(mode_)) {
+        if (spec.panel != shownPanel_) panels.push_back(spec.panel);
+    }
+    for (int panel : panels) {
+        const std::optional<FieldError> error = CheckPanel(panel);
+        if (!error) continue;
+        if (panel != shownPanel_) {
+            QTabBar* tabs = ui_->tabSetInfo;
+            const QSignalBlocker block(tabs);
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->tabData(i).toInt() == panel) {
+                    tabs->setCurrentIndex(i);
+                    shownTab_ = i;
+                }
+            }
+            ShowPanel(panel);
+        }
+        ShowFieldError(*error);
+        return false;
+    }
+    switch (mode_) {
+        case SetInfoMode::Book: ApplyBook(); break;
+        case SetInfoMode::Page: ApplyPage(); break;
+        case SetInfoMode::Option: ApplyOptions(); break;
+    }
+    accept();
+    return true;
+}
+
+// ---- applying ------------------------------------------------------------
+
+std::string TfrmSetInfo::FieldBytes(const QString& now, const QString& shown,
+                                    const std::string& original) const {
+    if (now == shown) return original;
+    // A stored text is one line: line breaks pasted into a field become blanks.
+    QString line = now;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return cp932::FromUtf8(line.toStdString());
+}
+
+void TfrmSetInfo::ApplyBook() {
+    TMusicBook& book = *ws_.book;
+    book.SetTitle(FieldBytes(ui_->edtBookTitle->text(), shownBookTitle_, book.Title()));
+    ApplyPageProperties(book, PageFields(), rates_, ws_.layout.PageWidth, ws_.layout.PageHeight);
+}
+
+void TfrmSetInfo::ApplyPage() {
+    TMusicSheet& page = *page_;
+    page.SetTitle(FieldBytes(ui_->edtTitle->text(), shownTitle_, page.Title()));
+    page.SetWriter(FieldBytes(ui_->edtWriter->text(), shownWriter_, page.Writer()));
+    // A key that matches no entry of the list is kept as it is.
+    if (const int key = ui_->cmbKeyCode->currentIndex(); key >= 0) {
+        page.SetKeyCode(cp932::FromUtf8(KeyCodeEntries()[static_cast<std::size_t>(key)]));
+    }
+    page.SetPlaySpeed(FieldBytes(ui_->edtPlaySpeed->text(), shownPlaySpeed_, page.PlaySpeed()));
+    page.SetPlayCount(ui_->edtPlayCount->value());
+    const PagePropertyFields fields = PageFields();
+    if (fields.noteFontSize != page.NoteFontSize()) {
+        ScaleAttachedMarks(page, DigitHeight(page.NoteFontSize()), DigitHeight(fields.noteFontSize));
+    }
+    ApplyPageProperties(page, fields, rates_, ws_.layout.PageWidth, ws_.layout.PageHeight);
+    TakeOverPageSettings(ws_.layout, page, ws_.glyphs);
+}
+
+void TfrmSetInfo::ApplyOptions() {
+    Preferences& p = ws_.prefs;
+    p.IsSkipCursor = ui_->chkIsSkipCursor->isChecked();
+    p.IsDispKeyName = ui_->chkIsDispKeyName->isChecked();
+    p.IsRBtnCsrMove = ui_->rbRBtnCsrMove->isChecked();
+    p.IsFingerNo00 = ui_->btnFingerNo00->isChecked();
+    ApplyDefaultPageProperties(p, PageFields(), rates_, ws_.layout.PageWidth,
+                               ws_.layout.PageHeight);
+    p.DefoScoreFontColor = ChosenColor(ui_->cmbScoreFontColor);
+    p.DefoGridColor = ChosenColor(ui_->cmbGridColor);
+    p.DefoCurSorFontColor = ChosenColor(ui_->cmbCurSorFontColor);
+    p.DefoRubberBandColor = ChosenColor(ui_->cmbRubberBandColor);
+    p.DefoPlayCursorColor = ChosenColor(ui_->cmbPlayCursorColor);
+    p.DefoPlayCursorWidth = ui_->edtPlayCursorWidth->value();
+    p.DefoPlayCursorDispMode = ui_->cmbPlayCursorDispMode->currentIndex() == 1 ? 1 : 0;
+    ApplyMidi();
+}
+
+void TfrmSetInfo::ApplyMidi() {
+    Preferences& p = ws_.prefs;
+    const Preferences before = p;
+    if (const int device = ui_->cmbMidiDevice->currentIndex(); device >= 0) p.DeviceID = device;
+    const MidiFields m = MidiFieldValues();
+    p.MeloVelocity = m.meloVelocity;
+    p.RhythmChannelNo = m.rhythmChannelShown - 1;
+    if (const int key = ui_->cmbClickHKeyNo->currentIndex(); key >= 0) {
+        p.ClickHKeyNo = key + kFirstClickKey;
+    }
+    if (const int key = ui_->cmbClickLKeyNo->currentIndex(); key >= 0) {
+        p.ClickLKeyNo = key + kFirstClickKey;
+    }
+    p.ClickHVelocity = m.clickHVelocity;
+    p.ClickLVelocity = m.clickLVelocity;
+    midiChanged_ = p.DeviceID != before.DeviceID || p.MeloVelocity != before.MeloVelocity ||
+                   p.RhythmChannelNo != before.RhythmChannelNo ||
+                   p.ClickHKeyNo != before.ClickHKeyNo || p.ClickLKeyNo != before.ClickLKeyNo ||
+                   p.ClickHVelocity != before.ClickHVelocity ||
+                   p.ClickLVelocity != before.ClickLVelocity;
+}
+
+// ---- display position ----------------------------------------------------
+
+void TfrmSetInfo::SelectGroup(int index) {
+    if (index < 0 || index >= static_cast<int>(DisplayPositionGroups().size())) return;
+    selectedGroup_ = index;
+    const QList<QAbstractButton*> buttons = {
+        ui_->btnFingerNo, ui_->btnPF,    ui_->btnCrese,  ui_->btnSlur,
+        ui_->btnOrnament, ui_->btnSpeed, ui_->btnBranch, ui_->btnBow,
+        ui_->btnString,   ui_->btn3ren,  ui_->btnKakko};
+    buttons[index]->setChecked(true);
+    if (const std::optional<int> band = RateBand(GroupRate(rates_, index))) {
+        const QList<QRadioButton*> radios = {ui_->rbRate320, ui_->rbRate270, ui_->rbRate220,
+                                             ui_->rbRate170, ui_->rbRate120, ui_->rbRateM120,
+                                             ui_->rbRateM170};
+        for (std::size_t i = 0; i < kDisplayPositionRates.size(); ++i) {
+            if (kDisplayPositionRates[i] == *band) radios[static_cast<int>(i)]->setChecked(true);
+        }
+    }
+    DrawPreview();
+}
+
+void TfrmSetInfo::ChooseRate(int rate) {
+    SetGroupRate(rates_, selectedGroup_, rate);
+    DrawPreview();
+}
+
+void TfrmSetInfo::DrawPreview() {
+    QWidget* box = ui_->pbDispPosition;
+    // The paint box has a fixed size, known before the dialog is first shown.
+    preview_ = QImage(box->minimumSize(), QImage::Format_RGB32);
+    preview_.fill(Qt::white);
+    QPainter painter(&preview_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QtCanvas canvas(painter, false);
+    previewGlyphs_.RefreshRates(rates_);
+    TRinjiMarkTbl rinji;
+    DrawContext ctx{ws_.prefs, rinji, previewGlyphs_, previewLayout_};
+    canvas.SetFont(kMusicFontName, kPreviewNotePoints);
+    canvas.SetFontColor(ctx.ScoreColor());
+    canvas.SetPen(ctx.ScoreColor(), 1);
+    const int h = canvas.TextHeight("8");
+
+    TMusicSheet& scratch = *previewBook_->GetSheet(0);
+    std::vector<TMusicItem*> marks;
+    TMusicItem* note = nullptr;
+    for (int i = 0; i < scratch.ItemCount(); ++i) {
+        TMusicItem* item = scratch.GetItem(i);
+        if (item->Class() == ItemClass::Note) {
+            note = item;
+        } else {
+            marks.push_back(item);
+        }
+    }
+    DrawItem(canvas, *note, ctx);
+    const QList<QCheckBox*> checks = {
+        ui_->chkFingerNo, ui_->chkPF,    ui_->chkCrese,  ui_->chkSlur,
+        ui_->chkOrnament, ui_->chkSpeed, ui_->chkBranch, ui_->chkBow,
+        ui_->chkString,   ui_->chk3ren,  ui_->chkKakko};
+    const auto& groups = DisplayPositionGroups();
+    for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
+        if (g != selectedGroup_ && !checks[g]->isChecked()) continue;
+        for (TMusicItem* mark : marks) {
+            if (mark->Content() != std::string(1, groups[static_cast<std::size_t>(g)].glyph)) {
+                continue;
+            }
+            mark->SetPosY(kPreviewY - DivTrunc(h * GroupRate(rates_, g), 100));
+            DrawItem(canvas, *mark, ctx);
+        }
+    }
+    painter.end();
+    box->update();
+}
+
+bool TfrmSetInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->pbDispPosition && event->type() == QEvent::Paint) {
+        QPainter painter(ui_->pbDispPosition);
+        painter.drawImage(0, 0, preview_);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- association and clicks ----------------------------------------------
+
+void TfrmSetInfo::UpdateAssociationButtons() {
+    const bool available = services_.association != nullptr;
+    const bool present = available && services_.association->IsRegistered();
+    ui_->btnAssociate->setEnabled(available && !present);
+    ui_->btnUnassociate->setEnabled(available && present);
+}
+
+void TfrmSetInfo::RunAssociation(bool registering) {
+    if (!services_.association) return;
+    std::string error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = registering ? services_.association->Register(&error)
+                                : services_.association->Unregister(&error);
+    QApplication::restoreOverrideCursor();
+    UpdateAssociationButtons();
+    if (!ok && services_.showError) {
+        const char* what = registering ? "関連付けを登録できませんでした。"
+                                       : "関連付けを解除できませんでした。";
+        services_.showError(this, QString::fromUtf8(what) + "\n" + QString::fromStdString(error));
+    }
+}
+
+void TfrmSetInfo::SoundClick(QComboBox* keys, bool down) {
+    if (!services_.sendShortMessage || keys->currentIndex() < 0) return;
+    services_.sendShortMessage(ws_.prefs.RhythmChannelNo, kClickStatus,
+                               keys->currentIndex() + kFirstClickKey, down ? kClickVelocity : 0);
+}
+
+}  // namespace sorvel

@@ -1,0 +1,134 @@
+#include "editor/settingscommands.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "editor/fileassociation.h"
+#include "editor/frmmain.h"
+#include "editor/frmsetinfo.h"
+#include "editor/musicpaintbox.h"
+#include "editor/pageoperations.h"
+#include "editor/toolpalette.h"
+#include "model/undo.h"
+#include "playback/midioutput.h"
+
+namespace sorvel {
+
+namespace {
+
+// The program's icon at the sizes the desktop looks for.
+std::vector<AssociationIcon> ProgramIcons() {
+    std::vector<AssociationIcon> icons;
+    for (int size : {48, 256}) {
+        QFile file(QStringLiteral(":/icons/sorvel-%1.png").arg(size));
+        if (file.open(QIODevice::ReadOnly)) icons.push_back({size, file.readAll().toStdString()});
+    }
+    return icons;
+}
+
+}  // namespace
+
+TSettingsCommands::TSettingsCommands(TfrmMain& window) : QObject(&window), window_(window) {
+    setObjectName("SettingsCommands");
+}
+
+TSettingsCommands::~TSettingsCommands() = default;
+
+TSettingsCommands* TSettingsCommands::Of(TfrmMain& window) {
+    return window.findChild<TSettingsCommands*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+TfrmSetInfo& TSettingsCommands::Dialog() {
+    if (!dialog_) {
+        SetInfoServices services;
+        services.showError = window_.Dialogs().showError;
+        services.listMidiOutputs = [this] {
+            return lister_ ? lister_() : MidiOutput().ListMidiOutputs();
+        };
+        services.sendShortMessage = [this](int channel, int status, int data1, int data2) {
+            SendClick(channel, status, data1, data2);
+        };
+        if (!association_) {
+            association_ = std::make_unique<FileAssociation>(
+                AssociationPlaces::FromEnvironment(),
+                QCoreApplication::applicationFilePath().toStdString(), ProgramIcons());
+        }
+        services.association = association_.get();
+        dialog_ = new TfrmSetInfo(window_.Workspace(), std::move(services), &window_);
+    }
+    return *dialog_;
+}
+
+void TSettingsCommands::SetMidiServices(DeviceLister lister, ShortMessageSender sender) {
+    lister_ = std::move(lister);
+    sender_ = std::move(sender);
+}
+
+void TSettingsCommands::SetAssociation(std::unique_ptr<FileAssociation> association) {
+    association_ = std::move(association);
+    if (dialog_) {
+        // The dialog keeps a plain pointer; it is made again with the new one.
+        delete dialog_;
+        dialog_ = nullptr;
+    }
+}
+
+void TSettingsCommands::SendClick(int channel, int status, int data1, int data2) {
+    if (sender_) {
+        sender_(channel, status, data1, data2);
+        return;
+    }
+    if (!clickOutput_) {
+        clickOutput_ = std::make_unique<MidiOutput>();
+        clickOutput_->ChooseMidiOutput(window_.Workspace().prefs.DeviceID);
+    }
+    clickOutput_->SendShortMessage(channel, status, data1, data2);
+}
+
+void TSettingsCommands::RunLayoutDialog(bool pageMode) {
+    TMusicSheet* page = window_.CurrentPage();
+    if (!page) return;
+    TUndo& undo = window_.Workspace().undo;
+    undo.BeginGroup();
+    const bool accepted =
+        Dialog().Execute(pageMode ? SetInfoMode::Page : SetInfoMode::Book, pageMode ? page : nullptr);
+    if (accepted) {
+        // A dialog that changed nothing leaves the page's bar lines alone too,
+        // so an OK without changes adds no undo step.
+        if (!undo.OpenGroupCommands()->empty()) PlaceBlankPageBarLines(*page);
+        undo.EndGroup();
+    } else {
+        undo.DiscardGroup();
+        window_.SetModified(undo.CanUndo() || undo.CanRedo());
+    }
+    window_.View().RetakePageSettings();
+    window_.RefreshCurrentPage();
+    window_.ActionListUpdate();
+}
+
+void TSettingsCommands::SetBookInfo() { RunLayoutDialog(false); }
+
+void TSettingsCommands::SetPageInfo() { RunLayoutDialog(true); }
+
+void TSettingsCommands::SetOptions() {
+    TfrmSetInfo& dialog = Dialog();
+    const bool accepted = dialog.Execute(SetInfoMode::Option);
+    // The click output serves the dialog only.
+    clickOutput_.reset();
+    if (accepted) {
+        window_.Palette().RefreshFingerButton(window_.Workspace().prefs.IsFingerNo00);
+        if (dialog.MidiSettingsChanged()) emit window_.midiSettingsChanged();
+        emit optionsApplied();
+    }
+    window_.View().Redraw();
+    window_.ActionListUpdate();
+}
+
+void InstallSettingsCommands(TfrmMain& window) {
+    auto* commands = new TSettingsCommands(window);
+    window.BindCommand("actSetBookInfo", [commands] { commands->SetBookInfo(); });
+    window.BindCommand("actSetSeetInfo", [commands] { commands->SetPageInfo(); });
+    window.BindCommand("actSetOptionInfo", [commands] { commands->SetOptions(); });
+}
+
+}  // namespace sorvel

@@ -1,0 +1,69 @@
+#pragma once
+// The settings commands of the main window: book settings, page settings and
+// options, each shown in the settings dialog. Book and page settings are one
+// undo step on OK; options take effect at once and reach the settings file
+// when the program closes.
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sorvel {
+
+class FileAssociation;
+class MidiOutput;
+class TfrmMain;
+class TfrmSetInfo;
+
+class TSettingsCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TSettingsCommands(TfrmMain& window);
+    ~TSettingsCommands() override;
+
+    // The window's settings commands (its child), or none before they were
+    // installed.
+    static TSettingsCommands* Of(TfrmMain& window);
+
+    void SetBookInfo();
+    void SetPageInfo();
+    void SetOptions();
+
+    // The dialog, made on first use and kept for the rest of the run.
+    TfrmSetInfo& Dialog();
+
+    using DeviceLister = std::function<std::vector<std::string>()>;
+    using ShortMessageSender = std::function<void(int channel, int status, int data1, int data2)>;
+    // Replaces where the device list comes from and where the click buttons
+    // sound. Until then the list is the system's devices and the clicks go to
+    // an output of this object's own, opened on the stored device while the
+    // options are shown.
+    void SetMidiServices(DeviceLister lister, ShortMessageSender sender);
+    // Replaces the file association (tests point it at a temporary folder).
+    void SetAssociation(std::unique_ptr<FileAssociation> association);
+
+signals:
+    // The options dialog closed with OK (the palette already shows the
+    // open-string finger glyph the options chose): the piano keyboard redraws
+    // its key names.
+    void optionsApplied();
+
+private:
+    // Book and page mode: one undo group around the dialog.
+    void RunLayoutDialog(bool pageMode);
+    void SendClick(int channel, int status, int data1, int data2);
+
+    TfrmMain& window_;
+    TfrmSetInfo* dialog_ = nullptr;
+    DeviceLister lister_;
+    ShortMessageSender sender_;
+    std::unique_ptr<FileAssociation> association_;
+    std::unique_ptr<MidiOutput> clickOutput_;
+};
+
+// Binds actSetBookInfo, actSetSeetInfo and actSetOptionInfo of the window.
+void InstallSettingsCommands(TfrmMain& window);
+
+}  // namespace sorvel
