@@ -1,0 +1,56 @@
+#pragma once
+// Editing one item's properties in its dialog, as a double-click on the page
+// asks: daon marks, multi-bar rests, text boxes, tempo marks and notes each
+// have a dialog; other items have none. The dialog's changes are one undo
+// step; a cancelled dialog leaves the item and the history as they were.
+#include <QObject>
+#include <memory>
+
+namespace sorvel {
+
+class TfrmMain;
+class TMusicItem;
+class TfrmSetBarNum;
+class TfrmSetNote;
+class TfrmSetTempo;
+class TfrmSetText;
+class TfrmSetdaon;
+
+// Whether the item's kind has a property dialog.
+bool HasPropertyDialog(const TMusicItem& item);
+
+// Opens the dialog of the item's kind on it, modally, inside one undo group,
+// then redraws the page view. Returns true when the book changed; false (and
+// nothing changed, nothing recorded) when the kind has no dialog or the
+// dialog was cancelled. After any dialog has been shown (HasPropertyDialog),
+// the page view is to ignore its next mouse press, which belongs to the
+// closing click.
+bool EditItemProperties(TfrmMain& window, TMusicItem& item);
+
+// The five dialogs of a main window, each made on first use and kept for the
+// rest of the run. Found as the window's child.
+class TItemDialogs : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TItemDialogs(TfrmMain& window);
+    ~TItemDialogs() override;
+
+    static TItemDialogs& Of(TfrmMain& window);
+
+    TfrmSetdaon& Daon();
+    TfrmSetBarNum& BarNum();
+    TfrmSetText& Text();
+    TfrmSetTempo& Tempo();
+    TfrmSetNote& Note();
+
+private:
+    TfrmMain& window_;
+    TfrmSetdaon* daon_ = nullptr;
+    TfrmSetBarNum* barNum_ = nullptr;
+    TfrmSetText* text_ = nullptr;
+    TfrmSetTempo* tempo_ = nullptr;
+    TfrmSetNote* note_ = nullptr;
+};
+
+}  // namespace sorvel
