@@ -11,6 +11,10 @@
 
 #include "common/benchpage.h"
 #include "editor/frmmain.h"
+#include "editor/musicpaintbox.h"
+#include "model/itemfactory.h"
+#include "model/musicmark.h"
+#include "view/core/pagelayout.h"
 #include "model/musicbook.h"
 #include "model/scorefile.h"
 #include "model/workspace.h"
@@ -51,6 +55,67 @@ void BM_PageChange(benchmark::State& state) {
     state.counters["items"] = window.Book().GetSheet(0)->ItemCount();
 }
 BENCHMARK(BM_PageChange)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A full page with 50 spanning marks over its notes, shown in the window.
+struct EditingPage {
+    EditingPage() : window(BenchOptions({})) {
+        TMusicSheet& page = *window.CurrentPage();
+        FillBenchPage(page);
+        int spans = 0;
+        for (int i = 0; i < page.ItemCount() && spans < 50; ++i) {
+            TMusicItem* item = page.GetItem(i);
+            if (item->Class() != ItemClass::Note) continue;
+            TMusicItem* slur = CreateItem<TSlur>(page);
+            slur->SetContent("Y");
+            slur->SetPosX(item->PosX());
+            slur->SetPosY(item->PosY() - 45);
+            slur->SetWidth(50);
+            ++spans;
+        }
+        window.View().Redraw();
+    }
+    TfrmMain window;
+};
+
+// One click's hit test on an empty spot below the last row: every item is
+// tested, the spans by their pixels.
+void BM_HitTest(benchmark::State& state) {
+    EditingPage f;
+    for (auto _ : state) benchmark::DoNotOptimize(f.window.View().HitTest(500, 1300));
+}
+BENCHMARK(BM_HitTest)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// One drag step of a selected note: new drag positions and a redraw.
+void BM_DragStep(benchmark::State& state) {
+    EditingPage f;
+    TMusicPaintBox& view = f.window.View();
+    TMusicItem* note = f.window.CurrentPage()->GetItem(0);
+    view.MouseDown(Qt::LeftButton, Qt::NoModifier, note->PosX(), note->PosY());
+    int dx = 0;
+    for (auto _ : state) {
+        dx = (dx + 7) % 200;
+        view.MouseMove(note->PosX() + dx, note->PosY());
+    }
+    view.MouseUp(note->PosX(), note->PosY());
+}
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Typing one note at the key cursor: placed, the cursor stepped, redrawn.
+void BM_TypeNote(benchmark::State& state) {
+    EditingPage f;
+    TfrmMain& w = f.window;
+    const int rowY = PageLayout(w.Workspace().layout).RowBase(7);
+    w.View().ShowKeyCursor(w.Workspace().layout.LeftSpace, rowY);
+    for (auto _ : state) {
+        if (w.View().KeyCursor().x >= PageLayout(w.Workspace().layout).LastX()) {
+            state.PauseTiming();
+            w.View().ShowKeyCursor(w.Workspace().layout.LeftSpace, rowY);
+            state.ResumeTiming();
+        }
+        w.KeyPress(QChar('5'));
+    }
+}
+BENCHMARK(BM_TypeNote)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // A new process that opens the ten-page book and quits after painting its
 // first page (SORVEL_EXIT_AFTER_FIRST_PAINT); tear-down is counted too.

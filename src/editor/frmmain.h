@@ -125,7 +125,7 @@ public:
     const EditorDialogs& Dialogs() const { return options_.dialogs; }
     bool IsPlaying() const { return playing_; }
 
-signals:
+Q_SIGNALS:
     // The options dialog changed the MIDI settings (device, instrument,
     // clicks): the playback side reopens or reprograms its output.
     void midiSettingsChanged();

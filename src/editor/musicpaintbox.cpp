@@ -123,6 +123,15 @@ void TMusicPaintBox::BeginFloatingPaste() {
     box_.update();
 }
 
+TMusicPaintBox::HeldRedraw::HeldRedraw(TMusicPaintBox& view) : view_(view) { ++view_.redrawHeld_; }
+
+TMusicPaintBox::HeldRedraw::~HeldRedraw() {
+    if (--view_.redrawHeld_ == 0 && view_.redrawWanted_) {
+        view_.redrawWanted_ = false;
+        view_.Redraw(view_.dragPositions_);
+    }
+}
+
 void TMusicPaintBox::SizeToPage() {
     box_.SetPageSize(ws_.layout.PageWidth, ws_.layout.PageHeight);
 }
@@ -150,6 +159,10 @@ void TMusicPaintBox::DrawPageOn(QPainter& painter, bool dragPositions) {
 
 void TMusicPaintBox::Redraw(bool dragPositions) {
     dragPositions_ = dragPositions;
+    if (redrawHeld_ > 0) {
+        redrawWanted_ = true;
+        return;
+    }
     SizeToPage();
     const qreal scale = DeviceScale();
     const QSize pixels(qRound(ws_.layout.PageWidth * scale), qRound(ws_.layout.PageHeight * scale));

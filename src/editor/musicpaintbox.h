@@ -82,6 +82,7 @@ public:
     // ---- paste ----
     // The page that holds what is being pasted, with each item's offset
     // from the paste origin; the view places it with the next click.
+    // Each buffer item's dragX/dragY hold its offset from the paste origin.
     TMusicSheet& PasteBuffer() { return *pasteSheet_; }
     // Offset of a single copied mark from its note, kept for pasting it
     // onto another note.
@@ -127,6 +128,19 @@ public:
     const QImage& Image() const { return image_; }
 
 private:
+    // Redraws asked for while it lives are made once, when it ends: one user
+    // action that is several steps (a typed note) draws the page once.
+    class HeldRedraw {
+    public:
+        explicit HeldRedraw(TMusicPaintBox& view);
+        ~HeldRedraw();
+        HeldRedraw(const HeldRedraw&) = delete;
+        HeldRedraw& operator=(const HeldRedraw&) = delete;
+
+    private:
+        TMusicPaintBox& view_;
+    };
+
     void Paint(QPainter& painter, const QRect& exposed);
     void PaintOverlays(QPainter& painter);
     bool PixelHit(TMusicItem& item, int x, int y);
@@ -160,6 +174,8 @@ private:
     // limit the page is drawn straight onto the widget instead.
     bool imageCurrent_ = false;
     bool dragPositions_ = false;
+    int redrawHeld_ = 0;
+    bool redrawWanted_ = false;
     TRinjiMarkTbl rinji_;
     TSelectedMusicItemList selection_;
     TMusicItem* currentItem_ = nullptr;

@@ -704,6 +704,7 @@ void TMusicPaintBox::ChangeSelectedNotes(int key) {
 
 void TMusicPaintBox::ApplyTypedTool() {
     if (!page_) return;
+    HeldRedraw once(*this);
     if (!KeyCursorShown()) {
         if (selection_.empty()) {
             // The glyph floats at the mouse until a click places it.

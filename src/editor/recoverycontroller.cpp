@@ -116,7 +116,7 @@ RecoveryController::RecoveryController(
     // when the controller is destroyed is dropped with it.
     worker_ = std::make_unique<Worker>(store_, [this](int error) {
         QMetaObject::invokeMethod(
-            this, [this, error] { emit copyWritten(error); }, Qt::QueuedConnection);
+            this, [this, error] { Q_EMIT copyWritten(error); }, Qt::QueuedConnection);
     });
 }
 

@@ -77,7 +77,7 @@ public:
 
     const RecoveryStore& Store() const { return store_; }
 
-signals:
+Q_SIGNALS:
     // After each write of the worker, on the GUI thread: 0 or the errno.
     void copyWritten(int error);
 

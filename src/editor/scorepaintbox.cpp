@@ -70,7 +70,7 @@ void ScorePaintBox::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ += event->angleDelta().y();
     const int steps = wheelRemainder_ / 120;
     wheelRemainder_ %= 120;
-    if (steps != 0) emit zoomStepRequested(steps);
+    if (steps != 0) Q_EMIT zoomStepRequested(steps);
     event->accept();
 }
 

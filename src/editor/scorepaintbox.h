@@ -50,7 +50,7 @@ public:
     // The mouse position in page units, or nothing while it is outside.
     std::optional<QPoint> MousePagePos() const;
 
-signals:
+Q_SIGNALS:
     // Ctrl + wheel: positive steps zoom in.
     void zoomStepRequested(int steps);
 

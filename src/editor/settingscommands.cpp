@@ -117,8 +117,8 @@ void TSettingsCommands::SetOptions() {
     clickOutput_.reset();
     if (accepted) {
         window_.Palette().RefreshFingerButton(window_.Workspace().prefs.IsFingerNo00);
-        if (dialog.MidiSettingsChanged()) emit window_.midiSettingsChanged();
-        emit optionsApplied();
+        if (dialog.MidiSettingsChanged()) Q_EMIT window_.midiSettingsChanged();
+        Q_EMIT optionsApplied();
     }
     window_.View().Redraw();
     window_.ActionListUpdate();

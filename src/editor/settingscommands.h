@@ -44,7 +44,7 @@ public:
     // Replaces the file association (tests point it at a temporary folder).
     void SetAssociation(std::unique_ptr<FileAssociation> association);
 
-signals:
+Q_SIGNALS:
     // The options dialog closed with OK (the palette already shows the
     // open-string finger glyph the options chose): the piano keyboard redraws
     // its key names.

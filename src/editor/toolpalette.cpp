@@ -214,10 +214,10 @@ void ToolPalette::BuildTabs() {
             button->setCheckable(!pseudo);
             if (pseudo) {
                 connect(button, &QToolButton::clicked, this, [this, name = QString(spec.name)] {
-                    if (name == "btn1OctUp") emit pseudoKey(kKeyOctaveUp);
-                    else if (name == "btn1OctDown") emit pseudoKey(kKeyOctaveDown);
-                    else if (name == "btnShort") emit pseudoKey(kKeyShorter);
-                    else emit pseudoKey(kKeyLonger);
+                    if (name == "btn1OctUp") Q_EMIT pseudoKey(kKeyOctaveUp);
+                    else if (name == "btn1OctDown") Q_EMIT pseudoKey(kKeyOctaveDown);
+                    else if (name == "btnShort") Q_EMIT pseudoKey(kKeyShorter);
+                    else Q_EMIT pseudoKey(kKeyLonger);
                 });
             } else {
                 group_.addButton(button);
@@ -253,7 +253,7 @@ void ToolPalette::ButtonClicked(QAbstractButton* button) {
     const TContentKind tool = ToolOfButton(name, tag);
     sticky_ = stickyNext_ == button;
     stickyNext_ = nullptr;
-    emit toolChosen(tool, std::string(1, static_cast<char>(tag)));
+    Q_EMIT toolChosen(tool, std::string(1, static_cast<char>(tag)));
 }
 
 void ToolPalette::PressNoTool() {
@@ -266,7 +266,7 @@ void ToolPalette::PressNoTool() {
         }
     }
     sticky_ = true;
-    emit toolChosen(ckNone, std::string());
+    Q_EMIT toolChosen(ckNone, std::string());
 }
 
 void ToolPalette::PageClickEnded() {

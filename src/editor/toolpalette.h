@@ -29,7 +29,7 @@ public:
     // The tool a family name chooses; ckNone for a name of no family.
     static TContentKind ToolOfButton(const QString& name, int tag);
 
-signals:
+Q_SIGNALS:
     void toolChosen(sorvel::TContentKind tool, const std::string& glyph);
     // The octave and length buttons: the pseudo keys of the page view.
     void pseudoKey(int key);

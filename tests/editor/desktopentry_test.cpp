@@ -75,7 +75,7 @@ QString FirstExecArgument(const QString& exec) {
 class DesktopEntryTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void installsEntryAndIconsForTheUser() {
         QTemporaryDir data;
         QVERIFY(data.isValid());

@@ -63,7 +63,7 @@ TNote* NoteAt(const TMusicSheet& page, int x, int y) {
 class EditOpsTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // ---- copy and paste ------------------------------------------------------
 
     void copyListTakesALoneItemWithoutItsLinks() {

@@ -63,7 +63,7 @@ private:
         return a;
     }
 
-private slots:
+private Q_SLOTS:
     void init() {
         QVERIFY(dir_.isValid());
         const QString root = dir_.path() + "/" + QString::number(QRandomGenerator::global()->generate());

@@ -118,7 +118,7 @@ private:
         }
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { QVERIFY(InstallMusicFont()); }
 
     void init() {

@@ -59,7 +59,7 @@ class UrlCatcher : public QObject {
 public:
     QList<QUrl> urls;
 
-public slots:
+public Q_SLOTS:
     void Open(const QUrl& url) { urls << url; }
 };
 
@@ -68,7 +68,7 @@ public slots:
 class HelpPagesTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void everyPageIsEmbedded() {
         const QStringList files = EmbeddedFiles();
         for (const char* name : {"index.html", "screen.html", "files.html", "notes.html",

@@ -92,7 +92,7 @@ private:
         return item;
     }
 
-private slots:
+private Q_SLOTS:
     void init() { f_ = std::make_unique<MainWindowFixture>(); }
     void cleanup() { f_.reset(); }
 

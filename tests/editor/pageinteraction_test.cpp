@@ -66,7 +66,7 @@ struct Page {
 class PageInteractionTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void typingAtTheKeyCursorWritesAMelody() {
         MainWindowFixture f;
         f.window->show();

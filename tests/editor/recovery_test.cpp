@@ -127,7 +127,7 @@ private:
         QCOMPARE(spy.at(0).at(0).toInt(), 0);
     }
 
-private slots:
+private Q_SLOTS:
     void init() {
         char pattern[] = "/tmp/sorvel-recovery-XXXXXX";
         QVERIFY(mkdtemp(pattern));

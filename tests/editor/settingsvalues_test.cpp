@@ -34,7 +34,7 @@ std::vector<std::string> RecordedNames(const TUndo& undo) {
 class SettingsValuesTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void DerivedLayoutFillsTheRowAndGivesTheRestToTheLeftMargin() {
         const DerivedLayout d = DeriveLayout(Standard(), 1000, 1365);
         QCOMPARE(d.gridDivNum, 36);

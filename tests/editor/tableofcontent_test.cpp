@@ -77,7 +77,7 @@ private:
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
     void untitledBookListsOnlyPageOne() {

@@ -12,7 +12,7 @@ using namespace sorvel;
 class VersionInfoTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void showsNameVersionAndIcon() {
         TfrmVersionInfo dialog(nullptr);
         QCOMPARE(dialog.objectName(), QString("TfrmVersionInfo"));
