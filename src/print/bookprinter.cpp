@@ -20,8 +20,8 @@ constexpr double kPointsPerInch = 72.0;
 
 bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, TModelEnv& env,
                     QString& error) {
-    span = PrintSpan(false, span.first + 1, span.last + 1, book.SheetCount());
-    if (span.Count() == 0) {
+    if (span.Count() > 0) span = PrintSpan(false, span.first + 1, span.last + 1, book.SheetCount());
+    if (span.Count() == 0 || book.SheetCount() == 0) {
         error = QString::fromUtf8("印刷するページがありません。");
         return false;
     }

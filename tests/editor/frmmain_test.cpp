@@ -86,8 +86,8 @@ private slots:
         const QStringList expected = {
             "ﾌﾞｯｸ新規作成(&N)", "ﾍﾟｰｼﾞ新規作成(&M)", "前にﾍﾟｰｼﾞ挿入(&F)", "後ろにﾍﾟｰｼﾞ挿入(&B)", "-",
             "開く(&O)...", "開き直す(&R)", "上書き保存(&S)", "名前を付けて保存(&A)...",
-            "ビットマップで保存(&I)...", "-", "ﾌﾟﾘﾝﾀｰ設定(&U)...", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "印刷(&P)...",
-            "-", "終了(&X)"};
+            "ビットマップで保存(&I)...", "PDFで保存(&D)...", "-", "ﾌﾟﾘﾝﾀｰ設定(&U)...",
+            "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "印刷(&P)...", "-", "終了(&X)"};
         QCOMPARE(captions, expected);
         QVERIFY(!f.window->Action("actPrintSetUp")->isVisible());
         QCOMPARE(f.window->Action("actSameSelect")->shortcut(), QKeySequence("Ctrl+S"));

@@ -1,0 +1,293 @@
+#include "editor/printcommands.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <cstring>
+
+#include "base/atomicfile.h"
+#include "editor/frmmain.h"
+#include "editor/frmpreview.h"
+#include "editor/musicpaintbox.h"
+#include "model/musicbook.h"
+#include "model/musicsheet.h"
+#include "print/bookprinter.h"
+#include "print/layoutkeeper.h"
+#include "print/pagerenderer.h"
+#include "print/pdfexportjob.h"
+#include "print/printgeometry.h"
+
+namespace sorvel {
+
+namespace {
+
+// The hourglass for as long as the object lives.
+class WaitCursor {
+  public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// A path as the file system takes it (names need not be UTF-8).
+std::string FilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+bool AskPrint(QWidget* parent, QPrinter& printer, int minPage, int maxPage) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName("PrintDialog1");
+    // Page numbers are the only choice of range; printing to a PDF file stays
+    // offered, since it is how a machine without a printer prints.
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile);
+    dialog.setMinMax(minPage, maxPage);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool AskPrinterSetUp(QWidget* parent, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    dialog.setObjectName("PrinterSetupDialog1");
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString AskExportPath(QWidget* parent, const char* name, const char* filter, const char* extension,
+                      const QString& folder, const QString& proposal) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName(name);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QString::fromUtf8(filter));
+    dialog.setDefaultSuffix(extension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setSizeGripEnabled(true);
+    dialog.setDirectory(folder);
+    dialog.selectFile(proposal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+PdfProgress ShowPdfProgress(QWidget* parent, int pageCount) {
+    auto dialog =
+        std::make_shared<QProgressDialog>(QString::fromUtf8("PDFを作成しています..."),
+                                          QString::fromUtf8("キャンセル"), 0, pageCount, parent);
+    dialog->setObjectName("dlgPdfProgress");
+    dialog->setWindowTitle(QString::fromUtf8("PDFで保存"));
+    dialog->setWindowModality(Qt::WindowModal);
+    // Short books are done before the window would be worth showing.
+    dialog->setMinimumDuration(400);
+    dialog->setValue(0);
+    return [dialog](int done, int) {
+        dialog->setValue(done);
+        return !dialog->wasCanceled();
+    };
+}
+
+}  // namespace
+
+PrintDialogs PrintDialogs::Standard() {
+    PrintDialogs d;
+    d.askPrint = AskPrint;
+    d.askPrinterSetUp = AskPrinterSetUp;
+    d.askBitmapPath = [](QWidget* parent, const QString& folder, const QString& proposal) {
+        return AskExportPath(parent, "SaveBitMapDialog1", kBitmapFilter, kBitmapExtension, folder,
+                             proposal);
+    };
+    d.askPdfPath = [](QWidget* parent, const QString& folder, const QString& proposal) {
+        return AskExportPath(parent, "SavePdfDialog1", kPdfFilter, kPdfExtension, folder, proposal);
+    };
+    d.showPreview = [](TfrmPreview& preview) { preview.exec(); };
+    d.pdfProgress = ShowPdfProgress;
+    return d;
+}
+
+QString ProposedExportPath(const QString& fileName, const QString& folder,
+                           const QString& extension) {
+    const QString name = ReplaceExtension(fileName, "." + extension);
+    if (QFileInfo(name).isAbsolute() || folder.isEmpty()) return name;
+    return QDir(folder).filePath(name);
+}
+
+PrintCommands::PrintCommands(TfrmMain& window)
+    : QObject(&window), window_(window), dialogs_(PrintDialogs::Standard()) {
+    setObjectName("PrintCommands");
+}
+
+PrintCommands::~PrintCommands() = default;
+
+QPrinter& PrintCommands::Device() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without a printer the print dialog writes a PDF; its paper is
+        // chosen to hold the page the editor lays out.
+        if (!window_.Printer().hasSystemPrinter) SetUpPdfPrinter(*printer_, window_.Printer());
+    }
+    return *printer_;
+}
+
+TfrmPreview& PrintCommands::PreviewWindow() {
+    if (!preview_) preview_ = new TfrmPreview(window_.Workspace().env, &window_);
+    return *preview_;
+}
+
+void PrintCommands::Print() {
+    QPrinter& printer = Device();
+    const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setOutputFileName(ProposedExportPath(window_.FileName(), folder, kPdfExtension));
+    }
+    const int current = window_.PageNo();
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(current, current);
+    if (!dialogs_.askPrint(&window_, printer, 1, window_.Book().SheetCount())) return;
+    PrintWith(printer);
+}
+
+bool PrintCommands::PrintWith(QPrinter& printer) {
+    window_.View().ClearSelection();
+    window_.View().Redraw();
+    window_.ActionListUpdate();
+    const PageSpan span = PrintSpan(printer.printRange() == QPrinter::AllPages, printer.fromPage(),
+                                    printer.toPage(), window_.Book().SheetCount());
+    QString error;
+    bool printed = false;
+    {
+        WaitCursor wait;
+        printed = PrintBookPages(printer, window_.Book(), span, window_.Workspace().env, error);
+    }
+    if (!printed) {
+        window_.Dialogs().showError(&window_, error);
+        return false;
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        window_.ShowStatus(QString::fromUtf8("%1 に印刷しました。").arg(printer.outputFileName()));
+    }
+    return true;
+}
+
+void PrintCommands::PrintSetUp() {
+    QPrinter& printer = Device();
+    if (!dialogs_.askPrinterSetUp(&window_, printer)) return;
+    ApplyPrinter(printer);
+}
+
+void PrintCommands::ApplyPrinter(const QPrinter& printer) {
+    const std::optional<PrinterMetrics> measured = MetricsOfPrinter(printer);
+    // A printer that reports no printable area leaves the page size alone.
+    if (!measured) return;
+    PrinterMetrics& metrics = window_.Printer();
+    metrics.printableWidth = measured->printableWidth;
+    metrics.printableHeight = measured->printableHeight;
+    metrics.dpiX = measured->dpiX;
+    metrics.dpiY = measured->dpiY;
+    LayoutState& layout = window_.Workspace().layout;
+    layout.PageWidth = metrics.PageWidthUnits();
+    layout.PageHeight = metrics.PageHeightUnits();
+    // The size is the printer's, not an edit of the page: not recorded.
+    if (TMusicSheet* page = window_.CurrentPage()) {
+        page->PageWidth = layout.PageWidth;
+        page->PageHeight = layout.PageHeight;
+    }
+    window_.RefreshCurrentPage();
+}
+
+void PrintCommands::Preview() {
+    window_.View().ClearSelection();
+    window_.View().Redraw();
+    window_.ActionListUpdate();
+    TfrmPreview& preview = PreviewWindow();
+    preview.SetBook(&window_.Book(), window_.PageNo());
+    preview.SetPrintCommand([this] { Print(); }, window_.Printer().canPrint);
+    dialogs_.showPreview(preview);
+    preview.SetBook(nullptr, 1);
+}
+
+void PrintCommands::SaveBitmap() {
+    const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
+    const QString path = dialogs_.askBitmapPath(
+        &window_, folder, ReplaceExtension(window_.FileName(), "." + QString(kBitmapExtension)));
+    if (path.isEmpty()) return;
+    WriteBitmap(path);
+}
+
+bool PrintCommands::WriteBitmap(const QString& path) {
+    TMusicSheet* page = window_.CurrentPage();
+    if (!page) return false;
+    QByteArray bytes;
+    bool encoded = false;
+    int err = 0;
+    {
+        WaitCursor wait;
+        TModelEnv& env = window_.Workspace().env;
+        LayoutKeeper keeper(env);
+        // The page as the screen draws it, without the grid.
+        const QImage image = PageRenderer(env).Render(*page, false);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        encoded = !image.isNull() && image.save(&buffer, "BMP");
+        if (encoded) {
+            err = WriteFileAtomically(FilePath(path),
+                                      std::string_view(bytes.constData(), size_t(bytes.size())));
+        }
+    }
+    if (!encoded || err != 0) {
+        QString text = QString::fromUtf8("ビットマップファイルを保存できませんでした。\n") + path;
+        if (err != 0) text += ": " + QString::fromLocal8Bit(std::strerror(err));
+        window_.Dialogs().showError(&window_, text);
+        return false;
+    }
+    window_.ShowStatus(QString::fromUtf8("%1 に保存しました。").arg(path));
+    return true;
+}
+
+void PrintCommands::SavePdf() {
+    const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
+    const QString path = dialogs_.askPdfPath(
+        &window_, folder, ReplaceExtension(window_.FileName(), "." + QString(kPdfExtension)));
+    if (path.isEmpty()) return;
+    WritePdf(path);
+}
+
+bool PrintCommands::WritePdf(const QString& path) {
+    PdfExportResult result;
+    {
+        WaitCursor wait;
+        const PdfProgress progress =
+            dialogs_.pdfProgress ? dialogs_.pdfProgress(&window_, window_.Book().SheetCount())
+                                 : PdfProgress();
+        result = SaveBookPdf(window_.Book(), window_.Workspace().env, FilePath(path), progress);
+    }
+    switch (result.status) {
+        case PdfExportStatus::Written:
+            window_.ShowStatus(QString::fromUtf8("%1 に保存しました。").arg(path));
+            return true;
+        case PdfExportStatus::Cancelled:
+            window_.ShowStatus(QString::fromUtf8("PDFの保存を取り消しました。"));
+            return false;
+        case PdfExportStatus::Failed:
+            break;
+    }
+    window_.Dialogs().showError(&window_,
+                                QString::fromUtf8("PDFファイルを保存できませんでした。\n") +
+                                    QString::fromLocal8Bit(result.error.c_str()));
+    return false;
+}
+
+void InstallPrintCommands(TfrmMain& window) {
+    auto* commands = new PrintCommands(window);
+    window.BindCommand("actPrint", [commands] { commands->Print(); });
+    window.BindCommand("actPrintSetUp", [commands] { commands->PrintSetUp(); });
+    window.BindCommand("actPrintPreview", [commands] { commands->Preview(); });
+    window.BindCommand("actSaveBitMap", [commands] { commands->SaveBitmap(); });
+    window.BindCommand("actSavePdf", [commands] { commands->SavePdf(); });
+}
+
+}  // namespace sorvel
