@@ -18,7 +18,9 @@
 
 #include "base/cp932.h"
 #include "editor/actiontable.h"
+#include "editor/editcommands.h"
 #include "editor/musicpaintbox.h"
+#include "editor/playbackcommands.h"
 #include "editor/printcommands.h"
 #include "editor/recoverycontroller.h"
 #include "editor/scorepaintbox.h"
@@ -130,6 +132,11 @@ void TfrmMain::SetTitle() { setWindowTitle(fileName_ + QString::fromUtf8(kTitleS
 void TfrmMain::SetModified(bool modified) {
     if (modified_ == modified) return;
     modified_ = modified;
+    ScheduleUpdate();
+}
+
+void TfrmMain::SetPlaying(bool playing) {
+    playing_ = playing;
     ScheduleUpdate();
 }
 
@@ -286,8 +293,10 @@ void TfrmMain::BindCommand(const QString& actionName, std::function<void()> comm
 }
 
 void TfrmMain::InstallCommandFamilies() {
+    InstallEditCommands(*this);
     InstallPrintCommands(*this);
     InstallSettingsCommands(*this);
+    InstallPlaybackCommands(*this);
 }
 
 void TfrmMain::BindHandlers() {

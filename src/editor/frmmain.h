@@ -124,6 +124,8 @@ public:
     PrinterMetrics& Printer() { return printer_; }
     const EditorDialogs& Dialogs() const { return options_.dialogs; }
     bool IsPlaying() const { return playing_; }
+    // Playback started or stopped: the commands that wait for it are updated.
+    void SetPlaying(bool playing);
 
 Q_SIGNALS:
     // The options dialog changed the MIDI settings (device, instrument,
