@@ -18,6 +18,7 @@
 
 #include "base/cp932.h"
 #include "editor/actiontable.h"
+#include "editor/editcommands.h"
 #include "editor/musicpaintbox.h"
 #include "editor/playbackcommands.h"
 #include "editor/printcommands.h"
@@ -292,6 +293,7 @@ void TfrmMain::BindCommand(const QString& actionName, std::function<void()> comm
 }
 
 void TfrmMain::InstallCommandFamilies() {
+    InstallEditCommands(*this);
     InstallPrintCommands(*this);
     InstallSettingsCommands(*this);
     InstallPlaybackCommands(*this);

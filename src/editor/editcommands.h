@@ -1,0 +1,24 @@
+#pragma once
+// The Edit menu's commands on the page view: cut, copy and paste through the
+// system clipboard, delete, select all, select the same kind, vertical
+// alignment of marks, automatic lengths, and insert and delete with shift.
+// Each change of the score is one undo step and ends with a redraw.
+class QString;
+
+namespace sorvel {
+
+class TfrmMain;
+
+// What the status bar says when a command finds nothing it can do.
+inline constexpr char kMsgShiftNoSymbol[] =
+    "曲に音符や小節線が無いため、シフトできません。";
+inline constexpr char kMsgShiftBrokenGrid[] =
+    "グリッドの大きさが正しくないため、シフトできません。";
+inline constexpr char kMsgLenAutoNoBarWidth[] =
+    "小節の幅が無いため、音長を自動セットできません。小節線の位置を確かめてください。";
+
+// Binds actCut, actCopy, actPaste, actDelete, actAllSelect, actSameSelect,
+// actVPos, actLenAutoSet, actRightShift and actLeftShift of the window.
+void InstallEditCommands(TfrmMain& window);
+
+}  // namespace sorvel
