@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "editor/editops_clipboard.h"
@@ -89,7 +90,8 @@ void Paste(TfrmMain& window) {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) return;
     TMusicPaintBox& view = window.View();
-    if (ReadClipboardText(view.PasteBuffer(), data->text().toStdString()) != PasteRead::Read) return;
+    const std::string text = data->text().toStdString();
+    if (ReadClipboardText(view.PasteBuffer(), text) != PasteRead::Read) return;
     view.BeginFloatingPaste();
 }
 

@@ -173,7 +173,8 @@ LengthScales ComputeLengthScales(const TMusicBook& book, int currentIndex) {
         }
         NoteScale scale;
         scale.note = item.As<TNote>();
-        scale.barWidth = static_cast<int>(std::clamp<std::int64_t>(barWidth, -kMaxCoordinate, kMaxCoordinate));
+        scale.barWidth =
+            static_cast<int>(std::clamp<std::int64_t>(barWidth, -kMaxCoordinate, kMaxCoordinate));
         if (barWidth > 0) {
             scale.ticksPerUnit =
                 static_cast<double>(TicksPerBar(signature.numerator, signature.denominator)) /

@@ -49,8 +49,8 @@ public:
 
     // The linear position of (x, y) on page `itemPage`, from page `basePage`.
     std::int64_t Linear(int basePage, int itemPage, int x, int y) const {
-        const std::int64_t row =
-            (std::int64_t{y} - s_.TopSpace - s_.TitleHeight - Half(s_.RowInterval)) / s_.RowInterval;
+        const std::int64_t top = std::int64_t{s_.TopSpace} + s_.TitleHeight + Half(s_.RowInterval);
+        const std::int64_t row = (y - top) / s_.RowInterval;
         const std::int64_t rowLength = std::int64_t{s_.GridDivNum} * s_.GridSize;
         return (std::int64_t{x} - s_.LeftSpace) +
                rowLength * (row - std::int64_t{s_.RowDivNum} * (basePage - itemPage));

@@ -62,7 +62,8 @@ void TfrmInsDel::done(int result) {
     count_ = count.gridSlots;
     if (result == QDialog::Accepted && count.check != ShiftCountCheck::Ok) {
         // caption + "する" + unit + the complaint, as one sentence.
-        const QString text = windowTitle() + QString::fromUtf8("する") + ui_->cbUnit->currentText() +
+        const QString text = windowTitle() + QString::fromUtf8("する") +
+                             ui_->cbUnit->currentText() +
                              QString::fromUtf8(count.check == ShiftCountCheck::Negative
                                                    ? "数がマイナスです。"
                                                    : "数が１ページを超えています。");

@@ -165,7 +165,8 @@ private Q_SLOTS:
         MainWindowFixture f;
         TfrmMain& w = *f.window;
         CompactPage(w);
-        QApplication::clipboard()->setText("class TNote\r\n  PosX=45\r\n  Content=5\r\nend   TNote\r\n");
+        QApplication::clipboard()->setText(
+            "class TNote\r\n  PosX=45\r\n  Content=5\r\nend   TNote\r\n");
         const std::string before = Bytes(w);
         Trigger(w, "actPaste");
         QCOMPARE(w.View().Tool(), ckNone);

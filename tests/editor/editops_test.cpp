@@ -166,7 +166,8 @@ private Q_SLOTS:
         Scratch s;
         TMusicSheet& buffer = *s.book->NewSheet();
         Put<TNote>(buffer, "1", 0, 0);  // an earlier paste
-        const std::string blocks = "class TNote\r\n  PosX=45\r\n  PosY=243\r\n  Content=5\r\nend   TNote\r\n";
+        const std::string blocks =
+            "class TNote\r\n  PosX=45\r\n  PosY=243\r\n  Content=5\r\nend   TNote\r\n";
         QCOMPARE(ReadPasteText(buffer, blocks), PasteRead::NotItems);
         QCOMPARE(buffer.ItemCount(), 0);
         // A header with a trailing blank is not the header either.
@@ -184,7 +185,8 @@ private Q_SLOTS:
                                  "\nclass TNote\n  PosX=abc\n  Content=5\nend   TNote\n"
                                  "class TNothing\n  PosX=1\nend   TNothing\n"
                                  "class TBarLine\n  PosX=70\n  PosY=243\n"  // never ended
-                                 "\x82\xA0\xFF\x81\nclass TMusicSign\n  Content=A\n  PosX=-9999999999\nend   TMusicSign\n"
+                                 "\x82\xA0\xFF\x81\nclass TMusicSign\n  Content=A\n"
+                                 "  PosX=-9999999999\nend   TMusicSign\n"
                                  "class TNote\n  Content=1\nend";  // not an end line
         QCOMPARE(ReadPasteText(buffer, text), PasteRead::Read);
         QCOMPARE(buffer.ItemCount(), 2);  // the note and the sign
@@ -468,7 +470,9 @@ private Q_SLOTS:
     void deleteClampsToThePieceStart() {
         Scratch s;
         std::vector<TNote*> notes;
-        for (int slot = 0; slot < 6; ++slot) notes.push_back(Put<TNote>(*s.page, "5", SlotX(slot), kRow0));
+        for (int slot = 0; slot < 6; ++slot) {
+            notes.push_back(Put<TNote>(*s.page, "5", SlotX(slot), kRow0));
+        }
         TMusicSign* mark = Put<TMusicSign>(*s.page, "A", SlotX(1), kRow0 - 40);
         LinkBoth(*notes[1], *mark);
         // One bar (4 slots) before slot 2: only two slots lie before it.
@@ -533,7 +537,8 @@ private Q_SLOTS:
             return InsertWithShift(*s.book, 0, {0, SlotX(0), kRow0}, 4, s.layout, s.glyphs);
         });
         QCOMPARE(out.result, ShiftResult::NoSymbol);
-        out = s.Step([&] { return DeleteWithShift(*s.book, 0, {0, SlotX(3), kRow0}, 4, s.layout); });
+        out = s.Step(
+            [&] { return DeleteWithShift(*s.book, 0, {0, SlotX(3), kRow0}, 4, s.layout); });
         QCOMPARE(out.result, ShiftResult::NoSymbol);
         QCOMPARE(s.Bytes(), before);
         QVERIFY(!s.undo.CanUndo());
