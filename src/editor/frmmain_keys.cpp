@@ -11,6 +11,7 @@
 #include <QTextEdit>
 
 #include "editor/frmmain.h"
+#include "editor/itemdialogs.h"
 #include "editor/musicpaintbox.h"
 #include "editor/scorepaintbox.h"
 #include "editor/toolpalette.h"
@@ -69,6 +70,11 @@ void TfrmMain::ConnectPaletteAndView() {
     connect(pcTool_, &ToolPalette::pseudoKey, this,
             [this](int key) { view_->Key(key, Qt::NoModifier); });
     view_->onPageClickEnded = [this] { pcTool_->PageClickEnded(); };
+    view_->onEditItem = [this](TMusicItem& item) {
+        const bool changed = EditItemProperties(*this, item);
+        ScheduleUpdate();
+        return changed;
+    };
     view_->onStateChanged = [this] { ScheduleUpdate(); };
     view_->onScrollToCursor = [this](CursorPos cursor) {
         // Scroll positions are in widget pixels; the layout works in page units.

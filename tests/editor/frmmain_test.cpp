@@ -50,7 +50,7 @@ int CountBarLines(const TMusicSheet& page) {
 class FrmMainTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void startsWithDefaultsAndABlankPage() {
         MainWindowFixture f;
         TfrmMain& w = *f.window;

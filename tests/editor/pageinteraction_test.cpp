@@ -102,6 +102,22 @@ private Q_SLOTS:
         QCOMPARE(p.text(), blank);
     }
 
+    void clicksLandOnTheSameSlotsAtEveryZoom() {
+        for (int zoom : {50, 150, 400}) {
+            MainWindowFixture f;
+            f.window->show();
+            f.window->SetZoom(zoom);
+            Page p{*f.window};
+            const qreal s = zoom / 100.0;
+            QTest::mouseClick(&p.box(), Qt::LeftButton, {},
+                              QPoint(qRound((p.slot(2) + 1) * s), qRound((p.row(1) + 2) * s)));
+            QVERIFY2(p.view().KeyCursorShown(), qPrintable(QString::number(zoom)));
+            QCOMPARE(p.view().KeyCursor(), (CursorPos{p.slot(2), p.row(1)}));
+            p.type("5");
+            QVERIFY(p.noteAt(p.slot(2), p.row(1)));
+        }
+    }
+
     void aClickFarFromASlotShowsNoCursor() {
         MainWindowFixture f;
         Page p{*f.window};
