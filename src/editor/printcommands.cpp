@@ -109,11 +109,10 @@ PrintDialogs PrintDialogs::Standard() {
     return d;
 }
 
-QString ProposedExportPath(const QString& fileName, const QString& folder,
-                           const QString& extension) {
+QString ExportProposal(const QString& fileName, const QString& extension) {
     const QString name = ReplaceExtension(fileName, "." + extension);
-    if (QFileInfo(name).isAbsolute() || folder.isEmpty()) return name;
-    return QDir(folder).filePath(name);
+    if (!name.contains(QLatin1Char('/'))) return name;
+    return QFileInfo(name).absoluteFilePath();
 }
 
 PrintCommands::PrintCommands(TfrmMain& window)
@@ -142,7 +141,8 @@ void PrintCommands::Print() {
     QPrinter& printer = Device();
     const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setOutputFileName(ProposedExportPath(window_.FileName(), folder, kPdfExtension));
+        printer.setOutputFileName(
+            QDir(folder).filePath(ExportProposal(window_.FileName(), kPdfExtension)));
     }
     const int current = window_.PageNo();
     printer.setPrintRange(QPrinter::AllPages);
@@ -213,7 +213,7 @@ void PrintCommands::Preview() {
 void PrintCommands::SaveBitmap() {
     const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
     const QString path = dialogs_.askBitmapPath(
-        &window_, folder, ReplaceExtension(window_.FileName(), "." + QString(kBitmapExtension)));
+        &window_, folder, ExportProposal(window_.FileName(), kBitmapExtension));
     if (path.isEmpty()) return;
     WriteBitmap(path);
 }
@@ -250,8 +250,8 @@ bool PrintCommands::WriteBitmap(const QString& path) {
 
 void PrintCommands::SavePdf() {
     const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
-    const QString path = dialogs_.askPdfPath(
-        &window_, folder, ReplaceExtension(window_.FileName(), "." + QString(kPdfExtension)));
+    const QString path =
+        dialogs_.askPdfPath(&window_, folder, ExportProposal(window_.FileName(), kPdfExtension));
     if (path.isEmpty()) return;
     WritePdf(path);
 }

@@ -44,11 +44,10 @@ inline constexpr char kBitmapExtension[] = "bmp";
 inline constexpr char kPdfFilter[] = "PDF(*.pdf);;全てのファイル(*.*)";
 inline constexpr char kPdfExtension[] = "pdf";
 
-// Where an export of the open book is proposed: its file name with the
-// extension replaced (無題.bmp for a book never saved), in `folder` when the
-// name has no folder of its own.
-QString ProposedExportPath(const QString& fileName, const QString& folder,
-                           const QString& extension);
+// The name an export of the open book proposes: its file name with the
+// extension replaced (無題.bmp for a book never saved). A name with a folder
+// becomes absolute, so a book opened by a relative path proposes its folder.
+QString ExportProposal(const QString& fileName, const QString& extension);
 
 class PrintCommands : public QObject {
     Q_OBJECT

@@ -159,7 +159,7 @@ void Wheel(QWidget* target, int delta) {
 class PrintingTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void commandsStandInTheFileMenu() {
         PrintingWindow f(1);
         TfrmMain& w = *f.window;
@@ -300,8 +300,10 @@ private Q_SLOTS:
             QCOMPARE(p.PageNo(), 3);
             QCOMPARE(Child<QLabel>(p, "pnlPage")->text(), QString("3"));
             QVERIFY(!enabled("btnNextPage") && !enabled("btnLastPage"));
-            // Page 3 keeps its own size.
+            // Page 3 keeps its own size; the editor keeps its page's layout.
             QCOMPARE(p.Picture()->size(), QSize(400, 500));
+            QCOMPARE(w.Workspace().layout.RowDivNum, rows);
+            QCOMPARE(w.Workspace().layout.PageWidth, 964);
             QTest::mouseClick(Child<QToolButton>(p, "btnPriorPage"), Qt::LeftButton);
             QCOMPARE(p.PageNo(), 2);
             QTest::mouseClick(Child<QToolButton>(p, "btnFirstPage"), Qt::LeftButton);
@@ -385,6 +387,15 @@ private Q_SLOTS:
         f.script.bitmapPath.clear();  // cancelled
         f.Trigger("actSaveBitMap");
         QCOMPARE(f.script.bitmapProposals.last(), f.Path("song.bmp"));
+        // One opened by a relative path proposes the same folder, absolutely.
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir(f.dir.path()).mkdir("sub"));
+        QDir::setCurrent(f.dir.path());
+        QVERIFY(w.OpenPath("sub/../song.svl"));
+        f.Trigger("actSaveBitMap");
+        QDir::setCurrent(working);
+        QVERIFY(QFileInfo(f.script.bitmapProposals.last()).isAbsolute());
+        QCOMPARE(QDir::cleanPath(f.script.bitmapProposals.last()), f.Path("song.bmp"));
 
         // A file that cannot be written is reported; nothing is left.
         f.script.bitmapPath = f.Path("missing/page.bmp");
