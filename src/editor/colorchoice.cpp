@@ -15,18 +15,22 @@ struct NamedColor {
 
 // The sixteen standard colours.
 constexpr NamedColor kStandardColors[] = {
-    {"黒", 0x000000},     {"暗い赤", 0x000080}, {"緑", 0x008000},   {"オリーブ", 0x008080},
-    {"紺", 0x800000},     {"紫", 0x800080},     {"青緑", 0x808000}, {"灰色", 0x808080},
-    {"銀色", 0xC0C0C0},   {"赤", 0x0000FF},     {"ライム", 0x00FF00}, {"黄", 0x00FFFF},
-    {"青", 0xFF0000},     {"マゼンタ", 0xFF00FF}, {"水色", 0xFFFF00}, {"白", 0xFFFFFF},
+    {"黒", 0x000000},   {"暗い赤", 0x000080},   {"緑", 0x008000},     {"オリーブ", 0x008080},
+    {"紺", 0x800000},   {"紫", 0x800080},       {"青緑", 0x808000},   {"灰色", 0x808080},
+    {"銀色", 0xC0C0C0}, {"赤", 0x0000FF},       {"ライム", 0x00FF00}, {"黄", 0x00FFFF},
+    {"青", 0xFF0000},   {"マゼンタ", 0xFF00FF}, {"水色", 0xFFFF00},   {"白", 0xFFFFFF},
 };
 constexpr char kOther[] = "その他...";
 constexpr char kCustom[] = "ユーザー定義";
 constexpr int kOtherMarker = -1;
 
-QColor ToQColor(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor ToQColor(int bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
-int FromQColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+int FromQColor(const QColor& c) {
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
 
 QIcon Swatch(int bgr) {
     QPixmap pixmap(16, 12);
@@ -34,7 +38,9 @@ QIcon Swatch(int bgr) {
     return QIcon(pixmap);
 }
 
-int OtherIndex(const QComboBox* box) { return box->findData(kOtherMarker); }
+int OtherIndex(const QComboBox* box) {
+    return box->findData(kOtherMarker);
+}
 
 }  // namespace
 

@@ -40,11 +40,16 @@ bool IsUtf8(const std::string& s) {
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
         int extra = 0;
-        if (c < 0x80) extra = 0;
-        else if ((c & 0xE0) == 0xC0 && c >= 0xC2) extra = 1;
-        else if ((c & 0xF0) == 0xE0) extra = 2;
-        else if ((c & 0xF8) == 0xF0 && c <= 0xF4) extra = 3;
-        else return false;
+        if (c < 0x80)
+            extra = 0;
+        else if ((c & 0xE0) == 0xC0 && c >= 0xC2)
+            extra = 1;
+        else if ((c & 0xF0) == 0xE0)
+            extra = 2;
+        else if ((c & 0xF8) == 0xF0 && c <= 0xF4)
+            extra = 3;
+        else
+            return false;
         if (i + static_cast<std::size_t>(extra) >= s.size() && extra > 0) return false;
         for (int k = 1; k <= extra; ++k) {
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -157,8 +162,8 @@ FileAssociation::FileAssociation(AssociationPlaces places, std::string executabl
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         for (int fd = 0; fd <= 2; ++fd) {
-            posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY,
-                                             0);
+            posix_spawn_file_actions_addopen(&actions, fd, "/dev/null",
+                                             fd == 0 ? O_RDONLY : O_WRONLY, 0);
         }
         std::vector<char*> args;
         for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -190,7 +195,9 @@ std::string FileAssociation::DefaultsListPath() const {
     return places_.configHome + "/mimeapps.list";
 }
 
-bool FileAssociation::IsRegistered() const { return Exists(MimePackagePath()); }
+bool FileAssociation::IsRegistered() const {
+    return Exists(MimePackagePath());
+}
 
 std::string FileAssociation::ExecLine(const std::string& executablePath) {
     // The path is one quoted argument: inside the quotes ", `, $ and \ take
@@ -204,9 +211,12 @@ std::string FileAssociation::ExecLine(const std::string& executablePath) {
     quoted += '"';
     std::string value;
     for (char c : quoted) {
-        if (c == '\\') value += "\\\\";
-        else if (c == '%') value += "%%";
-        else value += c;
+        if (c == '\\')
+            value += "\\\\";
+        else if (c == '%')
+            value += "%%";
+        else
+            value += c;
     }
     return value + " %f";
 }
@@ -283,8 +293,9 @@ bool FileAssociation::Unregister(std::string* error) {
          ok;
     for (const AssociationIcon& icon : icons_) {
         const std::string& png = icon.png;
-        ok = RemoveIfOurs(IconPath(icon.size),
-                          [&png](const std::string& bytes) { return bytes == png; }, error) &&
+        ok = RemoveIfOurs(
+                 IconPath(icon.size), [&png](const std::string& bytes) { return bytes == png; },
+                 error) &&
              ok;
     }
     ok = RemoveDefault(error) && ok;
@@ -336,7 +347,8 @@ std::string FileAssociation::FindCommand(const std::string& name) const {
 void FileAssociation::Refresh() {
     const std::string mimeDir = places_.dataHome + "/mime";
     const std::string appsDir = places_.dataHome + "/applications";
-    if (const std::string cmd = FindCommand("update-mime-database"); !cmd.empty() && Exists(mimeDir)) {
+    if (const std::string cmd = FindCommand("update-mime-database");
+        !cmd.empty() && Exists(mimeDir)) {
         runner_({cmd, mimeDir});
     }
     if (const std::string cmd = FindCommand("update-desktop-database");

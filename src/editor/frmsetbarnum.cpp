@@ -8,7 +8,9 @@
 namespace sorvel {
 
 TfrmSetBarNum::TfrmSetBarNum(ShowError showError, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TfrmSetBarNum>()), showError_(std::move(showError)) {
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::TfrmSetBarNum>()),
+      showError_(std::move(showError)) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });

@@ -18,7 +18,9 @@ constexpr int kOpenStringEntry = 1;
 // The finger glyphs after the open string.
 constexpr const char* kFingers[] = {"U", "V", "W", "X"};
 
-QStringList OctaveEntries() { return {"3", "2", "1", "0", "-1", "-2"}; }
+QStringList OctaveEntries() {
+    return {"3", "2", "1", "0", "-1", "-2"};
+}
 
 }  // namespace
 
@@ -96,7 +98,8 @@ void TfrmSetdaon::ConfirmAndApply() {
         data[i].finger = row.finger->currentText().toStdString();
     }
     if (TDaon* daon = daon_) {
-        if (ui_->cmbLength->currentIndex() >= 0) daon->SetLength(ui_->cmbLength->currentIndex() + 1);
+        if (ui_->cmbLength->currentIndex() >= 0)
+            daon->SetLength(ui_->cmbLength->currentIndex() + 1);
         daon->SetAllNoteData(BuildAllNoteData(data));
     }
     accept();

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QSpinBox>
 
 #include "base/arith.h"
@@ -44,8 +45,9 @@ struct TabSpec {
 };
 
 const std::vector<TabSpec>& TabsOf(SetInfoMode mode) {
-    static const std::vector<TabSpec> book = {
-        {"ブックタイトル", kBookTitle}, {"ページプロパティ", kPageProperty}, {"表示位置", kDispPosition}};
+    static const std::vector<TabSpec> book = {{"ブックタイトル", kBookTitle},
+                                              {"ページプロパティ", kPageProperty},
+                                              {"表示位置", kDispPosition}};
     static const std::vector<TabSpec> page = {
         {"曲情報", kSongInfo}, {"ページプロパティ", kPageProperty}, {"表示位置", kDispPosition}};
     static const std::vector<TabSpec> option = {{"一般", kGeneral},
@@ -58,9 +60,12 @@ const std::vector<TabSpec>& TabsOf(SetInfoMode mode) {
 
 const char* CaptionOf(SetInfoMode mode) {
     switch (mode) {
-        case SetInfoMode::Book: return "ブック情報設定";
-        case SetInfoMode::Page: return "ページ情報設定";
-        case SetInfoMode::Option: return "オプション";
+        case SetInfoMode::Book:
+            return "ブック情報設定";
+        case SetInfoMode::Page:
+            return "ページ情報設定";
+        case SetInfoMode::Option:
+            return "オプション";
     }
     return "";
 }
@@ -92,11 +97,21 @@ int DigitHeight(int points) {
 TMusicItem* CreatePreviewMark(TMusicSheet& page, char glyph) {
     TMusicItem* item = nullptr;
     switch (glyph) {
-        case 'I': item = CreateItem<TCresc>(page); break;
-        case 'Y': item = CreateItem<TSlur>(page); break;
-        case 'Z': item = CreateItem<T3ren>(page); break;
-        case '<': item = CreateItem<TKakko>(page); break;
-        default: item = CreateItem<TMusicSign>(page); break;
+        case 'I':
+            item = CreateItem<TCresc>(page);
+            break;
+        case 'Y':
+            item = CreateItem<TSlur>(page);
+            break;
+        case 'Z':
+            item = CreateItem<T3ren>(page);
+            break;
+        case '<':
+            item = CreateItem<TKakko>(page);
+            break;
+        default:
+            item = CreateItem<TMusicSign>(page);
+            break;
     }
     item->SetContent(std::string(1, glyph));
     item->SetPosX(kPreviewX);
@@ -158,15 +173,41 @@ void TfrmSetInfo::ConnectControls() {
     connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->tabSetInfo, &QTabBar::currentChanged, this, &TfrmSetInfo::OnTabChanged);
+    // Ctrl+Tab and Ctrl+Shift+Tab (and Ctrl+PgDown, Ctrl+PgUp) step through
+    // the tabs, as in tabbed dialogs elsewhere; leaving a tab still checks its
+    // panel.
+    auto stepper = [this](QList<QKeySequence> keys, int by) {
+        // A key listed twice would make the shortcut ambiguous.
+        QList<QKeySequence> unique;
+        for (const QKeySequence& key : keys) {
+            if (!unique.contains(key)) unique.append(key);
+        }
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(unique);
+        connect(shortcut, &QShortcut::activated, this, [this, by] {
+            QTabBar* tabs = ui_->tabSetInfo;
+            const int count = tabs->count();
+            if (count > 0) tabs->setCurrentIndex((tabs->currentIndex() + by + count) % count);
+        });
+    };
+    stepper(QKeySequence::keyBindings(QKeySequence::NextChild) +
+                QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Tab),
+                                    QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+            1);
+    stepper(QKeySequence::keyBindings(QKeySequence::PreviousChild) +
+                QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                    QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+            -1);
 
-    const QList<QPushButton*> groupButtons = {
-        ui_->btnFingerNo, ui_->btnPF,     ui_->btnCrese, ui_->btnSlur,
-        ui_->btnOrnament, ui_->btnSpeed,  ui_->btnBranch, ui_->btnBow,
-        ui_->btnString,   ui_->btn3ren,   ui_->btnKakko};
-    const QList<QCheckBox*> groupChecks = {
-        ui_->chkFingerNo, ui_->chkPF,     ui_->chkCrese, ui_->chkSlur,
-        ui_->chkOrnament, ui_->chkSpeed,  ui_->chkBranch, ui_->chkBow,
-        ui_->chkString,   ui_->chk3ren,   ui_->chkKakko};
+    const QList<QPushButton*> groupButtons = {ui_->btnFingerNo, ui_->btnPF,       ui_->btnCrese,
+                                              ui_->btnSlur,     ui_->btnOrnament, ui_->btnSpeed,
+                                              ui_->btnBranch,   ui_->btnBow,      ui_->btnString,
+                                              ui_->btn3ren,     ui_->btnKakko};
+    const QList<QCheckBox*> groupChecks = {ui_->chkFingerNo, ui_->chkPF,       ui_->chkCrese,
+                                           ui_->chkSlur,     ui_->chkOrnament, ui_->chkSpeed,
+                                           ui_->chkBranch,   ui_->chkBow,      ui_->chkString,
+                                           ui_->chk3ren,     ui_->chkKakko};
     auto* groups = new QButtonGroup(this);
     groups->setExclusive(true);
     for (int i = 0; i < groupButtons.size(); ++i) {
@@ -362,27 +403,43 @@ std::optional<FieldError> TfrmSetInfo::CheckPanel(int panel) {
             return CheckSongInfo(ui_->edtPlayCount->value());
         case kPageProperty:
             return CheckPageProperties(PageFields(), ws_.layout.PageWidth, ws_.layout.PageHeight);
-        case kMidi: return CheckMidiFields(MidiFieldValues());
-        default: return std::nullopt;
+        case kMidi:
+            return CheckMidiFields(MidiFieldValues());
+        default:
+            return std::nullopt;
     }
 }
 
 QWidget* TfrmSetInfo::FieldWidget(SettingsField field) const {
     switch (field) {
-        case SettingsField::PlayCount: return ui_->edtPlayCount;
-        case SettingsField::NoteFontSize: return ui_->cmbNoteFontSize;
-        case SettingsField::TitleHeight: return ui_->edtTitleHeight;
-        case SettingsField::TopSpace: return ui_->edtTopSpace;
-        case SettingsField::BottomSpace: return ui_->edtBottomSpace;
-        case SettingsField::LeftSpace: return ui_->edtLeftSpace;
-        case SettingsField::RightSpace: return ui_->edtRightSpace;
-        case SettingsField::BarParRow: return ui_->edtBarParRow;
-        case SettingsField::DivParBar: return ui_->edtDivParBar;
-        case SettingsField::RowDivNum: return ui_->edtRowDivNum;
-        case SettingsField::MeloVelocity: return ui_->edtMeloVelocity;
-        case SettingsField::RhythmChannel: return ui_->edtRhythmChannelNo;
-        case SettingsField::ClickHVelocity: return ui_->edtClickHVelocity;
-        case SettingsField::ClickLVelocity: return ui_->edtClickLVelocity;
+        case SettingsField::PlayCount:
+            return ui_->edtPlayCount;
+        case SettingsField::NoteFontSize:
+            return ui_->cmbNoteFontSize;
+        case SettingsField::TitleHeight:
+            return ui_->edtTitleHeight;
+        case SettingsField::TopSpace:
+            return ui_->edtTopSpace;
+        case SettingsField::BottomSpace:
+            return ui_->edtBottomSpace;
+        case SettingsField::LeftSpace:
+            return ui_->edtLeftSpace;
+        case SettingsField::RightSpace:
+            return ui_->edtRightSpace;
+        case SettingsField::BarParRow:
+            return ui_->edtBarParRow;
+        case SettingsField::DivParBar:
+            return ui_->edtDivParBar;
+        case SettingsField::RowDivNum:
+            return ui_->edtRowDivNum;
+        case SettingsField::MeloVelocity:
+            return ui_->edtMeloVelocity;
+        case SettingsField::RhythmChannel:
+            return ui_->edtRhythmChannelNo;
+        case SettingsField::ClickHVelocity:
+            return ui_->edtClickHVelocity;
+        case SettingsField::ClickLVelocity:
+            return ui_->edtClickLVelocity;
     }
     return nullptr;
 }
@@ -424,9 +481,15 @@ bool TfrmSetInfo::ConfirmAndApply() {
         return false;
     }
     switch (mode_) {
-        case SetInfoMode::Book: ApplyBook(); break;
-        case SetInfoMode::Page: ApplyPage(); break;
-        case SetInfoMode::Option: ApplyOptions(); break;
+        case SetInfoMode::Book:
+            ApplyBook();
+            break;
+        case SetInfoMode::Page:
+            ApplyPage();
+            break;
+        case SetInfoMode::Option:
+            ApplyOptions();
+            break;
     }
     accept();
     return true;
@@ -461,7 +524,8 @@ void TfrmSetInfo::ApplyPage() {
     page.SetPlayCount(ui_->edtPlayCount->value());
     const PagePropertyFields fields = PageFields();
     if (fields.noteFontSize != page.NoteFontSize()) {
-        ScaleAttachedMarks(page, DigitHeight(page.NoteFontSize()), DigitHeight(fields.noteFontSize));
+        ScaleAttachedMarks(page, DigitHeight(page.NoteFontSize()),
+                           DigitHeight(fields.noteFontSize));
     }
     ApplyPageProperties(page, fields, rates_, ws_.layout.PageWidth, ws_.layout.PageHeight);
     TakeOverPageSettings(ws_.layout, page, ws_.glyphs);
@@ -512,10 +576,10 @@ void TfrmSetInfo::ApplyMidi() {
 void TfrmSetInfo::SelectGroup(int index) {
     if (index < 0 || index >= static_cast<int>(DisplayPositionGroups().size())) return;
     selectedGroup_ = index;
-    const QList<QAbstractButton*> buttons = {
-        ui_->btnFingerNo, ui_->btnPF,    ui_->btnCrese,  ui_->btnSlur,
-        ui_->btnOrnament, ui_->btnSpeed, ui_->btnBranch, ui_->btnBow,
-        ui_->btnString,   ui_->btn3ren,  ui_->btnKakko};
+    const QList<QAbstractButton*> buttons = {ui_->btnFingerNo, ui_->btnPF,       ui_->btnCrese,
+                                             ui_->btnSlur,     ui_->btnOrnament, ui_->btnSpeed,
+                                             ui_->btnBranch,   ui_->btnBow,      ui_->btnString,
+                                             ui_->btn3ren,     ui_->btnKakko};
     buttons[index]->setChecked(true);
     if (const std::optional<int> band = RateBand(GroupRate(rates_, index))) {
         const QList<QRadioButton*> radios = {ui_->rbRate320, ui_->rbRate270, ui_->rbRate220,
@@ -561,10 +625,9 @@ void TfrmSetInfo::DrawPreview() {
         }
     }
     DrawItem(canvas, *note, ctx);
-    const QList<QCheckBox*> checks = {
-        ui_->chkFingerNo, ui_->chkPF,    ui_->chkCrese,  ui_->chkSlur,
-        ui_->chkOrnament, ui_->chkSpeed, ui_->chkBranch, ui_->chkBow,
-        ui_->chkString,   ui_->chk3ren,  ui_->chkKakko};
+    const QList<QCheckBox*> checks = {ui_->chkFingerNo, ui_->chkPF,    ui_->chkCrese,  ui_->chkSlur,
+                                      ui_->chkOrnament, ui_->chkSpeed, ui_->chkBranch, ui_->chkBow,
+                                      ui_->chkString,   ui_->chk3ren,  ui_->chkKakko};
     const auto& groups = DisplayPositionGroups();
     for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
         if (g != selectedGroup_ && !checks[g]->isChecked()) continue;
@@ -607,8 +670,8 @@ void TfrmSetInfo::RunAssociation(bool registering) {
     QApplication::restoreOverrideCursor();
     UpdateAssociationButtons();
     if (!ok && services_.showError) {
-        const char* what = registering ? "関連付けを登録できませんでした。"
-                                       : "関連付けを解除できませんでした。";
+        const char* what =
+            registering ? "関連付けを登録できませんでした。" : "関連付けを解除できませんでした。";
         services_.showError(this, QString::fromUtf8(what) + "\n" + QString::fromStdString(error));
     }
 }

@@ -23,7 +23,9 @@ namespace {
 constexpr int kShownNotePoints = 72;
 constexpr char kSharp[] = "`";
 
-int PointsAt(int sizeRate) { return SafePoints(ScaleByRate(kShownNotePoints, sizeRate)); }
+int PointsAt(int sizeRate) {
+    return SafePoints(ScaleByRate(kShownNotePoints, sizeRate));
+}
 
 }  // namespace
 
@@ -143,8 +145,8 @@ bool TfrmSetNote::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonRelease: {
             if (grab_ == Grab::None) return true;
             const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-            const FigurePoint moved = Inside({grabOrigin_.x + at.x() - grabStart_.x,
-                                              grabOrigin_.y + at.y() - grabStart_.y});
+            const FigurePoint moved = Inside(
+                {grabOrigin_.x + at.x() - grabStart_.x, grabOrigin_.y + at.y() - grabStart_.y});
             (grab_ == Grab::Accidental ? accidental_ : dot_) = moved;
             if (event->type() == QEvent::MouseButtonRelease) {
                 grab_ = Grab::None;
@@ -153,7 +155,8 @@ bool TfrmSetNote::eventFilter(QObject* watched, QEvent* event) {
             Repaint();
             return true;
         }
-        default: return QDialog::eventFilter(watched, event);
+        default:
+            return QDialog::eventFilter(watched, event);
     }
 }
 

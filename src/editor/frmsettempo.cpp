@@ -1,5 +1,9 @@
 #include "editor/frmsettempo.h"
 
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
 #include "editor/itemdialogvalues.h"
 #include "model/tempo.h"
 #include "ui_frmsettempo.h"
@@ -10,8 +14,25 @@ namespace sorvel {
 namespace {
 
 // The quarter-note sign of a tempo mark in the music font.
-constexpr char kQuarterNoteGlyph[] = "/";
+constexpr char kQuarterNoteGlyph[] = "N";
 constexpr int kPicturePixels = 48;
+
+// The quarter-note sign, centred by its drawn outline: the glyph reaches
+// beyond the font's line box, so a plain text label would cut it.
+QPixmap TempoPicture(QSize size) {
+    QFont font(QString::fromLatin1(kMusicFontName));
+    font.setPixelSize(kPicturePixels);
+    QPainterPath path;
+    path.addText(0, 0, font, QString::fromLatin1(kQuarterNoteGlyph));
+    const QRectF box = path.boundingRect();
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(QPointF(size.width(), size.height()) / 2 - box.center());
+    painter.fillPath(path, Qt::black);
+    return picture;
+}
 
 }  // namespace
 
@@ -19,10 +40,7 @@ TfrmSetTempo::TfrmSetTempo(ShowError showError, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TfrmSetTempo>()), showError_(std::move(showError)) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QFont font(QString::fromLatin1(kMusicFontName));
-    font.setPixelSize(kPicturePixels);
-    ui_->imgTempo->setFont(font);
-    ui_->imgTempo->setText(QString::fromLatin1(kQuarterNoteGlyph));
+    ui_->imgTempo->setPixmap(TempoPicture(ui_->imgTempo->minimumSize()));
     connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -103,9 +103,9 @@ void TfrmSetText::UpdateMemoFont() {
 
 void TfrmSetText::UpdateFrameFields() {
     const bool framed = ui_->cmbFrameLineWidth->currentText().trimmed() != QLatin1String("0");
-    for (QWidget* w : {static_cast<QWidget*>(ui_->lblFrameWidth), static_cast<QWidget*>(ui_->edtFrameWidth),
-                       static_cast<QWidget*>(ui_->lblFrameHeight),
-                       static_cast<QWidget*>(ui_->edtFrameHeight)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui_->lblFrameWidth), static_cast<QWidget*>(ui_->edtFrameWidth),
+          static_cast<QWidget*>(ui_->lblFrameHeight), static_cast<QWidget*>(ui_->edtFrameHeight)}) {
         w->setEnabled(framed);
     }
 }

@@ -55,8 +55,10 @@ bool HasPropertyDialog(const TMusicItem& item) {
         case ItemClass::HorizBar:
         case ItemClass::TextBox:
         case ItemClass::Tempo:
-        case ItemClass::Note: return true;
-        default: return false;
+        case ItemClass::Note:
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -47,11 +47,12 @@ FigurePoint OffsetsFromPoint(const NoteFigure& f, FigurePoint p) {
     return {rate(p.x - f.cx, f.w), rate(p.y - f.cy, f.h)};
 }
 
-int DotRadius(const NoteFigure& f) { return RoundHalfEven(f.w / 6.0); }
+int DotRadius(const NoteFigure& f) {
+    return RoundHalfEven(f.w / 6.0);
+}
 
 NoteOffsets OffsetsOf(const TNote& note) {
-    return {note.OffsetX_Rinji(), note.OffsetY_Rinji(), note.OffsetX_Futen(),
-            note.OffsetY_Futen()};
+    return {note.OffsetX_Rinji(), note.OffsetY_Rinji(), note.OffsetX_Futen(), note.OffsetY_Futen()};
 }
 
 void ApplyNoteOffsets(TNote& note, const NoteOffsets& o) {

@@ -90,8 +90,8 @@ void TSettingsCommands::RunLayoutDialog(bool pageMode) {
     if (!page) return;
     TUndo& undo = window_.Workspace().undo;
     undo.BeginGroup();
-    const bool accepted =
-        Dialog().Execute(pageMode ? SetInfoMode::Page : SetInfoMode::Book, pageMode ? page : nullptr);
+    const bool accepted = Dialog().Execute(pageMode ? SetInfoMode::Page : SetInfoMode::Book,
+                                           pageMode ? page : nullptr);
     if (accepted) {
         // A dialog that changed nothing leaves the page's bar lines alone too,
         // so an OK without changes adds no undo step.
@@ -106,9 +106,13 @@ void TSettingsCommands::RunLayoutDialog(bool pageMode) {
     window_.ActionListUpdate();
 }
 
-void TSettingsCommands::SetBookInfo() { RunLayoutDialog(false); }
+void TSettingsCommands::SetBookInfo() {
+    RunLayoutDialog(false);
+}
 
-void TSettingsCommands::SetPageInfo() { RunLayoutDialog(true); }
+void TSettingsCommands::SetPageInfo() {
+    RunLayoutDialog(true);
+}
 
 void TSettingsCommands::SetOptions() {
     TfrmSetInfo& dialog = Dialog();

@@ -64,9 +64,9 @@ std::optional<FieldError> CheckGridFits(const PagePropertyFields& f, int pageWid
     }
     const std::int64_t maxBars = width / 2;
     if (maxBars >= 1) {
-        return FieldError{SettingsField::BarParRow,
-                          RangeMessage(kBarParRowName,
-                                       ClampInt(std::min<std::int64_t>(maxBars, kMaxBarParRow)))};
+        return FieldError{
+            SettingsField::BarParRow,
+            RangeMessage(kBarParRowName, ClampInt(std::min<std::int64_t>(maxBars, kMaxBarParRow)))};
     }
     const std::int64_t maxLeft = std::int64_t{pageWidth} - f.rightSpace - 2;
     return FieldError{SettingsField::LeftSpace,
@@ -78,14 +78,15 @@ std::optional<FieldError> CheckRowsFit(const PagePropertyFields& f, int pageHeig
     const std::int64_t height = RowsHeight(f, pageHeight);
     if (f.rowDivNum > 0 && height / f.rowDivNum >= 1) return std::nullopt;
     if (height >= 1) {
-        return FieldError{SettingsField::RowDivNum,
-                          RangeMessage(kRowDivNumName,
-                                       ClampInt(std::min<std::int64_t>(height, kMaxRowDivNum)))};
+        return FieldError{
+            SettingsField::RowDivNum,
+            RangeMessage(kRowDivNumName, ClampInt(std::min<std::int64_t>(height, kMaxRowDivNum)))};
     }
     const std::int64_t maxTitle = std::min<std::int64_t>(
         pageHeight / 3, std::int64_t{pageHeight} - f.topSpace - f.bottomSpace - 1);
-    return FieldError{SettingsField::TitleHeight,
-                      RangeMessage(kTitleHeightName, ClampInt(std::max<std::int64_t>(maxTitle, 1)))};
+    return FieldError{
+        SettingsField::TitleHeight,
+        RangeMessage(kTitleHeightName, ClampInt(std::max<std::int64_t>(maxTitle, 1)))};
 }
 
 }  // namespace
@@ -93,7 +94,8 @@ std::optional<FieldError> CheckRowsFit(const PagePropertyFields& f, int pageHeig
 std::optional<FieldError> CheckSongInfo(int playCount) {
     // The accepted range starts at 0 (no number), the message at 1.
     if (playCount >= 0 && playCount <= 300) return std::nullopt;
-    return FieldError{SettingsField::PlayCount, "演奏速度は、1 から 300 の数値を指定してください。"};
+    return FieldError{SettingsField::PlayCount,
+                      "演奏速度は、1 から 300 の数値を指定してください。"};
 }
 
 std::optional<FieldError> CheckPageProperties(const PagePropertyFields& f, int pageWidth,
@@ -101,7 +103,8 @@ std::optional<FieldError> CheckPageProperties(const PagePropertyFields& f, int p
     using F = SettingsField;
     const int heightLimit = pageHeight / 3;
     const int widthLimit = pageWidth / 3;
-    if (auto e = Range(F::NoteFontSize, f.noteFontSize, 1, kMaxFontSize, "フォントサイズ")) return e;
+    if (auto e = Range(F::NoteFontSize, f.noteFontSize, 1, kMaxFontSize, "フォントサイズ"))
+        return e;
     if (auto e = Range(F::TitleHeight, f.titleHeight, 1, heightLimit, kTitleHeightName)) return e;
     if (auto e = Range(F::TopSpace, f.topSpace, 1, heightLimit, "余白（上）の高さ")) return e;
     if (auto e = Range(F::BottomSpace, f.bottomSpace, 1, heightLimit, "余白（下）の高さ")) return e;
@@ -117,10 +120,12 @@ std::optional<FieldError> CheckPageProperties(const PagePropertyFields& f, int p
 
 std::optional<FieldError> CheckMidiFields(const MidiFields& f) {
     using F = SettingsField;
-    if (auto e = Range(F::MeloVelocity, f.meloVelocity, 1, 127, "楽譜再生音のベロシティー")) return e;
+    if (auto e = Range(F::MeloVelocity, f.meloVelocity, 1, 127, "楽譜再生音のベロシティー"))
+        return e;
     if (auto e = Range(F::RhythmChannel, f.rhythmChannelShown, 1, 16, "リズムチャンネル番号"))
         return e;
-    if (auto e = Range(F::ClickHVelocity, f.clickHVelocity, 1, 127, "クリック音（強）のベロシティー"))
+    if (auto e =
+            Range(F::ClickHVelocity, f.clickHVelocity, 1, 127, "クリック音（強）のベロシティー"))
         return e;
     return Range(F::ClickLVelocity, f.clickLVelocity, 1, 127, "クリック音（弱）のベロシティー");
 }
@@ -130,8 +135,8 @@ DerivedLayout DeriveLayout(const PagePropertyFields& f, int pageWidth, int pageH
     d.gridDivNum = ClampInt(std::int64_t{f.barParRow} * (std::int64_t{f.divParBarShown} + 1));
     d.gridSize = DivTrunc(ClampInt(RowWidth(f, pageWidth)), d.gridDivNum);
     d.rowInterval = DivTrunc(ClampInt(RowsHeight(f, pageHeight)), f.rowDivNum);
-    d.leftSpace = ClampInt(std::int64_t{pageWidth} - std::int64_t{d.gridDivNum} * d.gridSize -
-                           f.rightSpace);
+    d.leftSpace =
+        ClampInt(std::int64_t{pageWidth} - std::int64_t{d.gridDivNum} * d.gridSize - f.rightSpace);
     return d;
 }
 
@@ -173,17 +178,19 @@ void ApplyDefaultPageProperties(Preferences& prefs, const PagePropertyFields& f,
 }
 
 PagePropertyFields FieldsOf(const TLayoutSettings& l) {
-    return {l.NoteFontSize(), l.TitleHeight(), l.TopSpace(),     l.BottomSpace(), l.LeftSpace(),
+    return {l.NoteFontSize(), l.TitleHeight(), l.TopSpace(),      l.BottomSpace(), l.LeftSpace(),
             l.RightSpace(),   l.BarParRow(),   l.DivParBar() - 1, l.RowDivNum()};
 }
 
 PagePropertyFields DefaultFieldsOf(const Preferences& p) {
-    return {p.DefoNoteFontSize, p.DefoTitleHeight, p.DefoTopSpace,
-            p.DefoBottomSpace,  p.DefoLeftSpace,   p.DefoRightSpace,
+    return {p.DefoNoteFontSize, p.DefoTitleHeight,   p.DefoTopSpace,
+            p.DefoBottomSpace,  p.DefoLeftSpace,     p.DefoRightSpace,
             p.DefoBarParRow,    p.DefoDivParBar - 1, p.DefoRowDivNum};
 }
 
-int FontSizeFromText(std::string_view text) { return StrToIntDef(Trim(text), 16); }
+int FontSizeFromText(std::string_view text) {
+    return StrToIntDef(Trim(text), 16);
+}
 
 const std::array<DisplayPositionGroup, 11>& DisplayPositionGroups() {
     static const std::array<DisplayPositionGroup, 11> groups = {{
@@ -217,10 +224,9 @@ namespace {
 
 // The rates in group order, which is also the order of TOffsetRates.
 constexpr std::array<int TOffsetRates::*, 11> kGroupRates = {
-    &TOffsetRates::FingerNo, &TOffsetRates::PF,     &TOffsetRates::Crese,
-    &TOffsetRates::Slur,     &TOffsetRates::Ornament, &TOffsetRates::Speed,
-    &TOffsetRates::Branch,   &TOffsetRates::Bow,    &TOffsetRates::String,
-    &TOffsetRates::Ren3,     &TOffsetRates::Kakko,
+    &TOffsetRates::FingerNo, &TOffsetRates::PF,    &TOffsetRates::Crese,  &TOffsetRates::Slur,
+    &TOffsetRates::Ornament, &TOffsetRates::Speed, &TOffsetRates::Branch, &TOffsetRates::Bow,
+    &TOffsetRates::String,   &TOffsetRates::Ren3,  &TOffsetRates::Kakko,
 };
 
 }  // namespace
@@ -238,7 +244,7 @@ void SetGroupRate(TOffsetRates& rates, int index, int rate) {
 const std::array<const char*, 6>& KeyCodeEntries() {
     static const std::array<const char*, 6> entries = {
         "１＝Ｄ　（１５弦）", "１＝Ｇ　（５２弦）", "１＝Ｆ　（６３弦）",
-        "１＝Ｃ　（２６弦）", "１＝♭Ｂ（３７弦）", "１＝Ａ　（４１弦）",
+        "１＝Ｃ　（２６弦）", "１＝♭Ｂ（３７弦）",  "１＝Ａ　（４１弦）",
     };
     return entries;
 }
@@ -256,21 +262,26 @@ int KeyCodeIndex(const std::string& keyCodeBytes) {
 
 const std::array<const char*, 62>& ClickKeyEntries() {
     static const std::array<const char*, 62> entries = {
-        "27:High Q",          "28:Slap",           "29:Scratch Push",   "30:Scratch Pull",
-        "31:Sticks",          "32:Square Click",   "33:Metronome Click", "34:Metronome Bell",
-        "35:Acoustic Bass Drum", "36:Bass Drum 1", "37:Side Stick",     "38:Acoustic Snare",
-        "39:Hand Clap",       "40:Electric Snare", "41:Low Floor Tom",  "42:Closed Hi-Hat",
-        "43:High Floor Tom",  "44:Pedal Hi-Hat",   "45:Low Tom",        "46:Open Hi-Hat",
-        "47:Low-Mid Tom",     "48:Hi-Mid Tom",     "49:Crash Cymbal 1", "50:High Tom",
-        "51:Ride Cymbal 1",   "52:Chinese Cymbal", "53:Ride Bell",      "54:Tambourine",
-        "55:Splash Cymbal",   "56:Cowbell",        "57:Crash Cymbal 2", "58:Vibraslap",
-        "59:Ride Cymbal 2",   "60:Hi Bongo",       "61:Low Bongo",      "62:Mute Hi Conga",
-        "63:Open Hi Conga",   "64:Low Conga",      "65:High Timbale",   "66:Low Timbale",
-        "67:High Agogo",      "68:Low Agogo",      "69:Cabasa",         "70:Maracas",
-        "71:Short Whistle",   "72:Long Whistle",   "73:Short Guiro",    "74:Long Guiro",
-        "75:Claves",          "76:Hi Wood Block",  "77:Low Wood Block", "78:Mute Cuica",
-        "79:Open Cuica",      "80:Mute Triangle",  "81:Open Triangle",  "82:Shaker",
-        "83:Jingle Bell",     "84:Bell Tree",      "85:Castanets",      "86:Mute Surdo",
+        "27:High Q",          "28:Slap",           "29:Scratch Push",
+        "30:Scratch Pull",    "31:Sticks",         "32:Square Click",
+        "33:Metronome Click", "34:Metronome Bell", "35:Acoustic Bass Drum",
+        "36:Bass Drum 1",     "37:Side Stick",     "38:Acoustic Snare",
+        "39:Hand Clap",       "40:Electric Snare", "41:Low Floor Tom",
+        "42:Closed Hi-Hat",   "43:High Floor Tom", "44:Pedal Hi-Hat",
+        "45:Low Tom",         "46:Open Hi-Hat",    "47:Low-Mid Tom",
+        "48:Hi-Mid Tom",      "49:Crash Cymbal 1", "50:High Tom",
+        "51:Ride Cymbal 1",   "52:Chinese Cymbal", "53:Ride Bell",
+        "54:Tambourine",      "55:Splash Cymbal",  "56:Cowbell",
+        "57:Crash Cymbal 2",  "58:Vibraslap",      "59:Ride Cymbal 2",
+        "60:Hi Bongo",        "61:Low Bongo",      "62:Mute Hi Conga",
+        "63:Open Hi Conga",   "64:Low Conga",      "65:High Timbale",
+        "66:Low Timbale",     "67:High Agogo",     "68:Low Agogo",
+        "69:Cabasa",          "70:Maracas",        "71:Short Whistle",
+        "72:Long Whistle",    "73:Short Guiro",    "74:Long Guiro",
+        "75:Claves",          "76:Hi Wood Block",  "77:Low Wood Block",
+        "78:Mute Cuica",      "79:Open Cuica",     "80:Mute Triangle",
+        "81:Open Triangle",   "82:Shaker",         "83:Jingle Bell",
+        "84:Bell Tree",       "85:Castanets",      "86:Mute Surdo",
         "87:Open Surdo",      "88:Applause 2",
     };
     return entries;

@@ -66,7 +66,8 @@ private:
 private Q_SLOTS:
     void init() {
         QVERIFY(dir_.isValid());
-        const QString root = dir_.path() + "/" + QString::number(QRandomGenerator::global()->generate());
+        const QString root =
+            dir_.path() + "/" + QString::number(QRandomGenerator::global()->generate());
         data_ = root + "/data";
         config_ = root + "/config";
         bin_ = root + "/bin";
@@ -98,8 +99,9 @@ private Q_SLOTS:
 
         QCOMPARE(Read(data_ + "/icons/hicolor/48x48/apps/sorvel.png"), QByteArray("png48"));
         QCOMPARE(Read(data_ + "/icons/hicolor/256x256/apps/sorvel.png"), QByteArray("png256"));
-        QCOMPARE(Read(config_ + "/mimeapps.list"),
-                 QByteArray("[Default Applications]\napplication/x-sorvel-score=sorvel.desktop;\n"));
+        QCOMPARE(
+            Read(config_ + "/mimeapps.list"),
+            QByteArray("[Default Applications]\napplication/x-sorvel-score=sorvel.desktop;\n"));
 
         QCOMPARE(ran_, QStringList({bin_ + "/update-mime-database " + data_ + "/mime",
                                     bin_ + "/update-desktop-database " + data_ + "/applications"}));
@@ -118,8 +120,9 @@ private Q_SLOTS:
         std::string error;
         QVERIFY(a.Register(&error));
         QVERIFY(Read(config_ + "/mimeapps.list").contains("text/html=firefox.desktop;"));
-        QVERIFY(Read(config_ + "/mimeapps.list")
-                    .contains("[Default Applications]\napplication/x-sorvel-score=sorvel.desktop;\n"));
+        QVERIFY(
+            Read(config_ + "/mimeapps.list")
+                .contains("[Default Applications]\napplication/x-sorvel-score=sorvel.desktop;\n"));
         ran_.clear();
         QVERIFY2(a.Unregister(&error), error.c_str());
         QVERIFY(!a.IsRegistered());
@@ -210,7 +213,8 @@ private Q_SLOTS:
         QCOMPARE(with, std::string("# mine\n[Default Applications]\n"
                                    "application/x-sorvel-score=sorvel.desktop;\n"
                                    "text/html=firefox.desktop;\n\n[Added Associations]\nx=y;\n"));
-        QCOMPARE(WithDefaultApplication(with, "application/x-sorvel-score", "sorvel.desktop"), with);
+        QCOMPARE(WithDefaultApplication(with, "application/x-sorvel-score", "sorvel.desktop"),
+                 with);
         QCOMPARE(WithoutDefaultApplication(with, "application/x-sorvel-score", "sorvel.desktop"),
                  text);
         QCOMPARE(WithoutDefaultApplication(text, "application/x-sorvel-score", "sorvel.desktop"),

@@ -34,7 +34,9 @@ using namespace sorvel;
 
 namespace {
 
-std::string Sjis(const char* utf8) { return cp932::FromUtf8(utf8); }
+std::string Sjis(const char* utf8) {
+    return cp932::FromUtf8(utf8);
+}
 
 }  // namespace
 
@@ -161,7 +163,8 @@ private Q_SLOTS:
         QCOMPARE(tempo->Tempo(), 250);
         QCOMPARE(tempo->TempoUnit(), 1);
         QCOMPARE(tempo->PrintMode(), 1);
-        QCOMPARE(recorded, (std::vector<std::string>{"Tempo変更", "PrintMode変更", "TempoUnit変更"}));
+        QCOMPARE(recorded,
+                 (std::vector<std::string>{"Tempo変更", "PrintMode変更", "TempoUnit変更"}));
         QVERIFY(Edit(*tempo, dialog, [&] {
             QCOMPARE(Field<QComboBox>(dialog, "cmbTempoUnit")->currentIndex(), 1);
             QVERIFY(!Field<QAbstractButton>(dialog, "chkPrintMode")->isChecked());
@@ -191,7 +194,8 @@ private Q_SLOTS:
             QCOMPARE(Field<QComboBox>(dialog, "cmbFinger2")->currentText(), QString("U"));
             QCOMPARE(Field<QComboBox>(dialog, "cmbPitch3")->currentText(), QString());
             QCOMPARE(Field<QComboBox>(dialog, "cmbOctave3")->currentText(), QString("0"));
-            QCOMPARE(Field<QComboBox>(dialog, "cmbPitch1")->findText(""), -1);  // row 1 always has a note
+            QCOMPARE(Field<QComboBox>(dialog, "cmbPitch1")->findText(""),
+                     -1);  // row 1 always has a note
             Field<QComboBox>(dialog, "cmbPitch1")->setCurrentText("5");
             Field<QComboBox>(dialog, "cmbOctave1")->setCurrentText("1");
             Field<QComboBox>(dialog, "cmbFinger1")->setCurrentIndex(2);
@@ -327,8 +331,9 @@ private Q_SLOTS:
         }));
         QVERIFY(!Edit(*tempo, Dialogs().Tempo(),
                       [&] { Field<QSpinBox>(Dialogs().Tempo(), "edtTempo")->setValue(100); }));
-        QVERIFY(!Edit(*daon, Dialogs().Daon(),
-                      [&] { Field<QComboBox>(Dialogs().Daon(), "cmbLength")->setCurrentIndex(2); }));
+        QVERIFY(!Edit(*daon, Dialogs().Daon(), [&] {
+            Field<QComboBox>(Dialogs().Daon(), "cmbLength")->setCurrentIndex(2);
+        }));
         QVERIFY(!Edit(*note, Dialogs().Note(), [&] {
             QWidget* box = Field<QWidget>(Dialogs().Note(), "pbNote");
             const FigurePoint d = Dialogs().Note().DotCentre();

@@ -19,9 +19,13 @@ namespace {
 
 // The layout of a new book on a 1000 x 1365 page: margins 20, title 150,
 // 4 bars of 8 shown cells, 8 rows.
-PagePropertyFields Standard() { return {18, 150, 20, 20, 20, 20, 4, 8, 8}; }
+PagePropertyFields Standard() {
+    return {18, 150, 20, 20, 20, 20, 4, 8, 8};
+}
 
-std::string Message(const std::optional<FieldError>& e) { return e ? e->message : std::string(); }
+std::string Message(const std::optional<FieldError>& e) {
+    return e ? e->message : std::string();
+}
 
 std::vector<std::string> RecordedNames(const TUndo& undo) {
     std::vector<std::string> names;
@@ -38,9 +42,9 @@ private Q_SLOTS:
     void DerivedLayoutFillsTheRowAndGivesTheRestToTheLeftMargin() {
         const DerivedLayout d = DeriveLayout(Standard(), 1000, 1365);
         QCOMPARE(d.gridDivNum, 36);
-        QCOMPARE(d.gridSize, 26);           // (1000 - 40) / 36, truncated
-        QCOMPARE(d.leftSpace, 44);          // 1000 - 36 * 26 - 20
-        QCOMPARE(d.rowInterval, 146);       // (1365 - 190) / 8
+        QCOMPARE(d.gridSize, 26);      // (1000 - 40) / 36, truncated
+        QCOMPARE(d.leftSpace, 44);     // 1000 - 36 * 26 - 20
+        QCOMPARE(d.rowInterval, 146);  // (1365 - 190) / 8
         QCOMPARE(d.leftSpace + d.gridDivNum * d.gridSize + 20, 1000);
     }
 
@@ -99,7 +103,8 @@ private Q_SLOTS:
         f.divParBarShown = 33;
         std::optional<FieldError> e = CheckPageProperties(f, 964, 1365);
         QCOMPARE(e->field, SettingsField::DivParBar);
-        QCOMPARE(e->message, std::string("小節ごとの分割数は、1 から 31 の数値を指定してください。"));
+        QCOMPARE(e->message,
+                 std::string("小節ごとの分割数は、1 から 31 の数値を指定してください。"));
         f.divParBarShown = 31;
         QVERIFY(!CheckPageProperties(f, 964, 1365));
         QCOMPARE(DeriveLayout(f, 964, 1365).gridSize, 1);
@@ -131,18 +136,35 @@ private Q_SLOTS:
                  std::string("楽譜再生音のベロシティーは、1 から 127 の数値を指定してください。"));
         QCOMPARE(Message(CheckMidiFields({80, 17, 100, 100})),
                  std::string("リズムチャンネル番号は、1 から 16 の数値を指定してください。"));
-        QCOMPARE(Message(CheckMidiFields({80, 10, 128, 100})),
-                 std::string("クリック音（強）のベロシティーは、1 から 127 の数値を指定してください。"));
-        QCOMPARE(Message(CheckMidiFields({80, 10, 100, 0})),
-                 std::string("クリック音（弱）のベロシティーは、1 から 127 の数値を指定してください。"));
+        QCOMPARE(
+            Message(CheckMidiFields({80, 10, 128, 100})),
+            std::string("クリック音（強）のベロシティーは、1 から 127 の数値を指定してください。"));
+        QCOMPARE(
+            Message(CheckMidiFields({80, 10, 100, 0})),
+            std::string("クリック音（弱）のベロシティーは、1 から 127 の数値を指定してください。"));
     }
 
     void RateBandsChooseTheRadioButton() {
         const std::pair<int, std::optional<int>> cases[] = {
-            {-1000, std::nullopt}, {-999, -170}, {-170, -170}, {-169, -120}, {-120, -120},
-            {-119, std::nullopt},  {0, std::nullopt}, {100, std::nullopt}, {119, std::nullopt},
-            {120, 120},            {169, 120},    {170, 170},  {219, 170},   {220, 220},
-            {269, 220},            {270, 270},    {319, 270},  {320, 320},   {999, 320},
+            {-1000, std::nullopt},
+            {-999, -170},
+            {-170, -170},
+            {-169, -120},
+            {-120, -120},
+            {-119, std::nullopt},
+            {0, std::nullopt},
+            {100, std::nullopt},
+            {119, std::nullopt},
+            {120, 120},
+            {169, 120},
+            {170, 170},
+            {219, 170},
+            {220, 220},
+            {269, 220},
+            {270, 270},
+            {319, 270},
+            {320, 320},
+            {999, 320},
             {1000, std::nullopt},
         };
         for (const auto& [rate, band] : cases) {
@@ -234,7 +256,7 @@ private Q_SLOTS:
         TNote* a = note(100);
         TNote* b = note(200);
         TMusicSign* above = mark(170, {a});
-        TMusicSign* half = mark(195, {a});      // 200 - 7.5: halves go to the even 192
+        TMusicSign* half = mark(195, {a});       // 200 - 7.5: halves go to the even 192
         TMusicSign* shared = mark(180, {a, b});  // moved once, not twice
         TMusicSign* loose = mark(150, {});
         a->Link(*b);  // a note linked to a note stays on its row
