@@ -2,6 +2,9 @@
 // named on the command line, and the offer of recovery copies once it shows.
 #include <QApplication>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -71,7 +74,14 @@ int RunProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("sorvel");
     QApplication::setOrganizationName("sorvel");
-    QGuiApplication::setDesktopFileName("sorvel");  // the icon of the desktop entry, on Wayland too
+    QGuiApplication::setDesktopFileName("sorvel");
+    // The standard dialogs (files, printing, buttons of message boxes) speak
+    // Japanese like the rest of the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }  // the icon of the desktop entry, on Wayland too
 
     MainWindowOptions options;
     options.executablePath = QApplication::applicationFilePath().toStdString();
