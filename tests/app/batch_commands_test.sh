@@ -52,4 +52,13 @@ for cmd in --resave --export-png --export-bmp --export-pdf; do
 done
 check "only the four files are in the folder" "[[ \$(ls -A '$work/names' | wc -l) == 4 ]]"
 
+# Without any display the editor says so in one line instead of failing
+# inside Qt; an unknown option is refused.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$sorvel" "$demo" >"$work/out" 2>"$work/err"
+check "no display: status 1" "[[ $? == 1 ]]"
+check "no display: one line naming the batch commands" \
+    "[[ \$(wc -l <'$work/err') == 1 ]] && grep -q 'batch commands' '$work/err'"
+"$sorvel" --no-such-option 2>"$work/err"
+check "an unknown option ends with status 2" "[[ $? == 2 && \$(wc -l <'$work/err') == 1 ]]"
+
 finish batch_commands
