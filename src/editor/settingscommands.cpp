@@ -8,6 +8,7 @@
 #include "editor/frmsetinfo.h"
 #include "editor/musicpaintbox.h"
 #include "editor/pageoperations.h"
+#include "editor/playbackcontroller.h"
 #include "editor/toolpalette.h"
 #include "model/undo.h"
 #include "playback/midioutput.h"
@@ -43,7 +44,11 @@ TfrmSetInfo& TSettingsCommands::Dialog() {
         SetInfoServices services;
         services.showError = window_.Dialogs().showError;
         services.listMidiOutputs = [this] {
-            return lister_ ? lister_() : MidiOutput().ListMidiOutputs();
+            if (lister_) return lister_();
+            if (PlaybackController* playback = FindPlaybackController(window_)) {
+                return playback->Output().ListMidiOutputs();
+            }
+            return MidiOutput().ListMidiOutputs();
         };
         services.sendShortMessage = [this](int channel, int status, int data1, int data2) {
             SendClick(channel, status, data1, data2);
@@ -76,6 +81,13 @@ void TSettingsCommands::SetAssociation(std::unique_ptr<FileAssociation> associat
 void TSettingsCommands::SendClick(int channel, int status, int data1, int data2) {
     if (sender_) {
         sender_(channel, status, data1, data2);
+        return;
+    }
+    // The program's one output when playback has it open; otherwise an
+    // output of this object's own on the stored device, for the dialog only.
+    if (PlaybackController* playback = FindPlaybackController(window_);
+        playback && playback->DeviceOpen()) {
+        playback->Output().SendShortMessage(channel, status, data1, data2);
         return;
     }
     if (!clickOutput_) {

@@ -37,9 +37,9 @@ public:
     using DeviceLister = std::function<std::vector<std::string>()>;
     using ShortMessageSender = std::function<void(int channel, int status, int data1, int data2)>;
     // Replaces where the device list comes from and where the click buttons
-    // sound. Until then the list is the system's devices and the clicks go to
-    // an output of this object's own, opened on the stored device while the
-    // options are shown.
+    // sound (tests). Otherwise both are the playback's output; without one
+    // the list is the system's devices and the clicks go to an output of this
+    // object's own, opened on the stored device while the options are shown.
     void SetMidiServices(DeviceLister lister, ShortMessageSender sender);
     // Replaces the file association (tests point it at a temporary folder).
     void SetAssociation(std::unique_ptr<FileAssociation> association);

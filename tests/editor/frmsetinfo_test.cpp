@@ -19,6 +19,7 @@
 #include "base/cp932.h"
 #include "editor/fileassociation.h"
 #include "editor/frmsetinfo.h"
+#include "editor/playbackcontroller.h"
 #include "editor/settingscommands.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
@@ -27,6 +28,8 @@
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/scorefile.h"
+#include "playback/capturemidiout.h"
+#include "playback/forwardingmidiout.h"
 #include "view/qt/musicfont.h"
 #include "view/qt/qtcanvas.h"
 
@@ -450,6 +453,35 @@ private Q_SLOTS:
             QTest::mouseRelease(Field<QAbstractButton>("btnClickL"), Qt::LeftButton);
             QCOMPARE(sent_.last(), (QList<int>{9, 144, 75, 0}));
         });
+    }
+
+    void WithoutOwnServicesThePlaybackOutputIsUsed() {
+        Commands().SetMidiServices({}, {});
+        PlaybackController* playback = FindPlaybackController(Window());
+        QVERIFY(playback);
+        VirtualTimeSource clock;
+        CaptureMidiOut capture{clock};
+        PlaybackEngineOptions engine;
+        engine.devices = [] {
+            return std::vector<MidiOutEntry>{{"Synth", nullptr}, {"Port B", nullptr}};
+        };
+        engine.clock = &clock;
+        engine.timerDriven = false;
+        playback->SetEngine(engine);
+        playback->UseDevice(std::make_unique<ForwardingMidiOut>(capture));
+        InOptions([&] {
+            QComboBox* devices = Field<QComboBox>("cmbMidiDevice");
+            QCOMPARE(devices->count(), 2);
+            QCOMPARE(devices->itemText(1), QString("Port B"));
+            capture.Clear();
+            QTest::mousePress(Field<QAbstractButton>("btnClickH"), Qt::LeftButton);
+            QTest::mouseRelease(Field<QAbstractButton>("btnClickH"), Qt::LeftButton);
+        });
+        std::vector<std::vector<std::uint8_t>> shorts;
+        for (const auto& m : capture.Messages()) {
+            if (m.kind == CaptureMidiOut::Kind::kShort) shorts.push_back(m.bytes);
+        }
+        QCOMPARE(shorts, (std::vector<std::vector<std::uint8_t>>{{0x99, 81, 100}, {0x99, 81, 0}}));
     }
 
     void GroupsChooseTheirRadioButtonAndRadioButtonsSetTheRate() {
