@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +27,9 @@ constexpr char kDefaultsGroup[] = "[Default Applications]";
 // that someone else put in the same place.
 constexpr char kDesktopMarker[] = "X-Sorvel-Association=true";
 constexpr char kMimeMarker[] = "<!-- Sorvel file association -->";
+// The desktop entry lists the icons registration wrote (sizes), so that
+// removal takes those and leaves icons that were there before.
+constexpr char kIconsKey[] = "X-Sorvel-Icons=";
 // Files the association reads back are small; anything larger is not ours.
 constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
 
@@ -221,7 +225,7 @@ std::string FileAssociation::ExecLine(const std::string& executablePath) {
     return value + " %f";
 }
 
-std::string FileAssociation::DesktopEntryText() const {
+std::string FileAssociation::DesktopEntryText(const std::vector<int>& iconSizes) const {
     if (executable_.empty() || executable_.front() != '/' || !IsUtf8(executable_) ||
         executable_.find_first_of("\n\r") != std::string::npos) {
         return {};
@@ -240,7 +244,12 @@ std::string FileAssociation::DesktopEntryText() const {
     text += "Terminal=false\n";
     text += "Categories=AudioVideo;Audio;Music;\n";
     text += std::string("MimeType=") + kScoreMimeType + ";\n";
+    // The opener of score files only: the program's menu entry is its own.
+    text += "NoDisplay=true\n";
     text += std::string(kDesktopMarker) + "\n";
+    text += kIconsKey;
+    for (int size : iconSizes) text += std::to_string(size) + ";";
+    text += "\n";
     return text;
 }
 
@@ -259,16 +268,47 @@ std::string FileAssociation::MimePackageText() {
     return text;
 }
 
+std::vector<int> FileAssociation::IconsWritten() const {
+    std::string entry;
+    if (!ReadText(DesktopEntryPath(), entry) || entry.find(kDesktopMarker) == std::string::npos) {
+        return {};
+    }
+    std::vector<int> sizes;
+    for (const std::string& line : SplitLines(entry)) {
+        if (line.rfind(kIconsKey, 0) != 0) continue;
+        std::istringstream list(line.substr(std::strlen(kIconsKey)));
+        std::string size;
+        while (std::getline(list, size, ';')) {
+            if (!size.empty() && size.find_first_not_of("0123456789") == std::string::npos &&
+                size.size() <= 4) {
+                sizes.push_back(std::stoi(size));
+            }
+        }
+    }
+    return sizes;
+}
+
 bool FileAssociation::Register(std::string* error) {
-    const std::string desktop = DesktopEntryText();
-    if (desktop.empty()) {
+    if (DesktopEntryText({}).empty()) {
         if (error) *error = "この場所のプログラムは登録できません: " + executable_;
         return false;
     }
-    bool ok = WriteFile(DesktopEntryPath(), desktop, error) &&
-              WriteFile(MimePackagePath(), MimePackageText(), error);
+    // Icons already in place (installed with the program's menu entry, or by
+    // an earlier registration) are used as they are.
+    std::vector<int> ours = IconsWritten();
+    std::vector<const AssociationIcon*> toWrite;
     for (const AssociationIcon& icon : icons_) {
-        ok = ok && WriteFile(IconPath(icon.size), icon.png, error);
+        const bool listed = std::find(ours.begin(), ours.end(), icon.size) != ours.end();
+        if (!listed && Exists(IconPath(icon.size))) continue;
+        if (!listed) ours.push_back(icon.size);
+        toWrite.push_back(&icon);
+    }
+    // The entry goes first: should a later step fail, removal finds in it
+    // which icons to take back.
+    bool ok = WriteFile(DesktopEntryPath(), DesktopEntryText(ours), error) &&
+              WriteFile(MimePackagePath(), MimePackageText(), error);
+    for (const AssociationIcon* icon : toWrite) {
+        ok = ok && WriteFile(IconPath(icon->size), icon->png, error);
     }
     ok = ok && WriteDefault(error);
     if (!ok) {
@@ -282,22 +322,27 @@ bool FileAssociation::Register(std::string* error) {
 }
 
 bool FileAssociation::Unregister(std::string* error) {
-    bool ok = RemoveIfOurs(
-        DesktopEntryPath(),
-        [](const std::string& bytes) { return bytes.find(kDesktopMarker) != std::string::npos; },
-        error);
+    bool ok = true;
+    for (int size : IconsWritten()) {
+        const auto own = std::find_if(icons_.begin(), icons_.end(),
+                                      [size](const AssociationIcon& i) { return i.size == size; });
+        // An icon changed since registration is someone else's now.
+        ok = RemoveIfOurs(
+                 IconPath(size),
+                 [&](const std::string& bytes) { return own == icons_.end() || bytes == own->png; },
+                 error) &&
+             ok;
+    }
+    ok = RemoveIfOurs(
+             DesktopEntryPath(),
+             [](const std::string& bytes) { return bytes.find(kDesktopMarker) != std::string::npos; },
+             error) &&
+         ok;
     ok = RemoveIfOurs(
              MimePackagePath(),
              [](const std::string& bytes) { return bytes.find(kMimeMarker) != std::string::npos; },
              error) &&
          ok;
-    for (const AssociationIcon& icon : icons_) {
-        const std::string& png = icon.png;
-        ok = RemoveIfOurs(
-                 IconPath(icon.size), [&png](const std::string& bytes) { return bytes == png; },
-                 error) &&
-             ok;
-    }
     ok = RemoveDefault(error) && ok;
     Refresh();
     return ok;

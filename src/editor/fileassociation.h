@@ -29,7 +29,9 @@ struct AssociationIcon {
 };
 
 inline constexpr char kScoreMimeType[] = "application/x-sorvel-score";
-inline constexpr char kDesktopFileName[] = "sorvel.desktop";
+// The opener's own desktop entry, apart from the program's menu entry
+// (sorvel.desktop) that an installation puts in the same folder.
+inline constexpr char kDesktopFileName[] = "sorvel-svl.desktop";
 
 class FileAssociation {
 public:
@@ -42,8 +44,9 @@ public:
     // Whether the association is present: the file type's package exists.
     bool IsRegistered() const;
 
-    // Writes the desktop entry, the type's package and the icons, makes the
-    // program the type's default application, then refreshes the databases.
+    // Writes the desktop entry, the type's package and the icons that are not
+    // there yet, makes the program the type's default application, then
+    // refreshes the databases.
     // False with a message in `error` (UTF-8) when a file cannot be written
     // or the program's path cannot be named in a desktop entry; what was
     // written before the failure is taken away again.
@@ -62,10 +65,11 @@ public:
     std::string IconPath(int size) const;
     std::string DefaultsListPath() const;
 
-    // The texts written into the desktop entry and the type's package; the
+    // The texts written into the desktop entry (naming the icons of the
+    // given sizes as written by registration) and the type's package; the
     // desktop entry's text is empty when the program's path cannot be named
-    // in one (not UTF-8, or holding a line break).
-    std::string DesktopEntryText() const;
+    // in one (not absolute, not UTF-8, or holding a line break).
+    std::string DesktopEntryText(const std::vector<int>& iconSizes) const;
     static std::string MimePackageText();
 
     // The Exec value that starts `executablePath` with one file: the path
@@ -73,6 +77,8 @@ public:
     static std::string ExecLine(const std::string& executablePath);
 
 private:
+    // The sizes of the icons that registration wrote, as its entry lists them.
+    std::vector<int> IconsWritten() const;
     bool WriteDefault(std::string* error);
     bool RemoveDefault(std::string* error);
     void Refresh();

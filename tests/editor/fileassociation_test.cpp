@@ -86,11 +86,13 @@ private Q_SLOTS:
         QVERIFY2(a.Register(&error), error.c_str());
         QVERIFY(a.IsRegistered());
 
-        const QString desktop = QString::fromUtf8(Read(data_ + "/applications/sorvel.desktop"));
+        const QString desktop = QString::fromUtf8(Read(data_ + "/applications/sorvel-svl.desktop"));
         QVERIFY(desktop.startsWith("[Desktop Entry]\n"));
         QVERIFY(desktop.contains("\nExec=\"/opt/sorvel/bin/sorvel\" %f\n"));
         QVERIFY(desktop.contains("\nMimeType=application/x-sorvel-score;\n"));
         QVERIFY(desktop.contains("\nType=Application\n"));
+        QVERIFY(desktop.contains("\nNoDisplay=true\n"));
+        QVERIFY(desktop.contains("\nX-Sorvel-Icons=48;256;\n"));
 
         const QString package = QString::fromUtf8(Read(data_ + "/mime/packages/sorvel.xml"));
         QVERIFY(package.contains("<mime-type type=\"application/x-sorvel-score\">"));
@@ -101,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(Read(data_ + "/icons/hicolor/256x256/apps/sorvel.png"), QByteArray("png256"));
         QCOMPARE(
             Read(config_ + "/mimeapps.list"),
-            QByteArray("[Default Applications]\napplication/x-sorvel-score=sorvel.desktop;\n"));
+            QByteArray("[Default Applications]\napplication/x-sorvel-score=sorvel-svl.desktop;\n"));
 
         QCOMPARE(ran_, QStringList({bin_ + "/update-mime-database " + data_ + "/mime",
                                     bin_ + "/update-desktop-database " + data_ + "/applications"}));
@@ -114,6 +116,9 @@ private Q_SLOTS:
               "[Default Applications]\ntext/html=firefox.desktop;\n");
         Write(data_ + "/applications/other.desktop", "[Desktop Entry]\nName=Other\n");
         Write(data_ + "/mime/packages/other.xml", "<mime-info/>\n");
+        // The program's menu entry and an icon, as an installation leaves them.
+        Write(data_ + "/applications/sorvel.desktop", "[Desktop Entry]\nName=Sorvel\n");
+        Write(data_ + "/icons/hicolor/48x48/apps/sorvel.png", "png48");
         const QMap<QString, QByteArray> before = Files(dir_.path());
 
         FileAssociation a = Make();
@@ -122,7 +127,9 @@ private Q_SLOTS:
         QVERIFY(Read(config_ + "/mimeapps.list").contains("text/html=firefox.desktop;"));
         QVERIFY(
             Read(config_ + "/mimeapps.list")
-                .contains("[Default Applications]\napplication/x-sorvel-score=sorvel.desktop;\n"));
+                .contains("[Default Applications]\napplication/x-sorvel-score=sorvel-svl.desktop;\n"));
+        // The icon that was there is used, not taken over.
+        QVERIFY(Read(data_ + "/applications/sorvel-svl.desktop").contains("\nX-Sorvel-Icons=256;\n"));
         ran_.clear();
         QVERIFY2(a.Unregister(&error), error.c_str());
         QVERIFY(!a.IsRegistered());
@@ -144,19 +151,24 @@ private Q_SLOTS:
         FileAssociation a = Make();
         std::string error;
         QVERIFY(a.Register(&error));
-        // Someone replaced the entry and the icon and chose another default.
-        Write(data_ + "/applications/sorvel.desktop", "[Desktop Entry]\nName=Packaged\n");
+        // Someone replaced an icon and chose another default.
         Write(data_ + "/icons/hicolor/48x48/apps/sorvel.png", "another icon");
         Write(config_ + "/mimeapps.list",
               "[Default Applications]\napplication/x-sorvel-score=other.desktop;\n");
         QVERIFY(a.Unregister(&error));
         QVERIFY(!QFile::exists(data_ + "/mime/packages/sorvel.xml"));
+        QVERIFY(!QFile::exists(data_ + "/applications/sorvel-svl.desktop"));
         QVERIFY(!QFile::exists(data_ + "/icons/hicolor/256x256/apps/sorvel.png"));
-        QCOMPARE(Read(data_ + "/applications/sorvel.desktop"),
-                 QByteArray("[Desktop Entry]\nName=Packaged\n"));
         QCOMPARE(Read(data_ + "/icons/hicolor/48x48/apps/sorvel.png"), QByteArray("another icon"));
         QCOMPARE(Read(config_ + "/mimeapps.list"),
                  QByteArray("[Default Applications]\napplication/x-sorvel-score=other.desktop;\n"));
+
+        // An entry someone else wrote in the opener's place stays.
+        QVERIFY(a.Register(&error));
+        Write(data_ + "/applications/sorvel-svl.desktop", "[Desktop Entry]\nName=Mine\n");
+        QVERIFY(a.Unregister(&error));
+        QCOMPARE(Read(data_ + "/applications/sorvel-svl.desktop"),
+                 QByteArray("[Desktop Entry]\nName=Mine\n"));
     }
 
     void RefreshCommandsRunOnlyWhenInstalled() {
@@ -200,7 +212,7 @@ private Q_SLOTS:
         QVERIFY(!a.Register(&error));
         QVERIFY(QString::fromStdString(error).contains("mimeapps.list"));
         QVERIFY(!a.IsRegistered());
-        QVERIFY(!QFile::exists(data_ + "/applications/sorvel.desktop"));
+        QVERIFY(!QFile::exists(data_ + "/applications/sorvel-svl.desktop"));
         QVERIFY(!QFile::exists(data_ + "/icons/hicolor/48x48/apps/sorvel.png"));
     }
 
@@ -209,21 +221,21 @@ private Q_SLOTS:
             "# mine\n[Default Applications]\ntext/html=firefox.desktop;\n\n[Added Associations]\n"
             "x=y;\n";
         const std::string with =
-            WithDefaultApplication(text, "application/x-sorvel-score", "sorvel.desktop");
+            WithDefaultApplication(text, "application/x-sorvel-score", "sorvel-svl.desktop");
         QCOMPARE(with, std::string("# mine\n[Default Applications]\n"
-                                   "application/x-sorvel-score=sorvel.desktop;\n"
+                                   "application/x-sorvel-score=sorvel-svl.desktop;\n"
                                    "text/html=firefox.desktop;\n\n[Added Associations]\nx=y;\n"));
-        QCOMPARE(WithDefaultApplication(with, "application/x-sorvel-score", "sorvel.desktop"),
+        QCOMPARE(WithDefaultApplication(with, "application/x-sorvel-score", "sorvel-svl.desktop"),
                  with);
-        QCOMPARE(WithoutDefaultApplication(with, "application/x-sorvel-score", "sorvel.desktop"),
+        QCOMPARE(WithoutDefaultApplication(with, "application/x-sorvel-score", "sorvel-svl.desktop"),
                  text);
-        QCOMPARE(WithoutDefaultApplication(text, "application/x-sorvel-score", "sorvel.desktop"),
+        QCOMPARE(WithoutDefaultApplication(text, "application/x-sorvel-score", "sorvel-svl.desktop"),
                  text);
         const std::string alone =
-            WithDefaultApplication("[Added Associations]\nx=y;\n", "a/b", "sorvel.desktop");
+            WithDefaultApplication("[Added Associations]\nx=y;\n", "a/b", "sorvel-svl.desktop");
         QCOMPARE(alone, std::string("[Added Associations]\nx=y;\n\n[Default Applications]\n"
-                                    "a/b=sorvel.desktop;\n"));
-        QCOMPARE(WithoutDefaultApplication(alone, "a/b", "sorvel.desktop"),
+                                    "a/b=sorvel-svl.desktop;\n"));
+        QCOMPARE(WithoutDefaultApplication(alone, "a/b", "sorvel-svl.desktop"),
                  std::string("[Added Associations]\nx=y;\n"));
     }
 
