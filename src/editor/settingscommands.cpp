@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "editor/fileassociation.h"
+#include "editor/frmkeyboard.h"
 #include "editor/frmmain.h"
 #include "editor/frmsetinfo.h"
 #include "editor/musicpaintbox.h"
@@ -133,6 +134,9 @@ void TSettingsCommands::SetOptions() {
     clickOutput_.reset();
     if (accepted) {
         window_.Palette().RefreshFingerButton(window_.Workspace().prefs.IsFingerNo00);
+        if (PlaybackController* playback = FindPlaybackController(window_)) {
+            playback->KeyBoard().DrawKeyboard();  // key names shown or not
+        }
         if (dialog.MidiSettingsChanged()) Q_EMIT window_.midiSettingsChanged();
         Q_EMIT optionsApplied();
     }

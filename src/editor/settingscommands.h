@@ -45,9 +45,9 @@ public:
     void SetAssociation(std::unique_ptr<FileAssociation> association);
 
 Q_SIGNALS:
-    // The options dialog closed with OK (the palette already shows the
-    // open-string finger glyph the options chose): the piano keyboard redraws
-    // its key names.
+    // The options dialog closed with OK; the palette already shows the
+    // open-string finger glyph and the piano keyboard the key names the
+    // options chose.
     void optionsApplied();
 
 private:

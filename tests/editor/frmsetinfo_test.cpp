@@ -18,9 +18,11 @@
 #include "base/arith.h"
 #include "base/cp932.h"
 #include "editor/fileassociation.h"
+#include "editor/frmkeyboard.h"
 #include "editor/frmsetinfo.h"
 #include "editor/playbackcontroller.h"
 #include "editor/settingscommands.h"
+#include "editor/toolpalette.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
@@ -62,7 +64,7 @@ int InkPixels(const QImage& image) {
 class SetInfoTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<MainWindowFixture> f_;
     std::vector<std::string> devices_;
     QList<QList<int>> sent_;
@@ -387,6 +389,9 @@ private Q_SLOTS:
     }
 
     void OptionsTakeEffectAndAnnounceMidiChanges() {
+        TfrmKeyBoard& keyboard = FindPlaybackController(Window())->KeyBoard();
+        keyboard.DrawKeyboard();
+        const QImage namesShown = keyboard.Image();
         QSignalSpy midi(&Window(), &TfrmMain::midiSettingsChanged);
         QSignalSpy applied(&Commands(), &TSettingsCommands::optionsApplied);
         Preferences& p = Ws().prefs;
@@ -405,6 +410,7 @@ private Q_SLOTS:
             Field<QAbstractButton>("btnFingerNo00")->click();
             Field<QAbstractButton>("chkIsSkipCursor")->click();
             Field<QAbstractButton>("rbRBtnSound")->click();
+            Field<QAbstractButton>("chkIsDispKeyName")->click();
             QComboBox* score = Field<QComboBox>("cmbScoreFontColor");
             score->setCurrentIndex(score->findText("赤"));
             Spin("edtPlayCursorWidth")->setValue(3);
@@ -416,8 +422,12 @@ private Q_SLOTS:
         QCOMPARE(p.RhythmChannelNo, 15);
         QCOMPARE(p.ClickLKeyNo, 27);
         QVERIFY(p.IsFingerNo00);
+        // The palette's open-string button now places "." (code 46).
+        QCOMPARE(Window().Palette().findChild<QWidget*>("btnSign_84")->property("Tag").toInt(), 46);
         QVERIFY(!p.IsSkipCursor);
         QVERIFY(!p.IsRBtnCsrMove);
+        QVERIFY(!p.IsDispKeyName);
+        QVERIFY(keyboard.Image() != namesShown);  // redrawn without the key names
         QCOMPARE(p.DefoScoreFontColor, 0x0000FF);
         QCOMPARE(p.DefoPlayCursorWidth, 3);
         QCOMPARE(p.DefoPlayCursorDispMode, 1);
