@@ -1,0 +1,598 @@
+// Playing in the editor with the capture device on a virtual clock: the P key
+// and the play button, the play cursor turning pages, tempo and mutes while
+// playing, the piano keyboard, the tuning tone, the note monitor and a missing
+// audio output.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "editor/frmkeyboard.h"
+#include "editor/frmplay.h"
+#include "editor/frmtuning.h"
+#include "editor/musicpaintbox.h"
+#include "editor/playbackcontroller.h"
+#include "editor/scorepaintbox.h"
+#include "mainwindowfixture.h"
+#include "model/itemfactory.h"
+#include "model/musicbook.h"
+#include "model/musicmark.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/preferencesfile.h"
+#include "playback/capturemidiout.h"
+#include "playback/conversion/keyoffset.h"
+#include "playback/forwardingmidiout.h"
+#include "view/core/pagelayout.h"
+
+using namespace sorvel;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A main window whose playback sounds into the capture device and whose
+// ticks run on a virtual clock, one millisecond per step.
+struct Rig {
+    // The device outlives the window, which silences it when it closes.
+    VirtualTimeSource clock;
+    CaptureMidiOut capture{clock};
+    MainWindowFixture f;
+    PlaybackController* pc = nullptr;
+
+    Rig() {
+        pc = FindPlaybackController(*f.window);
+        PlaybackEngineOptions options;
+        options.devices = [] { return std::vector<MidiOutEntry>{}; };
+        options.clock = &clock;
+        options.timerDriven = false;
+        pc->SetEngine(options);
+        pc->UseDevice(std::make_unique<ForwardingMidiOut>(capture));
+        Settle();
+    }
+    TfrmMain& w() { return *f.window; }
+    TfrmPlay& dialog() { return pc->PlayDialog(); }
+    template <class T>
+    T* control(const char* name) { return dialog().findChild<T*>(name); }
+    void Settle() {
+        QCoreApplication::processEvents();
+        w().ActionListUpdate();
+    }
+    // Advances the clock by `ms` milliseconds, ticking and delivering the
+    // sequencer's queued calls after each; `each` runs after every step.
+    template <class F>
+    void Run(int ms, F each) {
+        for (int i = 0; i < ms && pc->Sequencer().IsPlaying(); ++i) {
+            clock.AdvanceMillis(1);
+            pc->Sequencer().SequencerTick();
+            QCoreApplication::processEvents();
+            each();
+        }
+        QCoreApplication::processEvents();
+    }
+    void Run(int ms) { Run(ms, [] {}); }
+
+    PageLayout layout() { return PageLayout(w().Workspace().layout); }
+    // Quarter notes of `digit` along row `row` of `page`, a bar line after each four.
+    void Write(TMusicSheet& page, char digit, int count, int row = 0) {
+        TUndo& undo = w().Workspace().undo;
+        undo.BeginGroup();
+        int slot = 1;
+        for (int i = 0; i < count; ++i) {
+            TNote* note = CreateItem<TNote>(page);
+            note->SetContent(std::string(1, digit));
+            note->SetPosX(layout().SlotX(slot));
+            note->SetPosY(layout().RowBase(row));
+            slot += 2;
+            if (i % 4 == 3) {
+                TBarLine* bar = CreateItem<TBarLine>(page);
+                bar->SetContent("c");
+                bar->SetPosX(layout().SlotX(slot++));
+                bar->SetPosY(layout().RowBase(row));
+            }
+        }
+        undo.EndGroup();
+    }
+    void FastOwnTempo(int tempo = 240) {
+        control<QCheckBox>("chkPlayTempo")->setChecked(false);
+        control<QSpinBox>("edtPlayTempo")->setValue(tempo);
+    }
+    std::vector<Bytes> Shorts() {
+        std::vector<Bytes> out;
+        for (const auto& m : capture.Messages())
+            if (m.kind == CaptureMidiOut::Kind::kShort) out.push_back(m.bytes);
+        return out;
+    }
+    // Note-ons with a velocity on `channel` (0-15), as note numbers.
+    std::vector<int> NoteOns(int channel) {
+        std::vector<int> notes;
+        for (const Bytes& b : Shorts())
+            if (b.size() == 3 && b[0] == 0x90 + channel && b[2] != 0) notes.push_back(b[1]);
+        return notes;
+    }
+    bool Sent(Bytes bytes) {
+        for (const Bytes& b : Shorts())
+            if (b == bytes) return true;
+        return false;
+    }
+    int Offset() { return KeyOffset(*w().CurrentPage()); }
+    // The note at a slot of the current page, or none.
+    TNote* NoteAt(CursorPos at) {
+        TMusicSheet& page = *w().CurrentPage();
+        for (int i = 0; i < page.ItemCount(); ++i) {
+            TMusicItem* item = page.GetItem(i);
+            if (item->PosX() == at.x && item->PosY() == at.y && item->As<TNote>())
+                return item->As<TNote>();
+        }
+        return nullptr;
+    }
+};
+
+}  // namespace
+
+class PlaybackTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dialogStartsWithStoredValues();
+    void dialogEnablingFollowsPlayingAndChecks();
+    void dialogWritesItsKeysWhenDestroyed();
+    void pTwiceStartsAndStopsWithDialogHidden();
+    void dialogButtonsAndPKeyPlayAndStop();
+    void viewTurnsToEachPageAsItsFirstNoteSounds();
+    void endOfLastPassResetsDialogAndButton();
+    void tempoArrowStepAppliesAtOnceTypingOnEnter();
+    void transpositionChangesWhilePlaying();
+    void metronomeBoxSilencesTrack2NotCountIn();
+    void playStartsWithResetChannelsAndInstrument();
+    void keyboardLeftClickPlaysAndEntersNote();
+    void keyboardDragSoundsOneNoteAtATime();
+    void keyboardMiddleClickEntersRestSilently();
+    void keyboardHitTables();
+    void tuningSoundsBothStringsOnChannel1();
+    void monitorSoundsEnteredNoteOnChannel3();
+    void missingOutputDisablesPlayAndSaysSo();
+};
+
+void PlaybackTest::dialogStartsWithStoredValues() {
+    Rig r;
+    QCOMPARE(r.dialog().windowTitle(), QString::fromUtf8("演奏コントロール"));
+    QVERIFY(r.control<QCheckBox>("chkPlayTempo")->isChecked());
+    QCOMPARE(r.control<QSpinBox>("edtPlayTempo")->value(), 80);
+    QVERIFY(!r.control<QCheckBox>("chkStartClick")->isChecked());
+    QCOMPARE(r.control<QSpinBox>("edtStartClick")->value(), 1);
+    QCOMPARE(r.control<QSpinBox>("edtPlayCount")->value(), 1);
+    QVERIFY(r.control<QCheckBox>("chkIsNoClickRepeat")->isChecked());
+    QCOMPARE(r.control<QPushButton>("btnMute")->text(), QString("MUTE"));
+    QCOMPARE(r.control<QSpinBox>("edtPlayBias")->value(), 0);
+    auto* instruments = r.control<QComboBox>("cmbInstrument");
+    QCOMPARE(instruments->count(), 128);
+    QCOMPARE(instruments->itemText(0), QString("001:Piano 1"));
+    QCOMPARE(instruments->itemText(127), QString("128:Gun Shot"));
+    QCOMPARE(instruments->currentText(), QString("072:Clarinet"));
+    QVERIFY(r.control<QPushButton>("btnPlay")->isEnabled());
+    QVERIFY(!r.control<QPushButton>("btnStop")->isEnabled());
+    QVERIFY(r.control<QPushButton>("btnPlay")->font().bold());
+}
+
+void PlaybackTest::dialogEnablingFollowsPlayingAndChecks() {
+    Rig r;
+    auto* tempo = r.control<QSpinBox>("edtPlayTempo");
+    QVERIFY(!tempo->isEnabled());
+    r.control<QCheckBox>("chkPlayTempo")->setChecked(false);
+    QVERIFY(tempo->isEnabled());
+    QVERIFY(!r.control<QSpinBox>("edtStartClick")->isEnabled());
+    r.control<QCheckBox>("chkStartClick")->setChecked(true);
+    QVERIFY(r.control<QSpinBox>("edtStartClick")->isEnabled());
+
+    r.dialog().SetPlaying(true);
+    for (const char* name : {"chkPlayTempo", "chkStartClick", "chkNonRepeat", "chkIsNoClickRepeat"})
+        QVERIFY2(!r.control<QCheckBox>(name)->isEnabled(), name);
+    QVERIFY(!r.control<QSpinBox>("edtPlayCount")->isEnabled());
+    QVERIFY(!r.control<QSpinBox>("edtStartClick")->isEnabled());
+    QVERIFY(!r.control<QPushButton>("btnPlay")->isEnabled());
+    QVERIFY(r.control<QPushButton>("btnStop")->isEnabled());
+    // What may change while playing stays usable.
+    QVERIFY(tempo->isEnabled());
+    QVERIFY(r.control<QSpinBox>("edtPlayBias")->isEnabled());
+    QVERIFY(r.control<QComboBox>("cmbInstrument")->isEnabled());
+    QVERIFY(r.control<QCheckBox>("chkPlayMetronome")->isEnabled());
+    QVERIFY(r.control<QPushButton>("btnMute")->isEnabled());
+    r.dialog().SetPlaying(false);
+    QVERIFY(r.control<QSpinBox>("edtStartClick")->isEnabled());
+
+    auto* mute = r.control<QPushButton>("btnMute");
+    mute->click();
+    QCOMPARE(mute->text(), QString::fromUtf8("MUTE(交互)"));
+    QVERIFY(r.dialog().AlternateMute());
+    mute->click();
+    QCOMPARE(mute->text(), QString("MUTE"));
+}
+
+void PlaybackTest::dialogWritesItsKeysWhenDestroyed() {
+    Rig r;
+    r.control<QCheckBox>("chkStartClick")->setChecked(true);
+    r.control<QSpinBox>("edtStartClick")->setValue(3);
+    r.control<QCheckBox>("chkPlayTempo")->setChecked(false);
+    r.control<QSpinBox>("edtPlayTempo")->setValue(132);
+    const std::string path = r.f.SettingsPath().toStdString();
+    r.f.window.reset();
+    QCOMPARE(ReadPreferenceInt(path, "Midi", "StartClick", -1), 1);
+    QCOMPARE(ReadPreferenceInt(path, "Midi", "StartClickNum", -1), 3);
+    QCOMPARE(ReadPreferenceInt(path, "Midi", "PlayScoreTempo", -1), 0);
+    QCOMPARE(ReadPreferenceInt(path, "Midi", "Tempo", -1), 132);
+    QCOMPARE(ReadPreferenceInt(path, "Midi", "IsNoClickRepeat", -1), 1);
+}
+
+void PlaybackTest::pTwiceStartsAndStopsWithDialogHidden() {
+    Rig r;
+    r.Write(*r.w().CurrentPage(), '1', 8);
+    QAction* button = r.w().Action("actPlayStop");
+    QVERIFY(button->isEnabled());
+    QVERIFY(r.w().Action("actPlay")->isEnabled());
+    QTest::keyClick(&r.w().PaintBox(), 'p');
+    QVERIFY(!r.dialog().isVisible());
+    QVERIFY(r.pc->IsPlaying());
+    QVERIFY(r.pc->Sequencer().IsPlaying());
+    QCOMPARE(button->toolTip(), QString::fromUtf8("停止"));
+    r.Settle();
+    QVERIFY(r.w().IsPlaying());
+    QVERIFY(!r.w().Action("actOpen")->isEnabled());
+    QVERIFY(!r.w().Action("actNewBook")->isEnabled());
+    r.Run(300);
+    QVERIFY(!r.NoteOns(0).empty());
+
+    r.capture.Clear();
+    QTest::keyClick(&r.w().PaintBox(), 'P');
+    QVERIFY(!r.pc->IsPlaying());
+    QVERIFY(!r.pc->Sequencer().IsPlaying());
+    QCOMPARE(button->toolTip(), QString::fromUtf8("再生"));
+    QVERIFY(r.Sent({0xB0, 120, 0}));  // the melody's channel is silenced
+    r.Settle();
+    QVERIFY(!r.w().IsPlaying());
+    QVERIFY(r.w().Action("actOpen")->isEnabled());
+    QVERIFY(r.pc->CursorItem() == nullptr);
+}
+
+void PlaybackTest::dialogButtonsAndPKeyPlayAndStop() {
+    Rig r;
+    r.Write(*r.w().CurrentPage(), '2', 8);
+    r.dialog().show();
+    QTest::mouseClick(r.control<QPushButton>("btnPlay"), Qt::LeftButton);
+    QVERIFY(r.pc->Sequencer().IsPlaying());
+    QVERIFY(r.dialog().IsPlaying());
+    // P in a field of the dialog stops, too.
+    QTest::keyClick(r.control<QSpinBox>("edtPlayBias"), 'p');
+    QVERIFY(!r.pc->Sequencer().IsPlaying());
+    QVERIFY(r.control<QPushButton>("btnPlay")->isEnabled());
+    QTest::keyClick(&r.dialog(), 'P');
+    QVERIFY(r.pc->Sequencer().IsPlaying());
+    QTest::mouseClick(r.control<QPushButton>("btnStop"), Qt::LeftButton);
+    QVERIFY(!r.pc->Sequencer().IsPlaying());
+    QVERIFY(!r.dialog().IsPlaying());
+    r.dialog().hide();
+}
+
+void PlaybackTest::viewTurnsToEachPageAsItsFirstNoteSounds() {
+    Rig r;
+    TfrmMain& w = r.w();
+    w.NewPage();
+    w.NewPage();
+    QCOMPARE(w.Book().SheetCount(), 3);
+    r.Write(*w.Book().GetSheet(0), '1', 4);
+    r.Write(*w.Book().GetSheet(1), '3', 4, 2);
+    r.Write(*w.Book().GetSheet(2), '5', 4, 7);
+    w.ShowPage(1, true);
+    r.FastOwnTempo();
+    const int offset = r.Offset();
+    const int pitchOfPage[3] = {60 + offset, 64 + offset, 67 + offset};
+
+    auto* area = w.findChild<QScrollArea*>("sbScore1");
+    QVERIFY(area);
+    w.resize(900, 500);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    r.pc->PlayStop();
+    std::vector<int> pagesSeen;
+    std::size_t heard = 0;
+    r.Run(20000, [&] {
+        const std::vector<int> notes = r.NoteOns(0);
+        if (notes.size() == heard) return;
+        heard = notes.size();
+        int page = -1;
+        for (int k = 0; k < 3; ++k)
+            if (notes.back() == pitchOfPage[k]) page = k + 1;
+        QCOMPARE(w.PageNo(), page);
+        if (pagesSeen.empty() || pagesSeen.back() != page) {
+            pagesSeen.push_back(page);
+            // The row of the note is in view.
+            const TMusicItem* item = r.pc->CursorItem();
+            QVERIFY(item);
+            QCOMPARE(&item->Sheet(), w.CurrentPage());
+            const int y = qRound(item->PosY() * w.PaintBox().Scale());
+            const int top = area->verticalScrollBar()->value();
+            QVERIFY2(y >= top && y < top + area->viewport()->height(),
+                     qPrintable(QString("y %1 top %2").arg(y).arg(top)));
+        }
+    });
+    QCOMPARE(pagesSeen, (std::vector<int>{1, 2, 3}));
+    QCOMPARE(heard, std::size_t(12));
+}
+
+void PlaybackTest::endOfLastPassResetsDialogAndButton() {
+    Rig r;
+    r.Write(*r.w().CurrentPage(), '1', 4);
+    r.FastOwnTempo();
+    r.control<QSpinBox>("edtPlayCount")->setValue(2);
+    r.pc->PlayStop();
+    int cursorSeen = 0;
+    bool cleared = false;
+    r.Run(20000, [&] {
+        if (r.pc->CursorItem()) ++cursorSeen;
+        if (r.pc->Sequencer().PassCount() == 1 && !r.pc->CursorItem()) cleared = true;
+    });
+    QVERIFY(cursorSeen > 0);
+    QVERIFY(cleared);
+    QVERIFY(!r.pc->Sequencer().IsPlaying());
+    QCOMPARE(r.NoteOns(0).size(), std::size_t(8));  // two passes
+    QVERIFY(!r.dialog().IsPlaying());
+    QVERIFY(r.control<QPushButton>("btnPlay")->isEnabled());
+    QCOMPARE(r.w().Action("actPlayStop")->toolTip(), QString::fromUtf8("再生"));
+    QVERIFY(r.pc->CursorItem() == nullptr);
+    r.Settle();
+    QVERIFY(!r.w().IsPlaying());
+    QCOMPARE(r.w().Workspace().prefs.PlayCount, 2);
+}
+
+void PlaybackTest::tempoArrowStepAppliesAtOnceTypingOnEnter() {
+    Rig r;
+    r.Write(*r.w().CurrentPage(), '1', 16);
+    r.FastOwnTempo(120);
+    r.pc->PlayStop();
+    r.Run(100);
+    QCOMPARE(r.pc->Sequencer().TickPeriodMicros(), 10417u);
+    auto* tempo = r.control<QSpinBox>("edtPlayTempo");
+    tempo->setFocus();
+    QTest::keyClick(tempo, Qt::Key_Up);
+    QCOMPARE(tempo->value(), 121);
+    QCOMPARE(r.pc->Sequencer().TickPeriodMicros(), 10331u);
+    tempo->selectAll();
+    QTest::keyClicks(tempo, "150");
+    QCOMPARE(tempo->value(), 150);
+    QCOMPARE(r.pc->Sequencer().TickPeriodMicros(), 10331u);  // not yet
+    QTest::keyClick(tempo, Qt::Key_Return);
+    QCOMPARE(r.pc->Sequencer().TickPeriodMicros(), 8333u);
+    QVERIFY(r.pc->Sequencer().IsPlaying());  // Enter pressed no button
+    r.pc->PlayStop();
+}
+
+void PlaybackTest::transpositionChangesWhilePlaying() {
+    Rig r;
+    r.Write(*r.w().CurrentPage(), '1', 16);
+    r.FastOwnTempo(120);
+    r.pc->PlayStop();
+    r.Run(50);
+    const int offset = r.Offset();
+    QCOMPARE(r.pc->Play().transposition.load(), offset);
+    auto* bias = r.control<QSpinBox>("edtPlayBias");
+    QTest::keyClick(bias, Qt::Key_Up);
+    QCOMPARE(r.pc->Play().transposition.load(), offset + 1);
+    r.capture.Clear();
+    r.Run(1000);
+    const std::vector<int> notes = r.NoteOns(0);
+    QVERIFY(!notes.empty());
+    QCOMPARE(notes.back(), 60 + offset + 1);
+    r.pc->PlayStop();
+}
+
+void PlaybackTest::metronomeBoxSilencesTrack2NotCountIn() {
+    auto clicks = [](bool muted, int& before, int& after) {
+        Rig r;
+        r.Write(*r.w().CurrentPage(), '1', 8);
+        r.FastOwnTempo();
+        r.control<QCheckBox>("chkStartClick")->setChecked(true);
+        if (muted) r.control<QCheckBox>("chkPlayMetronome")->click();
+        r.pc->PlayStop();
+        r.Run(20000);
+        before = after = 0;
+        bool melody = false;
+        for (const Bytes& b : r.Shorts()) {
+            if (b.size() != 3 || b[2] == 0) continue;
+            if (b[0] == 0x90) melody = true;
+            if (b[0] == 0x99) ++(melody ? after : before);
+        }
+        QCOMPARE(r.w().Workspace().prefs.IsPlayMetronome, muted);
+    };
+    int before = 0, after = 0;
+    clicks(true, before, after);
+    QVERIFY(before > 0);  // the count-in
+    QCOMPARE(after, 0);   // no metronome
+    clicks(false, before, after);
+    QVERIFY(before > 0);
+    QVERIFY(after > 0);
+}
+
+void PlaybackTest::playStartsWithResetChannelsAndInstrument() {
+    Rig r;
+    r.Write(*r.w().CurrentPage(), '1', 4);
+    r.control<QComboBox>("cmbInstrument")->setCurrentIndex(40);
+    QVERIFY(r.Sent({0xC0, 40}));
+    QCOMPARE(r.w().Workspace().prefs.Instrument, 40);
+    r.capture.Clear();
+    r.pc->PlayStop();
+    const std::vector<Bytes> sent = r.Shorts();
+    QVERIFY(sent.size() >= 33);
+    for (int ch = 0; ch < 16; ++ch) {
+        QCOMPARE(sent[ch], (Bytes{std::uint8_t(0xB0 + ch), 121, 0}));
+        QCOMPARE(sent[16 + ch], (Bytes{std::uint8_t(0xC0 + ch), 0}));
+    }
+    QCOMPARE(sent[32], (Bytes{0xC0, 40}));
+    r.pc->PlayStop();
+}
+
+void PlaybackTest::keyboardLeftClickPlaysAndEntersNote() {
+    Rig r;
+    TfrmMain& w = r.w();
+    w.Workspace().prefs.IsMonitorMode = true;
+    w.View().ShowKeyCursor(r.layout().FirstX(), r.layout().FirstY());
+    const CursorPos start = w.View().KeyCursor();
+    TfrmKeyBoard& keys = r.pc->KeyBoard();
+    keys.show();
+    const int offset = r.Offset();
+    TMusicSheet& page = *w.CurrentPage();
+    const int base = page.ItemCount();
+
+    QTest::mouseClick(&keys, Qt::LeftButton, {}, QPoint(12, 60));
+    QCOMPARE(r.Shorts(), (std::vector<Bytes>{{0xC2, 0},
+                                              {0x92, std::uint8_t(36 + offset), 80},
+                                              {0x92, std::uint8_t(36 + offset), 0}}));
+    QCOMPARE(page.ItemCount(), base + 1);
+    TNote* first = r.NoteAt(start);
+    QVERIFY(first);
+    QCOMPARE(first->Content(), std::string("1"));
+    QCOMPARE(first->Octave(), -2);
+    QCOMPARE(first->Rinji(), std::string());
+    QCOMPARE(first->PosX(), start.x);
+    QVERIFY(w.Workspace().prefs.IsMonitorMode);  // restored, and it did not sound
+
+    r.capture.Clear();
+    const CursorPos next = w.View().KeyCursor();
+    QTest::mouseClick(&keys, Qt::LeftButton, {}, QPoint(24, 10));
+    QCOMPARE(r.NoteOns(2), (std::vector<int>{37 + offset}));
+    QCOMPARE(page.ItemCount(), base + 2);
+    TNote* second = r.NoteAt(next);
+    QVERIFY(second);
+    QCOMPARE(second->Content(), std::string("1"));
+    QCOMPARE(second->Rinji(), std::string("`"));
+    QCOMPARE(second->Octave(), -2);
+
+    // Middle C's octave is 0.
+    const CursorPos third = w.View().KeyCursor();
+    QTest::mouseClick(&keys, Qt::LeftButton, {}, QPoint(2 * 168 + 12, 60));
+    QVERIFY(r.NoteAt(third));
+    QCOMPARE(r.NoteAt(third)->Octave(), 0);
+    keys.hide();
+}
+
+void PlaybackTest::keyboardDragSoundsOneNoteAtATime() {
+    Rig r;
+    TfrmMain& w = r.w();
+    w.View().ShowKeyCursor(r.layout().FirstX(), r.layout().FirstY());
+    TfrmKeyBoard& keys = r.pc->KeyBoard();
+    keys.show();
+    const int offset = r.Offset();
+    const int base = w.CurrentPage()->ItemCount();
+    const CursorPos start = w.View().KeyCursor();
+    QTest::mousePress(&keys, Qt::LeftButton, {}, QPoint(12, 60));
+    QMouseEvent move(QEvent::MouseMove, QPointF(36, 60), keys.mapToGlobal(QPointF(36, 60)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&keys, &move);
+    QCOMPARE(keys.CurrentKey(), 38);
+    QTest::mouseRelease(&keys, Qt::LeftButton, {}, QPoint(36, 60));
+    const std::uint8_t c = std::uint8_t(36 + offset), d = std::uint8_t(38 + offset);
+    QCOMPARE(r.Shorts(), (std::vector<Bytes>{
+                             {0xC2, 0}, {0x92, c, 80}, {0x92, c, 0}, {0x92, d, 80}, {0x92, d, 0}}));
+    TMusicSheet& page = *w.CurrentPage();
+    QCOMPARE(page.ItemCount(), base + 1);
+    QVERIFY(r.NoteAt(start));
+    QCOMPARE(r.NoteAt(start)->Content(), std::string("2"));
+    QCOMPARE(keys.CurrentKey(), -1);
+    keys.hide();
+}
+
+void PlaybackTest::keyboardMiddleClickEntersRestSilently() {
+    Rig r;
+    TfrmMain& w = r.w();
+    w.View().ShowKeyCursor(r.layout().FirstX(), r.layout().FirstY());
+    TfrmKeyBoard& keys = r.pc->KeyBoard();
+    keys.show();
+    const int base = w.CurrentPage()->ItemCount();
+    const CursorPos start = w.View().KeyCursor();
+    QTest::mouseClick(&keys, Qt::MiddleButton, {}, QPoint(100, 60));
+    QVERIFY(r.Shorts().empty());
+    QCOMPARE(w.CurrentPage()->ItemCount(), base + 1);
+    QVERIFY(r.NoteAt(start));
+    QCOMPARE(r.NoteAt(start)->Content(), std::string("0"));
+    // A right click moves the key cursor on and sounds nothing.
+    const CursorPos before = w.View().KeyCursor();
+    QTest::mouseClick(&keys, Qt::RightButton, {}, QPoint(100, 60));
+    QVERIFY(r.Shorts().empty());
+    QVERIFY(w.View().KeyCursor().x != before.x || w.View().KeyCursor().y != before.y);
+    keys.hide();
+}
+
+void PlaybackTest::keyboardHitTables() {
+    Rig r;
+    TfrmKeyBoard& keys = r.pc->KeyBoard();
+    QCOMPARE(keys.HitTest(12, 60), 36);
+    QCOMPARE(keys.HitTest(13, 61), -1);  // the same key again
+    QCOMPARE(keys.HitTest(24, 10), 37);
+    QCOMPARE(keys.HitTest(24, 60), 38);
+    QCOMPARE(keys.HitTest(168 + 100, 26), 36 + 12 + 6);  // upper zone, column 12
+    QCOMPARE(keys.HitTest(838, 66), 36 + 4 * 12 + 11);
+    // The key names are drawn only when asked for.
+    r.w().Workspace().prefs.IsDispKeyName = false;
+    keys.DrawKeyboard();
+    const QImage plain = keys.Image();
+    r.w().Workspace().prefs.IsDispKeyName = true;
+    keys.DrawKeyboard();
+    QVERIFY(plain != keys.Image());
+    QCOMPARE(plain.pixelColor(12, 62), QColor(Qt::white));
+    QCOMPARE(keys.Image().pixelColor(12, 67 - 9), QColor(Qt::black));  // an octave dot
+    QCOMPARE(keys.size(), QSize(839, 67));
+}
+
+void PlaybackTest::tuningSoundsBothStringsOnChannel1() {
+    Rig r;
+    r.w().Workspace().prefs.Instrument = 110;
+    TfrmTuning& tuning = r.pc->Tuning();
+    tuning.show();
+    tuning.findChild<QCheckBox*>("chkInnerString")->click();
+    tuning.findChild<QCheckBox*>("chkOuterString")->click();
+    QCOMPARE(r.Shorts(), (std::vector<Bytes>{{0xC0, 110}, {0x90, 62, 100}, {0xC0, 110}, {0x90, 69, 100}}));
+    r.capture.Clear();
+    tuning.findChild<QPushButton*>("btnClose")->click();
+    QVERIFY(!tuning.isVisible());
+    QCOMPARE(r.Shorts(), (std::vector<Bytes>{{0x90, 62, 0}, {0x90, 69, 0}, {0xB0, 120, 0}}));
+    QVERIFY(!tuning.findChild<QCheckBox*>("chkInnerString")->isChecked());
+}
+
+void PlaybackTest::monitorSoundsEnteredNoteOnChannel3() {
+    Rig r;
+    TfrmMain& w = r.w();
+    w.View().ShowKeyCursor(r.layout().FirstX(), r.layout().FirstY());
+    QTest::keyClick(&w.PaintBox(), '5');
+    QVERIFY(r.Shorts().empty());  // the monitor is off
+    w.Action("actInputNoteMonitor")->trigger();
+    QVERIFY(w.Workspace().prefs.IsMonitorMode);
+    QTest::keyClick(&w.PaintBox(), '3');
+    const int note = 64 + r.Offset();
+    QCOMPARE(r.Shorts(), (std::vector<Bytes>{{0xB2, 120, 0}, {0xC2, 0}, {0x92, std::uint8_t(note), 100}}));
+    r.capture.Clear();
+    QTest::keyClick(&w.PaintBox(), '0');  // a rest sounds nothing
+    QVERIFY(r.Shorts().empty());
+}
+
+void PlaybackTest::missingOutputDisablesPlayAndSaysSo() {
+    Rig r;
+    QVERIFY(r.w().Action("actPlay")->isEnabled());
+    PlaybackEngineOptions none;
+    none.devices = [] { return std::vector<MidiOutEntry>{{"broken", [] { return std::unique_ptr<MidiOut>(); }}}; };
+    r.pc->SetEngine(none);
+    r.pc->OpenStoredDevice();
+    QTRY_VERIFY(!r.pc->DeviceOpen() && !r.w().statusBar()->currentMessage().isEmpty());
+    r.Settle();
+    QCOMPARE(r.w().statusBar()->currentMessage(), QString::fromUtf8(kMsgNoMidiOutput));
+    QVERIFY(!r.w().Action("actPlay")->isEnabled());
+    QVERIFY(!r.w().Action("actPlayStop")->isEnabled());
+    // P does nothing then.
+    QTest::keyClick(&r.w().PaintBox(), 'p');
+    QVERIFY(!r.pc->IsPlaying());
+}
+
+QTEST_MAIN(PlaybackTest)
+#include "playback_test.moc"
