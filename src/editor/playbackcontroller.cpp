@@ -129,8 +129,10 @@ PlaybackController::~PlaybackController() {
 
 void PlaybackController::OpenStoredDevice() {
     openPending_ = true;
-    // Once the event loop runs: the window and its first page come first.
-    QTimer::singleShot(0, this, [this] {
+    // Once the window has shown its first page: loading the synthesizer and
+    // its SoundFont takes a core and much memory, and the page comes first.
+    constexpr int kAfterFirstPageMs = 300;
+    QTimer::singleShot(kAfterFirstPageMs, this, [this] {
         if (openPending_) OpenInBackground(main_.Workspace().prefs.DeviceID);
     });
 }
