@@ -23,19 +23,6 @@ namespace sorvel {
 
 namespace {
 
-// Opens an undo group and closes it however the scope is left, so a failing
-// step still ends the group.
-class UndoGroup {
-public:
-    explicit UndoGroup(TUndo& undo) : undo_(undo) { undo_.BeginGroup(); }
-    ~UndoGroup() { undo_.EndGroup(); }
-    UndoGroup(const UndoGroup&) = delete;
-    UndoGroup& operator=(const UndoGroup&) = delete;
-
-private:
-    TUndo& undo_;
-};
-
 int CurrentIndex(TfrmMain& window) { return window.PageNo() - 1; }
 
 // After the page view's items changed hands: drops from the selection (and
@@ -80,7 +67,7 @@ void Cut(TfrmMain& window) {
     view.ClearSelection();
     view.SetCurrentItem(nullptr);
     {
-        UndoGroup group(window.Workspace().undo);
+        TUndoGroup group(window.Workspace().undo);
         for (TMusicItem* item : items) item->Delete();
     }
     Finish(window);
@@ -109,7 +96,7 @@ void AlignVertically(TfrmMain& window) {
     TMusicPaintBox& view = window.View();
     const std::vector<TMusicItem*> selection(view.Selection().begin(), view.Selection().end());
     {
-        UndoGroup group(window.Workspace().undo);
+        TUndoGroup group(window.Workspace().undo);
         AlignMarksVertically(selection);
     }
     Finish(window);
@@ -120,7 +107,7 @@ void LenAutoSet(TfrmMain& window) {
     if (!view.Page()) return;
     LenAutoResult result;
     {
-        UndoGroup group(window.Workspace().undo);
+        TUndoGroup group(window.Workspace().undo);
         result = AutoSetLengths(window.Book(), CurrentIndex(window), view.Selection());
     }
     ForgetItemsOffPage(view);
@@ -161,7 +148,7 @@ void Shift(TfrmMain& window, TfrmInsDel::Mode mode) {
 
     ShiftOutcome outcome;
     {
-        UndoGroup group(ws.undo);
+        TUndoGroup group(ws.undo);
         outcome = mode == TfrmInsDel::Mode::Insert
                       ? InsertWithShift(book, current, start, dialog.Count(), ws.layout, ws.glyphs)
                       : DeleteWithShift(book, current, start, dialog.Count(), ws.layout);

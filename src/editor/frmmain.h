@@ -152,6 +152,7 @@ private:
     void SetTitle();
     void CreateNewBook();
     void AfterRead(const QString& path);
+    void AfterUndoStep();
     bool WriteBook(const QString& path);
     void ScheduleUpdate();
     void ShowCurrentPage();

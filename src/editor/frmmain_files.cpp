@@ -13,6 +13,7 @@
 #include "editor/pageoperations.h"
 #include "editor/recentfiles.h"
 #include "editor/recoverycontroller.h"
+#include "editor/waitcursor.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/scorefile.h"
@@ -20,15 +21,6 @@
 namespace sorvel {
 
 namespace {
-
-// The hourglass for as long as the object lives.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 std::string FolderOf(const QString& path) {
     return QFileInfo(path).absolutePath().toStdString();
@@ -168,21 +160,20 @@ void TfrmMain::DropFiles(const QStringList& paths) {
 
 void TfrmMain::Undo() {
     ws_.undo.Undo();
+    AfterUndoStep();
+}
+
+void TfrmMain::Redo() {
+    ws_.undo.Redo();
+    AfterUndoStep();
+}
+
+void TfrmMain::AfterUndoStep() {
     view_->ClearSelection();
     view_->SetCurrentItem(nullptr);
     if (pageNo_ > ws_.book->SheetCount()) pageNo_ = ws_.book->SheetCount();
     // The page at this number may be another object now (a page inserted or
     // removed again), and its layout may have changed: take it over anew.
-    view_->SetPage(nullptr);
-    ShowCurrentPage();
-    ScheduleUpdate();
-}
-
-void TfrmMain::Redo() {
-    ws_.undo.Redo();
-    view_->ClearSelection();
-    view_->SetCurrentItem(nullptr);
-    if (pageNo_ > ws_.book->SheetCount()) pageNo_ = ws_.book->SheetCount();
     view_->SetPage(nullptr);
     ShowCurrentPage();
     ScheduleUpdate();

@@ -14,19 +14,6 @@ namespace sorvel {
 
 namespace {
 
-// Opens an undo group and closes it however the scope is left, so a failing
-// step still ends the group.
-class UndoGroup {
-public:
-    explicit UndoGroup(TUndo& undo) : undo_(undo) { undo_.BeginGroup(); }
-    ~UndoGroup() { undo_.EndGroup(); }
-    UndoGroup(const UndoGroup&) = delete;
-    UndoGroup& operator=(const UndoGroup&) = delete;
-
-private:
-    TUndo& undo_;
-};
-
 }  // namespace
 
 void TfrmMain::ShowCurrentPage() {
@@ -56,7 +43,7 @@ void TfrmMain::LastPage() { ShowPage(ws_.book->SheetCount(), true); }
 
 void TfrmMain::NewPage() {
     {
-        UndoGroup group(ws_.undo);
+        TUndoGroup group(ws_.undo);
         AppendNewPage(*ws_.book, ws_.layout, ws_.glyphs);
     }
     view_->SetPage(nullptr);
@@ -65,7 +52,7 @@ void TfrmMain::NewPage() {
 
 void TfrmMain::InsertPage(bool before) {
     {
-        UndoGroup group(ws_.undo);
+        TUndoGroup group(ws_.undo);
         InsertPageBeside(*ws_.book, pageNo_, before, ws_.layout, ws_.glyphs);
     }
     view_->SetPage(nullptr);
@@ -75,7 +62,7 @@ void TfrmMain::InsertPage(bool before) {
 void TfrmMain::DeletePage() {
     if (ws_.book->SheetCount() < 2) return;
     {
-        UndoGroup group(ws_.undo);
+        TUndoGroup group(ws_.undo);
         view_->SetPage(nullptr);
         CurrentPage()->DeleteSheet();
     }

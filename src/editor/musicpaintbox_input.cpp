@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "editor/itemdialogs.h"
 #include "editor/musicpaintbox.h"
 #include "editor/scorepaintbox.h"
 #include "model/daon.h"
@@ -16,6 +17,7 @@
 #include "model/note.h"
 #include "model/tempo.h"
 #include "model/textbox.h"
+#include "model/undo.h"
 #include "model/scorefile.h"
 #include "model/workspace.h"
 #include "view/core/drawcontext.h"
@@ -27,19 +29,6 @@ namespace sorvel {
 namespace {
 
 constexpr char kSustainDash[] = "8";
-
-// Opens an undo group for one user action and closes it however the scope
-// is left.
-class ActionGroup {
-public:
-    explicit ActionGroup(TUndo& undo) : undo_(undo) { undo_.BeginGroup(); }
-    ~ActionGroup() { undo_.EndGroup(); }
-    ActionGroup(const ActionGroup&) = delete;
-    ActionGroup& operator=(const ActionGroup&) = delete;
-
-private:
-    TUndo& undo_;
-};
 
 bool IsPixelTested(const TMusicItem& item) {
     switch (item.Class()) {
@@ -382,7 +371,7 @@ void TMusicPaintBox::FinishRubberBand(int x, int y) {
 }
 
 void TMusicPaintBox::FinishMove() {
-    ActionGroup group(ws_.undo);
+    TUndoGroup group(ws_.undo);
     for (TMusicItem* item : selection_) {
         if (!item->IsSymbol()) continue;
         item->SetPosX(item->dragX);
@@ -408,7 +397,7 @@ void TMusicPaintBox::FinishMove() {
 }
 
 void TMusicPaintBox::FinishResize() {
-    ActionGroup group(ws_.undo);
+    TUndoGroup group(ws_.undo);
     for (TMusicItem* item : selection_) {
         if (IsResizable(*item)) item->SetWidth(item->dragWidth);
     }
@@ -416,17 +405,9 @@ void TMusicPaintBox::FinishResize() {
 
 void TMusicPaintBox::DoubleClick() {
     if (!currentItem_ || !onEditItem) return;
-    switch (currentItem_->Class()) {
-        case ItemClass::DaonLeft:
-        case ItemClass::DaonRight:
-        case ItemClass::HorizBar:
-        case ItemClass::TextBox:
-        case ItemClass::Tempo:
-        case ItemClass::Note:
-            onEditItem(*currentItem_);
-            swallowNextClick = true;
-            break;
-        default: break;
+    if (HasPropertyDialog(*currentItem_)) {
+        onEditItem(*currentItem_);
+        swallowNextClick = true;
     }
     Redraw();
 }
@@ -446,7 +427,7 @@ void TMusicPaintBox::Placement(Qt::MouseButton button, int x, int y) {
         ClearSelection();
         TMusicItem* created = nullptr;
         {
-            ActionGroup group(ws_.undo);
+            TUndoGroup group(ws_.undo);
             created = CreateSymbol(tool_, *page_);
             if (created) {
                 created->SetContent(toolGlyph_);
@@ -459,7 +440,7 @@ void TMusicPaintBox::Placement(Qt::MouseButton button, int x, int y) {
         PlaceOnNote(button);
     } else if ((currentItem_->Class() == ItemClass::BarLine && tool_ == ckBarLine) ||
                (currentItem_->Class() == ItemClass::Beat && tool_ == ckBeat)) {
-        ActionGroup group(ws_.undo);
+        TUndoGroup group(ws_.undo);
         const ItemClass kind = currentItem_->Class();
         if (!currentItem_->selected) currentItem_->SetContent(toolGlyph_);
         for (TMusicItem* item : selection_) {
@@ -478,7 +459,7 @@ void TMusicPaintBox::PlaceOnNote(Qt::MouseButton button) {
     targets.insert(targets.end(), selection_.begin(), selection_.end());
     if (tool_ == ckBarLine || tool_ == ckBeat || tool_ == ckHorizBar) return;
 
-    ActionGroup group(ws_.undo);
+    TUndoGroup group(ws_.undo);
     if (tool_ == ckNote) {
         for (TMusicItem* target : targets) {
             TNote* note = target->As<TNote>();
@@ -540,7 +521,7 @@ void TMusicPaintBox::PastePlacement() {
     const int count = buffer.ItemCount();
     TMusicItem* only = count == 1 ? buffer.GetItem(0) : nullptr;
     {
-        ActionGroup group(ws_.undo);
+        TUndoGroup group(ws_.undo);
         if (currentItem_ && currentItem_->Class() == ItemClass::Note && only) {
             TMusicItem* note = currentItem_;
             if (only->Class() == ItemClass::Note) {
@@ -660,7 +641,7 @@ void TMusicPaintBox::ChangeNoteAtCursor(int key) {
     if (TMusicItem* item = NoteAtSlot(cursor_.x, cursor_.y)) note = item->As<TNote>();
     if (!note) return;
     {
-        ActionGroup group(ws_.undo);
+        TUndoGroup group(ws_.undo);
         switch (key) {
             case kKeyOctaveUp: note->SetOctave(note->Octave() + 1); break;
             case kKeyOctaveDown: note->SetOctave(note->Octave() - 1); break;
@@ -676,7 +657,7 @@ void TMusicPaintBox::ChangeNoteAtCursor(int key) {
 
 void TMusicPaintBox::ChangeSelectedNotes(int key) {
     {
-        ActionGroup group(ws_.undo);
+        TUndoGroup group(ws_.undo);
         for (TMusicItem* item : selection_) {
             TNote* note = item->As<TNote>();
             if (!note) continue;

@@ -17,6 +17,7 @@
 #include "editor/frmmain.h"
 #include "editor/frmpreview.h"
 #include "editor/musicpaintbox.h"
+#include "editor/waitcursor.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "print/bookprinter.h"
@@ -28,15 +29,6 @@
 namespace sorvel {
 
 namespace {
-
-// The hourglass for as long as the object lives.
-class WaitCursor {
-  public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // A path as the file system takes it (names need not be UTF-8).
 std::string FilePath(const QString& path) {

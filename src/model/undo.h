@@ -99,4 +99,17 @@ private:
     TObjContainer container_;
 };
 
+// Opens an undo group and closes it however the scope is left, so a step
+// that fails still ends the group: one user action, one undo step.
+class TUndoGroup {
+public:
+    explicit TUndoGroup(TUndo& undo) : undo_(undo) { undo_.BeginGroup(); }
+    ~TUndoGroup() { undo_.EndGroup(); }
+    TUndoGroup(const TUndoGroup&) = delete;
+    TUndoGroup& operator=(const TUndoGroup&) = delete;
+
+private:
+    TUndo& undo_;
+};
+
 }  // namespace sorvel
