@@ -2,8 +2,8 @@
 
 namespace sorvel {
 
-const std::vector<MenuSpec>& MainMenuTable() {
-    static const std::vector<MenuSpec> table = {
+const std::vector<MenuEntry>& MainMenuTable() {
+    static const std::vector<MenuEntry> table = {
         {"mnuFile", "ﾌｧｲﾙ(&F)",
          {
              {"actNewBook", "ﾌﾞｯｸ新規作成(&N)"},
@@ -57,8 +57,8 @@ const std::vector<MenuSpec>& MainMenuTable() {
     return table;
 }
 
-const std::vector<ActionSpec>& PageBarTable() {
-    static const std::vector<ActionSpec> table = {
+const std::vector<ActionEntry>& PageBarTable() {
+    static const std::vector<ActionEntry> table = {
         {"actFirstPage", "最初のﾍﾟｰｼﾞ(&F)"},
         {"actPriorPage", "前ﾍﾟｰｼﾞ(&V)"},
         {"actNextPage", "次ﾍﾟｰｼﾞ(&N)"},
@@ -72,8 +72,8 @@ const std::vector<ActionSpec>& PageBarTable() {
     return table;
 }
 
-const std::vector<ToolButtonSpec>& ToolBarTable() {
-    static const std::vector<ToolButtonSpec> table = {
+const std::vector<ToolButtonEntry>& ToolBarTable() {
+    static const std::vector<ToolButtonEntry> table = {
         {"actNewSeet", "ﾍﾟｰｼﾞ新規作成"}, {"actPrint", "印刷"},    {"actOpen", "開く"},
         {"actUndo", "元に戻す"},         {"actSave", "上書き保存"}, {"actRedo", "やり直し"},
         {"actDispCursor", "カーソル表示"}, {"actPlayStop", "再生"},

@@ -5,7 +5,7 @@
 
 namespace sorvel {
 
-struct ActionSpec {
+struct ActionEntry {
     const char* name;     // the action's objectName, e.g. "actSave"
     const char* caption;  // exact menu caption, mnemonic included
     const char* shortcut = nullptr;
@@ -13,28 +13,28 @@ struct ActionSpec {
     bool hidden = false;  // in the menu but not shown
 };
 
-struct MenuSpec {
+struct MenuEntry {
     const char* name;
     const char* caption;
-    std::vector<ActionSpec> items;
+    std::vector<ActionEntry> items;
 };
 
 // Entry names that are not plain actions.
 inline constexpr char kReopenMenu[] = "mnuReOpen";
 inline constexpr char kExitItem[] = "mnuExit";
 
-const std::vector<MenuSpec>& MainMenuTable();
+const std::vector<MenuEntry>& MainMenuTable();
 
 // The page bar above the view, left to right; the page-number panel stands
 // after the second button.
-const std::vector<ActionSpec>& PageBarTable();
+const std::vector<ActionEntry>& PageBarTable();
 inline constexpr int kPageNumberPanelAfter = 2;
 
 // The toolbar: hints of the buttons and the actions they run.
-struct ToolButtonSpec {
+struct ToolButtonEntry {
     const char* action;
     const char* hint;
 };
-const std::vector<ToolButtonSpec>& ToolBarTable();
+const std::vector<ToolButtonEntry>& ToolBarTable();
 
 }  // namespace sorvel

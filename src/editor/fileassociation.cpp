@@ -35,7 +35,7 @@ constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
 
 std::string EnvOr(const char* name, const std::string& fallback) {
     const char* v = std::getenv(name);
-    // The base directory specification ignores relative paths.
+    // Relative XDG base directories are ignored, as the XDG rules say.
     return v && v[0] == '/' ? std::string(v) : fallback;
 }
 

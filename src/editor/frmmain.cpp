@@ -181,14 +181,14 @@ QAction* TfrmMain::MakeAction(const char* name, const char* caption, const char*
 }
 
 void TfrmMain::BuildActions() {
-    for (const MenuSpec& menu : MainMenuTable()) {
-        for (const ActionSpec& spec : menu.items) {
-            if (QString(spec.name) == kReopenMenu) continue;
-            MakeAction(spec.name, spec.caption, spec.shortcut);
+    for (const MenuEntry& menu : MainMenuTable()) {
+        for (const ActionEntry& entry : menu.items) {
+            if (QString(entry.name) == kReopenMenu) continue;
+            MakeAction(entry.name, entry.caption, entry.shortcut);
         }
     }
-    for (const ActionSpec& spec : PageBarTable()) MakeAction(spec.name, spec.caption, spec.shortcut);
-    for (const ToolButtonSpec& spec : ToolBarTable()) MakeAction(spec.action, spec.hint, nullptr);
+    for (const ActionEntry& entry : PageBarTable()) MakeAction(entry.name, entry.caption, entry.shortcut);
+    for (const ToolButtonEntry& entry : ToolBarTable()) MakeAction(entry.action, entry.hint, nullptr);
     actions_["actGridSnap"]->setCheckable(true);
     actions_["actGridSnap"]->setChecked(true);
     actions_["actDispGrid"]->setCheckable(true);
@@ -210,10 +210,10 @@ void TfrmMain::BuildActions() {
 
 void TfrmMain::BuildMenus() {
     menuBar()->setObjectName("MainMenu1");
-    for (const MenuSpec& spec : MainMenuTable()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(spec.name);
-        for (const ActionSpec& item : spec.items) {
+    for (const MenuEntry& entry : MainMenuTable()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(entry.name);
+        for (const ActionEntry& item : entry.items) {
             const QString name(item.name);
             if (name == kReopenMenu) {
                 mnuReOpen_ = menu->addMenu(QString::fromUtf8(item.caption));
@@ -238,10 +238,10 @@ void TfrmMain::BuildToolBar() {
     bar->setObjectName("ToolBar1");
     bar->setMovable(false);
     bar->setIconSize(QSize(20, 20));
-    for (const ToolButtonSpec& spec : ToolBarTable()) {
-        QAction* action = actions_.value(spec.action);
-        action->setIcon(ToolBarIcon(spec.action));
-        action->setToolTip(QString::fromUtf8(spec.hint));
+    for (const ToolButtonEntry& entry : ToolBarTable()) {
+        QAction* action = actions_.value(entry.action);
+        action->setIcon(ToolBarIcon(entry.action));
+        action->setToolTip(QString::fromUtf8(entry.hint));
         bar->addAction(action);
     }
 }
@@ -253,7 +253,7 @@ void TfrmMain::BuildPageBar(QWidget* parent, QVBoxLayout* layout) {
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
     int index = 0;
-    for (const ActionSpec& spec : PageBarTable()) {
+    for (const ActionEntry& entry : PageBarTable()) {
         if (index++ == kPageNumberPanelAfter) {
             pnlPage_ = new QLabel("1", bar);
             pnlPage_->setObjectName("pnlPage");
@@ -266,11 +266,11 @@ void TfrmMain::BuildPageBar(QWidget* parent, QVBoxLayout* layout) {
             row->addWidget(pnlPage_);
         }
         auto* button = new QToolButton(bar);
-        button->setDefaultAction(actions_.value(spec.name));
+        button->setDefaultAction(actions_.value(entry.name));
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setObjectName(QString("btn") + QString(spec.name).mid(3));
-        if (spec.hidden) button->hide();
+        button->setObjectName(QString("btn") + QString(entry.name).mid(3));
+        if (entry.hidden) button->hide();
         row->addWidget(button);
     }
     row->addStretch(1);

@@ -39,18 +39,18 @@ enum Panel {
     kMidi,
 };
 
-struct TabSpec {
+struct TabEntry {
     const char* caption;
     Panel panel;
 };
 
-const std::vector<TabSpec>& TabsOf(SetInfoMode mode) {
-    static const std::vector<TabSpec> book = {{"ブックタイトル", kBookTitle},
+const std::vector<TabEntry>& TabsOf(SetInfoMode mode) {
+    static const std::vector<TabEntry> book = {{"ブックタイトル", kBookTitle},
                                               {"ページプロパティ", kPageProperty},
                                               {"表示位置", kDispPosition}};
-    static const std::vector<TabSpec> page = {
+    static const std::vector<TabEntry> page = {
         {"曲情報", kSongInfo}, {"ページプロパティ", kPageProperty}, {"表示位置", kDispPosition}};
-    static const std::vector<TabSpec> option = {{"一般", kGeneral},
+    static const std::vector<TabEntry> option = {{"一般", kGeneral},
                                                 {"ページプロパティ", kPageProperty},
                                                 {"表示位置", kDispPosition},
                                                 {"色", kColor},
@@ -260,9 +260,9 @@ void TfrmSetInfo::RebuildTabs() {
     QTabBar* tabs = ui_->tabSetInfo;
     const QSignalBlocker block(tabs);
     while (tabs->count() > 0) tabs->removeTab(0);
-    for (const TabSpec& spec : TabsOf(mode_)) {
-        const int index = tabs->addTab(QString::fromUtf8(spec.caption));
-        tabs->setTabData(index, static_cast<int>(spec.panel));
+    for (const TabEntry& entry : TabsOf(mode_)) {
+        const int index = tabs->addTab(QString::fromUtf8(entry.caption));
+        tabs->setTabData(index, static_cast<int>(entry.panel));
     }
     tabs->setCurrentIndex(0);
     shownTab_ = 0;
@@ -460,8 +460,8 @@ bool TfrmSetInfo::ConfirmAndApply() {
     // The panel shown first, then the others: nothing is applied while any
     // field of the mode is bad, so the book is never left half changed.
     std::vector<int> panels = {shownPanel_};
-    for (const TabSpec& spec : TabsOf(mode_)) {
-        if (spec.panel != shownPanel_) panels.push_back(spec.panel);
+    for (const TabEntry& entry : TabsOf(mode_)) {
+        if (entry.panel != shownPanel_) panels.push_back(entry.panel);
     }
     for (int panel : panels) {
         const std::optional<FieldError> error = CheckPanel(panel);

@@ -16,22 +16,22 @@ namespace sorvel {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonEntry {
     const char* name;
     int tag;               // the glyph's character code; 0 for none
     const char* hint;      // the key printed under the button, or ""
     const char* caption;   // text instead of a glyph picture, or nullptr
 };
 
-struct TabSpec {
+struct TabEntry {
     const char* name;
     const char* caption;
-    std::vector<ButtonSpec> buttons;
+    std::vector<ButtonEntry> buttons;
 };
 
 // The no-tool button of each tab is added in front of these.
-const std::vector<TabSpec>& PaletteTable() {
-    static const std::vector<TabSpec> table = {
+const std::vector<TabEntry>& PaletteTable() {
+    static const std::vector<TabEntry> table = {
         {"tabMain", "メイン",
          {{"btnNote_0", '0', "0", nullptr}, {"btnNote_1", '1', "1", nullptr},
           {"btnNote_2", '2', "2", nullptr}, {"btnNote_3", '3', "3", nullptr},
@@ -187,7 +187,7 @@ ToolPalette::ToolPalette(QWidget* parent) : QTabWidget(parent) {
 
 void ToolPalette::BuildTabs() {
     int tabNo = 0;
-    for (const TabSpec& tab : PaletteTable()) {
+    for (const TabEntry& tab : PaletteTable()) {
         auto* page = new QWidget(this);
         page->setObjectName(tab.name);
         auto* grid = new QGridLayout(page);
@@ -203,17 +203,17 @@ void ToolPalette::BuildTabs() {
         group_.addButton(none);
         grid->addWidget(none, 0, 0);
         int index = 1;
-        for (const ButtonSpec& spec : tab.buttons) {
+        for (const ButtonEntry& entry : tab.buttons) {
             auto* button = new PaletteButton(page);
-            button->setObjectName(spec.name);
-            button->setProperty("Tag", spec.tag);
-            button->setIcon(ButtonPicture(spec.tag, spec.caption, spec.hint));
+            button->setObjectName(entry.name);
+            button->setProperty("Tag", entry.tag);
+            button->setIcon(ButtonPicture(entry.tag, entry.caption, entry.hint));
             button->setIconSize(QSize(26, 30));
             button->setAutoRaise(true);
-            const bool pseudo = spec.tag == 0;
+            const bool pseudo = entry.tag == 0;
             button->setCheckable(!pseudo);
             if (pseudo) {
-                connect(button, &QToolButton::clicked, this, [this, name = QString(spec.name)] {
+                connect(button, &QToolButton::clicked, this, [this, name = QString(entry.name)] {
                     if (name == "btn1OctUp") Q_EMIT pseudoKey(kKeyOctaveUp);
                     else if (name == "btn1OctDown") Q_EMIT pseudoKey(kKeyOctaveDown);
                     else if (name == "btnShort") Q_EMIT pseudoKey(kKeyShorter);
