@@ -60,7 +60,10 @@ void ComputeBeats(TMusicSheet& page) {
     const int count = page.ItemCount();
     for (int i = 0; i < count; ++i) {
         TMusicItem* item = page.GetItem(i);
-        if (item->ContentKind() == ckBeat) unit = BeatUnitOf(item->Content());
+        // Only a time signature sets the beat: a fermata sign, whose glyph
+        // shares the time signatures' kind, sits above a note and would
+        // otherwise regroup the underlines of every later row.
+        if (item->Class() == ItemClass::Beat) unit = BeatUnitOf(item->Content());
         if (item->Class() == ItemClass::BarLine || item->Class() == ItemClass::HorizBar) {
             beat = 1;
             sum = 0;

@@ -1,10 +1,12 @@
 #include "playback/conversion/keyoffset.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "base/cp932.h"
 #include "base/text.h"
+#include "model/majorkey.h"
 #include "model/musicsheet.h"
 #include "playback/conversion/playitems.h"
 
@@ -24,6 +26,9 @@ int KeyOffset(const std::string& keyCode) {
     for (const auto& [text, offset] : kKeys) {
         if (keyCode == text) return offset;
     }
+    // Other texts of the same form ("１＝♭Ａ（弦）", "１＝Ｂ　（弦）", as imported
+    // scores carry them) play in the key they name.
+    if (const std::optional<Tonic> tonic = TonicOfKeyCode(keyCode)) return tonic->semitone;
     return 2;
 }
 

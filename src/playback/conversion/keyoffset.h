@@ -6,8 +6,9 @@ namespace sorvel {
 
 class TMusicSheet;
 
-// Semitones of the key text (CP932 bytes, one of the settings dialog's key
-// texts) above C. D, and every text not known, gives 2.
+// Semitones of the key text (CP932 bytes) above C: the seven texts playback
+// has always known keep their values, any other "１＝…（…弦）" text gives
+// the pitch class of the tonic it names, and every other text 2 (D).
 int KeyOffset(const std::string& keyCode);
 
 // The key a page plays in: its own KeyCode, or, when that is empty or only

@@ -1,0 +1,107 @@
+#include "interchange/markcodes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+namespace sorvel::interchange {
+namespace {
+
+using P = MarkPlace;
+
+// Erhu strings: the outer (higher, A) string is MusicXML's string 1, the
+// inner (D) string 2. The small ring is the open-string sign; "T" is the
+// finger number 0.
+constexpr MarkCode kMarks[] = {
+    {'@', P::Dynamics, "ppp", {}},        {'A', P::Dynamics, "pp", {}},
+    {'B', P::Dynamics, "p", {}},          {'C', P::Dynamics, "mp", {}},
+    {'D', P::Dynamics, "mf", {}},         {'E', P::Dynamics, "f", {}},
+    {'F', P::Dynamics, "ff", {}},         {'G', P::Dynamics, "fff", {}},
+    {'H', P::Dynamics, "sf", {}},
+    {'P', P::Technical, "down-bow", {}},  {'Q', P::Technical, "up-bow", {}},
+    {'R', P::Technical, "string", "2"},   {'S', P::Technical, "string", "1"},
+    {'T', P::Technical, "fingering", "0"}, {'U', P::Technical, "fingering", "1"},
+    {'V', P::Technical, "fingering", "2"}, {'W', P::Technical, "fingering", "3"},
+    {'X', P::Technical, "fingering", "4"}, {'.', P::Technical, "open-string", {}},
+    {'o', P::Technical, "harmonic", {}},  {'q', P::Technical, "stopped", {}},
+    {'[', P::Ornaments, "trill-mark", {}}, {'\\', P::Ornaments, "wavy-line", {}},
+    {']', P::Ornaments, "inverted-mordent", {}}, {'p', P::Ornaments, "mordent", {}},
+    {'s', P::Ornaments, "turn", {}},      {'v', P::Ornaments, "inverted-turn", {}},
+    {'w', P::Ornaments, "other-ornament", "vibrato"},
+    {'z', P::Ornaments, "tremolo", {}},
+    {'x', P::Articulations, "accent", {}}, {'y', P::Articulations, "staccatissimo", {}},
+    {'r', P::Articulations, "staccato", {}}, {'t', P::Articulations, "breath-mark", {}},
+    {')', P::Fermata, "fermata", {}},
+    {'j', P::Segno, "segno", {}},         {'l', P::Coda, "coda", {}},
+    {'i', P::Words, {}, "Fine"},          {'k', P::Words, {}, "D.S."},
+    {'m', P::Words, {}, "D.C."},          {'n', P::Words, {}, "rit."},
+    {'u', P::Words, {}, "accel."},
+};
+
+// Other spellings that mean the same sign when read.
+struct Alias {
+    MarkPlace place;
+    std::string_view element;
+    char code;
+};
+constexpr Alias kAliases[] = {
+    {P::Articulations, "strong-accent", 'x'}, {P::Articulations, "spiccato", 'y'},
+    {P::Ornaments, "shake", '['},
+    {P::Dynamics, "sfz", 'H'},                {P::Dynamics, "sfp", 'H'},
+    {P::Dynamics, "fz", 'H'},                 {P::Dynamics, "rfz", 'H'},
+    {P::Dynamics, "sffz", 'H'},               {P::Dynamics, "ffff", 'G'},
+    {P::Dynamics, "pppp", '@'},
+};
+
+std::string NormalWords(std::string_view text) {
+    std::string s;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
+        s += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    while (!s.empty() && s.back() == '.') s.pop_back();
+    return s;
+}
+
+char CodeOfWords(std::string_view text) {
+    const std::string w = NormalWords(text);
+    if (w.empty()) return 0;
+    if (w == "fine") return 'i';
+    if (w == "d.s" || w == "dalsegno" || w == "d.s.alfine" || w == "d.s.alcoda") return 'k';
+    if (w == "d.c" || w == "dacapo" || w == "d.c.alfine" || w == "d.c.alcoda") return 'm';
+    if (w.rfind("rit", 0) == 0 || w.rfind("rall", 0) == 0) return 'n';
+    if (w.rfind("accel", 0) == 0) return 'u';
+    return 0;
+}
+
+}  // namespace
+
+std::span<const MarkCode> MarkCodes() { return kMarks; }
+
+const MarkCode* MarkOfCode(char code) {
+    const auto it = std::find_if(std::begin(kMarks), std::end(kMarks),
+                                 [code](const MarkCode& m) { return m.code == code; });
+    return it == std::end(kMarks) ? nullptr : &*it;
+}
+
+char CodeOfElement(MarkPlace place, std::string_view element, std::string_view text) {
+    if (place == P::Words) return CodeOfWords(text);
+    for (const MarkCode& m : kMarks) {
+        if (m.place != place || m.element != element) continue;
+        if (m.text.empty() || element == "other-ornament") {
+            if (element != "other-ornament" || NormalWords(text) == m.text) return m.code;
+            continue;
+        }
+        // Fingering and string numbers: the text decides.
+        std::string_view t = text;
+        while (!t.empty() && (t.front() == ' ' || t.front() == '\n')) t.remove_prefix(1);
+        while (!t.empty() && (t.back() == ' ' || t.back() == '\n')) t.remove_suffix(1);
+        if (t == m.text) return m.code;
+    }
+    for (const Alias& a : kAliases) {
+        if (a.place == place && a.element == element) return a.code;
+    }
+    return 0;
+}
+
+}  // namespace sorvel::interchange

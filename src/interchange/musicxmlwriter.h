@@ -1,0 +1,25 @@
+#pragma once
+// Writes a book as a MusicXML 4.0 partwise score: one part with the erhu's
+// instrument sound, its notes, rests, ties, triplets, key, time, tempo and
+// every erhu mark in its MusicXML element.
+#include <string>
+
+namespace sorvel {
+class TMusicBook;
+}
+
+namespace sorvel::interchange {
+
+// The document text (UTF-8). Runs the timing pass on every page it reads.
+std::string WriteMusicXml(TMusicBook& book);
+
+struct MusicXmlWriteResult {
+    bool ok = false;
+    std::string message;  // for the user, UTF-8; empty on success
+    std::string detail;   // the system's reason
+};
+
+// Writes the document atomically to `path` (a temporary file renamed over it).
+MusicXmlWriteResult ExportMusicXmlFile(TMusicBook& book, const std::string& path);
+
+}  // namespace sorvel::interchange
