@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/exportmidicommand.h"
+#include "app/musicxmlcommands.h"
 #include "app/pageexportcommand.h"
 #include "app/renderwavcommand.h"
 #include "app/resave.h"
@@ -13,6 +14,8 @@ bool RunBatchCommand(const BatchCommand& cmd, int argc, char** argv, std::string
         case BatchKind::Resave: return RunResave(cmd, error);
         case BatchKind::ExportMidi: return RunExportMidi(cmd, error);
         case BatchKind::RenderWav: return RunRenderWav(cmd, error);
+        case BatchKind::ImportMusicXml: return RunImportMusicXml(cmd, error);
+        case BatchKind::ExportMusicXml: return RunExportMusicXml(cmd, error);
         case BatchKind::ExportPng:
         case BatchKind::ExportBmp:
         case BatchKind::ExportPdf: return RunPageExport(cmd, argc, argv, error);

@@ -19,6 +19,8 @@ constexpr CommandEntry kCommands[] = {
     {"--export-pdf", BatchKind::ExportPdf, "IN.svl OUT.pdf"},
     {"--export-midi", BatchKind::ExportMidi, "IN.svl OUT.mid [--page N] [--metronome]"},
     {"--render-wav", BatchKind::RenderWav, "IN.svl OUT.wav [--page N] [--metronome]"},
+    {"--import-musicxml", BatchKind::ImportMusicXml, "IN.musicxml|IN.mxl OUT.svl [--part N]"},
+    {"--export-musicxml", BatchKind::ExportMusicXml, "IN.svl OUT.musicxml"},
 };
 
 const CommandEntry* FindCommand(const std::string& arg) {
@@ -54,6 +56,12 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
         if (a == "--page") {
             if (i + 1 >= args.size() || !TryStrToInt(args[i + 1], cmd.page) || cmd.page < 1) {
                 error = "--page needs a page number of 1 or more";
+                return cmd;
+            }
+            ++i;
+        } else if (a == "--part" && entry->kind == BatchKind::ImportMusicXml) {
+            if (i + 1 >= args.size() || !TryStrToInt(args[i + 1], cmd.part) || cmd.part < 1) {
+                error = "--part needs a part number of 1 or more";
                 return cmd;
             }
             ++i;

@@ -8,13 +8,16 @@
 
 namespace sorvel {
 
-enum class BatchKind { Resave, ExportPng, ExportBmp, ExportPdf, ExportMidi, RenderWav };
+enum class BatchKind {
+    Resave, ExportPng, ExportBmp, ExportPdf, ExportMidi, RenderWav, ImportMusicXml, ExportMusicXml
+};
 
 struct BatchCommand {
     BatchKind kind = BatchKind::Resave;
     std::string input;
     std::string output;
     int page = 1;  // --page N, 1-based
+    int part = 0;  // --part N of a MusicXML import, 1-based; 0 the first part with notes
     bool metronome = false;
 };
 

@@ -20,6 +20,7 @@
 #include "editor/actiontable.h"
 #include "editor/editcommands.h"
 #include "editor/musicpaintbox.h"
+#include "editor/musicxmlcommands.h"
 #include "editor/playbackcommands.h"
 #include "editor/printcommands.h"
 #include "editor/recoverycontroller.h"
@@ -297,6 +298,7 @@ void TfrmMain::InstallCommandFamilies() {
     InstallPrintCommands(*this);
     InstallSettingsCommands(*this);
     InstallPlaybackCommands(*this);
+    InstallMusicXmlCommands(*this);
 }
 
 void TfrmMain::BindHandlers() {
@@ -361,6 +363,7 @@ void TfrmMain::ActionListUpdate() {
     set("actNewBook", !playing_);
     set("actNewSeet", !playing_);
     set("actOpen", !playing_);
+    set("actImportMusicXml", !playing_);
     mnuReOpen_->setEnabled(!playing_ && !ws_.prefs.RecentFiles.empty());
     zoomLabel_->setText(QString("%1%").arg(pbScore1_->Zoom()));
 }

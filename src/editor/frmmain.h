@@ -82,6 +82,9 @@ public:
     // file is missing, not a score or broken.
     bool OpenPath(const QString& path);
     void ReopenRecent(const QString& path);
+    // Makes `book` (built in this window's workspace) the open book, unsaved
+    // and without a file name, as a newly made book is.
+    void AdoptNewBook(std::unique_ptr<TMusicBook> book);
     // Save and save as; false when the book is still unsaved afterwards.
     bool Save();
     bool SaveAs();

@@ -106,6 +106,22 @@ void TfrmMain::AfterRead(const QString& path) {
     ScheduleUpdate();
 }
 
+void TfrmMain::AdoptNewBook(std::unique_ptr<TMusicBook> book) {
+    view_->SetPage(nullptr);
+    ws_.undo.Clear();
+    ws_.book = std::move(book);
+    fileName_ = QString::fromUtf8(kUntitled);
+    pageNo_ = 1;
+    ShowCurrentPage();
+    // Nothing of it is on disk yet: closing asks to save, and the recovery
+    // copy keeps it from the next minute on.
+    SetModified(true);
+    SetTitle();
+    ResetScroll();
+    view_->HideKeyCursor();
+    ScheduleUpdate();
+}
+
 void TfrmMain::ReopenRecent(const QString& path) {
     if (!SavePrompt()) return;
     OpenPath(path);

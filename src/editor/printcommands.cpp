@@ -51,22 +51,6 @@ bool AskPrinterSetUp(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString AskExportPath(QWidget* parent, const char* name, const char* filter, const char* extension,
-                      const QString& folder, const QString& proposal) {
-    QFileDialog dialog(parent);
-    dialog.setObjectName(name);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromUtf8(filter));
-    dialog.setDefaultSuffix(extension);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setSizeGripEnabled(true);
-    dialog.setDirectory(folder);
-    dialog.selectFile(proposal);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
-}
-
 PdfProgress ShowPdfProgress(QWidget* parent, int pageCount) {
     auto dialog =
         std::make_shared<QProgressDialog>(QString::fromUtf8("PDFを作成しています..."),
@@ -84,6 +68,22 @@ PdfProgress ShowPdfProgress(QWidget* parent, int pageCount) {
 }
 
 }  // namespace
+
+QString AskExportPath(QWidget* parent, const char* name, const char* filter, const char* extension,
+                      const QString& folder, const QString& proposal) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName(name);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QString::fromUtf8(filter));
+    dialog.setDefaultSuffix(extension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setSizeGripEnabled(true);
+    dialog.setDirectory(folder);
+    dialog.selectFile(proposal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
 
 PrintDialogs PrintDialogs::Standard() {
     PrintDialogs d;

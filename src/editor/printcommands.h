@@ -49,6 +49,12 @@ inline constexpr char kPdfExtension[] = "pdf";
 // becomes absolute, so a book opened by a relative path proposes its folder.
 QString ExportProposal(const QString& fileName, const QString& extension);
 
+// The save dialog of an export: object `name`, one filter and its default
+// extension, in `folder` with `proposal` filled in, asking before it
+// overwrites; empty when cancelled.
+QString AskExportPath(QWidget* parent, const char* name, const char* filter, const char* extension,
+                      const QString& folder, const QString& proposal);
+
 class PrintCommands : public QObject {
     Q_OBJECT
 

@@ -1,0 +1,43 @@
+#include "app/musicxmlcommands.h"
+
+#include <cstdio>
+
+#include "app/batchcontext.h"
+#include "app/commandline.h"
+#include "interchange/musicxmlimport.h"
+#include "interchange/musicxmlwriter.h"
+#include "model/scorefile.h"
+
+namespace sorvel {
+
+bool RunImportMusicXml(const BatchCommand& cmd, std::string& error) {
+    TWorkspace ws;
+    interchange::MusicXmlImport imported =
+        interchange::ImportMusicXmlFile(cmd.input, cmd.part, ws.env);
+    if (!imported.ok) {
+        error = cmd.input + ": " + imported.message;
+        return false;
+    }
+    ws.book = std::move(imported.book);
+    SaveResult saved = SaveScoreFile(*ws.book, cmd.output);
+    if (!saved.ok) {
+        error = saved.message + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
+        return false;
+    }
+    std::fprintf(stderr, "%s\n", imported.summary.c_str());
+    return true;
+}
+
+bool RunExportMusicXml(const BatchCommand& cmd, std::string& error) {
+    BatchContext context;
+    if (!context.Load(cmd.input, error)) return false;
+    interchange::MusicXmlWriteResult written =
+        interchange::ExportMusicXmlFile(*context.book, cmd.output);
+    if (!written.ok) {
+        error = written.message + (written.detail.empty() ? "" : " (" + written.detail + ")");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sorvel

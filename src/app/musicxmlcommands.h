@@ -1,0 +1,16 @@
+#pragma once
+// The MusicXML batch commands: a staff score in, a book out, and back.
+#include <string>
+
+namespace sorvel {
+
+struct BatchCommand;
+
+// Reads the part (cmd.part, or the first with notes), writes it as a score
+// file, and prints the one-line summary of what was left out on stderr.
+bool RunImportMusicXml(const BatchCommand& cmd, std::string& error);
+
+// Writes the book as MusicXML 4.0.
+bool RunExportMusicXml(const BatchCommand& cmd, std::string& error);
+
+}  // namespace sorvel

@@ -1,0 +1,54 @@
+#pragma once
+// The main window's MusicXML commands: a staff score read in as a new book
+// (its first part with notes), and the open book saved as MusicXML. The file
+// dialogs are replaceable functions, so tests run both without a modal loop.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace sorvel {
+
+class TfrmMain;
+
+struct MusicXmlDialogs {
+    // The open dialog for MusicXML files in `folder`; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> askImportPath;
+    // The save dialog with `proposal` filled in, asking before it
+    // overwrites; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder, const QString& proposal)>
+        askExportPath;
+
+    static MusicXmlDialogs Standard();
+};
+
+inline constexpr char kMusicXmlOpenFilter[] =
+    "MusicXML(*.musicxml *.xml *.mxl);;すべてのファイル(*.*)";
+inline constexpr char kMusicXmlSaveFilter[] = "MusicXML(*.musicxml);;すべてのファイル(*.*)";
+inline constexpr char kMusicXmlExtension[] = "musicxml";
+
+class MusicXmlCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit MusicXmlCommands(TfrmMain& window);
+
+    void SetDialogs(MusicXmlDialogs dialogs) { dialogs_ = std::move(dialogs); }
+
+    // Asks for the file (after the save prompt) and imports it.
+    void Import();
+    // Reads `path` as the new open book; false, with the reason shown and
+    // the open book untouched, when it cannot be imported.
+    bool ImportPath(const QString& path);
+    void Export();
+    bool ExportPath(const QString& path);
+
+private:
+    TfrmMain& window_;
+    MusicXmlDialogs dialogs_;
+};
+
+// Creates the commands and binds "actImportMusicXml" and "actExportMusicXml".
+void InstallMusicXmlCommands(TfrmMain& window);
+
+}  // namespace sorvel

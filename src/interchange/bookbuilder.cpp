@@ -1,0 +1,543 @@
+#include "interchange/bookbuilder.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "base/arith.h"
+#include "base/cp932.h"
+#include "interchange/jianpupieces.h"
+#include "interchange/markcodes.h"
+#include "model/daon.h"
+#include "model/glyphinfotable.h"
+#include "model/horizbar.h"
+#include "model/itemfactory.h"
+#include "model/modelenv.h"
+#include "model/musicbook.h"
+#include "model/musicmark.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/tempo.h"
+#include "model/timing.h"
+
+namespace sorvel::interchange {
+namespace {
+
+constexpr char kPlainBar = 'c';
+constexpr char kStartRepeat = 'f';
+constexpr char kEndRepeat = 'g';
+constexpr char kBothRepeats = 'h';
+constexpr int kMaxPageTempo = 255;  // the sequencer carries tempos in one byte
+
+// The time-signature glyph of a meter, 0 for meters the book has no sign for.
+char BeatCode(int beats, int beatType) {
+    struct Meter {
+        int beats, type;
+        char code;
+    };
+    static constexpr Meter kMeters[] = {{2, 2, '!'}, {2, 4, '"'}, {3, 4, '#'}, {4, 4, '$'},
+                                        {3, 8, '%'}, {6, 8, '&'}, {9, 8, '\''}, {12, 8, '('}};
+    for (const Meter& m : kMeters) {
+        if (m.beats == beats && m.type == beatType) return m.code;
+    }
+    return 0;
+}
+
+struct NoteRef {
+    TNote* first = nullptr;  // the numeral that carries the note's marks
+    TNote* last = nullptr;   // the last numeral or dash it lasts through
+};
+
+// Where one bar's items go in its row.
+struct BarPlan {
+    std::vector<int> offsets;  // slot of each piece after the first note slot
+    int slots = 0;             // note slots of the bar
+};
+
+class Builder {
+public:
+    Builder(const ImportedScore& score, TModelEnv& env, BuiltBook& out)
+        : score_(score), env_(env), out_(out) {}
+
+    void Run(const std::string& fallbackTitle);
+
+private:
+    // ---- layout
+    void StartPage();
+    void NewRow();
+    int X(int slot) const { return page_->LeftSpace() + slot * page_->GridSize(); }
+    int Y() const {
+        return page_->TopSpace() + page_->TitleHeight() + page_->RowInterval() / 2 +
+               row_ * page_->RowInterval();
+    }
+    BarPlan PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, int fullBar) const;
+    void WriteMeasure(size_t m, int& fullBar);
+    void WriteMultiRest(const ImportedMeasure& measure);
+    void WriteBarLine(char code, int slot);
+    TNote* WritePiece(const JianpuPiece& piece, int slot);
+    template <class T> T* CreateSymbol(char code, int slot);
+
+    // ---- marks
+    void WriteMarks();
+    void WriteTriplets();
+    void WriteEndings();
+    void Attach(TMusicItem& mark, TNote& note);
+    void AddSign(TNote& note, char code);
+    void AddTempo(TNote& note, int tempo);
+    void AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before);
+    // A mark with a width from one note to another; split at a row or page
+    // break into a piece to the row's end and a piece from the next row's
+    // margin (which playback and drawing read as continued).
+    template <class T> void Span(char code, TNote& from, TNote& to);
+    template <class T> void SpanTo(char code, TNote& from, int endX);
+    TNote* NextSoundingNote(size_t m, size_t k) const;
+
+    void LeftOut(const std::string& label, int n = 1);
+
+    const ImportedScore& score_;
+    TModelEnv& env_;
+    BuiltBook& out_;
+    TMusicBook* book_ = nullptr;
+    TMusicSheet* page_ = nullptr;
+    GlyphInfoTable glyphs_;
+    Tonic tonic_;
+    int row_ = 0;
+    int nextSlot_ = 0;  // 0: the row is empty
+    int eightWidth_ = 12, eightHeight_ = 21;
+    TBarLine* lastBar_ = nullptr;
+
+    std::vector<std::vector<NoteRef>> refs_;  // per measure, per imported note
+    std::vector<std::vector<int>> groups_;    // per measure: the note whose pieces write each note
+    std::vector<TMusicItem*> symbols_;        // every symbol in reading order
+    std::vector<bool> tripletFlags_;          // beside symbols_: a triplet numeral
+    struct EndingMark {
+        int number;
+        TNote* first;
+        TBarLine* end;
+        bool closed;
+    };
+    std::vector<EndingMark> endings_;
+};
+
+void LinkBoth(TMusicItem& a, TMusicItem& b) {
+    a.Link(b);
+    b.Link(a);
+}
+
+void Builder::LeftOut(const std::string& label, int n) {
+    for (auto& [name, count] : out_.leftOut) {
+        if (name == label) {
+            count += n;
+            return;
+        }
+    }
+    out_.leftOut.emplace_back(label, n);
+}
+
+void Builder::StartPage() {
+    page_ = book_->NewSheet();
+    row_ = 0;
+    nextSlot_ = 0;
+}
+
+void Builder::NewRow() {
+    ++row_;
+    nextSlot_ = 0;
+    if (row_ >= std::max(1, page_->RowDivNum())) StartPage();
+}
+
+template <class T>
+T* Builder::CreateSymbol(char code, int slot) {
+    T* item = CreateItem<T>(*page_);
+    item->SetContent(std::string(1, code));
+    item->SetPosX(X(slot));
+    item->SetPosY(Y());
+    symbols_.push_back(item);
+    tripletFlags_.push_back(false);
+    return item;
+}
+
+void Builder::WriteBarLine(char code, int slot) {
+    if (code != 'c' && code != 'd' && code != 'e' && code != 'g') code = kPlainBar;
+    lastBar_ = CreateSymbol<TBarLine>(code, slot);
+    nextSlot_ = slot + 1;
+}
+
+TNote* Builder::WritePiece(const JianpuPiece& piece, int slot) {
+    char code = '0';
+    if (piece.kind == JianpuPiece::Kind::Note) code = piece.pitch.degree;
+    if (piece.kind == JianpuPiece::Kind::Dash) code = '8';
+    TNote* note = CreateSymbol<TNote>(code, slot);
+    note->SetLength(piece.length);
+    if (piece.futen) note->SetFuten(1);
+    if (piece.kind == JianpuPiece::Kind::Note) {
+        note->SetOctave(piece.pitch.octave);
+        if (piece.pitch.accidental != 0) note->SetRinji(piece.pitch.Rinji());
+        ++out_.notes;
+    }
+    tripletFlags_.back() = piece.triplet;
+    return note;
+}
+
+BarPlan Builder::PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, int fullBar) const {
+    BarPlan plan;
+    const int share = std::max(1, page_->DivParBar() - 1);
+    const int count = static_cast<int>(pieces.size());
+    if (count == 0 || barTicks <= 0) {
+        plan.slots = std::max(1, share * std::max(barTicks, 0) / std::max(fullBar, 1));
+        return plan;
+    }
+    // Slots in proportion to the bar's length against a full bar, widened
+    // until the closest two onsets are a slot apart.
+    std::int64_t slots = (std::int64_t{share} * barTicks + fullBar - 1) / std::max(fullBar, 1);
+    int minGap = barTicks;
+    for (int i = 0; i < count; ++i) {
+        const int next = i + 1 < count ? pieces[i + 1].onset : barTicks;
+        minGap = std::min(minGap, std::max(1, next - pieces[i].onset));
+    }
+    slots = std::max<std::int64_t>({slots, (barTicks + minGap - 1) / minGap, count, 1});
+    const int rowSlots = std::max(1, page_->GridDivNum() - 1);
+    if (slots > rowSlots) slots = std::max(count, rowSlots);
+    plan.slots = static_cast<int>(slots);
+    int previous = -1;
+    for (const JianpuPiece& p : pieces) {
+        int off = static_cast<int>(std::int64_t{p.onset} * plan.slots / barTicks);
+        off = std::max(off, previous + 1);
+        plan.offsets.push_back(off);
+        previous = off;
+    }
+    plan.slots = std::max(plan.slots, previous + 1);
+    return plan;
+}
+
+void Builder::WriteMultiRest(const ImportedMeasure& measure) {
+    const int share = std::max(1, page_->DivParBar() - 1);
+    const int gridSlots = page_->GridDivNum();
+    if (nextSlot_ > 0 && nextSlot_ + share > gridSlots) NewRow();
+    const int start = nextSlot_ == 0 ? 1 : nextSlot_;
+    THorizBar* bar = CreateSymbol<THorizBar>('M', start);
+    bar->SetBarNum(std::to_string(measure.multiRest));
+    bar->SetWidth((share - 1) * page_->GridSize());
+    WriteBarLine(measure.rightBar, start + share - 1);
+}
+
+void Builder::WriteMeasure(size_t m, int& fullBar) {
+    const ImportedMeasure& measure = score_.measures[m];
+    std::vector<char> leads;
+    if (measure.beats > 0 && measure.beatType > 0) {
+        const char code = BeatCode(measure.beats, measure.beatType);
+        fullBar = std::max(1, measure.beats * 4 * kTicksPerQuarter / measure.beatType);
+        if (code) leads.push_back(code);
+        else
+            LeftOut("この形式にない拍子 " + std::to_string(measure.beats) + "/" +
+                    std::to_string(measure.beatType));
+    }
+    if (measure.keyChange) LeftOut("調号の変更（臨時記号で書きました）");
+
+    const std::vector<JianpuPiece> pieces = PiecesOfMeasure(measure, tonic_, &groups_[m]);
+    int barTicks = measure.length;
+    for (const JianpuPiece& p : pieces) barTicks = std::max(barTicks, p.onset + p.ticks);
+    BarPlan plan = PlanBar(pieces, barTicks, fullBar);
+
+    const int gridSlots = page_->GridDivNum();
+    const int leadCount = static_cast<int>(leads.size());
+    // Mid-row: leads and notes follow the last bar line. At a row's start a
+    // start-repeat needs a bar line of its own in slot 0.
+    if (nextSlot_ > 0 && nextSlot_ + leadCount + plan.slots > gridSlots) NewRow();
+    bool ownStartRepeat = false;
+    if (measure.repeatForward) {
+        if (nextSlot_ > 0 && lastBar_) {
+            lastBar_->SetContent(std::string(1, lastBar_->Content() == std::string(1, kEndRepeat)
+                                                    ? kBothRepeats
+                                                    : kStartRepeat));
+        } else if (m > 0) {
+            ownStartRepeat = true;
+        }
+    }
+    int slot = nextSlot_;
+    if (ownStartRepeat) CreateSymbol<TBarLine>(kStartRepeat, slot++);
+    for (char code : leads) CreateSymbol<TBeat>(code, slot++);
+    if (nextSlot_ == 0) slot = std::max(slot, 1);
+    // A bar longer than a whole row is written one slot a piece and wraps.
+    if (slot + plan.slots > gridSlots) {
+        for (size_t i = 0; i < plan.offsets.size(); ++i) plan.offsets[i] = static_cast<int>(i);
+        plan.slots = static_cast<int>(plan.offsets.size());
+    }
+
+    std::vector<NoteRef>& refs = refs_[m];
+    refs.assign(measure.notes.size() + 1, NoteRef{});
+    TNote* previous = nullptr;
+    int wrapBase = 0;  // offset of the pieces already written on earlier rows
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        int at = slot + plan.offsets[i] - wrapBase;
+        if (at >= gridSlots) {
+            NewRow();
+            wrapBase = plan.offsets[i] - 1;
+            slot = 0;
+            at = 1;
+        }
+        TNote* note = WritePiece(pieces[i], at);
+        const size_t source = static_cast<size_t>(pieces[i].source);
+        if (source < refs.size()) {
+            if (!refs[source].first) refs[source].first = note;
+            refs[source].last = note;
+        }
+        if (pieces[i].tiedToPrevious && previous) Span<TSlur>('Y', *previous, *note);
+        previous = note;
+    }
+    int barSlot = slot + plan.slots - wrapBase;
+    if (barSlot > gridSlots) {
+        NewRow();
+        barSlot = 1;
+    }
+    WriteBarLine(measure.rightBar, barSlot);
+    if (measure.ending >= 1 && measure.ending <= 4) {
+        TNote* first = nullptr;
+        for (const NoteRef& r : refs) {
+            if (r.first) {
+                first = r.first;
+                break;
+            }
+        }
+        if (measure.endingStart || endings_.empty() || endings_.back().closed ||
+            endings_.back().number != measure.ending)
+            endings_.push_back({measure.ending, first, nullptr, false});
+        EndingMark& ending = endings_.back();
+        if (!ending.first) ending.first = first;
+        ending.end = lastBar_;
+        ending.closed = measure.endingStop;
+    }
+    ++out_.measures;
+}
+
+void Builder::Attach(TMusicItem& mark, TNote& note) {
+    const std::string& content = mark.Content();
+    const char code = content.empty() ? ' ' : content[0];
+    const bool slide = code == kSlideUp || code == kSlideDown;
+    const int rateX = slide ? 100 : 0;
+    const int rateY = slide ? 0 : glyphs_.LookupContent(content).OffsetRate;
+    const int x = note.PosX() - eightWidth_ * rateX / 100;
+    int y = note.PosY() - eightHeight_ * rateY / 100;
+    // Two marks of one height on a note (finger numbers and ornaments share
+    // a rate) stand one above the other.
+    for (int tries = 0; tries < 4; ++tries) {
+        bool taken = false;
+        for (TMusicItem* other : note.Links()) {
+            if (other->PosY() == y && other->PosX() == x) taken = true;
+        }
+        if (!taken) break;
+        y -= eightHeight_ * (rateY < 0 ? -1 : 1) * 3 / 4;
+    }
+    mark.SetPosX(x);
+    mark.SetPosY(y);
+    LinkBoth(note, mark);
+}
+
+void Builder::AddSign(TNote& note, char code) {
+    for (TMusicItem* other : note.Links()) {
+        if (other->Content() == std::string(1, code)) return;
+    }
+    TMusicSign* sign = CreateItem<TMusicSign>(note.Sheet());
+    sign->SetContent(std::string(1, code));
+    Attach(*sign, note);
+}
+
+void Builder::AddTempo(TNote& note, int tempo) {
+    TTempo* mark = CreateItem<TTempo>(note.Sheet());
+    mark->SetContent("/");
+    mark->SetTempo(std::clamp(tempo, 1, kMaxPageTempo));
+    mark->SetTempoUnit(0);
+    mark->SetPrintMode(1);
+    Attach(*mark, note);
+}
+
+void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before) {
+    if (graces.empty()) return;
+    TDaon* daon = before ? static_cast<TDaon*>(CreateItem<TDaonLeft>(note.Sheet()))
+                         : static_cast<TDaon*>(CreateItem<TDaonRight>(note.Sheet()));
+    daon->SetContent(before ? "K" : "L");
+    std::string data;
+    for (size_t i = 0; i < 4; ++i) {
+        if (i >= graces.size()) {
+            data += " 3 ";
+            continue;
+        }
+        JianpuPitch jp = ToJianpu(graces[i].pitch, tonic_);
+        if (jp.accidental != 0) LeftOut("装飾音の臨時記号");
+        data += jp.degree;
+        data += static_cast<char>('0' + std::clamp(jp.octave, -3, 6) + 3);
+        const int f = graces[i].finger;
+        data += f >= 0 && f <= 4 ? static_cast<char>('T' + f) : ' ';
+    }
+    if (graces.size() > 4) LeftOut("5つ目からの装飾音", static_cast<int>(graces.size()) - 4);
+    daon->SetAllNoteData(data);
+    daon->SetLength(std::clamp(graces.front().underlines, 1, 3));
+    Attach(*daon, note);
+}
+
+template <class T>
+void Builder::SpanTo(char code, TNote& from, int endX) {
+    T* mark = CreateItem<T>(from.Sheet());
+    mark->SetContent(std::string(1, code));
+    Attach(*mark, from);
+    mark->SetPosX(from.PosX());
+    mark->SetWidth(std::max(page_->GridSize() / 2, endX - from.PosX()));
+}
+
+template <class T>
+void Builder::Span(char code, TNote& from, TNote& to) {
+    if (&from == &to) return;
+    if (&from.Sheet() == &to.Sheet() && from.PosY() == to.PosY()) {
+        SpanTo<T>(code, from, to.PosX());
+        return;
+    }
+    TMusicSheet& fromPage = from.Sheet();
+    SpanTo<T>(code, from, fromPage.PageWidth - fromPage.RightSpace());
+    T* rest = CreateItem<T>(to.Sheet());
+    rest->SetContent(std::string(1, code));
+    Attach(*rest, to);
+    rest->SetPosX(to.Sheet().LeftSpace());
+    rest->SetWidth(std::max(1, to.PosX() - to.Sheet().LeftSpace()));
+}
+
+TNote* Builder::NextSoundingNote(size_t m, size_t k) const {
+    // The first note after note k of measure m that has numerals of its own.
+    for (size_t mm = m; mm < score_.measures.size(); ++mm) {
+        const auto& notes = score_.measures[mm].notes;
+        if (groups_[mm].size() != notes.size()) return nullptr;  // a multi-bar rest
+        for (size_t kk = mm == m ? k + 1 : 0; kk < notes.size(); ++kk) {
+            if (groups_[mm][kk] != static_cast<int>(kk)) continue;
+            return notes[kk].rest ? nullptr : refs_[mm][kk].first;
+        }
+    }
+    return nullptr;
+}
+
+void Builder::WriteMarks() {
+    std::vector<TNote*> slurs;
+    TNote* wedgeFrom = nullptr;
+    char wedgeCode = 0;
+    for (size_t m = 0; m < score_.measures.size(); ++m) {
+        const auto& notes = score_.measures[m].notes;
+        for (size_t k = 0; k < notes.size(); ++k) {
+            const ImportedNote& n = notes[k];
+            const int group = groups_[m].empty() ? -1 : groups_[m][k];
+            if (group < 0) continue;
+            NoteRef& ref = refs_[m][static_cast<size_t>(group)];
+            if (!ref.first) continue;
+            for (char code : n.signs) AddSign(*ref.first, code);
+            if (n.slideIn) AddSign(*ref.first, n.slideIn);
+            if (n.tempo > 0) AddTempo(*ref.first, n.tempo);
+            AddDaon(*ref.first, n.gracesBefore, true);
+            AddDaon(*ref.last, n.gracesAfter, false);
+            const bool lastOfGroup = k + 1 >= notes.size() || groups_[m][k + 1] != group;
+            if (n.tieToNext && !n.rest && lastOfGroup) {
+                TNote* next = NextSoundingNote(m, k);
+                if (next && next->Content() != "0") Span<TSlur>('Y', *ref.last, *next);
+            }
+            for (int i = 0; i < n.slurStops && !slurs.empty(); ++i) {
+                Span<TSlur>('Y', *slurs.back(), *ref.last);
+                slurs.pop_back();
+            }
+            for (int i = 0; i < n.slurStarts; ++i) slurs.push_back(ref.first);
+            if (n.wedgeStop && wedgeFrom) {
+                Span<TCresc>(wedgeCode, *wedgeFrom, *ref.last);
+                wedgeFrom = nullptr;
+            }
+            if (n.wedgeStart) {
+                wedgeFrom = ref.first;
+                wedgeCode = n.wedgeStart == 'J' ? 'J' : 'I';
+            }
+        }
+    }
+    if (!slurs.empty()) LeftOut("終わりのないスラー", static_cast<int>(slurs.size()));
+}
+
+void Builder::WriteTriplets() {
+    // The timing pass counts the note linked to a triplet mark and the two
+    // notes right after it; so each run of triplet numerals gets a mark on
+    // every third one.
+    size_t i = 0;
+    while (i < symbols_.size()) {
+        if (!tripletFlags_[i]) {
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < symbols_.size() && tripletFlags_[end]) ++end;
+        for (size_t g = i; g + 2 < end; g += 3) {
+            TNote* first = symbols_[g]->As<TNote>();
+            TNote* third = symbols_[g + 2]->As<TNote>();
+            if (first && third) Span<T3ren>('Z', *first, *third);
+        }
+        if ((end - i) % 3 != 0) LeftOut("3つ組にならない3連符の音", static_cast<int>((end - i) % 3));
+        i = end;
+    }
+}
+
+void Builder::WriteEndings() {
+    for (const EndingMark& e : endings_) {
+        if (!e.first || !e.end) continue;
+        const char code = static_cast<char>('<' + e.number - 1);
+        const int endX = e.end->PosX() - page_->GridSize() / 4;
+        if (&e.first->Sheet() == &e.end->Sheet() && e.first->PosY() == e.end->PosY()) {
+            SpanTo<TKakko>(code, *e.first, endX);
+        } else {
+            TMusicSheet& page = e.first->Sheet();
+            SpanTo<TKakko>(code, *e.first, page.PageWidth - page.RightSpace());
+        }
+    }
+}
+
+void Builder::Run(const std::string& fallbackTitle) {
+    TUndo* const savedUndo = env_.undo;
+    env_.undo = nullptr;  // a new book: nothing to undo
+
+    out_.book = std::make_unique<TMusicBook>(env_);
+    book_ = out_.book.get();
+    book_->ApplyDefaultLayout();
+    StartPage();
+    TMusicSheet& first = *page_;
+    glyphs_.RefreshRates(first.Rates());
+    const int px = RoundHalfEven(first.NoteFontSize() * 96.0 / 72.0);
+    eightWidth_ = RoundHalfEven(px * 512.0 / 1024.0);
+    eightHeight_ = RoundHalfEven(px * 900.0 / 1024.0);
+    tonic_ = TonicOfFifths(score_.fifths);
+
+    const std::string title = score_.title.empty() ? fallbackTitle : score_.title;
+    first.SetTitle(cp932::FromUtf8(title.empty() ? "MusicXML" : title));
+    first.SetWriter(cp932::FromUtf8(score_.composer));
+    first.SetKeyCode(KeyCodeOfFifths(score_.fifths));
+    if (score_.tempo > 0) first.SetPlayCount(std::clamp(score_.tempo, 1, kMaxPageTempo));
+    first.SetPlaySpeed(cp932::FromUtf8(score_.tempoWords));
+    out_.leftOut = score_.leftOut;
+
+    refs_.resize(score_.measures.size());
+    groups_.resize(score_.measures.size());
+    int fullBar = 4 * kTicksPerQuarter;
+    for (size_t m = 0; m < score_.measures.size(); ++m) {
+        const ImportedMeasure& measure = score_.measures[m];
+        if (measure.multiRest > 1) {
+            WriteMultiRest(measure);
+            const size_t skip = static_cast<size_t>(measure.multiRest) - 1;
+            out_.measures += measure.multiRest;
+            m += std::min(skip, score_.measures.size() - m - 1);
+            continue;
+        }
+        WriteMeasure(m, fullBar);
+    }
+    WriteMarks();
+    WriteTriplets();
+    WriteEndings();
+    for (int i = 0; i < book_->SheetCount(); ++i) ComputeTiming(*book_->GetSheet(i));
+    env_.undo = savedUndo;
+}
+
+}  // namespace
+
+BuiltBook BuildBook(const ImportedScore& score, TModelEnv& env, const std::string& fallbackTitle) {
+    BuiltBook out;
+    Builder(score, env, out).Run(fallbackTitle);
+    return out;
+}
+
+}  // namespace sorvel::interchange

@@ -1,0 +1,38 @@
+#pragma once
+// How one bar of imported notes is written in numbered notation: each note
+// becomes a numeral with underlines and a dot, followed by dashes for whole
+// beats it holds on, and by tied repeats for what neither can write; rests
+// become as many "0" as they need (no dashes after rests).
+#include <vector>
+
+#include "interchange/importedscore.h"
+#include "interchange/jianpupitch.h"
+
+namespace sorvel::interchange {
+
+struct JianpuPiece {
+    enum class Kind { Note, Dash, Rest };
+    Kind kind = Kind::Note;
+    int onset = 0;    // ticks from the start of the bar
+    int ticks = 0;
+    int length = 0;   // underlines
+    int futen = 0;    // augmentation dot
+    JianpuPitch pitch;
+    int source = 0;   // index of the imported note in its measure
+    bool tiedToPrevious = false;  // repeats the previous piece's pitch under a tie arc
+    bool triplet = false;
+};
+
+// The pieces of a measure, in time order. Notes tied to the next note of the
+// same pitch within the bar are written as one; a voice that ends before the
+// bar's length is filled with rests. `groupOf`, when given, receives for each
+// imported note the index of the note whose pieces write it (itself, or the
+// first note of its tie), -1 for notes without duration.
+std::vector<JianpuPiece> PiecesOfMeasure(const ImportedMeasure& measure, const Tonic& tonic,
+                                         std::vector<int>* groupOf = nullptr);
+
+// The underlines and dot of a length one numeral can write (72, 48, 36, …
+// ticks); false for any other length.
+bool SingleValue(int ticks, int& length, int& futen);
+
+}  // namespace sorvel::interchange

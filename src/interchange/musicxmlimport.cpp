@@ -1,0 +1,48 @@
+#include "interchange/musicxmlimport.h"
+
+#include "interchange/bookbuilder.h"
+#include "interchange/musicxmlreader.h"
+#include "model/musicbook.h"
+
+namespace sorvel::interchange {
+namespace {
+
+std::string FileStem(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0) name.resize(dot);
+    return name;
+}
+
+std::string SummaryLine(const ImportedScore& score, const BuiltBook& built) {
+    std::string line = "MusicXMLを読み込みました（パート " + std::to_string(score.partNumber) + "/" +
+                       std::to_string(score.partCount) + "、" + std::to_string(built.measures) +
+                       " 小節、" + std::to_string(built.notes) + " 音、" +
+                       std::to_string(built.book->SheetCount()) + " ページ）。";
+    if (built.leftOut.empty()) return line + "読み込まなかったものはありません。";
+    line += "読み込まなかったもの: ";
+    for (size_t i = 0; i < built.leftOut.size(); ++i) {
+        if (i > 0) line += "、";
+        line += built.leftOut[i].first + " " + std::to_string(built.leftOut[i].second);
+    }
+    return line + "。";
+}
+
+}  // namespace
+
+MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, TModelEnv& env) {
+    MusicXmlImport result;
+    MusicXmlReadResult read = ReadMusicXmlFile(path, partNumber);
+    if (!read.ok) {
+        result.message = read.message;
+        return result;
+    }
+    BuiltBook built = BuildBook(read.score, env, FileStem(path));
+    result.summary = SummaryLine(read.score, built);
+    result.book = std::move(built.book);
+    result.ok = true;
+    return result;
+}
+
+}  // namespace sorvel::interchange

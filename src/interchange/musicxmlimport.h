@@ -1,0 +1,25 @@
+#pragma once
+// Importing a MusicXML file as a new book: read one part, lay it out, and
+// say in one line what was imported and what was left out.
+#include <memory>
+#include <string>
+
+namespace sorvel {
+class TMusicBook;
+struct TModelEnv;
+}  // namespace sorvel
+
+namespace sorvel::interchange {
+
+struct MusicXmlImport {
+    bool ok = false;
+    std::string message;  // why nothing was imported (UTF-8); empty when ok
+    std::unique_ptr<TMusicBook> book;
+    std::string summary;  // one line (UTF-8): what was read and what was left out
+};
+
+// `partNumber` 0 takes the first part with notes. The book lives in `env`;
+// nothing is recorded for undo. A score without a title is named after the file.
+MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, TModelEnv& env);
+
+}  // namespace sorvel::interchange
