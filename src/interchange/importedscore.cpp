@@ -1,0 +1,24 @@
+#include "interchange/importedscore.h"
+
+#include <algorithm>
+
+namespace sorvel::interchange {
+
+int MidiOfPitch(const XmlPitch& p) {
+    // Semitones of the steps above C, indexed from 'A'.
+    static constexpr int kStepSemitones[7] = {9, 11, 0, 2, 4, 5, 7};
+    const int step = p.step >= 'A' && p.step <= 'G' ? kStepSemitones[p.step - 'A'] : 0;
+    return (p.octave + 1) * 12 + step + p.alter;
+}
+
+void ImportedScore::CountLeftOut(const std::string& label, int n) {
+    const auto it = std::find_if(leftOut.begin(), leftOut.end(),
+                                 [&label](const auto& entry) { return entry.first == label; });
+    if (it == leftOut.end()) {
+        leftOut.emplace_back(label, n);
+    } else {
+        it->second += n;
+    }
+}
+
+}  // namespace sorvel::interchange

@@ -1,0 +1,175 @@
+#include "interchange/musicxmlreader.h"
+
+#include <cerrno>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "base/readfile.h"
+#include "base/text.h"
+#include "interchange/musicxmlreader_internal.h"
+#include "interchange/mxlarchive.h"
+
+namespace sorvel::interchange {
+namespace {
+
+using xmlread::TextOf;
+
+constexpr char kTooLarge[] = "ファイルが大きすぎるため読み込めません。";
+constexpr char kNoScoreInMxl[] = "圧縮MusicXML（.mxl）の中に楽譜が見つかりません。";
+constexpr char kTimewise[] =
+    "タイムワイズ形式のMusicXMLには対応していません。パートワイズ形式で保存し直してください。";
+constexpr char kNotAScore[] = "MusicXMLの楽譜ではありません。";
+constexpr char kNoNotes[] = "音符のあるパートがありません。";
+constexpr char kFileMissing[] = "指定されたファイルは見つかりません。";
+constexpr char kFileUnreadable[] = "ファイルを読み込めません。";
+
+MusicXmlReadResult Failure(std::string message) {
+    MusicXmlReadResult result;
+    result.message = std::move(message);
+    return result;
+}
+
+bool HasPitchedNote(pugi::xml_node part) {
+    for (pugi::xml_node measure : part.children("measure")) {
+        for (pugi::xml_node note : measure.children("note")) {
+            if (note.child("pitch")) return true;
+        }
+    }
+    return false;
+}
+
+// The text of the credit marked with `type` ("title", "composer"): its words joined.
+std::string CreditText(pugi::xml_node score, std::string_view type) {
+    for (pugi::xml_node credit : score.children("credit")) {
+        bool marked = false;
+        for (pugi::xml_node t : credit.children("credit-type")) marked |= TextOf(t) == type;
+        if (!marked) continue;
+        std::string text;
+        for (pugi::xml_node words : credit.children("credit-words")) text += words.child_value();
+        return std::string(sorvel::Trim(text));
+    }
+    return {};
+}
+
+void ReadHeader(pugi::xml_node score, ImportedScore& out) {
+    out.title = TextOf(score.child("work").child("work-title"));
+    if (out.title.empty()) out.title = TextOf(score.child("movement-title"));
+    if (out.title.empty()) out.title = CreditText(score, "title");
+    for (pugi::xml_node creator : score.child("identification").children("creator")) {
+        if (xmlread::AttrOf(creator, "type") == "composer") {
+            out.composer = TextOf(creator);
+            if (!out.composer.empty()) break;
+        }
+    }
+    if (out.composer.empty()) out.composer = CreditText(score, "composer");
+}
+
+// A part without a tempo of its own takes the first tempo written in any
+// part: scores often mark it only above the top staff.
+void TakeTempoOfOtherParts(const std::vector<pugi::xml_node>& parts, ImportedScore& out) {
+    for (pugi::xml_node part : parts) {
+        for (pugi::xml_node measure : part.children("measure")) {
+            for (pugi::xml_node c = measure.first_child(); c; c = c.next_sibling()) {
+                const std::string_view name = c.name();
+                int tempo = 0;
+                if (name == "direction") tempo = xmlread::TempoOfDirection(c);
+                if (name == "sound") {
+                    xmlread::DirectionMarks marks;
+                    xmlread::ReadSound(c, marks);
+                    tempo = marks.tempo;
+                }
+                if (tempo > 0) {
+                    out.tempo = tempo;
+                    return;
+                }
+            }
+        }
+    }
+}
+
+MusicXmlReadResult ReadScoreXml(std::string_view bytes, int partNumber) {
+    // Neither a DOCTYPE nor processing instructions are kept, and pugixml
+    // never loads or expands an entity the document declares itself.
+    constexpr unsigned kParseOptions =
+        pugi::parse_default & ~(pugi::parse_doctype | pugi::parse_pi);
+    pugi::xml_document doc;
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer(bytes.data(), bytes.size(), kParseOptions);
+    if (!parsed) {
+        return Failure(std::string("MusicXMLとして読み込めません（XMLの誤り: ") +
+                       parsed.description() + "、" + std::to_string(parsed.offset) +
+                       " バイト目）。");
+    }
+    const pugi::xml_node root = doc.document_element();
+    const std::string_view rootName = root.name();
+    if (rootName == "score-timewise") return Failure(kTimewise);
+    if (rootName != "score-partwise") return Failure(kNotAScore);
+
+    std::vector<pugi::xml_node> parts;
+    for (pugi::xml_node part : root.children("part")) parts.push_back(part);
+    const int count = static_cast<int>(parts.size());
+    pugi::xml_node chosen;
+    if (partNumber == 0) {
+        for (int i = 0; i < count && !chosen; ++i) {
+            if (HasPitchedNote(parts[static_cast<size_t>(i)])) {
+                chosen = parts[static_cast<size_t>(i)];
+                partNumber = i + 1;
+            }
+        }
+        if (!chosen) return Failure(kNoNotes);
+    } else if (partNumber < 1 || partNumber > count) {
+        return Failure("パート " + std::to_string(partNumber) +
+                       " はありません（この楽譜のパートは " + std::to_string(count) +
+                       " 個です）。");
+    } else {
+        chosen = parts[static_cast<size_t>(partNumber - 1)];
+    }
+
+    MusicXmlReadResult result;
+    ImportedScore& score = result.score;
+    score.partNumber = partNumber;
+    score.partCount = count;
+    ReadHeader(root, score);
+    xmlread::LeftOutTally tally(score);
+    xmlread::ReadPart(chosen, score, tally);
+    if (score.tempo == 0) TakeTempoOfOtherParts(parts, score);
+    result.ok = true;
+    return result;
+}
+
+}  // namespace
+
+MusicXmlReadResult ReadMusicXmlBytes(std::string_view bytes, int partNumber) {
+    if (bytes.size() > kMaxMusicXmlBytes) return Failure(kTooLarge);
+    if (bytes.substr(0, 2) == "PK") {
+        const MxlScore mxl = ExtractMxlScore(bytes, kMaxMusicXmlBytes);
+        switch (mxl.status) {
+            case MxlStatus::Ok:
+                return ReadScoreXml(mxl.xml, partNumber);
+            case MxlStatus::TooLarge:
+                return Failure(kTooLarge);
+            case MxlStatus::NoScore:
+                break;
+        }
+        return Failure(kNoScoreInMxl);
+    }
+    return ReadScoreXml(bytes, partNumber);
+}
+
+MusicXmlReadResult ReadMusicXmlFile(const std::string& path, int partNumber) {
+    std::string bytes;
+    switch (ReadFileBytes(path, kMaxMusicXmlBytes, bytes)) {
+        case 0:
+            return ReadMusicXmlBytes(bytes, partNumber);
+        case ENOENT:
+        case ENOTDIR:
+            return Failure(kFileMissing);
+        case EFBIG:
+            return Failure(kTooLarge);
+        default:
+            return Failure(kFileUnreadable);
+    }
+}
+
+}  // namespace sorvel::interchange

@@ -1,0 +1,114 @@
+#pragma once
+// Pieces shared by the files of the MusicXML reader; not used elsewhere.
+#include <cstddef>
+#include <pugixml.hpp>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "interchange/importedscore.h"
+
+namespace sorvel::interchange::xmlread {
+
+// Labels of what the reader leaves out.
+inline constexpr std::string_view kChordNotes = "和音の音";
+inline constexpr std::string_view kOtherVoiceNotes = "他の声部の音";
+inline constexpr std::string_view kOtherStaffNotes = "他の譜表の音";
+inline constexpr std::string_view kOtherStaffMarks = "他の譜表の記号";
+inline constexpr std::string_view kCueNotes = "キュー音符";
+inline constexpr std::string_view kPercussionNotes = "打楽器の音";
+inline constexpr std::string_view kOtherTuplets = "3連符以外の連符";
+inline constexpr std::string_view kWords = "文字";
+inline constexpr std::string_view kLyrics = "歌詞";
+inline constexpr std::string_view kChordSymbols = "コードネーム";
+inline constexpr std::string_view kOtherFingers = "対応していない指番号";
+inline constexpr std::string_view kOtherStrings = "対応していない弦の番号";
+inline constexpr std::string_view kTooManyGraces = "多すぎる装飾音";
+inline constexpr std::string_view kLoneGraces = "付く音のない装飾音";
+inline constexpr std::string_view kLongNotes = "長すぎる音";
+inline constexpr std::string_view kNotesWithoutLength = "長さのない音";
+inline constexpr std::string_view kOverlappingNotes = "重なった音";
+inline constexpr std::string_view kBadPitches = "読めない音の高さ";
+inline constexpr std::string_view kMeasuresBeyondLimit = "上限を超えた小節";
+
+// Counts what the reader leaves out into the score's list, in the order
+// first met, with an index so that a file full of distinct unknown element
+// names costs no quadratic search.
+class LeftOutTally {
+  public:
+    explicit LeftOutTally(ImportedScore& score) : score_(score) {}
+    void Count(std::string_view label, int n = 1);
+    // "対応していない記号 <name>": an element the reader does not import.
+    void Unsupported(std::string_view element);
+    // "装飾音の記号 <name>": a mark on a grace note, which carries only its finger.
+    void GraceMark(std::string_view element);
+
+  private:
+    void CountNamed(std::string_view prefix, std::string_view element);
+
+    ImportedScore& score_;
+    std::unordered_map<std::string, size_t> index_;
+};
+
+// The node's text with blanks trimmed from both ends.
+std::string_view TextOf(pugi::xml_node node);
+std::string_view AttrOf(pugi::xml_node node, const char* name);
+
+// A decimal number as MusicXML writes it ("2", "-1", "0.5"); false for
+// anything else, infinities and NaN included.
+bool ParseNumber(std::string_view text, double& out);
+// The first decimal number standing in a text ("c. 60" → 60, "60-66" → 60).
+bool FindNumber(std::string_view text, double& out);
+// An integer attribute or text, `fallback` when absent or not a number,
+// clamped to [lo, hi].
+int IntOf(std::string_view text, int fallback, int lo, int hi);
+
+// Adds a sign code once.
+void AddSign(std::string& signs, char code);
+
+// One end of a slide or glissando line.
+struct LineEnd {
+    bool glissando = false;
+    bool start = false;
+    int number = 1;
+};
+
+// What the <notations> of one note carry.
+struct NoteMarks {
+    std::string signs;            // codes shared by a chord: bowings, ornaments, articulations…
+    std::string pitchedSigns;     // finger and string codes, which belong to one pitch
+    std::vector<int> slurStarts;  // slur numbers
+    std::vector<int> slurStops;
+    bool tie = false;
+    bool tupletStart = false;
+    bool tupletStop = false;
+    char slideMark = 0;  // scoop or plop: a slide into this note without a starting note
+    std::vector<LineEnd> lines;
+    int finger = -1;  // grace notes: the first fingering 0 … 4
+};
+
+// Reads one note's <notations> into `marks`. A grace note keeps only its
+// finger, slurs and ties; its other marks are counted as left out.
+void ReadNotations(pugi::xml_node notations, bool grace, NoteMarks& marks, LeftOutTally& tally);
+
+// What one <direction> (or a <sound> standing alone in a measure) carries.
+struct DirectionMarks {
+    std::string signs;    // dynamics, segno, coda and the signs written in words
+    char wedgeStart = 0;  // 'I' crescendo, 'J' diminuendo
+    bool wedgeStop = false;
+    int tempo = 0;      // quarter notes per minute; 0 none
+    std::string words;  // words that are no sign, joined and trimmed
+};
+
+DirectionMarks ReadDirection(pugi::xml_node direction, LeftOutTally& tally);
+// Reads the signs and the tempo of a <sound> into `marks` (signs only when
+// nothing else in the direction gave them, tempo only when none was given).
+void ReadSound(pugi::xml_node sound, DirectionMarks& marks);
+// The tempo of a direction without counting anything; 0 none.
+int TempoOfDirection(pugi::xml_node direction);
+
+// Reads the measures of one part into `score`.
+void ReadPart(pugi::xml_node part, ImportedScore& score, LeftOutTally& tally);
+
+}  // namespace sorvel::interchange::xmlread
