@@ -403,9 +403,11 @@ void PartReader::ReadNote(pugi::xml_node note) {
         if (!rest) tally_.Count(kOtherStaffNotes);
         return;
     }
+    // Cue notes only mark time (their gap becomes a rest), and do not
+    // choose the voice.
     const bool cue = static_cast<bool>(note.child("cue"));
     if (voice_.empty() && !cue) voice_ = voice;
-    if (voice != voice_) {
+    if (!voice_.empty() && voice != voice_) {
         if (!rest) tally_.Count(kOtherVoiceNotes);
         return;
     }
@@ -734,7 +736,14 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
                                      [](const ImportedNote& n, int t) { return n.onset < t; });
     ImportedNote& target = at == notes.end() ? notes.back() : *at;
     for (char code : p.marks.signs) AddSign(target.signs, code);
-    if (p.marks.wedgeStart != 0 && target.wedgeStart == 0) target.wedgeStart = p.marks.wedgeStart;
+    if (p.marks.wedgeStart != 0) {
+        // A note begins one hairpin; a second one on the same note is lost.
+        if (target.wedgeStart == 0) {
+            target.wedgeStart = p.marks.wedgeStart;
+        } else {
+            tally_.Unsupported("wedge");
+        }
+    }
     if (p.marks.tempo > 0) target.tempo = p.marks.tempo;
     if (p.marks.wedgeStop) {
         ImportedNote* stop = nullptr;
