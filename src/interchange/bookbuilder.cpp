@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string_view>
 
 #include "base/arith.h"
 #include "base/cp932.h"
@@ -40,6 +41,37 @@ char BeatCode(int beats, int beatType) {
         if (m.beats == beats && m.type == beatType) return m.code;
     }
     return 0;
+}
+
+// Text for the book's CP932 fields. Accented Latin letters, which CP932
+// lacks, lose their accents instead of becoming "?" ("Méditation").
+std::string BookText(const std::string& utf8) {
+    static const std::pair<const char*, const char*> kFolds[] = {
+        {"à", "a"}, {"á", "a"}, {"â", "a"}, {"ã", "a"}, {"ä", "a"}, {"å", "a"}, {"ç", "c"},
+        {"è", "e"}, {"é", "e"}, {"ê", "e"}, {"ë", "e"}, {"ì", "i"}, {"í", "i"}, {"î", "i"},
+        {"ï", "i"}, {"ñ", "n"}, {"ò", "o"}, {"ó", "o"}, {"ô", "o"}, {"õ", "o"}, {"ö", "o"},
+        {"ø", "o"}, {"ù", "u"}, {"ú", "u"}, {"û", "u"}, {"ü", "u"}, {"ý", "y"}, {"ÿ", "y"},
+        {"À", "A"}, {"Á", "A"}, {"Â", "A"}, {"Ä", "A"}, {"Å", "A"}, {"Ç", "C"}, {"È", "E"},
+        {"É", "E"}, {"Ê", "E"}, {"Ë", "E"}, {"Í", "I"}, {"Î", "I"}, {"Ñ", "N"}, {"Ó", "O"},
+        {"Ô", "O"}, {"Ö", "O"}, {"Ø", "O"}, {"Ú", "U"}, {"Ü", "U"}, {"ß", "ss"}, {"œ", "oe"},
+        {"æ", "ae"}, {"’", "'"}, {"‘", "'"}, {"“", "\""}, {"”", "\""}, {"–", "-"}};
+    std::string folded;
+    for (size_t i = 0; i < utf8.size();) {
+        bool done = false;
+        if (static_cast<unsigned char>(utf8[i]) >= 0x80) {
+            for (const auto& [from, to] : kFolds) {
+                const std::string_view f(from);
+                if (utf8.compare(i, f.size(), f) == 0) {
+                    folded += to;
+                    i += f.size();
+                    done = true;
+                    break;
+                }
+            }
+        }
+        if (!done) folded += utf8[i++];
+    }
+    return cp932::FromUtf8(folded);
 }
 
 struct NoteRef {
@@ -314,7 +346,10 @@ void Builder::Attach(TMusicItem& mark, TNote& note) {
     const char code = content.empty() ? ' ' : content[0];
     const bool slide = code == kSlideUp || code == kSlideDown;
     const int rateX = slide ? 100 : 0;
-    const int rateY = slide ? 0 : glyphs_.LookupContent(content).OffsetRate;
+    int rateY = slide ? 0 : glyphs_.LookupContent(content).OffsetRate;
+    // The fermata (a glyph of the time signatures' kind) and the breath mark
+    // have no rate of their own; they stand where ornaments do.
+    if (!slide && rateY == 0) rateY = note.Sheet().OffsetRateX_Ornament();
     const int x = note.PosX() - eightWidth_ * rateX / 100;
     int y = note.PosY() - eightHeight_ * rateY / 100;
     // Two marks of one height on a note (finger numbers and ornaments share
@@ -504,11 +539,11 @@ void Builder::Run(const std::string& fallbackTitle) {
     tonic_ = TonicOfFifths(score_.fifths);
 
     const std::string title = score_.title.empty() ? fallbackTitle : score_.title;
-    first.SetTitle(cp932::FromUtf8(title.empty() ? "MusicXML" : title));
-    first.SetWriter(cp932::FromUtf8(score_.composer));
+    first.SetTitle(BookText(title.empty() ? "MusicXML" : title));
+    first.SetWriter(BookText(score_.composer));
     first.SetKeyCode(KeyCodeOfFifths(score_.fifths));
     if (score_.tempo > 0) first.SetPlayCount(std::clamp(score_.tempo, 1, kMaxPageTempo));
-    first.SetPlaySpeed(cp932::FromUtf8(score_.tempoWords));
+    first.SetPlaySpeed(BookText(score_.tempoWords));
     out_.leftOut = score_.leftOut;
 
     refs_.resize(score_.measures.size());

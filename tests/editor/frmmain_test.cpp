@@ -86,7 +86,8 @@ private Q_SLOTS:
         const QStringList expected = {
             "ﾌﾞｯｸ新規作成(&N)", "ﾍﾟｰｼﾞ新規作成(&M)", "前にﾍﾟｰｼﾞ挿入(&F)", "後ろにﾍﾟｰｼﾞ挿入(&B)", "-",
             "開く(&O)...", "開き直す(&R)", "上書き保存(&S)", "名前を付けて保存(&A)...",
-            "ビットマップで保存(&I)...", "PDFで保存(&D)...", "-", "ﾌﾟﾘﾝﾀｰ設定(&U)...",
+            "ビットマップで保存(&I)...", "PDFで保存(&D)...", "MusicXMLを読み込む(&L)...",
+            "MusicXMLで保存(&E)...", "-", "ﾌﾟﾘﾝﾀｰ設定(&U)...",
             "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "印刷(&P)...", "-", "終了(&X)"};
         QCOMPARE(captions, expected);
         QVERIFY(!f.window->Action("actPrintSetUp")->isVisible());

@@ -155,6 +155,15 @@ TEST_F(BookBuilderTest, AnUntitledScoreTakesTheFileName) {
     EXPECT_EQ(Page().Title(), "Air");
 }
 
+TEST_F(BookBuilderTest, AccentedLettersLoseTheirAccentsRatherThanBecomingQuestionMarks) {
+    score.title = "Méditation – Prélude";
+    score.composer = "Charles-François Gounod";
+    score.measures = {MeasureText(2, 4).N(P('C', 4), 96).M()};
+    Build();
+    EXPECT_EQ(Page().Title(), "Meditation - Prelude");
+    EXPECT_EQ(Page().Writer(), "Charles-Francois Gounod");
+}
+
 TEST_F(BookBuilderTest, PitchesAreDegreesOfTheKeyWithAccidentalsAndOctaveDots) {
     score.fifths = -2;  // B flat major
     MeasureText m(4, 4);

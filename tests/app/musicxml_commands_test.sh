@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The MusicXML batch commands as a user runs them: real files of other
+# programs in, books out with a one-line summary; books out as MusicXML that
+# the 4.0 schema accepts; bad input refused in one line with nothing written.
+set -u
+sorvel=$1 demo=$2 musicxml=$3
+source "$(dirname "$0")/checks.sh"
+samples=$musicxml/samples
+
+validate() {  # file
+    XML_CATALOG_FILES="$musicxml/schema/catalog.xml" \
+        xmllint --noout --nonet --schema "$musicxml/schema/musicxml.xsd" "$1" 2>"$work/xmllint"
+}
+
+for f in "$samples"/*; do
+    name=$(basename "$f")
+    "$sorvel" --import-musicxml "$f" "$work/$name.svl" 2>"$work/err"
+    check "import $name succeeds" "[[ $? == 0 && -s '$work/$name.svl' ]]"
+    check "import $name says one line of what it read" \
+        "[[ \$(wc -l <'$work/err') == 1 ]] && grep -q 'MusicXMLを読み込みました' '$work/err'"
+    "$sorvel" --resave "$work/$name.svl" "$work/$name.re.svl"
+    check "the book of $name reads as a score" "[[ $? == 0 ]]"
+    "$sorvel" --export-musicxml "$work/$name.svl" "$work/$name.musicxml"
+    check "export of the book of $name succeeds" "[[ $? == 0 && -s '$work/$name.musicxml' ]]"
+    if command -v xmllint >/dev/null; then
+        check "export of the book of $name is valid MusicXML 4.0" "validate '$work/$name.musicxml'"
+    fi
+done
+
+# A song of voice and piano: the voice is part 1, the piano part 2.
+"$sorvel" --import-musicxml "$samples/Dichterliebe01.xml" "$work/piano.svl" --part 2 2>"$work/err"
+check "--part 2 imports the second part" "[[ $? == 0 ]] && grep -q 'パート 2/' '$work/err'"
+"$sorvel" --import-musicxml "$samples/HelloWorld.xml" "$work/p9.svl" --part 9 2>"$work/err"
+check "--part beyond the score fails in one line" \
+    "[[ $? == 1 && ! -e '$work/p9.svl' && \$(wc -l <'$work/err') == 1 ]]"
+"$sorvel" --import-musicxml "$samples/HelloWorld.xml" "$work/p0.svl" --part 0 2>/dev/null
+check "--part 0 is refused" "[[ $? == 2 && ! -e '$work/p0.svl' ]]"
+
+# The demonstration book goes out with its erhu marks.
+"$sorvel" --export-musicxml "$demo" "$work/demo.musicxml"
+check "export of the demo succeeds" "[[ $? == 0 ]]"
+for element in down-bow up-bow '<string>' '<fingering>' strings.erhu; do
+    check "the demo's MusicXML holds $element" "grep -q -- '$element' '$work/demo.musicxml'"
+done
+if command -v xmllint >/dev/null; then
+    check "the demo's MusicXML is valid MusicXML 4.0" "validate '$work/demo.musicxml'"
+fi
+
+# Broken input: one line, status 1, no output.
+printf 'not xml at all' >"$work/bad.musicxml"
+printf '<?xml version="1.0"?><score-timewise version="4.0"/>' >"$work/timewise.musicxml"
+printf 'PK\003\004 truncated zip' >"$work/bad.mxl"
+for input in "$work/missing.musicxml" "$work/bad.musicxml" "$work/timewise.musicxml" "$work/bad.mxl" "$demo"; do
+    out="$work/out-$(basename "$input").svl"
+    "$sorvel" --import-musicxml "$input" "$out" 2>"$work/err"
+    status=$?
+    check "import of $(basename "$input") fails" "[[ $status == 1 && ! -e '$out' ]]"
+    check "import of $(basename "$input") says one line" "[[ \$(wc -l <'$work/err') == 1 ]]"
+done
+"$sorvel" --export-musicxml "$work/missing.svl" "$work/none.musicxml" 2>"$work/err"
+check "export of a missing book fails" "[[ $? == 1 && ! -e '$work/none.musicxml' ]]"
+
+finish musicxml_commands
