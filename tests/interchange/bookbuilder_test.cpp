@@ -10,6 +10,7 @@
 
 #include "base/cp932.h"
 #include "interchange/bookbuilder.h"
+#include "interchange/musicxmlreader.h"
 #include "model/daon.h"
 #include "model/majorkey.h"
 #include "model/musicbook.h"
@@ -425,6 +426,27 @@ TEST_F(ImportPlaybackTest, TheBookSoundsTheStaffPitchesAtTheirOnsetsInEveryKey) 
         score.measures = measures;
         Build();
         EXPECT_EQ(Played(), Expected());
+    }
+}
+
+TEST_F(ImportPlaybackTest, RealScoresOfOtherProgramsPlayTheirOwnPitchesAndOnsets) {
+    for (const char* name : {"JohannSebastianBach_Air.xml", "CharlesGounod_Meditation.xml",
+                             "Dichterliebe01.xml", "Cornelius_P_Christbaum_Opus_8_1_1865.mxl"}) {
+        SCOPED_TRACE(name);
+        MusicXmlReadResult read =
+            ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML "/samples/") + name);
+        ASSERT_TRUE(read.ok) << read.message;
+        score = read.score;
+        // Repeats would replay bars; the walk is tested on its own.
+        for (ImportedMeasure& m : score.measures) {
+            m.repeatForward = false;
+            m.ending = 0;
+            if (m.rightBar == 'g') m.rightBar = 'c';
+        }
+        Build();
+        const auto played = Played(), expected = Expected();
+        ASSERT_GT(expected.size(), 20u);
+        EXPECT_EQ(played, expected);
     }
 }
 
