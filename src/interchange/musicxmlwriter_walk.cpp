@@ -375,7 +375,7 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
     if (note.StepTime <= 0 || code < '0' || code > '8') return;
     const bool dash = code == '8';
     // A dash with nothing of its own lengthens the note it follows.
-    if (dash && pending_ && !pending_->triplet && !role.member && note.LinkCount() == 0) {
+    if (dash && pending_ && !pending_->triplet && !role.member && note.LinkCount() == 0 && !loose_.contains(&note)) {
         pending_->ticks += note.StepTime;
         pending_->sources.push_back(&note);
         return;

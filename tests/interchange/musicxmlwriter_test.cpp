@@ -342,6 +342,28 @@ TEST_F(WriterTest, EverySignOfTheTableAtItsPlace) {
     EXPECT_EQ(Count("//sound[@dacapo='yes']"), 1u);
 }
 
+// A mark drawn over a note but linked to nothing goes with that note; one
+// far from every note is left out.
+TEST_F(WriterTest, LooseMarksGoWithTheNoteTheySitOn) {
+    std::vector<TNote*> n = Score("1 2 - 3");
+    auto loose = [&](const char* content, int x, int y) {
+        TMusicSign* sign = CreateItem<TMusicSign>(*page);
+        sign->SetContent(content);
+        sign->SetPosX(x);
+        sign->SetPosY(y);
+    };
+    loose("x", n[1]->PosX() + 3, n[1]->PosY() - 40);
+    loose("B", n[2]->PosX(), n[2]->PosY() + 30);  // under the dash: it is written on its own
+    loose("_", n[3]->PosX() - 8, n[3]->PosY());  // a slide just before its note
+    loose("E", n[0]->PosX(), RowY(4));
+    const std::vector<pugi::xml_node> notes = Notes();
+    ASSERT_EQ(notes.size(), 4u);
+    EXPECT_TRUE(notes[1].select_node("notations/articulations/accent"));
+    EXPECT_TRUE(notes[2].previous_sibling("direction").select_node("direction-type/dynamics/p"));
+    EXPECT_TRUE(notes[3].select_node("notations/slide[@type='stop']"));
+    EXPECT_EQ(Count("//dynamics/f"), 0u);
+}
+
 TEST_F(WriterTest, SlidesScoopsAndGlissandos) {
     std::vector<TNote*> n = Score("1 3 | 5 1");
     Mark(*n[0], "^");
@@ -402,6 +424,7 @@ TEST_F(WriterTest, TemposTextAndPieces) {
     TTempo* faster = Mark<TTempo>(*n[1], "/");
     faster->SetTempo(150);
     faster->SetTempoUnit(1);  // per cent of the page tempo
+    Mark<TTempo>(*n[0], "/")->SetTempo(72);  // restates the page tempo: no direction of its own
     TTextBox* box = CreateItem<TTextBox>(*page);
     box->SetCSVText(cp932::FromUtf8("\"弱起\""));
     box->SetPosY(RowY(0) + 60);  // below the row, linked to nothing
@@ -409,6 +432,7 @@ TEST_F(WriterTest, TemposTextAndPieces) {
     EXPECT_EQ(Count("//measure[1]/direction[1][direction-type/words='中速'][sound/@tempo='72']"), 1u);
     EXPECT_EQ(Count("//direction[direction-type/metronome/per-minute=108][sound/@tempo='108']"), 1u);
     EXPECT_EQ(Count("//direction/direction-type/words[.='弱起']"), 1u);
+    EXPECT_EQ(Count("//metronome"), 2u);
 
     // A page with a title starts a new piece on a new page after a double bar.
     TMusicSheet* second = book->NewSheet();
@@ -429,6 +453,9 @@ TEST_F(WriterTest, EmptyBookDemoAndFiles) {
     ASSERT_EQ(demo.status, ReadStatus::Ok);
     book = std::move(demo.book);
     EXPECT_GT(Notes().size(), 30u);
+    // Its marks left unlinked under the first row still reach their notes.
+    EXPECT_EQ(Count("//measure[1]/direction/direction-type/dynamics/mf"), 1u);
+    EXPECT_EQ(Count("//wedge[@type='crescendo']"), 1u);
 
     const std::string path = ::testing::TempDir() + "sorvel_export.musicxml";
     const MusicXmlWriteResult ok = ExportMusicXmlFile(*book, path);
