@@ -17,6 +17,7 @@
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/workspace.h"
+#include "common/medianreporter.h"
 
 namespace sorvel {
 namespace {
@@ -111,17 +112,7 @@ void BM_ExportMusicXml(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportMusicXml)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
-// Keeps the medians the console shows.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median") medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians;  // milliseconds
-};
+using sorvel::bench::MedianReporter;
 
 }  // namespace
 }  // namespace sorvel

@@ -28,6 +28,7 @@
 #include "model/textbox.h"
 #include "model/undo.h"
 #include "model/workspace.h"
+#include "common/medianreporter.h"
 
 namespace sorvel {
 namespace {
@@ -160,17 +161,7 @@ BENCHMARK(BM_WriteLines)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportA
 BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ReadBook)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
-// Keeps the medians the console shows.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median") medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians;  // milliseconds
-};
+using sorvel::bench::MedianReporter;
 
 // Peak memory of reading the book: the text to read is in memory first, as
 // when a file has been read; the peak is the process's high-water mark.

@@ -17,15 +17,7 @@ SaveAnswer AskSaveChanges(QWidget* parent) {
 }
 
 QString AskOpenPath(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent);
-    dialog.setObjectName("OpenDialog1");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QString::fromUtf8(kOpenFilter));
-    dialog.setDefaultSuffix(kScoreExtension);
-    dialog.setDirectory(folder);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return AskOpenFile(parent, "OpenDialog1", kOpenFilter, kScoreExtension, folder);
 }
 
 QString AskSavePath(QWidget* parent, const QString& folder, const QString& current) {
@@ -55,6 +47,20 @@ void ShowInfo(QWidget* parent, const QString& text) {
 
 EditorDialogs EditorDialogs::Standard() {
     return {AskSaveChanges, AskOpenPath, AskSavePath, ShowError, ShowInfo};
+}
+
+QString AskOpenFile(QWidget* parent, const char* name, const char* filter, const char* extension,
+                    const QString& folder) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName(name);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QString::fromUtf8(filter));
+    if (extension) dialog.setDefaultSuffix(extension);
+    dialog.setSizeGripEnabled(true);
+    dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
 }
 
 }  // namespace sorvel

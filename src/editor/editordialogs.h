@@ -26,6 +26,11 @@ struct EditorDialogs {
     static EditorDialogs Standard();
 };
 
+// The open dialog of one kind of file: object `name`, the filter, the default
+// extension (or none), in `folder`; empty when cancelled.
+QString AskOpenFile(QWidget* parent, const char* name, const char* filter, const char* extension,
+                    const QString& folder);
+
 // The caption of the program's message boxes.
 inline constexpr char kProgramName[] = "ソルベル";
 

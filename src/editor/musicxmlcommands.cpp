@@ -1,8 +1,8 @@
 #include "editor/musicxmlcommands.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
+#include "editor/editordialogs.h"
 #include "editor/frmmain.h"
 #include "editor/printcommands.h"
 #include "editor/waitcursor.h"
@@ -15,15 +15,7 @@ namespace sorvel {
 MusicXmlDialogs MusicXmlDialogs::Standard() {
     MusicXmlDialogs d;
     d.askImportPath = [](QWidget* parent, const QString& folder) {
-        QFileDialog dialog(parent);
-        dialog.setObjectName("ImportMusicXmlDialog1");
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilter(QString::fromUtf8(kMusicXmlOpenFilter));
-        dialog.setSizeGripEnabled(true);
-        dialog.setDirectory(folder);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-        return dialog.selectedFiles().first();
+        return AskOpenFile(parent, "ImportMusicXmlDialog1", kMusicXmlOpenFilter, nullptr, folder);
     };
     d.askExportPath = [](QWidget* parent, const QString& folder, const QString& proposal) {
         return AskExportPath(parent, "SaveMusicXmlDialog1", kMusicXmlSaveFilter, kMusicXmlExtension,

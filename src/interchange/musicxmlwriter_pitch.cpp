@@ -1,5 +1,7 @@
 #include "interchange/musicxmlwriter_pitch.h"
 
+#include "interchange/jianpupitch.h"
+
 #include <cstdlib>
 #include <optional>
 
@@ -52,7 +54,7 @@ int KeyAlterOfLetter(int fifths, int letter) {
 }
 
 int SoundingMidi(const ExportKey& key, const Degree& d) {
-    return 60 + key.tonic.semitone + kMajorScale[d.degree - 1] + d.accidental + 12 * d.octave;
+    return MidiOfJianpu({static_cast<char>('0' + d.degree), d.accidental, d.octave}, key.tonic);
 }
 
 XmlPitch SpellDegree(const ExportKey& key, const Degree& d) {
