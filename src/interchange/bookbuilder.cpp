@@ -28,6 +28,7 @@ constexpr char kStartRepeat = 'f';
 constexpr char kEndRepeat = 'g';
 constexpr char kBothRepeats = 'h';
 constexpr int kMaxPageTempo = 255;  // the sequencer carries tempos in one byte
+constexpr int kMaxItemsPerRow = 10'000;  // a bar's slots, whatever a file's lengths say
 
 // The time-signature glyph of a meter, 0 for meters the book has no sign for.
 char BeatCode(int beats, int beatType) {
@@ -218,24 +219,31 @@ BarPlan Builder::PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, i
         plan.slots = std::max(1, share * std::max(barTicks, 0) / std::max(fullBar, 1));
         return plan;
     }
-    // Slots in proportion to the bar's length against a full bar, widened
-    // until the closest two onsets are a slot apart.
-    std::int64_t slots = (std::int64_t{share} * barTicks + fullBar - 1) / std::max(fullBar, 1);
-    int minGap = barTicks;
-    for (int i = 0; i < count; ++i) {
-        const int next = i + 1 < count ? pieces[i + 1].onset : barTicks;
-        minGap = std::min(minGap, std::max(1, next - pieces[i].onset));
-    }
-    slots = std::max<std::int64_t>({slots, (barTicks + minGap - 1) / minGap, count, 1});
-    const int rowSlots = std::max(1, page_->GridDivNum() - 1);
-    if (slots > rowSlots) slots = std::max(count, rowSlots);
-    plan.slots = static_cast<int>(slots);
-    int previous = -1;
-    for (const JianpuPiece& p : pieces) {
-        int off = static_cast<int>(std::int64_t{p.onset} * plan.slots / barTicks);
-        off = std::max(off, previous + 1);
-        plan.offsets.push_back(off);
+    // Slots in proportion to the bar's length against a full bar; the
+    // notes stand in proportion to time when every onset then gets a slot of
+    // its own.
+    const int base = static_cast<int>(
+        std::clamp<std::int64_t>((std::int64_t{share} * barTicks + fullBar - 1) / std::max(fullBar, 1),
+                                 1, kMaxItemsPerRow));
+    bool distinct = true;
+    for (int i = 0, previous = -1; i < count; ++i) {
+        const int off = static_cast<int>(std::int64_t{pieces[i].onset} * base / barTicks);
+        distinct = distinct && off > previous;
         previous = off;
+        plan.offsets.push_back(off);
+    }
+    plan.slots = base;
+    int previous = plan.offsets.back();
+    if (!distinct) {
+        // A bar too full for its share: one slot for each numeral, and what
+        // the share has beyond that spread in proportion to time, so short
+        // notes stand close and long ones keep some room.
+        plan.slots = std::max(base, count);
+        const int extra = plan.slots - count;
+        for (int i = 0; i < count; ++i) {
+            plan.offsets[i] = i + static_cast<int>(std::int64_t{extra} * pieces[i].onset / barTicks);
+        }
+        previous = plan.offsets.back();
     }
     plan.slots = std::max(plan.slots, previous + 1);
     return plan;
@@ -271,7 +279,15 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     BarPlan plan = PlanBar(pieces, barTicks, fullBar);
 
     const int gridSlots = page_->GridDivNum();
-    const int leadCount = static_cast<int>(leads.size());
+    // Grace notes before the bar's first note are drawn to its left: they
+    // get room of their own instead of covering the bar line.
+    int graceRoom = 0;
+    if (!pieces.empty()) {
+        const size_t first = static_cast<size_t>(pieces.front().source);
+        if (first < measure.notes.size())
+            graceRoom = static_cast<int>(std::min<size_t>(measure.notes[first].gracesBefore.size(), 4) + 1) / 2;
+    }
+    const int leadCount = static_cast<int>(leads.size()) + graceRoom;
     // Mid-row: leads and notes follow the last bar line. At a row's start a
     // start-repeat needs a bar line of its own in slot 0.
     if (nextSlot_ > 0 && nextSlot_ + leadCount + plan.slots > gridSlots) NewRow();
@@ -289,6 +305,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     if (ownStartRepeat) CreateSymbol<TBarLine>(kStartRepeat, slot++);
     for (char code : leads) CreateSymbol<TBeat>(code, slot++);
     if (nextSlot_ == 0) slot = std::max(slot, 1);
+    slot += graceRoom;
     // A bar longer than a whole row is written one slot a piece and wraps.
     if (slot + plan.slots > gridSlots) {
         for (size_t i = 0; i < plan.offsets.size(); ++i) plan.offsets[i] = static_cast<int>(i);
