@@ -27,14 +27,14 @@ for f in "$samples"/*; do
     fi
 done
 
-# A song of voice and piano: the voice is part 1, the piano part 2.
+# A song of voice and piano: the voice comes first, the piano second.
 "$sorvel" --import-musicxml "$samples/Dichterliebe01.xml" "$work/piano.svl" --part 2 2>"$work/err"
-check "--part 2 imports the second part" "[[ $? == 0 ]] && grep -q 'パート 2/' '$work/err'"
+check "choosing the second of two imports the piano" "[[ $? == 0 ]] && grep -q 'パート 2/' '$work/err'"
 "$sorvel" --import-musicxml "$samples/HelloWorld.xml" "$work/p9.svl" --part 9 2>"$work/err"
-check "--part beyond the score fails in one line" \
+check "a number beyond the score fails in one line" \
     "[[ $? == 1 && ! -e '$work/p9.svl' && \$(wc -l <'$work/err') == 1 ]]"
 "$sorvel" --import-musicxml "$samples/HelloWorld.xml" "$work/p0.svl" --part 0 2>/dev/null
-check "--part 0 is refused" "[[ $? == 2 && ! -e '$work/p0.svl' ]]"
+check "a number below 1 is refused" "[[ $? == 2 && ! -e '$work/p0.svl' ]]"
 
 # The demonstration book goes out with its erhu marks.
 "$sorvel" --export-musicxml "$demo" "$work/demo.musicxml"
