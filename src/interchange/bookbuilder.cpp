@@ -156,15 +156,7 @@ void LinkBoth(TMusicItem& a, TMusicItem& b) {
     b.Link(a);
 }
 
-void Builder::LeftOut(const std::string& label, int n) {
-    for (auto& [name, count] : out_.leftOut) {
-        if (name == label) {
-            count += n;
-            return;
-        }
-    }
-    out_.leftOut.emplace_back(label, n);
-}
+void Builder::LeftOut(const std::string& label, int n) { CountLeftOut(out_.leftOut, label, n); }
 
 void Builder::StartPage() {
     page_ = book_->NewSheet();

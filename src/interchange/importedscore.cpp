@@ -11,7 +11,8 @@ int MidiOfPitch(const XmlPitch& p) {
     return (p.octave + 1) * 12 + step + p.alter;
 }
 
-void ImportedScore::CountLeftOut(const std::string& label, int n) {
+void CountLeftOut(std::vector<std::pair<std::string, int>>& leftOut, const std::string& label,
+                  int n) {
     const auto it = std::find_if(leftOut.begin(), leftOut.end(),
                                  [&label](const auto& entry) { return entry.first == label; });
     if (it == leftOut.end()) {

@@ -82,8 +82,11 @@ struct ImportedScore {
     // ("和音の音", "他の声部の音", "他の譜表の音", "対応していない記号 <tenuto>"…)
     // and how many.
     std::vector<std::pair<std::string, int>> leftOut;
-
-    void CountLeftOut(const std::string& label, int n = 1);
 };
+
+// Adds `n` to the count of `label` in a list of what was left out, appending
+// the label the first time.
+void CountLeftOut(std::vector<std::pair<std::string, int>>& leftOut, const std::string& label,
+                  int n = 1);
 
 }  // namespace sorvel::interchange
