@@ -1,12 +1,14 @@
 #include "editor/musicxmlcommands.h"
 
 #include <QFileInfo>
+#include <QInputDialog>
 
 #include "editor/editordialogs.h"
 #include "editor/frmmain.h"
 #include "editor/printcommands.h"
 #include "editor/waitcursor.h"
 #include "interchange/musicxmlimport.h"
+#include "interchange/musicxmlreader.h"
 #include "interchange/musicxmlwriter.h"
 #include "model/musicbook.h"
 
@@ -20,6 +22,15 @@ MusicXmlDialogs MusicXmlDialogs::Standard() {
     d.askExportPath = [](QWidget* parent, const QString& folder, const QString& proposal) {
         return AskExportPath(parent, "SaveMusicXmlDialog1", kMusicXmlSaveFilter, kMusicXmlExtension,
                              folder, proposal);
+    };
+    d.askPart = [](QWidget* parent, const QStringList& parts, int preselected) {
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(
+            parent, QString::fromUtf8("MusicXMLを読み込む"),
+            QString::fromUtf8("この楽譜にはパートが %1 個あります。読み込むパートを選んでください:")
+                .arg(parts.size()),
+            parts, preselected - 1, false, &ok);
+        return ok ? static_cast<int>(parts.indexOf(chosen)) + 1 : 0;
     };
     return d;
 }
@@ -38,14 +49,38 @@ void MusicXmlCommands::Import() {
 }
 
 bool MusicXmlCommands::ImportPath(const QString& path) {
+    auto refuse = [this](const std::string& message) {
+        window_.Dialogs().showError(&window_, QString::fromStdString(message));
+        return false;
+    };
+    interchange::MusicXmlReadResult read;
+    {
+        WaitCursor wait;
+        read = interchange::ReadMusicXmlFile(path.toStdString());
+    }
+    if (!read.ok) return refuse(read.message);
+    const auto& parts = read.score.parts;
+    if (parts.size() > 1) {
+        QStringList entries;
+        for (size_t i = 0; i < parts.size(); ++i) {
+            const QString name = parts[i].name.empty() ? QString::fromUtf8("（名前なし）")
+                                                       : QString::fromStdString(parts[i].name);
+            QString entry = QString("%1: %2").arg(i + 1).arg(name);
+            if (!parts[i].hasNotes) entry += QString::fromUtf8("（音符なし）");
+            entries << entry;
+        }
+        const int part = dialogs_.askPart(&window_, entries, read.score.partNumber);
+        if (part < 1 || part > static_cast<int>(parts.size())) return false;
+        if (part != read.score.partNumber) {
+            WaitCursor wait;
+            read = interchange::ReadMusicXmlFile(path.toStdString(), part);
+        }
+        if (!read.ok) return refuse(read.message);
+    }
     interchange::MusicXmlImport imported;
     {
         WaitCursor wait;
-        imported = interchange::ImportMusicXmlFile(path.toStdString(), 0, window_.Workspace().env);
-    }
-    if (!imported.ok) {
-        window_.Dialogs().showError(&window_, QString::fromStdString(imported.message));
-        return false;
+        imported = interchange::ImportReadScore(read.score, path.toStdString(), window_.Workspace().env);
     }
     window_.Workspace().prefs.InitialDir = QFileInfo(path).absolutePath().toStdString();
     window_.AdoptNewBook(std::move(imported.book));

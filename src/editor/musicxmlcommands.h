@@ -4,6 +4,7 @@
 // dialogs are replaceable functions, so tests run both without a modal loop.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -19,6 +20,9 @@ struct MusicXmlDialogs {
     // overwrites; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& folder, const QString& proposal)>
         askExportPath;
+    // Which of a score's parts to read: the offered entries and the 1-based
+    // one preselected; answers the 1-based choice, or 0 when cancelled.
+    std::function<int(QWidget* parent, const QStringList& parts, int preselected)> askPart;
 
     static MusicXmlDialogs Standard();
 };
@@ -37,8 +41,9 @@ public:
 
     // Asks for the file (after the save prompt) and imports it.
     void Import();
-    // Reads `path` as the new open book; false, with the reason shown and
-    // the open book untouched, when it cannot be imported.
+    // Reads `path` as the new open book, asking which part when the score
+    // has several; false, with the reason shown and the open book untouched,
+    // when it cannot be imported or the choice is cancelled.
     bool ImportPath(const QString& path);
     void Export();
     bool ExportPath(const QString& path);

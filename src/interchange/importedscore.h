@@ -77,6 +77,11 @@ struct ImportedScore {
     std::string tempoWords;  // words standing with the first tempo ("Andante"), UTF-8
     int partNumber = 0;    // 1-based number of the part read
     int partCount = 0;
+    struct PartInfo {
+        std::string name;  // the part-list's part-name (UTF-8), may be empty
+        bool hasNotes = false;
+    };
+    std::vector<PartInfo> parts;  // every part of the score, in order, for choosing one
     std::vector<ImportedMeasure> measures;
     // What the reader left out, in the order first met: a Japanese label
     // ("和音の音", "他の声部の音", "他の譜表の音", "対応していない記号 <tenuto>"…)

@@ -38,8 +38,13 @@ MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, TMode
         result.message = read.message;
         return result;
     }
-    BuiltBook built = BuildBook(read.score, env, FileStem(path));
-    result.summary = SummaryLine(read.score, built);
+    return ImportReadScore(read.score, path, env);
+}
+
+MusicXmlImport ImportReadScore(const ImportedScore& score, const std::string& path, TModelEnv& env) {
+    MusicXmlImport result;
+    BuiltBook built = BuildBook(score, env, FileStem(path));
+    result.summary = SummaryLine(score, built);
     result.book = std::move(built.book);
     result.ok = true;
     return result;

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "interchange/importedscore.h"
+
 namespace sorvel {
 class TMusicBook;
 struct TModelEnv;
@@ -21,5 +23,8 @@ struct MusicXmlImport {
 // `partNumber` 0 takes the first part with notes. The book lives in `env`;
 // nothing is recorded for undo. A score without a title is named after the file.
 MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, TModelEnv& env);
+
+// The book of a part already read from the file at `path`.
+MusicXmlImport ImportReadScore(const ImportedScore& score, const std::string& path, TModelEnv& env);
 
 }  // namespace sorvel::interchange

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <pugixml.hpp>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/readfile.h"
@@ -50,6 +51,22 @@ std::string CreditText(pugi::xml_node score, std::string_view type) {
         return std::string(sorvel::Trim(text));
     }
     return {};
+}
+
+// The name and whether it has notes of every part, so that a user can choose
+// one. Names are looked up by id in one pass over the part list.
+void ListParts(pugi::xml_node score, const std::vector<pugi::xml_node>& parts, ImportedScore& out) {
+    constexpr size_t kMaxPartNameBytes = 200;
+    std::unordered_map<std::string_view, std::string_view> names;
+    for (pugi::xml_node entry : score.child("part-list").children("score-part")) {
+        names.emplace(entry.attribute("id").value(), entry.child_value("part-name"));
+    }
+    for (pugi::xml_node part : parts) {
+        const auto it = names.find(part.attribute("id").value());
+        std::string name = it == names.end() ? std::string() : std::string(sorvel::Trim(it->second));
+        if (name.size() > kMaxPartNameBytes) name.resize(kMaxPartNameBytes);
+        out.parts.push_back({std::move(name), HasPitchedNote(part)});
+    }
 }
 
 void ReadHeader(pugi::xml_node score, ImportedScore& out) {
@@ -131,6 +148,7 @@ MusicXmlReadResult ReadScoreXml(std::string_view bytes, int partNumber) {
     score.partNumber = partNumber;
     score.partCount = count;
     ReadHeader(root, score);
+    ListParts(root, parts, score);
     xmlread::LeftOutTally tally(score);
     xmlread::ReadPart(chosen, score, tally);
     if (score.tempo == 0) TakeTempoOfOtherParts(parts, score);

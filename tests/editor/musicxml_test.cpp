@@ -37,6 +37,11 @@ struct MusicXmlWindow : MainWindowFixture {
             proposals << proposal;
             return exportPath;
         };
+        d.askPart = [this](QWidget*, const QStringList& parts, int preselected) {
+            offeredParts = parts;
+            offeredChoice = preselected;
+            return partAnswer < 0 ? preselected : partAnswer;
+        };
         commands->SetDialogs(d);
     }
     void Trigger(const char* name) { window->Action(name)->trigger(); }
@@ -44,6 +49,9 @@ struct MusicXmlWindow : MainWindowFixture {
     MusicXmlCommands* commands = nullptr;
     QString importPath, exportPath;
     QStringList proposals;
+    QStringList offeredParts;
+    int offeredChoice = 0;
+    int partAnswer = -1;  // -1 takes the preselected part, 0 cancels
 };
 
 }  // namespace
@@ -79,6 +87,33 @@ class MusicXmlCommandsTest : public QObject {
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};
         QVERIFY(!w.close());
         QCOMPARE(f.dialogs.saveQuestions, 1);
+    }
+
+    void aScoreOfSeveralPartsAsksWhichToRead() {
+        MusicXmlWindow f;
+        f.importPath = kSamples + "/Dichterliebe01.xml";
+        f.partAnswer = 0;
+        TMusicBook* before = &f.window->Book();
+        f.Trigger("actImportMusicXml");
+        QCOMPARE(f.offeredParts.size(), 2);
+        QCOMPARE(f.offeredChoice, 1);  // the first part with notes
+        QVERIFY(f.offeredParts.first().startsWith("1: "));
+        QCOMPARE(&f.window->Book(), before);  // cancelled: nothing read
+        QVERIFY(!f.window->IsModified());
+
+        f.partAnswer = 2;
+        f.Trigger("actImportMusicXml");
+        QVERIFY(f.dialogs.errors.isEmpty());
+        QVERIFY(f.window->IsModified());
+        QVERIFY(f.window->statusBar()->currentMessage().contains(QString::fromUtf8("パート 2/2")));
+    }
+
+    void aScoreOfOnePartAsksNothing() {
+        MusicXmlWindow f;
+        f.importPath = kSamples + "/HelloWorld.xml";
+        f.Trigger("actImportMusicXml");
+        QVERIFY(f.offeredParts.isEmpty());
+        QVERIFY(f.window->IsModified());
     }
 
     void aFileThatIsNotAScoreLeavesTheOpenBookAlone() {

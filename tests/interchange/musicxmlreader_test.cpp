@@ -288,6 +288,15 @@ TEST(MusicXmlReaderSamples, YsayeGraceNotesFingersAndStrings) {
     EXPECT_EQ(LeftOut(s, "装飾音の記号 <string>"), 3);
 }
 
+TEST(MusicXmlReaderSamples, EveryPartIsListedWithItsNameForChoosing) {
+    const ImportedScore song = ReadSample("Dichterliebe01.xml", 2);
+    ASSERT_EQ(song.parts.size(), 2u);
+    EXPECT_EQ(song.parts[0].name, "Voice");
+    EXPECT_EQ(song.parts[1].name, "Piano");
+    EXPECT_TRUE(song.parts[0].hasNotes && song.parts[1].hasNotes);
+    EXPECT_EQ(ReadSample("HelloWorld.xml").parts.size(), 1u);
+}
+
 TEST(MusicXmlReaderSamples, EveryPartOfEverySampleFillsItsMeasures) {
     for (const char* name :
          {"HelloWorld.xml", "JohannSebastianBach_Air.xml", "Dichterliebe01.xml",
