@@ -28,12 +28,13 @@ for f in "$samples"/*; do
 done
 
 # A song of voice and piano: the voice comes first, the piano second.
-"$sorvel" --import-musicxml "$samples/Dichterliebe01.xml" "$work/piano.svl" --part 2 2>"$work/err"
+second=2 beyond=9 none=0
+"$sorvel" --import-musicxml "$samples/Dichterliebe01.xml" "$work/piano.svl" --part "$second" 2>"$work/err"
 check "choosing the second of two imports the piano" "[[ $? == 0 ]] && grep -q 'パート 2/' '$work/err'"
-"$sorvel" --import-musicxml "$samples/HelloWorld.xml" "$work/p9.svl" --part 9 2>"$work/err"
+"$sorvel" --import-musicxml "$samples/HelloWorld.xml" "$work/p9.svl" --part "$beyond" 2>"$work/err"
 check "a number beyond the score fails in one line" \
     "[[ $? == 1 && ! -e '$work/p9.svl' && \$(wc -l <'$work/err') == 1 ]]"
-"$sorvel" --import-musicxml "$samples/HelloWorld.xml" "$work/p0.svl" --part 0 2>/dev/null
+"$sorvel" --import-musicxml "$samples/HelloWorld.xml" "$work/p0.svl" --part "$none" 2>/dev/null
 check "a number below 1 is refused" "[[ $? == 2 && ! -e '$work/p0.svl' ]]"
 
 # The demonstration book goes out with its erhu marks.
