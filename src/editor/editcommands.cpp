@@ -12,7 +12,8 @@
 #include "editor/editops_selection.h"
 #include "editor/editops_shift.h"
 #include "editor/frminsdel.h"
-#include "editor/frmmain.h"
+#include "editor/editordocument.h"
+#include "editor/editorshell.h"
 #include "editor/musicpaintbox.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
@@ -23,7 +24,7 @@ namespace sorvel {
 
 namespace {
 
-int CurrentIndex(TfrmMain& window) { return window.PageNo() - 1; }
+int CurrentIndex(const EditorContext& ctx) { return ctx.shell.PageNo() - 1; }
 
 // After the page view's items changed hands: drops from the selection (and
 // as the current item) whatever is no longer on the shown page.
@@ -38,14 +39,14 @@ void ForgetItemsOffPage(TMusicPaintBox& view) {
     if (view.CurrentItem() && gone(view.CurrentItem())) view.SetCurrentItem(nullptr);
 }
 
-void Finish(TfrmMain& window) {
-    window.View().Redraw();
-    window.ActionListUpdate();
+void Finish(const EditorContext& ctx) {
+    ctx.view.Redraw();
+    ctx.shell.UpdateActions();
 }
 
 // Copies the selection to the clipboard; returns what was copied.
-std::vector<TMusicItem*> Copy(TfrmMain& window) {
-    TMusicPaintBox& view = window.View();
+std::vector<TMusicItem*> Copy(const EditorContext& ctx) {
+    TMusicPaintBox& view = ctx.view;
     TMusicSheet* page = view.Page();
     const std::vector<TMusicItem*> selection(view.Selection().begin(), view.Selection().end());
     if (!page || selection.empty()) return {};
@@ -60,77 +61,77 @@ std::vector<TMusicItem*> Copy(TfrmMain& window) {
     return items;
 }
 
-void Cut(TfrmMain& window) {
-    const std::vector<TMusicItem*> items = Copy(window);
+void Cut(const EditorContext& ctx) {
+    const std::vector<TMusicItem*> items = Copy(ctx);
     if (items.empty()) return;
-    TMusicPaintBox& view = window.View();
+    TMusicPaintBox& view = ctx.view;
     view.ClearSelection();
     view.SetCurrentItem(nullptr);
     {
-        TUndoGroup group(window.Workspace().undo);
+        TUndoGroup group(ctx.document.Workspace().undo);
         for (TMusicItem* item : items) item->Delete();
     }
-    Finish(window);
+    Finish(ctx);
 }
 
-void Paste(TfrmMain& window) {
+void Paste(const EditorContext& ctx) {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) return;
-    TMusicPaintBox& view = window.View();
+    TMusicPaintBox& view = ctx.view;
     const std::string text = data->text().toStdString();
     if (ReadClipboardText(view.PasteBuffer(), text) != PasteRead::Read) return;
     view.BeginFloatingPaste();
 }
 
-void SameSelect(TfrmMain& window) {
-    TMusicPaintBox& view = window.View();
+void SameSelect(const EditorContext& ctx) {
+    TMusicPaintBox& view = ctx.view;
     if (!view.Page() || view.Selection().size() != 1) return;
     const TMusicItem& model = *view.Selection().front();
     for (TMusicItem* item : SameKindItems(*view.Page(), model)) {
         if (view.Selection().AddUnique(item) >= 0) item->selected = true;
     }
-    Finish(window);
+    Finish(ctx);
 }
 
-void AlignVertically(TfrmMain& window) {
-    TMusicPaintBox& view = window.View();
+void AlignVertically(const EditorContext& ctx) {
+    TMusicPaintBox& view = ctx.view;
     const std::vector<TMusicItem*> selection(view.Selection().begin(), view.Selection().end());
     {
-        TUndoGroup group(window.Workspace().undo);
+        TUndoGroup group(ctx.document.Workspace().undo);
         AlignMarksVertically(selection);
     }
-    Finish(window);
+    Finish(ctx);
 }
 
-void LenAutoSet(TfrmMain& window) {
-    TMusicPaintBox& view = window.View();
+void LenAutoSet(const EditorContext& ctx) {
+    TMusicPaintBox& view = ctx.view;
     if (!view.Page()) return;
     LenAutoResult result;
     {
-        TUndoGroup group(window.Workspace().undo);
-        result = AutoSetLengths(window.Book(), CurrentIndex(window), view.Selection());
+        TUndoGroup group(ctx.document.Workspace().undo);
+        result = AutoSetLengths(ctx.document.Book(), CurrentIndex(ctx), view.Selection());
     }
     ForgetItemsOffPage(view);
     if (result == LenAutoResult::NoUsableBarWidth) {
-        window.ShowStatus(QString::fromUtf8(kMsgLenAutoNoBarWidth));
+        ctx.shell.ShowStatus(QString::fromUtf8(kMsgLenAutoNoBarWidth));
     }
-    Finish(window);
+    Finish(ctx);
 }
 
 // The window's one insert/delete dialog, made when first needed.
-TfrmInsDel& InsDelDialog(TfrmMain& window) {
-    if (auto* dialog = window.findChild<TfrmInsDel*>("TfrmInsDel", Qt::FindDirectChildrenOnly)) {
+TfrmInsDel& InsDelDialog(const EditorContext& ctx) {
+    if (auto* dialog = ctx.shell.Window()->findChild<TfrmInsDel*>("TfrmInsDel", Qt::FindDirectChildrenOnly)) {
         return *dialog;
     }
-    return *new TfrmInsDel(window.Dialogs().showError, &window);
+    return *new TfrmInsDel(ctx.shell.Dialogs().showError, ctx.shell.Window());
 }
 
-void Shift(TfrmMain& window, TfrmInsDel::Mode mode) {
-    TMusicPaintBox& view = window.View();
+void Shift(const EditorContext& ctx, TfrmInsDel::Mode mode) {
+    TMusicPaintBox& view = ctx.view;
     TMusicSheet* page = view.Page();
     if (!page) return;
-    TMusicBook& book = window.Book();
-    const int current = CurrentIndex(window);
+    TMusicBook& book = ctx.document.Book();
+    const int current = CurrentIndex(ctx);
     ShiftStart start;
     if (view.KeyCursorShown()) {
         start = {current, view.KeyCursor().x, view.KeyCursor().y};
@@ -141,8 +142,8 @@ void Shift(TfrmMain& window, TfrmInsDel::Mode mode) {
         return;
     }
 
-    TWorkspace& ws = window.Workspace();
-    TfrmInsDel& dialog = InsDelDialog(window);
+    TWorkspace& ws = ctx.document.Workspace();
+    TfrmInsDel& dialog = InsDelDialog(ctx);
     dialog.SetGrid(ws.layout.DivParBar, ws.layout.GridDivNum, ws.layout.RowDivNum);
     if (!dialog.Execute(mode)) return;
 
@@ -154,45 +155,45 @@ void Shift(TfrmMain& window, TfrmInsDel::Mode mode) {
                       : DeleteWithShift(book, current, start, dialog.Count(), ws.layout);
     }
     if (outcome.result == ShiftResult::NoSymbol) {
-        window.ShowStatus(QString::fromUtf8(kMsgShiftNoSymbol));
+        ctx.shell.ShowStatus(QString::fromUtf8(kMsgShiftNoSymbol));
     } else if (outcome.result == ShiftResult::BrokenGrid) {
-        window.ShowStatus(QString::fromUtf8(kMsgShiftBrokenGrid));
+        ctx.shell.ShowStatus(QString::fromUtf8(kMsgShiftBrokenGrid));
     }
     if (outcome.deletedPage == current) {
         // The shown page was the piece's emptied last page.
         view.SetPage(nullptr);
-        window.ShowPage(std::min(window.PageNo(), book.SheetCount()), false);
-        window.ActionListUpdate();
+        ctx.shell.ShowPage(std::min(ctx.shell.PageNo(), book.SheetCount()), false);
+        ctx.shell.UpdateActions();
         return;
     }
     ForgetItemsOffPage(view);
     view.RetakePageSettings();
-    Finish(window);
+    Finish(ctx);
 }
 
 }  // namespace
 
-void InstallEditCommands(TfrmMain& window) {
-    TfrmMain* w = &window;
-    window.BindCommand("actCut", [w] { Cut(*w); });
-    window.BindCommand("actCopy", [w] {
-        Copy(*w);
-        w->ActionListUpdate();
+void InstallEditCommands(const EditorContext& ctx) {
+    EditorShell& shell = ctx.shell;
+    shell.BindCommand("actCut", [ctx] { Cut(ctx); });
+    shell.BindCommand("actCopy", [ctx] {
+        Copy(ctx);
+        ctx.shell.UpdateActions();
     });
-    window.BindCommand("actPaste", [w] { Paste(*w); });
-    window.BindCommand("actDelete", [w] {
-        w->View().DeleteSelection();
-        w->ActionListUpdate();
+    shell.BindCommand("actPaste", [ctx] { Paste(ctx); });
+    shell.BindCommand("actDelete", [ctx] {
+        ctx.view.DeleteSelection();
+        ctx.shell.UpdateActions();
     });
-    window.BindCommand("actAllSelect", [w] {
-        w->View().SelectAll();
-        w->ActionListUpdate();
+    shell.BindCommand("actAllSelect", [ctx] {
+        ctx.view.SelectAll();
+        ctx.shell.UpdateActions();
     });
-    window.BindCommand("actSameSelect", [w] { SameSelect(*w); });
-    window.BindCommand("actVPos", [w] { AlignVertically(*w); });
-    window.BindCommand("actLenAutoSet", [w] { LenAutoSet(*w); });
-    window.BindCommand("actRightShift", [w] { Shift(*w, TfrmInsDel::Mode::Insert); });
-    window.BindCommand("actLeftShift", [w] { Shift(*w, TfrmInsDel::Mode::Delete); });
+    shell.BindCommand("actSameSelect", [ctx] { SameSelect(ctx); });
+    shell.BindCommand("actVPos", [ctx] { AlignVertically(ctx); });
+    shell.BindCommand("actLenAutoSet", [ctx] { LenAutoSet(ctx); });
+    shell.BindCommand("actRightShift", [ctx] { Shift(ctx, TfrmInsDel::Mode::Insert); });
+    shell.BindCommand("actLeftShift", [ctx] { Shift(ctx, TfrmInsDel::Mode::Delete); });
 }
 
 }  // namespace sorvel

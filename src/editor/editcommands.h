@@ -7,7 +7,7 @@ class QString;
 
 namespace sorvel {
 
-class TfrmMain;
+struct EditorContext;
 
 // What the status bar says when a command finds nothing it can do.
 inline constexpr char kMsgShiftNoSymbol[] =
@@ -19,6 +19,6 @@ inline constexpr char kMsgLenAutoNoBarWidth[] =
 
 // Binds actCut, actCopy, actPaste, actDelete, actAllSelect, actSameSelect,
 // actVPos, actLenAutoSet, actRightShift and actLeftShift of the window.
-void InstallEditCommands(TfrmMain& window);
+void InstallEditCommands(const EditorContext& ctx);
 
 }  // namespace sorvel

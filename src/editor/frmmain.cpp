@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 #include "base/cp932.h"
 #include "editor/actiontable.h"
@@ -51,22 +53,23 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     setObjectName("TfrmMain");
     settingsPath_ = options_.settingsPath.empty() ? SettingsFilePath(options_.executablePath)
                                                   : options_.settingsPath;
-    fileName_ = QString::fromUtf8(kUntitled);
+    document_ = std::make_unique<EditorDocument>();
+    TWorkspace& ws = document_->Workspace();
     SetTitle();
     InstallMusicFont();
     pageNo_ = 1;
 
     printer_ = options_.printer ? *options_.printer : ReadDefaultPrinterMetrics();
     if (!printer_.canPrint) options_.dialogs.showInfo(this, QString::fromUtf8(kMsgNoPrinter));
-    ws_.layout.PageWidth = printer_.PageWidthUnits();
-    ws_.layout.PageHeight = printer_.PageHeightUnits();
+    ws.layout.PageWidth = printer_.PageWidthUnits();
+    ws.layout.PageHeight = printer_.PageHeightUnits();
 
     ReadSettings();
-    ws_.undo.onModified = [this] { SetModified(true); };
-    ws_.undo.onMessage = [this](const std::string& text) {
+    ws.undo.onMessage = [this](const std::string& text) {
         options_.dialogs.showError(this, QString::fromStdString(text));
     };
-    CreateNewBook();
+    // The new book was made before the settings were read: it takes their layout.
+    document_->ReplaceWithNewBook();
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -76,7 +79,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     pcTool_ = new ToolPalette(central);
-    pcTool_->RefreshFingerButton(ws_.prefs.IsFingerNo00);
+    pcTool_->RefreshFingerButton(ws.prefs.IsFingerNo00);
     column->addWidget(pcTool_);
     BuildPageBar(central, column);
     sbScore1_ = new QScrollArea(central);
@@ -88,13 +91,14 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     setCentralWidget(central);
     BuildStatusBar();
 
-    view_ = std::make_unique<TMusicPaintBox>(ws_, *pbScore1_);
+    view_ = std::make_unique<TMusicPaintBox>(ws, *pbScore1_);
     pbScore1_->SetZoom(ReadPreferenceInt(settingsPath_, kViewSection, kZoomKey, 100));
     connect(pbScore1_, &ScorePaintBox::zoomStepRequested, this, &TfrmMain::ZoomStep);
     view_->SetPage(CurrentPage());
     pnlPage_->setText("1");
     view_->Redraw();
     setAcceptDrops(true);
+    ConnectDocument();
     BindHandlers();
     ConnectPaletteAndView();
     InstallCommandFamilies();
@@ -108,16 +112,17 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
                 ? RecoveryStore::ForThisProcess(RecoveryLocation::FromEnvironment())
                 : RecoveryStore(options_.recoveryFolder, OwnerOfThisProcess());
         recovery_ = new RecoveryController(
-            std::move(store), [this] { return modified_; },
+            std::move(store), [this] { return document_->IsModified(); },
             [this] {
-                return std::make_pair(SaveBookToFileBytes(*ws_.book), fileName_.toStdString());
+                return std::make_pair(SaveBookToFileBytes(document_->Book()),
+                                      document_->FilePath());
             },
             this);
         if (options_.recoveryAsk) recovery_->SetAsk(options_.recoveryAsk);
         recovery_->Start();
     }
 
-    if (!options_.arguments.empty()) OpenPath(QString::fromStdString(options_.arguments[0]));
+    if (!options_.arguments.empty()) OpenNativePath(options_.arguments[0]);
     ActionListUpdate();
 }
 
@@ -126,14 +131,33 @@ TfrmMain::~TfrmMain() {
     view_.reset();
 }
 
-TMusicSheet* TfrmMain::CurrentPage() const { return ws_.book->GetSheet(pageNo_ - 1); }
+TMusicSheet* TfrmMain::CurrentPage() const { return document_->Book().GetSheet(pageNo_ - 1); }
 
-void TfrmMain::SetTitle() { setWindowTitle(fileName_ + QString::fromUtf8(kTitleSuffix)); }
+void TfrmMain::SetTitle() {
+    setWindowTitle(document_->FileName() + QString::fromUtf8(kTitleSuffix));
+}
 
-void TfrmMain::SetModified(bool modified) {
-    if (modified_ == modified) return;
-    modified_ = modified;
-    ScheduleUpdate();
+void TfrmMain::ConnectDocument() {
+    EditorDocument* doc = document_.get();
+    connect(doc, &EditorDocument::aboutToReplaceBook, this, [this] {
+        view_->ClearSelection();
+        view_->SetCurrentItem(nullptr);
+        view_->SetPage(nullptr);
+    });
+    connect(doc, &EditorDocument::bookReplaced, this, &TfrmMain::BookReplaced);
+    // The page is drawn again once the event that changed it is handled,
+    // unless whatever made the change drew it already.
+    connect(doc, &EditorDocument::changed, this, [this] {
+        redrawsAtChange_ = view_->RedrawCount();
+        redrawAfterChange_ = true;
+        ScheduleUpdate();
+    });
+    connect(doc, &EditorDocument::modifiedChanged, this, [this] { ScheduleUpdate(); });
+    connect(doc, &EditorDocument::fileNameChanged, this, [this] { SetTitle(); });
+    connect(doc, &EditorDocument::stepRefused, this, [this](const QString& message) {
+        AfterUndoStep();
+        options_.dialogs.showError(this, message);
+    });
 }
 
 void TfrmMain::SetPlaying(bool playing) {
@@ -146,16 +170,17 @@ void TfrmMain::ShowStatus(const QString& text) { statusBar()->showMessage(text, 
 // ---- settings ------------------------------------------------------------
 
 void TfrmMain::ReadSettings() {
-    Preferences& p = ws_.prefs;
+    TWorkspace& ws = Workspace();
+    Preferences& p = ws.prefs;
     p.InitialDir = ExecutableFolder(options_.executablePath);
-    ReadPreferences(settingsPath_, p, ws_.layout.PageWidth, ws_.layout.PageHeight);
+    ReadPreferences(settingsPath_, p, ws.layout.PageWidth, ws.layout.PageHeight);
     setMaximumWidth(kMaxMainWindowWidth);
     resize(std::min(std::max(p.Width, 200), kMaxMainWindowWidth), std::max(p.Height, 150));
     move(p.Left, p.Top);
 }
 
 void TfrmMain::WriteSettings() {
-    Preferences& p = ws_.prefs;
+    Preferences& p = Workspace().prefs;
     const QPoint place = pos();
     p.Left = place.x();
     p.Top = place.y();
@@ -194,7 +219,7 @@ void TfrmMain::BuildActions() {
     actions_["actGridSnap"]->setChecked(true);
     actions_["actDispGrid"]->setCheckable(true);
     actions_["actInputNoteMonitor"]->setCheckable(true);
-    actions_["actInputNoteMonitor"]->setChecked(ws_.prefs.IsMonitorMode);
+    actions_["actInputNoteMonitor"]->setChecked(Workspace().prefs.IsMonitorMode);
 
     // Zoom has no menu entry of its own; the keys and Ctrl + wheel reach it.
     auto zoomAction = [this](const char* name, QList<QKeySequence> keys, auto slot) {
@@ -220,10 +245,6 @@ void TfrmMain::BuildMenus() {
                 mnuReOpen_ = menu->addMenu(QString::fromUtf8(item.caption));
                 mnuReOpen_->setObjectName(kReopenMenu);
                 RebuildRecentMenu();
-            } else if (name == kExitItem) {
-                QAction* exit = menu->addAction(QString::fromUtf8(item.caption));
-                exit->setObjectName(kExitItem);
-                connect(exit, &QAction::triggered, this, &QWidget::close);
             } else {
                 QAction* action = actions_.value(name);
                 menu->addAction(action);
@@ -287,18 +308,31 @@ void TfrmMain::BuildStatusBar() {
 
 void TfrmMain::BindCommand(const QString& actionName, std::function<void()> command) {
     QAction* action = actions_.value(actionName);
-    if (!action) return;
+    if (!action) {
+        throw std::logic_error("no action named " + actionName.toStdString() + " to bind");
+    }
     connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
     working_.insert(actionName);
     ScheduleUpdate();
 }
 
+QStringList TfrmMain::UnboundActions() const {
+    QStringList unbound;
+    for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+        // The page-move action exists, hidden and disabled, without a command.
+        if (!working_.contains(it.key()) && it.key() != "actMovePage") unbound << it.key();
+    }
+    unbound.sort();
+    return unbound;
+}
+
 void TfrmMain::InstallCommandFamilies() {
-    InstallEditCommands(*this);
-    InstallPrintCommands(*this);
-    InstallSettingsCommands(*this);
+    const EditorContext context = Context();
+    InstallEditCommands(context);
+    InstallPrintCommands(context);
+    InstallSettingsCommands(context);
     InstallPlaybackCommands(*this);
-    InstallMusicXmlCommands(*this);
+    InstallMusicXmlCommands(context);
 }
 
 void TfrmMain::BindHandlers() {
@@ -326,6 +360,7 @@ void TfrmMain::BindHandlers() {
     bind("actTableOfContent", [this] { TableOfContent(); });
     bind("actDeletePage", [this] { DeletePage(); });
     bind("actDispCursor", [this] { ToggleKeyCursor(); });
+    bind(kExitItem, [this] { close(); });
 }
 
 void TfrmMain::ScheduleUpdate() {
@@ -333,7 +368,13 @@ void TfrmMain::ScheduleUpdate() {
 }
 
 void TfrmMain::ActionListUpdate() {
-    const int pages = ws_.book->SheetCount();
+    if (redrawAfterChange_) {
+        redrawAfterChange_ = false;
+        if (view_->RedrawCount() == redrawsAtChange_) view_->Redraw();
+    }
+    const TWorkspace& ws = Workspace();
+    const bool modified = document_->IsModified();
+    const int pages = ws.book->SheetCount();
     const bool selected = !view_->Selection().empty();
     const std::size_t selectedCount = view_->Selection().size();
     auto set = [this](const char* name, bool enabled) {
@@ -346,10 +387,10 @@ void TfrmMain::ActionListUpdate() {
     set("actPriorPage", pageNo_ > 1);
     set("actNextPage", pageNo_ < pages);
     set("actLastPage", pageNo_ < pages);
-    set("actSave", modified_);
-    set("actSaveAs", modified_);
-    set("actUndo", ws_.undo.CanUndo());
-    set("actRedo", ws_.undo.CanRedo());
+    set("actSave", modified);
+    set("actSaveAs", modified);
+    set("actUndo", ws.undo.CanUndo());
+    set("actRedo", ws.undo.CanRedo());
     set("actDeletePage", pages >= 2 && !playing_);
     set("actRightShift", view_->KeyCursorShown() || selected);
     set("actLeftShift", view_->KeyCursorShown() || selected);
@@ -359,25 +400,26 @@ void TfrmMain::ActionListUpdate() {
     set("actPrint", printer_.canPrint);
     set("actSameSelect", selectedCount == 1);
     set("actVPos", selectedCount >= 2);
-    actions_["actDispGrid"]->setChecked(ws_.book->isDispGrid);
+    actions_["actDispGrid"]->setChecked(ws.book->isDispGrid);
     set("actNewBook", !playing_);
     set("actNewSeet", !playing_);
     set("actOpen", !playing_);
     set("actImportMusicXml", !playing_);
-    mnuReOpen_->setEnabled(!playing_ && !ws_.prefs.RecentFiles.empty());
+    mnuReOpen_->setEnabled(!playing_ && !ws.prefs.RecentFiles.empty());
     zoomLabel_->setText(QString("%1%").arg(pbScore1_->Zoom()));
 }
 
 void TfrmMain::RebuildRecentMenu() {
     mnuReOpen_->clear();
-    for (const std::string& path : ws_.prefs.RecentFiles) {
-        const QString caption = QString::fromStdString(path);
+    const Preferences& prefs = Workspace().prefs;
+    for (const std::string& path : prefs.RecentFiles) {
+        const QString caption = QFile::decodeName(path.c_str());
         QAction* entry = mnuReOpen_->addAction(caption);
         // The caption is the path; no ampersand in it may become a mnemonic.
         entry->setText(QString(caption).replace("&", "&&"));
-        connect(entry, &QAction::triggered, this, [this, caption] { ReopenRecent(caption); });
+        connect(entry, &QAction::triggered, this, [this, path] { ReopenRecent(path); });
     }
-    mnuReOpen_->setEnabled(!ws_.prefs.RecentFiles.empty());
+    mnuReOpen_->setEnabled(!prefs.RecentFiles.empty());
 }
 
 // ---- view ------------------------------------------------------------------
@@ -412,18 +454,16 @@ void TfrmMain::ResetScroll() {
 }
 
 void TfrmMain::ToggleGridSnap() {
-    ws_.layout.Snap = actions_["actGridSnap"]->isChecked();
+    Workspace().layout.Snap = actions_["actGridSnap"]->isChecked();
 }
 
 void TfrmMain::ToggleGridDisplay() {
-    ws_.book->isDispGrid = !ws_.book->isDispGrid;
-    view_->Redraw();
-    SetModified(true);
-    ScheduleUpdate();
+    Book().isDispGrid = !Book().isDispGrid;
+    document_->ChangedOutsideHistory();
 }
 
 void TfrmMain::ToggleNoteMonitor() {
-    ws_.prefs.IsMonitorMode = actions_["actInputNoteMonitor"]->isChecked();
+    Workspace().prefs.IsMonitorMode = actions_["actInputNoteMonitor"]->isChecked();
 }
 
 // ---- closing and drops -------------------------------------------------------
@@ -443,12 +483,22 @@ void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TfrmMain::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) paths << url.toLocalFile();
-    }
     event->acceptProposedAction();
-    DropFiles(paths);
+    DropNativeFiles(DroppedLocalFiles(*event->mimeData()));
+}
+
+std::vector<std::string> DroppedLocalFiles(const QMimeData& data) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : data.urls()) {
+        // The path's own bytes, percent-decoded: names that are not UTF-8
+        // keep them, where toLocalFile() would replace them.
+        if (url.isLocalFile()) {
+            paths.push_back(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
+                    .toStdString());
+        }
+    }
+    return paths;
 }
 
 }  // namespace sorvel

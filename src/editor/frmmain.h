@@ -1,7 +1,7 @@
 #pragma once
-// The main window: the open book and its page view, the menus, page bar,
-// toolbar and status bar, the file and page commands, the modified flag with
-// the save prompt, and the settings read at start and written at close.
+// The main window: the page view of the open document, the menus, page bar,
+// toolbar and status bar, the file and page commands with the save prompt,
+// and the settings read at start and written at close.
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
@@ -13,11 +13,14 @@
 
 #include "editor/booknames.h"
 #include "editor/editordialogs.h"
+#include "editor/editordocument.h"
+#include "editor/editorshell.h"
 #include "editor/recoverycontroller.h"
 #include "model/workspace.h"
 #include "print/printermetrics.h"
 
 class QAction;
+class QMimeData;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -50,7 +53,10 @@ inline constexpr char kMsgNoPrinter[] =
 inline constexpr char kMsgDropOneFile[] = "ドロップするファイルは１個にしてください。";
 inline constexpr int kMaxMainWindowWidth = 1028;
 
-class TfrmMain : public QMainWindow {
+// The local files of a drop, each as the file system names it.
+std::vector<std::string> DroppedLocalFiles(const QMimeData& data);
+
+class TfrmMain : public QMainWindow, public EditorShell {
     Q_OBJECT
 public:
     explicit TfrmMain(MainWindowOptions options, QWidget* parent = nullptr);
@@ -61,16 +67,19 @@ public:
     void OfferRecovery();
 
     // ---- state ----
-    TWorkspace& Workspace() { return ws_; }
-    TMusicBook& Book() { return *ws_.book; }
+    EditorDocument& Document() { return *document_; }
+    TWorkspace& Workspace() { return document_->Workspace(); }
+    TMusicBook& Book() { return document_->Book(); }
     TMusicPaintBox& View() { return *view_; }
     ScorePaintBox& PaintBox() { return *pbScore1_; }
-    const QString& FileName() const { return fileName_; }
-    int PageNo() const { return pageNo_; }
-    bool IsModified() const { return modified_; }
-    void SetModified(bool modified);
-    const std::string& SettingsPath() const { return settingsPath_; }
-    QAction* Action(const QString& name) const { return actions_.value(name); }
+    QString FileName() const { return document_->FileName(); }
+    int PageNo() const override { return pageNo_; }
+    bool IsModified() const { return document_->IsModified(); }
+    const std::string& SettingsPath() const override { return settingsPath_; }
+    QAction* Action(const QString& name) const override { return actions_.value(name); }
+    QWidget* Window() override { return this; }
+    void UpdateActions() override { ActionListUpdate(); }
+    void MidiSettingsChanged() override { Q_EMIT midiSettingsChanged(); }
     // Recomputes the enabling of every action (also runs after each event
     // that may change it).
     void ActionListUpdate();
@@ -81,21 +90,22 @@ public:
     // Reads `path` as the open book; false (and the book untouched) when the
     // file is missing, not a score or broken.
     bool OpenPath(const QString& path);
-    void ReopenRecent(const QString& path);
-    // Makes `book` (built in this window's workspace) the open book, unsaved
-    // and without a file name, as a newly made book is.
-    void AdoptNewBook(std::unique_ptr<TMusicBook> book);
+    // The same for a path as the file system names it (bytes, which need
+    // not be UTF-8).
+    bool OpenNativePath(const std::string& path);
+    void ReopenRecent(const std::string& path);
     // Save and save as; false when the book is still unsaved afterwards.
     bool Save();
     bool SaveAs();
     void DropFiles(const QStringList& paths);
+    void DropNativeFiles(const std::vector<std::string>& paths);
     void Undo();
     void Redo();
     // The save prompt; true when the command may go on.
-    bool SavePrompt();
+    bool SavePrompt() override;
 
     // ---- page commands ----
-    void ShowPage(int pageNo, bool fromTop);
+    void ShowPage(int pageNo, bool fromTop) override;
     void FirstPage();
     void PriorPage();
     void NextPage();
@@ -108,24 +118,27 @@ public:
     // ---- view ----
     void SetZoom(int percent);
     void ZoomStep(int steps);
-    TMusicSheet* CurrentPage() const;
-    // Shows the current page again after its layout or size changed.
-    void RefreshCurrentPage() { ShowCurrentPage(); }
-    void ShowStatus(const QString& text);
+    TMusicSheet* CurrentPage() const override;
+    void RefreshCurrentPage() override { ShowCurrentPage(); }
+    void ShowStatus(const QString& text) override;
 
     // ---- keyboard entry ----
     // A typed character (the key map of note entry); true when it was used.
     bool KeyPress(QChar key);
     // A key going down: Esc drops the tool, the rest reach the page view.
     bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    ToolPalette& Palette() { return *pcTool_; }
+    ToolPalette& Palette() override { return *pcTool_; }
 
     // ---- commands of the other windows ----
     // Binds an action of the menus or bars to its command; an action without
     // a command stays disabled, so no enabled entry does nothing.
-    void BindCommand(const QString& actionName, std::function<void()> command);
-    PrinterMetrics& Printer() { return printer_; }
-    const EditorDialogs& Dialogs() const { return options_.dialogs; }
+    void BindCommand(const QString& actionName, std::function<void()> command) override;
+    // The actions of the menus and bars that have no command (none, once the
+    // window is built).
+    QStringList UnboundActions() const;
+    PrinterMetrics& Printer() override { return printer_; }
+    const EditorDialogs& Dialogs() const override { return options_.dialogs; }
+    EditorContext Context() { return EditorContext{*document_, *view_, *this}; }
     bool IsPlaying() const { return playing_; }
     // Playback started or stopped: the commands that wait for it are updated.
     void SetPlaying(bool playing);
@@ -153,10 +166,10 @@ private:
     QAction* MakeAction(const char* name, const char* caption, const char* shortcut);
     void RebuildRecentMenu();
     void SetTitle();
-    void CreateNewBook();
-    void AfterRead(const QString& path);
+    void ConnectDocument();
+    void BookReplaced();
     void AfterUndoStep();
-    bool WriteBook(const QString& path);
+    bool WriteBook(const std::string& path);
     void ScheduleUpdate();
     void ShowCurrentPage();
     void ResetScroll();
@@ -172,13 +185,13 @@ private:
     void ToggleKeyCursor();
 
     MainWindowOptions options_;
-    TWorkspace ws_;
+    std::unique_ptr<EditorDocument> document_;
     std::string settingsPath_;
     PrinterMetrics printer_;
-    QString fileName_;
     int pageNo_ = 1;
-    bool modified_ = false;
     bool playing_ = false;
+    bool redrawAfterChange_ = false;
+    long redrawsAtChange_ = 0;
     QHash<QString, QAction*> actions_;
     QSet<QString> working_;  // actions whose command exists
     QMenu* mnuReOpen_ = nullptr;

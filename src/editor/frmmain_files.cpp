@@ -1,10 +1,12 @@
 // The main window's file commands: new book, open, reopen, save, save as,
 // dropped files, undo and redo, help and the about box.
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScrollArea>
+#include <filesystem>
 
 #include "editor/frmmain.h"
 #include "editor/frmversioninfo.h"
@@ -22,59 +24,67 @@ namespace sorvel {
 
 namespace {
 
-std::string FolderOf(const QString& path) {
-    return QFileInfo(path).absolutePath().toStdString();
+std::string FolderOf(const std::string& path) {
+    return std::filesystem::path(path).parent_path().string();
 }
+
+// `path` from the working folder, without "." and ".." steps: what the
+// title, the recent list and a later reopen from elsewhere need.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+// The bytes of a file name as the file system holds them: names that are
+// not UTF-8 (Shift-JIS names copied from older systems) round-trip too.
+std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
-void TfrmMain::CreateNewBook() {
-    ws_.NewBook();
-    PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
-    modified_ = false;
-}
-
 bool TfrmMain::SavePrompt() {
-    if (!modified_) return true;
+    if (!document_->IsModified()) return true;
     switch (options_.dialogs.askSaveChanges(this)) {
         case SaveAnswer::Cancel:
             return false;
         case SaveAnswer::Yes:
             Save();
-            return !modified_;
+            return !document_->IsModified();
         case SaveAnswer::No:
             return true;
     }
     return false;
 }
 
-void TfrmMain::NewBook() {
-    if (!SavePrompt()) return;
-    view_->SetPage(nullptr);
-    fileName_ = QString::fromUtf8(kUntitled);
-    SetTitle();
-    CreateNewBook();
+void TfrmMain::BookReplaced() {
     pageNo_ = 1;
     ShowCurrentPage();
-    SetModified(false);
     ResetScroll();
     view_->HideKeyCursor();
     ScheduleUpdate();
 }
 
+void TfrmMain::NewBook() {
+    if (!SavePrompt()) return;
+    document_->ReplaceWithNewBook();
+}
+
 void TfrmMain::Open() {
     if (!SavePrompt()) return;
     const QString path = options_.dialogs.askOpenPath(
-        this, QString::fromStdString(ws_.prefs.InitialDir));
+        this, QString::fromStdString(Workspace().prefs.InitialDir));
     if (path.isEmpty()) return;
     OpenPath(path);
 }
 
-bool TfrmMain::OpenPath(const QString& path) {
+bool TfrmMain::OpenPath(const QString& path) { return OpenNativePath(NativePath(path)); }
+
+bool TfrmMain::OpenNativePath(const std::string& given) {
+    const std::string path = AbsolutePath(given);
     ReadResult result;
     {
         WaitCursor wait;
-        result = ReadScoreFile(path.toStdString(), ws_.env);
+        result = ReadScoreFile(path, Workspace().env);
     }
     if (result.status != ReadStatus::Ok) {
         // The open book, its name and the folder stay as they were. A file
@@ -84,54 +94,25 @@ bool TfrmMain::OpenPath(const QString& path) {
         }
         return false;
     }
-    view_->SetPage(nullptr);
-    ws_.undo.Clear();
-    ws_.book = std::move(result.book);
-    fileName_ = path;
-    ws_.prefs.InitialDir = FolderOf(path);
-    AfterRead(path);
-    return true;
-}
-
-void TfrmMain::AfterRead(const QString& path) {
-    pageNo_ = 1;
-    ShowCurrentPage();
-    SetModified(false);
-    SetTitle();
-    ResetScroll();
-    view_->HideKeyCursor();
-    EnterRecentFile(ws_.prefs.RecentFiles, path.toStdString());
+    document_->ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Opened);
+    Workspace().prefs.InitialDir = FolderOf(path);
+    EnterRecentFile(Workspace().prefs.RecentFiles, path);
     RebuildRecentMenu();
     if (recovery_) recovery_->Discard();
     ScheduleUpdate();
+    return true;
 }
 
-void TfrmMain::AdoptNewBook(std::unique_ptr<TMusicBook> book) {
-    view_->SetPage(nullptr);
-    ws_.undo.Clear();
-    ws_.book = std::move(book);
-    fileName_ = QString::fromUtf8(kUntitled);
-    pageNo_ = 1;
-    ShowCurrentPage();
-    // Nothing of it is on disk yet: closing asks to save, and the recovery
-    // copy keeps it from the next minute on.
-    SetModified(true);
-    SetTitle();
-    ResetScroll();
-    view_->HideKeyCursor();
-    ScheduleUpdate();
-}
-
-void TfrmMain::ReopenRecent(const QString& path) {
+void TfrmMain::ReopenRecent(const std::string& path) {
     if (!SavePrompt()) return;
-    OpenPath(path);
+    OpenNativePath(path);
 }
 
-bool TfrmMain::WriteBook(const QString& path) {
+bool TfrmMain::WriteBook(const std::string& path) {
     SaveResult result;
     {
         WaitCursor wait;
-        result = SaveScoreFile(*ws_.book, path.toStdString());
+        result = SaveScoreFile(Book(), path);
     }
     if (!result.ok) {
         // The book stays marked unsaved, so nothing is lost by a failed write.
@@ -140,54 +121,59 @@ bool TfrmMain::WriteBook(const QString& path) {
         options_.dialogs.showError(this, text);
         return false;
     }
-    SetModified(false);
+    document_->MarkSaved(path);
     if (recovery_) recovery_->Discard();
     return true;
 }
 
 bool TfrmMain::Save() {
-    if (fileName_ == QString::fromUtf8(kUntitled)) return SaveAs();
-    return WriteBook(fileName_);
+    if (!document_->HasFile()) return SaveAs();
+    return WriteBook(document_->FilePath());
 }
 
 bool TfrmMain::SaveAs() {
-    const QString path = options_.dialogs.askSavePath(
-        this, QString::fromStdString(ws_.prefs.InitialDir), fileName_);
-    if (path.isEmpty()) return false;
+    const QString chosen = options_.dialogs.askSavePath(
+        this, QString::fromStdString(Workspace().prefs.InitialDir), document_->FileName());
+    if (chosen.isEmpty()) return false;
+    const std::string path = AbsolutePath(NativePath(chosen));
     if (!WriteBook(path)) return false;
-    fileName_ = path;
-    ws_.prefs.InitialDir = FolderOf(path);
-    EnterRecentFile(ws_.prefs.RecentFiles, path.toStdString());
+    Workspace().prefs.InitialDir = FolderOf(path);
+    EnterRecentFile(Workspace().prefs.RecentFiles, path);
     RebuildRecentMenu();
-    SetTitle();
     ScheduleUpdate();
     return true;
 }
 
 void TfrmMain::DropFiles(const QStringList& paths) {
-    if (paths.isEmpty()) return;
+    std::vector<std::string> native;
+    for (const QString& path : paths) native.push_back(NativePath(path));
+    DropNativeFiles(native);
+}
+
+void TfrmMain::DropNativeFiles(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
     if (!SavePrompt()) return;
     if (paths.size() >= 2) {
         options_.dialogs.showError(this, QString::fromUtf8(kMsgDropOneFile));
         return;
     }
-    OpenPath(paths.first());
+    OpenNativePath(paths.front());
 }
 
 void TfrmMain::Undo() {
-    ws_.undo.Undo();
+    document_->UndoStep();
     AfterUndoStep();
 }
 
 void TfrmMain::Redo() {
-    ws_.undo.Redo();
+    document_->RedoStep();
     AfterUndoStep();
 }
 
 void TfrmMain::AfterUndoStep() {
     view_->ClearSelection();
     view_->SetCurrentItem(nullptr);
-    if (pageNo_ > ws_.book->SheetCount()) pageNo_ = ws_.book->SheetCount();
+    if (pageNo_ > Book().SheetCount()) pageNo_ = Book().SheetCount();
     // The page at this number may be another object now (a page inserted or
     // removed again), and its layout may have changed: take it over anew.
     view_->SetPage(nullptr);
@@ -209,25 +195,16 @@ void TfrmMain::OfferRecovery() {
     if (!recovery_) return;
     const std::optional<RecoveryController::Restore> restore = recovery_->OfferRestore(this);
     if (!restore) return;
-    ReadResult result = ReadScoreFile(restore->copyPath, ws_.env);
+    ReadResult result = ReadScoreFile(restore->copyPath, Workspace().env);
     if (result.status != ReadStatus::Ok) {
         options_.dialogs.showError(this, QString::fromStdString(result.message));
         return;
     }
-    view_->SetPage(nullptr);
-    ws_.undo.Clear();
-    ws_.book = std::move(result.book);
-    fileName_ = restore->originalPath.empty() ? QString::fromUtf8(kUntitled)
-                                              : QString::fromStdString(restore->originalPath);
-    pageNo_ = 1;
-    ShowCurrentPage();
-    SetTitle();
-    ResetScroll();
-    recovery_->FinishRestore(*restore);
     // What was restored has never been saved.
-    SetModified(true);
+    document_->ReplaceBook(std::move(result.book), restore->originalPath,
+                           EditorDocument::Origin::Unsaved);
+    recovery_->FinishRestore(*restore);
     ShowStatus(QString::fromUtf8("前回保存されなかった変更を復元しました。"));
-    ScheduleUpdate();
 }
 
 }  // namespace sorvel

@@ -71,7 +71,7 @@ void TfrmMain::ConnectPaletteAndView() {
             [this](int key) { view_->Key(key, Qt::NoModifier); });
     view_->onPageClickEnded = [this] { pcTool_->PageClickEnded(); };
     view_->onEditItem = [this](TMusicItem& item) {
-        const bool changed = EditItemProperties(*this, item);
+        const bool changed = EditItemProperties(Context(), item);
         ScheduleUpdate();
         return changed;
     };
@@ -81,7 +81,7 @@ void TfrmMain::ConnectPaletteAndView() {
         QScrollBar* bar = sbScore1_->verticalScrollBar();
         const qreal scale = pbScore1_->Scale();
         const int y = qRound(cursor.y * scale);
-        const int interval = qRound(ws_.layout.RowInterval * scale);
+        const int interval = qRound(Workspace().layout.RowInterval * scale);
         const int height = sbScore1_->viewport()->height();
         if (bar->value() >= y) bar->setValue(y - interval);
         if (y >= bar->value() + height) bar->setValue(y + interval - height);
@@ -94,7 +94,7 @@ void TfrmMain::ToggleKeyCursor() {
         view_->HideKeyCursor();
         return;
     }
-    PageLayout layout(ws_.layout);
+    PageLayout layout(Workspace().layout);
     view_->ShowKeyCursor(layout.FirstX(), layout.FirstY());
     pbScore1_->setFocus();
 }
@@ -110,7 +110,7 @@ bool TfrmMain::KeyPress(QChar typed) {
     view_->SetTool(ckNone);
     if (key == 'q') {
         view_->SetTool(ckFingerNo);
-        view_->SetToolGlyph(ws_.prefs.IsFingerNo00 ? "." : "T");
+        view_->SetToolGlyph(Workspace().prefs.IsFingerNo00 ? "." : "T");
     } else if (const int pseudo = PseudoKeyOf(key)) {
         view_->Key(pseudo, Qt::NoModifier);
     } else {

@@ -28,7 +28,7 @@ void TfrmMain::ShowPage(int pageNo, bool fromTop) {
         ResetScroll();
         view_->HideKeyCursor();
     }
-    pageNo_ = std::clamp(pageNo, 1, ws_.book->SheetCount());
+    pageNo_ = std::clamp(pageNo, 1, Book().SheetCount());
     ShowCurrentPage();
     ScheduleUpdate();
 }
@@ -39,41 +39,41 @@ void TfrmMain::PriorPage() { ShowPage(pageNo_ - 1, true); }
 
 void TfrmMain::NextPage() { ShowPage(pageNo_ + 1, true); }
 
-void TfrmMain::LastPage() { ShowPage(ws_.book->SheetCount(), true); }
+void TfrmMain::LastPage() { ShowPage(Book().SheetCount(), true); }
 
 void TfrmMain::NewPage() {
     {
-        TUndoGroup group(ws_.undo);
-        AppendNewPage(*ws_.book, ws_.layout, ws_.glyphs);
+        TUndoGroup group(Workspace().undo);
+        AppendNewPage(Book(), Workspace().layout, Workspace().glyphs);
     }
     view_->SetPage(nullptr);
-    ShowPage(ws_.book->SheetCount(), true);
+    ShowPage(Book().SheetCount(), true);
 }
 
 void TfrmMain::InsertPage(bool before) {
     {
-        TUndoGroup group(ws_.undo);
-        InsertPageBeside(*ws_.book, pageNo_, before, ws_.layout, ws_.glyphs);
+        TUndoGroup group(Workspace().undo);
+        InsertPageBeside(Book(), pageNo_, before, Workspace().layout, Workspace().glyphs);
     }
     view_->SetPage(nullptr);
     ShowPage(before ? pageNo_ : pageNo_ + 1, false);
 }
 
 void TfrmMain::DeletePage() {
-    if (ws_.book->SheetCount() < 2) return;
+    if (Book().SheetCount() < 2) return;
     {
-        TUndoGroup group(ws_.undo);
+        TUndoGroup group(Workspace().undo);
         view_->SetPage(nullptr);
         CurrentPage()->DeleteSheet();
     }
-    ShowPage(std::min(pageNo_, ws_.book->SheetCount()), false);
+    ShowPage(std::min(pageNo_, Book().SheetCount()), false);
 }
 
 void TfrmMain::TableOfContent() {
     if (!tableOfContent_) {
-        tableOfContent_ = new TfrmTableOfContent(ws_.prefs, settingsPath_, this);
+        tableOfContent_ = new TfrmTableOfContent(Workspace().prefs, settingsPath_, this);
     }
-    const int chosen = tableOfContent_->Execute(*ws_.book, pageNo_, fileName_.toStdString());
+    const int chosen = tableOfContent_->Execute(Book(), pageNo_, FileName().toStdString());
     if (chosen == -1) return;
     ShowPage(chosen, true);
 }

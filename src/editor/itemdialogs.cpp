@@ -1,6 +1,7 @@
 #include "editor/itemdialogs.h"
 
-#include "editor/frmmain.h"
+#include "editor/editordocument.h"
+#include "editor/editorshell.h"
 #include "editor/frmsetbarnum.h"
 #include "editor/frmsetdaon.h"
 #include "editor/frmsetnote.h"
@@ -20,11 +21,11 @@ namespace sorvel {
 namespace {
 
 // Runs the dialog in one undo group: OK makes its changes one step; any
-// other ending discards the (empty) group and sets the modified flag to
-// whether anything can be undone or redone. Returns whether the book changed.
+// other ending discards the (empty) group, which leaves "modified" as it
+// was. Returns whether the book changed.
 template <class Run>
-bool InUndoGroup(TfrmMain& window, Run run) {
-    TUndo& undo = window.Workspace().undo;
+bool InUndoGroup(const EditorContext& ctx, Run run) {
+    TUndo& undo = ctx.document.Undo();
     undo.BeginGroup();
     bool accepted = false;
     bool changed = false;
@@ -39,10 +40,9 @@ bool InUndoGroup(TfrmMain& window, Run run) {
         undo.EndGroup();
     } else {
         undo.DiscardGroup();
-        window.SetModified(undo.CanUndo() || undo.CanRedo());
     }
-    window.View().Redraw();
-    window.ActionListUpdate();
+    ctx.view.Redraw();
+    ctx.shell.UpdateActions();
     return changed;
 }
 
@@ -62,63 +62,65 @@ bool HasPropertyDialog(const TMusicItem& item) {
     }
 }
 
-bool EditItemProperties(TfrmMain& window, TMusicItem& item) {
-    TItemDialogs& dialogs = TItemDialogs::Of(window);
+bool EditItemProperties(const EditorContext& ctx, TMusicItem& item) {
+    TItemDialogs& dialogs = TItemDialogs::Of(ctx);
     if (item.Class() == ItemClass::DaonLeft || item.Class() == ItemClass::DaonRight) {
         auto& daon = static_cast<TDaon&>(item);
-        return InUndoGroup(window, [&] { return dialogs.Daon().Execute(daon); });
+        return InUndoGroup(ctx, [&] { return dialogs.Daon().Execute(daon); });
     }
     if (auto* bar = item.As<THorizBar>()) {
-        return InUndoGroup(window, [&] { return dialogs.BarNum().Execute(*bar); });
+        return InUndoGroup(ctx, [&] { return dialogs.BarNum().Execute(*bar); });
     }
     if (auto* box = item.As<TTextBox>()) {
-        return InUndoGroup(window, [&] { return dialogs.Text().Execute(*box); });
+        return InUndoGroup(ctx, [&] { return dialogs.Text().Execute(*box); });
     }
     if (auto* tempo = item.As<TTempo>()) {
-        return InUndoGroup(window, [&] { return dialogs.Tempo().Execute(*tempo); });
+        return InUndoGroup(ctx, [&] { return dialogs.Tempo().Execute(*tempo); });
     }
     if (auto* note = item.As<TNote>()) {
-        return InUndoGroup(window, [&] { return dialogs.Note().Execute(*note, note->Sheet()); });
+        return InUndoGroup(ctx, [&] { return dialogs.Note().Execute(*note, note->Sheet()); });
     }
     return false;
 }
 
-TItemDialogs::TItemDialogs(TfrmMain& window) : QObject(&window), window_(window) {
+TItemDialogs::TItemDialogs(const EditorContext& ctx)
+    : QObject(ctx.shell.Window()), ctx_(ctx), parent_(ctx.shell.Window()) {
     setObjectName("ItemDialogs");
 }
 
 TItemDialogs::~TItemDialogs() = default;
 
-TItemDialogs& TItemDialogs::Of(TfrmMain& window) {
-    if (auto* existing = window.findChild<TItemDialogs*>(QString(), Qt::FindDirectChildrenOnly)) {
+TItemDialogs& TItemDialogs::Of(const EditorContext& ctx) {
+    QWidget* window = ctx.shell.Window();
+    if (auto* existing = window->findChild<TItemDialogs*>(QString(), Qt::FindDirectChildrenOnly)) {
         return *existing;
     }
-    return *new TItemDialogs(window);
+    return *new TItemDialogs(ctx);
 }
 
 // The dialogs are children of the main window, which centres them on itself.
 TfrmSetdaon& TItemDialogs::Daon() {
-    if (!daon_) daon_ = new TfrmSetdaon(window_.Workspace().prefs, &window_);
+    if (!daon_) daon_ = new TfrmSetdaon(ctx_.document.Workspace().prefs, parent_);
     return *daon_;
 }
 
 TfrmSetBarNum& TItemDialogs::BarNum() {
-    if (!barNum_) barNum_ = new TfrmSetBarNum(window_.Dialogs().showError, &window_);
+    if (!barNum_) barNum_ = new TfrmSetBarNum(ctx_.shell.Dialogs().showError, parent_);
     return *barNum_;
 }
 
 TfrmSetText& TItemDialogs::Text() {
-    if (!text_) text_ = new TfrmSetText(&window_);
+    if (!text_) text_ = new TfrmSetText(parent_);
     return *text_;
 }
 
 TfrmSetTempo& TItemDialogs::Tempo() {
-    if (!tempo_) tempo_ = new TfrmSetTempo(window_.Dialogs().showError, &window_);
+    if (!tempo_) tempo_ = new TfrmSetTempo(ctx_.shell.Dialogs().showError, parent_);
     return *tempo_;
 }
 
 TfrmSetNote& TItemDialogs::Note() {
-    if (!note_) note_ = new TfrmSetNote(window_.Workspace(), &window_);
+    if (!note_) note_ = new TfrmSetNote(ctx_.document.Workspace(), parent_);
     return *note_;
 }
 

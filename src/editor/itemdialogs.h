@@ -6,9 +6,11 @@
 #include <QObject>
 #include <memory>
 
+#include "editor/editorshell.h"
+
 namespace sorvel {
 
-class TfrmMain;
+
 class TMusicItem;
 class TfrmSetBarNum;
 class TfrmSetNote;
@@ -25,7 +27,7 @@ bool HasPropertyDialog(const TMusicItem& item);
 // dialog was cancelled. After any dialog has been shown (HasPropertyDialog),
 // the page view is to ignore its next mouse press, which belongs to the
 // closing click.
-bool EditItemProperties(TfrmMain& window, TMusicItem& item);
+bool EditItemProperties(const EditorContext& ctx, TMusicItem& item);
 
 // The five dialogs of a main window, each made on first use and kept for the
 // rest of the run. Found as the window's child.
@@ -33,10 +35,10 @@ class TItemDialogs : public QObject {
     Q_OBJECT
 
 public:
-    explicit TItemDialogs(TfrmMain& window);
+    explicit TItemDialogs(const EditorContext& ctx);
     ~TItemDialogs() override;
 
-    static TItemDialogs& Of(TfrmMain& window);
+    static TItemDialogs& Of(const EditorContext& ctx);
 
     TfrmSetdaon& Daon();
     TfrmSetBarNum& BarNum();
@@ -45,7 +47,8 @@ public:
     TfrmSetNote& Note();
 
 private:
-    TfrmMain& window_;
+    EditorContext ctx_;
+    QWidget* parent_;
     TfrmSetdaon* daon_ = nullptr;
     TfrmSetBarNum* barNum_ = nullptr;
     TfrmSetText* text_ = nullptr;

@@ -163,6 +163,7 @@ void TMusicPaintBox::Redraw(bool dragPositions) {
         redrawWanted_ = true;
         return;
     }
+    ++redraws_;
     SizeToPage();
     const qreal scale = DeviceScale();
     const QSize pixels(qRound(ws_.layout.PageWidth * scale), qRound(ws_.layout.PageHeight * scale));

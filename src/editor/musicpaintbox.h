@@ -51,6 +51,9 @@ public:
     // Rebuilds the page image (white page, grid when shown, the page) and
     // shows it; `dragPositions` draws selected items where a drag has them.
     void Redraw(bool dragPositions = false);
+    // How many times the page image was rebuilt: a listener that wants the
+    // page redrawn after a change can tell whether that happened already.
+    long RedrawCount() const { return redraws_; }
     // Sizes the paint box to the current page size.
     void SizeToPage();
 
@@ -175,6 +178,7 @@ private:
     bool imageCurrent_ = false;
     bool dragPositions_ = false;
     int redrawHeld_ = 0;
+    long redraws_ = 0;
     bool redrawWanted_ = false;
     TRinjiMarkTbl rinji_;
     TSelectedMusicItemList selection_;

@@ -4,7 +4,8 @@
 #include <QInputDialog>
 
 #include "editor/editordialogs.h"
-#include "editor/frmmain.h"
+#include "editor/editordocument.h"
+#include "editor/musicpaintbox.h"
 #include "editor/printcommands.h"
 #include "editor/waitcursor.h"
 #include "interchange/musicxmlimport.h"
@@ -35,22 +36,22 @@ MusicXmlDialogs MusicXmlDialogs::Standard() {
     return d;
 }
 
-MusicXmlCommands::MusicXmlCommands(TfrmMain& window)
-    : QObject(&window), window_(window), dialogs_(MusicXmlDialogs::Standard()) {
+MusicXmlCommands::MusicXmlCommands(const EditorContext& ctx)
+    : QObject(ctx.shell.Window()), ctx_(ctx), dialogs_(MusicXmlDialogs::Standard()) {
     setObjectName("MusicXmlCommands");
 }
 
 void MusicXmlCommands::Import() {
-    if (!window_.SavePrompt()) return;
-    const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
-    const QString path = dialogs_.askImportPath(&window_, folder);
+    if (!ctx_.shell.SavePrompt()) return;
+    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
+    const QString path = dialogs_.askImportPath(ctx_.shell.Window(), folder);
     if (path.isEmpty()) return;
     ImportPath(path);
 }
 
 bool MusicXmlCommands::ImportPath(const QString& path) {
     auto refuse = [this](const std::string& message) {
-        window_.Dialogs().showError(&window_, QString::fromStdString(message));
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), QString::fromStdString(message));
         return false;
     };
     interchange::MusicXmlReadResult read;
@@ -69,7 +70,7 @@ bool MusicXmlCommands::ImportPath(const QString& path) {
             if (!parts[i].hasNotes) entry += QString::fromUtf8("（音符なし）");
             entries << entry;
         }
-        const int part = dialogs_.askPart(&window_, entries, read.score.partNumber);
+        const int part = dialogs_.askPart(ctx_.shell.Window(), entries, read.score.partNumber);
         if (part < 1 || part > static_cast<int>(parts.size())) return false;
         if (part != read.score.partNumber) {
             WaitCursor wait;
@@ -80,18 +81,21 @@ bool MusicXmlCommands::ImportPath(const QString& path) {
     interchange::MusicXmlImport imported;
     {
         WaitCursor wait;
-        imported = interchange::ImportReadScore(read.score, path.toStdString(), window_.Workspace().env);
+        imported = interchange::ImportReadScore(read.score, path.toStdString(), ctx_.document.Workspace().env);
     }
-    window_.Workspace().prefs.InitialDir = QFileInfo(path).absolutePath().toStdString();
-    window_.AdoptNewBook(std::move(imported.book));
-    window_.ShowStatus(QString::fromStdString(imported.summary));
+    ctx_.document.Workspace().prefs.InitialDir = QFileInfo(path).absolutePath().toStdString();
+    // Nothing of it is on disk yet: closing asks to save, and the recovery
+    // copy keeps it.
+    ctx_.document.ReplaceBook(std::move(imported.book), std::string(),
+                              EditorDocument::Origin::Unsaved);
+    ctx_.shell.ShowStatus(QString::fromStdString(imported.summary));
     return true;
 }
 
 void MusicXmlCommands::Export() {
-    const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
+    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
     const QString path = dialogs_.askExportPath(
-        &window_, folder, ExportProposal(window_.FileName(), kMusicXmlExtension));
+        ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kMusicXmlExtension));
     if (path.isEmpty()) return;
     ExportPath(path);
 }
@@ -100,22 +104,22 @@ bool MusicXmlCommands::ExportPath(const QString& path) {
     interchange::MusicXmlWriteResult result;
     {
         WaitCursor wait;
-        result = interchange::ExportMusicXmlFile(window_.Book(), path.toStdString());
+        result = interchange::ExportMusicXmlFile(ctx_.document.Book(), path.toStdString());
     }
     if (!result.ok) {
         QString text = QString::fromStdString(result.message);
         if (!result.detail.empty()) text += "\n" + QString::fromStdString(result.detail);
-        window_.Dialogs().showError(&window_, text);
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), text);
         return false;
     }
-    window_.ShowStatus(QString::fromUtf8("MusicXMLで保存しました: ") + path);
+    ctx_.shell.ShowStatus(QString::fromUtf8("MusicXMLで保存しました: ") + path);
     return true;
 }
 
-void InstallMusicXmlCommands(TfrmMain& window) {
-    auto* commands = new MusicXmlCommands(window);
-    window.BindCommand("actImportMusicXml", [commands] { commands->Import(); });
-    window.BindCommand("actExportMusicXml", [commands] { commands->Export(); });
+void InstallMusicXmlCommands(const EditorContext& ctx) {
+    auto* commands = new MusicXmlCommands(ctx);
+    ctx.shell.BindCommand("actImportMusicXml", [commands] { commands->Import(); });
+    ctx.shell.BindCommand("actExportMusicXml", [commands] { commands->Export(); });
 }
 
 }  // namespace sorvel

@@ -9,9 +9,10 @@
 
 class QWidget;
 
+#include "editor/editorshell.h"
+
 namespace sorvel {
 
-class TfrmMain;
 
 struct MusicXmlDialogs {
     // The open dialog for MusicXML files in `folder`; empty when cancelled.
@@ -35,7 +36,7 @@ inline constexpr char kMusicXmlExtension[] = "musicxml";
 class MusicXmlCommands : public QObject {
     Q_OBJECT
 public:
-    explicit MusicXmlCommands(TfrmMain& window);
+    explicit MusicXmlCommands(const EditorContext& ctx);
 
     void SetDialogs(MusicXmlDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
@@ -49,11 +50,11 @@ public:
     bool ExportPath(const QString& path);
 
 private:
-    TfrmMain& window_;
+    EditorContext ctx_;
     MusicXmlDialogs dialogs_;
 };
 
 // Creates the commands and binds "actImportMusicXml" and "actExportMusicXml".
-void InstallMusicXmlCommands(TfrmMain& window);
+void InstallMusicXmlCommands(const EditorContext& ctx);
 
 }  // namespace sorvel

@@ -61,7 +61,7 @@ QIcon StopIcon() {
 
 }  // namespace
 
-PlaybackController* FindPlaybackController(TfrmMain& main) {
+PlaybackController* FindPlaybackController(QObject& main) {
     return main.findChild<PlaybackController*>(kPlaybackControllerName,
                                                Qt::FindDirectChildrenOnly);
 }

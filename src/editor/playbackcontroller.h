@@ -136,6 +136,6 @@ private:
 };
 
 // The controller installed on `main`, or nullptr.
-PlaybackController* FindPlaybackController(TfrmMain& main);
+PlaybackController* FindPlaybackController(QObject& main);
 
 }  // namespace sorvel

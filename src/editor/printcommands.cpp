@@ -14,7 +14,8 @@
 #include <cstring>
 
 #include "base/atomicfile.h"
-#include "editor/frmmain.h"
+#include "editor/editordocument.h"
+#include "editor/musicpaintbox.h"
 #include "editor/frmpreview.h"
 #include "editor/musicpaintbox.h"
 #include "editor/waitcursor.h"
@@ -107,8 +108,8 @@ QString ExportProposal(const QString& fileName, const QString& extension) {
     return QFileInfo(name).absoluteFilePath();
 }
 
-PrintCommands::PrintCommands(TfrmMain& window)
-    : QObject(&window), window_(window), dialogs_(PrintDialogs::Standard()) {
+PrintCommands::PrintCommands(const EditorContext& ctx)
+    : QObject(ctx.shell.Window()), ctx_(ctx), dialogs_(PrintDialogs::Standard()) {
     setObjectName("PrintCommands");
 }
 
@@ -119,55 +120,55 @@ QPrinter& PrintCommands::Device() {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         // Without a printer the print dialog writes a PDF; its paper is
         // chosen to hold the page the editor lays out.
-        if (!window_.Printer().hasSystemPrinter) SetUpPdfPrinter(*printer_, window_.Printer());
+        if (!ctx_.shell.Printer().hasSystemPrinter) SetUpPdfPrinter(*printer_, ctx_.shell.Printer());
     }
     return *printer_;
 }
 
 TfrmPreview& PrintCommands::PreviewWindow() {
-    if (!preview_) preview_ = new TfrmPreview(window_.Workspace().env, &window_);
+    if (!preview_) preview_ = new TfrmPreview(ctx_.document.Workspace().env, ctx_.shell.Window());
     return *preview_;
 }
 
 void PrintCommands::Print() {
     QPrinter& printer = Device();
-    const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
+    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         printer.setOutputFileName(
-            QDir(folder).filePath(ExportProposal(window_.FileName(), kPdfExtension)));
+            QDir(folder).filePath(ExportProposal(ctx_.document.FileName(), kPdfExtension)));
     }
-    const int current = window_.PageNo();
+    const int current = ctx_.shell.PageNo();
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(current, current);
-    if (!dialogs_.askPrint(&window_, printer, 1, window_.Book().SheetCount())) return;
+    if (!dialogs_.askPrint(ctx_.shell.Window(), printer, 1, ctx_.document.Book().SheetCount())) return;
     PrintWith(printer);
 }
 
 bool PrintCommands::PrintWith(QPrinter& printer) {
-    window_.View().ClearSelection();
-    window_.View().Redraw();
-    window_.ActionListUpdate();
+    ctx_.view.ClearSelection();
+    ctx_.view.Redraw();
+    ctx_.shell.UpdateActions();
     const PageSpan span = PrintSpan(printer.printRange() == QPrinter::AllPages, printer.fromPage(),
-                                    printer.toPage(), window_.Book().SheetCount());
+                                    printer.toPage(), ctx_.document.Book().SheetCount());
     QString error;
     bool printed = false;
     {
         WaitCursor wait;
-        printed = PrintBookPages(printer, window_.Book(), span, window_.Workspace().env, error);
+        printed = PrintBookPages(printer, ctx_.document.Book(), span, ctx_.document.Workspace().env, error);
     }
     if (!printed) {
-        window_.Dialogs().showError(&window_, error);
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), error);
         return false;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        window_.ShowStatus(QString::fromUtf8("%1 に印刷しました。").arg(printer.outputFileName()));
+        ctx_.shell.ShowStatus(QString::fromUtf8("%1 に印刷しました。").arg(printer.outputFileName()));
     }
     return true;
 }
 
 void PrintCommands::PrintSetUp() {
     QPrinter& printer = Device();
-    if (!dialogs_.askPrinterSetUp(&window_, printer)) return;
+    if (!dialogs_.askPrinterSetUp(ctx_.shell.Window(), printer)) return;
     ApplyPrinter(printer);
 }
 
@@ -175,50 +176,50 @@ void PrintCommands::ApplyPrinter(const QPrinter& printer) {
     const std::optional<PrinterMetrics> measured = MetricsOfPrinter(printer);
     // A printer that reports no printable area leaves the page size alone.
     if (!measured) return;
-    PrinterMetrics& metrics = window_.Printer();
+    PrinterMetrics& metrics = ctx_.shell.Printer();
     metrics.printableWidth = measured->printableWidth;
     metrics.printableHeight = measured->printableHeight;
     metrics.dpiX = measured->dpiX;
     metrics.dpiY = measured->dpiY;
-    LayoutState& layout = window_.Workspace().layout;
+    LayoutState& layout = ctx_.document.Workspace().layout;
     layout.PageWidth = metrics.PageWidthUnits();
     layout.PageHeight = metrics.PageHeightUnits();
     // The size is the printer's, not an edit of the page: not recorded.
-    if (TMusicSheet* page = window_.CurrentPage()) {
+    if (TMusicSheet* page = ctx_.shell.CurrentPage()) {
         page->PageWidth = layout.PageWidth;
         page->PageHeight = layout.PageHeight;
     }
-    window_.RefreshCurrentPage();
+    ctx_.shell.RefreshCurrentPage();
 }
 
 void PrintCommands::Preview() {
-    window_.View().ClearSelection();
-    window_.View().Redraw();
-    window_.ActionListUpdate();
+    ctx_.view.ClearSelection();
+    ctx_.view.Redraw();
+    ctx_.shell.UpdateActions();
     TfrmPreview& preview = PreviewWindow();
-    preview.SetBook(&window_.Book(), window_.PageNo());
-    preview.SetPrintCommand([this] { Print(); }, window_.Printer().canPrint);
+    preview.SetBook(&ctx_.document.Book(), ctx_.shell.PageNo());
+    preview.SetPrintCommand([this] { Print(); }, ctx_.shell.Printer().canPrint);
     dialogs_.showPreview(preview);
     preview.SetBook(nullptr, 1);
 }
 
 void PrintCommands::SaveBitmap() {
-    const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
+    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
     const QString path = dialogs_.askBitmapPath(
-        &window_, folder, ExportProposal(window_.FileName(), kBitmapExtension));
+        ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kBitmapExtension));
     if (path.isEmpty()) return;
     WriteBitmap(path);
 }
 
 bool PrintCommands::WriteBitmap(const QString& path) {
-    TMusicSheet* page = window_.CurrentPage();
+    TMusicSheet* page = ctx_.shell.CurrentPage();
     if (!page) return false;
     QByteArray bytes;
     bool encoded = false;
     int err = 0;
     {
         WaitCursor wait;
-        TModelEnv& env = window_.Workspace().env;
+        TModelEnv& env = ctx_.document.Workspace().env;
         LayoutKeeper keeper(env);
         // The page as the screen draws it, without the grid.
         const QImage image = PageRenderer(env).Render(*page, false);
@@ -233,17 +234,17 @@ bool PrintCommands::WriteBitmap(const QString& path) {
     if (!encoded || err != 0) {
         QString text = QString::fromUtf8("ビットマップファイルを保存できませんでした。\n") + path;
         if (err != 0) text += ": " + QString::fromLocal8Bit(std::strerror(err));
-        window_.Dialogs().showError(&window_, text);
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), text);
         return false;
     }
-    window_.ShowStatus(QString::fromUtf8("%1 に保存しました。").arg(path));
+    ctx_.shell.ShowStatus(QString::fromUtf8("%1 に保存しました。").arg(path));
     return true;
 }
 
 void PrintCommands::SavePdf() {
-    const QString folder = QString::fromStdString(window_.Workspace().prefs.InitialDir);
+    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
     const QString path =
-        dialogs_.askPdfPath(&window_, folder, ExportProposal(window_.FileName(), kPdfExtension));
+        dialogs_.askPdfPath(ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kPdfExtension));
     if (path.isEmpty()) return;
     WritePdf(path);
 }
@@ -253,33 +254,33 @@ bool PrintCommands::WritePdf(const QString& path) {
     {
         WaitCursor wait;
         const PdfProgress progress =
-            dialogs_.pdfProgress ? dialogs_.pdfProgress(&window_, window_.Book().SheetCount())
+            dialogs_.pdfProgress ? dialogs_.pdfProgress(ctx_.shell.Window(), ctx_.document.Book().SheetCount())
                                  : PdfProgress();
-        result = SaveBookPdf(window_.Book(), window_.Workspace().env, FilePath(path), progress);
+        result = SaveBookPdf(ctx_.document.Book(), ctx_.document.Workspace().env, FilePath(path), progress);
     }
     switch (result.status) {
         case PdfExportStatus::Written:
-            window_.ShowStatus(QString::fromUtf8("%1 に保存しました。").arg(path));
+            ctx_.shell.ShowStatus(QString::fromUtf8("%1 に保存しました。").arg(path));
             return true;
         case PdfExportStatus::Cancelled:
-            window_.ShowStatus(QString::fromUtf8("PDFの保存を取り消しました。"));
+            ctx_.shell.ShowStatus(QString::fromUtf8("PDFの保存を取り消しました。"));
             return false;
         case PdfExportStatus::Failed:
             break;
     }
-    window_.Dialogs().showError(&window_,
+    ctx_.shell.Dialogs().showError(ctx_.shell.Window(),
                                 QString::fromUtf8("PDFファイルを保存できませんでした。\n") +
                                     QString::fromLocal8Bit(result.error.c_str()));
     return false;
 }
 
-void InstallPrintCommands(TfrmMain& window) {
-    auto* commands = new PrintCommands(window);
-    window.BindCommand("actPrint", [commands] { commands->Print(); });
-    window.BindCommand("actPrintSetUp", [commands] { commands->PrintSetUp(); });
-    window.BindCommand("actPrintPreview", [commands] { commands->Preview(); });
-    window.BindCommand("actSaveBitMap", [commands] { commands->SaveBitmap(); });
-    window.BindCommand("actSavePdf", [commands] { commands->SavePdf(); });
+void InstallPrintCommands(const EditorContext& ctx) {
+    auto* commands = new PrintCommands(ctx);
+    ctx.shell.BindCommand("actPrint", [commands] { commands->Print(); });
+    ctx.shell.BindCommand("actPrintSetUp", [commands] { commands->PrintSetUp(); });
+    ctx.shell.BindCommand("actPrintPreview", [commands] { commands->Preview(); });
+    ctx.shell.BindCommand("actSaveBitMap", [commands] { commands->SaveBitmap(); });
+    ctx.shell.BindCommand("actSavePdf", [commands] { commands->SavePdf(); });
 }
 
 }  // namespace sorvel

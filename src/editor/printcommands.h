@@ -13,9 +13,10 @@
 class QPrinter;
 class QWidget;
 
+#include "editor/editorshell.h"
+
 namespace sorvel {
 
-class TfrmMain;
 class TfrmPreview;
 
 struct PrintDialogs {
@@ -59,7 +60,7 @@ class PrintCommands : public QObject {
     Q_OBJECT
 
   public:
-    explicit PrintCommands(TfrmMain& window);
+    explicit PrintCommands(const EditorContext& ctx);
     ~PrintCommands() override;
 
     void SetDialogs(PrintDialogs dialogs) { dialogs_ = std::move(dialogs); }
@@ -88,7 +89,7 @@ class PrintCommands : public QObject {
     TfrmPreview& PreviewWindow();
 
   private:
-    TfrmMain& window_;
+    EditorContext ctx_;
     PrintDialogs dialogs_;
     std::unique_ptr<QPrinter> printer_;
     TfrmPreview* preview_ = nullptr;  // a child of the main window
@@ -96,6 +97,6 @@ class PrintCommands : public QObject {
 
 // Binds actPrint, actPrintSetUp, actPrintPreview, actSaveBitMap and
 // actSavePdf of `window` to a PrintCommands object that the window owns.
-void InstallPrintCommands(TfrmMain& window);
+void InstallPrintCommands(const EditorContext& ctx);
 
 }  // namespace sorvel

@@ -5,7 +5,7 @@
 
 #include "editor/fileassociation.h"
 #include "editor/frmkeyboard.h"
-#include "editor/frmmain.h"
+#include "editor/editordocument.h"
 #include "editor/frmsetinfo.h"
 #include "editor/musicpaintbox.h"
 #include "editor/pageoperations.h"
@@ -30,23 +30,24 @@ std::vector<AssociationIcon> ProgramIcons() {
 
 }  // namespace
 
-TSettingsCommands::TSettingsCommands(TfrmMain& window) : QObject(&window), window_(window) {
+TSettingsCommands::TSettingsCommands(const EditorContext& ctx)
+    : QObject(ctx.shell.Window()), ctx_(ctx) {
     setObjectName("SettingsCommands");
 }
 
 TSettingsCommands::~TSettingsCommands() = default;
 
-TSettingsCommands* TSettingsCommands::Of(TfrmMain& window) {
+TSettingsCommands* TSettingsCommands::Of(QWidget& window) {
     return window.findChild<TSettingsCommands*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 TfrmSetInfo& TSettingsCommands::Dialog() {
     if (!dialog_) {
         SetInfoServices services;
-        services.showError = window_.Dialogs().showError;
+        services.showError = ctx_.shell.Dialogs().showError;
         services.listMidiOutputs = [this] {
             if (lister_) return lister_();
-            if (PlaybackController* playback = FindPlaybackController(window_)) {
+            if (PlaybackController* playback = FindPlaybackController(*ctx_.shell.Window())) {
                 return playback->Output().ListMidiOutputs();
             }
             return MidiOutput().ListMidiOutputs();
@@ -60,7 +61,7 @@ TfrmSetInfo& TSettingsCommands::Dialog() {
                 QCoreApplication::applicationFilePath().toStdString(), ProgramIcons());
         }
         services.association = association_.get();
-        dialog_ = new TfrmSetInfo(window_.Workspace(), std::move(services), &window_);
+        dialog_ = new TfrmSetInfo(ctx_.document.Workspace(), std::move(services), ctx_.shell.Window());
     }
     return *dialog_;
 }
@@ -86,22 +87,22 @@ void TSettingsCommands::SendClick(int channel, int status, int data1, int data2)
     }
     // The program's one output when playback has it open; otherwise an
     // output of this object's own on the stored device, for the dialog only.
-    if (PlaybackController* playback = FindPlaybackController(window_);
+    if (PlaybackController* playback = FindPlaybackController(*ctx_.shell.Window());
         playback && playback->DeviceOpen()) {
         playback->Output().SendShortMessage(channel, status, data1, data2);
         return;
     }
     if (!clickOutput_) {
         clickOutput_ = std::make_unique<MidiOutput>();
-        clickOutput_->ChooseMidiOutput(window_.Workspace().prefs.DeviceID);
+        clickOutput_->ChooseMidiOutput(ctx_.document.Workspace().prefs.DeviceID);
     }
     clickOutput_->SendShortMessage(channel, status, data1, data2);
 }
 
 void TSettingsCommands::RunLayoutDialog(bool pageMode) {
-    TMusicSheet* page = window_.CurrentPage();
+    TMusicSheet* page = ctx_.shell.CurrentPage();
     if (!page) return;
-    TUndo& undo = window_.Workspace().undo;
+    TUndo& undo = ctx_.document.Undo();
     undo.BeginGroup();
     const bool accepted = Dialog().Execute(pageMode ? SetInfoMode::Page : SetInfoMode::Book,
                                            pageMode ? page : nullptr);
@@ -112,11 +113,10 @@ void TSettingsCommands::RunLayoutDialog(bool pageMode) {
         undo.EndGroup();
     } else {
         undo.DiscardGroup();
-        window_.SetModified(undo.CanUndo() || undo.CanRedo());
     }
-    window_.View().RetakePageSettings();
-    window_.RefreshCurrentPage();
-    window_.ActionListUpdate();
+    ctx_.view.RetakePageSettings();
+    ctx_.shell.RefreshCurrentPage();
+    ctx_.shell.UpdateActions();
 }
 
 void TSettingsCommands::SetBookInfo() {
@@ -133,22 +133,22 @@ void TSettingsCommands::SetOptions() {
     // The click output serves the dialog only.
     clickOutput_.reset();
     if (accepted) {
-        window_.Palette().RefreshFingerButton(window_.Workspace().prefs.IsFingerNo00);
-        if (PlaybackController* playback = FindPlaybackController(window_)) {
+        ctx_.shell.Palette().RefreshFingerButton(ctx_.document.Workspace().prefs.IsFingerNo00);
+        if (PlaybackController* playback = FindPlaybackController(*ctx_.shell.Window())) {
             playback->KeyBoard().DrawKeyboard();  // key names shown or not
         }
-        if (dialog.MidiSettingsChanged()) Q_EMIT window_.midiSettingsChanged();
+        if (dialog.MidiSettingsChanged()) ctx_.shell.MidiSettingsChanged();
         Q_EMIT optionsApplied();
     }
-    window_.View().Redraw();
-    window_.ActionListUpdate();
+    ctx_.view.Redraw();
+    ctx_.shell.UpdateActions();
 }
 
-void InstallSettingsCommands(TfrmMain& window) {
-    auto* commands = new TSettingsCommands(window);
-    window.BindCommand("actSetBookInfo", [commands] { commands->SetBookInfo(); });
-    window.BindCommand("actSetSeetInfo", [commands] { commands->SetPageInfo(); });
-    window.BindCommand("actSetOptionInfo", [commands] { commands->SetOptions(); });
+void InstallSettingsCommands(const EditorContext& ctx) {
+    auto* commands = new TSettingsCommands(ctx);
+    ctx.shell.BindCommand("actSetBookInfo", [commands] { commands->SetBookInfo(); });
+    ctx.shell.BindCommand("actSetSeetInfo", [commands] { commands->SetPageInfo(); });
+    ctx.shell.BindCommand("actSetOptionInfo", [commands] { commands->SetOptions(); });
 }
 
 }  // namespace sorvel

@@ -9,23 +9,26 @@
 #include <string>
 #include <vector>
 
+#include "editor/editorshell.h"
+
+class QWidget;
+
 namespace sorvel {
 
 class FileAssociation;
 class MidiOutput;
-class TfrmMain;
 class TfrmSetInfo;
 
 class TSettingsCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit TSettingsCommands(TfrmMain& window);
+    explicit TSettingsCommands(const EditorContext& ctx);
     ~TSettingsCommands() override;
 
     // The window's settings commands (its child), or none before they were
     // installed.
-    static TSettingsCommands* Of(TfrmMain& window);
+    static TSettingsCommands* Of(QWidget& window);
 
     void SetBookInfo();
     void SetPageInfo();
@@ -55,7 +58,7 @@ private:
     void RunLayoutDialog(bool pageMode);
     void SendClick(int channel, int status, int data1, int data2);
 
-    TfrmMain& window_;
+    EditorContext ctx_;
     TfrmSetInfo* dialog_ = nullptr;
     DeviceLister lister_;
     ShortMessageSender sender_;
@@ -64,6 +67,6 @@ private:
 };
 
 // Binds actSetBookInfo, actSetSeetInfo and actSetOptionInfo of the window.
-void InstallSettingsCommands(TfrmMain& window);
+void InstallSettingsCommands(const EditorContext& ctx);
 
 }  // namespace sorvel

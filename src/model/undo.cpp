@@ -25,8 +25,11 @@ void TUndo::Redo() {
     ++count_;
 }
 
+long TUndo::StateId() const { return count_ == 0 ? baseSerial_ : serials_[Previous(position_)]; }
+
 void TUndo::Clear() {
     open_.reset();
+    baseSerial_ = nextSerial_++;
     for (auto& slot : slots_) slot.reset();
     position_ = 1;
     top_ = 1;
@@ -40,7 +43,9 @@ void TUndo::BeginGroup() { open_ = std::make_unique<Group>(); }
 
 void TUndo::EndGroup() {
     std::unique_ptr<Group> group = std::move(open_);
-    if (group && !group->empty()) Push(std::move(group));
+    if (!group || group->empty()) return;
+    Push(std::move(group));
+    if (onStepRecorded) onStepRecorded();
 }
 
 void TUndo::DiscardGroup() { open_.reset(); }
@@ -54,12 +59,14 @@ void TUndo::Push(std::unique_ptr<Group> group) {
     DiscardRedoSteps(released);
     Hold(*group);
     slots_[position_] = std::move(group);
+    serials_[position_] = nextSerial_++;
     position_ = top_ = Next(position_);
     if (position_ != bottom_) {
         ++count_;
     } else {
         // The ring is full: the oldest step leaves it.
         bottom_ = Next(bottom_);
+        baseSerial_ = serials_[bottom_];
         if (std::unique_ptr<Group> oldest = std::move(slots_[bottom_])) Release(*oldest, released);
     }
     // Only now, with the new step held: it may name what the dropped ones named.
@@ -127,7 +134,6 @@ void TUndo::FreeUnused(const std::vector<TPersistent*>& released) {
 void TUndo::Record(std::unique_ptr<TCommand> command) {
     if (!open_) return;
     open_->push_back(std::move(command));
-    if (onModified) onModified();
 }
 
 void TUndo::RecordPropChange(TPersistent& target, const std::string& prop,

@@ -26,6 +26,10 @@ public:
     TUndo& operator=(const TUndo&) = delete;
 
     bool CanUndo() const { return count_ != 0; }
+    // Names the state the book is in: each recorded step gets a number of its
+    // own, and undoing or redoing returns to the number of the state reached.
+    // A state no step leads back to any more never comes back.
+    long StateId() const;
     bool CanRedo() const { return position_ != top_; }
     int UndoCount() const { return count_; }
     void Undo();
@@ -55,8 +59,8 @@ public:
 
     TObjContainer& Container() { return container_; }
 
-    // Called whenever a command is recorded (the main window's modified flag).
-    std::function<void()> onModified;
+    // Called whenever a group with commands closed as a new step.
+    std::function<void()> onStepRecorded;
     // Shows a message to the user (UTF-8).
     std::function<void(const std::string&)> onMessage;
 
@@ -94,6 +98,9 @@ private:
     int bottom_ = 0;
     int count_ = 0;
     std::array<std::unique_ptr<Group>, kCapacity> slots_{};
+    std::array<long, kCapacity> serials_{};
+    long nextSerial_ = 1;
+    long baseSerial_ = 0;  // the state before the oldest stored step
     std::unique_ptr<Group> open_;
     std::unordered_map<const TPersistent*, int> named_;
     TObjContainer container_;

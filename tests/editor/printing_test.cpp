@@ -126,7 +126,7 @@ struct PrintingWindow : MainWindowFixture {
         for (int i = 0; i < pages; ++i) AddNote(*w.Book().GetSheet(i), 140, 243);
         w.ShowPage(current, true);
         w.Workspace().undo.Clear();
-        w.SetModified(false);
+        w.Document().MarkSaved(w.Document().FilePath());
         commands = w.findChild<PrintCommands*>("PrintCommands");
         commands->SetDialogs(script.Make());
         script.printTo = Path("printed.pdf");

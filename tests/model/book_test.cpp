@@ -74,14 +74,14 @@ TEST_F(ModelTest, SuspendedSortingSortsOnceOnResume) {
 
 TEST_F(ModelTest, SettingTheCurrentValueRecordsNothing) {
     TNote* note = AddNote(100, 100);
-    modifiedCalls = 0;
+    stepsRecorded = 0;
     Step([&] {
         note->SetPosX(100);
         note->SetContent("5");
         page->SetTitle("");
         book->SetGridSize(book->GridSize());
     });
-    EXPECT_EQ(modifiedCalls, 0);
+    EXPECT_EQ(stepsRecorded, 0);
     EXPECT_FALSE(undo.CanUndo());
 }
 
@@ -100,8 +100,9 @@ TEST_F(ModelTest, PropertyChangesRecordNamesAndTexts) {
     EXPECT_EQ(first->NewText(), "-170");
     EXPECT_NE(dynamic_cast<TSetPropCommand_Sheet*>((*commands)[1].get()), nullptr);
     EXPECT_NE(dynamic_cast<TSetPropCommand_Book*>((*commands)[2].get()), nullptr);
-    EXPECT_EQ(modifiedCalls, 3);
+    EXPECT_EQ(stepsRecorded, 0);
     undo.EndGroup();
+    EXPECT_EQ(stepsRecorded, 1);
 }
 
 TEST_F(ModelTest, NewPageTakesTheBooksCurrentLayout) {

@@ -17,7 +17,7 @@ namespace sorvel::testing {
 class ModelTest : public ::testing::Test, protected TWorkspace {
 protected:
     ModelTest() {
-        undo.onModified = [this] { ++modifiedCalls; };
+        undo.onStepRecorded = [this] { ++stepsRecorded; };
         undo.onMessage = [this](const std::string& m) { messages.push_back(m); };
         NewBook();
         page = book->GetSheet(0);
@@ -57,7 +57,7 @@ protected:
     }
 
     TMusicSheet* page = nullptr;
-    int modifiedCalls = 0;
+    int stepsRecorded = 0;
     std::vector<std::string> messages;
 };
 

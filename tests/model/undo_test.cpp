@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include "model/musicmark.h"
 #include "model/textbox.h"
 #include "modelfixture.h"
@@ -38,6 +41,49 @@ TEST_F(ModelTest, RingKeepsWorkingAcrossManyWraps) {
     EXPECT_NE(note->PosX(), before);
     undo.Redo();
     EXPECT_EQ(note->PosX(), before);
+}
+
+// The state id is what "unsaved changes" is measured by: the id at saving
+// must come back exactly when the saved state does.
+TEST_F(ModelTest, StateIdReturnsWithTheStateItNames) {
+    TNote* note = AddNote(0, 100);
+    const long fresh = undo.StateId();
+    Step([&] { note->SetPosX(1); });
+    const long saved = undo.StateId();
+    EXPECT_NE(saved, fresh);
+    undo.Undo();
+    EXPECT_EQ(undo.StateId(), fresh);
+    undo.Redo();
+    EXPECT_EQ(undo.StateId(), saved);
+    Step([&] { note->SetPosX(2); });
+    undo.Undo();
+    EXPECT_EQ(undo.StateId(), saved);
+    // A new step after undoing the saved one: the saved state is gone for good.
+    undo.Undo();
+    Step([&] { note->SetPosX(3); });
+    EXPECT_NE(undo.StateId(), saved);
+    undo.Undo();
+    EXPECT_EQ(undo.StateId(), fresh);
+    undo.Clear();
+    EXPECT_NE(undo.StateId(), fresh);
+}
+
+TEST_F(ModelTest, StateIdSurvivesTheOldestStepLeavingTheRing) {
+    TNote* note = AddNote(0, 100);
+    Step([&] { note->SetPosX(1); });
+    const long afterFirst = undo.StateId();
+    for (int i = 2; i <= 51; ++i) Step([&] { note->SetPosX(i); });
+    // The first step left the ring: undoing everything reaches the state after it.
+    while (undo.CanUndo()) undo.Undo();
+    EXPECT_EQ(note->PosX(), 1);
+    EXPECT_EQ(undo.StateId(), afterFirst);
+    std::vector<long> seen;
+    for (int i = 0; i < 200; ++i) {
+        Step([&] { note->SetPosX(100 + i); });
+        seen.push_back(undo.StateId());
+    }
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end());
 }
 
 TEST_F(ModelTest, NewActionAfterUndoDropsRedo) {

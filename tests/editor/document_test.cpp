@@ -1,0 +1,237 @@
+// The editable document as the main window uses it: "modified" follows the
+// undo history and the saved mark, a cancelled dialog never changes it, every
+// action has its command, and file names reach the disk as the user gave
+// them (relative, or not UTF-8).
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <stdexcept>
+
+#include "editor/frmsetinfo.h"
+#include "editor/itemdialogs.h"
+#include "editor/musicpaintbox.h"
+#include "editor/recoverystore.h"
+#include "editor/settingscommands.h"
+#include "mainwindowfixture.h"
+#include "model/horizbar.h"
+#include "model/itemfactory.h"
+#include "model/musicbook.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/scorefile.h"
+
+using namespace sorvel;
+
+namespace {
+
+QString Demo() { return QStringLiteral(SORVEL_EXAMPLES_DIR "/demo.svl"); }
+
+// One undoable change of the shown page: a note added.
+void AddNoteStep(TfrmMain& w, int x = 200) {
+    w.Document().Edit([&] {
+        TNote* note = CreateItem<TNote>(*w.CurrentPage());
+        note->SetContent("5");
+        note->SetPosX(x);
+        note->SetPosY(243);
+    });
+}
+
+// Runs `inside` once a modal dialog is up, then cancels whatever is still open.
+void WhileModal(TfrmMain& w, const std::function<void()>& inside, const std::function<void()>& open) {
+    QTimer::singleShot(0, &w, [&] {
+        inside();
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        }
+    });
+    open();
+}
+
+// Closing the window: true when it closed; the save question is counted.
+bool Close(MainWindowFixture& f) { return f.window->close(); }
+
+}  // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void undoAfterSavingMakesTheBookModifiedAndRedoBackMakesItSavedAgain() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        AddNoteStep(w);
+        AddNoteStep(w, 300);
+        f.dialogs.savePaths = {f.Path("piece.svl")};
+        QVERIFY(w.Save());
+        QVERIFY(!w.IsModified());
+        w.ActionListUpdate();
+        QVERIFY(!w.Action("actSave")->isEnabled());
+
+        w.Undo();
+        QVERIFY(w.IsModified());
+        w.ActionListUpdate();
+        QVERIFY(w.Action("actSave")->isEnabled());
+        w.Redo();
+        QVERIFY(!w.IsModified());
+        w.Redo();  // nothing to redo: still the saved state
+        QVERIFY(!w.IsModified());
+
+        // Closing after an undo asks, and Cancel keeps the window.
+        w.Undo();
+        f.dialogs.saveAnswers = {SaveAnswer::Cancel};
+        QVERIFY(!Close(f));
+        QCOMPARE(f.dialogs.saveQuestions, 1);
+
+        // A new step after undoing past the save: the saved state is gone.
+        AddNoteStep(w, 400);
+        w.Undo();
+        QVERIFY(w.IsModified());
+    }
+
+    void aCancelledDialogNeverChangesModified() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        // An imported book: never saved, so modified from the start.
+        std::unique_ptr<TMusicBook> imported = std::make_unique<TMusicBook>(w.Workspace().env);
+        imported->ApplyDefaultLayout();
+        imported->NewSheet();
+        w.Document().ReplaceBook(std::move(imported), std::string(), EditorDocument::Origin::Unsaved);
+        QVERIFY(w.IsModified());
+
+        THorizBar* bar = CreateItem<THorizBar>(*w.CurrentPage());
+        bar->SetContent("M");
+        bar->SetPosX(100);
+        bar->SetPosY(300);
+        WhileModal(w, [] {}, [&] { QVERIFY(!EditItemProperties(w.Context(), *bar)); });
+        QVERIFY(w.IsModified());
+
+        TSettingsCommands& settings = *TSettingsCommands::Of(w);
+        WhileModal(w, [] {}, [&] { settings.SetPageInfo(); });
+        QVERIFY(w.IsModified());
+        WhileModal(w, [] {}, [&] { settings.SetBookInfo(); });
+        QVERIFY(w.IsModified());
+
+        // Closing still asks.
+        f.dialogs.saveAnswers = {SaveAnswer::Cancel};
+        QVERIFY(!Close(f));
+        QCOMPARE(f.dialogs.saveQuestions, 1);
+    }
+
+    void aRecoveredBookStaysUnsavedThroughACancelledDialogAndKeepsItsCopy() {
+        MainWindowFixture f;
+        f.recovery = true;
+        RecoveryStore crashed(f.RecoveryFolder().toStdString(), RecoveryOwner{999'999'999, 1});
+        QFile demo(Demo());
+        QVERIFY(demo.open(QIODevice::ReadOnly));
+        QVERIFY(crashed.Write(demo.readAll().toStdString(), "", 1'700'000'000) == 0);
+        f.restoreAnswer = true;
+        f.Start();
+        f.window->OfferRecovery();
+        TfrmMain& w = *f.window;
+        QVERIFY(w.IsModified());
+        TSettingsCommands& settings = *TSettingsCommands::Of(w);
+        WhileModal(w, [] {}, [&] { settings.SetPageInfo(); });
+        QVERIFY(w.IsModified());
+        f.dialogs.saveAnswers = {SaveAnswer::Cancel};
+        QVERIFY(!Close(f));
+        QCOMPARE(f.dialogs.saveQuestions, 1);
+    }
+
+    void gridDisplayCountsAsAChangeUntilSaved() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        w.Action("actDispGrid")->trigger();
+        QVERIFY(w.IsModified());
+        f.dialogs.savePaths = {f.Path("grid.svl")};
+        QVERIFY(w.Save());
+        QVERIFY(!w.IsModified());
+    }
+
+    void everyActionOfTheTableHasItsCommandAndUnknownNamesAreRefused() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        QVERIFY2(w.UnboundActions().isEmpty(), qPrintable(w.UnboundActions().join(", ")));
+        bool refused = false;
+        try {
+            w.BindCommand("actNoSuchThing", [] {});
+        } catch (const std::logic_error&) {
+            refused = true;
+        }
+        QVERIFY(refused);
+    }
+
+    void aRelativePathOnTheCommandLineBecomesAbsolute() {
+        MainWindowFixture f;
+        QVERIFY(QFile::copy(Demo(), f.Path("demo.svl")));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(f.dir.path());
+        f.Start({"demo.svl"});
+        QDir::setCurrent(before);
+        TfrmMain& w = *f.window;
+        const QString absolute = QFileInfo(f.Path("demo.svl")).absoluteFilePath();
+        QCOMPARE(w.FileName(), absolute);
+        QCOMPARE(QString::fromStdString(w.Workspace().prefs.RecentFiles.front()), absolute);
+        // Reopening from another folder finds it.
+        w.ReopenRecent(w.Workspace().prefs.RecentFiles.front());
+        QVERIFY(f.dialogs.errors.isEmpty());
+        QCOMPARE(w.FileName(), absolute);
+    }
+
+    void aFileNameThatIsNotUtf8OpensFromTheCommandLineAndByDropping() {
+        MainWindowFixture f;
+        // "テ" in Shift-JIS: not valid UTF-8.
+        const QByteArray native = QFile::encodeName(f.dir.path()) + "/\x83\x65.svl";
+        QFile demo(Demo());
+        QVERIFY(demo.open(QIODevice::ReadOnly));
+        const QByteArray bytes = demo.readAll();
+        {
+            FILE* out = std::fopen(native.constData(), "wb");
+            QVERIFY(out);
+            std::fwrite(bytes.constData(), 1, bytes.size(), out);
+            std::fclose(out);
+        }
+        f.Start({native.toStdString()});
+        QVERIFY2(f.dialogs.errors.isEmpty(), qPrintable(f.dialogs.errors.join("; ")));
+        QCOMPARE(f.window->Book().SheetCount(), 2);
+        QCOMPARE(QByteArray::fromStdString(f.window->Document().FilePath()), native);
+
+        // Saving writes back to the same name.
+        AddNoteStep(*f.window);
+        QVERIFY(f.window->Save());
+        QVERIFY(f.dialogs.errors.isEmpty());
+
+        MainWindowFixture g;
+        QMimeData data;
+        data.setUrls({QUrl::fromEncoded("file://" + native.toPercentEncoding("/"))});
+        const std::vector<std::string> dropped = DroppedLocalFiles(data);
+        QCOMPARE(dropped, std::vector<std::string>{native.toStdString()});
+        g.window->DropNativeFiles(dropped);
+        QVERIFY2(g.dialogs.errors.isEmpty(), qPrintable(g.dialogs.errors.join("; ")));
+        QCOMPARE(g.window->Book().SheetCount(), 2);
+        std::remove(native.constData());  // the temporary folder cannot name it
+    }
+
+    void aStepTheCheckRefusesIsTakenBackWithItsMessage() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        const int limit = w.CurrentPage()->ItemCount() + 1;
+        w.Document().checkStep = [limit](const TMusicBook& book) {
+            return book.GetSheet(0)->ItemCount() > limit ? std::string("too many") : std::string();
+        };
+        AddNoteStep(w, 200);
+        QCOMPARE(w.CurrentPage()->ItemCount(), limit);
+        AddNoteStep(w, 300);  // refused once the event that made it is done
+        QTRY_COMPARE(w.CurrentPage()->ItemCount(), limit);
+        QCOMPARE(f.dialogs.errors, QStringList{"too many"});
+        QVERIFY(w.Workspace().undo.CanUndo());
+        w.Undo();
+        QCOMPARE(w.CurrentPage()->ItemCount(), limit - 1);
+    }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "document_test.moc"
