@@ -47,7 +47,9 @@ struct Page {
     TNote* noteAt(int x, int y) {
         for (int i = 0; i < sheet().ItemCount(); ++i) {
             TMusicItem* item = sheet().GetItem(i);
-            if (item->PosX() == x && item->PosY() == y && item->As<TNote>()) return item->As<TNote>();
+            if (item->PosX() == x && item->PosY() == y && item->As<TNote>()) {
+                return item->As<TNote>();
+            }
         }
         return nullptr;
     }
@@ -111,7 +113,9 @@ private Q_SLOTS:
             f.window->show();
             Page p{*f.window};
             std::vector<TNote*> notes;
-            for (int k = 0; k < count; ++k) notes.push_back(p.add<TNote>(p.slot(1 + k), p.row(3), "5"));
+            for (int k = 0; k < count; ++k) {
+                notes.push_back(p.add<TNote>(p.slot(1 + k), p.row(3), "5"));
+            }
             p.view().SelectAll();
             const int steps = p.undo().UndoCount();
             p.type("9");

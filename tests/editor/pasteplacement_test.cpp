@@ -98,7 +98,9 @@ private Q_SLOTS:
             const std::vector<std::string> block = BlockWithoutPlace(page, original);
             TMusicItem* match = nullptr;
             for (TMusicItem* item : pasted) {
-                if (item->PosX() != original->PosX() || item->PosY() != original->PosY() + dy) continue;
+                const bool moved =
+                    item->PosX() == original->PosX() && item->PosY() == original->PosY() + dy;
+                if (!moved) continue;
                 if (BlockWithoutPlace(page, item) != block) continue;
                 QVERIFY2(!match, qPrintable(QString("two copies of %1 at %2")
                                                 .arg(original->ClassName())
