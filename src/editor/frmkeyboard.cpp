@@ -10,7 +10,6 @@
 #include "editor/musicpaintbox.h"
 #include "model/note.h"
 #include "model/preferencesfile.h"
-#include "model/undo.h"
 #include "playback/conversion/keyoffset.h"
 #include "playback/midioutput.h"
 #include "playback/midistatus.h"
@@ -212,23 +211,11 @@ void TfrmKeyBoard::mouseReleaseEvent(QMouseEvent* event) {
 void TfrmKeyBoard::EnterKey(int key) {
     TMusicPaintBox& view = main_.View();
     if (!view.KeyCursorShown()) return;
-    Preferences& prefs = main_.Workspace().prefs;
-    // The note sounded already while the key was held.
-    const bool monitor = prefs.IsMonitorMode;
-    prefs.IsMonitorMode = false;
     const int s = key % 12;
-    entered_ = nullptr;
-    main_.KeyPress(QChar(kEntryDigit[s]));
-    if (auto* note = entered_ ? entered_->As<TNote>() : nullptr) {
-        TUndo& undo = main_.Workspace().undo;
-        undo.BeginGroup();
-        note->SetOctave(key / 12 - 5);
-        if (kSharp[s]) note->SetRinji(kSharpCode);
-        undo.EndGroup();
-        view.Redraw();
-    }
-    entered_ = nullptr;
-    prefs.IsMonitorMode = monitor;
+    // Digit, octave and sharp go in as one step; the note sounded already
+    // while the key was held, so it is not sounded again.
+    const KeyedPitch pitch{key / 12 - 5, kSharp[s] ? std::string(kSharpCode) : std::string()};
+    view.EnterKeyedNote(std::string(1, kEntryDigit[s]), pitch);
 }
 
 void TfrmKeyBoard::keyPressEvent(QKeyEvent* event) {

@@ -9,6 +9,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <algorithm>
+#include <iterator>
 
 #include "editor/frmmain.h"
 #include "editor/itemdialogs.h"
@@ -76,6 +78,7 @@ void TfrmMain::ConnectPaletteAndView() {
         return changed;
     };
     view_->onStateChanged = [this] { ScheduleUpdate(); };
+    view_->onStatus = [this](const std::string& text) { ShowStatus(QString::fromStdString(text)); };
     view_->onScrollToCursor = [this](CursorPos cursor) {
         // Scroll positions are in widget pixels; the layout works in page units.
         QScrollBar* bar = sbScore1_->verticalScrollBar();
@@ -102,12 +105,17 @@ void TfrmMain::ToggleKeyCursor() {
 bool TfrmMain::KeyPress(QChar typed) {
     const char key = static_cast<char>(typed.toLower().toLatin1());
     if (key == 0) return false;
+    // Every key of the map drops the tool first, P as well.
+    const bool mapped = key == 'p' || key == 'q' || PseudoKeyOf(key) != 0 ||
+                        std::any_of(std::begin(kKeyTools), std::end(kKeyTools),
+                                    [key](const KeyTool& entry) { return entry.key == key; });
+    if (!mapped) return false;
+    view_->SetTool(ckNone);
     if (key == 'p') {
-        // Playback answers P; until it is there the key does nothing.
+        // Playback answers P; until it is there the key does nothing more.
         if (QAction* play = Action("actPlayStop"); play && play->isEnabled()) play->trigger();
         return true;
     }
-    view_->SetTool(ckNone);
     if (key == 'q') {
         view_->SetTool(ckFingerNo);
         view_->SetToolGlyph(Workspace().prefs.IsFingerNo00 ? "." : "T");
@@ -118,7 +126,6 @@ bool TfrmMain::KeyPress(QChar typed) {
         for (const KeyTool& entry : kKeyTools) {
             if (entry.key == key) found = &entry;
         }
-        if (!found) return false;
         view_->SetTool(found->tool);
         view_->SetToolGlyph(found->glyph);
     }

@@ -30,11 +30,18 @@ TMusicPaintBox::TMusicPaintBox(TWorkspace& workspace, ScorePaintBox& paintBox)
     pasteBook_ = std::make_unique<TMusicBook>(pasteEnv_);
     pasteSheet_ = pasteBook_->NewSheet();
     box_.onMousePress = [this](const PageMouse& m) {
+        if (swallowDoubleClickPress_) {
+            swallowDoubleClickPress_ = false;
+            return;
+        }
         MouseDown(m.button, m.modifiers, m.pos.x(), m.pos.y());
     };
     box_.onMouseMove = [this](const PageMouse& m) { MouseMove(m.pos.x(), m.pos.y()); };
-    box_.onMouseRelease = [this](const PageMouse& m) { MouseUp(m.pos.x(), m.pos.y()); };
-    box_.onDoubleClick = [this](const PageMouse&) { DoubleClick(); };
+    box_.onMouseRelease = [this](const PageMouse& m) {
+        swallowDoubleClickPress_ = false;
+        MouseUp(m.pos.x(), m.pos.y());
+    };
+    box_.onDoubleClick = [this](const PageMouse&) { DoubleClickOnPage(); };
     blink_.setInterval(500);
     QObject::connect(&blink_, &QTimer::timeout, &box_, [this] {
         cursorMarkVisible_ = !cursorMarkVisible_;
@@ -120,6 +127,8 @@ void TMusicPaintBox::HideKeyCursor() {
 
 void TMusicPaintBox::BeginFloatingPaste() {
     tool_ = ckCopy;
+    cursor_ = FloatingStart();
+    floatingShown_ = true;
     box_.update();
 }
 
@@ -194,7 +203,7 @@ void TMusicPaintBox::Paint(QPainter& painter, const QRect& exposed) {
         DrawPageOn(painter, dragPositions_);
         painter.restore();
     }
-    PaintOverlays(painter);
+    PaintOverlays(painter, exposed);
 }
 
 }  // namespace sorvel

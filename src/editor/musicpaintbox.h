@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/contentkind.h"
 #include "model/modelenv.h"
@@ -32,6 +33,31 @@ inline constexpr int kKeyOctaveUp = 10001;
 inline constexpr int kKeyOctaveDown = 10002;
 inline constexpr int kKeyShorter = 10003;
 inline constexpr int kKeyLonger = 10004;
+
+// What the status line says when a placement is refused (UTF-8).
+inline constexpr char kMsgCoveredByTextBox[] =
+    "テキストボックスが重なっているため、ここには置けません。";
+inline constexpr char kMsgItemTakesNoTool[] = "この位置にある記号には置けません。";
+inline constexpr char kMsgNeedsNote[] = "この記号は音符の上に置いてください。";
+inline constexpr char kMsgNotOnNote[] = "この記号は音符の上には置けません。";
+inline constexpr char kMsgNotOnDash[] = "この記号は伸ばしの「－」には付けられません。";
+inline constexpr char kMsgPasteOffPage[] =
+    "ページからはみ出すため、ここには貼り付けられません。";
+inline constexpr char kMsgPasteNeedsNote[] =
+    "記号だけを貼り付けるときは、音符の上でクリックしてください。";
+inline constexpr char kMsgPasteOnItem[] = "この位置にある記号には貼り付けられません。";
+
+// The octave and accidental the piano keyboard gives the note it enters.
+struct KeyedPitch {
+    int octave = 0;
+    std::string rinji;
+};
+
+// What one placement of the tool did.
+struct Placed {
+    bool done = false;      // the page changed, as one undo step
+    TNote* note = nullptr;  // the note a note tool created or rewrote (the first of several)
+};
 
 class TMusicPaintBox {
 public:
@@ -90,7 +116,8 @@ public:
     // Offset of a single copied mark from its note, kept for pasting it
     // onto another note.
     int pasteMarkOffsetX = 0, pasteMarkOffsetY = 0;
-    // Starts the floating paste of the buffer at the mouse position.
+    // Starts the floating paste of the buffer: shown at once at the mouse
+    // when it is over the page, else at the key cursor or the first slot.
     void BeginFloatingPaste();
 
     // Called for every note the view creates or changes (the note monitor,
@@ -106,6 +133,9 @@ public:
     // Called whenever the selection or the key cursor changed, so the
     // window can recompute what its commands may do.
     std::function<void()> onStateChanged;
+    // Called with a line for the status bar (UTF-8), e.g. why a placement
+    // was refused.
+    std::function<void(const std::string&)> onStatus;
 
     // ---- mouse and keys (positions in page units) ----
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -115,10 +145,24 @@ public:
     // Arrows, Delete, and the pseudo keys kKeyOctaveUp ... kKeyLonger.
     void Key(int key, Qt::KeyboardModifiers modifiers);
     // After the keyboard chose a tool and glyph: places it at the key
-    // cursor, applies it to the selected notes, or shows it at the mouse.
-    void ApplyTypedTool();
-    // Set when an item dialog closes; the next mouse-down is ignored.
-    bool swallowNextClick = false;
+    // cursor (which steps on unless the placement was refused), applies it
+    // once to each selected note, or shows it floating; then no tool is left.
+    // `keyed` is the piano keyboard's pitch for a note tool.
+    void ApplyTypedTool(const KeyedPitch* keyed = nullptr);
+    // The piano keyboard's entry: the note `digit` with `pitch` typed at the
+    // key cursor, as one undo step. The note is not passed to the note
+    // monitor (the keyboard sounded it already).
+    Placed EnterKeyedNote(const std::string& digit, const KeyedPitch& pitch);
+
+    // Places the current tool at a page position (snapped) as one undo step:
+    // a new symbol on an empty slot, the tool applied to the note there (and
+    // the other selected notes), the paste buffer, or a bar line or beat
+    // rewritten. A placement that cannot be made is refused and onStatus
+    // says why. Mouse clicks, typed keys and the piano keyboard all place
+    // through here. With `keyed`, a note tool's note takes that pitch in the
+    // same step and is not passed to the note monitor.
+    Placed PlaceTool(CursorPos position, Qt::MouseButton button,
+                     const KeyedPitch* keyed = nullptr);
 
     // The first item hit at (x, y): pixel tests for drawn spans, boxes for
     // the rest.
@@ -145,14 +189,26 @@ private:
     };
 
     void Paint(QPainter& painter, const QRect& exposed);
-    void PaintOverlays(QPainter& painter);
+    void PaintOverlays(QPainter& painter, const QRect& exposed);
     bool PixelHit(TMusicItem& item, int x, int y);
     void SelectWithLinks(TMusicItem* item);
     void SelectOnClick();
     void Placement(Qt::MouseButton button, int x, int y);
-    void PlaceOnNote(Qt::MouseButton button);
-    void PastePlacement();
-    void PasteBufferItems();
+    Placed PlaceOnEmptySlot(CursorPos at, const KeyedPitch* keyed);
+    Placed PlaceOnNote(Qt::MouseButton button, const KeyedPitch* keyed);
+    Placed ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt::MouseButton button,
+                        const KeyedPitch* keyed);
+    Placed RewriteBarOrBeat();
+    void ApplyToSelectedNotes();
+    bool PastePlacement(CursorPos at);
+    bool PasteFits(CursorPos at) const;
+    void PasteBufferItems(CursorPos at);
+    void Refuse(const char* message);
+    // Where a floating glyph or paste first shows: the snapped mouse over the
+    // page, else the key cursor when shown, else the first slot.
+    CursorPos FloatingStart() const;
+    void PaintFloatingPaste(QPainter& painter, const QRect& exposed);
+    void DoubleClickOnPage();
     void Dragging(int x, int y);
     void FinishRubberBand(int x, int y);
     void FinishMove();
@@ -197,6 +253,10 @@ private:
     int cornerX_ = -1, cornerY_ = -1;
     bool resizeCursor_ = false;
     bool floatingShown_ = false;
+    // Set when a double-click on the page opened an item dialog: the press
+    // of that double-click, which the widget delivers after it, is dropped.
+    // The release ending the double-click clears it.
+    bool swallowDoubleClickPress_ = false;
     TModelEnv pasteEnv_;  // the buffer's changes are never recorded
     std::unique_ptr<TMusicBook> pasteBook_;
     TMusicSheet* pasteSheet_ = nullptr;

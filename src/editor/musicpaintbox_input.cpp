@@ -1,24 +1,17 @@
 // The page view's handling of the mouse and the keys: hit tests, selection,
-// rubber band, moving and resizing, placing tools, and the key cursor.
+// rubber band, moving and resizing, the key cursor, and the marks drawn over
+// the page image. Placing a tool lives in musicpaintbox_placement.cpp.
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <optional>
 
 #include "editor/itemdialogs.h"
 #include "editor/musicpaintbox.h"
 #include "editor/scorepaintbox.h"
-#include "model/daon.h"
-#include "model/horizbar.h"
-#include "model/itemfactory.h"
-#include "model/musicbook.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/tempo.h"
-#include "model/textbox.h"
 #include "model/undo.h"
-#include "model/scorefile.h"
 #include "model/workspace.h"
 #include "view/core/drawcontext.h"
 #include "view/core/itemdrawing.h"
@@ -55,64 +48,6 @@ bool IsSlotItem(const TMusicItem& item) {
         case ItemClass::HorizBar: return true;
         default: return false;
     }
-}
-
-// The other member of a pair of glyphs, for the right button.
-std::string PairedGlyph(const std::string& glyph) {
-    static const char* const kPairs[][2] = {{"Q", "P"}, {"R", "S"}, {"^", "_"}, {"{", "|"}, {"I", "J"}};
-    for (const auto& pair : kPairs) {
-        if (glyph == pair[0]) return pair[1];
-        if (glyph == pair[1]) return pair[0];
-    }
-    return glyph;
-}
-
-// Tools that may be put on a sustain dash.
-bool AppliesToDash(TContentKind tool) {
-    switch (tool) {
-        case ckFuten:
-        case ckPF:
-        case ckOrnament:
-        case ckOrnament1:
-        case ckPortamento:
-        case ckSpeed:
-        case ckBranch: return true;
-        default: return false;
-    }
-}
-
-// A new mark of the tool's class on `page`; null for tools that are not marks.
-TMusicItem* CreateMark(TContentKind tool, TMusicSheet& page) {
-    if (tool >= ckFingerNo && tool <= ckEtc) return CreateItem<TMusicSign>(page);
-    switch (tool) {
-        case ckTextBox: return CreateItem<TTextBox>(page);
-        case ckCresc: return CreateItem<TCresc>(page);
-        case ckSlur: return CreateItem<TSlur>(page);
-        case ckRenTon: return CreateItem<TRenTon>(page);
-        case ck3ren: return CreateItem<T3ren>(page);
-        case ckKakko: return CreateItem<TKakko>(page);
-        case ckDaonLeft: return CreateItem<TDaonLeft>(page);
-        case ckDaonRight: return CreateItem<TDaonRight>(page);
-        case ckTempo: return CreateItem<TTempo>(page);
-        default: return nullptr;
-    }
-}
-
-// A new symbol for a click on empty space; null for tools that need a note.
-TMusicItem* CreateSymbol(TContentKind tool, TMusicSheet& page) {
-    switch (tool) {
-        case ckNote: return CreateItem<TNote>(page);
-        case ckBarLine: return CreateItem<TBarLine>(page);
-        case ckBeat: return CreateItem<TBeat>(page);
-        case ckHorizBar: return CreateItem<THorizBar>(page);
-        case ckTextBox: return CreateItem<TTextBox>(page);
-        default: return nullptr;
-    }
-}
-
-void LinkBothWays(TMusicItem& a, TMusicItem& b) {
-    a.Link(b);
-    b.Link(a);
 }
 
 }  // namespace
@@ -211,10 +146,6 @@ void TMusicPaintBox::NoteEntered(TMusicItem* item) {
 
 void TMusicPaintBox::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x,
                                int y) {
-    if (swallowNextClick) {
-        swallowNextClick = false;
-        return;
-    }
     if (!page_) return;
     downX_ = cornerX_ = x;
     downY_ = cornerY_ = y;
@@ -405,11 +336,16 @@ void TMusicPaintBox::FinishResize() {
 
 void TMusicPaintBox::DoubleClick() {
     if (!currentItem_ || !onEditItem) return;
-    if (HasPropertyDialog(*currentItem_)) {
-        onEditItem(*currentItem_);
-        swallowNextClick = true;
-    }
+    if (HasPropertyDialog(*currentItem_)) onEditItem(*currentItem_);
     Redraw();
+}
+
+void TMusicPaintBox::DoubleClickOnPage() {
+    const bool opensDialog = currentItem_ && onEditItem && HasPropertyDialog(*currentItem_);
+    DoubleClick();
+    // The widget delivers the double-click's own press next; the dialog
+    // has had it, so the page leaves it alone.
+    swallowDoubleClickPress_ = opensDialog;
 }
 
 // ---- placing tools ------------------------------------------------------------
@@ -419,165 +355,8 @@ void TMusicPaintBox::Placement(Qt::MouseButton button, int x, int y) {
     // Mouse moves keep the cursor position at the snapped mouse point; a
     // click that came without a move first (a pen, a test) lands there too.
     cursor_ = {layout.SnapX(x), layout.SnapY(y)};
-    currentItem_ = HitTest(cursor_.x, cursor_.y);
     dragState_ = 5;
-    if (tool_ == ckCopy) {
-        PastePlacement();
-    } else if (!currentItem_) {
-        ClearSelection();
-        TMusicItem* created = nullptr;
-        {
-            TUndoGroup group(ws_.undo);
-            created = CreateSymbol(tool_, *page_);
-            if (created) {
-                created->SetContent(toolGlyph_);
-                created->SetPosX(cursor_.x);
-                created->SetPosY(cursor_.y);
-            }
-        }
-        NoteEntered(created);
-    } else if (currentItem_->Class() == ItemClass::Note) {
-        PlaceOnNote(button);
-    } else if ((currentItem_->Class() == ItemClass::BarLine && tool_ == ckBarLine) ||
-               (currentItem_->Class() == ItemClass::Beat && tool_ == ckBeat)) {
-        TUndoGroup group(ws_.undo);
-        const ItemClass kind = currentItem_->Class();
-        if (!currentItem_->selected) currentItem_->SetContent(toolGlyph_);
-        for (TMusicItem* item : selection_) {
-            if (item->Class() == kind) item->SetContent(toolGlyph_);
-        }
-        currentItem_ = nullptr;
-    }
-    Redraw();
-    StateChanged();
-}
-
-void TMusicPaintBox::PlaceOnNote(Qt::MouseButton button) {
-    if (!currentItem_->selected) ClearSelection();
-    std::vector<TMusicItem*> targets;
-    if (!currentItem_->selected) targets.push_back(currentItem_);
-    targets.insert(targets.end(), selection_.begin(), selection_.end());
-    if (tool_ == ckBarLine || tool_ == ckBeat || tool_ == ckHorizBar) return;
-
-    TUndoGroup group(ws_.undo);
-    if (tool_ == ckNote) {
-        for (TMusicItem* target : targets) {
-            TNote* note = target->As<TNote>();
-            if (!note) continue;
-            note->SetContent(toolGlyph_);
-            note->SetRinji("");
-            NoteEntered(note);
-        }
-        currentItem_ = nullptr;
-        return;
-    }
-    const QSize eight = MeasureInPageFont(kSustainDash);
-    for (TMusicItem* target : targets) {
-        TNote* note = target->As<TNote>();
-        if (!note) continue;
-        if (note->Content() == kSustainDash && !AppliesToDash(tool_)) continue;
-        if (tool_ == ckRinji) {
-            note->SetRinji(note->Rinji() == toolGlyph_ ? std::string() : toolGlyph_);
-            continue;
-        }
-        if (tool_ == ckFuten) {
-            note->SetFuten(note->Futen() == 0 ? 1 : 0);
-            continue;
-        }
-        const std::string glyph = button == Qt::RightButton ? PairedGlyph(toolGlyph_) : toolGlyph_;
-        TMusicItem* existing = nullptr;
-        for (TMusicItem* linked : note->Links()) {
-            if (linked->Class() != ItemClass::TextBox && linked->ContentKind() == tool_) {
-                existing = linked;
-                break;
-            }
-        }
-        if (existing) {
-            existing->SetContent(glyph);
-            continue;
-        }
-        TMusicItem* mark = CreateMark(tool_, *page_);
-        if (!mark) continue;
-        mark->SetContent(glyph);
-        if (tool_ == ckSlur || tool_ == ckRenTon) {
-            const int n = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 3;
-            mark->SetWidth(SlurEnd(*note, n, false) - note->PosX());
-        } else if (tool_ == ck3ren) {
-            mark->SetWidth(SlurEnd(*note, 2, true) - note->PosX());
-        }
-        int rx = 0, ry = 0;
-        if (const TMusicMark* asMark = dynamic_cast<const TMusicMark*>(mark)) {
-            rx = asMark->AttachRateX();
-            ry = asMark->AttachRateY();
-        }
-        mark->SetPosX(note->PosX() - eight.width() * rx / 100);
-        mark->SetPosY(note->PosY() - eight.height() * ry / 100);
-        LinkBothWays(*note, *mark);
-    }
-}
-
-void TMusicPaintBox::PastePlacement() {
-    TMusicSheet& buffer = *pasteSheet_;
-    const int count = buffer.ItemCount();
-    TMusicItem* only = count == 1 ? buffer.GetItem(0) : nullptr;
-    {
-        TUndoGroup group(ws_.undo);
-        if (currentItem_ && currentItem_->Class() == ItemClass::Note && only) {
-            TMusicItem* note = currentItem_;
-            if (only->Class() == ItemClass::Note) {
-                PasteBufferItems();
-                note->Delete();
-            } else if (!only->IsSymbol()) {
-                for (TMusicItem* linked : note->Links()) {
-                    if (linked->Class() != ItemClass::TextBox &&
-                        linked->ContentKind() == only->ContentKind()) {
-                        linked->Delete();
-                        break;
-                    }
-                }
-                PasteBufferItems();
-                if (!selection_.empty()) {
-                    TMusicItem* mark = selection_.front();
-                    mark->SetPosX(note->PosX() - pasteMarkOffsetX);
-                    mark->SetPosY(note->PosY() - pasteMarkOffsetY);
-                    LinkBothWays(*note, *mark);
-                }
-            }
-            currentItem_ = selection_.empty() ? nullptr : selection_.front();
-        } else if (currentItem_ && only && only->Class() == currentItem_->Class() &&
-                   (only->Class() == ItemClass::BarLine || only->Class() == ItemClass::Beat ||
-                    only->Class() == ItemClass::HorizBar)) {
-            TMusicItem* replaced = currentItem_;
-            PasteBufferItems();
-            replaced->Delete();
-            currentItem_ = nullptr;
-        } else if (!currentItem_) {
-            const bool loneMark = only && !only->IsSymbol() && only->Class() != ItemClass::TextBox;
-            if (!loneMark) PasteBufferItems();
-        }
-    }
-    tool_ = ckNone;
-    buffer.FreeAllItems();
-    floatingShown_ = false;
-}
-
-void TMusicPaintBox::PasteBufferItems() {
-    TMusicSheet& buffer = *pasteSheet_;
-    // Each buffer item keeps its offset from the paste origin in its drag
-    // position; it lands at that offset from the floating point.
-    std::vector<TMusicItem*> items;
-    for (int i = 0; i < buffer.ItemCount(); ++i) {
-        TMusicItem* item = buffer.GetItem(i);
-        item->SetPosX(item->dragX + cursor_.x);
-        item->SetPosY(item->dragY + cursor_.y);
-        items.push_back(item);
-    }
-    const std::vector<std::string> lines = SaveItemsToLines(buffer, items);
-    ClearSelection();
-    for (TMusicItem* pasted : ReadItemBlocks(*page_, lines)) {
-        pasted->selected = true;
-        selection_.push_back(pasted);
-    }
+    PlaceTool(cursor_, button);
 }
 
 // ---- keys -------------------------------------------------------------------------
@@ -683,47 +462,11 @@ void TMusicPaintBox::ChangeSelectedNotes(int key) {
     Redraw();
 }
 
-void TMusicPaintBox::ApplyTypedTool() {
-    if (!page_) return;
-    HeldRedraw once(*this);
-    if (!KeyCursorShown()) {
-        if (selection_.empty()) {
-            // The glyph floats at the mouse until a click places it.
-            if (const std::optional<QPoint> at = box_.MousePagePos()) {
-                PageLayout layout(ws_.layout);
-                cursor_ = {layout.SnapX(at->x()), layout.SnapY(at->y())};
-                floatingShown_ = true;
-            }
-            box_.update();
-            return;
-        }
-        if (tool_ == ckNone) return;
-        const std::vector<TMusicItem*> notes(selection_.begin(), selection_.end());
-        for (TMusicItem* item : notes) {
-            if (item->Class() != ItemClass::Note) continue;
-            // The selection may have lost the item on the way (a replaced mark).
-            if (std::find(selection_.begin(), selection_.end(), item) == selection_.end() &&
-                page_->IndexOfItem(item) < 0) {
-                continue;
-            }
-            MouseDown(Qt::LeftButton, Qt::NoModifier, item->PosX(), item->PosY());
-            MouseUp(item->PosX(), item->PosY());
-        }
-        tool_ = ckNone;
-        return;
-    }
-    if (tool_ == ckNone) return;
-    const CursorPos at = cursor_;
-    MouseDown(Qt::LeftButton, Qt::NoModifier, at.x, at.y);
-    cursor_ = at;  // placing keeps the cursor where it was
-    MouseUp(at.x, at.y);
-    tool_ = ckNone;
-    StepKeyCursor(Qt::Key_Right, Qt::NoModifier);
-}
-
 // ---- marks drawn over the page image ------------------------------------------------
 
-void TMusicPaintBox::PaintOverlays(QPainter& painter) {
+void TMusicPaintBox::PaintOverlays(QPainter& painter, const QRect& exposed) {
+    const bool floating = tool_ != ckNone && floatingShown_ && dragState_ == 0;
+    if (floating && tool_ == ckCopy) PaintFloatingPaste(painter, exposed);
     painter.save();
     painter.scale(box_.Scale(), box_.Scale());
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -744,27 +487,11 @@ void TMusicPaintBox::PaintOverlays(QPainter& painter) {
         painter.drawLine(cursor_.x - five.width() / 2, cursor_.y + five.height() / 2,
                          cursor_.x + five.width() / 2, cursor_.y + five.height() / 2);
     }
-    if (tool_ != ckNone && floatingShown_ && dragState_ == 0) {
-        const Color colour = static_cast<Color>(ws_.prefs.DefoCurSorFontColor);
-        if (tool_ == ckCopy) {
-            Preferences floating = ws_.prefs;
-            floating.DefoScoreFontColor = ws_.prefs.DefoCurSorFontColor;
-            TRinjiMarkTbl rinji;
-            DrawContext ctx{floating, rinji, ws_.glyphs, ws_.layout, false};
-            for (int i = 0; i < pasteSheet_->ItemCount(); ++i) {
-                TMusicItem* item = pasteSheet_->GetItem(i);
-                item->SetPosX(item->dragX + cursor_.x);
-                item->SetPosY(item->dragY + cursor_.y);
-                canvas.SetPen(colour, 1);
-                canvas.SetBrush(colour, BrushStyle::Solid);
-                DrawItem(canvas, *item, ctx);
-            }
-        } else if (!toolGlyph_.empty()) {
-            canvas.SetFont(kMusicFontName, SafePoints(ws_.prefs.DefoCurSorFontSize));
-            canvas.SetFontColor(colour);
-            const int w = canvas.TextWidth(toolGlyph_), h = canvas.TextHeight(toolGlyph_);
-            canvas.TextOut(cursor_.x - w / 2, cursor_.y - h / 2, toolGlyph_);
-        }
+    if (floating && tool_ != ckCopy && !toolGlyph_.empty()) {
+        canvas.SetFont(kMusicFontName, SafePoints(ws_.prefs.DefoCurSorFontSize));
+        canvas.SetFontColor(static_cast<Color>(ws_.prefs.DefoCurSorFontColor));
+        const int w = canvas.TextWidth(toolGlyph_), h = canvas.TextHeight(toolGlyph_);
+        canvas.TextOut(cursor_.x - w / 2, cursor_.y - h / 2, toolGlyph_);
     }
     painter.restore();
 }

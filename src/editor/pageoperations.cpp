@@ -40,11 +40,19 @@ TMusicSheet& CreatePageAt(TMusicBook& book, int index, LayoutState& layout,
     return *page;
 }
 
-bool PlaceBlankPageBarLines(TMusicSheet& page, const std::function<void()>& onBarOrBeat) {
+bool PlaceBlankPageBarLines(TMusicSheet& page, const std::function<void()>& onDropTool) {
+    bool dropped = false;
+    const auto dropTool = [&] {
+        if (dropped || !onDropTool) return;
+        dropped = true;
+        onDropTool();
+    };
     for (int i = 0; i < page.ItemCount(); ++i) {
         if (!IsBarOrBeat(*page.GetItem(i))) return false;
-        if (onBarOrBeat) onBarOrBeat();
+        dropTool();
     }
+    // An empty page gets its bar lines laid too: no tool survives that.
+    dropTool();
     std::vector<TMusicItem*> oldBars;
     for (int i = 0; i < page.ItemCount(); ++i) {
         TMusicItem* item = page.GetItem(i);
@@ -67,19 +75,20 @@ bool PlaceBlankPageBarLines(TMusicSheet& page, const std::function<void()>& onBa
     return true;
 }
 
-TMusicSheet& AppendNewPage(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs) {
+TMusicSheet& AppendNewPage(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs,
+                           const std::function<void()>& onDropTool) {
     TMusicSheet& page = CreatePageAt(book, kAtTheEnd, layout, glyphs);
-    PlaceBlankPageBarLines(page);
+    PlaceBlankPageBarLines(page, onDropTool);
     return page;
 }
 
 TMusicSheet& InsertPageBeside(TMusicBook& book, int currentPageNo, bool before, LayoutState& layout,
-                              GlyphInfoTable& glyphs) {
+                              GlyphInfoTable& glyphs, const std::function<void()>& onDropTool) {
     TMusicSheet* current = book.GetSheet(currentPageNo - 1);
     const int index = before ? currentPageNo - 1 : currentPageNo;
     TMusicSheet& page = CreatePageAt(book, index, layout, glyphs);
     if (current) PageLayout(layout).CopyPageSettings(*current, page, glyphs);
-    PlaceBlankPageBarLines(page);
+    PlaceBlankPageBarLines(page, onDropTool);
     return page;
 }
 

@@ -19,16 +19,19 @@ TMusicSheet& CreatePageAt(TMusicBook& book, int index, LayoutState& layout, Glyp
 // When the page holds nothing but bar lines and beats, its bar lines are
 // replaced by BarParRow plain bar lines dividing its first row into bars
 // (beats stay) and true is returned; a page holding anything else is left
-// alone. `onBarOrBeat` runs once for each leading bar line or beat met (the
-// editor returns its palette to the arrow tool there).
-bool PlaceBlankPageBarLines(TMusicSheet& page, const std::function<void()>& onBarOrBeat = {});
+// alone. `onDropTool` runs once when a leading bar line or beat is met or the
+// bar lines are laid (the editor passes ToolPalette::PressNoTool, returning
+// its palette to the arrow tool).
+bool PlaceBlankPageBarLines(TMusicSheet& page, const std::function<void()>& onDropTool = {});
 
 // The page commands, each recorded as the caller's open undo group wants
 // them. Page numbers are 1-based; each returns the page to show.
-TMusicSheet& AppendNewPage(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs);
+// `onDropTool` is passed on to PlaceBlankPageBarLines.
+TMusicSheet& AppendNewPage(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs,
+                           const std::function<void()>& onDropTool = {});
 // A new page at (before ? current : current + 1), with the current page's
 // layout copied over.
 TMusicSheet& InsertPageBeside(TMusicBook& book, int currentPageNo, bool before, LayoutState& layout,
-                              GlyphInfoTable& glyphs);
+                              GlyphInfoTable& glyphs, const std::function<void()>& onDropTool = {});
 
 }  // namespace sorvel
