@@ -196,8 +196,8 @@ void TfrmMain::AfterUndoStep() {
 }
 
 void TfrmMain::ShowHelp() {
-    QString error;
-    if (!OpenHelp(this, &error)) options_.dialogs.showError(this, error);
+    OpenHelp(this, DesktopOpener(),
+             [this](const QString& message) { options_.dialogs.showError(this, message); });
 }
 
 void TfrmMain::ShowAbout() {
