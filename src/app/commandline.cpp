@@ -1,5 +1,8 @@
 #include "app/commandline.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "base/text.h"
 
 namespace sorvel {
@@ -81,6 +84,19 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
     cmd.input = files[0];
     cmd.output = files[1];
     return cmd;
+}
+
+std::vector<std::string> EditorArguments(const std::vector<std::string>& args) {
+    std::vector<std::string> result;
+    for (const std::string& arg : args) {
+        std::error_code error;
+        // std::filesystem works on the name's bytes on this platform; the
+        // file itself is not looked at.
+        const std::filesystem::path path =
+            arg.empty() ? std::filesystem::path() : std::filesystem::absolute(arg, error);
+        result.push_back(path.empty() || error ? arg : path.lexically_normal().string());
+    }
+    return result;
 }
 
 }  // namespace sorvel

@@ -30,4 +30,11 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
 // The usage text printed for --help and for malformed commands.
 const std::string& UsageText();
 
+// The editor's arguments (after the program name) as the main window takes
+// them: a score named by a relative path is made absolute against the
+// current folder, so the title, the recent list and reopening name it from
+// any folder. A name is bytes and stays so: names from older systems need not
+// be UTF-8.
+std::vector<std::string> EditorArguments(const std::vector<std::string>& args);
+
 }  // namespace sorvel

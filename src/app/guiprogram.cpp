@@ -4,14 +4,16 @@
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "app/batchcommands.h"
+#include "app/commandline.h"
 #include "editor/frmmain.h"
 #include "editor/scorepaintbox.h"
 
@@ -85,7 +87,7 @@ int RunProgram(int argc, char** argv) {
 
     MainWindowOptions options;
     options.executablePath = QApplication::applicationFilePath().toStdString();
-    for (int i = 1; i < argc; ++i) options.arguments.emplace_back(argv[i]);
+    options.arguments = EditorArguments(std::vector<std::string>(argv + 1, argv + argc));
     TfrmMain window(std::move(options));
     FirstPaintProbe probe;
     if (std::getenv("SORVEL_EXIT_AFTER_FIRST_PAINT")) window.PaintBox().installEventFilter(&probe);

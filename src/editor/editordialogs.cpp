@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "editor/nameonlyiconprovider.h"
+
 namespace sorvel {
 
 namespace {
@@ -21,18 +23,7 @@ QString AskOpenPath(QWidget* parent, const QString& folder) {
 }
 
 QString AskSavePath(QWidget* parent, const QString& folder, const QString& current) {
-    QFileDialog dialog(parent);
-    dialog.setObjectName("SaveDialog1");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromUtf8(kSaveFilter));
-    dialog.setDefaultSuffix(kScoreExtension);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setSizeGripEnabled(true);
-    dialog.setDirectory(folder);
-    dialog.selectFile(current);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return AskSaveFile(parent, "SaveDialog1", kSaveFilter, kScoreExtension, folder, current);
 }
 
 void ShowError(QWidget* parent, const QString& text) {
@@ -43,6 +34,25 @@ void ShowInfo(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QString::fromUtf8(kProgramName), text);
 }
 
+// Qt's own dialog, the same on every desktop, with icons and types told by
+// the names of the files: the desktop's dialog and Qt's own icons would read
+// the files of a folder such as /proc, where reading kmsg never returns.
+void SetUpFileDialog(QFileDialog& dialog, QAbstractFileIconProvider& icons, const char* name,
+                     const char* filter, const char* extension, const QString& folder) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
+    dialog.setObjectName(name);
+    dialog.setNameFilter(QString::fromUtf8(filter));
+    if (extension) dialog.setDefaultSuffix(extension);
+    dialog.setSizeGripEnabled(true);
+    dialog.setDirectory(folder);
+}
+
+QString ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
 }  // namespace
 
 EditorDialogs EditorDialogs::Standard() {
@@ -51,16 +61,25 @@ EditorDialogs EditorDialogs::Standard() {
 
 QString AskOpenFile(QWidget* parent, const char* name, const char* filter, const char* extension,
                     const QString& folder) {
+    // The provider outlives the dialog, whose listing uses it to the end.
+    NameOnlyIconProvider icons;
     QFileDialog dialog(parent);
-    dialog.setObjectName(name);
+    SetUpFileDialog(dialog, icons, name, filter, extension, folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QString::fromUtf8(filter));
-    if (extension) dialog.setDefaultSuffix(extension);
-    dialog.setSizeGripEnabled(true);
-    dialog.setDirectory(folder);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return ChosenFile(dialog);
+}
+
+QString AskSaveFile(QWidget* parent, const char* name, const char* filter, const char* extension,
+                    const QString& folder, const QString& proposal) {
+    NameOnlyIconProvider icons;
+    QFileDialog dialog(parent);
+    SetUpFileDialog(dialog, icons, name, filter, extension, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.selectFile(proposal);
+    return ChosenFile(dialog);
 }
 
 }  // namespace sorvel

@@ -27,9 +27,14 @@ struct EditorDialogs {
 };
 
 // The open dialog of one kind of file: object `name`, the filter, the default
-// extension (or none), in `folder`; empty when cancelled.
+// extension (or none), in `folder`; empty when cancelled. The file dialogs
+// never open the files they list.
 QString AskOpenFile(QWidget* parent, const char* name, const char* filter, const char* extension,
                     const QString& folder);
+// The save dialog of one kind of file, with `proposal` filled in, asking
+// before it overwrites; empty when cancelled.
+QString AskSaveFile(QWidget* parent, const char* name, const char* filter, const char* extension,
+                    const QString& folder, const QString& proposal);
 
 // The caption of the program's message boxes.
 inline constexpr char kProgramName[] = "ソルベル";

@@ -15,6 +15,7 @@
 #include "editor/pageoperations.h"
 #include "editor/recentfiles.h"
 #include "editor/recoverycontroller.h"
+#include "editor/toolpalette.h"
 #include "editor/waitcursor.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
@@ -57,6 +58,8 @@ bool TfrmMain::SavePrompt() {
 }
 
 void TfrmMain::BookReplaced() {
+    // A new book's page has new bar lines: no tool stays chosen over it.
+    pcTool_->PressNoTool();
     pageNo_ = 1;
     ShowCurrentPage();
     ResetScroll();
@@ -182,8 +185,8 @@ void TfrmMain::AfterUndoStep() {
 }
 
 void TfrmMain::ShowHelp() {
-    QString error;
-    if (!OpenHelp(this, &error)) options_.dialogs.showError(this, error);
+    OpenHelp(this, DesktopOpener(),
+             [this](const QString& message) { options_.dialogs.showError(this, message); });
 }
 
 void TfrmMain::ShowAbout() {

@@ -6,6 +6,7 @@
 #include "editor/frmtableofcontent.h"
 #include "editor/musicpaintbox.h"
 #include "editor/pageoperations.h"
+#include "editor/toolpalette.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/undo.h"
@@ -44,7 +45,8 @@ void TfrmMain::LastPage() { ShowPage(Book().SheetCount(), true); }
 void TfrmMain::NewPage() {
     {
         TUndoGroup group(Workspace().undo);
-        AppendNewPage(Book(), Workspace().layout, Workspace().glyphs);
+        AppendNewPage(Book(), Workspace().layout, Workspace().glyphs,
+                      [this] { pcTool_->PressNoTool(); });
     }
     view_->SetPage(nullptr);
     ShowPage(Book().SheetCount(), true);
@@ -53,7 +55,8 @@ void TfrmMain::NewPage() {
 void TfrmMain::InsertPage(bool before) {
     {
         TUndoGroup group(Workspace().undo);
-        InsertPageBeside(Book(), pageNo_, before, Workspace().layout, Workspace().glyphs);
+        InsertPageBeside(Book(), pageNo_, before, Workspace().layout, Workspace().glyphs,
+                         [this] { pcTool_->PressNoTool(); });
     }
     view_->SetPage(nullptr);
     ShowPage(before ? pageNo_ : pageNo_ + 1, false);

@@ -166,6 +166,7 @@ void TfrmSetInfo::BuildLists() {
     ui_->btnFingerNoT->setFont(MusicFont(kGlyphButtonPixels));
     ui_->btnFingerNo00->setFont(MusicFont(kGlyphButtonPixels));
     ui_->cmbNoteFontSize->setInsertPolicy(QComboBox::NoInsert);
+    for (const std::string& key : KeyCodeEntries()) ui_->cmbKeyCode->addItem(ToDisplay(key));
     ui_->cmbKeyCode->setMinimumContentsLength(10);
 }
 
@@ -316,8 +317,22 @@ void TfrmSetInfo::LoadSongInfo(const TMusicSheet& page) {
     ui_->edtTitle->setText(shownTitle_);
     ui_->edtWriter->setText(shownWriter_);
     ui_->edtPlaySpeed->setText(shownPlaySpeed_);
-    ui_->cmbKeyCode->setCurrentIndex(KeyCodeIndex(page.KeyCode()));
+    LoadKey(page.KeyCode());
     ui_->edtPlayCount->setValue(page.PlayCount());
+}
+
+void TfrmSetInfo::LoadKey(const std::string& keyCode) {
+    QComboBox* keys = ui_->cmbKeyCode;
+    const int listed = static_cast<int>(KeyCodeEntries().size());
+    while (keys->count() > listed) keys->removeItem(listed);
+    int index = KeyCodeIndex(keyCode);
+    // A key the list does not hold (from another program or an older file)
+    // is offered as one more entry, so that OK keeps it.
+    if (index < 0 && !keyCode.empty()) {
+        keys->addItem(ToDisplay(keyCode));
+        index = listed;
+    }
+    keys->setCurrentIndex(index);
 }
 
 void TfrmSetInfo::LoadPageProperties(const PagePropertyFields& f) {
@@ -516,9 +531,10 @@ void TfrmSetInfo::ApplyPage() {
     TMusicSheet& page = *page_;
     page.SetTitle(FieldBytes(ui_->edtTitle->text(), shownTitle_, page.Title()));
     page.SetWriter(FieldBytes(ui_->edtWriter->text(), shownWriter_, page.Writer()));
-    // A key that matches no entry of the list is kept as it is.
-    if (const int key = ui_->cmbKeyCode->currentIndex(); key >= 0) {
-        page.SetKeyCode(cp932::FromUtf8(KeyCodeEntries()[static_cast<std::size_t>(key)]));
+    // The page's own key, shown after the list's entries, is kept as it is.
+    const int key = ui_->cmbKeyCode->currentIndex();
+    if (key >= 0 && key < static_cast<int>(KeyCodeEntries().size())) {
+        page.SetKeyCode(KeyCodeEntries()[static_cast<std::size_t>(key)]);
     }
     page.SetPlaySpeed(FieldBytes(ui_->edtPlaySpeed->text(), shownPlaySpeed_, page.PlaySpeed()));
     page.SetPlayCount(ui_->edtPlayCount->value());

@@ -92,6 +92,7 @@ private:
     void OnTabChanged(int index);
     void LoadFields();
     void LoadSongInfo(const TMusicSheet& page);
+    void LoadKey(const std::string& keyCode);
     void LoadPageProperties(const PagePropertyFields& fields);
     void LoadOptions();
     void LoadMidi();

@@ -27,6 +27,16 @@ int PointsAt(int sizeRate) {
     return SafePoints(ScaleByRate(kShownNotePoints, sizeRate));
 }
 
+// The offsets of a part at `now` that was shown at `shown` for the offsets
+// `kept`. A pixel is coarser than one per cent of a glyph narrower or lower
+// than 100 pixels, so an axis along which the part stands where it was shown
+// keeps its offset instead of being converted back from pixels.
+FigurePoint OffsetsOfPart(const NoteFigure& figure, FigurePoint now, FigurePoint shown,
+                          FigurePoint kept) {
+    const FigurePoint converted = OffsetsFromPoint(figure, now);
+    return {now.x == shown.x ? kept.x : converted.x, now.y == shown.y ? kept.y : converted.y};
+}
+
 }  // namespace
 
 TfrmSetNote::TfrmSetNote(TWorkspace& workspace, QWidget* parent)
@@ -48,8 +58,11 @@ void TfrmSetNote::Prepare(TNote& note, TMusicSheet& page) {
     ui_->chkAllNotes->setChecked(false);
     grab_ = Grab::None;
     Measure();
-    accidental_ = PointFromOffsets(figure_, note.OffsetX_Rinji(), note.OffsetY_Rinji());
-    dot_ = PointFromOffsets(figure_, note.OffsetX_Futen(), note.OffsetY_Futen());
+    shownOffsets_ = OffsetsOf(note);
+    accidental_ = PointFromOffsets(figure_, shownOffsets_.xRinji, shownOffsets_.yRinji);
+    dot_ = PointFromOffsets(figure_, shownOffsets_.xFuten, shownOffsets_.yFuten);
+    shownAccidental_ = accidental_;
+    shownDot_ = dot_;
     Repaint();
 }
 
@@ -162,8 +175,11 @@ bool TfrmSetNote::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmSetNote::ConfirmAndApply() {
     if (TNote* note = note_) {
-        const FigurePoint rinji = OffsetsFromPoint(figure_, accidental_);
-        const FigurePoint futen = OffsetsFromPoint(figure_, dot_);
+        const NoteOffsets& shown = shownOffsets_;
+        const FigurePoint rinji =
+            OffsetsOfPart(figure_, accidental_, shownAccidental_, {shown.xRinji, shown.yRinji});
+        const FigurePoint futen =
+            OffsetsOfPart(figure_, dot_, shownDot_, {shown.xFuten, shown.yFuten});
         const NoteOffsets offsets{rinji.x, rinji.y, futen.x, futen.y};
         ApplyNoteOffsets(*note, offsets);
         if (ui_->chkDefault->isChecked()) {

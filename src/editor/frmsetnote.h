@@ -62,6 +62,11 @@ private:
     int textHeight_ = 0;
     FigurePoint accidental_;
     FigurePoint dot_;
+    // The note's offsets when the dialog was shown, and where they put the
+    // parts: a part that is not moved keeps its offsets exactly.
+    NoteOffsets shownOffsets_;
+    FigurePoint shownAccidental_;
+    FigurePoint shownDot_;
     Grab grab_ = Grab::None;
     FigurePoint grabStart_;
     FigurePoint grabOrigin_;

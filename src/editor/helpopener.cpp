@@ -1,10 +1,12 @@
 #include "editor/helpopener.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
@@ -18,6 +20,13 @@ const QString kIndexPage = QStringLiteral("index.html");
 
 void SetError(QString* error, const QString& message) {
     if (error) *error = message;
+}
+
+QString NoBrowserMessage(const QString& index) {
+    return QStringLiteral(
+               "ブラウザーでヘルプを表示できませんでした。\n"
+               "ヘルプの目次は次のファイルです。お使いのブラウザーで開いてください。\n%1")
+        .arg(index);
 }
 
 // True when the file at `path` already holds exactly `content`.
@@ -85,23 +94,48 @@ bool CopyHelpPages(const QString& folder, QString* error) {
     return true;
 }
 
-bool OpenHelp(QWidget* parent, QString* error) {
+QString DesktopOpener() {
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+}
+
+void OpenHelp(QWidget* parent, const QString& opener,
+              const std::function<void(const QString& message)>& report) {
     WaitCursor wait(parent);
     const QString folder = HelpFolder();
     if (folder.isEmpty()) {
-        SetError(error, QStringLiteral("ヘルプを置くフォルダーが見つかりません。"));
-        return false;
+        report(QStringLiteral("ヘルプを置くフォルダーが見つかりません。"));
+        return;
     }
-    if (!CopyHelpPages(folder, error)) return false;
+    QString error;
+    if (!CopyHelpPages(folder, &error)) {
+        report(error);
+        return;
+    }
     const QString index = QDir(folder).filePath(kIndexPage);
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(index))) {
-        SetError(error,
-                 QStringLiteral("ヘルプを表示するブラウザーを起動できません。\n"
-                                "次のファイルをブラウザーで開いてください。\n%1")
-                     .arg(index));
-        return false;
+    const QString noBrowser = NoBrowserMessage(index);
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(index))) report(noBrowser);
+        return;
     }
-    return true;
+    // The opener may wait for the browser it starts until the browser is
+    // closed: it is watched without waiting.
+    auto* process = new QProcess(QCoreApplication::instance());
+    QObject* context = parent ? static_cast<QObject*>(parent) : process;
+    QObject::connect(process, &QProcess::finished, context,
+                     [process, report, noBrowser](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || code != 0) report(noBrowser);
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, context,
+                     [process, report, noBrowser](QProcess::ProcessError problem) {
+                         if (problem != QProcess::FailedToStart) return;
+                         report(noBrowser);
+                         process->deleteLater();
+                     });
+    // What the opener prints goes nowhere: the message above says it all.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(opener, {QUrl::fromLocalFile(index).toString()});
 }
 
 }  // namespace sorvel

@@ -3,16 +3,25 @@
 // user's cache folder (a browser cannot read Qt resources) and the table of
 // contents is handed to the desktop's browser.
 #include <QString>
+#include <functional>
 
 class QWidget;
 
 namespace sorvel {
 
-// Copies the help pages when needed and opens index.html in the desktop's
-// browser, with the wait cursor over `parent` meanwhile (may be null). False
-// with a message for the user in `error` (may be null) when the pages cannot
-// be copied or no browser takes them.
-bool OpenHelp(QWidget* parent, QString* error);
+// The desktop's program that opens a file in the user's browser (xdg-open),
+// from PATH; empty when there is none.
+QString DesktopOpener();
+
+// Copies the help pages when needed and opens index.html in the user's
+// browser, with the wait cursor over `parent` meanwhile (may be null).
+// `opener` is run with the page's URL and watched: xdg-open reports a
+// missing browser only by its exit status. With no opener, Qt's desktop
+// services take the page. When the pages cannot be copied or no browser
+// shows them, `report` gets a message for the user, at once or when the
+// opener has failed; never once `parent` is gone.
+void OpenHelp(QWidget* parent, const QString& opener,
+              const std::function<void(const QString& message)>& report);
 
 // The folder OpenHelp copies the pages to: the user's cache folder + "/help".
 // Empty when the platform knows no cache folder.

@@ -4,7 +4,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -14,8 +13,8 @@
 #include <cstring>
 
 #include "base/atomicfile.h"
+#include "editor/editordialogs.h"
 #include "editor/editordocument.h"
-#include "editor/musicpaintbox.h"
 #include "editor/frmpreview.h"
 #include "editor/musicpaintbox.h"
 #include "editor/waitcursor.h"
@@ -72,18 +71,7 @@ PdfProgress ShowPdfProgress(QWidget* parent, int pageCount) {
 
 QString AskExportPath(QWidget* parent, const char* name, const char* filter, const char* extension,
                       const QString& folder, const QString& proposal) {
-    QFileDialog dialog(parent);
-    dialog.setObjectName(name);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromUtf8(filter));
-    dialog.setDefaultSuffix(extension);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setSizeGripEnabled(true);
-    dialog.setDirectory(folder);
-    dialog.selectFile(proposal);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return AskSaveFile(parent, name, filter, extension, folder, proposal);
 }
 
 PrintDialogs PrintDialogs::Standard() {

@@ -109,7 +109,9 @@ void TSettingsCommands::RunLayoutDialog(bool pageMode) {
     if (accepted) {
         // A dialog that changed nothing leaves the page's bar lines alone too,
         // so an OK without changes adds no undo step.
-        if (!undo.OpenGroupCommands()->empty()) PlaceBlankPageBarLines(*page);
+        if (!undo.OpenGroupCommands()->empty()) {
+            PlaceBlankPageBarLines(*page, [this] { ctx_.shell.Palette().PressNoTool(); });
+        }
         undo.EndGroup();
     } else {
         undo.DiscardGroup();

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "base/arith.h"
-#include "base/cp932.h"
 #include "base/text.h"
 #include "model/layoutsettings.h"
+#include "model/majorkey.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
 #include "model/preferences.h"
@@ -241,23 +241,21 @@ void SetGroupRate(TOffsetRates& rates, int index, int rate) {
     rates.*kGroupRates[static_cast<std::size_t>(index)] = rate;
 }
 
-const std::array<const char*, 6>& KeyCodeEntries() {
-    static const std::array<const char*, 6> entries = {
-        "１＝Ｄ　（１５弦）", "１＝Ｇ　（５２弦）", "１＝Ｆ　（６３弦）",
-        "１＝Ｃ　（２６弦）", "１＝♭Ｂ（３７弦）",  "１＝Ａ　（４１弦）",
-    };
+const std::vector<std::string>& KeyCodeEntries() {
+    // Keys by their number of fifths: D, G, F, C, B flat, A first.
+    static constexpr int kFifths[] = {2, 1, -1, 0, -2, 3, -3, -4, -5, -6, -7, 4, 5, 6, 7};
+    static const std::vector<std::string> entries = [] {
+        std::vector<std::string> texts;
+        for (const int fifths : kFifths) texts.push_back(KeyCodeOfFifths(fifths));
+        return texts;
+    }();
     return entries;
 }
 
 int KeyCodeIndex(const std::string& keyCodeBytes) {
-    static const std::array<const char*, 6> selectors = {"Ｄ", "Ｇ", "Ｆ", "Ｃ", "♭", "Ａ"};
-    // The third double-byte character: bytes 5 and 6 of the key text.
-    if (keyCodeBytes.size() < 6) return -1;
-    const std::string third = keyCodeBytes.substr(4, 2);
-    for (std::size_t i = 0; i < selectors.size(); ++i) {
-        if (third == cp932::FromUtf8(selectors[i])) return static_cast<int>(i);
-    }
-    return -1;
+    const std::vector<std::string>& entries = KeyCodeEntries();
+    const auto found = std::find(entries.begin(), entries.end(), keyCodeBytes);
+    return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 
 const std::array<const char*, 62>& ClickKeyEntries() {

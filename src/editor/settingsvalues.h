@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/offsetrates.h"
 
@@ -132,10 +133,11 @@ void SetGroupRate(TOffsetRates& rates, int index, int rate);
 
 // ---- "曲情報" ----
 
-// The entries of the key list (UTF-8), in order.
-const std::array<const char*, 6>& KeyCodeEntries();
-// The entry a page's key (CP932 bytes) selects, by its third double-byte
-// character; -1 when it matches none.
+// The entries of the key list as page key texts (CP932 bytes): the six keys
+// of the erhu's usual tunings, then the other major keys, the flat keys and
+// then the sharp keys, each by its number of accidentals.
+const std::vector<std::string>& KeyCodeEntries();
+// The entry that is exactly the page's key (CP932 bytes); -1 when none is.
 int KeyCodeIndex(const std::string& keyCodeBytes);
 
 // ---- "MIDI設定" ----

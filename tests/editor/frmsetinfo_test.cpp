@@ -378,10 +378,10 @@ private Q_SLOTS:
         QCOMPARE(mark->PosY(), 260);
         QCOMPARE(page.KeyCode(), Sjis("１＝Ｇ　（５２弦）"));
 
-        // A key that is not in the list selects nothing and is kept.
+        // A key that is not in the list is shown after the list and kept.
         page.SetKeyCode("1=E");
         InPage([&] {
-            QCOMPARE(Field<QComboBox>("cmbKeyCode")->currentIndex(), -1);
+            QCOMPARE(Field<QComboBox>("cmbKeyCode")->currentText(), QString("1=E"));
             QVERIFY(Dialog().ConfirmAndApply());
         });
         QCOMPARE(page.KeyCode(), std::string("1=E"));

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
@@ -68,7 +69,21 @@ public Q_SLOTS:
 class HelpPagesTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private:
+    // A stand-in for xdg-open: a shell script with `body`.
+    static QString WriteOpener(const QTemporaryDir& dir, const QString& body) {
+        const QString path = dir.filePath("xdg-open");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write the opener");
+        file.write(("#!/bin/sh\n" + body).toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+    // The openers still running or not yet cleaned up.
+    static QList<QProcess*> Openers() { return qApp->findChildren<QProcess*>(); }
+
+  private Q_SLOTS:
     void everyPageIsEmbedded() {
         const QStringList files = EmbeddedFiles();
         for (const char* name : {"index.html", "screen.html", "files.html", "notes.html",
@@ -160,13 +175,13 @@ private Q_SLOTS:
         qputenv("XDG_CACHE_HOME", dir.path().toUtf8());
         UrlCatcher browser;
         QDesktopServices::setUrlHandler("file", &browser, "Open");
-        QString error;
-        const bool opened = OpenHelp(nullptr, &error);
+        QStringList reports;
+        OpenHelp(nullptr, QString(), [&](const QString& message) { reports << message; });
         const QString folder = HelpFolder();
         QDesktopServices::unsetUrlHandler("file");
         qunsetenv("XDG_CACHE_HOME");
 
-        QVERIFY2(opened, qPrintable(error));
+        QVERIFY2(reports.isEmpty(), qPrintable(reports.join('\n')));
         QCOMPARE(browser.urls.size(), 1);
         const QString index = browser.urls[0].toLocalFile();
         QVERIFY2(index.startsWith(dir.path() + "/"), qPrintable(index));
@@ -186,14 +201,61 @@ private Q_SLOTS:
         qputenv("XDG_CACHE_HOME", blocker.toUtf8());
         UrlCatcher browser;
         QDesktopServices::setUrlHandler("file", &browser, "Open");
-        QString error;
-        const bool opened = OpenHelp(nullptr, &error);
+        QStringList reports;
+        OpenHelp(nullptr, QString(), [&](const QString& message) { reports << message; });
         QDesktopServices::unsetUrlHandler("file");
         qunsetenv("XDG_CACHE_HOME");
 
-        QVERIFY(!opened);
+        QCOMPARE(reports.size(), 1);
         QVERIFY(browser.urls.isEmpty());
-        QVERIFY2(error.contains("ヘルプ"), qPrintable(error));
+        QVERIFY2(reports[0].contains("ヘルプ"), qPrintable(reports[0]));
+    }
+
+    // xdg-open without any browser to run exits with status 3 and shows
+    // nothing; the user is told where the help is instead.
+    void anOpenerThatFindsNoBrowserIsReportedWithThePageToOpen() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString opener = WriteOpener(dir,
+                                           "echo \"no method available for opening $1\" >&2\n"
+                                           "exit 3\n");
+        qputenv("XDG_CACHE_HOME", dir.filePath("cache").toUtf8());
+        QStringList reports;
+        OpenHelp(nullptr, opener, [&](const QString& message) { reports << message; });
+        const QString index = HelpFolder() + "/index.html";
+
+        QTRY_COMPARE(reports.size(), 1);
+        QCOMPARE(reports[0],
+                 QString("ブラウザーでヘルプを表示できませんでした。\n"
+                         "ヘルプの目次は次のファイルです。お使いのブラウザーで開いてください。\n") +
+                     index);
+        QVERIFY(QFileInfo(index).isAbsolute());
+        QCOMPARE(ReadAll(index), ReadAll(kRoot + "index.html"));
+        QTRY_VERIFY(Openers().isEmpty());
+        QCOMPARE(reports.size(), 1);
+
+        // An opener that cannot be started at all is reported the same way.
+        OpenHelp(nullptr, dir.filePath("missing-opener"),
+                 [&](const QString& message) { reports << message; });
+        qunsetenv("XDG_CACHE_HOME");
+        QTRY_COMPARE(reports.size(), 2);
+        QVERIFY(reports[1].endsWith("\n" + index));
+    }
+
+    void anOpenerThatShowsThePageIsNotReported() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString shown = dir.filePath("shown");
+        const QString opener = WriteOpener(dir, QString("printf '%s' \"$1\" > '%1'\n").arg(shown));
+        qputenv("XDG_CACHE_HOME", dir.filePath("cache").toUtf8());
+        QStringList reports;
+        OpenHelp(nullptr, opener, [&](const QString& message) { reports << message; });
+        const QString index = HelpFolder() + "/index.html";
+        qunsetenv("XDG_CACHE_HOME");
+
+        QTRY_VERIFY(Openers().isEmpty());
+        QCOMPARE(QUrl(QString::fromUtf8(ReadAll(shown))).toLocalFile(), index);
+        QVERIFY2(reports.isEmpty(), qPrintable(reports.join('\n')));
     }
 };
 

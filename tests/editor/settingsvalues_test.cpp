@@ -184,9 +184,13 @@ private Q_SLOTS:
         QCOMPARE(DisplayPositionGroups()[9].glyph, 'Z');
     }
 
-    void KeyIsChosenByItsThirdDoubleByteCharacter() {
-        for (int i = 0; i < 6; ++i) QCOMPARE(KeyCodeIndex(cp932::FromUtf8(KeyCodeEntries()[i])), i);
-        QCOMPARE(KeyCodeIndex(cp932::FromUtf8("１＝Ａ")), 5);
+    void KeyIsChosenByItsWholeText() {
+        for (int i = 0; i < 15; ++i) QCOMPARE(KeyCodeIndex(KeyCodeEntries()[i]), i);
+        QCOMPARE(KeyCodeEntries()[0], cp932::FromUtf8("１＝Ｄ　（１５弦）"));
+        QCOMPARE(KeyCodeEntries()[5], cp932::FromUtf8("１＝Ａ　（４１弦）"));
+        // A text that only starts like a listed key chooses none of them.
+        QCOMPARE(KeyCodeIndex(cp932::FromUtf8("１＝Ａ")), -1);
+        QCOMPARE(KeyCodeIndex(cp932::FromUtf8("１＝♭Ａ（弦）")), 7);
         QCOMPARE(KeyCodeIndex(cp932::FromUtf8("１＝Ｅ　（７３弦）")), -1);
         QCOMPARE(KeyCodeIndex("1=D (15)"), -1);
         QCOMPARE(KeyCodeIndex(""), -1);
