@@ -69,6 +69,11 @@ SaveResult SaveScoreFile(TMusicBook& book, const std::string& path);
 // file that cannot be written.
 SaveResult SaveFailure(const std::string& path, int error);
 
+// The question before saving over a file that changed on disk since it was
+// opened or last saved (ChangeSince(stamp, path) == DiskChange::Changed),
+// asked with Yes and No; Yes saves over it.
+std::string ChangedOnDiskQuestion(const std::string& path);
+
 // ---- Reader ---------------------------------------------------------------
 
 enum class ReadStatus {

@@ -38,6 +38,12 @@ SaveResult SaveFailure(const std::string& path, int error) {
     return result;
 }
 
+std::string ChangedOnDiskQuestion(const std::string& path) {
+    return "「" + path +
+           "」は、読み込んだ後にほかのプログラムで変更されています。\n"
+           "上書き保存すると、その変更は失われます。上書きしますか？";
+}
+
 SaveResult SaveScoreFile(TMusicBook& book, const std::string& path) {
     try {
         if (const std::optional<ReaderLimitBreach> breach = ReaderLimitBroken(book)) {

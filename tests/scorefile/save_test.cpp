@@ -121,6 +121,10 @@ TEST_F(SaveTest, StampsTellAnotherEditorsSaveFromOurOwn) {
     ASSERT_TRUE(firstSaved.ok);
     EXPECT_EQ(ChangeSince(firstSaved.stamp, path), DiskChange::Unchanged);
     EXPECT_EQ(ChangeSince(secondSaved.stamp, path), DiskChange::Changed);
+    EXPECT_EQ(ChangedOnDiskQuestion(path),
+              "「" + path +
+                  "」は、読み込んだ後にほかのプログラムで変更されています。\n"
+                  "上書き保存すると、その変更は失われます。上書きしますか？");
 }
 
 // File names are bytes: a Shift-JIS name (テ is 0x83 0x65) is neither
