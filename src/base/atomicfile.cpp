@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace sorvel {
 namespace {
@@ -32,6 +35,15 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+bool InGroup(gid_t gid) {
+    if (gid == getegid()) return true;
+    const int count = getgroups(0, nullptr);
+    if (count <= 0) return false;
+    std::vector<gid_t> groups(static_cast<size_t>(count));
+    const int got = getgroups(count, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
 }
 
 bool WriteAll(int fd, std::string_view data) {
@@ -66,9 +78,25 @@ int MakeFolders(const std::string& dir) {
     return 0;
 }
 
-int WriteFileAtomically(const std::string& path, std::string_view bytes,
-                        AtomicWriteOptions options) {
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return false;
+    const uid_t me = geteuid();
+    mode_t bit = S_IWOTH;
+    if (st.st_uid == me) {
+        bit = S_IWUSR;
+    } else if (me == 0) {
+        bit = S_IWUSR | S_IWGRP | S_IWOTH;
+    } else if (InGroup(st.st_gid)) {
+        bit = S_IWGRP;
+    }
+    return (st.st_mode & bit) == 0;
+}
+
+int WriteFileAtomically(const std::string& path, std::string_view bytes, AtomicWriteOptions options,
+                        FileStamp* written) {
     const std::string target = FinalTarget(path);
+    if (IsReadOnlyFile(target)) return EACCES;
     const std::string folder = FolderOf(target);
     if (options.createFolders) {
         if (int err = MakeFolders(folder)) return err;
@@ -80,6 +108,13 @@ int WriteFileAtomically(const std::string& path, std::string_view bytes,
     if (stat(target.c_str(), &old) == 0) (void)fchmod(fd, old.st_mode & 07777);
     int err = 0;
     if (!WriteAll(fd, bytes) || fsync(fd) != 0) err = errno;
+    // Taken before the rename, which keeps the inode and the modification
+    // time, so another writer coming in right after it cannot slip in.
+    std::optional<FileStamp> stamp;
+    if (err == 0 && written) {
+        stamp = FileStampOf(fd);
+        if (!stamp) err = errno;
+    }
     if (close(fd) != 0 && err == 0) err = errno;
     if (err == 0 && rename(temp.c_str(), target.c_str()) != 0) err = errno;
     if (err != 0) {
@@ -93,6 +128,7 @@ int WriteFileAtomically(const std::string& path, std::string_view bytes,
         (void)fsync(dir);
         close(dir);
     }
+    if (written) *written = *stamp;
     return 0;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/filestamp.h"
+
 namespace sorvel {
 
 struct AtomicWriteOptions {
@@ -13,10 +15,18 @@ struct AtomicWriteOptions {
 };
 
 // Writes `bytes` to `path`. A symbolic link at `path` is followed, so the file
-// it points to is replaced; a replaced file keeps its permissions. Returns 0,
-// or the errno of the failure.
+// it points to is replaced; a replaced file keeps its permissions. A file set
+// read-only is refused with EACCES and left as it was: the rename would replace
+// it whatever its mode, and that for every user including root. Returns 0, or
+// the errno of the failure. `written`, when given, receives the stamp of the
+// new file on success.
 int WriteFileAtomically(const std::string& path, std::string_view bytes,
-                        AtomicWriteOptions options = {});
+                        AtomicWriteOptions options = {}, FileStamp* written = nullptr);
+
+// Whether the mode of an existing file forbids this process to write it: the
+// write bit of the class it falls in (owner, group, others), and for root,
+// which may write anything, any write bit at all. False for a missing file.
+bool IsReadOnlyFile(const std::string& path);
 
 // The folder part of a path ("." for a bare name).
 std::string FolderOf(const std::string& path);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <new>
+#include <optional>
 
 namespace sorvel {
 namespace {
@@ -15,9 +16,14 @@ namespace {
 constexpr std::size_t kChunk = 65536;
 
 // Kind and size, checked on the open file so that the path cannot change in between.
-int CheckRegular(int fd, std::size_t maxBytes, std::size_t& size) {
+int CheckRegular(int fd, std::size_t maxBytes, std::size_t& size, FileStamp* stamp) {
     struct stat st;
     if (fstat(fd, &st) != 0) return errno;
+    if (stamp) {
+        const std::optional<FileStamp> now = FileStampOf(fd);
+        if (!now) return errno;
+        *stamp = *now;
+    }
     if (S_ISDIR(st.st_mode)) return EISDIR;
     if (!S_ISREG(st.st_mode)) return EINVAL;
     if (static_cast<unsigned long long>(st.st_size) > maxBytes) return EFBIG;
@@ -51,7 +57,8 @@ int ReadToEnd(int fd, std::size_t sizeHint, std::size_t maxBytes, std::string& b
 
 }  // namespace
 
-int ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& out) {
+int ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& out,
+                  FileStamp* stamp) {
     out.clear();
     maxBytes = std::min<std::size_t>(maxBytes, SIZE_MAX - 1);
     // Without O_NONBLOCK, opening a pipe would wait for a writer before the
@@ -59,7 +66,7 @@ int ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& ou
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return errno;
     std::size_t size = 0;
-    int err = CheckRegular(fd, maxBytes, size);
+    int err = CheckRegular(fd, maxBytes, size, stamp);
     if (err == 0) {
         try {
             err = ReadToEnd(fd, size, maxBytes, out);

@@ -5,12 +5,17 @@
 #include <cstddef>
 #include <string>
 
+#include "base/filestamp.h"
+
 namespace sorvel {
 
 // Reads the regular file at `path` into `out`. Returns 0, or an errno: EFBIG
 // when it holds more than `maxBytes` bytes (even if it grows while read),
 // EISDIR for a folder, EINVAL for anything else that is not a regular file,
 // ENOMEM when the bytes do not fit in memory. `out` is empty after a failure.
-int ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& out);
+// `stamp`, when given, receives the stamp of the opened file as it was before
+// reading, so a change made while it was read also counts as a later change.
+int ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& out,
+                  FileStamp* stamp = nullptr);
 
 }  // namespace sorvel

@@ -24,6 +24,8 @@ namespace {
 
 constexpr std::string_view kCopySuffix = ".svl";
 constexpr std::string_view kSideSuffix = ".info";
+constexpr std::string_view kTriedSuffix = ".tried";    // a restore begun and not finished
+constexpr std::string_view kRefusedMark = ".refused";  // before the suffix of a copy set aside
 constexpr std::string_view kTempMark = ".tmp-";  // what the atomic writer appends
 constexpr std::string_view kSideHeader = "sorvel recovery 1\n";
 // A folder stuffed with entries is read only this far, so finding leftovers
@@ -47,7 +49,7 @@ std::string EntryPath(const std::string& folder, const RecoveryOwner& owner,
     return folder + "/" + Stem(owner) + std::string(suffix);
 }
 
-enum class EntryKind { Copy, Side, Temp };
+enum class EntryKind { Copy, Side, Temp, Tried };
 
 // Splits a name of ours, "<pid>-<ticks><suffix>", into its owner and kind. Only
 // the exact spelling we write counts (no leading zeros or signs), so one owner
@@ -67,6 +69,7 @@ std::optional<std::pair<RecoveryOwner, EntryKind>> ParseName(std::string_view na
     const std::string_view suffix = name.substr(dot);
     if (suffix == kCopySuffix) return std::pair{owner, EntryKind::Copy};
     if (suffix == kSideSuffix) return std::pair{owner, EntryKind::Side};
+    if (suffix == kTriedSuffix) return std::pair{owner, EntryKind::Tried};
     for (const std::string_view base : {kCopySuffix, kSideSuffix}) {
         if (suffix.substr(0, base.size()) == base &&
             suffix.substr(base.size(), kTempMark.size()) == kTempMark) {
@@ -164,6 +167,7 @@ bool ProcIsMounted() {
 // The entries of our folder that belong to one owner.
 struct OwnerFiles {
     bool copyIsFile = false;
+    bool restoreTried = false;
     std::vector<std::string> names;  // every entry of this owner, the copy included
 };
 
@@ -183,6 +187,7 @@ std::map<RecoveryOwner, OwnerFiles> ListOwners(int dir, const RecoveryOwner& sel
         if (!parsed || parsed->first == self) continue;
         OwnerFiles& files = owners[parsed->first];
         files.names.emplace_back(entry->d_name);
+        if (parsed->second == EntryKind::Tried) files.restoreTried = true;
         if (parsed->second == EntryKind::Copy) {
             struct stat st;
             files.copyIsFile =
@@ -193,20 +198,43 @@ std::map<RecoveryOwner, OwnerFiles> ListOwners(int dir, const RecoveryOwner& sel
     return owners;
 }
 
+// Renames an owner's copy and side file in `dir` to their set-aside names;
+// the new name of the copy, or empty when it could not be moved.
+std::string SetAsideAt(int dir, const RecoveryOwner& owner) {
+    const auto move = [&](std::string_view suffix) {
+        const std::string from = Stem(owner) + std::string(suffix);
+        const std::string to = Stem(owner) + std::string(kRefusedMark) + std::string(suffix);
+        return renameat(dir, from.c_str(), dir, to.c_str()) == 0 ? to : std::string();
+    };
+    std::string copy = move(kCopySuffix);
+    if (!copy.empty()) move(kSideSuffix);
+    return copy;
+}
+
 // The leftover of an editor that has ended, if its copy is a score file the
-// reader would take. Everything else of that editor is removed: all of it when
-// there is nothing to restore, else its temporary files.
+// reader would take. Everything else of that editor is removed (all of it
+// when there is nothing to restore, else its temporary files), except a copy
+// with bytes that is not restorable, or whose restore was begun and never
+// finished: that one is set aside and its new name given in `setAside`.
 std::optional<RecoveryLeftover> TidyEnded(int dir, const std::string& folder,
-                                          const RecoveryOwner& owner, const OwnerFiles& files) {
+                                          const RecoveryOwner& owner, const OwnerFiles& files,
+                                          std::string& setAside) {
     const std::string copyName = Stem(owner) + std::string(kCopySuffix);
     const std::string sideName = Stem(owner) + std::string(kSideSuffix);
     std::string start;
-    struct stat copy;
-    const bool restorable =
-        files.copyIsFile && ReadStart(dir, copyName, kScoreHeader.size(), start, copy) &&
-        start == kScoreHeader && copy.st_size <= static_cast<off_t>(kMaxScoreBytes);
+    struct stat copy {};
+    const bool readable =
+        files.copyIsFile && ReadStart(dir, copyName, kScoreHeader.size(), start, copy);
+    const bool restorable = readable && start == kScoreHeader &&
+                            copy.st_size <= static_cast<off_t>(kMaxScoreBytes) &&
+                            !files.restoreTried;
+    const bool keep = restorable || (readable && copy.st_size > 0);
+    if (!restorable && keep) {
+        const std::string moved = SetAsideAt(dir, owner);
+        if (!moved.empty()) setAside = folder + "/" + moved;
+    }
     for (const std::string& name : files.names) {
-        if (!restorable || (name != copyName && name != sideName)) unlinkat(dir, name.c_str(), 0);
+        if (!keep || (name != copyName && name != sideName)) unlinkat(dir, name.c_str(), 0);
     }
     if (!restorable) return std::nullopt;
     RecoveryLeftover leftover;
@@ -292,16 +320,19 @@ void RecoveryStore::Remove() const {
     unlink(EntryPath(folder_, owner_, kSideSuffix).c_str());
 }
 
-std::vector<RecoveryLeftover> RecoveryStore::FindLeftovers() const {
+std::vector<RecoveryLeftover> RecoveryStore::FindLeftovers(
+    std::vector<std::string>* setAside) const {
     std::vector<RecoveryLeftover> leftovers;
     if (folder_.empty()) return leftovers;
     const int dir = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return leftovers;
     for (const auto& [owner, files] : ListOwners(dir, owner_)) {
         if (OwnerIsRunning(owner)) continue;
-        if (auto leftover = TidyEnded(dir, folder_, owner, files)) {
+        std::string movedTo;
+        if (auto leftover = TidyEnded(dir, folder_, owner, files, movedTo)) {
             leftovers.push_back(std::move(*leftover));
         }
+        if (!movedTo.empty() && setAside) setAside->push_back(std::move(movedTo));
     }
     close(dir);
     std::sort(leftovers.begin(), leftovers.end(), [](const auto& a, const auto& b) {
@@ -315,6 +346,25 @@ void RecoveryStore::Discard(const RecoveryOwner& leftoverOwner) const {
     if (folder_.empty() || leftoverOwner == owner_ || OwnerIsRunning(leftoverOwner)) return;
     unlink(EntryPath(folder_, leftoverOwner, kCopySuffix).c_str());
     unlink(EntryPath(folder_, leftoverOwner, kSideSuffix).c_str());
+    unlink(EntryPath(folder_, leftoverOwner, kTriedSuffix).c_str());
+}
+
+void RecoveryStore::BeginRestore(const RecoveryOwner& leftoverOwner) const {
+    if (folder_.empty() || leftoverOwner == owner_ || OwnerIsRunning(leftoverOwner)) return;
+    const std::string marker = EntryPath(folder_, leftoverOwner, kTriedSuffix);
+    const int fd = open(marker.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0) close(fd);
+}
+
+std::string RecoveryStore::SetAside(const RecoveryOwner& leftoverOwner) const {
+    if (folder_.empty() || leftoverOwner == owner_ || OwnerIsRunning(leftoverOwner)) return {};
+    const int dir = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return {};
+    const std::string moved = SetAsideAt(dir, leftoverOwner);
+    close(dir);
+    if (moved.empty()) return {};
+    unlink(EntryPath(folder_, leftoverOwner, kTriedSuffix).c_str());
+    return folder_ + "/" + moved;
 }
 
 int RecoveryStore::Adopt(const RecoveryOwner& leftoverOwner) const {
@@ -329,6 +379,7 @@ int RecoveryStore::Adopt(const RecoveryOwner& leftoverOwner) const {
     // A copy without its side file is offered as a never-saved book, which is
     // better than one with the side file of something else.
     if (!take(kSideSuffix)) unlink(EntryPath(folder_, owner_, kSideSuffix).c_str());
+    unlink(EntryPath(folder_, leftoverOwner, kTriedSuffix).c_str());
     return 0;
 }
 

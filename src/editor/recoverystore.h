@@ -73,19 +73,34 @@ public:
 
     // The copies of editors that no longer run, newest first, at most
     // kMaxLeftovers. Files of such editors that hold nothing to restore (a side
-    // file alone, a temporary file of an interrupted write, a copy that is not
-    // a score file) are removed on the way. Entries that are not ours by name,
-    // not regular files, or belong to a running editor are left alone.
-    std::vector<RecoveryLeftover> FindLeftovers() const;
+    // file alone, a temporary file of an interrupted write, an empty copy) are
+    // removed on the way. A copy the reader would refuse (bytes that are not a
+    // score file, more than it reads) or one whose restore was begun and never
+    // finished (the reader refused it, or the editor ended while reading it)
+    // is set aside instead (SetAside): its new path goes to `setAside`. Entries
+    // that are not ours by name, not regular files, or belong to a running
+    // editor are left alone.
+    std::vector<RecoveryLeftover> FindLeftovers(std::vector<std::string>* setAside = nullptr) const;
 
     // Removes the copy and side file of an editor that no longer runs; a
     // running editor's files (this one's included) are never touched.
     void Discard(const RecoveryOwner& leftoverOwner) const;
 
+    // Notes that the copy of an editor that no longer runs is being read for a
+    // restore. Until Adopt or Discard, the copy counts as refused: should the
+    // editor end before, the next start sets it aside instead of offering it.
+    void BeginRestore(const RecoveryOwner& leftoverOwner) const;
+
     // Makes the copy and side file of an editor that no longer runs this
     // editor's own, by renaming, so there is no moment without a copy on disk.
     // Returns 0 or an errno.
     int Adopt(const RecoveryOwner& leftoverOwner) const;
+
+    // Moves the copy of an editor that no longer runs out of the way of later
+    // starts, keeping its bytes: "<pid>-<ticks>.refused.svl" in the same
+    // folder (its side file likewise), a name no start offers or removes.
+    // Returns the new path of the copy, or empty when it could not be moved.
+    std::string SetAside(const RecoveryOwner& leftoverOwner) const;
 
     static constexpr std::size_t kMaxLeftovers = 16;
     static constexpr std::size_t kMaxSideFileBytes = 16384;

@@ -101,15 +101,17 @@ void ScoreBlock::AddLine(std::string_view line) {
     values_[static_cast<size_t>(id)] = line.substr(eq + 1);
 }
 
-long ScoreBlock::TextLineEstimate() const {
-    const std::string_view* text = Find(csvTextId_);
-    if (!text) return 0;
-    // Every entry ends at a comma or a blank, or at the end of the text.
+long TextLineEstimate(std::string_view csvText) {
     long count = 1;
-    for (char c : *text) {
+    for (char c : csvText) {
         if (c == ',' || static_cast<unsigned char>(c) <= 0x20) ++count;
     }
     return count;
+}
+
+long ScoreBlock::TextLineEstimate() const {
+    const std::string_view* text = Find(csvTextId_);
+    return text ? scorefile::TextLineEstimate(*text) : 0;
 }
 
 LineKind FeedLine(std::string_view raw, ScoreBlock& block) {

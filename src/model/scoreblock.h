@@ -19,6 +19,10 @@ class TMusicItem;
 
 namespace scorefile {
 
+// Upper bound of the text-box lines a CSVText value (as read: the line
+// trimmed) makes: every entry ends at a comma or a blank, or at the end.
+long TextLineEstimate(std::string_view csvText);
+
 // Walks text line by line; CR LF, LF and CR each end a line, and a line end
 // at the very end adds no empty line.
 class LineCursor {

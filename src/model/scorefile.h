@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/filestamp.h"
+
 namespace sorvel {
 
 class TMusicBook;
@@ -46,13 +48,31 @@ struct SaveResult {
     bool ok = false;
     std::string message;  // for the user, UTF-8; empty on success
     std::string detail;   // the system's reason (strerror), for logs and the command line
+    FileStamp stamp;      // on success: the file as written, to notice later changes by others
 };
 
 // Writes the book atomically: a temporary file in the target's folder,
 // flushed and synced, then renamed over the target (a symbolic link is
 // followed, so the file it points to is replaced). On failure the old file is
 // intact and the temporary file is removed. Never throws.
+//
+// Refused, with the file untouched:
+// - a file set read-only ("「<path>」に保存できません。", detail EACCES), which
+//   the rename would otherwise replace whatever its mode;
+// - a book the reader would not take back (ReaderLimitBroken, or a text over
+//   kMaxScoreBytes): the message is that of the limit, so no unreadable
+//   file is ever written.
+// The path is a file-system path of bytes, used as it is (no conversion).
 SaveResult SaveScoreFile(TMusicBook& book, const std::string& path);
+
+// "「<path>」に保存できません。" with the system's reason: the message of a
+// file that cannot be written.
+SaveResult SaveFailure(const std::string& path, int error);
+
+// The question before saving over a file that changed on disk since it was
+// opened or last saved (ChangeSince(stamp, path) == DiskChange::Changed),
+// asked with Yes and No; Yes saves over it.
+std::string ChangedOnDiskQuestion(const std::string& path);
 
 // ---- Reader ---------------------------------------------------------------
 
@@ -69,6 +89,7 @@ struct ReadResult {
     ReadStatus status = ReadStatus::Malformed;
     std::unique_ptr<TMusicBook> book;  // set exactly when status is Ok
     std::string message;               // UTF-8; empty for Ok and NotAScore
+    FileStamp stamp;                   // ReadScoreFile, status Ok: the file as it was read
 };
 
 // A result without a book, with the status and message of a failure.
@@ -96,7 +117,8 @@ inline constexpr size_t kMaxLinkNameLength = 99;         // characters 15 to 113
 // recorded whatever group the caller has open. Every page gets the timing pass.
 ReadResult ReadScoreBytes(std::string_view bytes, TModelEnv& env);
 
-// Reads the file at `path` (a file-system path) and then as ReadScoreBytes.
+// Reads the file at `path` (a file-system path of bytes, used as it is) and
+// then as ReadScoreBytes.
 ReadResult ReadScoreFile(const std::string& path, TModelEnv& env);
 
 // ---- Block reader (paste) -------------------------------------------------

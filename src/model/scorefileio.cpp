@@ -2,15 +2,34 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "base/atomicfile.h"
 #include "base/readfile.h"
 #include "model/musicbook.h"
+#include "model/readerlimits.h"
 #include "model/scorefile.h"
 
 namespace sorvel {
 namespace {
+
+SaveResult LimitFailure(const ReaderLimitBreach& breach) {
+    SaveResult result;
+    result.message = breach.message;
+    return result;
+}
+
+SaveResult WriteAtomically(const std::string& path, const std::string& bytes) {
+    SaveResult result;
+    if (int error = WriteFileAtomically(path, bytes, {}, &result.stamp)) {
+        return SaveFailure(path, error);
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace
 
 SaveResult SaveFailure(const std::string& path, int error) {
     SaveResult result;
@@ -19,18 +38,22 @@ SaveResult SaveFailure(const std::string& path, int error) {
     return result;
 }
 
-SaveResult WriteAtomically(const std::string& path, const std::string& bytes) {
-    if (int error = WriteFileAtomically(path, bytes)) return SaveFailure(path, error);
-    SaveResult result;
-    result.ok = true;
-    return result;
+std::string ChangedOnDiskQuestion(const std::string& path) {
+    return "「" + path +
+           "」は、読み込んだ後にほかのプログラムで変更されています。\n"
+           "上書き保存すると、その変更は失われます。上書きしますか？";
 }
-
-}  // namespace
 
 SaveResult SaveScoreFile(TMusicBook& book, const std::string& path) {
     try {
-        return WriteAtomically(path, SaveBookToFileBytes(book));
+        if (const std::optional<ReaderLimitBreach> breach = ReaderLimitBroken(book)) {
+            return LimitFailure(*breach);
+        }
+        const std::string bytes = SaveBookToFileBytes(book);
+        if (const std::optional<ReaderLimitBreach> breach = FileSizeLimitBroken(bytes.size())) {
+            return LimitFailure(*breach);
+        }
+        return WriteAtomically(path, bytes);
     } catch (const std::bad_alloc&) {
         return SaveFailure(path, ENOMEM);
     } catch (const std::exception&) {
@@ -40,9 +63,13 @@ SaveResult SaveScoreFile(TMusicBook& book, const std::string& path) {
 
 ReadResult ReadScoreFile(const std::string& path, TModelEnv& env) {
     std::string bytes;
-    switch (ReadFileBytes(path, kMaxScoreBytes, bytes)) {
-        case 0:
-            return ReadScoreBytes(bytes, env);
+    FileStamp stamp;
+    switch (ReadFileBytes(path, kMaxScoreBytes, bytes, &stamp)) {
+        case 0: {
+            ReadResult result = ReadScoreBytes(bytes, env);
+            result.stamp = stamp;
+            return result;
+        }
         case ENOENT:
         case ENOTDIR:
             return ReadFailure(ReadStatus::FileNotFound, kMsgFileNotFound);

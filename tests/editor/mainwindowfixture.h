@@ -61,7 +61,8 @@ public:
         options.recoveryFolder = RecoveryFolder().toStdString();
         options.recoveryAsk = [this](QWidget*, const QString& text) {
             recoveryQuestions << text;
-            return restoreAnswer;
+            return restoreAnswer ? RecoveryController::RestoreAnswer::Restore
+                                 : RecoveryController::RestoreAnswer::Discard;
         };
         window = std::make_unique<TfrmMain>(std::move(options));
     }

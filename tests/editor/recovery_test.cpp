@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -36,6 +37,7 @@ namespace sorvel {
 namespace {
 
 namespace fs = std::filesystem;
+using Answer = RecoveryController::RestoreAnswer;
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -95,8 +97,10 @@ private:
     int serializeCalls_ = 0;
     bool serializedOffGuiThread_ = false;
 
+    QStringList informed_;  // what the controllers told the user
+
     std::unique_ptr<RecoveryController> MakeController(RecoveryOwner owner = OwnerOfThisProcess()) {
-        return std::make_unique<RecoveryController>(
+        auto c = std::make_unique<RecoveryController>(
             RecoveryStore(folder_, owner), [this] { return modified_; },
             [this] {
                 ++serializeCalls_;
@@ -104,6 +108,8 @@ private:
                 return std::pair{SaveBookToFileBytes(*ws_.book), name_};
             },
             nullptr);
+        c->SetInform([this](QWidget*, const QString& text) { informed_ << text; });
+        return c;
     }
 
     std::string Saved() { return SaveBookToFileBytes(*ws_.book); }
@@ -138,6 +144,7 @@ private Q_SLOTS:
         name_ = kUntitled;
         serializeCalls_ = 0;
         serializedOffGuiThread_ = false;
+        informed_.clear();
     }
 
     void cleanup() {
@@ -236,7 +243,7 @@ private Q_SLOTS:
         QStringList asked;
         c->SetAsk([&](QWidget*, const QString& text) {
             asked << text;
-            return true;
+            return Answer::Restore;
         });
         const auto restore = c->OfferRestore(nullptr);
         QVERIFY(restore);
@@ -272,7 +279,7 @@ private Q_SLOTS:
         int questions = 0;
         c->SetAsk([&](QWidget*, const QString&) {
             ++questions;
-            return false;
+            return Answer::Discard;
         });
         QVERIFY(!c->OfferRestore(nullptr));
         QCOMPARE(questions, 1);
@@ -287,7 +294,7 @@ private Q_SLOTS:
         QStringList asked;
         c->SetAsk([&](QWidget*, const QString& text) {
             asked << text;
-            return asked.size() == 2;  // No to the first, Yes to the second
+            return asked.size() == 2 ? Answer::Restore : Answer::Discard;  // No to the first, Yes to the second
         });
         const auto restore = c->OfferRestore(nullptr);
         QCOMPARE(asked.size(), 2);
@@ -300,7 +307,7 @@ private Q_SLOTS:
         // The one older than the chosen copy waits for the next start.
         QVERIFY(Exists(StemOf(oldest) + ".svl"));
         c->FinishRestore(*restore);
-        c->SetAsk([](QWidget*, const QString&) { return true; });
+        c->SetAsk([](QWidget*, const QString&) { return Answer::Restore; });
         const auto next = c->OfferRestore(nullptr);
         QVERIFY(next);
         QCOMPARE(next->originalPath, std::string("/old.svl"));
@@ -317,7 +324,7 @@ private Q_SLOTS:
         int questions = 0;
         c->SetAsk([&](QWidget*, const QString&) {
             ++questions;
-            return true;
+            return Answer::Restore;
         });
         QVERIFY(!c->OfferRestore(nullptr));
         QCOMPARE(questions, 0);
@@ -420,7 +427,7 @@ private Q_SLOTS:
         QStringList asked;
         c->SetAsk([&](QWidget*, const QString& text) {
             asked << text;
-            return false;
+            return Answer::Discard;
         });
         QVERIFY(!c->OfferRestore(nullptr));
         QCOMPARE(asked.size(), 6);
@@ -429,9 +436,16 @@ private Q_SLOTS:
 
         std::vector<std::string> left = foreign;
         left.push_back(std::to_string(dead) + "-10.svl");  // a folder is not removed
+        // Bytes that are not a score are set aside, not removed, and the user is told once.
+        left.push_back(std::to_string(dead) + "-11.refused.svl");
         std::sort(left.begin(), left.end());
         QCOMPARE(Names(folder_), left);
         QCOMPARE(ReadBytes(outside), score);
+        QCOMPARE(ReadBytes(stem(11) + ".refused.svl"), std::string("not a score at all"));
+        QCOMPARE(informed_.size(), 1);
+        QVERIFY(informed_[0].contains(QString::fromStdString(stem(11) + ".refused.svl")));
+        QVERIFY(!c->OfferRestore(nullptr));
+        QCOMPARE(informed_.size(), 1);
     }
 
     // The real question box: Japanese Yes/No buttons, Yes restores.
@@ -453,6 +467,189 @@ private Q_SLOTS:
         QCOMPARE(restore->originalPath, std::string("/box.svl"));
         QVERIFY(buttons.contains(QStringLiteral("はい(&Y)")));
         QVERIFY(buttons.contains(QStringLiteral("いいえ(&N)")));
+    }
+
+    // Esc, like closing the box, answers "later": the copy stays and is
+    // offered again at the next start. Only No removes it.
+    void escapeOrClosingKeepsTheCopyForLater() {
+        const RecoveryOwner dead = LeaveCrashCopy(9, "/later.svl", 1000);
+        const auto answerWith = [this](std::function<void(QMessageBox&)> answer) {
+            auto c = MakeController();
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) return;
+                poll.stop();
+                answer(*box);
+            });
+            poll.start(10);
+            return c->OfferRestore(nullptr).has_value();
+        };
+        QVERIFY(!answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }));
+        QVERIFY(Exists(StemOf(dead) + ".svl"));
+        QVERIFY(!answerWith([](QMessageBox& box) { box.close(); }));
+        QVERIFY(Exists(StemOf(dead) + ".svl"));
+        QVERIFY(!answerWith([](QMessageBox& box) { box.button(QMessageBox::No)->click(); }));
+        QVERIFY(!Exists(StemOf(dead) + ".svl"));
+        QVERIFY(!Exists(StemOf(dead) + ".info"));
+    }
+
+    // A copy the reader refuses is set aside with its bytes, the user is told
+    // once, and no later start offers it again.
+    void copyTheReaderRefusesIsSetAsideOnce() {
+        const RecoveryOwner dead{EndedProcessId(), 21};
+        const std::string broken = std::string(kScoreHeader) + "\r\nclass TMusicSheet\r\n";
+        QCOMPARE(RecoveryStore(folder_, dead).Write(broken, "/broken.svl", 1000), 0);
+        auto c = MakeController();
+        int questions = 0;
+        c->SetAsk([&](QWidget*, const QString&) {
+            ++questions;
+            return Answer::Restore;
+        });
+        const auto restore = c->OfferRestore(nullptr);
+        QVERIFY(restore);
+        TWorkspace other;
+        const ReadResult r = ReadScoreFile(restore->copyPath, other.env);
+        QVERIFY(r.status != ReadStatus::Ok);
+        c->RefuseRestore(nullptr, *restore, QString::fromStdString(r.message));
+
+        const std::string kept = StemOf(dead) + ".refused.svl";
+        QCOMPARE(ReadBytes(kept), broken);
+        QVERIFY(!Exists(StemOf(dead) + ".svl"));
+        QCOMPARE(informed_.size(), 1);
+        QVERIFY(informed_[0].contains(QString::fromUtf8(kMsgMalformed)));
+        QVERIFY(informed_[0].contains(QString::fromStdString(kept)));
+
+        // The next start: nothing to ask, nothing to tell.
+        auto next = MakeController();
+        next->SetAsk([&](QWidget*, const QString&) {
+            ++questions;
+            return Answer::Restore;
+        });
+        QVERIFY(!next->OfferRestore(nullptr));
+        QCOMPARE(questions, 1);
+        QCOMPARE(informed_.size(), 1);
+        QCOMPARE(ReadBytes(kept), broken);
+    }
+
+    // An editor that ends while reading the chosen copy (it crashed on it)
+    // does not meet it again at every start: the next start sets it aside.
+    void copyWhoseRestoreNeverFinishedIsSetAside() {
+        const RecoveryOwner dead = LeaveCrashCopy(22, "/crashing.svl", 1000);
+        int questions = 0;
+        const auto ask = [&](QWidget*, const QString&) {
+            ++questions;
+            return Answer::Restore;
+        };
+        {
+            auto c = MakeController(RecoveryOwner{EndedProcessId(), 1});
+            c->SetAsk(ask);
+            QVERIFY(c->OfferRestore(nullptr));
+        }
+        auto next = MakeController();
+        next->SetAsk(ask);
+        QVERIFY(!next->OfferRestore(nullptr));
+        QCOMPARE(questions, 1);
+        QCOMPARE(informed_.size(), 1);
+        QCOMPARE(ReadBytes(StemOf(dead) + ".refused.svl"), Saved());
+        QVERIFY(ReadBytes(StemOf(dead) + ".refused.info").ends_with("/crashing.svl"));
+    }
+
+    // Later keeps every copy not yet offered, and asks no more in this run.
+    void laterKeepsTheRemainingCopiesForTheNextStart() {
+        const RecoveryOwner first = LeaveCrashCopy(31, "/first.svl", 300);
+        const RecoveryOwner second = LeaveCrashCopy(32, "/second.svl", 200);
+        auto c = MakeController();
+        int questions = 0;
+        c->SetAsk([&](QWidget*, const QString&) {
+            ++questions;
+            return Answer::Later;
+        });
+        QVERIFY(!c->OfferRestore(nullptr));
+        QVERIFY(!c->OfferRestore(nullptr));
+        QCOMPARE(questions, 1);
+        QVERIFY(Exists(StemOf(first) + ".svl"));
+        QVERIFY(Exists(StemOf(second) + ".svl"));
+        auto next = MakeController();
+        next->SetAsk([](QWidget*, const QString&) { return Answer::Restore; });
+        const auto restore = next->OfferRestore(nullptr);
+        QVERIFY(restore);
+        QCOMPARE(restore->originalPath, std::string("/first.svl"));
+    }
+
+    // The first change is copied soon, not at the next periodic write.
+    void firstChangeIsCopiedSoon() {
+        auto c = MakeController();
+        c->Start();  // the minute of the periodic write does not pass in this test
+        modified_ = true;
+        c->BookChanged();
+        QVERIFY(c->FirstCopyPending());
+        QCOMPARE(serializeCalls_, 0);
+
+        c->SetFirstCopyDelay(0);
+        c->Discard();  // the book was saved: the next change starts again
+        modified_ = false;
+        c->WriteNow();
+        QVERIFY(!c->FirstCopyPending());
+        modified_ = true;
+        QSignalSpy spy(c.get(), &RecoveryController::copyWritten);
+        c->BookChanged();
+        QVERIFY(spy.wait(10'000));
+        QCOMPARE(spy.at(0).at(0).toInt(), 0);
+        QCOMPARE(ReadBytes(c->Store().CopyPath()), Saved());
+        // Further changes wait for the periodic write.
+        c->BookChanged();
+        QVERIFY(!c->FirstCopyPending());
+        // After a save the next change is copied soon again.
+        c->Discard();
+        c->BookChanged();
+        QVERIFY(c->FirstCopyPending());
+    }
+
+    // A copy that cannot be written is said in the status bar, and retried
+    // at the next periodic write and after each further change.
+    void writeFailureIsReportedAndRetried() {
+        const std::string obstacle = stateHome_ + "/sorvel";
+        WriteBytes(obstacle, "a file where the folder should be");
+        auto c = MakeController();
+        c->SetFirstCopyDelay(0);
+        modified_ = true;
+        QSignalSpy status(c.get(), &RecoveryController::statusReport);
+        QSignalSpy written(c.get(), &RecoveryController::copyWritten);
+        c->BookChanged();
+        QVERIFY(written.wait(10'000));
+        QCOMPARE(status.size(), 1);
+        const QString failed = status.at(0).at(0).toString();
+        QVERIFY(failed.startsWith(QStringLiteral("復元用のコピーを書き込めません")));
+        QCOMPARE(failed, RecoveryController::WriteFailedText(ENOTDIR));
+
+        // Another change tries again, and says so again while it fails.
+        c->BookChanged();
+        QVERIFY(c->FirstCopyPending());
+        QVERIFY(written.wait(10'000));
+        QCOMPARE(status.size(), 2);
+        QCOMPARE(status.at(1).at(0).toString(), failed);
+
+        // The obstacle is gone: the periodic write succeeds and says so.
+        fs::remove(obstacle);
+        c->WriteNow();
+        QVERIFY(written.wait(10'000));
+        QCOMPARE(written.last().at(0).toInt(), 0);
+        QCOMPARE(status.size(), 3);
+        QCOMPARE(status.at(2).at(0).toString(), RecoveryController::WriteRecoveredText());
+        QCOMPARE(ReadBytes(c->Store().CopyPath()), Saved());
+        c->BookChanged();
+        QVERIFY(!c->FirstCopyPending());
+    }
+
+    // The side file keeps the book's path as its bytes, whatever they are.
+    void originalPathKeepsItsBytes() {
+        const std::string sjis = "/music/\x83\x65\x83\x4c.svl";
+        const RecoveryOwner dead = LeaveCrashCopy(41, sjis, 1000);
+        const std::vector<RecoveryLeftover> found = RecoveryStore(folder_, OwnerOfThisProcess()).FindLeftovers();
+        QCOMPARE(found.size(), size_t(1));
+        QCOMPARE(found[0].originalPath, sjis);
+        QCOMPARE(found[0].owner, dead);
     }
 };
 

@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <vector>
 
 namespace sorvel::testing {
 namespace {
@@ -76,6 +79,75 @@ TEST_F(SaveTest, SavedFileReadsBackIdentically) {
     ReadResult r = ReadScoreFile(path, env);
     ASSERT_EQ(r.status, ReadStatus::Ok);
     EXPECT_EQ(Save(*r.book), Golden("defaults_out.svl"));
+}
+
+// The rename of the atomic save would replace a read-only file whatever its
+// mode. The mode bits are checked, since root (as in CI) may open any file.
+TEST_F(SaveTest, ReadOnlyFileIsRefusedWithTheSaveMessage) {
+    TMusicBook& book = ReadOk(Golden("two_pages.svl"));
+    const std::string path = (dir / "locked.svl").string();
+    { std::ofstream(path, std::ios::binary) << "someone else's work"; }
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const SaveResult r = SaveScoreFile(book, path);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, "「" + path + "」に保存できません。");
+    EXPECT_EQ(r.detail, std::strerror(EACCES));
+    EXPECT_EQ(ReadBytes(path), "someone else's work");
+    struct stat st;
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    EXPECT_EQ(FileCount(), 1u);
+}
+
+// Two editors on one file: each keeps the stamp of what it read or saved, and
+// a save by the other shows as a change; its own save does not.
+TEST_F(SaveTest, StampsTellAnotherEditorsSaveFromOurOwn) {
+    const std::string path = (dir / "shared.svl").string();
+    { std::ofstream(path, std::ios::binary) << Golden("two_pages.svl"); }
+    ReadResult first = ReadScoreFile(path, env);
+    ReadResult second = ReadScoreFile(path, env);
+    ASSERT_EQ(first.status, ReadStatus::Ok);
+    ASSERT_EQ(second.status, ReadStatus::Ok);
+    EXPECT_EQ(ChangeSince(first.stamp, path), DiskChange::Unchanged);
+
+    const SaveResult secondSaved = SaveScoreFile(*second.book, path);
+    ASSERT_TRUE(secondSaved.ok);
+    EXPECT_EQ(ChangeSince(secondSaved.stamp, path), DiskChange::Unchanged);
+    EXPECT_EQ(ChangeSince(first.stamp, path), DiskChange::Changed);
+
+    // The first editor saves anyway (the user said so): from then on the
+    // first is current and the second sees the change.
+    const SaveResult firstSaved = SaveScoreFile(*first.book, path);
+    ASSERT_TRUE(firstSaved.ok);
+    EXPECT_EQ(ChangeSince(firstSaved.stamp, path), DiskChange::Unchanged);
+    EXPECT_EQ(ChangeSince(secondSaved.stamp, path), DiskChange::Changed);
+    EXPECT_EQ(ChangedOnDiskQuestion(path),
+              "「" + path +
+                  "」は、読み込んだ後にほかのプログラムで変更されています。\n"
+                  "上書き保存すると、その変更は失われます。上書きしますか？");
+}
+
+// File names are bytes: a Shift-JIS name (テ is 0x83 0x65) is neither
+// converted nor refused, in the folder name as in the file name.
+TEST_F(SaveTest, NonUtf8PathIsUsedAsItsBytes) {
+    TMusicBook& book = ReadOk(Golden("two_pages.svl"));
+    const std::string folder = dir.string() + "/\x83\x65\x83\x4c";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    const std::string path = folder + "/\x83\x65.svl";
+    const SaveResult saved = SaveScoreFile(book, path);
+    ASSERT_TRUE(saved.ok) << saved.message << " " << saved.detail;
+    EXPECT_EQ(ReadBytes(path), Golden("two_pages.svl"));
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().native());
+    EXPECT_EQ(names, std::vector<std::string>{"\x83\x65.svl"});
+
+    ReadResult read = ReadScoreFile(path, env);
+    ASSERT_EQ(read.status, ReadStatus::Ok) << read.message;
+    EXPECT_EQ(Save(*read.book), Golden("two_pages.svl"));
+    EXPECT_EQ(ChangeSince(saved.stamp, path), DiskChange::Unchanged);
+    // A failure names the path with its bytes.
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_EQ(SaveScoreFile(book, path).message, "「" + path + "」に保存できません。");
 }
 
 }  // namespace
