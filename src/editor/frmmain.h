@@ -15,6 +15,7 @@
 #include "editor/editordialogs.h"
 #include "editor/recoverycontroller.h"
 #include "model/workspace.h"
+#include "playback/midioutput.h"
 #include "print/printermetrics.h"
 
 class QAction;
@@ -42,6 +43,9 @@ struct MainWindowOptions {
     bool recoveryCopies = true;
     std::string recoveryFolder;  // empty: the user's XDG state folder
     RecoveryController::AskFunction recoveryAsk;  // empty: the message box
+    // The MIDI output devices in device-number order; empty: the system's
+    // (the synthesizer, then the ALSA ports). Tests give the capture device.
+    MidiOutEnumerator midiOutputs;
 };
 
 inline constexpr char kMsgNoPrinter[] =
@@ -126,6 +130,7 @@ public:
     void BindCommand(const QString& actionName, std::function<void()> command);
     PrinterMetrics& Printer() { return printer_; }
     const EditorDialogs& Dialogs() const { return options_.dialogs; }
+    const MidiOutEnumerator& MidiOutputs() const { return options_.midiOutputs; }
     bool IsPlaying() const { return playing_; }
     // Playback started or stopped: the commands that wait for it are updated.
     void SetPlaying(bool playing);
@@ -134,8 +139,11 @@ Q_SIGNALS:
     // The options dialog changed the MIDI settings (device, instrument,
     // clicks): the playback side reopens or reprograms its output.
     void midiSettingsChanged();
+    // The open book is about to be replaced (new, open, drop, import,
+    // recovery): whoever points into it lets go now.
+    void aboutToReplaceBook();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

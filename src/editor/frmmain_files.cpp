@@ -50,6 +50,7 @@ bool TfrmMain::SavePrompt() {
 
 void TfrmMain::NewBook() {
     if (!SavePrompt()) return;
+    Q_EMIT aboutToReplaceBook();
     view_->SetPage(nullptr);
     fileName_ = QString::fromUtf8(kUntitled);
     SetTitle();
@@ -84,6 +85,7 @@ bool TfrmMain::OpenPath(const QString& path) {
         }
         return false;
     }
+    Q_EMIT aboutToReplaceBook();
     view_->SetPage(nullptr);
     ws_.undo.Clear();
     ws_.book = std::move(result.book);
@@ -107,6 +109,7 @@ void TfrmMain::AfterRead(const QString& path) {
 }
 
 void TfrmMain::AdoptNewBook(std::unique_ptr<TMusicBook> book) {
+    Q_EMIT aboutToReplaceBook();
     view_->SetPage(nullptr);
     ws_.undo.Clear();
     ws_.book = std::move(book);
@@ -214,6 +217,7 @@ void TfrmMain::OfferRecovery() {
         options_.dialogs.showError(this, QString::fromStdString(result.message));
         return;
     }
+    Q_EMIT aboutToReplaceBook();
     view_->SetPage(nullptr);
     ws_.undo.Clear();
     ws_.book = std::move(result.book);

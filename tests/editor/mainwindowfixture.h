@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "editor/frmmain.h"
+#include "playback/capturemidiout.h"
+#include "playback/forwardingmidiout.h"
 
 namespace sorvel {
 
@@ -63,6 +65,13 @@ public:
             recoveryQuestions << text;
             return restoreAnswer;
         };
+        // Never the system's synthesizer or sound server.
+        options.midiOutputs = [this] {
+            return std::vector<MidiOutEntry>{{"capture", [this]() -> std::unique_ptr<MidiOut> {
+                                                  return std::make_unique<ForwardingMidiOut>(
+                                                      midiCapture);
+                                              }}};
+        };
         window = std::make_unique<TfrmMain>(std::move(options));
     }
 
@@ -71,6 +80,9 @@ public:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
+    // What the window's MIDI output received; it outlives the window.
+    VirtualTimeSource midiClock;
+    CaptureMidiOut midiCapture{midiClock};
     ScriptedDialogs dialogs;
     bool recovery = false;
     bool restoreAnswer = false;
