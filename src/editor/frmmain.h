@@ -17,6 +17,7 @@
 #include "editor/editorshell.h"
 #include "editor/recoverycontroller.h"
 #include "model/workspace.h"
+#include "playback/midioutput.h"
 #include "print/printermetrics.h"
 
 class QAction;
@@ -45,6 +46,9 @@ struct MainWindowOptions {
     bool recoveryCopies = true;
     std::string recoveryFolder;  // empty: the user's XDG state folder
     RecoveryController::AskFunction recoveryAsk;  // empty: the message box
+    // The MIDI output devices in device-number order; empty: the system's
+    // (the synthesizer, then the ALSA ports). Tests give the capture device.
+    MidiOutEnumerator midiOutputs;
 };
 
 inline constexpr char kMsgNoPrinter[] =
@@ -139,6 +143,7 @@ public:
     PrinterMetrics& Printer() override { return printer_; }
     const EditorDialogs& Dialogs() const override { return options_.dialogs; }
     EditorContext Context() { return EditorContext{*document_, *view_, *this}; }
+    const MidiOutEnumerator& MidiOutputs() const { return options_.midiOutputs; }
     bool IsPlaying() const { return playing_; }
     // Playback started or stopped: the commands that wait for it are updated.
     void SetPlaying(bool playing);
@@ -148,7 +153,7 @@ Q_SIGNALS:
     // clicks): the playback side reopens or reprograms its output.
     void midiSettingsChanged();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -68,6 +70,7 @@ PlaybackController* FindPlaybackController(QObject& main) {
 
 PlaybackController::PlaybackController(TfrmMain& main) : QObject(&main), main_(main) {
     setObjectName(kPlaybackControllerName);
+    if (main_.MidiOutputs()) options_.devices = main_.MidiOutputs();
     rcp_.SetStartupValues();
     output_ = std::make_unique<MidiOutput>([this] { return options_.devices(); });
     play_ = std::make_unique<TPlayData>(rcp_, *output_);
@@ -102,6 +105,11 @@ PlaybackController::PlaybackController(TfrmMain& main) : QObject(&main), main_(m
     if (QAction* button = main_.Action("actPlayStop")) playIcon_ = button->icon();
     UpdateEnabling();
 
+    outputMissing_ = new QLabel(QString::fromUtf8(kMsgNoMidiOutput), &main_);
+    outputMissing_->setObjectName(kOutputMissingLabelName);
+    main_.statusBar()->addPermanentWidget(outputMissing_);
+    outputMissing_->hide();
+
     ScorePaintBox& box = main_.PaintBox();
     box.onPaint = [this, drawPage = box.onPaint](QPainter& painter, const QRect& exposed) {
         if (drawPage) drawPage(painter, exposed);
@@ -113,12 +121,17 @@ PlaybackController::PlaybackController(TfrmMain& main) : QObject(&main), main_(m
         MonitorNote(item);
     };
     connect(&main_, &TfrmMain::midiSettingsChanged, this, &PlaybackController::MidiSettingsChanged);
+    // Directly: the play lets go of the old book before it is destroyed.
+    connect(&main_.Document(), &EditorDocument::aboutToReplaceBook, this,
+            &PlaybackController::StopForBookReplacement, Qt::DirectConnection);
 }
 
 PlaybackController::~PlaybackController() {
     ++openGeneration_;
     JoinOpener();
-    // No tick may run, or post to this object, once it is gone.
+    // No tick may run, or post to this object, once it is gone. The undo
+    // manager may be gone already (the window's members go before its
+    // children); it frees what it kept for the play itself.
     sequencer_->StopPlayback();
     sequencer_.reset();
     timer_.reset();
@@ -177,15 +190,14 @@ void PlaybackController::DeviceArrived(int generation, int requested,
     if (opened->device) {
         output_->OpenDevice(std::move(opened->device));
         openDevice_ = opened->index;
-        deviceReported_ = false;
+        ShowOutputMissing(false);
         if (opened->index != requested) {
             main_.Workspace().prefs.DeviceID = opened->index;
             WritePreferenceKey(main_.SettingsPath(), "Midi", "DeviceID", opened->index);
         }
     } else {
         openDevice_ = -1;
-        if (!deviceReported_) main_.ShowStatus(QString::fromUtf8(kMsgNoMidiOutput));
-        deviceReported_ = true;
+        ShowOutputMissing(true);
     }
     UpdateEnabling();
 }
@@ -199,6 +211,7 @@ void PlaybackController::UseDevice(std::unique_ptr<MidiOut> device) {
     ++openGeneration_;
     output_->OpenDevice(std::move(device));
     openDevice_ = -1;
+    ShowOutputMissing(false);
     UpdateEnabling();
 }
 
@@ -217,6 +230,16 @@ void PlaybackController::BuildEngine() {
 }
 
 bool PlaybackController::DeviceOpen() const { return output_->IsOpen(); }
+
+bool PlaybackController::WakeOutput() {
+    const bool awake = output_->WakeDevice();
+    ShowOutputMissing(!awake);
+    return awake;
+}
+
+void PlaybackController::ShowOutputMissing(bool missing) {
+    outputMissing_->setVisible(missing);
+}
 
 void PlaybackController::UpdateEnabling() {
     const bool open = DeviceOpen();
@@ -282,9 +305,10 @@ void PlaybackController::ResetChannels() {
 
 void PlaybackController::StartPlayback() {
     TMusicSheet* page = main_.CurrentPage();
-    if (!page || !DeviceOpen()) {
+    // The sound server may have gone since the last play: the device opens
+    // its stream again here, or the play does not start.
+    if (!page || !WakeOutput()) {
         frmPlay_->SetPlaying(false);
-        if (!DeviceOpen()) main_.ShowStatus(QString::fromUtf8(kMsgNoMidiOutput));
         return;
     }
     ++playGeneration_;
@@ -314,6 +338,8 @@ void PlaybackController::StartPlayback() {
     sequencer_->SetAlternateMute(frmPlay_->AlternateMute());
     // The walk's error is shown, and what was built still plays.
     if (!built.Ok()) main_.Dialogs().showError(&main_, QString::fromStdString(built.Message()));
+    HoldUndoFrees();
+    output_->HoldDeviceAwake(true);
     sequencer_->StartPlay(options);
 }
 
@@ -323,6 +349,8 @@ void PlaybackController::StopPlayback() {
     SetMainButton(false);
     main_.SetPlaying(false);
     ClearCursor();
+    ReleaseUndoFrees();
+    output_->HoldDeviceAwake(false);
 }
 
 void PlaybackController::PlayFinished() {
@@ -331,6 +359,28 @@ void PlaybackController::PlayFinished() {
     SetMainButton(false);
     main_.SetPlaying(false);
     ClearCursor();
+    ReleaseUndoFrees();
+    output_->HoldDeviceAwake(false);
+}
+
+void PlaybackController::StopForBookReplacement() {
+    if (IsPlaying()) frmPlay_->SetPlaying(false);
+    StopPlayback();
+    rcp_.ClearAllEvents();
+    for (int j = 1; j <= TPlayData::kTrackCount; ++j) play_->Track(j).events.Clear();
+    frmKeyBoard_->NoteEntered(nullptr);
+}
+
+void PlaybackController::HoldUndoFrees() {
+    if (holdingUndoFrees_) return;
+    main_.Workspace().undo.HoldFrees();
+    holdingUndoFrees_ = true;
+}
+
+void PlaybackController::ReleaseUndoFrees() {
+    if (!holdingUndoFrees_) return;
+    holdingUndoFrees_ = false;
+    main_.Workspace().undo.ReleaseFrees();
 }
 
 // ---- the play cursor ------------------------------------------------------------
@@ -338,22 +388,34 @@ void PlaybackController::PlayFinished() {
 void PlaybackController::ShowPosition(TMusicItem* item, TMusicItem* previous) {
     // A dash keeps the cursor on its note; several events of one note move it once.
     if (!item || item == previous || item->Content() == "8") return;
+    // A note whose entry was undone, or whose page was deleted, is out of the
+    // book: the cursor stays where it was.
     TMusicSheet& page = item->Sheet();
     const int index = main_.Book().IndexOfSheet(&page);
-    if (index < 0) return;
+    if (index < 0 || page.IndexOfItem(item) < 0) return;
     if (main_.CurrentPage() != &page) main_.ShowPage(index + 1, false);
 
-    // The note's row comes into view with one row above it.
-    if (auto* area = main_.findChild<QScrollArea*>("sbScore1")) {
-        QScrollBar* bar = area->verticalScrollBar();
-        const qreal scale = main_.PaintBox().Scale();
-        const int y = qRound(item->PosY() * scale);
-        const int interval = qRound(page.RowInterval() * scale);
-        if (bar->value() >= y) bar->setValue(y - interval);
-        if (y >= bar->value() + area->viewport()->height()) bar->setValue(y - interval);
-    }
+    if (auto* area = main_.findChild<QScrollArea*>("sbScore1")) ScrollToCursor(*area, *item);
     cursorItem_ = item;
     main_.PaintBox().update();
+}
+
+void PlaybackController::ScrollToCursor(QScrollArea& area, const TMusicItem& item) {
+    const qreal scale = main_.PaintBox().Scale();
+    const int interval = qRound(item.Sheet().RowInterval() * scale);
+    // The note's row comes into view with one row above it.
+    QScrollBar* vertical = area.verticalScrollBar();
+    const int y = qRound(item.PosY() * scale);
+    if (vertical->value() >= y) vertical->setValue(y - interval);
+    if (y >= vertical->value() + area.viewport()->height()) vertical->setValue(y - interval);
+    // Zoomed in, a row is wider than the view: a note outside it comes in at
+    // the left with the same margin, so the notes after it are in sight.
+    QScrollBar* horizontal = area.horizontalScrollBar();
+    const int x = qRound(item.PosX() * scale);
+    const int width = area.viewport()->width();
+    const int margin = std::min(interval, width / 4);
+    if (x < horizontal->value() || x >= horizontal->value() + width)
+        horizontal->setValue(x - margin);
 }
 
 void PlaybackController::ClearCursor() {
@@ -406,7 +468,8 @@ void PlaybackController::OnPlayPosition(const TPlayPosition& position) {
 
 void PlaybackController::MonitorNote(TMusicItem* item) {
     if (!item || !main_.Workspace().prefs.IsMonitorMode) return;
-    if (const std::optional<int> note = MonitorNoteNumber(*item)) monitor_->PlayMonitorNote(*note);
+    const std::optional<int> note = MonitorNoteNumber(*item);
+    if (note && WakeOutput()) monitor_->PlayMonitorNote(*note);
 }
 
 }  // namespace sorvel

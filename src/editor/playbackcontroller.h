@@ -18,7 +18,9 @@
 #include "playback/timesource.h"
 
 class QActionGroup;
+class QLabel;
 class QPainter;
+class QScrollArea;
 
 namespace sorvel {
 
@@ -31,6 +33,7 @@ class TMonitorNote;
 class TMusicItem;
 
 inline constexpr char kPlaybackControllerName[] = "PlaybackController";
+inline constexpr char kOutputMissingLabelName[] = "lblNoMidiOutput";
 inline constexpr char kMsgNoMidiOutput[] =
     "音声出力を開けないため、演奏とモニター音は使えません。";
 
@@ -63,6 +66,10 @@ public:
     void StartPlayback();
     void StopPlayback();
     bool IsPlaying() const;
+    // Before the book is replaced (new, open, drop, import, recovery): stops a
+    // play at once, drops the positions still on their way to the GUI thread
+    // and forgets every item of the old book, so nothing reads it once freed.
+    void StopForBookReplacement();
 
     // The note monitor: sounds an entered or changed note for one second.
     void MonitorNote(TMusicItem* item);
@@ -90,13 +97,22 @@ private:
     void JoinOpener();
     void UpdateEnabling();
     void BuildEngine();
+    // Wakes the device before sounding on purpose; while it cannot sound the
+    // status bar says so, until it works again.
+    bool WakeOutput();
+    void ShowOutputMissing(bool missing);
 
     void PrepareTracks();
     void ResetChannels();
     void SetMainButton(bool playing);
     void ShowPosition(TMusicItem* item, TMusicItem* previous);
+    void ScrollToCursor(QScrollArea& area, const TMusicItem& item);
     void ClearCursor();
     void PlayFinished();
+    // The play's sequence names items of the undo history: they stay alive
+    // until the play ends.
+    void HoldUndoFrees();
+    void ReleaseUndoFrees();
     void PaintCursor(QPainter& painter);
 
     // The sequencer's calls, on the timer thread.
@@ -122,17 +138,18 @@ private:
     TfrmKeyBoard* frmKeyBoard_ = nullptr;
     TfrmTuning* frmTuning_ = nullptr;
     QActionGroup* needsDevice_ = nullptr;
+    QLabel* outputMissing_ = nullptr;  // in the status bar
     QIcon playIcon_;
 
     std::thread opener_;
     int openGeneration_ = 0;
     bool openPending_ = false;
-    bool deviceReported_ = false;
     int openDevice_ = -1;  // the device number open; -1 none or an injected device
     int keyOffset_ = 0;    // of the page the play started on
     // Bumped at every start and stop: queued calls of an older play are dropped.
     std::atomic<int> playGeneration_{0};
     const TMusicItem* cursorItem_ = nullptr;
+    bool holdingUndoFrees_ = false;
 };
 
 // The controller installed on `main`, or nullptr.

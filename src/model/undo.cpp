@@ -37,6 +37,11 @@ void TUndo::Clear() {
     count_ = 0;
     named_.clear();
     container_.Clear();
+    deferredFrees_.clear();
+}
+
+void TUndo::ReleaseFrees() {
+    if (freeHolds_ > 0 && --freeHolds_ == 0) deferredFrees_.clear();
 }
 
 void TUndo::BeginGroup() { open_ = std::make_unique<Group>(); }
@@ -128,7 +133,10 @@ void TUndo::FreeUnused(const std::vector<TPersistent*>& released) {
         // it back on; either way that page may be in the container.
         if (object->Kind() == ObjectKind::Item) examine(&static_cast<TMusicItem*>(object)->Sheet());
     }
-    for (TPersistent* object : doomed) container_.Take(object).reset();
+    for (TPersistent* object : doomed) {
+        std::unique_ptr<TPersistent> owned = container_.Take(object);
+        if (freeHolds_ > 0) deferredFrees_.push_back(std::move(owned));
+    }
 }
 
 void TUndo::Record(std::unique_ptr<TCommand> command) {

@@ -59,6 +59,14 @@ public:
 
     TObjContainer& Container() { return container_; }
 
+    // While a hold is active (a play whose sequence names items of the
+    // history), objects that no stored step needs any more are kept alive
+    // instead of being destroyed; the last release destroys them. Clear
+    // destroys them at once.
+    void HoldFrees() { ++freeHolds_; }
+    void ReleaseFrees();
+    std::size_t DeferredFreeCount() const { return deferredFrees_.size(); }
+
     // Called whenever a group with commands closed as a new step.
     std::function<void()> onStepRecorded;
     // Shows a message to the user (UTF-8).
@@ -104,6 +112,8 @@ private:
     std::unique_ptr<Group> open_;
     std::unordered_map<const TPersistent*, int> named_;
     TObjContainer container_;
+    int freeHolds_ = 0;
+    std::vector<std::unique_ptr<TPersistent>> deferredFrees_;
 };
 
 // Opens an undo group and closes it however the scope is left, so a step

@@ -1,5 +1,7 @@
 #include "playback/fluidsynthout.h"
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "playback/fluidsynthengine.h"
@@ -18,6 +20,7 @@ constexpr const char* kSoundFonts[] = {
 constexpr const char* kAudioDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack"};
 
 constexpr double kSampleRate = 44100.0;
+constexpr auto kStreamCheckPeriod = std::chrono::milliseconds(250);
 
 void ConfigureLive(fluid_settings_t* settings) {
     fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
@@ -37,33 +40,109 @@ std::unique_ptr<FluidSynthOut> FluidSynthOut::Open(const std::string& soundFont)
     std::unique_ptr<FluidSynthOut> out(new FluidSynthOut);
     out->engine_ = FluidSynthEngine::Create(kSampleRate, ConfigureLive);
     if (!out->engine_) return nullptr;
-    // The driver first: without an audio server there is no point in loading
+    FluidSynthOut* self = out.get();
+    out->keeper_ = std::make_unique<AudioStreamKeeper>(
+        AudioStreamKeeper::Stream{
+            [self] { return self->OpenAudio(); }, [self] { self->CloseAudio(); },
+            [self] { return fluid_synth_get_active_voice_count(self->engine_->Synth()) > 0; }},
+        out->clock_);
+    out->watcher_ = std::thread([self] { self->WatchStream(); });
+    // The stream first: without an audio server there is no point in loading
     // a SoundFont of 140 MB.
-    for (const char* driver : kAudioDrivers) {
-        if (fluid_settings_setstr(out->engine_->Settings(), "audio.driver", driver) != FLUID_OK)
-            continue;
-        out->audio_ = new_fluid_audio_driver(out->engine_->Settings(), out->engine_->Synth());
-        if (out->audio_) break;
-    }
-    if (!out->audio_ || !out->engine_->LoadSoundFont(soundFont)) return nullptr;
+    if (!out->keeper_->Wake() || !out->engine_->LoadSoundFont(soundFont)) return nullptr;
     return out;
 }
 
 FluidSynthOut::~FluidSynthOut() {
+    {
+        const std::lock_guard lock(watchMutex_);
+        quit_ = true;
+    }
+    watchWake_.notify_all();
+    if (watcher_.joinable()) watcher_.join();
     // The driver calls into the synthesizer: it goes first.
-    if (audio_) delete_fluid_audio_driver(audio_);
+    keeper_.reset();
+}
+
+// The driver hands its own buffers, and FluidSynth adds into what it is
+// given: the buffers start silent, and reverb and chorus are mixed into the
+// same stereo pair, as the driver's own rendering does.
+int FluidSynthOut::Render(void* self, int length, int, float*[], int nout, float* out[]) {
+    auto& synthOut = *static_cast<FluidSynthOut*>(self);
+    for (int i = 0; i < nout; ++i) std::fill(out[i], out[i] + length, 0.0f);
+    float* effects[4] = {};
+    int effectCount = 0;
+    if (nout >= 2) {
+        effects[0] = effects[2] = out[0];
+        effects[1] = effects[3] = out[1];
+        effectCount = 4;
+    }
+    const int result =
+        fluid_synth_process(synthOut.engine_->Synth(), length, effectCount, effects, nout, out);
+    synthOut.keeper_->Rendered();
+    return result;
+}
+
+bool FluidSynthOut::OpenAudio() {
+    fluid_settings_t* settings = engine_->Settings();
+    for (const char* driver : kAudioDrivers) {
+        if (!driver_.empty() && driver_ != driver) continue;
+        if (fluid_settings_setstr(settings, "audio.driver", driver) != FLUID_OK) continue;
+        audio_ = new_fluid_audio_driver2(settings, &FluidSynthOut::Render, this);
+        if (audio_) {
+            driver_ = driver;
+            break;
+        }
+    }
+    if (!audio_) return false;
+    {
+        const std::lock_guard lock(watchMutex_);
+        streamOpen_ = true;
+    }
+    watchWake_.notify_all();
+    return true;
+}
+
+void FluidSynthOut::CloseAudio() {
+    delete_fluid_audio_driver(audio_);
+    audio_ = nullptr;
+    // Voices left by a lost stream would never finish without rendering.
+    fluid_synth_all_sounds_off(engine_->Synth(), -1);
+    const std::lock_guard lock(watchMutex_);
+    streamOpen_ = false;
+}
+
+void FluidSynthOut::WatchStream() {
+    std::unique_lock lock(watchMutex_);
+    while (!quit_) {
+        watchWake_.wait(lock, [this] { return quit_ || streamOpen_; });
+        if (watchWake_.wait_for(lock, kStreamCheckPeriod, [this] { return quit_; })) break;
+        lock.unlock();
+        keeper_->Check();
+        lock.lock();
+    }
 }
 
 void FluidSynthOut::ShortMessage(std::uint32_t message) {
+    keeper_->Touch();
     engine_->ShortMessage(message);
 }
 
 void FluidSynthOut::LongMessage(std::span<const std::uint8_t> bytes) {
+    keeper_->Touch();
     engine_->LongMessage(bytes);
 }
 
 void FluidSynthOut::Reset() {
     engine_->Reset();
+}
+
+bool FluidSynthOut::Wake() {
+    return keeper_->Wake();
+}
+
+void FluidSynthOut::HoldAwake(bool on) {
+    keeper_->Hold(on);
 }
 
 }  // namespace sorvel

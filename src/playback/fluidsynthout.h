@@ -1,10 +1,17 @@
 #pragma once
 // Device 0, the built-in synthesizer: FluidSynth with the General MIDI SoundFont,
-// heard through the desktop's audio server.
+// heard through the desktop's audio server. The synthesizer and its SoundFont
+// stay loaded; the audio stream runs only while there is something to hear
+// (AudioStreamKeeper), so an idle editor costs no processor time.
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 
+#include "playback/audiostreamkeeper.h"
 #include "playback/midiout.h"
+#include "playback/timesource.h"
 
 struct _fluid_audio_driver_t;
 
@@ -26,11 +33,31 @@ class FluidSynthOut final : public MidiOut {
     void ShortMessage(std::uint32_t message) override;
     void LongMessage(std::span<const std::uint8_t> bytes) override;
     void Reset() override;
+    bool Wake() override;
+    void HoldAwake(bool on) override;
 
   private:
     FluidSynthOut() = default;
+    // The keeper's stream: the driver that worked before, else the first of
+    // the list that works.
+    bool OpenAudio();
+    void CloseAudio();
+    // Runs the keeper's check a few times a second while the stream is open,
+    // and sleeps while it is closed.
+    void WatchStream();
+    static int Render(void* self, int length, int nfx, float* fx[], int nout, float* out[]);
+
     std::unique_ptr<FluidSynthEngine> engine_;
     _fluid_audio_driver_t* audio_ = nullptr;
+    std::string driver_;  // the audio driver that worked
+    SteadyTimeSource clock_;
+    std::unique_ptr<AudioStreamKeeper> keeper_;
+
+    std::mutex watchMutex_;
+    std::condition_variable watchWake_;
+    bool streamOpen_ = false;
+    bool quit_ = false;
+    std::thread watcher_;
 };
 
 }  // namespace sorvel

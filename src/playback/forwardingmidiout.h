@@ -12,6 +12,8 @@ class ForwardingMidiOut final : public MidiOut {
     void ShortMessage(std::uint32_t message) override { to_.ShortMessage(message); }
     void LongMessage(std::span<const std::uint8_t> bytes) override { to_.LongMessage(bytes); }
     void Reset() override { to_.Reset(); }
+    bool Wake() override { return to_.Wake(); }
+    void HoldAwake(bool on) override { to_.HoldAwake(on); }
 
   private:
     MidiOut& to_;

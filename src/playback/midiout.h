@@ -19,6 +19,12 @@ class MidiOut {
     virtual void LongMessage(std::span<const std::uint8_t> bytes) = 0;
     // Silences every channel: all notes off and sustain released.
     virtual void Reset() = 0;
+    // Before sounding on purpose (a play, a monitor note): a device whose
+    // audio stream closed or was lost opens it again. False when it cannot
+    // sound. Devices without a stream of their own can always sound.
+    virtual bool Wake() { return true; }
+    // While held, the device keeps its audio stream open through silence.
+    virtual void HoldAwake(bool) {}
 };
 
 // The packed form MidiOut::ShortMessage takes; each value is taken as 8 bits.

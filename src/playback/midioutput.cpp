@@ -93,4 +93,14 @@ void MidiOutput::SendLongMessage(const std::uint8_t* bytes, std::size_t length) 
     if (device_ && bytes && length > 0) device_->LongMessage({bytes, length});
 }
 
+bool MidiOutput::WakeDevice() {
+    const std::lock_guard lock(mutex_);
+    return device_ && device_->Wake();
+}
+
+void MidiOutput::HoldDeviceAwake(bool on) {
+    const std::lock_guard lock(mutex_);
+    if (device_) device_->HoldAwake(on);
+}
+
 }  // namespace sorvel

@@ -49,6 +49,9 @@ class MidiOutput {
     // while no device is open.
     void SendShortMessage(int channel, int status, int data1, int data2);
     void SendLongMessage(const std::uint8_t* bytes, std::size_t length);
+    // The open device's Wake (false without a device) and HoldAwake.
+    bool WakeDevice();
+    void HoldDeviceAwake(bool on);
 
   private:
     // Opens entry `device` of `entries` (the open device must be closed) and

@@ -12,15 +12,21 @@ constexpr int kVelocity = 100;
 
 }  // namespace
 
-TMonitorNote::TMonitorNote(MidiOutput& output, std::chrono::milliseconds hold)
-    : output_(output), midiOutTimer_(hold, [this] { OnMidiOutTimer(); }) {}
+std::unique_ptr<OneShotTimer> TMonitorNote::LiveTimer(std::chrono::milliseconds interval,
+                                                      std::function<void()> onFire) {
+    return std::make_unique<TOneShotTimer>(interval, std::move(onFire));
+}
+
+TMonitorNote::TMonitorNote(MidiOutput& output, std::chrono::milliseconds hold,
+                           const TimerMaker& makeTimer)
+    : output_(output), midiOutTimer_(makeTimer(hold, [this] { OnMidiOutTimer(); })) {}
 
 void TMonitorNote::PlayMonitorNote(int note) {
-    midiOutTimer_.Stop();
+    midiOutTimer_->Stop();
     output_.SendShortMessage(kChannel, kControlChange, kAllSoundOff, 0);
     output_.SendShortMessage(kChannel, kProgramChange, 0, 0);
     output_.SendShortMessage(kChannel, kNoteOn, note, kVelocity);
-    midiOutTimer_.Start();
+    midiOutTimer_->Start();
 }
 
 void TMonitorNote::OnMidiOutTimer() {

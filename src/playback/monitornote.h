@@ -4,6 +4,8 @@
 // number of an entered note, in its page's key, is MonitorNoteNumber
 // (playback/conversion/notepitch.h).
 #include <chrono>
+#include <functional>
+#include <memory>
 
 #include "playback/oneshottimer.h"
 
@@ -14,9 +16,15 @@ class MidiOutput;
 class TMonitorNote {
   public:
     static constexpr int kChannel = 2;
+    // Makes the cut-off timer: its interval and what it calls when it fires.
+    using TimerMaker = std::function<std::unique_ptr<OneShotTimer>(std::chrono::milliseconds,
+                                                                   std::function<void()>)>;
+    static std::unique_ptr<OneShotTimer> LiveTimer(std::chrono::milliseconds interval,
+                                                   std::function<void()> onFire);
 
     explicit TMonitorNote(MidiOutput& output,
-                          std::chrono::milliseconds hold = std::chrono::seconds(1));
+                          std::chrono::milliseconds hold = std::chrono::seconds(1),
+                          const TimerMaker& makeTimer = &TMonitorNote::LiveTimer);
 
     void PlayMonitorNote(int note);
 
@@ -24,7 +32,7 @@ class TMonitorNote {
     void OnMidiOutTimer();
 
     MidiOutput& output_;
-    TOneShotTimer midiOutTimer_;
+    std::unique_ptr<OneShotTimer> midiOutTimer_;
 };
 
 }  // namespace sorvel

@@ -11,16 +11,25 @@
 
 namespace sorvel {
 
-class TOneShotTimer {
+// A restartable one-shot timer as its users see it; tests run one on a
+// virtual clock.
+class OneShotTimer {
+  public:
+    virtual ~OneShotTimer() = default;
+    // Fires once after the interval, counted from now. Not from the handler.
+    virtual void Start() = 0;
+    virtual void Stop() = 0;
+};
+
+class TOneShotTimer final : public OneShotTimer {
   public:
     TOneShotTimer(std::chrono::milliseconds interval, std::function<void()> onFire);
-    ~TOneShotTimer();
+    ~TOneShotTimer() override;
     TOneShotTimer(const TOneShotTimer&) = delete;
     TOneShotTimer& operator=(const TOneShotTimer&) = delete;
 
-    // Fires once after the interval, counted from now. Not from the handler.
-    void Start();
-    void Stop();
+    void Start() override;
+    void Stop() override;
 
   private:
     void Run();

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "editor/frmmain.h"
+#include "playback/capturemidiout.h"
+#include "playback/forwardingmidiout.h"
 
 namespace sorvel {
 
@@ -64,6 +66,14 @@ public:
             return restoreAnswer ? RecoveryController::RestoreAnswer::Restore
                                  : RecoveryController::RestoreAnswer::Discard;
         };
+        // Never the system's synthesizer or sound server: two devices (tests
+        // choose the second one too), both recorded by the capture device.
+        options.midiOutputs = [this] {
+            auto capture = [this]() -> std::unique_ptr<MidiOut> {
+                return std::make_unique<ForwardingMidiOut>(midiCapture);
+            };
+            return std::vector<MidiOutEntry>{{"capture", capture}, {"capture 2", capture}};
+        };
         window = std::make_unique<TfrmMain>(std::move(options));
     }
 
@@ -72,6 +82,9 @@ public:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
+    // What the window's MIDI output received; it outlives the window.
+    VirtualTimeSource midiClock;
+    CaptureMidiOut midiCapture{midiClock};
     ScriptedDialogs dialogs;
     bool recovery = false;
     bool restoreAnswer = false;

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <filesystem>
-#include <thread>
+#include <mutex>
 
 #include "playback/capturemidiout.h"
 #include "playback/fluidsynthout.h"
@@ -124,28 +125,83 @@ TEST(SystemMidiOutputs, PrefersTheFluidR3SoundFont) {
     }
 }
 
+// The cut-off timer on a virtual clock: it fires when the test has moved the
+// clock past its deadline, so the machine's load does not shift it.
+class VirtualOneShot final : public OneShotTimer {
+  public:
+    VirtualOneShot(VirtualTimeSource& clock, std::chrono::milliseconds interval,
+                   std::function<void()> onFire)
+        : clock_(clock), interval_(interval.count() * 1000), onFire_(std::move(onFire)) {}
+    void Start() override { deadline_ = clock_.NowMicros() + interval_; }
+    void Stop() override { deadline_ = -1; }
+    void Advance(int ms) {
+        for (int i = 0; i < ms; ++i) {
+            clock_.AdvanceMillis(1);
+            if (deadline_ >= 0 && clock_.NowMicros() >= deadline_) {
+                deadline_ = -1;
+                onFire_();
+            }
+        }
+    }
+
+  private:
+    VirtualTimeSource& clock_;
+    const std::int64_t interval_;
+    const std::function<void()> onFire_;
+    std::int64_t deadline_ = -1;
+};
+
 // Two monitor notes 300 ms apart: the first is cut by the second, the second
 // one second after it started.
 TEST(TMonitorNote, SecondNoteCutsTheFirstAndSoundsOneSecond) {
-    SteadyTimeSource clock;
+    VirtualTimeSource clock;
     CaptureMidiOut capture(clock);
     MidiOutput output([] { return std::vector<MidiOutEntry>{}; });
     output.OpenDevice(std::make_unique<Forward>(capture));
-    TMonitorNote monitor(output);
+    VirtualOneShot* timer = nullptr;
+    TMonitorNote monitor(output, std::chrono::seconds(1),
+                         [&](std::chrono::milliseconds interval, std::function<void()> onFire) {
+                             auto made = std::make_unique<VirtualOneShot>(clock, interval,
+                                                                          std::move(onFire));
+                             timer = made.get();
+                             return made;
+                         });
     monitor.PlayMonitorNote(60);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    timer->Advance(300);
     monitor.PlayMonitorNote(64);
-    for (int i = 0; i < 500 && capture.Count() < 7; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    timer->Advance(999);
+    EXPECT_EQ(capture.Count(), 6u);
+    timer->Advance(1);
     const auto m = capture.Messages();
     ASSERT_EQ(m.size(), 7u);
     const std::vector<Bytes> expected{{0xB2, 120, 0}, {0xC2, 0}, {0x92, 60, 100},
                                       {0xB2, 120, 0}, {0xC2, 0}, {0x92, 64, 100},
                                       {0xB2, 120, 0}};
     for (std::size_t i = 0; i < m.size(); ++i) EXPECT_EQ(m[i].bytes, expected[i]) << i;
-    const std::int64_t held = m[6].timeMicros - m[5].timeMicros;
-    EXPECT_GE(held, 1'000'000);
-    EXPECT_LT(held, 3'000'000);  // loose: a loaded machine wakes the timer late
+    EXPECT_EQ(m[3].timeMicros, 300'000);
+    EXPECT_EQ(m[6].timeMicros - m[5].timeMicros, 1'000'000);
+    timer->Advance(5000);
+    EXPECT_EQ(capture.Count(), 7u);  // once only
+}
+
+// The live timer fires once, never before its interval; waited for, not timed.
+TEST(TOneShotTimer, FiresOnceNotBeforeItsInterval) {
+    std::mutex mutex;
+    std::condition_variable fired;
+    int fires = 0;
+    TOneShotTimer timer(std::chrono::milliseconds(50), [&] {
+        const std::lock_guard lock(mutex);
+        ++fires;
+        fired.notify_all();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    timer.Start();
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(fired.wait_for(lock, std::chrono::minutes(1), [&] { return fires > 0; }));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+    lock.unlock();
+    timer.Stop();  // waits for a firing under way; none may follow
+    EXPECT_EQ(fires, 1);
 }
 
 }  // namespace

@@ -1,0 +1,108 @@
+// The live synthesizer's audio stream on a virtual clock: it runs while there
+// is something to hear, closes after a stretch of silence, opens again at the
+// next message, and a stream that stopped rendering (the sound server went
+// away) is opened again only on purpose.
+#include "playback/audiostreamkeeper.h"
+
+#include <gtest/gtest.h>
+
+namespace sorvel {
+namespace {
+
+struct KeeperFixture : ::testing::Test {
+    VirtualTimeSource clock;
+    bool serverUp = true;
+    bool sounding = false;
+    int opens = 0;
+    int closes = 0;
+    AudioStreamKeeper keeper{{[this] {
+                                  ++opens;
+                                  return serverUp;
+                              },
+                              [this] { ++closes; }, [this] { return sounding; }},
+                             clock,
+                             {.idleCloseMicros = 1'500'000, .lostAfterMicros = 1'000'000}};
+
+    // The watcher's checks every 250 ms for `ms` milliseconds, the stream
+    // asking for a buffer before each while `rendering`.
+    void Pass(int ms, bool rendering = true) {
+        for (int t = 0; t < ms; t += 250) {
+            clock.AdvanceMillis(250);
+            if (rendering && keeper.IsOpen()) keeper.Rendered();
+            keeper.Check();
+        }
+    }
+};
+
+TEST_F(KeeperFixture, SilenceClosesTheStreamAndAMessageOpensItAgain) {
+    ASSERT_TRUE(keeper.Wake());
+    EXPECT_EQ(opens, 1);
+    Pass(1250);
+    EXPECT_TRUE(keeper.IsOpen());
+    Pass(250);
+    EXPECT_FALSE(keeper.IsOpen());
+    EXPECT_EQ(closes, 1);
+    keeper.Touch();
+    EXPECT_TRUE(keeper.IsOpen());
+    EXPECT_EQ(opens, 2);
+    keeper.Touch();  // open already
+    EXPECT_EQ(opens, 2);
+}
+
+TEST_F(KeeperFixture, SoundingVoicesAndAHeldPlayKeepItOpen) {
+    keeper.Wake();
+    sounding = true;  // a note in its release, a tuning tone
+    Pass(5000);
+    EXPECT_TRUE(keeper.IsOpen());
+    sounding = false;
+    keeper.Hold(true);  // a play through a long rest
+    Pass(5000);
+    EXPECT_TRUE(keeper.IsOpen());
+    keeper.Hold(false);
+    Pass(1500);
+    EXPECT_FALSE(keeper.IsOpen());
+}
+
+TEST_F(KeeperFixture, AStreamThatStopsRenderingIsLostUntilWokenOnPurpose) {
+    keeper.Wake();
+    keeper.Hold(true);
+    sounding = true;
+    Pass(1000, false);  // the server went away mid-play
+    EXPECT_FALSE(keeper.IsOpen());
+    EXPECT_TRUE(keeper.IsLost());
+    keeper.Touch();  // the timer thread's next messages do not knock again
+    EXPECT_EQ(opens, 1);
+    serverUp = false;
+    EXPECT_FALSE(keeper.Wake());
+    EXPECT_TRUE(keeper.IsLost());
+    EXPECT_EQ(opens, 2);
+    serverUp = true;
+    EXPECT_TRUE(keeper.Wake());
+    EXPECT_FALSE(keeper.IsLost());
+    EXPECT_EQ(opens, 3);
+}
+
+TEST_F(KeeperFixture, AFailedReopenAfterSilenceCountsAsLost) {
+    keeper.Wake();
+    Pass(1500);
+    ASSERT_FALSE(keeper.IsOpen());
+    serverUp = false;
+    keeper.Touch();
+    EXPECT_TRUE(keeper.IsLost());
+    keeper.Touch();
+    EXPECT_EQ(opens, 2);
+}
+
+TEST(AudioStreamKeeper, ClosesItsStreamWhenDestroyed) {
+    VirtualTimeSource clock;
+    int closes = 0;
+    {
+        AudioStreamKeeper keeper({[] { return true; }, [&] { ++closes; }, [] { return false; }},
+                                 clock);
+        keeper.Wake();
+    }
+    EXPECT_EQ(closes, 1);
+}
+
+}  // namespace
+}  // namespace sorvel
