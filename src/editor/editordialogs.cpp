@@ -34,6 +34,12 @@ void ShowInfo(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QString::fromUtf8(kProgramName), text);
 }
 
+bool AskYesNo(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QString::fromUtf8(kProgramName), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 // Qt's own dialog, the same on every desktop, with icons and types told by
 // the names of the files: the desktop's dialog and Qt's own icons would read
 // the files of a folder such as /proc, where reading kmsg never returns.
@@ -56,7 +62,7 @@ QString ChosenFile(QFileDialog& dialog) {
 }  // namespace
 
 EditorDialogs EditorDialogs::Standard() {
-    return {AskSaveChanges, AskOpenPath, AskSavePath, ShowError, ShowInfo};
+    return {AskSaveChanges, AskOpenPath, AskSavePath, ShowError, ShowInfo, AskYesNo};
 }
 
 QString AskOpenFile(QWidget* parent, const char* name, const char* filter, const char* extension,

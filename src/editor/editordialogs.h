@@ -22,6 +22,8 @@ struct EditorDialogs {
         askSavePath;
     std::function<void(QWidget* parent, const QString& text)> showError;
     std::function<void(QWidget* parent, const QString& text)> showInfo;
+    // A question with Yes and No, No the default; true for Yes.
+    std::function<bool(QWidget* parent, const QString& text)> askYesNo;
 
     static EditorDialogs Standard();
 };

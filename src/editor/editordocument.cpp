@@ -27,6 +27,10 @@ bool EditorDocument::IsModified() const {
     return unsavedOrigin_ || changedOutsideHistory_ || ws_.undo.StateId() != savedState_;
 }
 
+bool EditorDocument::FileChangedOnDisk() const {
+    return HasFile() && diskStamp_ && ChangeSince(*diskStamp_, filePath_) == DiskChange::Changed;
+}
+
 void EditorDocument::Edit(const std::function<void()>& change) {
     TUndoGroup group(ws_.undo);
     change();
@@ -82,11 +86,12 @@ void EditorDocument::RedoStep() {
 }
 
 void EditorDocument::ReplaceBook(std::unique_ptr<TMusicBook> book, const std::string& filePath,
-                                 Origin origin) {
+                                 Origin origin, std::optional<FileStamp> stamp) {
     Q_EMIT aboutToReplaceBook();
     ws_.undo.Clear();
     ws_.book = std::move(book);
     filePath_ = filePath;
+    diskStamp_ = stamp;
     savedState_ = ws_.undo.StateId();
     unsavedOrigin_ = origin == Origin::Unsaved;
     changedOutsideHistory_ = false;
@@ -100,6 +105,7 @@ void EditorDocument::ReplaceWithNewBook() {
     ws_.NewBook();
     PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
     filePath_.clear();
+    diskStamp_.reset();
     savedState_ = ws_.undo.StateId();
     unsavedOrigin_ = false;
     changedOutsideHistory_ = false;
@@ -108,7 +114,8 @@ void EditorDocument::ReplaceWithNewBook() {
     NotifyModified();
 }
 
-void EditorDocument::MarkSaved(const std::string& filePath) {
+void EditorDocument::MarkSaved(const std::string& filePath, std::optional<FileStamp> stamp) {
+    diskStamp_ = stamp;
     savedState_ = ws_.undo.StateId();
     unsavedOrigin_ = false;
     changedOutsideHistory_ = false;

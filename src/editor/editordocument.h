@@ -8,8 +8,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "base/filestamp.h"
 #include "model/workspace.h"
 
 namespace sorvel {
@@ -40,6 +42,11 @@ public:
     // The same for people to read; kUntitled for none.
     QString FileName() const;
     bool HasFile() const { return !filePath_.empty(); }
+    // The file as it was when last read or written; empty for a book that
+    // came from elsewhere (new, import, recovery).
+    const std::optional<FileStamp>& DiskStamp() const { return diskStamp_; }
+    // Whether another program changed the book's file since then.
+    bool FileChangedOnDisk() const;
     bool IsModified() const;
 
     // Runs `change` as one undo step; the notification follows when the
@@ -54,11 +61,12 @@ public:
 
     // Makes `book` (built in this document's workspace) the open book; the
     // history starts anew. `filePath` is empty for a book without a file.
-    void ReplaceBook(std::unique_ptr<TMusicBook> book, const std::string& filePath, Origin origin);
+    void ReplaceBook(std::unique_ptr<TMusicBook> book, const std::string& filePath, Origin origin,
+                     std::optional<FileStamp> stamp = std::nullopt);
     // A fresh book as the program makes one.
     void ReplaceWithNewBook();
     // The book was written to `path`: the saved mark moves to the present state.
-    void MarkSaved(const std::string& filePath);
+    void MarkSaved(const std::string& filePath, std::optional<FileStamp> stamp = std::nullopt);
 
     // After every recorded step, before anything is notified: returns a
     // message when the step must not stand (the book would break a limit);
@@ -84,6 +92,7 @@ private:
 
     TWorkspace ws_;
     std::string filePath_;
+    std::optional<FileStamp> diskStamp_;
     long savedState_ = 0;
     // Nothing of the book is on disk (import, recovery), or a change outside
     // the history was made since saving.

@@ -31,6 +31,7 @@
 #include "editor/toolbaricons.h"
 #include "editor/toolpalette.h"
 #include "model/preferencesfile.h"
+#include "model/readerlimits.h"
 #include "model/scorefile.h"
 #include "view/qt/musicfont.h"
 
@@ -70,6 +71,12 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     };
     // The new book was made before the settings were read: it takes their layout.
     document_->ReplaceWithNewBook();
+    // An edit that would make the book unreadable to the score reader is
+    // taken back, so that the book on screen can always be saved and opened.
+    document_->checkStep = [](const TMusicBook& book) {
+        const std::optional<ReaderLimitBreach> breach = ReaderLimitBroken(book);
+        return breach ? breach->message : std::string();
+    };
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -119,6 +126,14 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
             },
             this);
         if (options_.recoveryAsk) recovery_->SetAsk(options_.recoveryAsk);
+        if (options_.recoveryInform) recovery_->SetInform(options_.recoveryInform);
+        connect(recovery_, &RecoveryController::statusReport, this, &TfrmMain::ShowStatus);
+        connect(document_.get(), &EditorDocument::changed, recovery_,
+                &RecoveryController::BookChanged);
+        connect(document_.get(), &EditorDocument::modifiedChanged, recovery_,
+                [this](bool modified) {
+                    if (modified) recovery_->BookChanged();
+                });
         recovery_->Start();
     }
 

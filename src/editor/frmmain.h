@@ -46,6 +46,7 @@ struct MainWindowOptions {
     bool recoveryCopies = true;
     std::string recoveryFolder;  // empty: the user's XDG state folder
     RecoveryController::AskFunction recoveryAsk;  // empty: the message box
+    RecoveryController::InformFunction recoveryInform;  // empty: the message box
     // The MIDI output devices in device-number order; empty: the system's
     // (the synthesizer, then the ALSA ports). Tests give the capture device.
     MidiOutEnumerator midiOutputs;

@@ -97,7 +97,8 @@ bool TfrmMain::OpenNativePath(const std::string& given) {
         }
         return false;
     }
-    document_->ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Opened);
+    document_->ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Opened,
+                           result.stamp);
     Workspace().prefs.InitialDir = FolderOf(path);
     EnterRecentFile(Workspace().prefs.RecentFiles, path);
     RebuildRecentMenu();
@@ -112,6 +113,12 @@ void TfrmMain::ReopenRecent(const std::string& path) {
 }
 
 bool TfrmMain::WriteBook(const std::string& path) {
+    // Another editor or program wrote the file since we read or saved it:
+    // saving over it would lose that work without a word.
+    if (path == document_->FilePath() && document_->FileChangedOnDisk() &&
+        !options_.dialogs.askYesNo(this, QString::fromStdString(ChangedOnDiskQuestion(path)))) {
+        return false;
+    }
     SaveResult result;
     {
         WaitCursor wait;
@@ -124,7 +131,7 @@ bool TfrmMain::WriteBook(const std::string& path) {
         options_.dialogs.showError(this, text);
         return false;
     }
-    document_->MarkSaved(path);
+    document_->MarkSaved(path, result.stamp);
     if (recovery_) recovery_->Discard();
     return true;
 }
@@ -196,18 +203,21 @@ void TfrmMain::ShowAbout() {
 
 void TfrmMain::OfferRecovery() {
     if (!recovery_) return;
-    const std::optional<RecoveryController::Restore> restore = recovery_->OfferRestore(this);
-    if (!restore) return;
-    ReadResult result = ReadScoreFile(restore->copyPath, Workspace().env);
-    if (result.status != ReadStatus::Ok) {
-        options_.dialogs.showError(this, QString::fromStdString(result.message));
+    while (const std::optional<RecoveryController::Restore> restore =
+               recovery_->OfferRestore(this)) {
+        ReadResult result = ReadScoreFile(restore->copyPath, Workspace().env);
+        if (result.status != ReadStatus::Ok) {
+            // Set aside once, with the reader's word; the next copy is offered.
+            recovery_->RefuseRestore(this, *restore, QString::fromStdString(result.message));
+            continue;
+        }
+        // What was restored has never been saved.
+        document_->ReplaceBook(std::move(result.book), restore->originalPath,
+                               EditorDocument::Origin::Unsaved);
+        recovery_->FinishRestore(*restore);
+        ShowStatus(QString::fromUtf8("前回保存されなかった変更を復元しました。"));
         return;
     }
-    // What was restored has never been saved.
-    document_->ReplaceBook(std::move(result.book), restore->originalPath,
-                           EditorDocument::Origin::Unsaved);
-    recovery_->FinishRestore(*restore);
-    ShowStatus(QString::fromUtf8("前回保存されなかった変更を復元しました。"));
 }
 
 }  // namespace sorvel

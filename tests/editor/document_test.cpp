@@ -215,6 +215,64 @@ private Q_SLOTS:
         std::remove(native.constData());  // the temporary folder cannot name it
     }
 
+    void savingOverAFileAnotherProgramChangedAsksFirst() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        QVERIFY(QFile::copy(Demo(), f.Path("shared.svl")));
+        QVERIFY(w.OpenPath(f.Path("shared.svl")));
+        AddNoteStep(w);
+        QVERIFY(w.Save());  // our own save is no change by another
+        QVERIFY(f.dialogs.questions.isEmpty());
+
+        // A second editor saves the same file (a new file under the name).
+        QFile::remove(f.Path("shared.svl"));
+        QVERIFY(QFile::copy(Demo(), f.Path("shared.svl")));
+        const QByteArray theirs = [&] {
+            QFile file(f.Path("shared.svl"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        AddNoteStep(w, 300);
+        f.dialogs.yesNoAnswers = {false};
+        QVERIFY(!w.Save());
+        QCOMPARE(f.dialogs.questions.size(), 1);
+        QVERIFY(f.dialogs.questions.first().contains(QString::fromUtf8("ほかのプログラムで変更")));
+        QVERIFY(w.IsModified());
+        QFile file(f.Path("shared.svl"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), theirs);
+        file.close();
+
+        f.dialogs.yesNoAnswers = {true};
+        QVERIFY(w.Save());
+        QVERIFY(!w.IsModified());
+        AddNoteStep(w, 400);
+        QVERIFY(w.Save());  // from now on our own file again: no question
+        QCOMPARE(f.dialogs.questions.size(), 2);
+    }
+
+    void anEditBeyondWhatTheReaderTakesIsRefused() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        TMusicSheet& page = *w.CurrentPage();
+        page.SuspendSorting();
+        while (page.ItemCount() < kMaxItemsPerPage) {
+            TNote* note = CreateItem<TNote>(page);
+            note->SetContent("5");
+            note->SetPosX(100 + page.ItemCount() % 700);
+            note->SetPosY(300);
+        }
+        page.ResumeSorting();
+        const int steps = w.Workspace().undo.UndoCount();
+        AddNoteStep(w);
+        QTRY_COMPARE(page.ItemCount(), kMaxItemsPerPage);
+        QCOMPARE(f.dialogs.errors.size(), 1);
+        QVERIFY(f.dialogs.errors.first().contains(QString::number(kMaxItemsPerPage)));
+        // The refused step is no step the user can redo into the limit.
+        w.Redo();
+        QCOMPARE(page.ItemCount(), kMaxItemsPerPage);
+        QCOMPARE(w.Workspace().undo.UndoCount(), steps);
+    }
+
     void aStepTheCheckRefusesIsTakenBackWithItsMessage() {
         MainWindowFixture f;
         TfrmMain& w = *f.window;

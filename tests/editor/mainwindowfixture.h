@@ -18,6 +18,8 @@ struct ScriptedDialogs {
     std::deque<QString> savePaths;  // an empty string cancels the dialog
     QStringList errors;
     QStringList infos;
+    std::deque<bool> yesNoAnswers;  // none left: No
+    QStringList questions;
     int saveQuestions = 0;
 
     EditorDialogs Make() {
@@ -43,6 +45,13 @@ struct ScriptedDialogs {
         };
         d.showError = [this](QWidget*, const QString& text) { errors << text; };
         d.showInfo = [this](QWidget*, const QString& text) { infos << text; };
+        d.askYesNo = [this](QWidget*, const QString& text) {
+            questions << text;
+            if (yesNoAnswers.empty()) return false;
+            const bool yes = yesNoAnswers.front();
+            yesNoAnswers.pop_front();
+            return yes;
+        };
         return d;
     }
 };
@@ -61,6 +70,7 @@ public:
         options.printer = PrinterMetrics{};
         options.recoveryCopies = recovery;
         options.recoveryFolder = RecoveryFolder().toStdString();
+        options.recoveryInform = [this](QWidget*, const QString& text) { recoveryInforms << text; };
         options.recoveryAsk = [this](QWidget*, const QString& text) {
             recoveryQuestions << text;
             return restoreAnswer ? RecoveryController::RestoreAnswer::Restore
@@ -89,6 +99,7 @@ public:
     bool recovery = false;
     bool restoreAnswer = false;
     QStringList recoveryQuestions;
+    QStringList recoveryInforms;
     std::unique_ptr<TfrmMain> window;
 };
 
