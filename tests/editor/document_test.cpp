@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <functional>
 #include <stdexcept>
@@ -16,6 +17,7 @@
 #include "editor/musicpaintbox.h"
 #include "editor/recoverystore.h"
 #include "editor/settingscommands.h"
+#include "editor/toolpalette.h"
 #include "mainwindowfixture.h"
 #include "model/horizbar.h"
 #include "model/itemfactory.h"
@@ -271,6 +273,30 @@ private Q_SLOTS:
         w.Redo();
         QCOMPARE(page.ItemCount(), kMaxItemsPerPage);
         QCOMPARE(w.Workspace().undo.UndoCount(), steps);
+    }
+
+    void newPagesAndNewBooksReturnAStickyToolToTheArrow() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        w.show();
+        auto* five = w.Palette().findChild<QToolButton*>("btnNote_5");
+        QVERIFY(five);
+        auto keepFive = [&] {
+            QTest::mouseClick(five, Qt::LeftButton);
+            QTest::mouseDClick(five, Qt::LeftButton);
+            QTest::mouseRelease(five, Qt::LeftButton);
+            QCOMPARE(w.View().Tool(), ckNote);
+        };
+        keepFive();
+        w.Action("actNewSeet")->trigger();
+        QCOMPARE(w.View().Tool(), ckNone);
+        keepFive();
+        w.Action("actInsertPage_Before")->trigger();
+        QCOMPARE(w.View().Tool(), ckNone);
+        keepFive();
+        f.dialogs.saveAnswers = {SaveAnswer::No};
+        w.Action("actNewBook")->trigger();
+        QCOMPARE(w.View().Tool(), ckNone);
     }
 
     void aStepTheCheckRefusesIsTakenBackWithItsMessage() {
