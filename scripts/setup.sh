@@ -4,11 +4,11 @@
 # when something is missing.
 set -euo pipefail
 
-BUILD_PKGS=(cmake g++ ninja-build pkg-config qt6-base-dev libfluidsynth-dev
+BUILD_PKGS=(cmake g++ ninja-build pkg-config qt6-base-dev libfluidsynth-dev dpkg-dev file
             librtmidi-dev libasound2-dev libgtest-dev libbenchmark-dev libpugixml-dev libzip-dev)
-RUN_PKGS=(fonts-ipafont-gothic fluid-soundfont-gm qt6-translations-l10n)
+RUN_PKGS=(fonts-ipafont-gothic fonts-noto-cjk fluid-soundfont-gm qt6-translations-l10n)
 TEST_PKGS=(clang libclang-rt-14-dev xvfb xauth xdotool imagemagick poppler-utils python3-fonttools
-           libxml2-utils)
+           libxml2-utils desktop-file-utils appstream)
 
 want=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
 if [[ "${1:-}" == "--tests" ]]; then

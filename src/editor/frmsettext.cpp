@@ -95,7 +95,7 @@ bool TfrmSetText::Execute(TTextBox& box) {
 }
 
 void TfrmSetText::UpdateMemoFont() {
-    QFont font(ResolveFontFamily(ui_->cmbFontName->currentText()));
+    QFont font = ScoreTextFont(ui_->cmbFontName->currentText());
     const int points = Number(ui_->cmbFontSize->currentText());
     if (points > 0) font.setPointSize(points);
     ui_->memText->setFont(font);

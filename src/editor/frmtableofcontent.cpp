@@ -149,7 +149,7 @@ void TfrmTableOfContent::PaintTitle() {
     const QPixmap picture(QStringLiteral(":/icons/toc-title.png"));
     if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
 
-    QFont font(ResolveFontFamily(QStringLiteral("ＭＳ Ｐゴシック")));
+    QFont font = ScoreTextFont(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPointSize(kHeadingPointSize);
     painter.setFont(font);
     const int ascent = painter.fontMetrics().ascent();

@@ -44,35 +44,10 @@ char BeatCode(int beats, int beatType) {
     return 0;
 }
 
-// Text for the book's CP932 fields. Accented Latin letters, which CP932
-// lacks, lose their accents instead of becoming "?" ("Méditation").
+// Text for the book's CP932 fields: every character is kept, those CP932
+// lacks as references ("Méditation", "二泉映月").
 std::string BookText(const std::string& utf8) {
-    static const std::pair<const char*, const char*> kFolds[] = {
-        {"à", "a"}, {"á", "a"}, {"â", "a"}, {"ã", "a"}, {"ä", "a"}, {"å", "a"}, {"ç", "c"},
-        {"è", "e"}, {"é", "e"}, {"ê", "e"}, {"ë", "e"}, {"ì", "i"}, {"í", "i"}, {"î", "i"},
-        {"ï", "i"}, {"ñ", "n"}, {"ò", "o"}, {"ó", "o"}, {"ô", "o"}, {"õ", "o"}, {"ö", "o"},
-        {"ø", "o"}, {"ù", "u"}, {"ú", "u"}, {"û", "u"}, {"ü", "u"}, {"ý", "y"}, {"ÿ", "y"},
-        {"À", "A"}, {"Á", "A"}, {"Â", "A"}, {"Ä", "A"}, {"Å", "A"}, {"Ç", "C"}, {"È", "E"},
-        {"É", "E"}, {"Ê", "E"}, {"Ë", "E"}, {"Í", "I"}, {"Î", "I"}, {"Ñ", "N"}, {"Ó", "O"},
-        {"Ô", "O"}, {"Ö", "O"}, {"Ø", "O"}, {"Ú", "U"}, {"Ü", "U"}, {"ß", "ss"}, {"œ", "oe"},
-        {"æ", "ae"}, {"’", "'"}, {"‘", "'"}, {"“", "\""}, {"”", "\""}, {"–", "-"}};
-    std::string folded;
-    for (size_t i = 0; i < utf8.size();) {
-        bool done = false;
-        if (static_cast<unsigned char>(utf8[i]) >= 0x80) {
-            for (const auto& [from, to] : kFolds) {
-                const std::string_view f(from);
-                if (utf8.compare(i, f.size(), f) == 0) {
-                    folded += to;
-                    i += f.size();
-                    done = true;
-                    break;
-                }
-            }
-        }
-        if (!done) folded += utf8[i++];
-    }
-    return cp932::FromUtf8(folded);
+    return cp932::FromUtf8(utf8);
 }
 
 struct NoteRef {

@@ -235,6 +235,7 @@ SettingsLocation SettingsLocation::FromEnvironment() {
     where.folderIsWritable = [](const std::string& folder) {
         return ::access(folder.c_str(), W_OK) == 0;
     };
+    where.fileExists = [](const std::string& path) { return ::access(path.c_str(), F_OK) == 0; };
     if (const char* v = std::getenv("XDG_CONFIG_HOME")) where.xdgConfigHome = v;
     if (const char* v = std::getenv("HOME")) where.home = v;
     return where;
@@ -251,9 +252,21 @@ std::string SettingsFileBesideExecutable(const std::string& executablePath) {
     return executablePath + "ini";
 }
 
+namespace {
+
+bool IsInstalled(const std::string& folder, const SettingsLocation& where) {
+    constexpr std::string_view kBin = "/bin";
+    if (!where.fileExists || !folder.ends_with(kBin)) return false;
+    const std::string prefix = folder.substr(0, folder.size() - kBin.size());
+    return where.fileExists(prefix + "/share/applications/sorvel.desktop");
+}
+
+}  // namespace
+
 std::string SettingsFilePath(const std::string& executablePath, const SettingsLocation& where) {
     const std::string beside = SettingsFileBesideExecutable(executablePath);
-    if (where.folderIsWritable && where.folderIsWritable(ExecutableFolder(executablePath)))
+    const std::string folder = ExecutableFolder(executablePath);
+    if (where.folderIsWritable && where.folderIsWritable(folder) && !IsInstalled(folder, where))
         return beside;
     std::string base;
     if (!where.xdgConfigHome.empty() && where.xdgConfigHome.front() == '/')

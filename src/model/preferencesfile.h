@@ -18,6 +18,7 @@ inline constexpr int kMaxRecentFiles = 8;
 // Tests fill it by hand; the program takes it from the environment.
 struct SettingsLocation {
     std::function<bool(const std::string& folder)> folderIsWritable;
+    std::function<bool(const std::string& path)> fileExists;
     std::string xdgConfigHome;  // $XDG_CONFIG_HOME; ignored unless absolute
     std::string home;           // $HOME
 
@@ -30,9 +31,13 @@ struct SettingsLocation {
 // the dot that starts a hidden file's name is not an extension.
 std::string SettingsFileBesideExecutable(const std::string& executablePath);
 
-// The settings file by the rule above when the executable's folder is writable;
-// otherwise (an installed program) the same name in the user's configuration
-// folder: $XDG_CONFIG_HOME/sorvel/<name>, or ~/.config/sorvel/<name>.
+// The settings file by the rule above when the executable's folder is writable
+// and not that of an installation; otherwise the same name in the user's
+// configuration folder: $XDG_CONFIG_HOME/sorvel/<name>, or
+// ~/.config/sorvel/<name>. An installation is an executable in <prefix>/bin
+// with the program's desktop entry in <prefix>/share/applications, as the
+// package lays it out: there the folder is shared by every user, and
+// writable to the administrator only.
 std::string SettingsFilePath(const std::string& executablePath, const SettingsLocation& where);
 std::string SettingsFilePath(const std::string& executablePath);
 

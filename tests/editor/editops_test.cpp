@@ -205,6 +205,22 @@ private Q_SLOTS:
         QCOMPARE(buffer.GetItem(0)->As<TTextBox>()->Lines(), box->Lines());
     }
 
+    void clipboardTextCarriesCharactersShiftJisLacks() {
+        Scratch s;
+        TTextBox* box = Put<TTextBox>(*s.page, "O", 100, 120);
+        box->SetCSVText(Cp932("\"二泉映月 阿炳 刘天华\",아리랑,\"مرحبا 🎻\",&#x41;"));
+        const std::string text = ClipboardTextOf(CopyLines(*s.page, {box}));
+        QVERIFY(text.find("二泉映月 阿炳 刘天华") != std::string::npos);
+        QVERIFY(text.find("مرحبا 🎻") != std::string::npos);
+        QVERIFY(text.find("&#x41;") != std::string::npos);  // typed text, not a character
+        TMusicSheet& buffer = *s.book->NewSheet();
+        QCOMPARE(ReadClipboardText(buffer, text), PasteRead::Read);
+        QCOMPARE(buffer.ItemCount(), 1);
+        QCOMPARE(buffer.GetItem(0)->As<TTextBox>()->Lines(), box->Lines());
+        QCOMPARE(cp932::ToUtf8(buffer.GetItem(0)->As<TTextBox>()->Lines().at(2)),
+                 std::string("مرحبا 🎻"));
+    }
+
     // ---- same select and vertical position ----------------------------------
 
     void sameSelectKeepsToTheSideOfTheNote() {

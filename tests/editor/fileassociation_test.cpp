@@ -239,6 +239,17 @@ private Q_SLOTS:
                  std::string("[Added Associations]\nx=y;\n"));
     }
 
+    // The package's system-wide type is the one registration writes for a
+    // user, less the line by which registration knows its own file.
+    void ThePackagedTypeIsTheRegisteredOne() {
+        const QByteArray packaged =
+            Read(SORVEL_EXAMPLES_DIR "/../resources/packaging/sorvel-mime.xml");
+        QVERIFY(!packaged.isEmpty());
+        QString registered = QString::fromStdString(FileAssociation::MimePackageText());
+        registered.remove("<!-- Sorvel file association -->\n");
+        QCOMPARE(QString::fromUtf8(packaged), registered);
+    }
+
     // With the desktop's own tools: the database then knows *.svl, and knows
     // it no more after removal.
     void TheMimeDatabaseLearnsAndForgetsTheType() {

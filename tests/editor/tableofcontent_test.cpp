@@ -146,6 +146,25 @@ private Q_SLOTS:
         QCOMPARE(TableOfContentHeading(book, "/home/user/x.svl"), std::string("練習曲集"));
     }
 
+    void titlesInAnyScriptShowEveryCharacter() {
+        TWorkspace ws;
+        TMusicBook& book = MakeBook(ws, 3, {1, 2});
+        book.SetTitle(Sjis("二泉映月 阿炳 刘天华"));
+        book.GetSheet(1)->SetTitle(Sjis("아리랑 🎻"));
+        book.GetSheet(1)->SetWriter(Sjis("مرحبا"));
+        QCOMPARE(TableOfContentHeading(book, "/x.svl"), std::string("二泉映月 阿炳 刘天华"));
+        Preferences prefs;
+        TfrmTableOfContent dialog(prefs, "", nullptr);
+        QString title, writer;
+        RunExecute(dialog, book, 1, [&] {
+            title = Grid(dialog)->item(1, 0)->text();
+            writer = Grid(dialog)->item(1, 2)->text();
+            dialog.reject();
+        });
+        QCOMPARE(title, QString("  아리랑 🎻"));
+        QCOMPARE(writer, QString(" مرحبا"));
+    }
+
     void pageCellGivesItsNumberOrMinusOne() {
         QCOMPARE(PageFromTableOfContentCell("   4"), 4);
         QCOMPARE(PageFromTableOfContentCell(" 123 "), 123);

@@ -156,13 +156,22 @@ TEST_F(BookBuilderTest, AnUntitledScoreTakesTheFileName) {
     EXPECT_EQ(Page().Title(), "Air");
 }
 
-TEST_F(BookBuilderTest, AccentedLettersLoseTheirAccentsRatherThanBecomingQuestionMarks) {
+TEST_F(BookBuilderTest, TextsInAnyScriptKeepEveryCharacter) {
     score.title = "Méditation – Prélude";
     score.composer = "Charles-François Gounod";
     score.measures = {MeasureText(2, 4).N(P('C', 4), 96).M()};
     Build();
-    EXPECT_EQ(Page().Title(), "Meditation - Prelude");
-    EXPECT_EQ(Page().Writer(), "Charles-Francois Gounod");
+    EXPECT_EQ(cp932::ToUtf8(Page().Title()), "Méditation – Prélude");
+    EXPECT_EQ(cp932::ToUtf8(Page().Writer()), "Charles-François Gounod");
+
+    score.title = "二泉映月 아리랑 🎻";
+    score.composer = "أغنية شعبية";
+    score.tempoWords = "慢速 – 刘天华";
+    Build();
+    EXPECT_EQ(cp932::ToUtf8(Page().Title()), "二泉映月 아리랑 🎻");
+    EXPECT_EQ(cp932::ToUtf8(Page().Writer()), "أغنية شعبية");
+    EXPECT_EQ(cp932::ToUtf8(Page().PlaySpeed()), "慢速 – 刘天华");
+    EXPECT_EQ(Page().Title().find('?'), std::string::npos);
 }
 
 TEST_F(BookBuilderTest, PitchesAreDegreesOfTheKeyWithAccidentalsAndOctaveDots) {

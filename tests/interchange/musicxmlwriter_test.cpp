@@ -445,6 +445,25 @@ TEST_F(WriterTest, TemposTextAndPieces) {
     EXPECT_EQ(Count("//measure[3]/direction/direction-type/words[.='第二曲']"), 1u);
 }
 
+// Characters the book keeps as references are written as themselves; text
+// the user typed as "&#x" stays that text.
+TEST_F(WriterTest, TextsInAnyScriptAreWrittenAsTheirCharacters) {
+    page->SetTitle(cp932::FromUtf8("二泉映月 阿炳 刘天华"));
+    page->SetWriter(cp932::FromUtf8("아리랑 🎻"));
+    page->SetPlaySpeed(cp932::FromUtf8("مرحبا"));
+    std::vector<TNote*> n = Score("1 2");
+    TTextBox* box = CreateItem<TTextBox>(*page);
+    box->SetCSVText(cp932::FromUtf8("\"苏州 &#x41;\""));
+    box->SetPosY(RowY(0) + 60);
+    ASSERT_NE(page->Title().find("&#x5218;"), std::string::npos);  // held as a reference
+    Export();
+    EXPECT_EQ(std::string(doc.select_node("//work-title").node().child_value()),
+              "二泉映月 阿炳 刘天华");
+    EXPECT_EQ(std::string(doc.select_node("//creator").node().child_value()), "아리랑 🎻");
+    EXPECT_EQ(Count("//direction/direction-type/words[.='مرحبا']"), 1u);
+    EXPECT_EQ(Count("//direction/direction-type/words[.='苏州 &#x41;']"), 1u);
+}
+
 TEST_F(WriterTest, EmptyBookDemoAndFiles) {
     Export();
     EXPECT_EQ(Count("//measure/note/rest"), 1u);

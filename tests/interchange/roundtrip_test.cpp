@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/cp932.h"
 #include "interchange/bookbuilder.h"
 #include "interchange/musicxmlreader.h"
 #include "interchange/musicxmlwriter.h"
@@ -14,6 +15,7 @@
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/scorefile.h"
+#include "model/textbox.h"
 #include "model/workspace.h"
 
 namespace sorvel::interchange {
@@ -94,6 +96,37 @@ TEST(RoundTrip, EverySampleSurvivesASecondTripUnchanged) {
         BuiltBook two = BuildBook(second.score, b.env, "x");
         EXPECT_EQ(Written(*two.book), Written(*one.book));
     }
+}
+
+// A book titled in Chinese, Korean, Arabic and emoji keeps every character
+// through a saved file, MusicXML out and MusicXML in.
+TEST(RoundTrip, TextsInAnyScriptSurviveTheFileAndMusicXml) {
+    const std::string title = "二泉映月 阿炳 刘天华", writer = "아리랑 · مرحبا 🎻";
+    TWorkspace ws;
+    ReadResult demo = ReadScoreFile(SORVEL_EXAMPLES "/demo.svl", ws.env);
+    ASSERT_EQ(demo.status, ReadStatus::Ok) << demo.message;
+    TMusicBook& book = *demo.book;
+    TMusicSheet& page = *book.GetSheet(0);
+    book.SetTitle(cp932::FromUtf8(title));
+    page.SetTitle(cp932::FromUtf8(title));
+    page.SetWriter(cp932::FromUtf8(writer));
+    const std::string saved = SaveBookToFileBytes(book);
+    ASSERT_NE(saved.find("&#x5218;"), std::string::npos);  // Shift-JIS with a reference
+    TWorkspace reading;
+    ReadResult reopened = ReadScoreBytes(saved, reading.env);
+    ASSERT_EQ(reopened.status, ReadStatus::Ok) << reopened.message;
+    EXPECT_EQ(cp932::ToUtf8(reopened.book->Title()), title);
+    EXPECT_EQ(cp932::ToUtf8(reopened.book->GetSheet(0)->Title()), title);
+    EXPECT_EQ(cp932::ToUtf8(reopened.book->GetSheet(0)->Writer()), writer);
+
+    MusicXmlReadResult read = ReadMusicXmlBytes(WriteMusicXml(*reopened.book));
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_EQ(read.score.title, title);
+    EXPECT_EQ(read.score.composer, writer);
+    TWorkspace other;
+    BuiltBook back = BuildBook(read.score, other.env, "x");
+    EXPECT_EQ(back.book->GetSheet(0)->Title(), page.Title());
+    EXPECT_EQ(back.book->GetSheet(0)->Writer(), page.Writer());
 }
 
 }  // namespace

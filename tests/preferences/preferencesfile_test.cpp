@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -332,6 +333,28 @@ TEST(SettingsPath, UnwritableFolderMovesItToTheUserConfiguration) {
     where.xdgConfigHome.clear();
     where.home.clear();
     EXPECT_EQ(SettingsFilePath("/usr/bin/sorvel", where), "/usr/bin/sorvelini");
+}
+
+// An installed program keeps its settings in the user's folder even for a
+// user who may write to the program's folder (the administrator).
+TEST(SettingsPath, InstalledProgramUsesTheUserConfigurationEvenWhereWritable) {
+    SettingsLocation where;
+    where.home = "/root";
+    where.folderIsWritable = [](const std::string&) { return true; };
+    std::vector<std::string> present = {"/usr/share/applications/sorvel.desktop",
+                                        "/home/u/.local/share/applications/sorvel.desktop"};
+    where.fileExists = [&](const std::string& path) {
+        return std::find(present.begin(), present.end(), path) != present.end();
+    };
+    EXPECT_EQ(SettingsFilePath("/usr/bin/sorvel", where), "/root/.config/sorvel/sorvelini");
+    // A user's own installation (the menu entry of the run command lies in
+    // the user's data folder, not beside a bin folder) and a build folder
+    // keep the rule of the executable's folder.
+    EXPECT_EQ(SettingsFilePath("/home/u/src/sorvel/build/sorvel", where),
+              "/home/u/src/sorvel/build/sorvelini");
+    EXPECT_EQ(SettingsFilePath("/usr/local/bin/sorvel", where), "/usr/local/bin/sorvelini");
+    present.push_back("/usr/local/share/applications/sorvel.desktop");
+    EXPECT_EQ(SettingsFilePath("/usr/local/bin/sorvel", where), "/root/.config/sorvel/sorvelini");
 }
 
 }  // namespace sorvel

@@ -19,6 +19,10 @@ constexpr Substitute kSubstitutes[] = {
     {"MS Gothic", "IPAGothic"},
 };
 
+// Debian's fonts-noto-cjk.
+constexpr const char* kFallbackFamilies[] = {"Noto Sans CJK SC", "Noto Sans CJK TC",
+                                             "Noto Sans CJK KR"};
+
 }  // namespace
 
 bool InstallMusicFont() {
@@ -35,6 +39,14 @@ QString ResolveFontFamily(const QString& name) {
         if (name == QString::fromUtf8(s.windowsName)) return QString::fromUtf8(s.installed);
     }
     return name;
+}
+
+QFont ScoreTextFont(const QString& name) {
+    QStringList families{ResolveFontFamily(name)};
+    for (const char* family : kFallbackFamilies) families << QString::fromLatin1(family);
+    QFont font;
+    font.setFamilies(families);
+    return font;
 }
 
 }  // namespace sorvel

@@ -21,8 +21,8 @@ void QtCanvas::SetFont(const std::string& family, int points) {
     family_ = family;
     points_ = points;
     musicFont_ = family == kMusicFontName;
-    font_ = QFont(musicFont_ ? QString::fromLatin1(kMusicFontName)
-                             : ResolveFontFamily(QString::fromStdString(cp932::ToUtf8(family))));
+    font_ = musicFont_ ? QFont(QString::fromLatin1(kMusicFontName))
+                       : ScoreTextFont(QString::fromStdString(cp932::ToUtf8(family)));
     ApplyFont();
 }
 
