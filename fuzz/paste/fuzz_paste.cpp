@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/editops_clipboard.h"
+#include "edit/clipboardtext.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"

@@ -2,7 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/exportmidicommand.h"
-#include "app/musicxmlcommands.h"
+#include "app/musicxmlbatch.h"
 #include "app/pageexportcommand.h"
 #include "app/renderwavcommand.h"
 #include "app/resave.h"

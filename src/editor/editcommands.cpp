@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/editops_clipboard.h"
-#include "editor/editops_lengths.h"
-#include "editor/editops_selection.h"
-#include "editor/editops_shift.h"
+#include "edit/autolengths.h"
+#include "edit/clipboardtext.h"
+#include "edit/selectionops.h"
+#include "edit/shift.h"
 #include "editor/frminsdel.h"
 #include "editor/editordocument.h"
 #include "editor/editorshell.h"

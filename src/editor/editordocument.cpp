@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "editor/booknames.h"
-#include "editor/pageoperations.h"
+#include "edit/pageoperations.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 

@@ -3,7 +3,7 @@
 #include <QShowEvent>
 #include <limits>
 
-#include "editor/editops_shift.h"
+#include "edit/shift.h"
 #include "ui_frminsdel.h"
 
 namespace sorvel {

@@ -12,7 +12,7 @@
 #include "editor/frmversioninfo.h"
 #include "editor/helpopener.h"
 #include "editor/musicpaintbox.h"
-#include "editor/pageoperations.h"
+#include "edit/pageoperations.h"
 #include "editor/recentfiles.h"
 #include "editor/recoverycontroller.h"
 #include "editor/toolpalette.h"

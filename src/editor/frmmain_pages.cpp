@@ -5,7 +5,7 @@
 #include "editor/frmmain.h"
 #include "editor/frmtableofcontent.h"
 #include "editor/musicpaintbox.h"
-#include "editor/pageoperations.h"
+#include "edit/pageoperations.h"
 #include "editor/toolpalette.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"

@@ -201,8 +201,6 @@ private:
     Placed RewriteBarOrBeat();
     void ApplyToSelectedNotes();
     bool PastePlacement(CursorPos at);
-    bool PasteFits(CursorPos at) const;
-    void PasteBufferItems(CursorPos at);
     void Refuse(const char* message);
     // Where a floating glyph or paste first shows: the snapped mouse over the
     // page, else the key cursor when shown, else the first slot.

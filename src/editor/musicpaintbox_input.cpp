@@ -8,6 +8,7 @@
 #include "editor/itemdialogs.h"
 #include "editor/musicpaintbox.h"
 #include "editor/scorepaintbox.h"
+#include "model/glyphcodes.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
@@ -21,7 +22,6 @@ namespace sorvel {
 
 namespace {
 
-constexpr char kSustainDash[] = "8";
 
 bool IsPixelTested(const TMusicItem& item) {
     switch (item.Class()) {
@@ -96,7 +96,7 @@ int TMusicPaintBox::SlurEnd(const TNote& note, int n, bool stopAtBarLines) const
     const int count = page.ItemCount();
     for (int i = page.IndexOfItem(&note) + 1; i < count; ++i) {
         const TMusicItem* item = page.GetItem(i);
-        if (item->Class() == ItemClass::Note && item->Content() != kSustainDash) --n;
+        if (item->Class() == ItemClass::Note && item->Content() != kSustainDashText) --n;
         if (stopAtBarLines && item->Class() == ItemClass::BarLine) n = 0;
         if (item->PosY() != note.PosY() || i == count - 1) n = 0;
         if (n <= 0) {

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "edit/pasteplacement.h"
 #include "editor/musicpaintbox.h"
 #include "editor/scorepaintbox.h"
 #include "model/daon.h"
+#include "model/glyphcodes.h"
 #include "model/horizbar.h"
 #include "model/itemfactory.h"
 #include "model/musicmark.h"
@@ -28,7 +30,6 @@ namespace sorvel {
 
 namespace {
 
-constexpr char kSustainDash[] = "8";
 
 // The other member of a pair of glyphs, for the right button.
 std::string PairedGlyph(const std::string& glyph) {
@@ -184,12 +185,12 @@ Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets,
         }
         return placed;
     }
-    const QSize eight = MeasureInPageFont(kSustainDash);
+    const QSize eight = MeasureInPageFont(std::string(kSustainDashText));
     bool skippedDash = false;
     for (TMusicItem* target : targets) {
         TNote* note = target->As<TNote>();
         if (!note) continue;
-        if (note->Content() == kSustainDash && !AppliesToDash(tool_)) {
+        if (note->Content() == kSustainDashText && !AppliesToDash(tool_)) {
             skippedDash = true;
             continue;
         }
@@ -253,106 +254,34 @@ Placed TMusicPaintBox::RewriteBarOrBeat() {
 
 bool TMusicPaintBox::PastePlacement(CursorPos at) {
     TMusicSheet& buffer = *pasteSheet_;
-    TMusicItem* only = buffer.ItemCount() == 1 ? buffer.GetItem(0) : nullptr;
     TMusicItem* target = currentItem_;
-    const bool onNote = target && target->Class() == ItemClass::Note;
-    const bool replacesSymbol =
-        target && only && only->Class() == target->Class() &&
-        (only->Class() == ItemClass::BarLine || only->Class() == ItemClass::Beat ||
-         only->Class() == ItemClass::HorizBar);
-    if (onNote && only && only->IsSymbol() && only->Class() != ItemClass::Note) {
-        Refuse(kMsgPasteOnItem);
-        return false;
-    }
-    if (target && !(onNote && only) && !replacesSymbol) {
-        Refuse(target->Class() == ItemClass::TextBox ? kMsgCoveredByTextBox : kMsgPasteOnItem);
-        return false;
-    }
-    if (!target) {
-        if (only && !only->IsSymbol() && only->Class() != ItemClass::TextBox) {
-            Refuse(kMsgPasteNeedsNote);  // a lone mark needs a note
-            return false;
-        }
-        if (!PasteFits(at)) {
-            Refuse(kMsgPasteOffPage);
-            return false;
-        }
+    const PagePoint point{at.x, at.y};
+    const PasteAction action = PlanPaste(buffer, target, ws_.layout, point);
+    switch (action) {
+        case PasteAction::OnItem: Refuse(kMsgPasteOnItem); return false;
+        case PasteAction::CoveredByTextBox: Refuse(kMsgCoveredByTextBox); return false;
+        case PasteAction::NeedsNote: Refuse(kMsgPasteNeedsNote); return false;
+        case PasteAction::OffPage: Refuse(kMsgPasteOffPage); return false;
+        default: break;
     }
     {
         TUndoGroup group(ws_.undo);
-        if (onNote) {
-            if (only->Class() == ItemClass::Note) {
-                PasteBufferItems(at);
-                target->Delete();
-            } else {
-                for (TMusicItem* linked : target->Links()) {
-                    if (linked->Class() != ItemClass::TextBox &&
-                        linked->ContentKind() == only->ContentKind()) {
-                        linked->Delete();
-                        break;
-                    }
-                }
-                PasteBufferItems(at);
-                if (!selection_.empty()) {
-                    TMusicItem* mark = selection_.front();
-                    mark->SetPosX(target->PosX() - pasteMarkOffsetX);
-                    mark->SetPosY(target->PosY() - pasteMarkOffsetY);
-                    LinkBothWays(*target, *mark);
-                }
-            }
+        ClearSelection();
+        const PagePoint markOffset{pasteMarkOffsetX, pasteMarkOffsetY};
+        for (TMusicItem* pasted : LandPaste(action, buffer, *page_, target, point, markOffset)) {
+            pasted->selected = true;
+            selection_.push_back(pasted);
+        }
+        if (action == PasteAction::ReplaceNote || action == PasteAction::MarkOntoNote) {
             currentItem_ = selection_.empty() ? nullptr : selection_.front();
-        } else if (replacesSymbol) {
-            PasteBufferItems(at);
-            target->Delete();
+        } else if (action == PasteAction::ReplaceSymbol) {
             currentItem_ = nullptr;
-        } else {
-            PasteBufferItems(at);
         }
     }
     tool_ = ckNone;
     buffer.FreeAllItems();
     floatingShown_ = false;
     return true;
-}
-
-bool TMusicPaintBox::PasteFits(CursorPos at) const {
-    const PageLayout layout(ws_.layout);
-    const LayoutState& s = ws_.layout;
-    const std::int64_t lastSlotX = std::int64_t{s.LeftSpace} + layout.RowLength();
-    for (int i = 0; i < pasteSheet_->ItemCount(); ++i) {
-        const TMusicItem& item = *pasteSheet_->GetItem(i);
-        const std::int64_t x = std::int64_t{item.dragX} + at.x;
-        const std::int64_t y = std::int64_t{item.dragY} + at.y;
-        // Symbols keep to the slots of the rows; marks to the paper.
-        const bool inside = item.IsSymbol()
-                                ? x >= layout.FirstX() && x <= lastSlotX &&
-                                      y >= layout.FirstY() && y <= layout.LastY()
-                                : x >= 0 && x <= s.PageWidth && y >= 0 && y <= s.PageHeight;
-        if (!inside) return false;
-    }
-    return true;
-}
-
-void TMusicPaintBox::PasteBufferItems(CursorPos at) {
-    TMusicSheet& buffer = *pasteSheet_;
-    // Moving an item re-sorts its page, so the items are listed before any
-    // moves: walking the page by index while moving would visit some twice
-    // and others never.
-    std::vector<TMusicItem*> items;
-    items.reserve(static_cast<size_t>(buffer.ItemCount()));
-    for (int i = 0; i < buffer.ItemCount(); ++i) items.push_back(buffer.GetItem(i));
-    // Each buffer item keeps its offset from the paste origin in its drag
-    // position; it lands at that offset from the point.
-    for (TMusicItem* item : items) {
-        item->SetPosX(item->dragX + at.x);
-        item->SetPosY(item->dragY + at.y);
-    }
-    const std::vector<std::string> lines = SaveItemsToLines(buffer, items);
-    ClearSelection();
-    for (TMusicItem* pasted : ReadItemBlocks(*page_, lines)) {
-        pasted->selected = true;
-        selection_.push_back(pasted);
-    }
 }
 
 // ---- typed tools --------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "editor/frmtuning.h"
 #include "editor/musicpaintbox.h"
 #include "editor/scorepaintbox.h"
+#include "model/glyphcodes.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
@@ -387,7 +388,7 @@ void PlaybackController::ReleaseUndoFrees() {
 
 void PlaybackController::ShowPosition(TMusicItem* item, TMusicItem* previous) {
     // A dash keeps the cursor on its note; several events of one note move it once.
-    if (!item || item == previous || item->Content() == "8") return;
+    if (!item || item == previous || item->Content() == kSustainDashText) return;
     // A note whose entry was undone, or whose page was deleted, is out of the
     // book: the cursor stays where it was.
     TMusicSheet& page = item->Sheet();

@@ -8,7 +8,7 @@
 #include "editor/editordocument.h"
 #include "editor/frmsetinfo.h"
 #include "editor/musicpaintbox.h"
-#include "editor/pageoperations.h"
+#include "edit/pageoperations.h"
 #include "editor/playbackcontroller.h"
 #include "editor/toolpalette.h"
 #include "model/undo.h"

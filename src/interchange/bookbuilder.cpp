@@ -9,14 +9,17 @@
 #include "interchange/jianpupieces.h"
 #include "interchange/markcodes.h"
 #include "model/daon.h"
+#include "model/glyphcodes.h"
 #include "model/glyphinfotable.h"
 #include "model/horizbar.h"
 #include "model/itemfactory.h"
+#include "model/layoutstate.h"
 #include "model/modelenv.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
+#include "model/pagegrid.h"
 #include "model/tempo.h"
 #include "model/timing.h"
 
@@ -29,20 +32,6 @@ constexpr char kEndRepeat = 'g';
 constexpr char kBothRepeats = 'h';
 constexpr int kMaxPageTempo = 255;  // the sequencer carries tempos in one byte
 constexpr int kMaxItemsPerRow = 10'000;  // a bar's slots, whatever a file's lengths say
-
-// The time-signature glyph of a meter, 0 for meters the book has no sign for.
-char BeatCode(int beats, int beatType) {
-    struct Meter {
-        int beats, type;
-        char code;
-    };
-    static constexpr Meter kMeters[] = {{2, 2, '!'}, {2, 4, '"'}, {3, 4, '#'}, {4, 4, '$'},
-                                        {3, 8, '%'}, {6, 8, '&'}, {9, 8, '\''}, {12, 8, '('}};
-    for (const Meter& m : kMeters) {
-        if (m.beats == beats && m.type == beatType) return m.code;
-    }
-    return 0;
-}
 
 // Text for the book's CP932 fields: every character is kept, those CP932
 // lacks as references ("Méditation", "二泉映月").
@@ -72,11 +61,8 @@ private:
     // ---- layout
     void StartPage();
     void NewRow();
-    int X(int slot) const { return page_->LeftSpace() + slot * page_->GridSize(); }
-    int Y() const {
-        return page_->TopSpace() + page_->TitleHeight() + page_->RowInterval() / 2 +
-               row_ * page_->RowInterval();
-    }
+    int X(int slot) const { return PageGrid(pageLayout_).SlotX(slot); }
+    int Y() const { return PageGrid(pageLayout_).RowBase(row_); }
     BarPlan PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, int fullBar) const;
     void WriteMeasure(size_t m, int& fullBar);
     void WriteMultiRest(const ImportedMeasure& measure);
@@ -106,6 +92,7 @@ private:
     BuiltBook& out_;
     TMusicBook* book_ = nullptr;
     TMusicSheet* page_ = nullptr;
+    LayoutState pageLayout_;  // the layout of page_, for its grid
     GlyphInfoTable glyphs_;
     Tonic tonic_;
     int row_ = 0;
@@ -135,6 +122,7 @@ void Builder::LeftOut(const std::string& label, int n) { CountLeftOut(out_.leftO
 
 void Builder::StartPage() {
     page_ = book_->NewSheet();
+    CopyPageLayout(pageLayout_, *page_);
     row_ = 0;
     nextSlot_ = 0;
 }
@@ -163,9 +151,9 @@ void Builder::WriteBarLine(char code, int slot) {
 }
 
 TNote* Builder::WritePiece(const JianpuPiece& piece, int slot) {
-    char code = '0';
+    char code = kRestCode;
     if (piece.kind == JianpuPiece::Kind::Note) code = piece.pitch.degree;
-    if (piece.kind == JianpuPiece::Kind::Dash) code = '8';
+    if (piece.kind == JianpuPiece::Kind::Dash) code = kSustainDash;
     TNote* note = CreateSymbol<TNote>(code, slot);
     note->SetLength(piece.length);
     if (piece.futen) note->SetFuten(1);
@@ -231,7 +219,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     const ImportedMeasure& measure = score_.measures[m];
     std::vector<char> leads;
     if (measure.beats > 0 && measure.beatType > 0) {
-        const char code = BeatCode(measure.beats, measure.beatType);
+        const char code = CodeOfMeter(measure.beats, measure.beatType);
         fullBar = std::max(1, measure.beats * 4 * kTicksPerQuarter / measure.beatType);
         if (code) leads.push_back(code);
         else

@@ -15,6 +15,7 @@
 #include "interchange/musicxmlwriter_pitch.h"
 #include "interchange/musicxmlwriter_plan.h"
 #include "model/daon.h"
+#include "model/glyphcodes.h"
 #include "model/horizbar.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"
@@ -89,17 +90,9 @@ struct TimeSig {
 };
 
 std::optional<TimeSig> TimeOfBeat(char code) {
-    switch (code) {
-        case '!': return TimeSig{2, 2};
-        case '"': return TimeSig{2, 4};
-        case '#': return TimeSig{3, 4};
-        case '$': return TimeSig{4, 4};
-        case '%': return TimeSig{3, 8};
-        case '&': return TimeSig{6, 8};
-        case '\'': return TimeSig{9, 8};
-        case '(': return TimeSig{12, 8};
-        default: return std::nullopt;
-    }
+    const Meter* meter = MeterOfCode(code);
+    if (!meter) return std::nullopt;
+    return TimeSig{meter->beats, meter->beatType};
 }
 
 bool LinkedToTriplet(const TNote& note) {
@@ -372,8 +365,8 @@ void Planner::EndTriplet() {
 
 void Planner::OnNote(const TNote& note, TripletRole role) {
     const char code = CodeOf(note);
-    if (note.StepTime <= 0 || code < '0' || code > '8') return;
-    const bool dash = code == '8';
+    if (note.StepTime <= 0 || code < kRestCode || code > kSustainDash) return;
+    const bool dash = code == kSustainDash;
     // A dash with nothing of its own lengthens the note it follows.
     if (dash && pending_ && !pending_->triplet && !role.member && note.LinkCount() == 0 && !loose_.contains(&note)) {
         pending_->ticks += note.StepTime;

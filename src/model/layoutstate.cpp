@@ -28,4 +28,12 @@ void TakeOverPageSettings(LayoutState& s, const TMusicSheet& page, GlyphInfoTabl
     glyphs.RefreshRates(s.Rates);
 }
 
+void CopyPageSettings(LayoutState& s, const TMusicSheet& from, TMusicSheet& to,
+                      GlyphInfoTable& glyphs) {
+    to.SetLayoutFrom(from);
+    to.PageWidth = from.PageWidth;
+    to.PageHeight = from.PageHeight;
+    TakeOverPageSettings(s, to, glyphs);
+}
+
 }  // namespace sorvel

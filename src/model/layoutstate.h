@@ -40,4 +40,9 @@ void CopyPageLayout(LayoutState& state, const TMusicSheet& page);
 // layout state, and the glyph rates follow its offset rates.
 void TakeOverPageSettings(LayoutState& state, const TMusicSheet& page, GlyphInfoTable& glyphs);
 
+// Copies the layout of `from` to `to` through the setters (recorded), the
+// page size without recording, and takes `to` over as the current page.
+void CopyPageSettings(LayoutState& state, const TMusicSheet& from, TMusicSheet& to,
+                      GlyphInfoTable& glyphs);
+
 }  // namespace sorvel

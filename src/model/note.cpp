@@ -1,5 +1,6 @@
 #include "model/note.h"
 
+#include "model/glyphcodes.h"
 #include "model/modelenv.h"
 #include "model/preferences.h"
 
@@ -43,7 +44,7 @@ void TNote::SetLength(int v) {
 }
 
 void TNote::SetOctave(int v) {
-    if (Content() == "8") return;  // a dash has no octave
+    if (Content() == kSustainDashText) return;  // a dash has no octave
     ChangeInt(octave_, v, "Octave");
 }
 

@@ -1,6 +1,7 @@
 #include "model/timing.h"
 
 #include "base/text.h"
+#include "model/glyphcodes.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
@@ -49,8 +50,9 @@ bool EndsOrContinuesRun(const TMusicItem& item) {
 }
 
 int BeatUnitOf(const std::string& content) {
-    const char c = content.empty() ? '\0' : content[0];
-    return (c == '!' || c == '"' || c == '#' || c == '$') ? 48 : 72;
+    // A beat of a quarter (or half) note counts 48 ticks, of an eighth 72.
+    const Meter* meter = content.empty() ? nullptr : MeterOfCode(content[0]);
+    return meter && meter->beatType <= 4 ? 48 : 72;
 }
 
 void ComputeBeats(TMusicSheet& page) {

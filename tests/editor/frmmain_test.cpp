@@ -14,7 +14,7 @@
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
-#include "editor/pageoperations.h"
+#include "edit/pageoperations.h"
 #include "model/itemfactory.h"
 #include "model/note.h"
 #include "model/preferencesfile.h"

@@ -10,7 +10,7 @@
 
 #include "editor/frmkeyboard.h"
 #include "editor/musicpaintbox.h"
-#include "editor/pageoperations.h"
+#include "edit/pageoperations.h"
 #include "editor/playbackcontroller.h"
 #include "editor/scorepaintbox.h"
 #include "editor/toolpalette.h"

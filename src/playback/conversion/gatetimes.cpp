@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/glyphcodes.h"
 #include "model/layoutstate.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "view/core/pagelayout.h"
+#include "model/pagegrid.h"
 
 namespace sorvel {
 namespace {
@@ -32,7 +33,7 @@ void TieIntoDashes(const PlayItems& items) {
     for (std::size_t i = 0; i + 1 < items.size(); ++i) {
         TNote* note = NoteAt(items, static_cast<int>(i));
         const TNote* next = NoteAt(items, static_cast<int>(i) + 1);
-        if (note && next && CodeOf(note) != '0' && CodeOf(next) == '8') {
+        if (note && next && CodeOf(note) != kRestCode && CodeOf(next) == kSustainDash) {
             note->GateTime = note->StepTime + 1;
         }
     }
@@ -46,7 +47,7 @@ int RowY(const TMusicSheet& page, int y) {
     // A page not yet measured keeps the fallback size rather than clamping
     // every row to the top.
     if (page.PageHeight <= 0) state.PageHeight = kFallbackPageHeight;
-    return PageLayout(state).SnapY(y);
+    return PageGrid(state).SnapY(y);
 }
 
 // The slur's first note: the note under its left end in its row, or, for a

@@ -1,5 +1,6 @@
 #include "playback/conversion/notepitch.h"
 
+#include "model/glyphcodes.h"
 #include "model/note.h"
 #include "playback/conversion/keyoffset.h"
 
@@ -37,7 +38,7 @@ void AssignNotePitches(const PlayItems& items) {
     for (TMusicItem* item : items) {
         TNote* note = item ? item->As<TNote>() : nullptr;
         if (!note) continue;
-        if (CodeOf(note) == '8') {
+        if (CodeOf(note) == kSustainDash) {
             note->NoteNo = lastSounding ? NotePitch(lastSounding->Content(), lastSounding->Octave(),
                                                     lastSounding->Rinji())
                                         : 0;

@@ -12,10 +12,6 @@ int SafePoints(int points) { return std::clamp(points, kMinFontPoints, kMaxFontP
 
 int SafePenWidth(int width) { return std::clamp(width, 1, kMaxPenWidth); }
 
-int SafeCoordinate(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, -kMaxCoordinate, kMaxCoordinate));
-}
-
 const std::string& PGothicFontName() {
     static const std::string name = cp932::FromUtf8("ＭＳ Ｐゴシック");
     return name;

@@ -7,6 +7,7 @@
 
 #include "model/glyphinfotable.h"
 #include "model/layoutstate.h"
+#include "model/pagegrid.h"
 #include "model/preferences.h"
 #include "model/rinjimarktbl.h"
 #include "view/core/canvas.h"
@@ -24,14 +25,8 @@ inline constexpr int kMaxPenWidth = 100;
 // More duration lines or octave dots than this cannot be told apart on a
 // page; a damaged file asking for millions draws no more than this.
 inline constexpr int kMaxStackedMarks = 16;
-// Lengths and positions computed from a damaged file's values (a vast row
-// space, a million lines) are kept this far from the origin at most: far
-// beyond any page, and small enough that further arithmetic cannot overflow.
-inline constexpr int kMaxCoordinate = 1 << 24;
-
 int SafePoints(int points);
 int SafePenWidth(int width);
-int SafeCoordinate(std::int64_t value);
 
 // The fonts of the page header, footer and tempo words, as CP932 bytes.
 const std::string& PGothicFontName();  // "ＭＳ Ｐゴシック"

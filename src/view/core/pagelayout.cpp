@@ -32,50 +32,7 @@ void PageLayout::TakeOverPageSettings(const TMusicSheet& page, GlyphInfoTable& g
 
 void PageLayout::CopyPageSettings(const TMusicSheet& from, TMusicSheet& to,
                                   GlyphInfoTable& glyphs) {
-    to.SetLayoutFrom(from);
-    to.PageWidth = from.PageWidth;
-    to.PageHeight = from.PageHeight;
-    TakeOverPageSettings(to, glyphs);
-}
-
-int PageLayout::RowLength() const { return s_.GridDivNum * s_.GridSize; }
-
-int PageLayout::PageLength() const { return RowLength() * s_.RowDivNum; }
-
-int PageLayout::RowBase(int row) const {
-    return s_.TopSpace + s_.TitleHeight + Half(s_.RowInterval) + row * s_.RowInterval;
-}
-
-int PageLayout::SlotX(int slot) const { return s_.LeftSpace + slot * s_.GridSize; }
-
-int PageLayout::SnapX(int x) const {
-    if (!s_.Snap) return x;
-    if (x < s_.LeftSpace) return s_.LeftSpace;
-    if (x > s_.LeftSpace + RowLength()) return s_.LeftSpace + RowLength();
-    return DivTrunc(x + Half(s_.GridSize) - s_.LeftSpace, s_.GridSize) * s_.GridSize + s_.LeftSpace;
-}
-
-int PageLayout::SnapY(int y) const {
-    if (y < RowBase(0)) return RowBase(0);
-    if (y > s_.PageHeight - s_.BottomSpace) return s_.PageHeight - s_.BottomSpace;
-    const int top = s_.TopSpace + s_.TitleHeight;
-    return DivTrunc(y - top, s_.RowInterval) * s_.RowInterval + top + Half(s_.RowInterval);
-}
-
-int PageLayout::ToLinear(int basePage, int itemPage, int x, int y) const {
-    int row = DivTrunc(y - s_.TopSpace - s_.TitleHeight - Half(s_.RowInterval), s_.RowInterval);
-    return (x - s_.LeftSpace) + RowLength() * (row - s_.RowDivNum * (basePage - itemPage));
-}
-
-LinearPos PageLayout::FromLinear(int basePage, long long linear) const {
-    const long long pageLength = PageLength();
-    const long long rowLength = RowLength();
-    if (pageLength <= 0 || rowLength <= 0) return {basePage, s_.LeftSpace, RowBase(0)};
-    long long page = basePage + linear / pageLength;
-    long long rest = linear % pageLength;
-    int row = static_cast<int>(rest / rowLength);
-    int x = static_cast<int>(rest % rowLength) + s_.LeftSpace;
-    return {static_cast<int>(page), x, RowBase(row)};
+    sorvel::CopyPageSettings(s_, from, to, glyphs);
 }
 
 CursorPos PageLayout::StepRight(CursorPos c) const {

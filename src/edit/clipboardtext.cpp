@@ -1,4 +1,4 @@
-#include "editor/editops_clipboard.h"
+#include "edit/clipboardtext.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,9 +6,9 @@
 #include "base/cp932.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
+#include "model/pagegrid.h"
 #include "model/scorefile.h"
 #include "model/selectedmusicitemlist.h"
-#include "view/core/drawcontext.h"
 
 namespace sorvel {
 

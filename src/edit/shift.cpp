@@ -1,20 +1,18 @@
-#include "editor/editops_shift.h"
+#include "edit/shift.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <unordered_set>
 
-#include "base/arith.h"
 #include "base/text.h"
-#include "editor/editops_piece.h"
-#include "editor/pageoperations.h"
+#include "edit/pageoperations.h"
+#include "edit/piecerange.h"
 #include "model/layoutstate.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
-#include "view/core/drawcontext.h"
-#include "view/core/pagelayout.h"
+#include "model/pagegrid.h"
 
 namespace sorvel {
 
@@ -27,51 +25,36 @@ struct Placed {
     std::int64_t linear;
 };
 
-// The row arithmetic of the current page's layout, with linear positions in
-// 64 bits: a damaged file's items may lie millions of units off the page.
+// The grid of the current page's layout, held on a copy of the state:
+// creating a page passes through the live one.
 class Rows {
 public:
-    // Keeps a copy of the state: creating a page passes through the live one.
-    explicit Rows(const LayoutState& s) : s_(s), layout_(s_) {}
+    explicit Rows(const LayoutState& s) : s_(s), grid_(s_) {}
     Rows(const Rows&) = delete;
     Rows& operator=(const Rows&) = delete;
 
-    // Whether the grid has a positive size that page positions can hold.
-    bool Usable() const {
-        const std::int64_t pageLength =
-            std::int64_t{s_.GridSize} * s_.GridDivNum * std::int64_t{s_.RowDivNum};
-        return s_.GridSize > 0 && s_.GridDivNum > 0 && s_.RowDivNum > 0 && s_.RowInterval > 0 &&
-               pageLength <= kMaxCoordinate;
-    }
-
+    bool Usable() const { return grid_.Usable(); }
     int GridSize() const { return s_.GridSize; }
     int LeftSpace() const { return s_.LeftSpace; }
 
-    // The linear position of (x, y) on page `itemPage`, from page `basePage`.
     std::int64_t Linear(int basePage, int itemPage, int x, int y) const {
-        const std::int64_t top = std::int64_t{s_.TopSpace} + s_.TitleHeight + Half(s_.RowInterval);
-        const std::int64_t row = (y - top) / s_.RowInterval;
-        const std::int64_t rowLength = std::int64_t{s_.GridDivNum} * s_.GridSize;
-        return (std::int64_t{x} - s_.LeftSpace) +
-               rowLength * (row - std::int64_t{s_.RowDivNum} * (basePage - itemPage));
+        return grid_.Linear(basePage, itemPage, x, y);
     }
-
-    // The page index a linear position from `basePage` falls on.
     std::int64_t PageOf(int basePage, std::int64_t linear) const {
-        return basePage + linear / (std::int64_t{s_.GridDivNum} * s_.GridSize * s_.RowDivNum);
+        return grid_.PageOf(basePage, linear);
     }
 
     // Where a linear position from `basePage` lies; false when it is before
     // the base page's start or beyond page `lastPage`.
     bool Place(int basePage, std::int64_t linear, int lastPage, LinearPos& out) const {
         if (linear < 0 || PageOf(basePage, linear) > lastPage) return false;
-        out = layout_.FromLinear(basePage, linear);
+        out = grid_.FromLinear(basePage, linear);
         return true;
     }
 
 private:
     LayoutState s_;
-    PageLayout layout_;
+    PageGrid grid_;
 };
 
 // The symbols of pages first..last whose linear position (from `basePage`)
@@ -168,7 +151,7 @@ ShiftOutcome InsertWithShift(TMusicBook& book, int currentIndex, ShiftStart star
         rows.Linear(currentIndex, lastPage, last.PosX(), last.PosY()) + shift;
     if (lastLinear >= 0 && rows.PageOf(currentIndex, lastLinear) > lastPage) {
         TMusicSheet& added = CreatePageAt(book, lastPage + 1, layout, glyphs);
-        PageLayout(layout).CopyPageSettings(*book.GetSheet(currentIndex), added, glyphs);
+        CopyPageSettings(layout, *book.GetSheet(currentIndex), added, glyphs);
         outcome.insertedPage = book.IndexOfSheet(&added);
     }
     // At most one page is added: the count is at most one page of slots.

@@ -1,17 +1,17 @@
-#include "editor/pageoperations.h"
+#include "edit/pageoperations.h"
 
 #include <algorithm>
 #include <cstdint>
 
+#include "model/glyphcodes.h"
 #include "model/glyphinfotable.h"
 #include "model/itemfactory.h"
 #include "model/layoutstate.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
+#include "model/pagegrid.h"
 #include "model/scorefile.h"
 #include "model/undo.h"
-#include "view/core/drawcontext.h"
-#include "view/core/pagelayout.h"
 
 namespace sorvel {
 
@@ -20,8 +20,6 @@ namespace {
 // The highest page index a new page may ask for: "at the end" in effect.
 constexpr int kAtTheEnd = 99999;
 
-// A plain bar line in the music font.
-constexpr char kPlainBarLine[] = "c";
 
 bool IsBarOrBeat(const TMusicItem& item) {
     return item.Class() == ItemClass::BarLine || item.Class() == ItemClass::Beat;
@@ -63,12 +61,15 @@ bool PlaceBlankPageBarLines(TMusicSheet& page, const std::function<void()>& onDr
     // A damaged file may ask for millions of bars; a page cannot hold more
     // items than the reader accepts, so neither can this row.
     const int bars = std::clamp(page.BarParRow(), 0, kMaxItemsPerPage);
+    LayoutState pageLayout;
+    CopyPageLayout(pageLayout, page);
+    const PageGrid grid(pageLayout);
     const std::int64_t step = std::int64_t{page.GridSize()} * page.DivParBar();
-    const int y = page.TopSpace() + page.TitleHeight() + page.RowInterval() / 2;
+    const int y = grid.FirstY();
     for (int j = 1; j <= bars; ++j) {
-        const std::int64_t x = page.LeftSpace() + step * j;
+        const std::int64_t x = grid.FirstX() + step * j;
         TBarLine* bar = CreateItem<TBarLine>(page);
-        bar->SetContent(kPlainBarLine);
+        bar->SetContent(std::string(1, kPlainBarLine));
         bar->SetPosX(SafeCoordinate(x));
         bar->SetPosY(y);
     }
@@ -87,7 +88,7 @@ TMusicSheet& InsertPageBeside(TMusicBook& book, int currentPageNo, bool before, 
     TMusicSheet* current = book.GetSheet(currentPageNo - 1);
     const int index = before ? currentPageNo - 1 : currentPageNo;
     TMusicSheet& page = CreatePageAt(book, index, layout, glyphs);
-    if (current) PageLayout(layout).CopyPageSettings(*current, page, glyphs);
+    if (current) CopyPageSettings(layout, *current, page, glyphs);
     PlaceBlankPageBarLines(page, onDropTool);
     return page;
 }

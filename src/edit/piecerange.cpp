@@ -1,4 +1,4 @@
-#include "editor/editops_piece.h"
+#include "edit/piecerange.h"
 
 #include "base/text.h"
 #include "model/musicbook.h"

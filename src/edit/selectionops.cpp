@@ -1,4 +1,4 @@
-#include "editor/editops_selection.h"
+#include "edit/selectionops.h"
 
 #include "model/musicitem.h"
 #include "model/musicsheet.h"

@@ -1,4 +1,4 @@
-#include "app/musicxmlcommands.h"
+#include "app/musicxmlbatch.h"
 
 #include <cstdio>
 

@@ -1,30 +1,30 @@
-#include "editor/editops_lengths.h"
+#include "edit/autolengths.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
 
 #include "base/arith.h"
-#include "editor/editops_piece.h"
+#include "edit/piecerange.h"
+#include "model/glyphcodes.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
+#include "model/pagegrid.h"
 #include "model/scorefile.h"
-#include "view/core/drawcontext.h"
 
 namespace sorvel {
 
 namespace {
 
-constexpr char kDash[] = "8";  // the sustain dash
 
 // Ticks of a 32nd note, a quarter and a dotted quarter.
 constexpr int kTicks32nd = 6;
 constexpr int kTicksQuarter = 48;
 constexpr int kTicksDottedQuarter = 72;
 
-bool IsDash(const TMusicItem& item) { return item.Content() == kDash; }
+bool IsDash(const TMusicItem& item) { return item.Content() == kSustainDashText; }
 
 // A row of the piece: the page and the baseline.
 struct Row {
@@ -97,7 +97,7 @@ void AddDashes(TNote& note, int r, int count, int step, bool dotted) {
     count = std::clamp(count, 0, kMaxItemsPerPage);
     for (int k = 1; k <= count; ++k) {
         TNote* dash = CreateItem<TNote>(note.Sheet());
-        dash->SetContent(kDash);
+        dash->SetContent(std::string(kSustainDashText));
         dash->SetPosX(SafeCoordinate(std::int64_t{r} - std::int64_t{k} * step));
         dash->SetPosY(note.PosY());
         if (dotted) dash->SetFuten(1);
@@ -133,11 +133,9 @@ int TicksPerBar(int numerator, int denominator) {
 }
 
 TimeSignature TimeSignatureOf(char code) {
-    static constexpr TimeSignature kSignatures[] = {{2, 2}, {2, 4}, {3, 4}, {4, 4},
-                                                    {3, 8}, {6, 8}, {9, 8}, {12, 8}};
-    const int index = static_cast<unsigned char>(code) - '!';
-    if (index < 0 || index >= static_cast<int>(std::size(kSignatures))) return {};
-    return kSignatures[index];
+    const Meter* meter = MeterOfCode(code);
+    if (!meter) return {};
+    return {meter->beats, meter->beatType};
 }
 
 const NoteScale* LengthScales::Find(const TNote* note) const {
@@ -173,8 +171,7 @@ LengthScales ComputeLengthScales(const TMusicBook& book, int currentIndex) {
         }
         NoteScale scale;
         scale.note = item.As<TNote>();
-        scale.barWidth =
-            static_cast<int>(std::clamp<std::int64_t>(barWidth, -kMaxCoordinate, kMaxCoordinate));
+        scale.barWidth = SafeCoordinate(barWidth);
         if (barWidth > 0) {
             scale.ticksPerUnit =
                 static_cast<double>(TicksPerBar(signature.numerator, signature.denominator)) /
