@@ -10,14 +10,14 @@
 #include <string>
 
 #include "common/benchpage.h"
-#include "editor/frmmain.h"
-#include "editor/musicpaintbox.h"
+#include "editor/mainwindow/frmmain.h"
+#include "editor/pageview/musicpaintbox.h"
 #include "model/itemfactory.h"
-#include "model/musicmark.h"
-#include "view/core/pagelayout.h"
 #include "model/musicbook.h"
+#include "model/musicmark.h"
 #include "model/scorefile.h"
 #include "model/workspace.h"
+#include "view/core/pagelayout.h"
 
 namespace sorvel {
 namespace {

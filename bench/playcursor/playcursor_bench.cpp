@@ -12,9 +12,9 @@
 #include <cmath>
 #include <memory>
 
-#include "editor/frmmain.h"
-#include "editor/frmplay.h"
-#include "editor/playbackcontroller.h"
+#include "editor/mainwindow/frmmain.h"
+#include "editor/playing/frmplay.h"
+#include "editor/playing/playbackcontroller.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"

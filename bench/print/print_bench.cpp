@@ -17,9 +17,9 @@
 #include <string>
 
 #include "common/benchpage.h"
-#include "editor/frmmain.h"
-#include "editor/frmpreview.h"
-#include "editor/printcommands.h"
+#include "editor/dialogs/frmpreview.h"
+#include "editor/mainwindow/frmmain.h"
+#include "editor/mainwindow/printcommands.h"
 #include "model/musicbook.h"
 #include "model/scorefile.h"
 #include "model/workspace.h"

@@ -14,8 +14,8 @@
 
 #include "app/batchcommands.h"
 #include "app/commandline.h"
-#include "editor/frmmain.h"
-#include "editor/scorepaintbox.h"
+#include "editor/mainwindow/frmmain.h"
+#include "editor/pageview/scorepaintbox.h"
 
 namespace sorvel {
 

@@ -12,12 +12,12 @@
 #include <functional>
 #include <stdexcept>
 
-#include "editor/frmsetinfo.h"
-#include "editor/itemdialogs.h"
-#include "editor/musicpaintbox.h"
-#include "editor/recoverystore.h"
-#include "editor/settingscommands.h"
-#include "editor/toolpalette.h"
+#include "editor/dialogs/frmsetinfo.h"
+#include "editor/dialogs/itemdialogs.h"
+#include "editor/mainwindow/settingscommands.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/toolpalette.h"
+#include "editor/platform/recoverystore.h"
 #include "mainwindowfixture.h"
 #include "model/horizbar.h"
 #include "model/itemfactory.h"
@@ -111,7 +111,7 @@ private Q_SLOTS:
         WhileModal(w, [] {}, [&] { QVERIFY(!EditItemProperties(w.Context(), *bar)); });
         QVERIFY(w.IsModified());
 
-        TSettingsCommands& settings = *TSettingsCommands::Of(w);
+        SettingsCommands& settings = *SettingsCommands::Of(w);
         WhileModal(w, [] {}, [&] { settings.SetPageInfo(); });
         QVERIFY(w.IsModified());
         WhileModal(w, [] {}, [&] { settings.SetBookInfo(); });
@@ -135,7 +135,7 @@ private Q_SLOTS:
         f.window->OfferRecovery();
         TfrmMain& w = *f.window;
         QVERIFY(w.IsModified());
-        TSettingsCommands& settings = *TSettingsCommands::Of(w);
+        SettingsCommands& settings = *SettingsCommands::Of(w);
         WhileModal(w, [] {}, [&] { settings.SetPageInfo(); });
         QVERIFY(w.IsModified());
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};

@@ -15,9 +15,9 @@
 #include <functional>
 
 #include "base/cp932.h"
-#include "editor/editcommands.h"
-#include "editor/frminsdel.h"
-#include "editor/musicpaintbox.h"
+#include "editor/dialogs/frminsdel.h"
+#include "editor/mainwindow/editcommands.h"
+#include "editor/pageview/musicpaintbox.h"
 #include "editscore.h"
 #include "mainwindowfixture.h"
 #include "model/musicbook.h"

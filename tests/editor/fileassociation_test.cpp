@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "editor/fileassociation.h"
+#include "editor/platform/fileassociation.h"
 
 using namespace sorvel;
 

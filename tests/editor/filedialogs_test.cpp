@@ -17,8 +17,8 @@
 
 #include <functional>
 
-#include "editor/editordialogs.h"
-#include "editor/nameonlyiconprovider.h"
+#include "editor/dialogs/editordialogs.h"
+#include "editor/dialogs/nameonlyiconprovider.h"
 
 using namespace sorvel;
 

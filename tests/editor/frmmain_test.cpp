@@ -7,19 +7,20 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "editor/musicpaintbox.h"
-#include "editor/recentfiles.h"
-#include "editor/scorepaintbox.h"
+#include "editor/mainwindow/recentfiles.h"
+#include "edit/pageoperations.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
+#include "editor/platform/recoverystore.h"
 #include "mainwindowfixture.h"
+#include "model/itemfactory.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
-#include "edit/pageoperations.h"
 #include "model/itemfactory.h"
 #include "model/note.h"
 #include "model/preferencesfile.h"
 #include "model/scorefile.h"
-#include "editor/recoverystore.h"
 
 using namespace sorvel;
 

@@ -17,12 +17,12 @@
 
 #include "base/arith.h"
 #include "base/cp932.h"
-#include "editor/fileassociation.h"
-#include "editor/frmkeyboard.h"
-#include "editor/frmsetinfo.h"
-#include "editor/playbackcontroller.h"
-#include "editor/settingscommands.h"
-#include "editor/toolpalette.h"
+#include "editor/dialogs/frmsetinfo.h"
+#include "editor/mainwindow/settingscommands.h"
+#include "editor/pageview/toolpalette.h"
+#include "editor/platform/fileassociation.h"
+#include "editor/playing/frmkeyboard.h"
+#include "editor/playing/playbackcontroller.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
@@ -71,7 +71,7 @@ class SetInfoTest : public QObject {
 
     TfrmMain& Window() { return *f_->window; }
     TWorkspace& Ws() { return Window().Workspace(); }
-    TSettingsCommands& Commands() { return *TSettingsCommands::Of(Window()); }
+    SettingsCommands& Commands() { return *SettingsCommands::Of(Window()); }
     TfrmSetInfo& Dialog() { return Commands().Dialog(); }
     template <class W>
     W* Field(const char* name) {
@@ -392,7 +392,7 @@ private Q_SLOTS:
         keyboard.DrawKeyboard();
         const QImage namesShown = keyboard.Image();
         QSignalSpy midi(&Window(), &TfrmMain::midiSettingsChanged);
-        QSignalSpy applied(&Commands(), &TSettingsCommands::optionsApplied);
+        QSignalSpy applied(&Commands(), &SettingsCommands::optionsApplied);
         Preferences& p = Ws().prefs;
         InOptions([&] {
             QComboBox* devices = Field<QComboBox>("cmbMidiDevice");

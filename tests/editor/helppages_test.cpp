@@ -16,7 +16,7 @@
 #include <QUrl>
 #include <QtTest>
 
-#include "editor/helpopener.h"
+#include "editor/platform/helpopener.h"
 
 using namespace sorvel;
 

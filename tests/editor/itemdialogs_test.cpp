@@ -11,13 +11,13 @@
 
 #include "base/commatext.h"
 #include "base/cp932.h"
-#include "editor/frmsetbarnum.h"
-#include "editor/frmsetdaon.h"
-#include "editor/frmsetnote.h"
-#include "editor/frmsettempo.h"
-#include "editor/frmsettext.h"
-#include "editor/itemdialogs.h"
-#include "editor/musicpaintbox.h"
+#include "editor/dialogs/frmsetbarnum.h"
+#include "editor/dialogs/frmsetdaon.h"
+#include "editor/dialogs/frmsetnote.h"
+#include "editor/dialogs/frmsettempo.h"
+#include "editor/dialogs/frmsettext.h"
+#include "editor/dialogs/itemdialogs.h"
+#include "editor/pageview/musicpaintbox.h"
 #include "mainwindowfixture.h"
 #include "model/daon.h"
 #include "model/horizbar.h"
@@ -49,7 +49,7 @@ private:
     TfrmMain& Window() { return *f_->window; }
     TWorkspace& Ws() { return Window().Workspace(); }
     TMusicSheet& Page() { return *Window().CurrentPage(); }
-    TItemDialogs& Dialogs() { return TItemDialogs::Of(Window().Context()); }
+    ItemDialogs& Dialogs() { return ItemDialogs::Of(Window().Context()); }
     // The book as saved, after a redraw has measured every item's size.
     std::string BookBytes() {
         Window().View().Redraw();

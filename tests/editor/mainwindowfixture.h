@@ -6,7 +6,7 @@
 #include <deque>
 #include <memory>
 
-#include "editor/frmmain.h"
+#include "editor/mainwindow/frmmain.h"
 #include "playback/capturemidiout.h"
 #include "playback/forwardingmidiout.h"
 

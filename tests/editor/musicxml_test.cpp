@@ -6,7 +6,7 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include "editor/musicxmlcommands.h"
+#include "editor/mainwindow/musicxmlcommands.h"
 #include "interchange/musicxmlreader.h"
 #include "mainwindowfixture.h"
 #include "model/musicbook.h"

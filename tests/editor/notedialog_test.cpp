@@ -5,7 +5,7 @@
 #include <QAbstractButton>
 #include <QtTest>
 
-#include "editor/frmsetnote.h"
+#include "editor/dialogs/frmsetnote.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"

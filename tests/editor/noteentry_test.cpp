@@ -8,12 +8,12 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "editor/frmkeyboard.h"
-#include "editor/musicpaintbox.h"
 #include "edit/pageoperations.h"
-#include "editor/playbackcontroller.h"
-#include "editor/scorepaintbox.h"
-#include "editor/toolpalette.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
+#include "editor/pageview/toolpalette.h"
+#include "editor/playing/frmkeyboard.h"
+#include "editor/playing/playbackcontroller.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
@@ -196,6 +196,37 @@ private Q_SLOTS:
         QCOMPARE(p.view().Tool(), ckNote);
         p.type("p");
         QCOMPARE(p.view().Tool(), ckNone);
+    }
+
+    // The key map is read off the keys printed under the palette's buttons:
+    // every printed key, the two aliases and nothing else choose a tool.
+    void theTypedKeysAreThePalettesPrintedKeys() {
+        struct Expected {
+            char key;
+            TContentKind tool;
+            const char* glyph;
+            int pseudoKey;
+        };
+        const Expected expected[] = {
+            {'0', ckNote, "0", 0},       {'7', ckNote, "7", 0},       {'8', ckNote, "8", 0},
+            {'-', ckNote, "8", 0},       {'9', ckFuten, "9", 0},      {'/', ckBarLine, "c", 0},
+            {'?', ckBarLine, "c", 0},    {'d', ckBow, "P", 0},        {'u', ckBow, "Q", 0},
+            {'i', ckString, "R", 0},     {'o', ckString, "S", 0},     {'q', ckFingerNo, "T", 0},
+            {'w', ckFingerNo, "U", 0},   {'e', ckFingerNo, "V", 0},   {'r', ckFingerNo, "W", 0},
+            {'t', ckFingerNo, "X", 0},   {'s', ckSlur, "Y", 0},       {'z', ckNone, "", kKeyOctaveDown},
+            {'x', ckNone, "", kKeyOctaveUp}, {'c', ckNone, "", kKeyShorter},
+            {'v', ckNone, "", kKeyLonger},
+        };
+        for (const Expected& e : expected) {
+            const std::optional<TypedTool> chosen = ToolPalette::ToolOfTypedKey(e.key, false);
+            QVERIFY2(chosen.has_value(), std::string(1, e.key).c_str());
+            QCOMPARE(chosen->tool, e.tool);
+            QCOMPARE(chosen->glyph, std::string(e.glyph));
+            QCOMPARE(chosen->pseudoKey, e.pseudoKey);
+        }
+        QCOMPARE(ToolPalette::ToolOfTypedKey('q', true)->glyph, std::string("."));
+        for (char key : {'a', 'b', 'f', 'p', 'y', ' ', '.', '='})
+            QVERIFY2(!ToolPalette::ToolOfTypedKey(key, false), std::string(1, key).c_str());
     }
 
     void theKeyboardEntersOneStepWithoutTouchingTheMonitorSetting() {

@@ -4,9 +4,9 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "editor/musicpaintbox.h"
-#include "editor/scorepaintbox.h"
-#include "editor/toolpalette.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
+#include "editor/pageview/toolpalette.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"

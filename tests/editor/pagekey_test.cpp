@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "base/cp932.h"
-#include "editor/frmsetinfo.h"
-#include "editor/settingsvalues.h"
+#include "editor/dialogs/frmsetinfo.h"
+#include "editor/dialogs/settingsvalues.h"
 #include "model/majorkey.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"

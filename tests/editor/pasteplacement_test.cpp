@@ -8,8 +8,8 @@
 #include <QtTest>
 #include <map>
 
-#include "editor/musicpaintbox.h"
-#include "editor/scorepaintbox.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"

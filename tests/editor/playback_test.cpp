@@ -14,12 +14,12 @@
 #include <QtTest>
 #include <functional>
 
-#include "editor/frmkeyboard.h"
-#include "editor/frmplay.h"
-#include "editor/frmtuning.h"
-#include "editor/musicpaintbox.h"
-#include "editor/playbackcontroller.h"
-#include "editor/scorepaintbox.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
+#include "editor/playing/frmkeyboard.h"
+#include "editor/playing/frmplay.h"
+#include "editor/playing/frmtuning.h"
+#include "editor/playing/playbackcontroller.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"

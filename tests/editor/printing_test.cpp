@@ -13,10 +13,10 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-#include "editor/frmpreview.h"
-#include "editor/musicpaintbox.h"
-#include "editor/printcommands.h"
-#include "editor/scorepaintbox.h"
+#include "editor/dialogs/frmpreview.h"
+#include "editor/mainwindow/printcommands.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"

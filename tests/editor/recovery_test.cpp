@@ -27,8 +27,8 @@
 #include <vector>
 
 #include "base/cp932.h"
-#include "editor/recoverycontroller.h"
-#include "editor/recoverystore.h"
+#include "editor/platform/recoverycontroller.h"
+#include "editor/platform/recoverystore.h"
 #include "model/musicbook.h"
 #include "model/scorefile.h"
 #include "model/workspace.h"

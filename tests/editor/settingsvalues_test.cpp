@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "base/cp932.h"
-#include "editor/itemdialogvalues.h"
-#include "editor/settingsvalues.h"
+#include "editor/dialogs/itemdialogvalues.h"
+#include "editor/dialogs/settingsvalues.h"
 #include "model/daon.h"
 #include "model/itemfactory.h"
 #include "model/musicmark.h"

@@ -12,8 +12,8 @@
 #include <initializer_list>
 
 #include "base/cp932.h"
-#include "editor/frmtableofcontent.h"
-#include "editor/tableofcontentrows.h"
+#include "editor/dialogs/frmtableofcontent.h"
+#include "editor/dialogs/tableofcontentrows.h"
 #include "model/musicsheet.h"
 #include "model/preferencesfile.h"
 #include "model/workspace.h"

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "editor/frmversioninfo.h"
+#include "editor/dialogs/frmversioninfo.h"
 
 using namespace sorvel;
 

@@ -87,12 +87,6 @@ TEST_F(LayoutTest, SkippingCursorJumpsBarLinesAndRowStarts) {
     EXPECT_EQ(pl.StepRightSkipping({50, y}, *page).y, y);  // terminates
 }
 
-TEST_F(LayoutTest, ScrollFollowsTheCursor) {
-    EXPECT_EQ(pl.ScrollToShow(100, 200, 300), 60);
-    EXPECT_EQ(pl.ScrollToShow(600, 200, 300), 340);
-    EXPECT_EQ(pl.ScrollToShow(300, 200, 300), 200);
-}
-
 TEST_F(LayoutTest, TakingOverAndCopyingPageSettings) {
     TMusicSheet* other = book->NewSheet();
     other->SetGridSize(33);

@@ -70,10 +70,4 @@ CursorPos PageLayout::StepDown(CursorPos c) const {
     return c;
 }
 
-int PageLayout::ScrollToShow(int y, int scrollPos, int windowHeight) const {
-    if (scrollPos >= y) return y - s_.RowInterval;
-    if (y >= scrollPos + windowHeight) return y + s_.RowInterval - windowHeight;
-    return scrollPos;
-}
-
 }  // namespace sorvel

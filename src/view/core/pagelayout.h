@@ -35,8 +35,6 @@ public:
     CursorPos StepLeft(CursorPos c) const;
     CursorPos StepUp(CursorPos c) const;
     CursorPos StepDown(CursorPos c) const;
-    // The vertical scroll position that brings the cursor's row into sight.
-    int ScrollToShow(int y, int scrollPos, int windowHeight) const;
 
 private:
     bool AtLastSlot(CursorPos c) const { return c.x >= LastX() && c.y >= LastY(); }

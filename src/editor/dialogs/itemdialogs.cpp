@@ -1,0 +1,127 @@
+#include "editor/dialogs/itemdialogs.h"
+
+#include "editor/dialogs/frmsetbarnum.h"
+#include "editor/dialogs/frmsetdaon.h"
+#include "editor/dialogs/frmsetnote.h"
+#include "editor/dialogs/frmsettempo.h"
+#include "editor/dialogs/frmsettext.h"
+#include "editor/document/editordocument.h"
+#include "editor/document/editorshell.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "model/daon.h"
+#include "model/horizbar.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/tempo.h"
+#include "model/textbox.h"
+#include "model/undo.h"
+
+namespace sorvel {
+
+namespace {
+
+// Runs the dialog in one undo group: OK makes its changes one step; any
+// other ending discards the (empty) group, which leaves "modified" as it
+// was. Returns whether the book changed.
+template <class Run>
+bool InUndoGroup(const EditorContext& ctx, Run run) {
+    TUndo& undo = ctx.document.Undo();
+    undo.BeginGroup();
+    bool accepted = false;
+    bool changed = false;
+    try {
+        accepted = run();
+        changed = accepted && !undo.OpenGroupCommands()->empty();
+    } catch (...) {
+        undo.EndGroup();
+        throw;
+    }
+    if (accepted) {
+        undo.EndGroup();
+    } else {
+        undo.DiscardGroup();
+    }
+    ctx.view.Redraw();
+    ctx.shell.UpdateActions();
+    return changed;
+}
+
+}  // namespace
+
+bool HasPropertyDialog(const TMusicItem& item) {
+    switch (item.Class()) {
+        case ItemClass::DaonLeft:
+        case ItemClass::DaonRight:
+        case ItemClass::HorizBar:
+        case ItemClass::TextBox:
+        case ItemClass::Tempo:
+        case ItemClass::Note:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool EditItemProperties(const EditorContext& ctx, TMusicItem& item) {
+    ItemDialogs& dialogs = ItemDialogs::Of(ctx);
+    if (item.Class() == ItemClass::DaonLeft || item.Class() == ItemClass::DaonRight) {
+        auto& daon = static_cast<TDaon&>(item);
+        return InUndoGroup(ctx, [&] { return dialogs.Daon().Execute(daon); });
+    }
+    if (auto* bar = item.As<THorizBar>()) {
+        return InUndoGroup(ctx, [&] { return dialogs.BarNum().Execute(*bar); });
+    }
+    if (auto* box = item.As<TTextBox>()) {
+        return InUndoGroup(ctx, [&] { return dialogs.Text().Execute(*box); });
+    }
+    if (auto* tempo = item.As<TTempo>()) {
+        return InUndoGroup(ctx, [&] { return dialogs.Tempo().Execute(*tempo); });
+    }
+    if (auto* note = item.As<TNote>()) {
+        return InUndoGroup(ctx, [&] { return dialogs.Note().Execute(*note, note->Sheet()); });
+    }
+    return false;
+}
+
+ItemDialogs::ItemDialogs(const EditorContext& ctx)
+    : QObject(ctx.shell.Window()), ctx_(ctx), parent_(ctx.shell.Window()) {
+    setObjectName("ItemDialogs");
+}
+
+ItemDialogs::~ItemDialogs() = default;
+
+ItemDialogs& ItemDialogs::Of(const EditorContext& ctx) {
+    QWidget* window = ctx.shell.Window();
+    if (auto* existing = window->findChild<ItemDialogs*>(QString(), Qt::FindDirectChildrenOnly)) {
+        return *existing;
+    }
+    return *new ItemDialogs(ctx);
+}
+
+// The dialogs are children of the main window, which centres them on itself.
+TfrmSetdaon& ItemDialogs::Daon() {
+    if (!daon_) daon_ = new TfrmSetdaon(ctx_.document.Workspace().prefs, parent_);
+    return *daon_;
+}
+
+TfrmSetBarNum& ItemDialogs::BarNum() {
+    if (!barNum_) barNum_ = new TfrmSetBarNum(ctx_.shell.Dialogs().showError, parent_);
+    return *barNum_;
+}
+
+TfrmSetText& ItemDialogs::Text() {
+    if (!text_) text_ = new TfrmSetText(parent_);
+    return *text_;
+}
+
+TfrmSetTempo& ItemDialogs::Tempo() {
+    if (!tempo_) tempo_ = new TfrmSetTempo(ctx_.shell.Dialogs().showError, parent_);
+    return *tempo_;
+}
+
+TfrmSetNote& ItemDialogs::Note() {
+    if (!note_) note_ = new TfrmSetNote(ctx_.document.Workspace(), parent_);
+    return *note_;
+}
+
+}  // namespace sorvel

@@ -1,0 +1,310 @@
+#include "editor/dialogs/settingsvalues.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_set>
+#include <vector>
+
+#include "base/arith.h"
+#include "base/text.h"
+#include "model/layoutsettings.h"
+#include "model/majorkey.h"
+#include "model/musicitem.h"
+#include "model/musicsheet.h"
+#include "model/preferences.h"
+
+namespace sorvel {
+
+namespace {
+
+// "<name>は、1 から <limit> の数値を指定してください。"
+std::string RangeMessage(const char* name, int limit) {
+    return std::string(name) + "は、1 から " + IntToStr(limit) + " の数値を指定してください。";
+}
+
+std::optional<FieldError> Range(SettingsField field, int value, int low, int high,
+                                const char* name) {
+    if (value >= low && value <= high) return std::nullopt;
+    return FieldError{field, RangeMessage(name, high)};
+}
+
+constexpr const char* kTitleHeightName = "タイトル部分の高さ";
+constexpr const char* kLeftSpaceName = "余白（左）の巾";
+constexpr const char* kBarParRowName = "一段あたりの小節数";
+constexpr const char* kDivParBarName = "小節ごとの分割数";
+constexpr const char* kRowDivNumName = "１ページの段数";
+
+constexpr int kMaxFontSize = 99;
+constexpr int kMaxBarParRow = 10;
+constexpr int kMaxDivParBarShown = 33;
+constexpr int kMaxRowDivNum = 20;
+
+// Width and height left for the grid and the rows by the margins.
+std::int64_t RowWidth(const PagePropertyFields& f, int pageWidth) {
+    return std::int64_t{pageWidth} - f.leftSpace - f.rightSpace;
+}
+std::int64_t RowsHeight(const PagePropertyFields& f, int pageHeight) {
+    return std::int64_t{pageHeight} - f.topSpace - f.bottomSpace - f.titleHeight;
+}
+
+int ClampInt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// The grid must give every slot at least one page unit.
+std::optional<FieldError> CheckGridFits(const PagePropertyFields& f, int pageWidth) {
+    const std::int64_t width = RowWidth(f, pageWidth);
+    const std::int64_t cells = std::int64_t{f.barParRow} * (f.divParBarShown + 1);
+    if (cells > 0 && width / cells >= 1) return std::nullopt;
+    const std::int64_t maxShown = width / std::max(f.barParRow, 1) - 1;
+    if (maxShown >= 1) {
+        return FieldError{SettingsField::DivParBar,
+                          RangeMessage(kDivParBarName, ClampInt(std::min<std::int64_t>(
+                                                           maxShown, kMaxDivParBarShown)))};
+    }
+    const std::int64_t maxBars = width / 2;
+    if (maxBars >= 1) {
+        return FieldError{
+            SettingsField::BarParRow,
+            RangeMessage(kBarParRowName, ClampInt(std::min<std::int64_t>(maxBars, kMaxBarParRow)))};
+    }
+    const std::int64_t maxLeft = std::int64_t{pageWidth} - f.rightSpace - 2;
+    return FieldError{SettingsField::LeftSpace,
+                      RangeMessage(kLeftSpaceName, ClampInt(std::max<std::int64_t>(maxLeft, 1)))};
+}
+
+// The rows must be at least one page unit apart.
+std::optional<FieldError> CheckRowsFit(const PagePropertyFields& f, int pageHeight) {
+    const std::int64_t height = RowsHeight(f, pageHeight);
+    if (f.rowDivNum > 0 && height / f.rowDivNum >= 1) return std::nullopt;
+    if (height >= 1) {
+        return FieldError{
+            SettingsField::RowDivNum,
+            RangeMessage(kRowDivNumName, ClampInt(std::min<std::int64_t>(height, kMaxRowDivNum)))};
+    }
+    const std::int64_t maxTitle = std::min<std::int64_t>(
+        pageHeight / 3, std::int64_t{pageHeight} - f.topSpace - f.bottomSpace - 1);
+    return FieldError{
+        SettingsField::TitleHeight,
+        RangeMessage(kTitleHeightName, ClampInt(std::max<std::int64_t>(maxTitle, 1)))};
+}
+
+}  // namespace
+
+std::optional<FieldError> CheckSongInfo(int playCount) {
+    // The accepted range starts at 0 (no number), the message at 1.
+    if (playCount >= 0 && playCount <= 300) return std::nullopt;
+    return FieldError{SettingsField::PlayCount,
+                      "演奏速度は、1 から 300 の数値を指定してください。"};
+}
+
+std::optional<FieldError> CheckPageProperties(const PagePropertyFields& f, int pageWidth,
+                                              int pageHeight) {
+    using F = SettingsField;
+    const int heightLimit = pageHeight / 3;
+    const int widthLimit = pageWidth / 3;
+    if (auto e = Range(F::NoteFontSize, f.noteFontSize, 1, kMaxFontSize, "フォントサイズ"))
+        return e;
+    if (auto e = Range(F::TitleHeight, f.titleHeight, 1, heightLimit, kTitleHeightName)) return e;
+    if (auto e = Range(F::TopSpace, f.topSpace, 1, heightLimit, "余白（上）の高さ")) return e;
+    if (auto e = Range(F::BottomSpace, f.bottomSpace, 1, heightLimit, "余白（下）の高さ")) return e;
+    if (auto e = Range(F::LeftSpace, f.leftSpace, 1, widthLimit, kLeftSpaceName)) return e;
+    if (auto e = Range(F::RightSpace, f.rightSpace, 1, widthLimit, "余白（右）の巾")) return e;
+    if (auto e = Range(F::BarParRow, f.barParRow, 1, kMaxBarParRow, kBarParRowName)) return e;
+    if (auto e = Range(F::DivParBar, f.divParBarShown, 1, kMaxDivParBarShown, kDivParBarName))
+        return e;
+    if (auto e = Range(F::RowDivNum, f.rowDivNum, 1, kMaxRowDivNum, kRowDivNumName)) return e;
+    if (auto e = CheckGridFits(f, pageWidth)) return e;
+    return CheckRowsFit(f, pageHeight);
+}
+
+std::optional<FieldError> CheckMidiFields(const MidiFields& f) {
+    using F = SettingsField;
+    if (auto e = Range(F::MeloVelocity, f.meloVelocity, 1, 127, "楽譜再生音のベロシティー"))
+        return e;
+    if (auto e = Range(F::RhythmChannel, f.rhythmChannelShown, 1, 16, "リズムチャンネル番号"))
+        return e;
+    if (auto e =
+            Range(F::ClickHVelocity, f.clickHVelocity, 1, 127, "クリック音（強）のベロシティー"))
+        return e;
+    return Range(F::ClickLVelocity, f.clickLVelocity, 1, 127, "クリック音（弱）のベロシティー");
+}
+
+DerivedLayout DeriveLayout(const PagePropertyFields& f, int pageWidth, int pageHeight) {
+    DerivedLayout d;
+    d.gridDivNum = ClampInt(std::int64_t{f.barParRow} * (std::int64_t{f.divParBarShown} + 1));
+    d.gridSize = DivTrunc(ClampInt(RowWidth(f, pageWidth)), d.gridDivNum);
+    d.rowInterval = DivTrunc(ClampInt(RowsHeight(f, pageHeight)), f.rowDivNum);
+    d.leftSpace =
+        ClampInt(std::int64_t{pageWidth} - std::int64_t{d.gridDivNum} * d.gridSize - f.rightSpace);
+    return d;
+}
+
+void ApplyPageProperties(TLayoutSettings& target, const PagePropertyFields& f,
+                         const TOffsetRates& rates, int pageWidth, int pageHeight) {
+    target.SetNoteFontSize(f.noteFontSize);
+    target.SetTitleHeight(f.titleHeight);
+    target.SetTopSpace(f.topSpace);
+    target.SetBottomSpace(f.bottomSpace);
+    target.SetLeftSpace(f.leftSpace);
+    target.SetRightSpace(f.rightSpace);
+    target.SetBarParRow(f.barParRow);
+    target.SetDivParBar(f.divParBarShown + 1);
+    target.SetRowDivNum(f.rowDivNum);
+    const DerivedLayout d = DeriveLayout(f, pageWidth, pageHeight);
+    target.SetGridDivNum(d.gridDivNum);
+    target.SetGridSize(d.gridSize);
+    target.SetRowInterval(d.rowInterval);
+    target.SetLeftSpace(d.leftSpace);
+    target.SetRates(rates);
+}
+
+void ApplyDefaultPageProperties(Preferences& prefs, const PagePropertyFields& f,
+                                const TOffsetRates& rates, int pageWidth, int pageHeight) {
+    prefs.DefoNoteFontSize = f.noteFontSize;
+    prefs.DefoTitleHeight = f.titleHeight;
+    prefs.DefoTopSpace = f.topSpace;
+    prefs.DefoBottomSpace = f.bottomSpace;
+    prefs.DefoRightSpace = f.rightSpace;
+    prefs.DefoBarParRow = f.barParRow;
+    prefs.DefoDivParBar = f.divParBarShown + 1;
+    prefs.DefoRowDivNum = f.rowDivNum;
+    const DerivedLayout d = DeriveLayout(f, pageWidth, pageHeight);
+    prefs.DefoGridDivNum = d.gridDivNum;
+    prefs.DefoGridSize = d.gridSize;
+    prefs.DefoRowInterval = d.rowInterval;
+    prefs.DefoLeftSpace = d.leftSpace;
+    prefs.DefoRates = rates;
+}
+
+PagePropertyFields FieldsOf(const TLayoutSettings& l) {
+    return {l.NoteFontSize(), l.TitleHeight(), l.TopSpace(),      l.BottomSpace(), l.LeftSpace(),
+            l.RightSpace(),   l.BarParRow(),   l.DivParBar() - 1, l.RowDivNum()};
+}
+
+PagePropertyFields DefaultFieldsOf(const Preferences& p) {
+    return {p.DefoNoteFontSize, p.DefoTitleHeight,   p.DefoTopSpace,
+            p.DefoBottomSpace,  p.DefoLeftSpace,     p.DefoRightSpace,
+            p.DefoBarParRow,    p.DefoDivParBar - 1, p.DefoRowDivNum};
+}
+
+int FontSizeFromText(std::string_view text) {
+    return StrToIntDef(Trim(text), 16);
+}
+
+const std::array<DisplayPositionGroup, 11>& DisplayPositionGroups() {
+    static const std::array<DisplayPositionGroup, 11> groups = {{
+        {"指番号", 'T'},
+        {"強弱記号（ppp～fff）", 'C'},
+        {"クレッシェンド", 'I'},
+        {"スラー", 'Y'},
+        {"装飾音", '['},
+        {"演奏速度", 'u'},
+        {"分岐", 'l'},
+        {"弓", 'P'},
+        {"弦", 'R'},
+        {"三連符", 'Z'},
+        {"括弧", '<'},
+    }};
+    return groups;
+}
+
+std::optional<int> RateBand(int rate) {
+    if (rate >= -999 && rate <= -170) return -170;
+    if (rate >= -169 && rate <= -120) return -120;
+    if (rate >= 120 && rate <= 169) return 120;
+    if (rate >= 170 && rate <= 219) return 170;
+    if (rate >= 220 && rate <= 269) return 220;
+    if (rate >= 270 && rate <= 319) return 270;
+    if (rate >= 320 && rate <= 999) return 320;
+    return std::nullopt;
+}
+
+namespace {
+
+// The rates in group order, which is also the order of TOffsetRates.
+constexpr std::array<int TOffsetRates::*, 11> kGroupRates = {
+    &TOffsetRates::FingerNo, &TOffsetRates::PF,    &TOffsetRates::Crese,  &TOffsetRates::Slur,
+    &TOffsetRates::Ornament, &TOffsetRates::Speed, &TOffsetRates::Branch, &TOffsetRates::Bow,
+    &TOffsetRates::String,   &TOffsetRates::Ren3,  &TOffsetRates::Kakko,
+};
+
+}  // namespace
+
+int GroupRate(const TOffsetRates& rates, int index) {
+    if (index < 0 || index >= static_cast<int>(kGroupRates.size())) return 0;
+    return rates.*kGroupRates[static_cast<std::size_t>(index)];
+}
+
+void SetGroupRate(TOffsetRates& rates, int index, int rate) {
+    if (index < 0 || index >= static_cast<int>(kGroupRates.size())) return;
+    rates.*kGroupRates[static_cast<std::size_t>(index)] = rate;
+}
+
+const std::vector<std::string>& KeyCodeEntries() {
+    // Keys by their number of fifths: D, G, F, C, B flat, A first.
+    static constexpr int kFifths[] = {2, 1, -1, 0, -2, 3, -3, -4, -5, -6, -7, 4, 5, 6, 7};
+    static const std::vector<std::string> entries = [] {
+        std::vector<std::string> texts;
+        for (const int fifths : kFifths) texts.push_back(KeyCodeOfFifths(fifths));
+        return texts;
+    }();
+    return entries;
+}
+
+int KeyCodeIndex(const std::string& keyCodeBytes) {
+    const std::vector<std::string>& entries = KeyCodeEntries();
+    const auto found = std::find(entries.begin(), entries.end(), keyCodeBytes);
+    return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+}
+
+const std::array<const char*, 62>& ClickKeyEntries() {
+    static const std::array<const char*, 62> entries = {
+        "27:High Q",          "28:Slap",           "29:Scratch Push",
+        "30:Scratch Pull",    "31:Sticks",         "32:Square Click",
+        "33:Metronome Click", "34:Metronome Bell", "35:Acoustic Bass Drum",
+        "36:Bass Drum 1",     "37:Side Stick",     "38:Acoustic Snare",
+        "39:Hand Clap",       "40:Electric Snare", "41:Low Floor Tom",
+        "42:Closed Hi-Hat",   "43:High Floor Tom", "44:Pedal Hi-Hat",
+        "45:Low Tom",         "46:Open Hi-Hat",    "47:Low-Mid Tom",
+        "48:Hi-Mid Tom",      "49:Crash Cymbal 1", "50:High Tom",
+        "51:Ride Cymbal 1",   "52:Chinese Cymbal", "53:Ride Bell",
+        "54:Tambourine",      "55:Splash Cymbal",  "56:Cowbell",
+        "57:Crash Cymbal 2",  "58:Vibraslap",      "59:Ride Cymbal 2",
+        "60:Hi Bongo",        "61:Low Bongo",      "62:Mute Hi Conga",
+        "63:Open Hi Conga",   "64:Low Conga",      "65:High Timbale",
+        "66:Low Timbale",     "67:High Agogo",     "68:Low Agogo",
+        "69:Cabasa",          "70:Maracas",        "71:Short Whistle",
+        "72:Long Whistle",    "73:Short Guiro",    "74:Long Guiro",
+        "75:Claves",          "76:Hi Wood Block",  "77:Low Wood Block",
+        "78:Mute Cuica",      "79:Open Cuica",     "80:Mute Triangle",
+        "81:Open Triangle",   "82:Shaker",         "83:Jingle Bell",
+        "84:Bell Tree",       "85:Castanets",      "86:Mute Surdo",
+        "87:Open Surdo",      "88:Applause 2",
+    };
+    return entries;
+}
+
+void ScaleAttachedMarks(TMusicSheet& page, int oldHeight, int newHeight) {
+    if (oldHeight <= 0 || newHeight <= 0 || oldHeight == newHeight) return;
+    // Positions are gathered first: each move re-sorts the page's item list.
+    struct Move {
+        TMusicItem* mark;
+        int y;
+    };
+    std::vector<Move> moves;
+    std::unordered_set<const TMusicItem*> seen;
+    const double ratio = static_cast<double>(newHeight) / oldHeight;
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        const TMusicItem* note = page.GetItem(i);
+        if (note->Class() != ItemClass::Note) continue;
+        for (TMusicItem* mark : note->Links()) {
+            if (!mark->IsMark() || !seen.insert(mark).second) continue;
+            const double dy = static_cast<double>(mark->PosY()) - note->PosY();
+            moves.push_back({mark, RoundHalfEven(ratio * dy + note->PosY())});
+        }
+    }
+    for (const Move& m : moves) m.mark->SetPosY(m.y);
+}
+
+}  // namespace sorvel

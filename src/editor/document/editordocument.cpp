@@ -1,0 +1,136 @@
+#include "editor/document/editordocument.h"
+
+#include <QFile>
+#include <QTimer>
+
+#include "edit/pageoperations.h"
+#include "editor/mainwindow/booknames.h"
+#include "model/musicbook.h"
+#include "model/musicsheet.h"
+
+namespace sorvel {
+
+EditorDocument::EditorDocument(QObject* parent) : QObject(parent) {
+    ws_.undo.onStepRecorded = [this] { StepRecorded(); };
+    ws_.NewBook();
+    PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
+    savedState_ = ws_.undo.StateId();
+}
+
+EditorDocument::~EditorDocument() { ws_.undo.onStepRecorded = nullptr; }
+
+QString EditorDocument::FileName() const {
+    return filePath_.empty() ? QString::fromUtf8(kUntitled) : QFile::decodeName(filePath_.c_str());
+}
+
+bool EditorDocument::IsModified() const {
+    return unsavedOrigin_ || changedOutsideHistory_ || ws_.undo.StateId() != savedState_;
+}
+
+bool EditorDocument::FileChangedOnDisk() const {
+    return HasFile() && diskStamp_ && ChangeSince(*diskStamp_, filePath_) == DiskChange::Changed;
+}
+
+void EditorDocument::Edit(const std::function<void()>& change) {
+    TUndoGroup group(ws_.undo);
+    change();
+}
+
+void EditorDocument::ChangedOutsideHistory() {
+    changedOutsideHistory_ = true;
+    Q_EMIT changed();
+    NotifyModified();
+}
+
+void EditorDocument::StepRecorded() {
+    if (checkStep) {
+        const std::string message = checkStep(*ws_.book);
+        if (!message.empty()) {
+            // The step is taken back once the code that made it has finished
+            // with the objects it holds.
+            const long refused = ws_.undo.StateId();
+            QTimer::singleShot(0, this,
+                               [this, refused, message] { TakeBackRefusedStep(refused, message); });
+        }
+    }
+    Q_EMIT changed();
+    NotifyModified();
+}
+
+void EditorDocument::TakeBackRefusedStep(long refusedState, const std::string& message) {
+    if (ws_.undo.StateId() == refusedState) ws_.undo.Undo();
+    Q_EMIT changed();
+    NotifyModified();
+    Q_EMIT stepRefused(QString::fromStdString(message));
+}
+
+void EditorDocument::UndoStep() {
+    if (!ws_.undo.CanUndo()) return;
+    ws_.undo.Undo();
+    Q_EMIT changed();
+    NotifyModified();
+}
+
+void EditorDocument::RedoStep() {
+    if (!ws_.undo.CanRedo()) return;
+    ws_.undo.Redo();
+    if (checkStep) {
+        const std::string message = checkStep(*ws_.book);
+        if (!message.empty()) {
+            ws_.undo.Undo();
+            Q_EMIT stepRefused(QString::fromStdString(message));
+        }
+    }
+    Q_EMIT changed();
+    NotifyModified();
+}
+
+void EditorDocument::ReplaceBook(std::unique_ptr<TMusicBook> book, const std::string& filePath,
+                                 Origin origin, std::optional<FileStamp> stamp) {
+    Q_EMIT aboutToReplaceBook();
+    ws_.undo.Clear();
+    ws_.book = std::move(book);
+    filePath_ = filePath;
+    diskStamp_ = stamp;
+    savedState_ = ws_.undo.StateId();
+    unsavedOrigin_ = origin == Origin::Unsaved;
+    changedOutsideHistory_ = false;
+    Q_EMIT bookReplaced();
+    Q_EMIT fileNameChanged(FileName());
+    NotifyModified();
+}
+
+void EditorDocument::ReplaceWithNewBook() {
+    Q_EMIT aboutToReplaceBook();
+    ws_.NewBook();
+    PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
+    filePath_.clear();
+    diskStamp_.reset();
+    savedState_ = ws_.undo.StateId();
+    unsavedOrigin_ = false;
+    changedOutsideHistory_ = false;
+    Q_EMIT bookReplaced();
+    Q_EMIT fileNameChanged(FileName());
+    NotifyModified();
+}
+
+void EditorDocument::MarkSaved(const std::string& filePath, std::optional<FileStamp> stamp) {
+    diskStamp_ = stamp;
+    savedState_ = ws_.undo.StateId();
+    unsavedOrigin_ = false;
+    changedOutsideHistory_ = false;
+    if (filePath != filePath_) {
+        filePath_ = filePath;
+        Q_EMIT fileNameChanged(FileName());
+    }
+    NotifyModified();
+}
+
+void EditorDocument::NotifyModified() {
+    const bool modified = IsModified();
+    if (modified == lastModified_) return;
+    lastModified_ = modified;
+    Q_EMIT modifiedChanged(modified);
+}
+
+}  // namespace sorvel

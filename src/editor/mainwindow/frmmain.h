@@ -1,0 +1,219 @@
+#pragma once
+// The main window: the page view of the open document, the menus, page bar,
+// toolbar and status bar, the file and page commands with the save prompt,
+// and the settings read at start and written at close.
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/dialogs/editordialogs.h"
+#include "editor/document/editordocument.h"
+#include "editor/document/editorshell.h"
+#include "editor/mainwindow/booknames.h"
+#include "editor/platform/recoverycontroller.h"
+#include "model/workspace.h"
+#include "playback/midioutput.h"
+#include "print/printermetrics.h"
+
+class QAction;
+class QMimeData;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace sorvel {
+
+class ScorePaintBox;
+class TMusicPaintBox;
+class ToolPalette;
+class TfrmTableOfContent;
+class RecoveryController;
+
+// What the window takes from outside: the program's path and arguments, and
+// for tests the answers of its dialogs, the printer and the folders.
+struct MainWindowOptions {
+    std::string executablePath;
+    std::vector<std::string> arguments;  // arguments[0] is a score to open
+    std::string settingsPath;            // empty: beside the executable (or XDG)
+    EditorDialogs dialogs = EditorDialogs::Standard();
+    std::optional<PrinterMetrics> printer;  // empty: the default printer
+    bool recoveryCopies = true;
+    std::string recoveryFolder;  // empty: the user's XDG state folder
+    RecoveryController::AskFunction recoveryAsk;  // empty: the message box
+    RecoveryController::InformFunction recoveryInform;  // empty: the message box
+    // The MIDI output devices in device-number order; empty: the system's
+    // (the synthesizer, then the ALSA ports). Tests give the capture device.
+    MidiOutEnumerator midiOutputs;
+};
+
+inline constexpr char kMsgNoPrinter[] =
+    "デフォルトのプリンターが登録されていませんので、印刷はできません。\r\n\r\n"
+    "印刷以外の操作は通常通り行えます。";
+inline constexpr char kMsgDropOneFile[] = "ドロップするファイルは１個にしてください。";
+inline constexpr int kMaxMainWindowWidth = 1028;
+
+// The local files of a drop, each as the file system names it.
+std::vector<std::string> DroppedLocalFiles(const QMimeData& data);
+
+class TfrmMain : public QMainWindow, public EditorShell {
+    Q_OBJECT
+public:
+    explicit TfrmMain(MainWindowOptions options, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Offers the recovery copies of an editor that did not end cleanly; run
+    // once the window is shown.
+    void OfferRecovery();
+
+    // ---- state ----
+    EditorDocument& Document() { return *document_; }
+    TWorkspace& Workspace() { return document_->Workspace(); }
+    TMusicBook& Book() { return document_->Book(); }
+    TMusicPaintBox& View() { return *view_; }
+    ScorePaintBox& PaintBox() override { return *pbScore1_; }
+    QScrollArea& ScoreArea() override { return *sbScore1_; }
+    QString FileName() const { return document_->FileName(); }
+    int PageNo() const override { return pageNo_; }
+    bool IsModified() const { return document_->IsModified(); }
+    const std::string& SettingsPath() const override { return settingsPath_; }
+    QAction* Action(const QString& name) const override { return actions_.value(name); }
+    QWidget* Window() override { return this; }
+    void UpdateActions() override { ActionListUpdate(); }
+    void MidiSettingsChanged() override { Q_EMIT midiSettingsChanged(); }
+    void OnMidiSettingsChanged(QObject* receiver, std::function<void()> listener) override;
+    // Recomputes the enabling of every action (also runs after each event
+    // that may change it).
+    void ActionListUpdate();
+
+    // ---- file commands ----
+    void NewBook();
+    void Open();
+    // Reads `path` as the open book; false (and the book untouched) when the
+    // file is missing, not a score or broken.
+    bool OpenPath(const QString& path);
+    // The same for a path as the file system names it (bytes, which need
+    // not be UTF-8).
+    bool OpenNativePath(const std::string& path);
+    void ReopenRecent(const std::string& path);
+    // Save and save as; false when the book is still unsaved afterwards.
+    bool Save();
+    bool SaveAs();
+    void DropFiles(const QStringList& paths);
+    void DropNativeFiles(const std::vector<std::string>& paths);
+    void Undo();
+    void Redo();
+    // The save prompt; true when the command may go on.
+    bool SavePrompt() override;
+
+    // ---- page commands ----
+    void ShowPage(int pageNo, bool fromTop) override;
+    void FirstPage();
+    void PriorPage();
+    void NextPage();
+    void LastPage();
+    void NewPage();
+    void InsertPage(bool before);
+    void DeletePage();
+    void TableOfContent();
+
+    // ---- view ----
+    void SetZoom(int percent);
+    void ZoomStep(int steps);
+    TMusicSheet* CurrentPage() const override;
+    void RefreshCurrentPage() override { ShowCurrentPage(); }
+    void ShowStatus(const QString& text) override;
+    void AddStatusWidget(QWidget* widget) override;
+
+    // ---- keyboard entry ----
+    // A typed character (the key map of note entry); true when it was used.
+    bool KeyPress(QChar key) override;
+    // A key going down: Esc drops the tool, the rest reach the page view.
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+    ToolPalette& Palette() override { return *pcTool_; }
+
+    // ---- commands of the other windows ----
+    // Binds an action of the menus or bars to its command; an action without
+    // a command stays disabled, so no enabled entry does nothing.
+    void BindCommand(const QString& actionName, std::function<void()> command) override;
+    // The actions of the menus and bars that have no command (none, once the
+    // window is built).
+    QStringList UnboundActions() const;
+    PrinterMetrics& Printer() override { return printer_; }
+    const EditorDialogs& Dialogs() const override { return options_.dialogs; }
+    EditorContext Context() { return EditorContext{*document_, *view_, *this}; }
+    const MidiOutEnumerator& MidiOutputs() const override { return options_.midiOutputs; }
+    bool IsPlaying() const override { return playing_; }
+    void SetPlaying(bool playing) override;
+
+Q_SIGNALS:
+    // The options dialog changed the MIDI settings (device, instrument,
+    // clicks): the playback side reopens or reprograms its output.
+    void midiSettingsChanged();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ReadSettings();
+    void WriteSettings();
+    void BuildWindow();
+    void StartRecoveryCopies();
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildPageBar(QWidget* parent, QVBoxLayout* layout);
+    void BuildStatusBar();
+    void BindHandlers();
+    QAction* MakeAction(const char* name, const char* caption, const char* shortcut);
+    void RebuildRecentMenu();
+    void SetTitle();
+    void ConnectDocument();
+    void BookReplaced();
+    void AfterUndoStep();
+    bool WriteBook(const std::string& path);
+    void ScheduleUpdate();
+    void ShowCurrentPage();
+    void ResetScroll();
+    void ToggleGridSnap();
+    void ToggleGridDisplay();
+    void ToggleNoteMonitor();
+    void ShowHelp();
+    void ShowAbout();
+    // Each window or command family that lives in its own files binds its
+    // actions here (one line each).
+    void InstallCommandFamilies();
+    void ConnectPaletteAndView();
+    void ToggleKeyCursor();
+
+    MainWindowOptions options_;
+    std::unique_ptr<EditorDocument> document_;
+    std::string settingsPath_;
+    PrinterMetrics printer_;
+    int pageNo_ = 1;
+    bool playing_ = false;
+    bool redrawAfterChange_ = false;
+    long redrawsAtChange_ = 0;
+    QHash<QString, QAction*> actions_;
+    QSet<QString> working_;  // actions whose command exists
+    QMenu* mnuReOpen_ = nullptr;
+    QScrollArea* sbScore1_ = nullptr;
+    ScorePaintBox* pbScore1_ = nullptr;
+    std::unique_ptr<TMusicPaintBox> view_;
+    QLabel* pnlPage_ = nullptr;
+    ToolPalette* pcTool_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
+    TfrmTableOfContent* tableOfContent_ = nullptr;
+    RecoveryController* recovery_ = nullptr;
+    QTimer updateTimer_;
+};
+
+}  // namespace sorvel

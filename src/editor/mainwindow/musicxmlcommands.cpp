@@ -1,0 +1,125 @@
+#include "editor/mainwindow/musicxmlcommands.h"
+
+#include <QFileInfo>
+#include <QInputDialog>
+
+#include "editor/dialogs/editordialogs.h"
+#include "editor/document/editordocument.h"
+#include "editor/mainwindow/printcommands.h"
+#include "editor/mainwindow/waitcursor.h"
+#include "editor/pageview/musicpaintbox.h"
+#include "interchange/musicxmlimport.h"
+#include "interchange/musicxmlreader.h"
+#include "interchange/musicxmlwriter.h"
+#include "model/musicbook.h"
+
+namespace sorvel {
+
+MusicXmlDialogs MusicXmlDialogs::Standard() {
+    MusicXmlDialogs d;
+    d.askImportPath = [](QWidget* parent, const QString& folder) {
+        return AskOpenFile(parent, "ImportMusicXmlDialog1", kMusicXmlOpenFilter, nullptr, folder);
+    };
+    d.askExportPath = [](QWidget* parent, const QString& folder, const QString& proposal) {
+        return AskExportPath(parent, "SaveMusicXmlDialog1", kMusicXmlSaveFilter, kMusicXmlExtension,
+                             folder, proposal);
+    };
+    d.askPart = [](QWidget* parent, const QStringList& parts, int preselected) {
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(
+            parent, QString::fromUtf8("MusicXMLを読み込む"),
+            QString::fromUtf8("この楽譜にはパートが %1 個あります。読み込むパートを選んでください:")
+                .arg(parts.size()),
+            parts, preselected - 1, false, &ok);
+        return ok ? static_cast<int>(parts.indexOf(chosen)) + 1 : 0;
+    };
+    return d;
+}
+
+MusicXmlCommands::MusicXmlCommands(const EditorContext& ctx)
+    : QObject(ctx.shell.Window()), ctx_(ctx), dialogs_(MusicXmlDialogs::Standard()) {
+    setObjectName("MusicXmlCommands");
+}
+
+void MusicXmlCommands::Import() {
+    if (!ctx_.shell.SavePrompt()) return;
+    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
+    const QString path = dialogs_.askImportPath(ctx_.shell.Window(), folder);
+    if (path.isEmpty()) return;
+    ImportPath(path);
+}
+
+bool MusicXmlCommands::ImportPath(const QString& path) {
+    auto refuse = [this](const std::string& message) {
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), QString::fromStdString(message));
+        return false;
+    };
+    interchange::MusicXmlReadResult read;
+    {
+        WaitCursor wait;
+        read = interchange::ReadMusicXmlFile(path.toStdString());
+    }
+    if (!read.ok) return refuse(read.message);
+    const auto& parts = read.score.parts;
+    if (parts.size() > 1) {
+        QStringList entries;
+        for (size_t i = 0; i < parts.size(); ++i) {
+            const QString name = parts[i].name.empty() ? QString::fromUtf8("（名前なし）")
+                                                       : QString::fromStdString(parts[i].name);
+            QString entry = QString("%1: %2").arg(i + 1).arg(name);
+            if (!parts[i].hasNotes) entry += QString::fromUtf8("（音符なし）");
+            entries << entry;
+        }
+        const int part = dialogs_.askPart(ctx_.shell.Window(), entries, read.score.partNumber);
+        if (part < 1 || part > static_cast<int>(parts.size())) return false;
+        if (part != read.score.partNumber) {
+            WaitCursor wait;
+            read = interchange::ReadMusicXmlFile(path.toStdString(), part);
+        }
+        if (!read.ok) return refuse(read.message);
+    }
+    interchange::MusicXmlImport imported;
+    {
+        WaitCursor wait;
+        imported = interchange::ImportReadScore(read.score, path.toStdString(), ctx_.document.Workspace().env);
+    }
+    ctx_.document.Workspace().prefs.InitialDir = QFileInfo(path).absolutePath().toStdString();
+    // Nothing of it is on disk yet: closing asks to save, and the recovery
+    // copy keeps it.
+    ctx_.document.ReplaceBook(std::move(imported.book), std::string(),
+                              EditorDocument::Origin::Unsaved);
+    ctx_.shell.ShowStatus(QString::fromStdString(imported.summary));
+    return true;
+}
+
+void MusicXmlCommands::Export() {
+    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
+    const QString path = dialogs_.askExportPath(
+        ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kMusicXmlExtension));
+    if (path.isEmpty()) return;
+    ExportPath(path);
+}
+
+bool MusicXmlCommands::ExportPath(const QString& path) {
+    interchange::MusicXmlWriteResult result;
+    {
+        WaitCursor wait;
+        result = interchange::ExportMusicXmlFile(ctx_.document.Book(), path.toStdString());
+    }
+    if (!result.ok) {
+        QString text = QString::fromStdString(result.message);
+        if (!result.detail.empty()) text += "\n" + QString::fromStdString(result.detail);
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), text);
+        return false;
+    }
+    ctx_.shell.ShowStatus(QString::fromUtf8("MusicXMLで保存しました: ") + path);
+    return true;
+}
+
+void InstallMusicXmlCommands(const EditorContext& ctx) {
+    auto* commands = new MusicXmlCommands(ctx);
+    ctx.shell.BindCommand("actImportMusicXml", [commands] { commands->Import(); });
+    ctx.shell.BindCommand("actExportMusicXml", [commands] { commands->Export(); });
+}
+
+}  // namespace sorvel

@@ -1,0 +1,36 @@
+#include "editor/mainwindow/playbackcommands.h"
+
+#include "editor/playing/frmkeyboard.h"
+#include "editor/playing/frmplay.h"
+#include "editor/playing/frmtuning.h"
+#include "editor/playing/playbackcontroller.h"
+
+namespace sorvel {
+
+namespace {
+
+void ShowTool(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace
+
+void InstallPlaybackCommands(const EditorContext& ctx) {
+    auto* playback = new PlaybackController(ctx);
+    EditorShell& main = ctx.shell;
+    main.BindCommand("actPlay", [playback] { ShowTool(playback->PlayDialog()); });
+    main.BindCommand("actDispKeyBoard", [playback] {
+        QWidget& keyboard = playback->KeyBoard();
+        if (keyboard.isVisible())
+            keyboard.hide();
+        else
+            ShowTool(keyboard);
+    });
+    main.BindCommand("actTunung", [playback] { playback->Tuning().exec(); });
+    main.BindCommand("actPlayStop", [playback] { playback->PlayStop(); });
+    playback->OpenStoredDevice();
+}
+
+}  // namespace sorvel

@@ -1,0 +1,10 @@
+#pragma once
+// Binds the play, piano keyboard, tuning and play/stop commands of the main
+// window to the playback controller it creates.
+#include "editor/document/editorshell.h"
+
+namespace sorvel {
+
+void InstallPlaybackCommands(const EditorContext& ctx);
+
+}  // namespace sorvel

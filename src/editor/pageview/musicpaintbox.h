@@ -1,0 +1,272 @@
+#pragma once
+// The page view: shows one page of the open book on the paint box, keeps the
+// off-screen page image, the selection, the current item and the key cursor
+// state. Editing by mouse and keyboard builds on it.
+#include <QImage>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/contentkind.h"
+#include "model/modelenv.h"
+#include "model/rinjimarktbl.h"
+#include "model/selectedmusicitemlist.h"
+#include "view/core/pagelayout.h"
+
+class QPainter;
+class QRect;
+
+namespace sorvel {
+
+class TMusicBook;
+class TNote;
+class TMusicSheet;
+class TMusicItem;
+class TWorkspace;
+class ScorePaintBox;
+
+// Pseudo keys of the octave and length buttons (and keys z x c v).
+inline constexpr int kKeyOctaveUp = 10001;
+inline constexpr int kKeyOctaveDown = 10002;
+inline constexpr int kKeyShorter = 10003;
+inline constexpr int kKeyLonger = 10004;
+
+// What the status line says when a placement is refused (UTF-8).
+inline constexpr char kMsgCoveredByTextBox[] =
+    "テキストボックスが重なっているため、ここには置けません。";
+inline constexpr char kMsgItemTakesNoTool[] = "この位置にある記号には置けません。";
+inline constexpr char kMsgNeedsNote[] = "この記号は音符の上に置いてください。";
+inline constexpr char kMsgNotOnNote[] = "この記号は音符の上には置けません。";
+inline constexpr char kMsgNotOnDash[] = "この記号は伸ばしの「－」には付けられません。";
+inline constexpr char kMsgPasteOffPage[] =
+    "ページからはみ出すため、ここには貼り付けられません。";
+inline constexpr char kMsgPasteNeedsNote[] =
+    "記号だけを貼り付けるときは、音符の上でクリックしてください。";
+inline constexpr char kMsgPasteOnItem[] = "この位置にある記号には貼り付けられません。";
+
+// The octave and accidental the piano keyboard gives the note it enters.
+struct KeyedPitch {
+    int octave = 0;
+    std::string rinji;
+};
+
+// What one placement of the tool did.
+struct Placed {
+    bool done = false;      // the page changed, as one undo step
+    TNote* note = nullptr;  // the note a note tool created or rewrote (the first of several)
+};
+
+class TMusicPaintBox {
+public:
+    TMusicPaintBox(TWorkspace& workspace, ScorePaintBox& paintBox);
+    ~TMusicPaintBox();
+    TMusicPaintBox(const TMusicPaintBox&) = delete;
+    TMusicPaintBox& operator=(const TMusicPaintBox&) = delete;
+
+    // Makes `page` the page shown and its layout the current layout; the same
+    // page again does nothing. No page clears the current item and selection.
+    void SetPage(TMusicSheet* page);
+    TMusicSheet* Page() const { return page_; }
+    // Takes the shown page's layout over again (after undo, or after another
+    // page's layout was made current in passing).
+    void RetakePageSettings();
+
+    // Rebuilds the page image (white page, grid when shown, the page) and
+    // shows it; `dragPositions` draws selected items where a drag has them.
+    void Redraw(bool dragPositions = false);
+    // How many times the page image was rebuilt: a listener that wants the
+    // page redrawn after a change can tell whether that happened already.
+    long RedrawCount() const { return redraws_; }
+    // Sizes the paint box to the current page size.
+    void SizeToPage();
+
+    void SetZoom(int percent);
+    int Zoom() const;
+
+    TSelectedMusicItemList& Selection() { return selection_; }
+    void ClearSelection();
+    TMusicItem* CurrentItem() const { return currentItem_; }
+    void SetCurrentItem(TMusicItem* item) { currentItem_ = item; }
+
+    void SelectAll();
+    // Deletes the selected items as one undo step and redraws.
+    void DeleteSelection();
+
+    // ---- tools ----
+    TContentKind Tool() const { return tool_; }
+    void SetTool(TContentKind tool);
+    const std::string& ToolGlyph() const { return toolGlyph_; }
+    void SetToolGlyph(const std::string& glyph);
+
+    // ---- key cursor ----
+    bool KeyCursorShown() const { return blink_.isActive(); }
+    CursorPos KeyCursor() const { return cursor_; }
+    // Snaps (x, y) to a slot and shows the blinking cursor there.
+    void ShowKeyCursor(int x, int y);
+    void HideKeyCursor();
+
+    // ---- paste ----
+    // The page that holds what is being pasted, with each item's offset
+    // from the paste origin; the view places it with the next click.
+    // Each buffer item's dragX/dragY hold its offset from the paste origin.
+    TMusicSheet& PasteBuffer() { return *pasteSheet_; }
+    // Offset of a single copied mark from its note, kept for pasting it
+    // onto another note.
+    int pasteMarkOffsetX = 0, pasteMarkOffsetY = 0;
+    // Starts the floating paste of the buffer: shown at once at the mouse
+    // when it is over the page, else at the key cursor or the first slot.
+    void BeginFloatingPaste();
+
+    // Called for every note the view creates or changes (the note monitor,
+    // the piano keyboard's current note).
+    std::function<void(TMusicItem*)> onNoteEntered;
+    // Called after every mouse-up on the page (a one-shot tool is dropped).
+    std::function<void()> onPageClickEnded;
+    // Called after the key cursor stepped, to scroll it into sight.
+    std::function<void(CursorPos)> onScrollToCursor;
+    // Called on a double-click with the item under the mouse; true when
+    // the book changed (the item dialogs).
+    std::function<bool(TMusicItem&)> onEditItem;
+    // Called whenever the selection or the key cursor changed, so the
+    // window can recompute what its commands may do.
+    std::function<void()> onStateChanged;
+    // Called with a line for the status bar (UTF-8), e.g. why a placement
+    // was refused.
+    std::function<void(const std::string&)> onStatus;
+
+    // ---- mouse and keys (positions in page units) ----
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(int x, int y);
+    void DoubleClick();
+    // Arrows, Delete, and the pseudo keys kKeyOctaveUp ... kKeyLonger.
+    void Key(int key, Qt::KeyboardModifiers modifiers);
+    // After the keyboard chose a tool and glyph: places it at the key
+    // cursor (which steps on unless the placement was refused), applies it
+    // once to each selected note, or shows it floating; then no tool is left.
+    // `keyed` is the piano keyboard's pitch for a note tool.
+    void ApplyTypedTool(const KeyedPitch* keyed = nullptr);
+    // The piano keyboard's entry: the note `digit` with `pitch` typed at the
+    // key cursor, as one undo step. The note is not passed to the note
+    // monitor (the keyboard sounded it already).
+    Placed EnterKeyedNote(const std::string& digit, const KeyedPitch& pitch);
+
+    // Places the current tool at a page position (snapped) as one undo step:
+    // a new symbol on an empty slot, the tool applied to the note there (and
+    // the other selected notes), the paste buffer, or a bar line or beat
+    // rewritten. A placement that cannot be made is refused and onStatus
+    // says why. Mouse clicks, typed keys and the piano keyboard all place
+    // through here. With `keyed`, a note tool's note takes that pitch in the
+    // same step and is not passed to the note monitor.
+    Placed PlaceTool(CursorPos position, Qt::MouseButton button,
+                     const KeyedPitch* keyed = nullptr);
+
+    // The first item hit at (x, y): pixel tests for drawn spans, boxes for
+    // the rest.
+    TMusicItem* HitTest(int x, int y);
+    // Where a slur or triplet starting at `note` ends: the x of the n-th
+    // following note (sustain dashes do not count); -1 when there is none.
+    int SlurEnd(const TNote& note, int n, bool stopAtBarLines) const;
+
+    // The last page image, at the resolution it is shown with.
+    const QImage& Image() const { return image_; }
+
+private:
+    // Redraws asked for while it lives are made once, when it ends: one user
+    // action that is several steps (a typed note) draws the page once.
+    class HeldRedraw {
+    public:
+        explicit HeldRedraw(TMusicPaintBox& view);
+        ~HeldRedraw();
+        HeldRedraw(const HeldRedraw&) = delete;
+        HeldRedraw& operator=(const HeldRedraw&) = delete;
+
+    private:
+        TMusicPaintBox& view_;
+    };
+
+    void Paint(QPainter& painter, const QRect& exposed);
+    void PaintOverlays(QPainter& painter, const QRect& exposed);
+    bool PixelHit(TMusicItem& item, int x, int y);
+    void SelectWithLinks(TMusicItem* item);
+    void SelectOnClick();
+    void Placement(Qt::MouseButton button, int x, int y);
+    Placed PlaceOnEmptySlot(CursorPos at, const KeyedPitch* keyed);
+    Placed PlaceOnNote(Qt::MouseButton button, const KeyedPitch* keyed);
+    Placed ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt::MouseButton button,
+                        const KeyedPitch* keyed);
+    Placed RewriteBarOrBeat();
+    void ApplyToSelectedNotes();
+    bool PastePlacement(CursorPos at);
+    void Refuse(const char* message);
+    // Where a floating glyph or paste first shows: the snapped mouse over the
+    // page, else the key cursor when shown, else the first slot.
+    CursorPos FloatingStart() const;
+    void PaintFloatingPaste(QPainter& painter, const QRect& exposed);
+    void DoubleClickOnPage();
+    void Dragging(int x, int y);
+    void FinishRubberBand(int x, int y);
+    void FinishMove();
+    void FinishResize();
+    void StepKeyCursor(int key, Qt::KeyboardModifiers modifiers);
+    void ChangeSelectedNotes(int key);
+    void ChangeNoteAtCursor(int key);
+    void NoteEntered(TMusicItem* item);
+    void StateChanged();
+    // Width and height of `text` in the header font at the note size, as the
+    // page image's canvas measures them.
+    QSize MeasureInPageFont(const std::string& text) const;
+    TMusicItem* NoteAtSlot(int x, int y);
+    void DrawPageOn(QPainter& painter, bool dragPositions);
+    qreal DeviceScale() const;
+
+    TWorkspace& ws_;
+    ScorePaintBox& box_;
+    TMusicSheet* page_ = nullptr;
+    QImage image_;
+    // Whether the image holds the page at the shown scale; past the size
+    // limit the page is drawn straight onto the widget instead.
+    bool imageCurrent_ = false;
+    bool dragPositions_ = false;
+    int redrawHeld_ = 0;
+    long redraws_ = 0;
+    bool redrawWanted_ = false;
+    TRinjiMarkTbl rinji_;
+    TSelectedMusicItemList selection_;
+    TMusicItem* currentItem_ = nullptr;
+    TContentKind tool_ = ckNone;
+    std::string toolGlyph_;
+    CursorPos cursor_{0, 0};
+    QTimer blink_;
+    bool cursorMarkVisible_ = false;
+    // What the mouse button held down started; a move drags only after a
+    // plain or Ctrl press.
+    enum class DragState {
+        kIdle,
+        kPlainPress,
+        kTogglePress,  // right button or Shift: toggles the item's selection
+        kCtrlPress,
+        kPlacingTool,
+        kKeyCursorShown,  // the press showed the key cursor at a grid point
+    };
+    // What the last move of the held button did, finished on release.
+    enum class MoveAction { kNone, kRubberBand, kMoving, kResizing };
+    DragState dragState_ = DragState::kIdle;
+    MoveAction lastMove_ = MoveAction::kNone;
+    int downX_ = -1, downY_ = -1;
+    int cornerX_ = -1, cornerY_ = -1;
+    bool resizeCursor_ = false;
+    bool floatingShown_ = false;
+    // Set when a double-click on the page opened an item dialog: the press
+    // of that double-click, which the widget delivers after it, is dropped.
+    // The release ending the double-click clears it.
+    bool swallowDoubleClickPress_ = false;
+    TModelEnv pasteEnv_;  // the buffer's changes are never recorded
+    std::unique_ptr<TMusicBook> pasteBook_;
+    TMusicSheet* pasteSheet_ = nullptr;
+};
+
+}  // namespace sorvel
