@@ -13,11 +13,12 @@
 namespace sorvel {
 namespace {
 
-// The tempo marks and time signatures up to the start, so that a play from
-// the middle of the piece starts in the tempo and time in force there.
+// The page tempos, tempo marks and time signatures up to the start, so that a
+// play from the middle of the piece starts in the tempo and time in force there.
 void StateAtStart(NoteEmitter& emitter, const PlayItems& items, int start) {
     for (int i = 0; i <= start && i < static_cast<int>(items.size()) && items[i]; ++i) {
         if (TNote* note = items[i]->As<TNote>()) {
+            emitter.EnterPage(*note);
             emitter.EmitTempoMark(*note);
         } else if (items[i]->Class() == ItemClass::Beat) {
             emitter.SetSignature(TimeSignatureOf(items[i]));
@@ -68,7 +69,7 @@ BuildResult BuildSequence(TRcpData& data, TMusicSheet& currentPage, TNote* first
     BuildResult result;
     result.startTempo = StartTempo(items, currentPage, options);
     SequenceWriter writer(data, prefs);
-    NoteEmitter emitter(writer, options, result.startTempo);
+    NoteEmitter emitter(writer, options, result.startTempo, currentPage);
     if (options.playScoreTempo) writer.Tempo(result.startTempo, nullptr);
     StateAtStart(emitter, items, range.start);
     if (options.startClick) WriteCountIn(writer, items, range.start, options.startClickNum);

@@ -1,21 +1,54 @@
 #include "playback/conversion/noteemitter.h"
 
+#include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/tempo.h"
+#include "playback/conversion/keyoffset.h"
 #include "playback/conversion/playitems.h"
 #include "playback/conversion/starttempo.h"
 
 namespace sorvel {
 
+NoteEmitter::NoteEmitter(SequenceWriter& writer, const PlayOptions& options, int startTempo,
+                         const TMusicSheet& currentPage)
+    : writer_(writer),
+      options_(options),
+      startTempo_(startTempo),
+      trackKey_(KeyOffset(currentPage)),
+      pageTempo_(PageTempo(currentPage)) {}
+
+void NoteEmitter::Tempo(int tempo, TNote& note) {
+    writer_.Tempo(tempo, &note);
+}
+
 void NoteEmitter::EmitTempoMark(TNote& note) {
     if (!options_.playScoreTempo) return;
     const TTempo* mark = TempoMarkOf(note);
-    if (mark && mark->Tempo() != 0) writer_.Tempo(TempoMarkValue(*mark, startTempo_), &note);
+    if (mark && mark->Tempo() != 0) Tempo(TempoMarkValue(*mark, startTempo_), note);
+}
+
+void NoteEmitter::EnterPage(TNote& note) {
+    if (!options_.playScoreTempo || &note.Sheet() == tempoPage_) return;
+    tempoPage_ = &note.Sheet();
+    const int tempo = PageTempo(note.Sheet());
+    if (tempo == 0 || tempo == pageTempo_) return;
+    pageTempo_ = tempo;
+    Tempo(tempo, note);
+}
+
+int NoteEmitter::KeyShiftOf(const TNote& note) {
+    if (&note.Sheet() != keyPage_) {
+        keyPage_ = &note.Sheet();
+        keyShift_ = KeyOffset(note.Sheet()) - trackKey_;
+    }
+    return keyShift_;
 }
 
 void NoteEmitter::Emit(TNote& note) {
+    const int keyShift = KeyShiftOf(note);
+    EnterPage(note);
     EmitTempoMark(note);
-    writer_.Melody(note);
+    writer_.Melody(note, keyShift);
     Clicks(note);
 }
 
