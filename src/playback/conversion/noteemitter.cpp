@@ -3,6 +3,7 @@
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/tempo.h"
+#include "playback/conversion/expressivemelody.h"
 #include "playback/conversion/keyoffset.h"
 #include "playback/conversion/playitems.h"
 #include "playback/conversion/starttempo.h"
@@ -19,6 +20,7 @@ NoteEmitter::NoteEmitter(SequenceWriter& writer, const PlayOptions& options, int
 
 void NoteEmitter::Tempo(int tempo, TNote& note) {
     writer_.Tempo(tempo, &note);
+    if (expressive_) expressive_->SetTempo(tempo);
 }
 
 void NoteEmitter::EmitTempoMark(TNote& note) {
@@ -46,9 +48,13 @@ int NoteEmitter::KeyShiftOf(const TNote& note) {
 
 void NoteEmitter::Emit(TNote& note) {
     const int keyShift = KeyShiftOf(note);
+    if (expressive_) expressive_->Lead(note, keyShift);
     EnterPage(note);
     EmitTempoMark(note);
-    writer_.Melody(note, keyShift);
+    if (expressive_)
+        expressive_->Note(note, keyShift);
+    else
+        writer_.Melody(note, keyShift);
     Clicks(note);
 }
 

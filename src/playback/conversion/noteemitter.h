@@ -9,6 +9,7 @@
 
 namespace sorvel {
 
+class ExpressiveMelody;
 class TMusicSheet;
 class TNote;
 
@@ -18,6 +19,9 @@ class NoteEmitter {
     // whose page tempo the play starts with.
     NoteEmitter(SequenceWriter& writer, const PlayOptions& options, int startTempo,
                 const TMusicSheet& currentPage);
+
+    // The expressive rendering of the melody (none: one event a note).
+    void SetExpressive(ExpressiveMelody* expressive) { expressive_ = expressive; }
 
     void Emit(TNote& note);
     // The tempo event of the note's mark, when the score's tempo is played.
@@ -42,6 +46,7 @@ class NoteEmitter {
     int startTempo_;
     TimeSignature signature_;
     long long metronomePos_ = 0;
+    ExpressiveMelody* expressive_ = nullptr;
 
     int trackKey_;
     const TMusicSheet* keyPage_ = nullptr;  // the page `keyShift_` was found for
