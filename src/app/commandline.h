@@ -9,14 +9,7 @@
 namespace sorvel {
 
 enum class BatchKind {
-    Resave,
-    ExportPng,
-    ExportBmp,
-    ExportPdf,
-    ExportMidi,
-    RenderWav,
-    ImportMusicXml,
-    ExportMusicXml
+    Resave, ExportPng, ExportBmp, ExportPdf, ExportMidi, RenderWav, ImportMusicXml, ExportMusicXml
 };
 
 struct BatchCommand {
