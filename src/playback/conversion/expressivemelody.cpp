@@ -7,7 +7,6 @@
 #include "base/arith.h"
 #include "model/daon.h"
 #include "model/note.h"
-#include "playback/conversion/notepitch.h"
 #include "playback/conversion/sequencewriter.h"
 #include "playback/midievent.h"
 
@@ -39,6 +38,13 @@ bool IsDegree(char code) {
     return code >= '1' && code <= '7';
 }
 
+// The natural pitch of degree index 0-6 (1-7) in `octave`, as NotePitch
+// gives it, without building a content string for every ornament note.
+int NaturalPitch(int index, int octave) {
+    constexpr int kSemitones[7] = {0, 2, 4, 5, 7, 9, 11};
+    return kSemitones[index] + octave * 12 + 60;
+}
+
 // The scale degree `step` degrees from `degree` in the page's key, natural.
 int NeighbourPitch(char degree, int octave, int step, int keyShift) {
     int index = degree - '1' + step;
@@ -49,11 +55,11 @@ int NeighbourPitch(char degree, int octave, int step, int keyShift) {
         index += 7;
         --octave;
     }
-    return NotePitch(std::string(1, static_cast<char>('1' + index)), octave, "") + keyShift;
+    return NaturalPitch(index, octave) + keyShift;
 }
 
 int GracePitch(const GraceNote& grace, int keyShift) {
-    return NotePitch(std::string(1, grace.degree), grace.octave, "") + keyShift;
+    return NaturalPitch(grace.degree - '1', grace.octave) + keyShift;
 }
 
 int Softer(int velocity) {
@@ -64,7 +70,11 @@ int Softer(int velocity) {
 
 ExpressiveMelody::ExpressiveMelody(SequenceWriter& writer, const PlayItems& items, int velocity,
                                    int tempo)
-    : writer_(writer), hairpins_(items, velocity), velocity_(velocity), tempo_(tempo) {}
+    : writer_(writer),
+      hairpins_(items, velocity),
+      itemCount_(static_cast<int>(items.size())),
+      velocity_(velocity),
+      tempo_(tempo) {}
 
 int ExpressiveMelody::Ticks(int millis) const {
     const double ticks = millis * static_cast<double>(tempo_) * kTimeBase / 60000.0;
@@ -72,6 +82,9 @@ int ExpressiveMelody::Ticks(int millis) const {
 }
 
 void ExpressiveMelody::Setup() {
+    // Room for a few events a note, so that the track grows in one step.
+    std::vector<TMidiEvent>& events = writer_.Events(conv_track::kMelody).Events();
+    events.reserve(events.size() + 4 * static_cast<std::size_t>(itemCount_));
     auto control = [this](int controller, int value) {
         writer_.Add(conv_track::kMelody, evt::kControl, 0, controller, value);
     };
@@ -92,17 +105,17 @@ void ExpressiveMelody::StateBefore(const TNote& note) {
 }
 
 void ExpressiveMelody::Flush() {
-    if (!pending_) return;
-    bent_ = pending_->EndsBent();
-    pending_->Write(writer_);
-    pending_.reset();
+    if (!hasPending_) return;
+    bent_ = pending_.EndsBent();
+    pending_.Write(writer_);
+    hasPending_ = false;
 }
 
 void ExpressiveMelody::Lead(TNote& note, int keyShift) {
     marks_ = ReadNoteMarks(note);
     gracesOnBeat_ = marks_.gracesBefore != nullptr;
     glissedInto_ = false;
-    if (pending_ && IsDegree(CodeOf(&note))) {
+    if (hasPending_ && IsDegree(CodeOf(&note))) {
         if (marks_.gracesBefore) gracesOnBeat_ = !GracesBeforeBeat(note, keyShift);
         const bool glissando = marks_.slide == Slide::kGlissUp || marks_.slide == Slide::kGlissDown;
         if (glissando && !marks_.gracesBefore) GlissandoOut(note, keyShift);
@@ -123,13 +136,13 @@ bool ExpressiveMelody::GracesBeforeBeat(const TNote& note, int keyShift) {
     const int each = std::min(kGraceTicks, note.StepTime / 2 / group.count);
     if (each < 1) return true;  // the note is too short to lean on
     const int total = each * group.count;
-    if (pending_->Length() / 2 < total) return false;
-    const int start = pending_->Length() - total;
-    pending_->ClearFrom(start);
-    if (pending_->EndsBent()) pending_->Bend(start, 0);
+    if (pending_.Length() / 2 < total) return false;
+    const int start = pending_.Length() - total;
+    pending_.ClearFrom(start);
+    if (pending_.EndsBent()) pending_.Bend(start, 0);
     const int velocity = Softer(std::clamp(velocity_, 1, 127));
     for (int i = 0; i < group.count; ++i)
-        pending_->Note(start + i * each, GracePitch(group.notes[i], keyShift), each, velocity);
+        pending_.Note(start + i * each, GracePitch(group.notes[i], keyShift), each, velocity);
     return true;
 }
 
@@ -141,22 +154,23 @@ void ExpressiveMelody::GlissandoOut(const TNote& note, int keyShift) {
     const int interval =
         std::clamp(target - sounding_.last, -kBendRangeSemitones, kBendRangeSemitones);
     if (interval == 0 || note.NoteNo == 0) return;
-    const int length = pending_->Length();
+    const int length = pending_.Length();
     const int glide = std::min(length / 3, Ticks(kGlissandoMillis));
     if (glide < 1) return;
     const int start = length - glide;
-    pending_->ClearBendsFrom(start);
-    pending_->HoldLastNote();
+    pending_.ClearBendsFrom(start);
+    pending_.HoldLastNote();
     const int steps = std::min(glide, kGlideSteps);
     for (int i = 1; i <= steps; ++i)
-        pending_->Bend(start + glide * (i - 1) / steps, interval * 100 * i / steps);
+        pending_.Bend(start + glide * (i - 1) / steps, interval * 100 * i / steps);
     glissedInto_ = true;
 }
 
 void ExpressiveMelody::Note(TNote& note, int keyShift) {
     if (marks_.dynamicVelocity) velocity_ = *marks_.dynamicVelocity;
     const int velocity = std::clamp(velocity_ + marks_.accent, 1, 127);
-    NoteTimeline t(&note, note.StepTime);
+    NoteTimeline& t = building_;
+    t.Reset(&note, note.StepTime);
     if (bent_) t.Bend(0, 0);
     if (marks_.fermata && tempo_ > 0) {
         t.Tempo(0, tempo_ * kFermataPercent / 100);
@@ -172,7 +186,8 @@ void ExpressiveMelody::Note(TNote& note, int keyShift) {
         t.Rest(0);
         sounding_ = {};
     }
-    pending_.emplace(std::move(t));
+    std::swap(pending_, building_);
+    hasPending_ = true;
 }
 
 void ExpressiveMelody::Expression(NoteTimeline& t, const TNote& note) {
@@ -342,7 +357,7 @@ int ExpressiveMelody::SlideIn(NoteTimeline& t, int from, int to, int pitch) cons
 
 void ExpressiveMelody::Vibrato(NoteTimeline& t, int from, int to) const {
     const int cycle = std::max(Ticks(kVibratoMillisPerCycle), 4);
-    const int step = std::max(cycle / 8, 1);
+    const int step = std::max(cycle / 6, 1);
     for (int at = from; at < to; at += step) {
         const double phase = 2.0 * std::numbers::pi * (at - from) / cycle;
         t.Bend(at, RoundHalfEven(kVibratoCents * std::sin(phase)));

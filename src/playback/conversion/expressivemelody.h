@@ -64,12 +64,16 @@ class ExpressiveMelody {
 
     SequenceWriter& writer_;
     HairpinRamps hairpins_;
+    int itemCount_;
     int velocity_;
     int tempo_;
     int expression_ = kPlainExpression;
     bool bent_ = false;
     int restoreTempo_ = 0;  // after a fermata: the tempo to go back to
-    std::optional<NoteTimeline> pending_;
+    // The note held back and the one being built; their storage is reused.
+    NoteTimeline pending_{nullptr, 0};
+    NoteTimeline building_{nullptr, 0};
+    bool hasPending_ = false;
     Sounding sounding_;
     NoteMarks marks_;            // of the note between Lead and Note
     bool gracesOnBeat_ = false;  // no room before the beat: they start on it

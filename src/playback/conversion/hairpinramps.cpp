@@ -16,21 +16,27 @@ bool SameRow(const TNote& a, const TNote& b) {
     return &a.Sheet() == &b.Sheet() && a.PosY() == b.PosY();
 }
 
+// The last dynamic among the item's marks, as ReadNoteMarks finds it.
 std::optional<int> DynamicOf(const TMusicItem* item) {
-    const TNote* note = item ? item->As<TNote>() : nullptr;
-    return note ? ReadNoteMarks(*note).dynamicVelocity : std::nullopt;
+    std::optional<int> velocity;
+    if (!item || item->Class() != ItemClass::Note) return velocity;
+    for (const TMusicItem* link : item->Links()) {
+        if (link->Class() != ItemClass::MusicSign) continue;
+        if (const std::optional<int> v = DynamicVelocity(CodeOf(link))) velocity = v;
+    }
+    return velocity;
 }
 
 }  // namespace
 
 HairpinRamps::HairpinRamps(const PlayItems& items, int defaultVelocity) {
     std::unordered_set<const TMusicItem*> seen;
-    for (TMusicItem* item : items) {
-        const TNote* note = item ? item->As<TNote>() : nullptr;
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        const TNote* note = NoteAt(items, i);
         if (!note) continue;
         for (const TMusicItem* link : note->Links()) {
             const int direction = HairpinDirection(*link);
-            if (direction != 0 && seen.insert(link).second) AddSpan(items, *link, direction);
+            if (direction != 0 && seen.insert(link).second) AddSpan(items, i, *link, direction);
         }
     }
     std::sort(spans_.begin(), spans_.end(),
@@ -53,16 +59,17 @@ HairpinRamps::HairpinRamps(const PlayItems& items, int defaultVelocity) {
     if (joined.empty()) return;
     // The dynamic in force at each index, and the next one after it (0: none).
     const int size = static_cast<int>(items.size());
-    std::vector<int> inForce(static_cast<std::size_t>(size)), next(static_cast<std::size_t>(size));
+    std::vector<int> own(static_cast<std::size_t>(size)), inForce(own.size()), next(own.size());
     int level = defaultVelocity;
     for (int i = 0; i < size; ++i) {
-        if (const std::optional<int> v = DynamicOf(items[i])) level = *v;
+        own[static_cast<std::size_t>(i)] = DynamicOf(items[i]).value_or(0);
+        if (own[static_cast<std::size_t>(i)] != 0) level = own[static_cast<std::size_t>(i)];
         inForce[static_cast<std::size_t>(i)] = level;
     }
     int following = 0;
     for (int i = size - 1; i >= 0; --i) {
         next[static_cast<std::size_t>(i)] = following;
-        if (const std::optional<int> v = DynamicOf(items[i])) following = *v;
+        if (own[static_cast<std::size_t>(i)] != 0) following = own[static_cast<std::size_t>(i)];
     }
     for (const Span& s : joined) {
         Ramp(items, s, inForce[static_cast<std::size_t>(s.first)],
@@ -71,9 +78,8 @@ HairpinRamps::HairpinRamps(const PlayItems& items, int defaultVelocity) {
 }
 
 // The notes of the mark's row between its left and right ends, around the
-// note it is linked to.
-void HairpinRamps::AddSpan(const PlayItems& items, const TMusicItem& mark, int direction) {
-    const int own = IndexOf(items, mark.LinkCount() > 0 ? mark.GetLink(0) : nullptr);
+// note at `own` that it is linked to.
+void HairpinRamps::AddSpan(const PlayItems& items, int own, const TMusicItem& mark, int direction) {
     const TNote* anchor = NoteAt(items, own);
     if (!anchor) return;
     const int left = mark.PosX();

@@ -29,7 +29,7 @@ class HairpinRamps {
         int first, last;  // indices of the first and last note
         int direction;
     };
-    void AddSpan(const PlayItems& items, const TMusicItem& mark, int direction);
+    void AddSpan(const PlayItems& items, int own, const TMusicItem& mark, int direction);
     void Ramp(const PlayItems& items, const Span& span, int from, int nextDynamic);
 
     std::vector<Span> spans_;

@@ -73,8 +73,13 @@ void NoteTimeline::HoldLastNote() {
 }
 
 void NoteTimeline::Write(SequenceWriter& writer) {
-    std::stable_sort(actions_.begin(), actions_.end(),
-                     [](const Action& a, const Action& b) { return a.at < b.at; });
+    // Mostly in order already: an insertion sort, stable and without a buffer.
+    for (std::size_t i = 1; i < actions_.size(); ++i) {
+        const Action a = actions_[i];
+        std::size_t j = i;
+        for (; j > 0 && actions_[j - 1].at > a.at; --j) actions_[j] = actions_[j - 1];
+        actions_[j] = a;
+    }
     if (actions_.empty() || actions_.front().at > 0)
         actions_.insert(actions_.begin(), {0, 0, 0, 0});
     for (std::size_t i = 0; i < actions_.size(); ++i) {

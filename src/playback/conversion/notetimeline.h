@@ -29,6 +29,12 @@ class NoteTimeline {
     };
 
     NoteTimeline(TNote* source, int length) : source_(source), length_(length) {}
+    // Empties the timeline for another note, keeping its storage.
+    void Reset(TNote* source, int length) {
+        source_ = source;
+        length_ = length;
+        actions_.clear();
+    }
 
     int Length() const { return length_; }
     TNote* Source() const { return source_; }
