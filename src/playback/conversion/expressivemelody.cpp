@@ -261,7 +261,9 @@ void ExpressiveMelody::Dash(NoteTimeline& t, const TNote& note, int velocity) {
             ? sounding_.ornament
             : Ornament::kNone;
     const std::vector<Segment> line = MainLine(ornament, 0, note.StepTime, sounding_);
-    WriteLine(t, line, ornament, note.GateTime, velocity);
+    // An ornament going on is not struck anew on the dash.
+    WriteLine(t, line, ornament, note.GateTime,
+              ornament == Ornament::kNone ? velocity : Softer(velocity));
     if (sounding_.vibrato) Vibrato(t, 0, std::min(note.StepTime, note.GateTime));
     sounding_.last = line.empty() ? sounding_.main : line.back().pitch;
 }
