@@ -227,6 +227,10 @@ TEST_F(ExpressiveTest, ATrillGoesOnOverTheDashesOfItsNote) {
     Build();
     // Tied into the dash, the trill runs on to the dash's release.
     EXPECT_EQ(Pitches(), (std::vector<int>{67, 69, 67, 69, 67, 69, 67}));
+    // Only the note's own first stroke is full; the dash goes on lighter.
+    std::vector<int> velocities;
+    for (const auto& note : Notes()) velocities.push_back(std::get<3>(note));
+    EXPECT_EQ(velocities, (std::vector<int>{80, 70, 70, 70, 70, 70, 70}));
 }
 
 TEST_F(ExpressiveTest, MordentsTurnsAndTremolo) {
