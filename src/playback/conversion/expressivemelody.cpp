@@ -240,7 +240,7 @@ void ExpressiveMelody::Degree(NoteTimeline& t, const TNote& note, int keyShift, 
     if (marks_.slide != Slide::kNone && !glissedInto_)
         bodyStart = SlideIn(t, start, end, pitches.main);
     const std::vector<Segment> line = MainLine(marks_.ornament, start, end, pitches);
-    WriteLine(t, line, marks_.ornament, gateEnd, velocity);
+    WriteLine(t, line, marks_.ornament, gateEnd, velocity, Softer(velocity));
     if (marks_.vibrato) {
         const int from =
             std::max(bodyStart, start + std::min((end - start) / 4, Ticks(kVibratoDelayMillis)));
@@ -263,7 +263,7 @@ void ExpressiveMelody::Dash(NoteTimeline& t, const TNote& note, int velocity) {
     const std::vector<Segment> line = MainLine(ornament, 0, note.StepTime, sounding_);
     // An ornament going on is not struck anew on the dash.
     WriteLine(t, line, ornament, note.GateTime,
-              ornament == Ornament::kNone ? velocity : Softer(velocity));
+              ornament == Ornament::kNone ? velocity : Softer(velocity), Softer(velocity));
     if (sounding_.vibrato) Vibrato(t, 0, std::min(note.StepTime, note.GateTime));
     sounding_.last = line.empty() ? sounding_.main : line.back().pitch;
 }
@@ -324,7 +324,8 @@ std::vector<ExpressiveMelody::Segment> ExpressiveMelody::MainLine(Ornament ornam
 // The line's notes join one another (a tremolo strikes each anew); the last
 // one sounds as the note would: to `gateEnd`, tied or slurred on, or short.
 void ExpressiveMelody::WriteLine(NoteTimeline& t, const std::vector<Segment>& line,
-                                 Ornament ornament, int gateEnd, int velocity) const {
+                                 Ornament ornament, int gateEnd, int velocity,
+                                 int restVelocity) const {
     std::size_t count = line.size();
     // A last note that the release would cut to less than half is left out;
     // the one before it sounds on to the release instead.
@@ -334,7 +335,7 @@ void ExpressiveMelody::WriteLine(NoteTimeline& t, const std::vector<Segment>& li
         const bool last = i + 1 == count;
         int gate = ornament == Ornament::kTremolo ? std::max(s.length - 1, 1) : s.length;
         if (last) gate = std::max(gateEnd - s.at, 1);
-        t.Note(s.at, s.pitch, gate, i == 0 ? velocity : Softer(velocity));
+        t.Note(s.at, s.pitch, gate, i == 0 ? velocity : restVelocity);
     }
 }
 

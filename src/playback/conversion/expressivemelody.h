@@ -58,7 +58,7 @@ class ExpressiveMelody {
     std::vector<Segment> MainLine(Ornament ornament, int from, int to,
                                   const Sounding& pitches) const;
     void WriteLine(NoteTimeline& t, const std::vector<Segment>& line, Ornament ornament,
-                   int gateEnd, int velocity) const;
+                   int gateEnd, int velocity, int restVelocity) const;
     int SlideIn(NoteTimeline& t, int from, int to, int pitch) const;
     void Vibrato(NoteTimeline& t, int from, int to) const;
 
