@@ -20,8 +20,10 @@ constexpr CommandEntry kCommands[] = {
     {"--export-png", BatchKind::ExportPng, "IN.svl OUT.png [--page N]"},
     {"--export-bmp", BatchKind::ExportBmp, "IN.svl OUT.bmp [--page N]"},
     {"--export-pdf", BatchKind::ExportPdf, "IN.svl OUT.pdf"},
-    {"--export-midi", BatchKind::ExportMidi, "IN.svl OUT.mid [--page N] [--metronome]"},
-    {"--render-wav", BatchKind::RenderWav, "IN.svl OUT.wav [--page N] [--metronome]"},
+    {"--export-midi", BatchKind::ExportMidi,
+     "IN.svl OUT.mid [--page N] [--metronome] [--expressive]"},
+    {"--render-wav", BatchKind::RenderWav,
+     "IN.svl OUT.wav [--page N] [--metronome] [--expressive]"},
     {"--import-musicxml", BatchKind::ImportMusicXml, "IN.musicxml|IN.mxl OUT.svl [--part N]"},
     {"--export-musicxml", BatchKind::ExportMusicXml, "IN.svl OUT.musicxml"},
 };
@@ -70,6 +72,9 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
             ++i;
         } else if (a == "--metronome") {
             cmd.metronome = true;
+        } else if (a == "--expressive" &&
+                   (entry->kind == BatchKind::ExportMidi || entry->kind == BatchKind::RenderWav)) {
+            cmd.expressive = true;
         } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
             error = "unknown option " + a;
             return cmd;

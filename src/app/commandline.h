@@ -19,6 +19,7 @@ struct BatchCommand {
     int page = 1;  // --page N, 1-based
     int part = 0;  // --part N of a MusicXML import, 1-based; 0 the first part with notes
     bool metronome = false;
+    bool expressive = false;  // --expressive: the erhu's marks are played
 };
 
 // Parses the arguments after the program name. No value when they are not a

@@ -15,7 +15,8 @@ bool RunExportMidi(const BatchCommand& cmd, std::string& error) {
     TMusicSheet* page = context.Page(cmd.page, error);
     if (!page) return false;
 
-    OfflinePlay play(*page, context.prefs, {.metronome = cmd.metronome});
+    OfflinePlay play(*page, context.prefs,
+                     {.metronome = cmd.metronome, .expressive = cmd.expressive});
     MidiFileOptions options;
     options.melodyChannel = OfflinePlay::kMelodyChannel;
     options.rhythmChannel = play.RhythmChannel();

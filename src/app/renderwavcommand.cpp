@@ -36,7 +36,8 @@ bool RunRenderWav(const BatchCommand& cmd, std::string& error) {
         error = soundFont + ": the SoundFont could not be loaded";
         return false;
     }
-    OfflinePlay play(*page, context.prefs, {.metronome = cmd.metronome});
+    OfflinePlay play(*page, context.prefs,
+                     {.metronome = cmd.metronome, .expressive = cmd.expressive});
     if (!CheckPlayResult(play.Run(*renderer), error)) return false;
     renderer->RenderSilence(WavRenderer::kTailMillis);
     return BatchContext::WriteOutput(cmd.output, renderer->FileBytes(), error);

@@ -81,3 +81,27 @@ TEST(EditorArguments, ANameInShiftJisBytesKeepsItsBytesAndOpens) {
 
 }  // namespace
 }  // namespace sorvel
+
+namespace sorvel {
+namespace {
+
+// --expressive belongs to the two commands that play the piece.
+TEST(BatchCommandLine, ExpressiveOnlyForTheCommandsThatPlay) {
+    std::string error;
+    for (const char* command : {"--export-midi", "--render-wav"}) {
+        const std::optional<BatchCommand> cmd =
+            ParseBatchCommand({command, "in.svl", "out", "--expressive"}, error);
+        ASSERT_TRUE(cmd);
+        EXPECT_TRUE(error.empty()) << error;
+        EXPECT_TRUE(cmd->expressive);
+        EXPECT_FALSE(ParseBatchCommand({command, "in.svl", "out"}, error)->expressive);
+    }
+    ParseBatchCommand({"--export-pdf", "in.svl", "out.pdf", "--expressive"}, error);
+    EXPECT_EQ(error, "unknown option --expressive");
+    EXPECT_NE(
+        UsageText().find("--export-midi IN.svl OUT.mid [--page N] [--metronome] [--expressive]"),
+        std::string::npos);
+}
+
+}  // namespace
+}  // namespace sorvel

@@ -23,6 +23,19 @@ check "48 ticks a quarter" "[[ \$(be16 '$work/demo.mid' 12) == 48 ]]"
 check "export-midi gives the same bytes again" "cmp -s '$work/demo.mid' '$work/again.mid'"
 "$sorvel" --export-midi "$demo" "$work/clicks.mid" --metronome
 check "--metronome adds a track" "[[ \$(be16 '$work/clicks.mid' 10) == 3 ]]"
+# --expressive plays the marks: the same two tracks, with pitch bends, the
+# bend range (RPN 0) and expression controllers that the plain file lacks.
+"$sorvel" --export-midi "$demo" "$work/expr.mid" --expressive 2>"$work/err"
+check "--expressive succeeds silently" "[[ $? == 0 && ! -s '$work/err' ]]"
+check "--expressive keeps two tracks" "[[ \$(be16 '$work/expr.mid' 10) == 2 ]]"
+hexof() { od -An -tx1 -v "$1" | tr -d ' \n'; }
+check "--expressive sets the bend range" "hexof '$work/expr.mid' | grep -q 'b06500.*b06400.*b0060c'"
+check "--expressive writes pitch-bend messages" "hexof '$work/expr.mid' | grep -q '00e0'"
+check "the plain file has no bends" "! hexof '$work/demo.mid' | grep -q 'b0060c'"
+"$sorvel" --export-midi "$demo" "$work/expr2.mid" --expressive
+check "--expressive gives the same bytes again" "cmp -s '$work/expr.mid' '$work/expr2.mid'"
+"$sorvel" --render-wav "$demo" "$work/expr.wav" --expressive 2>"$work/err"
+check "--render-wav --expressive succeeds" "[[ $? == 0 && -s '$work/expr.wav' && ! -s '$work/err' ]]"
 "$sorvel" --export-midi "$demo" "$work/p2.mid" --page 2
 check "--page 2 succeeds" "[[ $? == 0 && -s '$work/p2.mid' ]]"
 

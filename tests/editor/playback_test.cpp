@@ -168,6 +168,7 @@ private Q_SLOTS:
     void dialogStartsWithStoredValues();
     void dialogEnablingFollowsPlayingAndChecks();
     void dialogWritesItsKeysWhenDestroyed();
+    void expressiveOptionIsStoredRestoredAndPlayed();
     void pTwiceStartsAndStopsWithDialogHidden();
     void dialogButtonsAndPKeyPlayAndStop();
     void viewTurnsToEachPageAsItsFirstNoteSounds();
@@ -257,6 +258,58 @@ void PlaybackTest::dialogWritesItsKeysWhenDestroyed() {
     QCOMPARE(ReadPreferenceInt(path, "Midi", "PlayScoreTempo", -1), 0);
     QCOMPARE(ReadPreferenceInt(path, "Midi", "Tempo", -1), 132);
     QCOMPARE(ReadPreferenceInt(path, "Midi", "IsNoClickRepeat", -1), 1);
+}
+
+void PlaybackTest::expressiveOptionIsStoredRestoredAndPlayed() {
+    Rig r;
+    auto* expressive = r.control<QCheckBox>("chkExpressive");
+    QVERIFY(expressive);
+    QCOMPARE(expressive->text(), QString::fromUtf8("表情をつけて演奏する"));
+    QVERIFY(!expressive->isChecked());  // off by default
+    QVERIFY(!r.dialog().Options().expressive);
+
+    // Played: the bend range is set and the trill's upper note sounds; the
+    // cursor stands on each note in turn.
+    r.Write(*r.w().CurrentPage(), '3', 2);
+    TMusicSheet& page = *r.w().CurrentPage();
+    std::vector<TNote*> notes;
+    for (int i = 0; i < page.ItemCount(); ++i)
+        if (TNote* n = page.GetItem(i)->As<TNote>()) notes.push_back(n);
+    TMusicSign* trill = CreateItem<TMusicSign>(page);
+    trill->SetContent("[");
+    notes[0]->Link(*trill);
+    trill->Link(*notes[0]);
+    expressive->setChecked(true);
+    QVERIFY(r.dialog().Options().expressive);
+    r.FastOwnTempo(120);
+    r.dialog().show();
+    QTest::mouseClick(r.control<QPushButton>("btnPlay"), Qt::LeftButton);
+    QVERIFY(!expressive->isEnabled());  // fixed while playing
+    std::vector<const TMusicItem*> cursor;
+    r.Run(3000, [&] {
+        if (r.pc->CursorItem() && (cursor.empty() || cursor.back() != r.pc->CursorItem()))
+            cursor.push_back(r.pc->CursorItem());
+    });
+    QVERIFY(r.Sent({0xB0, 101, 0}));
+    QVERIFY(r.Sent({0xB0, 6, 12}));
+    const int three = 64 + r.Offset(), four = 65 + r.Offset();
+    QCOMPARE(r.NoteOns(0), (std::vector<int>{three, four, three, three}));
+    QCOMPARE(cursor, (std::vector<const TMusicItem*>{notes[0], notes[1]}));
+    QVERIFY(expressive->isEnabled());
+
+    // Stored under a key of our own when the dialog goes, read when it comes.
+    const std::string path = r.f.SettingsPath().toStdString();
+    r.f.window.reset();
+    QCOMPARE(ReadPreferenceInt(path, "Playback", "Expressive", -1), 1);
+    Preferences prefs;
+    {
+        TfrmPlay again(prefs, path);
+        auto* box = again.findChild<QCheckBox*>("chkExpressive");
+        QVERIFY(box->isChecked());
+        QVERIFY(again.Options().expressive);
+        box->setChecked(false);
+    }
+    QCOMPARE(ReadPreferenceInt(path, "Playback", "Expressive", -1), 0);
 }
 
 void PlaybackTest::pTwiceStartsAndStopsWithDialogHidden() {

@@ -3,6 +3,7 @@
 // followed, the metronome track only on request.
 #include <cstdlib>
 
+#include "model/daon.h"
 #include "offlinefixture.h"
 
 namespace sorvel::testing {
@@ -146,6 +147,67 @@ TEST_F(OfflineTest, EveryPageOfAPieceExportsTheSameFile) {
         for (size_t t = 0; t < file.tracks.size(); ++t)
             EXPECT_EQ(Events(file.tracks[t]), Events(fromFirst.tracks[t])) << "track " << t;
     }
+}
+
+// A later page in another key sounds in that key, whichever page the file is
+// exported from.
+TEST_F(OfflineTest, APageInAnotherKeySoundsInItsKey) {
+    page->SetKeyCode(kKeyD);
+    TMusicSheet* second = book->NewSheet();
+    second->SetKeyCode(cp932::FromUtf8("１＝Ｇ　（５２弦）"));
+    Score("12|");
+    N("3", 0, second);
+    N("4", 0, second);
+    for (TMusicSheet* from : {page, second}) {
+        EXPECT_EQ(NoteOns(Export(false, from).tracks.at(1)), (std::vector<int>{62, 64, 71, 72}));
+    }
+}
+
+// The expressive file holds the marks as MIDI events: the bend range first,
+// a slide's bends before its note, a grace note before the beat, a trill's
+// notes, the velocity of f and a crescendo's expression controllers.
+TEST_F(OfflineTest, ExpressiveMarksAreMidiEvents) {
+    std::vector<TNote*> n = Score("1235");
+    Mark(*n[0], "E");  // f
+    TCresc* cresc = Mark<TCresc>(*n[0], "I");
+    cresc->SetWidth(n[1]->PosX() - n[0]->PosX());
+    Mark(*n[1], "[");  // trill
+    Mark(*n[3], "^");  // slide up
+    Mark<TDaonLeft>(*n[2], "K")->SetAllNoteData("63  3  3  3 ");
+    const SmfFile plain = Export();
+    expressive = true;
+    const SmfFile file = Export();
+    const std::vector<SmfEvent>& melody = file.tracks.at(1);
+    auto bytesAt = [&](std::size_t i) { return Events(melody)[i].bytes; };
+    // After the set-up at tick 0: RPN 0 = 12 semitones, expression 100, centre.
+    EXPECT_EQ(bytesAt(4), (Bytes{0xB0, 101, 0}));
+    EXPECT_EQ(bytesAt(6), (Bytes{0xB0, 6, 12}));
+    EXPECT_EQ(bytesAt(10), (Bytes{0xB0, 11, 100}));
+    EXPECT_EQ(bytesAt(11), (Bytes{0xE0, 0, 64}));
+    // f: velocity 94. Trill on 2: 62 64 62. Grace 6 (69) before 3 (tick 97).
+    EXPECT_EQ(NoteOns(melody), (std::vector<int>{60, 62, 64, 62, 69, 64, 67}));
+    std::vector<std::uint32_t> onsets;
+    int bends = 0, expression = 0;
+    for (const SmfEvent& e : melody) {
+        if (e.IsNoteOn()) {
+            EXPECT_EQ(e.bytes[2] == 94 || e.bytes[2] == 84, true) << int{e.bytes[1]};
+            onsets.push_back(e.tick);
+        }
+        if (e.bytes[0] == 0xE0) ++bends;
+        if (e.bytes[0] == 0xB0 && e.bytes[1] == 11) ++expression;
+    }
+    EXPECT_EQ(onsets, (std::vector<std::uint32_t>{1, 49, 61, 73, 91, 97, 145}));
+    EXPECT_GE(bends, 1 + 7);
+    EXPECT_GE(expression, 1 + 4);
+    // The slide's first bend (from 3, a minor third below) comes just before 5 sounds.
+    for (std::size_t i = 1; i < melody.size(); ++i) {
+        if (melody[i].IsNoteOn() && melody[i].bytes[1] == 67) {
+            EXPECT_EQ(melody[i - 1].bytes, (Bytes{0xE0, 0x00, 0x30}));
+            EXPECT_EQ(melody[i - 1].tick, 145u);
+        }
+    }
+    // Both files last equally long.
+    EXPECT_EQ(plain.tracks.at(0).back().tick, file.tracks.at(0).back().tick);
 }
 
 TEST_F(OfflineTest, RepeatIsPlayedTwice) {

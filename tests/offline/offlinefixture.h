@@ -60,7 +60,9 @@ class OfflineTest : public ConversionTest {
     SmfFile Export(bool metronome = false, TMusicSheet* on = nullptr,
                    std::int64_t maxMillis = OfflinePlayOptions{}.maxMillis) {
         TMusicSheet& target = on ? *on : *page;
-        OfflinePlay play(target, prefs, {.metronome = metronome, .maxMillis = maxMillis});
+        OfflinePlay play(
+            target, prefs,
+            {.metronome = metronome, .expressive = expressive, .maxMillis = maxMillis});
         MidiFileOptions fileOptions;
         fileOptions.rhythmChannel = play.RhythmChannel();
         fileOptions.rhythmTrack = metronome;
@@ -78,6 +80,7 @@ class OfflineTest : public ConversionTest {
         return file.value_or(SmfFile{});
     }
 
+    bool expressive = false;
     OfflinePlayResult result;
     std::vector<SentMessage> sent;
 };

@@ -51,6 +51,8 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
     ui_->chkPlayMusicData->setChecked(prefs_.IsPlayMusicData);
     ui_->edtPlayBias->setValue(0);
     SetInstrument(prefs_.Instrument);
+    ui_->chkExpressive->setChecked(
+        ReadPreferenceInt(settingsPath_, kExpressiveSection, kExpressiveKey, 0) != 0);
     lastTempo_ = ui_->edtPlayTempo->value();
     lastBias_ = ui_->edtPlayBias->value();
     ui_->btnPlay->setEnabled(true);
@@ -106,6 +108,8 @@ TfrmPlay::~TfrmPlay() {
                         {"FormPlayTop", "FormPlayLeft", "StartClick", "StartClickNum",
                          "PlayScoreTempo", "Tempo", "IsNoClickRepeat"},
                         nullptr);
+    WritePreferenceKey(settingsPath_, kExpressiveSection, kExpressiveKey,
+                       ui_->chkExpressive->isChecked() ? 1 : 0);
 }
 
 void TfrmPlay::SetPlaying(bool playing) {
@@ -124,6 +128,7 @@ void TfrmPlay::UpdateEnabling() {
     ui_->edtPlayCount->setEnabled(idle);
     ui_->lblPlayCount->setEnabled(idle);
     ui_->chkIsNoClickRepeat->setEnabled(idle);
+    ui_->chkExpressive->setEnabled(idle);
     const bool countIn = idle && ui_->chkStartClick->isChecked();
     ui_->edtStartClick->setEnabled(countIn);
     ui_->lblStartClick->setEnabled(countIn);
@@ -139,6 +144,7 @@ PlayOptions TfrmPlay::Options() const {
     o.startClick = ui_->chkStartClick->isChecked();
     o.startClickNum = ui_->edtStartClick->value();
     o.nonRepeat = ui_->chkNonRepeat->isChecked();
+    o.expressive = ui_->chkExpressive->isChecked();
     return o;
 }
 

@@ -20,6 +20,9 @@ namespace sorvel {
 struct Preferences;
 
 inline constexpr char kMuteCaption[] = "MUTE";
+// Expressive playback is an option of our own, stored under its own key.
+inline constexpr char kExpressiveSection[] = "Playback";
+inline constexpr char kExpressiveKey[] = "Expressive";
 inline constexpr char kAlternateMuteCaption[] = "MUTE(交互)";
 
 class TfrmPlay : public QDialog {

@@ -1,7 +1,12 @@
 #include "playback/conversion/buildsequence.h"
 
+#include <algorithm>
+#include <optional>
 #include "model/note.h"
+
+#include "model/preferences.h"
 #include "playback/conversion/countin.h"
+#include "playback/conversion/expressivemelody.h"
 #include "playback/conversion/gatetimes.h"
 #include "playback/conversion/noteemitter.h"
 #include "playback/conversion/notepitch.h"
@@ -13,22 +18,42 @@
 namespace sorvel {
 namespace {
 
-// The tempo marks and time signatures up to the start, so that a play from
-// the middle of the piece starts in the tempo and time in force there.
-void StateAtStart(NoteEmitter& emitter, const PlayItems& items, int start) {
+// The page tempos, tempo marks and time signatures up to the start, so that a
+// play from the middle of the piece starts in the tempo and time in force there.
+void StateAtStart(NoteEmitter& emitter, ExpressiveMelody* expressive, const PlayItems& items,
+                  int start) {
     for (int i = 0; i <= start && i < static_cast<int>(items.size()) && items[i]; ++i) {
         if (TNote* note = items[i]->As<TNote>()) {
+            emitter.EnterPage(*note);
             emitter.EmitTempoMark(*note);
+            if (expressive) expressive->StateBefore(*note);
         } else if (items[i]->Class() == ItemClass::Beat) {
             emitter.SetSignature(TimeSignatureOf(items[i]));
         }
     }
 }
 
+// The last note of an expressive play may be followed by its own bends and
+// ornament notes: it ends at 80 % of what is left of the play, if later.
+void FinishExpressive(SequenceWriter& writer) {
+    std::vector<TMidiEvent>& events = writer.Events(conv_track::kMelody).Events();
+    int remaining = 0;
+    for (auto it = events.rbegin(); it != events.rend(); ++it) {
+        remaining += it->type < evt::kFirstNonTiming ? it->step : 0;
+        if (it->IsNote() && it->type != 0 && it->gate != 0) {
+            if (it->gate > remaining)
+                it->gate = static_cast<std::uint16_t>(std::max(PlainGateTime(remaining), 1));
+            return;
+        }
+    }
+}
+
 // A final note never runs on, whatever tie or slur it had.
-void Finish(SequenceWriter& writer) {
+void Finish(SequenceWriter& writer, bool expressive) {
     TMidiEventList& melody = writer.Events(conv_track::kMelody);
-    if (melody.Count() > 0) {
+    if (expressive) {
+        FinishExpressive(writer);
+    } else if (melody.Count() > 0) {
         TMidiEvent& lastEvent = melody.Events().back();
         if (lastEvent.IsNote() && lastEvent.gate != 0) {
             lastEvent.gate = static_cast<std::uint16_t>(PlainGateTime(lastEvent.step));
@@ -68,15 +93,23 @@ BuildResult BuildSequence(TRcpData& data, TMusicSheet& currentPage, TNote* first
     BuildResult result;
     result.startTempo = StartTempo(items, currentPage, options);
     SequenceWriter writer(data, prefs);
-    NoteEmitter emitter(writer, options, result.startTempo);
+    NoteEmitter emitter(writer, options, result.startTempo, currentPage);
+    std::optional<ExpressiveMelody> expressive;
+    if (options.expressive) {
+        expressive.emplace(writer, items, std::clamp(prefs.MeloVelocity, 1, 127),
+                           result.startTempo);
+        emitter.SetExpressive(&*expressive);
+    }
     if (options.playScoreTempo) writer.Tempo(result.startTempo, nullptr);
-    StateAtStart(emitter, items, range.start);
+    StateAtStart(emitter, expressive ? &*expressive : nullptr, items, range.start);
+    if (expressive) expressive->Setup();
     if (options.startClick) WriteCountIn(writer, items, range.start, options.startClickNum);
     writer.Silence(conv_track::kMelody, 1);
     emitter.BarLine();
 
     const WalkOutcome outcome = PlayWalk(items, emitter).Run(range, options.nonRepeat);
-    Finish(writer);
+    if (expressive) expressive->Flush();
+    Finish(writer, options.expressive);
     result.error = outcome.error;
     result.endlessLoopStopped = outcome.endlessLoopStopped;
     return result;

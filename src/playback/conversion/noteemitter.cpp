@@ -1,21 +1,60 @@
 #include "playback/conversion/noteemitter.h"
 
+#include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/tempo.h"
+#include "playback/conversion/expressivemelody.h"
+#include "playback/conversion/keyoffset.h"
 #include "playback/conversion/playitems.h"
 #include "playback/conversion/starttempo.h"
 
 namespace sorvel {
 
+NoteEmitter::NoteEmitter(SequenceWriter& writer, const PlayOptions& options, int startTempo,
+                         const TMusicSheet& currentPage)
+    : writer_(writer),
+      options_(options),
+      startTempo_(startTempo),
+      trackKey_(KeyOffset(currentPage)),
+      pageTempo_(PageTempo(currentPage)) {}
+
+void NoteEmitter::Tempo(int tempo, TNote& note) {
+    writer_.Tempo(tempo, &note);
+    if (expressive_) expressive_->SetTempo(tempo);
+}
+
 void NoteEmitter::EmitTempoMark(TNote& note) {
     if (!options_.playScoreTempo) return;
     const TTempo* mark = TempoMarkOf(note);
-    if (mark && mark->Tempo() != 0) writer_.Tempo(TempoMarkValue(*mark, startTempo_), &note);
+    if (mark && mark->Tempo() != 0) Tempo(TempoMarkValue(*mark, startTempo_), note);
+}
+
+void NoteEmitter::EnterPage(TNote& note) {
+    if (!options_.playScoreTempo || &note.Sheet() == tempoPage_) return;
+    tempoPage_ = &note.Sheet();
+    const int tempo = PageTempo(note.Sheet());
+    if (tempo == 0 || tempo == pageTempo_) return;
+    pageTempo_ = tempo;
+    Tempo(tempo, note);
+}
+
+int NoteEmitter::KeyShiftOf(const TNote& note) {
+    if (&note.Sheet() != keyPage_) {
+        keyPage_ = &note.Sheet();
+        keyShift_ = KeyOffset(note.Sheet()) - trackKey_;
+    }
+    return keyShift_;
 }
 
 void NoteEmitter::Emit(TNote& note) {
+    const int keyShift = KeyShiftOf(note);
+    if (expressive_) expressive_->Lead(note, keyShift);
+    EnterPage(note);
     EmitTempoMark(note);
-    writer_.Melody(note);
+    if (expressive_)
+        expressive_->Note(note, keyShift);
+    else
+        writer_.Melody(note, keyShift);
     Clicks(note);
 }
 

@@ -14,6 +14,10 @@ struct PlayOptions {
     int startClickNum = 1;
     // "ﾘﾋﾟｰﾄ記号 D.C. D.S. を無視して演奏する": every item once, in page order.
     bool nonRepeat = false;
+    // Expressive playback: the erhu's marks (dynamics, hairpins, grace notes,
+    // ornaments, slides, vibrato, accents, fermatas) are played. Off, the
+    // melody is one event a note.
+    bool expressive = false;
 
     // The stored choices of the play dialog; the repeat option is never stored.
     static PlayOptions FromPreferences(const Preferences& prefs) {

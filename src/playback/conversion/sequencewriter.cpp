@@ -23,10 +23,11 @@ void SequenceWriter::Add(int track, int type, int step, int gate, int velocity, 
     Events(track).Add(e);
 }
 
-void SequenceWriter::Melody(TNote& note) {
-    const bool playable = note.NoteNo > 0 && note.NoteNo <= 127;
-    Add(conv_track::kMelody, playable ? note.NoteNo : 0, note.StepTime,
-        playable ? note.GateTime : 0, MidiData(prefs_.MeloVelocity), &note);
+void SequenceWriter::Melody(TNote& note, int keyShift) {
+    const int pitch = note.NoteNo + keyShift;
+    const bool playable = note.NoteNo > 0 && pitch > 0 && pitch <= 127;
+    Add(conv_track::kMelody, playable ? pitch : 0, note.StepTime, playable ? note.GateTime : 0,
+        MidiData(prefs_.MeloVelocity), &note);
 }
 
 void SequenceWriter::Tempo(int tempo, TNote* source) {

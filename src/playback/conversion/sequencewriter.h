@@ -22,10 +22,13 @@ class SequenceWriter {
   public:
     SequenceWriter(TRcpData& data, const Preferences& prefs) : data_(data), prefs_(prefs) {}
 
-    // A note event of the melody; a pitch outside the MIDI range is written as
-    // a rest of the same length, since as an event type it would be read as a
-    // control event.
-    void Melody(TNote& note);
+    // A note event of the melody, `keyShift` semitones from its NoteNo (the
+    // note's page is in another key than the page whose key transposes the
+    // track); a pitch outside the MIDI range is written as a rest of the same
+    // length, since as an event type it would be read as a control event.
+    void Melody(TNote& note, int keyShift = 0);
+    // Any event of a track, each field clamped to what it can carry.
+    void Add(int track, int type, int step, int gate, int velocity, TNote* source = nullptr);
     // A tempo event; its value is clamped to the 8 bits the sequencer reads.
     void Tempo(int tempo, TNote* source);
     void Click(int track, bool high, int step);
@@ -35,8 +38,6 @@ class SequenceWriter {
     TMidiEventList& Events(int track) { return data_.Track(track).events; }
 
   private:
-    void Add(int track, int type, int step, int gate, int velocity, TNote* source = nullptr);
-
     TRcpData& data_;
     const Preferences& prefs_;
 };

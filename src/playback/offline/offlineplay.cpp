@@ -58,6 +58,7 @@ OfflinePlayResult OfflinePlay::Run(OfflineSink& sink) {
     OfflinePlayResult result;
     PlayOptions playOptions = PlayOptions::FromPreferences(prefs_);
     playOptions.startClick = false;  // a file starts with the music, not a count-in
+    playOptions.expressive = options_.expressive;
     result.build = BuildSequence(rcp, page_, nullptr, nullptr, playOptions, prefs_);
     sequencer.SetTickTempo(result.build.startTempo);
 

@@ -17,7 +17,8 @@ class TMusicSheet;
 struct Preferences;
 
 struct OfflinePlayOptions {
-    bool metronome = false;  // the metronome track sounds (else it is muted)
+    bool metronome = false;   // the metronome track sounds (else it is muted)
+    bool expressive = false;  // the erhu's marks are played
     // Virtual time after which a play that has not ended is given up: four
     // hours, far beyond any piece, so that no score can keep a batch command busy.
     std::int64_t maxMillis = 4LL * 3600 * 1000;

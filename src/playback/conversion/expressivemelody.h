@@ -1,0 +1,83 @@
+#pragma once
+// The melody of an expressive play: dynamics as velocities, hairpins as
+// expression ramps, grace groups, ornaments, slides, vibrato, accents,
+// staccatissimo and fermatas as the erhu player realises them. Each note is
+// held back until the next one is known, since grace notes and glissandos
+// take their time from the end of the note before. The onsets of the notes
+// themselves never move, so the metronome and the play cursor keep their time.
+#include <optional>
+
+#include "playback/conversion/expressivemarks.h"
+#include "playback/conversion/hairpinramps.h"
+#include "playback/conversion/notetimeline.h"
+#include "playback/conversion/playitems.h"
+
+namespace sorvel {
+
+class SequenceWriter;
+
+class ExpressiveMelody {
+  public:
+    // `velocity` is the level before the first dynamic; `tempo` the tempo
+    // the play starts in.
+    ExpressiveMelody(SequenceWriter& writer, const PlayItems& items, int velocity, int tempo);
+
+    // The bend range, plain expression and a centred bend, before the music.
+    void Setup();
+    // A note before the start of the play leaves its dynamic in force.
+    void StateBefore(const TNote& note);
+    void SetTempo(int tempo) { tempo_ = tempo; }
+
+    // Before the note's tempo events: finishes the note before it, giving
+    // this note's grace notes or glissando the end of it.
+    void Lead(TNote& note, int keyShift);
+    // The note itself (a rest, a dash or a degree).
+    void Note(TNote& note, int keyShift);
+    // Writes the note still held back; at the end of the play.
+    void Flush();
+
+  private:
+    // What the last sounding note left for a dash or a glissando after it.
+    struct Sounding {
+        bool sounds = false;
+        int main = 0, upper = 0, lower = 0;  // pitches with the key applied
+        int last = 0;                        // the pitch it ends on
+        Ornament ornament = Ornament::kNone;
+        bool vibrato = false;
+    };
+    struct Segment {
+        int at, pitch, length;
+    };
+
+    int Ticks(int millis) const;
+    bool GracesBeforeBeat(const TNote& note, int keyShift);
+    void GlissandoOut(const TNote& note, int keyShift);
+    void Expression(NoteTimeline& t, const TNote& note);
+    void Degree(NoteTimeline& t, const TNote& note, int keyShift, int velocity);
+    void Dash(NoteTimeline& t, const TNote& note, int velocity);
+    std::vector<Segment> MainLine(Ornament ornament, int from, int to,
+                                  const Sounding& pitches) const;
+    void WriteLine(NoteTimeline& t, const std::vector<Segment>& line, Ornament ornament,
+                   int gateEnd, int velocity, int restVelocity) const;
+    int SlideIn(NoteTimeline& t, int from, int to, int pitch) const;
+    void Vibrato(NoteTimeline& t, int from, int to) const;
+
+    SequenceWriter& writer_;
+    HairpinRamps hairpins_;
+    int itemCount_;
+    int velocity_;
+    int tempo_;
+    int expression_ = kPlainExpression;
+    bool bent_ = false;
+    int restoreTempo_ = 0;  // after a fermata: the tempo to go back to
+    // The note held back and the one being built; their storage is reused.
+    NoteTimeline pending_{nullptr, 0};
+    NoteTimeline building_{nullptr, 0};
+    bool hasPending_ = false;
+    Sounding sounding_;
+    NoteMarks marks_;            // of the note between Lead and Note
+    bool gracesOnBeat_ = false;  // no room before the beat: they start on it
+    bool glissedInto_ = false;   // the note before already slid into this one
+};
+
+}  // namespace sorvel
