@@ -13,7 +13,8 @@ class MedianReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.aggregate_name == "median") medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+            if (run.aggregate_name == "median")
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }

@@ -19,9 +19,9 @@
 #include "model/note.h"
 #include "model/preferences.h"
 #include "model/rinjimarktbl.h"
-#include "model/workspace.h"
 #include "model/tempo.h"
 #include "model/textbox.h"
+#include "model/workspace.h"
 #include "view/core/drawcontext.h"
 #include "view/core/pagedrawing.h"
 #include "view/core/pagelayout.h"
@@ -91,15 +91,19 @@ struct Page500 : TWorkspace {
         const int x = 40 + slot * 25, y = 243 + row * 146;
         if (slot % 9 == 8) return Place(CreateItem<TBarLine>(*page), "c", x, y);
         switch (i % 12) {
-            case 3: return Place(CreateItem<TMusicSign>(*page), "P", x, y - 40);
-            case 5: return Place(CreateItem<TSlur>(*page), "Y", x, y - 30);
-            case 7: return Place(CreateItem<TKakko>(*page), "<", x, y - 50);
+            case 3:
+                return Place(CreateItem<TMusicSign>(*page), "P", x, y - 40);
+            case 5:
+                return Place(CreateItem<TSlur>(*page), "Y", x, y - 30);
+            case 7:
+                return Place(CreateItem<TKakko>(*page), "<", x, y - 50);
             case 9: {
                 TDaonLeft* daon = CreateItem<TDaonLeft>(*page);
                 daon->SetAllNoteData("13T22 34  3 ");
                 return Place(daon, "K", x, y);
             }
-            case 10: return Place(CreateItem<TTempo>(*page), "/", x, y - 60);
+            case 10:
+                return Place(CreateItem<TTempo>(*page), "/", x, y - 60);
             case 11:
                 if (i % 48 == 11) {
                     TTextBox* box = CreateItem<TTextBox>(*page);
@@ -107,7 +111,8 @@ struct Page500 : TWorkspace {
                     return Place(box, "O", x, y - 70);
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
         TNote* note = CreateItem<TNote>(*page);
         Place(note, std::string(1, static_cast<char>('1' + i % 7)), x, y);
@@ -138,7 +143,10 @@ void BM_DrawPageImage500(benchmark::State& state) {
     }
     state.counters["items"] = f.page->ItemCount();
 }
-BENCHMARK(BM_DrawPageImage500)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrawPageImage500)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace sorvel

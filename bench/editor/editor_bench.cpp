@@ -122,8 +122,8 @@ BENCHMARK(BM_TypeNote)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAgg
 void BM_ColdStartToFirstPaint(benchmark::State& state) {
     const std::string book = TenPageBook();
     const std::string platform = std::getenv("DISPLAY") ? "" : "QT_QPA_PLATFORM=offscreen ";
-    const std::string command = platform + "SORVEL_EXIT_AFTER_FIRST_PAINT=1 " SORVEL_BINARY " " +
-                                book + " 2>/dev/null";
+    const std::string command =
+        platform + "SORVEL_EXIT_AFTER_FIRST_PAINT=1 " SORVEL_BINARY " " + book + " 2>/dev/null";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) state.SkipWithError("the editor did not start");
     }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/cp932.h"
+#include "common/medianreporter.h"
 #include "interchange/musicxmlwriter.h"
 #include "model/daon.h"
 #include "model/itemfactory.h"
@@ -17,7 +18,6 @@
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/workspace.h"
-#include "common/medianreporter.h"
 
 namespace sorvel {
 namespace {
@@ -55,7 +55,10 @@ void FillPage(TMusicSheet& page, int pageNo) {
     page.SetKeyCode(cp932::FromUtf8(pageNo % 2 ? "１＝Ｇ　（５２弦）" : "１＝Ｄ　（１５弦）"));
     const int grid = page.GridSize();
     int row = 0, slot = 1, notes = 0;
-    auto y = [&] { return page.TopSpace() + page.TitleHeight() + page.RowInterval() / 2 + row * page.RowInterval(); };
+    auto y = [&] {
+        return page.TopSpace() + page.TitleHeight() + page.RowInterval() / 2 +
+               row * page.RowInterval();
+    };
     auto next = [&] {
         if (slot > 30) ++row, slot = 1;
         return page.LeftSpace() + slot++ * grid;
@@ -66,7 +69,8 @@ void FillPage(TMusicSheet& page, int pageNo) {
         const int count = kind == 0 ? 8 : kind == 1 ? 7 : 4;
         for (int k = 0; k < count && notes < kNotesPerPage; ++k, ++notes) {
             const bool dash = kind == 2 && k > 0;
-            TNote* note = Place<TNote>(page, dash ? "8" : std::string(1, char('1' + (notes * 3) % 7)), 0, 0);
+            TNote* note =
+                Place<TNote>(page, dash ? "8" : std::string(1, char('1' + (notes * 3) % 7)), 0, 0);
             note->SetPosX(next());
             note->SetPosY(y());
             if (dash) continue;
@@ -81,7 +85,8 @@ void FillPage(TMusicSheet& page, int pageNo) {
             if (kind == 0 && k == 0) MarkOn<TMusicSign>(*note, "D", -36);
             if (kind == 0 && k == 4) MarkOn<TCresc>(*note, "I", -40, 3 * grid);
             if (kind == 1 && k == 5) MarkOn<TMusicSign>(*note, "^", 0);
-            if (kind == 1 && k == 6) MarkOn<TDaonLeft>(*note, "K", 30)->SetAllNoteData("54 33 3  3 ");
+            if (kind == 1 && k == 6)
+                MarkOn<TDaonLeft>(*note, "K", 30)->SetAllNoteData("54 33 3  3 ");
         }
         Place<TBarLine>(page, "c", next(), y());
     }
@@ -110,7 +115,10 @@ void BM_ExportMusicXml(benchmark::State& state) {
     }
     state.counters["bytes"] = static_cast<double>(bytes);
 }
-BENCHMARK(BM_ExportMusicXml)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ExportMusicXml)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 using sorvel::bench::MedianReporter;
 
@@ -126,7 +134,7 @@ int main(int argc, char** argv) {
     const auto it = reporter.medians.find("BM_ExportMusicXml");
     if (it == reporter.medians.end()) return 0;  // filtered out
     const bool ok = it->second <= kTargetMs;
-    std::printf("\nexport of %d notes: median %.1f ms  target <= %d ms  %s\n", kPages * kNotesPerPage, it->second,
-                kTargetMs, ok ? "ok" : "MISSED");
+    std::printf("\nexport of %d notes: median %.1f ms  target <= %d ms  %s\n",
+                kPages * kNotesPerPage, it->second, kTargetMs, ok ? "ok" : "MISSED");
     return ok ? 0 : 1;
 }

@@ -33,15 +33,18 @@ std::string GeneratedScore(int notes) {
         for (int i = 0; i < 4 && written < notes; ++i, ++written) {
             const char step = kSteps[(written * 3) % 7];
             const bool eighth = i == 1 || i == 2;
-            xml << "<note><pitch><step>" << step << "</step>" << (step == 'F' ? "<alter>1</alter>" : "")
-                << "<octave>" << 4 + written % 2 << "</octave></pitch><duration>" << (eighth ? 1 : 2)
-                << "</duration><voice>1</voice><type>" << (eighth ? "eighth" : "quarter") << "</type>"
+            xml << "<note><pitch><step>" << step << "</step>"
+                << (step == 'F' ? "<alter>1</alter>" : "") << "<octave>" << 4 + written % 2
+                << "</octave></pitch><duration>" << (eighth ? 1 : 2)
+                << "</duration><voice>1</voice><type>" << (eighth ? "eighth" : "quarter")
+                << "</type>"
                 << "<notations><technical>" << (i % 2 ? "<up-bow/>" : "<down-bow/>")
                 << "<fingering>" << i + 1 << "</fingering></technical>"
-                << (i == 1 ? "<slur type=\"start\"/>" : "") << (i == 2 ? "<slur type=\"stop\"/>" : "")
-                << "</notations></note>";
+                << (i == 1 ? "<slur type=\"start\"/>" : "")
+                << (i == 2 ? "<slur type=\"stop\"/>" : "") << "</notations></note>";
         }
-        xml << "<note><rest/><duration>2</duration><voice>1</voice><type>quarter</type></note></measure>";
+        xml << "<note><rest/><duration>2</duration><voice>1</voice><type>quarter</type></note></"
+               "measure>";
     }
     xml << "</part></score-partwise>";
     return xml.str();
@@ -70,8 +73,12 @@ void Import(benchmark::State& state, const std::string& bytes, bool layout) {
     }
 }
 
-void BM_Read2000Notes(benchmark::State& state) { Import(state, GeneratedScore(2000), false); }
-void BM_Import2000Notes(benchmark::State& state) { Import(state, GeneratedScore(2000), true); }
+void BM_Read2000Notes(benchmark::State& state) {
+    Import(state, GeneratedScore(2000), false);
+}
+void BM_Import2000Notes(benchmark::State& state) {
+    Import(state, GeneratedScore(2000), true);
+}
 void BM_ImportLargestSample(benchmark::State& state) {
     Import(state, ReadAll(SORVEL_MUSICXML_SAMPLES "/CharlesGounod_Meditation.xml"), true);
 }

@@ -28,7 +28,7 @@ constexpr int kPages = 3;  // 3 × 8 × 4 bars of 4/4 at 120: 192 s
 // Bars of four quarter notes climbing and falling through two octaves' worth
 // of degrees, on pages of eight rows.
 class GeneratedPiece : public TWorkspace {
-  public:
+public:
     GeneratedPiece() {
         NewBook();
         for (int p = 0; p < kPages; ++p) {
@@ -43,7 +43,7 @@ class GeneratedPiece : public TWorkspace {
     }
     TMusicSheet& FirstPage() { return *book->GetSheet(0); }
 
-  private:
+private:
     void FillPage(TMusicSheet& page, int pageNo) {
         const int top = page.TopSpace() + page.TitleHeight() + page.RowInterval() / 2;
         for (int row = 0; row < kRowsPerPage; ++row) {

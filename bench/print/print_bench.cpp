@@ -162,7 +162,7 @@ BENCHMARK(BM_PreviewZoomChange)
 
 // Keeps the medians the console shows.
 class MedianReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.aggregate_name == "median") {

@@ -34,9 +34,9 @@ BENCHMARK(BM_DrawFullPageImage)->Unit(benchmark::kMillisecond);
 
 // A new process that reads the demonstration book and writes page 1.
 void BM_ColdStartExport(benchmark::State& state) {
-    const std::string command = std::string("QT_QPA_PLATFORM=offscreen " SORVEL_BINARY
-                                            " --export-png " SORVEL_EXAMPLES_DIR
-                                            "/demo.svl /tmp/sorvel-bench.png");
+    const std::string command =
+        std::string("QT_QPA_PLATFORM=offscreen " SORVEL_BINARY " --export-png " SORVEL_EXAMPLES_DIR
+                    "/demo.svl /tmp/sorvel-bench.png");
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) state.SkipWithError("export failed");
     }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "base/cp932.h"
+#include "common/medianreporter.h"
 #include "model/daon.h"
 #include "model/glyphinfotable.h"
 #include "model/itemfactory.h"
@@ -28,7 +29,6 @@
 #include "model/textbox.h"
 #include "model/undo.h"
 #include "model/workspace.h"
-#include "common/medianreporter.h"
 
 namespace sorvel {
 namespace {
@@ -61,7 +61,11 @@ std::unique_ptr<TMusicBook> MakeBook() {
         TNote* last = nullptr;
         for (int k = 0; k < kItemsPerPage; ++k) {
             switch (k % 10) {
-                case 0: case 1: case 2: case 3: case 4: {
+                case 0:
+                case 1:
+                case 2:
+                case 3:
+                case 4: {
                     static const char* const digits[] = {"1", "2", "3", "5", "6"};
                     last = Place<TNote>(page, digits[k % 5], k);
                     last->SetLength(k % 3);
@@ -80,11 +84,17 @@ std::unique_ptr<TMusicBook> MakeBook() {
                     last->Link(*slur);
                     break;
                 }
-                case 7: Place<TBarLine>(page, "c", k); break;
-                case 8: Place<TDaonRight>(page, "L", k)->SetAllNoteData("64T53U72V15W"); break;
+                case 7:
+                    Place<TBarLine>(page, "c", k);
+                    break;
+                case 8:
+                    Place<TDaonRight>(page, "L", k)->SetAllNoteData("64T53U72V15W");
+                    break;
                 default:
-                    if (k % 20 == 9) Place<TTempo>(page, "/", k)->SetTempo(96);
-                    else Place<TTextBox>(page, "O", k)->SetCSVText("\"a b\",c");
+                    if (k % 20 == 9)
+                        Place<TTempo>(page, "/", k)->SetTempo(96);
+                    else
+                        Place<TTextBox>(page, "O", k)->SetCSVText("\"a b\",c");
             }
         }
     }
@@ -189,20 +199,23 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    std::printf("\nfile: %.1f MB, %d items\n", static_cast<double>(Bytes().size()) / 1e6, kPages * kItemsPerPage);
-    std::printf("peak memory of a read: %.1f MB (process, of which %.1f MB before reading)\n", peakKb / 1024.0,
-                baseKb / 1024.0);
+    std::printf("\nfile: %.1f MB, %d items\n", static_cast<double>(Bytes().size()) / 1e6,
+                kPages * kItemsPerPage);
+    std::printf("peak memory of a read: %.1f MB (process, of which %.1f MB before reading)\n",
+                peakKb / 1024.0, baseKb / 1024.0);
     bool ok = true;
     auto check = [&](const char* name, double limitMs) {
         auto it = reporter.medians.find(name);
         if (it == reporter.medians.end()) return;
         const bool pass = it->second <= limitMs;
         ok = ok && pass;
-        std::printf("%-14s median %8.1f ms  target <= %.0f ms  %s\n", name, it->second, limitMs, pass ? "ok" : "MISSED");
+        std::printf("%-14s median %8.1f ms  target <= %.0f ms  %s\n", name, it->second, limitMs,
+                    pass ? "ok" : "MISSED");
     };
     check("BM_ReadBook", 300);
     check("BM_WriteBook", 150);
     const bool memoryOk = peakKb > 0 && peakKb <= 80 * 1024;
-    std::printf("%-14s peak    %8.1f MB  target <= 80 MB  %s\n", "read memory", peakKb / 1024.0, memoryOk ? "ok" : "MISSED");
+    std::printf("%-14s peak    %8.1f MB  target <= 80 MB  %s\n", "read memory", peakKb / 1024.0,
+                memoryOk ? "ok" : "MISSED");
     return ok && memoryOk ? 0 : 1;
 }

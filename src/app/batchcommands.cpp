@@ -11,14 +11,20 @@ namespace sorvel {
 
 bool RunBatchCommand(const BatchCommand& cmd, int argc, char** argv, std::string& error) {
     switch (cmd.kind) {
-        case BatchKind::Resave: return RunResave(cmd, error);
-        case BatchKind::ExportMidi: return RunExportMidi(cmd, error);
-        case BatchKind::RenderWav: return RunRenderWav(cmd, error);
-        case BatchKind::ImportMusicXml: return RunImportMusicXml(cmd, error);
-        case BatchKind::ExportMusicXml: return RunExportMusicXml(cmd, error);
+        case BatchKind::Resave:
+            return RunResave(cmd, error);
+        case BatchKind::ExportMidi:
+            return RunExportMidi(cmd, error);
+        case BatchKind::RenderWav:
+            return RunRenderWav(cmd, error);
+        case BatchKind::ImportMusicXml:
+            return RunImportMusicXml(cmd, error);
+        case BatchKind::ExportMusicXml:
+            return RunExportMusicXml(cmd, error);
         case BatchKind::ExportPng:
         case BatchKind::ExportBmp:
-        case BatchKind::ExportPdf: return RunPageExport(cmd, argc, argv, error);
+        case BatchKind::ExportPdf:
+            return RunPageExport(cmd, argc, argv, error);
     }
     return false;  // not reached: the compiler checks that every kind is handled
 }

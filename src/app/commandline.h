@@ -9,7 +9,14 @@
 namespace sorvel {
 
 enum class BatchKind {
-    Resave, ExportPng, ExportBmp, ExportPdf, ExportMidi, RenderWav, ImportMusicXml, ExportMusicXml
+    Resave,
+    ExportPng,
+    ExportBmp,
+    ExportPdf,
+    ExportMidi,
+    RenderWav,
+    ImportMusicXml,
+    ExportMusicXml
 };
 
 struct BatchCommand {

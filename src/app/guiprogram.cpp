@@ -64,9 +64,10 @@ private:
 
 int RunProgram(int argc, char** argv) {
     if (!DisplayAvailable()) {
-        std::fputs("sorvel: no display to open the editor on (DISPLAY is not set); "
-                   "the batch commands work without one, see sorvel --help\n",
-                   stderr);
+        std::fputs(
+            "sorvel: no display to open the editor on (DISPLAY is not set); "
+            "the batch commands work without one, see sorvel --help\n",
+            stderr);
         return 1;
     }
     if (argc > 1 && std::string(argv[1]).rfind("--", 0) == 0) {

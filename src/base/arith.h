@@ -17,6 +17,8 @@ int DivTrunc(int a, int b);
 int ModTrunc(int a, int b);
 
 // Half of n, truncated toward zero ("n div 2").
-constexpr int Half(int n) { return n / 2; }
+constexpr int Half(int n) {
+    return n / 2;
+}
 
 }  // namespace sorvel

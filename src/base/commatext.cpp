@@ -5,7 +5,9 @@
 namespace sorvel {
 namespace {
 
-bool IsBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= 0x20; }
+bool IsBlank(char c) {
+    return c != '\0' && static_cast<unsigned char>(c) <= 0x20;
+}
 
 bool NeedsQuotes(std::string_view line) {
     for (size_t i = 0; i < line.size(); i += cp932::CharLength(line, i)) {

@@ -166,7 +166,9 @@ std::string EscapeTypedReferences(std::string_view utf8) {
 
 }  // namespace
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 std::size_t CharLength(std::string_view bytes, std::size_t pos) {
     if (pos + 1 < bytes.size() && IsLeadByte(static_cast<unsigned char>(bytes[pos]))) return 2;

@@ -11,7 +11,9 @@ std::string_view Trim(std::string_view s) {
     return s.substr(b, e - b);
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }
+std::string IntToStr(long long value) {
+    return std::to_string(value);
+}
 
 bool TryStrToInt(std::string_view s, int& out) {
     size_t i = 0;

@@ -33,56 +33,88 @@ void SheetToContainer(TUndo& undo, TMusicSheet& page) {
 void SheetToBook(TUndo& undo, TMusicSheet& page, int index) {
     std::unique_ptr<TPersistent> owned = undo.Container().Take(&page);
     if (!owned) return;
-    page.Book().InsertSheet(index,
-                            std::unique_ptr<TMusicSheet>(static_cast<TMusicSheet*>(owned.release())));
+    page.Book().InsertSheet(
+        index, std::unique_ptr<TMusicSheet>(static_cast<TMusicSheet*>(owned.release())));
 }
 
 }  // namespace
 
-TSetPropCommandBase::TSetPropCommandBase(TPersistent& target, std::string prop,
-                                         std::string oldText, std::string newText)
+TSetPropCommandBase::TSetPropCommandBase(TPersistent& target, std::string prop, std::string oldText,
+                                         std::string newText)
     : TCommand(prop + "変更"),
       target_(target),
       prop_(std::move(prop)),
       old_(std::move(oldText)),
       new_(std::move(newText)) {}
 
-void TSetPropCommandBase::Undo(TUndo& undo) { undo.SetPropertyByName(target_, prop_, old_); }
-void TSetPropCommandBase::Redo(TUndo& undo) { undo.SetPropertyByName(target_, prop_, new_); }
+void TSetPropCommandBase::Undo(TUndo& undo) {
+    undo.SetPropertyByName(target_, prop_, old_);
+}
+void TSetPropCommandBase::Redo(TUndo& undo) {
+    undo.SetPropertyByName(target_, prop_, new_);
+}
 void TSetPropCommandBase::AddTargets(std::vector<TPersistent*>& out) const {
     out.push_back(&target_);
 }
 
-void TCreateCommand::Undo(TUndo& undo) { ItemToContainer(undo, item_); }
-void TCreateCommand::Redo(TUndo& undo) { ItemToPage(undo, item_); }
-void TCreateCommand::AddTargets(std::vector<TPersistent*>& out) const { out.push_back(&item_); }
+void TCreateCommand::Undo(TUndo& undo) {
+    ItemToContainer(undo, item_);
+}
+void TCreateCommand::Redo(TUndo& undo) {
+    ItemToPage(undo, item_);
+}
+void TCreateCommand::AddTargets(std::vector<TPersistent*>& out) const {
+    out.push_back(&item_);
+}
 
-void TDeleteCommand::Undo(TUndo& undo) { ItemToPage(undo, item_); }
-void TDeleteCommand::Redo(TUndo& undo) { ItemToContainer(undo, item_); }
-void TDeleteCommand::AddTargets(std::vector<TPersistent*>& out) const { out.push_back(&item_); }
+void TDeleteCommand::Undo(TUndo& undo) {
+    ItemToPage(undo, item_);
+}
+void TDeleteCommand::Redo(TUndo& undo) {
+    ItemToContainer(undo, item_);
+}
+void TDeleteCommand::AddTargets(std::vector<TPersistent*>& out) const {
+    out.push_back(&item_);
+}
 
-void TConnectCommand::Undo(TUndo&) { item_.Unlink(other_); }
-void TConnectCommand::Redo(TUndo&) { item_.Link(other_); }
+void TConnectCommand::Undo(TUndo&) {
+    item_.Unlink(other_);
+}
+void TConnectCommand::Redo(TUndo&) {
+    item_.Link(other_);
+}
 void TConnectCommand::AddTargets(std::vector<TPersistent*>& out) const {
     out.push_back(&item_);
     out.push_back(&other_);
 }
 
-void TDisConnectCommand::Undo(TUndo&) { item_.Link(other_); }
-void TDisConnectCommand::Redo(TUndo&) { item_.Unlink(other_); }
+void TDisConnectCommand::Undo(TUndo&) {
+    item_.Link(other_);
+}
+void TDisConnectCommand::Redo(TUndo&) {
+    item_.Unlink(other_);
+}
 void TDisConnectCommand::AddTargets(std::vector<TPersistent*>& out) const {
     out.push_back(&item_);
     out.push_back(&other_);
 }
 
-void TInsertCommand_Sheet::Undo(TUndo& undo) { SheetToContainer(undo, page_); }
-void TInsertCommand_Sheet::Redo(TUndo& undo) { SheetToBook(undo, page_, index_); }
+void TInsertCommand_Sheet::Undo(TUndo& undo) {
+    SheetToContainer(undo, page_);
+}
+void TInsertCommand_Sheet::Redo(TUndo& undo) {
+    SheetToBook(undo, page_, index_);
+}
 void TInsertCommand_Sheet::AddTargets(std::vector<TPersistent*>& out) const {
     out.push_back(&page_);
 }
 
-void TDeleteCommand_Sheet::Undo(TUndo& undo) { SheetToBook(undo, page_, index_); }
-void TDeleteCommand_Sheet::Redo(TUndo& undo) { SheetToContainer(undo, page_); }
+void TDeleteCommand_Sheet::Undo(TUndo& undo) {
+    SheetToBook(undo, page_, index_);
+}
+void TDeleteCommand_Sheet::Redo(TUndo& undo) {
+    SheetToContainer(undo, page_);
+}
 void TDeleteCommand_Sheet::AddTargets(std::vector<TPersistent*>& out) const {
     out.push_back(&page_);
 }

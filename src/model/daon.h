@@ -10,7 +10,7 @@
 namespace sorvel {
 
 struct TDaonSlot {
-    std::string note;    // "1".."7" or empty
+    std::string note;  // "1".."7" or empty
     int octave = 0;
     std::string finger;  // "T".."X" or empty
     bool operator==(const TDaonSlot&) const = default;

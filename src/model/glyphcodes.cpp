@@ -4,12 +4,14 @@ namespace sorvel {
 
 namespace {
 
-constexpr Meter kMeters[] = {{2, 2, '!'}, {2, 4, '"'}, {3, 4, '#'}, {4, 4, '$'},
+constexpr Meter kMeters[] = {{2, 2, '!'}, {2, 4, '"'}, {3, 4, '#'},  {4, 4, '$'},
                              {3, 8, '%'}, {6, 8, '&'}, {9, 8, '\''}, {12, 8, '('}};
 
 }  // namespace
 
-std::span<const Meter> Meters() { return kMeters; }
+std::span<const Meter> Meters() {
+    return kMeters;
+}
 
 const Meter* MeterOfCode(char code) {
     for (const Meter& m : kMeters) {

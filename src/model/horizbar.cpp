@@ -18,7 +18,8 @@ void THorizBar::InitDefaults() {
 }
 
 bool THorizBar::HitTest(int x, int y) const {
-    return posX_ <= x && x <= posX_ + width_ && posY_ - upperExtent <= y && y <= posY_ + lowerExtent;
+    return posX_ <= x && x <= posX_ + width_ && posY_ - upperExtent <= y &&
+           y <= posY_ + lowerExtent;
 }
 
 TRect THorizBar::GetSizeGripRect() const {

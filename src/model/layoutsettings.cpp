@@ -19,11 +19,13 @@ std::span<const PropertyInfo> TLayoutSettings::LayoutProperties() {
         IntProperty<L, &L::GridDivNum, &L::SetGridDivNum>("GridDivNum"),
         IntProperty<L, &L::GridSize, &L::SetGridSize>("GridSize"),
         IntProperty<L, &L::RowInterval, &L::SetRowInterval>("RowInterval"),
-        IntProperty<L, &L::OffsetRateX_FingerNo, &L::SetOffsetRateX_FingerNo>("OffsetRateX_FingerNo"),
+        IntProperty<L, &L::OffsetRateX_FingerNo, &L::SetOffsetRateX_FingerNo>(
+            "OffsetRateX_FingerNo"),
         IntProperty<L, &L::OffsetRateX_PF, &L::SetOffsetRateX_PF>("OffsetRateX_PF"),
         IntProperty<L, &L::OffsetRateX_Crese, &L::SetOffsetRateX_Crese>("OffsetRateX_Crese"),
         IntProperty<L, &L::OffsetRateX_Slur, &L::SetOffsetRateX_Slur>("OffsetRateX_Slur"),
-        IntProperty<L, &L::OffsetRateX_Ornament, &L::SetOffsetRateX_Ornament>("OffsetRateX_Ornament"),
+        IntProperty<L, &L::OffsetRateX_Ornament, &L::SetOffsetRateX_Ornament>(
+            "OffsetRateX_Ornament"),
         IntProperty<L, &L::OffsetRateX_Speed, &L::SetOffsetRateX_Speed>("OffsetRateX_Speed"),
         IntProperty<L, &L::OffsetRateX_Branch, &L::SetOffsetRateX_Branch>("OffsetRateX_Branch"),
         IntProperty<L, &L::OffsetRateX_Bow, &L::SetOffsetRateX_Bow>("OffsetRateX_Bow"),

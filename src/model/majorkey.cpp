@@ -14,7 +14,9 @@ constexpr const char* kFullWidthDigit[8] = {"０", "１", "２", "３", "４", "
 constexpr int kOpenStringD = 2;
 constexpr int kOpenStringA = 9;
 
-int Mod12(int v) { return ((v % 12) + 12) % 12; }
+int Mod12(int v) {
+    return ((v % 12) + 12) % 12;
+}
 
 }  // namespace
 
@@ -22,7 +24,7 @@ Tonic TonicOfFifths(int fifths) {
     fifths = std::clamp(fifths, -7, 7);
     // Along the circle of fifths the letter steps by four (a fifth up) and
     // the alter changes once the seven naturals F C G D A E B are used up.
-    const int fromF = fifths + 1;  // F = 0, C = 1, … B = 6, F# = 7
+    const int fromF = fifths + 1;                  // F = 0, C = 1, … B = 6, F# = 7
     const int letter = (3 + 4 * (fromF + 7)) % 7;  // F is letter 3
     const int alter = fromF >= 7 ? 1 : (fromF < 0 ? -1 : 0);
     return {letter, alter, Mod12(kLetterSemitone[letter] + alter)};
@@ -63,8 +65,10 @@ std::optional<Tonic> TonicOfKeyCode(const std::string& keyCode) {
     };
     if (!take("１＝")) return std::nullopt;
     int alter = 0;
-    if (take("♭")) alter = -1;
-    else if (take("♯")) alter = 1;
+    if (take("♭"))
+        alter = -1;
+    else if (take("♯"))
+        alter = 1;
     for (int letter = 0; letter < 7; ++letter) {
         if (!take(kFullWidthLetter[letter])) continue;
         if (alter == 0 && !take("　")) return std::nullopt;

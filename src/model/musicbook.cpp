@@ -16,8 +16,7 @@ TMusicBook::~TMusicBook() {
 
 const PropertyTable& TMusicBook::Properties() const {
     static const PropertyTable table(
-        nullptr,
-        {StringProperty<TMusicBook, &TMusicBook::Title, &TMusicBook::SetTitle>("Title")},
+        nullptr, {StringProperty<TMusicBook, &TMusicBook::Title, &TMusicBook::SetTitle>("Title")},
         LayoutProperties());
     return table;
 }

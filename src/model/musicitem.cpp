@@ -28,9 +28,7 @@ const PropertyTable& TMusicItem::Properties() const {
          IntProperty<I, &I::PosY, &I::SetPosY>("PosY"),
          StringProperty<I, &I::Content, &I::SetContent>("Content"),
          {"ContentKind", PropType::Enumeration,
-          [](const TPersistent& o) {
-              return IntToStr(static_cast<const I&>(o).ContentKind());
-          },
+          [](const TPersistent& o) { return IntToStr(static_cast<const I&>(o).ContentKind()); },
           nullptr},
          IntProperty<I, &I::Width, &I::SetWidth>("Width"),
          IntProperty<I, &I::Height, &I::SetHeight>("Height"),
@@ -38,26 +36,37 @@ const PropertyTable& TMusicItem::Properties() const {
     return table;
 }
 
-TUndo* TMusicItem::Undo() const { return sheet_->Undo(); }
+TUndo* TMusicItem::Undo() const {
+    return sheet_->Undo();
+}
 
-TModelEnv& TMusicItem::Env() const { return sheet_->Book().Env(); }
+TModelEnv& TMusicItem::Env() const {
+    return sheet_->Book().Env();
+}
 
-const GlyphInfoTable& TMusicItem::Glyphs() const { return GlyphsOrDefault(Env()); }
+const GlyphInfoTable& TMusicItem::Glyphs() const {
+    return GlyphsOrDefault(Env());
+}
 
 bool TMusicItem::IsSymbol() const {
     switch (Class()) {
         case ItemClass::Note:
         case ItemClass::BarLine:
         case ItemClass::Beat:
-        case ItemClass::HorizBar: return true;
-        default: return false;
+        case ItemClass::HorizBar:
+            return true;
+        default:
+            return false;
     }
 }
 
-bool TMusicItem::IsMark2() const { return !IsSymbol() && Class() != ItemClass::MusicSign; }
+bool TMusicItem::IsMark2() const {
+    return !IsSymbol() && Class() != ItemClass::MusicSign;
+}
 
 TContentKind TMusicItem::ContentKind() const {
-    return content_.empty() ? ckNone : GlyphInfoTable::KindOf(static_cast<unsigned char>(content_[0]));
+    return content_.empty() ? ckNone
+                            : GlyphInfoTable::KindOf(static_cast<unsigned char>(content_[0]));
 }
 
 void TMusicItem::SetPosX(int v) {
@@ -73,7 +82,9 @@ void TMusicItem::SetContent(const std::string& v) {
     heightRate_ = Glyphs().LookupContent(content_).HeightRate;
 }
 
-int TMusicItem::OwnerPageNo() const { return sheet_->Book().IndexOfSheet(sheet_) + 1; }
+int TMusicItem::OwnerPageNo() const {
+    return sheet_->Book().IndexOfSheet(sheet_) + 1;
+}
 
 void TMusicItem::SetOwnerPageNo(int n) {
     int current = OwnerPageNo();
@@ -81,8 +92,10 @@ void TMusicItem::SetOwnerPageNo(int n) {
     if (n == current || !target) return;  // only existing pages take items
     RecordChange("OwnerPageNo", IntToStr(current), IntToStr(n));
     std::unique_ptr<TMusicItem> self = sheet_->RemoveItem(this);
-    if (self) target->AddItem(std::move(self));
-    else sheet_ = target;
+    if (self)
+        target->AddItem(std::move(self));
+    else
+        sheet_ = target;
 }
 
 void TMusicItem::SetName(const std::string& name) {

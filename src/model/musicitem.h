@@ -17,8 +17,20 @@ class GlyphInfoTable;
 
 // The concrete item classes, for kind checks without dynamic_cast.
 enum class ItemClass {
-    Note, BarLine, Beat, HorizBar, MusicSign, Cresc, Slur, RenTon, Kakko, Ren3,
-    DaonLeft, DaonRight, Tempo, TextBox
+    Note,
+    BarLine,
+    Beat,
+    HorizBar,
+    MusicSign,
+    Cresc,
+    Slur,
+    RenTon,
+    Kakko,
+    Ren3,
+    DaonLeft,
+    DaonRight,
+    Tempo,
+    TextBox
 };
 
 struct TRect {
@@ -36,13 +48,17 @@ public:
 
     bool IsSymbol() const;  // occupies a grid slot: note, bar line, beat, horizontal bar
     bool IsMark() const { return !IsSymbol(); }
-    bool IsMark2() const;   // a mark with a width: spanning marks, daons, tempo, text box
+    bool IsMark2() const;  // a mark with a width: spanning marks, daons, tempo, text box
     // Whether PosX is the left end (spanning marks, boxes, horizontal bars)
     // rather than the centre.
     bool AnchoredAtLeft() const { return IsMark2() || Class() == ItemClass::HorizBar; }
 
-    template <class T> T* As() { return Class() == T::kClass ? static_cast<T*>(this) : nullptr; }
-    template <class T> const T* As() const {
+    template <class T>
+    T* As() {
+        return Class() == T::kClass ? static_cast<T*>(this) : nullptr;
+    }
+    template <class T>
+    const T* As() const {
         return Class() == T::kClass ? static_cast<const T*>(this) : nullptr;
     }
 

@@ -7,11 +7,15 @@
 namespace sorvel {
 namespace {
 
-bool IsSlide(const std::string& content) { return content == "^" || content == "_"; }
+bool IsSlide(const std::string& content) {
+    return content == "^" || content == "_";
+}
 
 }  // namespace
 
-int TMusicMark::AttachRateX() const { return IsSlide(Content()) ? 100 : 0; }
+int TMusicMark::AttachRateX() const {
+    return IsSlide(Content()) ? 100 : 0;
+}
 
 int TMusicMark::AttachRateY() const {
     if (IsSlide(Content())) return 0;

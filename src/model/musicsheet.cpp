@@ -13,9 +13,13 @@ namespace sorvel {
 
 TMusicSheet::TMusicSheet(TMusicBook& book) : TLayoutSettings(ObjectKind::Sheet), book_(book) {}
 
-TMusicSheet::~TMusicSheet() { FreeAllItems(); }
+TMusicSheet::~TMusicSheet() {
+    FreeAllItems();
+}
 
-TUndo* TMusicSheet::Undo() const { return book_.Undo(); }
+TUndo* TMusicSheet::Undo() const {
+    return book_.Undo();
+}
 
 const PropertyTable& TMusicSheet::Properties() const {
     using S = TMusicSheet;

@@ -17,15 +17,21 @@ bool PageGrid::Usable() const {
            pageLength <= kMaxCoordinate;
 }
 
-int PageGrid::RowLength() const { return g_.GridDivNum * g_.GridSize; }
+int PageGrid::RowLength() const {
+    return g_.GridDivNum * g_.GridSize;
+}
 
-int PageGrid::PageLength() const { return RowLength() * g_.RowDivNum; }
+int PageGrid::PageLength() const {
+    return RowLength() * g_.RowDivNum;
+}
 
 int PageGrid::RowBase(int row) const {
     return g_.TopSpace + g_.TitleHeight + Half(g_.RowInterval) + row * g_.RowInterval;
 }
 
-int PageGrid::SlotX(int slot) const { return g_.LeftSpace + slot * g_.GridSize; }
+int PageGrid::SlotX(int slot) const {
+    return g_.LeftSpace + slot * g_.GridSize;
+}
 
 int PageGrid::SnapX(int x) const {
     if (!g_.Snap) return x;

@@ -43,11 +43,10 @@ private:
 // Builders for table entries from a class's getter and setter.
 template <class C, int (C::*Get)() const, void (C::*Set)(int)>
 PropertyInfo IntProperty(const char* name) {
-    return {name, PropType::Integer,
-            [](const TPersistent& o) { return IntToStr((static_cast<const C&>(o).*Get)()); },
-            [](TPersistent& o, const std::string& v) {
-                (static_cast<C&>(o).*Set)(StrToIntDef(v, 0));
-            }};
+    return {
+        name, PropType::Integer,
+        [](const TPersistent& o) { return IntToStr((static_cast<const C&>(o).*Get)()); },
+        [](TPersistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(StrToIntDef(v, 0)); }};
 }
 
 template <class C, const std::string& (C::*Get)() const, void (C::*Set)(const std::string&)>

@@ -45,7 +45,8 @@ void LoadKeys(TPersistent& object, const ClassKeys& keys, const ScoreBlock& bloc
                 if (entries[i]) SetProperty(object, *entries[i], key, value, prefs);
                 break;
             case KeyRole::Name:
-                static_cast<TMusicItem&>(object).SetName(value ? std::string(*value) : std::string());
+                static_cast<TMusicItem&>(object).SetName(value ? std::string(*value)
+                                                               : std::string());
                 break;
             case KeyRole::Links: {
                 std::vector<std::string>& names = static_cast<TMusicItem&>(object).LinkNames();
@@ -57,7 +58,8 @@ void LoadKeys(TPersistent& object, const ClassKeys& keys, const ScoreBlock& bloc
                     StrToIntDef(value ? *value : std::string_view(), key.def) != 0;
                 break;
             case KeyRole::PageWidth:
-            case KeyRole::PageHeight: break;  // written, never read: the page keeps the current size
+            case KeyRole::PageHeight:
+                break;  // written, never read: the page keeps the current size
         }
     }
 }
@@ -90,7 +92,8 @@ void ScoreBlock::AddLine(std::string_view line) {
     if (line.substr(0, kLinkKey.size()) == kLinkKey) {
         // Characters 15 to 113: the text after "LinkMusicItem=".
         if (linkNames_.size() < static_cast<size_t>(kMaxLinksPerItem)) {
-            linkNames_.push_back(line.size() > 14 ? line.substr(14, kMaxLinkNameLength) : std::string_view());
+            linkNames_.push_back(line.size() > 14 ? line.substr(14, kMaxLinkNameLength)
+                                                  : std::string_view());
         }
     }
     const size_t eq = line.find('=');
@@ -172,7 +175,8 @@ void ResolveLinksAndClearNames(TMusicSheet& page) {
             auto found = byName.find(name);
             if (found == byName.end() || found->second == &item) continue;
             TMusicItem& other = *found->second;
-            if (item.LinkCount() >= kMaxLinksPerItem || other.LinkCount() >= kMaxLinksPerItem) continue;
+            if (item.LinkCount() >= kMaxLinksPerItem || other.LinkCount() >= kMaxLinksPerItem)
+                continue;
             item.Link(other);
             other.Link(item);
         }

@@ -50,7 +50,7 @@ public:
     // The value of a known key, or null when no line has it.
     const std::string_view* Find(int id) const {
         return id >= 0 && present_.test(static_cast<size_t>(id)) ? &values_[static_cast<size_t>(id)]
-                                                                  : nullptr;
+                                                                 : nullptr;
     }
     const std::vector<std::string_view>& LinkNames() const { return linkNames_; }
     // Upper bound of the text-box lines the block's CSVText makes.

@@ -104,13 +104,13 @@ inline constexpr char kMsgTooLarge[] = "楽譜データが大きすぎるため�
 // Limits that keep hostile input from exhausting memory or time. A score the
 // program writes stays far below each (a 200-page book of 100,000 items is
 // about 18 MB with 500 items a page).
-inline constexpr size_t kMaxScoreBytes = 256u << 20;     // whole file
-inline constexpr int kMaxScoreBlocks = 1'000'000;        // end lines in one text
-inline constexpr int kMaxItemsPerPage = 20'000;          // items read onto one page
-inline constexpr int kMaxLinksPerItem = 256;             // link names kept, links made
-inline constexpr long kMaxTextBoxLines = 1'000'000;      // text-box lines in one text
-inline constexpr size_t kMaxClassNameLength = 99;        // characters 7 to 105 of a class line
-inline constexpr size_t kMaxLinkNameLength = 99;         // characters 15 to 113 of a link line
+inline constexpr size_t kMaxScoreBytes = 256u << 20;  // whole file
+inline constexpr int kMaxScoreBlocks = 1'000'000;     // end lines in one text
+inline constexpr int kMaxItemsPerPage = 20'000;       // items read onto one page
+inline constexpr int kMaxLinksPerItem = 256;          // link names kept, links made
+inline constexpr long kMaxTextBoxLines = 1'000'000;   // text-box lines in one text
+inline constexpr size_t kMaxClassNameLength = 99;     // characters 7 to 105 of a class line
+inline constexpr size_t kMaxLinkNameLength = 99;      // characters 15 to 113 of a link line
 
 // Reads a score from its bytes. The new book lives in `env` (which must
 // outlive it); while it is built env.undo is set aside, so nothing is

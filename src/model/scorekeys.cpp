@@ -15,11 +15,16 @@ using R = KeyRole;
 
 // The layout keys shared by book and page, up to GridSize, with defaults.
 void AppendLayoutHead(std::vector<FileKey>& k) {
-    k.insert(k.end(), {{"NoteFontSize", R::Property, 18}, {"TitleHeight", R::Property, 150},
-                       {"TopSpace", R::Property, 20},     {"BottomSpace", R::Property, 20},
-                       {"LeftSpace", R::Property, 40},    {"RightSpace", R::Property, 20},
-                       {"BarParRow", R::Property, 4},     {"DivParBar", R::Property, 9},
-                       {"RowDivNum", R::Property, 8},     {"GridDivNum", R::Property, 36},
+    k.insert(k.end(), {{"NoteFontSize", R::Property, 18},
+                       {"TitleHeight", R::Property, 150},
+                       {"TopSpace", R::Property, 20},
+                       {"BottomSpace", R::Property, 20},
+                       {"LeftSpace", R::Property, 40},
+                       {"RightSpace", R::Property, 20},
+                       {"BarParRow", R::Property, 4},
+                       {"DivParBar", R::Property, 9},
+                       {"RowDivNum", R::Property, 8},
+                       {"GridDivNum", R::Property, 36},
                        {"GridSize", R::Property, 25}});
 }
 
@@ -72,7 +77,8 @@ std::vector<FileKey> SheetList() {
 
 std::vector<FileKey> ItemList(ItemClass c) {
     std::vector<FileKey> k = Reserved();
-    k.insert(k.end(), {{"Name", R::Name}, {"PosX"}, {"PosY"}, {"Content"}, {"LinkMusicItem", R::Links}});
+    k.insert(k.end(),
+             {{"Name", R::Name}, {"PosX"}, {"PosY"}, {"Content"}, {"LinkMusicItem", R::Links}});
     const std::vector<FileKey> size{{"Width", R::Property, 20}, {"Height", R::Property, 20}};
     switch (c) {
         case ItemClass::Note:
@@ -87,15 +93,19 @@ std::vector<FileKey> ItemList(ItemClass c) {
             break;
         case ItemClass::BarLine:
         case ItemClass::Beat:
-        case ItemClass::MusicSign: break;
+        case ItemClass::MusicSign:
+            break;
         case ItemClass::HorizBar:
-            k.insert(k.end(), {{"Width", R::Property, 104}, {"Height", R::Property, 21}, {"BarNum"}});
+            k.insert(k.end(),
+                     {{"Width", R::Property, 104}, {"Height", R::Property, 21}, {"BarNum"}});
             break;
         case ItemClass::Cresc:
         case ItemClass::Slur:
         case ItemClass::RenTon:
         case ItemClass::Kakko:
-        case ItemClass::Ren3: k.insert(k.end(), size.begin(), size.end()); break;
+        case ItemClass::Ren3:
+            k.insert(k.end(), size.begin(), size.end());
+            break;
         case ItemClass::DaonLeft:
         case ItemClass::DaonRight:
             k.insert(k.end(), size.begin(), size.end());
@@ -133,7 +143,8 @@ struct Registry {
     Registry() {
         book = Make(BookList());
         sheet = Make(SheetList());
-        for (int c = 0; c < kItemClassCount; ++c) items[c] = Make(ItemList(static_cast<ItemClass>(c)));
+        for (int c = 0; c < kItemClassCount; ++c)
+            items[c] = Make(ItemList(static_cast<ItemClass>(c)));
     }
 
     int Find(std::string_view key) const {
@@ -181,19 +192,32 @@ const std::vector<const PropertyInfo*>& ClassKeys::Entries(const TPersistent& sa
     return entries_;
 }
 
-const ClassKeys& BookKeys() { return *Reg().book; }
-const ClassKeys& SheetKeys() { return *Reg().sheet; }
-const ClassKeys& ItemKeys(ItemClass c) { return *Reg().items[static_cast<size_t>(c)]; }
+const ClassKeys& BookKeys() {
+    return *Reg().book;
+}
+const ClassKeys& SheetKeys() {
+    return *Reg().sheet;
+}
+const ClassKeys& ItemKeys(ItemClass c) {
+    return *Reg().items[static_cast<size_t>(c)];
+}
 
-int KnownKeyId(std::string_view key) { return Reg().Find(key); }
+int KnownKeyId(std::string_view key) {
+    return Reg().Find(key);
+}
 
 int DefaultOf(const FileKey& key, const Preferences& prefs) {
     switch (key.from) {
-        case DefaultFrom::Fixed: return key.def;
-        case DefaultFrom::RinjiX: return prefs.DefoOffsetRateX_Rinji;
-        case DefaultFrom::RinjiY: return prefs.DefoOffsetRateY_Rinji;
-        case DefaultFrom::FutenX: return prefs.DefoOffsetRateX_Futen;
-        case DefaultFrom::FutenY: return prefs.DefoOffsetRateY_Futen;
+        case DefaultFrom::Fixed:
+            return key.def;
+        case DefaultFrom::RinjiX:
+            return prefs.DefoOffsetRateX_Rinji;
+        case DefaultFrom::RinjiY:
+            return prefs.DefoOffsetRateY_Rinji;
+        case DefaultFrom::FutenX:
+            return prefs.DefoOffsetRateX_Futen;
+        case DefaultFrom::FutenY:
+            return prefs.DefoOffsetRateY_Futen;
     }
     return key.def;
 }

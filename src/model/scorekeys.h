@@ -17,11 +17,11 @@ struct Preferences;
 namespace scorefile {
 
 enum class KeyRole : unsigned char {
-    Property,    // through the property table
-    Name,        // the item's name (plain)
-    Links,       // one LinkMusicItem line per link (plain)
-    DispGrid,    // the book's isDispGrid (plain boolean)
-    PageWidth,   // the page's plain size fields: written, never read
+    Property,   // through the property table
+    Name,       // the item's name (plain)
+    Links,      // one LinkMusicItem line per link (plain)
+    DispGrid,   // the book's isDispGrid (plain boolean)
+    PageWidth,  // the page's plain size fields: written, never read
     PageHeight,
 };
 

@@ -88,7 +88,8 @@ ReadResult Build(std::string_view bytes, TModelEnv& env) {
     while (lines.Next(line)) {
         if (scorefile::FeedLine(line, block) == LineKind::End && !builder.OnEnd(block)) break;
     }
-    if (builder.status == ReadStatus::TooLarge) return ReadFailure(ReadStatus::TooLarge, kMsgTooLarge);
+    if (builder.status == ReadStatus::TooLarge)
+        return ReadFailure(ReadStatus::TooLarge, kMsgTooLarge);
     if (builder.status != ReadStatus::Ok || !builder.book || builder.book->SheetCount() == 0) {
         return ReadFailure(ReadStatus::Malformed, kMsgMalformed);
     }

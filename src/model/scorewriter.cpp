@@ -42,11 +42,16 @@ struct BytesSink {
 // The value of a plain (non-property) key of a book or page.
 std::string PlainValue(const TPersistent& object, KeyRole role) {
     switch (role) {
-        case KeyRole::DispGrid: return static_cast<const TMusicBook&>(object).isDispGrid ? "1" : "0";
-        case KeyRole::PageWidth: return IntToStr(static_cast<const TMusicSheet&>(object).PageWidth);
-        case KeyRole::PageHeight: return IntToStr(static_cast<const TMusicSheet&>(object).PageHeight);
-        case KeyRole::Name: return static_cast<const TMusicItem&>(object).Name();
-        default: return {};
+        case KeyRole::DispGrid:
+            return static_cast<const TMusicBook&>(object).isDispGrid ? "1" : "0";
+        case KeyRole::PageWidth:
+            return IntToStr(static_cast<const TMusicSheet&>(object).PageWidth);
+        case KeyRole::PageHeight:
+            return IntToStr(static_cast<const TMusicSheet&>(object).PageHeight);
+        case KeyRole::Name:
+            return static_cast<const TMusicItem&>(object).Name();
+        default:
+            return {};
     }
 }
 
@@ -108,11 +113,13 @@ std::string SaveBookToFileBytes(TMusicBook& book) {
     return bytes;
 }
 
-std::vector<std::string> SaveItemsToLines(TMusicSheet& page, const std::vector<TMusicItem*>& items) {
+std::vector<std::string> SaveItemsToLines(TMusicSheet& page,
+                                          const std::vector<TMusicItem*>& items) {
     std::vector<std::string> lines;
     LinesSink sink{lines};
     page.NameItems();
-    for (const TMusicItem* item : items) AppendBlock(sink, *item, scorefile::ItemKeys(item->Class()));
+    for (const TMusicItem* item : items)
+        AppendBlock(sink, *item, scorefile::ItemKeys(item->Class()));
     page.ClearItemNames();
     return lines;
 }

@@ -4,10 +4,10 @@ namespace sorvel {
 
 const PropertyTable& TTempo::Properties() const {
     using T = TTempo;
-    static const PropertyTable table(&TMusicItem::Properties(),
-                                     {IntProperty<T, &T::Tempo, &T::SetTempo>("Tempo"),
-                                      IntProperty<T, &T::TempoUnit, &T::SetTempoUnit>("TempoUnit"),
-                                      IntProperty<T, &T::PrintMode, &T::SetPrintMode>("PrintMode")});
+    static const PropertyTable table(
+        &TMusicItem::Properties(), {IntProperty<T, &T::Tempo, &T::SetTempo>("Tempo"),
+                                    IntProperty<T, &T::TempoUnit, &T::SetTempoUnit>("TempoUnit"),
+                                    IntProperty<T, &T::PrintMode, &T::SetPrintMode>("PrintMode")});
     return table;
 }
 

@@ -28,7 +28,9 @@ void TTextBox::InitDefaults() {
     SetFontSize(10);
 }
 
-std::string TTextBox::CSVText() const { return JoinCommaText(lines_); }
+std::string TTextBox::CSVText() const {
+    return JoinCommaText(lines_);
+}
 
 void TTextBox::SetCSVText(const std::string& text) {
     std::string current = CSVText();

@@ -25,7 +25,9 @@ void TUndo::Redo() {
     ++count_;
 }
 
-long TUndo::StateId() const { return count_ == 0 ? baseSerial_ : serials_[Previous(position_)]; }
+long TUndo::StateId() const {
+    return count_ == 0 ? baseSerial_ : serials_[Previous(position_)];
+}
 
 void TUndo::Clear() {
     open_.reset();
@@ -44,7 +46,9 @@ void TUndo::ReleaseFrees() {
     if (freeHolds_ > 0 && --freeHolds_ == 0) deferredFrees_.clear();
 }
 
-void TUndo::BeginGroup() { open_ = std::make_unique<Group>(); }
+void TUndo::BeginGroup() {
+    open_ = std::make_unique<Group>();
+}
 
 void TUndo::EndGroup() {
     std::unique_ptr<Group> group = std::move(open_);
@@ -53,7 +57,9 @@ void TUndo::EndGroup() {
     if (onStepRecorded) onStepRecorded();
 }
 
-void TUndo::DiscardGroup() { open_.reset(); }
+void TUndo::DiscardGroup() {
+    open_.reset();
+}
 
 const std::vector<std::unique_ptr<TCommand>>* TUndo::OpenGroupCommands() const {
     return open_.get();

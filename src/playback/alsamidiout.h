@@ -12,7 +12,7 @@ class RtMidiOut;
 namespace sorvel {
 
 class AlsaMidiOut final : public MidiOut {
-  public:
+public:
     // The port names in ALSA's order; none where ALSA is unusable (no sound card).
     static std::vector<std::string> ListPorts();
     // Connects to port `port` of that list; nullptr on failure.
@@ -23,7 +23,7 @@ class AlsaMidiOut final : public MidiOut {
     void LongMessage(std::span<const std::uint8_t> bytes) override;
     void Reset() override;
 
-  private:
+private:
     AlsaMidiOut() = default;
     std::unique_ptr<RtMidiOut> out_;
 };

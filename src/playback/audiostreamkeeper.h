@@ -15,7 +15,7 @@
 namespace sorvel {
 
 class AudioStreamKeeper {
-  public:
+public:
     struct Stream {
         std::function<bool()> open;  // true when the stream now runs
         std::function<void()> close;
@@ -50,7 +50,7 @@ class AudioStreamKeeper {
     bool IsOpen() const;
     bool IsLost() const;
 
-  private:
+private:
     bool OpenLocked(std::int64_t now);
     void CloseLocked();
 

@@ -11,7 +11,7 @@
 namespace sorvel {
 
 class CaptureMidiOut final : public MidiOut {
-  public:
+public:
     enum class Kind { kShort, kLong, kReset };
     struct Message {
         std::int64_t timeMicros = 0;
@@ -33,7 +33,7 @@ class CaptureMidiOut final : public MidiOut {
     std::vector<Message> Messages() const;
     void Clear();
 
-  private:
+private:
     struct Record {
         std::int64_t timeMicros;
         Kind kind;

@@ -12,7 +12,7 @@
 namespace sorvel {
 
 class FluidSynthEngine {
-  public:
+public:
     // A synthesizer at `sampleRate`; nullptr when FluidSynth cannot make one.
     // `configure` may set further settings before the synthesizer is created.
     static std::unique_ptr<FluidSynthEngine> Create(double sampleRate,
@@ -30,7 +30,7 @@ class FluidSynthEngine {
     fluid_settings_t* Settings() { return settings_; }
     fluid_synth_t* Synth() { return synth_; }
 
-  private:
+private:
     FluidSynthEngine() = default;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;

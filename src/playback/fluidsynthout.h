@@ -24,7 +24,7 @@ class FluidSynthEngine;
 std::string DefaultSoundFont();
 
 class FluidSynthOut final : public MidiOut {
-  public:
+public:
     // Tries the audio drivers PulseAudio (also PipeWire's), PipeWire, ALSA and
     // JACK in that order; nullptr when none works or the SoundFont does not load.
     static std::unique_ptr<FluidSynthOut> Open(const std::string& soundFont);
@@ -36,7 +36,7 @@ class FluidSynthOut final : public MidiOut {
     bool Wake() override;
     void HoldAwake(bool on) override;
 
-  private:
+private:
     FluidSynthOut() = default;
     // The keeper's stream: the driver that worked before, else the first of
     // the list that works.

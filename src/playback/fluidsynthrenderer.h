@@ -12,7 +12,7 @@ namespace sorvel {
 class FluidSynthEngine;
 
 class FluidSynthRenderer final : public MidiOut {
-  public:
+public:
     // nullptr when the synthesizer cannot be made or the SoundFont does not load.
     static std::unique_ptr<FluidSynthRenderer> Create(const std::string& soundFont,
                                                       int sampleRate = 44100);
@@ -26,7 +26,7 @@ class FluidSynthRenderer final : public MidiOut {
     void Render(std::int16_t* interleaved, int frames);
     int SampleRate() const { return sampleRate_; }
 
-  private:
+private:
     FluidSynthRenderer() = default;
     std::unique_ptr<FluidSynthEngine> engine_;
     int sampleRate_ = 0;

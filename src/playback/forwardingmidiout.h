@@ -7,7 +7,7 @@
 namespace sorvel {
 
 class ForwardingMidiOut final : public MidiOut {
-  public:
+public:
     explicit ForwardingMidiOut(MidiOut& to) : to_(to) {}
     void ShortMessage(std::uint32_t message) override { to_.ShortMessage(message); }
     void LongMessage(std::span<const std::uint8_t> bytes) override { to_.LongMessage(bytes); }
@@ -15,7 +15,7 @@ class ForwardingMidiOut final : public MidiOut {
     bool Wake() override { return to_.Wake(); }
     void HoldAwake(bool on) override { to_.HoldAwake(on); }
 
-  private:
+private:
     MidiOut& to_;
 };
 

@@ -13,7 +13,8 @@ constexpr int kMaxSkippedPerFetch = 1 << 16;
 }  // namespace
 
 TMidiEvent MakeEndOfTrackEvent() {
-    TMidiEvent e = MakeEvent(evt::kEndOfTrack, evt::kEndOfTrack, evt::kEndOfTrack, evt::kEndOfTrack);
+    TMidiEvent e =
+        MakeEvent(evt::kEndOfTrack, evt::kEndOfTrack, evt::kEndOfTrack, evt::kEndOfTrack);
     e.measure = 1;
     e.stepNo = 1;
     return e;

@@ -10,7 +10,7 @@
 namespace sorvel {
 
 class TMidiEventList {
-  public:
+public:
     void Add(const TMidiEvent& event) { events_.push_back(event); }
     void Delete(int index);
     void Clear();
@@ -48,7 +48,7 @@ class TMidiEventList {
     // Indices of the key-signature events.
     std::vector<int> KeySignatureIndices() const;
 
-  private:
+private:
     std::vector<TMidiEvent> events_;
     int cursor_ = 0;
     std::int32_t loopCounter_ = 0;

@@ -10,7 +10,7 @@
 namespace sorvel {
 
 class MidiOut {
-  public:
+public:
     virtual ~MidiOut() = default;
     // A packed short message: status in the low byte, data 1 and data 2 above
     // (PackShortMessage).

@@ -27,7 +27,7 @@ struct SynthOptions {
 std::vector<MidiOutEntry> SystemMidiOutputs(const SynthOptions& options = {});
 
 class MidiOutput {
-  public:
+public:
     explicit MidiOutput(MidiOutEnumerator enumerator = [] { return SystemMidiOutputs(); });
     ~MidiOutput();
 
@@ -53,7 +53,7 @@ class MidiOutput {
     bool WakeDevice();
     void HoldDeviceAwake(bool on);
 
-  private:
+private:
     // Opens entry `device` of `entries` (the open device must be closed) and
     // resets it.
     bool OpenListed(const std::vector<MidiOutEntry>& entries, int device);

@@ -12,7 +12,7 @@
 namespace sorvel {
 
 class TMMTimer {
-  public:
+public:
     using Handler = std::function<void(TMMTimer&)>;
 
     // The period range the timer accepts, in milliseconds.
@@ -41,7 +41,7 @@ class TMMTimer {
     // 0); 0 while stopped.
     std::uint32_t ActivePeriod() const;
 
-  private:
+private:
     void StartLocked();
     void StopLocked();
     void Run();

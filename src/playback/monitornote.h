@@ -14,7 +14,7 @@ namespace sorvel {
 class MidiOutput;
 
 class TMonitorNote {
-  public:
+public:
     static constexpr int kChannel = 2;
     // Makes the cut-off timer: its interval and what it calls when it fires.
     using TimerMaker = std::function<std::unique_ptr<OneShotTimer>(std::chrono::milliseconds,
@@ -28,7 +28,7 @@ class TMonitorNote {
 
     void PlayMonitorNote(int note);
 
-  private:
+private:
     void OnMidiOutTimer();
 
     MidiOutput& output_;

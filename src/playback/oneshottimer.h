@@ -14,7 +14,7 @@ namespace sorvel {
 // A restartable one-shot timer as its users see it; tests run one on a
 // virtual clock.
 class OneShotTimer {
-  public:
+public:
     virtual ~OneShotTimer() = default;
     // Fires once after the interval, counted from now. Not from the handler.
     virtual void Start() = 0;
@@ -22,7 +22,7 @@ class OneShotTimer {
 };
 
 class TOneShotTimer final : public OneShotTimer {
-  public:
+public:
     TOneShotTimer(std::chrono::milliseconds interval, std::function<void()> onFire);
     ~TOneShotTimer() override;
     TOneShotTimer(const TOneShotTimer&) = delete;
@@ -31,7 +31,7 @@ class TOneShotTimer final : public OneShotTimer {
     void Start() override;
     void Stop() override;
 
-  private:
+private:
     void Run();
 
     const std::chrono::milliseconds interval_;

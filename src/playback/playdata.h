@@ -13,7 +13,7 @@ namespace sorvel {
 class MidiOutput;
 
 class TPlayData {
-  public:
+public:
     static constexpr int kTrackCount = TRcpData::kTrackCount;
 
     TPlayData(TRcpData& rcp, MidiOutput& output);
@@ -31,7 +31,7 @@ class TPlayData {
     // transposition control changes it while playing.
     std::atomic<std::int32_t> transposition{0};
 
-  private:
+private:
     TRcpData& rcp_;
     MidiOutput& output_;
     std::array<std::unique_ptr<TPlayTrackData>, kTrackCount> tracks_;

@@ -27,7 +27,7 @@ struct TPlayPosition {
 // Receives the position of a track after every tick that played something; is
 // called on the timer thread.
 class TPlayListener {
-  public:
+public:
     virtual ~TPlayListener() = default;
     virtual void OnPlayPosition(const TPlayPosition& position) = 0;
 };
@@ -38,7 +38,7 @@ struct TNoteSlot {
 };
 
 class TPlayTrackData {
-  public:
+public:
     static constexpr int kSlotCount = 16;
     static constexpr int kMaxEventsPerTick = 100;
 
@@ -91,7 +91,7 @@ class TPlayTrackData {
     // Written by the mute controls on the GUI thread while the tick reads it.
     std::atomic<std::uint8_t> mode{0};
 
-  private:
+private:
     void Send(int status, int data1, int data2);
     void GateTick();
     // Handles `e` and the events after it with no step between them.

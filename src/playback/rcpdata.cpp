@@ -30,7 +30,7 @@ constexpr RhythmSeed kRhythmSeeds[TRcpData::kRhythmCount] = {
 // Reads little-endian fields and never past the end: a read beyond it yields
 // zeros and marks the reader failed.
 class ByteReader {
-  public:
+public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     bool Ok() const { return ok_; }
@@ -63,7 +63,7 @@ class ByteReader {
         return s;
     }
 
-  private:
+private:
     std::span<const std::uint8_t> bytes_;
     std::size_t pos_ = 0;
     bool ok_ = true;

@@ -30,7 +30,7 @@ enum class RcpReadError { kOk, kCannotOpen, kTruncated };
 const char* RcpReadErrorText(RcpReadError error);
 
 class TRcpData {
-  public:
+public:
     static constexpr int kTrackCount = 18;
     static constexpr int kRhythmCount = 32;
     static constexpr int kUserExclusiveCount = 8;
@@ -69,7 +69,7 @@ class TRcpData {
     std::array<TRhythmDefinition, kRhythmCount> rhythms;
     std::array<TUserExclusive, kUserExclusiveCount> userExclusives;
 
-  private:
+private:
     std::array<TTrackData, kTrackCount> tracks_;
 };
 

@@ -28,7 +28,7 @@ struct TSequencerOptions {
 // so it cannot be queued. OnPassStarting and OnPlayFinished may hand their
 // GUI work over with a queued call.
 class TSequencerHost {
-  public:
+public:
     virtual ~TSequencerHost() = default;
     virtual void RemoveCountIn() {}   // before the second pass, if wanted
     virtual void OnPassStarting() {}  // a further pass begins: clear the play cursor
@@ -36,7 +36,7 @@ class TSequencerHost {
 };
 
 class TSequencer {
-  public:
+public:
     static constexpr std::uint32_t kNoMeasureLimit = UINT32_MAX;
     // Half of the 1 ms timer period: how early a tick may run.
     static constexpr std::int64_t kHalfTimerPeriodMicros = 500;
@@ -71,7 +71,7 @@ class TSequencer {
     // messages of a tick call at this tick.
     std::uint32_t TickCount() const { return tickCount_.load(std::memory_order_relaxed); }
 
-  private:
+private:
     void EnableTimer(bool on);
     void EndOfPass();
     void AllSoundOff();

@@ -7,7 +7,7 @@
 namespace sorvel {
 
 class TStack {
-  public:
+public:
     static constexpr int kCapacity = 100;
 
     void Push(std::int32_t value) {
@@ -17,7 +17,7 @@ class TStack {
     void Clear() { count_ = 0; }
     int Count() const { return count_; }
 
-  private:
+private:
     // 32-bit slots: a pushed cursor of a long track must not wrap.
     std::array<std::int32_t, kCapacity> slots_{};
     int count_ = 0;

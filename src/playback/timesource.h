@@ -7,7 +7,7 @@
 namespace sorvel {
 
 class TimeSource {
-  public:
+public:
     virtual ~TimeSource() = default;
     virtual std::int64_t NowMicros() const = 0;
     // Milliseconds as a 32-bit counter that wraps, like the system time it replaces.
@@ -15,18 +15,18 @@ class TimeSource {
 };
 
 class SteadyTimeSource final : public TimeSource {
-  public:
+public:
     std::int64_t NowMicros() const override;
 };
 
 // Stands still until advanced; safe to read from any thread.
 class VirtualTimeSource final : public TimeSource {
-  public:
+public:
     std::int64_t NowMicros() const override { return micros_.load(std::memory_order_acquire); }
     void SetMicros(std::int64_t us) { micros_.store(us, std::memory_order_release); }
     void AdvanceMillis(std::int64_t ms) { micros_.fetch_add(ms * 1000, std::memory_order_acq_rel); }
 
-  private:
+private:
     std::atomic<std::int64_t> micros_{0};
 };
 

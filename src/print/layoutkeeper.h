@@ -10,7 +10,7 @@
 namespace sorvel {
 
 class LayoutKeeper {
-  public:
+public:
     explicit LayoutKeeper(TModelEnv& env) : env_(env) {
         if (env_.layout) saved_ = *env_.layout;
     }
@@ -22,7 +22,7 @@ class LayoutKeeper {
     LayoutKeeper(const LayoutKeeper&) = delete;
     LayoutKeeper& operator=(const LayoutKeeper&) = delete;
 
-  private:
+private:
     TModelEnv& env_;
     LayoutState saved_;
 };

@@ -8,9 +8,13 @@
 
 namespace sorvel {
 
-int PrinterMetrics::PageWidthUnits() const { return PageUnitsFromDevice(printableWidth, dpiX); }
+int PrinterMetrics::PageWidthUnits() const {
+    return PageUnitsFromDevice(printableWidth, dpiX);
+}
 
-int PrinterMetrics::PageHeightUnits() const { return PageUnitsFromDevice(printableHeight, dpiY); }
+int PrinterMetrics::PageHeightUnits() const {
+    return PageUnitsFromDevice(printableHeight, dpiY);
+}
 
 std::optional<PrinterMetrics> MetricsOfPrinter(const QPrinter& printer) {
     const int dpi = printer.resolution();

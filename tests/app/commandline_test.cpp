@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 // A scratch folder that is also the current folder while it lives.
 class ScratchFolder {
-  public:
+public:
     ScratchFolder() {
         std::string pattern = (fs::temp_directory_path() / "sorvel-args-XXXXXX").string();
         root_ = mkdtemp(pattern.data()) ? pattern : std::string();
@@ -35,7 +35,7 @@ class ScratchFolder {
     }
     const std::string& Root() const { return root_; }
 
-  private:
+private:
     std::string root_;
     fs::path previous_;
 };

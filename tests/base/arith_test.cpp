@@ -1,7 +1,7 @@
 #include "base/arith.h"
 
-#include <climits>
 #include <gtest/gtest.h>
+#include <climits>
 
 namespace sorvel {
 

@@ -2,8 +2,8 @@
 // of what was written lets a later save notice a change made by someone else.
 #include "base/atomicfile.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>

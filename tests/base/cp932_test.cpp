@@ -6,7 +6,8 @@ namespace sorvel {
 
 // The score file header in CP932, as the file format fixes it.
 const char kHeaderBytes[] =
-    "\x93\xF1\x8C\xD3\x90\x94\x8E\x9A\x95\x88\x83\x66\x81\x5B\x83\x5E" "Ver1.0";
+    "\x93\xF1\x8C\xD3\x90\x94\x8E\x9A\x95\x88\x83\x66\x81\x5B\x83\x5E"
+    "Ver1.0";
 
 TEST(Cp932, HeaderRoundTripsByteForByte) {
     std::string utf8 = cp932::ToUtf8(kHeaderBytes);
@@ -25,7 +26,9 @@ TEST(Cp932, ExtensionsAndFullWidthFontNames) {
 
 TEST(Cp932, BadInputIsReplacedNotDropped) {
     EXPECT_EQ(cp932::ToUtf8("a\x81"), "a\xEF\xBF\xBD");
-    EXPECT_EQ(cp932::FromUtf8("\xFF" "c"), "?c");
+    EXPECT_EQ(cp932::FromUtf8("\xFF"
+                              "c"),
+              "?c");
     EXPECT_EQ(cp932::FromUtf8("a\xED\xA0\x80"
                               "b"),
               "a?b");                               // an encoded surrogate

@@ -17,7 +17,7 @@ std::vector<int> Clicks(const std::vector<TMidiEvent>& events) {
 }
 
 class CountInTest : public ConversionTest {
-  protected:
+protected:
     CountInTest() {
         options.startClick = true;
         options.startClickNum = 1;

@@ -24,7 +24,7 @@
 namespace sorvel::testing {
 
 class ConversionTest : public ::testing::Test, protected TWorkspace {
-  protected:
+protected:
     ConversionTest() {
         page = NewBook().GetSheet(0);
         page->SetTitle("Piece");
@@ -115,7 +115,7 @@ class ConversionTest : public ::testing::Test, protected TWorkspace {
     TRcpData data;
     PlayOptions options;
 
-  private:
+private:
     int slot_ = 0;
 };
 

@@ -19,7 +19,7 @@ struct Timed {
 };
 
 class ExpressiveTest : public ConversionTest {
-  protected:
+protected:
     ExpressiveTest() {
         page->SetPlayCount(120);  // 120 a minute: 125 ms is 12 ticks
         options.expressive = true;

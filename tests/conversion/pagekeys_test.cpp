@@ -12,7 +12,7 @@ const std::string kKeyD = cp932::FromUtf8("１＝Ｄ　（１５弦）");
 const std::string kKeyG = cp932::FromUtf8("１＝Ｇ　（５２弦）");
 
 class PageKeysTest : public ConversionTest {
-  protected:
+protected:
     // Page 1 in D at 100, page 2 in G; "1 2 | 3 4" over the two pages.
     PageKeysTest() {
         page->SetKeyCode(kKeyD);

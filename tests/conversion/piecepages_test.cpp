@@ -31,7 +31,7 @@ void PrintTo(const PlayedTracks& p, std::ostream* os) {
 }
 
 class PiecePagesTest : public ConversionTest {
-  protected:
+protected:
     // Page 1 holds the title, the key and the tempo; pages 2 and 3 only notes.
     PiecePagesTest() {
         page->SetKeyCode(kKeyC);

@@ -47,7 +47,9 @@ protected:
         return note;
     }
 
-    DrawContext Context(bool drag = false) { return DrawContext{prefs, rinji, glyphs, layout, drag}; }
+    DrawContext Context(bool drag = false) {
+        return DrawContext{prefs, rinji, glyphs, layout, drag};
+    }
 
     TRinjiMarkTbl rinji;
     TMusicSheet* page = nullptr;

@@ -85,7 +85,8 @@ TEST_F(MarkDrawingTest, SpanningSelectionFrameHandleAndHitArea) {
     slur->dragY = 310;
     slur->dragWidth = 60;
     Draw(*slur, true);
-    EXPECT_EQ(canvas.Drawn(OpKind::Polyline), Strings{"Polyline(110,304 169,304 169,315 110,315 110,304)"});
+    EXPECT_EQ(canvas.Drawn(OpKind::Polyline),
+              Strings{"Polyline(110,304 169,304 169,315 110,315 110,304)"});
     EXPECT_EQ(canvas.Drawn(OpKind::FillRect), Strings{"FillRect(168,306,172,314)"});
     EXPECT_TRUE(slur->HitTest(150, 306));
     EXPECT_FALSE(slur->HitTest(150, 307));
@@ -129,7 +130,8 @@ TEST_F(DaonTest, RightDaonMirrorsAndHitAreaMatchesItsFrame) {
     daon->selected = true;
     Draw(*daon);
     EXPECT_EQ(canvas.Drawn(OpKind::Line)[2], "Line(220,306,207,306)");
-    EXPECT_EQ(canvas.Drawn(OpKind::Polyline), Strings{"Polyline(207,276 232,276 232,299 207,299 207,276)"});
+    EXPECT_EQ(canvas.Drawn(OpKind::Polyline),
+              Strings{"Polyline(207,276 232,276 232,299 207,299 207,276)"});
     EXPECT_TRUE(daon->HitTest(207, 276));
     EXPECT_TRUE(daon->HitTest(233, 300));
     EXPECT_FALSE(daon->HitTest(206, 290));

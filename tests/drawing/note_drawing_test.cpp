@@ -46,7 +46,8 @@ TEST_F(NoteDrawingTest, NumeralIsCentredAndItsSizeStored) {
 TEST_F(NoteDrawingTest, DurationLinesThenLowOctaveDotsBelowThem) {
     TNote* note = AddNote(100, 200, "5", 2, -2);
     DrawOne(*note);
-    EXPECT_EQ(canvas.Drawn(OpKind::Line), (Strings{"Line(94,214,106,214)", "Line(94,218,106,218)"}));
+    EXPECT_EQ(canvas.Drawn(OpKind::Line),
+              (Strings{"Line(94,214,106,214)", "Line(94,218,106,218)"}));
     EXPECT_EQ(canvas.Drawn(OpKind::Ellipse),
               (Strings{"Ellipse(98,222,102,226)", "Ellipse(98,228,102,232)"}));
     EXPECT_EQ(canvas.OpsOf(OpKind::Line)[0].brushStyle, BrushStyle::Solid);
@@ -84,7 +85,8 @@ TEST_F(NoteDrawingTest, BarLinesAndHorizontalBarsBreakTheJoin) {
     Add<THorizBar>("M", 137, 300);
     AddNote(150, 300, "5", 2);
     const Strings lines = DrawnBelowHeader(OpKind::Line);
-    for (const char* free : {"Line(94,314,106,314)", "Line(119,314,131,314)", "Line(144,314,156,314)"}) {
+    for (const char* free :
+         {"Line(94,314,106,314)", "Line(119,314,131,314)", "Line(144,314,156,314)"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), free), lines.end()) << free;
     }
 }
@@ -102,11 +104,11 @@ TEST(ChooseAccidental, AgainstTheAccidentalInForce) {
         std::string inForce, own, shown;
     };
     const Case cases[] = {
-        {none, none, none},       {none, flat, flat},         {"x", sharp, sharp},
-        {natural, flat, flat},    {natural, sharp, sharp},    {natural, natural, none},
-        {natural, none, none},    {flat, none, natural},      {flat, natural, natural},
-        {flat, sharp, sharp},     {flat, flat, none},         {sharp, none, natural},
-        {sharp, natural, natural}, {sharp, flat, flat},       {sharp, sharp, none},
+        {none, none, none},        {none, flat, flat},      {"x", sharp, sharp},
+        {natural, flat, flat},     {natural, sharp, sharp}, {natural, natural, none},
+        {natural, none, none},     {flat, none, natural},   {flat, natural, natural},
+        {flat, sharp, sharp},      {flat, flat, none},      {sharp, none, natural},
+        {sharp, natural, natural}, {sharp, flat, flat},     {sharp, sharp, none},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ChooseAccidental(c.inForce, c.own), c.shown) << c.inForce << "/" << c.own;

@@ -21,7 +21,9 @@ std::string Describe(const Op& op) {
     return s + ")";
 }
 
-int RecordingCanvas::PixelSize(int points) { return RoundHalfEven(points * 96 / 72.0); }
+int RecordingCanvas::PixelSize(int points) {
+    return RoundHalfEven(points * 96 / 72.0);
+}
 
 int RecordingCanvas::CharWidth(const std::string& font, int points) {
     const int px = PixelSize(points);
@@ -43,7 +45,9 @@ int RecordingCanvas::TextWidth(const std::string& text) {
     return static_cast<int>(text.size()) * CharWidth(font_, points_);
 }
 
-int RecordingCanvas::TextHeight(const std::string&) { return PixelSize(points_); }
+int RecordingCanvas::TextHeight(const std::string&) {
+    return PixelSize(points_);
+}
 
 void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
     Op op = Make(OpKind::Text, {{x, y}});
@@ -51,7 +55,9 @@ void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
     ops_.push_back(op);
 }
 
-void RecordingCanvas::PenChanged() { minPenWidthSet = std::min(minPenWidthSet, PenWidth()); }
+void RecordingCanvas::PenChanged() {
+    minPenWidthSet = std::min(minPenWidthSet, PenWidth());
+}
 
 void RecordingCanvas::Line(int x1, int y1, int x2, int y2) {
     ops_.push_back(Make(OpKind::Line, {{x1, y1}, {x2, y2}}));

@@ -59,7 +59,8 @@ TEST_F(SymbolDrawingTest, SelectionFrameAtTheDragPositionRestoresThePen) {
     EXPECT_EQ(canvas.PenColor(), 0x123456u);
     canvas.Clear();
     Draw(*note, false);  // at its own position
-    EXPECT_EQ(canvas.Drawn(OpKind::Polyline), Strings{"Polyline(93,188 106,188 106,211 93,211 93,188)"});
+    EXPECT_EQ(canvas.Drawn(OpKind::Polyline),
+              Strings{"Polyline(93,188 106,188 106,211 93,211 93,188)"});
 }
 
 class HorizBarTest : public SymbolDrawingTest {
@@ -101,7 +102,8 @@ TEST_F(HorizBarTest, SelectedFrameAndHandleUseTheDragWidth) {
     bar->dragY = 310;
     bar->dragWidth = 50;
     Draw(*bar, true);
-    EXPECT_EQ(canvas.Drawn(OpKind::Polyline), Strings{"Polyline(120,286 169,286 169,316 120,316 120,286)"});
+    EXPECT_EQ(canvas.Drawn(OpKind::Polyline),
+              Strings{"Polyline(120,286 169,286 169,316 120,316 120,286)"});
     EXPECT_EQ(canvas.Drawn(OpKind::FillRect).back(), "FillRect(167,290,171,315)");
 }
 

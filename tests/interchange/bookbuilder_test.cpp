@@ -25,7 +25,9 @@
 namespace sorvel::interchange {
 namespace {
 
-XmlPitch P(char step, int octave, int alter = 0) { return {step, alter, octave}; }
+XmlPitch P(char step, int octave, int alter = 0) {
+    return {step, alter, octave};
+}
 
 // A measure written note by note, each starting where the last ended.
 class MeasureText {
@@ -177,8 +179,14 @@ TEST_F(BookBuilderTest, TextsInAnyScriptKeepEveryCharacter) {
 TEST_F(BookBuilderTest, PitchesAreDegreesOfTheKeyWithAccidentalsAndOctaveDots) {
     score.fifths = -2;  // B flat major
     MeasureText m(4, 4);
-    m.N(P('B', 4, -1), 24).N(P('A', 4), 24).N(P('E', 4), 24).N(P('E', 4, -1), 24)
-        .N(P('F', 5, 1), 24).N(P('C', 6), 24).N(P('G', 3), 24).N(P('B', 3, -1), 24);
+    m.N(P('B', 4, -1), 24)
+        .N(P('A', 4), 24)
+        .N(P('E', 4), 24)
+        .N(P('E', 4, -1), 24)
+        .N(P('F', 5, 1), 24)
+        .N(P('C', 6), 24)
+        .N(P('G', 3), 24)
+        .N(P('B', 3, -1), 24);
     score.measures = {m.M()};
     Build();
     EXPECT_EQ(Symbols(Page()), "$ 1_ 7_, #4_, 4_, #5_ 2_' 6_,, 1_, c");
@@ -393,7 +401,8 @@ protected:
         bool tied = false;
         for (const ImportedMeasure& m : score.measures) {
             for (const ImportedNote& n : m.notes) {
-                if (!n.rest && !tied) expected.emplace_back(MidiOfPitch(n.pitch), barStart + n.onset);
+                if (!n.rest && !tied)
+                    expected.emplace_back(MidiOfPitch(n.pitch), barStart + n.onset);
                 tied = n.tieToNext;
             }
             barStart += m.length;
@@ -405,8 +414,8 @@ protected:
 };
 
 TEST_F(ImportPlaybackTest, TheBookSoundsTheStaffPitchesAtTheirOnsetsInEveryKey) {
-    const XmlPitch tune[] = {P('D', 4),     P('F', 4, 1), P('A', 4),     P('B', 4, -1),
-                             P('C', 5, 1),  P('E', 5),    P('G', 5, 1),  P('B', 5),
+    const XmlPitch tune[] = {P('D', 4),     P('F', 4, 1),  P('A', 4),    P('B', 4, -1),
+                             P('C', 5, 1),  P('E', 5),     P('G', 5, 1), P('B', 5),
                              P('E', 4, -1), P('A', 5, -1), P('D', 6),    P('F', 5)};
     const int lengths[] = {48, 24, 24, 72, 24, 96, 48, 12, 12, 24, 48, 144};
     for (int fifths : {0, 2, -2, 5, -6, 7}) {

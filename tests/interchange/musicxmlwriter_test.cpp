@@ -32,7 +32,9 @@ namespace {
 
 constexpr char kSchemaDir[] = SORVEL_SHARED_MUSICXML "/schema";
 
-bool HaveXmllint() { return std::system("command -v xmllint > /dev/null 2>&1") == 0; }
+bool HaveXmllint() {
+    return std::system("command -v xmllint > /dev/null 2>&1") == 0;
+}
 
 // xmllint's complaints about the document; empty when it is valid.
 std::string SchemaErrors(const std::string& xml) {
@@ -79,7 +81,8 @@ protected:
     }
 
     int RowY(int row) const {
-        return page->TopSpace() + page->TitleHeight() + page->RowInterval() / 2 + row * page->RowInterval();
+        return page->TopSpace() + page->TitleHeight() + page->RowInterval() / 2 +
+               row * page->RowInterval();
     }
     // The next symbol, one grid slot right of the last; 30 slots make a row.
     template <class T>
@@ -92,7 +95,8 @@ protected:
         return item;
     }
     void NewRow() { slot_ = (slot_ / 30 + 1) * 30; }
-    TNote* N(const std::string& content, int length = 0, int octave = 0, const std::string& rinji = "") {
+    TNote* N(const std::string& content, int length = 0, int octave = 0,
+             const std::string& rinji = "") {
         TNote* note = Next<TNote>(content);
         note->SetLength(length);
         note->SetOctave(octave);
@@ -103,10 +107,14 @@ protected:
     std::vector<TNote*> Score(const std::string& text) {
         std::vector<TNote*> notes;
         for (char c : text) {
-            if (c == '|') Next<TBarLine>("c");
-            else if (c >= 'd' && c <= 'h') Next<TBarLine>(std::string(1, c));
-            else if (c == '-') notes.push_back(N("8"));
-            else if (c != ' ') notes.push_back(N(std::string(1, c)));
+            if (c == '|')
+                Next<TBarLine>("c");
+            else if (c >= 'd' && c <= 'h')
+                Next<TBarLine>(std::string(1, c));
+            else if (c == '-')
+                notes.push_back(N("8"));
+            else if (c != ' ')
+                notes.push_back(N(std::string(1, c)));
         }
         return notes;
     }
@@ -170,10 +178,13 @@ TEST_F(WriterTest, HeaderPartAndFirstAttributes) {
     Score("1 2 3 |");
     pugi::xml_node root = Export();
     EXPECT_EQ(std::string(root.attribute("version").value()), "4.0");
-    EXPECT_NE(xml.find("<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\""),
-              std::string::npos);
+    EXPECT_NE(
+        xml.find("<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\""),
+        std::string::npos);
     EXPECT_STREQ(root.child("work").child_value("work-title"), "茉莉花");
-    EXPECT_STREQ(root.child("identification").find_child_by_attribute("creator", "type", "composer").child_value(),
+    EXPECT_STREQ(root.child("identification")
+                     .find_child_by_attribute("creator", "type", "composer")
+                     .child_value(),
                  "江蘇民謡");
     EXPECT_STREQ(root.child("identification").child("encoding").child_value("software"), "Sorvel");
     pugi::xml_node part = root.child("part-list").child("score-part");
@@ -189,7 +200,7 @@ TEST_F(WriterTest, HeaderPartAndFirstAttributes) {
 // Every degree, accidental and octave in every key sounds as playback plays
 // it (table + octave × 12 + 60 + tonic) and is spelled on its degree's letter.
 TEST_F(WriterTest, PitchesSoundAsPlaybackInEveryKey) {
-    static constexpr int kTable[7][3] = {{-1, 0, 1}, {1, 2, 3}, {3, 4, 5}, {4, 5, 6},
+    static constexpr int kTable[7][3] = {{-1, 0, 1}, {1, 2, 3},  {3, 4, 5},   {4, 5, 6},
                                          {6, 7, 8},  {8, 9, 10}, {10, 11, 12}};
     static const char* const kRinji[] = {"a", "", "`"};
     for (int fifths = -7; fifths <= 7; ++fifths) {
@@ -206,8 +217,10 @@ TEST_F(WriterTest, PitchesSoundAsPlaybackInEveryKey) {
         for (int d = 1, i = 0; d <= 7; ++d)
             for (int a = 0; a < 3; ++a)
                 for (int o = -1; o <= 1; ++o, ++i) {
-                    EXPECT_EQ(MidiOf(notes[i]), kTable[d - 1][a] + o * 12 + 60 + tonic.semitone) << d << a << o;
-                    EXPECT_EQ(notes[i].child("pitch").child_value("step")[0], "CDEFGAB"[(tonic.letter + d - 1) % 7]);
+                    EXPECT_EQ(MidiOf(notes[i]), kTable[d - 1][a] + o * 12 + 60 + tonic.semitone)
+                        << d << a << o;
+                    EXPECT_EQ(notes[i].child("pitch").child_value("step")[0],
+                              "CDEFGAB"[(tonic.letter + d - 1) % 7]);
                 }
         doc.reset();
     }
@@ -269,15 +282,20 @@ TEST_F(WriterTest, MeasuresPickupBarLinesRepeatsAndMultiRests) {
     EXPECT_STREQ(m[0].attribute("number").value(), "0");
     EXPECT_STREQ(m[0].attribute("implicit").value(), "yes");
     EXPECT_STREQ(m[1].attribute("number").value(), "1");
-    EXPECT_STREQ(m[1].select_node("barline[@location='left']/repeat").node().attribute("direction").value(),
-                 "forward");
-    EXPECT_STREQ(m[2].select_node("barline[@location='right']/repeat").node().attribute("direction").value(),
-                 "backward");
-    EXPECT_STREQ(m[3].select_node("barline[@location='right']").node().child_value("bar-style"), "light-light");
+    EXPECT_STREQ(
+        m[1].select_node("barline[@location='left']/repeat").node().attribute("direction").value(),
+        "forward");
+    EXPECT_STREQ(
+        m[2].select_node("barline[@location='right']/repeat").node().attribute("direction").value(),
+        "backward");
+    EXPECT_STREQ(m[3].select_node("barline[@location='right']").node().child_value("bar-style"),
+                 "light-light");
     EXPECT_TRUE(m[4].select_node("barline[@location='right']/repeat[@direction='backward']"));
-    EXPECT_STREQ(m[5].select_node("barline[@location='left']").node().child_value("bar-style"), "heavy-light");
+    EXPECT_STREQ(m[5].select_node("barline[@location='left']").node().child_value("bar-style"),
+                 "heavy-light");
     EXPECT_TRUE(m[5].select_node("barline[@location='left']/repeat[@direction='forward']"));
-    EXPECT_STREQ(m[5].select_node("barline[@location='right']").node().child_value("bar-style"), "light-heavy");
+    EXPECT_STREQ(m[5].select_node("barline[@location='right']").node().child_value("bar-style"),
+                 "light-heavy");
     EXPECT_FALSE(m[5].select_node("barline[@location='right']/repeat"));
 
     page->FreeAllItems();
@@ -288,7 +306,11 @@ TEST_F(WriterTest, MeasuresPickupBarLinesRepeatsAndMultiRests) {
     part = Export().child("part");
     EXPECT_EQ(Count("//measure"), 5u);
     EXPECT_EQ(Count("//measure[@implicit]"), 0u);
-    EXPECT_EQ(part.select_node("measure[2]/attributes/measure-style/multiple-rest").node().text().as_int(), 3);
+    EXPECT_EQ(part.select_node("measure[2]/attributes/measure-style/multiple-rest")
+                  .node()
+                  .text()
+                  .as_int(),
+              3);
     EXPECT_EQ(Count("//note[rest/@measure='yes'][duration=192]"), 3u);
 }
 
@@ -323,14 +345,23 @@ TEST_F(WriterTest, EverySignOfTheTableAtItsPlace) {
         const pugi::xml_node direction = note.previous_sibling("direction");
         const std::string el(m.element), text(m.text);
         switch (m.place) {
-            case MarkPlace::Dynamics: EXPECT_TRUE(direction.select_node(("direction-type/dynamics/" + el).c_str())); break;
+            case MarkPlace::Dynamics:
+                EXPECT_TRUE(direction.select_node(("direction-type/dynamics/" + el).c_str()));
+                break;
             case MarkPlace::Segno:
-            case MarkPlace::Coda: EXPECT_TRUE(direction.child("direction-type").child(el.c_str())); break;
-            case MarkPlace::Words: EXPECT_EQ(direction.child("direction-type").child_value("words"), text); break;
-            case MarkPlace::Fermata: EXPECT_TRUE(note.child("notations").child("fermata")); break;
+            case MarkPlace::Coda:
+                EXPECT_TRUE(direction.child("direction-type").child(el.c_str()));
+                break;
+            case MarkPlace::Words:
+                EXPECT_EQ(direction.child("direction-type").child_value("words"), text);
+                break;
+            case MarkPlace::Fermata:
+                EXPECT_TRUE(note.child("notations").child("fermata"));
+                break;
             default: {
-                const char* group = m.place == MarkPlace::Technical ? "technical"
-                                    : m.place == MarkPlace::Ornaments ? "ornaments" : "articulations";
+                const char* group = m.place == MarkPlace::Technical   ? "technical"
+                                    : m.place == MarkPlace::Ornaments ? "ornaments"
+                                                                      : "articulations";
                 const pugi::xml_node e = note.child("notations").child(group).child(el.c_str());
                 ASSERT_TRUE(e);
                 if (!text.empty()) {
@@ -354,7 +385,7 @@ TEST_F(WriterTest, LooseMarksGoWithTheNoteTheySitOn) {
     };
     loose("x", n[1]->PosX() + 3, n[1]->PosY() - 40);
     loose("B", n[2]->PosX(), n[2]->PosY() + 30);  // under the dash: it is written on its own
-    loose("_", n[3]->PosX() - 8, n[3]->PosY());  // a slide just before its note
+    loose("_", n[3]->PosX() - 8, n[3]->PosY());   // a slide just before its note
     loose("E", n[0]->PosX(), RowY(4));
     const std::vector<pugi::xml_node> notes = Notes();
     ASSERT_EQ(notes.size(), 4u);
@@ -374,8 +405,10 @@ TEST_F(WriterTest, SlidesScoopsAndGlissandos) {
     EXPECT_TRUE(notes[0].select_node("notations/articulations/scoop"));
     EXPECT_STREQ(notes[0].select_node("notations/slide").node().attribute("type").value(), "start");
     EXPECT_STREQ(notes[1].select_node("notations/slide").node().attribute("type").value(), "stop");
-    EXPECT_STREQ(notes[1].select_node("notations/glissando").node().attribute("type").value(), "start");
-    EXPECT_STREQ(notes[2].select_node("notations/glissando").node().attribute("type").value(), "stop");
+    EXPECT_STREQ(notes[1].select_node("notations/glissando").node().attribute("type").value(),
+                 "start");
+    EXPECT_STREQ(notes[2].select_node("notations/glissando").node().attribute("type").value(),
+                 "stop");
     EXPECT_EQ(Count("//slide"), 4u);
 }
 
@@ -412,9 +445,12 @@ TEST_F(WriterTest, SlursTiesHairpinsAndEndings) {
     Mark<TKakko>(*n[1], "<", Slots(1));
     Mark<TKakko>(*n[2], "=", Slots(1));
     Export();
-    EXPECT_EQ(Count("//measure[2]/barline[@location='left']/ending[@number='1'][@type='start']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/barline[@location='left']/ending[@number='1'][@type='start']"),
+              1u);
     EXPECT_EQ(Count("//measure[2]/barline[@location='right']/ending[@type='stop']"), 1u);
-    EXPECT_EQ(Count("//measure[3]/barline[@location='right']/ending[@number='2'][@type='discontinue']"), 1u);
+    EXPECT_EQ(
+        Count("//measure[3]/barline[@location='right']/ending[@number='2'][@type='discontinue']"),
+        1u);
 }
 
 TEST_F(WriterTest, TemposTextAndPieces) {
@@ -423,14 +459,16 @@ TEST_F(WriterTest, TemposTextAndPieces) {
     std::vector<TNote*> n = Score("1 2 | 3");
     TTempo* faster = Mark<TTempo>(*n[1], "/");
     faster->SetTempo(150);
-    faster->SetTempoUnit(1);  // per cent of the page tempo
+    faster->SetTempoUnit(1);                 // per cent of the page tempo
     Mark<TTempo>(*n[0], "/")->SetTempo(72);  // restates the page tempo: no direction of its own
     TTextBox* box = CreateItem<TTextBox>(*page);
     box->SetCSVText(cp932::FromUtf8("\"弱起\""));
     box->SetPosY(RowY(0) + 60);  // below the row, linked to nothing
     Export();
-    EXPECT_EQ(Count("//measure[1]/direction[1][direction-type/words='中速'][sound/@tempo='72']"), 1u);
-    EXPECT_EQ(Count("//direction[direction-type/metronome/per-minute=108][sound/@tempo='108']"), 1u);
+    EXPECT_EQ(Count("//measure[1]/direction[1][direction-type/words='中速'][sound/@tempo='72']"),
+              1u);
+    EXPECT_EQ(Count("//direction[direction-type/metronome/per-minute=108][sound/@tempo='108']"),
+              1u);
     EXPECT_EQ(Count("//direction/direction-type/words[.='弱起']"), 1u);
     EXPECT_EQ(Count("//metronome"), 2u);
 

@@ -82,12 +82,13 @@ TEST(RoundTrip, TheDemoBookComesBackWithItsNotesAndErhuMarks) {
 
 TEST(RoundTrip, EverySampleSurvivesASecondTripUnchanged) {
     // Import, export, import again: the second book writes what the first did.
-    for (const char* name : {"HelloWorld.xml", "JohannSebastianBach_Air.xml",
-                             "OSMD_function_test_bar_lines.musicxml",
-                             "test_grace_note_fingerings_and_strings_Ysaye_excerpt.musicxml",
-                             "Cornelius_P_Christbaum_Opus_8_1_1865.mxl"}) {
+    for (const char* name :
+         {"HelloWorld.xml", "JohannSebastianBach_Air.xml", "OSMD_function_test_bar_lines.musicxml",
+          "test_grace_note_fingerings_and_strings_Ysaye_excerpt.musicxml",
+          "Cornelius_P_Christbaum_Opus_8_1_1865.mxl"}) {
         SCOPED_TRACE(name);
-        MusicXmlReadResult first = ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML "/samples/") + name);
+        MusicXmlReadResult first =
+            ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML "/samples/") + name);
         ASSERT_TRUE(first.ok) << first.message;
         TWorkspace a, b;
         BuiltBook one = BuildBook(first.score, a.env, "x");

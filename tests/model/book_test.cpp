@@ -18,7 +18,8 @@ bool IsSortedByPosition(const TMusicSheet& page) {
     for (int i = 1; i < page.ItemCount(); ++i) {
         const TMusicItem* a = page.GetItem(i - 1);
         const TMusicItem* b = page.GetItem(i);
-        if (a->PosY() > b->PosY() || (a->PosY() == b->PosY() && a->PosX() > b->PosX())) return false;
+        if (a->PosY() > b->PosY() || (a->PosY() == b->PosY() && a->PosX() > b->PosX()))
+            return false;
     }
     return true;
 }
@@ -194,7 +195,7 @@ TEST_F(ModelTest, NewPageTakesEveryLayoutValueOfTheBookInTableOrder) {
 
 TEST_F(ModelTest, RectangleSelectionSurvivesTheEndsOfTheIntRange) {
     TNote* low = AddNote(INT_MIN + 10, INT_MIN + 15);  // 20 x 30 centred: exactly at the edge
-    AddNote(INT_MIN, INT_MIN);                          // reaches past the smallest int
+    AddNote(INT_MIN, INT_MIN);                         // reaches past the smallest int
     TNote* high = AddNote(INT_MAX - 10, INT_MAX - 15);
     EXPECT_EQ(page->ItemsInRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX),
               (std::vector<TMusicItem*>{low, high}));

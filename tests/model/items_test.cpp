@@ -112,7 +112,8 @@ TEST_F(ModelTest, AttachRatesPlaceSlidesBeforeAndMarksAbove) {
     EXPECT_EQ(bow->AttachRateX(), 0);
     EXPECT_EQ(bow->AttachRateY(), 270);
     EXPECT_EQ(Add<TMusicSign>("{", 0, 0)->AttachRateY(), 120);  // slide pair uses the slur rate
-    EXPECT_EQ(Add<TMusicSign>("t", 0, 0)->AttachRateY(), 170);  // "other" is placed like an ornament
+    EXPECT_EQ(Add<TMusicSign>("t", 0, 0)->AttachRateY(),
+              170);  // "other" is placed like an ornament
 }
 
 TEST_F(ModelTest, LengthAndDotSetStepTime) {
@@ -162,7 +163,7 @@ TEST_F(ModelTest, MalformedDaonDataChangesNothing) {
     EXPECT_EQ(daon->Slots()[1].octave, -1);
     EXPECT_EQ(daon->Slots()[3].finger, "V");
     Step([&] {
-        EXPECT_FALSE(daon->SetAllNoteData("1x 3 "));      // non-digit octave in slot 0
+        EXPECT_FALSE(daon->SetAllNoteData("1x 3 "));       // non-digit octave in slot 0
         EXPECT_FALSE(daon->SetAllNoteData("13 23 33 4"));  // slot 3 octave missing
         EXPECT_FALSE(daon->SetAllNoteData(""));
     });

@@ -1,6 +1,6 @@
+#include "model/timing.h"
 #include "model/horizbar.h"
 #include "model/musicmark.h"
-#include "model/timing.h"
 #include "modelfixture.h"
 
 namespace sorvel::testing {
@@ -88,7 +88,7 @@ TEST_F(TimingTest, SixEightGroupsEighthsInThrees) {
 TEST_F(TimingTest, DottedRhythmsShareBeatsByTicks) {
     Next<TBeat>("#");
     TNote* a = Next("1", 1);
-    a->SetFuten(1);  // 36
+    a->SetFuten(1);           // 36
     TNote* b = Next("2", 2);  // 12
     TNote* c = Next("3");
     ComputeTiming(*page);

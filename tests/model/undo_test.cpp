@@ -151,7 +151,7 @@ TEST_F(ModelTest, DroppingTheOldestStepFreesWhatOnlyItHeld) {
     TNote* other = AddNote(30, 30);
     Step([&] { gone->Delete(); });
     Step([&] { back->Delete(); });
-    undo.Undo();  // `back` returns to the page
+    undo.Undo();                        // `back` returns to the page
     Step([&] { other->SetPosX(31); });  // and its deletion step is gone for good
     EXPECT_EQ(undo.Container().Count(), 1u);
     for (int i = 0; i < 49; ++i) Step([&] { other->SetPosX(100 + i); });
@@ -194,8 +194,8 @@ TEST_F(ModelTest, LostRedoStepsFreeOnlyWhatTheyCreated) {
     TNote* kept = AddNote(10, 10);
     TNote* made = nullptr;
     Step([&] { made = AddNote(20, 20); });
-    Step([&] { made->Delete(); });    // created, then deleted, in two later steps
-    Step([&] { kept->Delete(); });    // an item older than every step
+    Step([&] { made->Delete(); });  // created, then deleted, in two later steps
+    Step([&] { kept->Delete(); });  // an item older than every step
     for (int i = 0; i < 3; ++i) undo.Undo();
     EXPECT_EQ(undo.Container().Count(), 1u);  // `made`, whose creation is undone
     Step([&] { kept->SetPosX(11); });

@@ -24,7 +24,7 @@ struct SentMessage {
 
 // Passes everything on to the recorder and notes each short message.
 class TimedSink final : public OfflineSink {
-  public:
+public:
     explicit TimedSink(OfflineSink& next) : next_(next) {}
     void ShortMessage(std::uint32_t message) override {
         sent.push_back({message, 0});
@@ -41,7 +41,7 @@ class TimedSink final : public OfflineSink {
     }
     std::vector<SentMessage> sent;
 
-  private:
+private:
     OfflineSink& next_;
     std::size_t waiting_ = 0;
 };
@@ -50,7 +50,7 @@ inline const std::string kKeyC = cp932::FromUtf8("１＝Ｃ　（２６弦）");
 inline const std::string kKeyD = cp932::FromUtf8("１＝Ｄ　（１５弦）");
 
 class OfflineTest : public ConversionTest {
-  protected:
+protected:
     OfflineTest() {
         page->SetPlayCount(120);  // the page's tempo
         page->SetKeyCode(kKeyC);

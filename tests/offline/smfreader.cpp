@@ -4,7 +4,7 @@ namespace sorvel::testing {
 namespace {
 
 class Bytes {
-  public:
+public:
     Bytes(const std::string& s, std::size_t begin, std::size_t end)
         : s_(s), pos_(begin), end_(end) {}
     bool AtEnd() const { return pos_ >= end_; }
@@ -27,7 +27,7 @@ class Bytes {
     }
     std::size_t Pos() const { return pos_; }
 
-  private:
+private:
     const std::string& s_;
     std::size_t pos_, end_;
 };

@@ -39,7 +39,7 @@ TEST(WavHeader, FieldsOfASixteenBitStereoFile) {
 }
 
 class RenderTest : public OfflineTest {
-  protected:
+protected:
     void SetUp() override {
         soundFont = DefaultSoundFont();
         if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";

@@ -128,7 +128,7 @@ TEST(SystemMidiOutputs, PrefersTheFluidR3SoundFont) {
 // The cut-off timer on a virtual clock: it fires when the test has moved the
 // clock past its deadline, so the machine's load does not shift it.
 class VirtualOneShot final : public OneShotTimer {
-  public:
+public:
     VirtualOneShot(VirtualTimeSource& clock, std::chrono::milliseconds interval,
                    std::function<void()> onFire)
         : clock_(clock), interval_(interval.count() * 1000), onFire_(std::move(onFire)) {}
@@ -144,7 +144,7 @@ class VirtualOneShot final : public OneShotTimer {
         }
     }
 
-  private:
+private:
     VirtualTimeSource& clock_;
     const std::int64_t interval_;
     const std::function<void()> onFire_;

@@ -11,7 +11,7 @@ struct RcpRecord {
 };
 
 class RcpBuilder {
-  public:
+public:
     RcpBuilder();
     // Header fields at their file offsets.
     RcpBuilder& Title(const std::string& title);
@@ -22,7 +22,7 @@ class RcpBuilder {
     RcpBuilder& Records(int j, const std::vector<RcpRecord>& records);
     std::vector<std::uint8_t> Bytes() const;
 
-  private:
+private:
     struct Track {
         std::vector<std::uint8_t> settings = {0, 0, 0, 0, 0};
         std::vector<RcpRecord> records;

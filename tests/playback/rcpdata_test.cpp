@@ -189,7 +189,8 @@ TEST(ReadRcp, DevicesAndPipesFailWithoutReadingForever) {
                       ("sorvel_read_rcp_fifo_" + std::to_string(getpid()));
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     rcp.SetStartupValues();
-    EXPECT_EQ(rcp.ReadRcpFile(fifo.string()), RcpReadError::kCannotOpen);  // would wait for a writer
+    EXPECT_EQ(rcp.ReadRcpFile(fifo.string()),
+              RcpReadError::kCannotOpen);  // would wait for a writer
     std::filesystem::remove(fifo);
     ExpectAllTracksEmpty(rcp);
 }

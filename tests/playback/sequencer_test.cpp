@@ -39,7 +39,7 @@ struct PositionRecorder : TPlayListener {
 };
 
 class SequencerTest : public ::testing::Test {
-  protected:
+protected:
     SequencerTest() {
         rcp.SetStartupValues();
         output.OpenDevice(std::make_unique<ForwardingMidiOut>(capture));

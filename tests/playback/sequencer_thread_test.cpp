@@ -32,7 +32,7 @@ struct CountingListener : TPlayListener {
 };
 
 class SequencerThreads : public ::testing::Test {
-  protected:
+protected:
     SequencerThreads() {
         rcp.SetStartupValues();
         output.OpenDevice(std::make_unique<ForwardingMidiOut>(capture));

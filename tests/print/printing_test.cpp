@@ -91,7 +91,7 @@ TEST(PdfPrinter, PaperHoldsThePageOfTheMetrics) {
 }
 
 class BookPrinting : public ::testing::Test, protected TWorkspace {
-  protected:
+protected:
     // A PDF printer at 600 dpi whose printable area is the paper, 578 x 819
     // points (4817 x 6825 pixels, the whole points nearest to 4820 x 6826).
     static void SixHundredDpi(QPrinter& printer, const QString& path) {

@@ -60,12 +60,15 @@ protected:
                   0.002)
             << name << " differs from its reference";
     }
-
 };
 
-TEST_F(RenderTest, TunePageMatchesItsReference) { CompareWithReference(0, "demo-page1.png"); }
+TEST_F(RenderTest, TunePageMatchesItsReference) {
+    CompareWithReference(0, "demo-page1.png");
+}
 
-TEST_F(RenderTest, GalleryPageMatchesItsReference) { CompareWithReference(1, "demo-page2.png"); }
+TEST_F(RenderTest, GalleryPageMatchesItsReference) {
+    CompareWithReference(1, "demo-page2.png");
+}
 
 TEST_F(RenderTest, DrawingMeasuresItemsBack) {
     ASSERT_TRUE(book);
@@ -101,12 +104,12 @@ TEST(MusicFont, RegisteredAndJapaneseFontsResolve) {
 TEST(MusicFont, AdvancesAndVerticalMetricsAreKept) {
     static constexpr int kAdvances[] = {
         // codes 32 to 126
-        256, 355, 355, 355, 355, 355, 355, 355, 578, 702, 435, 462, 454, 462, 336, 277,
-        512, 512, 512, 512, 512, 512, 512, 512, 512, 256, 512, 512, 740, 740, 740, 740,
-        1104, 815, 526, 758, 817, 609, 799, 989, 715, 990, 990, 604, 604, 880, 367, 720,
-        540, 479, 453, 502, 346, 448, 448, 448, 453, 814, 631, 454, 1037, 390, 384, 384,
-        224, 233, 172, 170, 250, 310, 423, 423, 629, 768, 496, 692, 520, 727, 455, 268,
-        390, 320, 212, 540, 257, 809, 540, 729, 465, 250, 300, 526, 526, 778, 512,
+        256, 355, 355, 355, 355, 355, 355, 355, 578, 702, 435, 462, 454, 462, 336, 277, 512, 512,
+        512, 512, 512, 512, 512, 512, 512, 256, 512, 512, 740, 740, 740, 740, 1104, 815, 526, 758,
+        817, 609, 799, 989, 715, 990, 990, 604, 604, 880, 367, 720, 540, 479, 453, 502, 346, 448,
+        448, 448, 453, 814, 631, 454, 1037, 390, 384, 384, 224, 233, 172, 170, 250, 310, 423, 423,
+        629, 768, 496, 692, 520, 727, 455, 268, 390, 320, 212, 540, 257, 809, 540, 729, 465, 250,
+        300, 526, 526, 778, 512,
         // codes 160 to 169, the bar-number digits
         240, 240, 240, 240, 240, 240, 240, 240, 240, 240};
     QFile file(QStringLiteral(":/fonts/TMusicFont.ttf"));

@@ -101,8 +101,7 @@ TEST_F(LimitsTest, ItemWithMoreLinksThanTheReaderKeepsIsRefused) {
         sign->Link(*note);
     }
     EXPECT_FALSE(ReaderLimitBroken(book));
-    const std::unique_ptr<TMusicBook> back =
-        SaveAndReadBack(book, (dir / "linked.svl").string());
+    const std::unique_ptr<TMusicBook> back = SaveAndReadBack(book, (dir / "linked.svl").string());
     ASSERT_TRUE(back);
     int most = 0;
     for (int i = 0; i < back->GetSheet(0)->ItemCount(); ++i) {

@@ -17,10 +17,12 @@ namespace {
 const std::string kHeader(kScoreHeader);
 
 std::vector<std::string> MinimalBook() {
-    return {kHeader, "class TMusicBook", "end   TMusicBook", "class TMusicSheet", "end   TMusicSheet"};
+    return {kHeader, "class TMusicBook", "end   TMusicBook", "class TMusicSheet",
+            "end   TMusicSheet"};
 }
 
-std::vector<std::string> With(std::vector<std::string> lines, const std::vector<std::string>& more) {
+std::vector<std::string> With(std::vector<std::string> lines,
+                              const std::vector<std::string>& more) {
     lines.insert(lines.end(), more.begin(), more.end());
     return lines;
 }
@@ -54,8 +56,9 @@ TEST_F(ScoreTest, EveryLineEndIsAccepted) {
         EXPECT_EQ(Read(text).status, ReadStatus::Ok) << static_cast<int>(end[0]);
     }
     // The last line needs no line end; mixed ends are fine.
-    EXPECT_EQ(Read(kHeader + "\nclass TMusicBook\r\nend   TMusicBook\rclass TMusicSheet\nend   x").status,
-              ReadStatus::Ok);
+    EXPECT_EQ(
+        Read(kHeader + "\nclass TMusicBook\r\nend   TMusicBook\rclass TMusicSheet\nend   x").status,
+        ReadStatus::Ok);
 }
 
 TEST_F(ScoreTest, HeaderWithoutBookIsRejectedWithAMessage) {
@@ -67,7 +70,8 @@ TEST_F(ScoreTest, HeaderWithoutBookIsRejectedWithAMessage) {
 }
 
 TEST_F(ScoreTest, BookWithoutPagesIsRejected) {
-    EXPECT_EQ(Read(Text({kHeader, "class TMusicBook", "end   TMusicBook"})).status, ReadStatus::Malformed);
+    EXPECT_EQ(Read(Text({kHeader, "class TMusicBook", "end   TMusicBook"})).status,
+              ReadStatus::Malformed);
 }
 
 TEST_F(ScoreTest, SecondBookBlockIsRejected) {
@@ -129,28 +133,43 @@ TEST_F(ScoreTest, FailedReadHandsBackNoBook) {
 // ---- Values ------------------------------------------------------------------
 
 TEST_F(ScoreTest, TitleLosesTrailingBlanksAndKeepsEqualsSigns) {
-    TMusicBook& book = ReadOk(Text({kHeader, "class TMusicBook", "  Title=a = b  ", "end   TMusicBook",
-                                    "class TMusicSheet", "  Title==x", "end   TMusicSheet"}));
+    TMusicBook& book =
+        ReadOk(Text({kHeader, "class TMusicBook", "  Title=a = b  ", "end   TMusicBook",
+                     "class TMusicSheet", "  Title==x", "end   TMusicSheet"}));
     EXPECT_EQ(book.Title(), "a = b");
     EXPECT_EQ(book.GetSheet(0)->Title(), "=x");
 }
 
 TEST_F(ScoreTest, LinesWithoutEqualsAndPropertyLinesOutsideBlocksAreIgnored) {
-    TMusicBook& book = ReadOk(Text({kHeader, "  Title=outside", "class TMusicBook", "  Title", "Title=",
-                                    "  NoteFontSize=22", "end   TMusicBook", "  NoteFontSize=99",
-                                    "class TMusicSheet", "end   TMusicSheet"}));
+    TMusicBook& book = ReadOk(Text(
+        {kHeader, "  Title=outside", "class TMusicBook", "  Title", "Title=", "  NoteFontSize=22",
+         "end   TMusicBook", "  NoteFontSize=99", "class TMusicSheet", "end   TMusicSheet"}));
     EXPECT_EQ(book.Title(), "");
     EXPECT_EQ(book.NoteFontSize(), 22);
 }
 
 TEST_F(ScoreTest, IntegersAreSignedDecimalOrTakeTheDefault) {
-    TMusicBook& book = ReadOk(Text(
-        {kHeader, "class TMusicBook", "  NoteFontSize=$10", "  TitleHeight=0x20", "  LeftSpace=-$10",
-         "  TopSpace=+7", "  BottomSpace= 5", "  GridSize=-2147483648", "  RowInterval=-2147483649",
-         "  isDispGrid=0x0", "end   TMusicBook",
-         "class TMusicSheet", "  NoteFontSize=$10", "  PlayCount=0x50", "  RightSpace=-12",
-         "end   TMusicSheet",
-         "class TNote", "  PosX=$20", "  PosY=-30", "  Length=0x1", "end   TNote"}));
+    TMusicBook& book = ReadOk(Text({kHeader,
+                                    "class TMusicBook",
+                                    "  NoteFontSize=$10",
+                                    "  TitleHeight=0x20",
+                                    "  LeftSpace=-$10",
+                                    "  TopSpace=+7",
+                                    "  BottomSpace= 5",
+                                    "  GridSize=-2147483648",
+                                    "  RowInterval=-2147483649",
+                                    "  isDispGrid=0x0",
+                                    "end   TMusicBook",
+                                    "class TMusicSheet",
+                                    "  NoteFontSize=$10",
+                                    "  PlayCount=0x50",
+                                    "  RightSpace=-12",
+                                    "end   TMusicSheet",
+                                    "class TNote",
+                                    "  PosX=$20",
+                                    "  PosY=-30",
+                                    "  Length=0x1",
+                                    "end   TNote"}));
     EXPECT_EQ(book.NoteFontSize(), 18);  // hexadecimal is not a decimal integer
     EXPECT_EQ(book.TitleHeight(), 150);
     EXPECT_EQ(book.LeftSpace(), 40);
@@ -173,21 +192,23 @@ TEST_F(ScoreTest, IntegersAreSignedDecimalOrTakeTheDefault) {
 TEST_F(ScoreTest, PageSizeIsWrittenButNeverRead) {
     layout.PageWidth = 900;
     layout.PageHeight = 1200;
-    TMusicBook& book = ReadOk(Text(With(MinimalBook(), {"class TMusicSheet", "  PageWidth=5", "  PageHeight=6",
-                                                         "end   TMusicSheet"})));
+    TMusicBook& book = ReadOk(Text(With(MinimalBook(), {"class TMusicSheet", "  PageWidth=5",
+                                                        "  PageHeight=6", "end   TMusicSheet"})));
     EXPECT_EQ(book.GetSheet(1)->PageWidth, 900);
     EXPECT_EQ(book.GetSheet(1)->PageHeight, 1200);
 }
 
 TEST_F(ScoreTest, ClassNamesAreCaseSensitiveAndCutAfter99Characters) {
     const std::string longName = "TNote" + std::string(200, 'x');
-    TMusicBook& book = ReadOk(Text(With(MinimalBook(), {"class tnote", "end   tnote", "class " + longName,
-                                                         "end   x", "class  TNote", "end   x"})));
+    TMusicBook& book =
+        ReadOk(Text(With(MinimalBook(), {"class tnote", "end   tnote", "class " + longName,
+                                         "end   x", "class  TNote", "end   x"})));
     EXPECT_EQ(book.GetSheet(0)->ItemCount(), 0);
 }
 
 TEST_F(ScoreTest, RepeatedEndLineMakesAnotherItem) {
-    TMusicBook& book = ReadOk(Text(With(MinimalBook(), {"class TNote", "  Content=5", "end   TNote", "end   TNote"})));
+    TMusicBook& book = ReadOk(
+        Text(With(MinimalBook(), {"class TNote", "  Content=5", "end   TNote", "end   TNote"})));
     ASSERT_EQ(book.GetSheet(0)->ItemCount(), 2);
     EXPECT_EQ(book.GetSheet(0)->GetItem(1)->Content(), "5");
 }
@@ -195,8 +216,8 @@ TEST_F(ScoreTest, RepeatedEndLineMakesAnotherItem) {
 // ---- Daons ---------------------------------------------------------------------
 
 TEST_F(ScoreTest, EveryDaonSurvivesSaveOpenSave) {
-    const char* datas[] = {"13  3  3  3 ", "64T53U72V15W", "13T24 35U46 ", "70 19 22X33 ",
-                           "13  3  3  3T", " 3  3  3  3 "};
+    const char* datas[] = {"13  3  3  3 ", "64T53U72V15W", "13T24 35U46 ",
+                           "70 19 22X33 ", "13  3  3  3T", " 3  3  3  3 "};
     for (const char* data : datas) {
         TMusicBook book(env);
         book.ApplyDefaultLayout();
@@ -210,18 +231,20 @@ TEST_F(ScoreTest, EveryDaonSurvivesSaveOpenSave) {
 }
 
 TEST_F(ScoreTest, DaonCutShortInFingerPositionsIsWellFormed) {
-    TMusicBook& book = ReadOk(Text(With(MinimalBook(), {"class TDaonLeft", "  AllNoteData=54T32 11U73",
-                                                         "end   TDaonLeft"})));
+    TMusicBook& book = ReadOk(Text(
+        With(MinimalBook(), {"class TDaonLeft", "  AllNoteData=54T32 11U73", "end   TDaonLeft"})));
     const TDaon* daon = book.GetSheet(0)->GetItem(0)->As<TDaonLeft>();
     ASSERT_NE(daon, nullptr);
     EXPECT_EQ(daon->AllNoteData(), "54T32 11U73 ");
 }
 
 TEST_F(ScoreTest, MalformedDaonTakesTheDefaultData) {
-    for (const char* bad : {"  AllNoteData=13  3  3", "  AllNoteData=1x  3  3  3 ", "  AllNoteData=",
-                            "  AllNoteData=\x82\xA0\x82\xA0"}) {
-        TMusicBook& book = ReadOk(Text(With(MinimalBook(), {"class TDaonRight", bad, "end   TDaonRight"})));
-        EXPECT_EQ(book.GetSheet(0)->GetItem(0)->As<TDaonRight>()->AllNoteData(), "13  3  3  3 ") << bad;
+    for (const char* bad : {"  AllNoteData=13  3  3", "  AllNoteData=1x  3  3  3 ",
+                            "  AllNoteData=", "  AllNoteData=\x82\xA0\x82\xA0"}) {
+        TMusicBook& book =
+            ReadOk(Text(With(MinimalBook(), {"class TDaonRight", bad, "end   TDaonRight"})));
+        EXPECT_EQ(book.GetSheet(0)->GetItem(0)->As<TDaonRight>()->AllNoteData(), "13  3  3  3 ")
+            << bad;
     }
 }
 
@@ -236,7 +259,8 @@ TEST_F(ScoreTest, TextBoxLineWithBlankIsQuoted) {
     const std::string saved = Save(book);
     EXPECT_NE(saved.find("\r\n  CSVText=\"a b\",c\r\n"), std::string::npos);
     TMusicBook& again = ReadOk(saved);
-    EXPECT_EQ(again.GetSheet(0)->GetItem(0)->As<TTextBox>()->Lines(), (std::vector<std::string>{"a b", "c"}));
+    EXPECT_EQ(again.GetSheet(0)->GetItem(0)->As<TTextBox>()->Lines(),
+              (std::vector<std::string>{"a b", "c"}));
 }
 
 TEST_F(ScoreTest, OnlyEmptyLineWritesTwoQuotes) {
@@ -246,7 +270,8 @@ TEST_F(ScoreTest, OnlyEmptyLineWritesTwoQuotes) {
     text->SetCSVText("\"\"");
     ASSERT_EQ(text->Lines(), std::vector<std::string>{""});
     EXPECT_NE(Save(book).find("  CSVText=\"\"\r\n"), std::string::npos);
-    EXPECT_EQ(ReadOk(Save(book)).GetSheet(0)->GetItem(0)->As<TTextBox>()->Lines(), std::vector<std::string>{""});
+    EXPECT_EQ(ReadOk(Save(book)).GetSheet(0)->GetItem(0)->As<TTextBox>()->Lines(),
+              std::vector<std::string>{""});
 }
 
 // ---- Links -----------------------------------------------------------------------
@@ -266,18 +291,20 @@ TEST_F(ScoreTest, LinkToAnotherPageIsWrittenEmptyAndNotRestored) {
 }
 
 TEST_F(ScoreTest, EmptyLinkNameNeverLinksAnUnnamedItem) {
-    TMusicBook& book = ReadOk(Text(With(MinimalBook(), {"class TNote", "  PosX=1", "end   TNote", "class TNote",
-                                                         "  PosX=2", "  LinkMusicItem=", "end   TNote"})));
+    TMusicBook& book =
+        ReadOk(Text(With(MinimalBook(), {"class TNote", "  PosX=1", "end   TNote", "class TNote",
+                                         "  PosX=2", "  LinkMusicItem=", "end   TNote"})));
     EXPECT_EQ(book.GetSheet(0)->GetItem(0)->LinkCount(), 0);
     EXPECT_EQ(book.GetSheet(0)->GetItem(1)->LinkCount(), 0);
 }
 
 TEST_F(ScoreTest, LinkNamesTakeCharacters15To113AndFirstNameWins) {
     const std::string longName(150, 'n');
-    TMusicBook& book = ReadOk(Text(With(MinimalBook(),
-        {"class TNote", "  Name=" + longName.substr(0, 99), "  PosX=1", "end   TNote",
-         "class TNote", "  Name=" + longName.substr(0, 99), "  PosX=2", "end   TNote",
-         "class TMusicSign", "  PosX=3", "  LinkMusicItem=" + longName, "end   TMusicSign"})));
+    TMusicBook& book = ReadOk(
+        Text(With(MinimalBook(), {"class TNote", "  Name=" + longName.substr(0, 99), "  PosX=1",
+                                  "end   TNote", "class TNote", "  Name=" + longName.substr(0, 99),
+                                  "  PosX=2", "end   TNote", "class TMusicSign", "  PosX=3",
+                                  "  LinkMusicItem=" + longName, "end   TMusicSign"})));
     TMusicSheet& page = *book.GetSheet(0);
     EXPECT_TRUE(page.GetItem(0)->IsLinkedTo(page.GetItem(2)));
     EXPECT_FALSE(page.GetItem(1)->IsLinkedTo(page.GetItem(2)));
@@ -286,14 +313,32 @@ TEST_F(ScoreTest, LinkNamesTakeCharacters15To113AndFirstNameWins) {
 // A link line is any line whose first 13 characters are "LinkMusicItem" with
 // that letter case, whatever follows; its name is the text from character 15.
 TEST_F(ScoreTest, LinkLinesAreKnownByTheirFirst13CharactersOnly) {
-    TMusicBook& book = ReadOk(Text(With(MinimalBook(),
-        {"class TNote", "  Name=000", "  PosX=1", "end   TNote",
-         "class TNote", "  Name=001", "  PosX=2", "end   TNote",
-         "class TNote", "  Name==x", "  PosX=3", "end   TNote",
-         "class TMusicSign", "  PosX=4", "  LinkMusicItemX001", "end   TMusicSign",
-         "class TMusicSign", "  PosX=5", "  LinkMusicItemX=x", "end   TMusicSign",
-         "class TMusicSign", "  PosX=6", "  linkmusicitem=000", "  LINKMUSICITEM=000",
-         "  LinkMusicitem=000", "end   TMusicSign"})));
+    TMusicBook& book = ReadOk(Text(With(MinimalBook(), {"class TNote",
+                                                        "  Name=000",
+                                                        "  PosX=1",
+                                                        "end   TNote",
+                                                        "class TNote",
+                                                        "  Name=001",
+                                                        "  PosX=2",
+                                                        "end   TNote",
+                                                        "class TNote",
+                                                        "  Name==x",
+                                                        "  PosX=3",
+                                                        "end   TNote",
+                                                        "class TMusicSign",
+                                                        "  PosX=4",
+                                                        "  LinkMusicItemX001",
+                                                        "end   TMusicSign",
+                                                        "class TMusicSign",
+                                                        "  PosX=5",
+                                                        "  LinkMusicItemX=x",
+                                                        "end   TMusicSign",
+                                                        "class TMusicSign",
+                                                        "  PosX=6",
+                                                        "  linkmusicitem=000",
+                                                        "  LINKMUSICITEM=000",
+                                                        "  LinkMusicitem=000",
+                                                        "end   TMusicSign"})));
     TMusicSheet& page = *book.GetSheet(0);
     ASSERT_EQ(page.ItemCount(), 6);
     TMusicItem* note000 = page.GetItem(0);
@@ -311,8 +356,9 @@ TEST_F(ScoreTest, ThousandsOfLinksAreCapped) {
     std::vector<std::string> lines = MinimalBook();
     lines.insert(lines.end(), {"class TNote", "  Name=hub", "end   TNote"});
     for (int i = 0; i < 3000; ++i) {
-        lines.insert(lines.end(), {"class TMusicSign", "  Name=s" + std::to_string(i), "  PosX=" + std::to_string(i),
-                                   "  LinkMusicItem=hub", "end   TMusicSign"});
+        lines.insert(lines.end(),
+                     {"class TMusicSign", "  Name=s" + std::to_string(i),
+                      "  PosX=" + std::to_string(i), "  LinkMusicItem=hub", "end   TMusicSign"});
     }
     lines.push_back("class TNote");
     for (int i = 0; i < 3000; ++i) lines.push_back("  LinkMusicItem=s" + std::to_string(i));
@@ -349,7 +395,8 @@ TEST_F(ScoreTest, EndLinesBeyondTheLimitAreRejected) {
 
 TEST_F(ScoreTest, HugeCommaTextIsRejected) {
     std::string csv(static_cast<size_t>(kMaxTextBoxLines) + 10, ',');
-    ReadResult r = Read(Text(With(MinimalBook(), {"class TTextBox", "  CSVText=" + csv, "end   x"})));
+    ReadResult r =
+        Read(Text(With(MinimalBook(), {"class TTextBox", "  CSVText=" + csv, "end   x"})));
     EXPECT_EQ(r.status, ReadStatus::TooLarge);
 }
 
@@ -360,16 +407,26 @@ TEST_F(ScoreTest, FiftyMegabytesOfGarbageReadWithinLimits) {
     while (text.size() < (50u << 20)) {
         seed = seed * 1664525u + 1013904223u;
         switch (seed >> 29) {
-            case 0: text += "class TNote\r\n  PosX=99999999999999\r\n  PosY=-" + std::to_string(seed) + "\r\nend   x\n"; break;
-            case 1: text += "  LinkMusicItem=" + std::to_string(seed % 50) + "\r"; break;
-            case 2: text += std::string(1 << 20, static_cast<char>(seed & 0xFF)) + "\n"; break;
-            case 3: text += "class TMusicSheet\r\nend   TMusicSheet\r\n"; break;
+            case 0:
+                text += "class TNote\r\n  PosX=99999999999999\r\n  PosY=-" + std::to_string(seed) +
+                        "\r\nend   x\n";
+                break;
+            case 1:
+                text += "  LinkMusicItem=" + std::to_string(seed % 50) + "\r";
+                break;
+            case 2:
+                text += std::string(1 << 20, static_cast<char>(seed & 0xFF)) + "\n";
+                break;
+            case 3:
+                text += "class TMusicSheet\r\nend   TMusicSheet\r\n";
+                break;
             default:
                 for (int i = 0; i < 64; ++i) text += static_cast<char>((seed >> (i % 24)) * 31 + i);
         }
     }
     ReadResult r = Read(text);
-    EXPECT_TRUE(r.status == ReadStatus::Ok || r.status == ReadStatus::TooLarge) << static_cast<int>(r.status);
+    EXPECT_TRUE(r.status == ReadStatus::Ok || r.status == ReadStatus::TooLarge)
+        << static_cast<int>(r.status);
 }
 
 // ---- Block reader -----------------------------------------------------------------
@@ -380,11 +437,24 @@ TEST_F(ScoreTest, BlockReaderMakesLinkedItemsInTextOrder) {
     TMusicSheet& page = *book.NewSheet();
     TNote* existing = CreateItem<TNote>(page);
     existing->SetPosY(500);
-    const std::vector<std::string> lines = {kHeader, "class TNote", "  Name=000", "  PosX=100", "  PosY=233",
-                                            "  Content=5", "  LinkMusicItem=001", "end   TNote",
-                                            "class TMusicBook", "end   TMusicBook", "class TMusicSign",
-                                            "  Name=001", "  PosX=100", "  PosY=205", "  Content=V",
-                                            "  LinkMusicItem=000", "  LinkMusicItem=", "end   TMusicSign"};
+    const std::vector<std::string> lines = {kHeader,
+                                            "class TNote",
+                                            "  Name=000",
+                                            "  PosX=100",
+                                            "  PosY=233",
+                                            "  Content=5",
+                                            "  LinkMusicItem=001",
+                                            "end   TNote",
+                                            "class TMusicBook",
+                                            "end   TMusicBook",
+                                            "class TMusicSign",
+                                            "  Name=001",
+                                            "  PosX=100",
+                                            "  PosY=205",
+                                            "  Content=V",
+                                            "  LinkMusicItem=000",
+                                            "  LinkMusicItem=",
+                                            "end   TMusicSign"};
     undo.BeginGroup();
     std::vector<TMusicItem*> made = ReadItemBlocks(page, lines);
     undo.EndGroup();
@@ -414,8 +484,8 @@ TEST_F(ScoreTest, BlockReaderStopsAtALimitKeepingWhatItMade) {
     EXPECT_EQ(ReadItemBlocks(page, lines).size(), static_cast<size_t>(kMaxItemsPerPage));
     // The limit counts what one call makes, not what the page holds.
     const std::string csv(static_cast<size_t>(kMaxTextBoxLines), ',');
-    lines = {"class TBeat", "end   TBeat", "class TTextBox", "  CSVText=" + csv, "end   TTextBox",
-             "class TBeat", "end   TBeat"};
+    lines = {"class TBeat",    "end   TBeat", "class TTextBox", "  CSVText=" + csv,
+             "end   TTextBox", "class TBeat", "end   TBeat"};
     EXPECT_EQ(ReadItemBlocks(page, lines).size(), 1u);
     EXPECT_EQ(page.ItemCount(), kMaxItemsPerPage + 1);
     EXPECT_FALSE(page.SortingSuspended());
@@ -439,7 +509,8 @@ TEST_F(ScoreTest, EveryFileKeyFindsItsPropertyEntry) {
         const auto& entries = keys.Entries(sample);
         for (size_t i = 0; i < keys.Keys().size(); ++i) {
             const bool property = keys.Keys()[i].role == scorefile::KeyRole::Property;
-            EXPECT_EQ(entries[i] != nullptr, property) << sample.ClassName() << "." << keys.Keys()[i].name;
+            EXPECT_EQ(entries[i] != nullptr, property)
+                << sample.ClassName() << "." << keys.Keys()[i].name;
             if (entries[i]) {
                 EXPECT_NE(entries[i]->set, nullptr);
             }
@@ -447,8 +518,9 @@ TEST_F(ScoreTest, EveryFileKeyFindsItsPropertyEntry) {
     };
     check(scorefile::BookKeys(), book);
     check(scorefile::SheetKeys(), page);
-    for (const char* name : {"TNote", "TBarLine", "TBeat", "THorizBar", "TMusicSign", "TCresc", "TSlur", "TRenTon",
-                             "TKakko", "T3ren", "TDaonLeft", "TDaonRight", "TTextBox", "TTempo"}) {
+    for (const char* name :
+         {"TNote", "TBarLine", "TBeat", "THorizBar", "TMusicSign", "TCresc", "TSlur", "TRenTon",
+          "TKakko", "T3ren", "TDaonLeft", "TDaonRight", "TTextBox", "TTempo"}) {
         TMusicItem* item = CreateItemByClassName(name, page);
         ASSERT_NE(item, nullptr) << name;
         EXPECT_STREQ(item->ClassName(), name);

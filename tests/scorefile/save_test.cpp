@@ -17,15 +17,17 @@ namespace fs = std::filesystem;
 class SaveTest : public ScoreTest {
 protected:
     SaveTest() {
-        dir = fs::temp_directory_path() / ("sorvel-save-" + std::to_string(getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+              ("sorvel-save-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
     ~SaveTest() override { fs::remove_all(dir); }
 
     size_t FileCount() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+        return static_cast<size_t>(
+            std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
     }
 
     fs::path dir;
@@ -138,7 +140,8 @@ TEST_F(SaveTest, NonUtf8PathIsUsedAsItsBytes) {
     ASSERT_TRUE(saved.ok) << saved.message << " " << saved.detail;
     EXPECT_EQ(ReadBytes(path), Golden("two_pages.svl"));
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().native());
+    for (const auto& e : fs::directory_iterator(folder))
+        names.push_back(e.path().filename().native());
     EXPECT_EQ(names, std::vector<std::string>{"\x83\x65.svl"});
 
     ReadResult read = ReadScoreFile(path, env);

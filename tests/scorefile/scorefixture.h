@@ -26,11 +26,17 @@ inline std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline std::string DataPath(const std::string& name) { return std::string(SCOREFILE_DATA) + "/" + name; }
-inline std::string Golden(const std::string& name) { return ReadBytes(DataPath(name)); }
+inline std::string DataPath(const std::string& name) {
+    return std::string(SCOREFILE_DATA) + "/" + name;
+}
+inline std::string Golden(const std::string& name) {
+    return ReadBytes(DataPath(name));
+}
 
 // UTF-8 source text to the CP932 bytes the model holds.
-inline std::string J(const char* utf8) { return cp932::FromUtf8(utf8); }
+inline std::string J(const char* utf8) {
+    return cp932::FromUtf8(utf8);
+}
 
 class ScoreTest : public ::testing::Test {
 protected:
@@ -56,7 +62,9 @@ protected:
     static std::string Save(TMusicBook& book) { return LinesToFileBytes(SaveBookToLines(book)); }
 
     // A text of lines with CR LF, as a file holds them.
-    static std::string Text(const std::vector<std::string>& lines) { return LinesToFileBytes(lines); }
+    static std::string Text(const std::vector<std::string>& lines) {
+        return LinesToFileBytes(lines);
+    }
 
     TUndo undo;
     Preferences prefs;

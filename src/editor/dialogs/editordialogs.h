@@ -41,12 +41,9 @@ QString AskSaveFile(QWidget* parent, const char* name, const char* filter, const
 // The caption of the program's message boxes.
 inline constexpr char kProgramName[] = "ソルベル";
 
-inline constexpr char kAskSaveChanges[] =
-    "ファイルの内容が変更されています。変更を保存しますか？";
-inline constexpr char kOpenFilter[] =
-    "ソルベル数字譜ファイル(*.svl);;すべてのファイル(*.*)";
-inline constexpr char kSaveFilter[] =
-    "ソルベルスコアーデータ(*.svl);;すべてのファイル(*.*)";
+inline constexpr char kAskSaveChanges[] = "ファイルの内容が変更されています。変更を保存しますか？";
+inline constexpr char kOpenFilter[] = "ソルベル数字譜ファイル(*.svl);;すべてのファイル(*.*)";
+inline constexpr char kSaveFilter[] = "ソルベルスコアーデータ(*.svl);;すべてのファイル(*.*)";
 inline constexpr char kScoreExtension[] = "svl";
 
 }  // namespace sorvel

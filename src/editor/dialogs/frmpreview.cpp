@@ -30,11 +30,11 @@ const QColor kScrollBoxGrey(128, 128, 128);
 // The grey sheet the picture lies on: as wide as the scroll box (or the
 // picture, when that is wider), with a soft shadow under the picture.
 class PreviewSheet : public QWidget {
-  public:
+public:
     explicit PreviewSheet(QWidget* parent) : QWidget(parent) {}
     QWidget* picture = nullptr;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         if (!picture) return;
         QPainter painter(this);
@@ -48,12 +48,12 @@ class PreviewSheet : public QWidget {
 
 // The page picture: the rendered image at its logical size.
 class PreviewPicture : public QWidget {
-  public:
+public:
     PreviewPicture(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         if (image_.isNull()) {
@@ -63,7 +63,7 @@ class PreviewPicture : public QWidget {
         painter.drawImage(QPointF(0, 0), image_);
     }
 
-  private:
+private:
     const QImage& image_;
 };
 

@@ -33,7 +33,7 @@ inline constexpr int kPreviewScrollStep = 32;     // pixels per wheel notch
 class TfrmPreview : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit TfrmPreview(TModelEnv& env, QWidget* parent = nullptr);
     ~TfrmPreview() override;
 
@@ -54,13 +54,13 @@ class TfrmPreview : public QDialog {
     void NextPage() { ShowPage(pageNo_ + 1); }
     void LastPage();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void ShowPage(int pageNo);
     void Render();
     void Centre();

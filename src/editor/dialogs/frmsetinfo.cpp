@@ -39,15 +39,15 @@ struct TabEntry {
 
 const std::vector<TabEntry>& TabsOf(SetInfoMode mode) {
     static const std::vector<TabEntry> book = {{"ブックタイトル", kBookTitle},
-                                              {"ページプロパティ", kPageProperty},
-                                              {"表示位置", kDispPosition}};
+                                               {"ページプロパティ", kPageProperty},
+                                               {"表示位置", kDispPosition}};
     static const std::vector<TabEntry> page = {
         {"曲情報", kSongInfo}, {"ページプロパティ", kPageProperty}, {"表示位置", kDispPosition}};
     static const std::vector<TabEntry> option = {{"一般", kGeneral},
-                                                {"ページプロパティ", kPageProperty},
-                                                {"表示位置", kDispPosition},
-                                                {"色", kColor},
-                                                {"MIDI設定", kMidi}};
+                                                 {"ページプロパティ", kPageProperty},
+                                                 {"表示位置", kDispPosition},
+                                                 {"色", kColor},
+                                                 {"MIDI設定", kMidi}};
     return mode == SetInfoMode::Book ? book : mode == SetInfoMode::Page ? page : option;
 }
 

@@ -66,9 +66,9 @@ TfrmTableOfContent::TfrmTableOfContent(Preferences& prefs, std::string settingsP
                            {"FormTableOfContentsWidth", "FormTableOfContentsHeight"});
     }
     const QSize design = size();
-    resize(prefs_.FormTableOfContentsWidth > 0 ? prefs_.FormTableOfContentsWidth : design.width(),
-           prefs_.FormTableOfContentsHeight > 0 ? prefs_.FormTableOfContentsHeight
-                                                : design.height());
+    resize(
+        prefs_.FormTableOfContentsWidth > 0 ? prefs_.FormTableOfContentsWidth : design.width(),
+        prefs_.FormTableOfContentsHeight > 0 ? prefs_.FormTableOfContentsHeight : design.height());
 }
 
 TfrmTableOfContent::~TfrmTableOfContent() {

@@ -35,7 +35,8 @@ QStringList GeneralMidiProgramEntries() {
     QStringList entries;
     entries.reserve(kGeneralMidiProgramCount);
     for (int i = 0; i < kGeneralMidiProgramCount; ++i)
-        entries << QString("%1:%2").arg(i + 1, 3, 10, QChar('0')).arg(QString::fromLatin1(kNames[i]));
+        entries
+            << QString("%1:%2").arg(i + 1, 3, 10, QChar('0')).arg(QString::fromLatin1(kNames[i]));
     return entries;
 }
 

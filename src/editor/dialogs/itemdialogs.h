@@ -10,7 +10,6 @@
 
 namespace sorvel {
 
-
 class TMusicItem;
 class TfrmSetBarNum;
 class TfrmSetNote;

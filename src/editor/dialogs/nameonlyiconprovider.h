@@ -9,14 +9,14 @@
 namespace sorvel {
 
 class NameOnlyIconProvider : public QFileIconProvider {
-  public:
+public:
     NameOnlyIconProvider();
 
     using QFileIconProvider::icon;
     QIcon icon(const QFileInfo& info) const override;
     QString type(const QFileInfo& info) const override;
 
-  private:
+private:
     // The MIME type the name's suffix or pattern gives; the default type
     // (application/octet-stream) when none does.
     QMimeType TypeByName(const QFileInfo& info) const;

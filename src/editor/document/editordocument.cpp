@@ -17,7 +17,9 @@ EditorDocument::EditorDocument(QObject* parent) : QObject(parent) {
     savedState_ = ws_.undo.StateId();
 }
 
-EditorDocument::~EditorDocument() { ws_.undo.onStepRecorded = nullptr; }
+EditorDocument::~EditorDocument() {
+    ws_.undo.onStepRecorded = nullptr;
+}
 
 QString EditorDocument::FileName() const {
     return filePath_.empty() ? QString::fromUtf8(kUntitled) : QFile::decodeName(filePath_.c_str());

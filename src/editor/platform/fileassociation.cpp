@@ -335,7 +335,9 @@ bool FileAssociation::Unregister(std::string* error) {
     }
     ok = RemoveIfOurs(
              DesktopEntryPath(),
-             [](const std::string& bytes) { return bytes.find(kDesktopMarker) != std::string::npos; },
+             [](const std::string& bytes) {
+                 return bytes.find(kDesktopMarker) != std::string::npos;
+             },
              error) &&
          ok;
     ok = RemoveIfOurs(

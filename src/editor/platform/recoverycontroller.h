@@ -124,7 +124,7 @@ Q_SIGNALS:
     // so the words stay in view), or writing works again.
     void statusReport(const QString& text);
 
-  private:
+private:
     struct Worker;
 
     void Written(int error);

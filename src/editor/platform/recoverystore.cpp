@@ -26,7 +26,7 @@ constexpr std::string_view kCopySuffix = ".svl";
 constexpr std::string_view kSideSuffix = ".info";
 constexpr std::string_view kTriedSuffix = ".tried";    // a restore begun and not finished
 constexpr std::string_view kRefusedMark = ".refused";  // before the suffix of a copy set aside
-constexpr std::string_view kTempMark = ".tmp-";  // what the atomic writer appends
+constexpr std::string_view kTempMark = ".tmp-";        // what the atomic writer appends
 constexpr std::string_view kSideHeader = "sorvel recovery 1\n";
 // A folder stuffed with entries is read only this far, so finding leftovers
 // stays quick whatever lies there.

@@ -53,13 +53,18 @@ void FloodFill(QImage& image, QPoint seed, QColor colour) {
     }
 }
 
-bool IsBlackKey(int semitone) { return kSharp[semitone]; }
+bool IsBlackKey(int semitone) {
+    return kSharp[semitone];
+}
 
 }  // namespace
 
 TfrmKeyBoard::TfrmKeyBoard(const EditorContext& ctx, MidiOutput& output, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), ctx_(ctx), output_(output),
-      settingsPath_(ctx.shell.SettingsPath()), image_(kImageWidth, kImageHeight, QImage::Format_RGB32) {
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      ctx_(ctx),
+      output_(output),
+      settingsPath_(ctx.shell.SettingsPath()),
+      image_(kImageWidth, kImageHeight, QImage::Format_RGB32) {
     setObjectName("TfrmKeyBoard");
     setWindowTitle(QString::fromUtf8("ピアノ鍵盤"));
     setFixedSize(kImageWidth, kImageHeight);

@@ -30,7 +30,9 @@ bool IsEnter(const QKeyEvent& e) {
 }  // namespace
 
 TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TfrmPlay>()), prefs_(prefs),
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::TfrmPlay>()),
+      prefs_(prefs),
       settingsPath_(std::move(settingsPath)) {
     ui_->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
@@ -77,8 +79,8 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
         if (onMute) onMute(1, checked);
     });
     connect(ui_->btnMute, &QPushButton::clicked, this, [this] {
-        ui_->btnMute->setText(QString::fromUtf8(AlternateMute() ? kMuteCaption
-                                                                : kAlternateMuteCaption));
+        ui_->btnMute->setText(
+            QString::fromUtf8(AlternateMute() ? kMuteCaption : kAlternateMuteCaption));
         if (onAlternateMute) onAlternateMute(AlternateMute());
     });
     connect(ui_->edtPlayTempo, &QSpinBox::valueChanged, this, [this](int v) {
@@ -151,14 +153,24 @@ PlayOptions TfrmPlay::Options() const {
 int TfrmPlay::PlayBias() const {
     return std::clamp(ui_->edtPlayBias->value(), kMinBias, kMaxBias);
 }
-int TfrmPlay::PlayCount() const { return std::max(ui_->edtPlayCount->value(), 1); }
-bool TfrmPlay::NoClickRepeat() const { return ui_->chkIsNoClickRepeat->isChecked(); }
+int TfrmPlay::PlayCount() const {
+    return std::max(ui_->edtPlayCount->value(), 1);
+}
+bool TfrmPlay::NoClickRepeat() const {
+    return ui_->chkIsNoClickRepeat->isChecked();
+}
 bool TfrmPlay::AlternateMute() const {
     return ui_->btnMute->text() == QString::fromUtf8(kAlternateMuteCaption);
 }
-bool TfrmPlay::MetronomeMuted() const { return ui_->chkPlayMetronome->isChecked(); }
-bool TfrmPlay::MelodyMuted() const { return ui_->chkPlayMusicData->isChecked(); }
-int TfrmPlay::Instrument() const { return std::max(ui_->cmbInstrument->currentIndex(), 0); }
+bool TfrmPlay::MetronomeMuted() const {
+    return ui_->chkPlayMetronome->isChecked();
+}
+bool TfrmPlay::MelodyMuted() const {
+    return ui_->chkPlayMusicData->isChecked();
+}
+int TfrmPlay::Instrument() const {
+    return std::max(ui_->cmbInstrument->currentIndex(), 0);
+}
 
 void TfrmPlay::SetInstrument(int program) {
     const QSignalBlocker quiet(ui_->cmbInstrument);

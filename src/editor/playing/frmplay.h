@@ -48,13 +48,13 @@ public:
     void SetInstrument(int program);
 
     // Wired by the playback controller.
-    std::function<void()> onPlay;                    // btnPlay
-    std::function<void()> onStop;                    // btnStop
-    std::function<void(int)> onTempo;                // a new play tempo, at once
-    std::function<void(int)> onBias;                 // a new transposition, at once
-    std::function<void(int)> onInstrument;           // a program was chosen
-    std::function<void(int track, bool)> onMute;     // a mute box was clicked
-    std::function<void(bool)> onAlternateMute;       // the mute button's mode
+    std::function<void()> onPlay;                 // btnPlay
+    std::function<void()> onStop;                 // btnStop
+    std::function<void(int)> onTempo;             // a new play tempo, at once
+    std::function<void(int)> onBias;              // a new transposition, at once
+    std::function<void(int)> onInstrument;        // a program was chosen
+    std::function<void(int track, bool)> onMute;  // a mute box was clicked
+    std::function<void(bool)> onAlternateMute;    // the mute button's mode
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,7 +11,9 @@ constexpr int kChannel = 0;
 }
 
 TfrmTuning::TfrmTuning(MidiOutput& output, std::function<int()> instrument, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TfrmTuning>()), output_(output),
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::TfrmTuning>()),
+      output_(output),
       instrument_(std::move(instrument)) {
     ui_->setupUi(this);
     connect(ui_->chkInnerString, &QCheckBox::toggled, this,

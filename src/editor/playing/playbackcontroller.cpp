@@ -65,8 +65,7 @@ QIcon StopIcon() {
 }  // namespace
 
 PlaybackController* FindPlaybackController(QObject& main) {
-    return main.findChild<PlaybackController*>(kPlaybackControllerName,
-                                               Qt::FindDirectChildrenOnly);
+    return main.findChild<PlaybackController*>(kPlaybackControllerName, Qt::FindDirectChildrenOnly);
 }
 
 PlaybackController::PlaybackController(const EditorContext& ctx)
@@ -231,7 +230,9 @@ void PlaybackController::BuildEngine() {
     if (options_.timerDriven) sequencer_->AttachTimer(timer_.get());
 }
 
-bool PlaybackController::DeviceOpen() const { return output_->IsOpen(); }
+bool PlaybackController::DeviceOpen() const {
+    return output_->IsOpen();
+}
 
 bool PlaybackController::WakeOutput() {
     const bool awake = output_->WakeDevice();
@@ -263,7 +264,9 @@ void PlaybackController::MidiSettingsChanged() {
 
 // ---- play and stop ------------------------------------------------------------
 
-bool PlaybackController::IsPlaying() const { return frmPlay_->IsPlaying(); }
+bool PlaybackController::IsPlaying() const {
+    return frmPlay_->IsPlaying();
+}
 
 void PlaybackController::PlayStop() {
     if (frmPlay_->IsPlaying()) {
@@ -449,7 +452,9 @@ void PlaybackController::Queue(Work work) {
         Qt::QueuedConnection);
 }
 
-void PlaybackController::RemoveCountIn() { sorvel::RemoveCountIn(rcp_); }
+void PlaybackController::RemoveCountIn() {
+    sorvel::RemoveCountIn(rcp_);
+}
 
 void PlaybackController::OnPassStarting() {
     Queue([this] { ClearCursor(); });

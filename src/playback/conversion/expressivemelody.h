@@ -17,7 +17,7 @@ namespace sorvel {
 class SequenceWriter;
 
 class ExpressiveMelody {
-  public:
+public:
     // `velocity` is the level before the first dynamic; `tempo` the tempo
     // the play starts in.
     ExpressiveMelody(SequenceWriter& writer, const PlayItems& items, int velocity, int tempo);
@@ -36,7 +36,7 @@ class ExpressiveMelody {
     // Writes the note still held back; at the end of the play.
     void Flush();
 
-  private:
+private:
     // What the last sounding note left for a dash or a glissando after it.
     struct Sounding {
         bool sounds = false;

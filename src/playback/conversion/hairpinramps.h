@@ -18,13 +18,13 @@ struct ExpressionRamp {
 };
 
 class HairpinRamps {
-  public:
+public:
     HairpinRamps(const PlayItems& items, int defaultVelocity);
 
     // The ramp over `note`; none for a note under no hairpin.
     const ExpressionRamp* At(const TNote& note) const;
 
-  private:
+private:
     struct Span {
         int first, last;  // indices of the first and last note
         int direction;

@@ -14,7 +14,7 @@ class TMusicSheet;
 class TNote;
 
 class NoteEmitter {
-  public:
+public:
     // `currentPage` is the page whose key transposes the melody track and
     // whose page tempo the play starts with.
     NoteEmitter(SequenceWriter& writer, const PlayOptions& options, int startTempo,
@@ -35,7 +35,7 @@ class NoteEmitter {
     void BarLine() { metronomePos_ = 0; }
     void SetSignature(const TimeSignature& signature) { signature_ = signature; }
 
-  private:
+private:
     void Clicks(const TNote& note);
     void Tempo(int tempo, TNote& note);
     // Semitones between the key of the note's page and the key of the track.

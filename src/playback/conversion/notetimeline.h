@@ -20,7 +20,7 @@ inline constexpr int kBendCenter = 8192;
 int BendValue(int cents);
 
 class NoteTimeline {
-  public:
+public:
     struct Action {
         int at = 0;
         int type = 0;
@@ -63,7 +63,7 @@ class NoteTimeline {
 
     const std::vector<Action>& Actions() const { return actions_; }
 
-  private:
+private:
     int Clamp(int at) const;
 
     TNote* source_;

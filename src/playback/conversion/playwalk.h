@@ -25,13 +25,13 @@ struct WalkOutcome {
 };
 
 class PlayWalk {
-  public:
+public:
     PlayWalk(const PlayItems& items, NoteEmitter& emitter) : items_(items), emitter_(emitter) {}
 
     // `nonRepeat` takes every item of the range once, in list order.
     WalkOutcome Run(PlayRange range, bool nonRepeat);
 
-  private:
+private:
     static constexpr int kStop = -1;
 
     int Size() const { return static_cast<int>(items_.size()); }

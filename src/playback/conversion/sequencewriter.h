@@ -19,7 +19,7 @@ constexpr int kCountIn = 4;
 constexpr int kClickGate = 10;
 
 class SequenceWriter {
-  public:
+public:
     SequenceWriter(TRcpData& data, const Preferences& prefs) : data_(data), prefs_(prefs) {}
 
     // A note event of the melody, `keyShift` semitones from its NoteNo (the
@@ -37,7 +37,7 @@ class SequenceWriter {
 
     TMidiEventList& Events(int track) { return data_.Track(track).events; }
 
-  private:
+private:
     TRcpData& data_;
     const Preferences& prefs_;
 };

@@ -26,7 +26,7 @@ struct MidiFileOptions {
 };
 
 class MidiFileRecorder final : public OfflineSink {
-  public:
+public:
     static constexpr int kTicksPerQuarter = kTimeBase;
 
     explicit MidiFileRecorder(MidiFileOptions options) : options_(std::move(options)) {}
@@ -40,7 +40,7 @@ class MidiFileRecorder final : public OfflineSink {
     // The file as recorded so far.
     std::string FileBytes() const;
 
-  private:
+private:
     struct Event {
         std::uint32_t tick = 0;
         std::vector<std::uint8_t> bytes;  // a channel message or F0 ... F7

@@ -36,7 +36,7 @@ struct OfflinePlayResult {
 };
 
 class OfflinePlay {
-  public:
+public:
     OfflinePlay(TMusicSheet& page, const Preferences& prefs, OfflinePlayOptions options = {})
         : page_(page), prefs_(prefs), options_(options) {}
 
@@ -48,7 +48,7 @@ class OfflinePlay {
     // of the piece's notes, as every play does.
     OfflinePlayResult Run(OfflineSink& sink);
 
-  private:
+private:
     TMusicSheet& page_;
     const Preferences& prefs_;
     OfflinePlayOptions options_;

@@ -17,7 +17,7 @@ struct OfflineStep {
 };
 
 class OfflineSink : public MidiOut {
-  public:
+public:
     // Called after every step; the messages that arrived since the previous
     // call were sent during this step (those of the set-up arrive before the
     // first step).

@@ -24,7 +24,7 @@ void AppendVarLen(std::string& out, std::uint32_t value);
 std::string SmfHeaderChunk(int format, int trackCount, int ticksPerQuarter);
 
 class SmfTrack {
-  public:
+public:
     // A channel message: status byte and its data bytes. An event before the
     // previous one is written at the previous one's tick.
     void Message(std::uint32_t tick, std::span<const std::uint8_t> bytes);
@@ -37,7 +37,7 @@ class SmfTrack {
     // tick, if later).
     std::string Finish(std::uint32_t endTick);
 
-  private:
+private:
     void Delta(std::uint32_t tick);
 
     std::string body_;

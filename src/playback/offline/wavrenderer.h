@@ -16,7 +16,7 @@ namespace sorvel {
 class FluidSynthRenderer;
 
 class WavRenderer final : public OfflineSink {
-  public:
+public:
     static constexpr int kSampleRate = 44100;
     static constexpr int kChannels = 2;
     // Sound after the play, for the releases and the reverb to die away.
@@ -41,7 +41,7 @@ class WavRenderer final : public OfflineSink {
     // reallocate.
     void Reserve(std::int64_t millis);
 
-  private:
+private:
     WavRenderer();
     void RenderMillisecond();
 

@@ -12,11 +12,11 @@ namespace sorvel {
 namespace {
 
 struct DaonGeometry {
-    int cx, cy;    // centre of the small notes
-    int width;     // width of the small numerals
-    int lines;     // duration lines drawn
-    int room;      // room left below the numerals for dots and lines
-    int slots;     // notes held
+    int cx, cy;  // centre of the small notes
+    int width;   // width of the small numerals
+    int lines;   // duration lines drawn
+    int room;    // room left below the numerals for dots and lines
+    int slots;   // notes held
 };
 
 int ClampedOctave(const TDaonSlot& slot) {

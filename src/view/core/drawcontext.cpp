@@ -8,9 +8,13 @@
 
 namespace sorvel {
 
-int SafePoints(int points) { return std::clamp(points, kMinFontPoints, kMaxFontPoints); }
+int SafePoints(int points) {
+    return std::clamp(points, kMinFontPoints, kMaxFontPoints);
+}
 
-int SafePenWidth(int width) { return std::clamp(width, 1, kMaxPenWidth); }
+int SafePenWidth(int width) {
+    return std::clamp(width, 1, kMaxPenWidth);
+}
 
 const std::string& PGothicFontName() {
     static const std::string name = cp932::FromUtf8("ＭＳ Ｐゴシック");

@@ -13,8 +13,12 @@ using i64 = std::int64_t;
 // Lines beyond this margin around the image cannot be seen.
 constexpr i64 kMargin = 4;
 
-i64 FloorDiv(i64 a, i64 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-i64 CeilDiv(i64 a, i64 b) { return -FloorDiv(-a, b); }
+i64 FloorDiv(i64 a, i64 b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+i64 CeilDiv(i64 a, i64 b) {
+    return -FloorDiv(-a, b);
+}
 
 struct IndexRange {
     i64 first, last;  // empty when first > last
@@ -25,8 +29,9 @@ struct IndexRange {
 // thus draws only what can show, and a zero step draws its one place once.
 IndexRange VisibleIndices(i64 start, i64 step, i64 last, i64 limit) {
     const i64 lo = -kMargin, hi = limit + kMargin;
-    if (step == 0) return start >= lo && start <= hi ? IndexRange{0, std::min<i64>(0, last)}
-                                                     : IndexRange{1, 0};
+    if (step == 0)
+        return start >= lo && start <= hi ? IndexRange{0, std::min<i64>(0, last)}
+                                          : IndexRange{1, 0};
     IndexRange r = step > 0 ? IndexRange{CeilDiv(lo - start, step), FloorDiv(hi - start, step)}
                             : IndexRange{CeilDiv(start - hi, -step), FloorDiv(start - lo, -step)};
     return {std::max<i64>(r.first, 0), std::min(r.last, last)};

@@ -11,11 +11,17 @@ namespace sorvel {
 
 void DrawItem(Canvas& canvas, TMusicItem& item, DrawContext& ctx) {
     switch (item.Class()) {
-        case ItemClass::Note: DrawNote(canvas, static_cast<TNote&>(item), ctx); break;
+        case ItemClass::Note:
+            DrawNote(canvas, static_cast<TNote&>(item), ctx);
+            break;
         case ItemClass::BarLine:
         case ItemClass::Beat:
-        case ItemClass::MusicSign: DrawBaseItem(canvas, item, ctx, true); break;
-        case ItemClass::HorizBar: DrawHorizBar(canvas, static_cast<THorizBar&>(item), ctx); break;
+        case ItemClass::MusicSign:
+            DrawBaseItem(canvas, item, ctx, true);
+            break;
+        case ItemClass::HorizBar:
+            DrawHorizBar(canvas, static_cast<THorizBar&>(item), ctx);
+            break;
         case ItemClass::Cresc:
         case ItemClass::Slur:
         case ItemClass::RenTon:
@@ -24,9 +30,15 @@ void DrawItem(Canvas& canvas, TMusicItem& item, DrawContext& ctx) {
             DrawSpanningMark(canvas, static_cast<TSpanningMark&>(item), ctx);
             break;
         case ItemClass::DaonLeft:
-        case ItemClass::DaonRight: DrawDaon(canvas, static_cast<TDaon&>(item), ctx); break;
-        case ItemClass::Tempo: DrawTempo(canvas, static_cast<TTempo&>(item), ctx); break;
-        case ItemClass::TextBox: DrawTextBox(canvas, static_cast<TTextBox&>(item), ctx); break;
+        case ItemClass::DaonRight:
+            DrawDaon(canvas, static_cast<TDaon&>(item), ctx);
+            break;
+        case ItemClass::Tempo:
+            DrawTempo(canvas, static_cast<TTempo&>(item), ctx);
+            break;
+        case ItemClass::TextBox:
+            DrawTextBox(canvas, static_cast<TTextBox&>(item), ctx);
+            break;
     }
 }
 

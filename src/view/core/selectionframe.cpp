@@ -13,8 +13,8 @@ void DrawSelectionFrame(Canvas& canvas, int left, int top, int width, int height
     canvas.SetPen(kBlack, 1, PenStyle::Dot);
     const int right = left + width;
     const int bottom = top + height;
-    canvas.Polyline({{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1},
-                     {left, top}});
+    canvas.Polyline(
+        {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}});
     canvas.SetPen(color, penWidth, style);
 }
 

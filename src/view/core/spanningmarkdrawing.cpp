@@ -79,9 +79,12 @@ void Draw3ren(Canvas& canvas, const T3ren& mark, const DrawContext& ctx) {
 // their own glyph.
 std::string MeasuredText(const TSpanningMark& mark) {
     switch (mark.Class()) {
-        case ItemClass::Kakko: return "1";
-        case ItemClass::Ren3: return "3";
-        default: return mark.Content();
+        case ItemClass::Kakko:
+            return "1";
+        case ItemClass::Ren3:
+            return "3";
+        default:
+            return mark.Content();
     }
 }
 
@@ -92,12 +95,23 @@ void DrawSpanningMark(Canvas& canvas, TSpanningMark& mark, const DrawContext& ct
     const int h = ScaleByRate(canvas.TextHeight(MeasuredText(mark)), mark.HeightRate());
     mark.StoreMeasuredSize(mark.Width(), h);
     switch (mark.Class()) {
-        case ItemClass::Cresc: DrawCresc(canvas, mark); break;
-        case ItemClass::Slur: DrawSlur(canvas, static_cast<TSlur&>(mark)); break;
-        case ItemClass::RenTon: DrawRenTon(canvas, static_cast<TRenTon&>(mark)); break;
-        case ItemClass::Kakko: DrawKakko(canvas, static_cast<TKakko&>(mark), ctx); break;
-        case ItemClass::Ren3: Draw3ren(canvas, static_cast<T3ren&>(mark), ctx); break;
-        default: break;
+        case ItemClass::Cresc:
+            DrawCresc(canvas, mark);
+            break;
+        case ItemClass::Slur:
+            DrawSlur(canvas, static_cast<TSlur&>(mark));
+            break;
+        case ItemClass::RenTon:
+            DrawRenTon(canvas, static_cast<TRenTon&>(mark));
+            break;
+        case ItemClass::Kakko:
+            DrawKakko(canvas, static_cast<TKakko&>(mark), ctx);
+            break;
+        case ItemClass::Ren3:
+            Draw3ren(canvas, static_cast<T3ren&>(mark), ctx);
+            break;
+        default:
+            break;
     }
     canvas.SetFontSize(ctx.NotePoints());
     if (mark.selected) {

@@ -52,13 +52,14 @@ void DrawHorizBar(Canvas& canvas, THorizBar& bar, const DrawContext& ctx) {
     canvas.SetFontSize(ctx.RatePoints(bar.HeightRate()));
     const int numberHeight = canvas.TextHeight(number);
     bar.upperExtent = numberHeight;
-    if (!number.empty()) canvas.TextOut(x + Half(w - canvas.TextWidth(number)), y - textHeight, number);
+    if (!number.empty())
+        canvas.TextOut(x + Half(w - canvas.TextWidth(number)), y - textHeight, number);
 
     if (bar.selected) {
         const FramePos at = FramePosOf(bar, ctx);
         DrawSelectionFrame(canvas, at.x, at.y - numberHeight, at.w, numberHeight + thickness);
         FillBlackRect(canvas, at.x + at.w - 3, at.y - numberHeight + 4, at.x + at.w + 1,
-                   at.y + thickness - 2);
+                      at.y + thickness - 2);
     }
     canvas.SetFontSize(ctx.NotePoints());
 }

@@ -15,7 +15,9 @@ QtCanvas::QtCanvas(QPainter& painter, bool printing) : painter_(painter), printi
     ApplyBrush();
 }
 
-QColor QtCanvas::ToQColor(Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor QtCanvas::ToQColor(Color c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 void QtCanvas::SetFont(const std::string& family, int points) {
     family_ = family;
