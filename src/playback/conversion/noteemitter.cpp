@@ -1,5 +1,7 @@
 #include "playback/conversion/noteemitter.h"
 
+#include <algorithm>
+
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/tempo.h"
@@ -56,6 +58,26 @@ void NoteEmitter::Emit(TNote& note) {
     else
         writer_.Melody(note, keyShift);
     Clicks(note);
+}
+
+void NoteEmitter::MultiBarRest(int bars) {
+    if (bars <= 0) return;
+    // The note held back for what follows it has nothing after it to lean on.
+    if (expressive_) expressive_->Flush();
+    const int beatsPerBar = signature_.BarLength() / signature_.BeatLength();
+    const long long beats = static_cast<long long>(bars) * std::max(beatsPerBar, 1);
+    const long long total = static_cast<long long>(bars) * signature_.BarLength();
+    for (long long left = total; left > 0;) {
+        // Silences of at most a bar each, so no event step overflows.
+        const int step = static_cast<int>(std::min<long long>(left, signature_.BarLength()));
+        writer_.Silence(conv_track::kMelody, step);
+        left -= step;
+    }
+    for (long long i = 0; i < beats; ++i) {
+        writer_.Click(conv_track::kMetronome, i % std::max(beatsPerBar, 1) == 0,
+                      signature_.BeatLength());
+    }
+    metronomePos_ = 0;
 }
 
 // One click for every beat boundary the note starts on or crosses; the

@@ -30,6 +30,10 @@ public:
     // one in force sets it there, when the score's tempo is played.
     void EnterPage(TNote& note);
 
+    // A multi-bar rest: `bars` whole bars of the time signature in force,
+    // silent in the melody, counted by the metronome.
+    void MultiBarRest(int bars);
+
     // A bar line, or the start of the play: the metronome counts from the
     // start of a bar again.
     void BarLine() { metronomePos_ = 0; }

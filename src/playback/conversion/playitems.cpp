@@ -14,7 +14,8 @@ namespace {
 
 bool IsPlayItem(const TMusicItem& item) {
     const ItemClass c = item.Class();
-    return c == ItemClass::Note || c == ItemClass::BarLine || c == ItemClass::Beat;
+    return c == ItemClass::Note || c == ItemClass::BarLine || c == ItemClass::Beat ||
+           c == ItemClass::HorizBar;
 }
 
 // The first mark of `item` whose code is one of `codes`.

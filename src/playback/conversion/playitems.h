@@ -1,6 +1,6 @@
 #pragma once
-// The items of one piece in play order (notes, bar lines and time signatures
-// of its pages) and what the conversion reads from them: codes, marks, jump
+// The items of one piece in play order (notes, bar lines, multi-bar rests and
+// time signatures of its pages) and what the conversion reads from them: codes, marks, jump
 // signs, volta numbers and tempo marks.
 #include <vector>
 
@@ -23,7 +23,7 @@ int PieceStartPageIndex(const TMusicBook& book, int pageIndex);
 // not in its book.
 const TMusicSheet& PieceFirstPage(const TMusicSheet& page);
 
-// The notes, bar lines and time signatures from the page where the piece
+// The notes, bar lines, multi-bar rests and time signatures from the page where the piece
 // holding `currentPage` begins (the nearest page with a title) to the page of
 // its last symbol, in page order and each page's item order. Every page of
 // that range gets its timing first, so the result does not depend on which

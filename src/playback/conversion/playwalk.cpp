@@ -1,5 +1,8 @@
 #include "playback/conversion/playwalk.h"
 
+#include <algorithm>
+
+#include "model/horizbar.h"
 #include "model/note.h"
 
 namespace sorvel {
@@ -9,6 +12,18 @@ bool IsRepeatBar(const TMusicItem* item) {
     if (!item || item->Class() != ItemClass::BarLine) return false;
     const char code = CodeOf(item);
     return code == 'f' || code == 'g' || code == 'h';
+}
+
+// The bars a multi-bar rest stands for: its number, within what a piece can
+// sensibly hold (a damaged number plays no time rather than hours).
+int MultiBarRestBars(const THorizBar& rest) {
+    constexpr int kMaxBars = 1000;
+    int bars = 0;
+    for (const char c : rest.BarNum()) {
+        if (c < '0' || c > '9') return 0;
+        bars = std::min(bars * 10 + (c - '0'), kMaxBars + 1);
+    }
+    return bars > kMaxBars ? 0 : bars;
 }
 
 }  // namespace
@@ -46,6 +61,8 @@ void PlayWalk::TakeOnce(TMusicItem& item) {
         emitter_.BarLine();
     } else if (item.Class() == ItemClass::Beat) {
         emitter_.SetSignature(TimeSignatureOf(&item));
+    } else if (const THorizBar* rest = item.As<THorizBar>()) {
+        emitter_.MultiBarRest(MultiBarRestBars(*rest));
     }
 }
 

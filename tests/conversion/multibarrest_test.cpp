@@ -1,0 +1,75 @@
+// A multi-bar rest (the bar-count rest item) plays its bars of silence, with
+// the metronome counting them, in plain and expressive playback.
+#include "conversionfixture.h"
+#include "model/horizbar.h"
+
+namespace sorvel::testing {
+namespace {
+
+class MultiBarRestTest : public ConversionTest {
+protected:
+    THorizBar* Rest(const std::string& bars) {
+        THorizBar* rest = Next<THorizBar>("M");
+        rest->SetBarNum(bars);
+        return rest;
+    }
+    // Ticks of the melody from its first note to the event that plays `note`.
+    long TicksBefore(const TNote* note) const {
+        long ticks = 0;
+        bool started = false;
+        for (const TMidiEvent& e : Track(1)) {
+            if (e.IsNote() && e.sourceItem == note) return ticks;
+            started = started || (e.IsNote() && e.sourceItem);
+            if (started) ticks += e.step;
+        }
+        return -1;
+    }
+    int Clicks() const {
+        int clicks = 0;
+        for (const TMidiEvent& e : Track(2)) clicks += e.IsNote() && e.velocity > 0 ? 1 : 0;
+        return clicks;
+    }
+};
+
+TEST_F(MultiBarRestTest, ThreeBarsOfRestTakeThreeBarsOfTime) {
+    Score("1111|");
+    Rest("3");
+    Bar("c");
+    TNote* after = N("2");
+    Build();
+    EXPECT_EQ(Played(), "11112");
+    EXPECT_EQ(TicksBefore(after), 4 * 48 + 3 * 4 * 48);
+    EXPECT_EQ(Clicks(), 4 + 3 * 4 + 1);
+}
+
+TEST_F(MultiBarRestTest, TheRestCountsBarsOfTheTimeSignatureInForce) {
+    Next<TBeat>("#");  // 3/4
+    Score("111|");
+    Rest("2");
+    Bar("c");
+    TNote* after = N("2");
+    Build();
+    EXPECT_EQ(TicksBefore(after), 3 * 48 + 2 * 3 * 48);
+}
+
+TEST_F(MultiBarRestTest, ExpressivePlaybackKeepsTheSameTime) {
+    Score("1111|");
+    Rest("2");
+    Bar("c");
+    TNote* after = N("2");
+    options.expressive = true;
+    Build();
+    EXPECT_EQ(TicksBefore(after), 4 * 48 + 2 * 4 * 48);
+}
+
+TEST_F(MultiBarRestTest, ADamagedBarCountPlaysNoTime) {
+    Score("1111|");
+    Rest("x9");
+    Bar("c");
+    TNote* after = N("2");
+    Build();
+    EXPECT_EQ(TicksBefore(after), 4 * 48);
+}
+
+}  // namespace
+}  // namespace sorvel::testing
