@@ -7,7 +7,7 @@
 #include "base/arith.h"
 #include "base/cp932.h"
 #include "interchange/jianpupieces.h"
-#include "interchange/markcodes.h"
+#include "interchange/musicxmlvocabulary.h"
 #include "model/daon.h"
 #include "model/glyphcodes.h"
 #include "model/glyphinfotable.h"

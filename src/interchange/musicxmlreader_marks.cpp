@@ -7,8 +7,8 @@
 
 #include "base/arith.h"
 #include "base/text.h"
-#include "interchange/markcodes.h"
 #include "interchange/musicxmlreader_internal.h"
+#include "interchange/musicxmlvocabulary.h"
 
 namespace sorvel::interchange::xmlread {
 namespace {
@@ -37,20 +37,8 @@ std::string_view ShownName(std::string_view name) {
 
 // Quarter notes in a beat unit; 0 for a name MusicXML does not have.
 double QuartersOfUnit(std::string_view unit) {
-    struct Unit {
-        std::string_view name;
-        double quarters;
-    };
-    static constexpr Unit kUnits[] = {
-        {"maxima", 32},       {"long", 16},           {"breve", 8},       {"whole", 4},
-        {"half", 2},          {"quarter", 1},         {"eighth", 0.5},    {"16th", 0.25},
-        {"32nd", 0.125},      {"64th", 0.0625},       {"128th", 0.03125}, {"256th", 0.015625},
-        {"512th", 0.0078125}, {"1024th", 0.00390625},
-    };
-    for (const Unit& u : kUnits) {
-        if (u.name == unit) return u.quarters;
-    }
-    return 0;
+    const NoteType* type = NoteTypeOfName(unit);
+    return type ? QuartersOf(*type) : 0;
 }
 
 // Quarter notes per minute of a <metronome> with a beat unit and a rate;

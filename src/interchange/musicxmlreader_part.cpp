@@ -1,64 +1,16 @@
 // The measures of one MusicXML part: positions from durations, <backup> and
-// <forward>; the first voice of the first staff kept, chords reduced to their
-// top note, grace notes attached to their note, gaps filled with rests, and
-// the marks of directions placed on the notes at their onsets.
+// <forward>, attributes and barlines, and the marks of directions placed on
+// the notes at their onsets; gaps between the kept notes filled with rests.
 #include <algorithm>
-#include <climits>
 #include <string>
 #include <vector>
 
-#include "base/arith.h"
-#include "interchange/markcodes.h"
-#include "interchange/musicxmlreader_internal.h"
+#include "interchange/musicxmlreader_partreader.h"
+#include "interchange/musicxmlvocabulary.h"
+#include "model/glyphcodes.h"
 
 namespace sorvel::interchange::xmlread {
 namespace {
-
-// Bounds that keep hostile numbers harmless. A longer note is cut to this
-// length; positions within a measure stay below the measure bound.
-constexpr double kMaxNoteQuarters = 64;
-constexpr double kMaxMeasureQuarters = 1024;
-constexpr size_t kMaxGraces = 4;
-// Beyond these the part is cut off, so that a file of millions of tiny
-// measures cannot make the score hundreds of times its own size.
-constexpr size_t kMaxMeasures = 100000;
-constexpr size_t kMaxNotes = 500000;
-// Unmatched slide starts remembered at most.
-constexpr size_t kMaxOpenLines = 64;
-
-constexpr int kEndOfMeasure = INT_MAX;
-
-int Ticks(double quarters) {
-    return RoundHalfEven(quarters * kTicksPerQuarter);
-}
-
-bool ReadPitch(pugi::xml_node pitch, XmlPitch& p) {
-    const std::string_view step = TextOf(pitch.child("step"));
-    if (step.size() != 1 || step[0] < 'A' || step[0] > 'G') return false;
-    const int octave = IntOf(TextOf(pitch.child("octave")), -1, 0, 9);
-    if (octave < 0) return false;
-    p.step = step[0];
-    p.octave = octave;
-    p.alter = IntOf(TextOf(pitch.child("alter")), 0, -2, 2);
-    return true;
-}
-
-int UnderlinesOfType(std::string_view type) {
-    if (type == "16th") return 2;
-    if (type == "32nd" || type == "64th" || type == "128th" || type == "256th" || type == "512th" ||
-        type == "1024th") {
-        return 3;
-    }
-    return 1;  // eighth, and the longer values that a grace note rarely has
-}
-
-// Removes one `number` from `numbers`; false when it is not there.
-bool TakeNumber(std::vector<int>& numbers, int number) {
-    const auto it = std::find(numbers.begin(), numbers.end(), number);
-    if (it == numbers.end()) return false;
-    numbers.erase(it);
-    return true;
-}
 
 // Signs stand in one order whatever order the file gave them in: dynamics,
 // bowings, strings, fingers, other technique, ornaments, articulations,
@@ -94,88 +46,7 @@ void OrderSigns(std::string& signs) {
                      [](char a, char b) { return SignRank(a) < SignRank(b); });
 }
 
-struct PendingGrace {
-    GraceNote grace;
-    std::vector<int> slurStarts;
-    std::vector<int> slurStops;
-};
-
-// A note of the chosen voice with what it needs until its measure is done.
-struct KeptNote {
-    ImportedNote note;
-    int midi = 0;
-    std::string pitchedSigns;
-    std::vector<int> slurStarts;
-    std::vector<int> slurStops;
-    std::vector<LineEnd> lines;
-};
-
-// Marks of a direction waiting for the note at their onset.
-struct PlacedMarks {
-    int tick = 0;
-    DirectionMarks marks;
-};
-
-struct OpenLine {
-    bool glissando = false;
-    int number = 0;
-    int midi = 0;
-};
-
-class PartReader {
-  public:
-    PartReader(ImportedScore& score, LeftOutTally& tally) : score_(score), tally_(tally) {}
-    void Read(pugi::xml_node part);
-
-  private:
-    void ReadMeasure(pugi::xml_node measure, ImportedMeasure& m);
-    void ReadAttributes(pugi::xml_node attributes, ImportedMeasure& m);
-    void ReadBarline(pugi::xml_node barline, ImportedMeasure& m);
-    void ReadNote(pugi::xml_node note);
-    void ReadGrace(pugi::xml_node note, bool chord);
-    void MergeChordMember(const NoteMarks& marks, bool rest, const XmlPitch& pitch);
-    void TakeDirection(DirectionMarks marks, int tick);
-    void TakeOtherStaffDirection(pugi::xml_node direction);
-    void TakeTempo(DirectionMarks& marks);
-    void CloseChord();
-    void AttachGracesBefore(KeptNote& k);
-    void AttachGracesAfter(KeptNote& k);
-    void FinishMeasure(ImportedMeasure& m);
-    void PlaceMarks(ImportedMeasure& m, const PlacedMarks& p);
-    ImportedNote* LastNoteBefore();
-
-    double Quarters(pugi::xml_node durationHolder) const;
-    void Move(double quarters);
-    int TickNow() const { return Ticks(pos_); }
-
-    ImportedScore& score_;
-    LeftOutTally& tally_;
-
-    // Through the part.
-    double divisions_ = 1;
-    std::string voice_;  // the voice kept, empty until the first note of staff 1
-    bool keySeen_ = false;
-    int fifths_ = 0;
-    bool timeSeen_ = false;
-    int beats_ = 0;
-    int beatType_ = 0;
-    bool tempoSeen_ = false;
-    int tempo_ = 0;
-    int openEnding_ = 0;
-    std::vector<OpenLine> openLines_;
-    std::vector<PlacedMarks> carried_;  // marks of measures that kept no note
-    int lastMeasureWithNotes_ = -1;
-
-    // Within the measure being read.
-    double pos_ = 0;
-    double maxPos_ = 0;
-    double chordOnset_ = 0;
-    bool chordOpen_ = false;
-    int lastPitched_ = -1;
-    std::vector<KeptNote> kept_;
-    std::vector<PendingGrace> graces_;
-    std::vector<PlacedMarks> placed_;
-};
+}  // namespace
 
 double PartReader::Quarters(pugi::xml_node holder) const {
     double d = 0;
@@ -288,16 +159,16 @@ void PartReader::ReadAttributes(pugi::xml_node attributes, ImportedMeasure& m) {
         if (!number.empty() && number != "1") continue;
         int beats = 0;
         int beatType = 0;
-        if (!time.child("senza-misura")) {
+        if (!time.child(kSenzaMisura)) {
             // Additive meters ("3+2") count all their beats.
-            std::string_view text = TextOf(time.child("beats"));
+            std::string_view text = TextOf(time.child(kTimeBeats));
             while (!text.empty()) {
                 const size_t plus = text.find('+');
                 beats += IntOf(text.substr(0, plus), 0, 0, 999);
                 text = plus == std::string_view::npos ? std::string_view{} : text.substr(plus + 1);
             }
             beats = std::min(beats, 999);
-            beatType = IntOf(TextOf(time.child("beat-type")), 0, 0, 999);
+            beatType = IntOf(TextOf(time.child(kTimeBeatType)), 0, 0, 999);
         }
         if (!timeSeen_ || beats != beats_ || beatType != beatType_) {
             m.beats = beats;
@@ -324,21 +195,18 @@ void PartReader::ReadAttributes(pugi::xml_node attributes, ImportedMeasure& m) {
 
 void PartReader::ReadBarline(pugi::xml_node barline, ImportedMeasure& m) {
     std::string_view location = AttrOf(barline, "location");
-    if (location.empty()) location = "right";
-    const bool right = location == "right";
+    if (location.empty()) location = kBarRight;
+    const bool right = location == kBarRight;
     const std::string_view repeat = AttrOf(barline.child("repeat"), "direction");
     if (right) {
-        const std::string_view style = TextOf(barline.child("bar-style"));
-        if (repeat == "backward") {
-            m.rightBar = 'g';
-        } else if (style == "light-light") {
-            m.rightBar = 'd';
-        } else if (style == "light-heavy") {
-            m.rightBar = 'e';
-        } else if (!style.empty() && style != "regular" && style != "none") {
+        const char code =
+            CodeOfRightBarLine(TextOf(barline.child("bar-style")), repeat == kRepeatBackward);
+        if (code == 0) {
             tally_.Unsupported("bar-style");
+        } else if (code != kPlainBarLine) {
+            m.rightBar = code;
         }
-    } else if (location == "left" && repeat == "forward") {
+    } else if (location == kBarLeft && repeat == kRepeatForward) {
         m.repeatForward = true;
     }
     if (pugi::xml_node ending = barline.child("ending")) {
@@ -350,11 +218,11 @@ void PartReader::ReadBarline(pugi::xml_node barline, ImportedMeasure& m) {
         const std::string_view type = AttrOf(ending, "type");
         if (number == 0) {
             tally_.Unsupported("ending");
-        } else if (type == "start") {
+        } else if (type == kEndingStart) {
             m.ending = number;
             m.endingStart = true;
             openEnding_ = number;
-        } else if (type == "stop" || type == "discontinue") {
+        } else if (type == kEndingStop || type == kEndingDiscontinue) {
             m.ending = number;
             m.endingStop = true;
             openEnding_ = 0;
@@ -367,252 +235,9 @@ void PartReader::ReadBarline(pugi::xml_node barline, ImportedMeasure& m) {
         AddSign(marks.signs, CodeOfElement(MarkPlace::Fermata, "fermata"));
     }
     if (!marks.signs.empty()) {
-        const int tick = location == "left" ? 0 : right ? kEndOfMeasure : TickNow();
+        const int tick = location == kBarLeft ? 0 : right ? kEndOfMeasure : TickNow();
         placed_.push_back({tick, std::move(marks)});
     }
-}
-
-void PartReader::ReadNote(pugi::xml_node note) {
-    const bool chord = static_cast<bool>(note.child("chord"));
-    const bool grace = static_cast<bool>(note.child("grace"));
-    const bool rest = static_cast<bool>(note.child("rest"));
-    std::string_view staff = TextOf(note.child("staff"));
-    std::string_view voice = TextOf(note.child("voice"));
-    if (staff.empty()) staff = "1";
-    if (voice.empty()) voice = "1";
-
-    double onset = pos_;
-    double length = 0;
-    bool cut = false;
-    if (!grace) {
-        length = Quarters(note);
-        if (length > kMaxNoteQuarters) {
-            length = kMaxNoteQuarters;
-            cut = true;
-        }
-        if (chord) {
-            onset = chordOnset_;
-        } else {
-            chordOnset_ = pos_;
-            Move(length);
-        }
-        if (!chord) CloseChord();
-    }
-
-    if (staff != "1") {
-        if (!rest) tally_.Count(kOtherStaffNotes);
-        return;
-    }
-    // Cue notes only mark time (their gap becomes a rest), and do not
-    // choose the voice.
-    const bool cue = static_cast<bool>(note.child("cue"));
-    if (voice_.empty() && !cue) voice_ = voice;
-    if (!voice_.empty() && voice != voice_) {
-        if (!rest) tally_.Count(kOtherVoiceNotes);
-        return;
-    }
-    if (cue) {
-        if (!rest) tally_.Count(kCueNotes);
-        return;
-    }
-    if (grace) {
-        ReadGrace(note, chord);
-        return;
-    }
-    const double end = std::min(onset + length, kMaxMeasureQuarters);
-    const int tick = Ticks(onset);
-    const int duration = Ticks(end) - tick;
-    if (duration <= 0) {
-        if (!rest) tally_.Count(kNotesWithoutLength);
-        return;
-    }
-
-    NoteMarks marks;
-    for (pugi::xml_node notations : note.children("notations")) {
-        ReadNotations(notations, false, marks, tally_);
-    }
-    for (pugi::xml_node tie : note.children("tie")) {
-        if (AttrOf(tie, "type") == "start") marks.tie = true;
-    }
-    for ([[maybe_unused]] pugi::xml_node lyric : note.children("lyric")) tally_.Count(kLyrics);
-
-    XmlPitch pitch;
-    bool isRest = true;
-    if (pugi::xml_node p = note.child("pitch")) {
-        isRest = !ReadPitch(p, pitch);
-        if (isRest) tally_.Count(kBadPitches);
-    } else if (note.child("unpitched")) {
-        tally_.Count(kPercussionNotes);
-    }
-
-    if (chord) {
-        if (chordOpen_) {
-            MergeChordMember(marks, isRest, pitch);
-        } else if (!isRest) {
-            tally_.Count(kChordNotes);  // its first note was not kept
-        }
-        return;
-    }
-    if (cut) tally_.Count(kLongNotes);
-
-    KeptNote k;
-    k.note.onset = tick;
-    k.note.duration = duration;
-    k.note.rest = isRest;
-    if (!isRest) {
-        k.note.pitch = pitch;
-        k.midi = MidiOfPitch(pitch);
-        k.note.tieToNext = marks.tie;
-        k.pitchedSigns = std::move(marks.pitchedSigns);
-        k.lines = std::move(marks.lines);
-        k.note.slideIn = marks.slideMark;
-    }
-    if (pugi::xml_node tm = note.child("time-modification")) {
-        const int actual = IntOf(TextOf(tm.child("actual-notes")), 0, 0, 1000);
-        const int normal = IntOf(TextOf(tm.child("normal-notes")), 0, 0, 1000);
-        if (actual == 3 && normal == 2) {
-            k.note.triplet = true;
-        } else if (actual != normal) {
-            tally_.Count(kOtherTuplets);
-        }
-    }
-    k.note.tupletStart = k.note.triplet && marks.tupletStart;
-    k.note.tupletStop = k.note.triplet && marks.tupletStop;
-    k.note.signs = std::move(marks.signs);
-    k.slurStarts = std::move(marks.slurStarts);
-    k.slurStops = std::move(marks.slurStops);
-
-    if (!graces_.empty()) {
-        if (!isRest) {
-            AttachGracesBefore(k);
-        } else if (lastPitched_ >= 0) {
-            // Grace notes before a rest end the note before them.
-            AttachGracesAfter(kept_[static_cast<size_t>(lastPitched_)]);
-        }
-    }
-    kept_.push_back(std::move(k));
-    if (!isRest) lastPitched_ = static_cast<int>(kept_.size()) - 1;
-    chordOpen_ = true;
-}
-
-void PartReader::ReadGrace(pugi::xml_node note, bool chord) {
-    XmlPitch pitch;
-    pugi::xml_node p = note.child("pitch");
-    if (!p) {
-        if (note.child("unpitched")) tally_.Count(kPercussionNotes);
-        return;
-    }
-    if (!ReadPitch(p, pitch)) {
-        tally_.Count(kBadPitches);
-        return;
-    }
-    NoteMarks marks;
-    for (pugi::xml_node notations : note.children("notations")) {
-        ReadNotations(notations, true, marks, tally_);
-    }
-    if (chord && !graces_.empty()) {
-        tally_.Count(kChordNotes);
-        PendingGrace& top = graces_.back();
-        top.slurStarts.insert(top.slurStarts.end(), marks.slurStarts.begin(),
-                              marks.slurStarts.end());
-        top.slurStops.insert(top.slurStops.end(), marks.slurStops.begin(), marks.slurStops.end());
-        if (MidiOfPitch(pitch) > MidiOfPitch(top.grace.pitch)) {
-            top.grace.pitch = pitch;
-            top.grace.finger = marks.finger;
-        }
-        return;
-    }
-    PendingGrace g;
-    g.grace.pitch = pitch;
-    g.grace.underlines = UnderlinesOfType(TextOf(note.child("type")));
-    g.grace.finger = marks.finger;
-    g.slurStarts = std::move(marks.slurStarts);
-    g.slurStops = std::move(marks.slurStops);
-    graces_.push_back(std::move(g));
-}
-
-void PartReader::MergeChordMember(const NoteMarks& marks, bool rest, const XmlPitch& pitch) {
-    KeptNote& head = kept_.back();
-    if (!rest) tally_.Count(kChordNotes);
-    for (char code : marks.signs) AddSign(head.note.signs, code);
-    head.slurStarts.insert(head.slurStarts.end(), marks.slurStarts.begin(), marks.slurStarts.end());
-    head.slurStops.insert(head.slurStops.end(), marks.slurStops.begin(), marks.slurStops.end());
-    head.note.tupletStart |= head.note.triplet && marks.tupletStart;
-    head.note.tupletStop |= head.note.triplet && marks.tupletStop;
-    // The top note stays, with the marks that belong to its pitch.
-    if (!rest && (head.note.rest || MidiOfPitch(pitch) > head.midi)) {
-        head.note.rest = false;
-        head.note.pitch = pitch;
-        head.midi = MidiOfPitch(pitch);
-        head.note.tieToNext = marks.tie;
-        head.pitchedSigns = marks.pitchedSigns;
-        head.lines = marks.lines;
-        head.note.slideIn = marks.slideMark;
-        lastPitched_ = static_cast<int>(kept_.size()) - 1;
-    }
-}
-
-// Slides and glissandos are resolved once a chord has its top note: the end
-// of a line takes its direction from the pitch where the line began.
-void PartReader::CloseChord() {
-    if (!chordOpen_) return;
-    chordOpen_ = false;
-    KeptNote& k = kept_.back();
-    for (const LineEnd& line : k.lines) {
-        if (line.start) continue;
-        const auto it = std::find_if(openLines_.begin(), openLines_.end(), [&](const OpenLine& o) {
-            return o.glissando == line.glissando && o.number == line.number;
-        });
-        if (it == openLines_.end()) {
-            tally_.Unsupported(line.glissando ? "glissando" : "slide");
-            continue;
-        }
-        const bool up = k.midi > it->midi;
-        k.note.slideIn =
-            line.glissando ? (up ? kGlissUp : kGlissDown) : (up ? kSlideUp : kSlideDown);
-        openLines_.erase(it);
-    }
-    for (const LineEnd& line : k.lines) {
-        if (!line.start) continue;
-        std::erase_if(openLines_, [&](const OpenLine& o) {
-            return o.glissando == line.glissando && o.number == line.number;
-        });
-        if (openLines_.size() >= kMaxOpenLines) openLines_.erase(openLines_.begin());
-        openLines_.push_back({line.glissando, line.number, k.midi});
-    }
-    k.lines.clear();
-}
-
-// A slur from a grace note to its own note adds nothing to the note: the
-// pair is dropped. Other slur ends of the grace notes move to the note.
-void PartReader::AttachGracesBefore(KeptNote& k) {
-    for (PendingGrace& g : graces_) {
-        if (k.note.gracesBefore.size() < kMaxGraces) {
-            k.note.gracesBefore.push_back(g.grace);
-        } else {
-            tally_.Count(kTooManyGraces);
-        }
-        for (int n : g.slurStarts) {
-            if (!TakeNumber(k.slurStops, n)) k.slurStarts.push_back(n);
-        }
-        k.slurStops.insert(k.slurStops.end(), g.slurStops.begin(), g.slurStops.end());
-    }
-    graces_.clear();
-}
-
-void PartReader::AttachGracesAfter(KeptNote& k) {
-    for (PendingGrace& g : graces_) {
-        if (k.note.gracesAfter.size() < kMaxGraces) {
-            k.note.gracesAfter.push_back(g.grace);
-        } else {
-            tally_.Count(kTooManyGraces);
-        }
-        for (int n : g.slurStops) {
-            if (!TakeNumber(k.slurStarts, n)) k.slurStops.push_back(n);
-        }
-        k.slurStarts.insert(k.slurStarts.end(), g.slurStarts.begin(), g.slurStarts.end());
-    }
-    graces_.clear();
 }
 
 // The first tempo is the score's, with the words written beside it (which
@@ -755,8 +380,6 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
         (stop != nullptr ? stop : &notes.front())->wedgeStop = true;
     }
 }
-
-}  // namespace
 
 void ReadPart(pugi::xml_node part, ImportedScore& score, LeftOutTally& tally) {
     PartReader(score, tally).Read(part);

@@ -62,10 +62,10 @@ void PrintAttributes(pugi::xml_node measure, const OutAttributes& a) {
     }
     if (a.beats > 0) {
         pugi::xml_node time = Child(attr, "time");
-        IntChild(time, "beats", a.beats);
-        IntChild(time, "beat-type", a.beatType);
+        IntChild(time, kTimeBeats, a.beats);
+        IntChild(time, kTimeBeatType, a.beatType);
     } else if (a.senzaMisura) {
-        Child(Child(attr, "time"), "senza-misura");
+        Child(Child(attr, "time"), kSenzaMisura);
     }
     if (a.clef) {
         pugi::xml_node clef = Child(attr, "clef");
@@ -82,7 +82,7 @@ void PrintDirectionType(pugi::xml_node direction, const OutDirection& d) {
         if (d.perMinute > 0) {
             pugi::xml_node metronome = Child(Child(direction, "direction-type"), "metronome");
             if (!d.printed) metronome.append_attribute("print-object") = "no";
-            TextChild(metronome, "beat-unit", "quarter");
+            TextChild(metronome, "beat-unit", NoteTypeOfUnderlines(0).name);
             IntChild(metronome, "per-minute", d.perMinute);
         }
         return;
@@ -211,32 +211,28 @@ void PrintNote(pugi::xml_node measure, const OutNote& n) {
     PrintNotations(note, n);
 }
 
-const char* BarStyle(char code) {
-    switch (code) {
-        case 'd': return "light-light";
-        case 'e':
-        case 'g': return "light-heavy";
-        default: return nullptr;
-    }
-}
-
 void PrintBarlines(pugi::xml_node measure, const OutMeasure& m, bool left) {
+    const RightBarLine* right = left ? nullptr : RightBarLineOfCode(m.rightBar);
     const bool forward = left && m.forwardRepeat;
-    const bool backward = !left && m.rightBar == 'g';
-    const char* style = left ? (forward ? "heavy-light" : nullptr) : BarStyle(m.rightBar);
+    const bool backward = right && right->backwardRepeat;
+    const char* style = forward ? kStartRepeatStyle : right ? right->style : nullptr;
     const int ending = left ? m.endingStart : m.endingStop;
     if (!style && ending == 0) return;
     pugi::xml_node bar = Child(measure, "barline");
-    bar.append_attribute("location") = left ? "left" : "right";
+    bar.append_attribute("location") = left ? kBarLeft : kBarRight;
     if (style) TextChild(bar, "bar-style", style);
     if (ending > 0) {
         pugi::xml_node e = Child(bar, "ending");
         e.append_attribute("number") = ending;
         // An ending closed by an end repeat has its hook; the last one stays open.
-        e.append_attribute("type") = left ? "start" : (backward ? "stop" : "discontinue");
+        e.append_attribute("type") =
+            left ? kEndingStart : (backward ? kEndingStop : kEndingDiscontinue);
         if (left) e.text().set((std::to_string(ending) + ".").c_str());
     }
-    if (forward || backward) Child(bar, "repeat").append_attribute("direction") = forward ? "forward" : "backward";
+    if (forward || backward) {
+        Child(bar, "repeat").append_attribute("direction") =
+            forward ? kRepeatForward : kRepeatBackward;
+    }
 }
 
 void PrintMeasure(pugi::xml_node part, const OutMeasure& m) {

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "interchange/importedscore.h"
-#include "interchange/markcodes.h"
+#include "interchange/musicxmlvocabulary.h"
+#include "model/glyphcodes.h"
 
 namespace sorvel {
 class TMusicBook;
@@ -79,7 +80,7 @@ struct OutMeasure {
     bool implicit = false;
     bool newSystem = false, newPage = false;
     bool forwardRepeat = false;
-    char rightBar = 'c';         // 'c' none, 'd' light-light, 'e' light-heavy, 'g' end repeat
+    char rightBar = kPlainBarLine;  // the bar line's glyph: plain, double, final or end repeat
     int endingStart = 0;         // 1 … 4
     int endingStop = 0;
     int ticks = 0;               // the length of its notes

@@ -1,8 +1,8 @@
 #pragma once
 // The music-font codes the program itself writes or looks for, named once
 // beside the glyph table: the rest and the sustain dash among the note
-// numerals, the plain bar line, and the time-signature glyphs with the meters
-// they stand for.
+// numerals, the bar lines, and the time-signature glyphs with the meters they
+// stand for.
 #include <span>
 #include <string_view>
 
@@ -14,6 +14,11 @@ inline constexpr char kSustainDash = '8';
 // The sustain dash as a note's whole Content.
 inline constexpr std::string_view kSustainDashText{&kSustainDash, 1};
 inline constexpr char kPlainBarLine = 'c';
+inline constexpr char kDoubleBarLine = 'd';
+inline constexpr char kFinalBarLine = 'e';  // thin and thick: the end of a piece
+inline constexpr char kStartRepeatBarLine = 'f';
+inline constexpr char kEndRepeatBarLine = 'g';
+inline constexpr char kBothRepeatsBarLine = 'h';  // ends one repeat and starts the next
 
 struct Meter {
     int beats;

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "base/cp932.h"
-#include "interchange/markcodes.h"
+#include "interchange/musicxmlvocabulary.h"
 #include "interchange/musicxmlwriter.h"
 #include "model/daon.h"
 #include "model/horizbar.h"

@@ -10,6 +10,7 @@
 
 #include "editor/mainwindow/toolbaricons.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "model/glyphcodes.h"
 #include "model/glyphinfotable.h"
 #include "view/core/canvas.h"
 
@@ -38,7 +39,7 @@ const std::vector<TabEntry>& PaletteTable() {
           {"btnNote_2", '2', "2", nullptr}, {"btnNote_3", '3', "3", nullptr},
           {"btnNote_4", '4', "4", nullptr}, {"btnNote_5", '5', "5", nullptr},
           {"btnNote_6", '6', "6", nullptr}, {"btnNote_7", '7', "7", nullptr},
-          {"btnNote_8", '8', "8", nullptr}, {"btnFuten_0", '9', "9", nullptr},
+          {"btnNote_8", kSustainDash, "8", nullptr}, {"btnFuten_0", '9', "9", nullptr},
           {"btnHorizBar_01", 'M', "", nullptr}, {"btnSign_84", 'T', "q", nullptr},
           {"btnSign_85", 'U', "w", nullptr}, {"btnSign_86", 'V', "e", nullptr},
           {"btnSign_87", 'W', "r", nullptr}, {"btnSign_88", 'X', "t", nullptr},
@@ -84,10 +85,14 @@ const std::vector<TabEntry>& PaletteTable() {
          {{"btnSign_110", 'n', "", nullptr}, {"btnSign_117", 'u', "", nullptr},
           {"btnTempo_47", '/', "", nullptr}}},
         {"tabBeat", "拍子記号",
-         {{"btnBeat_32", 33, "", "2/2"}, {"btnBeat_33", 34, "", "2/4"},
-          {"btnBeat_34", 35, "", "3/4"}, {"btnBeat_35", 36, "", "4/4"},
-          {"btnBeat_36", 37, "", "3/8"}, {"btnBeat_37", 38, "", "6/8"},
-          {"btnBeat_38", 39, "", "9/8"}, {"btnBeat_39", 40, "", "12/8"}}},
+         {{"btnBeat_32", CodeOfMeter(2, 2), "", "2/2"},
+          {"btnBeat_33", CodeOfMeter(2, 4), "", "2/4"},
+          {"btnBeat_34", CodeOfMeter(3, 4), "", "3/4"},
+          {"btnBeat_35", CodeOfMeter(4, 4), "", "4/4"},
+          {"btnBeat_36", CodeOfMeter(3, 8), "", "3/8"},
+          {"btnBeat_37", CodeOfMeter(6, 8), "", "6/8"},
+          {"btnBeat_38", CodeOfMeter(9, 8), "", "9/8"},
+          {"btnBeat_39", CodeOfMeter(12, 8), "", "12/8"}}},
         {"tabEtc", "その他", {}},
     };
     return table;
@@ -98,7 +103,7 @@ struct KeyAlias {
     char key;
     char typesAs;
 };
-constexpr KeyAlias kKeyAliases[] = {{'-', '8'}, {'?', '/'}};
+constexpr KeyAlias kKeyAliases[] = {{'-', kSustainDash}, {'?', '/'}};
 
 // The pseudo key of an octave or length button.
 int PseudoKeyOfButton(std::string_view name) {

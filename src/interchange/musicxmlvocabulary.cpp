@@ -1,13 +1,21 @@
-#include "interchange/markcodes.h"
+#include "interchange/musicxmlvocabulary.h"
 
 #include <algorithm>
 #include <cctype>
 #include <string>
 
+#include "model/glyphcodes.h"
+
 namespace sorvel::interchange {
 namespace {
 
 using P = MarkPlace;
+
+constexpr RightBarLine kRightBarLines[] = {
+    {kDoubleBarLine, "light-light", false},
+    {kFinalBarLine, "light-heavy", false},
+    {kEndRepeatBarLine, "light-heavy", true},
+};
 
 // Erhu strings: the outer (higher, A) string is MusicXML's string 1, the
 // inner (D) string 2. The small ring is the open-string sign; "T" is the
@@ -75,6 +83,33 @@ char CodeOfWords(std::string_view text) {
 }
 
 }  // namespace
+
+const NoteType* NoteTypeOfName(std::string_view name) {
+    for (const NoteType& t : kNoteTypes) {
+        if (name == t.name) return &t;
+    }
+    return nullptr;
+}
+
+std::span<const RightBarLine> RightBarLines() { return kRightBarLines; }
+
+const RightBarLine* RightBarLineOfCode(char code) {
+    for (const RightBarLine& b : kRightBarLines) {
+        if (b.code == code) return &b;
+    }
+    return nullptr;
+}
+
+char CodeOfRightBarLine(std::string_view style, bool backwardRepeat) {
+    for (const RightBarLine& b : kRightBarLines) {
+        if (b.backwardRepeat && backwardRepeat) return b.code;
+    }
+    if (style.empty() || style == "regular" || style == "none") return kPlainBarLine;
+    for (const RightBarLine& b : kRightBarLines) {
+        if (!b.backwardRepeat && style == b.style) return b.code;
+    }
+    return 0;
+}
 
 std::span<const MarkCode> MarkCodes() { return kMarks; }
 

@@ -1,0 +1,200 @@
+// The marks of a note carried into the plan: signs become notations or the
+// directions before the note, tempo marks and text boxes directions, grace
+// groups grace notes; spanning marks are kept for the second step. Marks
+// drawn over a note without a link go with the note they sit on.
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interchange/musicxmlwriter_planner.h"
+#include "model/daon.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/tempo.h"
+#include "model/textbox.h"
+
+namespace sorvel::interchange::xmlwrite {
+namespace {
+
+const TNote* NoteUnder(const TMusicSheet& page, const std::vector<const TNote*>& notes, const TMusicItem& mark) {
+    const int band = page.RowInterval() > 0 ? page.RowInterval() / 2 : 73;
+    const int grid = std::max(page.GridSize(), 1);
+    const TNote* best = nullptr;
+    int bestDx = 0, bestDy = 0;
+    for (const TNote* note : notes) {
+        const int dy = std::abs(note->PosY() - mark.PosY());
+        int dx = std::abs(note->PosX() - mark.PosX());
+        if (mark.AnchoredAtLeft()) {
+            if (note->PosX() < mark.PosX() - grid || note->PosX() > mark.PosX() + std::max(mark.Width(), grid)) continue;
+            dx = note->PosX() - (mark.PosX() - grid);
+        } else if (dx > grid) {
+            continue;
+        }
+        if (dy > band) continue;
+        if (!best || dy < bestDy || (dy == bestDy && dx < bestDx)) best = note, bestDx = dx, bestDy = dy;
+    }
+    return best;
+}
+
+bool IsSlideCode(char c) { return c == kSlideUp || c == kSlideDown || c == kGlissUp || c == kGlissDown; }
+
+}  // namespace
+
+LooseMarks FindLooseMarks(const TMusicSheet& page) {
+    LooseMarks loose;
+    std::vector<const TNote*> notes;
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        if (const TNote* note = page.GetItem(i)->As<TNote>()) notes.push_back(note);
+    }
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        const TMusicItem& item = *page.GetItem(i);
+        if (item.LinkCount() > 0 || item.IsSymbol()) continue;
+        switch (item.Class()) {
+            case ItemClass::MusicSign:
+            case ItemClass::Cresc:
+            case ItemClass::Slur:
+            case ItemClass::RenTon:
+            case ItemClass::Kakko:
+            case ItemClass::DaonLeft:
+            case ItemClass::DaonRight:
+                if (const TNote* note = NoteUnder(page, notes, item)) loose[note].push_back(&item);
+                break;
+            default: break;
+        }
+    }
+    return loose;
+}
+
+void Planner::CollectMarks(const TNote& note, Event& e) {
+    std::vector<const TMusicItem*> marks(note.Links().begin(), note.Links().end());
+    if (const auto it = loose_.find(&note); it != loose_.end()) marks.insert(marks.end(), it->second.begin(), it->second.end());
+    for (const TMusicItem* link : marks) {
+        switch (link->Class()) {
+            case ItemClass::MusicSign: AddSign(CodeOf(*link), e); break;
+            case ItemClass::Cresc:
+            case ItemClass::Slur:
+            case ItemClass::RenTon:
+            case ItemClass::Kakko:
+                if (spansSeen_.insert(link).second) plan_.spans.push_back({link, &note});
+                break;
+            case ItemClass::DaonLeft:
+            case ItemClass::DaonRight: {
+                std::vector<OutNote> graces = Graces(*static_cast<const TDaon*>(link));
+                auto& into = link->Class() == ItemClass::DaonLeft ? e.gracesBefore : e.gracesAfter;
+                into.insert(into.end(), graces.begin(), graces.end());
+                break;
+            }
+            case ItemClass::Tempo:
+                if (auto d = TempoDirection(*link->As<TTempo>())) e.before.push_back(*d);
+                break;
+            case ItemClass::TextBox: OnLooseMark(*link); break;
+            default: break;
+        }
+    }
+    // Directions of loose marks met before the note stand before it too.
+    e.before.insert(e.before.begin(), pendingDirs_.begin(), pendingDirs_.end());
+    pendingDirs_.clear();
+}
+
+void Planner::AddSign(char code, Event& e) {
+    if (IsSlideCode(code)) {
+        e.slideIn = code;
+        return;
+    }
+    const MarkCode* mark = MarkOfCode(code);
+    if (!mark) return;
+    OutDirection d;
+    switch (mark->place) {
+        case MarkPlace::Dynamics:
+            d.kind = OutDirection::Kind::Dynamics;
+            d.text = mark->element;
+            d.below = true;
+            break;
+        case MarkPlace::Segno:
+            d.kind = OutDirection::Kind::Segno;
+            d.soundAttribute = "segno";
+            d.soundValue = "segno";
+            break;
+        case MarkPlace::Coda: d.kind = OutDirection::Kind::Coda; break;
+        case MarkPlace::Words: {
+            d.text = mark->text;
+            // Fine, D.S. and D.C. act after their note has sounded: their
+            // playback goes in a sound of its own after the note.
+            OutDirection jump;
+            if (code == 'i') jump.soundAttribute = "fine", jump.soundValue = "yes";
+            if (code == 'k') jump.soundAttribute = "dalsegno", jump.soundValue = "segno";
+            if (code == 'm') jump.soundAttribute = "dacapo", jump.soundValue = "yes";
+            if (jump.soundAttribute) e.soundAfter.push_back(jump);
+            break;
+        }
+        default: e.marks.push_back(mark); return;
+    }
+    e.before.push_back(d);
+}
+
+std::optional<OutDirection> Planner::TempoDirection(const TTempo& tempo) {
+    if (tempo.Tempo() <= 0) return std::nullopt;
+    OutDirection d;
+    d.kind = OutDirection::Kind::Tempo;
+    d.printed = tempo.PrintMode() != 0;
+    if (tempo.TempoUnit() == 0) {
+        d.perMinute = tempo.Tempo();
+        // Playback starts a piece without a page tempo at its first note's mark.
+        if (baseTempo_ == 0 && pieceFirstNote_) baseTempo_ = d.perMinute;
+    } else if (baseTempo_ > 0) {
+        d.perMinute = baseTempo_ * tempo.Tempo() / 100;
+    }
+    if (d.perMinute > 0) {
+        // A mark that restates the tempo in force (the page tempo shown in
+        // the header) says nothing new.
+        if (d.perMinute == tempoInForce_) return std::nullopt;
+        tempoInForce_ = d.perMinute;
+        d.soundAttribute = "tempo";
+        d.soundValue = std::to_string(d.perMinute);
+    } else {
+        d.text = std::to_string(tempo.Tempo()) + "%";  // no tempo to take it of
+    }
+    return d;
+}
+
+std::vector<OutNote> Planner::Graces(const TDaon& daon) {
+    std::vector<OutNote> graces;
+    // The slots up to the first empty one are the group's notes.
+    for (int i = 0; i < daon.UsedSlotCount(); ++i) {
+        const TDaonSlot& slot = daon.Slots()[static_cast<size_t>(i)];
+        if (slot.note[0] < '1' || slot.note[0] > '7') continue;
+        OutNote g;
+        g.grace = true;
+        g.pitch = SpellDegree(key_, Degree{slot.note[0] - '0', 0, slot.octave});
+        g.type = TypeOfUnderlines(std::max(daon.Length(), 1));
+        if (!slot.finger.empty()) {
+            const MarkCode* finger = MarkOfCode(slot.finger[0]);
+            if (finger && finger->place == MarkPlace::Technical) g.marks.push_back(finger);
+        }
+        graces.push_back(g);
+    }
+    return graces;
+}
+
+void Planner::OnLooseMark(const TMusicItem& mark) {
+    Flush();
+    if (const TTempo* tempo = mark.As<TTempo>()) {
+        if (auto d = TempoDirection(*tempo)) pendingDirs_.push_back(*d);
+        return;
+    }
+    std::string text;
+    for (const std::string& line : mark.As<TTextBox>()->Lines()) {
+        const std::string l = DocText(line);
+        if (l.empty()) continue;
+        if (!text.empty()) text += '\n';
+        text += l;
+    }
+    if (text.empty()) return;
+    OutDirection d;
+    d.text = std::move(text);
+    pendingDirs_.push_back(d);
+}
+
+}  // namespace sorvel::interchange::xmlwrite

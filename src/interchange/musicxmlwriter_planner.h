@@ -1,0 +1,137 @@
+#pragma once
+// The planner that walks the book's pages into the export's plan, shared by
+// the files of the walk (musicxmlwriter_walk.cpp), the marks carried to the
+// notes (musicxmlwriter_notemarks.cpp) and the written notes and measures
+// (musicxmlwriter_emit.cpp); not used elsewhere.
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "interchange/musicxmlwriter_pitch.h"
+#include "interchange/musicxmlwriter_plan.h"
+#include "model/musicitem.h"
+
+namespace sorvel {
+class TDaon;
+class THorizBar;
+class TMusicBook;
+class TMusicSheet;
+class TTempo;
+}  // namespace sorvel
+
+namespace sorvel::interchange::xmlwrite {
+
+inline char CodeOf(const TMusicItem& item) { return item.Content().empty() ? '\0' : item.Content()[0]; }
+
+// Text for the document: UTF-8 without the control characters XML forbids.
+std::string DocText(std::string_view cp932Bytes);
+
+// The note type of a numeral with `length` duration lines.
+const char* TypeOfUnderlines(int length);
+
+struct TimeSig {
+    int beats = 0, beatType = 0;
+    int BarTicks() const { return beats > 0 ? beats * kDivisions * 4 / beatType : 0; }
+    bool operator==(const TimeSig&) const = default;
+};
+
+// Marks that belong to a note but were left without a link (drawn over it,
+// yet linked to nothing) go with the note they sit on: a note of the row
+// band the mark is in, under a one-glyph sign (within a grid step) or under
+// the left end of a mark with a width. Triplet marks stay out: the timing
+// pass counts linked ones only.
+using LooseMarks = std::unordered_map<const TNote*, std::vector<const TMusicItem*>>;
+
+LooseMarks FindLooseMarks(const TMusicSheet& page);
+
+// A note of the book being collected into one written event.
+struct Event {
+    const TNote* note = nullptr;
+    std::vector<const TNote*> sources;
+    bool rest = false;
+    Degree jp;
+    XmlPitch pitch;
+    int midi = 0;
+    bool showAccidental = false;
+    int ticks = 0;
+    bool triplet = false;
+    int underlines = 0;
+    bool tupletStart = false, tupletStop = false;
+    bool tieFromPrevious = false;
+    char slideIn = 0;
+    const char* entry = nullptr;
+    std::vector<const MarkCode*> marks;
+    std::vector<OutDirection> before, soundAfter;
+    std::vector<OutNote> gracesBefore, gracesAfter;
+};
+
+// Whether a note is a member of a triplet, and which end.
+struct TripletRole {
+    bool member = false, start = false, stop = false;
+};
+
+class Planner {
+public:
+    explicit Planner(TMusicBook& book) : book_(book) {}
+    PlanState Run();
+
+private:
+    void StartPiece(const TMusicSheet& page, bool first);
+    void SetKey(const TMusicSheet& page);
+    void WalkPage(TMusicSheet& page);
+    void OnNote(const TNote& note, TripletRole role);
+    void OnBar(const TMusicItem& bar);
+    void OnBeat(const TMusicItem& beat);
+    void OnMultiRest(const THorizBar& bar);
+    void OnLooseMark(const TMusicItem& mark);
+    void EndTriplet();
+    void CollectMarks(const TNote& note, Event& e);
+    void AddSign(char code, Event& e);
+    std::optional<OutDirection> TempoDirection(const TTempo& tempo);
+    std::vector<OutNote> Graces(const TDaon& daon);
+    void Flush();
+    void WritePieces(Event& e, WrittenEvent& w, const OutConnector* slideStop);
+    NoteRef Emit(OutNote n, const TMusicItem* at, bool forceAccidental = false);
+    void OpenMeasure(const TMusicItem* at);
+    void CloseMeasure(char rightBar);
+
+    TMusicBook& book_;
+    PlanState plan_;
+    std::vector<OutMeasure>& measures_ = plan_.score.measures;
+
+    ExportKey key_;
+    std::optional<std::string> keyText_;
+    TimeSig time_;
+    OutAttributes pendingAttr_;
+    std::vector<OutDirection> pendingDirs_;
+    bool pendingForward_ = false;
+    bool anyEmitted_ = false;
+
+    std::optional<Event> pending_;
+    int nextEvent_ = 0;
+    std::optional<Degree> lastSounding_;  // none after a rest or at a piece's start
+    NoteRef lastEventLast_;
+    bool lastEventRest_ = true;
+    int lastEventMidi_ = 0;
+    NoteRef lastTriplet_;
+
+    bool open_ = false;
+    std::vector<int> barTicks_;  // per measure: the bar length in force when it opened
+    size_t pieceFirstMeasure_ = 0;
+    bool pieceStart_ = false;
+    int baseTempo_ = 0;
+    bool pieceFirstNote_ = false;
+    const TMusicSheet* lastPage_ = nullptr;
+    int lastRowY_ = 0;
+    std::map<std::pair<char, int>, int> alters_;  // accidentals in force in the measure
+    std::unordered_set<const TMusicItem*> spansSeen_;
+    LooseMarks loose_;
+    int tempoInForce_ = 0;
+};
+
+}  // namespace sorvel::interchange::xmlwrite
