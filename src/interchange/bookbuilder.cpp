@@ -6,6 +6,7 @@
 
 #include "base/arith.h"
 #include "base/cp932.h"
+#include "edit/barlayout.h"
 #include "interchange/jianpupieces.h"
 #include "interchange/musicxmlvocabulary.h"
 #include "model/daon.h"
@@ -42,12 +43,6 @@ std::string BookText(const std::string& utf8) {
 struct NoteRef {
     TNote* first = nullptr;  // the numeral that carries the note's marks
     TNote* last = nullptr;   // the last numeral or dash it lasts through
-};
-
-// Where one bar's items go in its row.
-struct BarPlan {
-    std::vector<int> offsets;  // slot of each piece after the first note slot
-    int slots = 0;             // note slots of the bar
 };
 
 class Builder {
@@ -167,41 +162,10 @@ TNote* Builder::WritePiece(const JianpuPiece& piece, int slot) {
 }
 
 BarPlan Builder::PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, int fullBar) const {
-    BarPlan plan;
-    const int share = std::max(1, page_->DivParBar() - 1);
-    const int count = static_cast<int>(pieces.size());
-    if (count == 0 || barTicks <= 0) {
-        plan.slots = std::max(1, share * std::max(barTicks, 0) / std::max(fullBar, 1));
-        return plan;
-    }
-    // Slots in proportion to the bar's length against a full bar; the
-    // notes stand in proportion to time when every onset then gets a slot of
-    // its own.
-    const int base = static_cast<int>(
-        std::clamp<std::int64_t>((std::int64_t{share} * barTicks + fullBar - 1) / std::max(fullBar, 1),
-                                 1, kMaxItemsPerRow));
-    bool distinct = true;
-    for (int i = 0, previous = -1; i < count; ++i) {
-        const int off = static_cast<int>(std::int64_t{pieces[i].onset} * base / barTicks);
-        distinct = distinct && off > previous;
-        previous = off;
-        plan.offsets.push_back(off);
-    }
-    plan.slots = base;
-    int previous = plan.offsets.back();
-    if (!distinct) {
-        // A bar too full for its share: one slot for each numeral, and what
-        // the share has beyond that spread in proportion to time, so short
-        // notes stand close and long ones keep some room.
-        plan.slots = std::max(base, count);
-        const int extra = plan.slots - count;
-        for (int i = 0; i < count; ++i) {
-            plan.offsets[i] = i + static_cast<int>(std::int64_t{extra} * pieces[i].onset / barTicks);
-        }
-        previous = plan.offsets.back();
-    }
-    plan.slots = std::max(plan.slots, previous + 1);
-    return plan;
+    std::vector<int> onsets;
+    onsets.reserve(pieces.size());
+    for (const JianpuPiece& piece : pieces) onsets.push_back(piece.onset);
+    return sorvel::PlanBar(onsets, barTicks, fullBar, page_->DivParBar() - 1, kMaxItemsPerRow);
 }
 
 void Builder::WriteMultiRest(const ImportedMeasure& measure) {

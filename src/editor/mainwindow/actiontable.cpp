@@ -4,7 +4,8 @@ namespace sorvel {
 
 const std::vector<MenuEntry>& MainMenuTable() {
     static const std::vector<MenuEntry> table = {
-        {"mnuFile", "ﾌｧｲﾙ(&F)",
+        {"mnuFile",
+         "ﾌｧｲﾙ(&F)",
          {
              {"actNewBook", "ﾌﾞｯｸ新規作成(&N)"},
              {"actNewSeet", "ﾍﾟｰｼﾞ新規作成(&M)"},
@@ -23,7 +24,8 @@ const std::vector<MenuEntry>& MainMenuTable() {
              {"actPrint", "印刷(&P)...", nullptr, true},
              {kExitItem, "終了(&X)"},
          }},
-        {"mnuEdit", "編集(&E)",
+        {"mnuEdit",
+         "編集(&E)",
          {
              {"actUndo", "元に戻す(&U)", "Ctrl+Z"},
              {"actRedo", "やり直し(&R)", "Ctrl+Y", true},
@@ -38,11 +40,13 @@ const std::vector<MenuEntry>& MainMenuTable() {
              {"actRightShift", "挿入（右ｼﾌﾄ）(&M)..."},
              {"actLeftShift", "削除（左ｼﾌﾄ）(&H)..."},
          }},
-        {"mnuTool", "ﾂｰﾙ(&T)",
+        {"mnuTool",
+         "ﾂｰﾙ(&T)",
          {
              {"actGridSnap", "ｸﾞﾘｯﾄﾞｽﾅｯﾌﾟ(&G)", "Ctrl+G"},
              {"actDispGrid", "グリッドを表示する", "Ctrl+D"},
-             {"actInputNoteMonitor", "入力音符をモニターする(&M)", "Ctrl+M", true},
+             {"actInputNoteMonitor", "入力音符をモニターする(&M)", "Ctrl+M"},
+             {"actRhythmEntry", "リズム入力(&R)", "Ctrl+R", true},
              {"actPlay", "演奏(&L)..."},
              {"actDispKeyBoard", "ピアノ鍵盤(&K)..."},
              {"actTunung", "チューニング(&T)...", nullptr, true},
@@ -50,7 +54,8 @@ const std::vector<MenuEntry>& MainMenuTable() {
              {"actSetSeetInfo", "ﾍﾟｰｼﾞ情報設定(&P)..."},
              {"actSetOptionInfo", "ｵﾌﾟｼｮﾝ(&O)..."},
          }},
-        {"mnuHelp", "ﾍﾙﾌﾟ(&H)",
+        {"mnuHelp",
+         "ﾍﾙﾌﾟ(&H)",
          {
              {"actHelp", "操作説明(&H)...", nullptr, true},
              {"actVer", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."},

@@ -43,6 +43,7 @@ namespace {
 // program's documented ones.
 constexpr char kViewSection[] = "Editor";
 constexpr char kZoomKey[] = "Zoom";
+constexpr char kRhythmEntryKey[] = "RhythmEntry";
 
 // Zoom steps of Ctrl++ and Ctrl+-.
 constexpr int kZoomSteps[] = {50, 67, 75, 100, 125, 150, 200, 300, 400};
@@ -91,6 +92,10 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     BindHandlers();
     ConnectPaletteAndView();
     InstallCommandFamilies();
+    InstallRhythmEntry();
+    actions_["actRhythmEntry"]->setChecked(
+        ReadPreferenceInt(settingsPath_, kViewSection, kRhythmEntryKey, 0) != 0);
+    ToggleRhythmEntry();
 
     updateTimer_.setSingleShot(true);
     connect(&updateTimer_, &QTimer::timeout, this, &TfrmMain::ActionListUpdate);
@@ -218,7 +223,9 @@ void TfrmMain::WriteSettings() {
     p.Height = height();
     std::string error;
     if (!WritePreferences(settingsPath_, p, &error) ||
-        !WritePreferenceKey(settingsPath_, kViewSection, kZoomKey, pbScore1_->Zoom(), &error)) {
+        !WritePreferenceKey(settingsPath_, kViewSection, kZoomKey, pbScore1_->Zoom(), &error) ||
+        !WritePreferenceKey(settingsPath_, kViewSection, kRhythmEntryKey,
+                            actions_["actRhythmEntry"]->isChecked() ? 1 : 0, &error)) {
         options_.dialogs.showError(this, QString::fromStdString(error));
     }
 }
@@ -250,6 +257,7 @@ void TfrmMain::BuildActions() {
     actions_["actDispGrid"]->setCheckable(true);
     actions_["actInputNoteMonitor"]->setCheckable(true);
     actions_["actInputNoteMonitor"]->setChecked(Workspace().prefs.IsMonitorMode);
+    actions_["actRhythmEntry"]->setCheckable(true);
 
     // Zoom has no menu entry of its own; the keys and Ctrl + wheel reach it.
     auto zoomAction = [this](const char* name, QList<QKeySequence> keys, auto slot) {
@@ -334,6 +342,10 @@ void TfrmMain::BuildStatusBar() {
     zoomLabel_ = new QLabel(statusBar());
     zoomLabel_->setObjectName("lblZoom");
     statusBar()->addPermanentWidget(zoomLabel_);
+    rhythmLabel_ = new QLabel(statusBar());
+    rhythmLabel_->setObjectName("lblRhythmEntry");
+    rhythmLabel_->hide();
+    statusBar()->addPermanentWidget(rhythmLabel_);
 }
 
 void TfrmMain::BindCommand(const QString& actionName, std::function<void()> command) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/rhythmentry.h"
 #include "editor/dialogs/editordialogs.h"
 #include "editor/document/editordocument.h"
 #include "editor/document/editorshell.h"
@@ -194,6 +195,19 @@ private:
     void ConnectPaletteAndView();
     void ToggleKeyCursor();
 
+    // ---- rhythm entry (frmmain_rhythm.cpp) ----
+    void InstallRhythmEntry();
+    void ToggleRhythmEntry();
+    // A typed character or Backspace in rhythm entry; true when it was used.
+    bool RhythmKey(char key);
+    bool RhythmBackspace();
+    // One rhythm entry key as one undo step; the cursor follows the entry.
+    void RhythmStep(const std::function<bool(RhythmEntry&)>& step);
+    RhythmEntry& Rhythm();
+    void ShowRhythmStatus();
+    // After undo or redo: the cursor goes where the typed run goes on.
+    void RhythmCursorAfterUndo();
+
     MainWindowOptions options_;
     std::unique_ptr<EditorDocument> document_;
     std::string settingsPath_;
@@ -211,6 +225,8 @@ private:
     QLabel* pnlPage_ = nullptr;
     ToolPalette* pcTool_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
+    QLabel* rhythmLabel_ = nullptr;
+    std::unique_ptr<RhythmEntry> rhythm_;
     TfrmTableOfContent* tableOfContent_ = nullptr;
     RecoveryController* recovery_ = nullptr;
     QTimer updateTimer_;

@@ -60,6 +60,7 @@ bool TfrmMain::SavePrompt() {
 void TfrmMain::BookReplaced() {
     // A new book's page has new bar lines: no tool stays chosen over it.
     pcTool_->PressNoTool();
+    rhythm_.reset();  // its runs name items of the old book
     pageNo_ = 1;
     ShowCurrentPage();
     ResetScroll();
@@ -188,6 +189,7 @@ void TfrmMain::AfterUndoStep() {
     // removed again), and its layout may have changed: take it over anew.
     view_->SetPage(nullptr);
     ShowCurrentPage();
+    RhythmCursorAfterUndo();
     ScheduleUpdate();
 }
 

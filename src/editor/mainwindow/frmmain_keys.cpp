@@ -71,6 +71,7 @@ void TfrmMain::ToggleKeyCursor() {
 bool TfrmMain::KeyPress(QChar typed) {
     const char key = static_cast<char>(typed.toLower().toLatin1());
     if (key == 0) return false;
+    if (RhythmKey(key)) return true;
     const std::optional<TypedTool> chosen =
         ToolPalette::ToolOfTypedKey(key, Workspace().prefs.IsFingerNo00);
     if (key != 'p' && !chosen) return false;
@@ -97,6 +98,7 @@ bool TfrmMain::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         pcTool_->PressNoTool();
         return true;
     }
+    if (key == Qt::Key_Backspace && modifiers == Qt::NoModifier && RhythmBackspace()) return true;
     switch (key) {
         case Qt::Key_Left:
         case Qt::Key_Right:

@@ -153,6 +153,13 @@ public:
     // key cursor, as one undo step. The note is not passed to the note
     // monitor (the keyboard sounded it already).
     Placed EnterKeyedNote(const std::string& digit, const KeyedPitch& pitch);
+    // Applies the keyboard's tool to `note` (on the shown page) as one undo
+    // step; then no tool is left. Rhythm entry puts typed marks on the note
+    // just typed this way.
+    void ApplyTypedToolTo(TNote& note);
+    // While on, a plain click anywhere on a row shows the key cursor at the
+    // nearest slot, not only a click close to one.
+    void SetNearestSlotClicks(bool on) { nearestSlotClicks_ = on; }
 
     // Places the current tool at a page position (snapped) as one undo step:
     // a new symbol on an empty slot, the tool applied to the note there (and
@@ -260,6 +267,7 @@ private:
     int cornerX_ = -1, cornerY_ = -1;
     bool resizeCursor_ = false;
     bool floatingShown_ = false;
+    bool nearestSlotClicks_ = false;
     // Set when a double-click on the page opened an item dialog: the press
     // of that double-click, which the widget delivers after it, is dropped.
     // The release ending the double-click clears it.

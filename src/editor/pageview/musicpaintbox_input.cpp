@@ -180,7 +180,7 @@ void TMusicPaintBox::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mod
             PageLayout layout(ws_.layout);
             const int sx = layout.SnapX(x), sy = layout.SnapY(y);
             cursor_ = {sx, sy};
-            if (std::abs(x - sx) < 5 && std::abs(y - sy) < 5) {
+            if (nearestSlotClicks_ || (std::abs(x - sx) < 5 && std::abs(y - sy) < 5)) {
                 dragState_ = DragState::kKeyCursorShown;
                 ShowKeyCursor(sx, sy);
             }

@@ -354,6 +354,20 @@ Placed TMusicPaintBox::EnterKeyedNote(const std::string& digit, const KeyedPitch
     return placed;
 }
 
+void TMusicPaintBox::ApplyTypedToolTo(TNote& note) {
+    if (!page_ || tool_ == ckNone || &note.Sheet() != page_) return;
+    HeldRedraw once(*this);
+    if (IsSymbolTool(tool_)) {
+        Refuse(kMsgNotOnNote);
+    } else {
+        ApplyToNotes({&note}, Qt::LeftButton, nullptr);
+    }
+    tool_ = ckNone;
+    floatingShown_ = false;
+    Redraw();
+    StateChanged();
+}
+
 // ---- the floating paste --------------------------------------------------------------
 
 void TMusicPaintBox::PaintFloatingPaste(QPainter& painter, const QRect& exposed) {

@@ -1,0 +1,22 @@
+#pragma once
+// Where the notes of one bar stand in its row: in proportion to time within
+// the bar's share of slots, or, for a bar too full for its share, one slot a
+// numeral with the rest of the share spread by time. Typed and imported bars
+// are laid out by the same rule, so both look alike.
+#include <span>
+#include <vector>
+
+namespace sorvel {
+
+struct BarPlan {
+    std::vector<int> offsets;  // slot of each piece after the bar's first note slot
+    int slots = 0;             // note slots of the bar; its bar line stands after them
+};
+
+// `onsets`: ticks of each numeral from the bar's start, in time order;
+// `barTicks`: the bar's length; `fullBar`: a full bar of the meter;
+// `share`: the note slots of a full bar; `maxSlots`: the most slots any bar
+// takes, whatever a file's lengths say.
+BarPlan PlanBar(std::span<const int> onsets, int barTicks, int fullBar, int share, int maxSlots);
+
+}  // namespace sorvel

@@ -1,0 +1,387 @@
+#include "edit/rhythmentry.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "base/arith.h"
+#include "edit/barlayout.h"
+#include "edit/notevalues.h"
+#include "edit/pageoperations.h"
+#include "model/glyphcodes.h"
+#include "model/itemfactory.h"
+#include "model/layoutstate.h"
+#include "model/musicbook.h"
+#include "model/musicmark.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/pagegrid.h"
+
+namespace sorvel {
+namespace {
+
+constexpr char kTieCode = 'Y';
+constexpr int kWholeTicks = 4 * kQuarterTicks;
+constexpr int kLongestTyped = 4 * kWholeTicks;  // a note of four whole bars of 4/4
+constexpr int kShortestTyped = 3;               // the sixty-fourth
+constexpr int kOctaveLimit = 3;
+constexpr std::size_t kRememberedRuns = 2 * 52;  // twice the undo ring
+
+// The grid of one page, from its own layout.
+class Geometry {
+  public:
+    explicit Geometry(const TMusicSheet& page) {
+        CopyPageLayout(state_, page);
+        share = std::max(1, state_.DivParBar - 1);
+        gridSlots = std::max(1, state_.GridDivNum);
+        rows = std::max(1, state_.RowDivNum);
+    }
+    int X(int slot) const { return PageGrid(state_).SlotX(slot); }
+    int Y(int row) const { return PageGrid(state_).RowBase(row); }
+    int RowOf(int y) const {
+        return state_.RowInterval > 0 ? std::max(0, DivTrunc(y - Y(0), state_.RowInterval)) : 0;
+    }
+    int SlotOf(int x) const {
+        return state_.GridSize > 0
+                   ? std::clamp(DivTrunc(x - state_.LeftSpace, state_.GridSize), 0, gridSlots)
+                   : 0;
+    }
+    int GridSize() const { return state_.GridSize; }
+    int RowEnd() const { return state_.PageWidth - state_.RightSpace; }
+    int LeftSpace() const { return state_.LeftSpace; }
+    int NoteFontSize() const { return state_.NoteFontSize; }
+
+    int share = 1, gridSlots = 1, rows = 1;
+
+  private:
+    LayoutState state_;
+};
+
+// The time signature in force at (x, y) of page `pageIndex`: the last one
+// before it in reading order.
+const Meter* MeterInForce(const TMusicBook& book, int pageIndex, int x, int y) {
+    const Meter* found = nullptr;
+    for (int p = 0; p <= pageIndex && p < book.SheetCount(); ++p) {
+        const TMusicSheet& page = *book.GetSheet(p);
+        int bestY = -1, bestX = -1;
+        const Meter* onPage = nullptr;
+        for (int i = 0; i < page.ItemCount(); ++i) {
+            const TMusicItem& item = *page.GetItem(i);
+            if (item.Class() != ItemClass::Beat || item.Content().empty()) continue;
+            const bool before =
+                p < pageIndex || item.PosY() < y || (item.PosY() == y && item.PosX() < x);
+            const bool later = item.PosY() > bestY || (item.PosY() == bestY && item.PosX() > bestX);
+            const Meter* meter = MeterOfCode(item.Content()[0]);
+            if (!before || !later || !meter) continue;
+            bestY = item.PosY();
+            bestX = item.PosX();
+            onPage = meter;
+        }
+        if (onPage) found = onPage;
+    }
+    return found;
+}
+
+bool IsPlainValue(int ticks) {
+    if (ticks < kShortestTyped || ticks % kShortestTyped != 0) return false;
+    const int units = ticks / kShortestTyped;
+    return (units & (units - 1)) == 0;
+}
+
+}  // namespace
+
+RhythmEntry::RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs)
+    : book_(book), layout_(layout), glyphs_(glyphs) {}
+
+void RhythmEntry::Resume(long stateId, EntryPlace at) {
+    if (auto it = runs_.find(stateId); it != runs_.end() && it->second.next == at) {
+        run_ = it->second;
+        return;
+    }
+    Run fresh;
+    fresh.currentTicks = run_.currentTicks;
+    TMusicSheet* page = book_.GetSheet(std::clamp(at.page, 0, std::max(0, book_.SheetCount() - 1)));
+    const Geometry g(*page);
+    fresh.start = {page, std::min(g.RowOf(at.y), g.rows - 1), std::max(1, g.SlotOf(at.x))};
+    if (const Meter* meter = MeterInForce(book_, book_.IndexOfSheet(page), at.x, at.y)) {
+        fresh.fullBar = std::max(kShortestTyped, meter->beats * kWholeTicks / meter->beatType);
+        fresh.beat = std::max(kShortestTyped, kWholeTicks / meter->beatType);
+    }
+    fresh.next = at;
+    run_ = std::move(fresh);
+}
+
+void RhythmEntry::Remember(long stateId) {
+    if (!runs_.contains(stateId)) remembered_.push_back(stateId);
+    runs_[stateId] = run_;
+    while (remembered_.size() > kRememberedRuns) {
+        runs_.erase(remembered_.front());
+        remembered_.pop_front();
+    }
+}
+
+std::optional<EntryPlace> RhythmEntry::NextOf(long stateId) const {
+    const auto it = runs_.find(stateId);
+    if (it == runs_.end()) return std::nullopt;
+    return it->second.next;
+}
+
+TNote* RhythmEntry::LastNote() const {
+    return run_.notes.empty() ? nullptr : run_.notes.back().head;
+}
+
+EntryPlace RhythmEntry::Next() const {
+    return run_.next;
+}
+
+int RhythmEntry::EndTicks() const {
+    return run_.notes.empty() ? 0 : run_.notes.back().onset + run_.notes.back().ticks;
+}
+
+TNote* RhythmEntry::Type(char digit) {
+    if (digit < kRestCode || digit > '7') return nullptr;
+    run_.notes.push_back({digit, 0, run_.currentTicks, EndTicks(), nullptr});
+    Render(run_.notes.back().onset / run_.fullBar);
+    return run_.notes.back().head;
+}
+
+bool RhythmEntry::ShiftOctave(int delta) {
+    if (run_.notes.empty() || run_.notes.back().digit == kRestCode) return false;
+    TypedNote& note = run_.notes.back();
+    const int octave = std::clamp(note.octave + delta, -kOctaveLimit, kOctaveLimit);
+    if (octave == note.octave) return false;
+    note.octave = octave;
+    Render(note.onset / run_.fullBar);
+    return true;
+}
+
+bool RhythmEntry::ChangeLast(int ticks) {
+    if (run_.notes.empty() || ticks < kShortestTyped || ticks > kLongestTyped) return false;
+    TypedNote& note = run_.notes.back();
+    note.ticks = ticks;
+    Render(note.onset / run_.fullBar);
+    return true;
+}
+
+bool RhythmEntry::ToggleDot() {
+    if (run_.notes.empty()) return false;
+    const int ticks = run_.notes.back().ticks;
+    if (ticks % 3 == 0 && IsPlainValue(ticks * 2 / 3) && !IsPlainValue(ticks)) {
+        return ChangeLast(ticks * 2 / 3);
+    }
+    return IsPlainValue(ticks) && ticks >= 2 * kShortestTyped && ChangeLast(ticks * 3 / 2);
+}
+
+bool RhythmEntry::Halve() {
+    if (run_.notes.empty() || run_.notes.back().ticks % 2 != 0) return false;
+    if (!ChangeLast(run_.notes.back().ticks / 2)) return false;
+    run_.currentTicks = run_.notes.back().ticks;
+    return true;
+}
+
+bool RhythmEntry::Double() {
+    if (run_.notes.empty() || !ChangeLast(run_.notes.back().ticks * 2)) return false;
+    run_.currentTicks = run_.notes.back().ticks;
+    return true;
+}
+
+bool RhythmEntry::AddBeat() {
+    return !run_.notes.empty() && ChangeLast(run_.notes.back().ticks + run_.beat);
+}
+
+bool RhythmEntry::RemoveLast() {
+    if (run_.notes.empty()) return false;
+    const TypedNote removed = run_.notes.back();
+    run_.notes.pop_back();
+    Render(removed.onset / run_.fullBar);
+    if (removed.head) {
+        const std::vector<TMusicItem*> marks = removed.head->Links();
+        for (TMusicItem* mark : marks) mark->Delete();
+        removed.head->Delete();
+    }
+    return true;
+}
+
+// ---- layout ---------------------------------------------------------------------
+
+void RhythmEntry::Render(int firstBar) {
+    ClearBarsFrom(firstBar);
+    const int end = EndTicks();
+    for (int bar = firstBar; bar * run_.fullBar < end; ++bar) RenderBar(bar);
+    FindNext();
+}
+
+void RhythmEntry::ClearBarsFrom(int bar) {
+    while (static_cast<int>(run_.bars.size()) > bar) {
+        std::vector<TMusicItem*>& made = run_.bars.back().made;
+        for (auto it = made.rbegin(); it != made.rend(); ++it) (*it)->Delete();
+        run_.bars.pop_back();
+    }
+}
+
+RhythmEntry::BarStart RhythmEntry::PlaceBar(int bar, int slots) {
+    BarStart at = run_.start;
+    if (bar > 0) {
+        const BarRecord& previous = run_.bars[static_cast<std::size_t>(bar - 1)];
+        at = {previous.page, previous.row, previous.firstSlot + previous.slots + 1};
+    }
+    const Geometry g(*at.page);
+    // A bar that does not fit after the last one starts the next row; the
+    // first slot of a row is left free, as the import leaves it.
+    if (at.slot > 1 && at.slot + std::max(slots, g.share) > g.gridSlots) {
+        at.slot = 1;
+        if (++at.row >= g.rows) {
+            at.page = PageAfter(at.page);
+            at.row = 0;
+        }
+    }
+    return at;
+}
+
+TMusicSheet* RhythmEntry::PageAfter(TMusicSheet* page) {
+    const int index = book_.IndexOfSheet(page);
+    if (index + 1 < book_.SheetCount()) {
+        TMusicSheet* next = book_.GetSheet(index + 1);
+        if (std::find(run_.pages.begin(), run_.pages.end(), next) != run_.pages.end()) return next;
+    }
+    TMusicSheet& created = CreatePageAt(book_, index + 1, layout_, glyphs_);
+    run_.pages.push_back(&created);
+    return &created;
+}
+
+void RhythmEntry::RenderBar(int bar) {
+    struct Piece {
+        ValuePiece value;
+        TypedNote* note;
+        bool head;
+    };
+    const int barStart = bar * run_.fullBar;
+    const int barEnd = barStart + run_.fullBar;
+    std::vector<Piece> pieces;
+    const auto first =
+        std::partition_point(run_.notes.begin(), run_.notes.end(),
+                             [&](const TypedNote& n) { return n.onset + n.ticks <= barStart; });
+    for (auto it = first; it != run_.notes.end() && it->onset < barEnd; ++it) {
+        const int from = std::max(it->onset, barStart);
+        const int to = std::min(it->onset + it->ticks, barEnd);
+        const bool rest = it->digit == kRestCode;
+        std::vector<ValuePiece> values = WriteDuration(from - barStart, to - from, rest);
+        if (values.empty()) continue;
+        if (from > it->onset && !rest) values.front().tied = true;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            pieces.push_back({values[i], &*it, from == it->onset && i == 0});
+        }
+    }
+    std::vector<int> onsets;
+    for (const Piece& p : pieces) onsets.push_back(p.value.onset);
+    TMusicSheet& startPage =
+        bar > 0 ? *run_.bars[static_cast<std::size_t>(bar - 1)].page : *run_.start.page;
+    const Geometry startGrid(startPage);
+    BarPlan plan =
+        PlanBar(onsets, run_.fullBar, run_.fullBar, startGrid.share, startGrid.gridSlots);
+    const BarStart at = PlaceBar(bar, plan.slots);
+    const Geometry g(*at.page);
+    const int room = std::max(1, g.gridSlots - at.slot);
+    if (plan.slots > room) {
+        // Too many numerals for the row: one slot each, as far as the row goes.
+        for (std::size_t i = 0; i < plan.offsets.size(); ++i) {
+            plan.offsets[i] = std::min(static_cast<int>(i), room - 1);
+        }
+        plan.slots = room;
+    }
+
+    BarRecord record{at.page, at.row, at.slot, plan.slots, {}, nullptr};
+    TNote* previous = bar > 0 ? run_.bars[static_cast<std::size_t>(bar - 1)].lastPiece : nullptr;
+    const int y = g.Y(at.row);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const Piece& p = pieces[i];
+        const int x = g.X(at.slot + plan.offsets[i]);
+        TNote* note = p.head ? p.note->head : nullptr;
+        if (note) {
+            MoveHead(*note, *at.page, x, y);
+        } else {
+            note = CreateItem<TNote>(*at.page);
+            note->SetPosX(x);
+            note->SetPosY(y);
+            if (!p.head) record.made.push_back(note);
+        }
+        note->SetContent(std::string(1, p.value.dash ? kSustainDash : p.note->digit));
+        note->SetLength(p.value.length);
+        note->SetFuten(p.value.futen);
+        note->SetOctave(p.value.dash ? 0 : p.note->octave);
+        if (p.head) p.note->head = note;
+        if (p.value.tied && previous) Tie(*previous, *note, record.made);
+        previous = note;
+    }
+    record.lastPiece = previous;
+    if (EndTicks() >= barEnd) {
+        TBarLine* line = CreateItem<TBarLine>(*at.page);
+        line->SetContent(std::string(1, kPlainBarLine));
+        line->SetPosX(g.X(at.slot + plan.slots));
+        line->SetPosY(y);
+        record.made.push_back(line);
+    }
+    run_.bars.push_back(std::move(record));
+}
+
+void RhythmEntry::MoveHead(TNote& head, TMusicSheet& page, int x, int y) {
+    const int dx = x - head.PosX(), dy = y - head.PosY();
+    const int pageNo = book_.IndexOfSheet(&page) + 1;
+    // Marks typed on the note go along with it.
+    for (TMusicItem* mark : head.Links()) {
+        if (mark->OwnerPageNo() != pageNo) mark->SetOwnerPageNo(pageNo);
+        mark->SetPosX(mark->PosX() + dx);
+        mark->SetPosY(mark->PosY() + dy);
+    }
+    if (head.OwnerPageNo() != pageNo) head.SetOwnerPageNo(pageNo);
+    head.SetPosX(x);
+    head.SetPosY(y);
+}
+
+void RhythmEntry::Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made) {
+    // Placed as a slur typed on the note: the arc's offset from the note is
+    // a share of the size of "8" in the music font.
+    const Geometry g(from.Sheet());
+    const int px = RoundHalfEven(g.NoteFontSize() * 96.0 / 72.0);
+    const int eightHeight = RoundHalfEven(px * 900.0 / 1024.0);
+    auto arc = [&](TNote& note, int x, int width) {
+        TSlur* tie = CreateItem<TSlur>(note.Sheet());
+        tie->SetContent(std::string(1, kTieCode));
+        tie->SetPosX(x);
+        tie->SetPosY(note.PosY() - eightHeight * tie->AttachRateY() / 100);
+        tie->SetWidth(std::max(1, width));
+        note.Link(*tie);
+        tie->Link(note);
+        made.push_back(tie);
+    };
+    if (&from.Sheet() == &to.Sheet() && from.PosY() == to.PosY()) {
+        arc(from, from.PosX(), std::max(g.GridSize() / 2, to.PosX() - from.PosX()));
+        return;
+    }
+    // Over a row or page break: to the row's end, and on from the next
+    // row's margin (read as continued).
+    arc(from, from.PosX(), std::max(g.GridSize() / 2, g.RowEnd() - from.PosX()));
+    const Geometry next(to.Sheet());
+    arc(to, next.LeftSpace(), to.PosX() - next.LeftSpace());
+}
+
+void RhythmEntry::FindNext() {
+    const int end = EndTicks();
+    const int bar = end / run_.fullBar;
+    if (bar < static_cast<int>(run_.bars.size())) {
+        // The open bar: where the next onset stands in its layout.
+        const BarRecord& open = run_.bars[static_cast<std::size_t>(bar)];
+        const Geometry g(*open.page);
+        const int within = end - bar * run_.fullBar;
+        int slot = open.firstSlot + static_cast<int>(std::int64_t{g.share} * within / run_.fullBar);
+        if (open.lastPiece) slot = std::max(slot, g.SlotOf(open.lastPiece->PosX()) + 1);
+        slot = std::min(slot, g.gridSlots);
+        run_.next = {book_.IndexOfSheet(open.page), g.X(slot), g.Y(open.row)};
+        return;
+    }
+    const BarStart at = PlaceBar(bar, 0);
+    const Geometry g(*at.page);
+    run_.next = {book_.IndexOfSheet(at.page), g.X(at.slot), g.Y(at.row)};
+}
+
+}  // namespace sorvel

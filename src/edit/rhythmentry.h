@@ -1,0 +1,116 @@
+#pragma once
+// Rhythm entry: notes typed one after another in time order, each of a
+// current length. Bars fill by the meter in force at the start (4/4 where
+// none stands before): a full bar gets its bar line, a note that overflows
+// it is split and tied over the bar line, and entry goes on in the next bar,
+// row or a new page. Each bar is laid out by the rule imported bars follow.
+// The run of typed notes is kept per undo state, so undo and redo give back
+// the run as it was. Every change is recorded; the caller holds the undo
+// group of each operation. No Qt.
+#include <deque>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace sorvel {
+
+class GlyphInfoTable;
+class TMusicBook;
+class TMusicItem;
+class TMusicSheet;
+class TNote;
+struct LayoutState;
+
+// A snapped position on a page of the book (zero-based page index).
+struct EntryPlace {
+    int page = 0;
+    int x = 0, y = 0;
+    bool operator==(const EntryPlace&) const = default;
+};
+
+class RhythmEntry {
+  public:
+    // `layout` and `glyphs` are the current layout's: a page the entry
+    // creates makes its layout current, as every new page does.
+    RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs);
+
+    // Goes on with the run that undo state `stateId` was left with when `at`
+    // is where that run goes on; otherwise starts a new run at `at`, whose
+    // first bar begins in the slot of `at` (slot 1 at a row's start).
+    void Resume(long stateId, EntryPlace at);
+    // Keeps the run for the undo state an operation's group led to.
+    void Remember(long stateId);
+    // Where the run kept for `stateId` goes on (after an undo, the cursor
+    // goes back there); nullopt when no run is kept for it.
+    std::optional<EntryPlace> NextOf(long stateId) const;
+
+    // Ticks of the next typed note (48 a quarter); a quarter at first.
+    int CurrentTicks() const { return run_.currentTicks; }
+
+    // A note of the current length after the last one: `digit` "1".."7",
+    // or "0" for a rest. Returns the note's first numeral.
+    TNote* Type(char digit);
+    // On the note just typed; false when there is none or it cannot change.
+    bool ShiftOctave(int delta);
+    bool ToggleDot();
+    // Halve or double the note just typed; its length becomes the current one.
+    bool Halve();
+    bool Double();
+    // Lengthens the note just typed by one beat of the meter.
+    bool AddBeat();
+    // Removes the note just typed with its marks.
+    bool RemoveLast();
+
+    // The first numeral of the note just typed; null before the first note.
+    TNote* LastNote() const;
+    // Where the next note goes.
+    EntryPlace Next() const;
+
+  private:
+    struct TypedNote {
+        char digit;
+        int octave;
+        int ticks;
+        int onset;  // from the start of the run's first bar
+        TNote* head;
+    };
+    struct BarRecord {
+        TMusicSheet* page;
+        int row, firstSlot, slots;
+        std::vector<TMusicItem*> made;  // everything but the notes' first numerals
+        TNote* lastPiece;
+    };
+    struct BarStart {
+        TMusicSheet* page;
+        int row, slot;
+    };
+    struct Run {
+        BarStart start{};
+        int fullBar = 192, beat = 48;
+        int currentTicks = 48;
+        std::vector<TypedNote> notes;
+        std::vector<BarRecord> bars;
+        std::vector<TMusicSheet*> pages;  // pages the run created
+        EntryPlace next;
+    };
+
+    int EndTicks() const;
+    bool ChangeLast(int ticks);
+    void Render(int firstBar);
+    void ClearBarsFrom(int bar);
+    void RenderBar(int bar);
+    BarStart PlaceBar(int bar, int slots);
+    TMusicSheet* PageAfter(TMusicSheet* page);
+    void Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made);
+    void MoveHead(TNote& head, TMusicSheet& page, int x, int y);
+    void FindNext();
+
+    TMusicBook& book_;
+    LayoutState& layout_;
+    GlyphInfoTable& glyphs_;
+    Run run_;
+    std::unordered_map<long, Run> runs_;
+    std::deque<long> remembered_;  // oldest first, so the map stays small
+};
+
+}  // namespace sorvel

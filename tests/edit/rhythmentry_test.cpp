@@ -1,0 +1,311 @@
+// Rhythm entry on a book of the default layout: 36 slots of 25 units from
+// x = 20, a bar's share of 8 slots and its bar line, rows 146 units apart
+// from y = 243, eight rows a page.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "edit/rhythmentry.h"
+#include "model/itemfactory.h"
+#include "model/musicbook.h"
+#include "model/musicmark.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "model/undo.h"
+#include "model/workspace.h"
+
+namespace sorvel {
+namespace {
+
+constexpr int kRow0 = 243;
+constexpr int kRowInterval = 146;
+int X(int slot) {
+    return 20 + 25 * slot;
+}
+int Y(int row) {
+    return kRow0 + kRowInterval * row;
+}
+
+// One item as the tests compare it: "5" at slot 10 with one underline is
+// {"5", 10, 0, 1, 0, 0}; bar lines and ties have only content and slot.
+struct Seen {
+    std::string content;
+    int slot, row, length, futen, octave;
+    bool operator==(const Seen&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Seen& s) {
+    return os << s.content << "@" << s.slot << "/" << s.row << " len" << s.length << " dot"
+              << s.futen << " oct" << s.octave;
+}
+
+std::vector<Seen> SymbolsOf(const TMusicSheet& page) {
+    std::vector<Seen> out;
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        const TMusicItem& item = *page.GetItem(i);
+        if (!item.IsSymbol()) continue;
+        Seen s{
+            item.Content(), (item.PosX() - 20) / 25, (item.PosY() - kRow0) / kRowInterval, 0, 0, 0};
+        if (const TNote* note = dynamic_cast<const TNote*>(&item)) {
+            s.length = note->Length();
+            s.futen = note->Futen();
+            s.octave = note->Octave();
+        }
+        out.push_back(s);
+    }
+    std::sort(out.begin(), out.end(), [](const Seen& a, const Seen& b) {
+        return a.row != b.row ? a.row < b.row : a.slot < b.slot;
+    });
+    return out;
+}
+
+int CountClass(const TMusicSheet& page, ItemClass kind) {
+    int n = 0;
+    for (int i = 0; i < page.ItemCount(); ++i) n += page.GetItem(i)->Class() == kind;
+    return n;
+}
+
+// A book with the entry started at `at`; every key is one undo step.
+class Typing : public TWorkspace {
+  public:
+    explicit Typing(EntryPlace at = {0, X(0), Y(0)}) : entry(*book_(), layout, glyphs) {
+        entry.Resume(undo.StateId(), at);
+    }
+
+    // Keys as the editor maps them: digits, x z 9 c v - and B for Backspace.
+    void Keys(const std::string& keys) {
+        for (char key : keys) {
+            if (key == ' ') continue;
+            // After an undo the editor puts the cursor where the kept run goes on.
+            entry.Resume(undo.StateId(), entry.NextOf(undo.StateId()).value_or(entry.Next()));
+            undo.BeginGroup();
+            switch (key) {
+                case 'x':
+                    entry.ShiftOctave(1);
+                    break;
+                case 'z':
+                    entry.ShiftOctave(-1);
+                    break;
+                case '9':
+                    entry.ToggleDot();
+                    break;
+                case 'c':
+                    entry.Halve();
+                    break;
+                case 'v':
+                    entry.Double();
+                    break;
+                case '-':
+                    entry.AddBeat();
+                    break;
+                case 'B':
+                    entry.RemoveLast();
+                    break;
+                default:
+                    entry.Type(key);
+                    break;
+            }
+            undo.EndGroup();
+            entry.Remember(undo.StateId());
+        }
+    }
+
+    TMusicSheet& Page(int i) { return *book->GetSheet(i); }
+
+    RhythmEntry entry;
+
+  private:
+    TMusicBook* book_() {
+        NewBook();
+        return book.get();
+    }
+};
+
+void PutMeter(TMusicSheet& page, char code, int slot, int row) {
+    TBeat* beat = CreateItem<TBeat>(page);
+    beat->SetContent(std::string(1, code));
+    beat->SetPosX(X(slot));
+    beat->SetPosY(Y(row));
+}
+
+TEST(RhythmEntry, TwoBarsOfFourFourWithBarLinesAndLengths) {
+    Typing t;
+    t.Keys("1 2 3 4 5 c 5 6 v 5 -");
+    const std::vector<Seen> expected = {
+        {"1", 1, 0, 0, 0, 0},  {"2", 3, 0, 0, 0, 0},  {"3", 5, 0, 0, 0, 0},  {"4", 7, 0, 0, 0, 0},
+        {"c", 9, 0, 0, 0, 0},  {"5", 10, 0, 1, 0, 0}, {"5", 11, 0, 1, 0, 0}, {"6", 12, 0, 0, 0, 0},
+        {"5", 14, 0, 0, 0, 0}, {"8", 16, 0, 0, 0, 0}, {"c", 18, 0, 0, 0, 0},
+    };
+    EXPECT_EQ(SymbolsOf(t.Page(0)), expected);
+    EXPECT_EQ(t.entry.CurrentTicks(), 48);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(19), Y(0)}));
+}
+
+TEST(RhythmEntry, OpenBarStandsInProportionAndTheCursorFollows) {
+    Typing t;
+    t.Keys("1 c 2");
+    EXPECT_EQ(t.entry.CurrentTicks(), 24);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(3), Y(0)}));
+    t.Keys("3 9");
+    // 1 and 2 eighths, 3 a dotted eighth: the next onset is at 84 of 192 ticks.
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"3", 3, 0, 1, 1, 0}));
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(4), Y(0)}));
+}
+
+TEST(RhythmEntry, OctaveDotHalveAndDoubleActOnTheNoteJustTyped) {
+    Typing t;
+    t.Keys("5 x x");
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"5", 1, 0, 0, 0, 2}));
+    t.Keys("z 9");
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"5", 1, 0, 0, 1, 1}));
+    t.Keys("9");  // the dot again takes it off
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"5", 1, 0, 0, 0, 1}));
+    t.Keys("c c");
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"5", 1, 0, 2, 0, 1}));
+    EXPECT_EQ(t.entry.CurrentTicks(), 12);
+    t.Keys("v");
+    EXPECT_EQ(t.entry.CurrentTicks(), 24);
+    t.Keys("0 x");  // a rest has no octave
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"0", 2, 0, 1, 0, 0}));
+}
+
+TEST(RhythmEntry, NoteOverflowingTheBarIsTiedOverTheBarLine) {
+    Typing t;
+    t.Keys("1 2 3 4 v");
+    // The half note from beat 4 keeps a quarter in bar 1 and one in bar 2.
+    std::vector<Seen> expected = {
+        {"1", 1, 0, 0, 0, 0}, {"2", 3, 0, 0, 0, 0}, {"3", 5, 0, 0, 0, 0},
+        {"4", 7, 0, 0, 0, 0}, {"c", 9, 0, 0, 0, 0}, {"4", 10, 0, 0, 0, 0},
+    };
+    EXPECT_EQ(SymbolsOf(t.Page(0)), expected);
+    ASSERT_EQ(CountClass(t.Page(0), ItemClass::Slur), 1);
+    TMusicItem* tie = nullptr;
+    for (int i = 0; i < t.Page(0).ItemCount(); ++i) {
+        if (t.Page(0).GetItem(i)->Class() == ItemClass::Slur) tie = t.Page(0).GetItem(i);
+    }
+    EXPECT_EQ(tie->Content(), "Y");
+    EXPECT_EQ(tie->PosX(), X(7));
+    EXPECT_EQ(tie->Width(), X(10) - X(7));
+    EXPECT_EQ(tie->LinkCount(), 1);
+    // Lengthened by a beat: the tied part becomes a quarter and a dash.
+    t.Keys("-");
+    expected.push_back({"8", 12, 0, 0, 0, 0});
+    EXPECT_EQ(SymbolsOf(t.Page(0)), expected);
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::Slur), 1);
+    t.Keys("c");  // halved to a dotted quarter: an eighth is left for bar 2
+    expected.resize(5);
+    expected.push_back({"4", 10, 0, 1, 0, 0});
+    EXPECT_EQ(SymbolsOf(t.Page(0)), expected);
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::Slur), 1);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(11), Y(0)}));
+    t.Keys("B");  // the whole note goes: both parts, the tie and the bar line
+    expected.resize(3);
+    EXPECT_EQ(SymbolsOf(t.Page(0)), expected);
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::Slur), 0);
+}
+
+TEST(RhythmEntry, BarsFollowTheMeterInForceAndRunOnToNewRowsAndPages) {
+    Typing t({0, X(1), Y(0)});
+    PutMeter(t.Page(0), '"', 0, 0);  // 2/4, before the cursor
+    t.entry.Resume(-1, {0, X(1), Y(0)});
+    t.Keys("1 2 3 4 5 6 7 1 2");
+    // Four bars of two quarters fill the row; the fifth starts row 2.
+    std::vector<Seen> row0;
+    for (const Seen& s : SymbolsOf(t.Page(0))) {
+        if (s.row == 0 && s.content == "c") row0.push_back(s);
+    }
+    ASSERT_EQ(row0.size(), 4u);
+    EXPECT_EQ(row0[3].slot, 36);
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"2", 1, 1, 0, 0, 0}));
+    // 32 bars fill the page; the next note begins a new page.
+    for (int i = 0; i < 55; ++i) t.Keys("5");
+    EXPECT_EQ(t.entry.Next().page, 1) << "the page for the next bar is there already";
+    ASSERT_EQ(t.book->SheetCount(), 2);
+    t.Keys("6");
+    EXPECT_EQ(SymbolsOf(t.Page(1)), (std::vector<Seen>{{"6", 1, 0, 0, 0, 0}}));
+    // Backspace back over the page break leaves the page it made.
+    t.Keys("B");
+    EXPECT_TRUE(SymbolsOf(t.Page(1)).empty());
+    EXPECT_EQ(t.book->SheetCount(), 2);
+}
+
+TEST(RhythmEntry, BackspaceRemovesTheLastNoteAndReopensItsBar) {
+    Typing t;
+    t.Keys("1 2 3 4");
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 1);
+    t.Keys("B");
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 0);
+    EXPECT_EQ(SymbolsOf(t.Page(0)).size(), 3u);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(7), Y(0)}));
+    t.Keys("B B B B");
+    EXPECT_TRUE(SymbolsOf(t.Page(0)).empty());
+    t.Keys("5");
+    EXPECT_EQ(SymbolsOf(t.Page(0)), (std::vector<Seen>{{"5", 1, 0, 0, 0, 0}}));
+}
+
+TEST(RhythmEntry, BackspaceTakesTheNotesMarksAlong) {
+    Typing t;
+    t.Keys("1 2");
+    TNote* last = t.entry.LastNote();
+    ASSERT_NE(last, nullptr);
+    TMusicSign* sign = CreateItem<TMusicSign>(t.Page(0));
+    sign->SetContent("P");
+    last->Link(*sign);
+    sign->Link(*last);
+    t.Keys("B");
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::MusicSign), 0);
+}
+
+TEST(RhythmEntry, MarksMoveWithTheirNoteWhenTheBarIsLaidOutAgain) {
+    Typing t;
+    t.Keys("1 c 2 3 4 5 6 7 1");  // eight eighths: one slot each, no room to spare
+    TNote* first = t.Page(0).GetItem(0)->As<TNote>();
+    ASSERT_EQ(first->PosX(), X(1));
+    TMusicSign* sign = CreateItem<TMusicSign>(t.Page(0));
+    sign->SetPosX(X(1));
+    sign->SetPosY(Y(0) - 20);
+    first->Link(*sign);
+    sign->Link(*first);
+    // The rest of the bar is already full, so a note must go to the next bar.
+    t.Keys("2");
+    EXPECT_EQ(first->PosX(), X(1));
+    EXPECT_EQ(sign->PosX(), X(1));
+}
+
+TEST(RhythmEntry, EachKeyIsOneUndoStepAndUndoGivesTheRunBack) {
+    Typing t;
+    t.Keys("1 2 3 4 5");
+    const long afterFour = [&] {
+        t.undo.Undo();
+        return t.undo.StateId();
+    }();
+    EXPECT_EQ(SymbolsOf(t.Page(0)).size(), 5u);  // four notes and the bar line
+    t.undo.Undo();
+    EXPECT_EQ(SymbolsOf(t.Page(0)).size(), 3u);  // the bar line went with the fourth
+    t.undo.Redo();
+    ASSERT_EQ(t.undo.StateId(), afterFour);
+    // The cursor goes back to where the kept run goes on, and typing continues.
+    const std::optional<EntryPlace> next = t.entry.NextOf(afterFour);
+    ASSERT_TRUE(next.has_value());
+    EXPECT_EQ(*next, (EntryPlace{0, X(10), Y(0)}));
+    t.Keys("6");
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"6", 10, 0, 0, 0, 0}));
+    t.Keys("B");  // the run after redo still knows its notes
+    t.Keys("B");
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 0);
+}
+
+TEST(RhythmEntry, ADifferentCursorStartsANewRun) {
+    Typing t;
+    t.Keys("1 2");
+    t.entry.Resume(t.undo.StateId(), {0, X(0), Y(2)});
+    t.undo.BeginGroup();
+    t.entry.Type('3');
+    t.undo.EndGroup();
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"3", 1, 2, 0, 0, 0}));
+    EXPECT_FALSE(t.entry.RemoveLast() && t.entry.RemoveLast());
+}
+
+}  // namespace
+}  // namespace sorvel

@@ -1,0 +1,133 @@
+// Rhythm entry in the window: Ctrl+R's entry in the Tools menu, a click
+// anywhere on a row, typed keys that fill bars by time, one undo step a key,
+// marks on the note just typed, and the setting kept across sessions.
+#include <QAction>
+#include <QLabel>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
+#include "mainwindowfixture.h"
+#include "model/musicsheet.h"
+#include "model/note.h"
+#include "view/core/pagelayout.h"
+
+using namespace sorvel;
+
+namespace {
+
+struct Page {
+    TfrmMain& w;
+    TMusicSheet& sheet() { return *w.CurrentPage(); }
+    PageLayout layout() { return PageLayout(w.Workspace().layout); }
+    int slot(int k) { return layout().SlotX(k); }
+    int row(int r) { return layout().RowBase(r); }
+    ScorePaintBox& box() { return w.PaintBox(); }
+    void type(const QString& keys) {
+        for (QChar c : keys) {
+            if (c != ' ') QTest::keyClick(&box(), c.toLatin1());
+        }
+    }
+    // "5@10 len1" for each symbol of row 1 (row 0 holds a new page's bar
+    // lines) in slot order.
+    QStringList symbols() {
+        QList<QPair<int, QString>> found;
+        for (int i = 0; i < sheet().ItemCount(); ++i) {
+            const TMusicItem* item = sheet().GetItem(i);
+            if (!item->IsSymbol() || item->PosY() != row(1)) continue;
+            const int k = (item->PosX() - slot(0)) / (slot(1) - slot(0));
+            QString text = QString("%1@%2").arg(QString::fromStdString(item->Content())).arg(k);
+            if (const TNote* note = item->As<TNote>(); note && note->Length() > 0) {
+                text += QString(" len%1").arg(note->Length());
+            }
+            found.append({k, text});
+        }
+        std::sort(found.begin(), found.end());
+        QStringList out;
+        for (const auto& f : found) out << f.second;
+        return out;
+    }
+};
+
+}  // namespace
+
+class RhythmEntryTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void typedMelodyFillsTwoBarsLaidOutLikeAnImport() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        QAction* mode = f.window->Action("actRhythmEntry");
+        QVERIFY(mode && mode->isCheckable() && !mode->isChecked());
+        QCOMPARE(mode->shortcut(), QKeySequence("Ctrl+R"));
+        mode->trigger();
+        auto* label = f.window->findChild<QLabel*>("lblRhythmEntry");
+        QVERIFY(label && !label->isHidden());
+        QCOMPARE(label->text(), QString::fromUtf8("リズム入力: 4分音符"));
+        // Not close to any slot: the mode still puts the cursor at the nearest.
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(0) + 9, p.row(1) + 30));
+        QVERIFY(f.window->View().KeyCursorShown());
+        p.type("1 2 3 4 5 c 5 6 v 5 -");
+        const QStringList expected = {"1@1",       "2@3",  "3@5",  "4@7",  "c@9", "5@10 len1",
+                                      "5@11 len1", "6@12", "5@14", "8@16", "c@18"};
+        QCOMPARE(p.symbols(), expected);
+        QCOMPARE(f.window->View().KeyCursor().x, p.slot(19));
+        // One undo step a key: the dash, then the last 5, …
+        const int steps = f.window->Workspace().undo.UndoCount();
+        QCOMPARE(steps, 11);
+        f.window->Undo();
+        QCOMPARE(p.symbols().size(), 9);                       // no dash, no second bar line
+        QCOMPARE(f.window->View().KeyCursor().x, p.slot(16));  // where the dash was
+        f.window->Undo();
+        QCOMPARE(p.symbols().size(), 8);
+        // Typing goes on where the run was left.
+        p.type("5 -");
+        QCOMPARE(p.symbols(), expected);
+    }
+
+    void backspaceAndMarksActOnTheNoteJustTyped() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        f.window->Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type("1 2 d");
+        int marks = 0;
+        for (int i = 0; i < p.sheet().ItemCount(); ++i) marks += !p.sheet().GetItem(i)->IsSymbol();
+        QCOMPARE(marks, 1);
+        QTest::keyClick(&p.box(), Qt::Key_Backspace);
+        QCOMPARE(p.symbols(), QStringList{"1@1"});  // the 2 went with its mark
+        marks = 0;
+        for (int i = 0; i < p.sheet().ItemCount(); ++i) marks += !p.sheet().GetItem(i)->IsSymbol();
+        QCOMPARE(marks, 0);
+        p.type("c");
+        QCOMPARE(f.window->findChild<QLabel*>("lblRhythmEntry")->text(),
+                 QString::fromUtf8("リズム入力: 8分音符"));
+    }
+
+    void withTheModeOffKeysStepSlotBySlot() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(0) + 9, p.row(1) + 30));
+        QVERIFY(!f.window->View().KeyCursorShown());  // too far from a slot
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type("1 2 3");
+        QCOMPARE(p.symbols(), (QStringList{"1@1", "2@2", "3@3"}));
+    }
+
+    void theModeIsStoredAndRestored() {
+        MainWindowFixture f;
+        f.window->Action("actRhythmEntry")->trigger();
+        f.window->close();
+        f.Start();
+        QVERIFY(f.window->Action("actRhythmEntry")->isChecked());
+        QVERIFY(!f.window->findChild<QLabel*>("lblRhythmEntry")->isHidden());
+        f.window->Action("actRhythmEntry")->trigger();
+        f.window->close();
+        f.Start();
+        QVERIFY(!f.window->Action("actRhythmEntry")->isChecked());
+    }
+};
+
+QTEST_MAIN(RhythmEntryTest)
+#include "rhythmentry_test.moc"
