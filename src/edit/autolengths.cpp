@@ -18,13 +18,14 @@ namespace sorvel {
 
 namespace {
 
-
 // Ticks of a 32nd note, a quarter and a dotted quarter.
 constexpr int kTicks32nd = 6;
 constexpr int kTicksQuarter = 48;
 constexpr int kTicksDottedQuarter = 72;
 
-bool IsDash(const TMusicItem& item) { return item.Content() == kSustainDashText; }
+bool IsDash(const TMusicItem& item) {
+    return item.Content() == kSustainDashText;
+}
 
 // A row of the piece: the page and the baseline.
 struct Row {
@@ -186,9 +187,9 @@ LengthScales ComputeLengthScales(const TMusicBook& book, int currentIndex) {
 }
 
 LengthEntry LengthFor32nds(int b) {
-    static constexpr LengthEntry kTable[16] = {
-        {0, 0}, {3, 0}, {2, 0}, {2, 1}, {1, 0}, {-1, 0}, {1, 1}, {-1, 0},
-        {0, 0}, {3, 0}, {2, 0}, {2, 1}, {0, 1}, {-1, 0}, {-1, 0}, {-1, 0}};
+    static constexpr LengthEntry kTable[16] = {{0, 0}, {3, 0},  {2, 0},  {2, 1}, {1, 0}, {-1, 0},
+                                               {1, 1}, {-1, 0}, {0, 0},  {3, 0}, {2, 0}, {2, 1},
+                                               {0, 1}, {-1, 0}, {-1, 0}, {-1, 0}};
     if (b < 0 || b >= 16) return {-1, 0};
     return kTable[b];
 }

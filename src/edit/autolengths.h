@@ -35,7 +35,7 @@ struct NoteScale {
 
 struct LengthScales {
     std::unordered_map<const TNote*, NoteScale> notes;  // every note of the piece
-    int lastDenominator = 4;  // of the last time signature in the piece
+    int lastDenominator = 4;                            // of the last time signature in the piece
     // The note's scale; none for a note outside the piece's pages.
     const NoteScale* Find(const TNote* note) const;
 };

@@ -20,7 +20,6 @@ namespace {
 // The highest page index a new page may ask for: "at the end" in effect.
 constexpr int kAtTheEnd = 99999;
 
-
 bool IsBarOrBeat(const TMusicItem& item) {
     return item.Class() == ItemClass::BarLine || item.Class() == ItemClass::Beat;
 }

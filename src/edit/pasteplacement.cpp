@@ -79,11 +79,10 @@ bool PasteFits(const TMusicSheet& buffer, const LayoutState& layout, PagePoint a
         const std::int64_t x = std::int64_t{item.dragX} + at.x;
         const std::int64_t y = std::int64_t{item.dragY} + at.y;
         // Symbols keep to the slots of the rows; marks to the paper.
-        const bool inside = item.IsSymbol()
-                                ? x >= grid.FirstX() && x <= lastSlotX && y >= grid.FirstY() &&
-                                      y <= grid.LastY()
-                                : x >= 0 && x <= layout.PageWidth && y >= 0 &&
-                                      y <= layout.PageHeight;
+        const bool inside =
+            item.IsSymbol()
+                ? x >= grid.FirstX() && x <= lastSlotX && y >= grid.FirstY() && y <= grid.LastY()
+                : x >= 0 && x <= layout.PageWidth && y >= 0 && y <= layout.PageHeight;
         if (!inside) return false;
     }
     return true;

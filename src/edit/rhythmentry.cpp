@@ -29,7 +29,7 @@ constexpr std::size_t kRememberedRuns = 2 * 52;  // twice the undo ring
 
 // The grid of one page, from its own layout.
 class Geometry {
-  public:
+public:
     explicit Geometry(const TMusicSheet& page) {
         CopyPageLayout(state_, page);
         share = std::max(1, state_.DivParBar - 1);
@@ -53,7 +53,7 @@ class Geometry {
 
     int share = 1, gridSlots = 1, rows = 1;
 
-  private:
+private:
     LayoutState state_;
 };
 

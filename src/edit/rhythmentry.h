@@ -29,7 +29,7 @@ struct EntryPlace {
 };
 
 class RhythmEntry {
-  public:
+public:
     // `layout` and `glyphs` are the current layout's: a page the entry
     // creates makes its layout current, as every new page does.
     RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs);
@@ -66,7 +66,7 @@ class RhythmEntry {
     // Where the next note goes.
     EntryPlace Next() const;
 
-  private:
+private:
     struct TypedNote {
         char digit;
         int octave;

@@ -77,8 +77,8 @@ std::vector<Placed> CollectSymbols(const TMusicBook& book, int first, int last, 
 
 // Where a shifted symbol goes: its new linear position, except that a bar
 // line which would open a row closes the row before it instead.
-bool Target(const Rows& rows, const Placed& symbol, int basePage, std::int64_t linear,
-            int lastPage, LinearPos& to) {
+bool Target(const Rows& rows, const Placed& symbol, int basePage, std::int64_t linear, int lastPage,
+            LinearPos& to) {
     if (!rows.Place(basePage, linear, lastPage, to)) return false;
     if (symbol.item->Class() != ItemClass::BarLine || to.x != rows.LeftSpace()) return true;
     LinearPos rowEnd;
@@ -183,9 +183,9 @@ ShiftOutcome DeleteWithShift(TMusicBook& book, int currentIndex, ShiftStart star
     const std::int64_t a = s - shift;
 
     ShiftOutcome outcome;
-    const std::vector<Placed> cleared = CollectSymbols(
-        book, first, lastPage, first, rows,
-        [a, s](std::int64_t linear) { return a <= linear && linear < s; });
+    const std::vector<Placed> cleared =
+        CollectSymbols(book, first, lastPage, first, rows,
+                       [a, s](std::int64_t linear) { return a <= linear && linear < s; });
     std::vector<TMusicItem*> doomed;
     std::unordered_set<const TMusicItem*> listed;
     auto doom = [&](TMusicItem* item) {

@@ -31,7 +31,7 @@ constexpr char kPlainBar = 'c';
 constexpr char kStartRepeat = 'f';
 constexpr char kEndRepeat = 'g';
 constexpr char kBothRepeats = 'h';
-constexpr int kMaxPageTempo = 255;  // the sequencer carries tempos in one byte
+constexpr int kMaxPageTempo = 255;       // the sequencer carries tempos in one byte
 constexpr int kMaxItemsPerRow = 10'000;  // a bar's slots, whatever a file's lengths say
 
 // Text for the book's CP932 fields: every character is kept, those CP932
@@ -63,7 +63,8 @@ private:
     void WriteMultiRest(const ImportedMeasure& measure);
     void WriteBarLine(char code, int slot);
     TNote* WritePiece(const JianpuPiece& piece, int slot);
-    template <class T> T* CreateSymbol(char code, int slot);
+    template <class T>
+    T* CreateSymbol(char code, int slot);
 
     // ---- marks
     void WriteMarks();
@@ -76,8 +77,10 @@ private:
     // A mark with a width from one note to another; split at a row or page
     // break into a piece to the row's end and a piece from the next row's
     // margin (which playback and drawing read as continued).
-    template <class T> void Span(char code, TNote& from, TNote& to);
-    template <class T> void SpanTo(char code, TNote& from, int endX);
+    template <class T>
+    void Span(char code, TNote& from, TNote& to);
+    template <class T>
+    void SpanTo(char code, TNote& from, int endX);
     TNote* NextSoundingNote(size_t m, size_t k) const;
 
     void LeftOut(const std::string& label, int n = 1);
@@ -113,7 +116,9 @@ void LinkBoth(TMusicItem& a, TMusicItem& b) {
     b.Link(a);
 }
 
-void Builder::LeftOut(const std::string& label, int n) { CountLeftOut(out_.leftOut, label, n); }
+void Builder::LeftOut(const std::string& label, int n) {
+    CountLeftOut(out_.leftOut, label, n);
+}
 
 void Builder::StartPage() {
     page_ = book_->NewSheet();
@@ -185,7 +190,8 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     if (measure.beats > 0 && measure.beatType > 0) {
         const char code = CodeOfMeter(measure.beats, measure.beatType);
         fullBar = std::max(1, measure.beats * 4 * kTicksPerQuarter / measure.beatType);
-        if (code) leads.push_back(code);
+        if (code)
+            leads.push_back(code);
         else
             LeftOut("この形式にない拍子 " + std::to_string(measure.beats) + "/" +
                     std::to_string(measure.beatType));
@@ -204,7 +210,9 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     if (!pieces.empty()) {
         const size_t first = static_cast<size_t>(pieces.front().source);
         if (first < measure.notes.size())
-            graceRoom = static_cast<int>(std::min<size_t>(measure.notes[first].gracesBefore.size(), 4) + 1) / 2;
+            graceRoom = static_cast<int>(
+                            std::min<size_t>(measure.notes[first].gracesBefore.size(), 4) + 1) /
+                        2;
     }
     const int leadCount = static_cast<int>(leads.size()) + graceRoom;
     // Mid-row: leads and notes follow the last bar line. At a row's start a
@@ -440,7 +448,8 @@ void Builder::WriteTriplets() {
             TNote* third = symbols_[g + 2]->As<TNote>();
             if (first && third) Span<T3ren>('Z', *first, *third);
         }
-        if ((end - i) % 3 != 0) LeftOut("3つ組にならない3連符の音", static_cast<int>((end - i) % 3));
+        if ((end - i) % 3 != 0)
+            LeftOut("3つ組にならない3連符の音", static_cast<int>((end - i) % 3));
         i = end;
     }
 }

@@ -22,7 +22,7 @@ struct BuiltBook {
     // The reader's list of what was left out, followed by what the book
     // could not hold (meters it has no sign for, key changes, …).
     std::vector<std::pair<std::string, int>> leftOut;
-    int notes = 0;     // numerals written for sounding notes
+    int notes = 0;  // numerals written for sounding notes
     int measures = 0;
 };
 

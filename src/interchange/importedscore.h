@@ -31,51 +31,51 @@ struct ImportedNote {
     int onset = 0;     // ticks from the start of the measure
     int duration = 0;  // ticks, time modification applied (a triplet eighth is 16)
     bool rest = false;
-    XmlPitch pitch;    // when not a rest
+    XmlPitch pitch;  // when not a rest
 
-    bool tieToNext = false;   // <tie type="start">: the next note of the same pitch continues it
-    bool triplet = false;     // <time-modification> 3 in the time of 2
-    bool tupletStart = false; // <tuplet type="start"> of a 3:2 tuplet
+    bool tieToNext = false;    // <tie type="start">: the next note of the same pitch continues it
+    bool triplet = false;      // <time-modification> 3 in the time of 2
+    bool tupletStart = false;  // <tuplet type="start"> of a 3:2 tuplet
     bool tupletStop = false;
-    int slurStarts = 0;       // <slur type="start"> on this note
+    int slurStarts = 0;  // <slur type="start"> on this note
     int slurStops = 0;
-    char wedgeStart = 0;      // 'I' crescendo, 'J' diminuendo: a hairpin begins at this note
-    bool wedgeStop = false;   // a hairpin ends at this note
-    char slideIn = 0;         // '^' '_' (slide) or '{' '|' (glissando) ending at this note, by direction
+    char wedgeStart = 0;     // 'I' crescendo, 'J' diminuendo: a hairpin begins at this note
+    bool wedgeStop = false;  // a hairpin ends at this note
+    char slideIn = 0;  // '^' '_' (slide) or '{' '|' (glissando) ending at this note, by direction
 
     // One-glyph signs on the note, in the order met: dynamics, bowings,
     // strings, fingers, ornaments, articulations, fermata, and the direction
     // signs (segno, coda, Fine, D.C., D.S., rit., accel.) that stand at its onset.
     std::string signs;
     std::vector<GraceNote> gracesBefore;  // grace notes written before it
-    std::vector<GraceNote> gracesAfter;   // grace notes after it (at the end of its measure's voice)
+    std::vector<GraceNote> gracesAfter;  // grace notes after it (at the end of its measure's voice)
     int tempo = 0;  // a later tempo change at this note, quarter notes per minute; 0 none
 };
 
 struct ImportedMeasure {
-    std::string number;      // the measure's number attribute
-    int beats = 0;           // a time signature begins here: beats / beatType; 0 none
+    std::string number;  // the measure's number attribute
+    int beats = 0;       // a time signature begins here: beats / beatType; 0 none
     int beatType = 0;
     bool keyChange = false;  // a key signature begins here (other than the first)
     int fifths = 0;
-    char rightBar = 'c';     // bar line at the end: 'c' plain, 'd' double (light-light),
-                             // 'e' final (light-heavy), 'g' end repeat
+    char rightBar = 'c';         // bar line at the end: 'c' plain, 'd' double (light-light),
+                                 // 'e' final (light-heavy), 'g' end repeat
     bool repeatForward = false;  // a start-repeat at its left
-    int ending = 0;          // 1 … 4: an ending bracket covers this measure
+    int ending = 0;              // 1 … 4: an ending bracket covers this measure
     bool endingStart = false;
     bool endingStop = false;
-    int multiRest = 0;       // > 1: this measure begins a rest of so many measures
-    int length = 0;          // ticks the measure lasts (the end of its longest voice)
+    int multiRest = 0;                // > 1: this measure begins a rest of so many measures
+    int length = 0;                   // ticks the measure lasts (the end of its longest voice)
     std::vector<ImportedNote> notes;  // the part's first voice of its first staff, in time order
 };
 
 struct ImportedScore {
-    std::string title;     // UTF-8; work title, else movement title
-    std::string composer;  // UTF-8
-    int fifths = 0;        // the first key signature (a minor key as its relative major)
-    int tempo = 0;         // the first tempo, quarter notes per minute; 0 none
+    std::string title;       // UTF-8; work title, else movement title
+    std::string composer;    // UTF-8
+    int fifths = 0;          // the first key signature (a minor key as its relative major)
+    int tempo = 0;           // the first tempo, quarter notes per minute; 0 none
     std::string tempoWords;  // words standing with the first tempo ("Andante"), UTF-8
-    int partNumber = 0;    // 1-based number of the part read
+    int partNumber = 0;      // 1-based number of the part read
     int partCount = 0;
     struct PartInfo {
         std::string name;  // the part-list's part-name (UTF-8), may be empty

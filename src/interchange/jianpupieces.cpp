@@ -151,8 +151,7 @@ std::vector<JianpuPiece> PiecesOfMeasure(const ImportedMeasure& measure, const T
         // Ties to following notes of the same pitch inside the bar join them.
         size_t j = i;
         while (!n.rest && notes[j].tieToNext && j + 1 < notes.size() && !notes[j + 1].rest &&
-               !notes[j + 1].triplet &&
-               MidiOfPitch(notes[j + 1].pitch) == MidiOfPitch(n.pitch) &&
+               !notes[j + 1].triplet && MidiOfPitch(notes[j + 1].pitch) == MidiOfPitch(n.pitch) &&
                notes[j + 1].onset == notes[j].onset + notes[j].duration) {
             ++j;
             ticks += notes[j].duration;
@@ -160,12 +159,15 @@ std::vector<JianpuPiece> PiecesOfMeasure(const ImportedMeasure& measure, const T
         if (groupOf) {
             for (size_t k = i; k <= j; ++k) (*groupOf)[k] = source;
         }
-        if (n.rest) writer.Rest(source, time, ticks);
-        else writer.Note(source, time, ticks, pitch);
+        if (n.rest)
+            writer.Rest(source, time, ticks);
+        else
+            writer.Note(source, time, ticks, pitch);
         time += ticks;
         i = j;
     }
-    if (measure.length > time) writer.Rest(static_cast<int>(notes.size()), time, measure.length - time);
+    if (measure.length > time)
+        writer.Rest(static_cast<int>(notes.size()), time, measure.length - time);
     return out;
 }
 

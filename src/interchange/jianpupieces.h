@@ -13,12 +13,12 @@ namespace sorvel::interchange {
 struct JianpuPiece {
     enum class Kind { Note, Dash, Rest };
     Kind kind = Kind::Note;
-    int onset = 0;    // ticks from the start of the bar
+    int onset = 0;  // ticks from the start of the bar
     int ticks = 0;
-    int length = 0;   // underlines
-    int futen = 0;    // augmentation dot
+    int length = 0;  // underlines
+    int futen = 0;   // augmentation dot
     JianpuPitch pitch;
-    int source = 0;   // index of the imported note in its measure
+    int source = 0;               // index of the imported note in its measure
     bool tiedToPrevious = false;  // repeats the previous piece's pitch under a tie arc
     bool triplet = false;
 };

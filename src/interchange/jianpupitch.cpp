@@ -5,19 +5,31 @@ namespace {
 
 int LetterIndex(char step) {
     switch (step) {
-        case 'C': return 0;
-        case 'D': return 1;
-        case 'E': return 2;
-        case 'F': return 3;
-        case 'G': return 4;
-        case 'A': return 5;
-        case 'B': return 6;
-        default: return 0;
+        case 'C':
+            return 0;
+        case 'D':
+            return 1;
+        case 'E':
+            return 2;
+        case 'F':
+            return 3;
+        case 'G':
+            return 4;
+        case 'A':
+            return 5;
+        case 'B':
+            return 6;
+        default:
+            return 0;
     }
 }
 
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-int Mod12(int v) { return ((v % 12) + 12) % 12; }
+int FloorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+int Mod12(int v) {
+    return ((v % 12) + 12) % 12;
+}
 
 JianpuPitch WithOctave(int degree, int accidental, int relative) {
     // relative = MIDI − tonic − 60; the degree's semitone plus the octave.

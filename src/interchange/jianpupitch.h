@@ -12,7 +12,7 @@ namespace sorvel::interchange {
 struct JianpuPitch {
     char degree = '1';   // '1' … '7'
     int accidental = 0;  // -1 flat, 0, +1 sharp
-    int octave = 0;      // octave dots: + above, - below (0 = the octave of the tonic above middle C)
+    int octave = 0;  // octave dots: + above, - below (0 = the octave of the tonic above middle C)
 
     // The accidental as a note's Rinji code: "a" flat, "`" sharp, empty for none.
     std::string Rinji() const;

@@ -16,10 +16,10 @@ std::string FileStem(const std::string& path) {
 }
 
 std::string SummaryLine(const ImportedScore& score, const BuiltBook& built) {
-    std::string line = "MusicXMLを読み込みました（パート " + std::to_string(score.partNumber) + "/" +
-                       std::to_string(score.partCount) + "、" + std::to_string(built.measures) +
-                       " 小節、" + std::to_string(built.notes) + " 音、" +
-                       std::to_string(built.book->SheetCount()) + " ページ）。";
+    std::string line = "MusicXMLを読み込みました（パート " + std::to_string(score.partNumber) +
+                       "/" + std::to_string(score.partCount) + "、" +
+                       std::to_string(built.measures) + " 小節、" + std::to_string(built.notes) +
+                       " 音、" + std::to_string(built.book->SheetCount()) + " ページ）。";
     if (built.leftOut.empty()) return line + "読み込まなかったものはありません。";
     line += "読み込まなかったもの: ";
     for (size_t i = 0; i < built.leftOut.size(); ++i) {
@@ -41,7 +41,8 @@ MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, TMode
     return ImportReadScore(read.score, path, env);
 }
 
-MusicXmlImport ImportReadScore(const ImportedScore& score, const std::string& path, TModelEnv& env) {
+MusicXmlImport ImportReadScore(const ImportedScore& score, const std::string& path,
+                               TModelEnv& env) {
     MusicXmlImport result;
     BuiltBook built = BuildBook(score, env, FileStem(path));
     result.summary = SummaryLine(score, built);

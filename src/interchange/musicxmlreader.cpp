@@ -63,7 +63,8 @@ void ListParts(pugi::xml_node score, const std::vector<pugi::xml_node>& parts, I
     }
     for (pugi::xml_node part : parts) {
         const auto it = names.find(part.attribute("id").value());
-        std::string name = it == names.end() ? std::string() : std::string(sorvel::Trim(it->second));
+        std::string name =
+            it == names.end() ? std::string() : std::string(sorvel::Trim(it->second));
         if (name.size() > kMaxPartNameBytes) name.resize(kMaxPartNameBytes);
         out.parts.push_back({std::move(name), HasPitchedNote(part)});
     }

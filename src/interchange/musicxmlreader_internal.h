@@ -36,7 +36,7 @@ inline constexpr std::string_view kMeasuresBeyondLimit = "上限を超えた小�
 // first met, with an index so that a file full of distinct unknown element
 // names costs no quadratic search.
 class LeftOutTally {
-  public:
+public:
     explicit LeftOutTally(ImportedScore& score) : score_(score) {}
     void Count(std::string_view label, int n = 1);
     // "対応していない記号 <name>": an element the reader does not import.
@@ -44,7 +44,7 @@ class LeftOutTally {
     // "装飾音の記号 <name>": a mark on a grace note, which carries only its finger.
     void GraceMark(std::string_view element);
 
-  private:
+private:
     void CountNamed(std::string_view prefix, std::string_view element);
 
     ImportedScore& score_;

@@ -61,11 +61,11 @@ struct OpenLine {
 };
 
 class PartReader {
-  public:
+public:
     PartReader(ImportedScore& score, LeftOutTally& tally) : score_(score), tally_(tally) {}
     void Read(pugi::xml_node part);
 
-  private:
+private:
     void ReadMeasure(pugi::xml_node measure, ImportedMeasure& m);
     void ReadAttributes(pugi::xml_node attributes, ImportedMeasure& m);
     void ReadBarline(pugi::xml_node barline, ImportedMeasure& m);

@@ -21,28 +21,46 @@ constexpr RightBarLine kRightBarLines[] = {
 // inner (D) string 2. The small ring is the open-string sign; "T" is the
 // finger number 0.
 constexpr MarkCode kMarks[] = {
-    {'@', P::Dynamics, "ppp", {}},        {'A', P::Dynamics, "pp", {}},
-    {'B', P::Dynamics, "p", {}},          {'C', P::Dynamics, "mp", {}},
-    {'D', P::Dynamics, "mf", {}},         {'E', P::Dynamics, "f", {}},
-    {'F', P::Dynamics, "ff", {}},         {'G', P::Dynamics, "fff", {}},
+    {'@', P::Dynamics, "ppp", {}},
+    {'A', P::Dynamics, "pp", {}},
+    {'B', P::Dynamics, "p", {}},
+    {'C', P::Dynamics, "mp", {}},
+    {'D', P::Dynamics, "mf", {}},
+    {'E', P::Dynamics, "f", {}},
+    {'F', P::Dynamics, "ff", {}},
+    {'G', P::Dynamics, "fff", {}},
     {'H', P::Dynamics, "sf", {}},
-    {'P', P::Technical, "down-bow", {}},  {'Q', P::Technical, "up-bow", {}},
-    {'R', P::Technical, "string", "2"},   {'S', P::Technical, "string", "1"},
-    {'T', P::Technical, "fingering", "0"}, {'U', P::Technical, "fingering", "1"},
-    {'V', P::Technical, "fingering", "2"}, {'W', P::Technical, "fingering", "3"},
-    {'X', P::Technical, "fingering", "4"}, {'.', P::Technical, "open-string", {}},
-    {'o', P::Technical, "harmonic", {}},  {'q', P::Technical, "stopped", {}},
-    {'[', P::Ornaments, "trill-mark", {}}, {'\\', P::Ornaments, "wavy-line", {}},
-    {']', P::Ornaments, "inverted-mordent", {}}, {'p', P::Ornaments, "mordent", {}},
-    {'s', P::Ornaments, "turn", {}},      {'v', P::Ornaments, "inverted-turn", {}},
+    {'P', P::Technical, "down-bow", {}},
+    {'Q', P::Technical, "up-bow", {}},
+    {'R', P::Technical, "string", "2"},
+    {'S', P::Technical, "string", "1"},
+    {'T', P::Technical, "fingering", "0"},
+    {'U', P::Technical, "fingering", "1"},
+    {'V', P::Technical, "fingering", "2"},
+    {'W', P::Technical, "fingering", "3"},
+    {'X', P::Technical, "fingering", "4"},
+    {'.', P::Technical, "open-string", {}},
+    {'o', P::Technical, "harmonic", {}},
+    {'q', P::Technical, "stopped", {}},
+    {'[', P::Ornaments, "trill-mark", {}},
+    {'\\', P::Ornaments, "wavy-line", {}},
+    {']', P::Ornaments, "inverted-mordent", {}},
+    {'p', P::Ornaments, "mordent", {}},
+    {'s', P::Ornaments, "turn", {}},
+    {'v', P::Ornaments, "inverted-turn", {}},
     {'w', P::Ornaments, "other-ornament", "vibrato"},
     {'z', P::Ornaments, "tremolo", {}},
-    {'x', P::Articulations, "accent", {}}, {'y', P::Articulations, "staccatissimo", {}},
-    {'r', P::Articulations, "staccato", {}}, {'t', P::Articulations, "breath-mark", {}},
+    {'x', P::Articulations, "accent", {}},
+    {'y', P::Articulations, "staccatissimo", {}},
+    {'r', P::Articulations, "staccato", {}},
+    {'t', P::Articulations, "breath-mark", {}},
     {')', P::Fermata, "fermata", {}},
-    {'j', P::Segno, "segno", {}},         {'l', P::Coda, "coda", {}},
-    {'i', P::Words, {}, "Fine"},          {'k', P::Words, {}, "D.S."},
-    {'m', P::Words, {}, "D.C."},          {'n', P::Words, {}, "rit."},
+    {'j', P::Segno, "segno", {}},
+    {'l', P::Coda, "coda", {}},
+    {'i', P::Words, {}, "Fine"},
+    {'k', P::Words, {}, "D.S."},
+    {'m', P::Words, {}, "D.C."},
+    {'n', P::Words, {}, "rit."},
     {'u', P::Words, {}, "accel."},
 };
 
@@ -53,11 +71,15 @@ struct Alias {
     char code;
 };
 constexpr Alias kAliases[] = {
-    {P::Articulations, "strong-accent", 'x'}, {P::Articulations, "spiccato", 'y'},
+    {P::Articulations, "strong-accent", 'x'},
+    {P::Articulations, "spiccato", 'y'},
     {P::Ornaments, "shake", '['},
-    {P::Dynamics, "sfz", 'H'},                {P::Dynamics, "sfp", 'H'},
-    {P::Dynamics, "fz", 'H'},                 {P::Dynamics, "rfz", 'H'},
-    {P::Dynamics, "sffz", 'H'},               {P::Dynamics, "ffff", 'G'},
+    {P::Dynamics, "sfz", 'H'},
+    {P::Dynamics, "sfp", 'H'},
+    {P::Dynamics, "fz", 'H'},
+    {P::Dynamics, "rfz", 'H'},
+    {P::Dynamics, "sffz", 'H'},
+    {P::Dynamics, "ffff", 'G'},
     {P::Dynamics, "pppp", '@'},
 };
 
@@ -91,7 +113,9 @@ const NoteType* NoteTypeOfName(std::string_view name) {
     return nullptr;
 }
 
-std::span<const RightBarLine> RightBarLines() { return kRightBarLines; }
+std::span<const RightBarLine> RightBarLines() {
+    return kRightBarLines;
+}
 
 const RightBarLine* RightBarLineOfCode(char code) {
     for (const RightBarLine& b : kRightBarLines) {
@@ -111,7 +135,9 @@ char CodeOfRightBarLine(std::string_view style, bool backwardRepeat) {
     return 0;
 }
 
-std::span<const MarkCode> MarkCodes() { return kMarks; }
+std::span<const MarkCode> MarkCodes() {
+    return kMarks;
+}
 
 const MarkCode* MarkOfCode(char code) {
     const auto it = std::find_if(std::begin(kMarks), std::end(kMarks),

@@ -102,18 +102,18 @@ inline constexpr char kSenzaMisura[] = "senza-misura";
 
 // Where the element of a mark stands in MusicXML.
 enum class MarkPlace {
-    Dynamics,      // <direction-type><dynamics><f/></dynamics>
-    Articulations, // <notations><articulations><accent/>
-    Technical,     // <notations><technical><up-bow/>, <fingering>1</fingering>, <string>2</string>
-    Ornaments,     // <notations><ornaments><turn/>
-    Fermata,       // <notations><fermata/>
-    Segno,         // <direction-type><segno/>
-    Coda,          // <direction-type><coda/>
-    Words,         // <direction-type><words>D.C.</words>
+    Dynamics,       // <direction-type><dynamics><f/></dynamics>
+    Articulations,  // <notations><articulations><accent/>
+    Technical,      // <notations><technical><up-bow/>, <fingering>1</fingering>, <string>2</string>
+    Ornaments,      // <notations><ornaments><turn/>
+    Fermata,        // <notations><fermata/>
+    Segno,          // <direction-type><segno/>
+    Coda,           // <direction-type><coda/>
+    Words,          // <direction-type><words>D.C.</words>
 };
 
 struct MarkCode {
-    char code;              // the sign's Content
+    char code;  // the sign's Content
     MarkPlace place;
     std::string_view element;  // element name; empty for Words
     std::string_view text;     // the element's text (fingering, string number, words); may be empty

@@ -19,7 +19,9 @@ constexpr const char* kInstrumentId = "P1-I1";
 // instrument sound strings.erhu lets players that have an erhu use it.
 constexpr int kMidiProgram = 111;
 
-pugi::xml_node Child(pugi::xml_node parent, const char* name) { return parent.append_child(name); }
+pugi::xml_node Child(pugi::xml_node parent, const char* name) {
+    return parent.append_child(name);
+}
 
 void TextChild(pugi::xml_node parent, const char* name, const std::string& text) {
     parent.append_child(name).text().set(text.c_str());
@@ -89,9 +91,15 @@ void PrintDirectionType(pugi::xml_node direction, const OutDirection& d) {
     }
     pugi::xml_node type = Child(direction, "direction-type");
     switch (d.kind) {
-        case K::Dynamics: Child(Child(type, "dynamics"), d.text.c_str()); break;
-        case K::Segno: Child(type, "segno"); break;
-        case K::Coda: Child(type, "coda"); break;
+        case K::Dynamics:
+            Child(Child(type, "dynamics"), d.text.c_str());
+            break;
+        case K::Segno:
+            Child(type, "segno");
+            break;
+        case K::Coda:
+            Child(type, "coda");
+            break;
         case K::Wedge: {
             pugi::xml_node wedge = Child(type, "wedge");
             wedge.append_attribute("type") = d.wedge;
@@ -114,7 +122,8 @@ void PrintDirection(pugi::xml_node measure, const OutDirection& d) {
     pugi::xml_node direction = Child(measure, "direction");
     direction.append_attribute("placement") = d.below ? "below" : "above";
     PrintDirectionType(direction, d);
-    if (d.soundAttribute) Child(direction, "sound").append_attribute(d.soundAttribute) = d.soundValue.c_str();
+    if (d.soundAttribute)
+        Child(direction, "sound").append_attribute(d.soundAttribute) = d.soundValue.c_str();
 }
 
 void PrintMark(pugi::xml_node group, const MarkCode& m) {
@@ -146,8 +155,8 @@ void PrintMarkGroup(pugi::xml_node notations, const OutNote& n, MarkPlace place,
 }
 
 bool HasNotations(const OutNote& n) {
-    return n.tieStart || n.tieStop || n.tupletStart || n.tupletStop || !n.connectors.empty() || !n.marks.empty() ||
-           n.entry;
+    return n.tieStart || n.tieStop || n.tupletStart || n.tupletStop || !n.connectors.empty() ||
+           !n.marks.empty() || n.entry;
 }
 
 void PrintNotations(pugi::xml_node note, const OutNote& n) {
@@ -157,8 +166,9 @@ void PrintNotations(pugi::xml_node note, const OutNote& n) {
     if (n.tieStart) Child(notations, "tied").append_attribute("type") = "start";
     for (const OutConnector& c : n.connectors) {
         using K = OutConnector::Kind;
-        pugi::xml_node node =
-            Child(notations, c.kind == K::Slur ? "slur" : c.kind == K::Slide ? "slide" : "glissando");
+        pugi::xml_node node = Child(notations, c.kind == K::Slur    ? "slur"
+                                               : c.kind == K::Slide ? "slide"
+                                                                    : "glissando");
         node.append_attribute("type") = c.start ? "start" : "stop";
         node.append_attribute("number") = c.number;
         if (c.kind == K::Slide) node.append_attribute("line-type") = "solid";
@@ -239,8 +249,10 @@ void PrintMeasure(pugi::xml_node part, const OutMeasure& m) {
     pugi::xml_node measure = Child(part, "measure");
     measure.append_attribute("number") = m.number.c_str();
     if (m.implicit) measure.append_attribute("implicit") = "yes";
-    if (m.newPage) Child(measure, "print").append_attribute("new-page") = "yes";
-    else if (m.newSystem) Child(measure, "print").append_attribute("new-system") = "yes";
+    if (m.newPage)
+        Child(measure, "print").append_attribute("new-page") = "yes";
+    else if (m.newSystem)
+        Child(measure, "print").append_attribute("new-system") = "yes";
     PrintBarlines(measure, m, true);
     for (const OutNote& n : m.notes) {
         if (n.attributes) PrintAttributes(measure, *n.attributes);
@@ -256,7 +268,9 @@ void PrintMeasure(pugi::xml_node part, const OutMeasure& m) {
 
 struct StringWriter : pugi::xml_writer {
     std::string text;
-    void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
+    void write(const void* data, size_t size) override {
+        text.append(static_cast<const char*>(data), size);
+    }
 };
 
 }  // namespace
@@ -268,8 +282,9 @@ std::string WriteMusicXml(TMusicBook& book) {
     decl.append_attribute("version") = "1.0";
     decl.append_attribute("encoding") = "UTF-8";
     doc.append_child(pugi::node_doctype)
-        .set_value("score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
-                   "\"http://www.musicxml.org/dtds/partwise.dtd\"");
+        .set_value(
+            "score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
+            "\"http://www.musicxml.org/dtds/partwise.dtd\"");
     pugi::xml_node root = doc.append_child("score-partwise");
     root.append_attribute("version") = "4.0";
     PrintHeader(root, score);

@@ -53,11 +53,16 @@ std::vector<Value> SplitTicks(int ticks) {
 
 const char* AccidentalName(int alter) {
     switch (alter) {
-        case -2: return "flat-flat";
-        case -1: return "flat";
-        case 1: return "sharp";
-        case 2: return "double-sharp";
-        default: return "natural";
+        case -2:
+            return "flat-flat";
+        case -1:
+            return "flat";
+        case 1:
+            return "sharp";
+        case 2:
+            return "double-sharp";
+        default:
+            return "natural";
     }
 }
 
@@ -118,7 +123,8 @@ void Planner::Flush() {
 // its length splits into. The first carries the marks, the last the jumps.
 void Planner::WritePieces(Event& e, WrittenEvent& w, const OutConnector* slideStop) {
     const std::vector<Value> pieces =
-        e.triplet ? std::vector<Value>{{e.ticks, TypeOfUnderlines(e.underlines), 0}} : SplitTicks(e.ticks);
+        e.triplet ? std::vector<Value>{{e.ticks, TypeOfUnderlines(e.underlines), 0}}
+                  : SplitTicks(e.ticks);
     for (size_t k = 0; k < pieces.size(); ++k) {
         const bool firstPiece = k == 0, lastPiece = k + 1 == pieces.size();
         OutNote n;
@@ -169,8 +175,10 @@ NoteRef Planner::Emit(OutNote n, const TMusicItem* at, bool forceAccidental) {
         const int letter = static_cast<int>(std::string_view("CDEFGAB").find(n.pitch.step));
         const auto where = std::make_pair(n.pitch.step, n.pitch.octave);
         const auto it = alters_.find(where);
-        const int inForce = it != alters_.end() ? it->second : KeyAlterOfLetter(key_.fifths, letter);
-        if (!n.tieStop && (forceAccidental || n.pitch.alter != inForce)) n.accidental = AccidentalName(n.pitch.alter);
+        const int inForce =
+            it != alters_.end() ? it->second : KeyAlterOfLetter(key_.fifths, letter);
+        if (!n.tieStop && (forceAccidental || n.pitch.alter != inForce))
+            n.accidental = AccidentalName(n.pitch.alter);
         alters_[where] = n.pitch.alter;
     }
     OutMeasure& m = measures_.back();
@@ -203,7 +211,8 @@ void Planner::CloseMeasure(char rightBar) {
     if (!open_) {
         // A bar line right after another (or after a multi-bar rest) only
         // restyles the end of the measure before it, within the piece.
-        if (rightBar != kPlainBarLine && measures_.size() > pieceFirstMeasure_) measures_.back().rightBar = rightBar;
+        if (rightBar != kPlainBarLine && measures_.size() > pieceFirstMeasure_)
+            measures_.back().rightBar = rightBar;
         return;
     }
     OutMeasure& m = measures_.back();

@@ -18,7 +18,8 @@
 namespace sorvel::interchange::xmlwrite {
 namespace {
 
-const TNote* NoteUnder(const TMusicSheet& page, const std::vector<const TNote*>& notes, const TMusicItem& mark) {
+const TNote* NoteUnder(const TMusicSheet& page, const std::vector<const TNote*>& notes,
+                       const TMusicItem& mark) {
     const int band = page.RowInterval() > 0 ? page.RowInterval() / 2 : 73;
     const int grid = std::max(page.GridSize(), 1);
     const TNote* best = nullptr;
@@ -27,18 +28,23 @@ const TNote* NoteUnder(const TMusicSheet& page, const std::vector<const TNote*>&
         const int dy = std::abs(note->PosY() - mark.PosY());
         int dx = std::abs(note->PosX() - mark.PosX());
         if (mark.AnchoredAtLeft()) {
-            if (note->PosX() < mark.PosX() - grid || note->PosX() > mark.PosX() + std::max(mark.Width(), grid)) continue;
+            if (note->PosX() < mark.PosX() - grid ||
+                note->PosX() > mark.PosX() + std::max(mark.Width(), grid))
+                continue;
             dx = note->PosX() - (mark.PosX() - grid);
         } else if (dx > grid) {
             continue;
         }
         if (dy > band) continue;
-        if (!best || dy < bestDy || (dy == bestDy && dx < bestDx)) best = note, bestDx = dx, bestDy = dy;
+        if (!best || dy < bestDy || (dy == bestDy && dx < bestDx))
+            best = note, bestDx = dx, bestDy = dy;
     }
     return best;
 }
 
-bool IsSlideCode(char c) { return c == kSlideUp || c == kSlideDown || c == kGlissUp || c == kGlissDown; }
+bool IsSlideCode(char c) {
+    return c == kSlideUp || c == kSlideDown || c == kGlissUp || c == kGlissDown;
+}
 
 }  // namespace
 
@@ -61,7 +67,8 @@ LooseMarks FindLooseMarks(const TMusicSheet& page) {
             case ItemClass::DaonRight:
                 if (const TNote* note = NoteUnder(page, notes, item)) loose[note].push_back(&item);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     return loose;
@@ -69,10 +76,13 @@ LooseMarks FindLooseMarks(const TMusicSheet& page) {
 
 void Planner::CollectMarks(const TNote& note, Event& e) {
     std::vector<const TMusicItem*> marks(note.Links().begin(), note.Links().end());
-    if (const auto it = loose_.find(&note); it != loose_.end()) marks.insert(marks.end(), it->second.begin(), it->second.end());
+    if (const auto it = loose_.find(&note); it != loose_.end())
+        marks.insert(marks.end(), it->second.begin(), it->second.end());
     for (const TMusicItem* link : marks) {
         switch (link->Class()) {
-            case ItemClass::MusicSign: AddSign(CodeOf(*link), e); break;
+            case ItemClass::MusicSign:
+                AddSign(CodeOf(*link), e);
+                break;
             case ItemClass::Cresc:
             case ItemClass::Slur:
             case ItemClass::RenTon:
@@ -89,8 +99,11 @@ void Planner::CollectMarks(const TNote& note, Event& e) {
             case ItemClass::Tempo:
                 if (auto d = TempoDirection(*link->As<TTempo>())) e.before.push_back(*d);
                 break;
-            case ItemClass::TextBox: OnLooseMark(*link); break;
-            default: break;
+            case ItemClass::TextBox:
+                OnLooseMark(*link);
+                break;
+            default:
+                break;
         }
     }
     // Directions of loose marks met before the note stand before it too.
@@ -117,7 +130,9 @@ void Planner::AddSign(char code, Event& e) {
             d.soundAttribute = "segno";
             d.soundValue = "segno";
             break;
-        case MarkPlace::Coda: d.kind = OutDirection::Kind::Coda; break;
+        case MarkPlace::Coda:
+            d.kind = OutDirection::Kind::Coda;
+            break;
         case MarkPlace::Words: {
             d.text = mark->text;
             // Fine, D.S. and D.C. act after their note has sounded: their
@@ -129,7 +144,9 @@ void Planner::AddSign(char code, Event& e) {
             if (jump.soundAttribute) e.soundAfter.push_back(jump);
             break;
         }
-        default: e.marks.push_back(mark); return;
+        default:
+            e.marks.push_back(mark);
+            return;
     }
     e.before.push_back(d);
 }

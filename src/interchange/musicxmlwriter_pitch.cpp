@@ -11,7 +11,9 @@ namespace {
 constexpr char kSteps[] = "CDEFGAB";
 constexpr int kLetterSemitone[7] = {0, 2, 4, 5, 7, 9, 11};
 
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+int FloorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
 
 }  // namespace
 

@@ -28,9 +28,9 @@ struct NoteRef {
 // One written event: a note of the book with the dashes merged into it,
 // written as one or more tied notes, maybe with grace notes around.
 struct WrittenEvent {
-    int id = -1;         // events are numbered in writing order
-    NoteRef first;       // its first written note (a grace note when it has some)
-    NoteRef mainFirst;   // its first and last notes of full value
+    int id = -1;        // events are numbered in writing order
+    NoteRef first;      // its first written note (a grace note when it has some)
+    NoteRef mainFirst;  // its first and last notes of full value
     NoteRef mainLast;
     bool rest = false;
     int midi = 0;

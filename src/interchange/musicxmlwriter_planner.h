@@ -26,7 +26,9 @@ class TTempo;
 
 namespace sorvel::interchange::xmlwrite {
 
-inline char CodeOf(const TMusicItem& item) { return item.Content().empty() ? '\0' : item.Content()[0]; }
+inline char CodeOf(const TMusicItem& item) {
+    return item.Content().empty() ? '\0' : item.Content()[0];
+}
 
 // Text for the document: UTF-8 without the control characters XML forbids.
 std::string DocText(std::string_view cp932Bytes);

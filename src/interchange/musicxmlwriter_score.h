@@ -22,14 +22,14 @@ inline constexpr int kDivisions = 48;  // ticks per quarter, as the timing pass 
 struct OutDirection {
     enum class Kind { Words, Dynamics, Segno, Coda, Wedge, Tempo };
     Kind kind = Kind::Words;
-    std::string text;        // words (UTF-8); the dynamics element's name
-    bool below = false;      // placement
-    bool bold = false;       // words: a piece's title
+    std::string text;    // words (UTF-8); the dynamics element's name
+    bool below = false;  // placement
+    bool bold = false;   // words: a piece's title
     // Wedge: "crescendo", "diminuendo" or "stop", and its number.
     const char* wedge = nullptr;
     int number = 1;
-    int perMinute = 0;       // Tempo: quarter notes per minute; 0 words only
-    bool printed = true;     // Tempo: the metronome is shown
+    int perMinute = 0;    // Tempo: quarter notes per minute; 0 words only
+    bool printed = true;  // Tempo: the metronome is shown
     // A <sound> attribute that goes with it (tempo, segno, dacapo, …).
     const char* soundAttribute = nullptr;
     std::string soundValue;
@@ -41,7 +41,7 @@ struct OutAttributes {
     std::optional<int> fifths;
     int beats = 0, beatType = 0;  // a time signature; 0 none
     bool senzaMisura = false;
-    int multipleRest = 0;         // > 1: a multi-measure rest begins
+    int multipleRest = 0;  // > 1: a multi-measure rest begins
     bool Any() const {
         return divisions || clef || fifths || beats > 0 || senzaMisura || multipleRest > 1;
     }
@@ -59,20 +59,20 @@ struct OutNote {
     bool rest = false;
     bool measureRest = false;  // a whole-measure rest (no type)
     bool grace = false;
-    int stealPrevious = 0;     // grace after its note: percent of that note it takes
+    int stealPrevious = 0;  // grace after its note: percent of that note it takes
     XmlPitch pitch;
-    int duration = 0;          // ticks; none for a grace note
+    int duration = 0;  // ticks; none for a grace note
     const char* type = "quarter";
     int dots = 0;
     const char* accidental = nullptr;
     bool tieStart = false, tieStop = false;
     bool triplet = false, tupletStart = false, tupletStop = false;
     std::vector<OutConnector> connectors;
-    std::vector<const MarkCode*> marks;  // technical, articulations, ornaments, fermata
-    const char* entry = nullptr;         // "scoop" or "plop": a slide with no note before
+    std::vector<const MarkCode*> marks;       // technical, articulations, ornaments, fermata
+    const char* entry = nullptr;              // "scoop" or "plop": a slide with no note before
     std::optional<OutAttributes> attributes;  // printed before the directions
     std::vector<OutDirection> before, after;
-    std::vector<OutDirection> soundAfter;     // jumps: a bare <sound> after the note
+    std::vector<OutDirection> soundAfter;  // jumps: a bare <sound> after the note
 };
 
 struct OutMeasure {
@@ -81,9 +81,9 @@ struct OutMeasure {
     bool newSystem = false, newPage = false;
     bool forwardRepeat = false;
     char rightBar = kPlainBarLine;  // the bar line's glyph: plain, double, final or end repeat
-    int endingStart = 0;         // 1 … 4
+    int endingStart = 0;            // 1 … 4
     int endingStop = 0;
-    int ticks = 0;               // the length of its notes
+    int ticks = 0;  // the length of its notes
     std::vector<OutNote> notes;
 };
 

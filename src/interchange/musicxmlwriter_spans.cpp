@@ -20,7 +20,8 @@ std::vector<WrittenEvent> EventsUnder(PlanState& plan, const SpanMark& span) {
     const auto own = plan.orderIndex.find(span.note);
     if (own == plan.orderIndex.end()) return events;
     int first = own->second;
-    const bool arc = span.mark->Class() == ItemClass::Slur || span.mark->Class() == ItemClass::RenTon;
+    const bool arc =
+        span.mark->Class() == ItemClass::Slur || span.mark->Class() == ItemClass::RenTon;
     if (arc && span.mark->PosX() <= span.mark->Sheet().LeftSpace() && first > 0) --first;
     const int rowY = span.note->PosY();
     const int right = span.mark->PosX() + span.mark->Width();
@@ -66,7 +67,8 @@ void AssignNumbers(std::vector<Numbered>& spans) {
     for (const Edge& e : edges) {
         Numbered& s = spans[e.span];
         if (e.stop) {
-            open[static_cast<size_t>(s.number)] = std::max(0, open[static_cast<size_t>(s.number)] - 1);
+            open[static_cast<size_t>(s.number)] =
+                std::max(0, open[static_cast<size_t>(s.number)] - 1);
             continue;
         }
         int n = 1;
@@ -78,17 +80,20 @@ void AssignNumbers(std::vector<Numbered>& spans) {
 
 // Two neighbouring notes of one pitch under an arc are tied; otherwise the
 // arc is a slur from its first to its last sounding note.
-void PlaceArc(PlanState& plan, const std::vector<WrittenEvent>& events, std::vector<Numbered>& slurs) {
-    if (events.size() == 2 && !events[0].rest && !events[1].rest && events[0].midi == events[1].midi &&
-        events[1].id == events[0].id + 1) {
+void PlaceArc(PlanState& plan, const std::vector<WrittenEvent>& events,
+              std::vector<Numbered>& slurs) {
+    if (events.size() == 2 && !events[0].rest && !events[1].rest &&
+        events[0].midi == events[1].midi && events[1].id == events[0].id + 1) {
         OutNote& from = plan.At(events[0].mainLast);
         OutNote& to = plan.At(events[1].mainFirst);
         from.tieStart = to.tieStop = true;
         to.accidental = nullptr;
         return;
     }
-    const auto first = std::find_if(events.begin(), events.end(), [](const auto& e) { return !e.rest; });
-    const auto last = std::find_if(events.rbegin(), events.rend(), [](const auto& e) { return !e.rest; });
+    const auto first =
+        std::find_if(events.begin(), events.end(), [](const auto& e) { return !e.rest; });
+    const auto last =
+        std::find_if(events.rbegin(), events.rend(), [](const auto& e) { return !e.rest; });
     if (first == events.end() || first->id == last->id) return;
     slurs.push_back({first->mainFirst, last->mainLast});
 }
@@ -113,20 +118,25 @@ void PlaceSpans(PlanState& plan) {
         if (events.empty()) continue;
         switch (span.mark->Class()) {
             case ItemClass::Slur:
-            case ItemClass::RenTon: PlaceArc(plan, events, slurs); break;
-            case ItemClass::Kakko: PlaceEnding(plan, span, events); break;
+            case ItemClass::RenTon:
+                PlaceArc(plan, events, slurs);
+                break;
+            case ItemClass::Kakko:
+                PlaceEnding(plan, span, events);
+                break;
             case ItemClass::Cresc: {
                 const std::string& c = span.mark->Content();
                 if (c != "I" && c != "J") break;
                 const bool single = events.size() == 1;
                 // A hairpin ends at the onset of its last note, or after its
                 // only note.
-                wedges.push_back({events.front().first, single ? events.back().mainLast : events.back().first,
-                                  single});
+                wedges.push_back({events.front().first,
+                                  single ? events.back().mainLast : events.back().first, single});
                 wedgeTypes.push_back(c == "I" ? "crescendo" : "diminuendo");
                 break;
             }
-            default: break;
+            default:
+                break;
         }
     }
     AssignNumbers(slurs);

@@ -81,8 +81,10 @@ void Planner::StartPiece(const TMusicSheet& page, bool first) {
         plan_.score.composer = DocText(page.Writer());
     } else {
         // The piece before ends with a double bar unless it has a stronger one.
-        if (open_) CloseMeasure(kDoubleBarLine);
-        else if (measures_.size() > pieceFirstMeasure_ && measures_.back().rightBar == kPlainBarLine)
+        if (open_)
+            CloseMeasure(kDoubleBarLine);
+        else if (measures_.size() > pieceFirstMeasure_ &&
+                 measures_.back().rightBar == kPlainBarLine)
             measures_.back().rightBar = kDoubleBarLine;
         OutDirection title;
         title.text = DocText(page.Title());
@@ -150,22 +152,31 @@ void Planner::WalkPage(TMusicSheet& page) {
                 OnNote(*note, role);
                 break;
             }
-            case ItemClass::BarLine: OnBar(item); break;
-            case ItemClass::Beat: OnBeat(item); break;
-            case ItemClass::HorizBar: OnMultiRest(*item.As<THorizBar>()); break;
+            case ItemClass::BarLine:
+                OnBar(item);
+                break;
+            case ItemClass::Beat:
+                OnBeat(item);
+                break;
+            case ItemClass::HorizBar:
+                OnMultiRest(*item.As<THorizBar>());
+                break;
             case ItemClass::TextBox:
             case ItemClass::Tempo:
                 if (item.LinkCount() == 0) OnLooseMark(item);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     if (countdown > 0) EndTriplet();
 }
 
 void Planner::EndTriplet() {
-    if (pending_ && pending_->triplet) pending_->tupletStop = true;
-    else if (lastTriplet_.Valid()) plan_.At(lastTriplet_).tupletStop = true;
+    if (pending_ && pending_->triplet)
+        pending_->tupletStop = true;
+    else if (lastTriplet_.Valid())
+        plan_.At(lastTriplet_).tupletStop = true;
 }
 
 void Planner::OnNote(const TNote& note, TripletRole role) {
@@ -173,7 +184,8 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
     if (note.StepTime <= 0 || code < kRestCode || code > kSustainDash) return;
     const bool dash = code == kSustainDash;
     // A dash with nothing of its own lengthens the note it follows.
-    if (dash && pending_ && !pending_->triplet && !role.member && note.LinkCount() == 0 && !loose_.contains(&note)) {
+    if (dash && pending_ && !pending_->triplet && !role.member && note.LinkCount() == 0 &&
+        !loose_.contains(&note)) {
         pending_->ticks += note.StepTime;
         pending_->sources.push_back(&note);
         return;
@@ -202,7 +214,8 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
     if (!e.rest) {
         e.pitch = SpellDegree(key_, e.jp);
         e.midi = SoundingMidi(key_, e.jp);
-        e.tieFromPrevious = dash && lastEventLast_.Valid() && !lastEventRest_ && lastEventMidi_ == e.midi;
+        e.tieFromPrevious =
+            dash && lastEventLast_.Valid() && !lastEventRest_ && lastEventMidi_ == e.midi;
     }
     CollectMarks(note, e);
     pieceFirstNote_ = false;

@@ -53,7 +53,9 @@ public:
     TMusicSheet* page = nullptr;
 };
 
-std::string Cp932(const char* utf8) { return cp932::FromUtf8(utf8); }
+std::string Cp932(const char* utf8) {
+    return cp932::FromUtf8(utf8);
+}
 
 TNote* NoteAt(const TMusicSheet& page, int x, int y) {
     TMusicItem* item = ItemAt(page, x, y);
@@ -136,8 +138,7 @@ TEST(ClipboardText, PasteOfOneItemHangsFromTheItemItself) {
     TMusicSign* mark = Put<TMusicSign>(*s.page, "A", SlotX(4), kRow0 - 40);
     LinkBoth(*note, *mark);
     TMusicSheet& buffer = *s.book->NewSheet();
-    ASSERT_EQ(ReadPasteText(buffer, LinesToFileBytes(CopyLines(*s.page, {mark}))),
-             PasteRead::Read);
+    ASSERT_EQ(ReadPasteText(buffer, LinesToFileBytes(CopyLines(*s.page, {mark}))), PasteRead::Read);
     ASSERT_EQ(buffer.ItemCount(), 1);
     ASSERT_EQ(PasteOrigin(buffer), (PagePoint{SlotX(4), kRow0 - 40}));
     ASSERT_EQ(buffer.GetItem(0)->dragX, 0);
@@ -150,8 +151,8 @@ TEST(ClipboardText, MarksCopiedWithoutNotesHangFromTheirOwnCorner) {
     Put<TMusicSign>(*s.page, "A", 300, 200);
     Put<TMusicSign>(*s.page, "B", 340, 180);
     TMusicSheet& buffer = *s.book->NewSheet();
-    ReadPasteText(buffer, LinesToFileBytes(CopyLines(
-                              *s.page, {s.page->GetItem(0), s.page->GetItem(1)})));
+    ReadPasteText(buffer,
+                  LinesToFileBytes(CopyLines(*s.page, {s.page->GetItem(0), s.page->GetItem(1)})));
     // Not (99999, 99999), which would paste them far off the page.
     ASSERT_EQ(PasteOrigin(buffer), (PagePoint{300, 180}));
     ASSERT_EQ(ItemAt(buffer, 340, 180)->dragX, 40);
@@ -170,7 +171,7 @@ TEST(ClipboardText, TextWithoutTheHeaderPastesNothing) {
     ASSERT_EQ(buffer.ItemCount(), 0);
     // A header with a trailing blank is not the header either.
     ASSERT_EQ(ReadPasteText(buffer, std::string(kScoreHeader) + " \r\n" + blocks),
-             PasteRead::NotItems);
+              PasteRead::NotItems);
     ASSERT_EQ(ReadPasteText(buffer, ""), PasteRead::NotItems);
     ASSERT_EQ(ReadPasteText(buffer, std::string(kScoreHeader) + "\n" + blocks), PasteRead::Read);
     ASSERT_EQ(buffer.ItemCount(), 1);
@@ -233,20 +234,18 @@ TEST(SelectionOps, SameSelectKeepsToTheSideOfTheNote) {
     TMusicSign* below1 = noteWithMark(1, 40);
     TMusicSign* above2 = noteWithMark(2, -30);
     TMusicSign* below2 = noteWithMark(3, 25);
-    TMusicSign* loose = Put<TMusicSign>(*s.page, "B", SlotX(5), 100);   // same kind (PF)
-    Put<TMusicSign>(*s.page, "P", SlotX(6), kRow0 - 50);                // another kind
+    TMusicSign* loose = Put<TMusicSign>(*s.page, "B", SlotX(5), 100);  // same kind (PF)
+    Put<TMusicSign>(*s.page, "P", SlotX(6), kRow0 - 50);               // another kind
 
     auto sorted = [](std::vector<TMusicItem*> v) {
         std::sort(v.begin(), v.end());
         return v;
     };
-    ASSERT_EQ(sorted(SameKindItems(*s.page, *below1)),
-             sorted({below1, below2, loose}));
-    ASSERT_EQ(sorted(SameKindItems(*s.page, *above2)),
-             sorted({above1, above2, loose}));
+    ASSERT_EQ(sorted(SameKindItems(*s.page, *below1)), sorted({below1, below2, loose}));
+    ASSERT_EQ(sorted(SameKindItems(*s.page, *above2)), sorted({above1, above2, loose}));
     // An unlinked model takes every item of its kind.
     ASSERT_EQ(sorted(SameKindItems(*s.page, *loose)),
-             sorted({above1, below1, above2, below2, loose}));
+              sorted({above1, below1, above2, below2, loose}));
 }
 
 TEST(SelectionOps, SameSelectOfTextBoxesComparesTheFrame) {
@@ -277,7 +276,7 @@ TEST(SelectionOps, VerticalPositionCopiesTheFirstMarksDistance) {
     ASSERT_TRUE(s.Step([&] { return AlignMarksVertically({f, g, n2, h, loose}); }));
     ASSERT_EQ(g->PosY(), kRow0 - 40);
     ASSERT_EQ(h->PosY(), kRow1 - 40);
-    ASSERT_EQ(n2->PosY(), kRow0);  // symbols stay
+    ASSERT_EQ(n2->PosY(), kRow0);   // symbols stay
     ASSERT_EQ(loose->PosY(), 300);  // a mark without a link stays
 
     // A first item that is not a linked mark changes nothing.
@@ -324,8 +323,7 @@ TEST(AutoLengths, AutoLengthOfTheWorkedExample) {
     ASSERT_EQ(scales.Find(a)->ticksPerUnit, 192.0 / 70.0);
 
     std::vector<TMusicItem*> selection{oldDash, a};
-    ASSERT_EQ(s.Step([&] { return AutoSetLengths(*s.book, 0, selection); }),
-             LenAutoResult::Done);
+    ASSERT_EQ(s.Step([&] { return AutoSetLengths(*s.book, 0, selection); }), LenAutoResult::Done);
     ASSERT_EQ(selection, std::vector<TMusicItem*>{a});  // the old dash is gone
     ASSERT_EQ(s.page->IndexOfItem(oldDash), -1);
     // t = round(23 * 192 / 70) = 63, b = 10: Length 2 and one dash at
@@ -379,7 +377,7 @@ TEST(AutoLengths, AutoLengthWithoutBarWidthChangesNothing) {
     const std::string before = s.Bytes();
     std::vector<TMusicItem*> selection{dash, fine, squeezed};
     ASSERT_EQ(s.Step([&] { return AutoSetLengths(*s.book, 0, selection); }),
-             LenAutoResult::NoUsableBarWidth);
+              LenAutoResult::NoUsableBarWidth);
     ASSERT_EQ(s.Bytes(), before);
     ASSERT_EQ(selection.size(), size_t{3});
     ASSERT_TRUE(!s.undo.CanUndo());
@@ -458,7 +456,7 @@ TEST(Shift, InsertIntoAFullLastRowMakesAPage) {
     ASSERT_EQ(last->PosY(), kRow0);
     ASSERT_EQ(&mark->Sheet(), added);
     ASSERT_EQ(mark->PosY(), kRow0 - 40);
-    ASSERT_EQ(added->ItemCount(), 5);  // four notes and the mark, no bar lines
+    ASSERT_EQ(added->ItemCount(), 5);   // four notes and the mark, no bar lines
     ASSERT_EQ(s.layout.GridDivNum, 8);  // the current layout is the page's again
 
     s.undo.Undo();
@@ -490,8 +488,9 @@ TEST(Shift, DeleteClampsToThePieceStart) {
     TMusicSign* mark = Put<TMusicSign>(*s.page, "A", SlotX(1), kRow0 - 40);
     LinkBoth(*notes[1], *mark);
     // One bar (4 slots) before slot 2: only two slots lie before it.
-    const ShiftOutcome out = s.Step(
-        [&] { return DeleteWithShift(*s.book, 0, {0, SlotX(2), kRow0}, 4, s.layout); });
+    const ShiftOutcome out = s.Step([&] {
+        return DeleteWithShift(*s.book, 0, {0, SlotX(2), kRow0}, 4, s.layout);
+    });
     ASSERT_EQ(out.result, ShiftResult::Done);
     ASSERT_EQ(out.deleted.size(), size_t{3});  // two notes and the mark of one
     ASSERT_EQ(s.page->ItemCount(), 4);
@@ -510,8 +509,9 @@ TEST(Shift, DeleteMovesLaterPagesBackAndDropsAnEmptiedLastPage) {
     LinkBoth(*far, *mark);
     const std::string before = s.Bytes();
 
-    const ShiftOutcome out = s.Step(
-        [&] { return DeleteWithShift(*s.book, 0, {0, SlotX(2), kRow0}, 1, s.layout); });
+    const ShiftOutcome out = s.Step([&] {
+        return DeleteWithShift(*s.book, 0, {0, SlotX(2), kRow0}, 1, s.layout);
+    });
     ASSERT_EQ(out.deleted, std::vector<TMusicItem*>{gone});
     ASSERT_EQ(stays->PosX(), SlotX(1));
     // Page 2's first slot comes back to the last slot of page 1.
@@ -551,8 +551,7 @@ TEST(Shift, ShiftsOnAPieceWithoutSymbolsChangeNothing) {
         return InsertWithShift(*s.book, 0, {0, SlotX(0), kRow0}, 4, s.layout, s.glyphs);
     });
     ASSERT_EQ(out.result, ShiftResult::NoSymbol);
-    out = s.Step(
-        [&] { return DeleteWithShift(*s.book, 0, {0, SlotX(3), kRow0}, 4, s.layout); });
+    out = s.Step([&] { return DeleteWithShift(*s.book, 0, {0, SlotX(3), kRow0}, 4, s.layout); });
     ASSERT_EQ(out.result, ShiftResult::NoSymbol);
     ASSERT_EQ(s.Bytes(), before);
     ASSERT_TRUE(!s.undo.CanUndo());
@@ -565,8 +564,8 @@ TEST(Shift, ShiftsOnABrokenGridChangeNothing) {
     TakeOverPageSettings(s.layout, *s.page, s.glyphs);
     const std::string before = s.Bytes();
     ASSERT_EQ(InsertWithShift(*s.book, 0, {0, SlotX(0), kRow0}, 4, s.layout, s.glyphs).result,
-             ShiftResult::BrokenGrid);
+              ShiftResult::BrokenGrid);
     ASSERT_EQ(DeleteWithShift(*s.book, 0, {0, SlotX(3), kRow0}, 4, s.layout).result,
-             ShiftResult::BrokenGrid);
+              ShiftResult::BrokenGrid);
     ASSERT_EQ(s.Bytes(), before);
 }

@@ -18,7 +18,9 @@ inline constexpr int kGrid = 25;
 inline constexpr int kRow0 = 243;
 inline constexpr int kRow1 = 389;
 
-inline int SlotX(int slot) { return kLeft + slot * kGrid; }
+inline int SlotX(int slot) {
+    return kLeft + slot * kGrid;
+}
 
 // Gives the page the compact layout (nothing recorded) and, when a layout
 // state is given, makes it the current layout.

@@ -70,7 +70,7 @@ TEST_F(PasteTest, RefusalsFollowWhatLiesUnderThePoint) {
 TEST_F(PasteTest, SymbolsKeepToTheRowsAndMarksToThePaper) {
     TNote* a = Put<TNote>(*page, "1", SlotX(0), kRow0);
     TNote* b = Put<TNote>(*page, "2", SlotX(3), kRow0);
-    Copy({a, b});  // three slots wide
+    Copy({a, b});                                                   // three slots wide
     EXPECT_TRUE(PasteFits(*buffer, ws.layout, {SlotX(5), kRow1}));  // ends on the last slot
     EXPECT_EQ(Plan(nullptr, {SlotX(6), kRow1}), PasteAction::OffPage);
     EXPECT_EQ(Plan(nullptr, {SlotX(0), kRow1 + 146}), PasteAction::OffPage);  // below the rows
@@ -154,8 +154,8 @@ TEST_F(PasteTest, ARefusedPasteChangesNothing) {
     TMusicSign* mark = Put<TMusicSign>(*page, "A", SlotX(1), kRow0 - 40);
     Copy({mark});
     const std::string before = SaveBookToFileBytes(*ws.book);
-    EXPECT_TRUE(LandPaste(PasteAction::NeedsNote, *buffer, *page, nullptr, {SlotX(2), kRow0}, {})
-                    .empty());
+    EXPECT_TRUE(
+        LandPaste(PasteAction::NeedsNote, *buffer, *page, nullptr, {SlotX(2), kRow0}, {}).empty());
     EXPECT_EQ(SaveBookToFileBytes(*ws.book), before);
 }
 

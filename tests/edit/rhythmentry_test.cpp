@@ -68,7 +68,7 @@ int CountClass(const TMusicSheet& page, ItemClass kind) {
 
 // A book with the entry started at `at`; every key is one undo step.
 class Typing : public TWorkspace {
-  public:
+public:
     explicit Typing(EntryPlace at = {0, X(0), Y(0)}) : entry(*book_(), layout, glyphs) {
         entry.Resume(undo.StateId(), at);
     }
@@ -115,7 +115,7 @@ class Typing : public TWorkspace {
 
     RhythmEntry entry;
 
-  private:
+private:
     TMusicBook* book_() {
         NewBook();
         return book.get();

@@ -141,12 +141,11 @@ private Q_SLOTS:
     void executablePathWithReservedCharactersIsQuoted() {
         QTemporaryDir data;
         QVERIFY(data.isValid());
-        for (const QString& executable :
-             {QString("/home/me/My Scores/sorvel"), QString("/tmp/a$b`c\"d\\e/50%/ソルベル/sorvel")}) {
+        for (const QString& executable : {QString("/home/me/My Scores/sorvel"),
+                                          QString("/tmp/a$b`c\"d\\e/50%/ソルベル/sorvel")}) {
             QCOMPARE(Install(data.path(), executable).exitCode, 0);
-            const QString exec =
-                Value(QString::fromUtf8(ReadAll(data.filePath("applications/sorvel.desktop"))),
-                      "Exec");
+            const QString exec = Value(
+                QString::fromUtf8(ReadAll(data.filePath("applications/sorvel.desktop"))), "Exec");
             QVERIFY2(exec.startsWith('"') && exec.endsWith("\" %f"), qPrintable(exec));
             QCOMPARE(FirstExecArgument(exec), executable);
         }

@@ -30,7 +30,9 @@ using namespace sorvel;
 
 namespace {
 
-QString Demo() { return QStringLiteral(SORVEL_EXAMPLES_DIR "/demo.svl"); }
+QString Demo() {
+    return QStringLiteral(SORVEL_EXAMPLES_DIR "/demo.svl");
+}
 
 // One undoable change of the shown page: a note added.
 void AddNoteStep(TfrmMain& w, int x = 200) {
@@ -43,7 +45,8 @@ void AddNoteStep(TfrmMain& w, int x = 200) {
 }
 
 // Runs `inside` once a modal dialog is up, then cancels whatever is still open.
-void WhileModal(TfrmMain& w, const std::function<void()>& inside, const std::function<void()>& open) {
+void WhileModal(TfrmMain& w, const std::function<void()>& inside,
+                const std::function<void()>& open) {
     QTimer::singleShot(0, &w, [&] {
         inside();
         if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -54,7 +57,9 @@ void WhileModal(TfrmMain& w, const std::function<void()>& inside, const std::fun
 }
 
 // Closing the window: true when it closed; the save question is counted.
-bool Close(MainWindowFixture& f) { return f.window->close(); }
+bool Close(MainWindowFixture& f) {
+    return f.window->close();
+}
 
 }  // namespace
 
@@ -101,20 +106,24 @@ private Q_SLOTS:
         std::unique_ptr<TMusicBook> imported = std::make_unique<TMusicBook>(w.Workspace().env);
         imported->ApplyDefaultLayout();
         imported->NewSheet();
-        w.Document().ReplaceBook(std::move(imported), std::string(), EditorDocument::Origin::Unsaved);
+        w.Document().ReplaceBook(std::move(imported), std::string(),
+                                 EditorDocument::Origin::Unsaved);
         QVERIFY(w.IsModified());
 
         THorizBar* bar = CreateItem<THorizBar>(*w.CurrentPage());
         bar->SetContent("M");
         bar->SetPosX(100);
         bar->SetPosY(300);
-        WhileModal(w, [] {}, [&] { QVERIFY(!EditItemProperties(w.Context(), *bar)); });
+        WhileModal(
+            w, [] {}, [&] { QVERIFY(!EditItemProperties(w.Context(), *bar)); });
         QVERIFY(w.IsModified());
 
         SettingsCommands& settings = *SettingsCommands::Of(w);
-        WhileModal(w, [] {}, [&] { settings.SetPageInfo(); });
+        WhileModal(
+            w, [] {}, [&] { settings.SetPageInfo(); });
         QVERIFY(w.IsModified());
-        WhileModal(w, [] {}, [&] { settings.SetBookInfo(); });
+        WhileModal(
+            w, [] {}, [&] { settings.SetBookInfo(); });
         QVERIFY(w.IsModified());
 
         // Closing still asks.
@@ -136,7 +145,8 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         QVERIFY(w.IsModified());
         SettingsCommands& settings = *SettingsCommands::Of(w);
-        WhileModal(w, [] {}, [&] { settings.SetPageInfo(); });
+        WhileModal(
+            w, [] {}, [&] { settings.SetPageInfo(); });
         QVERIFY(w.IsModified());
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};
         QVERIFY(!Close(f));

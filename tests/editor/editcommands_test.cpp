@@ -55,7 +55,9 @@ void Trigger(TfrmMain& w, const char* action) {
     w.Action(action)->trigger();
 }
 
-std::string Bytes(TfrmMain& w) { return SaveBookToFileBytes(w.Book()); }
+std::string Bytes(TfrmMain& w) {
+    return SaveBookToFileBytes(w.Book());
+}
 
 // Acts on the insert/delete dialog as soon as it is shown modally. Should it
 // stay open after `act`, it is cancelled, so a test never hangs.
@@ -84,7 +86,9 @@ void TypeCount(TfrmInsDel& dialog, const QString& text, const QString& unit) {
     units->setCurrentIndex(units->findText(unit));
 }
 
-void ClickOK(TfrmInsDel& dialog) { dialog.findChild<QPushButton*>("btnOK")->click(); }
+void ClickOK(TfrmInsDel& dialog) {
+    dialog.findChild<QPushButton*>("btnOK")->click();
+}
 
 // Runs a shift command, answering its dialog with a count.
 void Shift(TfrmMain& w, const char* action, const QString& count, const QString& unit) {
@@ -95,7 +99,9 @@ void Shift(TfrmMain& w, const char* action, const QString& count, const QString&
     Trigger(w, action);
 }
 
-QString Status(TfrmMain& w) { return w.statusBar()->currentMessage(); }
+QString Status(TfrmMain& w) {
+    return w.statusBar()->currentMessage();
+}
 
 }  // namespace
 

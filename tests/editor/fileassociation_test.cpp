@@ -127,9 +127,11 @@ private Q_SLOTS:
         QVERIFY(Read(config_ + "/mimeapps.list").contains("text/html=firefox.desktop;"));
         QVERIFY(
             Read(config_ + "/mimeapps.list")
-                .contains("[Default Applications]\napplication/x-sorvel-score=sorvel-svl.desktop;\n"));
+                .contains(
+                    "[Default Applications]\napplication/x-sorvel-score=sorvel-svl.desktop;\n"));
         // The icon that was there is used, not taken over.
-        QVERIFY(Read(data_ + "/applications/sorvel-svl.desktop").contains("\nX-Sorvel-Icons=256;\n"));
+        QVERIFY(
+            Read(data_ + "/applications/sorvel-svl.desktop").contains("\nX-Sorvel-Icons=256;\n"));
         ran_.clear();
         QVERIFY2(a.Unregister(&error), error.c_str());
         QVERIFY(!a.IsRegistered());
@@ -227,10 +229,12 @@ private Q_SLOTS:
                                    "text/html=firefox.desktop;\n\n[Added Associations]\nx=y;\n"));
         QCOMPARE(WithDefaultApplication(with, "application/x-sorvel-score", "sorvel-svl.desktop"),
                  with);
-        QCOMPARE(WithoutDefaultApplication(with, "application/x-sorvel-score", "sorvel-svl.desktop"),
-                 text);
-        QCOMPARE(WithoutDefaultApplication(text, "application/x-sorvel-score", "sorvel-svl.desktop"),
-                 text);
+        QCOMPARE(
+            WithoutDefaultApplication(with, "application/x-sorvel-score", "sorvel-svl.desktop"),
+            text);
+        QCOMPARE(
+            WithoutDefaultApplication(text, "application/x-sorvel-score", "sorvel-svl.desktop"),
+            text);
         const std::string alone =
             WithDefaultApplication("[Added Associations]\nx=y;\n", "a/b", "sorvel-svl.desktop");
         QCOMPARE(alone, std::string("[Added Associations]\nx=y;\n\n[Default Applications]\n"

@@ -27,7 +27,7 @@ namespace {
 // The names of the files in one folder that were opened since the watch
 // began.
 class OpenWatch {
-  public:
+public:
     explicit OpenWatch(const QString& folder) : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
         if (fd_ >= 0) inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN);
     }
@@ -54,7 +54,7 @@ class OpenWatch {
         return names;
     }
 
-  private:
+private:
     int fd_;
 };
 
@@ -70,7 +70,7 @@ void WriteFile(const QString& path, const QByteArray& content) {
 class FileDialogsTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     QTemporaryDir dir_;
     QString start_;
     QString folder_;
@@ -107,7 +107,7 @@ class FileDialogsTest : public QObject {
         return listing;
     }
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         start_ = dir_.filePath("start");

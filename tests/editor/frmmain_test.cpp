@@ -7,8 +7,8 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "editor/mainwindow/recentfiles.h"
 #include "edit/pageoperations.h"
+#include "editor/mainwindow/recentfiles.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/platform/recoverystore.h"
@@ -17,7 +17,6 @@
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
-#include "model/itemfactory.h"
 #include "model/note.h"
 #include "model/preferencesfile.h"
 #include "model/scorefile.h"
@@ -32,11 +31,17 @@ QByteArray ReadBytes(const QString& path) {
     return f.readAll();
 }
 
-QString Demo() { return QStringLiteral(SORVEL_EXAMPLES_DIR "/demo.svl"); }
+QString Demo() {
+    return QStringLiteral(SORVEL_EXAMPLES_DIR "/demo.svl");
+}
 
-QString Title(const QString& name) { return name + QString::fromUtf8(kTitleSuffix); }
+QString Title(const QString& name) {
+    return name + QString::fromUtf8(kTitleSuffix);
+}
 
-bool Enabled(TfrmMain& w, const char* name) { return w.Action(name)->isEnabled(); }
+bool Enabled(TfrmMain& w, const char* name) {
+    return w.Action(name)->isEnabled();
+}
 
 int CountBarLines(const TMusicSheet& page) {
     int n = 0;
@@ -84,12 +89,25 @@ private Q_SLOTS:
         QVERIFY(file);
         QStringList captions;
         for (QAction* a : file->actions()) captions << (a->isSeparator() ? "-" : a->text());
-        const QStringList expected = {
-            "ﾌﾞｯｸ新規作成(&N)", "ﾍﾟｰｼﾞ新規作成(&M)", "前にﾍﾟｰｼﾞ挿入(&F)", "後ろにﾍﾟｰｼﾞ挿入(&B)", "-",
-            "開く(&O)...", "開き直す(&R)", "上書き保存(&S)", "名前を付けて保存(&A)...",
-            "ビットマップで保存(&I)...", "PDFで保存(&D)...", "MusicXMLを読み込む(&L)...",
-            "MusicXMLで保存(&E)...", "-", "ﾌﾟﾘﾝﾀｰ設定(&U)...",
-            "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "印刷(&P)...", "-", "終了(&X)"};
+        const QStringList expected = {"ﾌﾞｯｸ新規作成(&N)",
+                                      "ﾍﾟｰｼﾞ新規作成(&M)",
+                                      "前にﾍﾟｰｼﾞ挿入(&F)",
+                                      "後ろにﾍﾟｰｼﾞ挿入(&B)",
+                                      "-",
+                                      "開く(&O)...",
+                                      "開き直す(&R)",
+                                      "上書き保存(&S)",
+                                      "名前を付けて保存(&A)...",
+                                      "ビットマップで保存(&I)...",
+                                      "PDFで保存(&D)...",
+                                      "MusicXMLを読み込む(&L)...",
+                                      "MusicXMLで保存(&E)...",
+                                      "-",
+                                      "ﾌﾟﾘﾝﾀｰ設定(&U)...",
+                                      "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...",
+                                      "印刷(&P)...",
+                                      "-",
+                                      "終了(&X)"};
         QCOMPARE(captions, expected);
         QVERIFY(!f.window->Action("actPrintSetUp")->isVisible());
         QCOMPARE(f.window->Action("actSameSelect")->shortcut(), QKeySequence("Ctrl+S"));
@@ -100,9 +118,9 @@ private Q_SLOTS:
         MainWindowFixture f;
         TfrmMain& w = *f.window;
         w.ActionListUpdate();
-        for (const char* name : {"actFirstPage", "actPriorPage", "actNextPage", "actLastPage",
-                                 "actDeletePage", "actSave", "actSaveAs", "actUndo", "actRedo",
-                                 "actCut", "actCopy", "actDelete"}) {
+        for (const char* name :
+             {"actFirstPage", "actPriorPage", "actNextPage", "actLastPage", "actDeletePage",
+              "actSave", "actSaveAs", "actUndo", "actRedo", "actCut", "actCopy", "actDelete"}) {
             QVERIFY2(!Enabled(w, name), name);
         }
         w.NewPage();

@@ -64,7 +64,7 @@ int InkPixels(const QImage& image) {
 class SetInfoTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     std::unique_ptr<MainWindowFixture> f_;
     std::vector<std::string> devices_;
     QList<QList<int>> sent_;

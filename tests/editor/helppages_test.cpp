@@ -29,7 +29,9 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString PageText(const QString& name) { return QString::fromUtf8(ReadAll(kRoot + name)); }
+QString PageText(const QString& name) {
+    return QString::fromUtf8(ReadAll(kRoot + name));
+}
 
 // Every embedded file, as a path relative to the help root.
 QStringList EmbeddedFiles() {
@@ -40,7 +42,9 @@ QStringList EmbeddedFiles() {
     return files;
 }
 
-QStringList HtmlPages() { return EmbeddedFiles().filter(QRegularExpression("\\.html$")); }
+QStringList HtmlPages() {
+    return EmbeddedFiles().filter(QRegularExpression("\\.html$"));
+}
 
 QStringList Links(const QString& html) {
     QStringList links;
@@ -69,7 +73,7 @@ public Q_SLOTS:
 class HelpPagesTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     // A stand-in for xdg-open: a shell script with `body`.
     static QString WriteOpener(const QTemporaryDir& dir, const QString& body) {
         const QString path = dir.filePath("xdg-open");
@@ -83,12 +87,12 @@ class HelpPagesTest : public QObject {
     // The openers still running or not yet cleaned up.
     static QList<QProcess*> Openers() { return qApp->findChildren<QProcess*>(); }
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void everyPageIsEmbedded() {
         const QStringList files = EmbeddedFiles();
-        for (const char* name : {"index.html", "screen.html", "files.html", "notes.html",
-                                 "editing.html", "playback.html", "printing.html",
-                                 "settings.html", "style.css"}) {
+        for (const char* name :
+             {"index.html", "screen.html", "files.html", "notes.html", "editing.html",
+              "playback.html", "printing.html", "settings.html", "style.css"}) {
             QVERIFY2(files.contains(name), name);
         }
     }

@@ -59,7 +59,7 @@ struct MusicXmlWindow : MainWindowFixture {
 class MusicXmlCommandsTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void bothEntriesFollowThePdfEntry() {
         MusicXmlWindow f;
         QVERIFY(f.commands);
@@ -82,7 +82,8 @@ class MusicXmlCommandsTest : public QObject {
         QVERIFY(w.windowTitle().startsWith(QString::fromUtf8("無題")));
         QVERIFY(CountNotes(w.Book()) > 100);
         QVERIFY(!w.Workspace().undo.CanUndo());
-        QVERIFY(w.statusBar()->currentMessage().startsWith(QString::fromUtf8("MusicXMLを読み込みました")));
+        QVERIFY(w.statusBar()->currentMessage().startsWith(
+            QString::fromUtf8("MusicXMLを読み込みました")));
         // Closing now asks to save it.
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};
         QVERIFY(!w.close());

@@ -18,7 +18,7 @@ using namespace sorvel;
 class NoteDialogTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     std::unique_ptr<TWorkspace> ws_;
     std::unique_ptr<TfrmSetNote> dialog_;
     TNote* note_ = nullptr;
@@ -43,7 +43,7 @@ class NoteDialogTest : public QObject {
         QTest::mouseRelease(Box(), Qt::LeftButton, {}, start + by);
     }
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void initTestCase() { QVERIFY(InstallMusicFont()); }
     void init() {
         ws_ = std::make_unique<TWorkspace>();

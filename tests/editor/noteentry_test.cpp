@@ -208,13 +208,26 @@ private Q_SLOTS:
             int pseudoKey;
         };
         const Expected expected[] = {
-            {'0', ckNote, "0", 0},       {'7', ckNote, "7", 0},       {'8', ckNote, "8", 0},
-            {'-', ckNote, "8", 0},       {'9', ckFuten, "9", 0},      {'/', ckBarLine, "c", 0},
-            {'?', ckBarLine, "c", 0},    {'d', ckBow, "P", 0},        {'u', ckBow, "Q", 0},
-            {'i', ckString, "R", 0},     {'o', ckString, "S", 0},     {'q', ckFingerNo, "T", 0},
-            {'w', ckFingerNo, "U", 0},   {'e', ckFingerNo, "V", 0},   {'r', ckFingerNo, "W", 0},
-            {'t', ckFingerNo, "X", 0},   {'s', ckSlur, "Y", 0},       {'z', ckNone, "", kKeyOctaveDown},
-            {'x', ckNone, "", kKeyOctaveUp}, {'c', ckNone, "", kKeyShorter},
+            {'0', ckNote, "0", 0},
+            {'7', ckNote, "7", 0},
+            {'8', ckNote, "8", 0},
+            {'-', ckNote, "8", 0},
+            {'9', ckFuten, "9", 0},
+            {'/', ckBarLine, "c", 0},
+            {'?', ckBarLine, "c", 0},
+            {'d', ckBow, "P", 0},
+            {'u', ckBow, "Q", 0},
+            {'i', ckString, "R", 0},
+            {'o', ckString, "S", 0},
+            {'q', ckFingerNo, "T", 0},
+            {'w', ckFingerNo, "U", 0},
+            {'e', ckFingerNo, "V", 0},
+            {'r', ckFingerNo, "W", 0},
+            {'t', ckFingerNo, "X", 0},
+            {'s', ckSlur, "Y", 0},
+            {'z', ckNone, "", kKeyOctaveDown},
+            {'x', ckNone, "", kKeyOctaveUp},
+            {'c', ckNone, "", kKeyShorter},
             {'v', ckNone, "", kKeyLonger},
         };
         for (const Expected& e : expected) {

@@ -202,8 +202,7 @@ private Q_SLOTS:
         // A triplet stops one slot before the bar line.
         QCOMPARE(p.view().SlurEnd(*first, 2, true), p.slot(4) - p.layout().SlotX(1) + p.slot(0));
         // Past the row's end a span ends at the right margin.
-        QCOMPARE(p.view().SlurEnd(*first, 5, false),
-                 p.sheet().PageWidth - p.sheet().RightSpace());
+        QCOMPARE(p.view().SlurEnd(*first, 5, false), p.sheet().PageWidth - p.sheet().RightSpace());
     }
 
     void selectionDragAndRubberBand() {

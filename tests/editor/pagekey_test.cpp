@@ -29,7 +29,7 @@ QString Shown(const std::string& cp932Bytes) {
 class PageKeyTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     std::unique_ptr<TWorkspace> ws_;
     std::unique_ptr<TfrmSetInfo> dialog_;
 
@@ -54,7 +54,7 @@ class PageKeyTest : public QObject {
         return recorded;
     }
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void init() {
         ws_ = std::make_unique<TWorkspace>();
         ws_->NewBook();

@@ -61,7 +61,9 @@ struct Rig {
     TfrmMain& w() { return *f.window; }
     TfrmPlay& dialog() { return pc->PlayDialog(); }
     template <class T>
-    T* control(const char* name) { return dialog().findChild<T*>(name); }
+    T* control(const char* name) {
+        return dialog().findChild<T*>(name);
+    }
     void Settle() {
         QCoreApplication::processEvents();
         w().ActionListUpdate();
@@ -78,7 +80,9 @@ struct Rig {
         }
         QCoreApplication::processEvents();
     }
-    void Run(int ms) { Run(ms, [] {}); }
+    void Run(int ms) {
+        Run(ms, [] {});
+    }
 
     PageLayout layout() { return PageLayout(w().Workspace().layout); }
     // Ticks without handing the sequencer's queued calls to the GUI thread,
@@ -148,14 +152,14 @@ struct Rig {
 // A device whose sound server can go away and come back: it sounds into the
 // capture device while the server is there.
 class ServerBoundOut final : public MidiOut {
-  public:
+public:
     ServerBoundOut(CaptureMidiOut& to, const bool& serverUp) : to_(to), serverUp_(serverUp) {}
     void ShortMessage(std::uint32_t message) override { to_.ShortMessage(message); }
     void LongMessage(std::span<const std::uint8_t> bytes) override { to_.LongMessage(bytes); }
     void Reset() override { to_.Reset(); }
     bool Wake() override { return serverUp_; }
 
-  private:
+private:
     CaptureMidiOut& to_;
     const bool& serverUp_;
 };
@@ -532,8 +536,8 @@ void PlaybackTest::keyboardLeftClickPlaysAndEntersNote() {
 
     QTest::mouseClick(&keys, Qt::LeftButton, {}, QPoint(12, 60));
     QCOMPARE(r.Shorts(), (std::vector<Bytes>{{0xC2, 0},
-                                              {0x92, std::uint8_t(36 + offset), 80},
-                                              {0x92, std::uint8_t(36 + offset), 0}}));
+                                             {0x92, std::uint8_t(36 + offset), 80},
+                                             {0x92, std::uint8_t(36 + offset), 0}}));
     QCOMPARE(page.ItemCount(), base + 1);
     TNote* first = r.NoteAt(start);
     QVERIFY(first);
@@ -637,7 +641,8 @@ void PlaybackTest::tuningSoundsBothStringsOnChannel1() {
     tuning.show();
     tuning.findChild<QCheckBox*>("chkInnerString")->click();
     tuning.findChild<QCheckBox*>("chkOuterString")->click();
-    QCOMPARE(r.Shorts(), (std::vector<Bytes>{{0xC0, 110}, {0x90, 62, 100}, {0xC0, 110}, {0x90, 69, 100}}));
+    QCOMPARE(r.Shorts(),
+             (std::vector<Bytes>{{0xC0, 110}, {0x90, 62, 100}, {0xC0, 110}, {0x90, 69, 100}}));
     r.capture.Clear();
     tuning.findChild<QPushButton*>("btnClose")->click();
     QVERIFY(!tuning.isVisible());
@@ -669,7 +674,9 @@ void PlaybackTest::missingOutputDisablesPlayAndSaysSo() {
     Rig r;
     QVERIFY(r.w().Action("actPlay")->isEnabled());
     PlaybackEngineOptions none;
-    none.devices = [] { return std::vector<MidiOutEntry>{{"broken", [] { return std::unique_ptr<MidiOut>(); }}}; };
+    none.devices = [] {
+        return std::vector<MidiOutEntry>{{"broken", [] { return std::unique_ptr<MidiOut>(); }}};
+    };
     r.pc->SetEngine(none);
     r.pc->OpenStoredDevice();
     auto* missing = r.w().statusBar()->findChild<QLabel*>(kOutputMissingLabelName);

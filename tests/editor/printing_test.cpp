@@ -159,7 +159,7 @@ void Wheel(QWidget* target, int delta) {
 class PrintingTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void commandsStandInTheFileMenu() {
         PrintingWindow f(1);
         TfrmMain& w = *f.window;

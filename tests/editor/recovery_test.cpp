@@ -294,7 +294,8 @@ private Q_SLOTS:
         QStringList asked;
         c->SetAsk([&](QWidget*, const QString& text) {
             asked << text;
-            return asked.size() == 2 ? Answer::Restore : Answer::Discard;  // No to the first, Yes to the second
+            return asked.size() == 2 ? Answer::Restore
+                                     : Answer::Discard;  // No to the first, Yes to the second
         });
         const auto restore = c->OfferRestore(nullptr);
         QCOMPARE(asked.size(), 2);
@@ -646,7 +647,8 @@ private Q_SLOTS:
     void originalPathKeepsItsBytes() {
         const std::string sjis = "/music/\x83\x65\x83\x4c.svl";
         const RecoveryOwner dead = LeaveCrashCopy(41, sjis, 1000);
-        const std::vector<RecoveryLeftover> found = RecoveryStore(folder_, OwnerOfThisProcess()).FindLeftovers();
+        const std::vector<RecoveryLeftover> found =
+            RecoveryStore(folder_, OwnerOfThisProcess()).FindLeftovers();
         QCOMPARE(found.size(), size_t(1));
         QCOMPARE(found[0].originalPath, sjis);
         QCOMPARE(found[0].owner, dead);

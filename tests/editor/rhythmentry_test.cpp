@@ -54,7 +54,7 @@ struct Page {
 
 class RhythmEntryTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void typedMelodyFillsTwoBarsLaidOutLikeAnImport() {
         MainWindowFixture f;
         Page p{*f.window};

@@ -13,7 +13,7 @@ using namespace sorvel;
 class ScrollIntoViewTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void keyCursorRowComesInAtTheNearestEdge() {
         const VerticalScroll scroll{200, 0, 10000, 300};
         QCOMPARE(ScrollToShow(100, 40, scroll, RowReveal::kNearestEdge), 60);

@@ -22,7 +22,9 @@ using namespace sorvel;
 
 namespace {
 
-std::string Sjis(const char* utf8) { return cp932::FromUtf8(utf8); }
+std::string Sjis(const char* utf8) {
+    return cp932::FromUtf8(utf8);
+}
 
 // A book of `pages` pages; the pages named in `titled` (1-based) get a title,
 // a key and a composer.
@@ -102,8 +104,8 @@ private Q_SLOTS:
         QCOMPARE(rows[1].page, std::string("   4"));
         QCOMPARE(rows[3].page, std::string("  10"));
 
-        QCOMPARE(SelectedTableOfContentRow(rows, 5), 1);   // inside the piece of page 4
-        QCOMPARE(SelectedTableOfContentRow(rows, 4), 1);   // its first page
+        QCOMPARE(SelectedTableOfContentRow(rows, 5), 1);  // inside the piece of page 4
+        QCOMPARE(SelectedTableOfContentRow(rows, 4), 1);  // its first page
         QCOMPARE(SelectedTableOfContentRow(rows, 3), 0);
         QCOMPARE(SelectedTableOfContentRow(rows, 1), 0);
         QCOMPARE(SelectedTableOfContentRow(rows, 12), 3);  // after the last titled page
@@ -231,8 +233,8 @@ private Q_SLOTS:
                                                   Qt::LeftButton);
                             }),
                  5);
-        QCOMPARE(RunExecute(dialog, book, 6, [&] { QTest::keyClick(Grid(dialog), Qt::Key_Escape); }),
-                 6);
+        QCOMPARE(
+            RunExecute(dialog, book, 6, [&] { QTest::keyClick(Grid(dialog), Qt::Key_Escape); }), 6);
     }
 
     void doubleClickOrEnterChoosesTheRowsPage() {

@@ -81,8 +81,8 @@ const std::vector<ActionEntry>& PageBarTable() {
 
 const std::vector<ToolButtonEntry>& ToolBarTable() {
     static const std::vector<ToolButtonEntry> table = {
-        {"actNewSeet", "ﾍﾟｰｼﾞ新規作成"}, {"actPrint", "印刷"},    {"actOpen", "開く"},
-        {"actUndo", "元に戻す"},         {"actSave", "上書き保存"}, {"actRedo", "やり直し"},
+        {"actNewSeet", "ﾍﾟｰｼﾞ新規作成"},   {"actPrint", "印刷"},      {"actOpen", "開く"},
+        {"actUndo", "元に戻す"},           {"actSave", "上書き保存"}, {"actRedo", "やり直し"},
         {"actDispCursor", "カーソル表示"}, {"actPlayStop", "再生"},
     };
     return table;

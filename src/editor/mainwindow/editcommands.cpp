@@ -24,7 +24,9 @@ namespace sorvel {
 
 namespace {
 
-int CurrentIndex(const EditorContext& ctx) { return ctx.shell.PageNo() - 1; }
+int CurrentIndex(const EditorContext& ctx) {
+    return ctx.shell.PageNo() - 1;
+}
 
 // After the page view's items changed hands: drops from the selection (and
 // as the current item) whatever is no longer on the shown page.
@@ -120,7 +122,8 @@ void LenAutoSet(const EditorContext& ctx) {
 
 // The window's one insert/delete dialog, made when first needed.
 TfrmInsDel& InsDelDialog(const EditorContext& ctx) {
-    if (auto* dialog = ctx.shell.Window()->findChild<TfrmInsDel*>("TfrmInsDel", Qt::FindDirectChildrenOnly)) {
+    if (auto* dialog =
+            ctx.shell.Window()->findChild<TfrmInsDel*>("TfrmInsDel", Qt::FindDirectChildrenOnly)) {
         return *dialog;
     }
     return *new TfrmInsDel(ctx.shell.Dialogs().showError, ctx.shell.Window());

@@ -10,8 +10,7 @@ namespace sorvel {
 struct EditorContext;
 
 // What the status bar says when a command finds nothing it can do.
-inline constexpr char kMsgShiftNoSymbol[] =
-    "曲に音符や小節線が無いため、シフトできません。";
+inline constexpr char kMsgShiftNoSymbol[] = "曲に音符や小節線が無いため、シフトできません。";
 inline constexpr char kMsgShiftBrokenGrid[] =
     "グリッドの大きさが正しくないため、シフトできません。";
 inline constexpr char kMsgLenAutoNoBarWidth[] =

@@ -132,26 +132,22 @@ void TfrmMain::BuildWindow() {
 
 // Recovery copies follow every change of the document.
 void TfrmMain::StartRecoveryCopies() {
-    RecoveryStore store =
-        options_.recoveryFolder.empty()
-            ? RecoveryStore::ForThisProcess(RecoveryLocation::FromEnvironment())
-            : RecoveryStore(options_.recoveryFolder, OwnerOfThisProcess());
+    RecoveryStore store = options_.recoveryFolder.empty()
+                              ? RecoveryStore::ForThisProcess(RecoveryLocation::FromEnvironment())
+                              : RecoveryStore(options_.recoveryFolder, OwnerOfThisProcess());
     recovery_ = new RecoveryController(
         std::move(store), [this] { return document_->IsModified(); },
         [this] {
-            return std::make_pair(SaveBookToFileBytes(document_->Book()),
-                                  document_->FilePath());
+            return std::make_pair(SaveBookToFileBytes(document_->Book()), document_->FilePath());
         },
         this);
     if (options_.recoveryAsk) recovery_->SetAsk(options_.recoveryAsk);
     if (options_.recoveryInform) recovery_->SetInform(options_.recoveryInform);
     connect(recovery_, &RecoveryController::statusReport, this, &TfrmMain::ShowStatus);
-    connect(document_.get(), &EditorDocument::changed, recovery_,
-            &RecoveryController::BookChanged);
-    connect(document_.get(), &EditorDocument::modifiedChanged, recovery_,
-            [this](bool modified) {
-                if (modified) recovery_->BookChanged();
-            });
+    connect(document_.get(), &EditorDocument::changed, recovery_, &RecoveryController::BookChanged);
+    connect(document_.get(), &EditorDocument::modifiedChanged, recovery_, [this](bool modified) {
+        if (modified) recovery_->BookChanged();
+    });
     recovery_->Start();
 }
 
@@ -160,7 +156,9 @@ TfrmMain::~TfrmMain() {
     view_.reset();
 }
 
-TMusicSheet* TfrmMain::CurrentPage() const { return document_->Book().GetSheet(pageNo_ - 1); }
+TMusicSheet* TfrmMain::CurrentPage() const {
+    return document_->Book().GetSheet(pageNo_ - 1);
+}
 
 void TfrmMain::SetTitle() {
     setWindowTitle(document_->FileName() + QString::fromUtf8(kTitleSuffix));
@@ -194,9 +192,13 @@ void TfrmMain::SetPlaying(bool playing) {
     ScheduleUpdate();
 }
 
-void TfrmMain::ShowStatus(const QString& text) { statusBar()->showMessage(text, 8000); }
+void TfrmMain::ShowStatus(const QString& text) {
+    statusBar()->showMessage(text, 8000);
+}
 
-void TfrmMain::AddStatusWidget(QWidget* widget) { statusBar()->addPermanentWidget(widget); }
+void TfrmMain::AddStatusWidget(QWidget* widget) {
+    statusBar()->addPermanentWidget(widget);
+}
 
 void TfrmMain::OnMidiSettingsChanged(QObject* receiver, std::function<void()> listener) {
     connect(this, &TfrmMain::midiSettingsChanged, receiver, std::move(listener));
@@ -250,8 +252,10 @@ void TfrmMain::BuildActions() {
             MakeAction(entry.name, entry.caption, entry.shortcut);
         }
     }
-    for (const ActionEntry& entry : PageBarTable()) MakeAction(entry.name, entry.caption, entry.shortcut);
-    for (const ToolButtonEntry& entry : ToolBarTable()) MakeAction(entry.action, entry.hint, nullptr);
+    for (const ActionEntry& entry : PageBarTable())
+        MakeAction(entry.name, entry.caption, entry.shortcut);
+    for (const ToolButtonEntry& entry : ToolBarTable())
+        MakeAction(entry.action, entry.hint, nullptr);
     actions_["actGridSnap"]->setCheckable(true);
     actions_["actGridSnap"]->setChecked(true);
     actions_["actDispGrid"]->setCheckable(true);
@@ -267,7 +271,8 @@ void TfrmMain::BuildActions() {
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
     };
-    zoomAction("actZoomIn", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, [this] { ZoomStep(1); });
+    zoomAction("actZoomIn", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
+               [this] { ZoomStep(1); });
     zoomAction("actZoomOut", {QKeySequence::ZoomOut}, [this] { ZoomStep(-1); });
     zoomAction("actZoomReset", {QKeySequence("Ctrl+0")}, [this] { SetZoom(100); });
 }
@@ -420,7 +425,8 @@ void TfrmMain::ActionListUpdate() {
     const bool selected = !view_->Selection().empty();
     const std::size_t selectedCount = view_->Selection().size();
     auto set = [this](const char* name, bool enabled) {
-        if (QAction* action = actions_.value(name)) action->setEnabled(enabled && working_.contains(name));
+        if (QAction* action = actions_.value(name))
+            action->setEnabled(enabled && working_.contains(name));
     };
     for (const QString& name : actions_.keys()) {
         actions_[name]->setEnabled(working_.contains(name));
@@ -535,9 +541,8 @@ std::vector<std::string> DroppedLocalFiles(const QMimeData& data) {
         // The path's own bytes, percent-decoded: names that are not UTF-8
         // keep them, where toLocalFile() would replace them.
         if (url.isLocalFile()) {
-            paths.push_back(
-                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
-                    .toStdString());
+            paths.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
+                                .toStdString());
         }
     }
     return paths;

@@ -45,8 +45,8 @@ struct MainWindowOptions {
     EditorDialogs dialogs = EditorDialogs::Standard();
     std::optional<PrinterMetrics> printer;  // empty: the default printer
     bool recoveryCopies = true;
-    std::string recoveryFolder;  // empty: the user's XDG state folder
-    RecoveryController::AskFunction recoveryAsk;  // empty: the message box
+    std::string recoveryFolder;                         // empty: the user's XDG state folder
+    RecoveryController::AskFunction recoveryAsk;        // empty: the message box
     RecoveryController::InformFunction recoveryInform;  // empty: the message box
     // The MIDI output devices in device-number order; empty: the system's
     // (the synthesizer, then the ALSA ports). Tests give the capture device.
@@ -157,7 +157,7 @@ Q_SIGNALS:
     // clicks): the playback side reopens or reprograms its output.
     void midiSettingsChanged();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

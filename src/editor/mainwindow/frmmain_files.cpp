@@ -39,7 +39,9 @@ std::string AbsolutePath(const std::string& path) {
 
 // The bytes of a file name as the file system holds them: names that are
 // not UTF-8 (Shift-JIS names copied from older systems) round-trip too.
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 }  // namespace
 
@@ -75,13 +77,15 @@ void TfrmMain::NewBook() {
 
 void TfrmMain::Open() {
     if (!SavePrompt()) return;
-    const QString path = options_.dialogs.askOpenPath(
-        this, QString::fromStdString(Workspace().prefs.InitialDir));
+    const QString path =
+        options_.dialogs.askOpenPath(this, QString::fromStdString(Workspace().prefs.InitialDir));
     if (path.isEmpty()) return;
     OpenPath(path);
 }
 
-bool TfrmMain::OpenPath(const QString& path) { return OpenNativePath(NativePath(path)); }
+bool TfrmMain::OpenPath(const QString& path) {
+    return OpenNativePath(NativePath(path));
+}
 
 bool TfrmMain::OpenNativePath(const std::string& given) {
     const std::string path = AbsolutePath(given);

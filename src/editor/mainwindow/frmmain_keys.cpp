@@ -108,7 +108,8 @@ bool TfrmMain::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
             view_->Key(key, modifiers);
             ScheduleUpdate();
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 

@@ -13,9 +13,7 @@
 
 namespace sorvel {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 void TfrmMain::ShowCurrentPage() {
     view_->SetPage(CurrentPage());
@@ -34,13 +32,21 @@ void TfrmMain::ShowPage(int pageNo, bool fromTop) {
     ScheduleUpdate();
 }
 
-void TfrmMain::FirstPage() { ShowPage(1, true); }
+void TfrmMain::FirstPage() {
+    ShowPage(1, true);
+}
 
-void TfrmMain::PriorPage() { ShowPage(pageNo_ - 1, true); }
+void TfrmMain::PriorPage() {
+    ShowPage(pageNo_ - 1, true);
+}
 
-void TfrmMain::NextPage() { ShowPage(pageNo_ + 1, true); }
+void TfrmMain::NextPage() {
+    ShowPage(pageNo_ + 1, true);
+}
 
-void TfrmMain::LastPage() { ShowPage(Book().SheetCount(), true); }
+void TfrmMain::LastPage() {
+    ShowPage(Book().SheetCount(), true);
+}
 
 void TfrmMain::NewPage() {
     {

@@ -81,7 +81,8 @@ bool MusicXmlCommands::ImportPath(const QString& path) {
     interchange::MusicXmlImport imported;
     {
         WaitCursor wait;
-        imported = interchange::ImportReadScore(read.score, path.toStdString(), ctx_.document.Workspace().env);
+        imported = interchange::ImportReadScore(read.score, path.toStdString(),
+                                                ctx_.document.Workspace().env);
     }
     ctx_.document.Workspace().prefs.InitialDir = QFileInfo(path).absolutePath().toStdString();
     // Nothing of it is on disk yet: closing asks to save, and the recovery

@@ -13,7 +13,6 @@ class QWidget;
 
 namespace sorvel {
 
-
 struct MusicXmlDialogs {
     // The open dialog for MusicXML files in `folder`; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& folder)> askImportPath;

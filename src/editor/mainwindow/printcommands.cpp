@@ -108,7 +108,8 @@ QPrinter& PrintCommands::Device() {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         // Without a printer the print dialog writes a PDF; its paper is
         // chosen to hold the page the editor lays out.
-        if (!ctx_.shell.Printer().hasSystemPrinter) SetUpPdfPrinter(*printer_, ctx_.shell.Printer());
+        if (!ctx_.shell.Printer().hasSystemPrinter)
+            SetUpPdfPrinter(*printer_, ctx_.shell.Printer());
     }
     return *printer_;
 }
@@ -128,7 +129,8 @@ void PrintCommands::Print() {
     const int current = ctx_.shell.PageNo();
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(current, current);
-    if (!dialogs_.askPrint(ctx_.shell.Window(), printer, 1, ctx_.document.Book().SheetCount())) return;
+    if (!dialogs_.askPrint(ctx_.shell.Window(), printer, 1, ctx_.document.Book().SheetCount()))
+        return;
     PrintWith(printer);
 }
 
@@ -142,14 +144,16 @@ bool PrintCommands::PrintWith(QPrinter& printer) {
     bool printed = false;
     {
         WaitCursor wait;
-        printed = PrintBookPages(printer, ctx_.document.Book(), span, ctx_.document.Workspace().env, error);
+        printed = PrintBookPages(printer, ctx_.document.Book(), span, ctx_.document.Workspace().env,
+                                 error);
     }
     if (!printed) {
         ctx_.shell.Dialogs().showError(ctx_.shell.Window(), error);
         return false;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        ctx_.shell.ShowStatus(QString::fromUtf8("%1 に印刷しました。").arg(printer.outputFileName()));
+        ctx_.shell.ShowStatus(
+            QString::fromUtf8("%1 に印刷しました。").arg(printer.outputFileName()));
     }
     return true;
 }
@@ -231,8 +235,8 @@ bool PrintCommands::WriteBitmap(const QString& path) {
 
 void PrintCommands::SavePdf() {
     const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
-    const QString path =
-        dialogs_.askPdfPath(ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kPdfExtension));
+    const QString path = dialogs_.askPdfPath(
+        ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kPdfExtension));
     if (path.isEmpty()) return;
     WritePdf(path);
 }
@@ -242,9 +246,11 @@ bool PrintCommands::WritePdf(const QString& path) {
     {
         WaitCursor wait;
         const PdfProgress progress =
-            dialogs_.pdfProgress ? dialogs_.pdfProgress(ctx_.shell.Window(), ctx_.document.Book().SheetCount())
-                                 : PdfProgress();
-        result = SaveBookPdf(ctx_.document.Book(), ctx_.document.Workspace().env, FilePath(path), progress);
+            dialogs_.pdfProgress
+                ? dialogs_.pdfProgress(ctx_.shell.Window(), ctx_.document.Book().SheetCount())
+                : PdfProgress();
+        result = SaveBookPdf(ctx_.document.Book(), ctx_.document.Workspace().env, FilePath(path),
+                             progress);
     }
     switch (result.status) {
         case PdfExportStatus::Written:
@@ -257,8 +263,8 @@ bool PrintCommands::WritePdf(const QString& path) {
             break;
     }
     ctx_.shell.Dialogs().showError(ctx_.shell.Window(),
-                                QString::fromUtf8("PDFファイルを保存できませんでした。\n") +
-                                    QString::fromLocal8Bit(result.error.c_str()));
+                                   QString::fromUtf8("PDFファイルを保存できませんでした。\n") +
+                                       QString::fromLocal8Bit(result.error.c_str()));
     return false;
 }
 

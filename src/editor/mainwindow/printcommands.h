@@ -59,7 +59,7 @@ QString AskExportPath(QWidget* parent, const char* name, const char* filter, con
 class PrintCommands : public QObject {
     Q_OBJECT
 
-  public:
+public:
     explicit PrintCommands(const EditorContext& ctx);
     ~PrintCommands() override;
 
@@ -88,7 +88,7 @@ class PrintCommands : public QObject {
     QPrinter& Device();
     TfrmPreview& PreviewWindow();
 
-  private:
+private:
     EditorContext ctx_;
     PrintDialogs dialogs_;
     std::unique_ptr<QPrinter> printer_;

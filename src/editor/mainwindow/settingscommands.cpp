@@ -61,7 +61,8 @@ TfrmSetInfo& SettingsCommands::Dialog() {
                 QCoreApplication::applicationFilePath().toStdString(), ProgramIcons());
         }
         services.association = association_.get();
-        dialog_ = new TfrmSetInfo(ctx_.document.Workspace(), std::move(services), ctx_.shell.Window());
+        dialog_ =
+            new TfrmSetInfo(ctx_.document.Workspace(), std::move(services), ctx_.shell.Window());
     }
     return *dialog_;
 }

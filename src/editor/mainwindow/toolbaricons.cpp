@@ -132,7 +132,8 @@ void Play(QPainter& p) {
 void Pointer(QPainter& p) {
     p.setPen(Outline());
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({{6, 2}, {6, 16}, {9.5, 12.5}, {12, 18}, {14, 17}, {11.5, 11.5}, {16, 11.5}}));
+    p.drawPolygon(
+        QPolygonF({{6, 2}, {6, 16}, {9.5, 12.5}, {12, 18}, {14, 17}, {11.5, 11.5}, {16, 11.5}}));
 }
 
 Painter PainterFor(const QString& name) {

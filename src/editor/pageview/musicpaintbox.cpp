@@ -132,7 +132,9 @@ void TMusicPaintBox::BeginFloatingPaste() {
     box_.update();
 }
 
-TMusicPaintBox::HeldRedraw::HeldRedraw(TMusicPaintBox& view) : view_(view) { ++view_.redrawHeld_; }
+TMusicPaintBox::HeldRedraw::HeldRedraw(TMusicPaintBox& view) : view_(view) {
+    ++view_.redrawHeld_;
+}
 
 TMusicPaintBox::HeldRedraw::~HeldRedraw() {
     if (--view_.redrawHeld_ == 0 && view_.redrawWanted_) {
@@ -150,9 +152,13 @@ void TMusicPaintBox::SetZoom(int percent) {
     Redraw(dragPositions_);
 }
 
-int TMusicPaintBox::Zoom() const { return box_.Zoom(); }
+int TMusicPaintBox::Zoom() const {
+    return box_.Zoom();
+}
 
-qreal TMusicPaintBox::DeviceScale() const { return box_.Scale() * box_.devicePixelRatioF(); }
+qreal TMusicPaintBox::DeviceScale() const {
+    return box_.Scale() * box_.devicePixelRatioF();
+}
 
 void TMusicPaintBox::DrawPageOn(QPainter& painter, bool dragPositions) {
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -193,8 +199,9 @@ void TMusicPaintBox::Redraw(bool dragPositions) {
 void TMusicPaintBox::Paint(QPainter& painter, const QRect& exposed) {
     if (imageCurrent_ && !image_.isNull()) {
         // The image carries the screen's pixel ratio, so it maps one to one.
-        painter.drawImage(exposed, image_, QRectF(exposed.topLeft() * image_.devicePixelRatio(),
-                                                  exposed.size() * image_.devicePixelRatio()));
+        painter.drawImage(exposed, image_,
+                          QRectF(exposed.topLeft() * image_.devicePixelRatio(),
+                                 exposed.size() * image_.devicePixelRatio()));
     } else {
         painter.fillRect(exposed, Qt::white);
         painter.setClipRect(exposed);

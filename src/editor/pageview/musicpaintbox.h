@@ -41,8 +41,7 @@ inline constexpr char kMsgItemTakesNoTool[] = "この位置にある記号には
 inline constexpr char kMsgNeedsNote[] = "この記号は音符の上に置いてください。";
 inline constexpr char kMsgNotOnNote[] = "この記号は音符の上には置けません。";
 inline constexpr char kMsgNotOnDash[] = "この記号は伸ばしの「－」には付けられません。";
-inline constexpr char kMsgPasteOffPage[] =
-    "ページからはみ出すため、ここには貼り付けられません。";
+inline constexpr char kMsgPasteOffPage[] = "ページからはみ出すため、ここには貼り付けられません。";
 inline constexpr char kMsgPasteNeedsNote[] =
     "記号だけを貼り付けるときは、音符の上でクリックしてください。";
 inline constexpr char kMsgPasteOnItem[] = "この位置にある記号には貼り付けられません。";
@@ -168,8 +167,7 @@ public:
     // says why. Mouse clicks, typed keys and the piano keyboard all place
     // through here. With `keyed`, a note tool's note takes that pitch in the
     // same step and is not passed to the note monitor.
-    Placed PlaceTool(CursorPos position, Qt::MouseButton button,
-                     const KeyedPitch* keyed = nullptr);
+    Placed PlaceTool(CursorPos position, Qt::MouseButton button, const KeyedPitch* keyed = nullptr);
 
     // The first item hit at (x, y): pixel tests for drawn spans, boxes for
     // the rest.

@@ -22,15 +22,16 @@ namespace sorvel {
 
 namespace {
 
-
 bool IsPixelTested(const TMusicItem& item) {
     switch (item.Class()) {
         case ItemClass::Kakko:
         case ItemClass::Cresc:
         case ItemClass::Slur:
         case ItemClass::Ren3:
-        case ItemClass::HorizBar: return true;
-        default: return false;
+        case ItemClass::HorizBar:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -45,8 +46,10 @@ bool IsSlotItem(const TMusicItem& item) {
         case ItemClass::Note:
         case ItemClass::BarLine:
         case ItemClass::Beat:
-        case ItemClass::HorizBar: return true;
-        default: return false;
+        case ItemClass::HorizBar:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -71,7 +74,7 @@ bool TMusicPaintBox::PixelHit(TMusicItem& item, int x, int y) {
         DrawItem(canvas, item, ctx);
         item.selected = wasSelected;
     }
-    static constexpr int kProbe[][2] = {{0, 0}, {1, 0}, {-1, 0}, {0, 1},
+    static constexpr int kProbe[][2] = {{0, 0}, {1, 0},  {-1, 0}, {0, 1},
                                         {0, 2}, {0, -1}, {0, -2}, {0, -3}};
     for (const auto& d : kProbe) {
         if (probe.pixel(kLeft + d[0], kTop + d[1]) != qRgb(255, 255, 255)) return true;
@@ -89,7 +92,9 @@ TMusicItem* TMusicPaintBox::HitTest(int x, int y) {
     return nullptr;
 }
 
-TMusicItem* TMusicPaintBox::NoteAtSlot(int x, int y) { return HitTest(x, y); }
+TMusicItem* TMusicPaintBox::NoteAtSlot(int x, int y) {
+    return HitTest(x, y);
+}
 
 int TMusicPaintBox::SlurEnd(const TNote& note, int n, bool stopAtBarLines) const {
     const TMusicSheet& page = note.Sheet();
@@ -218,8 +223,11 @@ void TMusicPaintBox::MouseMove(int x, int y) {
             }
             break;
         case DragState::kPlainPress:
-        case DragState::kCtrlPress: Dragging(x, y); break;
-        default: break;
+        case DragState::kCtrlPress:
+            Dragging(x, y);
+            break;
+        default:
+            break;
     }
 }
 
@@ -268,10 +276,17 @@ void TMusicPaintBox::Dragging(int x, int y) {
 void TMusicPaintBox::MouseUp(int x, int y) {
     if (!page_) return;
     switch (lastMove_) {
-        case MoveAction::kRubberBand: FinishRubberBand(x, y); break;
-        case MoveAction::kMoving: FinishMove(); break;
-        case MoveAction::kResizing: FinishResize(); break;
-        default: break;
+        case MoveAction::kRubberBand:
+            FinishRubberBand(x, y);
+            break;
+        case MoveAction::kMoving:
+            FinishMove();
+            break;
+        case MoveAction::kResizing:
+            FinishResize();
+            break;
+        default:
+            break;
     }
     dragState_ = DragState::kIdle;
     lastMove_ = MoveAction::kNone;
@@ -368,7 +383,9 @@ void TMusicPaintBox::Key(int key, Qt::KeyboardModifiers modifiers) {
             case Qt::Key_Left:
             case Qt::Key_Right:
             case Qt::Key_Up:
-            case Qt::Key_Down: StepKeyCursor(key, modifiers); return;
+            case Qt::Key_Down:
+                StepKeyCursor(key, modifiers);
+                return;
             case Qt::Key_Delete:
                 if (TMusicItem* item = NoteAtSlot(cursor_.x, cursor_.y)) {
                     ClearSelection();
@@ -379,12 +396,17 @@ void TMusicPaintBox::Key(int key, Qt::KeyboardModifiers modifiers) {
             case kKeyOctaveUp:
             case kKeyOctaveDown:
             case kKeyShorter:
-            case kKeyLonger: ChangeNoteAtCursor(key); return;
-            default: return;
+            case kKeyLonger:
+                ChangeNoteAtCursor(key);
+                return;
+            default:
+                return;
         }
     }
     switch (key) {
-        case Qt::Key_Delete: DeleteSelection(); return;
+        case Qt::Key_Delete:
+            DeleteSelection();
+            return;
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Left:
@@ -392,17 +414,26 @@ void TMusicPaintBox::Key(int key, Qt::KeyboardModifiers modifiers) {
         case kKeyOctaveUp:
         case kKeyOctaveDown:
         case kKeyShorter:
-        case kKeyLonger: ChangeSelectedNotes(key); return;
-        default: return;
+        case kKeyLonger:
+            ChangeSelectedNotes(key);
+            return;
+        default:
+            return;
     }
 }
 
 void TMusicPaintBox::StepKeyCursor(int key, Qt::KeyboardModifiers modifiers) {
     PageLayout layout(ws_.layout);
     switch (key) {
-        case Qt::Key_Left: cursor_ = layout.StepLeft(cursor_); break;
-        case Qt::Key_Up: cursor_ = layout.StepUp(cursor_); break;
-        case Qt::Key_Down: cursor_ = layout.StepDown(cursor_); break;
+        case Qt::Key_Left:
+            cursor_ = layout.StepLeft(cursor_);
+            break;
+        case Qt::Key_Up:
+            cursor_ = layout.StepUp(cursor_);
+            break;
+        case Qt::Key_Down:
+            cursor_ = layout.StepDown(cursor_);
+            break;
         default:
             cursor_ = ws_.prefs.IsSkipCursor ? layout.StepRightSkipping(cursor_, *page_)
                                              : layout.StepRight(cursor_);
@@ -422,9 +453,15 @@ void TMusicPaintBox::ChangeNoteAtCursor(int key) {
     {
         TUndoGroup group(ws_.undo);
         switch (key) {
-            case kKeyOctaveUp: note->SetOctave(note->Octave() + 1); break;
-            case kKeyOctaveDown: note->SetOctave(note->Octave() - 1); break;
-            case kKeyShorter: note->SetLength(note->Length() + 1); break;
+            case kKeyOctaveUp:
+                note->SetOctave(note->Octave() + 1);
+                break;
+            case kKeyOctaveDown:
+                note->SetOctave(note->Octave() - 1);
+                break;
+            case kKeyShorter:
+                note->SetLength(note->Length() + 1);
+                break;
             default:
                 if (note->Length() != 0) note->SetLength(note->Length() - 1);
                 break;
@@ -452,7 +489,9 @@ void TMusicPaintBox::ChangeSelectedNotes(int key) {
                     NoteEntered(note);
                     break;
                 case Qt::Key_Left:
-                case kKeyShorter: note->SetLength(note->Length() + 1); break;
+                case kKeyShorter:
+                    note->SetLength(note->Length() + 1);
+                    break;
                 default:
                     if (note->Length() != 0) note->SetLength(note->Length() - 1);
                     break;

@@ -30,10 +30,10 @@ namespace sorvel {
 
 namespace {
 
-
 // The other member of a pair of glyphs, for the right button.
 std::string PairedGlyph(const std::string& glyph) {
-    static const char* const kPairs[][2] = {{"Q", "P"}, {"R", "S"}, {"^", "_"}, {"{", "|"}, {"I", "J"}};
+    static const char* const kPairs[][2] = {
+        {"Q", "P"}, {"R", "S"}, {"^", "_"}, {"{", "|"}, {"I", "J"}};
     for (const auto& pair : kPairs) {
         if (glyph == pair[0]) return pair[1];
         if (glyph == pair[1]) return pair[0];
@@ -50,8 +50,10 @@ bool AppliesToDash(TContentKind tool) {
         case ckOrnament1:
         case ckPortamento:
         case ckSpeed:
-        case ckBranch: return true;
-        default: return false;
+        case ckBranch:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -64,16 +66,26 @@ bool IsSymbolTool(TContentKind tool) {
 TMusicItem* CreateMark(TContentKind tool, TMusicSheet& page) {
     if (tool >= ckFingerNo && tool <= ckEtc) return CreateItem<TMusicSign>(page);
     switch (tool) {
-        case ckTextBox: return CreateItem<TTextBox>(page);
-        case ckCresc: return CreateItem<TCresc>(page);
-        case ckSlur: return CreateItem<TSlur>(page);
-        case ckRenTon: return CreateItem<TRenTon>(page);
-        case ck3ren: return CreateItem<T3ren>(page);
-        case ckKakko: return CreateItem<TKakko>(page);
-        case ckDaonLeft: return CreateItem<TDaonLeft>(page);
-        case ckDaonRight: return CreateItem<TDaonRight>(page);
-        case ckTempo: return CreateItem<TTempo>(page);
-        default: return nullptr;
+        case ckTextBox:
+            return CreateItem<TTextBox>(page);
+        case ckCresc:
+            return CreateItem<TCresc>(page);
+        case ckSlur:
+            return CreateItem<TSlur>(page);
+        case ckRenTon:
+            return CreateItem<TRenTon>(page);
+        case ck3ren:
+            return CreateItem<T3ren>(page);
+        case ckKakko:
+            return CreateItem<TKakko>(page);
+        case ckDaonLeft:
+            return CreateItem<TDaonLeft>(page);
+        case ckDaonRight:
+            return CreateItem<TDaonRight>(page);
+        case ckTempo:
+            return CreateItem<TTempo>(page);
+        default:
+            return nullptr;
     }
 }
 
@@ -85,12 +97,18 @@ bool CreatesOnEmptySlot(TContentKind tool) {
 // A new item for a click on empty space; null for tools that need a note.
 TMusicItem* CreateSymbol(TContentKind tool, TMusicSheet& page) {
     switch (tool) {
-        case ckNote: return CreateItem<TNote>(page);
-        case ckBarLine: return CreateItem<TBarLine>(page);
-        case ckBeat: return CreateItem<TBeat>(page);
-        case ckHorizBar: return CreateItem<THorizBar>(page);
-        case ckTextBox: return CreateItem<TTextBox>(page);
-        default: return nullptr;
+        case ckNote:
+            return CreateItem<TNote>(page);
+        case ckBarLine:
+            return CreateItem<TBarLine>(page);
+        case ckBeat:
+            return CreateItem<TBeat>(page);
+        case ckHorizBar:
+            return CreateItem<THorizBar>(page);
+        case ckTextBox:
+            return CreateItem<TTextBox>(page);
+        default:
+            return nullptr;
     }
 }
 
@@ -168,8 +186,8 @@ Placed TMusicPaintBox::PlaceOnNote(Qt::MouseButton button, const KeyedPitch* key
     return placed;
 }
 
-Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets,
-                                    Qt::MouseButton button, const KeyedPitch* keyed) {
+Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt::MouseButton button,
+                                    const KeyedPitch* keyed) {
     Placed placed;
     TUndoGroup group(ws_.undo);
     if (tool_ == ckNote) {
@@ -258,11 +276,20 @@ bool TMusicPaintBox::PastePlacement(CursorPos at) {
     const PagePoint point{at.x, at.y};
     const PasteAction action = PlanPaste(buffer, target, ws_.layout, point);
     switch (action) {
-        case PasteAction::OnItem: Refuse(kMsgPasteOnItem); return false;
-        case PasteAction::CoveredByTextBox: Refuse(kMsgCoveredByTextBox); return false;
-        case PasteAction::NeedsNote: Refuse(kMsgPasteNeedsNote); return false;
-        case PasteAction::OffPage: Refuse(kMsgPasteOffPage); return false;
-        default: break;
+        case PasteAction::OnItem:
+            Refuse(kMsgPasteOnItem);
+            return false;
+        case PasteAction::CoveredByTextBox:
+            Refuse(kMsgCoveredByTextBox);
+            return false;
+        case PasteAction::NeedsNote:
+            Refuse(kMsgPasteNeedsNote);
+            return false;
+        case PasteAction::OffPage:
+            Refuse(kMsgPasteOffPage);
+            return false;
+        default:
+            break;
     }
     {
         TUndoGroup group(ws_.undo);

@@ -20,9 +20,9 @@ namespace {
 
 struct ButtonEntry {
     const char* name;
-    int tag;               // the glyph's character code; 0 for none
-    const char* hint;      // the key printed under the button, or ""
-    const char* caption;   // text instead of a glyph picture, or nullptr
+    int tag;              // the glyph's character code; 0 for none
+    const char* hint;     // the key printed under the button, or ""
+    const char* caption;  // text instead of a glyph picture, or nullptr
 };
 
 struct TabEntry {
@@ -34,57 +34,92 @@ struct TabEntry {
 // The no-tool button of each tab is added in front of these.
 const std::vector<TabEntry>& PaletteTable() {
     static const std::vector<TabEntry> table = {
-        {"tabMain", "メイン",
-         {{"btnNote_0", '0', "0", nullptr}, {"btnNote_1", '1', "1", nullptr},
-          {"btnNote_2", '2', "2", nullptr}, {"btnNote_3", '3', "3", nullptr},
-          {"btnNote_4", '4', "4", nullptr}, {"btnNote_5", '5', "5", nullptr},
-          {"btnNote_6", '6', "6", nullptr}, {"btnNote_7", '7', "7", nullptr},
-          {"btnNote_8", kSustainDash, "8", nullptr}, {"btnFuten_0", '9', "9", nullptr},
-          {"btnHorizBar_01", 'M', "", nullptr}, {"btnSign_84", 'T', "q", nullptr},
-          {"btnSign_85", 'U', "w", nullptr}, {"btnSign_86", 'V', "e", nullptr},
-          {"btnSign_87", 'W', "r", nullptr}, {"btnSign_88", 'X', "t", nullptr},
-          {"btnBarLine_0", 'c', "/", nullptr}, {"btnBarLine_1", 'd', "", nullptr},
-          {"btnBarLine_2", 'e', "", nullptr}, {"btnSign_80", 'P', "d", nullptr},
-          {"btnSign_81", 'Q', "u", nullptr}, {"btnSign_82", 'R', "i", nullptr},
-          {"btnSign_83", 'S', "o", nullptr}, {"btnRinji_0", 'a', "", nullptr},
-          {"btnRinji_1", 'b', "", nullptr}, {"btnRinji_2", 96, "", nullptr},
-          {"btnTextBox_01", 'O', "", nullptr}, {"btn1OctDown", 0, "z", "低"},
-          {"btn1OctUp", 0, "x", "高"}, {"btnShort", 0, "c", "短"}, {"btnLong", 0, "v", "長"},
-          {"btnBarLine_3", 'f', "", nullptr}, {"btnBarLine_4", 'g', "", nullptr},
+        {"tabMain",
+         "メイン",
+         {{"btnNote_0", '0', "0", nullptr},
+          {"btnNote_1", '1', "1", nullptr},
+          {"btnNote_2", '2', "2", nullptr},
+          {"btnNote_3", '3', "3", nullptr},
+          {"btnNote_4", '4', "4", nullptr},
+          {"btnNote_5", '5', "5", nullptr},
+          {"btnNote_6", '6', "6", nullptr},
+          {"btnNote_7", '7', "7", nullptr},
+          {"btnNote_8", kSustainDash, "8", nullptr},
+          {"btnFuten_0", '9', "9", nullptr},
+          {"btnHorizBar_01", 'M', "", nullptr},
+          {"btnSign_84", 'T', "q", nullptr},
+          {"btnSign_85", 'U', "w", nullptr},
+          {"btnSign_86", 'V', "e", nullptr},
+          {"btnSign_87", 'W', "r", nullptr},
+          {"btnSign_88", 'X', "t", nullptr},
+          {"btnBarLine_0", 'c', "/", nullptr},
+          {"btnBarLine_1", 'd', "", nullptr},
+          {"btnBarLine_2", 'e', "", nullptr},
+          {"btnSign_80", 'P', "d", nullptr},
+          {"btnSign_81", 'Q', "u", nullptr},
+          {"btnSign_82", 'R', "i", nullptr},
+          {"btnSign_83", 'S', "o", nullptr},
+          {"btnRinji_0", 'a', "", nullptr},
+          {"btnRinji_1", 'b', "", nullptr},
+          {"btnRinji_2", 96, "", nullptr},
+          {"btnTextBox_01", 'O', "", nullptr},
+          {"btn1OctDown", 0, "z", "低"},
+          {"btn1OctUp", 0, "x", "高"},
+          {"btnShort", 0, "c", "短"},
+          {"btnLong", 0, "v", "長"},
+          {"btnBarLine_3", 'f', "", nullptr},
+          {"btnBarLine_4", 'g', "", nullptr},
           {"btnBarLine_5", 'h', "", nullptr}}},
-        {"tabPF", "強弱記号",
-         {{"btnSign_64", '@', "", nullptr}, {"btnSign_65", 'A', "", nullptr},
-          {"btnSign_66", 'B', "", nullptr}, {"btnSign_67", 'C', "", nullptr},
-          {"btnSign_68", 'D', "", nullptr}, {"btnSign_69", 'E', "", nullptr},
-          {"btnSign_70", 'F', "", nullptr}, {"btnSign_71", 'G', "", nullptr},
-          {"btnSign_72", 'H', "", nullptr}, {"btnCresc_0", 'I', "", nullptr},
+        {"tabPF",
+         "強弱記号",
+         {{"btnSign_64", '@', "", nullptr},
+          {"btnSign_65", 'A', "", nullptr},
+          {"btnSign_66", 'B', "", nullptr},
+          {"btnSign_67", 'C', "", nullptr},
+          {"btnSign_68", 'D', "", nullptr},
+          {"btnSign_69", 'E', "", nullptr},
+          {"btnSign_70", 'F', "", nullptr},
+          {"btnSign_71", 'G', "", nullptr},
+          {"btnSign_72", 'H', "", nullptr},
+          {"btnCresc_0", 'I', "", nullptr},
           {"btnCresc_1", 'J', "", nullptr}}},
-        {"tabBranch", "分岐記号",
-         {{"btnSign_106", 'j', "", nullptr}, {"btnSign_108", 'l', "", nullptr},
-          {"btnSign_107", 'k', "", nullptr}, {"btnSign_109", 'm', "", nullptr},
-          {"btnSign_105", 'i', "", nullptr}, {"btnBarLine_31", 'f', "", nullptr},
-          {"btnBarLine_41", 'g', "", nullptr}, {"btnBarLine_51", 'h', "", nullptr},
-          {"btnKakko_1", '<', "", nullptr}, {"btnKakko_2", '=', "", nullptr},
-          {"btnKakko_3", '>', "", nullptr}, {"btnKakko_4", '?', "", nullptr}}},
-        {"tabOrnament", "奏法",
-         {{"btnSign_111", 'o', "", nullptr}, {"btnSign_114", 'r', "", nullptr},
-          {"btnSign_113", 'q', "", nullptr}, {"btnSign_112", 'p', "", nullptr},
-          {"btnSign_91", '[', "", nullptr}, {"btnSign_92", '\\', "", nullptr},
-          {"btnSign_93", ']', "", nullptr}, {"btnSign_115", 's', "", nullptr},
-          {"btnSign_118", 'v', "", nullptr}, {"btnSign_119", 'w', "", nullptr},
-          {"btnSign_120", 'x', "", nullptr}, {"btnSign_121", 'y', "", nullptr},
-          {"btnSign_122", 'z', "", nullptr}, {"btnSign_116", 't', "", nullptr},
-          {"btnSign_94", '^', "", nullptr}, {"btnSign_95", '_', "", nullptr},
-          {"btnSign_123", '{', "", nullptr}, {"btnSign_124", '|', "", nullptr},
-          {"btnSign_801", 'P', "", nullptr}, {"btnSign_811", 'Q', "", nullptr},
-          {"btnSign_821", 'R', "", nullptr}, {"btnSign_831", 'S', "", nullptr},
-          {"btnSlur_01", 'Y', "s", nullptr}, {"btn3ren_0", 'Z', "", nullptr},
+        {"tabBranch",
+         "分岐記号",
+         {{"btnSign_106", 'j', "", nullptr},
+          {"btnSign_108", 'l', "", nullptr},
+          {"btnSign_107", 'k', "", nullptr},
+          {"btnSign_109", 'm', "", nullptr},
+          {"btnSign_105", 'i', "", nullptr},
+          {"btnBarLine_31", 'f', "", nullptr},
+          {"btnBarLine_41", 'g', "", nullptr},
+          {"btnBarLine_51", 'h', "", nullptr},
+          {"btnKakko_1", '<', "", nullptr},
+          {"btnKakko_2", '=', "", nullptr},
+          {"btnKakko_3", '>', "", nullptr},
+          {"btnKakko_4", '?', "", nullptr}}},
+        {"tabOrnament",
+         "奏法",
+         {{"btnSign_111", 'o', "", nullptr},    {"btnSign_114", 'r', "", nullptr},
+          {"btnSign_113", 'q', "", nullptr},    {"btnSign_112", 'p', "", nullptr},
+          {"btnSign_91", '[', "", nullptr},     {"btnSign_92", '\\', "", nullptr},
+          {"btnSign_93", ']', "", nullptr},     {"btnSign_115", 's', "", nullptr},
+          {"btnSign_118", 'v', "", nullptr},    {"btnSign_119", 'w', "", nullptr},
+          {"btnSign_120", 'x', "", nullptr},    {"btnSign_121", 'y', "", nullptr},
+          {"btnSign_122", 'z', "", nullptr},    {"btnSign_116", 't', "", nullptr},
+          {"btnSign_94", '^', "", nullptr},     {"btnSign_95", '_', "", nullptr},
+          {"btnSign_123", '{', "", nullptr},    {"btnSign_124", '|', "", nullptr},
+          {"btnSign_801", 'P', "", nullptr},    {"btnSign_811", 'Q', "", nullptr},
+          {"btnSign_821", 'R', "", nullptr},    {"btnSign_831", 'S', "", nullptr},
+          {"btnSlur_01", 'Y', "s", nullptr},    {"btn3ren_0", 'Z', "", nullptr},
           {"btnDaonLeft_01", 'K', "", nullptr}, {"btnDaonRight_01", 'L', "", nullptr},
           {"btnRenTon_01", '}', "", nullptr}}},
-        {"tabSpeed", "速度記号",
-         {{"btnSign_110", 'n', "", nullptr}, {"btnSign_117", 'u', "", nullptr},
+        {"tabSpeed",
+         "速度記号",
+         {{"btnSign_110", 'n', "", nullptr},
+          {"btnSign_117", 'u', "", nullptr},
           {"btnTempo_47", '/', "", nullptr}}},
-        {"tabBeat", "拍子記号",
+        {"tabBeat",
+         "拍子記号",
          {{"btnBeat_32", CodeOfMeter(2, 2), "", "2/2"},
           {"btnBeat_33", CodeOfMeter(2, 4), "", "2/4"},
           {"btnBeat_34", CodeOfMeter(3, 4), "", "3/4"},
@@ -119,10 +154,10 @@ struct Family {
 };
 
 constexpr Family kFamilies[] = {
-    {"btnNote", ckNote},       {"btnBarLine", ckBarLine}, {"btnBeat", ckBeat},
-    {"btnHorizBar", ckHorizBar}, {"btnCresc", ckCresc},   {"btnSlur", ckSlur},
-    {"btnRenTon", ckRenTon},   {"btnFuten", ckFuten},     {"btnRinji", ckRinji},
-    {"btnKakko", ckKakko},     {"btn3ren", ck3ren},       {"btnDaonLeft", ckDaonLeft},
+    {"btnNote", ckNote},           {"btnBarLine", ckBarLine}, {"btnBeat", ckBeat},
+    {"btnHorizBar", ckHorizBar},   {"btnCresc", ckCresc},     {"btnSlur", ckSlur},
+    {"btnRenTon", ckRenTon},       {"btnFuten", ckFuten},     {"btnRinji", ckRinji},
+    {"btnKakko", ckKakko},         {"btn3ren", ck3ren},       {"btnDaonLeft", ckDaonLeft},
     {"btnDaonRight", ckDaonRight}, {"btnTextBox", ckTextBox}, {"btnTempo", ckTempo},
 };
 
@@ -204,9 +239,11 @@ std::optional<TypedTool> ToolPalette::ToolOfTypedKey(char key, bool fingerNo00) 
         for (const ButtonEntry& entry : tab.buttons) {
             if (entry.hint[0] != key || entry.hint[1] != '\0') continue;
             if (entry.tag == 0) return TypedTool{ckNone, {}, PseudoKeyOfButton(entry.name)};
-            const int tag = entry.tag == kOpenStringTag && fingerNo00 ? kOpenStringTagAlt : entry.tag;
+            const int tag =
+                entry.tag == kOpenStringTag && fingerNo00 ? kOpenStringTagAlt : entry.tag;
             const auto code = static_cast<unsigned char>(tag);
-            return TypedTool{GlyphInfoTable::KindOf(code), std::string(1, static_cast<char>(code)), 0};
+            return TypedTool{GlyphInfoTable::KindOf(code), std::string(1, static_cast<char>(code)),
+                             0};
         }
     }
     return std::nullopt;
