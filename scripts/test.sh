@@ -10,6 +10,10 @@ export QT_QPA_PLATFORM=offscreen
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
+step "Format check"
+find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 clang-format --dry-run -Werror
+
 step "Sanitizer build (Qt-free layers)"
 cmake -S . -B build-asan -G Ninja -DSORVEL_GUI=OFF -DSORVEL_SANITIZE=ON -DSORVEL_WERROR=ON \
   -DCMAKE_BUILD_TYPE=Debug >/dev/null
