@@ -60,6 +60,8 @@ private:
     int Y() const { return PageGrid(pageLayout_).RowBase(row_); }
     BarPlan PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, int fullBar) const;
     void WriteMeasure(size_t m, int& fullBar);
+    std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
+    void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
     void WriteMultiRest(const ImportedMeasure& measure);
     void WriteBarLine(char code, int slot);
     TNote* WritePiece(const JianpuPiece& piece, int slot);
@@ -184,18 +186,43 @@ void Builder::WriteMultiRest(const ImportedMeasure& measure) {
     WriteBarLine(measure.rightBar, start + share - 1);
 }
 
+// The time signature a measure starts (the bar length it sets goes to
+// `fullBar`); a meter the book has no sign for is counted as left out.
+std::vector<char> Builder::MeterLeads(const ImportedMeasure& measure, int& fullBar) {
+    std::vector<char> leads;
+    if (measure.beats <= 0 || measure.beatType <= 0) return leads;
+    const char code = CodeOfMeter(measure.beats, measure.beatType);
+    fullBar = std::max(1, measure.beats * 4 * kTicksPerQuarter / measure.beatType);
+    if (code)
+        leads.push_back(code);
+    else
+        LeftOut("この形式にない拍子 " + std::to_string(measure.beats) + "/" +
+                std::to_string(measure.beatType));
+    return leads;
+}
+
+// The measure's part of a volta bracket: a new bracket where one starts, or
+// the bracket in progress carried on to this measure's bar line.
+void Builder::MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs) {
+    TNote* first = nullptr;
+    for (const NoteRef& r : refs) {
+        if (r.first) {
+            first = r.first;
+            break;
+        }
+    }
+    if (measure.endingStart || endings_.empty() || endings_.back().closed ||
+        endings_.back().number != measure.ending)
+        endings_.push_back({measure.ending, first, nullptr, false});
+    EndingMark& ending = endings_.back();
+    if (!ending.first) ending.first = first;
+    ending.end = lastBar_;
+    ending.closed = measure.endingStop;
+}
+
 void Builder::WriteMeasure(size_t m, int& fullBar) {
     const ImportedMeasure& measure = score_.measures[m];
-    std::vector<char> leads;
-    if (measure.beats > 0 && measure.beatType > 0) {
-        const char code = CodeOfMeter(measure.beats, measure.beatType);
-        fullBar = std::max(1, measure.beats * 4 * kTicksPerQuarter / measure.beatType);
-        if (code)
-            leads.push_back(code);
-        else
-            LeftOut("この形式にない拍子 " + std::to_string(measure.beats) + "/" +
-                    std::to_string(measure.beatType));
-    }
+    const std::vector<char> leads = MeterLeads(measure, fullBar);
     if (measure.keyChange) LeftOut("調号の変更（臨時記号で書きました）");
 
     const std::vector<JianpuPiece> pieces = PiecesOfMeasure(measure, tonic_, &groups_[m]);
@@ -266,22 +293,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
         barSlot = 1;
     }
     WriteBarLine(measure.rightBar, barSlot);
-    if (measure.ending >= 1 && measure.ending <= 4) {
-        TNote* first = nullptr;
-        for (const NoteRef& r : refs) {
-            if (r.first) {
-                first = r.first;
-                break;
-            }
-        }
-        if (measure.endingStart || endings_.empty() || endings_.back().closed ||
-            endings_.back().number != measure.ending)
-            endings_.push_back({measure.ending, first, nullptr, false});
-        EndingMark& ending = endings_.back();
-        if (!ending.first) ending.first = first;
-        ending.end = lastBar_;
-        ending.closed = measure.endingStop;
-    }
+    if (measure.ending >= 1 && measure.ending <= 4) MarkEnding(measure, refs);
     ++out_.measures;
 }
 
