@@ -11,6 +11,9 @@
 #include "mainwindowfixture.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
+#include "playback/conversion/buildsequence.h"
+#include "playback/conversion/keyoffset.h"
+#include "playback/rcpdata.h"
 #include "view/core/pagelayout.h"
 
 using namespace sorvel;
@@ -84,6 +87,47 @@ private Q_SLOTS:
         // Typing goes on where the run was left.
         p.type("5 -");
         QCOMPARE(p.symbols(), expected);
+    }
+
+    void theTypedMelodyPlaysAsTyped() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        f.window->Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type("1 2 3 4 5 c 5 6 v 5 -");
+        TRcpData data;
+        data.SetStartupValues();
+        const BuildResult built = BuildSequence(data, p.sheet(), nullptr, nullptr, PlayOptions{},
+                                                f.window->Workspace().prefs);
+        QVERIFY(built.Ok());
+        // Sounded pitch (note number plus the page's key) and onset in ticks
+        // from the first note of every note struck. A dash sounds as an event
+        // of its own that the note before it runs into (its gate outlasts its
+        // step), so it lengthens that note instead of striking a new one.
+        QList<QPair<int, int>> played;
+        int onset = 0, first = -1, end = 0;
+        const TMidiEvent* previous = nullptr;
+        for (const TMidiEvent& e : data.Track(1).events.Events()) {
+            if (e.IsNote() && e.gate != 0) {
+                if (first < 0) first = onset;
+                if (e.sourceItem && e.sourceItem->Content() == "8") {
+                    QVERIFY(previous && previous->gate > previous->step);
+                } else {
+                    played.append({e.type + KeyOffset(p.sheet()), onset - first});
+                }
+                previous = &e;
+                end = onset + e.step;
+            }
+            if (e.type < evt::kFirstNonTiming) onset += e.step;
+        }
+        const int tonic = 60 + KeyOffset(p.sheet());
+        const QList<QPair<int, int>> typed = {
+            {tonic, 0},       {tonic + 2, 48},  {tonic + 4, 96}, {tonic + 5, 144},  // quarters
+            {tonic + 7, 192}, {tonic + 7, 216},                                     // eighths
+            {tonic + 9, 240}, {tonic + 7, 288},                                     // quarter, half
+        };
+        QCOMPARE(played, typed);
+        QCOMPARE(end - first, 384);  // the half note is held to the end of the second bar
     }
 
     void backspaceAndMarksActOnTheNoteJustTyped() {
