@@ -4,6 +4,7 @@
 // display for the figure that counts, offscreen otherwise).
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <cstdlib>
@@ -116,6 +117,42 @@ void BM_TypeNote(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TypeNote)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Typing one note in rhythm entry on the full page: the note placed, its bar
+// laid out again, the cursor moved and the page redrawn (target: 8 ms
+// median). Three bars of 4/4 are typed on the empty last row, then undone
+// outside the timing so the page keeps its size.
+void BM_RhythmTypeNote(benchmark::State& state) {
+    EditingPage f;
+    TfrmMain& w = f.window;
+    QAction* mode = w.Action("actRhythmEntry");
+    mode->trigger();
+    const int rowY = PageLayout(w.Workspace().layout).RowBase(7);
+    w.View().ShowKeyCursor(w.Workspace().layout.LeftSpace, rowY);
+    constexpr int kNotesPerRound = 12;
+    const char melody[] = "12345671";
+    int typed = 0;
+    long redraws = 0;
+    for (auto _ : state) {
+        if (typed > 0 && typed % kNotesPerRound == 0) {
+            state.PauseTiming();
+            for (int i = 0; i < kNotesPerRound; ++i) w.Undo();
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        }
+        const long before = w.View().RedrawCount();
+        w.KeyPress(QChar(melody[typed % 8]));
+        QCoreApplication::processEvents();  // the deferred redraw
+        redraws += w.View().RedrawCount() - before;
+        ++typed;
+    }
+    state.counters["redraws/note"] = double(redraws) / typed;
+    mode->trigger();  // the next benchmarks start with the mode off
+}
+BENCHMARK(BM_RhythmTypeNote)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // A new process that opens the ten-page book and quits after painting its
 // first page (SORVEL_EXIT_AFTER_FIRST_PAINT); tear-down is counted too.
