@@ -3,6 +3,7 @@
 // from y = 243, eight rows a page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -140,6 +141,56 @@ TEST(RhythmEntry, TwoBarsOfFourFourWithBarLinesAndLengths) {
     EXPECT_EQ(SymbolsOf(t.Page(0)), expected);
     EXPECT_EQ(t.entry.CurrentTicks(), 48);
     EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(19), Y(0)}));
+}
+
+// The first sixteen bars of Jasmine Flower (茉莉花) in 2/4, one string a
+// bar as typed; the length carries on from note to note. In the notes
+// beside them "_" is an underline, "=" two, "'" a high dot, "," a low dot.
+const std::vector<std::string> kJasmine = {
+    "3 3 c 5",          //  1: 3 3_5_
+    "6 1 x 6 c 5 3 5",  //  2: 6_1'_ 6=5=3=5=
+    "5 v v 5 c 6",      //  3: 5 5_6_
+    "5 v -",            //  4: 5 -
+    "3 3 c 5",          //  5: 3 3_5_
+    "6 1 x 6 c 5 3 5",  //  6: 6_1'_ 6=5=3=5=
+    "5 v 9 6 c 5 v 6",  //  7: 5_. 6= 5_6_
+    "5 v -",            //  8: 5 -
+    "5 5",              //  9: 5 5
+    "5 3 c 5",          // 10: 5 3_5_
+    "6 v 6",            // 11: 6 6
+    "5 -",              // 12: 5 -
+    "3 c 9 2 c 3 v 5",  // 13: 3_. 2= 3_5_
+    "5 9 3 c 2 v 1",    // 14: 5_. 3= 2_1_
+    "2 v 1 c 6 z",      // 15: 2 1_6,_
+    "5 z v -",          // 16: 5, -
+};
+
+TEST(RhythmEntry, SixteenBarsOfAFolkSongFillFourRowsWithoutATie) {
+    Typing t({0, X(1), Y(0)});
+    PutMeter(t.Page(0), '"', 0, 0);  // 2/4
+    t.entry.Resume(-1, {0, X(1), Y(0)});
+    int keys = 0;
+    for (const std::string& bar : kJasmine) {
+        t.Keys(bar);
+        keys += static_cast<int>(
+            std::count_if(bar.begin(), bar.end(), [](char c) { return c != ' '; }));
+    }
+    EXPECT_EQ(keys, 80);  // five keys a bar; bar lines come by themselves
+    // Every bar held exactly its two beats: sixteen bar lines, four a row,
+    // nothing tied over a bar line, and the next note starts the fifth row.
+    int barLines = 0, high = 0, low = 0, dotted = 0;
+    for (const Seen& s : SymbolsOf(t.Page(0))) {
+        barLines += s.content == "c";
+        high += s.octave == 1;
+        low += s.octave == -1;
+        dotted += s.futen == 1;
+    }
+    EXPECT_EQ(barLines, 16);
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::Slur), 0);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(1), Y(4)}));
+    EXPECT_EQ(high, 2);
+    EXPECT_EQ(low, 2);
+    EXPECT_EQ(dotted, 3);
 }
 
 TEST(RhythmEntry, OpenBarStandsInProportionAndTheCursorFollows) {
