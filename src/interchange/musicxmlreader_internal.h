@@ -108,6 +108,21 @@ void ReadSound(pugi::xml_node sound, DirectionMarks& marks);
 // The tempo of a direction without counting anything; 0 none.
 int TempoOfDirection(pugi::xml_node direction);
 
+// A transposing part's <transpose>: its notes are written so many steps and
+// semitones away from the pitch they sound (a B-flat clarinet: -1 and -2).
+struct Transposition {
+    int diatonic = 0;
+    int chromatic = 0;
+};
+
+// Reads a <transpose> with its octave change folded in; a missing
+// <diatonic> is taken as the step nearest the chromatic interval.
+Transposition ReadTransposition(pugi::xml_node transpose);
+// The sounding pitch of a written one, spelled `diatonic` steps away.
+XmlPitch SoundingPitch(const XmlPitch& written, const Transposition& t);
+// The sounding key of a written key signature, kept within seven accidentals.
+int SoundingFifths(int fifths, const Transposition& t);
+
 // Reads the measures of one part into `score`.
 void ReadPart(pugi::xml_node part, ImportedScore& score, LeftOutTally& tally);
 

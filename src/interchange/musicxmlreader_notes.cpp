@@ -72,6 +72,7 @@ void PartReader::ReadNote(pugi::xml_node note) {
     if (pugi::xml_node p = note.child("pitch")) {
         isRest = !ReadPitch(p, pitch);
         if (isRest) tally_.Count(kBadPitches);
+        pitch = SoundingPitch(pitch, transposition_);
     } else if (note.child("unpitched")) {
         tally_.Count(kPercussionNotes);
     }
@@ -184,6 +185,7 @@ void PartReader::ReadGrace(pugi::xml_node note, bool chord) {
         tally_.Count(kBadPitches);
         return;
     }
+    pitch = SoundingPitch(pitch, transposition_);
     NoteMarks marks;
     for (pugi::xml_node notations : note.children("notations")) {
         ReadNotations(notations, true, marks, tally_);

@@ -578,6 +578,60 @@ TEST(MusicXmlReaderStructure, KeysTimesEndingsAndMultiRests) {
     EXPECT_EQ(m[4].ending, 0);
 }
 
+TEST(MusicXmlReaderStructure, TransposingPartsComeInAtSoundingPitch) {
+    // A B-flat clarinet written in D major sounds a major second lower, in C.
+    const ImportedScore clarinet = ReadDoc(Doc(Measure(
+        "<attributes><divisions>1</divisions><key><fifths>2</fifths></key>"
+        "<transpose><diatonic>-1</diatonic><chromatic>-2</chromatic></transpose></attributes>" +
+        Note("E", 4, 1) + Note("F", 4, 1, "") +
+        "<note><pitch><step>C</step><alter>1</alter><octave>5</octave></pitch>"
+        "<duration>1</duration></note>" +
+        Note("D", 4, 1))));
+    EXPECT_EQ(clarinet.fifths, 0);
+    ASSERT_EQ(clarinet.measures.at(0).notes.size(), 4U);
+    EXPECT_EQ(Pitch(clarinet.measures[0].notes[0].pitch), "D4");
+    EXPECT_EQ(Pitch(clarinet.measures[0].notes[1].pitch), "Eb4");
+    EXPECT_EQ(Pitch(clarinet.measures[0].notes[2].pitch), "B4");
+    EXPECT_EQ(Pitch(clarinet.measures[0].notes[3].pitch), "C4");
+
+    // Guitar and bass sound an octave below their writing, the piccolo an
+    // octave above; a <transpose> without <diatonic> takes the nearest step.
+    const auto first = [](const std::string& transpose) {
+        const ImportedScore s = ReadDoc(
+            Doc(Measure("<attributes><divisions>1</divisions><key><fifths>0</fifths></key>" +
+                        transpose + "</attributes>" + Note("E", 4, 4))));
+        return s.measures.empty() || s.measures[0].notes.empty()
+                   ? std::string()
+                   : Pitch(s.measures[0].notes[0].pitch) + " " + std::to_string(s.fifths);
+    };
+    EXPECT_EQ(first("<transpose><diatonic>0</diatonic><chromatic>0</chromatic>"
+                    "<octave-change>-1</octave-change></transpose>"),
+              "E3 0");
+    EXPECT_EQ(first("<transpose><chromatic>0</chromatic><octave-change>1</octave-change>"
+                    "</transpose>"),
+              "E5 0");
+    EXPECT_EQ(first("<transpose><chromatic>-2</chromatic></transpose>"), "D4 -2");
+    EXPECT_EQ(first("<transpose><diatonic>-5</diatonic><chromatic>-9</chromatic></transpose>"),
+              "G3 -3");  // an E-flat alto saxophone
+    // The second staff's transposition is not the first staff's.
+    EXPECT_EQ(first("<transpose number=\"2\"><chromatic>-2</chromatic></transpose>"), "E4 0");
+
+    // A transposition that changes without a new key changes the sounding key.
+    const ImportedScore change = ReadDoc(Doc(
+        Measure("<attributes><divisions>1</divisions><key><fifths>0</fifths></key></attributes>" +
+                Note("C", 4, 4)) +
+        Measure("<attributes><transpose><diatonic>-1</diatonic><chromatic>-2</chromatic>"
+                "</transpose></attributes>" +
+                    Note("C", 4, 4),
+                "2")));
+    EXPECT_EQ(change.fifths, 0);
+    ASSERT_EQ(change.measures.size(), 2U);
+    EXPECT_TRUE(change.measures[1].keyChange);
+    EXPECT_EQ(change.measures[1].fifths, -2);
+    ASSERT_FALSE(change.measures[1].notes.empty());
+    EXPECT_EQ(Pitch(change.measures[1].notes[0].pitch), "Bb3");
+}
+
 TEST(MusicXmlReaderStructure, TitleAndComposerFromCreditsAndMovement) {
     const std::string body = Measure(std::string(kAttributes) + Note("C", 5, 8));
     ImportedScore s =
