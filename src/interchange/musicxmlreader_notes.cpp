@@ -18,7 +18,10 @@ bool ReadPitch(pugi::xml_node pitch, XmlPitch& p) {
     if (octave < 0) return false;
     p.step = step[0];
     p.octave = octave;
-    p.alter = IntOf(TextOf(pitch.child("alter")), 0, -2, 2);
+    // Triple sharps and flats and beyond keep the pitch they sound: the
+    // numbered spelling then takes the degree of that pitch. An octave either
+    // way bounds hostile numbers.
+    p.alter = IntOf(TextOf(pitch.child("alter")), 0, -12, 12);
     return true;
 }
 
