@@ -63,7 +63,7 @@ void PartReader::ReadNote(pugi::xml_node note) {
 
     NoteMarks marks;
     for (pugi::xml_node notations : note.children("notations")) {
-        ReadNotations(notations, false, marks, tally_);
+        ReadNotations(notations, false, bowed_, marks, tally_);
     }
     for (pugi::xml_node tie : note.children("tie")) {
         if (AttrOf(tie, "type") == "start") marks.tie = true;
@@ -191,7 +191,7 @@ void PartReader::ReadGrace(pugi::xml_node note, bool chord) {
     pitch = SoundingPitch(pitch, transposition_);
     NoteMarks marks;
     for (pugi::xml_node notations : note.children("notations")) {
-        ReadNotations(notations, true, marks, tally_);
+        ReadNotations(notations, true, bowed_, marks, tally_);
     }
     if (chord && !graces_.empty()) {
         tally_.Count(kChordNotes);

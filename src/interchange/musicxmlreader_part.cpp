@@ -399,8 +399,8 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
     }
 }
 
-void ReadPart(pugi::xml_node part, ImportedScore& score, LeftOutTally& tally) {
-    PartReader(score, tally).Read(part);
+void ReadPart(pugi::xml_node part, bool bowed, ImportedScore& score, LeftOutTally& tally) {
+    PartReader(bowed, score, tally).Read(part);
 }
 
 }  // namespace sorvel::interchange::xmlread

@@ -62,7 +62,8 @@ struct OpenLine {
 
 class PartReader {
 public:
-    PartReader(ImportedScore& score, LeftOutTally& tally) : score_(score), tally_(tally) {}
+    PartReader(bool bowed, ImportedScore& score, LeftOutTally& tally)
+        : bowed_(bowed), score_(score), tally_(tally) {}
     void Read(pugi::xml_node part);
 
 private:
@@ -98,6 +99,7 @@ private:
     void Move(double quarters);
     int TickNow() const { return Ticks(pos_); }
 
+    bool bowed_;  // the part is played with a bow: its fingers and strings are kept
     ImportedScore& score_;
     LeftOutTally& tally_;
 

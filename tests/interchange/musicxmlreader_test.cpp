@@ -468,6 +468,52 @@ TEST(MusicXmlReaderMarks, NotationsBecomeSignsOnce) {
     EXPECT_EQ(LeftOut(s, "対応していない弦の番号"), 1);
 }
 
+TEST(MusicXmlReaderMarks, FingersAndStringsOnlyFromBowedParts) {
+    // One note with finger 1 and string 2 and a grace note with finger 2, in
+    // a part described by the given score-part contents.
+    const auto read = [](const std::string& scorePart) {
+        const std::string measure = Measure(
+            std::string(kAttributes) +
+            "<note><grace/><pitch><step>D</step><octave>5</octave></pitch><type>eighth</type>"
+            "<notations><technical><fingering>2</fingering></technical></notations></note>" +
+            Note("C", 5, 8,
+                 "<notations><technical><fingering>1</fingering><string>2</string>"
+                 "</technical></notations>"));
+        return ReadDoc("<score-partwise version=\"4.0\"><part-list><score-part id=\"P1\">" +
+                       scorePart + "</score-part></part-list><part id=\"P1\">" + measure +
+                       "</part></score-partwise>");
+    };
+    const auto instrument = [](const std::string& sound) {
+        return "<score-instrument id=\"I1\"><instrument-name>x</instrument-name>"
+               "<instrument-sound>" +
+               sound + "</instrument-sound></score-instrument>";
+    };
+    const auto kept = [](const ImportedScore& s) {
+        const ImportedNote& n = s.measures.at(0).notes.at(0);
+        return n.signs == "RU" && n.gracesBefore.size() == 1 && n.gracesBefore[0].finger == 2 &&
+               s.leftOut.empty();
+    };
+    const auto leftOut = [](const ImportedScore& s) {
+        const ImportedNote& n = s.measures.at(0).notes.at(0);
+        return n.signs.empty() && n.gracesBefore.size() == 1 && n.gracesBefore[0].finger == -1 &&
+               LeftOut(s, "擦弦楽器でないパートの指番号") == 2 &&
+               LeftOut(s, "擦弦楽器でないパートの弦の番号") == 1;
+    };
+    // Bowed by the instrument sound, whatever the name says.
+    EXPECT_TRUE(kept(read("<part-name>Melody</part-name>" + instrument("strings.violin"))));
+    EXPECT_TRUE(kept(read("<part-name>Solo</part-name>" + instrument("strings.erhu"))));
+    EXPECT_TRUE(leftOut(read("<part-name>Piano</part-name>" + instrument("keyboard.piano"))));
+    EXPECT_TRUE(leftOut(read("<part-name>Violin?</part-name>" + instrument("pluck.guitar"))));
+    // Without a sound, by the part name.
+    EXPECT_TRUE(kept(read("<part-name>Violoncello</part-name>")));
+    EXPECT_TRUE(kept(read("<part-name>二胡</part-name>")));
+    EXPECT_TRUE(kept(read("<part-name>ERHU 1</part-name>")));
+    EXPECT_TRUE(leftOut(read("<part-name>Guitar</part-name>")));
+    EXPECT_TRUE(leftOut(read("<part-name>Electric Bass</part-name>")));
+    // A part that says nothing of its instrument keeps them.
+    EXPECT_TRUE(kept(read("<part-name></part-name>")));
+}
+
 TEST(MusicXmlReaderMarks, SlidesAndGlissandosTakeTheirDirection) {
     const ImportedScore s = ReadDoc(Doc(
         Measure(std::string(kAttributes) +
