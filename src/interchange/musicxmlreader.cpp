@@ -9,6 +9,7 @@
 #include "base/readfile.h"
 #include "base/text.h"
 #include "interchange/musicxmlreader_internal.h"
+#include "interchange/musicxmlvocabulary.h"
 #include "interchange/mxlarchive.h"
 
 namespace sorvel::interchange {
@@ -68,6 +69,22 @@ void ListParts(pugi::xml_node score, const std::vector<pugi::xml_node>& parts, I
         if (name.size() > kMaxPartNameBytes) name.resize(kMaxPartNameBytes);
         out.parts.push_back({std::move(name), HasPitchedNote(part)});
     }
+}
+
+// Whether the part is played with a bow, by the first instrument sound its
+// score-part names, else by its part name.
+bool IsBowedPart(pugi::xml_node score, pugi::xml_node part) {
+    const std::string_view id = part.attribute("id").value();
+    for (pugi::xml_node entry : score.child("part-list").children("score-part")) {
+        if (entry.attribute("id").value() != id) continue;
+        std::string_view sound;
+        for (pugi::xml_node instrument : entry.children("score-instrument")) {
+            sound = TextOf(instrument.child("instrument-sound"));
+            if (!sound.empty()) break;
+        }
+        return IsBowedStringPart(sound, TextOf(entry.child("part-name")));
+    }
+    return IsBowedStringPart({}, {});
 }
 
 void ReadHeader(pugi::xml_node score, ImportedScore& out) {
@@ -151,7 +168,7 @@ MusicXmlReadResult ReadScoreXml(std::string_view bytes, int partNumber) {
     ReadHeader(root, score);
     ListParts(root, parts, score);
     xmlread::LeftOutTally tally(score);
-    xmlread::ReadPart(chosen, score, tally);
+    xmlread::ReadPart(chosen, IsBowedPart(root, chosen), score, tally);
     if (score.tempo == 0) TakeTempoOfOtherParts(parts, score);
     result.ok = true;
     return result;

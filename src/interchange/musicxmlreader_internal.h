@@ -24,6 +24,8 @@ inline constexpr std::string_view kLyrics = "歌詞";
 inline constexpr std::string_view kChordSymbols = "コードネーム";
 inline constexpr std::string_view kOtherFingers = "対応していない指番号";
 inline constexpr std::string_view kOtherStrings = "対応していない弦の番号";
+inline constexpr std::string_view kUnbowedFingers = "擦弦楽器でないパートの指番号";
+inline constexpr std::string_view kUnbowedStrings = "擦弦楽器でないパートの弦の番号";
 inline constexpr std::string_view kTooManyGraces = "多すぎる装飾音";
 inline constexpr std::string_view kLoneGraces = "付く音のない装飾音";
 inline constexpr std::string_view kLongNotes = "長すぎる音";
@@ -89,8 +91,10 @@ struct NoteMarks {
 };
 
 // Reads one note's <notations> into `marks`. A grace note keeps only its
-// finger, slurs and ties; its other marks are counted as left out.
-void ReadNotations(pugi::xml_node notations, bool grace, NoteMarks& marks, LeftOutTally& tally);
+// finger, slurs and ties; its other marks are counted as left out. Fingerings
+// and string numbers are kept only from a part played with a bow (`bowed`).
+void ReadNotations(pugi::xml_node notations, bool grace, bool bowed, NoteMarks& marks,
+                   LeftOutTally& tally);
 
 // What one <direction> (or a <sound> standing alone in a measure) carries.
 struct DirectionMarks {
@@ -108,7 +112,22 @@ void ReadSound(pugi::xml_node sound, DirectionMarks& marks);
 // The tempo of a direction without counting anything; 0 none.
 int TempoOfDirection(pugi::xml_node direction);
 
-// Reads the measures of one part into `score`.
-void ReadPart(pugi::xml_node part, ImportedScore& score, LeftOutTally& tally);
+// A transposing part's <transpose>: its notes are written so many steps and
+// semitones away from the pitch they sound (a B-flat clarinet: -1 and -2).
+struct Transposition {
+    int diatonic = 0;
+    int chromatic = 0;
+};
+
+// Reads a <transpose> with its octave change folded in; a missing
+// <diatonic> is taken as the step nearest the chromatic interval.
+Transposition ReadTransposition(pugi::xml_node transpose);
+// The sounding pitch of a written one, spelled `diatonic` steps away.
+XmlPitch SoundingPitch(const XmlPitch& written, const Transposition& t);
+// The sounding key of a written key signature, kept within seven accidentals.
+int SoundingFifths(int fifths, const Transposition& t);
+
+// Reads the measures of one part into `score`; `bowed` as for ReadNotations.
+void ReadPart(pugi::xml_node part, bool bowed, ImportedScore& score, LeftOutTally& tally);
 
 }  // namespace sorvel::interchange::xmlread

@@ -74,12 +74,19 @@ char WedgeCode(std::string_view type) {
 }
 
 // <technical> children: bowings, strings, fingers, harmonics.
-void ReadTechnical(pugi::xml_node technical, bool grace, NoteMarks& marks, LeftOutTally& tally) {
+void ReadTechnical(pugi::xml_node technical, bool grace, bool bowed, NoteMarks& marks,
+                   LeftOutTally& tally) {
     for (pugi::xml_node c = technical.first_child(); c; c = c.next_sibling()) {
         if (!IsElement(c)) continue;
         const std::string_view name = c.name();
         const char code = CodeOfElement(MarkPlace::Technical, name, TextOf(c));
-        if (name == "fingering") {
+        // A piano's fingers or a guitar's strings would become erhu fingers
+        // and inner/outer string marks that no erhu player meant.
+        if (!bowed && name == "fingering") {
+            tally.Count(kUnbowedFingers);
+        } else if (!bowed && name == "string") {
+            tally.Count(kUnbowedStrings);
+        } else if (name == "fingering") {
             if (code == 0) {
                 tally.Count(kOtherFingers);
             } else if (grace) {
@@ -239,7 +246,8 @@ void AddSign(std::string& signs, char code) {
     if (code != 0 && signs.find(code) == std::string::npos) signs += code;
 }
 
-void ReadNotations(pugi::xml_node notations, bool grace, NoteMarks& marks, LeftOutTally& tally) {
+void ReadNotations(pugi::xml_node notations, bool grace, bool bowed, NoteMarks& marks,
+                   LeftOutTally& tally) {
     for (pugi::xml_node c = notations.first_child(); c; c = c.next_sibling()) {
         if (!IsElement(c)) continue;
         const std::string_view name = c.name();
@@ -263,7 +271,7 @@ void ReadNotations(pugi::xml_node notations, bool grace, NoteMarks& marks, LeftO
                     {name == "glissando", type == "start", IntOf(AttrOf(c, "number"), 1, 0, 1000)});
             }
         } else if (name == "technical") {
-            ReadTechnical(c, grace, marks, tally);
+            ReadTechnical(c, grace, bowed, marks, tally);
         } else if (name == "articulations") {
             ReadArticulations(c, grace, marks, tally);
         } else if (name == "ornaments") {

@@ -18,7 +18,10 @@ bool ReadPitch(pugi::xml_node pitch, XmlPitch& p) {
     if (octave < 0) return false;
     p.step = step[0];
     p.octave = octave;
-    p.alter = IntOf(TextOf(pitch.child("alter")), 0, -2, 2);
+    // Triple sharps and flats and beyond keep the pitch they sound: the
+    // numbered spelling then takes the degree of that pitch. An octave either
+    // way bounds hostile numbers.
+    p.alter = IntOf(TextOf(pitch.child("alter")), 0, -12, 12);
     return true;
 }
 
@@ -60,7 +63,7 @@ void PartReader::ReadNote(pugi::xml_node note) {
 
     NoteMarks marks;
     for (pugi::xml_node notations : note.children("notations")) {
-        ReadNotations(notations, false, marks, tally_);
+        ReadNotations(notations, false, bowed_, marks, tally_);
     }
     for (pugi::xml_node tie : note.children("tie")) {
         if (AttrOf(tie, "type") == "start") marks.tie = true;
@@ -72,6 +75,7 @@ void PartReader::ReadNote(pugi::xml_node note) {
     if (pugi::xml_node p = note.child("pitch")) {
         isRest = !ReadPitch(p, pitch);
         if (isRest) tally_.Count(kBadPitches);
+        pitch = SoundingPitch(pitch, transposition_);
     } else if (note.child("unpitched")) {
         tally_.Count(kPercussionNotes);
     }
@@ -184,9 +188,10 @@ void PartReader::ReadGrace(pugi::xml_node note, bool chord) {
         tally_.Count(kBadPitches);
         return;
     }
+    pitch = SoundingPitch(pitch, transposition_);
     NoteMarks marks;
     for (pugi::xml_node notations : note.children("notations")) {
-        ReadNotations(notations, true, marks, tally_);
+        ReadNotations(notations, true, bowed_, marks, tally_);
     }
     if (chord && !graces_.empty()) {
         tally_.Count(kChordNotes);

@@ -136,6 +136,16 @@ void PartReader::ReadAttributes(pugi::xml_node attributes, ImportedMeasure& m) {
     if (ParseNumber(TextOf(attributes.child("divisions")), divisions) && divisions > 0) {
         divisions_ = divisions;
     }
+    // The transposition first: the key written beside it is the written key.
+    bool transposed = false;
+    for (pugi::xml_node transpose : attributes.children("transpose")) {
+        const std::string_view number = AttrOf(transpose, "number");
+        if (!number.empty() && number != "1") continue;
+        transposition_ = ReadTransposition(transpose);
+        transposed = true;
+        break;
+    }
+    bool keyRead = false;
     for (pugi::xml_node key : attributes.children("key")) {
         const std::string_view number = AttrOf(key, "number");
         if (!number.empty() && number != "1") continue;
@@ -143,17 +153,12 @@ void PartReader::ReadAttributes(pugi::xml_node attributes, ImportedMeasure& m) {
             tally_.Unsupported("key");
             break;
         }
-        const int fifths = IntOf(TextOf(key.child("fifths")), 0, -7, 7);
-        if (!keySeen_) {
-            score_.fifths = fifths;
-            keySeen_ = true;
-        } else if (fifths != fifths_) {
-            m.keyChange = true;
-            m.fifths = fifths;
-        }
-        fifths_ = fifths;
+        TakeKey(IntOf(TextOf(key.child("fifths")), 0, -7, 7), m);
+        keyRead = true;
         break;
     }
+    // A new transposition under the same written key changes the sounding key.
+    if (transposed && !keyRead && keySeen_) TakeKey(writtenFifths_, m);
     for (pugi::xml_node time : attributes.children("time")) {
         const std::string_view number = AttrOf(time, "number");
         if (!number.empty() && number != "1") continue;
@@ -191,6 +196,19 @@ void PartReader::ReadAttributes(pugi::xml_node attributes, ImportedMeasure& m) {
             }
         }
     }
+}
+
+void PartReader::TakeKey(int writtenFifths, ImportedMeasure& m) {
+    writtenFifths_ = writtenFifths;
+    const int fifths = SoundingFifths(writtenFifths, transposition_);
+    if (!keySeen_) {
+        score_.fifths = fifths;
+        keySeen_ = true;
+    } else if (fifths != fifths_) {
+        m.keyChange = true;
+        m.fifths = fifths;
+    }
+    fifths_ = fifths;
 }
 
 void PartReader::ReadBarline(pugi::xml_node barline, ImportedMeasure& m) {
@@ -381,8 +399,8 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
     }
 }
 
-void ReadPart(pugi::xml_node part, ImportedScore& score, LeftOutTally& tally) {
-    PartReader(score, tally).Read(part);
+void ReadPart(pugi::xml_node part, bool bowed, ImportedScore& score, LeftOutTally& tally) {
+    PartReader(bowed, score, tally).Read(part);
 }
 
 }  // namespace sorvel::interchange::xmlread

@@ -62,12 +62,14 @@ struct OpenLine {
 
 class PartReader {
 public:
-    PartReader(ImportedScore& score, LeftOutTally& tally) : score_(score), tally_(tally) {}
+    PartReader(bool bowed, ImportedScore& score, LeftOutTally& tally)
+        : bowed_(bowed), score_(score), tally_(tally) {}
     void Read(pugi::xml_node part);
 
 private:
     void ReadMeasure(pugi::xml_node measure, ImportedMeasure& m);
     void ReadAttributes(pugi::xml_node attributes, ImportedMeasure& m);
+    void TakeKey(int writtenFifths, ImportedMeasure& m);
     void ReadBarline(pugi::xml_node barline, ImportedMeasure& m);
     // Where a note stands and how long it lasts, in quarter notes; `cut`
     // when it was longer than a note may be.
@@ -97,6 +99,7 @@ private:
     void Move(double quarters);
     int TickNow() const { return Ticks(pos_); }
 
+    bool bowed_;  // the part is played with a bow: its fingers and strings are kept
     ImportedScore& score_;
     LeftOutTally& tally_;
 
@@ -104,7 +107,9 @@ private:
     double divisions_ = 1;
     std::string voice_;  // the voice kept, empty until the first note of staff 1
     bool keySeen_ = false;
-    int fifths_ = 0;
+    int writtenFifths_ = 0;
+    int fifths_ = 0;  // the sounding key
+    Transposition transposition_;
     bool timeSeen_ = false;
     int beats_ = 0;
     int beatType_ = 0;

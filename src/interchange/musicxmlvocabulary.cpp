@@ -165,4 +165,23 @@ char CodeOfElement(MarkPlace place, std::string_view element, std::string_view t
     return 0;
 }
 
+bool IsBowedStringPart(std::string_view instrumentSound, std::string_view partName) {
+    if (!instrumentSound.empty()) return instrumentSound.starts_with("strings.");
+    if (partName.empty()) return true;
+    // Names in the languages scores of erhu players are written in; "bass"
+    // alone is left out, for it names a guitar as often as a double bass.
+    static constexpr std::string_view kBowedNames[] = {
+        "violin",  "viola",    "cello",  "contrabass",   "double bass", "fiddle",
+        "geige",   "bratsche", "violon", "erhu",         "huqin",       "gaohu",
+        "zhonghu", "banhu",    "jinghu", "二胡",         "胡琴",        "高胡",
+        "中胡",    "板胡",     "京胡",   "提琴",         "バイオリン",  "ヴァイオリン",
+        "ビオラ",  "ヴィオラ", "チェロ", "コントラバス", "胡弓"};
+    std::string name(partName);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return std::any_of(
+        std::begin(kBowedNames), std::end(kBowedNames),
+        [&name](std::string_view word) { return name.find(word) != std::string::npos; });
+}
+
 }  // namespace sorvel::interchange

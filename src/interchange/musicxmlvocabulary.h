@@ -138,4 +138,14 @@ inline constexpr char kSlideDown = '_';
 inline constexpr char kGlissUp = '{';
 inline constexpr char kGlissDown = '|';
 
+// ---- Instruments
+
+// Whether a part is played with a bow, so that its fingerings and string
+// numbers mean on the erhu what they meant there (a piano's fingers and a
+// guitar's strings do not). Its <instrument-sound> decides when it names one:
+// MusicXML files every bowed instrument under "strings." and plucked ones under
+// "pluck.". Else words of its part name do ("Violin", "Erhu", "二胡", "チェロ"…);
+// a part with neither says nothing against it and counts as bowed.
+bool IsBowedStringPart(std::string_view instrumentSound, std::string_view partName);
+
 }  // namespace sorvel::interchange

@@ -468,6 +468,30 @@ TEST_F(ImportPlaybackTest, RealScoresOfOtherProgramsPlayTheirOwnPitchesAndOnsets
     }
 }
 
+TEST_F(ImportPlaybackTest, AlterationsBeyondADoubleSharpSoundTheirOwnPitch) {
+    // C triple sharp, E triple flat, B triple sharp and F triple flat in C
+    // major: each sounds its own MIDI note and is spelled by the degree of
+    // that pitch, with the one accidental a numeral can carry.
+    std::string notes;
+    for (const auto& [step, alter] :
+         std::vector<std::pair<std::string, int>>{{"C", 3}, {"E", -3}, {"B", 3}, {"F", -3}}) {
+        notes += "<note><pitch><step>" + step + "</step><alter>" + std::to_string(alter) +
+                 "</alter><octave>4</octave></pitch><duration>1</duration></note>";
+    }
+    const MusicXmlReadResult read = ReadMusicXmlBytes(
+        "<score-partwise><part-list><score-part id=\"P1\"/></part-list><part id=\"P1\">"
+        "<measure number=\"1\"><attributes><divisions>1</divisions><key><fifths>0</fifths>"
+        "</key><time><beats>4</beats><beat-type>4</beat-type></time></attributes>" +
+        notes + "</measure></part></score-partwise>");
+    ASSERT_TRUE(read.ok) << read.message;
+    score = read.score;
+    score.tempo = 120;
+    Build();
+    const std::vector<std::pair<int, int>> sounding = {{63, 0}, {61, 48}, {74, 96}, {62, 144}};
+    EXPECT_EQ(Played(), sounding);
+    EXPECT_EQ(Symbols(Page()), "$ #2 b2 2' 2 c");
+}
+
 TEST_F(ImportPlaybackTest, ATieAcrossABarLineSoundsOnce) {
     score.tempo = 120;
     MeasureText m1(2, 4);

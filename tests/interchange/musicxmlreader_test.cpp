@@ -468,6 +468,52 @@ TEST(MusicXmlReaderMarks, NotationsBecomeSignsOnce) {
     EXPECT_EQ(LeftOut(s, "対応していない弦の番号"), 1);
 }
 
+TEST(MusicXmlReaderMarks, FingersAndStringsOnlyFromBowedParts) {
+    // One note with finger 1 and string 2 and a grace note with finger 2, in
+    // a part described by the given score-part contents.
+    const auto read = [](const std::string& scorePart) {
+        const std::string measure = Measure(
+            std::string(kAttributes) +
+            "<note><grace/><pitch><step>D</step><octave>5</octave></pitch><type>eighth</type>"
+            "<notations><technical><fingering>2</fingering></technical></notations></note>" +
+            Note("C", 5, 8,
+                 "<notations><technical><fingering>1</fingering><string>2</string>"
+                 "</technical></notations>"));
+        return ReadDoc("<score-partwise version=\"4.0\"><part-list><score-part id=\"P1\">" +
+                       scorePart + "</score-part></part-list><part id=\"P1\">" + measure +
+                       "</part></score-partwise>");
+    };
+    const auto instrument = [](const std::string& sound) {
+        return "<score-instrument id=\"I1\"><instrument-name>x</instrument-name>"
+               "<instrument-sound>" +
+               sound + "</instrument-sound></score-instrument>";
+    };
+    const auto kept = [](const ImportedScore& s) {
+        const ImportedNote& n = s.measures.at(0).notes.at(0);
+        return n.signs == "RU" && n.gracesBefore.size() == 1 && n.gracesBefore[0].finger == 2 &&
+               s.leftOut.empty();
+    };
+    const auto leftOut = [](const ImportedScore& s) {
+        const ImportedNote& n = s.measures.at(0).notes.at(0);
+        return n.signs.empty() && n.gracesBefore.size() == 1 && n.gracesBefore[0].finger == -1 &&
+               LeftOut(s, "擦弦楽器でないパートの指番号") == 2 &&
+               LeftOut(s, "擦弦楽器でないパートの弦の番号") == 1;
+    };
+    // Bowed by the instrument sound, whatever the name says.
+    EXPECT_TRUE(kept(read("<part-name>Melody</part-name>" + instrument("strings.violin"))));
+    EXPECT_TRUE(kept(read("<part-name>Solo</part-name>" + instrument("strings.erhu"))));
+    EXPECT_TRUE(leftOut(read("<part-name>Piano</part-name>" + instrument("keyboard.piano"))));
+    EXPECT_TRUE(leftOut(read("<part-name>Violin?</part-name>" + instrument("pluck.guitar"))));
+    // Without a sound, by the part name.
+    EXPECT_TRUE(kept(read("<part-name>Violoncello</part-name>")));
+    EXPECT_TRUE(kept(read("<part-name>二胡</part-name>")));
+    EXPECT_TRUE(kept(read("<part-name>ERHU 1</part-name>")));
+    EXPECT_TRUE(leftOut(read("<part-name>Guitar</part-name>")));
+    EXPECT_TRUE(leftOut(read("<part-name>Electric Bass</part-name>")));
+    // A part that says nothing of its instrument keeps them.
+    EXPECT_TRUE(kept(read("<part-name></part-name>")));
+}
+
 TEST(MusicXmlReaderMarks, SlidesAndGlissandosTakeTheirDirection) {
     const ImportedScore s = ReadDoc(Doc(
         Measure(std::string(kAttributes) +
@@ -576,6 +622,60 @@ TEST(MusicXmlReaderStructure, KeysTimesEndingsAndMultiRests) {
     EXPECT_EQ(m[3].ending, 3);
     EXPECT_TRUE(m[3].endingStart && m[3].endingStop);
     EXPECT_EQ(m[4].ending, 0);
+}
+
+TEST(MusicXmlReaderStructure, TransposingPartsComeInAtSoundingPitch) {
+    // A B-flat clarinet written in D major sounds a major second lower, in C.
+    const ImportedScore clarinet = ReadDoc(Doc(Measure(
+        "<attributes><divisions>1</divisions><key><fifths>2</fifths></key>"
+        "<transpose><diatonic>-1</diatonic><chromatic>-2</chromatic></transpose></attributes>" +
+        Note("E", 4, 1) + Note("F", 4, 1, "") +
+        "<note><pitch><step>C</step><alter>1</alter><octave>5</octave></pitch>"
+        "<duration>1</duration></note>" +
+        Note("D", 4, 1))));
+    EXPECT_EQ(clarinet.fifths, 0);
+    ASSERT_EQ(clarinet.measures.at(0).notes.size(), 4U);
+    EXPECT_EQ(Pitch(clarinet.measures[0].notes[0].pitch), "D4");
+    EXPECT_EQ(Pitch(clarinet.measures[0].notes[1].pitch), "Eb4");
+    EXPECT_EQ(Pitch(clarinet.measures[0].notes[2].pitch), "B4");
+    EXPECT_EQ(Pitch(clarinet.measures[0].notes[3].pitch), "C4");
+
+    // Guitar and bass sound an octave below their writing, the piccolo an
+    // octave above; a <transpose> without <diatonic> takes the nearest step.
+    const auto first = [](const std::string& transpose) {
+        const ImportedScore s = ReadDoc(
+            Doc(Measure("<attributes><divisions>1</divisions><key><fifths>0</fifths></key>" +
+                        transpose + "</attributes>" + Note("E", 4, 4))));
+        return s.measures.empty() || s.measures[0].notes.empty()
+                   ? std::string()
+                   : Pitch(s.measures[0].notes[0].pitch) + " " + std::to_string(s.fifths);
+    };
+    EXPECT_EQ(first("<transpose><diatonic>0</diatonic><chromatic>0</chromatic>"
+                    "<octave-change>-1</octave-change></transpose>"),
+              "E3 0");
+    EXPECT_EQ(first("<transpose><chromatic>0</chromatic><octave-change>1</octave-change>"
+                    "</transpose>"),
+              "E5 0");
+    EXPECT_EQ(first("<transpose><chromatic>-2</chromatic></transpose>"), "D4 -2");
+    EXPECT_EQ(first("<transpose><diatonic>-5</diatonic><chromatic>-9</chromatic></transpose>"),
+              "G3 -3");  // an E-flat alto saxophone
+    // The second staff's transposition is not the first staff's.
+    EXPECT_EQ(first("<transpose number=\"2\"><chromatic>-2</chromatic></transpose>"), "E4 0");
+
+    // A transposition that changes without a new key changes the sounding key.
+    const ImportedScore change = ReadDoc(Doc(
+        Measure("<attributes><divisions>1</divisions><key><fifths>0</fifths></key></attributes>" +
+                Note("C", 4, 4)) +
+        Measure("<attributes><transpose><diatonic>-1</diatonic><chromatic>-2</chromatic>"
+                "</transpose></attributes>" +
+                    Note("C", 4, 4),
+                "2")));
+    EXPECT_EQ(change.fifths, 0);
+    ASSERT_EQ(change.measures.size(), 2U);
+    EXPECT_TRUE(change.measures[1].keyChange);
+    EXPECT_EQ(change.measures[1].fifths, -2);
+    ASSERT_FALSE(change.measures[1].notes.empty());
+    EXPECT_EQ(Pitch(change.measures[1].notes[0].pitch), "Bb3");
 }
 
 TEST(MusicXmlReaderStructure, TitleAndComposerFromCreditsAndMovement) {
