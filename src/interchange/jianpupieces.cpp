@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "edit/notevalues.h"
+
 namespace sorvel::interchange {
 namespace {
 
@@ -9,53 +11,22 @@ constexpr int kBeat = kTicksPerQuarter;
 // Triplet numerals by underlines: a quarter triplet is 32 ticks, …
 constexpr int kTripletTicks[] = {32, 16, 8, 4};
 
-struct Value {
-    int ticks, length, futen;
-};
-// Every length one numeral writes, longest first (the shortest is the
-// sixty-fourth, which the timing pass still counts).
-constexpr Value kValues[] = {{72, 0, 1}, {48, 0, 0}, {36, 1, 1}, {24, 1, 0}, {18, 2, 1},
-                             {12, 2, 0}, {9, 3, 1},  {6, 3, 0},  {3, 4, 0}};
-
 class PieceWriter {
 public:
     PieceWriter(std::vector<JianpuPiece>& out) : out_(out) {}
 
+    // A note or rest written as numbers notation writes its length: the rules
+    // typed music follows too (one numeral, or a quarter, dashes and ties).
     void Note(int source, int onset, int ticks, const JianpuPitch& pitch) {
-        int length = 0, futen = 0;
-        if (ticks <= 72 && SingleValue(ticks, length, futen)) {
-            Add(JianpuPiece::Kind::Note, source, onset, ticks, pitch, false);
-            return;
-        }
-        int t = onset, rest = ticks;
-        if (rest >= kBeat) {
-            Add(JianpuPiece::Kind::Note, source, t, kBeat, pitch, false);
-            t += kBeat;
-            rest -= kBeat;
-            while (rest >= kBeat) {
-                Add(JianpuPiece::Kind::Dash, source, t, kBeat, pitch, false);
-                t += kBeat;
-                rest -= kBeat;
-            }
-            Greedy(JianpuPiece::Kind::Note, source, t, rest, pitch, true);
-        } else {
-            Greedy(JianpuPiece::Kind::Note, source, t, rest, pitch, false);
+        for (const ValuePiece& v : WriteDuration(onset, ticks, false)) {
+            Add(v.dash ? JianpuPiece::Kind::Dash : JianpuPiece::Kind::Note, source, v, pitch);
         }
     }
 
     void Rest(int source, int onset, int ticks) {
-        int length = 0, futen = 0;
-        if (ticks <= 72 && SingleValue(ticks, length, futen)) {
-            Add(JianpuPiece::Kind::Rest, source, onset, ticks, {}, false);
-            return;
+        for (const ValuePiece& v : WriteDuration(onset, ticks, true)) {
+            Add(JianpuPiece::Kind::Rest, source, v, {});
         }
-        int t = onset, rest = ticks;
-        while (rest >= kBeat) {
-            Add(JianpuPiece::Kind::Rest, source, t, kBeat, {}, false);
-            t += kBeat;
-            rest -= kBeat;
-        }
-        Greedy(JianpuPiece::Kind::Rest, source, t, rest, {}, false);
     }
 
     void Triplet(int source, int onset, int ticks, const JianpuPitch& pitch, bool rest,
@@ -72,33 +43,16 @@ public:
     }
 
 private:
-    // Splits into the longest values first; after the first piece of a note
-    // every piece is a tied repeat.
-    void Greedy(JianpuPiece::Kind kind, int source, int t, int rest, const JianpuPitch& pitch,
-                bool tied) {
-        for (const Value& v : kValues) {
-            while (rest >= v.ticks) {
-                Add(kind, source, t, v.ticks, pitch, tied && kind == JianpuPiece::Kind::Note);
-                t += v.ticks;
-                rest -= v.ticks;
-                tied = true;
-            }
-        }
-        // Less than the shortest value is lost; the reader's rounding leaves
-        // nothing of the kind in scores of ordinary note values.
-    }
-
-    void Add(JianpuPiece::Kind kind, int source, int onset, int ticks, const JianpuPitch& pitch,
-             bool tied) {
+    void Add(JianpuPiece::Kind kind, int source, const ValuePiece& v, const JianpuPitch& pitch) {
         JianpuPiece p;
         p.kind = kind;
-        p.onset = onset;
-        p.ticks = ticks;
-        SingleValue(ticks, p.length, p.futen);
-        if (kind == JianpuPiece::Kind::Dash) p.length = p.futen = 0;
+        p.onset = v.onset;
+        p.ticks = v.ticks;
+        p.length = v.length;
+        p.futen = v.futen;
         p.pitch = pitch;
         p.source = source;
-        p.tiedToPrevious = tied;
+        p.tiedToPrevious = v.tied;
         out_.push_back(p);
     }
 
@@ -113,17 +67,6 @@ int TripletLength(int ticks) {
 }
 
 }  // namespace
-
-bool SingleValue(int ticks, int& length, int& futen) {
-    for (const Value& v : kValues) {
-        if (v.ticks == ticks) {
-            length = v.length;
-            futen = v.futen;
-            return true;
-        }
-    }
-    return false;
-}
 
 std::vector<JianpuPiece> PiecesOfMeasure(const ImportedMeasure& measure, const Tonic& tonic,
                                          std::vector<int>* groupOf) {

@@ -31,8 +31,4 @@ struct JianpuPiece {
 std::vector<JianpuPiece> PiecesOfMeasure(const ImportedMeasure& measure, const Tonic& tonic,
                                          std::vector<int>* groupOf = nullptr);
 
-// The underlines and dot of a length one numeral can write (72, 48, 36, …
-// ticks); false for any other length.
-bool SingleValue(int ticks, int& length, int& futen);
-
 }  // namespace sorvel::interchange
