@@ -62,7 +62,7 @@ private:
     void WriteMeasure(size_t m, int& fullBar);
     std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
     void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
-    void WriteMultiRest(const ImportedMeasure& measure);
+    void WriteMultiRest(const ImportedMeasure& measure, int& fullBar);
     void WriteBarLine(char code, int slot);
     TNote* WritePiece(const JianpuPiece& piece, int slot);
     template <class T>
@@ -175,11 +175,17 @@ BarPlan Builder::PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, i
     return sorvel::PlanBar(onsets, barTicks, fullBar, page_->DivParBar() - 1, kMaxItemsPerRow);
 }
 
-void Builder::WriteMultiRest(const ImportedMeasure& measure) {
+// A rest of several bars, after the time signature its first measure sets:
+// playback gives the rest its bars by the meter in force.
+void Builder::WriteMultiRest(const ImportedMeasure& measure, int& fullBar) {
+    const std::vector<char> leads = MeterLeads(measure, fullBar);
     const int share = std::max(1, page_->DivParBar() - 1);
     const int gridSlots = page_->GridDivNum();
-    if (nextSlot_ > 0 && nextSlot_ + share > gridSlots) NewRow();
-    const int start = nextSlot_ == 0 ? 1 : nextSlot_;
+    const int leadCount = static_cast<int>(leads.size());
+    if (nextSlot_ > 0 && nextSlot_ + leadCount + share > gridSlots) NewRow();
+    int start = nextSlot_;
+    for (char code : leads) CreateSymbol<TBeat>(code, start++);
+    if (nextSlot_ == 0) start = std::max(start, 1);
     THorizBar* bar = CreateSymbol<THorizBar>('M', start);
     bar->SetBarNum(std::to_string(measure.multiRest));
     bar->SetWidth((share - 1) * page_->GridSize());
@@ -509,7 +515,7 @@ void Builder::Run(const std::string& fallbackTitle) {
     for (size_t m = 0; m < score_.measures.size(); ++m) {
         const ImportedMeasure& measure = score_.measures[m];
         if (measure.multiRest > 1) {
-            WriteMultiRest(measure);
+            WriteMultiRest(measure, fullBar);
             const size_t skip = static_cast<size_t>(measure.multiRest) - 1;
             out_.measures += measure.multiRest;
             m += std::min(skip, score_.measures.size() - m - 1);

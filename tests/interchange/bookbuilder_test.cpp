@@ -12,6 +12,7 @@
 #include "interchange/bookbuilder.h"
 #include "interchange/musicxmlreader.h"
 #include "model/daon.h"
+#include "model/glyphcodes.h"
 #include "model/majorkey.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"
@@ -502,6 +503,31 @@ TEST_F(ImportPlaybackTest, ATieAcrossABarLineSoundsOnce) {
     score.measures = {m1.M(), m2.M()};
     Build();
     EXPECT_EQ(Played(), (std::vector<std::pair<int, int>>{{69, 0}, {72, 48}, {74, 144}}));
+}
+
+TEST_F(ImportPlaybackTest, AMultiBarRestThatOpensThePieceRestsBarsOfItsOwnMeter) {
+    // Two bars of 2/4 rest, then a note: the rest's measure sets the meter,
+    // so the silence lasts two bars of two beats, not of four.
+    const auto firstOnset = [this](bool withRest) {
+        score = {};
+        score.tempo = 120;
+        MeasureText rest(2, 4), rest2, tune(withRest ? 0 : 2, 4);
+        rest.R(96);
+        rest.M().multiRest = 2;
+        rest2.R(96);
+        tune.N(P('C', 5), 96);
+        score.measures = withRest ? std::vector<ImportedMeasure>{rest.M(), rest2.M(), tune.M()}
+                                  : std::vector<ImportedMeasure>{tune.M()};
+        Build();
+        NoteOnSink sink;
+        OfflinePlay play(Page(), prefs);
+        play.Run(sink);
+        return sink.ons.empty() ? -1LL : static_cast<long long>(sink.ons.front().tick);
+    };
+    const long long plain = firstOnset(false);
+    const long long rested = firstOnset(true);
+    EXPECT_EQ(rested - plain, 2 * 96);
+    EXPECT_EQ(Symbols(Page()).substr(0, 4), std::string(1, CodeOfMeter(2, 4)) + " M ");
 }
 
 TEST_F(ImportPlaybackTest, RepeatsAndEndingsPlayInTheirOrder) {
