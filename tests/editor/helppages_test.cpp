@@ -53,6 +53,24 @@ QStringList Links(const QString& html) {
     return links;
 }
 
+// The folder of a page, with its slash ("" for the Japanese pages at the root).
+QString FolderOf(const QString& page) {
+    const int slash = page.lastIndexOf('/');
+    return slash < 0 ? QString() : page.left(slash + 1);
+}
+
+// A link of a page as a path from the help root ("../style.css" from en/ is
+// "style.css").
+QString Resolve(const QString& page, const QString& target) {
+    return QDir::cleanPath(FolderOf(page) + target);
+}
+
+// The language a page is written in: its folder's, Japanese at the root.
+QString LanguageOf(const QString& page) {
+    const QString folder = FolderOf(page).chopped(FolderOf(page).isEmpty() ? 0 : 1);
+    return folder.isEmpty() ? QStringLiteral("ja") : QString(folder).replace('_', '-');
+}
+
 bool HasAnchor(const QString& html, const QString& id) {
     return html.contains(QStringLiteral("id=\"%1\"").arg(id));
 }
@@ -104,7 +122,8 @@ private Q_SLOTS:
             const QString html = decoder(bytes);
             QVERIFY2(!decoder.hasError(), qPrintable(name + " is not UTF-8"));
             QVERIFY2(html.startsWith("<!DOCTYPE html>"), qPrintable(name));
-            QVERIFY2(html.contains("<html lang=\"ja\">"), qPrintable(name));
+            QVERIFY2(html.contains(QStringLiteral("<html lang=\"%1\">").arg(LanguageOf(name))),
+                     qPrintable(name));
             QVERIFY2(html.contains("<meta charset=\"utf-8\">"), qPrintable(name));
             QVERIFY2(html.contains(QRegularExpression("<title>[^<]+</title>")), qPrintable(name));
             QVERIFY2(!html.contains("<script", Qt::CaseInsensitive), qPrintable(name));
@@ -123,7 +142,7 @@ private Q_SLOTS:
                 QVERIFY2(!link.contains("://"), qPrintable(name + ": outside link " + link));
                 const QString target = link.section('#', 0, 0);
                 const QString anchor = link.section('#', 1);
-                const QString file = target.isEmpty() ? name : target;
+                const QString file = target.isEmpty() ? name : Resolve(name, target);
                 QVERIFY2(files.contains(file), qPrintable(name + ": broken link " + link));
                 if (!anchor.isEmpty()) {
                     QVERIFY2(HasAnchor(PageText(file), anchor),
@@ -133,13 +152,24 @@ private Q_SLOTS:
         }
     }
 
+    // Each language's index reaches every page of its folder, and every
+    // translated folder has the pages the Japanese help has.
     void indexReachesEveryPage() {
-        QSet<QString> linked;
-        for (const QString& link : Links(PageText("index.html"))) {
-            linked.insert(link.section('#', 0, 0));
-        }
-        for (const QString& name : HtmlPages()) {
-            if (name != "index.html") QVERIFY2(linked.contains(name), qPrintable(name));
+        QSet<QString> folders;
+        for (const QString& name : HtmlPages()) folders.insert(FolderOf(name));
+        for (const QString& folder : folders) {
+            const QString index = folder + "index.html";
+            QSet<QString> linked;
+            for (const QString& link : Links(PageText(index))) {
+                linked.insert(Resolve(index, link.section('#', 0, 0)));
+            }
+            for (const QString& name : HtmlPages()) {
+                if (FolderOf(name) == folder && name != index)
+                    QVERIFY2(linked.contains(name), qPrintable(index + " misses " + name));
+                if (!folder.isEmpty() && FolderOf(name).isEmpty())
+                    QVERIFY2(HtmlPages().contains(folder + name),
+                             qPrintable(folder + " lacks " + name));
+            }
         }
     }
 
