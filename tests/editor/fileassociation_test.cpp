@@ -96,7 +96,8 @@ private Q_SLOTS:
 
         const QString package = QString::fromUtf8(Read(data_ + "/mime/packages/sorvel.xml"));
         QVERIFY(package.contains("<mime-type type=\"application/x-sorvel-score\">"));
-        QVERIFY(package.contains("<comment>ソルベル数字譜ファイル</comment>"));
+        QVERIFY(package.contains("<comment>Sorvel erhu score</comment>"));
+        QVERIFY(package.contains("<comment xml:lang=\"ja\">ソルベル数字譜ファイル</comment>"));
         QVERIFY(package.contains("<glob pattern=\"*.svl\"/>"));
 
         QCOMPARE(Read(data_ + "/icons/hicolor/48x48/apps/sorvel.png"), QByteArray("png48"));

@@ -236,9 +236,16 @@ std::string FileAssociation::DesktopEntryText(const std::vector<int>& iconSizes)
     text += "Version=1.5\n";
     text += "Name=Sorvel\n";
     text += "Name[ja]=ソルベル\n";
+    text += "Name[zh_CN]=Sorvel 二胡简谱\n";
+    text += "Name[zh_TW]=Sorvel 二胡簡譜\n";
     text += "GenericName=Erhu Score Editor\n";
     text += "GenericName[ja]=二胡数字譜エディター\n";
+    text += "GenericName[zh_CN]=二胡简谱编辑器\n";
+    text += "GenericName[zh_TW]=二胡簡譜編輯器\n";
+    text += "Comment=Write, print and play erhu scores in numbered notation (jianpu)\n";
     text += "Comment[ja]=二胡専用数字譜エディター『ソルベル』\n";
+    text += "Comment[zh_CN]=编写、打印和播放二胡简谱\n";
+    text += "Comment[zh_TW]=編寫、列印和播放二胡簡譜\n";
     text += "Exec=" + ExecLine(executable_) + "\n";
     text += std::string("Icon=") + kIconName + "\n";
     text += "Terminal=false\n";
@@ -259,8 +266,11 @@ std::string FileAssociation::MimePackageText() {
     text += std::string(kMimeMarker) + "\n";
     text += "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
     text += std::string("  <mime-type type=\"") + kScoreMimeType + "\">\n";
-    text += "    <comment>ソルベル数字譜ファイル</comment>\n";
+    // The untranslated comment is the English one, as desktops expect.
+    text += "    <comment>Sorvel erhu score</comment>\n";
     text += "    <comment xml:lang=\"ja\">ソルベル数字譜ファイル</comment>\n";
+    text += "    <comment xml:lang=\"zh_CN\">Sorvel 二胡简谱文件</comment>\n";
+    text += "    <comment xml:lang=\"zh_TW\">Sorvel 二胡簡譜檔案</comment>\n";
     text += std::string("    <icon name=\"") + kIconName + "\"/>\n";
     text += "    <glob pattern=\"*.svl\"/>\n";
     text += "  </mime-type>\n";
