@@ -88,6 +88,10 @@ bool IsPlainValue(int ticks) {
     return (units & (units - 1)) == 0;
 }
 
+bool IsDottedValue(int ticks) {
+    return ticks % 3 == 0 && IsPlainValue(ticks * 2 / 3) && !IsPlainValue(ticks);
+}
+
 }  // namespace
 
 RhythmEntry::RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs)
@@ -138,9 +142,20 @@ int RhythmEntry::EndTicks() const {
     return run_.notes.empty() ? 0 : run_.notes.back().onset + run_.notes.back().ticks;
 }
 
+int RhythmEntry::NextTicks() const {
+    if (!run_.notes.empty()) {
+        const TypedNote& last = run_.notes.back();
+        const bool betweenBeats = ModTrunc(last.onset + last.ticks, run_.beat) != 0;
+        if (IsDottedValue(last.ticks) && betweenBeats && last.ticks / 3 >= kShortestTyped) {
+            return last.ticks / 3;
+        }
+    }
+    return run_.currentTicks;
+}
+
 TNote* RhythmEntry::Type(char digit) {
     if (digit < kRestCode || digit > '7') return nullptr;
-    run_.notes.push_back({digit, 0, run_.currentTicks, EndTicks(), nullptr});
+    run_.notes.push_back({digit, 0, NextTicks(), EndTicks(), nullptr});
     Render(run_.notes.back().onset / run_.fullBar);
     return run_.notes.back().head;
 }
@@ -166,9 +181,7 @@ bool RhythmEntry::ChangeLast(int ticks) {
 bool RhythmEntry::ToggleDot() {
     if (run_.notes.empty()) return false;
     const int ticks = run_.notes.back().ticks;
-    if (ticks % 3 == 0 && IsPlainValue(ticks * 2 / 3) && !IsPlainValue(ticks)) {
-        return ChangeLast(ticks * 2 / 3);
-    }
+    if (IsDottedValue(ticks)) return ChangeLast(ticks * 2 / 3);
     return IsPlainValue(ticks) && ticks >= 2 * kShortestTyped && ChangeLast(ticks * 3 / 2);
 }
 
@@ -186,7 +199,14 @@ bool RhythmEntry::Double() {
 }
 
 bool RhythmEntry::AddBeat() {
-    return !run_.notes.empty() && ChangeLast(run_.notes.back().ticks + run_.beat);
+    if (run_.notes.empty()) return false;
+    const TypedNote& last = run_.notes.back();
+    // A dash stands for a whole beat, so it follows a whole beat: a note that
+    // ends between beats is held to the beat, and then one beat more.
+    const int end = last.onset + last.ticks;
+    const int into = ModTrunc(end, run_.beat);
+    const int held = into == 0 ? end : end - into + run_.beat;
+    return ChangeLast(held + run_.beat - last.onset);
 }
 
 bool RhythmEntry::RemoveLast() {

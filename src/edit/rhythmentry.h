@@ -44,11 +44,15 @@ public:
     // goes back there); nullopt when no run is kept for it.
     std::optional<EntryPlace> NextOf(long stateId) const;
 
-    // Ticks of the next typed note (48 a quarter); a quarter at first.
+    // The current length in ticks (48 a quarter); a quarter at first.
     int CurrentTicks() const { return run_.currentTicks; }
+    // Ticks of the next typed note: the current length, except right after
+    // a dotted note that ends between beats, which the next note completes
+    // (a dotted eighth by a sixteenth, a dotted quarter by an eighth).
+    int NextTicks() const;
 
-    // A note of the current length after the last one: `digit` "1".."7",
-    // or "0" for a rest. Returns the note's first numeral.
+    // A note of NextTicks() after the last one: `digit` "1".."7", or "0" for
+    // a rest. Returns the note's first numeral.
     TNote* Type(char digit);
     // On the note just typed; false when there is none or it cannot change.
     bool ShiftOctave(int delta);
@@ -56,7 +60,8 @@ public:
     // Halve or double the note just typed; its length becomes the current one.
     bool Halve();
     bool Double();
-    // Lengthens the note just typed by one beat of the meter.
+    // Lengthens the note just typed by one beat of the meter, drawn as a
+    // dash; a note that ends between beats is held to the beat first.
     bool AddBeat();
     // Removes the note just typed with its marks.
     bool RemoveLast();
