@@ -224,6 +224,12 @@ bool RhythmEntry::RemoveLast() {
 
 // ---- layout ---------------------------------------------------------------------
 
+struct RhythmEntry::Piece {
+    ValuePiece value;
+    TypedNote* note;
+    bool head;  // the note's first numeral
+};
+
 void RhythmEntry::Render(int firstBar) {
     ClearBarsFrom(firstBar);
     const int end = EndTicks();
@@ -233,29 +239,31 @@ void RhythmEntry::Render(int firstBar) {
 
 void RhythmEntry::ClearBarsFrom(int bar) {
     while (static_cast<int>(run_.bars.size()) > bar) {
-        std::vector<TMusicItem*>& made = run_.bars.back().made;
-        for (auto it = made.rbegin(); it != made.rend(); ++it) (*it)->Delete();
+        BarRecord& record = run_.bars.back();
+        for (auto it = record.made.rbegin(); it != record.made.rend(); ++it) (*it)->Delete();
         run_.bars.pop_back();
     }
 }
 
+RhythmEntry::BarStart RhythmEntry::BeginOf(int bar) const {
+    if (bar == 0) return run_.start;
+    const BarStart& line = run_.bars[static_cast<std::size_t>(bar - 1)].line;
+    return {line.page, line.row, line.slot + 1};
+}
+
 RhythmEntry::BarStart RhythmEntry::PlaceBar(int bar, int slots) {
-    BarStart at = run_.start;
-    if (bar > 0) {
-        const BarRecord& previous = run_.bars[static_cast<std::size_t>(bar - 1)];
-        at = {previous.page, previous.row, previous.firstSlot + previous.slots + 1};
-    }
+    const BarStart at = BeginOf(bar);
     const Geometry g(*at.page);
     // A bar that does not fit after the last one starts the next row; the
     // first slot of a row is left free, as the import leaves it.
-    if (at.slot > 1 && at.slot + std::max(slots, g.share) > g.gridSlots) {
-        at.slot = 1;
-        if (++at.row >= g.rows) {
-            at.page = PageAfter(at.page);
-            at.row = 0;
-        }
-    }
+    if (at.slot > 1 && at.slot + std::max(slots, g.share) > g.gridSlots) return NextRow(at);
     return at;
+}
+
+RhythmEntry::BarStart RhythmEntry::NextRow(const BarStart& at) {
+    const Geometry g(*at.page);
+    if (at.row + 1 < g.rows) return {at.page, at.row + 1, 1};
+    return {PageAfter(at.page), 0, 1};
 }
 
 TMusicSheet* RhythmEntry::PageAfter(TMusicSheet* page) {
@@ -269,12 +277,7 @@ TMusicSheet* RhythmEntry::PageAfter(TMusicSheet* page) {
     return &created;
 }
 
-void RhythmEntry::RenderBar(int bar) {
-    struct Piece {
-        ValuePiece value;
-        TypedNote* note;
-        bool head;
-    };
+std::vector<RhythmEntry::Piece> RhythmEntry::PiecesOf(int bar) {
     const int barStart = bar * run_.fullBar;
     const int barEnd = barStart + run_.fullBar;
     std::vector<Piece> pieces;
@@ -292,56 +295,66 @@ void RhythmEntry::RenderBar(int bar) {
             pieces.push_back({values[i], &*it, from == it->onset && i == 0});
         }
     }
+    return pieces;
+}
+
+void RhythmEntry::RenderBar(int bar) {
+    const std::vector<Piece> pieces = PiecesOf(bar);
     std::vector<int> onsets;
     for (const Piece& p : pieces) onsets.push_back(p.value.onset);
-    TMusicSheet& startPage =
-        bar > 0 ? *run_.bars[static_cast<std::size_t>(bar - 1)].page : *run_.start.page;
-    const Geometry startGrid(startPage);
-    BarPlan plan =
+    const Geometry startGrid(*BeginOf(bar).page);
+    const BarPlan plan =
         PlanBar(onsets, run_.fullBar, run_.fullBar, startGrid.share, startGrid.gridSlots);
     const BarStart at = PlaceBar(bar, plan.slots);
-    const Geometry g(*at.page);
-    const int room = std::max(1, g.gridSlots - at.slot);
-    if (plan.slots > room) {
-        // Too many numerals for the row: one slot each, as far as the row goes.
-        for (std::size_t i = 0; i < plan.offsets.size(); ++i) {
-            plan.offsets[i] = std::min(static_cast<int>(i), room - 1);
-        }
-        plan.slots = room;
+    const BarRows placed = PlaceInRows(plan, at.slot, Geometry(*at.page).gridSlots);
+    // The rows the bar fills, on the next page where the page's rows run out.
+    std::vector<BarStart> rows{at};
+    while (static_cast<int>(rows.size()) <= placed.barLine.row) {
+        rows.push_back(NextRow(rows.back()));
     }
+    const auto where = [&](RowSlot s) {
+        BarStart in = rows[static_cast<std::size_t>(s.row)];
+        in.slot = s.slot;
+        return in;
+    };
 
-    BarRecord record{at.page, at.row, at.slot, plan.slots, {}, nullptr};
+    BarRecord record{at, where(placed.barLine), placed.oneSlotEach, {}, nullptr};
     TNote* previous = bar > 0 ? run_.bars[static_cast<std::size_t>(bar - 1)].lastPiece : nullptr;
-    const int y = g.Y(at.row);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const Piece& p = pieces[i];
-        const int x = g.X(at.slot + plan.offsets[i]);
-        TNote* note = p.head ? p.note->head : nullptr;
-        if (note) {
-            MoveHead(*note, *at.page, x, y);
-        } else {
-            note = CreateItem<TNote>(*at.page);
-            note->SetPosX(x);
-            note->SetPosY(y);
-            if (!p.head) record.made.push_back(note);
-        }
-        note->SetContent(std::string(1, p.value.dash ? kSustainDash : p.note->digit));
-        note->SetLength(p.value.length);
-        note->SetFuten(p.value.futen);
-        note->SetOctave(p.value.dash ? 0 : p.note->octave);
-        if (p.head) p.note->head = note;
-        if (p.value.tied && previous) Tie(*previous, *note, record.made);
-        previous = note;
+        previous = WritePiece(pieces[i], where(placed.pieces[i]), previous, record.made);
     }
     record.lastPiece = previous;
-    if (EndTicks() >= barEnd) {
-        TBarLine* line = CreateItem<TBarLine>(*at.page);
+    if (EndTicks() >= (bar + 1) * run_.fullBar) {
+        const Geometry g(*record.line.page);
+        TBarLine* line = CreateItem<TBarLine>(*record.line.page);
         line->SetContent(std::string(1, kPlainBarLine));
-        line->SetPosX(g.X(at.slot + plan.slots));
-        line->SetPosY(y);
+        line->SetPosX(g.X(record.line.slot));
+        line->SetPosY(g.Y(record.line.row));
         record.made.push_back(line);
     }
     run_.bars.push_back(std::move(record));
+}
+
+TNote* RhythmEntry::WritePiece(const Piece& p, const BarStart& at, TNote* previous,
+                               std::vector<TMusicItem*>& made) {
+    const Geometry g(*at.page);
+    const int x = g.X(at.slot), y = g.Y(at.row);
+    TNote* note = p.head ? p.note->head : nullptr;
+    if (note) {
+        MoveHead(*note, *at.page, x, y);
+    } else {
+        note = CreateItem<TNote>(*at.page);
+        note->SetPosX(x);
+        note->SetPosY(y);
+        if (!p.head) made.push_back(note);
+    }
+    note->SetContent(std::string(1, p.value.dash ? kSustainDash : p.note->digit));
+    note->SetLength(p.value.length);
+    note->SetFuten(p.value.futen);
+    note->SetOctave(p.value.dash ? 0 : p.note->octave);
+    if (p.head) p.note->head = note;
+    if (p.value.tied && previous) Tie(*previous, *note, made);
+    return note;
 }
 
 void RhythmEntry::MoveHead(TNote& head, TMusicSheet& page, int x, int y) {
@@ -388,18 +401,29 @@ void RhythmEntry::Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made) {
 void RhythmEntry::FindNext() {
     const int end = EndTicks();
     const int bar = end / run_.fullBar;
+    BarStart at{};
     if (bar < static_cast<int>(run_.bars.size())) {
-        // The open bar: where the next onset stands in its layout.
         const BarRecord& open = run_.bars[static_cast<std::size_t>(bar)];
-        const Geometry g(*open.page);
-        const int within = end - bar * run_.fullBar;
-        int slot = open.firstSlot + static_cast<int>(std::int64_t{g.share} * within / run_.fullBar);
-        if (open.lastPiece) slot = std::max(slot, g.SlotOf(open.lastPiece->PosX()) + 1);
-        slot = std::min(slot, g.gridSlots);
-        run_.next = {book_.IndexOfSheet(open.page), g.X(slot), g.Y(open.row)};
-        return;
+        if (open.oneSlotEach && open.lastPiece) {
+            // One slot a numeral: the next one goes right after the last.
+            TMusicSheet& page = open.lastPiece->Sheet();
+            const Geometry g(page);
+            at = {&page, g.RowOf(open.lastPiece->PosY()), g.SlotOf(open.lastPiece->PosX()) + 1};
+            if (at.slot >= g.gridSlots) at = NextRow(at);
+        } else {
+            // Where the next onset stands in the bar's layout.
+            const Geometry g(*open.first.page);
+            const int within = end - bar * run_.fullBar;
+            at = open.first;
+            at.slot += static_cast<int>(std::int64_t{g.share} * within / run_.fullBar);
+            if (open.lastPiece) at.slot = std::max(at.slot, g.SlotOf(open.lastPiece->PosX()) + 1);
+            at.slot = std::min(at.slot, g.gridSlots);
+        }
+        // A numeral never takes a row's last slot: the bar goes on below.
+        if (at.slot >= Geometry(*at.page).gridSlots) at = NextRow(at);
+    } else {
+        at = PlaceBar(bar, 0);
     }
-    const BarStart at = PlaceBar(bar, 0);
     const Geometry g(*at.page);
     run_.next = {book_.IndexOfSheet(at.page), g.X(at.slot), g.Y(at.row)};
 }

@@ -79,16 +79,18 @@ private:
         int onset;  // from the start of the run's first bar
         TNote* head;
     };
-    struct BarRecord {
-        TMusicSheet* page;
-        int row, firstSlot, slots;
-        std::vector<TMusicItem*> made;  // everything but the notes' first numerals
-        TNote* lastPiece;
-    };
     struct BarStart {
         TMusicSheet* page;
         int row, slot;
     };
+    struct BarRecord {
+        BarStart first;                 // the slot of its first numeral
+        BarStart line;                  // where its bar line stands, or will
+        bool oneSlotEach;               // too long for its row
+        std::vector<TMusicItem*> made;  // everything but the notes' first numerals
+        TNote* lastPiece;
+    };
+    struct Piece;
     struct Run {
         BarStart start{};
         int fullBar = 192, beat = 48;
@@ -104,8 +106,13 @@ private:
     void Render(int firstBar);
     void ClearBarsFrom(int bar);
     void RenderBar(int bar);
+    std::vector<Piece> PiecesOf(int bar);
+    BarStart BeginOf(int bar) const;
     BarStart PlaceBar(int bar, int slots);
+    BarStart NextRow(const BarStart& at);
     TMusicSheet* PageAfter(TMusicSheet* page);
+    TNote* WritePiece(const Piece& p, const BarStart& at, TNote* previous,
+                      std::vector<TMusicItem*>& made);
     void Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made);
     void MoveHead(TNote& head, TMusicSheet& page, int x, int y);
     void FindNext();

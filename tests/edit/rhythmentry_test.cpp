@@ -460,6 +460,44 @@ TEST(RhythmEntry, BarsFollowTheMeterInForceAndRunOnToNewRowsAndPages) {
     EXPECT_EQ(t.book->SheetCount(), 2);
 }
 
+// Rows of twelve slots with a share of four a bar.
+struct NarrowRows : Typing {
+    explicit NarrowRows(int row = 0) : Typing({0, X(0), Y(row)}) {
+        Page(0).SetGridDivNum(12);
+        Page(0).SetDivParBar(5);
+        entry.Resume(-1, {0, X(0), Y(row)});
+    }
+};
+
+TEST(RhythmEntry, ABarTooLongForTheRowGoesOnInTheNextRowLikeAnImport) {
+    NarrowRows t;
+    t.Keys("1 c c 2 3 4 5 6 7 1 2 3 4");  // eleven sixteenths fill the row
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(1), Y(1)}));
+    t.Keys("5 6 7 1 2");  // sixteen: one slot each, on into the next row
+    std::vector<Seen> expected;
+    const std::string digits = "1234567123456712";
+    for (int i = 0; i < 16; ++i) {
+        expected.push_back(
+            {std::string(1, digits[i]), i < 11 ? 1 + i : i - 10, i < 11 ? 0 : 1, 2, 0, 0});
+    }
+    expected.push_back({"c", 6, 1, 0, 0, 0});
+    EXPECT_EQ(SymbolsOf(t.Page(0)), expected);
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::Slur), 0);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(7), Y(1)}));
+    t.Keys("B");  // the bar opens again, its bar line goes
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 0);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(5), Y(1)}));
+}
+
+TEST(RhythmEntry, ABarWrappingFromThePagesLastRowGoesOnOnANewPage) {
+    NarrowRows t(7);
+    t.Keys("1 c c 2 3 4 5 6 7 1 2 3 4 5 6 7 1 2");
+    ASSERT_EQ(t.book->SheetCount(), 2);
+    EXPECT_EQ(SymbolsOf(t.Page(0)).size(), 11u);
+    EXPECT_EQ(SymbolsOf(t.Page(1)).size(), 6u);  // five numerals and the bar line
+    EXPECT_EQ(SymbolsOf(t.Page(1)).back(), (Seen{"c", 6, 0, 0, 0, 0}));
+}
+
 TEST(RhythmEntry, BackspaceRemovesTheLastNoteAndReopensItsBar) {
     Typing t;
     t.Keys("1 2 3 4");
