@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "base/arith.h"
@@ -47,6 +48,8 @@ public:
                    : 0;
     }
     int GridSize() const { return state_.GridSize; }
+    int HalfGrid() const { return std::max(1, Half(state_.GridSize)); }
+    int HalfRow() const { return std::max(1, Half(state_.RowInterval)); }
     int RowEnd() const { return state_.PageWidth - state_.RightSpace; }
     int LeftSpace() const { return state_.LeftSpace; }
     int NoteFontSize() const { return state_.NoteFontSize; }
@@ -92,6 +95,17 @@ bool IsDottedValue(int ticks) {
     return ticks % 3 == 0 && IsPlainValue(ticks * 2 / 3) && !IsPlainValue(ticks);
 }
 
+bool BarLineAt(const TMusicSheet& page, const Geometry& g, int row, int slot) {
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        const TMusicItem& item = *page.GetItem(i);
+        if (item.Class() == ItemClass::BarLine && std::abs(item.PosY() - g.Y(row)) <= g.HalfRow() &&
+            std::abs(item.PosX() - g.X(slot)) < g.HalfGrid()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 RhythmEntry::RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs)
@@ -107,6 +121,10 @@ void RhythmEntry::Resume(long stateId, EntryPlace at) {
     TMusicSheet* page = book_.GetSheet(std::clamp(at.page, 0, std::max(0, book_.SheetCount() - 1)));
     const Geometry g(*page);
     fresh.start = {page, std::min(g.RowOf(at.y), g.rows - 1), std::max(1, g.SlotOf(at.x))};
+    // Started on a bar line, the first bar begins after it.
+    if (fresh.start.slot < g.gridSlots && BarLineAt(*page, g, fresh.start.row, fresh.start.slot)) {
+        ++fresh.start.slot;
+    }
     if (const Meter* meter = MeterInForce(book_, book_.IndexOfSheet(page), at.x, at.y)) {
         fresh.fullBar = std::max(kShortestTyped, meter->beats * kWholeTicks / meter->beatType);
         fresh.beat = std::max(kShortestTyped, kWholeTicks / meter->beatType);
@@ -241,6 +259,7 @@ void RhythmEntry::ClearBarsFrom(int bar) {
     while (static_cast<int>(run_.bars.size()) > bar) {
         BarRecord& record = run_.bars.back();
         for (auto it = record.made.rbegin(); it != record.made.rend(); ++it) (*it)->Delete();
+        record.taken.GiveBack();
         run_.bars.pop_back();
     }
 }
@@ -318,15 +337,16 @@ void RhythmEntry::RenderBar(int bar) {
         return in;
     };
 
-    BarRecord record{at, where(placed.barLine), placed.oneSlotEach, {}, nullptr};
+    BarRecord record{at, where(placed.barLine), placed.oneSlotEach, {}, nullptr, {}};
     TNote* previous = bar > 0 ? run_.bars[static_cast<std::size_t>(bar - 1)].lastPiece : nullptr;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         previous = WritePiece(pieces[i], where(placed.pieces[i]), previous, record.made);
     }
     record.lastPiece = previous;
-    if (EndTicks() >= (bar + 1) * run_.fullBar) {
+    TBarLine* line = TakeOverBarLines(bar, rows, record);
+    if (!line && EndTicks() >= (bar + 1) * run_.fullBar) {
         const Geometry g(*record.line.page);
-        TBarLine* line = CreateItem<TBarLine>(*record.line.page);
+        line = CreateItem<TBarLine>(*record.line.page);
         line->SetContent(std::string(1, kPlainBarLine));
         line->SetPosX(g.X(record.line.slot));
         line->SetPosY(g.Y(record.line.row));
@@ -355,6 +375,36 @@ TNote* RhythmEntry::WritePiece(const Piece& p, const BarStart& at, TNote* previo
     if (p.head) p.note->head = note;
     if (p.value.tied && previous) Tie(*previous, *note, made);
     return note;
+}
+
+TBarLine* RhythmEntry::TakeOverBarLines(int bar, const std::vector<BarStart>& rows,
+                                        BarRecord& record) {
+    std::vector<BarLineTakeover::Stretch> stretches;
+    const auto add = [&](const BarStart& row, int from, int to) {
+        const Geometry g(*row.page);
+        if (from == 1) {
+            // In front of the row's first slot.
+            stretches.push_back({row.page, g.Y(row.row), g.HalfRow(), g.X(0) - g.HalfGrid(),
+                                 g.X(1) - g.HalfGrid(), true});
+        }
+        stretches.push_back({row.page, g.Y(row.row), g.HalfRow(), g.X(from) - g.HalfGrid(),
+                             g.X(to) + g.HalfGrid(), false});
+    };
+    // A bar moved on to the next row takes the rest of the row it left.
+    const BarStart begin = BeginOf(bar);
+    if (bar > 0 && (begin.page != rows.front().page || begin.row != rows.front().row)) {
+        const Geometry g(*begin.page);
+        stretches.push_back({begin.page, g.Y(begin.row), g.HalfRow(),
+                             g.X(begin.slot) - g.HalfGrid(), g.X(g.gridSlots) + g.HalfGrid(),
+                             false});
+    }
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const int from = k == 0 ? rows[k].slot : 1;
+        const int to = k + 1 == rows.size() ? record.line.slot : Geometry(*rows[k].page).gridSlots;
+        add(rows[k], from, to);
+    }
+    const Geometry g(*record.line.page);
+    return record.taken.TakeOver(stretches, g.X(record.line.slot), g.HalfGrid());
 }
 
 void RhythmEntry::MoveHead(TNote& head, TMusicSheet& page, int x, int y) {

@@ -3,7 +3,8 @@
 // current length. Bars fill by the meter in force at the start (4/4 where
 // none stands before): a full bar gets its bar line, a note that overflows
 // it is split and tied over the bar line, and entry goes on in the next bar,
-// row or a new page. Each bar is laid out by the rule imported bars follow.
+// row or a new page. Each bar is laid out by the rule imported bars follow
+// and takes over the bar lines already standing in the rows it fills.
 // The run of typed notes is kept per undo state, so undo and redo give back
 // the run as it was. Every change is recorded; the caller holds the undo
 // group of each operation. No Qt.
@@ -12,9 +13,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "edit/barlinetakeover.h"
+
 namespace sorvel {
 
 class GlyphInfoTable;
+class TBarLine;
 class TMusicBook;
 class TMusicItem;
 class TMusicSheet;
@@ -89,6 +93,7 @@ private:
         bool oneSlotEach;               // too long for its row
         std::vector<TMusicItem*> made;  // everything but the notes' first numerals
         TNote* lastPiece;
+        BarLineTakeover taken;  // the bar lines that stood in its rows
     };
     struct Piece;
     struct Run {
@@ -113,6 +118,7 @@ private:
     TMusicSheet* PageAfter(TMusicSheet* page);
     TNote* WritePiece(const Piece& p, const BarStart& at, TNote* previous,
                       std::vector<TMusicItem*>& made);
+    TBarLine* TakeOverBarLines(int bar, const std::vector<BarStart>& rows, BarRecord& record);
     void Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made);
     void MoveHead(TNote& head, TMusicSheet& page, int x, int y);
     void FindNext();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/pageoperations.h"
 #include "edit/rhythmentry.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
@@ -128,6 +129,25 @@ void PutMeter(TMusicSheet& page, char code, int slot, int row) {
     beat->SetContent(std::string(1, code));
     beat->SetPosX(X(slot));
     beat->SetPosY(Y(row));
+}
+
+void PutBarLine(TMusicSheet& page, char code, int slot, int row) {
+    TBarLine* line = CreateItem<TBarLine>(page);
+    line->SetContent(std::string(1, code));
+    line->SetPosX(X(slot));
+    line->SetPosY(Y(row));
+}
+
+// The bar lines of a row: slot and kind, in slot order.
+std::vector<std::pair<int, std::string>> BarLinesOf(const TMusicSheet& page, int row) {
+    std::vector<std::pair<int, std::string>> lines;
+    for (const Seen& s : SymbolsOf(page)) {
+        if (s.row == row && s.content >= "c" && s.content <= "h") {
+            lines.push_back({s.slot, s.content});
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 TEST(RhythmEntry, TwoBarsOfFourFourWithBarLinesAndLengths) {
@@ -458,6 +478,89 @@ TEST(RhythmEntry, BarsFollowTheMeterInForceAndRunOnToNewRowsAndPages) {
     t.Keys("B");
     EXPECT_TRUE(SymbolsOf(t.Page(1)).empty());
     EXPECT_EQ(t.book->SheetCount(), 2);
+}
+
+TEST(RhythmEntry, TheBarLinesOfANewPageServeAsTheTypedBarLines) {
+    Typing t;
+    PlaceBlankPageBarLines(t.Page(0));  // a new book's first row: bar lines at 9, 18, 27, 36
+    t.entry.Resume(-1, {0, X(0), Y(0)});
+    t.Keys("1 2 3 4 5 c 5 6 v 5 -");
+    const std::vector<Seen> expected = {
+        {"1", 1, 0, 0, 0, 0},  {"2", 3, 0, 0, 0, 0},  {"3", 5, 0, 0, 0, 0},  {"4", 7, 0, 0, 0, 0},
+        {"c", 9, 0, 0, 0, 0},  {"5", 10, 0, 1, 0, 0}, {"5", 11, 0, 1, 0, 0}, {"6", 12, 0, 0, 0, 0},
+        {"5", 14, 0, 0, 0, 0}, {"8", 16, 0, 0, 0, 0}, {"c", 18, 0, 0, 0, 0}, {"c", 27, 0, 0, 0, 0},
+        {"c", 36, 0, 0, 0, 0},
+    };
+    EXPECT_EQ(SymbolsOf(t.Page(0)), expected);
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 4);
+    // Taken back note by note, the page keeps its own bar lines and no other.
+    t.Keys("B B B B B B B B");
+    const std::vector<std::pair<int, std::string>> blank = {
+        {9, "c"}, {18, "c"}, {27, "c"}, {36, "c"}};
+    EXPECT_EQ(BarLinesOf(t.Page(0), 0), blank);
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 4);
+}
+
+TEST(RhythmEntry, BarLinesStackedAtTheRowStartBecomeOneWhileTheRowIsTyped) {
+    Typing t;
+    for (int i = 0; i < 3; ++i) PutBarLine(t.Page(0), 'c', 0, 1);
+    PutBarLine(t.Page(0), 'f', 0, 1);  // a start repeat among them stays
+    t.entry.Resume(-1, {0, X(0), Y(1)});
+    t.Keys("1 2 3 4 5");
+    EXPECT_EQ(BarLinesOf(t.Page(0), 1),
+              (std::vector<std::pair<int, std::string>>{{0, "f"}, {9, "c"}}));
+    t.Keys("B B B B B");
+    EXPECT_EQ(BarLinesOf(t.Page(0), 1),
+              (std::vector<std::pair<int, std::string>>{{0, "c"}, {0, "c"}, {0, "c"}, {0, "f"}}));
+}
+
+TEST(RhythmEntry, BarLinesPlacedByHandAreTakenOverByTheTypedBars) {
+    Typing t;
+    const std::vector<std::pair<int, std::string>> byHand = {
+        {5, "c"}, {9, "c"}, {9, "d"}, {16, "c"}};
+    for (const auto& [slot, code] : byHand) PutBarLine(t.Page(0), code[0], slot, 2);
+    t.entry.Resume(-1, {0, X(0), Y(2)});
+    t.Keys("1 2 3 4 5 6 7 1");
+    // The bar line inside the first bar goes, of the two where it ends the
+    // double one stays, and the one inside the second bar moves to its end.
+    EXPECT_EQ(BarLinesOf(t.Page(0), 2),
+              (std::vector<std::pair<int, std::string>>{{9, "d"}, {18, "c"}}));
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 2);
+    t.Keys("B");  // the open bar keeps the moved bar line where it will end
+    EXPECT_EQ(BarLinesOf(t.Page(0), 2),
+              (std::vector<std::pair<int, std::string>>{{9, "d"}, {18, "c"}}));
+    t.Keys("B B B B B B B");
+    EXPECT_EQ(BarLinesOf(t.Page(0), 2), byHand);
+    // Undo gives the typed row back, and undo again the row as it was.
+    t.undo.Undo();
+    EXPECT_EQ(BarLinesOf(t.Page(0), 2),
+              (std::vector<std::pair<int, std::string>>{{9, "d"}, {16, "c"}}));
+    while (t.undo.CanUndo()) t.undo.Undo();
+    EXPECT_EQ(BarLinesOf(t.Page(0), 2), byHand);
+}
+
+TEST(RhythmEntry, BarsWiderThanTheirShareTakeTheRowsBarLinesAlong) {
+    Typing t;
+    PlaceBlankPageBarLines(t.Page(0));
+    t.entry.Resume(-1, {0, X(0), Y(0)});
+    // Bars of sixteen sixteenths take sixteen slots: two fit in the row.
+    t.Keys("1 c c" + std::string(31, '5'));
+    const std::vector<std::pair<int, std::string>> twoBars = {{17, "c"}, {34, "c"}, {36, "c"}};
+    EXPECT_EQ(BarLinesOf(t.Page(0), 0), twoBars);
+    t.Keys("6");  // the third bar starts the next row and takes the rest of this one
+    EXPECT_EQ(SymbolsOf(t.Page(0)).back(), (Seen{"6", 1, 1, 2, 0, 0}));
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 2);
+    t.Keys("B");
+    EXPECT_EQ(BarLinesOf(t.Page(0), 0), twoBars);
+}
+
+TEST(RhythmEntry, ABarStartedOnABarLineBeginsAfterIt) {
+    Typing t;
+    PlaceBlankPageBarLines(t.Page(0));
+    t.entry.Resume(-1, {0, X(9), Y(0)});
+    t.Keys("1 2 3 4");
+    EXPECT_EQ(SymbolsOf(t.Page(0)).at(1), (Seen{"1", 10, 0, 0, 0, 0}));
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 4);
 }
 
 // Rows of twelve slots with a share of four a bar.
