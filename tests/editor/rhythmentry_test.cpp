@@ -32,13 +32,13 @@ struct Page {
             if (c != ' ') QTest::keyClick(&box(), c.toLatin1());
         }
     }
-    // "5@10 len1" for each symbol of row 1 (row 0 holds a new page's bar
-    // lines) in slot order.
-    QStringList symbols() {
+    // "5@10 len1" for each symbol of row `r` in slot order (row 0 holds a
+    // new page's bar lines).
+    QStringList symbols(int r = 1) {
         QList<QPair<int, QString>> found;
         for (int i = 0; i < sheet().ItemCount(); ++i) {
             const TMusicItem* item = sheet().GetItem(i);
-            if (!item->IsSymbol() || item->PosY() != row(1)) continue;
+            if (!item->IsSymbol() || item->PosY() != row(r)) continue;
             const int k = (item->PosX() - slot(0)) / (slot(1) - slot(0));
             QString text = QString("%1@%2").arg(QString::fromStdString(item->Content())).arg(k);
             if (const TNote* note = item->As<TNote>(); note && note->Length() > 0) {
@@ -147,6 +147,51 @@ private Q_SLOTS:
         p.type("c");
         QCOMPARE(f.window->findChild<QLabel*>("lblRhythmEntry")->text(),
                  QString::fromUtf8("リズム入力: 8分音符"));
+    }
+
+    void onANewBooksFirstRowTheTypedBarsUseItsBarLines() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        f.window->Action("actRhythmEntry")->trigger();
+        QCOMPARE(p.symbols(0), (QStringList{"c@9", "c@18", "c@27", "c@36"}));
+        const auto barLineAt = [&](int slot) {
+            const TMusicItem* found = nullptr;
+            for (int i = 0; i < p.sheet().ItemCount(); ++i) {
+                const TMusicItem* item = p.sheet().GetItem(i);
+                if (item->Class() == ItemClass::BarLine && item->PosX() == p.slot(slot)) {
+                    found = item;
+                }
+            }
+            return found;
+        };
+        const TMusicItem* own = barLineAt(18);
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(0) + 9, p.row(0) + 30));
+        QVERIFY(f.window->View().KeyCursorShown());
+        p.type("1 2 3 4 5 c 5 6 v 5 -");
+        // One bar line at each place: the page's own serve the two bars.
+        const QStringList expected = {"1@1",       "2@3",       "3@5",  "4@7",  "c@9",
+                                      "5@10 len1", "5@11 len1", "6@12", "5@14", "8@16",
+                                      "c@18",      "c@27",      "c@36"};
+        QCOMPARE(p.symbols(0), expected);
+        QCOMPARE(barLineAt(18), own);
+        for (int i = 0; i < 8; ++i) QTest::keyClick(&p.box(), Qt::Key_Backspace);
+        QCOMPARE(p.symbols(0), (QStringList{"c@9", "c@18", "c@27", "c@36"}));
+    }
+
+    void theStatusLineTellsOfTheNoteThatCompletesADottedOne() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        f.window->Action("actRhythmEntry")->trigger();
+        auto* label = f.window->findChild<QLabel*>("lblRhythmEntry");
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type("5 c 9");
+        const QString completing = QString::fromUtf8("リズム入力: 16分音符（付点の後）→ 8分音符");
+        QCOMPARE(label->text(), completing);
+        p.type("6");
+        QCOMPARE(label->text(), QString::fromUtf8("リズム入力: 8分音符"));
+        QCOMPARE(p.symbols(), (QStringList{"5@1 len1", "6@2 len2"}));
+        f.window->Undo();
+        QCOMPARE(label->text(), completing);
     }
 
     void withTheModeOffKeysStepSlotBySlot() {

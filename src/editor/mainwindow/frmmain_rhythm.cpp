@@ -1,8 +1,8 @@
 // Rhythm entry in the main window: the checkable Tools entry, the keys that
 // type notes of the current length while the key cursor is shown, the
-// status-bar line with that length, and the cursor that follows the typed
-// run (also through undo and redo). The bars themselves are filled and laid
-// out by the edit layer's RhythmEntry.
+// status-bar line with the length of the next note, and the cursor that
+// follows the typed run (also through undo and redo). The bars themselves
+// are filled and laid out by the edit layer's RhythmEntry.
 #include <QLabel>
 
 #include "edit/notevalues.h"
@@ -53,8 +53,15 @@ RhythmEntry& TfrmMain::Rhythm() {
 }
 
 void TfrmMain::ShowRhythmStatus() {
-    const int ticks = rhythm_ ? rhythm_->CurrentTicks() : kQuarterTicks;
-    rhythmLabel_->setText(QString::fromUtf8("リズム入力: ") + LengthName(ticks));
+    const int current = rhythm_ ? rhythm_->CurrentTicks() : kQuarterTicks;
+    const int next = rhythm_ ? rhythm_->NextTicks() : current;
+    QString text = QString::fromUtf8("リズム入力: ") + LengthName(next);
+    // Right after a dotted note the next note completes it; the current
+    // length follows it.
+    if (next != current) {
+        text += QString::fromUtf8("（付点の後）→ ") + LengthName(current);
+    }
+    rhythmLabel_->setText(text);
 }
 
 bool TfrmMain::RhythmKey(char key) {
@@ -150,6 +157,9 @@ void TfrmMain::RhythmCursorAfterUndo() {
     if (!next || next->page >= Book().SheetCount()) return;
     if (next->page + 1 != pageNo_) ShowPage(next->page + 1, false);
     view_->ShowKeyCursor(next->x, next->y);
+    // The run goes on as it was in this state: its lengths show again.
+    rhythm_->Resume(Workspace().undo.StateId(), *next);
+    ShowRhythmStatus();
 }
 
 }  // namespace sorvel
