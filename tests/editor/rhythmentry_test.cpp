@@ -3,6 +3,8 @@
 // marks on the note just typed, and the setting kept across sessions.
 #include <QAction>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -192,6 +194,31 @@ private Q_SLOTS:
         QCOMPARE(p.symbols(), (QStringList{"5@1 len1", "6@2 len2"}));
         f.window->Undo();
         QCOMPARE(label->text(), completing);
+    }
+
+    void theRowBeingTypedStaysInSight() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        TfrmMain& w = *f.window;
+        auto* area = w.findChild<QScrollArea*>("sbScore1");
+        QVERIFY(area);
+        w.resize(900, 500);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        QCOMPARE(area->verticalScrollBar()->value(), 0);
+        const auto cursorInSight = [&] {
+            const int y = qRound(w.View().KeyCursor().y * w.PaintBox().Scale());
+            const int top = area->verticalScrollBar()->value();
+            return y >= top && y < top + area->viewport()->height();
+        };
+        // Five rows of four bars of 4/4: the cursor ends on row 6.
+        for (int i = 0; i < 5 * 16; ++i) {
+            QTest::keyClick(&p.box(), '5');
+            QVERIFY2(cursorInSight(), qPrintable(QString("after note %1").arg(i + 1)));
+        }
+        QVERIFY(area->verticalScrollBar()->value() > 0);
     }
 
     void withTheModeOffKeysStepSlotBySlot() {

@@ -143,6 +143,8 @@ void TfrmMain::RhythmStep(const std::function<bool(RhythmEntry&)>& step) {
     // the shown page's layout back.
     view_->RetakePageSettings();
     view_->ShowKeyCursor(next.x, next.y);
+    // Typing runs on down the page: its row stays in sight.
+    if (view_->onScrollToCursor) view_->onScrollToCursor(view_->KeyCursor());
     if (changed && view_->onNoteEntered) {
         if (TNote* note = entry.LastNote()) view_->onNoteEntered(note);
     }
@@ -157,6 +159,7 @@ void TfrmMain::RhythmCursorAfterUndo() {
     if (!next || next->page >= Book().SheetCount()) return;
     if (next->page + 1 != pageNo_) ShowPage(next->page + 1, false);
     view_->ShowKeyCursor(next->x, next->y);
+    if (view_->onScrollToCursor) view_->onScrollToCursor(view_->KeyCursor());
     // The run goes on as it was in this state: its lengths show again.
     rhythm_->Resume(Workspace().undo.StateId(), *next);
     ShowRhythmStatus();
