@@ -40,4 +40,29 @@ BarPlan PlanBar(std::span<const int> onsets, int barTicks, int fullBar, int shar
     return plan;
 }
 
+BarRows PlaceInRows(const BarPlan& plan, int firstSlot, int gridSlots) {
+    BarRows out;
+    std::vector<int> offsets = plan.offsets;
+    int slots = plan.slots;
+    if (firstSlot + slots > gridSlots) {
+        for (std::size_t i = 0; i < offsets.size(); ++i) offsets[i] = static_cast<int>(i);
+        slots = static_cast<int>(offsets.size());
+        out.oneSlotEach = true;
+    }
+    int row = 0, rowStart = firstSlot, written = 0;  // offsets written on earlier rows
+    for (const int offset : offsets) {
+        int at = rowStart + offset - written;
+        if (at >= gridSlots) {
+            ++row;
+            written = offset - 1;
+            rowStart = 0;
+            at = 1;
+        }
+        out.pieces.push_back({row, at});
+    }
+    out.barLine = {row, rowStart + slots - written};
+    if (out.barLine.slot > gridSlots) out.barLine = {row + 1, 1};
+    return out;
+}
+
 }  // namespace sorvel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "base/arith.h"
@@ -47,6 +48,8 @@ public:
                    : 0;
     }
     int GridSize() const { return state_.GridSize; }
+    int HalfGrid() const { return std::max(1, Half(state_.GridSize)); }
+    int HalfRow() const { return std::max(1, Half(state_.RowInterval)); }
     int RowEnd() const { return state_.PageWidth - state_.RightSpace; }
     int LeftSpace() const { return state_.LeftSpace; }
     int NoteFontSize() const { return state_.NoteFontSize; }
@@ -88,6 +91,21 @@ bool IsPlainValue(int ticks) {
     return (units & (units - 1)) == 0;
 }
 
+bool IsDottedValue(int ticks) {
+    return ticks % 3 == 0 && IsPlainValue(ticks * 2 / 3) && !IsPlainValue(ticks);
+}
+
+bool BarLineAt(const TMusicSheet& page, const Geometry& g, int row, int slot) {
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        const TMusicItem& item = *page.GetItem(i);
+        if (item.Class() == ItemClass::BarLine && std::abs(item.PosY() - g.Y(row)) <= g.HalfRow() &&
+            std::abs(item.PosX() - g.X(slot)) < g.HalfGrid()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 RhythmEntry::RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs)
@@ -103,6 +121,10 @@ void RhythmEntry::Resume(long stateId, EntryPlace at) {
     TMusicSheet* page = book_.GetSheet(std::clamp(at.page, 0, std::max(0, book_.SheetCount() - 1)));
     const Geometry g(*page);
     fresh.start = {page, std::min(g.RowOf(at.y), g.rows - 1), std::max(1, g.SlotOf(at.x))};
+    // Started on a bar line, the first bar begins after it.
+    if (fresh.start.slot < g.gridSlots && BarLineAt(*page, g, fresh.start.row, fresh.start.slot)) {
+        ++fresh.start.slot;
+    }
     if (const Meter* meter = MeterInForce(book_, book_.IndexOfSheet(page), at.x, at.y)) {
         fresh.fullBar = std::max(kShortestTyped, meter->beats * kWholeTicks / meter->beatType);
         fresh.beat = std::max(kShortestTyped, kWholeTicks / meter->beatType);
@@ -138,9 +160,20 @@ int RhythmEntry::EndTicks() const {
     return run_.notes.empty() ? 0 : run_.notes.back().onset + run_.notes.back().ticks;
 }
 
+int RhythmEntry::NextTicks() const {
+    if (!run_.notes.empty()) {
+        const TypedNote& last = run_.notes.back();
+        const bool betweenBeats = ModTrunc(last.onset + last.ticks, run_.beat) != 0;
+        if (IsDottedValue(last.ticks) && betweenBeats && last.ticks / 3 >= kShortestTyped) {
+            return last.ticks / 3;
+        }
+    }
+    return run_.currentTicks;
+}
+
 TNote* RhythmEntry::Type(char digit) {
     if (digit < kRestCode || digit > '7') return nullptr;
-    run_.notes.push_back({digit, 0, run_.currentTicks, EndTicks(), nullptr});
+    run_.notes.push_back({digit, 0, NextTicks(), EndTicks(), nullptr});
     Render(run_.notes.back().onset / run_.fullBar);
     return run_.notes.back().head;
 }
@@ -166,9 +199,7 @@ bool RhythmEntry::ChangeLast(int ticks) {
 bool RhythmEntry::ToggleDot() {
     if (run_.notes.empty()) return false;
     const int ticks = run_.notes.back().ticks;
-    if (ticks % 3 == 0 && IsPlainValue(ticks * 2 / 3) && !IsPlainValue(ticks)) {
-        return ChangeLast(ticks * 2 / 3);
-    }
+    if (IsDottedValue(ticks)) return ChangeLast(ticks * 2 / 3);
     return IsPlainValue(ticks) && ticks >= 2 * kShortestTyped && ChangeLast(ticks * 3 / 2);
 }
 
@@ -186,7 +217,14 @@ bool RhythmEntry::Double() {
 }
 
 bool RhythmEntry::AddBeat() {
-    return !run_.notes.empty() && ChangeLast(run_.notes.back().ticks + run_.beat);
+    if (run_.notes.empty()) return false;
+    const TypedNote& last = run_.notes.back();
+    // A dash stands for a whole beat, so it follows a whole beat: a note that
+    // ends between beats is held to the beat, and then one beat more.
+    const int end = last.onset + last.ticks;
+    const int into = ModTrunc(end, run_.beat);
+    const int held = into == 0 ? end : end - into + run_.beat;
+    return ChangeLast(held + run_.beat - last.onset);
 }
 
 bool RhythmEntry::RemoveLast() {
@@ -204,6 +242,12 @@ bool RhythmEntry::RemoveLast() {
 
 // ---- layout ---------------------------------------------------------------------
 
+struct RhythmEntry::Piece {
+    ValuePiece value;
+    TypedNote* note;
+    bool head;  // the note's first numeral
+};
+
 void RhythmEntry::Render(int firstBar) {
     ClearBarsFrom(firstBar);
     const int end = EndTicks();
@@ -213,29 +257,32 @@ void RhythmEntry::Render(int firstBar) {
 
 void RhythmEntry::ClearBarsFrom(int bar) {
     while (static_cast<int>(run_.bars.size()) > bar) {
-        std::vector<TMusicItem*>& made = run_.bars.back().made;
-        for (auto it = made.rbegin(); it != made.rend(); ++it) (*it)->Delete();
+        BarRecord& record = run_.bars.back();
+        for (auto it = record.made.rbegin(); it != record.made.rend(); ++it) (*it)->Delete();
+        record.taken.GiveBack();
         run_.bars.pop_back();
     }
 }
 
+RhythmEntry::BarStart RhythmEntry::BeginOf(int bar) const {
+    if (bar == 0) return run_.start;
+    const BarStart& line = run_.bars[static_cast<std::size_t>(bar - 1)].line;
+    return {line.page, line.row, line.slot + 1};
+}
+
 RhythmEntry::BarStart RhythmEntry::PlaceBar(int bar, int slots) {
-    BarStart at = run_.start;
-    if (bar > 0) {
-        const BarRecord& previous = run_.bars[static_cast<std::size_t>(bar - 1)];
-        at = {previous.page, previous.row, previous.firstSlot + previous.slots + 1};
-    }
+    const BarStart at = BeginOf(bar);
     const Geometry g(*at.page);
     // A bar that does not fit after the last one starts the next row; the
     // first slot of a row is left free, as the import leaves it.
-    if (at.slot > 1 && at.slot + std::max(slots, g.share) > g.gridSlots) {
-        at.slot = 1;
-        if (++at.row >= g.rows) {
-            at.page = PageAfter(at.page);
-            at.row = 0;
-        }
-    }
+    if (at.slot > 1 && at.slot + std::max(slots, g.share) > g.gridSlots) return NextRow(at);
     return at;
+}
+
+RhythmEntry::BarStart RhythmEntry::NextRow(const BarStart& at) {
+    const Geometry g(*at.page);
+    if (at.row + 1 < g.rows) return {at.page, at.row + 1, 1};
+    return {PageAfter(at.page), 0, 1};
 }
 
 TMusicSheet* RhythmEntry::PageAfter(TMusicSheet* page) {
@@ -249,12 +296,7 @@ TMusicSheet* RhythmEntry::PageAfter(TMusicSheet* page) {
     return &created;
 }
 
-void RhythmEntry::RenderBar(int bar) {
-    struct Piece {
-        ValuePiece value;
-        TypedNote* note;
-        bool head;
-    };
+std::vector<RhythmEntry::Piece> RhythmEntry::PiecesOf(int bar) {
     const int barStart = bar * run_.fullBar;
     const int barEnd = barStart + run_.fullBar;
     std::vector<Piece> pieces;
@@ -272,56 +314,97 @@ void RhythmEntry::RenderBar(int bar) {
             pieces.push_back({values[i], &*it, from == it->onset && i == 0});
         }
     }
+    return pieces;
+}
+
+void RhythmEntry::RenderBar(int bar) {
+    const std::vector<Piece> pieces = PiecesOf(bar);
     std::vector<int> onsets;
     for (const Piece& p : pieces) onsets.push_back(p.value.onset);
-    TMusicSheet& startPage =
-        bar > 0 ? *run_.bars[static_cast<std::size_t>(bar - 1)].page : *run_.start.page;
-    const Geometry startGrid(startPage);
-    BarPlan plan =
+    const Geometry startGrid(*BeginOf(bar).page);
+    const BarPlan plan =
         PlanBar(onsets, run_.fullBar, run_.fullBar, startGrid.share, startGrid.gridSlots);
     const BarStart at = PlaceBar(bar, plan.slots);
-    const Geometry g(*at.page);
-    const int room = std::max(1, g.gridSlots - at.slot);
-    if (plan.slots > room) {
-        // Too many numerals for the row: one slot each, as far as the row goes.
-        for (std::size_t i = 0; i < plan.offsets.size(); ++i) {
-            plan.offsets[i] = std::min(static_cast<int>(i), room - 1);
-        }
-        plan.slots = room;
+    const BarRows placed = PlaceInRows(plan, at.slot, Geometry(*at.page).gridSlots);
+    // The rows the bar fills, on the next page where the page's rows run out.
+    std::vector<BarStart> rows{at};
+    while (static_cast<int>(rows.size()) <= placed.barLine.row) {
+        rows.push_back(NextRow(rows.back()));
     }
+    const auto where = [&](RowSlot s) {
+        BarStart in = rows[static_cast<std::size_t>(s.row)];
+        in.slot = s.slot;
+        return in;
+    };
 
-    BarRecord record{at.page, at.row, at.slot, plan.slots, {}, nullptr};
+    BarRecord record{at, where(placed.barLine), placed.oneSlotEach, {}, nullptr, {}};
     TNote* previous = bar > 0 ? run_.bars[static_cast<std::size_t>(bar - 1)].lastPiece : nullptr;
-    const int y = g.Y(at.row);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const Piece& p = pieces[i];
-        const int x = g.X(at.slot + plan.offsets[i]);
-        TNote* note = p.head ? p.note->head : nullptr;
-        if (note) {
-            MoveHead(*note, *at.page, x, y);
-        } else {
-            note = CreateItem<TNote>(*at.page);
-            note->SetPosX(x);
-            note->SetPosY(y);
-            if (!p.head) record.made.push_back(note);
-        }
-        note->SetContent(std::string(1, p.value.dash ? kSustainDash : p.note->digit));
-        note->SetLength(p.value.length);
-        note->SetFuten(p.value.futen);
-        note->SetOctave(p.value.dash ? 0 : p.note->octave);
-        if (p.head) p.note->head = note;
-        if (p.value.tied && previous) Tie(*previous, *note, record.made);
-        previous = note;
+        previous = WritePiece(pieces[i], where(placed.pieces[i]), previous, record.made);
     }
     record.lastPiece = previous;
-    if (EndTicks() >= barEnd) {
-        TBarLine* line = CreateItem<TBarLine>(*at.page);
+    TBarLine* line = TakeOverBarLines(bar, rows, record);
+    if (!line && EndTicks() >= (bar + 1) * run_.fullBar) {
+        const Geometry g(*record.line.page);
+        line = CreateItem<TBarLine>(*record.line.page);
         line->SetContent(std::string(1, kPlainBarLine));
-        line->SetPosX(g.X(at.slot + plan.slots));
-        line->SetPosY(y);
+        line->SetPosX(g.X(record.line.slot));
+        line->SetPosY(g.Y(record.line.row));
         record.made.push_back(line);
     }
     run_.bars.push_back(std::move(record));
+}
+
+TNote* RhythmEntry::WritePiece(const Piece& p, const BarStart& at, TNote* previous,
+                               std::vector<TMusicItem*>& made) {
+    const Geometry g(*at.page);
+    const int x = g.X(at.slot), y = g.Y(at.row);
+    TNote* note = p.head ? p.note->head : nullptr;
+    if (note) {
+        MoveHead(*note, *at.page, x, y);
+    } else {
+        note = CreateItem<TNote>(*at.page);
+        note->SetPosX(x);
+        note->SetPosY(y);
+        if (!p.head) made.push_back(note);
+    }
+    note->SetContent(std::string(1, p.value.dash ? kSustainDash : p.note->digit));
+    note->SetLength(p.value.length);
+    note->SetFuten(p.value.futen);
+    note->SetOctave(p.value.dash ? 0 : p.note->octave);
+    if (p.head) p.note->head = note;
+    if (p.value.tied && previous) Tie(*previous, *note, made);
+    return note;
+}
+
+TBarLine* RhythmEntry::TakeOverBarLines(int bar, const std::vector<BarStart>& rows,
+                                        BarRecord& record) {
+    std::vector<BarLineTakeover::Stretch> stretches;
+    const auto add = [&](const BarStart& row, int from, int to) {
+        const Geometry g(*row.page);
+        if (from == 1) {
+            // In front of the row's first slot.
+            stretches.push_back({row.page, g.Y(row.row), g.HalfRow(), g.X(0) - g.HalfGrid(),
+                                 g.X(1) - g.HalfGrid(), true});
+        }
+        stretches.push_back({row.page, g.Y(row.row), g.HalfRow(), g.X(from) - g.HalfGrid(),
+                             g.X(to) + g.HalfGrid(), false});
+    };
+    // A bar moved on to the next row takes the rest of the row it left.
+    const BarStart begin = BeginOf(bar);
+    if (bar > 0 && (begin.page != rows.front().page || begin.row != rows.front().row)) {
+        const Geometry g(*begin.page);
+        stretches.push_back({begin.page, g.Y(begin.row), g.HalfRow(),
+                             g.X(begin.slot) - g.HalfGrid(), g.X(g.gridSlots) + g.HalfGrid(),
+                             false});
+    }
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const int from = k == 0 ? rows[k].slot : 1;
+        const int to = k + 1 == rows.size() ? record.line.slot : Geometry(*rows[k].page).gridSlots;
+        add(rows[k], from, to);
+    }
+    const Geometry g(*record.line.page);
+    return record.taken.TakeOver(stretches, g.X(record.line.slot), g.HalfGrid());
 }
 
 void RhythmEntry::MoveHead(TNote& head, TMusicSheet& page, int x, int y) {
@@ -368,18 +451,29 @@ void RhythmEntry::Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made) {
 void RhythmEntry::FindNext() {
     const int end = EndTicks();
     const int bar = end / run_.fullBar;
+    BarStart at{};
     if (bar < static_cast<int>(run_.bars.size())) {
-        // The open bar: where the next onset stands in its layout.
         const BarRecord& open = run_.bars[static_cast<std::size_t>(bar)];
-        const Geometry g(*open.page);
-        const int within = end - bar * run_.fullBar;
-        int slot = open.firstSlot + static_cast<int>(std::int64_t{g.share} * within / run_.fullBar);
-        if (open.lastPiece) slot = std::max(slot, g.SlotOf(open.lastPiece->PosX()) + 1);
-        slot = std::min(slot, g.gridSlots);
-        run_.next = {book_.IndexOfSheet(open.page), g.X(slot), g.Y(open.row)};
-        return;
+        if (open.oneSlotEach && open.lastPiece) {
+            // One slot a numeral: the next one goes right after the last.
+            TMusicSheet& page = open.lastPiece->Sheet();
+            const Geometry g(page);
+            at = {&page, g.RowOf(open.lastPiece->PosY()), g.SlotOf(open.lastPiece->PosX()) + 1};
+            if (at.slot >= g.gridSlots) at = NextRow(at);
+        } else {
+            // Where the next onset stands in the bar's layout.
+            const Geometry g(*open.first.page);
+            const int within = end - bar * run_.fullBar;
+            at = open.first;
+            at.slot += static_cast<int>(std::int64_t{g.share} * within / run_.fullBar);
+            if (open.lastPiece) at.slot = std::max(at.slot, g.SlotOf(open.lastPiece->PosX()) + 1);
+            at.slot = std::min(at.slot, g.gridSlots);
+        }
+        // A numeral never takes a row's last slot: the bar goes on below.
+        if (at.slot >= Geometry(*at.page).gridSlots) at = NextRow(at);
+    } else {
+        at = PlaceBar(bar, 0);
     }
-    const BarStart at = PlaceBar(bar, 0);
     const Geometry g(*at.page);
     run_.next = {book_.IndexOfSheet(at.page), g.X(at.slot), g.Y(at.row)};
 }

@@ -3,7 +3,8 @@
 // current length. Bars fill by the meter in force at the start (4/4 where
 // none stands before): a full bar gets its bar line, a note that overflows
 // it is split and tied over the bar line, and entry goes on in the next bar,
-// row or a new page. Each bar is laid out by the rule imported bars follow.
+// row or a new page. Each bar is laid out by the rule imported bars follow
+// and takes over the bar lines already standing in the rows it fills.
 // The run of typed notes is kept per undo state, so undo and redo give back
 // the run as it was. Every change is recorded; the caller holds the undo
 // group of each operation. No Qt.
@@ -12,9 +13,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "edit/barlinetakeover.h"
+
 namespace sorvel {
 
 class GlyphInfoTable;
+class TBarLine;
 class TMusicBook;
 class TMusicItem;
 class TMusicSheet;
@@ -44,11 +48,15 @@ public:
     // goes back there); nullopt when no run is kept for it.
     std::optional<EntryPlace> NextOf(long stateId) const;
 
-    // Ticks of the next typed note (48 a quarter); a quarter at first.
+    // The current length in ticks (48 a quarter); a quarter at first.
     int CurrentTicks() const { return run_.currentTicks; }
+    // Ticks of the next typed note: the current length, except right after
+    // a dotted note that ends between beats, which the next note completes
+    // (a dotted eighth by a sixteenth, a dotted quarter by an eighth).
+    int NextTicks() const;
 
-    // A note of the current length after the last one: `digit` "1".."7",
-    // or "0" for a rest. Returns the note's first numeral.
+    // A note of NextTicks() after the last one: `digit` "1".."7", or "0" for
+    // a rest. Returns the note's first numeral.
     TNote* Type(char digit);
     // On the note just typed; false when there is none or it cannot change.
     bool ShiftOctave(int delta);
@@ -56,7 +64,8 @@ public:
     // Halve or double the note just typed; its length becomes the current one.
     bool Halve();
     bool Double();
-    // Lengthens the note just typed by one beat of the meter.
+    // Lengthens the note just typed by one beat of the meter, drawn as a
+    // dash; a note that ends between beats is held to the beat first.
     bool AddBeat();
     // Removes the note just typed with its marks.
     bool RemoveLast();
@@ -74,16 +83,19 @@ private:
         int onset;  // from the start of the run's first bar
         TNote* head;
     };
-    struct BarRecord {
-        TMusicSheet* page;
-        int row, firstSlot, slots;
-        std::vector<TMusicItem*> made;  // everything but the notes' first numerals
-        TNote* lastPiece;
-    };
     struct BarStart {
         TMusicSheet* page;
         int row, slot;
     };
+    struct BarRecord {
+        BarStart first;                 // the slot of its first numeral
+        BarStart line;                  // where its bar line stands, or will
+        bool oneSlotEach;               // too long for its row
+        std::vector<TMusicItem*> made;  // everything but the notes' first numerals
+        TNote* lastPiece;
+        BarLineTakeover taken;  // the bar lines that stood in its rows
+    };
+    struct Piece;
     struct Run {
         BarStart start{};
         int fullBar = 192, beat = 48;
@@ -99,8 +111,14 @@ private:
     void Render(int firstBar);
     void ClearBarsFrom(int bar);
     void RenderBar(int bar);
+    std::vector<Piece> PiecesOf(int bar);
+    BarStart BeginOf(int bar) const;
     BarStart PlaceBar(int bar, int slots);
+    BarStart NextRow(const BarStart& at);
     TMusicSheet* PageAfter(TMusicSheet* page);
+    TNote* WritePiece(const Piece& p, const BarStart& at, TNote* previous,
+                      std::vector<TMusicItem*>& made);
+    TBarLine* TakeOverBarLines(int bar, const std::vector<BarStart>& rows, BarRecord& record);
     void Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made);
     void MoveHead(TNote& head, TMusicSheet& page, int x, int y);
     void FindNext();

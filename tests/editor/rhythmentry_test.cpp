@@ -3,6 +3,8 @@
 // marks on the note just typed, and the setting kept across sessions.
 #include <QAction>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -32,13 +34,13 @@ struct Page {
             if (c != ' ') QTest::keyClick(&box(), c.toLatin1());
         }
     }
-    // "5@10 len1" for each symbol of row 1 (row 0 holds a new page's bar
-    // lines) in slot order.
-    QStringList symbols() {
+    // "5@10 len1" for each symbol of row `r` in slot order (row 0 holds a
+    // new page's bar lines).
+    QStringList symbols(int r = 1) {
         QList<QPair<int, QString>> found;
         for (int i = 0; i < sheet().ItemCount(); ++i) {
             const TMusicItem* item = sheet().GetItem(i);
-            if (!item->IsSymbol() || item->PosY() != row(1)) continue;
+            if (!item->IsSymbol() || item->PosY() != row(r)) continue;
             const int k = (item->PosX() - slot(0)) / (slot(1) - slot(0));
             QString text = QString("%1@%2").arg(QString::fromStdString(item->Content())).arg(k);
             if (const TNote* note = item->As<TNote>(); note && note->Length() > 0) {
@@ -147,6 +149,76 @@ private Q_SLOTS:
         p.type("c");
         QCOMPARE(f.window->findChild<QLabel*>("lblRhythmEntry")->text(),
                  QString::fromUtf8("リズム入力: 8分音符"));
+    }
+
+    void onANewBooksFirstRowTheTypedBarsUseItsBarLines() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        f.window->Action("actRhythmEntry")->trigger();
+        QCOMPARE(p.symbols(0), (QStringList{"c@9", "c@18", "c@27", "c@36"}));
+        const auto barLineAt = [&](int slot) {
+            const TMusicItem* found = nullptr;
+            for (int i = 0; i < p.sheet().ItemCount(); ++i) {
+                const TMusicItem* item = p.sheet().GetItem(i);
+                if (item->Class() == ItemClass::BarLine && item->PosX() == p.slot(slot)) {
+                    found = item;
+                }
+            }
+            return found;
+        };
+        const TMusicItem* own = barLineAt(18);
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(0) + 9, p.row(0) + 30));
+        QVERIFY(f.window->View().KeyCursorShown());
+        p.type("1 2 3 4 5 c 5 6 v 5 -");
+        // One bar line at each place: the page's own serve the two bars.
+        const QStringList expected = {"1@1",       "2@3",       "3@5",  "4@7",  "c@9",
+                                      "5@10 len1", "5@11 len1", "6@12", "5@14", "8@16",
+                                      "c@18",      "c@27",      "c@36"};
+        QCOMPARE(p.symbols(0), expected);
+        QCOMPARE(barLineAt(18), own);
+        for (int i = 0; i < 8; ++i) QTest::keyClick(&p.box(), Qt::Key_Backspace);
+        QCOMPARE(p.symbols(0), (QStringList{"c@9", "c@18", "c@27", "c@36"}));
+    }
+
+    void theStatusLineTellsOfTheNoteThatCompletesADottedOne() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        f.window->Action("actRhythmEntry")->trigger();
+        auto* label = f.window->findChild<QLabel*>("lblRhythmEntry");
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type("5 c 9");
+        const QString completing = QString::fromUtf8("リズム入力: 16分音符（付点の後）→ 8分音符");
+        QCOMPARE(label->text(), completing);
+        p.type("6");
+        QCOMPARE(label->text(), QString::fromUtf8("リズム入力: 8分音符"));
+        QCOMPARE(p.symbols(), (QStringList{"5@1 len1", "6@2 len2"}));
+        f.window->Undo();
+        QCOMPARE(label->text(), completing);
+    }
+
+    void theRowBeingTypedStaysInSight() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        TfrmMain& w = *f.window;
+        auto* area = w.findChild<QScrollArea*>("sbScore1");
+        QVERIFY(area);
+        w.resize(900, 500);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        QCOMPARE(area->verticalScrollBar()->value(), 0);
+        const auto cursorInSight = [&] {
+            const int y = qRound(w.View().KeyCursor().y * w.PaintBox().Scale());
+            const int top = area->verticalScrollBar()->value();
+            return y >= top && y < top + area->viewport()->height();
+        };
+        // Five rows of four bars of 4/4: the cursor ends on row 6.
+        for (int i = 0; i < 5 * 16; ++i) {
+            QTest::keyClick(&p.box(), '5');
+            QVERIFY2(cursorInSight(), qPrintable(QString("after note %1").arg(i + 1)));
+        }
+        QVERIFY(area->verticalScrollBar()->value() > 0);
     }
 
     void withTheModeOffKeysStepSlotBySlot() {

@@ -1,8 +1,8 @@
 // Rhythm entry in the main window: the checkable Tools entry, the keys that
 // type notes of the current length while the key cursor is shown, the
-// status-bar line with that length, and the cursor that follows the typed
-// run (also through undo and redo). The bars themselves are filled and laid
-// out by the edit layer's RhythmEntry.
+// status-bar line with the length of the next note, and the cursor that
+// follows the typed run (also through undo and redo). The bars themselves
+// are filled and laid out by the edit layer's RhythmEntry.
 #include <QLabel>
 
 #include "edit/notevalues.h"
@@ -53,8 +53,15 @@ RhythmEntry& TfrmMain::Rhythm() {
 }
 
 void TfrmMain::ShowRhythmStatus() {
-    const int ticks = rhythm_ ? rhythm_->CurrentTicks() : kQuarterTicks;
-    rhythmLabel_->setText(QString::fromUtf8("リズム入力: ") + LengthName(ticks));
+    const int current = rhythm_ ? rhythm_->CurrentTicks() : kQuarterTicks;
+    const int next = rhythm_ ? rhythm_->NextTicks() : current;
+    QString text = QString::fromUtf8("リズム入力: ") + LengthName(next);
+    // Right after a dotted note the next note completes it; the current
+    // length follows it.
+    if (next != current) {
+        text += QString::fromUtf8("（付点の後）→ ") + LengthName(current);
+    }
+    rhythmLabel_->setText(text);
 }
 
 bool TfrmMain::RhythmKey(char key) {
@@ -136,6 +143,8 @@ void TfrmMain::RhythmStep(const std::function<bool(RhythmEntry&)>& step) {
     // the shown page's layout back.
     view_->RetakePageSettings();
     view_->ShowKeyCursor(next.x, next.y);
+    // Typing runs on down the page: its row stays in sight.
+    if (view_->onScrollToCursor) view_->onScrollToCursor(view_->KeyCursor());
     if (changed && view_->onNoteEntered) {
         if (TNote* note = entry.LastNote()) view_->onNoteEntered(note);
     }
@@ -150,6 +159,10 @@ void TfrmMain::RhythmCursorAfterUndo() {
     if (!next || next->page >= Book().SheetCount()) return;
     if (next->page + 1 != pageNo_) ShowPage(next->page + 1, false);
     view_->ShowKeyCursor(next->x, next->y);
+    if (view_->onScrollToCursor) view_->onScrollToCursor(view_->KeyCursor());
+    // The run goes on as it was in this state: its lengths show again.
+    rhythm_->Resume(Workspace().undo.StateId(), *next);
+    ShowRhythmStatus();
 }
 
 }  // namespace sorvel
