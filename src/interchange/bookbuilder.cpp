@@ -62,6 +62,8 @@ private:
     void WriteMeasure(size_t m, int& fullBar);
     std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
     void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
+    void KeepSignsAtEnd(size_t m, const std::vector<JianpuPiece>& pieces,
+                        const std::vector<TNote*>& written);
     void WriteMultiRest(const ImportedMeasure& measure);
     void WriteBarLine(char code, int slot);
     TNote* WritePiece(const JianpuPiece& piece, int slot);
@@ -111,6 +113,8 @@ private:
         bool closed;
     };
     std::vector<EndingMark> endings_;
+    // Jump signs with the numeral or dash where their note stops sounding.
+    std::vector<std::pair<TNote*, const std::string*>> signsAtEnd_;
 };
 
 void LinkBoth(TMusicItem& a, TMusicItem& b) {
@@ -269,6 +273,8 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     std::vector<NoteRef>& refs = refs_[m];
     refs.assign(measure.notes.size() + 1, NoteRef{});
     TNote* previous = nullptr;
+    std::vector<TNote*> written;
+    written.reserve(pieces.size());
     int wrapBase = 0;  // offset of the pieces already written on earlier rows
     for (size_t i = 0; i < pieces.size(); ++i) {
         int at = slot + plan.offsets[i] - wrapBase;
@@ -279,6 +285,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
             at = 1;
         }
         TNote* note = WritePiece(pieces[i], at);
+        written.push_back(note);
         const size_t source = static_cast<size_t>(pieces[i].source);
         if (source < refs.size()) {
             if (!refs[source].first) refs[source].first = note;
@@ -294,7 +301,28 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     }
     WriteBarLine(measure.rightBar, barSlot);
     if (measure.ending >= 1 && measure.ending <= 4) MarkEnding(measure, refs);
+    KeepSignsAtEnd(m, pieces, written);
     ++out_.measures;
+}
+
+// Fine, D.S., D.C. and To Coda act where the play reaches them: on the
+// numeral or dash that sounds last before their note ends (a held note's
+// last dash), not at the note's first numeral.
+void Builder::KeepSignsAtEnd(size_t m, const std::vector<JianpuPiece>& pieces,
+                             const std::vector<TNote*>& written) {
+    // Notes and pieces both run in time order: one pass over each.
+    const ImportedMeasure& measure = score_.measures[m];
+    const size_t count = std::min(pieces.size(), written.size());
+    size_t next = 0;  // the first piece that starts at or after the note's end
+    for (size_t k = 0; k < measure.notes.size(); ++k) {
+        const ImportedNote& n = measure.notes[k];
+        const int end = n.onset + n.duration;
+        while (next < count && pieces[next].onset < end) ++next;
+        const int group = groups_[m][k];
+        if (n.signsAtEnd.empty() || group < 0 || next == 0) continue;
+        if (pieces[next - 1].source == group)
+            signsAtEnd_.emplace_back(written[next - 1], &n.signsAtEnd);
+    }
 }
 
 void Builder::Attach(TMusicItem& mark, TNote& note) {
@@ -441,6 +469,9 @@ void Builder::WriteMarks() {
         }
     }
     if (!slurs.empty()) LeftOut("終わりのないスラー", static_cast<int>(slurs.size()));
+    for (const auto& [note, signs] : signsAtEnd_) {
+        for (char code : *signs) AddSign(*note, code);
+    }
 }
 
 void Builder::WriteTriplets() {

@@ -45,8 +45,11 @@ struct ImportedNote {
 
     // One-glyph signs on the note, in the order met: dynamics, bowings,
     // strings, fingers, ornaments, articulations, fermata, and the direction
-    // signs (segno, coda, Fine, D.C., D.S., rit., accel.) that stand at its onset.
+    // signs that stand at its onset (segno, coda, rit., accel.).
     std::string signs;
+    // Signs that act where the note ends: Fine, D.S., D.C., and the coda sign
+    // of a To Coda mark.
+    std::string signsAtEnd;
     std::vector<GraceNote> gracesBefore;  // grace notes written before it
     std::vector<GraceNote> gracesAfter;  // grace notes after it (at the end of its measure's voice)
     int tempo = 0;  // a later tempo change at this note, quarter notes per minute; 0 none

@@ -103,6 +103,8 @@ struct DirectionMarks {
     bool wedgeStop = false;
     int tempo = 0;      // quarter notes per minute; 0 none
     std::string words;  // words that are no sign, joined and trimmed
+    // Fine, D.S., D.C. and To Coda (as the coda sign): they act where a note ends.
+    std::string signsAtEnd;
 };
 
 DirectionMarks ReadDirection(pugi::xml_node direction, LeftOutTally& tally);

@@ -524,5 +524,88 @@ TEST_F(ImportPlaybackTest, RepeatsAndEndingsPlayInTheirOrder) {
     EXPECT_EQ(notes, (std::vector<int>{72, 74, 72, 76}));
 }
 
+// ---------------------------------------------------------------- jumps and repeats
+
+// Imports a one-part document in 4/4 with a quarter note per division.
+class ImportedJumpsTest : public ImportPlaybackTest {
+protected:
+    void Import(const std::string& measures) {
+        const MusicXmlReadResult read = ReadMusicXmlBytes(
+            "<score-partwise><part-list><score-part id=\"P1\"/></part-list><part id=\"P1\">" +
+            measures + "</part></score-partwise>");
+        ASSERT_TRUE(read.ok) << read.message;
+        score = read.score;
+        score.tempo = 120;
+        Build();
+    }
+    static std::string M(int number, const std::string& body) {
+        std::string attributes;
+        if (number == 1)
+            attributes =
+                "<attributes><divisions>1</divisions><time><beats>4</beats>"
+                "<beat-type>4</beat-type></time></attributes>";
+        return "<measure number=\"" + std::to_string(number) + "\">" + attributes + body +
+               "</measure>";
+    }
+    // A whole note of C major's `step` in the octave above middle C.
+    static std::string Whole(char step) {
+        return std::string("<note><pitch><step>") + step +
+               "</step><octave>5</octave></pitch><duration>4</duration></note>";
+    }
+    static std::string Words(const std::string& words, const std::string& sound = "") {
+        return "<direction><direction-type><words>" + words + "</words></direction-type>" + sound +
+               "</direction>";
+    }
+    static constexpr char kStartRepeat[] =
+        "<barline location=\"left\"><repeat direction=\"forward\"/></barline>";
+    static constexpr char kEndRepeat[] =
+        "<barline location=\"right\"><repeat direction=\"backward\"/></barline>";
+    static std::string Ending(int number, const char* type) {
+        const bool start = std::string(type) == "start";
+        return std::string("<barline location=\"") + (start ? "left" : "right") +
+               "\"><ending number=\"" + std::to_string(number) + "\" type=\"" + type + "\"/>" +
+               (std::string(type) == "stop" ? "<repeat direction=\"backward\"/>" : "") +
+               "</barline>";
+    }
+    // The steps played, in order.
+    std::string Steps() {
+        std::string steps;
+        for (const auto& [note, tick] : Played()) {
+            static constexpr char kSteps[] = "C?D?EF?G?A?B";
+            steps += kSteps[note % 12];
+        }
+        return steps;
+    }
+};
+
+TEST_F(ImportedJumpsTest, DalSegnoAlCodaLeavesAtTheToCodaForTheCoda) {
+    const std::string segno =
+        "<direction><direction-type><segno/></direction-type><sound segno=\"s\"/></direction>";
+    const std::string coda =
+        "<direction><direction-type><coda/></direction-type><sound coda=\"c\"/></direction>";
+    // The To Coda as other programs write it: words and a sound, words and
+    // the coda sign, a sound alone.
+    for (const std::string& toCoda :
+         {Words("To Coda", "<sound tocoda=\"c\"/>"),
+          std::string("<direction><direction-type><words>To Coda</words></direction-type>"
+                      "<direction-type><coda/></direction-type></direction>"),
+          std::string("<sound tocoda=\"c\"/>")}) {
+        SCOPED_TRACE(toCoda);
+        Import(M(1, Whole('C')) + M(2, segno + Whole('D')) + M(3, Whole('E') + toCoda) +
+               M(4, Whole('F') + Words("D.S. al Coda", "<sound dalsegno=\"s\"/>")) +
+               M(5, coda + Whole('G')));
+        EXPECT_EQ(Steps(), "CDEFDEG");
+    }
+}
+
+TEST_F(ImportedJumpsTest, AJumpOverAHeldNoteWaitsForItsEnd) {
+    const std::string segno = "<direction><direction-type><segno/></direction-type></direction>";
+    // Fine and D.S. written at the start of whole notes, as programs place them.
+    Import(M(1, segno + Whole('C')) + M(2, Words("Fine") + Whole('D')) +
+           M(3, Words("D.S. al Fine") + Whole('E')) + M(4, Whole('F')));
+    EXPECT_EQ(Played(), (std::vector<std::pair<int, int>>{
+                            {72, 0}, {74, 192}, {76, 384}, {72, 576}, {74, 768}}));
+}
+
 }  // namespace
 }  // namespace sorvel::interchange

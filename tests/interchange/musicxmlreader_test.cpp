@@ -558,13 +558,14 @@ TEST(MusicXmlReaderMarks, DirectionsStandAtTheNoteOfTheirOnset) {
     EXPECT_EQ(m1[0].signs, "j");
     EXPECT_EQ(m1[1].signs, "");
     EXPECT_EQ(m1[2].signs, "l");  // an eighth after D5 begins: at E5
-    EXPECT_EQ(m1[3].signs, "m");  // no note after it: at the last, a gap rest
+    // No note after it: at the last, a gap rest, where that ends.
+    EXPECT_EQ(m1[3].signsAtEnd, "m");
     EXPECT_TRUE(m1[3].rest);
     const std::vector<ImportedNote>& m2 = s.measures[1].notes;
     EXPECT_EQ(m2[0].signs, "n");
     EXPECT_EQ(m2[0].tempo, 75);  // dotted quarter 50
     EXPECT_EQ(m2[1].wedgeStart, 'I');
-    EXPECT_EQ(m2[1].signs, "i");
+    EXPECT_EQ(m2[1].signsAtEnd, "i");
     EXPECT_EQ(LeftOut(s, "文字"), 1);
     EXPECT_EQ(LeftOut(s, "他の譜表の記号"), 1);
 }
@@ -581,6 +582,59 @@ TEST(MusicXmlReaderMarks, HairpinEndingOnADownbeatEndsAtTheNoteBefore) {
     EXPECT_EQ(s.measures[0].notes[0].wedgeStart, 'J');
     EXPECT_TRUE(s.measures[0].notes[1].wedgeStop);
     EXPECT_FALSE(s.measures[1].notes[0].wedgeStop);
+}
+
+// ---------------------------------------------------------------- jumps
+
+std::string Direction(const std::string& types, const std::string& more = "") {
+    return "<direction><direction-type>" + types + "</direction-type>" + more + "</direction>";
+}
+
+TEST(MusicXmlReaderJumps, ToCodaComesFromItsSoundOrItsWordsAndTheCodaFromItsSign) {
+    const ImportedScore s = ReadDoc(
+        Doc(Measure(std::string(kAttributes) + Note("D", 5, 8) +
+                    Direction("<words>To Coda</words>", "<sound tocoda=\"coda\"/>")) +
+            Measure(Note("E", 5, 4) +
+                        "<direction><direction-type><words>To Coda</words></direction-type>"
+                        "<direction-type><coda/></direction-type></direction>" +
+                        Note("F", 5, 4),
+                    "2") +
+            Measure(Note("G", 5, 8) + "<sound tocoda=\"coda\"/>", "3") +
+            Measure(Direction("<coda/>", "<sound coda=\"coda\"/>") + Note("A", 5, 8), "4")));
+    const std::vector<ImportedMeasure>& m = s.measures;
+    // Where the play leaves for the coda: at the end of its note.
+    EXPECT_EQ(m[0].notes[0].signsAtEnd, "l");
+    EXPECT_EQ(m[0].notes[0].signs, "");
+    EXPECT_EQ(m[1].notes[1].signsAtEnd, "l");  // the coda sign beside the words is the mark's
+    EXPECT_EQ(m[1].notes[1].signs, "");
+    EXPECT_EQ(m[2].notes[0].signsAtEnd, "l");
+    // The coda itself, where the play goes on.
+    EXPECT_EQ(m[3].notes[0].signs, "l");
+    EXPECT_EQ(m[3].notes[0].signsAtEnd, "");
+    EXPECT_EQ(LeftOut(s, "文字"), 0);
+}
+
+TEST(MusicXmlReaderJumps, JumpsStandWithTheNoteWhoseEndTheyMark) {
+    const ImportedScore s = ReadDoc(
+        Doc(Measure(std::string(kAttributes) + Direction("<words>D.S. al Coda</words>") +
+                    Note("C", 5, 8)) +
+            Measure(Note("D", 5, 4) + "<sound dalsegno=\"segno\"/>" + Note("E", 5, 4), "2") +
+            Measure("<sound dacapo=\"yes\"/>" + Note("F", 5, 8), "3") +
+            Measure(Direction("<words>Fine</words>", "<offset>2</offset>") + Note("G", 5, 6) +
+                        Note("A", 5, 2),
+                    "4")));
+    const std::vector<ImportedMeasure>& m = s.measures;
+    // Words over a held note: the jump waits for its end.
+    EXPECT_EQ(m[0].notes[0].signsAtEnd, "k");
+    EXPECT_EQ(m[0].notes[0].signs, "");
+    // A sound standing after a note acts where that note ends, not at the
+    // next; one at a measure's start, where the measure before it ends.
+    EXPECT_EQ(m[1].notes[0].signsAtEnd, "k");
+    EXPECT_EQ(m[1].notes[1].signsAtEnd, "m");
+    EXPECT_EQ(m[2].notes[0].signsAtEnd, "");
+    // A quarter into a held note: at that note, not the one after it.
+    EXPECT_EQ(m[3].notes[0].signsAtEnd, "i");
+    EXPECT_EQ(m[3].notes[1].signsAtEnd, "");
 }
 
 // ---------------------------------------------------------------- structure
