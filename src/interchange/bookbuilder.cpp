@@ -62,6 +62,7 @@ private:
     void WriteMeasure(size_t m, int& fullBar);
     std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
     void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
+    void MarkStartRepeat(const ImportedMeasure& measure, size_t m, bool& ownStartRepeat);
     void KeepSignsAtEnd(size_t m, const std::vector<JianpuPiece>& pieces,
                         const std::vector<TNote*>& written);
     void WriteMultiRest(const ImportedMeasure& measure);
@@ -84,7 +85,7 @@ private:
     template <class T>
     void Span(char code, TNote& from, TNote& to);
     template <class T>
-    void SpanTo(char code, TNote& from, int endX);
+    T* SpanTo(char code, TNote& from, int endX);
     TNote* NextSoundingNote(size_t m, size_t k) const;
 
     void LeftOut(const std::string& label, int n = 1);
@@ -111,6 +112,7 @@ private:
         TNote* first;
         TBarLine* end;
         bool closed;
+        bool hidden;
     };
     std::vector<EndingMark> endings_;
     // Jump signs with the numeral or dash where their note stops sounding.
@@ -217,7 +219,7 @@ void Builder::MarkEnding(const ImportedMeasure& measure, const std::vector<NoteR
     }
     if (measure.endingStart || endings_.empty() || endings_.back().closed ||
         endings_.back().number != measure.ending)
-        endings_.push_back({measure.ending, first, nullptr, false});
+        endings_.push_back({measure.ending, first, nullptr, false, measure.endingHidden});
     EndingMark& ending = endings_.back();
     if (!ending.first) ending.first = first;
     ending.end = lastBar_;
@@ -250,15 +252,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     // start-repeat needs a bar line of its own in slot 0.
     if (nextSlot_ > 0 && nextSlot_ + leadCount + plan.slots > gridSlots) NewRow();
     bool ownStartRepeat = false;
-    if (measure.repeatForward) {
-        if (nextSlot_ > 0 && lastBar_) {
-            lastBar_->SetContent(std::string(1, lastBar_->Content() == std::string(1, kEndRepeat)
-                                                    ? kBothRepeats
-                                                    : kStartRepeat));
-        } else if (m > 0) {
-            ownStartRepeat = true;
-        }
-    }
+    MarkStartRepeat(measure, m, ownStartRepeat);
     int slot = nextSlot_;
     if (ownStartRepeat) CreateSymbol<TBarLine>(kStartRepeat, slot++);
     for (char code : leads) CreateSymbol<TBeat>(code, slot++);
@@ -303,6 +297,23 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     if (measure.ending >= 1 && measure.ending <= 4) MarkEnding(measure, refs);
     KeepSignsAtEnd(m, pieces, written);
     ++out_.measures;
+}
+
+// A start repeat where the measure has one. An implied one (not printed in
+// the file) needs no bar line of its own at the beginning or after an end
+// repeat, where the book's repeats start anyway.
+void Builder::MarkStartRepeat(const ImportedMeasure& measure, size_t m, bool& ownStartRepeat) {
+    if (!measure.repeatForward) return;
+    const std::string end(1, kEndRepeat), both(1, kBothRepeats);
+    if (measure.repeatForwardImplied &&
+        (m == 0 || (lastBar_ && (lastBar_->Content() == end || lastBar_->Content() == both))))
+        return;
+    if (nextSlot_ > 0 && lastBar_) {
+        lastBar_->SetContent(
+            std::string(1, lastBar_->Content() == end ? kBothRepeats : kStartRepeat));
+    } else if (m > 0) {
+        ownStartRepeat = true;
+    }
 }
 
 // Fine, D.S., D.C. and To Coda act where the play reaches them: on the
@@ -394,12 +405,13 @@ void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool be
 }
 
 template <class T>
-void Builder::SpanTo(char code, TNote& from, int endX) {
+T* Builder::SpanTo(char code, TNote& from, int endX) {
     T* mark = CreateItem<T>(from.Sheet());
     mark->SetContent(std::string(1, code));
     Attach(*mark, from);
     mark->SetPosX(from.PosX());
     mark->SetWidth(std::max(page_->GridSize() / 2, endX - from.PosX()));
+    return mark;
 }
 
 template <class T>
@@ -501,6 +513,11 @@ void Builder::WriteEndings() {
     for (const EndingMark& e : endings_) {
         if (!e.first || !e.end) continue;
         const char code = static_cast<char>('<' + e.number - 1);
+        if (e.hidden) {
+            // Only where the ending begins: a bracket of no width.
+            SpanTo<TKakko>(code, *e.first, e.first->PosX())->SetWidth(0);
+            continue;
+        }
         const int endX = e.end->PosX() - page_->GridSize() / 4;
         if (&e.first->Sheet() == &e.end->Sheet() && e.first->PosY() == e.end->PosY()) {
             SpanTo<TKakko>(code, *e.first, endX);

@@ -67,6 +67,12 @@ struct ImportedMeasure {
     int ending = 0;              // 1 … 4: an ending bracket covers this measure
     bool endingStart = false;
     bool endingStop = false;
+    // The start repeat is not printed: a <sound forward-repeat>, or where a
+    // backward repeat after endings goes back to.
+    bool repeatForwardImplied = false;
+    // The ending is not printed (print-object="no"), or it marks the music
+    // that goes on after a first ending when the file has no second one.
+    bool endingHidden = false;
     int multiRest = 0;                // > 1: this measure begins a rest of so many measures
     int length = 0;                   // ticks the measure lasts (the end of its longest voice)
     std::vector<ImportedNote> notes;  // the part's first voice of its first staff, in time order

@@ -301,6 +301,7 @@ void ReadSound(pugi::xml_node sound, DirectionMarks& marks) {
     if (sound.attribute(kSoundToCoda)) AddSign(marks.signsAtEnd, kCodaSign);
     if (sound.attribute(kSoundSegno)) AddSign(marks.signs, kSegnoSign);
     if (sound.attribute(kSoundCoda)) AddSign(marks.signs, kCodaSign);
+    if (AttrOf(sound, kSoundForwardRepeat) == "yes") marks.forwardRepeat = true;
 }
 
 DirectionMarks ReadDirection(pugi::xml_node direction, LeftOutTally& tally) {

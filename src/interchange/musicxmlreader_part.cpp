@@ -79,6 +79,7 @@ void PartReader::Read(pugi::xml_node part) {
         for (const PlacedMarks& p : carried_) PlaceMarks(last, p);
         for (ImportedNote& n : last.notes) OrderSigns(n.signs);
     }
+    ResolveRepeats(score_.measures);
 }
 
 void PartReader::ReadMeasure(pugi::xml_node measure, ImportedMeasure& m) {
@@ -107,13 +108,16 @@ void PartReader::ReadMeasure(pugi::xml_node measure, ImportedMeasure& m) {
             const int tick = Ticks(std::clamp(pos_ + offset, 0.0, kMaxMeasureQuarters));
             const std::string_view staff = TextOf(c.child("staff"));
             if (staff.empty() || staff == "1") {
-                TakeDirection(ReadDirection(c, tally_), tick);
+                DirectionMarks marks = ReadDirection(c, tally_);
+                TakeForwardRepeat(marks, m);
+                TakeDirection(std::move(marks), tick);
             } else {
                 TakeOtherStaffDirection(c);
             }
         } else if (name == "sound") {
             DirectionMarks marks;
             ReadSound(c, marks);
+            TakeForwardRepeat(marks, m);
             TakeDirection(std::move(marks), TickNow(), true);
         } else if (name == "attributes") {
             ReadAttributes(c, m);
@@ -226,6 +230,7 @@ void PartReader::ReadBarline(pugi::xml_node barline, ImportedMeasure& m) {
         }
     } else if (location == kBarLeft && repeat == kRepeatForward) {
         m.repeatForward = true;
+        m.repeatForwardImplied = false;
     }
     if (pugi::xml_node ending = barline.child("ending")) {
         // "1, 2" and "1 2" are both the first time bar.
@@ -239,6 +244,7 @@ void PartReader::ReadBarline(pugi::xml_node barline, ImportedMeasure& m) {
         } else if (type == kEndingStart) {
             m.ending = number;
             m.endingStart = true;
+            m.endingHidden = AttrOf(ending, "print-object") == "no";
             openEnding_ = number;
         } else if (type == kEndingStop || type == kEndingDiscontinue) {
             m.ending = number;
@@ -283,6 +289,14 @@ void PartReader::TakeDirection(DirectionMarks marks, int tick, bool bareSound) {
         marks.wedgeStop || marks.tempo > 0) {
         placed_.push_back({tick, std::move(marks), bareSound});
     }
+}
+
+// The start repeat a <sound> implies: this measure's, unless its bar line
+// shows one.
+void PartReader::TakeForwardRepeat(const DirectionMarks& marks, ImportedMeasure& m) {
+    if (!marks.forwardRepeat || m.repeatForward) return;
+    m.repeatForward = true;
+    m.repeatForwardImplied = true;
 }
 
 // A direction of another staff gives its tempo (which is the whole part's);

@@ -89,6 +89,7 @@ private:
     void ReadGrace(pugi::xml_node note, bool chord);
     void MergeChordMember(const NoteMarks& marks, bool rest, const XmlPitch& pitch);
     void TakeDirection(DirectionMarks marks, int tick, bool bareSound = false);
+    void TakeForwardRepeat(const DirectionMarks& marks, ImportedMeasure& m);
     void TakeOtherStaffDirection(pugi::xml_node direction);
     void TakeTempo(DirectionMarks& marks);
     void CloseChord();

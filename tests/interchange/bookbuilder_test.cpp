@@ -607,5 +607,70 @@ TEST_F(ImportedJumpsTest, AJumpOverAHeldNoteWaitsForItsEnd) {
                             {72, 0}, {74, 192}, {76, 384}, {72, 576}, {74, 768}}));
 }
 
+TEST_F(ImportedJumpsTest, AnEndRepeatAfterEndingsGoesBackToWhereTheyEnd) {
+    Import(M(1, kStartRepeat + Whole('C')) +
+           M(2, Ending(1, "start") + Whole('D') + Ending(1, "stop")) +
+           M(3, Ending(2, "start") + Whole('E') + Ending(2, "discontinue")) + M(4, Whole('F')) +
+           M(5, Whole('G') + kEndRepeat) + M(6, Whole('A')));
+    EXPECT_EQ(Steps(), "CDCEFGFGA");
+}
+
+TEST_F(ImportedJumpsTest, AnImpliedStartRepeatIsWhereTheRepeatGoesBack) {
+    Import(M(1, Whole('C')) + M(2, "<sound forward-repeat=\"yes\"/>" + Whole('D')) +
+           M(3, Whole('E') + kEndRepeat) + M(4, Whole('F')));
+    EXPECT_EQ(Steps(), "CDEDEF");
+    // After an end repeat the book's bar line already says it.
+    Import(M(1, Whole('C') + kEndRepeat) + M(2, "<sound forward-repeat=\"yes\"/>" + Whole('D')) +
+           M(3, Whole('E') + kEndRepeat));
+    EXPECT_EQ(Steps(), "CCDEDE");
+    EXPECT_EQ(Symbols(Page()), "$ 1' 8 8 8 g 2' 8 8 8 c 3' 8 8 8 g");
+}
+
+TEST_F(ImportedJumpsTest, AFirstEndingWithoutASecondIsSkippedOnTheRepeat) {
+    Import(M(1, kStartRepeat + Whole('C')) +
+           M(2, Ending(1, "start") + Whole('D') + Ending(1, "stop")) + M(3, Whole('E')) +
+           M(4, Whole('F')));
+    EXPECT_EQ(Steps(), "CDCEF");
+    // The music after it starts a repeat of its own.
+    Import(M(1, kStartRepeat + Whole('C')) +
+           M(2, Ending(1, "start") + Whole('D') + Ending(1, "stop")) +
+           M(3, kStartRepeat + Whole('E') + kEndRepeat) + M(4, Whole('F')));
+    EXPECT_EQ(Steps(), "CDCEEF");
+    // Or a repeat of its own without a start repeat: back to where the
+    // ending ended.
+    Import(M(1, kStartRepeat + Whole('C')) +
+           M(2, Ending(1, "start") + Whole('D') + Ending(1, "stop")) +
+           M(3, Whole('E') + kEndRepeat) + M(4, Whole('F')));
+    EXPECT_EQ(Steps(), "CDCEEF");
+}
+
+// A real file: a first ending closed by a backward repeat with no start
+// repeat before it goes back to the beginning; the second ending follows.
+TEST_F(ImportedJumpsTest, TheBachAirRepeatsFromItsBeginningIntoItsSecondEnding) {
+    const MusicXmlReadResult read =
+        ReadMusicXmlFile(SORVEL_SHARED_MUSICXML "/samples/JohannSebastianBach_Air.xml");
+    ASSERT_TRUE(read.ok) << read.message;
+    ASSERT_EQ(read.score.measures.size(), 19u);
+    // What it sounds with the repeat written out: bars 1–6, 1–5, 7–19.
+    score = read.score;
+    score.measures.clear();
+    std::vector<size_t> order;
+    for (size_t i = 0; i < 6; ++i) order.push_back(i);
+    for (size_t i = 0; i < 5; ++i) order.push_back(i);
+    for (size_t i = 6; i < 19; ++i) order.push_back(i);
+    for (size_t i : order) {
+        ImportedMeasure m = read.score.measures[i];
+        m.repeatForward = false;
+        m.ending = 0;
+        m.rightBar = 'c';
+        score.measures.push_back(m);
+    }
+    const auto expected = Expected();
+    score = read.score;
+    score.tempo = 120;
+    Build();
+    EXPECT_EQ(Played(), expected);
+}
+
 }  // namespace
 }  // namespace sorvel::interchange

@@ -637,6 +637,69 @@ TEST(MusicXmlReaderJumps, JumpsStandWithTheNoteWhoseEndTheyMark) {
     EXPECT_EQ(m[3].notes[1].signsAtEnd, "");
 }
 
+TEST(MusicXmlReaderJumps, ImpliedStartRepeats) {
+    const std::string ending1 =
+        "<barline location=\"left\"><ending number=\"1\" type=\"start\"/></barline>";
+    const ImportedScore s = ReadDoc(
+        Doc(Measure(std::string(kAttributes) + Note("C", 5, 8) +
+                    "<barline><repeat direction=\"backward\"/></barline>") +
+            Measure("<sound forward-repeat=\"yes\"/>" + Note("D", 5, 8), "2") +
+            Measure("<sound forward-repeat=\"yes\"/><barline location=\"left\">"
+                    "<repeat direction=\"forward\"/></barline>" +
+                        Note("E", 5, 8),
+                    "3") +
+            Measure(ending1 + Note("F", 5, 8) +
+                        "<barline><ending number=\"1\" type=\"stop\"/>"
+                        "<repeat direction=\"backward\"/></barline>",
+                    "4") +
+            Measure("<barline location=\"left\"><ending number=\"2\" type=\"start\"/></barline>" +
+                        Note("G", 5, 8) +
+                        "<barline><ending number=\"2\" type=\"discontinue\"/></barline>",
+                    "5") +
+            Measure(Note("A", 5, 8), "6") +
+            Measure(Note("B", 5, 8) + "<barline><repeat direction=\"backward\"/></barline>", "7")));
+    const std::vector<ImportedMeasure>& m = s.measures;
+    EXPECT_TRUE(m[1].repeatForward);
+    EXPECT_TRUE(m[1].repeatForwardImplied);
+    EXPECT_TRUE(m[2].repeatForward);
+    EXPECT_FALSE(m[2].repeatForwardImplied);  // the bar line shows it
+    // The backward repeat after the endings goes back to where they end.
+    EXPECT_TRUE(m[5].repeatForward);
+    EXPECT_TRUE(m[5].repeatForwardImplied);
+    EXPECT_FALSE(m[4].repeatForward);
+    EXPECT_FALSE(m[6].repeatForward);
+}
+
+TEST(MusicXmlReaderJumps, TheMusicAfterAFirstEndingIsTheSecondEnding) {
+    const ImportedScore s = ReadDoc(
+        Doc(Measure(std::string(kAttributes) +
+                    "<barline location=\"left\"><repeat direction=\"forward\"/></barline>" +
+                    Note("C", 5, 8)) +
+            Measure("<barline location=\"left\"><ending number=\"1\" type=\"start\"/></barline>" +
+                        Note("D", 5, 8) +
+                        "<barline><ending number=\"1\" type=\"stop\"/>"
+                        "<repeat direction=\"backward\"/></barline>",
+                    "2") +
+            Measure(Note("E", 5, 8), "3") + Measure(Note("F", 5, 8), "4") +
+            Measure("<barline location=\"left\"><ending number=\"1\" type=\"start\"/></barline>" +
+                        Note("G", 5, 8) +
+                        "<barline><ending number=\"1\" type=\"stop\"/>"
+                        "<repeat direction=\"backward\"/></barline>",
+                    "5") +
+            Measure("<barline location=\"left\"><ending number=\"2\" type=\"start\" "
+                    "print-object=\"no\"/></barline>" +
+                        Note("A", 5, 8),
+                    "6")));
+    const std::vector<ImportedMeasure>& m = s.measures;
+    EXPECT_EQ(m[2].ending, 2);
+    EXPECT_TRUE(m[2].endingStart && m[2].endingStop && m[2].endingHidden);
+    EXPECT_EQ(m[3].ending, 0);
+    EXPECT_FALSE(m[1].endingHidden);
+    // Written as an ending that is not printed: the same.
+    EXPECT_EQ(m[5].ending, 2);
+    EXPECT_TRUE(m[5].endingHidden);
+}
+
 // ---------------------------------------------------------------- structure
 
 TEST(MusicXmlReaderStructure, KeysTimesEndingsAndMultiRests) {
