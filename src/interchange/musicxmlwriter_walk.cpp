@@ -45,6 +45,7 @@ std::string DocText(std::string_view cp932Bytes) {
 }
 
 PlanState Planner::Run() {
+    jumps_ = PlanJumps(book_);
     for (int p = 0; p < book_.SheetCount(); ++p) {
         TMusicSheet& page = *book_.GetSheet(p);
         ComputeTiming(page);
@@ -183,9 +184,10 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
     const char code = CodeOf(note);
     if (note.StepTime <= 0 || code < kRestCode || code > kSustainDash) return;
     const bool dash = code == kSustainDash;
-    // A dash with nothing of its own lengthens the note it follows.
-    if (dash && pending_ && !pending_->triplet && !role.member && note.LinkCount() == 0 &&
-        !loose_.contains(&note)) {
+    // A dash with nothing of its own lengthens the note it follows (unless
+    // playback leaves that note for a jump before the dash).
+    if (dash && pending_ && !pending_->triplet && !pending_->jumpsAfter && !role.member &&
+        note.LinkCount() == 0 && !loose_.contains(&note)) {
         pending_->ticks += note.StepTime;
         pending_->sources.push_back(&note);
         return;

@@ -453,6 +453,58 @@ TEST_F(WriterTest, SlursTiesHairpinsAndEndings) {
         1u);
 }
 
+// A D.S. or D.C. says where its return ends; the To Coda mark and the coda
+// carry the sounds that take the play from one to the other.
+TEST_F(WriterTest, JumpsSayWhereTheReturnEnds) {
+    std::vector<TNote*> n = Score("1 2 | 3 4 | 5 6");
+    Mark(*n[1], "j");
+    Mark(*n[2], "i");
+    Mark(*n[3], "k");
+    Export();
+    EXPECT_EQ(Count("//direction[direction-type/segno][sound/@segno='segno']"), 1u);
+    EXPECT_EQ(Count("//direction/direction-type/words[.='D.S. al Fine']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/note[2]/following-sibling::sound[1][@dalsegno='segno']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/note[1]/following-sibling::*[1][self::sound][@fine='yes']"), 1u);
+
+    page->FreeAllItems();
+    n = Score("1 2 | 3 4 | 5 6");
+    Mark(*n[1], "l");
+    Mark(*n[3], "m");
+    Mark(*n[4], "l");
+    Export();
+    EXPECT_EQ(Count("//direction/direction-type/words[.='D.C. al Coda']"), 1u);
+    EXPECT_EQ(Count("//sound[@dacapo='yes']"), 1u);
+    // The first coda sign is where the play leaves: after its note.
+    EXPECT_EQ(Count("//measure[1]/direction/direction-type/words[.='To Coda']"), 1u);
+    EXPECT_EQ(Count("//measure[1]/note[2]/following-sibling::*[1][self::sound][@tocoda='coda']"),
+              1u);
+    EXPECT_EQ(Count("//measure[1]//coda"), 0u);
+    // The last is the coda.
+    EXPECT_EQ(Count("//measure[3]/direction[direction-type/coda][sound/@coda='coda']"), 1u);
+    EXPECT_EQ(Count("//direction/direction-type/coda"), 1u);
+
+    // A D.C. with nothing to end its return plays to the end.
+    page->FreeAllItems();
+    n = Score("1 2");
+    Mark(*n[1], "m");
+    Export();
+    EXPECT_EQ(Count("//direction/direction-type/words[.='D.C.']"), 1u);
+}
+
+// A jump on a numeral leaves before the dashes that follow it; on the last
+// dash, after the held note.
+TEST_F(WriterTest, AJumpOnAHeldNumeralComesBeforeItsDashes) {
+    std::vector<TNote*> n = Score("5 - - - | 3 - - -");
+    Mark(*n[0], "k");
+    Mark(*n[7], "m");
+    Export();
+    EXPECT_EQ(Lengths(), "quarter~ half. half.~ quarter");
+    EXPECT_EQ(Count("//measure[1]/note[1]/following-sibling::*[1][self::sound][@dalsegno]"), 1u);
+    EXPECT_EQ(Count("//measure[2]/note[2]/following-sibling::*[1][self::sound][@dacapo]"), 1u);
+    EXPECT_EQ(Count("//measure[1]/note[1]/preceding-sibling::direction//words[.='D.S.']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/note[2]/preceding-sibling::direction[1]//words[.='D.C.']"), 1u);
+}
+
 TEST_F(WriterTest, TemposTextAndPieces) {
     page->SetPlayCount(72);
     page->SetPlaySpeed(cp932::FromUtf8("中速"));
