@@ -107,6 +107,9 @@ private:
     void OnBar(const TMusicItem& bar);
     void OnBeat(const TMusicItem& beat);
     void OnMultiRest(const THorizBar& bar);
+    // Where the end repeat met last goes back to, now that the item after it
+    // is known: an ending bracket there sends it to the first ending's start.
+    void ResolveRepeatReturn(bool toFirstEnding);
     void OnLooseMark(const TMusicItem& mark);
     void EndTriplet();
     void CollectMarks(const TNote& note, Event& e);
@@ -154,6 +157,18 @@ private:
     LooseMarks loose_;
     int tempoInForce_ = 0;
     JumpPlan jumps_;
+
+    // Where a repeat goes back to: the measure after the nearest repeat bar
+    // line, or the piece's first measure; `shown` when a start repeat is
+    // written there.
+    struct RepeatStart {
+        size_t measure = 0;
+        bool shown = false;
+    };
+    RepeatStart repeatStart_;
+    std::optional<RepeatStart> firstEndingStart_;  // at the last first-ending bracket met
+    std::optional<RepeatStart> pendingReturn_;     // an end repeat waiting for the next item
+    std::vector<size_t> impliedStarts_;            // measures that get an unprinted start repeat
 };
 
 }  // namespace sorvel::interchange::xmlwrite

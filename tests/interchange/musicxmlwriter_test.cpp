@@ -505,6 +505,41 @@ TEST_F(WriterTest, AJumpOnAHeldNumeralComesBeforeItsDashes) {
     EXPECT_EQ(Count("//measure[2]/note[2]/preceding-sibling::direction[1]//words[.='D.C.']"), 1u);
 }
 
+// Where the book's repeat starts after an end repeat, or at a piece that
+// does not begin the score, the start repeat is implied: a sound says so.
+TEST_F(WriterTest, StartRepeatsTheBookImplies) {
+    Score("1 g 2 g 3 | f 4 g");
+    Export();
+    EXPECT_EQ(Count("//sound[@forward-repeat='yes']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/*[1][self::sound][@forward-repeat='yes']"), 1u);
+    EXPECT_EQ(Count("//measure[4]/barline[@location='left']/repeat[@direction='forward']"), 1u);
+
+    TMusicSheet* second = book->NewSheet();
+    second->SetTitle(cp932::FromUtf8("第二曲"));
+    std::swap(page, second);
+    Score("5 | 6 g");
+    Export();
+    EXPECT_EQ(Count("//sound[@forward-repeat='yes']"), 2u);
+    EXPECT_EQ(Count("//measure[5]/sound[@forward-repeat='yes']"), 1u);
+}
+
+// A bracket of no width marks the music after a first ending as the second
+// ending without drawing it: an ending that is not printed.
+TEST_F(WriterTest, ABracketOfNoWidthIsAnEndingNotPrinted) {
+    std::vector<TNote*> n = Score("f 1 | 2 g 3 | 4 e");
+    Mark<TKakko>(*n[1], "<", Slots(1));
+    Mark<TKakko>(*n[2], "=")->SetWidth(0);
+    Export();
+    EXPECT_EQ(Count("//measure[3]/barline[@location='left']/ending[@number='2'][@type='start']"
+                    "[@print-object='no']"),
+              1u);
+    EXPECT_EQ(Count("//measure[3]/barline[@location='right']/ending[@number='2']"
+                    "[@print-object='no']"),
+              1u);
+    EXPECT_EQ(Count("//ending[@number='1'][@print-object]"), 0u);
+    EXPECT_EQ(Count("//measure[4]//ending"), 0u);
+}
+
 TEST_F(WriterTest, TemposTextAndPieces) {
     page->SetPlayCount(72);
     page->SetPlaySpeed(cp932::FromUtf8("中速"));
