@@ -62,6 +62,9 @@ private:
     void WriteMeasure(size_t m, int& fullBar);
     std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
     void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
+    void MarkStartRepeat(const ImportedMeasure& measure, size_t m, bool& ownStartRepeat);
+    void KeepSignsAtEnd(size_t m, const std::vector<JianpuPiece>& pieces,
+                        const std::vector<TNote*>& written);
     void WriteMultiRest(const ImportedMeasure& measure, int& fullBar);
     void WriteBarLine(char code, int slot);
     TNote* WritePiece(const JianpuPiece& piece, int slot);
@@ -82,7 +85,7 @@ private:
     template <class T>
     void Span(char code, TNote& from, TNote& to);
     template <class T>
-    void SpanTo(char code, TNote& from, int endX);
+    T* SpanTo(char code, TNote& from, int endX);
     TNote* NextSoundingNote(size_t m, size_t k) const;
 
     void LeftOut(const std::string& label, int n = 1);
@@ -109,8 +112,11 @@ private:
         TNote* first;
         TBarLine* end;
         bool closed;
+        bool hidden;
     };
     std::vector<EndingMark> endings_;
+    // Jump signs with the numeral or dash where their note stops sounding.
+    std::vector<std::pair<TNote*, const std::string*>> signsAtEnd_;
 };
 
 void LinkBoth(TMusicItem& a, TMusicItem& b) {
@@ -219,7 +225,7 @@ void Builder::MarkEnding(const ImportedMeasure& measure, const std::vector<NoteR
     }
     if (measure.endingStart || endings_.empty() || endings_.back().closed ||
         endings_.back().number != measure.ending)
-        endings_.push_back({measure.ending, first, nullptr, false});
+        endings_.push_back({measure.ending, first, nullptr, false, measure.endingHidden});
     EndingMark& ending = endings_.back();
     if (!ending.first) ending.first = first;
     ending.end = lastBar_;
@@ -252,15 +258,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     // start-repeat needs a bar line of its own in slot 0.
     if (nextSlot_ > 0 && nextSlot_ + leadCount + plan.slots > gridSlots) NewRow();
     bool ownStartRepeat = false;
-    if (measure.repeatForward) {
-        if (nextSlot_ > 0 && lastBar_) {
-            lastBar_->SetContent(std::string(1, lastBar_->Content() == std::string(1, kEndRepeat)
-                                                    ? kBothRepeats
-                                                    : kStartRepeat));
-        } else if (m > 0) {
-            ownStartRepeat = true;
-        }
-    }
+    MarkStartRepeat(measure, m, ownStartRepeat);
     int slot = nextSlot_;
     if (ownStartRepeat) CreateSymbol<TBarLine>(kStartRepeat, slot++);
     for (char code : leads) CreateSymbol<TBeat>(code, slot++);
@@ -275,6 +273,8 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     std::vector<NoteRef>& refs = refs_[m];
     refs.assign(measure.notes.size() + 1, NoteRef{});
     TNote* previous = nullptr;
+    std::vector<TNote*> written;
+    written.reserve(pieces.size());
     int wrapBase = 0;  // offset of the pieces already written on earlier rows
     for (size_t i = 0; i < pieces.size(); ++i) {
         int at = slot + plan.offsets[i] - wrapBase;
@@ -285,6 +285,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
             at = 1;
         }
         TNote* note = WritePiece(pieces[i], at);
+        written.push_back(note);
         const size_t source = static_cast<size_t>(pieces[i].source);
         if (source < refs.size()) {
             if (!refs[source].first) refs[source].first = note;
@@ -300,7 +301,45 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     }
     WriteBarLine(measure.rightBar, barSlot);
     if (measure.ending >= 1 && measure.ending <= 4) MarkEnding(measure, refs);
+    KeepSignsAtEnd(m, pieces, written);
     ++out_.measures;
+}
+
+// A start repeat where the measure has one. An implied one (not printed in
+// the file) needs no bar line of its own at the beginning or after an end
+// repeat, where the book's repeats start anyway.
+void Builder::MarkStartRepeat(const ImportedMeasure& measure, size_t m, bool& ownStartRepeat) {
+    if (!measure.repeatForward) return;
+    const std::string end(1, kEndRepeat), both(1, kBothRepeats);
+    if (measure.repeatForwardImplied &&
+        (m == 0 || (lastBar_ && (lastBar_->Content() == end || lastBar_->Content() == both))))
+        return;
+    if (nextSlot_ > 0 && lastBar_) {
+        lastBar_->SetContent(
+            std::string(1, lastBar_->Content() == end ? kBothRepeats : kStartRepeat));
+    } else if (m > 0) {
+        ownStartRepeat = true;
+    }
+}
+
+// Fine, D.S., D.C. and To Coda act where the play reaches them: on the
+// numeral or dash that sounds last before their note ends (a held note's
+// last dash), not at the note's first numeral.
+void Builder::KeepSignsAtEnd(size_t m, const std::vector<JianpuPiece>& pieces,
+                             const std::vector<TNote*>& written) {
+    // Notes and pieces both run in time order: one pass over each.
+    const ImportedMeasure& measure = score_.measures[m];
+    const size_t count = std::min(pieces.size(), written.size());
+    size_t next = 0;  // the first piece that starts at or after the note's end
+    for (size_t k = 0; k < measure.notes.size(); ++k) {
+        const ImportedNote& n = measure.notes[k];
+        const int end = n.onset + n.duration;
+        while (next < count && pieces[next].onset < end) ++next;
+        const int group = groups_[m][k];
+        if (n.signsAtEnd.empty() || group < 0 || next == 0) continue;
+        if (pieces[next - 1].source == group)
+            signsAtEnd_.emplace_back(written[next - 1], &n.signsAtEnd);
+    }
 }
 
 void Builder::Attach(TMusicItem& mark, TNote& note) {
@@ -372,12 +411,13 @@ void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool be
 }
 
 template <class T>
-void Builder::SpanTo(char code, TNote& from, int endX) {
+T* Builder::SpanTo(char code, TNote& from, int endX) {
     T* mark = CreateItem<T>(from.Sheet());
     mark->SetContent(std::string(1, code));
     Attach(*mark, from);
     mark->SetPosX(from.PosX());
     mark->SetWidth(std::max(page_->GridSize() / 2, endX - from.PosX()));
+    return mark;
 }
 
 template <class T>
@@ -447,6 +487,9 @@ void Builder::WriteMarks() {
         }
     }
     if (!slurs.empty()) LeftOut("終わりのないスラー", static_cast<int>(slurs.size()));
+    for (const auto& [note, signs] : signsAtEnd_) {
+        for (char code : *signs) AddSign(*note, code);
+    }
 }
 
 void Builder::WriteTriplets() {
@@ -476,6 +519,11 @@ void Builder::WriteEndings() {
     for (const EndingMark& e : endings_) {
         if (!e.first || !e.end) continue;
         const char code = static_cast<char>('<' + e.number - 1);
+        if (e.hidden) {
+            // Only where the ending begins: a bracket of no width.
+            SpanTo<TKakko>(code, *e.first, e.first->PosX())->SetWidth(0);
+            continue;
+        }
         const int endX = e.end->PosX() - page_->GridSize() / 4;
         if (&e.first->Sheet() == &e.end->Sheet() && e.first->PosY() == e.end->PosY()) {
             SpanTo<TKakko>(code, *e.first, endX);

@@ -45,8 +45,11 @@ struct ImportedNote {
 
     // One-glyph signs on the note, in the order met: dynamics, bowings,
     // strings, fingers, ornaments, articulations, fermata, and the direction
-    // signs (segno, coda, Fine, D.C., D.S., rit., accel.) that stand at its onset.
+    // signs that stand at its onset (segno, coda, rit., accel.).
     std::string signs;
+    // Signs that act where the note ends: Fine, D.S., D.C., and the coda sign
+    // of a To Coda mark.
+    std::string signsAtEnd;
     std::vector<GraceNote> gracesBefore;  // grace notes written before it
     std::vector<GraceNote> gracesAfter;  // grace notes after it (at the end of its measure's voice)
     int tempo = 0;  // a later tempo change at this note, quarter notes per minute; 0 none
@@ -64,6 +67,12 @@ struct ImportedMeasure {
     int ending = 0;              // 1 … 4: an ending bracket covers this measure
     bool endingStart = false;
     bool endingStop = false;
+    // The start repeat is not printed: a <sound forward-repeat>, or where a
+    // backward repeat after endings goes back to.
+    bool repeatForwardImplied = false;
+    // The ending is not printed (print-object="no"), or it marks the music
+    // that goes on after a first ending when the file has no second one.
+    bool endingHidden = false;
     int multiRest = 0;                // > 1: this measure begins a rest of so many measures
     int length = 0;                   // ticks the measure lasts (the end of its longest voice)
     std::vector<ImportedNote> notes;  // the part's first voice of its first staff, in time order

@@ -103,6 +103,10 @@ struct DirectionMarks {
     bool wedgeStop = false;
     int tempo = 0;      // quarter notes per minute; 0 none
     std::string words;  // words that are no sign, joined and trimmed
+    // Fine, D.S., D.C. and To Coda (as the coda sign): they act where a note ends.
+    std::string signsAtEnd;
+    // <sound forward-repeat="yes">: a start repeat, not printed.
+    bool forwardRepeat = false;
 };
 
 DirectionMarks ReadDirection(pugi::xml_node direction, LeftOutTally& tally);
@@ -129,5 +133,13 @@ int SoundingFifths(int fifths, const Transposition& t);
 
 // Reads the measures of one part into `score`; `bowed` as for ReadNotations.
 void ReadPart(pugi::xml_node part, bool bowed, ImportedScore& score, LeftOutTally& tally);
+
+// Spells MusicXML's repeats in the book's terms, where the book reads bar
+// lines differently: a backward repeat after endings goes back to the end of
+// the last ending (the book would go back into it), and the music that goes
+// on after a first ending closed by a backward repeat, with no second ending
+// written, is marked as that second ending (else the book would play the
+// first ending on every pass).
+void ResolveRepeats(std::vector<ImportedMeasure>& measures);
 
 }  // namespace sorvel::interchange::xmlread

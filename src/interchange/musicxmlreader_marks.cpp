@@ -293,19 +293,21 @@ void ReadSound(pugi::xml_node sound, DirectionMarks& marks) {
             marks.tempo = std::min(RoundHalfEven(tempo), kMaxTempo);
         }
     }
-    // Playback jumps stand for the words that usually come with them.
-    if (AttrOf(sound, "dacapo") == "yes")
-        AddSign(marks.signs, CodeOfElement(MarkPlace::Words, {}, "D.C."));
-    if (sound.attribute("dalsegno"))
-        AddSign(marks.signs, CodeOfElement(MarkPlace::Words, {}, "D.S."));
-    if (sound.attribute("fine")) AddSign(marks.signs, CodeOfElement(MarkPlace::Words, {}, "Fine"));
-    if (sound.attribute("segno")) AddSign(marks.signs, CodeOfElement(MarkPlace::Segno, "segno"));
-    if (sound.attribute("coda")) AddSign(marks.signs, CodeOfElement(MarkPlace::Coda, "coda"));
+    // Playback jumps stand for the words that usually come with them. A
+    // tocoda leaves for the coda where it stands; a coda is where play goes on.
+    if (AttrOf(sound, kSoundDaCapo) == "yes") AddSign(marks.signsAtEnd, kDaCapoSign);
+    if (sound.attribute(kSoundDalSegno)) AddSign(marks.signsAtEnd, kDalSegnoSign);
+    if (sound.attribute(kSoundFine)) AddSign(marks.signsAtEnd, kFineSign);
+    if (sound.attribute(kSoundToCoda)) AddSign(marks.signsAtEnd, kCodaSign);
+    if (sound.attribute(kSoundSegno)) AddSign(marks.signs, kSegnoSign);
+    if (sound.attribute(kSoundCoda)) AddSign(marks.signs, kCodaSign);
+    if (AttrOf(sound, kSoundForwardRepeat) == "yes") marks.forwardRepeat = true;
 }
 
 DirectionMarks ReadDirection(pugi::xml_node direction, LeftOutTally& tally) {
     DirectionMarks marks;
     std::string words;
+    bool toCoda = false;
     for (pugi::xml_node type : direction.children("direction-type")) {
         for (pugi::xml_node c = type.first_child(); c; c = c.next_sibling()) {
             if (!IsElement(c)) continue;
@@ -323,8 +325,10 @@ DirectionMarks ReadDirection(pugi::xml_node direction, LeftOutTally& tally) {
             } else if (name == "coda") {
                 AddSign(marks.signs, CodeOfElement(MarkPlace::Coda, name));
             } else if (name == "words") {
-                if (const char code = CodeOfElement(MarkPlace::Words, {}, c.child_value())) {
-                    AddSign(marks.signs, code);
+                if (IsToCodaWords(c.child_value())) {
+                    toCoda = true;
+                } else if (const char code = CodeOfElement(MarkPlace::Words, {}, c.child_value())) {
+                    AddSign(ActsAtNoteEnd(code) ? marks.signsAtEnd : marks.signs, code);
                 } else {
                     words += c.child_value();
                 }
@@ -340,6 +344,9 @@ DirectionMarks ReadDirection(pugi::xml_node direction, LeftOutTally& tally) {
     }
     marks.words = std::string(sorvel::Trim(words));
     if (pugi::xml_node sound = direction.child("sound")) ReadSound(sound, marks);
+    // A coda sign written with "To Coda" is the To Coda mark, not the coda.
+    if (toCoda) AddSign(marks.signsAtEnd, kCodaSign);
+    if (marks.signsAtEnd.find(kCodaSign) != std::string::npos) std::erase(marks.signs, kCodaSign);
     return marks;
 }
 

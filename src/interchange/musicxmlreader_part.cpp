@@ -79,6 +79,7 @@ void PartReader::Read(pugi::xml_node part) {
         for (const PlacedMarks& p : carried_) PlaceMarks(last, p);
         for (ImportedNote& n : last.notes) OrderSigns(n.signs);
     }
+    ResolveRepeats(score_.measures);
 }
 
 void PartReader::ReadMeasure(pugi::xml_node measure, ImportedMeasure& m) {
@@ -107,14 +108,17 @@ void PartReader::ReadMeasure(pugi::xml_node measure, ImportedMeasure& m) {
             const int tick = Ticks(std::clamp(pos_ + offset, 0.0, kMaxMeasureQuarters));
             const std::string_view staff = TextOf(c.child("staff"));
             if (staff.empty() || staff == "1") {
-                TakeDirection(ReadDirection(c, tally_), tick);
+                DirectionMarks marks = ReadDirection(c, tally_);
+                TakeForwardRepeat(marks, m);
+                TakeDirection(std::move(marks), tick);
             } else {
                 TakeOtherStaffDirection(c);
             }
         } else if (name == "sound") {
             DirectionMarks marks;
             ReadSound(c, marks);
-            TakeDirection(std::move(marks), TickNow());
+            TakeForwardRepeat(marks, m);
+            TakeDirection(std::move(marks), TickNow(), true);
         } else if (name == "attributes") {
             ReadAttributes(c, m);
         } else if (name == "barline") {
@@ -226,6 +230,7 @@ void PartReader::ReadBarline(pugi::xml_node barline, ImportedMeasure& m) {
         }
     } else if (location == kBarLeft && repeat == kRepeatForward) {
         m.repeatForward = true;
+        m.repeatForwardImplied = false;
     }
     if (pugi::xml_node ending = barline.child("ending")) {
         // "1, 2" and "1 2" are both the first time bar.
@@ -239,6 +244,7 @@ void PartReader::ReadBarline(pugi::xml_node barline, ImportedMeasure& m) {
         } else if (type == kEndingStart) {
             m.ending = number;
             m.endingStart = true;
+            m.endingHidden = AttrOf(ending, "print-object") == "no";
             openEnding_ = number;
         } else if (type == kEndingStop || type == kEndingDiscontinue) {
             m.ending = number;
@@ -276,12 +282,21 @@ void PartReader::TakeTempo(DirectionMarks& marks) {
     }
 }
 
-void PartReader::TakeDirection(DirectionMarks marks, int tick) {
+void PartReader::TakeDirection(DirectionMarks marks, int tick, bool bareSound) {
     TakeTempo(marks);
     if (!marks.words.empty()) tally_.Count(kWords);
-    if (!marks.signs.empty() || marks.wedgeStart != 0 || marks.wedgeStop || marks.tempo > 0) {
-        placed_.push_back({tick, std::move(marks)});
+    if (!marks.signs.empty() || !marks.signsAtEnd.empty() || marks.wedgeStart != 0 ||
+        marks.wedgeStop || marks.tempo > 0) {
+        placed_.push_back({tick, std::move(marks), bareSound});
     }
+}
+
+// The start repeat a <sound> implies: this measure's, unless its bar line
+// shows one.
+void PartReader::TakeForwardRepeat(const DirectionMarks& marks, ImportedMeasure& m) {
+    if (!marks.forwardRepeat || m.repeatForward) return;
+    m.repeatForward = true;
+    m.repeatForwardImplied = true;
 }
 
 // A direction of another staff gives its tempo (which is the whole part's);
@@ -291,8 +306,8 @@ void PartReader::TakeOtherStaffDirection(pugi::xml_node direction) {
     LeftOutTally scratchTally(scratch);
     DirectionMarks marks = ReadDirection(direction, scratchTally);
     TakeTempo(marks);
-    if (!scratch.leftOut.empty() || !marks.signs.empty() || !marks.words.empty() ||
-        marks.wedgeStart != 0 || marks.wedgeStop) {
+    if (!scratch.leftOut.empty() || !marks.signs.empty() || !marks.signsAtEnd.empty() ||
+        !marks.words.empty() || marks.wedgeStart != 0 || marks.wedgeStop) {
         tally_.Count(kOtherStaffMarks);
     }
     if (marks.tempo > 0) {
@@ -347,14 +362,19 @@ void PartReader::FinishMeasure(ImportedMeasure& m) {
                  std::make_move_iterator(placed_.end()));
     placed_.clear();
     if (m.notes.empty()) {
-        // No note to stand at: ends of hairpins go back to the last note,
-        // everything else waits for the next one.
+        // No note to stand at: ends of hairpins and jumps go back to the last
+        // note, everything else waits for the next one.
         for (PlacedMarks& p : marks) {
             if (p.marks.wedgeStop) {
                 if (ImportedNote* before = LastNoteBefore()) before->wedgeStop = true;
                 p.marks.wedgeStop = false;
             }
-            if (!p.marks.signs.empty() || p.marks.wedgeStart != 0 || p.marks.tempo > 0) {
+            if (ImportedNote* before = LastNoteBefore()) {
+                for (char code : p.marks.signsAtEnd) AddSign(before->signsAtEnd, code);
+                p.marks.signsAtEnd.clear();
+            }
+            if (!p.marks.signs.empty() || !p.marks.signsAtEnd.empty() || p.marks.wedgeStart != 0 ||
+                p.marks.tempo > 0) {
                 carried_.push_back(std::move(p));
             }
         }
@@ -379,6 +399,10 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
                                      [](const ImportedNote& n, int t) { return n.onset < t; });
     ImportedNote& target = at == notes.end() ? notes.back() : *at;
     for (char code : p.marks.signs) AddSign(target.signs, code);
+    if (!p.marks.signsAtEnd.empty()) {
+        ImportedNote& end = NoteEndingJumps(m, p);
+        for (char code : p.marks.signsAtEnd) AddSign(end.signsAtEnd, code);
+    }
     if (p.marks.wedgeStart != 0) {
         // A note begins one hairpin; a second one on the same note is lost.
         if (target.wedgeStart == 0) {
@@ -397,6 +421,25 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
         }
         (stop != nullptr ? stop : &notes.front())->wedgeStop = true;
     }
+}
+
+// Jumps act where a note ends. A direction's jumps stand with the note
+// sounding at its onset (a D.S. written over a held note acts at the end of
+// that note); a <sound> standing alone marks the moment itself, so its jumps
+// go with the note that ends there, the last note of the measure before for
+// one at a measure's start.
+ImportedNote& PartReader::NoteEndingJumps(ImportedMeasure& m, const PlacedMarks& p) {
+    std::vector<ImportedNote>& notes = m.notes;
+    const auto after =
+        p.bareSound ? std::lower_bound(notes.begin(), notes.end(), p.tick,
+                                       [](const ImportedNote& n, int t) { return n.onset < t; })
+                    : std::upper_bound(notes.begin(), notes.end(), p.tick,
+                                       [](int t, const ImportedNote& n) { return t < n.onset; });
+    if (after != notes.begin()) return *(after - 1);
+    if (p.bareSound && &m - score_.measures.data() > lastMeasureWithNotes_) {
+        if (ImportedNote* before = LastNoteBefore()) return *before;
+    }
+    return notes.front();
 }
 
 void ReadPart(pugi::xml_node part, bool bowed, ImportedScore& score, LeftOutTally& tally) {

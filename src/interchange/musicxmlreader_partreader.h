@@ -52,6 +52,9 @@ struct KeptNote {
 struct PlacedMarks {
     int tick = 0;
     DirectionMarks marks;
+    // A <sound> standing alone: its jumps act at its point in time, where the
+    // note before it ends.
+    bool bareSound = false;
 };
 
 struct OpenLine {
@@ -85,7 +88,8 @@ private:
                   NoteMarks marks);
     void ReadGrace(pugi::xml_node note, bool chord);
     void MergeChordMember(const NoteMarks& marks, bool rest, const XmlPitch& pitch);
-    void TakeDirection(DirectionMarks marks, int tick);
+    void TakeDirection(DirectionMarks marks, int tick, bool bareSound = false);
+    void TakeForwardRepeat(const DirectionMarks& marks, ImportedMeasure& m);
     void TakeOtherStaffDirection(pugi::xml_node direction);
     void TakeTempo(DirectionMarks& marks);
     void CloseChord();
@@ -93,6 +97,7 @@ private:
     void AttachGracesAfter(KeptNote& k);
     void FinishMeasure(ImportedMeasure& m);
     void PlaceMarks(ImportedMeasure& m, const PlacedMarks& p);
+    ImportedNote& NoteEndingJumps(ImportedMeasure& m, const PlacedMarks& p);
     ImportedNote* LastNoteBefore();
 
     double Quarters(pugi::xml_node durationHolder) const;

@@ -55,11 +55,11 @@ constexpr MarkCode kMarks[] = {
     {'r', P::Articulations, "staccato", {}},
     {'t', P::Articulations, "breath-mark", {}},
     {')', P::Fermata, "fermata", {}},
-    {'j', P::Segno, "segno", {}},
-    {'l', P::Coda, "coda", {}},
-    {'i', P::Words, {}, "Fine"},
-    {'k', P::Words, {}, "D.S."},
-    {'m', P::Words, {}, "D.C."},
+    {kSegnoSign, P::Segno, "segno", {}},
+    {kCodaSign, P::Coda, "coda", {}},
+    {kFineSign, P::Words, {}, "Fine"},
+    {kDalSegnoSign, P::Words, {}, "D.S."},
+    {kDaCapoSign, P::Words, {}, "D.C."},
     {'n', P::Words, {}, "rit."},
     {'u', P::Words, {}, "accel."},
 };
@@ -96,15 +96,24 @@ std::string NormalWords(std::string_view text) {
 char CodeOfWords(std::string_view text) {
     const std::string w = NormalWords(text);
     if (w.empty()) return 0;
-    if (w == "fine") return 'i';
-    if (w == "d.s" || w == "dalsegno" || w == "d.s.alfine" || w == "d.s.alcoda") return 'k';
-    if (w == "d.c" || w == "dacapo" || w == "d.c.alfine" || w == "d.c.alcoda") return 'm';
+    if (w == "fine") return kFineSign;
+    if (w == "d.s" || w == "dalsegno" || w == "d.s.alfine" || w == "d.s.alcoda")
+        return kDalSegnoSign;
+    if (w == "d.c" || w == "dacapo" || w == "d.c.alfine" || w == "d.c.alcoda") return kDaCapoSign;
     if (w.rfind("rit", 0) == 0 || w.rfind("rall", 0) == 0) return 'n';
     if (w.rfind("accel", 0) == 0) return 'u';
     return 0;
 }
 
 }  // namespace
+
+bool ActsAtNoteEnd(char code) {
+    return code == kFineSign || code == kDalSegnoSign || code == kDaCapoSign;
+}
+
+bool IsToCodaWords(std::string_view text) {
+    return NormalWords(text).starts_with("tocoda");
+}
 
 const NoteType* NoteTypeOfName(std::string_view name) {
     for (const NoteType& t : kNoteTypes) {

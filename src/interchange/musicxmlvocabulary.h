@@ -91,6 +91,40 @@ inline constexpr char kEndingDiscontinue[] = "discontinue";
 // <barline location="…">
 inline constexpr char kBarLeft[] = "left";
 inline constexpr char kBarRight[] = "right";
+// <sound forward-repeat="yes"/>: a start repeat that is implied, not printed.
+inline constexpr char kSoundForwardRepeat[] = "forward-repeat";
+
+// ---- Jumps
+
+// The book's jump signs. A coda sign is both the To Coda mark (where the play
+// leaves for the coda after a D.S. or D.C.) and the coda itself: the last one
+// of a piece is the coda, the others send the play there.
+inline constexpr char kFineSign = 'i';
+inline constexpr char kSegnoSign = 'j';
+inline constexpr char kDalSegnoSign = 'k';
+inline constexpr char kCodaSign = 'l';
+inline constexpr char kDaCapoSign = 'm';
+
+// <sound> attributes of the jumps: a D.S. goes back to the segno of the same
+// name, a To Coda on to the coda of the same name.
+inline constexpr char kSoundSegno[] = "segno";
+inline constexpr char kSoundDalSegno[] = "dalsegno";
+inline constexpr char kSoundDaCapo[] = "dacapo";
+inline constexpr char kSoundFine[] = "fine";
+inline constexpr char kSoundToCoda[] = "tocoda";
+inline constexpr char kSoundCoda[] = "coda";
+
+// The words of a To Coda mark, and what the words of a D.S. or D.C. add to
+// say where the return ends.
+inline constexpr char kToCodaWords[] = "To Coda";
+inline constexpr char kAlFine[] = " al Fine";
+inline constexpr char kAlCoda[] = " al Coda";
+
+// Whether a sign acts once its note has sounded (Fine, D.S., D.C.). A To
+// Coda mark does too, but only its place tells it from the coda.
+bool ActsAtNoteEnd(char code);
+// Whether words name a To Coda mark ("To Coda", "to Coda ⊕"…).
+bool IsToCodaWords(std::string_view text);
 
 // ---- Time signatures: <time><beats>3</beats><beat-type>4</beat-type></time>,
 // or <time><senza-misura/></time> for none.

@@ -234,6 +234,7 @@ void PrintBarlines(pugi::xml_node measure, const OutMeasure& m, bool left) {
     if (ending > 0) {
         pugi::xml_node e = Child(bar, "ending");
         e.append_attribute("number") = ending;
+        if (m.endingHidden) e.append_attribute("print-object") = "no";
         // An ending closed by an end repeat has its hook; the last one stays open.
         e.append_attribute("type") =
             left ? kEndingStart : (backward ? kEndingStop : kEndingDiscontinue);
@@ -254,6 +255,8 @@ void PrintMeasure(pugi::xml_node part, const OutMeasure& m) {
     else if (m.newSystem)
         Child(measure, "print").append_attribute("new-system") = "yes";
     PrintBarlines(measure, m, true);
+    if (m.impliedForwardRepeat)
+        Child(measure, "sound").append_attribute(kSoundForwardRepeat) = "yes";
     for (const OutNote& n : m.notes) {
         if (n.attributes) PrintAttributes(measure, *n.attributes);
         for (const OutDirection& d : n.before) PrintDirection(measure, d);

@@ -127,21 +127,31 @@ void Planner::AddSign(char code, Event& e) {
             break;
         case MarkPlace::Segno:
             d.kind = OutDirection::Kind::Segno;
-            d.soundAttribute = "segno";
-            d.soundValue = "segno";
+            d.soundAttribute = kSoundSegno;
+            d.soundValue = kSoundSegno;
             break;
         case MarkPlace::Coda:
-            d.kind = OutDirection::Kind::Coda;
+            // The piece's last coda sign is the coda; the others send the
+            // play there after its note, once a D.S. or D.C. has been taken.
+            if (jumps_.codas.contains(e.note)) {
+                d.kind = OutDirection::Kind::Coda;
+                d.soundAttribute = kSoundCoda;
+                d.soundValue = kSoundCoda;
+            } else {
+                d.text = kToCodaWords;
+                JumpAfter(e, kSoundToCoda, kSoundCoda);
+            }
             break;
         case MarkPlace::Words: {
             d.text = mark->text;
+            if (const auto end = jumps_.returnEnds.find(e.note);
+                end != jumps_.returnEnds.end() && (code == kDalSegnoSign || code == kDaCapoSign))
+                d.text += end->second;
             // Fine, D.S. and D.C. act after their note has sounded: their
             // playback goes in a sound of its own after the note.
-            OutDirection jump;
-            if (code == 'i') jump.soundAttribute = "fine", jump.soundValue = "yes";
-            if (code == 'k') jump.soundAttribute = "dalsegno", jump.soundValue = "segno";
-            if (code == 'm') jump.soundAttribute = "dacapo", jump.soundValue = "yes";
-            if (jump.soundAttribute) e.soundAfter.push_back(jump);
+            if (code == kFineSign) JumpAfter(e, kSoundFine, "yes");
+            if (code == kDalSegnoSign) JumpAfter(e, kSoundDalSegno, kSoundSegno);
+            if (code == kDaCapoSign) JumpAfter(e, kSoundDaCapo, "yes");
             break;
         }
         default:
@@ -149,6 +159,14 @@ void Planner::AddSign(char code, Event& e) {
             return;
     }
     e.before.push_back(d);
+}
+
+void Planner::JumpAfter(Event& e, const char* attribute, const char* value) {
+    OutDirection jump;
+    jump.soundAttribute = attribute;
+    jump.soundValue = value;
+    e.soundAfter.push_back(jump);
+    e.jumpsAfter = true;
 }
 
 std::optional<OutDirection> Planner::TempoDirection(const TTempo& tempo) {

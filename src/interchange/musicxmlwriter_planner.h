@@ -51,6 +51,20 @@ using LooseMarks = std::unordered_map<const TNote*, std::vector<const TMusicItem
 
 LooseMarks FindLooseMarks(const TMusicSheet& page);
 
+// The first code among `codes` of the marks linked to a note; '\0' for none.
+// Playback reads a note's jump sign and volta number this way.
+char FirstLinkedCode(const TNote& note, std::string_view codes);
+
+// How the book's jumps are spelled (musicxmlwriter_jumps.cpp): the coda
+// sign that is its piece's coda (the others are To Coda marks), and for a
+// D.S. or D.C. where its return ends (kAlFine, kAlCoda; none: at the end).
+struct JumpPlan {
+    std::unordered_set<const TNote*> codas;
+    std::unordered_map<const TNote*, const char*> returnEnds;
+};
+
+JumpPlan PlanJumps(const TMusicBook& book);
+
 // A note of the book being collected into one written event.
 struct Event {
     const TNote* note = nullptr;
@@ -69,6 +83,9 @@ struct Event {
     const char* entry = nullptr;
     std::vector<const MarkCode*> marks;
     std::vector<OutDirection> before, soundAfter;
+    // A Fine, D.S., D.C. or To Coda acts after this note: the dashes after it
+    // are written as notes of their own, for the jump comes before them.
+    bool jumpsAfter = false;
     std::vector<OutNote> gracesBefore, gracesAfter;
 };
 
@@ -90,10 +107,15 @@ private:
     void OnBar(const TMusicItem& bar);
     void OnBeat(const TMusicItem& beat);
     void OnMultiRest(const THorizBar& bar);
+    // Where the end repeat met last goes back to, now that the item after it
+    // is known: an ending bracket there sends it to the first ending's start.
+    void ResolveRepeatReturn(bool toFirstEnding);
     void OnLooseMark(const TMusicItem& mark);
     void EndTriplet();
     void CollectMarks(const TNote& note, Event& e);
     void AddSign(char code, Event& e);
+    // A jump in a <sound> of its own after the event's note.
+    static void JumpAfter(Event& e, const char* attribute, const char* value);
     std::optional<OutDirection> TempoDirection(const TTempo& tempo);
     std::vector<OutNote> Graces(const TDaon& daon);
     void Flush();
@@ -134,6 +156,19 @@ private:
     std::unordered_set<const TMusicItem*> spansSeen_;
     LooseMarks loose_;
     int tempoInForce_ = 0;
+    JumpPlan jumps_;
+
+    // Where a repeat goes back to: the measure after the nearest repeat bar
+    // line, or the piece's first measure; `shown` when a start repeat is
+    // written there.
+    struct RepeatStart {
+        size_t measure = 0;
+        bool shown = false;
+    };
+    RepeatStart repeatStart_;
+    std::optional<RepeatStart> firstEndingStart_;  // at the last first-ending bracket met
+    std::optional<RepeatStart> pendingReturn_;     // an end repeat waiting for the next item
+    std::vector<size_t> impliedStarts_;            // measures that get an unprinted start repeat
 };
 
 }  // namespace sorvel::interchange::xmlwrite

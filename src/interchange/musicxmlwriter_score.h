@@ -80,11 +80,16 @@ struct OutMeasure {
     bool implicit = false;
     bool newSystem = false, newPage = false;
     bool forwardRepeat = false;
+    // A start repeat the book implies without a bar line: after an end repeat
+    // or at a piece's start (<sound forward-repeat>).
+    bool impliedForwardRepeat = false;
     char rightBar = kPlainBarLine;  // the bar line's glyph: plain, double, final or end repeat
     int endingStart = 0;            // 1 … 4
     int endingStop = 0;
     int ticks = 0;  // the length of its notes
     std::vector<OutNote> notes;
+    // A bracket of no width: the ending is marked, not printed.
+    bool endingHidden = false;
 };
 
 struct OutScore {

@@ -106,6 +106,8 @@ void PlaceEnding(PlanState& plan, const SpanMark& span, const std::vector<Writte
     OutMeasure& stop = plan.score.measures[static_cast<size_t>(events.back().mainLast.measure)];
     if (start.endingStart == 0) start.endingStart = number;
     if (stop.endingStop == 0) stop.endingStop = number;
+    // A bracket of no width marks where an ending begins without drawing one.
+    if (span.mark->Width() == 0) start.endingHidden = true;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "base/cp932.h"
@@ -21,6 +22,7 @@ namespace xmlwrite {
 namespace {
 
 constexpr int kMaxMultiRest = 1000;  // bars of one multi-bar rest written out at most
+constexpr std::string_view kVoltaCodes = "<=>?";
 
 std::optional<TimeSig> TimeOfBeat(char code) {
     const Meter* meter = MeterOfCode(code);
@@ -45,6 +47,7 @@ std::string DocText(std::string_view cp932Bytes) {
 }
 
 PlanState Planner::Run() {
+    jumps_ = PlanJumps(book_);
     for (int p = 0; p < book_.SheetCount(); ++p) {
         TMusicSheet& page = *book_.GetSheet(p);
         ComputeTiming(page);
@@ -54,6 +57,7 @@ PlanState Planner::Run() {
         WalkPage(page);
     }
     Flush();
+    ResolveRepeatReturn(false);
     if (measures_.empty()) {
         OutNote rest;
         rest.rest = rest.measureRest = true;
@@ -64,6 +68,10 @@ PlanState Planner::Run() {
     if (!pendingDirs_.empty()) {
         std::vector<OutNote>& last = measures_.back().notes;
         last.back().after.insert(last.back().after.end(), pendingDirs_.begin(), pendingDirs_.end());
+    }
+    for (const size_t m : impliedStarts_) {
+        if (m < measures_.size() && !measures_[m].forwardRepeat)
+            measures_[m].impliedForwardRepeat = true;
     }
     // Measure numbers: a pickup that opens the book is measure 0.
     int number = 1;
@@ -93,6 +101,9 @@ void Planner::StartPiece(const TMusicSheet& page, bool first) {
     }
     pieceStart_ = true;
     pieceFirstMeasure_ = measures_.size();
+    ResolveRepeatReturn(false);
+    repeatStart_ = {pieceFirstMeasure_, false};
+    firstEndingStart_.reset();
     pieceFirstNote_ = true;
     lastSounding_.reset();
     lastEventLast_ = {};
@@ -180,12 +191,16 @@ void Planner::EndTriplet() {
 }
 
 void Planner::OnNote(const TNote& note, TripletRole role) {
+    const char volta = FirstLinkedCode(note, kVoltaCodes);
+    ResolveRepeatReturn(volta != '\0');
+    if (volta == kVoltaCodes[0]) firstEndingStart_ = repeatStart_;
     const char code = CodeOf(note);
     if (note.StepTime <= 0 || code < kRestCode || code > kSustainDash) return;
     const bool dash = code == kSustainDash;
-    // A dash with nothing of its own lengthens the note it follows.
-    if (dash && pending_ && !pending_->triplet && !role.member && note.LinkCount() == 0 &&
-        !loose_.contains(&note)) {
+    // A dash with nothing of its own lengthens the note it follows (unless
+    // playback leaves that note for a jump before the dash).
+    if (dash && pending_ && !pending_->triplet && !pending_->jumpsAfter && !role.member &&
+        note.LinkCount() == 0 && !loose_.contains(&note)) {
         pending_->ticks += note.StepTime;
         pending_->sources.push_back(&note);
         return;
@@ -224,16 +239,34 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
 
 void Planner::OnBar(const TMusicItem& bar) {
     Flush();
+    ResolveRepeatReturn(false);
     const char code = CodeOf(bar);
     // Both repeats end the measure as an end repeat and open the next one
     // with a start repeat.
     const char right = code == kBothRepeatsBarLine ? kEndRepeatBarLine : code;
     CloseMeasure(RightBarLineOfCode(right) ? right : kPlainBarLine);
     if (code == kStartRepeatBarLine || code == kBothRepeatsBarLine) pendingForward_ = true;
+    // An end repeat goes back to just after the repeat bar line before it;
+    // the next one will go back to just after this one.
+    if (code == kEndRepeatBarLine || code == kBothRepeatsBarLine) pendingReturn_ = repeatStart_;
+    if (code == kStartRepeatBarLine || code == kEndRepeatBarLine || code == kBothRepeatsBarLine)
+        repeatStart_ = {measures_.size(), code != kEndRepeatBarLine};
+}
+
+// Where the book's repeat starts needs a start repeat in MusicXML, whose
+// backward repeats go back to the last start repeat or the beginning: one
+// that is not printed (after an end repeat, or at a piece that does not
+// begin the score).
+void Planner::ResolveRepeatReturn(bool toFirstEnding) {
+    if (!pendingReturn_) return;
+    const std::optional<RepeatStart> start = toFirstEnding ? firstEndingStart_ : pendingReturn_;
+    pendingReturn_.reset();
+    if (start && !start->shown && start->measure > 0) impliedStarts_.push_back(start->measure);
 }
 
 void Planner::OnBeat(const TMusicItem& beat) {
     Flush();
+    ResolveRepeatReturn(false);
     const char code = CodeOf(beat);
     if (code == ')') {
         // The fermata glyph among the time signatures holds the note before it.
@@ -250,6 +283,7 @@ void Planner::OnBeat(const TMusicItem& beat) {
 
 void Planner::OnMultiRest(const THorizBar& bar) {
     Flush();
+    ResolveRepeatReturn(false);
     if (open_) CloseMeasure(kPlainBarLine);
     const int count = std::clamp(StrToIntDef(Trim(bar.BarNum()), 1), 1, kMaxMultiRest);
     const int ticks = time_.BarTicks() > 0 ? time_.BarTicks() : 4 * kDivisions;

@@ -52,6 +52,27 @@ TEST_F(ConversionTest, DalSegnoReturnsToTheSegno) {
               "34");
 }
 
+// A jump sign acts once the note it is on has sounded: on a numeral, before
+// the dashes that hold it on (as stored books mean it); on the last dash,
+// at the end of the held note.
+TEST_F(ConversionTest, AJumpOnAHeldNoteActsAfterTheItemItIsOn) {
+    std::vector<TNote*> n = Score("1|288|388");
+    Mark(*n[1], "j");
+    Mark(*n[4], "k");
+    Build();
+    EXPECT_EQ(Played(),
+              "12883"
+              "288388");
+    page->FreeAllItems();
+    n = Score("1|288|388");
+    Mark(*n[1], "j");
+    Mark(*n[6], "k");
+    Build();
+    EXPECT_EQ(Played(),
+              "1288388"
+              "288388");
+}
+
 TEST_F(ConversionTest, CodaSignJumpsToTheCodaAfterTheReturn) {
     std::vector<TNote*> n = Score("12|3|4|5");
     Mark(*n[1], "l");

@@ -550,5 +550,153 @@ TEST_F(ImportPlaybackTest, RepeatsAndEndingsPlayInTheirOrder) {
     EXPECT_EQ(notes, (std::vector<int>{72, 74, 72, 76}));
 }
 
+// ---------------------------------------------------------------- jumps and repeats
+
+// Imports a one-part document in 4/4 with a quarter note per division.
+class ImportedJumpsTest : public ImportPlaybackTest {
+protected:
+    void Import(const std::string& measures) {
+        const MusicXmlReadResult read = ReadMusicXmlBytes(
+            "<score-partwise><part-list><score-part id=\"P1\"/></part-list><part id=\"P1\">" +
+            measures + "</part></score-partwise>");
+        ASSERT_TRUE(read.ok) << read.message;
+        score = read.score;
+        score.tempo = 120;
+        Build();
+    }
+    static std::string M(int number, const std::string& body) {
+        std::string attributes;
+        if (number == 1)
+            attributes =
+                "<attributes><divisions>1</divisions><time><beats>4</beats>"
+                "<beat-type>4</beat-type></time></attributes>";
+        return "<measure number=\"" + std::to_string(number) + "\">" + attributes + body +
+               "</measure>";
+    }
+    // A whole note of C major's `step` in the octave above middle C.
+    static std::string Whole(char step) {
+        return std::string("<note><pitch><step>") + step +
+               "</step><octave>5</octave></pitch><duration>4</duration></note>";
+    }
+    static std::string Words(const std::string& words, const std::string& sound = "") {
+        return "<direction><direction-type><words>" + words + "</words></direction-type>" + sound +
+               "</direction>";
+    }
+    static constexpr char kStartRepeat[] =
+        "<barline location=\"left\"><repeat direction=\"forward\"/></barline>";
+    static constexpr char kEndRepeat[] =
+        "<barline location=\"right\"><repeat direction=\"backward\"/></barline>";
+    static std::string Ending(int number, const char* type) {
+        const bool start = std::string(type) == "start";
+        return std::string("<barline location=\"") + (start ? "left" : "right") +
+               "\"><ending number=\"" + std::to_string(number) + "\" type=\"" + type + "\"/>" +
+               (std::string(type) == "stop" ? "<repeat direction=\"backward\"/>" : "") +
+               "</barline>";
+    }
+    // The steps played, in order.
+    std::string Steps() {
+        std::string steps;
+        for (const auto& [note, tick] : Played()) {
+            static constexpr char kSteps[] = "C?D?EF?G?A?B";
+            steps += kSteps[note % 12];
+        }
+        return steps;
+    }
+};
+
+TEST_F(ImportedJumpsTest, DalSegnoAlCodaLeavesAtTheToCodaForTheCoda) {
+    const std::string segno =
+        "<direction><direction-type><segno/></direction-type><sound segno=\"s\"/></direction>";
+    const std::string coda =
+        "<direction><direction-type><coda/></direction-type><sound coda=\"c\"/></direction>";
+    // The To Coda as other programs write it: words and a sound, words and
+    // the coda sign, a sound alone.
+    for (const std::string& toCoda :
+         {Words("To Coda", "<sound tocoda=\"c\"/>"),
+          std::string("<direction><direction-type><words>To Coda</words></direction-type>"
+                      "<direction-type><coda/></direction-type></direction>"),
+          std::string("<sound tocoda=\"c\"/>")}) {
+        SCOPED_TRACE(toCoda);
+        Import(M(1, Whole('C')) + M(2, segno + Whole('D')) + M(3, Whole('E') + toCoda) +
+               M(4, Whole('F') + Words("D.S. al Coda", "<sound dalsegno=\"s\"/>")) +
+               M(5, coda + Whole('G')));
+        EXPECT_EQ(Steps(), "CDEFDEG");
+    }
+}
+
+TEST_F(ImportedJumpsTest, AJumpOverAHeldNoteWaitsForItsEnd) {
+    const std::string segno = "<direction><direction-type><segno/></direction-type></direction>";
+    // Fine and D.S. written at the start of whole notes, as programs place them.
+    Import(M(1, segno + Whole('C')) + M(2, Words("Fine") + Whole('D')) +
+           M(3, Words("D.S. al Fine") + Whole('E')) + M(4, Whole('F')));
+    EXPECT_EQ(Played(), (std::vector<std::pair<int, int>>{
+                            {72, 0}, {74, 192}, {76, 384}, {72, 576}, {74, 768}}));
+}
+
+TEST_F(ImportedJumpsTest, AnEndRepeatAfterEndingsGoesBackToWhereTheyEnd) {
+    Import(M(1, kStartRepeat + Whole('C')) +
+           M(2, Ending(1, "start") + Whole('D') + Ending(1, "stop")) +
+           M(3, Ending(2, "start") + Whole('E') + Ending(2, "discontinue")) + M(4, Whole('F')) +
+           M(5, Whole('G') + kEndRepeat) + M(6, Whole('A')));
+    EXPECT_EQ(Steps(), "CDCEFGFGA");
+}
+
+TEST_F(ImportedJumpsTest, AnImpliedStartRepeatIsWhereTheRepeatGoesBack) {
+    Import(M(1, Whole('C')) + M(2, "<sound forward-repeat=\"yes\"/>" + Whole('D')) +
+           M(3, Whole('E') + kEndRepeat) + M(4, Whole('F')));
+    EXPECT_EQ(Steps(), "CDEDEF");
+    // After an end repeat the book's bar line already says it.
+    Import(M(1, Whole('C') + kEndRepeat) + M(2, "<sound forward-repeat=\"yes\"/>" + Whole('D')) +
+           M(3, Whole('E') + kEndRepeat));
+    EXPECT_EQ(Steps(), "CCDEDE");
+    EXPECT_EQ(Symbols(Page()), "$ 1' 8 8 8 g 2' 8 8 8 c 3' 8 8 8 g");
+}
+
+TEST_F(ImportedJumpsTest, AFirstEndingWithoutASecondIsSkippedOnTheRepeat) {
+    Import(M(1, kStartRepeat + Whole('C')) +
+           M(2, Ending(1, "start") + Whole('D') + Ending(1, "stop")) + M(3, Whole('E')) +
+           M(4, Whole('F')));
+    EXPECT_EQ(Steps(), "CDCEF");
+    // The music after it starts a repeat of its own.
+    Import(M(1, kStartRepeat + Whole('C')) +
+           M(2, Ending(1, "start") + Whole('D') + Ending(1, "stop")) +
+           M(3, kStartRepeat + Whole('E') + kEndRepeat) + M(4, Whole('F')));
+    EXPECT_EQ(Steps(), "CDCEEF");
+    // Or a repeat of its own without a start repeat: back to where the
+    // ending ended.
+    Import(M(1, kStartRepeat + Whole('C')) +
+           M(2, Ending(1, "start") + Whole('D') + Ending(1, "stop")) +
+           M(3, Whole('E') + kEndRepeat) + M(4, Whole('F')));
+    EXPECT_EQ(Steps(), "CDCEEF");
+}
+
+// A real file: a first ending closed by a backward repeat with no start
+// repeat before it goes back to the beginning; the second ending follows.
+TEST_F(ImportedJumpsTest, TheBachAirRepeatsFromItsBeginningIntoItsSecondEnding) {
+    const MusicXmlReadResult read =
+        ReadMusicXmlFile(SORVEL_SHARED_MUSICXML "/samples/JohannSebastianBach_Air.xml");
+    ASSERT_TRUE(read.ok) << read.message;
+    ASSERT_EQ(read.score.measures.size(), 19u);
+    // What it sounds with the repeat written out: bars 1–6, 1–5, 7–19.
+    score = read.score;
+    score.measures.clear();
+    std::vector<size_t> order;
+    for (size_t i = 0; i < 6; ++i) order.push_back(i);
+    for (size_t i = 0; i < 5; ++i) order.push_back(i);
+    for (size_t i = 6; i < 19; ++i) order.push_back(i);
+    for (size_t i : order) {
+        ImportedMeasure m = read.score.measures[i];
+        m.repeatForward = false;
+        m.ending = 0;
+        m.rightBar = 'c';
+        score.measures.push_back(m);
+    }
+    const auto expected = Expected();
+    score = read.score;
+    score.tempo = 120;
+    Build();
+    EXPECT_EQ(Played(), expected);
+}
+
 }  // namespace
 }  // namespace sorvel::interchange

@@ -558,13 +558,14 @@ TEST(MusicXmlReaderMarks, DirectionsStandAtTheNoteOfTheirOnset) {
     EXPECT_EQ(m1[0].signs, "j");
     EXPECT_EQ(m1[1].signs, "");
     EXPECT_EQ(m1[2].signs, "l");  // an eighth after D5 begins: at E5
-    EXPECT_EQ(m1[3].signs, "m");  // no note after it: at the last, a gap rest
+    // No note after it: at the last, a gap rest, where that ends.
+    EXPECT_EQ(m1[3].signsAtEnd, "m");
     EXPECT_TRUE(m1[3].rest);
     const std::vector<ImportedNote>& m2 = s.measures[1].notes;
     EXPECT_EQ(m2[0].signs, "n");
     EXPECT_EQ(m2[0].tempo, 75);  // dotted quarter 50
     EXPECT_EQ(m2[1].wedgeStart, 'I');
-    EXPECT_EQ(m2[1].signs, "i");
+    EXPECT_EQ(m2[1].signsAtEnd, "i");
     EXPECT_EQ(LeftOut(s, "文字"), 1);
     EXPECT_EQ(LeftOut(s, "他の譜表の記号"), 1);
 }
@@ -581,6 +582,122 @@ TEST(MusicXmlReaderMarks, HairpinEndingOnADownbeatEndsAtTheNoteBefore) {
     EXPECT_EQ(s.measures[0].notes[0].wedgeStart, 'J');
     EXPECT_TRUE(s.measures[0].notes[1].wedgeStop);
     EXPECT_FALSE(s.measures[1].notes[0].wedgeStop);
+}
+
+// ---------------------------------------------------------------- jumps
+
+std::string Direction(const std::string& types, const std::string& more = "") {
+    return "<direction><direction-type>" + types + "</direction-type>" + more + "</direction>";
+}
+
+TEST(MusicXmlReaderJumps, ToCodaComesFromItsSoundOrItsWordsAndTheCodaFromItsSign) {
+    const ImportedScore s = ReadDoc(
+        Doc(Measure(std::string(kAttributes) + Note("D", 5, 8) +
+                    Direction("<words>To Coda</words>", "<sound tocoda=\"coda\"/>")) +
+            Measure(Note("E", 5, 4) +
+                        "<direction><direction-type><words>To Coda</words></direction-type>"
+                        "<direction-type><coda/></direction-type></direction>" +
+                        Note("F", 5, 4),
+                    "2") +
+            Measure(Note("G", 5, 8) + "<sound tocoda=\"coda\"/>", "3") +
+            Measure(Direction("<coda/>", "<sound coda=\"coda\"/>") + Note("A", 5, 8), "4")));
+    const std::vector<ImportedMeasure>& m = s.measures;
+    // Where the play leaves for the coda: at the end of its note.
+    EXPECT_EQ(m[0].notes[0].signsAtEnd, "l");
+    EXPECT_EQ(m[0].notes[0].signs, "");
+    EXPECT_EQ(m[1].notes[1].signsAtEnd, "l");  // the coda sign beside the words is the mark's
+    EXPECT_EQ(m[1].notes[1].signs, "");
+    EXPECT_EQ(m[2].notes[0].signsAtEnd, "l");
+    // The coda itself, where the play goes on.
+    EXPECT_EQ(m[3].notes[0].signs, "l");
+    EXPECT_EQ(m[3].notes[0].signsAtEnd, "");
+    EXPECT_EQ(LeftOut(s, "文字"), 0);
+}
+
+TEST(MusicXmlReaderJumps, JumpsStandWithTheNoteWhoseEndTheyMark) {
+    const ImportedScore s = ReadDoc(
+        Doc(Measure(std::string(kAttributes) + Direction("<words>D.S. al Coda</words>") +
+                    Note("C", 5, 8)) +
+            Measure(Note("D", 5, 4) + "<sound dalsegno=\"segno\"/>" + Note("E", 5, 4), "2") +
+            Measure("<sound dacapo=\"yes\"/>" + Note("F", 5, 8), "3") +
+            Measure(Direction("<words>Fine</words>", "<offset>2</offset>") + Note("G", 5, 6) +
+                        Note("A", 5, 2),
+                    "4")));
+    const std::vector<ImportedMeasure>& m = s.measures;
+    // Words over a held note: the jump waits for its end.
+    EXPECT_EQ(m[0].notes[0].signsAtEnd, "k");
+    EXPECT_EQ(m[0].notes[0].signs, "");
+    // A sound standing after a note acts where that note ends, not at the
+    // next; one at a measure's start, where the measure before it ends.
+    EXPECT_EQ(m[1].notes[0].signsAtEnd, "k");
+    EXPECT_EQ(m[1].notes[1].signsAtEnd, "m");
+    EXPECT_EQ(m[2].notes[0].signsAtEnd, "");
+    // A quarter into a held note: at that note, not the one after it.
+    EXPECT_EQ(m[3].notes[0].signsAtEnd, "i");
+    EXPECT_EQ(m[3].notes[1].signsAtEnd, "");
+}
+
+TEST(MusicXmlReaderJumps, ImpliedStartRepeats) {
+    const std::string ending1 =
+        "<barline location=\"left\"><ending number=\"1\" type=\"start\"/></barline>";
+    const ImportedScore s = ReadDoc(
+        Doc(Measure(std::string(kAttributes) + Note("C", 5, 8) +
+                    "<barline><repeat direction=\"backward\"/></barline>") +
+            Measure("<sound forward-repeat=\"yes\"/>" + Note("D", 5, 8), "2") +
+            Measure("<sound forward-repeat=\"yes\"/><barline location=\"left\">"
+                    "<repeat direction=\"forward\"/></barline>" +
+                        Note("E", 5, 8),
+                    "3") +
+            Measure(ending1 + Note("F", 5, 8) +
+                        "<barline><ending number=\"1\" type=\"stop\"/>"
+                        "<repeat direction=\"backward\"/></barline>",
+                    "4") +
+            Measure("<barline location=\"left\"><ending number=\"2\" type=\"start\"/></barline>" +
+                        Note("G", 5, 8) +
+                        "<barline><ending number=\"2\" type=\"discontinue\"/></barline>",
+                    "5") +
+            Measure(Note("A", 5, 8), "6") +
+            Measure(Note("B", 5, 8) + "<barline><repeat direction=\"backward\"/></barline>", "7")));
+    const std::vector<ImportedMeasure>& m = s.measures;
+    EXPECT_TRUE(m[1].repeatForward);
+    EXPECT_TRUE(m[1].repeatForwardImplied);
+    EXPECT_TRUE(m[2].repeatForward);
+    EXPECT_FALSE(m[2].repeatForwardImplied);  // the bar line shows it
+    // The backward repeat after the endings goes back to where they end.
+    EXPECT_TRUE(m[5].repeatForward);
+    EXPECT_TRUE(m[5].repeatForwardImplied);
+    EXPECT_FALSE(m[4].repeatForward);
+    EXPECT_FALSE(m[6].repeatForward);
+}
+
+TEST(MusicXmlReaderJumps, TheMusicAfterAFirstEndingIsTheSecondEnding) {
+    const ImportedScore s = ReadDoc(
+        Doc(Measure(std::string(kAttributes) +
+                    "<barline location=\"left\"><repeat direction=\"forward\"/></barline>" +
+                    Note("C", 5, 8)) +
+            Measure("<barline location=\"left\"><ending number=\"1\" type=\"start\"/></barline>" +
+                        Note("D", 5, 8) +
+                        "<barline><ending number=\"1\" type=\"stop\"/>"
+                        "<repeat direction=\"backward\"/></barline>",
+                    "2") +
+            Measure(Note("E", 5, 8), "3") + Measure(Note("F", 5, 8), "4") +
+            Measure("<barline location=\"left\"><ending number=\"1\" type=\"start\"/></barline>" +
+                        Note("G", 5, 8) +
+                        "<barline><ending number=\"1\" type=\"stop\"/>"
+                        "<repeat direction=\"backward\"/></barline>",
+                    "5") +
+            Measure("<barline location=\"left\"><ending number=\"2\" type=\"start\" "
+                    "print-object=\"no\"/></barline>" +
+                        Note("A", 5, 8),
+                    "6")));
+    const std::vector<ImportedMeasure>& m = s.measures;
+    EXPECT_EQ(m[2].ending, 2);
+    EXPECT_TRUE(m[2].endingStart && m[2].endingStop && m[2].endingHidden);
+    EXPECT_EQ(m[3].ending, 0);
+    EXPECT_FALSE(m[1].endingHidden);
+    // Written as an ending that is not printed: the same.
+    EXPECT_EQ(m[5].ending, 2);
+    EXPECT_TRUE(m[5].endingHidden);
 }
 
 // ---------------------------------------------------------------- structure

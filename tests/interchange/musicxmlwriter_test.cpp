@@ -453,6 +453,93 @@ TEST_F(WriterTest, SlursTiesHairpinsAndEndings) {
         1u);
 }
 
+// A D.S. or D.C. says where its return ends; the To Coda mark and the coda
+// carry the sounds that take the play from one to the other.
+TEST_F(WriterTest, JumpsSayWhereTheReturnEnds) {
+    std::vector<TNote*> n = Score("1 2 | 3 4 | 5 6");
+    Mark(*n[1], "j");
+    Mark(*n[2], "i");
+    Mark(*n[3], "k");
+    Export();
+    EXPECT_EQ(Count("//direction[direction-type/segno][sound/@segno='segno']"), 1u);
+    EXPECT_EQ(Count("//direction/direction-type/words[.='D.S. al Fine']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/note[2]/following-sibling::sound[1][@dalsegno='segno']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/note[1]/following-sibling::*[1][self::sound][@fine='yes']"), 1u);
+
+    page->FreeAllItems();
+    n = Score("1 2 | 3 4 | 5 6");
+    Mark(*n[1], "l");
+    Mark(*n[3], "m");
+    Mark(*n[4], "l");
+    Export();
+    EXPECT_EQ(Count("//direction/direction-type/words[.='D.C. al Coda']"), 1u);
+    EXPECT_EQ(Count("//sound[@dacapo='yes']"), 1u);
+    // The first coda sign is where the play leaves: after its note.
+    EXPECT_EQ(Count("//measure[1]/direction/direction-type/words[.='To Coda']"), 1u);
+    EXPECT_EQ(Count("//measure[1]/note[2]/following-sibling::*[1][self::sound][@tocoda='coda']"),
+              1u);
+    EXPECT_EQ(Count("//measure[1]//coda"), 0u);
+    // The last is the coda.
+    EXPECT_EQ(Count("//measure[3]/direction[direction-type/coda][sound/@coda='coda']"), 1u);
+    EXPECT_EQ(Count("//direction/direction-type/coda"), 1u);
+
+    // A D.C. with nothing to end its return plays to the end.
+    page->FreeAllItems();
+    n = Score("1 2");
+    Mark(*n[1], "m");
+    Export();
+    EXPECT_EQ(Count("//direction/direction-type/words[.='D.C.']"), 1u);
+}
+
+// A jump on a numeral leaves before the dashes that follow it; on the last
+// dash, after the held note.
+TEST_F(WriterTest, AJumpOnAHeldNumeralComesBeforeItsDashes) {
+    std::vector<TNote*> n = Score("5 - - - | 3 - - -");
+    Mark(*n[0], "k");
+    Mark(*n[7], "m");
+    Export();
+    EXPECT_EQ(Lengths(), "quarter~ half. half.~ quarter");
+    EXPECT_EQ(Count("//measure[1]/note[1]/following-sibling::*[1][self::sound][@dalsegno]"), 1u);
+    EXPECT_EQ(Count("//measure[2]/note[2]/following-sibling::*[1][self::sound][@dacapo]"), 1u);
+    EXPECT_EQ(Count("//measure[1]/note[1]/preceding-sibling::direction//words[.='D.S.']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/note[2]/preceding-sibling::direction[1]//words[.='D.C.']"), 1u);
+}
+
+// Where the book's repeat starts after an end repeat, or at a piece that
+// does not begin the score, the start repeat is implied: a sound says so.
+TEST_F(WriterTest, StartRepeatsTheBookImplies) {
+    Score("1 g 2 g 3 | f 4 g");
+    Export();
+    EXPECT_EQ(Count("//sound[@forward-repeat='yes']"), 1u);
+    EXPECT_EQ(Count("//measure[2]/*[1][self::sound][@forward-repeat='yes']"), 1u);
+    EXPECT_EQ(Count("//measure[4]/barline[@location='left']/repeat[@direction='forward']"), 1u);
+
+    TMusicSheet* second = book->NewSheet();
+    second->SetTitle(cp932::FromUtf8("第二曲"));
+    std::swap(page, second);
+    Score("5 | 6 g");
+    Export();
+    EXPECT_EQ(Count("//sound[@forward-repeat='yes']"), 2u);
+    EXPECT_EQ(Count("//measure[5]/sound[@forward-repeat='yes']"), 1u);
+}
+
+// A bracket of no width marks the music after a first ending as the second
+// ending without drawing it: an ending that is not printed.
+TEST_F(WriterTest, ABracketOfNoWidthIsAnEndingNotPrinted) {
+    std::vector<TNote*> n = Score("f 1 | 2 g 3 | 4 e");
+    Mark<TKakko>(*n[1], "<", Slots(1));
+    Mark<TKakko>(*n[2], "=")->SetWidth(0);
+    Export();
+    EXPECT_EQ(Count("//measure[3]/barline[@location='left']/ending[@number='2'][@type='start']"
+                    "[@print-object='no']"),
+              1u);
+    EXPECT_EQ(Count("//measure[3]/barline[@location='right']/ending[@number='2']"
+                    "[@print-object='no']"),
+              1u);
+    EXPECT_EQ(Count("//ending[@number='1'][@print-object]"), 0u);
+    EXPECT_EQ(Count("//measure[4]//ending"), 0u);
+}
+
 TEST_F(WriterTest, TemposTextAndPieces) {
     page->SetPlayCount(72);
     page->SetPlaySpeed(cp932::FromUtf8("中速"));

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,12 +13,15 @@
 #include "interchange/bookbuilder.h"
 #include "interchange/musicxmlreader.h"
 #include "interchange/musicxmlwriter.h"
+#include "model/itemfactory.h"
 #include "model/musicbook.h"
+#include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/scorefile.h"
 #include "model/textbox.h"
 #include "model/workspace.h"
+#include "playback/offline/offlineplay.h"
 
 namespace sorvel::interchange {
 namespace {
@@ -128,6 +133,132 @@ TEST(RoundTrip, TextsInAnyScriptSurviveTheFileAndMusicXml) {
     BuiltBook back = BuildBook(read.score, other.env, "x");
     EXPECT_EQ(back.book->GetSheet(0)->Title(), page.Title());
     EXPECT_EQ(back.book->GetSheet(0)->Writer(), page.Writer());
+}
+
+// ---------------------------------------------------------------- jumps and repeats
+
+// The notes a book plays, in order.
+class NoteNumbers final : public OfflineSink {
+public:
+    void ShortMessage(std::uint32_t m) override {
+        if ((m & 0xF0) == 0x90 && ((m >> 16) & 0x7F) != 0 && (m & 0x0F) == 0)
+            notes.push_back(static_cast<int>((m >> 8) & 0x7F));
+    }
+    void LongMessage(std::span<const std::uint8_t>) override {}
+    void Reset() override {}
+    void OnStep(const OfflineStep&) override {}
+    std::vector<int> notes;
+};
+
+class JumpRoundTrip : public ::testing::Test, protected TWorkspace {
+protected:
+    JumpRoundTrip() {
+        page = NewBook().GetSheet(0);
+        page->SetTitle("Piece");
+    }
+    // Symbols left to right along the rows, 30 slots a row: digits are
+    // numerals, "-" a dash, "c" … "h" bar lines, "$" 4/4.
+    std::vector<TNote*> Score(const std::string& text) {
+        std::vector<TNote*> notes;
+        for (char c : text) {
+            if (c == ' ') continue;
+            TMusicItem* item = c == '$' ? static_cast<TMusicItem*>(CreateItem<TBeat>(*page))
+                               : c >= 'c' && c <= 'h'
+                                   ? static_cast<TMusicItem*>(CreateItem<TBarLine>(*page))
+                                   : static_cast<TMusicItem*>(CreateItem<TNote>(*page));
+            item->SetContent(std::string(1, c == '-' ? '8' : c));
+            item->SetPosX(page->LeftSpace() + (slot_ % 30 + 1) * page->GridSize());
+            item->SetPosY(page->TopSpace() + page->TitleHeight() + page->RowInterval() / 2 +
+                          slot_ / 30 * page->RowInterval());
+            ++slot_;
+            if (TNote* note = item->As<TNote>()) notes.push_back(note);
+        }
+        return notes;
+    }
+    template <class T = TMusicSign>
+    T* Mark(TNote& note, const std::string& content) {
+        T* mark = CreateItem<T>(*page);
+        mark->SetContent(content);
+        mark->SetPosX(note.PosX());
+        mark->SetPosY(note.PosY() - 40);
+        note.Link(*mark);
+        mark->Link(note);
+        return mark;
+    }
+
+    // Bar lines, numerals and dashes with their signs, and each ending
+    // bracket as its number ("[2" for one of no width), in reading order.
+    static std::string Structure(TMusicBook& b) {
+        std::string out;
+        for (int p = 0; p < b.SheetCount(); ++p) {
+            TMusicSheet& sheet = *b.GetSheet(p);
+            for (int i = 0; i < sheet.ItemCount(); ++i) {
+                const TMusicItem* item = sheet.GetItem(i);
+                if (item->Class() == ItemClass::BarLine) out += " " + item->Content();
+                const TNote* n = item->As<TNote>();
+                if (!n) continue;
+                out += " " + n->Content();
+                std::string signs;
+                for (const TMusicItem* link : n->Links()) {
+                    if (link->Class() == ItemClass::MusicSign) signs += link->Content();
+                    if (link->Class() == ItemClass::Kakko)
+                        out += (link->Width() == 0 ? "[" : "(") + link->Content();
+                }
+                std::sort(signs.begin(), signs.end());
+                out += signs;
+            }
+        }
+        return out;
+    }
+    std::vector<int> Played(TMusicBook& b) {
+        NoteNumbers sink;
+        OfflinePlay(*b.GetSheet(0), prefs).Run(sink);
+        return sink.notes;
+    }
+    // Exports the book, imports the document and checks that the book read
+    // back writes and plays as the first.
+    void ExpectRoundTrip() {
+        MusicXmlReadResult read = ReadMusicXmlBytes(WriteMusicXml(*book));
+        ASSERT_TRUE(read.ok) << read.message;
+        TWorkspace other;
+        BuiltBook back = BuildBook(read.score, other.env, "x");
+        EXPECT_EQ(Structure(*back.book), Structure(*book));
+        EXPECT_EQ(Played(*back.book), Played(*book));
+    }
+
+    TMusicSheet* page = nullptr;
+
+private:
+    int slot_ = 0;
+};
+
+TEST_F(JumpRoundTrip, SegnoToCodaDalSegnoAndCoda) {
+    std::vector<TNote*> n = Score("$ 1 2 3 4 c 5 - - - c 6 - - - c 7 - - - c 1 - - - e");
+    Mark(*n[0], "j");
+    Mark(*n[7], "l");   // To Coda, on the last dash
+    Mark(*n[15], "k");  // D.S., on the last dash
+    Mark(*n[16], "l");  // the coda
+    ExpectRoundTrip();
+    // In D: 1 2 3 4 5 6 7, from the segno to the To Coda, the coda.
+    EXPECT_EQ(Played(*book),
+              (std::vector<int>{62, 64, 66, 67, 69, 71, 73, 62, 64, 66, 67, 69, 62}));
+}
+
+TEST_F(JumpRoundTrip, FineAndDaCapoOnHeldNumerals) {
+    // Playback leaves after the numeral that carries the sign, before its
+    // dashes: the round trip keeps that.
+    std::vector<TNote*> n = Score("$ 1 2 3 4 c 5 - - - c 6 - - - e");
+    Mark(*n[4], "i");
+    Mark(*n[8], "m");
+    ExpectRoundTrip();
+}
+
+TEST_F(JumpRoundTrip, RepeatsWithoutStartsAndAContinuedFirstEnding) {
+    std::vector<TNote*> n =
+        Score("$ 1 1 1 1 g 2 2 2 2 g 3 3 3 3 c 4 4 4 4 g 5 - - - c 6 - - - g 7 - - - e");
+    Mark<TKakko>(*n[12], "<")->SetWidth(3 * page->GridSize());
+    Mark<TKakko>(*n[16], "=")->SetWidth(0);
+    ExpectRoundTrip();
 }
 
 }  // namespace
