@@ -220,9 +220,12 @@ void TfrmMain::OfferRecovery() {
             recovery_->RefuseRestore(this, *restore, Translated(result.message));
             continue;
         }
-        // What was restored has never been saved.
-        document_->ReplaceBook(std::move(result.book), restore->originalPath,
-                               EditorDocument::Origin::Unsaved);
+        // What was restored has never been saved. A book that had no file
+        // (named kUntitled by the recovery) still has none: saving it asks
+        // for a name instead of writing a file called "無題".
+        const std::string path =
+            restore->originalPath == kUntitled ? std::string() : restore->originalPath;
+        document_->ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Unsaved);
         recovery_->FinishRestore(*restore);
         ShowStatus(tr("前回保存されなかった変更を復元しました。"));
         return;
