@@ -32,6 +32,10 @@ File: %1</translation>
         <source>印刷中にエラーが発生しました。</source>
         <translation>An error occurred while printing.</translation>
     </message>
+    <message>
+        <source>二胡数字譜</source>
+        <translation>Erhu numbered notation</translation>
+    </message>
 </context>
 <context>
     <name>ColorChoice</name>
@@ -2135,6 +2139,14 @@ Everything other than printing works as usual.</translation>
 上書き保存すると、その変更は失われます。上書きしますか？</source>
         <translation>“%1” has been changed by another program since it was read.
 Saving over it will lose those changes. Do you want to overwrite it?</translation>
+    </message>
+    <message>
+        <source>このプロパティは有りません  %1</source>
+        <translation>No such property: %1</translation>
+    </message>
+    <message>
+        <source>このプロパティの型は現在使用できません</source>
+        <translation>This property&apos;s type cannot be used at present</translation>
     </message>
 </context>
 <context>

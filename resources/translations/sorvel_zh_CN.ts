@@ -32,6 +32,10 @@
         <source>印刷中にエラーが発生しました。</source>
         <translation>打印时发生错误。</translation>
     </message>
+    <message>
+        <source>二胡数字譜</source>
+        <translation>二胡简谱</translation>
+    </message>
 </context>
 <context>
     <name>ColorChoice</name>
@@ -2135,6 +2139,14 @@
 上書き保存すると、その変更は失われます。上書きしますか？</source>
         <translation>“%1”在读入后已被其他程序修改。
 保存将覆盖这些更改。是否覆盖？</translation>
+    </message>
+    <message>
+        <source>このプロパティは有りません  %1</source>
+        <translation>没有此属性：%1</translation>
+    </message>
+    <message>
+        <source>このプロパティの型は現在使用できません</source>
+        <translation>此属性的类型目前无法使用</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,10 @@
         <source>印刷中にエラーが発生しました。</source>
         <translation>列印時發生錯誤。</translation>
     </message>
+    <message>
+        <source>二胡数字譜</source>
+        <translation>二胡簡譜</translation>
+    </message>
 </context>
 <context>
     <name>ColorChoice</name>
@@ -2135,6 +2139,14 @@
 上書き保存すると、その変更は失われます。上書きしますか？</source>
         <translation>「%1」在讀入後已被其他程式修改。
 儲存將覆寫這些變更。是否覆寫？</translation>
+    </message>
+    <message>
+        <source>このプロパティは有りません  %1</source>
+        <translation>沒有此屬性：%1</translation>
+    </message>
+    <message>
+        <source>このプロパティの型は現在使用できません</source>
+        <translation>此屬性的類型目前無法使用</translation>
     </message>
 </context>
 <context>

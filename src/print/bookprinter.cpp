@@ -26,7 +26,7 @@ bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, TModelEn
         error = QCoreApplication::translate("BookPrinter", "印刷するページがありません。");
         return false;
     }
-    printer.setDocName(QString::fromUtf8(kPrintDocumentTitle));
+    printer.setDocName(QCoreApplication::translate("BookPrinter", kPrintDocumentTitle));
     printer.setCreator(QStringLiteral("Sorvel"));
     LayoutKeeper keeper(env);
     QPainter painter;

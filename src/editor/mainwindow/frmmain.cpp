@@ -68,8 +68,8 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     ws.layout.PageHeight = printer_.PageHeightUnits();
 
     ReadSettings();
-    ws.undo.onMessage = [this](const std::string& text) {
-        options_.dialogs.showError(this, QString::fromStdString(text));
+    ws.undo.onMessage = [this](const UserText& text) {
+        options_.dialogs.showError(this, Translated(text));
     };
     // The new book was made before the settings were read: it takes their layout.
     document_->ReplaceWithNewBook();
