@@ -1953,7 +1953,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation>%1 %2</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>読み込まなかったもの: %1。</source>
