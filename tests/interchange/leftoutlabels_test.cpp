@@ -37,8 +37,8 @@ TEST(LeftOutLabels, NamingLabelsSplitIntoTemplateAndName) {
 }
 
 TEST(LeftOutLabels, EveryLabelOfARealImportReadsBackAsItself) {
-    const MusicXmlReadResult read = ReadMusicXmlFile(
-        std::string(SORVEL_SHARED_MUSICXML) + "/samples/CharlesGounod_Meditation.xml");
+    const MusicXmlReadResult read = ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML) +
+                                                     "/samples/CharlesGounod_Meditation.xml");
     ASSERT_TRUE(read.ok) << read.message;
     ASSERT_FALSE(read.score.leftOut.empty());
     bool named = false;
