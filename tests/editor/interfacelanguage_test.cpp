@@ -1,15 +1,18 @@
 // The interface language: the desktop locale and the stored choice leading to
 // a language, the translators each language installs, and the help pages of
 // the language chosen.
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
 
+#include "editor/dialogs/frmsetinfo.h"
 #include "editor/platform/helpopener.h"
 #include "editor/platform/interfacelanguage.h"
 #include "editor/platform/translatedtext.h"
+#include "mainwindowfixture.h"
 #include "model/preferencesfile.h"
 
 using namespace sorvel;
@@ -69,6 +72,43 @@ private Q_SLOTS:
         std::ofstream(path) << "[General]\nLeft=10\n[Editor]\nZoom=100\nLanguage=zh_CN\n";
         QCOMPARE(ChooseInterfaceLanguage(ReadPreferenceText(path, kLanguageSection, kLanguageKey),
                                          japanese),
+                 InterfaceLanguage::SimplifiedChinese);
+    }
+
+    // The options' language list: it shows the stored choice, writes a
+    // changed one, and leaves a file without the key as it is when the
+    // choice stays automatic.
+    void theOptionsStoreTheChoiceForTheNextStart() {
+        MainWindowFixture f;
+        const std::string path = f.SettingsPath().toStdString();
+        SetInfoServices services;
+        services.settingsPath = path;
+        TfrmSetInfo dialog(f.window->Workspace(), services, f.window.get());
+        auto* list = dialog.findChild<QComboBox*>("cmbLanguage");
+        QVERIFY(list);
+        auto stored = [&] { return ReadPreferenceText(path, kLanguageSection, kLanguageKey); };
+
+        dialog.Prepare(SetInfoMode::Option);
+        QCOMPARE(list->currentText(), QStringLiteral("自動（システムの言語）"));
+        QVERIFY(dialog.ConfirmAndApply());
+        QCOMPARE(stored(), std::nullopt);
+
+        dialog.Prepare(SetInfoMode::Option);
+        list->setCurrentIndex(list->findText(QStringLiteral("English")));
+        QVERIFY(dialog.ConfirmAndApply());
+        QCOMPARE(stored(), std::optional<std::string>("en"));
+
+        dialog.Prepare(SetInfoMode::Option);
+        QCOMPARE(list->currentText(), QStringLiteral("English"));
+        list->setCurrentIndex(list->findText(QStringLiteral("繁體中文")));
+        QVERIFY(dialog.ConfirmAndApply());
+        QCOMPARE(stored(), std::optional<std::string>("zh_TW"));
+        dialog.Prepare(SetInfoMode::Option);
+        list->setCurrentIndex(0);
+        QVERIFY(dialog.ConfirmAndApply());
+        QCOMPARE(stored(), std::optional<std::string>("auto"));
+        // What the next start reads.
+        QCOMPARE(ChooseInterfaceLanguage(stored(), QLocale(QStringLiteral("zh_CN"))),
                  InterfaceLanguage::SimplifiedChinese);
     }
 
