@@ -62,7 +62,7 @@ void Import(benchmark::State& state, const std::string& bytes, bool layout) {
     for (auto _ : state) {
         MusicXmlReadResult read = ReadMusicXmlBytes(bytes);
         if (!read.ok) {
-            state.SkipWithError(read.message.c_str());
+            state.SkipWithError(read.message.Japanese().c_str());
             return;
         }
         if (layout) {

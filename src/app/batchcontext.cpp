@@ -18,7 +18,7 @@ bool BatchContext::Load(const std::string& path, std::string& error) {
             error = path + ": not a score file (the first line is not the score header)";
             return false;
         default:
-            error = path + ": " + result.message;
+            error = path + ": " + result.message.Japanese();
             return false;
     }
 }

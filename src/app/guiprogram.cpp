@@ -2,10 +2,8 @@
 // named on the command line, and the offer of recovery copies once it shows.
 #include <QApplication>
 #include <QEvent>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -16,6 +14,8 @@
 #include "app/commandline.h"
 #include "editor/mainwindow/frmmain.h"
 #include "editor/pageview/scorepaintbox.h"
+#include "editor/platform/interfacelanguage.h"
+#include "model/preferencesfile.h"
 
 namespace sorvel {
 
@@ -77,17 +77,18 @@ int RunProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("sorvel");
     QApplication::setOrganizationName("sorvel");
-    QGuiApplication::setDesktopFileName("sorvel");
-    // The standard dialogs (files, printing, buttons of message boxes) speak
-    // Japanese like the rest of the program.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese), "qtbase", "_",
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&qtTexts);
-    }  // the icon of the desktop entry, on Wayland too
+    QGuiApplication::setDesktopFileName("sorvel");  // the icon of the desktop entry, on Wayland too
 
     MainWindowOptions options;
     options.executablePath = QApplication::applicationFilePath().toStdString();
+    // The language the user chose in the options, or the desktop's; the
+    // standard dialogs (files, printing, buttons of message boxes) follow it.
+    const InterfaceLanguage language =
+        ChooseInterfaceLanguage(ReadPreferenceText(SettingsFilePath(options.executablePath),
+                                                   kLanguageSection, kLanguageKey),
+                                QLocale::system());
+    const InterfaceTranslators translators(language);
+    options.language = LanguageCode(language);
     options.arguments = EditorArguments(std::vector<std::string>(argv + 1, argv + argc));
     TfrmMain window(std::move(options));
     FirstPaintProbe probe;

@@ -15,16 +15,16 @@ bool RunImportMusicXml(const BatchCommand& cmd, std::string& error) {
     interchange::MusicXmlImport imported =
         interchange::ImportMusicXmlFile(cmd.input, cmd.part, ws.env);
     if (!imported.ok) {
-        error = cmd.input + ": " + imported.message;
+        error = cmd.input + ": " + imported.message.Japanese();
         return false;
     }
     ws.book = std::move(imported.book);
     SaveResult saved = SaveScoreFile(*ws.book, cmd.output);
     if (!saved.ok) {
-        error = saved.message + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
+        error = saved.message.Japanese() + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
         return false;
     }
-    std::fprintf(stderr, "%s\n", imported.summary.c_str());
+    std::fprintf(stderr, "%s\n", imported.summary.Japanese().c_str());
     return true;
 }
 
@@ -34,7 +34,8 @@ bool RunExportMusicXml(const BatchCommand& cmd, std::string& error) {
     interchange::MusicXmlWriteResult written =
         interchange::ExportMusicXmlFile(*context.book, cmd.output);
     if (!written.ok) {
-        error = written.message + (written.detail.empty() ? "" : " (" + written.detail + ")");
+        error = written.message.Japanese() +
+                (written.detail.empty() ? "" : " (" + written.detail + ")");
         return false;
     }
     return true;

@@ -12,7 +12,7 @@ bool RunResave(const BatchCommand& cmd, std::string& error) {
     SaveResult saved = SaveScoreFile(*context.book, cmd.output);
     if (!saved.ok) {
         // The message names the file already.
-        error = saved.message + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
+        error = saved.message.Japanese() + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
         return false;
     }
     return true;

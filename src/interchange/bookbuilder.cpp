@@ -208,8 +208,8 @@ std::vector<char> Builder::MeterLeads(const ImportedMeasure& measure, int& fullB
     if (code)
         leads.push_back(code);
     else
-        LeftOut("この形式にない拍子 " + std::to_string(measure.beats) + "/" +
-                std::to_string(measure.beatType));
+        LeftOut(NamedLeftOutLabel(kUnknownMeterLabel, std::to_string(measure.beats) + "/" +
+                                                          std::to_string(measure.beatType)));
     return leads;
 }
 
@@ -235,7 +235,8 @@ void Builder::MarkEnding(const ImportedMeasure& measure, const std::vector<NoteR
 void Builder::WriteMeasure(size_t m, int& fullBar) {
     const ImportedMeasure& measure = score_.measures[m];
     const std::vector<char> leads = MeterLeads(measure, fullBar);
-    if (measure.keyChange) LeftOut("調号の変更（臨時記号で書きました）");
+    if (measure.keyChange)
+        LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "調号の変更（臨時記号で書きました）"));
 
     const std::vector<JianpuPiece> pieces = PiecesOfMeasure(measure, tonic_, &groups_[m]);
     int barTicks = measure.length;
@@ -398,13 +399,16 @@ void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool be
             continue;
         }
         JianpuPitch jp = ToJianpu(graces[i].pitch, tonic_);
-        if (jp.accidental != 0) LeftOut("装飾音の臨時記号");
+        if (jp.accidental != 0)
+            LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "装飾音の臨時記号"));
         data += jp.degree;
         data += static_cast<char>('0' + std::clamp(jp.octave, -3, 6) + 3);
         const int f = graces[i].finger;
         data += f >= 0 && f <= 4 ? static_cast<char>('T' + f) : ' ';
     }
-    if (graces.size() > 4) LeftOut("5つ目からの装飾音", static_cast<int>(graces.size()) - 4);
+    if (graces.size() > 4)
+        LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "5つ目からの装飾音"),
+                static_cast<int>(graces.size()) - 4);
     daon->SetAllNoteData(data);
     daon->SetLength(std::clamp(graces.front().underlines, 1, 3));
     Attach(*daon, note);
@@ -486,7 +490,9 @@ void Builder::WriteMarks() {
             }
         }
     }
-    if (!slurs.empty()) LeftOut("終わりのないスラー", static_cast<int>(slurs.size()));
+    if (!slurs.empty())
+        LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "終わりのないスラー"),
+                static_cast<int>(slurs.size()));
     for (const auto& [note, signs] : signsAtEnd_) {
         for (char code : *signs) AddSign(*note, code);
     }
@@ -510,7 +516,8 @@ void Builder::WriteTriplets() {
             if (first && third) Span<T3ren>('Z', *first, *third);
         }
         if ((end - i) % 3 != 0)
-            LeftOut("3つ組にならない3連符の音", static_cast<int>((end - i) % 3));
+            LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "3つ組にならない3連符の音"),
+                    static_cast<int>((end - i) % 3));
         i = end;
     }
 }

@@ -11,6 +11,21 @@ int MidiOfPitch(const XmlPitch& p) {
     return (p.octave + 1) * 12 + step + p.alter;
 }
 
+std::string NamedLeftOutLabel(TextTemplate label, const std::string& name) {
+    return FillPlaces(label.source, {name});
+}
+
+UserText LeftOutLabelText(const std::string& label) {
+    for (const TextTemplate& named : {kUnsupportedMarkLabel, kGraceMarkLabel, kUnknownMeterLabel}) {
+        const std::string_view source(named.source);
+        const std::string_view prefix = source.substr(0, source.find("%1"));
+        if (label.size() > prefix.size() && label.compare(0, prefix.size(), prefix) == 0) {
+            return UserText(named, {UserText::Plain(label.substr(prefix.size()))});
+        }
+    }
+    return UserText("sorvel::interchange", label);
+}
+
 void CountLeftOut(std::vector<std::pair<std::string, int>>& leftOut, const std::string& label,
                   int n) {
     const auto it = std::find_if(leftOut.begin(), leftOut.end(),

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/usertext.h"
+
 namespace sorvel::interchange {
 
 inline constexpr int kTicksPerQuarter = 48;
@@ -97,6 +99,22 @@ struct ImportedScore {
     // and how many.
     std::vector<std::pair<std::string, int>> leftOut;
 };
+
+// The labels of what was left out that name the thing left out: a template
+// whose %1 is the name ("<tenuto>", "5/4"). The other labels are constants
+// marked with SORVEL_TEXT_NOOP in "sorvel::interchange".
+inline constexpr TextTemplate kUnsupportedMarkLabel =
+    SORVEL_TEXT("sorvel::interchange", "対応していない記号 %1");
+inline constexpr TextTemplate kGraceMarkLabel =
+    SORVEL_TEXT("sorvel::interchange", "装飾音の記号 %1");
+inline constexpr TextTemplate kUnknownMeterLabel =
+    SORVEL_TEXT("sorvel::interchange", "この形式にない拍子 %1");
+
+// A naming label: the template filled with `name`.
+std::string NamedLeftOutLabel(TextTemplate label, const std::string& name);
+// A label of the list as a text to translate: a naming label as its template
+// and name, any other as itself.
+UserText LeftOutLabelText(const std::string& label);
 
 // Adds `n` to the count of `label` in a list of what was left out, appending
 // the label the first time.

@@ -15,18 +15,26 @@ std::string FileStem(const std::string& path) {
     return name;
 }
 
-std::string SummaryLine(const ImportedScore& score, const BuiltBook& built) {
-    std::string line = "MusicXMLを読み込みました（パート " + std::to_string(score.partNumber) +
-                       "/" + std::to_string(score.partCount) + "、" +
-                       std::to_string(built.measures) + " 小節、" + std::to_string(built.notes) +
-                       " 音、" + std::to_string(built.book->SheetCount()) + " ページ）。";
-    if (built.leftOut.empty()) return line + "読み込まなかったものはありません。";
-    line += "読み込まなかったもの: ";
-    for (size_t i = 0; i < built.leftOut.size(); ++i) {
-        if (i > 0) line += "、";
-        line += built.leftOut[i].first + " " + std::to_string(built.leftOut[i].second);
+UserText SummaryLine(const ImportedScore& score, const BuiltBook& built) {
+    UserText leftOut;
+    if (built.leftOut.empty()) {
+        leftOut = SORVEL_TEXT("sorvel::interchange", "読み込まなかったものはありません。");
+    } else {
+        std::vector<UserText> items;
+        for (const auto& [label, count] : built.leftOut) {
+            // A label and its count: "和音の音 3".
+            items.push_back(UserText(SORVEL_TEXT("sorvel::interchange", "%1 %2"),
+                                     {LeftOutLabelText(label), UserText::Number(count)}));
+        }
+        leftOut = UserText(SORVEL_TEXT("sorvel::interchange", "読み込まなかったもの: %1。"),
+                           {UserText::List(std::move(items))});
     }
-    return line + "。";
+    return UserText(
+        SORVEL_TEXT("sorvel::interchange",
+                    "MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6"),
+        {UserText::Number(score.partNumber), UserText::Number(score.partCount),
+         UserText::Number(built.measures), UserText::Number(built.notes),
+         UserText::Number(built.book->SheetCount()), std::move(leftOut)});
 }
 
 }  // namespace

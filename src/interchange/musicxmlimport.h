@@ -15,9 +15,9 @@ namespace sorvel::interchange {
 
 struct MusicXmlImport {
     bool ok = false;
-    std::string message;  // why nothing was imported (UTF-8); empty when ok
+    UserText message;  // why nothing was imported; empty when ok
     std::unique_ptr<TMusicBook> book;
-    std::string summary;  // one line (UTF-8): what was read and what was left out
+    UserText summary;  // one line: what was read and what was left out
 };
 
 // `partNumber` 0 takes the first part with notes. The book lives in `env`;

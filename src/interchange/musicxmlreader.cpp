@@ -17,16 +17,23 @@ namespace {
 
 using xmlread::TextOf;
 
-constexpr char kTooLarge[] = "ファイルが大きすぎるため読み込めません。";
-constexpr char kNoScoreInMxl[] = "圧縮MusicXML（.mxl）の中に楽譜が見つかりません。";
-constexpr char kTimewise[] =
-    "タイムワイズ形式のMusicXMLには対応していません。パートワイズ形式で保存し直してください。";
-constexpr char kNotAScore[] = "MusicXMLの楽譜ではありません。";
-constexpr char kNoNotes[] = "音符のあるパートがありません。";
-constexpr char kFileMissing[] = "指定されたファイルは見つかりません。";
-constexpr char kFileUnreadable[] = "ファイルを読み込めません。";
+constexpr TextTemplate kTooLarge =
+    SORVEL_TEXT("sorvel::interchange", "ファイルが大きすぎるため読み込めません。");
+constexpr TextTemplate kNoScoreInMxl =
+    SORVEL_TEXT("sorvel::interchange", "圧縮MusicXML（.mxl）の中に楽譜が見つかりません。");
+constexpr TextTemplate kTimewise = SORVEL_TEXT(
+    "sorvel::interchange",
+    "タイムワイズ形式のMusicXMLには対応していません。パートワイズ形式で保存し直してください。");
+constexpr TextTemplate kNotAScore =
+    SORVEL_TEXT("sorvel::interchange", "MusicXMLの楽譜ではありません。");
+constexpr TextTemplate kNoNotes =
+    SORVEL_TEXT("sorvel::interchange", "音符のあるパートがありません。");
+constexpr TextTemplate kFileMissing =
+    SORVEL_TEXT("sorvel::interchange", "指定されたファイルは見つかりません。");
+constexpr TextTemplate kFileUnreadable =
+    SORVEL_TEXT("sorvel::interchange", "ファイルを読み込めません。");
 
-MusicXmlReadResult Failure(std::string message) {
+MusicXmlReadResult Failure(UserText message) {
     MusicXmlReadResult result;
     result.message = std::move(message);
     return result;
@@ -132,9 +139,11 @@ MusicXmlReadResult ReadScoreXml(std::string_view bytes, int partNumber) {
     const pugi::xml_parse_result parsed =
         doc.load_buffer(bytes.data(), bytes.size(), kParseOptions);
     if (!parsed) {
-        return Failure(std::string("MusicXMLとして読み込めません（XMLの誤り: ") +
-                       parsed.description() + "、" + std::to_string(parsed.offset) +
-                       " バイト目）。");
+        return Failure(
+            UserText(SORVEL_TEXT("sorvel::interchange",
+                                 "MusicXMLとして読み込めません（XMLの誤り: %1、%2 バイト目）。"),
+                     {UserText::Plain(parsed.description()),
+                      UserText::Number(static_cast<long long>(parsed.offset))}));
     }
     const pugi::xml_node root = doc.document_element();
     const std::string_view rootName = root.name();
@@ -154,9 +163,10 @@ MusicXmlReadResult ReadScoreXml(std::string_view bytes, int partNumber) {
         }
         if (!chosen) return Failure(kNoNotes);
     } else if (partNumber < 1 || partNumber > count) {
-        return Failure("パート " + std::to_string(partNumber) +
-                       " はありません（この楽譜のパートは " + std::to_string(count) +
-                       " 個です）。");
+        return Failure(
+            UserText(SORVEL_TEXT("sorvel::interchange",
+                                 "パート %1 はありません（この楽譜のパートは %2 個です）。"),
+                     {UserText::Number(partNumber), UserText::Number(count)}));
     } else {
         chosen = parts[static_cast<size_t>(partNumber - 1)];
     }

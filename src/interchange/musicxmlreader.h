@@ -5,13 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/usertext.h"
 #include "interchange/importedscore.h"
 
 namespace sorvel::interchange {
 
 struct MusicXmlReadResult {
     bool ok = false;
-    std::string message;  // for the user, UTF-8 Japanese; empty when ok
+    UserText message;     // for the user (context "sorvel::interchange"); empty when ok
     ImportedScore score;  // filled when ok
 };
 

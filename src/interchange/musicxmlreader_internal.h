@@ -12,27 +12,44 @@
 namespace sorvel::interchange::xmlread {
 
 // Labels of what the reader leaves out.
-inline constexpr std::string_view kChordNotes = "和音の音";
-inline constexpr std::string_view kOtherVoiceNotes = "他の声部の音";
-inline constexpr std::string_view kOtherStaffNotes = "他の譜表の音";
-inline constexpr std::string_view kOtherStaffMarks = "他の譜表の記号";
-inline constexpr std::string_view kCueNotes = "キュー音符";
-inline constexpr std::string_view kPercussionNotes = "打楽器の音";
-inline constexpr std::string_view kOtherTuplets = "3連符以外の連符";
-inline constexpr std::string_view kWords = "文字";
-inline constexpr std::string_view kLyrics = "歌詞";
-inline constexpr std::string_view kChordSymbols = "コードネーム";
-inline constexpr std::string_view kOtherFingers = "対応していない指番号";
-inline constexpr std::string_view kOtherStrings = "対応していない弦の番号";
-inline constexpr std::string_view kUnbowedFingers = "擦弦楽器でないパートの指番号";
-inline constexpr std::string_view kUnbowedStrings = "擦弦楽器でないパートの弦の番号";
-inline constexpr std::string_view kTooManyGraces = "多すぎる装飾音";
-inline constexpr std::string_view kLoneGraces = "付く音のない装飾音";
-inline constexpr std::string_view kLongNotes = "長すぎる音";
-inline constexpr std::string_view kNotesWithoutLength = "長さのない音";
-inline constexpr std::string_view kOverlappingNotes = "重なった音";
-inline constexpr std::string_view kBadPitches = "読めない音の高さ";
-inline constexpr std::string_view kMeasuresBeyondLimit = "上限を超えた小節";
+inline constexpr std::string_view kChordNotes = SORVEL_TEXT_NOOP("sorvel::interchange", "和音の音");
+inline constexpr std::string_view kOtherVoiceNotes =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "他の声部の音");
+inline constexpr std::string_view kOtherStaffNotes =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "他の譜表の音");
+inline constexpr std::string_view kOtherStaffMarks =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "他の譜表の記号");
+inline constexpr std::string_view kCueNotes = SORVEL_TEXT_NOOP("sorvel::interchange", "キュー音符");
+inline constexpr std::string_view kPercussionNotes =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "打楽器の音");
+inline constexpr std::string_view kOtherTuplets =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "3連符以外の連符");
+inline constexpr std::string_view kWords = SORVEL_TEXT_NOOP("sorvel::interchange", "文字");
+inline constexpr std::string_view kLyrics = SORVEL_TEXT_NOOP("sorvel::interchange", "歌詞");
+inline constexpr std::string_view kChordSymbols =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "コードネーム");
+inline constexpr std::string_view kOtherFingers =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "対応していない指番号");
+inline constexpr std::string_view kOtherStrings =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "対応していない弦の番号");
+inline constexpr std::string_view kUnbowedFingers =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "擦弦楽器でないパートの指番号");
+inline constexpr std::string_view kUnbowedStrings =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "擦弦楽器でないパートの弦の番号");
+inline constexpr std::string_view kTooManyGraces =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "多すぎる装飾音");
+inline constexpr std::string_view kLoneGraces =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "付く音のない装飾音");
+inline constexpr std::string_view kLongNotes =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "長すぎる音");
+inline constexpr std::string_view kNotesWithoutLength =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "長さのない音");
+inline constexpr std::string_view kOverlappingNotes =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "重なった音");
+inline constexpr std::string_view kBadPitches =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "読めない音の高さ");
+inline constexpr std::string_view kMeasuresBeyondLimit =
+    SORVEL_TEXT_NOOP("sorvel::interchange", "上限を超えた小節");
 
 // Counts what the reader leaves out into the score's list, in the order
 // first met, with an index so that a file full of distinct unknown element
@@ -47,7 +64,7 @@ public:
     void GraceMark(std::string_view element);
 
 private:
-    void CountNamed(std::string_view prefix, std::string_view element);
+    void CountNamed(TextTemplate pattern, std::string_view element);
 
     ImportedScore& score_;
     std::unordered_map<std::string, size_t> index_;

@@ -13,13 +13,11 @@
 namespace sorvel::interchange::xmlread {
 namespace {
 
-constexpr std::string_view kUnsupportedPrefix = "対応していない記号 ";
-constexpr std::string_view kGraceMarkPrefix = "装飾音の記号 ";
 // Element names are cut to this many bytes in a label, and a file cannot make
 // more than so many distinct labels: the rest share one.
 constexpr size_t kMaxNameBytes = 40;
 constexpr size_t kMaxLabels = 256;
-constexpr std::string_view kOtherLabels = "その他の記号";
+constexpr std::string_view kOtherLabels = SORVEL_TEXT_NOOP("sorvel::interchange", "その他の記号");
 
 constexpr int kMaxTempo = 1000;
 
@@ -183,11 +181,9 @@ void LeftOutTally::Count(std::string_view label, int n) {
     }
 }
 
-void LeftOutTally::CountNamed(std::string_view prefix, std::string_view element) {
-    std::string label(prefix);
-    label += '<';
-    label += ShownName(element);
-    label += '>';
+void LeftOutTally::CountNamed(TextTemplate pattern, std::string_view element) {
+    const std::string label =
+        NamedLeftOutLabel(pattern, "<" + std::string(ShownName(element)) + ">");
     if (index_.size() >= kMaxLabels && index_.find(label) == index_.end()) {
         Count(kOtherLabels);
     } else {
@@ -196,11 +192,11 @@ void LeftOutTally::CountNamed(std::string_view prefix, std::string_view element)
 }
 
 void LeftOutTally::Unsupported(std::string_view element) {
-    CountNamed(kUnsupportedPrefix, element);
+    CountNamed(kUnsupportedMarkLabel, element);
 }
 
 void LeftOutTally::GraceMark(std::string_view element) {
-    CountNamed(kGraceMarkPrefix, element);
+    CountNamed(kGraceMarkLabel, element);
 }
 
 std::string_view TextOf(pugi::xml_node node) {

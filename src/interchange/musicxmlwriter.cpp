@@ -303,7 +303,7 @@ MusicXmlWriteResult ExportMusicXmlFile(TMusicBook& book, const std::string& path
     MusicXmlWriteResult result;
     const int error = WriteFileAtomically(path, WriteMusicXml(book));
     if (error != 0) {
-        result.message = "MusicXMLを書き込めません。";
+        result.message = SORVEL_TEXT("sorvel::interchange", "MusicXMLを書き込めません。");
         result.detail = std::strerror(error);
         return result;
     }

@@ -4,6 +4,8 @@
 // every erhu mark in its MusicXML element.
 #include <string>
 
+#include "base/usertext.h"
+
 namespace sorvel {
 class TMusicBook;
 }
@@ -15,8 +17,8 @@ std::string WriteMusicXml(TMusicBook& book);
 
 struct MusicXmlWriteResult {
     bool ok = false;
-    std::string message;  // for the user, UTF-8; empty on success
-    std::string detail;   // the system's reason
+    UserText message;    // for the user; empty on success
+    std::string detail;  // the system's reason
 };
 
 // Writes the document atomically to `path` (a temporary file renamed over it).

@@ -323,6 +323,11 @@ int ReadPreferenceInt(const std::string& path, std::string_view section, std::st
     return v ? StrToIntDef(*v, fallback) : fallback;
 }
 
+std::optional<std::string> ReadPreferenceText(const std::string& path, std::string_view section,
+                                              std::string_view key) {
+    return LoadOrEmpty(path).Value(section, key);
+}
+
 bool WritePreferenceKey(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value, std::string* error) {
     TIniFile ini;

@@ -4,6 +4,7 @@
 // keys serves the reader and the writer.
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -74,6 +75,9 @@ bool WritePreferenceKeys(const std::string& path, const Preferences& prefs,
 // is missing or not an integer.
 int ReadPreferenceInt(const std::string& path, std::string_view section, std::string_view key,
                       int fallback);
+// The key's text as stored; nothing when the file or the key is missing.
+std::optional<std::string> ReadPreferenceText(const std::string& path, std::string_view section,
+                                              std::string_view key);
 bool WritePreferenceKey(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value, std::string* error = nullptr);
 bool WritePreferenceKey(const std::string& path, std::string_view section, std::string_view key,

@@ -10,12 +10,8 @@
 namespace sorvel {
 namespace {
 
-ReaderLimitBreach Breach(ReaderLimit limit, int page, std::string message) {
+ReaderLimitBreach Breach(ReaderLimit limit, int page, UserText message) {
     return ReaderLimitBreach{limit, page, std::move(message)};
-}
-
-std::string PageText(int page) {
-    return std::to_string(page) + "ページ目";
 }
 
 // What the reader counts for a text box: its CSVText line, trimmed.
@@ -38,30 +34,37 @@ std::optional<ReaderLimitBreach> ReaderLimitBroken(const TMusicBook& book) {
         const int pageNo = p + 1;
         if (page.ItemCount() > kMaxItemsPerPage) {
             return Breach(ReaderLimit::ItemsPerPage, pageNo,
-                          PageText(pageNo) + "の記号が多すぎます。１ページに置ける記号は" +
-                              std::to_string(kMaxItemsPerPage) + "個までです。");
+                          UserText(SORVEL_TEXT("sorvel::model",
+                                               "%1ページ目の記号が多すぎます。"
+                                               "１ページに置ける記号は%2個までです。"),
+                                   {UserText::Number(pageNo), UserText::Number(kMaxItemsPerPage)}));
         }
         blocks += 1 + page.ItemCount();
         if (blocks > kMaxScoreBlocks) {
             return Breach(ReaderLimit::Blocks, pageNo,
-                          "楽譜全体の記号とページが多すぎます。記号とページは合わせて" +
-                              std::to_string(kMaxScoreBlocks - 1) + "個までです。");
+                          UserText(SORVEL_TEXT("sorvel::model",
+                                               "楽譜全体の記号とページが多すぎます。"
+                                               "記号とページは合わせて%1個までです。"),
+                                   {UserText::Number(kMaxScoreBlocks - 1)}));
         }
         for (int i = 0; i < page.ItemCount(); ++i) {
             const TMusicItem& item = *page.GetItem(i);
             if (item.LinkCount() > kMaxLinksPerItem) {
-                return Breach(ReaderLimit::LinksPerItem, pageNo,
-                              PageText(pageNo) +
-                                  "に、結び付いた記号が多すぎる記号があります。１つの記号に"
-                                  "結び付けられる記号は" +
-                                  std::to_string(kMaxLinksPerItem) + "個までです。");
+                return Breach(
+                    ReaderLimit::LinksPerItem, pageNo,
+                    UserText(SORVEL_TEXT("sorvel::model",
+                                         "%1ページ目に、結び付いた記号が多すぎる記号があります。"
+                                         "１つの記号に結び付けられる記号は%2個までです。"),
+                             {UserText::Number(pageNo), UserText::Number(kMaxLinksPerItem)}));
             }
             if (const TTextBox* box = item.As<TTextBox>()) {
                 textLines += TextLinesRead(*box);
                 if (textLines > kMaxTextBoxLines) {
                     return Breach(ReaderLimit::TextBoxLines, pageNo,
-                                  "テキストの行が多すぎます。テキストは楽譜全体で" +
-                                      std::to_string(kMaxTextBoxLines) + "行までです。");
+                                  UserText(SORVEL_TEXT("sorvel::model",
+                                                       "テキストの行が多すぎます。"
+                                                       "テキストは楽譜全体で%1行までです。"),
+                                           {UserText::Number(kMaxTextBoxLines)}));
                 }
             }
         }
@@ -72,8 +75,10 @@ std::optional<ReaderLimitBreach> ReaderLimitBroken(const TMusicBook& book) {
 std::optional<ReaderLimitBreach> FileSizeLimitBroken(std::size_t bytes) {
     if (bytes <= kMaxScoreBytes) return std::nullopt;
     return Breach(ReaderLimit::FileBytes, 0,
-                  "楽譜データが大きすぎます。保存できる楽譜データは" +
-                      std::to_string(kMaxScoreBytes >> 20) + "MBまでです。");
+                  UserText(SORVEL_TEXT("sorvel::model",
+                                       "楽譜データが大きすぎます。"
+                                       "保存できる楽譜データは%1MBまでです。"),
+                           {UserText::Number(static_cast<long long>(kMaxScoreBytes >> 20))}));
 }
 
 }  // namespace sorvel

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/usertext.h"
+
 namespace sorvel {
 
 class TMusicBook;
@@ -21,8 +23,8 @@ enum class ReaderLimit {
 
 struct ReaderLimitBreach {
     ReaderLimit limit = ReaderLimit::ItemsPerPage;
-    int page = 0;         // 1-based page number where the limit is crossed; 0 for the whole book
-    std::string message;  // for the user, UTF-8
+    int page = 0;      // 1-based page number where the limit is crossed; 0 for the whole book
+    UserText message;  // for the user
 };
 
 // The first limit the book crosses, page by page, or nothing when the reader

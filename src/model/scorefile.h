@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/filestamp.h"
+#include "base/usertext.h"
 
 namespace sorvel {
 
@@ -46,9 +47,9 @@ std::string SaveBookToFileBytes(TMusicBook& book);
 
 struct SaveResult {
     bool ok = false;
-    std::string message;  // for the user, UTF-8; empty on success
-    std::string detail;   // the system's reason (strerror), for logs and the command line
-    FileStamp stamp;      // on success: the file as written, to notice later changes by others
+    UserText message;    // for the user; empty on success
+    std::string detail;  // the system's reason (strerror), for logs and the command line
+    FileStamp stamp;     // on success: the file as written, to notice later changes by others
 };
 
 // Writes the book atomically: a temporary file in the target's folder,
@@ -72,7 +73,7 @@ SaveResult SaveFailure(const std::string& path, int error);
 // The question before saving over a file that changed on disk since it was
 // opened or last saved (ChangeSince(stamp, path) == DiskChange::Changed),
 // asked with Yes and No; Yes saves over it.
-std::string ChangedOnDiskQuestion(const std::string& path);
+UserText ChangedOnDiskQuestion(const std::string& path);
 
 // ---- Reader ---------------------------------------------------------------
 
@@ -88,18 +89,24 @@ enum class ReadStatus {
 struct ReadResult {
     ReadStatus status = ReadStatus::Malformed;
     std::unique_ptr<TMusicBook> book;  // set exactly when status is Ok
-    std::string message;               // UTF-8; empty for Ok and NotAScore
+    UserText message;                  // empty for Ok and NotAScore
     FileStamp stamp;                   // ReadScoreFile, status Ok: the file as it was read
 };
 
 // A result without a book, with the status and message of a failure.
 ReadResult ReadFailure(ReadStatus status, const char* message);
 
-// The texts of the failures; as the program shows them.
-inline constexpr char kMsgFileNotFound[] = "指定されたファイルは見つかりません。";
-inline constexpr char kMsgUnreadable[] = "ファイルを読み込めません。";
-inline constexpr char kMsgMalformed[] = "楽譜データが壊れているため読み込めません。";
-inline constexpr char kMsgTooLarge[] = "楽譜データが大きすぎるため読み込めません。";
+// The texts of the failures; as the program shows them. The model's texts
+// are translated in the context kModelTexts.
+inline constexpr char kModelTexts[] = "sorvel::model";
+inline constexpr char kMsgFileNotFound[] =
+    SORVEL_TEXT_NOOP("sorvel::model", "指定されたファイルは見つかりません。");
+inline constexpr char kMsgUnreadable[] =
+    SORVEL_TEXT_NOOP("sorvel::model", "ファイルを読み込めません。");
+inline constexpr char kMsgMalformed[] =
+    SORVEL_TEXT_NOOP("sorvel::model", "楽譜データが壊れているため読み込めません。");
+inline constexpr char kMsgTooLarge[] =
+    SORVEL_TEXT_NOOP("sorvel::model", "楽譜データが大きすぎるため読み込めません。");
 
 // Limits that keep hostile input from exhausting memory or time. A score the
 // program writes stays far below each (a 200-page book of 100,000 items is

@@ -33,15 +33,17 @@ SaveResult WriteAtomically(const std::string& path, const std::string& bytes) {
 
 SaveResult SaveFailure(const std::string& path, int error) {
     SaveResult result;
-    result.message = "「" + path + "」に保存できません。";
+    result.message =
+        UserText(SORVEL_TEXT("sorvel::model", "「%1」に保存できません。"), {UserText::Plain(path)});
     result.detail = std::strerror(error);
     return result;
 }
 
-std::string ChangedOnDiskQuestion(const std::string& path) {
-    return "「" + path +
-           "」は、読み込んだ後にほかのプログラムで変更されています。\n"
-           "上書き保存すると、その変更は失われます。上書きしますか？";
+UserText ChangedOnDiskQuestion(const std::string& path) {
+    return UserText(SORVEL_TEXT("sorvel::model",
+                                "「%1」は、読み込んだ後にほかのプログラムで変更されています。\n"
+                                "上書き保存すると、その変更は失われます。上書きしますか？"),
+                    {UserText::Plain(path)});
 }
 
 SaveResult SaveScoreFile(TMusicBook& book, const std::string& path) {

@@ -111,7 +111,7 @@ ReadResult Build(std::string_view bytes, TModelEnv& env) {
 ReadResult ReadFailure(ReadStatus status, const char* message) {
     ReadResult result;
     result.status = status;
-    result.message = message;
+    if (*message) result.message = UserText(kModelTexts, message);
     return result;
 }
 

@@ -198,11 +198,11 @@ bool TUndo::SetPropertyByName(TPersistent& target, const std::string& prop,
                               const std::string& text) {
     const PropertyInfo* info = target.Properties().Find(prop);
     if (!info) {
-        if (onMessage) onMessage(std::string(kNoSuchProperty) + prop);
+        if (onMessage) onMessage(UserText(kNoSuchProperty, {UserText::Plain(prop)}));
         return false;
     }
     if (info->type == PropType::Enumeration || !info->set) {
-        if (onMessage) onMessage(kUnsupportedType);
+        if (onMessage) onMessage(UserText(kUnsupportedType));
         return false;
     }
     info->set(target, text);  // integers from text fall back to 0

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/usertext.h"
 #include "model/commands.h"
 #include "model/objcontainer.h"
 
@@ -17,8 +18,11 @@ namespace sorvel {
 class TUndo {
 public:
     static constexpr int kCapacity = 52;
-    static constexpr char kNoSuchProperty[] = "このプロパティは有りません  ";
-    static constexpr char kUnsupportedType[] = "このプロパティの型は現在使用できません";
+    // "このプロパティは有りません  <name>"
+    static constexpr TextTemplate kNoSuchProperty =
+        SORVEL_TEXT("sorvel::model", "このプロパティは有りません  %1");
+    static constexpr TextTemplate kUnsupportedType =
+        SORVEL_TEXT("sorvel::model", "このプロパティの型は現在使用できません");
 
     TUndo() = default;
     ~TUndo() { Clear(); }
@@ -70,7 +74,7 @@ public:
     // Called whenever a group with commands closed as a new step.
     std::function<void()> onStepRecorded;
     // Shows a message to the user (UTF-8).
-    std::function<void(const std::string&)> onMessage;
+    std::function<void(const UserText&)> onMessage;
 
     // The open group's commands (tests and diagnostics).
     const std::vector<std::unique_ptr<TCommand>>* OpenGroupCommands() const;

@@ -1,5 +1,6 @@
 #include "print/bookprinter.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -22,17 +23,18 @@ bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, TModelEn
                     QString& error) {
     if (span.Count() > 0) span = PrintSpan(false, span.first + 1, span.last + 1, book.SheetCount());
     if (span.Count() == 0 || book.SheetCount() == 0) {
-        error = QString::fromUtf8("印刷するページがありません。");
+        error = QCoreApplication::translate("BookPrinter", "印刷するページがありません。");
         return false;
     }
-    printer.setDocName(QString::fromUtf8(kPrintDocumentTitle));
+    printer.setDocName(QCoreApplication::translate("BookPrinter", kPrintDocumentTitle));
     printer.setCreator(QStringLiteral("Sorvel"));
     LayoutKeeper keeper(env);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        error = QString::fromUtf8("印刷を開始できませんでした。");
+        error = QCoreApplication::translate("BookPrinter", "印刷を開始できませんでした。");
         if (printer.outputFormat() == QPrinter::PdfFormat) {
-            error += QString::fromUtf8("\nファイル: ") + printer.outputFileName();
+            error += QCoreApplication::translate("BookPrinter", "\nファイル: %1")
+                         .arg(printer.outputFileName());
         }
         return false;
     }
@@ -41,7 +43,7 @@ bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, TModelEn
     for (int i = span.first; i <= span.last; ++i) {
         if (i > span.first && !printer.newPage()) {
             painter.end();
-            error = QString::fromUtf8("印刷中にエラーが発生しました。");
+            error = QCoreApplication::translate("BookPrinter", "印刷中にエラーが発生しました。");
             return false;
         }
         TMusicSheet& page = *book.GetSheet(i);
@@ -53,7 +55,7 @@ bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, TModelEn
         painter.restore();
     }
     if (!painter.end()) {
-        error = QString::fromUtf8("印刷中にエラーが発生しました。");
+        error = QCoreApplication::translate("BookPrinter", "印刷中にエラーが発生しました。");
         return false;
     }
     return true;

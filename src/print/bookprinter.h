@@ -19,7 +19,8 @@ namespace sorvel {
 class TMusicBook;
 
 // The print job's document title.
-inline constexpr char kPrintDocumentTitle[] = "二胡数字譜";
+// The print job name, translated in the context "BookPrinter".
+inline constexpr char kPrintDocumentTitle[] = QT_TRANSLATE_NOOP("BookPrinter", "二胡数字譜");
 
 // Prints `span` of `book` (cut to the book). The current layout of `env` is
 // the same afterwards. False with a message for the user in `error` when the

@@ -153,6 +153,29 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.saveQuestions, 1);
     }
 
+    // A book that never had a file comes back without one: its title is the
+    // untitled name and saving asks for a path rather than writing "無題"
+    // into the current folder.
+    void aRecoveredUntitledBookHasNoFile() {
+        MainWindowFixture f;
+        f.recovery = true;
+        RecoveryStore crashed(f.RecoveryFolder().toStdString(), RecoveryOwner{999'999'999, 1});
+        QFile demo(Demo());
+        QVERIFY(demo.open(QIODevice::ReadOnly));
+        QVERIFY(crashed.Write(demo.readAll().toStdString(), "", 1'700'000'000) == 0);
+        f.restoreAnswer = true;
+        f.Start();
+        f.window->OfferRecovery();
+        TfrmMain& w = *f.window;
+        QVERIFY(w.IsModified());
+        QVERIFY(!w.Document().HasFile());
+        QVERIFY(w.windowTitle().startsWith(QStringLiteral("無題 - ")));
+        f.dialogs.savePaths = {f.Path("named.svl")};
+        QVERIFY(w.Save());
+        QVERIFY(QFile::exists(f.Path("named.svl")));
+        QVERIFY(!QFile::exists(QStringLiteral("無題")));
+    }
+
     void gridDisplayCountsAsAChangeUntilSaved() {
         MainWindowFixture f;
         TfrmMain& w = *f.window;

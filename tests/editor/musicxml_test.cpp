@@ -143,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(f.proposals.first().endsWith(".musicxml"));
         const interchange::MusicXmlReadResult back =
             interchange::ReadMusicXmlFile(f.exportPath.toStdString());
-        QVERIFY2(back.ok, back.message.c_str());
+        QVERIFY2(back.ok, back.message.Japanese().c_str());
         QVERIFY(!back.score.measures.empty());
         // Exporting does not change the book.
         QVERIFY(f.window->IsModified());

@@ -512,7 +512,7 @@ private Q_SLOTS:
         TWorkspace other;
         const ReadResult r = ReadScoreFile(restore->copyPath, other.env);
         QVERIFY(r.status != ReadStatus::Ok);
-        c->RefuseRestore(nullptr, *restore, QString::fromStdString(r.message));
+        c->RefuseRestore(nullptr, *restore, QString::fromStdString(r.message.Japanese()));
 
         const std::string kept = StemOf(dead) + ".refused.svl";
         QCOMPARE(ReadBytes(kept), broken);

@@ -24,7 +24,7 @@ PagePropertyFields Standard() {
 }
 
 std::string Message(const std::optional<FieldError>& e) {
-    return e ? e->message : std::string();
+    return e ? e->message.Japanese() : std::string();
 }
 
 std::vector<std::string> RecordedNames(const TUndo& undo) {
@@ -82,7 +82,7 @@ private Q_SLOTS:
             const std::optional<FieldError> e = CheckPageProperties(f, 1000, 1365);
             QVERIFY(e);
             QCOMPARE(e->field, c.field);
-            QCOMPARE(e->message, std::string(c.message));
+            QCOMPARE(e->message.Japanese(), std::string(c.message));
         }
         // Both limits are accepted; the first bad field is the one reported.
         PagePropertyFields f = Standard();
@@ -103,7 +103,7 @@ private Q_SLOTS:
         f.divParBarShown = 33;
         std::optional<FieldError> e = CheckPageProperties(f, 964, 1365);
         QCOMPARE(e->field, SettingsField::DivParBar);
-        QCOMPARE(e->message,
+        QCOMPARE(e->message.Japanese(),
                  std::string("小節ごとの分割数は、1 から 31 の数値を指定してください。"));
         f.divParBarShown = 31;
         QVERIFY(!CheckPageProperties(f, 964, 1365));
@@ -114,12 +114,13 @@ private Q_SLOTS:
         f.topSpace = f.bottomSpace = f.titleHeight = 455;
         e = CheckPageProperties(f, 1000, 1365);
         QCOMPARE(e->field, SettingsField::TitleHeight);
-        QCOMPARE(e->message,
+        QCOMPARE(e->message.Japanese(),
                  std::string("タイトル部分の高さは、1 から 454 の数値を指定してください。"));
         f.titleHeight = 452;  // three units left: at most three rows
         e = CheckPageProperties(f, 1000, 1365);
         QCOMPARE(e->field, SettingsField::RowDivNum);
-        QCOMPARE(e->message, std::string("１ページの段数は、1 から 3 の数値を指定してください。"));
+        QCOMPARE(e->message.Japanese(),
+                 std::string("１ページの段数は、1 から 3 の数値を指定してください。"));
         f.rowDivNum = 3;
         QVERIFY(!CheckPageProperties(f, 1000, 1365));
     }
@@ -286,12 +287,12 @@ private Q_SLOTS:
         QVERIFY(CheckBarCount(0));
         QVERIFY(!CheckBarCount(1));
         QVERIFY(!CheckBarCount(999));
-        QCOMPARE(CheckBarCount(1000).value(),
+        QCOMPARE(CheckBarCount(1000).value().Japanese(),
                  std::string("小節数は、1 から 999 の数値を指定してください。"));
-        QCOMPARE(CheckTempo(250, kTempoPerMinute).value(),
+        QCOMPARE(CheckTempo(250, kTempoPerMinute).value().Japanese(),
                  std::string("テンポは、10 から 240 の数値を指定してください。"));
         QVERIFY(!CheckTempo(250, kTempoPercent));
-        QCOMPARE(CheckTempo(301, kTempoPercent).value(),
+        QCOMPARE(CheckTempo(301, kTempoPercent).value().Japanese(),
                  std::string("テンポは、10 から 300 の数値を指定してください。"));
         QVERIFY(CheckTempo(9, kTempoPercent));
         QVERIFY(!CheckTempo(10, kTempoPerMinute));

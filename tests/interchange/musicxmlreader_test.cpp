@@ -827,11 +827,11 @@ TEST(MusicXmlReaderStructure, PartChoice) {
     EXPECT_EQ(Pitch(r.score.measures[0].notes[0].pitch), "B4");
     r = ReadMusicXmlBytes(xml, 4);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "パート 4 はありません（この楽譜のパートは 3 個です）。");
+    EXPECT_EQ(r.message.Japanese(), "パート 4 はありません（この楽譜のパートは 3 個です）。");
     r = ReadMusicXmlBytes("<score-partwise><part id=\"P1\">" + Measure(Rest(8)) +
                           "</part></score-partwise>");
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "音符のあるパートがありません。");
+    EXPECT_EQ(r.message.Japanese(), "音符のあるパートがありません。");
 }
 
 // ------------------------------------------------------------ hostile input
@@ -839,28 +839,29 @@ TEST(MusicXmlReaderStructure, PartChoice) {
 TEST(MusicXmlReaderHostile, NotXmlOrNotAPartwiseScore) {
     MusicXmlReadResult r = ReadMusicXmlBytes("");
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message.rfind("MusicXMLとして読み込めません（XMLの誤り: ", 0), 0u) << r.message;
+    EXPECT_EQ(r.message.Japanese().rfind("MusicXMLとして読み込めません（XMLの誤り: ", 0), 0u)
+        << r.message;
     r = ReadMusicXmlBytes("<score-partwise><part id=\"P1\"><measure>");
     EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find(" バイト目）。"), std::string::npos) << r.message;
+    EXPECT_NE(r.message.Japanese().find(" バイト目）。"), std::string::npos) << r.message;
     r = ReadMusicXmlBytes("\x89PNG\r\n\x1a\n");
     EXPECT_FALSE(r.ok);
     r = ReadMusicXmlBytes(
         "<score-timewise version=\"4.0\"><measure number=\"1\"/></score-timewise>");
     EXPECT_EQ(
-        r.message,
+        r.message.Japanese(),
         "タイムワイズ形式のMusicXMLには対応していません。パートワイズ形式で保存し直してください。");
     r = ReadMusicXmlBytes("<html><body>score</body></html>");
-    EXPECT_EQ(r.message, "MusicXMLの楽譜ではありません。");
+    EXPECT_EQ(r.message.Japanese(), "MusicXMLの楽譜ではありません。");
     r = ReadMusicXmlBytes(std::string(kMaxMusicXmlBytes + 1, ' '));
-    EXPECT_EQ(r.message, "ファイルが大きすぎるため読み込めません。");
+    EXPECT_EQ(r.message.Japanese(), "ファイルが大きすぎるため読み込めません。");
 }
 
 TEST(MusicXmlReaderHostile, FilesMissingOrUnreadable) {
     MusicXmlReadResult r = ReadMusicXmlFile(SamplePath("no-such-file.musicxml"));
-    EXPECT_EQ(r.message, "指定されたファイルは見つかりません。");
+    EXPECT_EQ(r.message.Japanese(), "指定されたファイルは見つかりません。");
     r = ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML) + "/samples");
-    EXPECT_EQ(r.message, "ファイルを読み込めません。");
+    EXPECT_EQ(r.message.Japanese(), "ファイルを読み込めません。");
 }
 
 TEST(MusicXmlReaderHostile, CompressedArchives) {
@@ -875,9 +876,10 @@ TEST(MusicXmlReaderHostile, CompressedArchives) {
     EXPECT_TRUE(r.ok) << r.message;
 
     const std::string noScore = "圧縮MusicXML（.mxl）の中に楽譜が見つかりません。";
-    EXPECT_EQ(ReadMusicXmlBytes(Zip({{"readme.txt", "hello"}})).message, noScore);
-    EXPECT_EQ(ReadMusicXmlBytes(Zip({{"META-INF/container.xml", kContainer}})).message, noScore);
-    EXPECT_EQ(ReadMusicXmlBytes("PK\x03\x04 not really an archive").message, noScore);
+    EXPECT_EQ(ReadMusicXmlBytes(Zip({{"readme.txt", "hello"}})).message.Japanese(), noScore);
+    EXPECT_EQ(ReadMusicXmlBytes(Zip({{"META-INF/container.xml", kContainer}})).message.Japanese(),
+              noScore);
+    EXPECT_EQ(ReadMusicXmlBytes("PK\x03\x04 not really an archive").message.Japanese(), noScore);
     std::string cut = Zip({{"score.musicxml", score}});
     cut.resize(cut.size() / 2);
     EXPECT_FALSE(ReadMusicXmlBytes(cut).ok);
@@ -886,7 +888,8 @@ TEST(MusicXmlReaderHostile, CompressedArchives) {
     const std::string zeros(kMaxMusicXmlBytes + 1, '\0');
     const std::string bomb = Zip({{"score.musicxml", zeros}});
     EXPECT_LT(bomb.size(), 1u << 20);
-    EXPECT_EQ(ReadMusicXmlBytes(bomb).message, "ファイルが大きすぎるため読み込めません。");
+    EXPECT_EQ(ReadMusicXmlBytes(bomb).message.Japanese(),
+              "ファイルが大きすぎるため読み込めません。");
     // The same entry declaring a small size: the inflated bytes are counted.
     std::string lying = bomb;
     const char small[4] = {16, 0, 0, 0};
@@ -894,11 +897,13 @@ TEST(MusicXmlReaderHostile, CompressedArchives) {
     const size_t central = lying.find("PK\x01\x02");
     ASSERT_NE(central, std::string::npos);
     std::memcpy(lying.data() + central + 24, small, 4);
-    EXPECT_EQ(ReadMusicXmlBytes(lying).message, "ファイルが大きすぎるため読み込めません。");
+    EXPECT_EQ(ReadMusicXmlBytes(lying).message.Japanese(),
+              "ファイルが大きすぎるため読み込めません。");
 
     std::vector<std::pair<std::string, std::string>> many;
     for (int i = 0; i <= 10000; ++i) many.emplace_back("f" + std::to_string(i), "");
-    EXPECT_EQ(ReadMusicXmlBytes(Zip(many)).message, "ファイルが大きすぎるため読み込めません。");
+    EXPECT_EQ(ReadMusicXmlBytes(Zip(many)).message.Japanese(),
+              "ファイルが大きすぎるため読み込めません。");
 }
 
 TEST(MusicXmlReaderHostile, AbsurdNumbersStayBounded) {

@@ -609,7 +609,7 @@ TEST_F(WriterTest, EmptyBookDemoAndFiles) {
     std::remove(path.c_str());
     const MusicXmlWriteResult bad = ExportMusicXmlFile(*book, "/nonexistent-folder/x.musicxml");
     EXPECT_FALSE(bad.ok);
-    EXPECT_EQ(bad.message, "MusicXMLを書き込めません。");
+    EXPECT_EQ(bad.message.Japanese(), "MusicXMLを書き込めません。");
     EXPECT_FALSE(bad.detail.empty());
 }
 

@@ -18,7 +18,7 @@ class ModelTest : public ::testing::Test, protected TWorkspace {
 protected:
     ModelTest() {
         undo.onStepRecorded = [this] { ++stepsRecorded; };
-        undo.onMessage = [this](const std::string& m) { messages.push_back(m); };
+        undo.onMessage = [this](const UserText& m) { messages.push_back(m.Japanese()); };
         NewBook();
         page = book->GetSheet(0);
     }

@@ -77,12 +77,12 @@ TEST_F(LimitsTest, PageAtTheItemLimitSavesAndOneMoreIsRefused) {
     ASSERT_TRUE(breach);
     EXPECT_EQ(breach->limit, ReaderLimit::ItemsPerPage);
     EXPECT_EQ(breach->page, 2);
-    EXPECT_EQ(breach->message,
+    EXPECT_EQ(breach->message.Japanese(),
               "2ページ目の記号が多すぎます。１ページに置ける記号は20000個までです。");
     // The save refuses with the same words and leaves the file as it was.
     const SaveResult refused = SaveScoreFile(book, path);
     EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.message, breach->message);
+    EXPECT_EQ(refused.message.Japanese(), breach->message.Japanese());
     EXPECT_EQ(ReadBytes(path), onDisk);
     // Nor is a new file made.
     EXPECT_FALSE(SaveScoreFile(book, (dir / "new.svl").string()).ok);
@@ -150,7 +150,8 @@ TEST_F(LimitsTest, FileSizeLimitIsTheReaders) {
     const auto breach = FileSizeLimitBroken(kMaxScoreBytes + 1);
     ASSERT_TRUE(breach);
     EXPECT_EQ(breach->limit, ReaderLimit::FileBytes);
-    EXPECT_EQ(breach->message, "楽譜データが大きすぎます。保存できる楽譜データは256MBまでです。");
+    EXPECT_EQ(breach->message.Japanese(),
+              "楽譜データが大きすぎます。保存できる楽譜データは256MBまでです。");
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST_F(ScoreTest, HeaderMustMatchExactlyWithoutTrimming) {
     ReadResult r = Read(Text(lines));
     EXPECT_EQ(r.status, ReadStatus::NotAScore);
     EXPECT_EQ(r.book, nullptr);
-    EXPECT_EQ(r.message, "");
+    EXPECT_EQ(r.message.Japanese(), "");
     lines[0] = " " + kHeader;
     EXPECT_EQ(Read(Text(lines)).status, ReadStatus::NotAScore);
     lines[0] = "\xEF\xBB\xBF" + kHeader;  // a byte-order mark
@@ -64,7 +64,7 @@ TEST_F(ScoreTest, EveryLineEndIsAccepted) {
 TEST_F(ScoreTest, HeaderWithoutBookIsRejectedWithAMessage) {
     ReadResult r = Read(Text({kHeader, "class TMusicSheet", "end   TMusicSheet"}));
     EXPECT_EQ(r.status, ReadStatus::Malformed);
-    EXPECT_EQ(r.message, kMsgMalformed);
+    EXPECT_EQ(r.message.Japanese(), kMsgMalformed);
     EXPECT_EQ(r.book, nullptr);
     EXPECT_EQ(Read(Text({kHeader})).status, ReadStatus::Malformed);
 }
@@ -82,7 +82,7 @@ TEST_F(ScoreTest, SecondBookBlockIsRejected) {
 TEST_F(ScoreTest, MissingFileGivesItsMessage) {
     ReadResult r = ReadScoreFile("/nonexistent/folder/score.svl", env);
     EXPECT_EQ(r.status, ReadStatus::FileNotFound);
-    EXPECT_EQ(r.message, "指定されたファイルは見つかりません。");
+    EXPECT_EQ(r.message.Japanese(), "指定されたファイルは見つかりません。");
     EXPECT_EQ(ReadScoreFile(SCOREFILE_DATA, env).status, ReadStatus::Unreadable);  // a folder
     // A device or a pipe is refused at once instead of read forever or waited on.
     EXPECT_EQ(ReadScoreFile("/dev/zero", env).status, ReadStatus::Unreadable);
@@ -91,7 +91,7 @@ TEST_F(ScoreTest, MissingFileGivesItsMessage) {
     ReadResult r2 = ReadScoreFile(fifo, env);
     ::unlink(fifo.c_str());
     EXPECT_EQ(r2.status, ReadStatus::Unreadable);
-    EXPECT_EQ(r2.message, kMsgUnreadable);
+    EXPECT_EQ(r2.message.Japanese(), kMsgUnreadable);
 }
 
 TEST_F(ScoreTest, ReadsAFileFromDisk) {
@@ -379,7 +379,7 @@ TEST_F(ScoreTest, TooManyItemsOnOnePageIsRejected) {
     for (int i = 0; i <= kMaxItemsPerPage; ++i) text += "class TBeat\r\nend   x\r\n";
     ReadResult r = Read(text);
     EXPECT_EQ(r.status, ReadStatus::TooLarge);
-    EXPECT_EQ(r.message, kMsgTooLarge);
+    EXPECT_EQ(r.message.Japanese(), kMsgTooLarge);
 }
 
 TEST_F(ScoreTest, EndLinesBeyondTheLimitAreRejected) {
@@ -390,7 +390,7 @@ TEST_F(ScoreTest, EndLinesBeyondTheLimitAreRejected) {
     text += "end   x\r\n";
     ReadResult r = Read(text);
     EXPECT_EQ(r.status, ReadStatus::TooLarge);
-    EXPECT_EQ(r.message, kMsgTooLarge);
+    EXPECT_EQ(r.message.Japanese(), kMsgTooLarge);
 }
 
 TEST_F(ScoreTest, HugeCommaTextIsRejected) {

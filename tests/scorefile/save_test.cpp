@@ -55,7 +55,7 @@ TEST_F(SaveTest, FailureLeavesTheOldFileAndReportsIt) {
     fs::create_directories(target / "inside");
     SaveResult r = SaveScoreFile(book, target.string());
     EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("taken.svl"), std::string::npos);
+    EXPECT_NE(r.message.Japanese().find("taken.svl"), std::string::npos);
     EXPECT_FALSE(r.detail.empty());
     EXPECT_TRUE(fs::is_directory(target / "inside"));
     EXPECT_EQ(FileCount(), 1u);  // no temporary file left
@@ -92,7 +92,7 @@ TEST_F(SaveTest, ReadOnlyFileIsRefusedWithTheSaveMessage) {
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
     const SaveResult r = SaveScoreFile(book, path);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "「" + path + "」に保存できません。");
+    EXPECT_EQ(r.message.Japanese(), "「" + path + "」に保存できません。");
     EXPECT_EQ(r.detail, std::strerror(EACCES));
     EXPECT_EQ(ReadBytes(path), "someone else's work");
     struct stat st;
@@ -123,7 +123,7 @@ TEST_F(SaveTest, StampsTellAnotherEditorsSaveFromOurOwn) {
     ASSERT_TRUE(firstSaved.ok);
     EXPECT_EQ(ChangeSince(firstSaved.stamp, path), DiskChange::Unchanged);
     EXPECT_EQ(ChangeSince(secondSaved.stamp, path), DiskChange::Changed);
-    EXPECT_EQ(ChangedOnDiskQuestion(path),
+    EXPECT_EQ(ChangedOnDiskQuestion(path).Japanese(),
               "「" + path +
                   "」は、読み込んだ後にほかのプログラムで変更されています。\n"
                   "上書き保存すると、その変更は失われます。上書きしますか？");
@@ -150,7 +150,7 @@ TEST_F(SaveTest, NonUtf8PathIsUsedAsItsBytes) {
     EXPECT_EQ(ChangeSince(saved.stamp, path), DiskChange::Unchanged);
     // A failure names the path with its bytes.
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    EXPECT_EQ(SaveScoreFile(book, path).message, "「" + path + "」に保存できません。");
+    EXPECT_EQ(SaveScoreFile(book, path).message.Japanese(), "「" + path + "」に保存できません。");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPixmap>
 
 namespace sorvel {
@@ -13,15 +14,31 @@ struct NamedColor {
     int bgr;
 };
 
-// The sixteen standard colours.
+// The sixteen standard colours, their names translated in "ColorChoice".
 constexpr NamedColor kStandardColors[] = {
-    {"黒", 0x000000},   {"暗い赤", 0x000080},   {"緑", 0x008000},     {"オリーブ", 0x008080},
-    {"紺", 0x800000},   {"紫", 0x800080},       {"青緑", 0x808000},   {"灰色", 0x808080},
-    {"銀色", 0xC0C0C0}, {"赤", 0x0000FF},       {"ライム", 0x00FF00}, {"黄", 0x00FFFF},
-    {"青", 0xFF0000},   {"マゼンタ", 0xFF00FF}, {"水色", 0xFFFF00},   {"白", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("ColorChoice", "黒"), 0x000000},
+    {QT_TRANSLATE_NOOP("ColorChoice", "暗い赤"), 0x000080},
+    {QT_TRANSLATE_NOOP("ColorChoice", "緑"), 0x008000},
+    {QT_TRANSLATE_NOOP("ColorChoice", "オリーブ"), 0x008080},
+    {QT_TRANSLATE_NOOP("ColorChoice", "紺"), 0x800000},
+    {QT_TRANSLATE_NOOP("ColorChoice", "紫"), 0x800080},
+    {QT_TRANSLATE_NOOP("ColorChoice", "青緑"), 0x808000},
+    {QT_TRANSLATE_NOOP("ColorChoice", "灰色"), 0x808080},
+    {QT_TRANSLATE_NOOP("ColorChoice", "銀色"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("ColorChoice", "赤"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("ColorChoice", "ライム"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("ColorChoice", "黄"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("ColorChoice", "青"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("ColorChoice", "マゼンタ"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("ColorChoice", "水色"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("ColorChoice", "白"), 0xFFFFFF},
 };
-constexpr char kOther[] = "その他...";
-constexpr char kCustom[] = "ユーザー定義";
+constexpr char kOther[] = QT_TRANSLATE_NOOP("ColorChoice", "その他...");
+constexpr char kCustom[] = QT_TRANSLATE_NOOP("ColorChoice", "ユーザー定義");
+
+QString Text(const char* source) {
+    return QCoreApplication::translate("ColorChoice", source);
+}
 constexpr int kOtherMarker = -1;
 
 QColor ToQColor(int bgr) {
@@ -47,9 +64,9 @@ int OtherIndex(const QComboBox* box) {
 void SetUpColorChoice(QComboBox* box) {
     box->clear();
     for (const NamedColor& c : kStandardColors) {
-        box->addItem(Swatch(c.bgr), QString::fromUtf8(c.name), c.bgr);
+        box->addItem(Swatch(c.bgr), Text(c.name), c.bgr);
     }
-    box->addItem(QString::fromUtf8(kOther), kOtherMarker);
+    box->addItem(Text(kOther), kOtherMarker);
     // Choosing "その他..." opens the colour dialog; cancelling it keeps the
     // colour chosen before.
     QObject::connect(box, &QComboBox::activated, box, [box](int index) {
@@ -68,10 +85,10 @@ void SelectColor(QComboBox* box, int color) {
     int index = box->findData(color);
     if (index < 0 || index == OtherIndex(box)) {
         // One entry holds a colour outside the standard list.
-        const int custom = box->findText(QString::fromUtf8(kCustom));
+        const int custom = box->findText(Text(kCustom));
         if (custom >= 0) box->removeItem(custom);
         index = OtherIndex(box);
-        box->insertItem(index, Swatch(color), QString::fromUtf8(kCustom), color);
+        box->insertItem(index, Swatch(color), Text(kCustom), color);
     }
     box->setCurrentIndex(index);
     box->setProperty("lastColor", color);

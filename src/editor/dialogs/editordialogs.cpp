@@ -1,5 +1,6 @@
 #include "editor/dialogs/editordialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -9,9 +10,13 @@ namespace sorvel {
 
 namespace {
 
+QString ProgramName() {
+    return QCoreApplication::translate(kEditorDialogsContext, kProgramName);
+}
+
 SaveAnswer AskSaveChanges(QWidget* parent) {
     const auto answer = QMessageBox::question(
-        parent, QString::fromUtf8(kProgramName), QString::fromUtf8(kAskSaveChanges),
+        parent, ProgramName(), QCoreApplication::translate(kEditorDialogsContext, kAskSaveChanges),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) return SaveAnswer::Yes;
     if (answer == QMessageBox::No) return SaveAnswer::No;
@@ -27,16 +32,15 @@ QString AskSavePath(QWidget* parent, const QString& folder, const QString& curre
 }
 
 void ShowError(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QString::fromUtf8(kProgramName), text);
+    QMessageBox::critical(parent, ProgramName(), text);
 }
 
 void ShowInfo(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QString::fromUtf8(kProgramName), text);
+    QMessageBox::information(parent, ProgramName(), text);
 }
 
 bool AskYesNo(QWidget* parent, const QString& text) {
-    return QMessageBox::question(parent, QString::fromUtf8(kProgramName), text,
-                                 QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parent, ProgramName(), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -48,7 +52,7 @@ void SetUpFileDialog(QFileDialog& dialog, QAbstractFileIconProvider& icons, cons
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setIconProvider(&icons);
     dialog.setObjectName(name);
-    dialog.setNameFilter(QString::fromUtf8(filter));
+    dialog.setNameFilter(QCoreApplication::translate(kFileDialogContext, filter));
     if (extension) dialog.setDefaultSuffix(extension);
     dialog.setSizeGripEnabled(true);
     dialog.setDirectory(folder);

@@ -3,6 +3,7 @@
 // messages), as replaceable functions: the program shows the standard
 // dialogs, tests answer them without a modal loop.
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 class QWidget;
@@ -28,7 +29,8 @@ struct EditorDialogs {
     static EditorDialogs Standard();
 };
 
-// The open dialog of one kind of file: object `name`, the filter, the default
+// The open dialog of one kind of file: object `name`, the filter (marked in
+// kFileDialogContext, translated by the dialog), the default
 // extension (or none), in `folder`; empty when cancelled. The file dialogs
 // never open the files they list.
 QString AskOpenFile(QWidget* parent, const char* name, const char* filter, const char* extension,
@@ -38,12 +40,20 @@ QString AskOpenFile(QWidget* parent, const char* name, const char* filter, const
 QString AskSaveFile(QWidget* parent, const char* name, const char* filter, const char* extension,
                     const QString& folder, const QString& proposal);
 
-// The caption of the program's message boxes.
-inline constexpr char kProgramName[] = "ソルベル";
+// The texts of the standard dialogs, translated in kEditorDialogsContext;
+// every file filter in kFileDialogContext.
+inline constexpr char kEditorDialogsContext[] = "EditorDialogs";
+inline constexpr char kFileDialogContext[] = "FileDialogs";
 
-inline constexpr char kAskSaveChanges[] = "ファイルの内容が変更されています。変更を保存しますか？";
-inline constexpr char kOpenFilter[] = "ソルベル数字譜ファイル(*.svl);;すべてのファイル(*.*)";
-inline constexpr char kSaveFilter[] = "ソルベルスコアーデータ(*.svl);;すべてのファイル(*.*)";
+// The caption of the program's message boxes.
+inline constexpr char kProgramName[] = QT_TRANSLATE_NOOP("EditorDialogs", "ソルベル");
+
+inline constexpr char kAskSaveChanges[] =
+    QT_TRANSLATE_NOOP("EditorDialogs", "ファイルの内容が変更されています。変更を保存しますか？");
+inline constexpr char kOpenFilter[] =
+    QT_TRANSLATE_NOOP("FileDialogs", "ソルベル数字譜ファイル(*.svl);;すべてのファイル(*.*)");
+inline constexpr char kSaveFilter[] =
+    QT_TRANSLATE_NOOP("FileDialogs", "ソルベルスコアーデータ(*.svl);;すべてのファイル(*.*)");
 inline constexpr char kScoreExtension[] = "svl";
 
 }  // namespace sorvel

@@ -10,12 +10,14 @@ namespace sorvel {
 
 namespace {
 
-constexpr char kInsertCaption[] = "挿入";
-constexpr char kInsertTitle[] = "空白を挿入し、以降の音符を右にシフトします";
-constexpr char kInsertCountLabel[] = "挿入数";
-constexpr char kDeleteCaption[] = "削除";
-constexpr char kDeleteTitle[] = "音符を削除し、以降の音符を左にシフトします";
-constexpr char kDeleteCountLabel[] = "削除数";
+constexpr char kInsertCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmInsDel", "挿入");
+constexpr char kInsertTitle[] =
+    QT_TRANSLATE_NOOP("sorvel::TfrmInsDel", "空白を挿入し、以降の音符を右にシフトします");
+constexpr char kInsertCountLabel[] = QT_TRANSLATE_NOOP("sorvel::TfrmInsDel", "挿入数");
+constexpr char kDeleteCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmInsDel", "削除");
+constexpr char kDeleteTitle[] =
+    QT_TRANSLATE_NOOP("sorvel::TfrmInsDel", "音符を削除し、以降の音符を左にシフトします");
+constexpr char kDeleteCountLabel[] = QT_TRANSLATE_NOOP("sorvel::TfrmInsDel", "削除数");
 constexpr int kUnitBar = 0;  // "小節"; the other entry is "グリッド"
 
 }  // namespace
@@ -45,9 +47,9 @@ bool TfrmInsDel::Execute(Mode mode) {
 
 void TfrmInsDel::showEvent(QShowEvent* event) {
     const bool insert = mode_ == Mode::Insert;
-    setWindowTitle(QString::fromUtf8(insert ? kInsertCaption : kDeleteCaption));
-    ui_->lblTitle->setText(QString::fromUtf8(insert ? kInsertTitle : kDeleteTitle));
-    ui_->lblGridNum->setText(QString::fromUtf8(insert ? kInsertCountLabel : kDeleteCountLabel));
+    setWindowTitle(tr(insert ? kInsertCaption : kDeleteCaption));
+    ui_->lblTitle->setText(tr(insert ? kInsertTitle : kDeleteTitle));
+    ui_->lblGridNum->setText(tr(insert ? kInsertCountLabel : kDeleteCountLabel));
     ui_->edtGridNum->setValue(1);
     ui_->cbUnit->setCurrentIndex(kUnitBar);
     QDialog::showEvent(event);
@@ -61,12 +63,15 @@ void TfrmInsDel::done(int result) {
                                              divParBar_, gridDivNum_, rowDivNum_);
     count_ = count.gridSlots;
     if (result == QDialog::Accepted && count.check != ShiftCountCheck::Ok) {
-        // caption + "する" + unit + the complaint, as one sentence.
-        const QString text = windowTitle() + QString::fromUtf8("する") +
-                             ui_->cbUnit->currentText() +
-                             QString::fromUtf8(count.check == ShiftCountCheck::Negative
-                                                   ? "数がマイナスです。"
-                                                   : "数が１ページを超えています。");
+        // One sentence of the mode, the unit and the complaint.
+        const bool negative = count.check == ShiftCountCheck::Negative;
+        const char* sentence =
+            mode_ == Mode::Insert
+                ? (negative ? QT_TR_NOOP("挿入する%1数がマイナスです。")
+                            : QT_TR_NOOP("挿入する%1数が１ページを超えています。"))
+                : (negative ? QT_TR_NOOP("削除する%1数がマイナスです。")
+                            : QT_TR_NOOP("削除する%1数が１ページを超えています。"));
+        const QString text = tr(sentence).arg(ui_->cbUnit->currentText());
         if (showError_) showError_(this, text);
         ui_->edtGridNum->setFocus();
         return;

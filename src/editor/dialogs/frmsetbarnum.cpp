@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "editor/dialogs/itemdialogvalues.h"
+#include "editor/platform/translatedtext.h"
 #include "model/horizbar.h"
 #include "ui_frmsetbarnum.h"
 
@@ -34,10 +35,10 @@ bool TfrmSetBarNum::Execute(THorizBar& bar) {
 bool TfrmSetBarNum::ConfirmAndApply() {
     ui_->edtBarNum->interpretText();
     const int count = ui_->edtBarNum->value();
-    if (const std::optional<std::string> message = CheckBarCount(count)) {
+    if (const std::optional<UserText> message = CheckBarCount(count)) {
         ui_->edtBarNum->setFocus(Qt::OtherFocusReason);
         ui_->edtBarNum->selectAll();
-        if (showError_) showError_(this, QString::fromStdString(*message));
+        if (showError_) showError_(this, Translated(*message));
         return false;
     }
     if (bar_) bar_->SetBarNum(IntToStr(count));

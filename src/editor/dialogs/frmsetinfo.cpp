@@ -9,9 +9,12 @@
 #include "base/text.h"
 #include "editor/dialogs/colorchoice.h"
 #include "editor/platform/fileassociation.h"
+#include "editor/platform/interfacelanguage.h"
+#include "editor/platform/translatedtext.h"
 #include "model/layoutsettings.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
+#include "model/preferencesfile.h"
 #include "model/workspace.h"
 #include "ui_frmsetinfo.h"
 #include "view/core/drawcontext.h"
@@ -38,27 +41,31 @@ struct TabEntry {
 };
 
 const std::vector<TabEntry>& TabsOf(SetInfoMode mode) {
-    static const std::vector<TabEntry> book = {{"ブックタイトル", kBookTitle},
-                                               {"ページプロパティ", kPageProperty},
-                                               {"表示位置", kDispPosition}};
+    static const std::vector<TabEntry> book = {
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "ブックタイトル"), kBookTitle},
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "ページプロパティ"), kPageProperty},
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "表示位置"), kDispPosition}};
     static const std::vector<TabEntry> page = {
-        {"曲情報", kSongInfo}, {"ページプロパティ", kPageProperty}, {"表示位置", kDispPosition}};
-    static const std::vector<TabEntry> option = {{"一般", kGeneral},
-                                                 {"ページプロパティ", kPageProperty},
-                                                 {"表示位置", kDispPosition},
-                                                 {"色", kColor},
-                                                 {"MIDI設定", kMidi}};
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "曲情報"), kSongInfo},
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "ページプロパティ"), kPageProperty},
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "表示位置"), kDispPosition}};
+    static const std::vector<TabEntry> option = {
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "一般"), kGeneral},
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "ページプロパティ"), kPageProperty},
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "表示位置"), kDispPosition},
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "色"), kColor},
+        {QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "MIDI設定"), kMidi}};
     return mode == SetInfoMode::Book ? book : mode == SetInfoMode::Page ? page : option;
 }
 
 const char* CaptionOf(SetInfoMode mode) {
     switch (mode) {
         case SetInfoMode::Book:
-            return "ブック情報設定";
+            return QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "ブック情報設定");
         case SetInfoMode::Page:
-            return "ページ情報設定";
+            return QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "ページ情報設定");
         case SetInfoMode::Option:
-            return "オプション";
+            return QT_TRANSLATE_NOOP("sorvel::TfrmSetInfo", "オプション");
     }
     return "";
 }
@@ -117,6 +124,13 @@ void TfrmSetInfo::BuildLists() {
     ui_->cmbNoteFontSize->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& key : KeyCodeEntries()) ui_->cmbKeyCode->addItem(ToDisplay(key));
     ui_->cmbKeyCode->setMinimumContentsLength(10);
+    // Automatic, then each language named in itself.
+    ui_->cmbLanguage->addItem(tr("自動（システムの言語）"),
+                              QString::fromLatin1(kAutomaticLanguage));
+    for (InterfaceLanguage language : kInterfaceLanguages) {
+        ui_->cmbLanguage->addItem(LanguageNativeName(language),
+                                  QString::fromStdString(LanguageCode(language)));
+    }
 }
 
 void TfrmSetInfo::ConnectControls() {
@@ -174,7 +188,7 @@ void TfrmSetInfo::Prepare(SetInfoMode mode, TMusicSheet* page) {
     mode_ = mode;
     page_ = mode == SetInfoMode::Page ? page : nullptr;
     midiChanged_ = false;
-    setWindowTitle(QString::fromUtf8(CaptionOf(mode)));
+    setWindowTitle(tr(CaptionOf(mode)));
     LoadFields();
     RebuildTabs();
     SelectGroup(0);
@@ -186,7 +200,7 @@ void TfrmSetInfo::RebuildTabs() {
     const QSignalBlocker block(tabs);
     while (tabs->count() > 0) tabs->removeTab(0);
     for (const TabEntry& entry : TabsOf(mode_)) {
-        const int index = tabs->addTab(QString::fromUtf8(entry.caption));
+        const int index = tabs->addTab(tr(entry.caption));
         tabs->setTabData(index, static_cast<int>(entry.panel));
     }
     tabs->setCurrentIndex(0);
@@ -291,6 +305,42 @@ void TfrmSetInfo::LoadOptions() {
     SelectColor(ui_->cmbPlayCursorColor, p.DefoPlayCursorColor);
     ui_->edtPlayCursorWidth->setValue(p.DefoPlayCursorWidth);
     ui_->cmbPlayCursorDispMode->setCurrentIndex(p.DefoPlayCursorDispMode == 1 ? 1 : 0);
+    LoadLanguage();
+}
+
+// The stored choice; no key, "auto" or an unknown value show automatic.
+void TfrmSetInfo::LoadLanguage() {
+    const bool offered = !services_.settingsPath.empty();
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui_->lblLanguage), static_cast<QWidget*>(ui_->cmbLanguage),
+          static_cast<QWidget*>(ui_->lblLanguageNote)}) {
+        w->setVisible(offered);
+    }
+    if (!offered) return;
+    const std::optional<std::string> stored =
+        ReadPreferenceText(services_.settingsPath, kLanguageSection, kLanguageKey);
+    const std::optional<InterfaceLanguage> chosen =
+        stored ? LanguageFromCode(*stored) : std::nullopt;
+    const QString code = chosen ? QString::fromStdString(LanguageCode(*chosen))
+                                : QString::fromLatin1(kAutomaticLanguage);
+    ui_->cmbLanguage->setCurrentIndex(std::max(0, ui_->cmbLanguage->findData(code)));
+}
+
+// Written only when the choice changed, so that a file without the key keeps
+// following the desktop.
+void TfrmSetInfo::ApplyLanguage() {
+    if (services_.settingsPath.empty()) return;
+    const std::string code = ui_->cmbLanguage->currentData().toString().toStdString();
+    const std::optional<std::string> stored =
+        ReadPreferenceText(services_.settingsPath, kLanguageSection, kLanguageKey);
+    const std::string before =
+        stored && LanguageFromCode(*stored) ? *stored : std::string(kAutomaticLanguage);
+    if (code.empty() || code == before) return;
+    std::string error;
+    if (!WritePreferenceKey(services_.settingsPath, kLanguageSection, kLanguageKey, code, &error) &&
+        services_.showError) {
+        services_.showError(this, QString::fromStdString(error));
+    }
 }
 
 void TfrmSetInfo::LoadMidi() {
@@ -392,7 +442,7 @@ void TfrmSetInfo::ShowFieldError(const FieldError& error) {
             combo->lineEdit()->selectAll();
         }
     }
-    if (services_.showError) services_.showError(this, QString::fromStdString(error.message));
+    if (services_.showError) services_.showError(this, Translated(error.message));
 }
 
 bool TfrmSetInfo::ConfirmAndApply() {
@@ -486,6 +536,7 @@ void TfrmSetInfo::ApplyOptions() {
     p.DefoPlayCursorColor = ChosenColor(ui_->cmbPlayCursorColor);
     p.DefoPlayCursorWidth = ui_->edtPlayCursorWidth->value();
     p.DefoPlayCursorDispMode = ui_->cmbPlayCursorDispMode->currentIndex() == 1 ? 1 : 0;
+    ApplyLanguage();
     ApplyMidi();
 }
 
@@ -529,9 +580,9 @@ void TfrmSetInfo::RunAssociation(bool registering) {
     QApplication::restoreOverrideCursor();
     UpdateAssociationButtons();
     if (!ok && services_.showError) {
-        const char* what =
-            registering ? "関連付けを登録できませんでした。" : "関連付けを解除できませんでした。";
-        services_.showError(this, QString::fromUtf8(what) + "\n" + QString::fromStdString(error));
+        const QString what = registering ? tr("関連付けを登録できませんでした。")
+                                         : tr("関連付けを解除できませんでした。");
+        services_.showError(this, what + "\n" + QString::fromStdString(error));
     }
 }
 

@@ -48,6 +48,9 @@ struct SetInfoServices {
     std::function<void(int channel, int status, int data1, int data2)> sendShortMessage;
     // The file association of the general tab; none disables its buttons.
     FileAssociation* association = nullptr;
+    // The settings file that keeps the interface language chosen on the
+    // general tab (a key of our own); empty: the choice is not offered.
+    std::string settingsPath;
 };
 
 class TfrmSetInfo : public QDialog {
@@ -97,6 +100,8 @@ private:
     void LoadKey(const std::string& keyCode);
     void LoadPageProperties(const PagePropertyFields& fields);
     void LoadOptions();
+    void LoadLanguage();
+    void ApplyLanguage();
     void LoadMidi();
 
     // The panels' checks; the first bad field of `panel`.

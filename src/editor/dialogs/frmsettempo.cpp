@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "editor/dialogs/itemdialogvalues.h"
+#include "editor/platform/translatedtext.h"
 #include "model/tempo.h"
 #include "ui_frmsettempo.h"
 #include "view/core/canvas.h"
@@ -65,10 +66,10 @@ bool TfrmSetTempo::ConfirmAndApply() {
     ui_->edtTempo->interpretText();
     const int value = ui_->edtTempo->value();
     const int unit = ui_->cmbTempoUnit->currentIndex() == 1 ? kTempoPercent : kTempoPerMinute;
-    if (const std::optional<std::string> message = CheckTempo(value, unit)) {
+    if (const std::optional<UserText> message = CheckTempo(value, unit)) {
         ui_->edtTempo->setFocus(Qt::OtherFocusReason);
         ui_->edtTempo->selectAll();
-        if (showError_) showError_(this, QString::fromStdString(*message));
+        if (showError_) showError_(this, Translated(*message));
         return false;
     }
     if (tempo_) {

@@ -25,7 +25,7 @@ QLabel* MakeIcon(QWidget* parent) {
     scaled.setDevicePixelRatio(ratio);
     icon->setPixmap(scaled);
     icon->setFixedSize(kIconSize, kIconSize);
-    icon->setAccessibleName(QStringLiteral("ソルベル"));
+    icon->setAccessibleName(TfrmVersionInfo::tr("ソルベル"));
     return icon;
 }
 
@@ -44,14 +44,14 @@ QLabel* MakeLine(QWidget* parent, const char* name, const QString& text, int poi
 
 TfrmVersionInfo::TfrmVersionInfo(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfrmVersionInfo"));
-    setWindowTitle(QStringLiteral("二胡専用数字譜エディター『ソルベル』のバージョン情報"));
+    setWindowTitle(tr("二胡専用数字譜エディター『ソルベル』のバージョン情報"));
     setModal(true);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(10);
     text->addStretch();
-    text->addWidget(MakeLine(this, "lblProgramName",
-                             QStringLiteral("二胡専用数字譜エディター『ソルベル』"), 14, true));
+    text->addWidget(
+        MakeLine(this, "lblProgramName", tr("二胡専用数字譜エディター『ソルベル』"), 14, true));
     text->addWidget(MakeLine(this, "lblVersion", QStringLiteral("Version 2.40"), 11, false));
     text->addStretch();
 

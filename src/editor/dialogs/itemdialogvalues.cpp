@@ -11,15 +11,16 @@
 
 namespace sorvel {
 
-std::optional<std::string> CheckBarCount(int count) {
+std::optional<UserText> CheckBarCount(int count) {
     if (count >= 1 && count <= 999) return std::nullopt;
-    return std::string("小節数は、1 から 999 の数値を指定してください。");
+    return UserText(SORVEL_TEXT("ItemDialogs", "小節数は、1 から 999 の数値を指定してください。"));
 }
 
-std::optional<std::string> CheckTempo(int tempo, int unit) {
+std::optional<UserText> CheckTempo(int tempo, int unit) {
     const int high = unit == kTempoPercent ? 300 : 240;
     if (tempo >= 10 && tempo <= high) return std::nullopt;
-    return "テンポは、10 から " + IntToStr(high) + " の数値を指定してください。";
+    return UserText(SORVEL_TEXT("ItemDialogs", "テンポは、10 から %1 の数値を指定してください。"),
+                    {UserText::Number(high)});
 }
 
 std::string BuildAllNoteData(const std::array<DaonRow, 4>& rows) {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/usertext.h"
+
 namespace sorvel {
 
 class TMusicBook;
@@ -15,14 +17,14 @@ class TNote;
 // ---- bar count and tempo ----
 
 // The message for a bar count outside 1 to 999, or none.
-std::optional<std::string> CheckBarCount(int count);
+std::optional<UserText> CheckBarCount(int count);
 
 // Tempo units: per minute and per cent.
 inline constexpr int kTempoPerMinute = 0;
 inline constexpr int kTempoPercent = 1;
 // The message for a tempo outside 10 to 240 (per minute) or 10 to 300 (per
 // cent), or none.
-std::optional<std::string> CheckTempo(int tempo, int unit);
+std::optional<UserText> CheckTempo(int tempo, int unit);
 
 // ---- daon mark ----
 

@@ -7,6 +7,7 @@
 
 #include "base/arith.h"
 #include "base/text.h"
+#include "base/usertext.h"
 #include "model/layoutsettings.h"
 #include "model/majorkey.h"
 #include "model/musicitem.h"
@@ -17,9 +18,13 @@ namespace sorvel {
 
 namespace {
 
+// The texts of this file are translated in the context "SettingsValues".
+constexpr char kContext[] = "SettingsValues";
+
 // "<name>は、1 から <limit> の数値を指定してください。"
-std::string RangeMessage(const char* name, int limit) {
-    return std::string(name) + "は、1 から " + IntToStr(limit) + " の数値を指定してください。";
+UserText RangeMessage(const char* name, int limit) {
+    return UserText(SORVEL_TEXT("SettingsValues", "%1は、1 から %2 の数値を指定してください。"),
+                    {UserText(kContext, name), UserText::Number(limit)});
 }
 
 std::optional<FieldError> Range(SettingsField field, int value, int low, int high,
@@ -28,11 +33,11 @@ std::optional<FieldError> Range(SettingsField field, int value, int low, int hig
     return FieldError{field, RangeMessage(name, high)};
 }
 
-constexpr const char* kTitleHeightName = "タイトル部分の高さ";
-constexpr const char* kLeftSpaceName = "余白（左）の巾";
-constexpr const char* kBarParRowName = "一段あたりの小節数";
-constexpr const char* kDivParBarName = "小節ごとの分割数";
-constexpr const char* kRowDivNumName = "１ページの段数";
+constexpr const char* kTitleHeightName = SORVEL_TEXT_NOOP("SettingsValues", "タイトル部分の高さ");
+constexpr const char* kLeftSpaceName = SORVEL_TEXT_NOOP("SettingsValues", "余白（左）の巾");
+constexpr const char* kBarParRowName = SORVEL_TEXT_NOOP("SettingsValues", "一段あたりの小節数");
+constexpr const char* kDivParBarName = SORVEL_TEXT_NOOP("SettingsValues", "小節ごとの分割数");
+constexpr const char* kRowDivNumName = SORVEL_TEXT_NOOP("SettingsValues", "１ページの段数");
 
 constexpr int kMaxFontSize = 99;
 constexpr int kMaxBarParRow = 10;
@@ -95,7 +100,8 @@ std::optional<FieldError> CheckSongInfo(int playCount) {
     // The accepted range starts at 0 (no number), the message at 1.
     if (playCount >= 0 && playCount <= 300) return std::nullopt;
     return FieldError{SettingsField::PlayCount,
-                      "演奏速度は、1 から 300 の数値を指定してください。"};
+                      UserText(SORVEL_TEXT("SettingsValues",
+                                           "演奏速度は、1 から 300 の数値を指定してください。"))};
 }
 
 std::optional<FieldError> CheckPageProperties(const PagePropertyFields& f, int pageWidth,
@@ -103,13 +109,20 @@ std::optional<FieldError> CheckPageProperties(const PagePropertyFields& f, int p
     using F = SettingsField;
     const int heightLimit = pageHeight / 3;
     const int widthLimit = pageWidth / 3;
-    if (auto e = Range(F::NoteFontSize, f.noteFontSize, 1, kMaxFontSize, "フォントサイズ"))
+    if (auto e = Range(F::NoteFontSize, f.noteFontSize, 1, kMaxFontSize,
+                       SORVEL_TEXT_NOOP("SettingsValues", "フォントサイズ")))
         return e;
     if (auto e = Range(F::TitleHeight, f.titleHeight, 1, heightLimit, kTitleHeightName)) return e;
-    if (auto e = Range(F::TopSpace, f.topSpace, 1, heightLimit, "余白（上）の高さ")) return e;
-    if (auto e = Range(F::BottomSpace, f.bottomSpace, 1, heightLimit, "余白（下）の高さ")) return e;
+    if (auto e = Range(F::TopSpace, f.topSpace, 1, heightLimit,
+                       SORVEL_TEXT_NOOP("SettingsValues", "余白（上）の高さ")))
+        return e;
+    if (auto e = Range(F::BottomSpace, f.bottomSpace, 1, heightLimit,
+                       SORVEL_TEXT_NOOP("SettingsValues", "余白（下）の高さ")))
+        return e;
     if (auto e = Range(F::LeftSpace, f.leftSpace, 1, widthLimit, kLeftSpaceName)) return e;
-    if (auto e = Range(F::RightSpace, f.rightSpace, 1, widthLimit, "余白（右）の巾")) return e;
+    if (auto e = Range(F::RightSpace, f.rightSpace, 1, widthLimit,
+                       SORVEL_TEXT_NOOP("SettingsValues", "余白（右）の巾")))
+        return e;
     if (auto e = Range(F::BarParRow, f.barParRow, 1, kMaxBarParRow, kBarParRowName)) return e;
     if (auto e = Range(F::DivParBar, f.divParBarShown, 1, kMaxDivParBarShown, kDivParBarName))
         return e;
@@ -120,14 +133,17 @@ std::optional<FieldError> CheckPageProperties(const PagePropertyFields& f, int p
 
 std::optional<FieldError> CheckMidiFields(const MidiFields& f) {
     using F = SettingsField;
-    if (auto e = Range(F::MeloVelocity, f.meloVelocity, 1, 127, "楽譜再生音のベロシティー"))
+    if (auto e = Range(F::MeloVelocity, f.meloVelocity, 1, 127,
+                       SORVEL_TEXT_NOOP("SettingsValues", "楽譜再生音のベロシティー")))
         return e;
-    if (auto e = Range(F::RhythmChannel, f.rhythmChannelShown, 1, 16, "リズムチャンネル番号"))
+    if (auto e = Range(F::RhythmChannel, f.rhythmChannelShown, 1, 16,
+                       SORVEL_TEXT_NOOP("SettingsValues", "リズムチャンネル番号")))
         return e;
-    if (auto e =
-            Range(F::ClickHVelocity, f.clickHVelocity, 1, 127, "クリック音（強）のベロシティー"))
+    if (auto e = Range(F::ClickHVelocity, f.clickHVelocity, 1, 127,
+                       SORVEL_TEXT_NOOP("SettingsValues", "クリック音（強）のベロシティー")))
         return e;
-    return Range(F::ClickLVelocity, f.clickLVelocity, 1, 127, "クリック音（弱）のベロシティー");
+    return Range(F::ClickLVelocity, f.clickLVelocity, 1, 127,
+                 SORVEL_TEXT_NOOP("SettingsValues", "クリック音（弱）のベロシティー"));
 }
 
 DerivedLayout DeriveLayout(const PagePropertyFields& f, int pageWidth, int pageHeight) {
@@ -194,17 +210,17 @@ int FontSizeFromText(std::string_view text) {
 
 const std::array<DisplayPositionGroup, 11>& DisplayPositionGroups() {
     static const std::array<DisplayPositionGroup, 11> groups = {{
-        {"指番号", 'T'},
-        {"強弱記号（ppp～fff）", 'C'},
-        {"クレッシェンド", 'I'},
-        {"スラー", 'Y'},
-        {"装飾音", '['},
-        {"演奏速度", 'u'},
-        {"分岐", 'l'},
-        {"弓", 'P'},
-        {"弦", 'R'},
-        {"三連符", 'Z'},
-        {"括弧", '<'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "指番号"), 'T'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "強弱記号（ppp～fff）"), 'C'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "クレッシェンド"), 'I'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "スラー"), 'Y'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "装飾音"), '['},
+        {SORVEL_TEXT_NOOP("SettingsValues", "演奏速度"), 'u'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "分岐"), 'l'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "弓"), 'P'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "弦"), 'R'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "三連符"), 'Z'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "括弧"), '<'},
     }};
     return groups;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/usertext.h"
 #include "model/offsetrates.h"
 
 namespace sorvel {
@@ -61,10 +62,14 @@ enum class SettingsField {
     ClickLVelocity,
 };
 
-// The first bad field of a panel and its message (UTF-8).
+// The texts of this file (messages and group captions) are translated in
+// this context.
+inline constexpr char kSettingsValuesContext[] = "SettingsValues";
+
+// The first bad field of a panel and its message.
 struct FieldError {
     SettingsField field;
-    std::string message;
+    UserText message;
 };
 
 // The metronome number of "曲情報": 0 (none) to 300.
@@ -115,7 +120,7 @@ int FontSizeFromText(std::string_view text);
 // The eleven groups in their order (index 0 to 10), with the glyph each shows
 // in the preview.
 struct DisplayPositionGroup {
-    const char* caption;  // UTF-8
+    const char* caption;  // UTF-8, marked for translation in kSettingsValuesContext
     char glyph;           // music font code
 };
 const std::array<DisplayPositionGroup, 11>& DisplayPositionGroups();

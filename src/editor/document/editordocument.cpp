@@ -1,5 +1,6 @@
 #include "editor/document/editordocument.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
 
@@ -22,7 +23,8 @@ EditorDocument::~EditorDocument() {
 }
 
 QString EditorDocument::FileName() const {
-    return filePath_.empty() ? QString::fromUtf8(kUntitled) : QFile::decodeName(filePath_.c_str());
+    return filePath_.empty() ? QCoreApplication::translate(kBookNamesContext, kUntitled)
+                             : QFile::decodeName(filePath_.c_str());
 }
 
 bool EditorDocument::IsModified() const {

@@ -19,6 +19,12 @@ struct MenuEntry {
     std::vector<ActionEntry> items;
 };
 
+// The translation contexts of the captions (marked in the tables with
+// QT_TRANSLATE_NOOP, translated where the window shows them).
+inline constexpr char kMainMenuContext[] = "MainMenu";
+inline constexpr char kPageBarContext[] = "PageBar";
+inline constexpr char kToolBarContext[] = "ToolBar";
+
 // Entry names that are not plain actions.
 inline constexpr char kReopenMenu[] = "mnuReOpen";
 inline constexpr char kExitItem[] = "mnuExit";

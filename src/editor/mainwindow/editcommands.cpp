@@ -15,6 +15,7 @@
 #include "editor/document/editordocument.h"
 #include "editor/document/editorshell.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "editor/platform/translatedtext.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
@@ -115,7 +116,7 @@ void LenAutoSet(const EditorContext& ctx) {
     }
     ForgetItemsOffPage(view);
     if (result == LenAutoResult::NoUsableBarWidth) {
-        ctx.shell.ShowStatus(QString::fromUtf8(kMsgLenAutoNoBarWidth));
+        ctx.shell.ShowStatus(Translated(kEditCommandsContext, kMsgLenAutoNoBarWidth));
     }
     Finish(ctx);
 }
@@ -158,9 +159,9 @@ void Shift(const EditorContext& ctx, TfrmInsDel::Mode mode) {
                       : DeleteWithShift(book, current, start, dialog.Count(), ws.layout);
     }
     if (outcome.result == ShiftResult::NoSymbol) {
-        ctx.shell.ShowStatus(QString::fromUtf8(kMsgShiftNoSymbol));
+        ctx.shell.ShowStatus(Translated(kEditCommandsContext, kMsgShiftNoSymbol));
     } else if (outcome.result == ShiftResult::BrokenGrid) {
-        ctx.shell.ShowStatus(QString::fromUtf8(kMsgShiftBrokenGrid));
+        ctx.shell.ShowStatus(Translated(kEditCommandsContext, kMsgShiftBrokenGrid));
     }
     if (outcome.deletedPage == current) {
         // The shown page was the piece's emptied last page.

@@ -30,6 +30,7 @@
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/pageview/toolpalette.h"
 #include "editor/platform/recoverycontroller.h"
+#include "editor/platform/translatedtext.h"
 #include "model/preferencesfile.h"
 #include "model/readerlimits.h"
 #include "model/scorefile.h"
@@ -62,13 +63,13 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     pageNo_ = 1;
 
     printer_ = options_.printer ? *options_.printer : ReadDefaultPrinterMetrics();
-    if (!printer_.canPrint) options_.dialogs.showInfo(this, QString::fromUtf8(kMsgNoPrinter));
+    if (!printer_.canPrint) options_.dialogs.showInfo(this, tr(kMsgNoPrinter));
     ws.layout.PageWidth = printer_.PageWidthUnits();
     ws.layout.PageHeight = printer_.PageHeightUnits();
 
     ReadSettings();
-    ws.undo.onMessage = [this](const std::string& text) {
-        options_.dialogs.showError(this, QString::fromStdString(text));
+    ws.undo.onMessage = [this](const UserText& text) {
+        options_.dialogs.showError(this, Translated(text));
     };
     // The new book was made before the settings were read: it takes their layout.
     document_->ReplaceWithNewBook();
@@ -76,7 +77,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     // taken back, so that the book on screen can always be saved and opened.
     document_->checkStep = [](const TMusicBook& book) {
         const std::optional<ReaderLimitBreach> breach = ReaderLimitBroken(book);
-        return breach ? breach->message : std::string();
+        return breach ? Translated(breach->message).toStdString() : std::string();
     };
 
     BuildWindow();
@@ -161,7 +162,7 @@ TMusicSheet* TfrmMain::CurrentPage() const {
 }
 
 void TfrmMain::SetTitle() {
-    setWindowTitle(document_->FileName() + QString::fromUtf8(kTitleSuffix));
+    setWindowTitle(document_->FileName() + Translated(kBookNamesContext, kTitleSuffix));
 }
 
 void TfrmMain::ConnectDocument() {
@@ -234,9 +235,9 @@ void TfrmMain::WriteSettings() {
 
 // ---- actions, menus, bars ---------------------------------------------------
 
-QAction* TfrmMain::MakeAction(const char* name, const char* caption, const char* shortcut) {
+QAction* TfrmMain::MakeAction(const char* name, const QString& caption, const char* shortcut) {
     if (QAction* existing = actions_.value(name)) return existing;
-    auto* action = new QAction(QString::fromUtf8(caption), this);
+    auto* action = new QAction(caption, this);
     action->setObjectName(name);
     if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
     action->setEnabled(false);  // until its command is bound
@@ -249,13 +250,13 @@ void TfrmMain::BuildActions() {
     for (const MenuEntry& menu : MainMenuTable()) {
         for (const ActionEntry& entry : menu.items) {
             if (QString(entry.name) == kReopenMenu) continue;
-            MakeAction(entry.name, entry.caption, entry.shortcut);
+            MakeAction(entry.name, Translated(kMainMenuContext, entry.caption), entry.shortcut);
         }
     }
     for (const ActionEntry& entry : PageBarTable())
-        MakeAction(entry.name, entry.caption, entry.shortcut);
+        MakeAction(entry.name, Translated(kPageBarContext, entry.caption), entry.shortcut);
     for (const ToolButtonEntry& entry : ToolBarTable())
-        MakeAction(entry.action, entry.hint, nullptr);
+        MakeAction(entry.action, Translated(kToolBarContext, entry.hint), nullptr);
     actions_["actGridSnap"]->setCheckable(true);
     actions_["actGridSnap"]->setChecked(true);
     actions_["actDispGrid"]->setCheckable(true);
@@ -280,12 +281,12 @@ void TfrmMain::BuildActions() {
 void TfrmMain::BuildMenus() {
     menuBar()->setObjectName("MainMenu1");
     for (const MenuEntry& entry : MainMenuTable()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+        QMenu* menu = menuBar()->addMenu(Translated(kMainMenuContext, entry.caption));
         menu->setObjectName(entry.name);
         for (const ActionEntry& item : entry.items) {
             const QString name(item.name);
             if (name == kReopenMenu) {
-                mnuReOpen_ = menu->addMenu(QString::fromUtf8(item.caption));
+                mnuReOpen_ = menu->addMenu(Translated(kMainMenuContext, item.caption));
                 mnuReOpen_->setObjectName(kReopenMenu);
                 RebuildRecentMenu();
             } else {
@@ -306,7 +307,7 @@ void TfrmMain::BuildToolBar() {
     for (const ToolButtonEntry& entry : ToolBarTable()) {
         QAction* action = actions_.value(entry.action);
         action->setIcon(ToolBarIcon(entry.action));
-        action->setToolTip(QString::fromUtf8(entry.hint));
+        action->setToolTip(Translated(kToolBarContext, entry.hint));
         bar->addAction(action);
     }
 }

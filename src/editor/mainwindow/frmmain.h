@@ -51,12 +51,19 @@ struct MainWindowOptions {
     // The MIDI output devices in device-number order; empty: the system's
     // (the synthesizer, then the ALSA ports). Tests give the capture device.
     MidiOutEnumerator midiOutputs;
+    // The interface language's code ("en", "zh_CN", "zh_TW"); empty or "ja":
+    // Japanese. Chooses the help pages.
+    std::string language;
 };
 
+// Messages of the window, translated in kMainWindowContext.
+inline constexpr char kMainWindowContext[] = "sorvel::TfrmMain";
 inline constexpr char kMsgNoPrinter[] =
-    "デフォルトのプリンターが登録されていませんので、印刷はできません。\r\n\r\n"
-    "印刷以外の操作は通常通り行えます。";
-inline constexpr char kMsgDropOneFile[] = "ドロップするファイルは１個にしてください。";
+    QT_TRANSLATE_NOOP("sorvel::TfrmMain",
+                      "デフォルトのプリンターが登録されていませんので、印刷はできません。\r\n\r\n"
+                      "印刷以外の操作は通常通り行えます。");
+inline constexpr char kMsgDropOneFile[] =
+    QT_TRANSLATE_NOOP("sorvel::TfrmMain", "ドロップするファイルは１個にしてください。");
 inline constexpr int kMaxMainWindowWidth = 1028;
 
 // The local files of a drop, each as the file system names it.
@@ -174,7 +181,7 @@ private:
     void BuildPageBar(QWidget* parent, QVBoxLayout* layout);
     void BuildStatusBar();
     void BindHandlers();
-    QAction* MakeAction(const char* name, const char* caption, const char* shortcut);
+    QAction* MakeAction(const char* name, const QString& caption, const char* shortcut);
     void RebuildRecentMenu();
     void SetTitle();
     void ConnectDocument();

@@ -17,6 +17,7 @@
 #include "editor/pageview/toolpalette.h"
 #include "editor/platform/helpopener.h"
 #include "editor/platform/recoverycontroller.h"
+#include "editor/platform/translatedtext.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/scorefile.h"
@@ -98,7 +99,7 @@ bool TfrmMain::OpenNativePath(const std::string& given) {
         // The open book, its name and the folder stay as they were. A file
         // that is not a score at all is passed over without a word.
         if (result.status != ReadStatus::NotAScore) {
-            options_.dialogs.showError(this, QString::fromStdString(result.message));
+            options_.dialogs.showError(this, Translated(result.message));
         }
         return false;
     }
@@ -121,7 +122,7 @@ bool TfrmMain::WriteBook(const std::string& path) {
     // Another editor or program wrote the file since we read or saved it:
     // saving over it would lose that work without a word.
     if (path == document_->FilePath() && document_->FileChangedOnDisk() &&
-        !options_.dialogs.askYesNo(this, QString::fromStdString(ChangedOnDiskQuestion(path)))) {
+        !options_.dialogs.askYesNo(this, Translated(ChangedOnDiskQuestion(path)))) {
         return false;
     }
     SaveResult result;
@@ -131,7 +132,7 @@ bool TfrmMain::WriteBook(const std::string& path) {
     }
     if (!result.ok) {
         // The book stays marked unsaved, so nothing is lost by a failed write.
-        QString text = QString::fromStdString(result.message);
+        QString text = Translated(result.message);
         if (!result.detail.empty()) text += "\n" + QString::fromStdString(result.detail);
         options_.dialogs.showError(this, text);
         return false;
@@ -169,7 +170,7 @@ void TfrmMain::DropNativeFiles(const std::vector<std::string>& paths) {
     if (paths.empty()) return;
     if (!SavePrompt()) return;
     if (paths.size() >= 2) {
-        options_.dialogs.showError(this, QString::fromUtf8(kMsgDropOneFile));
+        options_.dialogs.showError(this, tr(kMsgDropOneFile));
         return;
     }
     OpenNativePath(paths.front());
@@ -198,8 +199,10 @@ void TfrmMain::AfterUndoStep() {
 }
 
 void TfrmMain::ShowHelp() {
-    OpenHelp(this, DesktopOpener(),
-             [this](const QString& message) { options_.dialogs.showError(this, message); });
+    OpenHelp(
+        this, DesktopOpener(),
+        [this](const QString& message) { options_.dialogs.showError(this, message); },
+        QString::fromStdString(options_.language));
 }
 
 void TfrmMain::ShowAbout() {
@@ -214,14 +217,17 @@ void TfrmMain::OfferRecovery() {
         ReadResult result = ReadScoreFile(restore->copyPath, Workspace().env);
         if (result.status != ReadStatus::Ok) {
             // Set aside once, with the reader's word; the next copy is offered.
-            recovery_->RefuseRestore(this, *restore, QString::fromStdString(result.message));
+            recovery_->RefuseRestore(this, *restore, Translated(result.message));
             continue;
         }
-        // What was restored has never been saved.
-        document_->ReplaceBook(std::move(result.book), restore->originalPath,
-                               EditorDocument::Origin::Unsaved);
+        // What was restored has never been saved. A book that had no file
+        // (named kUntitled by the recovery) still has none: saving it asks
+        // for a name instead of writing a file called "無題".
+        const std::string path =
+            restore->originalPath == kUntitled ? std::string() : restore->originalPath;
+        document_->ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Unsaved);
         recovery_->FinishRestore(*restore);
-        ShowStatus(QString::fromUtf8("前回保存されなかった変更を復元しました。"));
+        ShowStatus(tr("前回保存されなかった変更を復元しました。"));
         return;
     }
 }

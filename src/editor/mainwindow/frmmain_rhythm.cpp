@@ -23,12 +23,16 @@ QString LengthName(int ticks) {
         int ticks;
         const char* name;
     };
-    static constexpr Name kNames[] = {{192, "全音符"}, {96, "2分音符"},  {48, "4分音符"},
-                                      {24, "8分音符"}, {12, "16分音符"}, {6, "32分音符"},
-                                      {3, "64分音符"}};
+    static constexpr Name kNames[] = {{192, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "全音符")},
+                                      {96, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "2分音符")},
+                                      {48, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "4分音符")},
+                                      {24, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "8分音符")},
+                                      {12, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "16分音符")},
+                                      {6, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "32分音符")},
+                                      {3, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "64分音符")}};
     for (const Name& n : kNames) {
-        if (n.ticks == ticks) return QString::fromUtf8(n.name);
-        if (n.ticks * 3 == ticks * 2) return QString::fromUtf8("付点") + QString::fromUtf8(n.name);
+        if (n.ticks == ticks) return TfrmMain::tr(n.name);
+        if (n.ticks * 3 == ticks * 2) return TfrmMain::tr("付点%1").arg(TfrmMain::tr(n.name));
     }
     return QString::number(ticks);
 }
@@ -55,13 +59,14 @@ RhythmEntry& TfrmMain::Rhythm() {
 void TfrmMain::ShowRhythmStatus() {
     const int current = rhythm_ ? rhythm_->CurrentTicks() : kQuarterTicks;
     const int next = rhythm_ ? rhythm_->NextTicks() : current;
-    QString text = QString::fromUtf8("リズム入力: ") + LengthName(next);
     // Right after a dotted note the next note completes it; the current
     // length follows it.
     if (next != current) {
-        text += QString::fromUtf8("（付点の後）→ ") + LengthName(current);
+        rhythmLabel_->setText(
+            tr("リズム入力: %1（付点の後）→ %2").arg(LengthName(next), LengthName(current)));
+    } else {
+        rhythmLabel_->setText(tr("リズム入力: %1").arg(LengthName(current)));
     }
-    rhythmLabel_->setText(text);
 }
 
 bool TfrmMain::RhythmKey(char key) {

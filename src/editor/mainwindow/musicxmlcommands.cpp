@@ -8,6 +8,7 @@
 #include "editor/mainwindow/printcommands.h"
 #include "editor/mainwindow/waitcursor.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "editor/platform/translatedtext.h"
 #include "interchange/musicxmlimport.h"
 #include "interchange/musicxmlreader.h"
 #include "interchange/musicxmlwriter.h"
@@ -27,8 +28,9 @@ MusicXmlDialogs MusicXmlDialogs::Standard() {
     d.askPart = [](QWidget* parent, const QStringList& parts, int preselected) {
         bool ok = false;
         const QString chosen = QInputDialog::getItem(
-            parent, QString::fromUtf8("MusicXMLを読み込む"),
-            QString::fromUtf8("この楽譜にはパートが %1 個あります。読み込むパートを選んでください:")
+            parent, MusicXmlCommands::tr("MusicXMLを読み込む"),
+            MusicXmlCommands::tr(
+                "この楽譜にはパートが %1 個あります。読み込むパートを選んでください:")
                 .arg(parts.size()),
             parts, preselected - 1, false, &ok);
         return ok ? static_cast<int>(parts.indexOf(chosen)) + 1 : 0;
@@ -50,8 +52,8 @@ void MusicXmlCommands::Import() {
 }
 
 bool MusicXmlCommands::ImportPath(const QString& path) {
-    auto refuse = [this](const std::string& message) {
-        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), QString::fromStdString(message));
+    auto refuse = [this](const UserText& message) {
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), Translated(message));
         return false;
     };
     interchange::MusicXmlReadResult read;
@@ -64,10 +66,10 @@ bool MusicXmlCommands::ImportPath(const QString& path) {
     if (parts.size() > 1) {
         QStringList entries;
         for (size_t i = 0; i < parts.size(); ++i) {
-            const QString name = parts[i].name.empty() ? QString::fromUtf8("（名前なし）")
-                                                       : QString::fromStdString(parts[i].name);
+            const QString name =
+                parts[i].name.empty() ? tr("（名前なし）") : QString::fromStdString(parts[i].name);
             QString entry = QString("%1: %2").arg(i + 1).arg(name);
-            if (!parts[i].hasNotes) entry += QString::fromUtf8("（音符なし）");
+            if (!parts[i].hasNotes) entry += tr("（音符なし）");
             entries << entry;
         }
         const int part = dialogs_.askPart(ctx_.shell.Window(), entries, read.score.partNumber);
@@ -89,7 +91,7 @@ bool MusicXmlCommands::ImportPath(const QString& path) {
     // copy keeps it.
     ctx_.document.ReplaceBook(std::move(imported.book), std::string(),
                               EditorDocument::Origin::Unsaved);
-    ctx_.shell.ShowStatus(QString::fromStdString(imported.summary));
+    ctx_.shell.ShowStatus(Translated(imported.summary));
     return true;
 }
 
@@ -108,12 +110,12 @@ bool MusicXmlCommands::ExportPath(const QString& path) {
         result = interchange::ExportMusicXmlFile(ctx_.document.Book(), path.toStdString());
     }
     if (!result.ok) {
-        QString text = QString::fromStdString(result.message);
+        QString text = Translated(result.message);
         if (!result.detail.empty()) text += "\n" + QString::fromStdString(result.detail);
         ctx_.shell.Dialogs().showError(ctx_.shell.Window(), text);
         return false;
     }
-    ctx_.shell.ShowStatus(QString::fromUtf8("MusicXMLで保存しました: ") + path);
+    ctx_.shell.ShowStatus(tr("MusicXMLで保存しました: %1").arg(path));
     return true;
 }
 

@@ -28,8 +28,9 @@ struct MusicXmlDialogs {
 };
 
 inline constexpr char kMusicXmlOpenFilter[] =
-    "MusicXML(*.musicxml *.xml *.mxl);;すべてのファイル(*.*)";
-inline constexpr char kMusicXmlSaveFilter[] = "MusicXML(*.musicxml);;すべてのファイル(*.*)";
+    QT_TRANSLATE_NOOP("FileDialogs", "MusicXML(*.musicxml *.xml *.mxl);;すべてのファイル(*.*)");
+inline constexpr char kMusicXmlSaveFilter[] =
+    QT_TRANSLATE_NOOP("FileDialogs", "MusicXML(*.musicxml);;すべてのファイル(*.*)");
 inline constexpr char kMusicXmlExtension[] = "musicxml";
 
 class MusicXmlCommands : public QObject {

@@ -53,10 +53,10 @@ bool AskPrinterSetUp(QWidget* parent, QPrinter& printer) {
 
 PdfProgress ShowPdfProgress(QWidget* parent, int pageCount) {
     auto dialog =
-        std::make_shared<QProgressDialog>(QString::fromUtf8("PDFを作成しています..."),
-                                          QString::fromUtf8("キャンセル"), 0, pageCount, parent);
+        std::make_shared<QProgressDialog>(PrintCommands::tr("PDFを作成しています..."),
+                                          PrintCommands::tr("キャンセル"), 0, pageCount, parent);
     dialog->setObjectName("dlgPdfProgress");
-    dialog->setWindowTitle(QString::fromUtf8("PDFで保存"));
+    dialog->setWindowTitle(PrintCommands::tr("PDFで保存"));
     dialog->setWindowModality(Qt::WindowModal);
     // Short books are done before the window would be worth showing.
     dialog->setMinimumDuration(400);
@@ -152,8 +152,7 @@ bool PrintCommands::PrintWith(QPrinter& printer) {
         return false;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        ctx_.shell.ShowStatus(
-            QString::fromUtf8("%1 に印刷しました。").arg(printer.outputFileName()));
+        ctx_.shell.ShowStatus(tr("%1 に印刷しました。").arg(printer.outputFileName()));
     }
     return true;
 }
@@ -224,12 +223,12 @@ bool PrintCommands::WriteBitmap(const QString& path) {
         }
     }
     if (!encoded || err != 0) {
-        QString text = QString::fromUtf8("ビットマップファイルを保存できませんでした。\n") + path;
+        QString text = tr("ビットマップファイルを保存できませんでした。\n%1").arg(path);
         if (err != 0) text += ": " + QString::fromLocal8Bit(std::strerror(err));
         ctx_.shell.Dialogs().showError(ctx_.shell.Window(), text);
         return false;
     }
-    ctx_.shell.ShowStatus(QString::fromUtf8("%1 に保存しました。").arg(path));
+    ctx_.shell.ShowStatus(tr("%1 に保存しました。").arg(path));
     return true;
 }
 
@@ -254,17 +253,17 @@ bool PrintCommands::WritePdf(const QString& path) {
     }
     switch (result.status) {
         case PdfExportStatus::Written:
-            ctx_.shell.ShowStatus(QString::fromUtf8("%1 に保存しました。").arg(path));
+            ctx_.shell.ShowStatus(tr("%1 に保存しました。").arg(path));
             return true;
         case PdfExportStatus::Cancelled:
-            ctx_.shell.ShowStatus(QString::fromUtf8("PDFの保存を取り消しました。"));
+            ctx_.shell.ShowStatus(tr("PDFの保存を取り消しました。"));
             return false;
         case PdfExportStatus::Failed:
             break;
     }
     ctx_.shell.Dialogs().showError(ctx_.shell.Window(),
-                                   QString::fromUtf8("PDFファイルを保存できませんでした。\n") +
-                                       QString::fromLocal8Bit(result.error.c_str()));
+                                   tr("PDFファイルを保存できませんでした。\n%1")
+                                       .arg(QString::fromLocal8Bit(result.error.c_str())));
     return false;
 }
 

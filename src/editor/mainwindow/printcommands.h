@@ -40,9 +40,11 @@ struct PrintDialogs {
     static PrintDialogs Standard();
 };
 
-inline constexpr char kBitmapFilter[] = "ビットマップ(*.bmp);;全てのファイル(*.*)";
+inline constexpr char kBitmapFilter[] =
+    QT_TRANSLATE_NOOP("FileDialogs", "ビットマップ(*.bmp);;全てのファイル(*.*)");
 inline constexpr char kBitmapExtension[] = "bmp";
-inline constexpr char kPdfFilter[] = "PDF(*.pdf);;全てのファイル(*.*)";
+inline constexpr char kPdfFilter[] =
+    QT_TRANSLATE_NOOP("FileDialogs", "PDF(*.pdf);;全てのファイル(*.*)");
 inline constexpr char kPdfExtension[] = "pdf";
 
 // The name an export of the open book proposes: its file name with the

@@ -61,6 +61,7 @@ TfrmSetInfo& SettingsCommands::Dialog() {
                 QCoreApplication::applicationFilePath().toStdString(), ProgramIcons());
         }
         services.association = association_.get();
+        services.settingsPath = ctx_.shell.SettingsPath();
         dialog_ =
             new TfrmSetInfo(ctx_.document.Workspace(), std::move(services), ctx_.shell.Window());
     }

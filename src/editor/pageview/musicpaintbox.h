@@ -34,17 +34,25 @@ inline constexpr int kKeyOctaveDown = 10002;
 inline constexpr int kKeyShorter = 10003;
 inline constexpr int kKeyLonger = 10004;
 
-// What the status line says when a placement is refused (UTF-8).
+// What the status line says when a placement is refused (UTF-8), translated
+// in kPaintBoxContext.
+inline constexpr char kPaintBoxContext[] = "PaintBox";
 inline constexpr char kMsgCoveredByTextBox[] =
-    "テキストボックスが重なっているため、ここには置けません。";
-inline constexpr char kMsgItemTakesNoTool[] = "この位置にある記号には置けません。";
-inline constexpr char kMsgNeedsNote[] = "この記号は音符の上に置いてください。";
-inline constexpr char kMsgNotOnNote[] = "この記号は音符の上には置けません。";
-inline constexpr char kMsgNotOnDash[] = "この記号は伸ばしの「－」には付けられません。";
-inline constexpr char kMsgPasteOffPage[] = "ページからはみ出すため、ここには貼り付けられません。";
+    QT_TRANSLATE_NOOP("PaintBox", "テキストボックスが重なっているため、ここには置けません。");
+inline constexpr char kMsgItemTakesNoTool[] =
+    QT_TRANSLATE_NOOP("PaintBox", "この位置にある記号には置けません。");
+inline constexpr char kMsgNeedsNote[] =
+    QT_TRANSLATE_NOOP("PaintBox", "この記号は音符の上に置いてください。");
+inline constexpr char kMsgNotOnNote[] =
+    QT_TRANSLATE_NOOP("PaintBox", "この記号は音符の上には置けません。");
+inline constexpr char kMsgNotOnDash[] =
+    QT_TRANSLATE_NOOP("PaintBox", "この記号は伸ばしの「－」には付けられません。");
+inline constexpr char kMsgPasteOffPage[] =
+    QT_TRANSLATE_NOOP("PaintBox", "ページからはみ出すため、ここには貼り付けられません。");
 inline constexpr char kMsgPasteNeedsNote[] =
-    "記号だけを貼り付けるときは、音符の上でクリックしてください。";
-inline constexpr char kMsgPasteOnItem[] = "この位置にある記号には貼り付けられません。";
+    QT_TRANSLATE_NOOP("PaintBox", "記号だけを貼り付けるときは、音符の上でクリックしてください。");
+inline constexpr char kMsgPasteOnItem[] =
+    QT_TRANSLATE_NOOP("PaintBox", "この位置にある記号には貼り付けられません。");
 
 // The octave and accidental the piano keyboard gives the note it enters.
 struct KeyedPitch {

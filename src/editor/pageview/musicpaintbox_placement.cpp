@@ -10,6 +10,7 @@
 #include "edit/pasteplacement.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
+#include "editor/platform/translatedtext.h"
 #include "model/daon.h"
 #include "model/glyphcodes.h"
 #include "model/horizbar.h"
@@ -125,7 +126,7 @@ void GivePitch(TNote& note, const KeyedPitch& pitch) {
 }  // namespace
 
 void TMusicPaintBox::Refuse(const char* message) {
-    if (onStatus) onStatus(message);
+    if (onStatus) onStatus(Translated(kPaintBoxContext, message).toStdString());
 }
 
 Placed TMusicPaintBox::PlaceTool(CursorPos position, Qt::MouseButton button,

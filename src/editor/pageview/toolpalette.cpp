@@ -35,7 +35,7 @@ struct TabEntry {
 const std::vector<TabEntry>& PaletteTable() {
     static const std::vector<TabEntry> table = {
         {"tabMain",
-         "メイン",
+         QT_TRANSLATE_NOOP("sorvel::ToolPalette", "メイン"),
          {{"btnNote_0", '0', "0", nullptr},
           {"btnNote_1", '1', "1", nullptr},
           {"btnNote_2", '2', "2", nullptr},
@@ -63,15 +63,15 @@ const std::vector<TabEntry>& PaletteTable() {
           {"btnRinji_1", 'b', "", nullptr},
           {"btnRinji_2", 96, "", nullptr},
           {"btnTextBox_01", 'O', "", nullptr},
-          {"btn1OctDown", 0, "z", "低"},
-          {"btn1OctUp", 0, "x", "高"},
-          {"btnShort", 0, "c", "短"},
-          {"btnLong", 0, "v", "長"},
+          {"btn1OctDown", 0, "z", QT_TRANSLATE_NOOP("sorvel::ToolPalette", "低")},
+          {"btn1OctUp", 0, "x", QT_TRANSLATE_NOOP("sorvel::ToolPalette", "高")},
+          {"btnShort", 0, "c", QT_TRANSLATE_NOOP("sorvel::ToolPalette", "短")},
+          {"btnLong", 0, "v", QT_TRANSLATE_NOOP("sorvel::ToolPalette", "長")},
           {"btnBarLine_3", 'f', "", nullptr},
           {"btnBarLine_4", 'g', "", nullptr},
           {"btnBarLine_5", 'h', "", nullptr}}},
         {"tabPF",
-         "強弱記号",
+         QT_TRANSLATE_NOOP("sorvel::ToolPalette", "強弱記号"),
          {{"btnSign_64", '@', "", nullptr},
           {"btnSign_65", 'A', "", nullptr},
           {"btnSign_66", 'B', "", nullptr},
@@ -84,7 +84,7 @@ const std::vector<TabEntry>& PaletteTable() {
           {"btnCresc_0", 'I', "", nullptr},
           {"btnCresc_1", 'J', "", nullptr}}},
         {"tabBranch",
-         "分岐記号",
+         QT_TRANSLATE_NOOP("sorvel::ToolPalette", "分岐記号"),
          {{"btnSign_106", 'j', "", nullptr},
           {"btnSign_108", 'l', "", nullptr},
           {"btnSign_107", 'k', "", nullptr},
@@ -98,7 +98,7 @@ const std::vector<TabEntry>& PaletteTable() {
           {"btnKakko_3", '>', "", nullptr},
           {"btnKakko_4", '?', "", nullptr}}},
         {"tabOrnament",
-         "奏法",
+         QT_TRANSLATE_NOOP("sorvel::ToolPalette", "奏法"),
          {{"btnSign_111", 'o', "", nullptr},    {"btnSign_114", 'r', "", nullptr},
           {"btnSign_113", 'q', "", nullptr},    {"btnSign_112", 'p', "", nullptr},
           {"btnSign_91", '[', "", nullptr},     {"btnSign_92", '\\', "", nullptr},
@@ -114,12 +114,12 @@ const std::vector<TabEntry>& PaletteTable() {
           {"btnDaonLeft_01", 'K', "", nullptr}, {"btnDaonRight_01", 'L', "", nullptr},
           {"btnRenTon_01", '}', "", nullptr}}},
         {"tabSpeed",
-         "速度記号",
+         QT_TRANSLATE_NOOP("sorvel::ToolPalette", "速度記号"),
          {{"btnSign_110", 'n', "", nullptr},
           {"btnSign_117", 'u', "", nullptr},
           {"btnTempo_47", '/', "", nullptr}}},
         {"tabBeat",
-         "拍子記号",
+         QT_TRANSLATE_NOOP("sorvel::ToolPalette", "拍子記号"),
          {{"btnBeat_32", CodeOfMeter(2, 2), "", "2/2"},
           {"btnBeat_33", CodeOfMeter(2, 4), "", "2/4"},
           {"btnBeat_34", CodeOfMeter(3, 4), "", "3/4"},
@@ -128,7 +128,7 @@ const std::vector<TabEntry>& PaletteTable() {
           {"btnBeat_37", CodeOfMeter(6, 8), "", "6/8"},
           {"btnBeat_38", CodeOfMeter(9, 8), "", "9/8"},
           {"btnBeat_39", CodeOfMeter(12, 8), "", "12/8"}}},
-        {"tabEtc", "その他", {}},
+        {"tabEtc", QT_TRANSLATE_NOOP("sorvel::ToolPalette", "その他"), {}},
     };
     return table;
 }
@@ -194,11 +194,12 @@ QIcon ButtonPicture(int tag, const char* caption, const char* hint) {
         const bool hasHint = hint && *hint;
         const QRect glyphArea(0, 0, kW, hasHint ? kH - 9 : kH);
         if (caption) {
+            const QString text = ToolPalette::tr(caption);
             QFont font = p.font();
-            font.setPixelSize(QString::fromUtf8(caption).size() > 2 ? 10 : 13);
+            font.setPixelSize(text.size() > 2 ? 10 : 13);
             font.setBold(true);
             p.setFont(font);
-            p.drawText(glyphArea, Qt::AlignCenter, QString::fromUtf8(caption));
+            p.drawText(glyphArea, Qt::AlignCenter, text);
         } else if (tag > 0) {
             QFont font(kMusicFontName);
             font.setPixelSize(20);
@@ -270,7 +271,7 @@ void ToolPalette::BuildTabs() {
         auto* none = new PaletteButton(page);
         none->setObjectName(QString("btnNone%1").arg(++tabNo));
         none->setIcon(ToolBarIcon("btnNone"));
-        none->setToolTip(QString::fromUtf8("ツールなし (Esc)"));
+        none->setToolTip(tr("ツールなし (Esc)"));
         none->setCheckable(true);
         none->setAutoRaise(true);
         none->setIconSize(QSize(26, 30));
@@ -305,11 +306,11 @@ void ToolPalette::BuildTabs() {
                 spare->setIconSize(QSize(26, 30));
                 grid->addWidget(spare, 0, 1 + i);
             }
-            grid->addWidget(new QLabel(QString::fromUtf8("予備です"), page), 0, 6);
+            grid->addWidget(new QLabel(tr("予備です"), page), 0, 6);
         }
         grid->setColumnStretch(kColumns, 1);
         grid->setRowStretch(grid->rowCount(), 1);
-        addTab(page, QString::fromUtf8(tab.caption));
+        addTab(page, tr(tab.caption));
     }
 }
 

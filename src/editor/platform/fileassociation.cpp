@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -300,7 +302,12 @@ std::vector<int> FileAssociation::IconsWritten() const {
 
 bool FileAssociation::Register(std::string* error) {
     if (DesktopEntryText({}).empty()) {
-        if (error) *error = "この場所のプログラムは登録できません: " + executable_;
+        if (error) {
+            *error = QCoreApplication::translate("FileAssociation",
+                                                 "この場所のプログラムは登録できません: %1")
+                         .arg(QString::fromStdString(executable_))
+                         .toStdString();
+        }
         return false;
     }
     // Icons already in place (installed with the program's menu entry, or by

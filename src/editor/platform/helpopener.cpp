@@ -22,10 +22,15 @@ void SetError(QString* error, const QString& message) {
     if (error) *error = message;
 }
 
+QString Text(const char* source) {
+    return QCoreApplication::translate("HelpOpener", source);
+}
+
 QString NoBrowserMessage(const QString& index) {
-    return QStringLiteral(
-               "ブラウザーでヘルプを表示できませんでした。\n"
-               "ヘルプの目次は次のファイルです。お使いのブラウザーで開いてください。\n%1")
+    return Text(QT_TRANSLATE_NOOP(
+                    "HelpOpener",
+                    "ブラウザーでヘルプを表示できませんでした。\n"
+                    "ヘルプの目次は次のファイルです。お使いのブラウザーで開いてください。\n%1"))
         .arg(index);
 }
 
@@ -70,7 +75,8 @@ QString HelpFolder() {
 
 bool CopyHelpPages(const QString& folder, QString* error) {
     if (!QFileInfo::exists(kResourceRoot + QLatin1Char('/') + kIndexPage)) {
-        SetError(error, QStringLiteral("ヘルプのページがプログラムに含まれていません。"));
+        SetError(error, Text(QT_TRANSLATE_NOOP("HelpOpener",
+                                               "ヘルプのページがプログラムに含まれていません。")));
         return false;
     }
     const QDir target(folder);
@@ -81,17 +87,29 @@ bool CopyHelpPages(const QString& folder, QString* error) {
         const QString path = target.filePath(relative);
         QFile page(source);
         if (!page.open(QIODevice::ReadOnly)) {
-            SetError(error, QStringLiteral("ヘルプのページを読み込めません。\n%1").arg(source));
+            SetError(error,
+                     Text(QT_TRANSLATE_NOOP("HelpOpener", "ヘルプのページを読み込めません。\n%1"))
+                         .arg(source));
             return false;
         }
         const QByteArray content = page.readAll();
         if (SameContent(path, content)) continue;
         if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !WriteFile(path, content)) {
-            SetError(error, QStringLiteral("ヘルプのページを書き込めません。\n%1").arg(path));
+            SetError(error,
+                     Text(QT_TRANSLATE_NOOP("HelpOpener", "ヘルプのページを書き込めません。\n%1"))
+                         .arg(path));
             return false;
         }
     }
     return true;
+}
+
+QString HelpIndexPage(const QString& folder, const QString& language) {
+    const QString translated = language + QLatin1Char('/') + kIndexPage;
+    if (!language.isEmpty() && QFileInfo::exists(QDir(folder).filePath(translated))) {
+        return translated;
+    }
+    return kIndexPage;
 }
 
 QString DesktopOpener() {
@@ -99,11 +117,11 @@ QString DesktopOpener() {
 }
 
 void OpenHelp(QWidget* parent, const QString& opener,
-              const std::function<void(const QString& message)>& report) {
+              const std::function<void(const QString& message)>& report, const QString& language) {
     WaitCursor wait(parent);
     const QString folder = HelpFolder();
     if (folder.isEmpty()) {
-        report(QStringLiteral("ヘルプを置くフォルダーが見つかりません。"));
+        report(Text(QT_TRANSLATE_NOOP("HelpOpener", "ヘルプを置くフォルダーが見つかりません。")));
         return;
     }
     QString error;
@@ -111,7 +129,7 @@ void OpenHelp(QWidget* parent, const QString& opener,
         report(error);
         return;
     }
-    const QString index = QDir(folder).filePath(kIndexPage);
+    const QString index = QDir(folder).filePath(HelpIndexPage(folder, language));
     const QString noBrowser = NoBrowserMessage(index);
     if (opener.isEmpty()) {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(index))) report(noBrowser);

@@ -13,15 +13,22 @@ namespace sorvel {
 // from PATH; empty when there is none.
 QString DesktopOpener();
 
-// Copies the help pages when needed and opens index.html in the user's
-// browser, with the wait cursor over `parent` meanwhile (may be null).
-// `opener` is run with the page's URL and watched: xdg-open reports a
+// Copies the help pages when needed and opens the table of contents in the
+// user's browser (that of `language`, see HelpIndexPage), with the wait cursor over `parent`
+// meanwhile (may be null). `opener` is run with the page's URL and watched: xdg-open reports a
 // missing browser only by its exit status. With no opener, Qt's desktop
 // services take the page. When the pages cannot be copied or no browser
 // shows them, `report` gets a message for the user, at once or when the
 // opener has failed; never once `parent` is gone.
 void OpenHelp(QWidget* parent, const QString& opener,
-              const std::function<void(const QString& message)>& report);
+              const std::function<void(const QString& message)>& report,
+              const QString& language = QString());
+
+// The table of contents of the help pages in `folder` for `language` (an
+// interface language code such as "en"), relative to the folder:
+// "<language>/index.html" where the pages are translated, else the Japanese
+// "index.html".
+QString HelpIndexPage(const QString& folder, const QString& language);
 
 // The folder OpenHelp copies the pages to: the user's cache folder + "/help".
 // Empty when the platform knows no cache folder.

@@ -1,6 +1,7 @@
 #include "editor/platform/recoverycontroller.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QMessageBox>
 #include <chrono>
@@ -17,7 +18,9 @@ namespace {
 constexpr std::int64_t kLatestShownTime = 253'402'300'799;
 
 void InformWithMessageBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("確認"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning,
+                    QCoreApplication::translate("sorvel::RecoveryController", "確認"), text,
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -154,14 +157,13 @@ void RecoveryController::Written(int error) {
 }
 
 QString RecoveryController::WriteFailedText(int error) {
-    return QStringLiteral(
-               "復元用のコピーを書き込めません（%1）。異常終了すると変更が失われます。"
-               "こまめに保存してください。")
+    return tr("復元用のコピーを書き込めません（%1）。異常終了すると変更が失われます。"
+              "こまめに保存してください。")
         .arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QString RecoveryController::WriteRecoveredText() {
-    return QStringLiteral("復元用のコピーを再び書き込めるようになりました。");
+    return tr("復元用のコピーを再び書き込めるようになりました。");
 }
 
 void RecoveryController::WriteNow() {
@@ -195,27 +197,28 @@ void RecoveryController::Discard() {
 }
 
 QString RecoveryController::RestoreQuestion(const std::string& originalPath, std::int64_t savedAt) {
-    const QString file =
-        originalPath.empty() ? QString::fromUtf8(kUntitled) : QString::fromStdString(originalPath);
-    QString time = QStringLiteral("不明");
+    const QString file = originalPath.empty()
+                             ? QCoreApplication::translate(kBookNamesContext, kUntitled)
+                             : QString::fromStdString(originalPath);
+    QString time = tr("不明");
     if (savedAt >= 0 && savedAt <= kLatestShownTime) {
         time =
             QDateTime::fromSecsSinceEpoch(savedAt).toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
     }
-    return QStringLiteral("前回の終了時に保存されていない変更があります。\n復元しますか？\n\n") +
-           QStringLiteral("ファイル: ") + file + QStringLiteral("\n日時: ") + time +
-           QStringLiteral(
-               "\n\n「いいえ」を選ぶと、この変更は破棄されます。"
-               "「後で」を選ぶと、次回の起動時にもう一度確認します。");
+    return tr("前回の終了時に保存されていない変更があります。\n復元しますか？\n\n"
+              "ファイル: %1\n日時: %2\n\n"
+              "「いいえ」を選ぶと、この変更は破棄されます。"
+              "「後で」を選ぶと、次回の起動時にもう一度確認します。")
+        .arg(file, time);
 }
 
 RecoveryController::RestoreAnswer RecoveryController::AskWithMessageBox(QWidget* parent,
                                                                         const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), text,
+    QMessageBox box(QMessageBox::Question, tr("確認"), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("後で(&L)"));
+    box.button(QMessageBox::Yes)->setText(tr("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(tr("いいえ(&N)"));
+    box.button(QMessageBox::Cancel)->setText(tr("後で(&L)"));
     box.setDefaultButton(QMessageBox::Yes);
     // Esc and closing the box answer 後で: いいえ is the one answer that
     // removes the copy, so it is never given without being chosen.
@@ -232,9 +235,9 @@ RecoveryController::RestoreAnswer RecoveryController::AskWithMessageBox(QWidget*
 
 QString RecoveryController::SetAsideText(const std::vector<std::string>& paths,
                                          const QString& readerMessage) {
-    QString text = QStringLiteral("前回の終了時の復元用のコピーを読み込めませんでした。");
+    QString text = tr("前回の終了時の復元用のコピーを読み込めませんでした。");
     if (!readerMessage.isEmpty()) text += QStringLiteral("\n") + readerMessage;
-    text += QStringLiteral("\n\nコピーは次の名前で残してあります。次回からは確認しません。");
+    text += tr("\n\nコピーは次の名前で残してあります。次回からは確認しません。");
     for (const std::string& path : paths)
         text += QStringLiteral("\n") + QString::fromStdString(path);
     return text;

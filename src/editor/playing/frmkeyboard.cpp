@@ -66,7 +66,7 @@ TfrmKeyBoard::TfrmKeyBoard(const EditorContext& ctx, MidiOutput& output, QWidget
       settingsPath_(ctx.shell.SettingsPath()),
       image_(kImageWidth, kImageHeight, QImage::Format_RGB32) {
     setObjectName("TfrmKeyBoard");
-    setWindowTitle(QString::fromUtf8("ピアノ鍵盤"));
+    setWindowTitle(tr("ピアノ鍵盤"));
     setFixedSize(kImageWidth, kImageHeight);
     setFocusPolicy(Qt::StrongFocus);
     Preferences& prefs = ctx_.document.Workspace().prefs;

@@ -79,8 +79,8 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
         if (onMute) onMute(1, checked);
     });
     connect(ui_->btnMute, &QPushButton::clicked, this, [this] {
-        ui_->btnMute->setText(
-            QString::fromUtf8(AlternateMute() ? kMuteCaption : kAlternateMuteCaption));
+        ui_->btnMute->setText(AlternateMute() ? QString::fromUtf8(kMuteCaption)
+                                              : tr(kAlternateMuteCaption));
         if (onAlternateMute) onAlternateMute(AlternateMute());
     });
     connect(ui_->edtPlayTempo, &QSpinBox::valueChanged, this, [this](int v) {
@@ -160,7 +160,7 @@ bool TfrmPlay::NoClickRepeat() const {
     return ui_->chkIsNoClickRepeat->isChecked();
 }
 bool TfrmPlay::AlternateMute() const {
-    return ui_->btnMute->text() == QString::fromUtf8(kAlternateMuteCaption);
+    return ui_->btnMute->text() == tr(kAlternateMuteCaption);
 }
 bool TfrmPlay::MetronomeMuted() const {
     return ui_->chkPlayMetronome->isChecked();

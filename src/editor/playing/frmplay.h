@@ -23,7 +23,8 @@ inline constexpr char kMuteCaption[] = "MUTE";
 // Expressive playback is an option of our own, stored under its own key.
 inline constexpr char kExpressiveSection[] = "Playback";
 inline constexpr char kExpressiveKey[] = "Expressive";
-inline constexpr char kAlternateMuteCaption[] = "MUTE(交互)";
+// Translated as TfrmPlay::tr(kAlternateMuteCaption).
+inline constexpr char kAlternateMuteCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "MUTE(交互)");
 
 class TfrmPlay : public QDialog {
     Q_OBJECT

@@ -15,6 +15,7 @@
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/pageview/scrollintoview.h"
+#include "editor/platform/translatedtext.h"
 #include "editor/playing/frmkeyboard.h"
 #include "editor/playing/frmplay.h"
 #include "editor/playing/frmtuning.h"
@@ -42,8 +43,8 @@ namespace {
 constexpr int kChannelCount = 16;
 constexpr int kMelodyChannel = 0;
 constexpr int kBuildTempo = 64;
-constexpr char kPlayHint[] = "再生";
-constexpr char kStopHint[] = "停止";
+constexpr char kPlayHint[] = QT_TRANSLATE_NOOP("sorvel::PlaybackController", "再生");
+constexpr char kStopHint[] = QT_TRANSLATE_NOOP("sorvel::PlaybackController", "停止");
 
 // The stop picture of the play button: a red square in the toolbar's style.
 QIcon StopIcon() {
@@ -106,7 +107,7 @@ PlaybackController::PlaybackController(const EditorContext& ctx)
     if (QAction* button = ctx_.shell.Action("actPlayStop")) playIcon_ = button->icon();
     UpdateEnabling();
 
-    outputMissing_ = new QLabel(QString::fromUtf8(kMsgNoMidiOutput), ctx_.shell.Window());
+    outputMissing_ = new QLabel(tr(kMsgNoMidiOutput), ctx_.shell.Window());
     outputMissing_->setObjectName(kOutputMissingLabelName);
     ctx_.shell.AddStatusWidget(outputMissing_);
     outputMissing_->hide();
@@ -282,7 +283,7 @@ void PlaybackController::SetMainButton(bool playing) {
     QAction* button = ctx_.shell.Action("actPlayStop");
     if (!button) return;
     button->setIcon(playing ? StopIcon() : playIcon_);
-    button->setToolTip(QString::fromUtf8(playing ? kStopHint : kPlayHint));
+    button->setToolTip(tr(playing ? kStopHint : kPlayHint));
 }
 
 void PlaybackController::PrepareTracks() {
@@ -343,8 +344,7 @@ void PlaybackController::StartPlayback() {
     sequencer_->SetAlternateMute(frmPlay_->AlternateMute());
     // The walk's error is shown, and what was built still plays.
     if (!built.Ok())
-        ctx_.shell.Dialogs().showError(ctx_.shell.Window(),
-                                       QString::fromStdString(built.Message()));
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(), Translated(WalkErrorText(built.error)));
     HoldUndoFrees();
     output_->HoldDeviceAwake(true);
     sequencer_->StartPlay(options);

@@ -34,7 +34,8 @@ class TMusicItem;
 
 inline constexpr char kPlaybackControllerName[] = "PlaybackController";
 inline constexpr char kOutputMissingLabelName[] = "lblNoMidiOutput";
-inline constexpr char kMsgNoMidiOutput[] = "音声出力を開けないため、演奏とモニター音は使えません。";
+inline constexpr char kMsgNoMidiOutput[] = QT_TRANSLATE_NOOP(
+    "sorvel::PlaybackController", "音声出力を開けないため、演奏とモニター音は使えません。");
 
 // Where the engine's sound and time come from. Tests hand in the capture
 // device and a virtual clock whose ticks they run themselves.

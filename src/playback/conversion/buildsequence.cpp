@@ -65,12 +65,14 @@ void Finish(SequenceWriter& writer, bool expressive) {
 
 }  // namespace
 
-std::string WalkErrorText(WalkError error) {
+UserText WalkErrorText(WalkError error) {
     switch (error) {
         case WalkError::kNoCodaTarget:
-            return "コーダーに対応するコーダーが存在しません";
+            return SORVEL_TEXT("sorvel::playback", "コーダーに対応するコーダーが存在しません");
         case WalkError::kNoFirstVolta:
-            return "１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています";
+            return SORVEL_TEXT(
+                "sorvel::playback",
+                "１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています");
         case WalkError::kNone:
             break;
     }
@@ -78,7 +80,7 @@ std::string WalkErrorText(WalkError error) {
 }
 
 std::string BuildResult::Message() const {
-    return WalkErrorText(error);
+    return WalkErrorText(error).Japanese();
 }
 
 BuildResult BuildSequence(TRcpData& data, TMusicSheet& currentPage, TNote* first, TNote* last,

@@ -4,6 +4,7 @@
 // the count-in. Every other track is left empty.
 #include <string>
 
+#include "base/usertext.h"
 #include "playback/conversion/playoptions.h"
 #include "playback/conversion/playwalk.h"
 #include "playback/rcpdata.h"
@@ -23,12 +24,13 @@ struct BuildResult {
     bool endlessLoopStopped = false;
 
     bool Ok() const { return error == WalkError::kNone; }
-    // The message for the user (UTF-8); empty when there is none.
+    // The message for the user in Japanese (UTF-8); empty when there is none.
     std::string Message() const;
 };
 
-// The text shown for a walk error; empty for kNone.
-std::string WalkErrorText(WalkError error);
+// The text shown for a walk error (templates in the context
+// "sorvel::playback"); empty for kNone.
+UserText WalkErrorText(WalkError error);
 
 // Plays from the beat holding `first` (none: the beginning of the piece) to
 // the beat boundary after `last` (none: the end). Writes NoteNo and GateTime

@@ -1,0 +1,2163 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="ja">
+<context>
+    <name>BookNames</name>
+    <message>
+        <source>無題</source>
+        <translation>无标题</translation>
+    </message>
+    <message>
+        <source> - 二胡専用数字譜エディター『ソルベル』</source>
+        <translation> - 二胡简谱编辑器 Sorvel</translation>
+    </message>
+</context>
+<context>
+    <name>BookPrinter</name>
+    <message>
+        <source>印刷するページがありません。</source>
+        <translation>没有可打印的页面。</translation>
+    </message>
+    <message>
+        <source>印刷を開始できませんでした。</source>
+        <translation>无法开始打印。</translation>
+    </message>
+    <message>
+        <source>
+ファイル: %1</source>
+        <translation>
+文件：%1</translation>
+    </message>
+    <message>
+        <source>印刷中にエラーが発生しました。</source>
+        <translation>打印时发生错误。</translation>
+    </message>
+    <message>
+        <source>二胡数字譜</source>
+        <translation>二胡简谱</translation>
+    </message>
+</context>
+<context>
+    <name>ColorChoice</name>
+    <message>
+        <source>黒</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>暗い赤</source>
+        <translation>暗红色</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>オリーブ</source>
+        <translation>橄榄色</translation>
+    </message>
+    <message>
+        <source>紺</source>
+        <translation>藏青色</translation>
+    </message>
+    <message>
+        <source>紫</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>青緑</source>
+        <translation>蓝绿色</translation>
+    </message>
+    <message>
+        <source>灰色</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>銀色</source>
+        <translation>银色</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>ライム</source>
+        <translation>黄绿色</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>マゼンタ</source>
+        <translation>洋红色</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>浅蓝色</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>その他...</source>
+        <translation>其他...</translation>
+    </message>
+    <message>
+        <source>ユーザー定義</source>
+        <translation>自定义</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>曲に音符や小節線が無いため、シフトできません。</source>
+        <translation>乐曲中没有音符或小节线，无法移动。</translation>
+    </message>
+    <message>
+        <source>グリッドの大きさが正しくないため、シフトできません。</source>
+        <translation>网格大小不正确，无法移动。</translation>
+    </message>
+    <message>
+        <source>小節の幅が無いため、音長を自動セットできません。小節線の位置を確かめてください。</source>
+        <translation>小节没有宽度，无法自动设置时值。请检查小节线的位置。</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDialogs</name>
+    <message>
+        <source>ソルベル</source>
+        <translation>Sorvel</translation>
+    </message>
+    <message>
+        <source>ファイルの内容が変更されています。変更を保存しますか？</source>
+        <translation>文件内容已更改。是否保存更改？</translation>
+    </message>
+</context>
+<context>
+    <name>FileAssociation</name>
+    <message>
+        <source>この場所のプログラムは登録できません: %1</source>
+        <translation>无法注册此位置的程序：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>ソルベル数字譜ファイル(*.svl);;すべてのファイル(*.*)</source>
+        <translation>Sorvel 简谱文件(*.svl);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>ソルベルスコアーデータ(*.svl);;すべてのファイル(*.*)</source>
+        <translation>Sorvel 乐谱数据(*.svl);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>MusicXML(*.musicxml *.xml *.mxl);;すべてのファイル(*.*)</source>
+        <translation>MusicXML(*.musicxml *.xml *.mxl);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>MusicXML(*.musicxml);;すべてのファイル(*.*)</source>
+        <translation>MusicXML(*.musicxml);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>ビットマップ(*.bmp);;全てのファイル(*.*)</source>
+        <translation>位图(*.bmp);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>PDF(*.pdf);;全てのファイル(*.*)</source>
+        <translation>PDF(*.pdf);;所有文件(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpOpener</name>
+    <message>
+        <source>ブラウザーでヘルプを表示できませんでした。
+ヘルプの目次は次のファイルです。お使いのブラウザーで開いてください。
+%1</source>
+        <translation>无法在浏览器中显示帮助。
+帮助目录是以下文件，请用您的浏览器打开。
+%1</translation>
+    </message>
+    <message>
+        <source>ヘルプのページがプログラムに含まれていません。</source>
+        <translation>程序中不包含帮助页面。</translation>
+    </message>
+    <message>
+        <source>ヘルプのページを読み込めません。
+%1</source>
+        <translation>无法读取帮助页面。
+%1</translation>
+    </message>
+    <message>
+        <source>ヘルプのページを書き込めません。
+%1</source>
+        <translation>无法写入帮助页面。
+%1</translation>
+    </message>
+    <message>
+        <source>ヘルプを置くフォルダーが見つかりません。</source>
+        <translation>找不到存放帮助的文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialogs</name>
+    <message>
+        <source>小節数は、1 から 999 の数値を指定してください。</source>
+        <translation>小节数应为 1 到 999 之间的数值。</translation>
+    </message>
+    <message>
+        <source>テンポは、10 から %1 の数値を指定してください。</source>
+        <translation>速度应为 10 到 %1 之间的数值。</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>ﾌﾞｯｸ新規作成(&amp;N)</source>
+        <translation>新建曲集(&amp;N)</translation>
+    </message>
+    <message>
+        <source>ﾍﾟｰｼﾞ新規作成(&amp;M)</source>
+        <translation>新建页面(&amp;M)</translation>
+    </message>
+    <message>
+        <source>前にﾍﾟｰｼﾞ挿入(&amp;F)</source>
+        <translation>在前面插入页面(&amp;F)</translation>
+    </message>
+    <message>
+        <source>後ろにﾍﾟｰｼﾞ挿入(&amp;B)</source>
+        <translation>在后面插入页面(&amp;B)</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>開き直す(&amp;R)</source>
+        <translation>重新打开(&amp;R)</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>ビットマップで保存(&amp;I)...</source>
+        <translation>保存为位图(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>PDFで保存(&amp;D)...</source>
+        <translation>保存为 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>MusicXMLを読み込む(&amp;L)...</source>
+        <translation>导入 MusicXML(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>MusicXMLで保存(&amp;E)...</source>
+        <translation>导出 MusicXML(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀｰ設定(&amp;U)...</source>
+        <translation>打印机设置(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>印刷ﾌﾟﾚﾋﾞｭｰ(&amp;V)...</source>
+        <translation>打印预览(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+    <message>
+        <source>同じ種類の記号選択(&amp;S)</source>
+        <translation>选择同类符号(&amp;S)</translation>
+    </message>
+    <message>
+        <source>上下位置合わせ(&amp;V)</source>
+        <translation>上下对齐(&amp;V)</translation>
+    </message>
+    <message>
+        <source>音長自動セット(&amp;L)</source>
+        <translation>自动设置时值(&amp;L)</translation>
+    </message>
+    <message>
+        <source>挿入（右ｼﾌﾄ）(&amp;M)...</source>
+        <translation>插入（右移）(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>削除（左ｼﾌﾄ）(&amp;H)...</source>
+        <translation>删除（左移）(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ(&amp;T)</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾘｯﾄﾞｽﾅｯﾌﾟ(&amp;G)</source>
+        <translation>吸附网格(&amp;G)</translation>
+    </message>
+    <message>
+        <source>グリッドを表示する</source>
+        <translation>显示网格</translation>
+    </message>
+    <message>
+        <source>入力音符をモニターする(&amp;M)</source>
+        <translation>监听输入的音符(&amp;M)</translation>
+    </message>
+    <message>
+        <source>リズム入力(&amp;R)</source>
+        <translation>节奏输入(&amp;R)</translation>
+    </message>
+    <message>
+        <source>演奏(&amp;L)...</source>
+        <translation>播放(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>ピアノ鍵盤(&amp;K)...</source>
+        <translation>钢琴键盘(&amp;K)...</translation>
+    </message>
+    <message>
+        <source>チューニング(&amp;T)...</source>
+        <translation>定弦(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>ブック情報設定(&amp;B)...</source>
+        <translation>曲集设置(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>ﾍﾟｰｼﾞ情報設定(&amp;P)...</source>
+        <translation>页面设置(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ(&amp;O)...</source>
+        <translation>选项(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>操作説明(&amp;H)...</source>
+        <translation>使用说明(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
+        <translation>关于(&amp;A)...</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>最初のﾍﾟｰｼﾞ(&amp;F)</source>
+        <translation>首页(&amp;F)</translation>
+    </message>
+    <message>
+        <source>前ﾍﾟｰｼﾞ(&amp;V)</source>
+        <translation>上一页(&amp;V)</translation>
+    </message>
+    <message>
+        <source>次ﾍﾟｰｼﾞ(&amp;N)</source>
+        <translation>下一页(&amp;N)</translation>
+    </message>
+    <message>
+        <source>最後のﾍﾟｰｼﾞ(&amp;L)</source>
+        <translation>末页(&amp;L)</translation>
+    </message>
+    <message>
+        <source>目次...(&amp;T)</source>
+        <translation>目录(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>前にﾍﾟｰｼﾞ挿入(&amp;F)</source>
+        <translation>在前面插入页面(&amp;F)</translation>
+    </message>
+    <message>
+        <source>後ろにﾍﾟｰｼﾞ挿入(&amp;B)</source>
+        <translation>在后面插入页面(&amp;B)</translation>
+    </message>
+    <message>
+        <source>ページ削除(&amp;D)</source>
+        <translation>删除页面(&amp;D)</translation>
+    </message>
+    <message>
+        <source>ページ移動...</source>
+        <translation>移动页面...</translation>
+    </message>
+</context>
+<context>
+    <name>PaintBox</name>
+    <message>
+        <source>テキストボックスが重なっているため、ここには置けません。</source>
+        <translation>与文本框重叠，无法放在此处。</translation>
+    </message>
+    <message>
+        <source>この位置にある記号には置けません。</source>
+        <translation>无法放在此位置的符号上。</translation>
+    </message>
+    <message>
+        <source>この記号は音符の上に置いてください。</source>
+        <translation>请将此符号放在音符上。</translation>
+    </message>
+    <message>
+        <source>この記号は音符の上には置けません。</source>
+        <translation>此符号不能放在音符上。</translation>
+    </message>
+    <message>
+        <source>この記号は伸ばしの「－」には付けられません。</source>
+        <translation>此符号不能加在增时线“－”上。</translation>
+    </message>
+    <message>
+        <source>ページからはみ出すため、ここには貼り付けられません。</source>
+        <translation>超出页面范围，无法粘贴到此处。</translation>
+    </message>
+    <message>
+        <source>記号だけを貼り付けるときは、音符の上でクリックしてください。</source>
+        <translation>只粘贴符号时，请在音符上单击。</translation>
+    </message>
+    <message>
+        <source>この位置にある記号には貼り付けられません。</source>
+        <translation>无法粘贴到此位置的符号上。</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryController</name>
+    <message>
+        <source>確認</source>
+        <translation type="vanished">确认</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsValues</name>
+    <message>
+        <source>%1は、1 から %2 の数値を指定してください。</source>
+        <translation>%1应为 1 到 %2 之间的数值。</translation>
+    </message>
+    <message>
+        <source>タイトル部分の高さ</source>
+        <translation>标题区高度</translation>
+    </message>
+    <message>
+        <source>余白（左）の巾</source>
+        <translation>左边距</translation>
+    </message>
+    <message>
+        <source>一段あたりの小節数</source>
+        <translation>每行小节数</translation>
+    </message>
+    <message>
+        <source>小節ごとの分割数</source>
+        <translation>每小节分割数</translation>
+    </message>
+    <message>
+        <source>１ページの段数</source>
+        <translation>每页行数</translation>
+    </message>
+    <message>
+        <source>演奏速度は、1 から 300 の数値を指定してください。</source>
+        <translation>速度应为 1 到 300 之间的数值。</translation>
+    </message>
+    <message>
+        <source>フォントサイズ</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>余白（上）の高さ</source>
+        <translation>上边距</translation>
+    </message>
+    <message>
+        <source>余白（下）の高さ</source>
+        <translation>下边距</translation>
+    </message>
+    <message>
+        <source>余白（右）の巾</source>
+        <translation>右边距</translation>
+    </message>
+    <message>
+        <source>楽譜再生音のベロシティー</source>
+        <translation>乐谱播放音的力度（velocity）</translation>
+    </message>
+    <message>
+        <source>リズムチャンネル番号</source>
+        <translation>节奏通道号</translation>
+    </message>
+    <message>
+        <source>クリック音（強）のベロシティー</source>
+        <translation>节拍声（强拍）的力度（velocity）</translation>
+    </message>
+    <message>
+        <source>クリック音（弱）のベロシティー</source>
+        <translation>节拍声（弱拍）的力度（velocity）</translation>
+    </message>
+    <message>
+        <source>指番号</source>
+        <translation>指法</translation>
+    </message>
+    <message>
+        <source>強弱記号（ppp～fff）</source>
+        <translation>力度记号（ppp～fff）</translation>
+    </message>
+    <message>
+        <source>クレッシェンド</source>
+        <translation>渐强</translation>
+    </message>
+    <message>
+        <source>スラー</source>
+        <translation>连线</translation>
+    </message>
+    <message>
+        <source>装飾音</source>
+        <translation>倚音</translation>
+    </message>
+    <message>
+        <source>演奏速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>分岐</source>
+        <translation>反复跳跃记号</translation>
+    </message>
+    <message>
+        <source>弓</source>
+        <translation>弓法</translation>
+    </message>
+    <message>
+        <source>弦</source>
+        <translation>内外弦</translation>
+    </message>
+    <message>
+        <source>三連符</source>
+        <translation>三连音</translation>
+    </message>
+    <message>
+        <source>括弧</source>
+        <translation>反复跳越记号（房子）</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInsDel</name>
+    <message>
+        <source>挿入</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>空白を挿入し、以降の音符を右にシフトします</source>
+        <translation>插入空白，并将其后的音符右移</translation>
+    </message>
+    <message>
+        <source>挿入数</source>
+        <translation>插入数量</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>小節</source>
+        <translation>小节</translation>
+    </message>
+    <message>
+        <source>グリッド</source>
+        <translation>网格</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPlay</name>
+    <message>
+        <source>演奏コントロール</source>
+        <translation>播放控制</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>楽譜の速度で演奏する</source>
+        <translation>按乐谱速度播放</translation>
+    </message>
+    <message>
+        <source>速度：</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>演奏開始時クリック音</source>
+        <translation>开始前预备拍</translation>
+    </message>
+    <message>
+        <source>小節数：</source>
+        <translation>小节数：</translation>
+    </message>
+    <message>
+        <source>ﾘﾋﾟｰﾄ記号 D.C. D.S. を無視して演奏する</source>
+        <translation>播放时忽略反复记号、D.C.、D.S.</translation>
+    </message>
+    <message>
+        <source>演奏回数：</source>
+        <translation>播放遍数：</translation>
+    </message>
+    <message>
+        <source>繰返し時、開始クリック音を鳴らさない</source>
+        <translation>重复时不播放预备拍</translation>
+    </message>
+    <message>
+        <source>MUTE</source>
+        <translation>MUTE</translation>
+    </message>
+    <message>
+        <source>メトロノーム</source>
+        <translation>节拍器</translation>
+    </message>
+    <message>
+        <source>楽譜データ</source>
+        <translation>乐谱</translation>
+    </message>
+    <message>
+        <source>PlayBias：</source>
+        <translation>移调：</translation>
+    </message>
+    <message>
+        <source>楽器：</source>
+        <translation>乐器：</translation>
+    </message>
+    <message>
+        <source>表情をつけて演奏する</source>
+        <translation>带表情播放</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPreview</name>
+    <message>
+        <source>プレビュー</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>最初のページ(&amp;F)</source>
+        <translation>首页(&amp;F)</translation>
+    </message>
+    <message>
+        <source>前ページ(&amp;V)</source>
+        <translation>上一页(&amp;V)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>次ページ(&amp;N)</source>
+        <translation>下一页(&amp;N)</translation>
+    </message>
+    <message>
+        <source>最後のページ(&amp;L)</source>
+        <translation>末页(&amp;L)</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>缩放</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetBarNum</name>
+    <message>
+        <source>小節数入力</source>
+        <translation>输入小节数</translation>
+    </message>
+    <message>
+        <source>小節数</source>
+        <translation>小节数</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetInfo</name>
+    <message>
+        <source>ブック情報設定</source>
+        <translation>曲集设置</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>作曲</translation>
+    </message>
+    <message>
+        <source>調</source>
+        <translation>调</translation>
+    </message>
+    <message>
+        <source>演奏速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>♩＝</source>
+        <translation>♩＝</translation>
+    </message>
+    <message>
+        <source>フォントサイズ</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source> 9</source>
+        <translation> 9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>26</source>
+        <translation>26</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>48</source>
+        <translation>48</translation>
+    </message>
+    <message>
+        <source>72</source>
+        <translation>72</translation>
+    </message>
+    <message>
+        <source>タイトル部分の高さ</source>
+        <translation>标题区高度</translation>
+    </message>
+    <message>
+        <source>余白（上）</source>
+        <translation>上边距</translation>
+    </message>
+    <message>
+        <source>余白（下）</source>
+        <translation>下边距</translation>
+    </message>
+    <message>
+        <source>余白（左）</source>
+        <translation>左边距</translation>
+    </message>
+    <message>
+        <source>余白（右）</source>
+        <translation>右边距</translation>
+    </message>
+    <message>
+        <source>１段あたりの小節数</source>
+        <translation>每行小节数</translation>
+    </message>
+    <message>
+        <source>１小節内の目盛り数</source>
+        <translation>每小节刻度数</translation>
+    </message>
+    <message>
+        <source>１ページの段数</source>
+        <translation>每页行数</translation>
+    </message>
+    <message>
+        <source>指番号も表示する</source>
+        <translation>同时显示指法</translation>
+    </message>
+    <message>
+        <source>指番号</source>
+        <translation>指法</translation>
+    </message>
+    <message>
+        <source>強弱記号（ppp～fff）も表示する</source>
+        <translation>同时显示力度记号（ppp～fff）</translation>
+    </message>
+    <message>
+        <source>強弱記号（ppp～fff）</source>
+        <translation>力度记号（ppp～fff）</translation>
+    </message>
+    <message>
+        <source>クレッシェンドも表示する</source>
+        <translation>同时显示渐强</translation>
+    </message>
+    <message>
+        <source>クレッシェンド</source>
+        <translation>渐强</translation>
+    </message>
+    <message>
+        <source>スラーも表示する</source>
+        <translation>同时显示连线</translation>
+    </message>
+    <message>
+        <source>スラー</source>
+        <translation>连线</translation>
+    </message>
+    <message>
+        <source>装飾音も表示する</source>
+        <translation>同时显示倚音</translation>
+    </message>
+    <message>
+        <source>装飾音</source>
+        <translation>倚音</translation>
+    </message>
+    <message>
+        <source>演奏速度も表示する</source>
+        <translation>同时显示速度</translation>
+    </message>
+    <message>
+        <source>分岐も表示する</source>
+        <translation>同时显示反复跳跃记号</translation>
+    </message>
+    <message>
+        <source>分岐</source>
+        <translation>反复跳跃记号</translation>
+    </message>
+    <message>
+        <source>弓も表示する</source>
+        <translation>同时显示弓法</translation>
+    </message>
+    <message>
+        <source>弓</source>
+        <translation>弓法</translation>
+    </message>
+    <message>
+        <source>弦も表示する</source>
+        <translation>同时显示内外弦</translation>
+    </message>
+    <message>
+        <source>弦</source>
+        <translation>内外弦</translation>
+    </message>
+    <message>
+        <source>三連符も表示する</source>
+        <translation>同时显示三连音</translation>
+    </message>
+    <message>
+        <source>三連符</source>
+        <translation>三连音</translation>
+    </message>
+    <message>
+        <source>括弧も表示する</source>
+        <translation>同时显示反复跳越记号（房子）</translation>
+    </message>
+    <message>
+        <source>括弧</source>
+        <translation>反复跳越记号（房子）</translation>
+    </message>
+    <message>
+        <source>高さ</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>320 %</source>
+        <translation>320 %</translation>
+    </message>
+    <message>
+        <source>270 %</source>
+        <translation>270 %</translation>
+    </message>
+    <message>
+        <source>220 %</source>
+        <translation>220 %</translation>
+    </message>
+    <message>
+        <source>170 %</source>
+        <translation>170 %</translation>
+    </message>
+    <message>
+        <source>120 %</source>
+        <translation>120 %</translation>
+    </message>
+    <message>
+        <source>-120 %</source>
+        <translation>-120 %</translation>
+    </message>
+    <message>
+        <source>-170 %</source>
+        <translation>-170 %</translation>
+    </message>
+    <message>
+        <source>カーソル設定</source>
+        <translation>光标设置</translation>
+    </message>
+    <message>
+        <source>カーソル右移動時に小節線をスキップする</source>
+        <translation>光标右移时跳过小节线</translation>
+    </message>
+    <message>
+        <source>ピアノ鍵盤</source>
+        <translation>钢琴键盘</translation>
+    </message>
+    <message>
+        <source>ピアノ鍵盤に音階名を表示する</source>
+        <translation>在钢琴键盘上显示音名</translation>
+    </message>
+    <message>
+        <source>マウス右ボタンクリックの動作</source>
+        <translation>鼠标右键单击的操作</translation>
+    </message>
+    <message>
+        <source>クリックされた鍵盤の音階を鳴らす</source>
+        <translation>播放所单击琴键的音</translation>
+    </message>
+    <message>
+        <source>音符入力用のカーソルをひとつ右に移動する</source>
+        <translation>将音符输入光标右移一格</translation>
+    </message>
+    <message>
+        <source>開放弦の指番号として使用する記号</source>
+        <translation>空弦指法使用的符号</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>拡張子関連付け</source>
+        <translation>文件关联</translation>
+    </message>
+    <message>
+        <source>ソルベル数字譜ファイル（svl）の関連付けを登録します</source>
+        <translation>注册 Sorvel 简谱文件（svl）的关联</translation>
+    </message>
+    <message>
+        <source>関連付け登録</source>
+        <translation>注册关联</translation>
+    </message>
+    <message>
+        <source>関連付け登録解除</source>
+        <translation>解除关联</translation>
+    </message>
+    <message>
+        <source>楽譜の文字の色</source>
+        <translation>乐谱文字颜色</translation>
+    </message>
+    <message>
+        <source>グリッドの色</source>
+        <translation>网格颜色</translation>
+    </message>
+    <message>
+        <source>カーソル文字の色</source>
+        <translation>光标文字颜色</translation>
+    </message>
+    <message>
+        <source>ラバーバンドの色</source>
+        <translation>选框颜色</translation>
+    </message>
+    <message>
+        <source>演奏時カーソル</source>
+        <translation>播放光标</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>太さ</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>表示モード</source>
+        <translation>显示模式</translation>
+    </message>
+    <message>
+        <source>上書表示</source>
+        <translation>覆盖显示</translation>
+    </message>
+    <message>
+        <source>反転表示</source>
+        <translation>反色显示</translation>
+    </message>
+    <message>
+        <source>出力デバイス</source>
+        <translation>输出设备</translation>
+    </message>
+    <message>
+        <source>クリック音設定</source>
+        <translation>节拍声设置</translation>
+    </message>
+    <message>
+        <source>リズムチャンネル番号</source>
+        <translation>节奏通道号</translation>
+    </message>
+    <message>
+        <source>強</source>
+        <translation>强拍</translation>
+    </message>
+    <message>
+        <source>音色</source>
+        <translation>音色</translation>
+    </message>
+    <message>
+        <source>ベロシティ</source>
+        <translation>力度（velocity）</translation>
+    </message>
+    <message>
+        <source>試聴</source>
+        <translation>试听</translation>
+    </message>
+    <message>
+        <source>押している間、クリック音を鳴らします</source>
+        <translation>按住时播放节拍声</translation>
+    </message>
+    <message>
+        <source>弱</source>
+        <translation>弱拍</translation>
+    </message>
+    <message>
+        <source>楽譜再生音設定</source>
+        <translation>乐谱播放音设置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>次回の起動時から有効になります。</source>
+        <translation>下次启动时生效。</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetNote</name>
+    <message>
+        <source>音符設定</source>
+        <translation>音符设置</translation>
+    </message>
+    <message>
+        <source>臨時記号と付点は、ドラッグして位置を変えられます。</source>
+        <translation>临时记号和附点可以拖动来调整位置。</translation>
+    </message>
+    <message>
+        <source>この設定を今後の規定値とする</source>
+        <translation>将此设置作为今后的默认值</translation>
+    </message>
+    <message>
+        <source>この設定を全ての音符に適用する</source>
+        <translation>将此设置应用于所有音符</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetTempo</name>
+    <message>
+        <source>テンポ入力</source>
+        <translation>输入速度</translation>
+    </message>
+    <message>
+        <source>テンポ</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>回/分</source>
+        <translation>次/分</translation>
+    </message>
+    <message>
+        <source>％</source>
+        <translation>％</translation>
+    </message>
+    <message>
+        <source>印刷しない</source>
+        <translation>不打印</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetText</name>
+    <message>
+        <source>テキスト入力</source>
+        <translation>输入文本</translation>
+    </message>
+    <message>
+        <source>フォント名</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>フォントサイズ</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source> 6</source>
+        <translation> 6</translation>
+    </message>
+    <message>
+        <source> 7</source>
+        <translation> 7</translation>
+    </message>
+    <message>
+        <source> 8</source>
+        <translation> 8</translation>
+    </message>
+    <message>
+        <source> 9</source>
+        <translation> 9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>26</source>
+        <translation>26</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>48</source>
+        <translation>48</translation>
+    </message>
+    <message>
+        <source>72</source>
+        <translation>72</translation>
+    </message>
+    <message>
+        <source>枠の太さ</source>
+        <translation>边框粗细</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>枠の巾</source>
+        <translation>框宽度</translation>
+    </message>
+    <message>
+        <source>枠の高さ</source>
+        <translation>框高度</translation>
+    </message>
+    <message>
+        <source>行間隔</source>
+        <translation>行距</translation>
+    </message>
+    <message>
+        <source>  0%</source>
+        <translation>  0%</translation>
+    </message>
+    <message>
+        <source> 10%</source>
+        <translation> 10%</translation>
+    </message>
+    <message>
+        <source> 20%</source>
+        <translation> 20%</translation>
+    </message>
+    <message>
+        <source> 30%</source>
+        <translation> 30%</translation>
+    </message>
+    <message>
+        <source> 40%</source>
+        <translation> 40%</translation>
+    </message>
+    <message>
+        <source> 50%</source>
+        <translation> 50%</translation>
+    </message>
+    <message>
+        <source> 60%</source>
+        <translation> 60%</translation>
+    </message>
+    <message>
+        <source> 70%</source>
+        <translation> 70%</translation>
+    </message>
+    <message>
+        <source> 80%</source>
+        <translation> 80%</translation>
+    </message>
+    <message>
+        <source> 90%</source>
+        <translation> 90%</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetdaon</name>
+    <message>
+        <source>設定</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>指番号</source>
+        <translation>指法</translation>
+    </message>
+    <message>
+        <source>音程</source>
+        <translation>音高</translation>
+    </message>
+    <message>
+        <source>オクターブ</source>
+        <translation>八度</translation>
+    </message>
+    <message>
+        <source>１音目</source>
+        <translation>第1音</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <translation>-2</translation>
+    </message>
+    <message>
+        <source>２音目</source>
+        <translation>第2音</translation>
+    </message>
+    <message>
+        <source>３音目</source>
+        <translation>第3音</translation>
+    </message>
+    <message>
+        <source>４音目</source>
+        <translation>第4音</translation>
+    </message>
+    <message>
+        <source>音長</source>
+        <translation>时值</translation>
+    </message>
+    <message>
+        <source>&#x3000;８分音符</source>
+        <translation>八分音符</translation>
+    </message>
+    <message>
+        <source>１６分音符</source>
+        <translation>十六分音符</translation>
+    </message>
+    <message>
+        <source>３２分音符</source>
+        <translation>三十二分音符</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTableOfContent</name>
+    <message>
+        <source>目次</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;曲&#x3000;&#x3000;名</source>
+        <translation>&#x3000;&#x3000;曲&#x3000;&#x3000;名</translation>
+    </message>
+    <message>
+        <source> 調</source>
+        <translation> 调</translation>
+    </message>
+    <message>
+        <source>&#x3000;作&#x3000;曲&#x3000;者</source>
+        <translation>&#x3000;作&#x3000;曲&#x3000;者</translation>
+    </message>
+    <message>
+        <source>ページ</source>
+        <translation>页码</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTuning</name>
+    <message>
+        <source>チューニング</source>
+        <translation>定弦</translation>
+    </message>
+    <message>
+        <source>内弦</source>
+        <translation>内弦</translation>
+    </message>
+    <message>
+        <source>外弦</source>
+        <translation>外弦</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ToolBar</name>
+    <message>
+        <source>ﾍﾟｰｼﾞ新規作成</source>
+        <translation>新建页面</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>上書き保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>カーソル表示</source>
+        <translation>显示输入光标</translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation>播放</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::MusicXmlCommands</name>
+    <message>
+        <source>MusicXMLを読み込む</source>
+        <translation>导入 MusicXML</translation>
+    </message>
+    <message>
+        <source>この楽譜にはパートが %1 個あります。読み込むパートを選んでください:</source>
+        <translation>此乐谱有 %1 个声部。请选择要导入的声部：</translation>
+    </message>
+    <message>
+        <source>（名前なし）</source>
+        <translation>（无名称）</translation>
+    </message>
+    <message>
+        <source>（音符なし）</source>
+        <translation>（无音符）</translation>
+    </message>
+    <message>
+        <source>MusicXMLで保存しました: %1</source>
+        <translation>已导出 MusicXML：%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::PlaybackController</name>
+    <message>
+        <source>再生</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>音声出力を開けないため、演奏とモニター音は使えません。</source>
+        <translation>无法打开音频输出，播放和监听音不可用。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::PrintCommands</name>
+    <message>
+        <source>PDFを作成しています...</source>
+        <translation>正在生成 PDF...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>PDFで保存</source>
+        <translation>保存为 PDF</translation>
+    </message>
+    <message>
+        <source>%1 に印刷しました。</source>
+        <translation>已打印到 %1。</translation>
+    </message>
+    <message>
+        <source>ビットマップファイルを保存できませんでした。
+%1</source>
+        <translation>无法保存位图文件。
+%1</translation>
+    </message>
+    <message>
+        <source>%1 に保存しました。</source>
+        <translation>已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>PDFの保存を取り消しました。</source>
+        <translation>已取消保存 PDF。</translation>
+    </message>
+    <message>
+        <source>PDFファイルを保存できませんでした。
+%1</source>
+        <translation>无法保存 PDF 文件。
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::RecoveryController</name>
+    <message>
+        <source>復元用のコピーを書き込めません（%1）。異常終了すると変更が失われます。こまめに保存してください。</source>
+        <translation>无法写入恢复用副本（%1）。如果程序异常退出，更改将会丢失。请经常保存。</translation>
+    </message>
+    <message>
+        <source>復元用のコピーを再び書き込めるようになりました。</source>
+        <translation>已可以再次写入恢复用副本。</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>前回の終了時に保存されていない変更があります。
+復元しますか？
+
+ファイル: %1
+日時: %2
+
+「いいえ」を選ぶと、この変更は破棄されます。「後で」を選ぶと、次回の起動時にもう一度確認します。</source>
+        <translation>上次退出时有未保存的更改。
+是否恢复？
+
+文件：%1
+日期时间：%2
+
+选择“否”将放弃这些更改。选择“稍后”将在下次启动时再次询问。</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>後で(&amp;L)</source>
+        <translation>稍后(&amp;L)</translation>
+    </message>
+    <message>
+        <source>前回の終了時の復元用のコピーを読み込めませんでした。</source>
+        <translation>无法读取上次退出时的恢复用副本。</translation>
+    </message>
+    <message>
+        <source>
+
+コピーは次の名前で残してあります。次回からは確認しません。</source>
+        <translation>
+
+副本已按以下名称保留。以后不再询问。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmInsDel</name>
+    <message>
+        <source>挿入</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>空白を挿入し、以降の音符を右にシフトします</source>
+        <translation>插入空白，并将其后的音符右移</translation>
+    </message>
+    <message>
+        <source>挿入数</source>
+        <translation>插入数量</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>音符を削除し、以降の音符を左にシフトします</source>
+        <translation>删除音符，并将其后的音符左移</translation>
+    </message>
+    <message>
+        <source>削除数</source>
+        <translation>删除数量</translation>
+    </message>
+    <message>
+        <source>挿入する%1数がマイナスです。</source>
+        <translation>要插入的%1数为负数。</translation>
+    </message>
+    <message>
+        <source>挿入する%1数が１ページを超えています。</source>
+        <translation>要插入的%1数超过一页。</translation>
+    </message>
+    <message>
+        <source>削除する%1数がマイナスです。</source>
+        <translation>要删除的%1数为负数。</translation>
+    </message>
+    <message>
+        <source>削除する%1数が１ページを超えています。</source>
+        <translation>要删除的%1数超过一页。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmKeyBoard</name>
+    <message>
+        <source>ピアノ鍵盤</source>
+        <translation>钢琴键盘</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmMain</name>
+    <message>
+        <source>デフォルトのプリンターが登録されていませんので、印刷はできません。<byte value="xd"/>
+<byte value="xd"/>
+印刷以外の操作は通常通り行えます。</source>
+        <translation>未设置默认打印机，无法打印。<byte value="xd"/>
+<byte value="xd"/>
+除打印以外的其他操作均可正常进行。</translation>
+    </message>
+    <message>
+        <source>ドロップするファイルは１個にしてください。</source>
+        <translation>请只拖放一个文件。</translation>
+    </message>
+    <message>
+        <source>前回保存されなかった変更を復元しました。</source>
+        <translation>已恢复上次未保存的更改。</translation>
+    </message>
+    <message>
+        <source>全音符</source>
+        <translation>全音符</translation>
+    </message>
+    <message>
+        <source>2分音符</source>
+        <translation>二分音符</translation>
+    </message>
+    <message>
+        <source>4分音符</source>
+        <translation>四分音符</translation>
+    </message>
+    <message>
+        <source>8分音符</source>
+        <translation>八分音符</translation>
+    </message>
+    <message>
+        <source>16分音符</source>
+        <translation>十六分音符</translation>
+    </message>
+    <message>
+        <source>32分音符</source>
+        <translation>三十二分音符</translation>
+    </message>
+    <message>
+        <source>64分音符</source>
+        <translation>六十四分音符</translation>
+    </message>
+    <message>
+        <source>付点%1</source>
+        <translation>附点%1</translation>
+    </message>
+    <message>
+        <source>リズム入力: %1</source>
+        <translation>节奏输入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmPlay</name>
+    <message>
+        <source>MUTE(交互)</source>
+        <translation>MUTE（交替）</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmSetInfo</name>
+    <message>
+        <source>ブックタイトル</source>
+        <translation>曲集标题</translation>
+    </message>
+    <message>
+        <source>ページプロパティ</source>
+        <translation>页面属性</translation>
+    </message>
+    <message>
+        <source>表示位置</source>
+        <translation>显示位置</translation>
+    </message>
+    <message>
+        <source>曲情報</source>
+        <translation>乐曲信息</translation>
+    </message>
+    <message>
+        <source>一般</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>MIDI設定</source>
+        <translation>MIDI 设置</translation>
+    </message>
+    <message>
+        <source>ブック情報設定</source>
+        <translation>曲集设置</translation>
+    </message>
+    <message>
+        <source>ページ情報設定</source>
+        <translation>页面设置</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>関連付けを登録できませんでした。</source>
+        <translation>无法注册文件关联。</translation>
+    </message>
+    <message>
+        <source>関連付けを解除できませんでした。</source>
+        <translation>无法解除文件关联。</translation>
+    </message>
+    <message>
+        <source>自動（システムの言語）</source>
+        <translation>自动（系统语言）</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmVersionInfo</name>
+    <message>
+        <source>ソルベル</source>
+        <translation>Sorvel</translation>
+    </message>
+    <message>
+        <source>二胡専用数字譜エディター『ソルベル』のバージョン情報</source>
+        <translation>关于二胡简谱编辑器 Sorvel</translation>
+    </message>
+    <message>
+        <source>二胡専用数字譜エディター『ソルベル』</source>
+        <translation>二胡简谱编辑器 Sorvel</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::ToolPalette</name>
+    <message>
+        <source>メイン</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>短</source>
+        <translation>短</translation>
+    </message>
+    <message>
+        <source>長</source>
+        <translation>长</translation>
+    </message>
+    <message>
+        <source>強弱記号</source>
+        <translation>力度记号</translation>
+    </message>
+    <message>
+        <source>分岐記号</source>
+        <translation>反复跳跃记号</translation>
+    </message>
+    <message>
+        <source>奏法</source>
+        <translation>演奏法</translation>
+    </message>
+    <message>
+        <source>速度記号</source>
+        <translation>速度记号</translation>
+    </message>
+    <message>
+        <source>拍子記号</source>
+        <translation>拍号</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>ツールなし (Esc)</source>
+        <translation>不使用工具 (Esc)</translation>
+    </message>
+    <message>
+        <source>予備です</source>
+        <translation>预留</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::base</name>
+    <message>
+        <source>%1、%2</source>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::interchange</name>
+    <message>
+        <source>調号の変更（臨時記号で書きました）</source>
+        <translation>调号变更（已用临时记号表示）</translation>
+    </message>
+    <message>
+        <source>装飾音の臨時記号</source>
+        <translation>倚音的临时记号</translation>
+    </message>
+    <message>
+        <source>5つ目からの装飾音</source>
+        <translation>第5个及以后的倚音</translation>
+    </message>
+    <message>
+        <source>終わりのないスラー</source>
+        <translation>没有结束的连线</translation>
+    </message>
+    <message>
+        <source>3つ組にならない3連符の音</source>
+        <translation>不成三个一组的三连音音符</translation>
+    </message>
+    <message>
+        <source>対応していない記号 %1</source>
+        <translation>不支持的记号 %1</translation>
+    </message>
+    <message>
+        <source>装飾音の記号 %1</source>
+        <translation>倚音上的记号 %1</translation>
+    </message>
+    <message>
+        <source>この形式にない拍子 %1</source>
+        <translation>此格式不支持的拍号 %1</translation>
+    </message>
+    <message>
+        <source>読み込まなかったものはありません。</source>
+        <translation>所有内容均已导入。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>読み込まなかったもの: %1。</source>
+        <translation>未导入：%1。</translation>
+    </message>
+    <message>
+        <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6</source>
+        <translation>已导入 MusicXML（声部 %1/%2，%3 小节，%4 个音，%5 页）。%6</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎるため読み込めません。</source>
+        <translation>文件过大，无法读取。</translation>
+    </message>
+    <message>
+        <source>圧縮MusicXML（.mxl）の中に楽譜が見つかりません。</source>
+        <translation>压缩 MusicXML（.mxl）中找不到乐谱。</translation>
+    </message>
+    <message>
+        <source>タイムワイズ形式のMusicXMLには対応していません。パートワイズ形式で保存し直してください。</source>
+        <translation>不支持 timewise 格式的 MusicXML。请重新保存为 partwise 格式。</translation>
+    </message>
+    <message>
+        <source>MusicXMLの楽譜ではありません。</source>
+        <translation>这不是 MusicXML 乐谱。</translation>
+    </message>
+    <message>
+        <source>音符のあるパートがありません。</source>
+        <translation>没有包含音符的声部。</translation>
+    </message>
+    <message>
+        <source>指定されたファイルは見つかりません。</source>
+        <translation>找不到指定的文件。</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。</source>
+        <translation>无法读取文件。</translation>
+    </message>
+    <message>
+        <source>MusicXMLとして読み込めません（XMLの誤り: %1、%2 バイト目）。</source>
+        <translation>无法作为 MusicXML 读取（XML 错误：%1，第 %2 字节）。</translation>
+    </message>
+    <message>
+        <source>パート %1 はありません（この楽譜のパートは %2 個です）。</source>
+        <translation>没有声部 %1（此乐谱共有 %2 个声部）。</translation>
+    </message>
+    <message>
+        <source>和音の音</source>
+        <translation>和弦音</translation>
+    </message>
+    <message>
+        <source>他の声部の音</source>
+        <translation>多声部中其他声部的音</translation>
+    </message>
+    <message>
+        <source>他の譜表の音</source>
+        <translation>其他谱表上的音</translation>
+    </message>
+    <message>
+        <source>他の譜表の記号</source>
+        <translation>其他谱表上的记号</translation>
+    </message>
+    <message>
+        <source>キュー音符</source>
+        <translation>提示音符</translation>
+    </message>
+    <message>
+        <source>打楽器の音</source>
+        <translation>打击乐器的音</translation>
+    </message>
+    <message>
+        <source>3連符以外の連符</source>
+        <translation>三连音以外的连音</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>歌詞</source>
+        <translation>歌词</translation>
+    </message>
+    <message>
+        <source>コードネーム</source>
+        <translation>和弦记号</translation>
+    </message>
+    <message>
+        <source>対応していない指番号</source>
+        <translation>不支持的指法</translation>
+    </message>
+    <message>
+        <source>対応していない弦の番号</source>
+        <translation>不支持的弦号</translation>
+    </message>
+    <message>
+        <source>擦弦楽器でないパートの指番号</source>
+        <translation>非拉弦乐器声部的指法</translation>
+    </message>
+    <message>
+        <source>擦弦楽器でないパートの弦の番号</source>
+        <translation>非拉弦乐器声部的弦号</translation>
+    </message>
+    <message>
+        <source>多すぎる装飾音</source>
+        <translation>过多的倚音</translation>
+    </message>
+    <message>
+        <source>付く音のない装飾音</source>
+        <translation>没有主音符的倚音</translation>
+    </message>
+    <message>
+        <source>長すぎる音</source>
+        <translation>过长的音</translation>
+    </message>
+    <message>
+        <source>長さのない音</source>
+        <translation>没有时值的音</translation>
+    </message>
+    <message>
+        <source>重なった音</source>
+        <translation>重叠的音</translation>
+    </message>
+    <message>
+        <source>読めない音の高さ</source>
+        <translation>无法识别的音高</translation>
+    </message>
+    <message>
+        <source>上限を超えた小節</source>
+        <translation>超出上限的小节</translation>
+    </message>
+    <message>
+        <source>その他の記号</source>
+        <translation>其他记号</translation>
+    </message>
+    <message>
+        <source>MusicXMLを書き込めません。</source>
+        <translation>无法写入 MusicXML。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::model</name>
+    <message>
+        <source>%1ページ目の記号が多すぎます。１ページに置ける記号は%2個までです。</source>
+        <translation>第 %1 页的符号过多。每页最多可放置 %2 个符号。</translation>
+    </message>
+    <message>
+        <source>楽譜全体の記号とページが多すぎます。記号とページは合わせて%1個までです。</source>
+        <translation>整个乐谱中的符号和页面过多。符号和页面合计最多 %1 个。</translation>
+    </message>
+    <message>
+        <source>%1ページ目に、結び付いた記号が多すぎる記号があります。１つの記号に結び付けられる記号は%2個までです。</source>
+        <translation>第 %1 页中有符号关联了过多的符号。一个符号最多可关联 %2 个符号。</translation>
+    </message>
+    <message>
+        <source>テキストの行が多すぎます。テキストは楽譜全体で%1行までです。</source>
+        <translation>文本行数过多。整个乐谱的文本最多 %1 行。</translation>
+    </message>
+    <message>
+        <source>楽譜データが大きすぎます。保存できる楽譜データは%1MBまでです。</source>
+        <translation>乐谱数据过大。可保存的乐谱数据最大为 %1 MB。</translation>
+    </message>
+    <message>
+        <source>指定されたファイルは見つかりません。</source>
+        <translation>找不到指定的文件。</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。</source>
+        <translation>无法读取文件。</translation>
+    </message>
+    <message>
+        <source>楽譜データが壊れているため読み込めません。</source>
+        <translation>乐谱数据已损坏，无法读取。</translation>
+    </message>
+    <message>
+        <source>楽譜データが大きすぎるため読み込めません。</source>
+        <translation>乐谱数据过大，无法读取。</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できません。</source>
+        <translation>无法保存到“%1”。</translation>
+    </message>
+    <message>
+        <source>「%1」は、読み込んだ後にほかのプログラムで変更されています。
+上書き保存すると、その変更は失われます。上書きしますか？</source>
+        <translation>“%1”在读入后已被其他程序修改。
+保存将覆盖这些更改。是否覆盖？</translation>
+    </message>
+    <message>
+        <source>このプロパティは有りません  %1</source>
+        <translation>没有此属性：%1</translation>
+    </message>
+    <message>
+        <source>このプロパティの型は現在使用できません</source>
+        <translation>此属性的类型目前无法使用</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::playback</name>
+    <message>
+        <source>コーダーに対応するコーダーが存在しません</source>
+        <translation>缺少与 Coda 记号对应的 Coda 记号</translation>
+    </message>
+    <message>
+        <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
+        <translation>缺少第一房子；或者第一房子紧接在反复结束记号之后</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2163 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="ja">
+<context>
+    <name>BookNames</name>
+    <message>
+        <source>無題</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source> - 二胡専用数字譜エディター『ソルベル』</source>
+        <translation> - 二胡簡譜編輯器 Sorvel</translation>
+    </message>
+</context>
+<context>
+    <name>BookPrinter</name>
+    <message>
+        <source>印刷するページがありません。</source>
+        <translation>沒有可列印的頁面。</translation>
+    </message>
+    <message>
+        <source>印刷を開始できませんでした。</source>
+        <translation>無法開始列印。</translation>
+    </message>
+    <message>
+        <source>
+ファイル: %1</source>
+        <translation>
+檔案：%1</translation>
+    </message>
+    <message>
+        <source>印刷中にエラーが発生しました。</source>
+        <translation>列印時發生錯誤。</translation>
+    </message>
+    <message>
+        <source>二胡数字譜</source>
+        <translation>二胡簡譜</translation>
+    </message>
+</context>
+<context>
+    <name>ColorChoice</name>
+    <message>
+        <source>黒</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>暗い赤</source>
+        <translation>暗紅色</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>綠色</translation>
+    </message>
+    <message>
+        <source>オリーブ</source>
+        <translation>橄欖色</translation>
+    </message>
+    <message>
+        <source>紺</source>
+        <translation>深藍色</translation>
+    </message>
+    <message>
+        <source>紫</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>青緑</source>
+        <translation>藍綠色</translation>
+    </message>
+    <message>
+        <source>灰色</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>銀色</source>
+        <translation>銀色</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>紅色</translation>
+    </message>
+    <message>
+        <source>ライム</source>
+        <translation>萊姆綠</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>黃色</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>マゼンタ</source>
+        <translation>洋紅色</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>水藍色</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>その他...</source>
+        <translation>其他...</translation>
+    </message>
+    <message>
+        <source>ユーザー定義</source>
+        <translation>自訂</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>曲に音符や小節線が無いため、シフトできません。</source>
+        <translation>樂曲中沒有音符或小節線，無法移動。</translation>
+    </message>
+    <message>
+        <source>グリッドの大きさが正しくないため、シフトできません。</source>
+        <translation>格線大小不正確，無法移動。</translation>
+    </message>
+    <message>
+        <source>小節の幅が無いため、音長を自動セットできません。小節線の位置を確かめてください。</source>
+        <translation>小節沒有寬度，無法自動設定時值。請檢查小節線的位置。</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDialogs</name>
+    <message>
+        <source>ソルベル</source>
+        <translation>Sorvel</translation>
+    </message>
+    <message>
+        <source>ファイルの内容が変更されています。変更を保存しますか？</source>
+        <translation>檔案內容已變更。是否儲存變更？</translation>
+    </message>
+</context>
+<context>
+    <name>FileAssociation</name>
+    <message>
+        <source>この場所のプログラムは登録できません: %1</source>
+        <translation>無法註冊此位置的程式：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>ソルベル数字譜ファイル(*.svl);;すべてのファイル(*.*)</source>
+        <translation>Sorvel 簡譜檔案(*.svl);;所有檔案(*.*)</translation>
+    </message>
+    <message>
+        <source>ソルベルスコアーデータ(*.svl);;すべてのファイル(*.*)</source>
+        <translation>Sorvel 樂譜資料(*.svl);;所有檔案(*.*)</translation>
+    </message>
+    <message>
+        <source>MusicXML(*.musicxml *.xml *.mxl);;すべてのファイル(*.*)</source>
+        <translation>MusicXML(*.musicxml *.xml *.mxl);;所有檔案(*.*)</translation>
+    </message>
+    <message>
+        <source>MusicXML(*.musicxml);;すべてのファイル(*.*)</source>
+        <translation>MusicXML(*.musicxml);;所有檔案(*.*)</translation>
+    </message>
+    <message>
+        <source>ビットマップ(*.bmp);;全てのファイル(*.*)</source>
+        <translation>點陣圖(*.bmp);;所有檔案(*.*)</translation>
+    </message>
+    <message>
+        <source>PDF(*.pdf);;全てのファイル(*.*)</source>
+        <translation>PDF(*.pdf);;所有檔案(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpOpener</name>
+    <message>
+        <source>ブラウザーでヘルプを表示できませんでした。
+ヘルプの目次は次のファイルです。お使いのブラウザーで開いてください。
+%1</source>
+        <translation>無法在瀏覽器中顯示說明。
+說明目錄是以下檔案，請用您的瀏覽器開啟。
+%1</translation>
+    </message>
+    <message>
+        <source>ヘルプのページがプログラムに含まれていません。</source>
+        <translation>程式中未包含說明頁面。</translation>
+    </message>
+    <message>
+        <source>ヘルプのページを読み込めません。
+%1</source>
+        <translation>無法讀取說明頁面。
+%1</translation>
+    </message>
+    <message>
+        <source>ヘルプのページを書き込めません。
+%1</source>
+        <translation>無法寫入說明頁面。
+%1</translation>
+    </message>
+    <message>
+        <source>ヘルプを置くフォルダーが見つかりません。</source>
+        <translation>找不到存放說明的資料夾。</translation>
+    </message>
+</context>
+<context>
+    <name>ItemDialogs</name>
+    <message>
+        <source>小節数は、1 から 999 の数値を指定してください。</source>
+        <translation>小節數應為 1 到 999 之間的數值。</translation>
+    </message>
+    <message>
+        <source>テンポは、10 から %1 の数値を指定してください。</source>
+        <translation>速度應為 10 到 %1 之間的數值。</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>ﾌﾞｯｸ新規作成(&amp;N)</source>
+        <translation>新增曲集(&amp;N)</translation>
+    </message>
+    <message>
+        <source>ﾍﾟｰｼﾞ新規作成(&amp;M)</source>
+        <translation>新增頁面(&amp;M)</translation>
+    </message>
+    <message>
+        <source>前にﾍﾟｰｼﾞ挿入(&amp;F)</source>
+        <translation>在前面插入頁面(&amp;F)</translation>
+    </message>
+    <message>
+        <source>後ろにﾍﾟｰｼﾞ挿入(&amp;B)</source>
+        <translation>在後面插入頁面(&amp;B)</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation>開啟(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>開き直す(&amp;R)</source>
+        <translation>重新開啟(&amp;R)</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>另存新檔(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>ビットマップで保存(&amp;I)...</source>
+        <translation>儲存為點陣圖(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>PDFで保存(&amp;D)...</source>
+        <translation>儲存為 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>MusicXMLを読み込む(&amp;L)...</source>
+        <translation>匯入 MusicXML(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>MusicXMLで保存(&amp;E)...</source>
+        <translation>匯出 MusicXML(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀｰ設定(&amp;U)...</source>
+        <translation>印表機設定(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>印刷ﾌﾟﾚﾋﾞｭｰ(&amp;V)...</source>
+        <translation>預覽列印(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...</source>
+        <translation>列印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>復原(&amp;U)</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>取消復原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>剪下(&amp;T)</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>貼上(&amp;P)</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>全選(&amp;A)</translation>
+    </message>
+    <message>
+        <source>同じ種類の記号選択(&amp;S)</source>
+        <translation>選取同類符號(&amp;S)</translation>
+    </message>
+    <message>
+        <source>上下位置合わせ(&amp;V)</source>
+        <translation>上下對齊(&amp;V)</translation>
+    </message>
+    <message>
+        <source>音長自動セット(&amp;L)</source>
+        <translation>自動設定時值(&amp;L)</translation>
+    </message>
+    <message>
+        <source>挿入（右ｼﾌﾄ）(&amp;M)...</source>
+        <translation>插入（右移）(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>削除（左ｼﾌﾄ）(&amp;H)...</source>
+        <translation>刪除（左移）(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ(&amp;T)</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾘｯﾄﾞｽﾅｯﾌﾟ(&amp;G)</source>
+        <translation>貼齊格線(&amp;G)</translation>
+    </message>
+    <message>
+        <source>グリッドを表示する</source>
+        <translation>顯示格線</translation>
+    </message>
+    <message>
+        <source>入力音符をモニターする(&amp;M)</source>
+        <translation>監聽輸入的音符(&amp;M)</translation>
+    </message>
+    <message>
+        <source>リズム入力(&amp;R)</source>
+        <translation>節奏輸入(&amp;R)</translation>
+    </message>
+    <message>
+        <source>演奏(&amp;L)...</source>
+        <translation>播放(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>ピアノ鍵盤(&amp;K)...</source>
+        <translation>鋼琴鍵盤(&amp;K)...</translation>
+    </message>
+    <message>
+        <source>チューニング(&amp;T)...</source>
+        <translation>定弦(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>ブック情報設定(&amp;B)...</source>
+        <translation>曲集設定(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>ﾍﾟｰｼﾞ情報設定(&amp;P)...</source>
+        <translation>頁面設定(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ(&amp;O)...</source>
+        <translation>選項(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ(&amp;H)</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>操作説明(&amp;H)...</source>
+        <translation>使用說明(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
+        <translation>關於(&amp;A)...</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>最初のﾍﾟｰｼﾞ(&amp;F)</source>
+        <translation>第一頁(&amp;F)</translation>
+    </message>
+    <message>
+        <source>前ﾍﾟｰｼﾞ(&amp;V)</source>
+        <translation>上一頁(&amp;V)</translation>
+    </message>
+    <message>
+        <source>次ﾍﾟｰｼﾞ(&amp;N)</source>
+        <translation>下一頁(&amp;N)</translation>
+    </message>
+    <message>
+        <source>最後のﾍﾟｰｼﾞ(&amp;L)</source>
+        <translation>最後一頁(&amp;L)</translation>
+    </message>
+    <message>
+        <source>目次...(&amp;T)</source>
+        <translation>目錄(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>前にﾍﾟｰｼﾞ挿入(&amp;F)</source>
+        <translation>在前面插入頁面(&amp;F)</translation>
+    </message>
+    <message>
+        <source>後ろにﾍﾟｰｼﾞ挿入(&amp;B)</source>
+        <translation>在後面插入頁面(&amp;B)</translation>
+    </message>
+    <message>
+        <source>ページ削除(&amp;D)</source>
+        <translation>刪除頁面(&amp;D)</translation>
+    </message>
+    <message>
+        <source>ページ移動...</source>
+        <translation>移動頁面...</translation>
+    </message>
+</context>
+<context>
+    <name>PaintBox</name>
+    <message>
+        <source>テキストボックスが重なっているため、ここには置けません。</source>
+        <translation>與文字方塊重疊，無法放在此處。</translation>
+    </message>
+    <message>
+        <source>この位置にある記号には置けません。</source>
+        <translation>無法放在此位置的符號上。</translation>
+    </message>
+    <message>
+        <source>この記号は音符の上に置いてください。</source>
+        <translation>請將此符號放在音符上。</translation>
+    </message>
+    <message>
+        <source>この記号は音符の上には置けません。</source>
+        <translation>此符號不能放在音符上。</translation>
+    </message>
+    <message>
+        <source>この記号は伸ばしの「－」には付けられません。</source>
+        <translation>此符號不能加在增時線「－」上。</translation>
+    </message>
+    <message>
+        <source>ページからはみ出すため、ここには貼り付けられません。</source>
+        <translation>超出頁面範圍，無法貼到此處。</translation>
+    </message>
+    <message>
+        <source>記号だけを貼り付けるときは、音符の上でクリックしてください。</source>
+        <translation>只貼上符號時，請在音符上按一下。</translation>
+    </message>
+    <message>
+        <source>この位置にある記号には貼り付けられません。</source>
+        <translation>無法貼到此位置的符號上。</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryController</name>
+    <message>
+        <source>確認</source>
+        <translation type="vanished">確認</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsValues</name>
+    <message>
+        <source>%1は、1 から %2 の数値を指定してください。</source>
+        <translation>%1應為 1 到 %2 之間的數值。</translation>
+    </message>
+    <message>
+        <source>タイトル部分の高さ</source>
+        <translation>標題區高度</translation>
+    </message>
+    <message>
+        <source>余白（左）の巾</source>
+        <translation>左邊界</translation>
+    </message>
+    <message>
+        <source>一段あたりの小節数</source>
+        <translation>每行小節數</translation>
+    </message>
+    <message>
+        <source>小節ごとの分割数</source>
+        <translation>每小節分割數</translation>
+    </message>
+    <message>
+        <source>１ページの段数</source>
+        <translation>每頁行數</translation>
+    </message>
+    <message>
+        <source>演奏速度は、1 から 300 の数値を指定してください。</source>
+        <translation>速度應為 1 到 300 之間的數值。</translation>
+    </message>
+    <message>
+        <source>フォントサイズ</source>
+        <translation>字型大小</translation>
+    </message>
+    <message>
+        <source>余白（上）の高さ</source>
+        <translation>上邊界</translation>
+    </message>
+    <message>
+        <source>余白（下）の高さ</source>
+        <translation>下邊界</translation>
+    </message>
+    <message>
+        <source>余白（右）の巾</source>
+        <translation>右邊界</translation>
+    </message>
+    <message>
+        <source>楽譜再生音のベロシティー</source>
+        <translation>樂譜播放音的力度（velocity）</translation>
+    </message>
+    <message>
+        <source>リズムチャンネル番号</source>
+        <translation>節奏頻道編號</translation>
+    </message>
+    <message>
+        <source>クリック音（強）のベロシティー</source>
+        <translation>節拍聲（強拍）的力度（velocity）</translation>
+    </message>
+    <message>
+        <source>クリック音（弱）のベロシティー</source>
+        <translation>節拍聲（弱拍）的力度（velocity）</translation>
+    </message>
+    <message>
+        <source>指番号</source>
+        <translation>指法</translation>
+    </message>
+    <message>
+        <source>強弱記号（ppp～fff）</source>
+        <translation>力度記號（ppp～fff）</translation>
+    </message>
+    <message>
+        <source>クレッシェンド</source>
+        <translation>漸強</translation>
+    </message>
+    <message>
+        <source>スラー</source>
+        <translation>連線</translation>
+    </message>
+    <message>
+        <source>装飾音</source>
+        <translation>倚音</translation>
+    </message>
+    <message>
+        <source>演奏速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>分岐</source>
+        <translation>反覆跳躍記號</translation>
+    </message>
+    <message>
+        <source>弓</source>
+        <translation>弓法</translation>
+    </message>
+    <message>
+        <source>弦</source>
+        <translation>內外弦</translation>
+    </message>
+    <message>
+        <source>三連符</source>
+        <translation>三連音</translation>
+    </message>
+    <message>
+        <source>括弧</source>
+        <translation>反覆跳越記號</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInsDel</name>
+    <message>
+        <source>挿入</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>空白を挿入し、以降の音符を右にシフトします</source>
+        <translation>插入空白，並將其後的音符右移</translation>
+    </message>
+    <message>
+        <source>挿入数</source>
+        <translation>插入數量</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <source>小節</source>
+        <translation>小節</translation>
+    </message>
+    <message>
+        <source>グリッド</source>
+        <translation>格線</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPlay</name>
+    <message>
+        <source>演奏コントロール</source>
+        <translation>播放控制</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>楽譜の速度で演奏する</source>
+        <translation>依樂譜速度播放</translation>
+    </message>
+    <message>
+        <source>速度：</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>演奏開始時クリック音</source>
+        <translation>開始前預備拍</translation>
+    </message>
+    <message>
+        <source>小節数：</source>
+        <translation>小節數：</translation>
+    </message>
+    <message>
+        <source>ﾘﾋﾟｰﾄ記号 D.C. D.S. を無視して演奏する</source>
+        <translation>播放時忽略反覆記號、D.C.、D.S.</translation>
+    </message>
+    <message>
+        <source>演奏回数：</source>
+        <translation>播放遍數：</translation>
+    </message>
+    <message>
+        <source>繰返し時、開始クリック音を鳴らさない</source>
+        <translation>重複時不播放預備拍</translation>
+    </message>
+    <message>
+        <source>MUTE</source>
+        <translation>MUTE</translation>
+    </message>
+    <message>
+        <source>メトロノーム</source>
+        <translation>節拍器</translation>
+    </message>
+    <message>
+        <source>楽譜データ</source>
+        <translation>樂譜</translation>
+    </message>
+    <message>
+        <source>PlayBias：</source>
+        <translation>移調：</translation>
+    </message>
+    <message>
+        <source>楽器：</source>
+        <translation>樂器：</translation>
+    </message>
+    <message>
+        <source>表情をつけて演奏する</source>
+        <translation>帶表情播放</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPreview</name>
+    <message>
+        <source>プレビュー</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>最初のページ(&amp;F)</source>
+        <translation>第一頁(&amp;F)</translation>
+    </message>
+    <message>
+        <source>前ページ(&amp;V)</source>
+        <translation>上一頁(&amp;V)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>次ページ(&amp;N)</source>
+        <translation>下一頁(&amp;N)</translation>
+    </message>
+    <message>
+        <source>最後のページ(&amp;L)</source>
+        <translation>最後一頁(&amp;L)</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...</source>
+        <translation>列印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>縮放</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetBarNum</name>
+    <message>
+        <source>小節数入力</source>
+        <translation>輸入小節數</translation>
+    </message>
+    <message>
+        <source>小節数</source>
+        <translation>小節數</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetInfo</name>
+    <message>
+        <source>ブック情報設定</source>
+        <translation>曲集設定</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>作曲</translation>
+    </message>
+    <message>
+        <source>調</source>
+        <translation>調</translation>
+    </message>
+    <message>
+        <source>演奏速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>♩＝</source>
+        <translation>♩＝</translation>
+    </message>
+    <message>
+        <source>フォントサイズ</source>
+        <translation>字型大小</translation>
+    </message>
+    <message>
+        <source> 9</source>
+        <translation> 9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>26</source>
+        <translation>26</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>48</source>
+        <translation>48</translation>
+    </message>
+    <message>
+        <source>72</source>
+        <translation>72</translation>
+    </message>
+    <message>
+        <source>タイトル部分の高さ</source>
+        <translation>標題區高度</translation>
+    </message>
+    <message>
+        <source>余白（上）</source>
+        <translation>上邊界</translation>
+    </message>
+    <message>
+        <source>余白（下）</source>
+        <translation>下邊界</translation>
+    </message>
+    <message>
+        <source>余白（左）</source>
+        <translation>左邊界</translation>
+    </message>
+    <message>
+        <source>余白（右）</source>
+        <translation>右邊界</translation>
+    </message>
+    <message>
+        <source>１段あたりの小節数</source>
+        <translation>每行小節數</translation>
+    </message>
+    <message>
+        <source>１小節内の目盛り数</source>
+        <translation>每小節刻度數</translation>
+    </message>
+    <message>
+        <source>１ページの段数</source>
+        <translation>每頁行數</translation>
+    </message>
+    <message>
+        <source>指番号も表示する</source>
+        <translation>同時顯示指法</translation>
+    </message>
+    <message>
+        <source>指番号</source>
+        <translation>指法</translation>
+    </message>
+    <message>
+        <source>強弱記号（ppp～fff）も表示する</source>
+        <translation>同時顯示力度記號（ppp～fff）</translation>
+    </message>
+    <message>
+        <source>強弱記号（ppp～fff）</source>
+        <translation>力度記號（ppp～fff）</translation>
+    </message>
+    <message>
+        <source>クレッシェンドも表示する</source>
+        <translation>同時顯示漸強</translation>
+    </message>
+    <message>
+        <source>クレッシェンド</source>
+        <translation>漸強</translation>
+    </message>
+    <message>
+        <source>スラーも表示する</source>
+        <translation>同時顯示連線</translation>
+    </message>
+    <message>
+        <source>スラー</source>
+        <translation>連線</translation>
+    </message>
+    <message>
+        <source>装飾音も表示する</source>
+        <translation>同時顯示倚音</translation>
+    </message>
+    <message>
+        <source>装飾音</source>
+        <translation>倚音</translation>
+    </message>
+    <message>
+        <source>演奏速度も表示する</source>
+        <translation>同時顯示速度</translation>
+    </message>
+    <message>
+        <source>分岐も表示する</source>
+        <translation>同時顯示反覆跳躍記號</translation>
+    </message>
+    <message>
+        <source>分岐</source>
+        <translation>反覆跳躍記號</translation>
+    </message>
+    <message>
+        <source>弓も表示する</source>
+        <translation>同時顯示弓法</translation>
+    </message>
+    <message>
+        <source>弓</source>
+        <translation>弓法</translation>
+    </message>
+    <message>
+        <source>弦も表示する</source>
+        <translation>同時顯示內外弦</translation>
+    </message>
+    <message>
+        <source>弦</source>
+        <translation>內外弦</translation>
+    </message>
+    <message>
+        <source>三連符も表示する</source>
+        <translation>同時顯示三連音</translation>
+    </message>
+    <message>
+        <source>三連符</source>
+        <translation>三連音</translation>
+    </message>
+    <message>
+        <source>括弧も表示する</source>
+        <translation>同時顯示反覆跳越記號</translation>
+    </message>
+    <message>
+        <source>括弧</source>
+        <translation>反覆跳越記號</translation>
+    </message>
+    <message>
+        <source>高さ</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>320 %</source>
+        <translation>320 %</translation>
+    </message>
+    <message>
+        <source>270 %</source>
+        <translation>270 %</translation>
+    </message>
+    <message>
+        <source>220 %</source>
+        <translation>220 %</translation>
+    </message>
+    <message>
+        <source>170 %</source>
+        <translation>170 %</translation>
+    </message>
+    <message>
+        <source>120 %</source>
+        <translation>120 %</translation>
+    </message>
+    <message>
+        <source>-120 %</source>
+        <translation>-120 %</translation>
+    </message>
+    <message>
+        <source>-170 %</source>
+        <translation>-170 %</translation>
+    </message>
+    <message>
+        <source>カーソル設定</source>
+        <translation>游標設定</translation>
+    </message>
+    <message>
+        <source>カーソル右移動時に小節線をスキップする</source>
+        <translation>游標右移時跳過小節線</translation>
+    </message>
+    <message>
+        <source>ピアノ鍵盤</source>
+        <translation>鋼琴鍵盤</translation>
+    </message>
+    <message>
+        <source>ピアノ鍵盤に音階名を表示する</source>
+        <translation>在鋼琴鍵盤上顯示音名</translation>
+    </message>
+    <message>
+        <source>マウス右ボタンクリックの動作</source>
+        <translation>滑鼠右鍵按一下的動作</translation>
+    </message>
+    <message>
+        <source>クリックされた鍵盤の音階を鳴らす</source>
+        <translation>播放所按琴鍵的音</translation>
+    </message>
+    <message>
+        <source>音符入力用のカーソルをひとつ右に移動する</source>
+        <translation>將音符輸入游標右移一格</translation>
+    </message>
+    <message>
+        <source>開放弦の指番号として使用する記号</source>
+        <translation>空弦指法使用的符號</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>拡張子関連付け</source>
+        <translation>檔案關聯</translation>
+    </message>
+    <message>
+        <source>ソルベル数字譜ファイル（svl）の関連付けを登録します</source>
+        <translation>註冊 Sorvel 簡譜檔案（svl）的關聯</translation>
+    </message>
+    <message>
+        <source>関連付け登録</source>
+        <translation>註冊關聯</translation>
+    </message>
+    <message>
+        <source>関連付け登録解除</source>
+        <translation>解除關聯</translation>
+    </message>
+    <message>
+        <source>楽譜の文字の色</source>
+        <translation>樂譜文字色彩</translation>
+    </message>
+    <message>
+        <source>グリッドの色</source>
+        <translation>格線色彩</translation>
+    </message>
+    <message>
+        <source>カーソル文字の色</source>
+        <translation>游標文字色彩</translation>
+    </message>
+    <message>
+        <source>ラバーバンドの色</source>
+        <translation>選取框色彩</translation>
+    </message>
+    <message>
+        <source>演奏時カーソル</source>
+        <translation>播放游標</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>色彩</translation>
+    </message>
+    <message>
+        <source>太さ</source>
+        <translation>粗細</translation>
+    </message>
+    <message>
+        <source>表示モード</source>
+        <translation>顯示模式</translation>
+    </message>
+    <message>
+        <source>上書表示</source>
+        <translation>覆蓋顯示</translation>
+    </message>
+    <message>
+        <source>反転表示</source>
+        <translation>反白顯示</translation>
+    </message>
+    <message>
+        <source>出力デバイス</source>
+        <translation>輸出裝置</translation>
+    </message>
+    <message>
+        <source>クリック音設定</source>
+        <translation>節拍聲設定</translation>
+    </message>
+    <message>
+        <source>リズムチャンネル番号</source>
+        <translation>節奏頻道編號</translation>
+    </message>
+    <message>
+        <source>強</source>
+        <translation>強拍</translation>
+    </message>
+    <message>
+        <source>音色</source>
+        <translation>音色</translation>
+    </message>
+    <message>
+        <source>ベロシティ</source>
+        <translation>力度（velocity）</translation>
+    </message>
+    <message>
+        <source>試聴</source>
+        <translation>試聽</translation>
+    </message>
+    <message>
+        <source>押している間、クリック音を鳴らします</source>
+        <translation>按住時播放節拍聲</translation>
+    </message>
+    <message>
+        <source>弱</source>
+        <translation>弱拍</translation>
+    </message>
+    <message>
+        <source>楽譜再生音設定</source>
+        <translation>樂譜播放音設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>次回の起動時から有効になります。</source>
+        <translation>下次啟動時生效。</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetNote</name>
+    <message>
+        <source>音符設定</source>
+        <translation>音符設定</translation>
+    </message>
+    <message>
+        <source>臨時記号と付点は、ドラッグして位置を変えられます。</source>
+        <translation>臨時記號和附點可以拖曳來調整位置。</translation>
+    </message>
+    <message>
+        <source>この設定を今後の規定値とする</source>
+        <translation>將此設定作為今後的預設值</translation>
+    </message>
+    <message>
+        <source>この設定を全ての音符に適用する</source>
+        <translation>將此設定套用至所有音符</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetTempo</name>
+    <message>
+        <source>テンポ入力</source>
+        <translation>輸入速度</translation>
+    </message>
+    <message>
+        <source>テンポ</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <source>回/分</source>
+        <translation>次/分</translation>
+    </message>
+    <message>
+        <source>％</source>
+        <translation>％</translation>
+    </message>
+    <message>
+        <source>印刷しない</source>
+        <translation>不列印</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetText</name>
+    <message>
+        <source>テキスト入力</source>
+        <translation>輸入文字</translation>
+    </message>
+    <message>
+        <source>フォント名</source>
+        <translation>字型</translation>
+    </message>
+    <message>
+        <source>フォントサイズ</source>
+        <translation>字型大小</translation>
+    </message>
+    <message>
+        <source> 6</source>
+        <translation> 6</translation>
+    </message>
+    <message>
+        <source> 7</source>
+        <translation> 7</translation>
+    </message>
+    <message>
+        <source> 8</source>
+        <translation> 8</translation>
+    </message>
+    <message>
+        <source> 9</source>
+        <translation> 9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>26</source>
+        <translation>26</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>48</source>
+        <translation>48</translation>
+    </message>
+    <message>
+        <source>72</source>
+        <translation>72</translation>
+    </message>
+    <message>
+        <source>枠の太さ</source>
+        <translation>框線粗細</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>枠の巾</source>
+        <translation>框寬度</translation>
+    </message>
+    <message>
+        <source>枠の高さ</source>
+        <translation>框高度</translation>
+    </message>
+    <message>
+        <source>行間隔</source>
+        <translation>行距</translation>
+    </message>
+    <message>
+        <source>  0%</source>
+        <translation>  0%</translation>
+    </message>
+    <message>
+        <source> 10%</source>
+        <translation> 10%</translation>
+    </message>
+    <message>
+        <source> 20%</source>
+        <translation> 20%</translation>
+    </message>
+    <message>
+        <source> 30%</source>
+        <translation> 30%</translation>
+    </message>
+    <message>
+        <source> 40%</source>
+        <translation> 40%</translation>
+    </message>
+    <message>
+        <source> 50%</source>
+        <translation> 50%</translation>
+    </message>
+    <message>
+        <source> 60%</source>
+        <translation> 60%</translation>
+    </message>
+    <message>
+        <source> 70%</source>
+        <translation> 70%</translation>
+    </message>
+    <message>
+        <source> 80%</source>
+        <translation> 80%</translation>
+    </message>
+    <message>
+        <source> 90%</source>
+        <translation> 90%</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetdaon</name>
+    <message>
+        <source>設定</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>指番号</source>
+        <translation>指法</translation>
+    </message>
+    <message>
+        <source>音程</source>
+        <translation>音高</translation>
+    </message>
+    <message>
+        <source>オクターブ</source>
+        <translation>八度</translation>
+    </message>
+    <message>
+        <source>１音目</source>
+        <translation>第1音</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <translation>-2</translation>
+    </message>
+    <message>
+        <source>２音目</source>
+        <translation>第2音</translation>
+    </message>
+    <message>
+        <source>３音目</source>
+        <translation>第3音</translation>
+    </message>
+    <message>
+        <source>４音目</source>
+        <translation>第4音</translation>
+    </message>
+    <message>
+        <source>音長</source>
+        <translation>時值</translation>
+    </message>
+    <message>
+        <source>&#x3000;８分音符</source>
+        <translation>八分音符</translation>
+    </message>
+    <message>
+        <source>１６分音符</source>
+        <translation>十六分音符</translation>
+    </message>
+    <message>
+        <source>３２分音符</source>
+        <translation>三十二分音符</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTableOfContent</name>
+    <message>
+        <source>目次</source>
+        <translation>目錄</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;曲&#x3000;&#x3000;名</source>
+        <translation>&#x3000;&#x3000;曲&#x3000;&#x3000;名</translation>
+    </message>
+    <message>
+        <source> 調</source>
+        <translation> 調</translation>
+    </message>
+    <message>
+        <source>&#x3000;作&#x3000;曲&#x3000;者</source>
+        <translation>&#x3000;作&#x3000;曲&#x3000;者</translation>
+    </message>
+    <message>
+        <source>ページ</source>
+        <translation>頁碼</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTuning</name>
+    <message>
+        <source>チューニング</source>
+        <translation>定弦</translation>
+    </message>
+    <message>
+        <source>内弦</source>
+        <translation>內弦</translation>
+    </message>
+    <message>
+        <source>外弦</source>
+        <translation>外弦</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>ToolBar</name>
+    <message>
+        <source>ﾍﾟｰｼﾞ新規作成</source>
+        <translation>新增頁面</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>上書き保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>取消復原</translation>
+    </message>
+    <message>
+        <source>カーソル表示</source>
+        <translation>顯示輸入游標</translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation>播放</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::MusicXmlCommands</name>
+    <message>
+        <source>MusicXMLを読み込む</source>
+        <translation>匯入 MusicXML</translation>
+    </message>
+    <message>
+        <source>この楽譜にはパートが %1 個あります。読み込むパートを選んでください:</source>
+        <translation>此樂譜有 %1 個聲部。請選擇要匯入的聲部：</translation>
+    </message>
+    <message>
+        <source>（名前なし）</source>
+        <translation>（無名稱）</translation>
+    </message>
+    <message>
+        <source>（音符なし）</source>
+        <translation>（無音符）</translation>
+    </message>
+    <message>
+        <source>MusicXMLで保存しました: %1</source>
+        <translation>已匯出 MusicXML：%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::PlaybackController</name>
+    <message>
+        <source>再生</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>音声出力を開けないため、演奏とモニター音は使えません。</source>
+        <translation>無法開啟音訊輸出，播放和監聽音無法使用。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::PrintCommands</name>
+    <message>
+        <source>PDFを作成しています...</source>
+        <translation>正在建立 PDF...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>PDFで保存</source>
+        <translation>儲存為 PDF</translation>
+    </message>
+    <message>
+        <source>%1 に印刷しました。</source>
+        <translation>已列印至 %1。</translation>
+    </message>
+    <message>
+        <source>ビットマップファイルを保存できませんでした。
+%1</source>
+        <translation>無法儲存點陣圖檔案。
+%1</translation>
+    </message>
+    <message>
+        <source>%1 に保存しました。</source>
+        <translation>已儲存至 %1。</translation>
+    </message>
+    <message>
+        <source>PDFの保存を取り消しました。</source>
+        <translation>已取消儲存 PDF。</translation>
+    </message>
+    <message>
+        <source>PDFファイルを保存できませんでした。
+%1</source>
+        <translation>無法儲存 PDF 檔案。
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::RecoveryController</name>
+    <message>
+        <source>復元用のコピーを書き込めません（%1）。異常終了すると変更が失われます。こまめに保存してください。</source>
+        <translation>無法寫入還原用複本（%1）。若程式異常結束，變更將會遺失。請經常儲存。</translation>
+    </message>
+    <message>
+        <source>復元用のコピーを再び書き込めるようになりました。</source>
+        <translation>已可再次寫入還原用複本。</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>前回の終了時に保存されていない変更があります。
+復元しますか？
+
+ファイル: %1
+日時: %2
+
+「いいえ」を選ぶと、この変更は破棄されます。「後で」を選ぶと、次回の起動時にもう一度確認します。</source>
+        <translation>上次結束時有未儲存的變更。
+是否還原？
+
+檔案：%1
+日期時間：%2
+
+選擇「否」將捨棄這些變更。選擇「稍後」將在下次啟動時再次詢問。</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>後で(&amp;L)</source>
+        <translation>稍後(&amp;L)</translation>
+    </message>
+    <message>
+        <source>前回の終了時の復元用のコピーを読み込めませんでした。</source>
+        <translation>無法讀取上次結束時的還原用複本。</translation>
+    </message>
+    <message>
+        <source>
+
+コピーは次の名前で残してあります。次回からは確認しません。</source>
+        <translation>
+
+複本已以下列名稱保留。之後不再詢問。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmInsDel</name>
+    <message>
+        <source>挿入</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>空白を挿入し、以降の音符を右にシフトします</source>
+        <translation>插入空白，並將其後的音符右移</translation>
+    </message>
+    <message>
+        <source>挿入数</source>
+        <translation>插入數量</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>音符を削除し、以降の音符を左にシフトします</source>
+        <translation>刪除音符，並將其後的音符左移</translation>
+    </message>
+    <message>
+        <source>削除数</source>
+        <translation>刪除數量</translation>
+    </message>
+    <message>
+        <source>挿入する%1数がマイナスです。</source>
+        <translation>要插入的%1數為負數。</translation>
+    </message>
+    <message>
+        <source>挿入する%1数が１ページを超えています。</source>
+        <translation>要插入的%1數超過一頁。</translation>
+    </message>
+    <message>
+        <source>削除する%1数がマイナスです。</source>
+        <translation>要刪除的%1數為負數。</translation>
+    </message>
+    <message>
+        <source>削除する%1数が１ページを超えています。</source>
+        <translation>要刪除的%1數超過一頁。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmKeyBoard</name>
+    <message>
+        <source>ピアノ鍵盤</source>
+        <translation>鋼琴鍵盤</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmMain</name>
+    <message>
+        <source>デフォルトのプリンターが登録されていませんので、印刷はできません。<byte value="xd"/>
+<byte value="xd"/>
+印刷以外の操作は通常通り行えます。</source>
+        <translation>未設定預設印表機，無法列印。<byte value="xd"/>
+<byte value="xd"/>
+除列印以外的其他操作皆可正常進行。</translation>
+    </message>
+    <message>
+        <source>ドロップするファイルは１個にしてください。</source>
+        <translation>請只拖放一個檔案。</translation>
+    </message>
+    <message>
+        <source>前回保存されなかった変更を復元しました。</source>
+        <translation>已還原上次未儲存的變更。</translation>
+    </message>
+    <message>
+        <source>全音符</source>
+        <translation>全音符</translation>
+    </message>
+    <message>
+        <source>2分音符</source>
+        <translation>二分音符</translation>
+    </message>
+    <message>
+        <source>4分音符</source>
+        <translation>四分音符</translation>
+    </message>
+    <message>
+        <source>8分音符</source>
+        <translation>八分音符</translation>
+    </message>
+    <message>
+        <source>16分音符</source>
+        <translation>十六分音符</translation>
+    </message>
+    <message>
+        <source>32分音符</source>
+        <translation>三十二分音符</translation>
+    </message>
+    <message>
+        <source>64分音符</source>
+        <translation>六十四分音符</translation>
+    </message>
+    <message>
+        <source>付点%1</source>
+        <translation>附點%1</translation>
+    </message>
+    <message>
+        <source>リズム入力: %1</source>
+        <translation>節奏輸入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmPlay</name>
+    <message>
+        <source>MUTE(交互)</source>
+        <translation>MUTE（交替）</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmSetInfo</name>
+    <message>
+        <source>ブックタイトル</source>
+        <translation>曲集標題</translation>
+    </message>
+    <message>
+        <source>ページプロパティ</source>
+        <translation>頁面屬性</translation>
+    </message>
+    <message>
+        <source>表示位置</source>
+        <translation>顯示位置</translation>
+    </message>
+    <message>
+        <source>曲情報</source>
+        <translation>樂曲資訊</translation>
+    </message>
+    <message>
+        <source>一般</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>色彩</translation>
+    </message>
+    <message>
+        <source>MIDI設定</source>
+        <translation>MIDI 設定</translation>
+    </message>
+    <message>
+        <source>ブック情報設定</source>
+        <translation>曲集設定</translation>
+    </message>
+    <message>
+        <source>ページ情報設定</source>
+        <translation>頁面設定</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>関連付けを登録できませんでした。</source>
+        <translation>無法註冊檔案關聯。</translation>
+    </message>
+    <message>
+        <source>関連付けを解除できませんでした。</source>
+        <translation>無法解除檔案關聯。</translation>
+    </message>
+    <message>
+        <source>自動（システムの言語）</source>
+        <translation>自動（系統語言）</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmVersionInfo</name>
+    <message>
+        <source>ソルベル</source>
+        <translation>Sorvel</translation>
+    </message>
+    <message>
+        <source>二胡専用数字譜エディター『ソルベル』のバージョン情報</source>
+        <translation>關於二胡簡譜編輯器 Sorvel</translation>
+    </message>
+    <message>
+        <source>二胡専用数字譜エディター『ソルベル』</source>
+        <translation>二胡簡譜編輯器 Sorvel</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::ToolPalette</name>
+    <message>
+        <source>メイン</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>短</source>
+        <translation>短</translation>
+    </message>
+    <message>
+        <source>長</source>
+        <translation>長</translation>
+    </message>
+    <message>
+        <source>強弱記号</source>
+        <translation>力度記號</translation>
+    </message>
+    <message>
+        <source>分岐記号</source>
+        <translation>反覆跳躍記號</translation>
+    </message>
+    <message>
+        <source>奏法</source>
+        <translation>演奏法</translation>
+    </message>
+    <message>
+        <source>速度記号</source>
+        <translation>速度記號</translation>
+    </message>
+    <message>
+        <source>拍子記号</source>
+        <translation>拍號</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>ツールなし (Esc)</source>
+        <translation>不使用工具 (Esc)</translation>
+    </message>
+    <message>
+        <source>予備です</source>
+        <translation>預留</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::base</name>
+    <message>
+        <source>%1、%2</source>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::interchange</name>
+    <message>
+        <source>調号の変更（臨時記号で書きました）</source>
+        <translation>調號變更（已用臨時記號表示）</translation>
+    </message>
+    <message>
+        <source>装飾音の臨時記号</source>
+        <translation>倚音的臨時記號</translation>
+    </message>
+    <message>
+        <source>5つ目からの装飾音</source>
+        <translation>第5個及以後的倚音</translation>
+    </message>
+    <message>
+        <source>終わりのないスラー</source>
+        <translation>沒有結束的連線</translation>
+    </message>
+    <message>
+        <source>3つ組にならない3連符の音</source>
+        <translation>不成三個一組的三連音音符</translation>
+    </message>
+    <message>
+        <source>対応していない記号 %1</source>
+        <translation>不支援的記號 %1</translation>
+    </message>
+    <message>
+        <source>装飾音の記号 %1</source>
+        <translation>倚音上的記號 %1</translation>
+    </message>
+    <message>
+        <source>この形式にない拍子 %1</source>
+        <translation>此格式不支援的拍號 %1</translation>
+    </message>
+    <message>
+        <source>読み込まなかったものはありません。</source>
+        <translation>所有內容皆已匯入。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>読み込まなかったもの: %1。</source>
+        <translation>未匯入：%1。</translation>
+    </message>
+    <message>
+        <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6</source>
+        <translation>已匯入 MusicXML（聲部 %1/%2，%3 小節，%4 個音，%5 頁）。%6</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎるため読み込めません。</source>
+        <translation>檔案過大，無法讀取。</translation>
+    </message>
+    <message>
+        <source>圧縮MusicXML（.mxl）の中に楽譜が見つかりません。</source>
+        <translation>壓縮 MusicXML（.mxl）中找不到樂譜。</translation>
+    </message>
+    <message>
+        <source>タイムワイズ形式のMusicXMLには対応していません。パートワイズ形式で保存し直してください。</source>
+        <translation>不支援 timewise 格式的 MusicXML。請重新儲存為 partwise 格式。</translation>
+    </message>
+    <message>
+        <source>MusicXMLの楽譜ではありません。</source>
+        <translation>這不是 MusicXML 樂譜。</translation>
+    </message>
+    <message>
+        <source>音符のあるパートがありません。</source>
+        <translation>沒有包含音符的聲部。</translation>
+    </message>
+    <message>
+        <source>指定されたファイルは見つかりません。</source>
+        <translation>找不到指定的檔案。</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。</source>
+        <translation>無法讀取檔案。</translation>
+    </message>
+    <message>
+        <source>MusicXMLとして読み込めません（XMLの誤り: %1、%2 バイト目）。</source>
+        <translation>無法作為 MusicXML 讀取（XML 錯誤：%1，第 %2 位元組）。</translation>
+    </message>
+    <message>
+        <source>パート %1 はありません（この楽譜のパートは %2 個です）。</source>
+        <translation>沒有聲部 %1（此樂譜共有 %2 個聲部）。</translation>
+    </message>
+    <message>
+        <source>和音の音</source>
+        <translation>和弦音</translation>
+    </message>
+    <message>
+        <source>他の声部の音</source>
+        <translation>多聲部中其他聲部的音</translation>
+    </message>
+    <message>
+        <source>他の譜表の音</source>
+        <translation>其他譜表上的音</translation>
+    </message>
+    <message>
+        <source>他の譜表の記号</source>
+        <translation>其他譜表上的記號</translation>
+    </message>
+    <message>
+        <source>キュー音符</source>
+        <translation>提示音符</translation>
+    </message>
+    <message>
+        <source>打楽器の音</source>
+        <translation>打擊樂器的音</translation>
+    </message>
+    <message>
+        <source>3連符以外の連符</source>
+        <translation>三連音以外的連音</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>歌詞</source>
+        <translation>歌詞</translation>
+    </message>
+    <message>
+        <source>コードネーム</source>
+        <translation>和弦記號</translation>
+    </message>
+    <message>
+        <source>対応していない指番号</source>
+        <translation>不支援的指法</translation>
+    </message>
+    <message>
+        <source>対応していない弦の番号</source>
+        <translation>不支援的弦號</translation>
+    </message>
+    <message>
+        <source>擦弦楽器でないパートの指番号</source>
+        <translation>非拉弦樂器聲部的指法</translation>
+    </message>
+    <message>
+        <source>擦弦楽器でないパートの弦の番号</source>
+        <translation>非拉弦樂器聲部的弦號</translation>
+    </message>
+    <message>
+        <source>多すぎる装飾音</source>
+        <translation>過多的倚音</translation>
+    </message>
+    <message>
+        <source>付く音のない装飾音</source>
+        <translation>沒有主音符的倚音</translation>
+    </message>
+    <message>
+        <source>長すぎる音</source>
+        <translation>過長的音</translation>
+    </message>
+    <message>
+        <source>長さのない音</source>
+        <translation>沒有時值的音</translation>
+    </message>
+    <message>
+        <source>重なった音</source>
+        <translation>重疊的音</translation>
+    </message>
+    <message>
+        <source>読めない音の高さ</source>
+        <translation>無法識別的音高</translation>
+    </message>
+    <message>
+        <source>上限を超えた小節</source>
+        <translation>超出上限的小節</translation>
+    </message>
+    <message>
+        <source>その他の記号</source>
+        <translation>其他記號</translation>
+    </message>
+    <message>
+        <source>MusicXMLを書き込めません。</source>
+        <translation>無法寫入 MusicXML。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::model</name>
+    <message>
+        <source>%1ページ目の記号が多すぎます。１ページに置ける記号は%2個までです。</source>
+        <translation>第 %1 頁的符號過多。每頁最多可放置 %2 個符號。</translation>
+    </message>
+    <message>
+        <source>楽譜全体の記号とページが多すぎます。記号とページは合わせて%1個までです。</source>
+        <translation>整個樂譜中的符號和頁面過多。符號和頁面合計最多 %1 個。</translation>
+    </message>
+    <message>
+        <source>%1ページ目に、結び付いた記号が多すぎる記号があります。１つの記号に結び付けられる記号は%2個までです。</source>
+        <translation>第 %1 頁中有符號關聯了過多的符號。一個符號最多可關聯 %2 個符號。</translation>
+    </message>
+    <message>
+        <source>テキストの行が多すぎます。テキストは楽譜全体で%1行までです。</source>
+        <translation>文字行數過多。整個樂譜的文字最多 %1 行。</translation>
+    </message>
+    <message>
+        <source>楽譜データが大きすぎます。保存できる楽譜データは%1MBまでです。</source>
+        <translation>樂譜資料過大。可儲存的樂譜資料最大為 %1 MB。</translation>
+    </message>
+    <message>
+        <source>指定されたファイルは見つかりません。</source>
+        <translation>找不到指定的檔案。</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。</source>
+        <translation>無法讀取檔案。</translation>
+    </message>
+    <message>
+        <source>楽譜データが壊れているため読み込めません。</source>
+        <translation>樂譜資料已損毀，無法讀取。</translation>
+    </message>
+    <message>
+        <source>楽譜データが大きすぎるため読み込めません。</source>
+        <translation>樂譜資料過大，無法讀取。</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できません。</source>
+        <translation>無法儲存到「%1」。</translation>
+    </message>
+    <message>
+        <source>「%1」は、読み込んだ後にほかのプログラムで変更されています。
+上書き保存すると、その変更は失われます。上書きしますか？</source>
+        <translation>「%1」在讀入後已被其他程式修改。
+儲存將覆寫這些變更。是否覆寫？</translation>
+    </message>
+    <message>
+        <source>このプロパティは有りません  %1</source>
+        <translation>沒有此屬性：%1</translation>
+    </message>
+    <message>
+        <source>このプロパティの型は現在使用できません</source>
+        <translation>此屬性的類型目前無法使用</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::playback</name>
+    <message>
+        <source>コーダーに対応するコーダーが存在しません</source>
+        <translation>缺少與 Coda 記號對應的 Coda 記號</translation>
+    </message>
+    <message>
+        <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
+        <translation>缺少第 1 結尾的反覆跳越記號；或者第 1 結尾緊接在反覆結束記號之後</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,324 @@
+// The interface in Simplified Chinese, Traditional Chinese and English: the
+// main window with every dialog, walked for text left in Japanese; the
+// translation files finished for every interface text; menus whose entries
+// keep distinct access keys in every language; and the Japanese interface
+// unchanged without a translation.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "editor/dialogs/frminsdel.h"
+#include "editor/dialogs/frmpreview.h"
+#include "editor/dialogs/frmsetbarnum.h"
+#include "editor/dialogs/frmsetdaon.h"
+#include "editor/dialogs/frmsetinfo.h"
+#include "editor/dialogs/frmsetnote.h"
+#include "editor/dialogs/frmsettempo.h"
+#include "editor/dialogs/frmsettext.h"
+#include "editor/dialogs/frmtableofcontent.h"
+#include "editor/dialogs/frmversioninfo.h"
+#include "editor/dialogs/itemdialogs.h"
+#include "editor/mainwindow/actiontable.h"
+#include "editor/platform/interfacelanguage.h"
+#include "editor/playing/frmkeyboard.h"
+#include "editor/playing/frmplay.h"
+#include "editor/playing/frmtuning.h"
+#include "editor/playing/playbackcontroller.h"
+#include "mainwindowfixture.h"
+
+using namespace sorvel;
+
+namespace {
+
+bool IsKana(QChar c) {
+    const ushort u = c.unicode();
+    return (u >= 0x3040 && u <= 0x30FF) || (u >= 0xFF66 && u <= 0xFF9F);
+}
+
+bool IsHan(QChar c) {
+    const ushort u = c.unicode();
+    return (u >= 0x3400 && u <= 0x4DBF) || (u >= 0x4E00 && u <= 0x9FFF) ||
+           (u >= 0xF900 && u <= 0xFAFF);
+}
+
+// Texts that are data, not interface: the page's key as the score names it
+// ("１＝Ｄ　（１５弦）"), the font families of the score, each language named
+// in itself in the language list.
+bool IsDeliberateData(const QString& text) {
+    static const QStringList names = {QStringLiteral("日本語"), QStringLiteral("简体中文"),
+                                      QStringLiteral("繁體中文"), QStringLiteral("ＭＳ Ｐゴシック"),
+                                      QStringLiteral("ＭＳ ゴシック")};
+    return text.startsWith(QStringLiteral("１＝")) || names.contains(text);
+}
+
+struct Shown {
+    QString where;
+    QString text;
+};
+
+void Add(QList<Shown>& out, const QString& where, const QString& text) {
+    if (!text.isEmpty()) out.push_back({where, text});
+}
+
+// Every text a widget and its children show: captions, labels, titles,
+// tips, tabs and list entries.
+QList<Shown> TextsOf(QWidget& root) {
+    QList<Shown> out;
+    QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    widgets.prepend(&root);
+    for (QWidget* w : widgets) {
+        const QString name = w->objectName().isEmpty()
+                                 ? QString::fromLatin1(w->metaObject()->className())
+                                 : w->objectName();
+        if (w->isWindow()) Add(out, name + QStringLiteral(" title"), w->windowTitle());
+        Add(out, name + QStringLiteral(" tip"), w->toolTip());
+        if (auto* label = qobject_cast<QLabel*>(w)) Add(out, name, label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) Add(out, name, button->text());
+        if (auto* group = qobject_cast<QGroupBox*>(w)) Add(out, name, group->title());
+        if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) Add(out, name, tabs->tabText(i));
+        }
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) Add(out, name, tabs->tabText(i));
+        }
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < combo->count(); ++i) Add(out, name, combo->itemText(i));
+        }
+        if (auto* menu = qobject_cast<QMenu*>(w)) Add(out, name, menu->title());
+        for (QAction* action : w->actions()) {
+            Add(out, action->objectName(), action->text());
+            Add(out, action->objectName() + QStringLiteral(" tip"), action->toolTip());
+        }
+    }
+    return out;
+}
+
+// What would stay Japanese in `language`: in English any kana or kanji, in
+// Chinese any kana.
+QStringList Untranslated(const QList<Shown>& texts, InterfaceLanguage language) {
+    QStringList found;
+    for (const Shown& shown : texts) {
+        if (IsDeliberateData(shown.text)) continue;
+        for (QChar c : shown.text) {
+            if (IsKana(c) || (language == InterfaceLanguage::English && IsHan(c))) {
+                found << shown.where + QStringLiteral(": ") + shown.text;
+                break;
+            }
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+// The access key of a caption ("&File" → F), or a null character.
+QChar Mnemonic(const QString& caption) {
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) continue;
+        if (caption[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toUpper();
+    }
+    return {};
+}
+
+const InterfaceLanguage kTranslated[] = {InterfaceLanguage::SimplifiedChinese,
+                                         InterfaceLanguage::TraditionalChinese,
+                                         InterfaceLanguage::English};
+
+}  // namespace
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+private:
+    // The main window and every window and dialog it opens, built while
+    // `language` is installed.
+    QList<Shown> EveryWindowIn(MainWindowFixture& f) {
+        TfrmMain& w = *f.window;
+        TWorkspace& ws = w.Workspace();
+        // The rhythm entry's line in the status bar.
+        w.Action("actRhythmEntry")->trigger();
+        QList<Shown> texts = TextsOf(w);
+        Add(texts, QStringLiteral("status"), w.statusBar()->currentMessage());
+
+        ItemDialogs& items = ItemDialogs::Of(w.Context());
+        for (QWidget* dialog : std::initializer_list<QWidget*>{
+                 &items.Daon(), &items.BarNum(), &items.Text(), &items.Tempo(), &items.Note()}) {
+            texts += TextsOf(*dialog);
+        }
+        SetInfoServices services;
+        services.settingsPath = f.SettingsPath().toStdString();
+        TfrmSetInfo settings(ws, services, &w);
+        for (SetInfoMode mode : {SetInfoMode::Book, SetInfoMode::Page, SetInfoMode::Option}) {
+            settings.Prepare(mode, w.CurrentPage());
+            texts += TextsOf(settings);
+        }
+        TfrmInsDel shift(nullptr, &w);
+        for (TfrmInsDel::Mode mode : {TfrmInsDel::Mode::Insert, TfrmInsDel::Mode::Delete}) {
+            shift.SetMode(mode);
+            shift.show();
+            texts += TextsOf(shift);
+            shift.hide();
+        }
+        TfrmPreview preview(ws.env, &w);
+        texts += TextsOf(preview);
+        TfrmTableOfContent contents(ws.prefs, f.SettingsPath().toStdString(), &w);
+        texts += TextsOf(contents);
+        TfrmVersionInfo about(&w);
+        texts += TextsOf(about);
+        PlaybackController* playback = FindPlaybackController(w);
+        texts += TextsOf(playback->PlayDialog());
+        texts += TextsOf(playback->KeyBoard());
+        texts += TextsOf(playback->Tuning());
+        return texts;
+    }
+
+private Q_SLOTS:
+    void everyWindowSpeaksEachLanguage() {
+        {
+            // Without a translation the walk finds the Japanese texts.
+            MainWindowFixture f;
+            QVERIFY(Untranslated(EveryWindowIn(f), InterfaceLanguage::SimplifiedChinese).size() >
+                    100);
+        }
+        for (InterfaceLanguage language : kTranslated) {
+            const InterfaceTranslators translators(language);
+            QVERIFY(translators.ProgramTextsLoaded());
+            MainWindowFixture f;
+            const QList<Shown> texts = EveryWindowIn(f);
+            QVERIFY(texts.size() > 300);
+            const QStringList left = Untranslated(texts, language);
+            QVERIFY2(left.isEmpty(),
+                     qPrintable(QString::fromStdString(LanguageCode(language)) +
+                                QStringLiteral(" still shows:\n") + left.join(QLatin1Char('\n'))));
+        }
+    }
+
+    // Without a translation the captions are the program's own, exactly.
+    void theJapaneseInterfaceStaysAsWritten() {
+        const InterfaceTranslators japanese(InterfaceLanguage::Japanese);
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        QCOMPARE(w.menuBar()->actions().at(0)->text(), QStringLiteral("ﾌｧｲﾙ(&F)"));
+        QCOMPARE(w.Action("actSaveAs")->text(), QStringLiteral("名前を付けて保存(&A)..."));
+        QCOMPARE(w.Action("actRhythmEntry")->text(), QStringLiteral("リズム入力(&R)"));
+        QCOMPARE(w.Action("actPlayStop")->toolTip(), QStringLiteral("再生"));
+        w.Action("actRhythmEntry")->trigger();
+        QCOMPARE(w.findChild<QLabel*>("lblRhythmEntry")->text(),
+                 QStringLiteral("リズム入力: 4分音符"));
+        SetInfoServices services;
+        services.settingsPath = f.SettingsPath().toStdString();
+        TfrmSetInfo settings(w.Workspace(), services, &w);
+        settings.Prepare(SetInfoMode::Option);
+        QCOMPARE(settings.windowTitle(), QStringLiteral("オプション"));
+        QCOMPARE(settings.findChild<QTabBar*>("tabSetInfo")->tabText(0), QStringLiteral("一般"));
+        auto* languages = settings.findChild<QComboBox*>("cmbLanguage");
+        QVERIFY(languages);
+        QStringList entries;
+        for (int i = 0; i < languages->count(); ++i) entries << languages->itemText(i);
+        QCOMPARE(entries, QStringList({"自動（システムの言語）", "日本語", "简体中文", "繁體中文",
+                                       "English"}));
+    }
+
+    void noMenuRepeatsAnAccessKey() {
+        for (InterfaceLanguage language : kInterfaceLanguages) {
+            const InterfaceTranslators translators(language);
+            MainWindowFixture f;
+            QList<QMenu*> menus = {f.window->menuBar()->findChildren<QMenu*>()};
+            QMap<QChar, QString> bar;
+            for (QAction* top : f.window->menuBar()->actions()) {
+                const QChar key = Mnemonic(top->text());
+                QVERIFY2(!key.isNull(), qPrintable(top->text()));
+                QVERIFY2(!bar.contains(key), qPrintable(bar.value(key) + " / " + top->text()));
+                bar.insert(key, top->text());
+            }
+            for (QMenu* menu : menus) {
+                QMap<QChar, QString> seen;
+                for (QAction* entry : menu->actions()) {
+                    if (entry->isSeparator() || !entry->isVisible()) continue;
+                    const QChar key = Mnemonic(entry->text());
+                    if (key.isNull()) continue;
+                    QVERIFY2(!seen.contains(key),
+                             qPrintable(QString::fromStdString(LanguageCode(language)) + ": " +
+                                        seen.value(key) + " / " + entry->text()));
+                    seen.insert(key, entry->text());
+                }
+            }
+        }
+    }
+
+    // Every caption with an access key keeps one in each translation.
+    void translatedCaptionsKeepTheirAccessKeys() {
+        for (InterfaceLanguage language : kTranslated) {
+            const InterfaceTranslators translators(language);
+            for (const MenuEntry& menu : MainMenuTable()) {
+                for (const ActionEntry& item : menu.items) {
+                    const QString source = QString::fromUtf8(item.caption);
+                    const QString shown =
+                        QCoreApplication::translate(kMainMenuContext, item.caption);
+                    QVERIFY2(Mnemonic(source).isNull() || !Mnemonic(shown).isNull(),
+                             qPrintable(shown));
+                }
+            }
+        }
+    }
+
+    // The .ts files in the tree: every message with a Japanese source is
+    // finished, and a translation keeps the %1 … places of its source.
+    void theTranslationFilesAreFinished() {
+        for (InterfaceLanguage language : kTranslated) {
+            const QString path = QStringLiteral(SORVEL_TRANSLATIONS_DIR "/sorvel_") +
+                                 QString::fromStdString(LanguageCode(language)) +
+                                 QStringLiteral(".ts");
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+            QXmlStreamReader xml(&file);
+            QString source;
+            QStringList unfinished;
+            QStringList badPlaces;
+            static const QRegularExpression place(QStringLiteral("%[1-9]"));
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+                if (xml.name() == QLatin1String("source")) {
+                    source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                } else if (xml.name() == QLatin1String("translation")) {
+                    const QString type = xml.attributes().value("type").toString();
+                    const QString text =
+                        xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                    if (type == QLatin1String("obsolete") || type == QLatin1String("vanished"))
+                        continue;
+                    if (type == QLatin1String("unfinished")) unfinished << source;
+                    QStringList want, have;
+                    for (auto m = place.globalMatch(source); m.hasNext();)
+                        want << m.next().captured();
+                    for (auto m = place.globalMatch(text); m.hasNext();)
+                        have << m.next().captured();
+                    want.sort();
+                    have.sort();
+                    if (want != have) badPlaces << source;
+                }
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            QVERIFY2(unfinished.isEmpty(), qPrintable(path + ":\n" + unfinished.join('\n')));
+            QVERIFY2(badPlaces.isEmpty(), qPrintable(path + ":\n" + badPlaces.join('\n')));
+        }
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "translations_test.moc"
