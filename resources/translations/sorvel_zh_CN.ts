@@ -550,7 +550,7 @@
     </message>
     <message>
         <source>スラー</source>
-        <translation>连线</translation>
+        <translation>圆滑线</translation>
     </message>
     <message>
         <source>装飾音</source>
@@ -889,11 +889,11 @@
     </message>
     <message>
         <source>スラーも表示する</source>
-        <translation>同时显示连线</translation>
+        <translation>同时显示圆滑线</translation>
     </message>
     <message>
         <source>スラー</source>
-        <translation>连线</translation>
+        <translation>圆滑线</translation>
     </message>
     <message>
         <source>装飾音も表示する</source>
@@ -1929,7 +1929,7 @@
     </message>
     <message>
         <source>終わりのないスラー</source>
-        <translation>没有结束的连线</translation>
+        <translation>没有结束的圆滑线</translation>
     </message>
     <message>
         <source>3つ組にならない3連符の音</source>
