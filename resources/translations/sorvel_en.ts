@@ -1773,6 +1773,10 @@ Everything other than printing works as usual.</translation>
         <source>リズム入力: %1</source>
         <translation>Rhythm entry: %1</translation>
     </message>
+    <message>
+        <source>リズム入力: %1（付点の後）→ %2</source>
+        <translation>Rhythm entry: %1 (after the dot) → %2</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::TfrmPlay</name>

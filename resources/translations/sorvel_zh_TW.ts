@@ -1773,6 +1773,10 @@
         <source>リズム入力: %1</source>
         <translation>節奏輸入：%1</translation>
     </message>
+    <message>
+        <source>リズム入力: %1（付点の後）→ %2</source>
+        <translation>節奏輸入：%1（附點之後）→ %2</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::TfrmPlay</name>
