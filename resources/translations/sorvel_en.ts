@@ -1863,19 +1863,19 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>低</source>
-        <translation>Lo</translation>
+        <translation>8vb</translation>
     </message>
     <message>
         <source>高</source>
-        <translation>Hi</translation>
+        <translation>8va</translation>
     </message>
     <message>
         <source>短</source>
-        <translation>Shr</translation>
+        <translation>½</translation>
     </message>
     <message>
         <source>長</source>
-        <translation>Lng</translation>
+        <translation>×2</translation>
     </message>
     <message>
         <source>強弱記号</source>
