@@ -86,6 +86,8 @@ private:
     TNote* NextSoundingNote(size_t m, size_t k) const;
 
     void LeftOut(const std::string& label, int n = 1);
+    void Rewritten(const std::string& label, int n = 1);
+    void CountTuplets(const MeasurePieces& written);
 
     const ImportedScore& score_;
     TModelEnv& env_;
@@ -103,7 +105,7 @@ private:
     std::vector<std::vector<NoteRef>> refs_;  // per measure, per imported note
     std::vector<std::vector<int>> groups_;    // per measure: the note whose pieces write each note
     std::vector<TMusicItem*> symbols_;        // every symbol in reading order
-    std::vector<bool> tripletFlags_;          // beside symbols_: a triplet numeral
+    std::vector<bool> tripletMarks_;          // beside symbols_: a triplet bracket begins
     struct EndingMark {
         int number;
         TNote* first;
@@ -120,6 +122,18 @@ void LinkBoth(TMusicItem& a, TMusicItem& b) {
 
 void Builder::LeftOut(const std::string& label, int n) {
     CountLeftOut(out_.leftOut, label, n);
+}
+
+void Builder::Rewritten(const std::string& label, int n) {
+    CountLeftOut(out_.rewritten, label, n);
+}
+
+// Tuplets whose brackets the book cannot draw (it has the triplet's only),
+// and those drawn as triplets.
+void Builder::CountTuplets(const MeasurePieces& written) {
+    for (int actual : written.unbracketed) LeftOut(std::to_string(actual) + "連符の括弧");
+    for (int actual : written.asTriplets)
+        Rewritten(std::to_string(actual) + "連符（3連符の括弧で書きました）");
 }
 
 void Builder::StartPage() {
@@ -142,7 +156,7 @@ T* Builder::CreateSymbol(char code, int slot) {
     item->SetPosX(X(slot));
     item->SetPosY(Y());
     symbols_.push_back(item);
-    tripletFlags_.push_back(false);
+    tripletMarks_.push_back(false);
     return item;
 }
 
@@ -164,7 +178,7 @@ TNote* Builder::WritePiece(const JianpuPiece& piece, int slot) {
         if (piece.pitch.accidental != 0) note->SetRinji(piece.pitch.Rinji());
         ++out_.notes;
     }
-    tripletFlags_.back() = piece.triplet;
+    tripletMarks_.back() = piece.tripletMark;
     return note;
 }
 
@@ -225,7 +239,10 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     const std::vector<char> leads = MeterLeads(measure, fullBar);
     if (measure.keyChange) LeftOut("調号の変更（臨時記号で書きました）");
 
-    const std::vector<JianpuPiece> pieces = PiecesOfMeasure(measure, tonic_, &groups_[m]);
+    MeasurePieces written = PiecesOfMeasure(measure, tonic_);
+    CountTuplets(written);
+    groups_[m] = std::move(written.groupOf);
+    const std::vector<JianpuPiece>& pieces = written.pieces;
     int barTicks = measure.length;
     for (const JianpuPiece& p : pieces) barTicks = std::max(barTicks, p.onset + p.ticks);
     BarPlan plan = PlanBar(pieces, barTicks, fullBar);
@@ -445,24 +462,12 @@ void Builder::WriteMarks() {
 
 void Builder::WriteTriplets() {
     // The timing pass counts the note linked to a triplet mark and the two
-    // notes right after it; so each run of triplet numerals gets a mark on
-    // every third one.
-    size_t i = 0;
-    while (i < symbols_.size()) {
-        if (!tripletFlags_[i]) {
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < symbols_.size() && tripletFlags_[end]) ++end;
-        for (size_t g = i; g + 2 < end; g += 3) {
-            TNote* first = symbols_[g]->As<TNote>();
-            TNote* third = symbols_[g + 2]->As<TNote>();
-            if (first && third) Span<T3ren>('Z', *first, *third);
-        }
-        if ((end - i) % 3 != 0)
-            LeftOut("3つ組にならない3連符の音", static_cast<int>((end - i) % 3));
-        i = end;
+    // notes right after it: the mark spans those three numerals.
+    for (size_t i = 0; i + 2 < symbols_.size(); ++i) {
+        if (!tripletMarks_[i]) continue;
+        TNote* first = symbols_[i]->As<TNote>();
+        TNote* third = symbols_[i + 2]->As<TNote>();
+        if (first && third) Span<T3ren>('Z', *first, *third);
     }
 }
 

@@ -34,7 +34,8 @@ struct ImportedNote {
     XmlPitch pitch;  // when not a rest
 
     bool tieToNext = false;    // <tie type="start">: the next note of the same pitch continues it
-    bool triplet = false;      // <time-modification> 3 in the time of 2
+    bool triplet = false;      // <time-modification> 3 in the time of 2 (its measure's
+                               // tuplets say which notes share a bracket)
     bool tupletStart = false;  // <tuplet type="start"> of a 3:2 tuplet
     bool tupletStop = false;
     int slurStarts = 0;  // <slur type="start"> on this note
@@ -52,6 +53,16 @@ struct ImportedNote {
     int tempo = 0;  // a later tempo change at this note, quarter notes per minute; 0 none
 };
 
+// A tuplet of the kept voice: `actual` notes in the time of `normal`, over
+// the ticks [onset, end) of its measure. Every note and rest the voice has
+// there belongs to it, also where the tuplet's own notes went to another staff.
+struct ImportedTuplet {
+    int onset = 0;
+    int end = 0;
+    int actual = 3;
+    int normal = 2;
+};
+
 struct ImportedMeasure {
     std::string number;  // the measure's number attribute
     int beats = 0;       // a time signature begins here: beats / beatType; 0 none
@@ -67,6 +78,7 @@ struct ImportedMeasure {
     int multiRest = 0;                // > 1: this measure begins a rest of so many measures
     int length = 0;                   // ticks the measure lasts (the end of its longest voice)
     std::vector<ImportedNote> notes;  // the part's first voice of its first staff, in time order
+    std::vector<ImportedTuplet> tuplets;  // in time order, none inside another
 };
 
 struct ImportedScore {

@@ -15,18 +15,24 @@ std::string FileStem(const std::string& path) {
     return name;
 }
 
+// "label count、label count" of a tally.
+std::string Listed(const std::vector<std::pair<std::string, int>>& tally) {
+    std::string text;
+    for (size_t i = 0; i < tally.size(); ++i) {
+        if (i > 0) text += "、";
+        text += tally[i].first + " " + std::to_string(tally[i].second);
+    }
+    return text;
+}
+
 std::string SummaryLine(const ImportedScore& score, const BuiltBook& built) {
     std::string line = "MusicXMLを読み込みました（パート " + std::to_string(score.partNumber) +
                        "/" + std::to_string(score.partCount) + "、" +
                        std::to_string(built.measures) + " 小節、" + std::to_string(built.notes) +
                        " 音、" + std::to_string(built.book->SheetCount()) + " ページ）。";
+    if (!built.rewritten.empty()) line += "書き換えたもの: " + Listed(built.rewritten) + "。";
     if (built.leftOut.empty()) return line + "読み込まなかったものはありません。";
-    line += "読み込まなかったもの: ";
-    for (size_t i = 0; i < built.leftOut.size(); ++i) {
-        if (i > 0) line += "、";
-        line += built.leftOut[i].first + " " + std::to_string(built.leftOut[i].second);
-    }
-    return line + "。";
+    return line + "読み込まなかったもの: " + Listed(built.leftOut) + "。";
 }
 
 }  // namespace

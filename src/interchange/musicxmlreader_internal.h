@@ -18,7 +18,6 @@ inline constexpr std::string_view kOtherStaffNotes = "他の譜表の音";
 inline constexpr std::string_view kOtherStaffMarks = "他の譜表の記号";
 inline constexpr std::string_view kCueNotes = "キュー音符";
 inline constexpr std::string_view kPercussionNotes = "打楽器の音";
-inline constexpr std::string_view kOtherTuplets = "3連符以外の連符";
 inline constexpr std::string_view kWords = "文字";
 inline constexpr std::string_view kLyrics = "歌詞";
 inline constexpr std::string_view kChordSymbols = "コードネーム";
