@@ -1,6 +1,7 @@
 #include "interchange/bookbuilder.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <string_view>
 
@@ -43,7 +44,17 @@ std::string BookText(const std::string& utf8) {
 struct NoteRef {
     TNote* first = nullptr;  // the numeral that carries the note's marks
     TNote* last = nullptr;   // the last numeral or dash it lasts through
+    size_t firstSymbol = 0;  // their places in the book's symbols
+    size_t lastSymbol = 0;
 };
+
+// A numeral's pitch as written, in semitones from the tonic's middle
+// octave; the same number for two numerals that sound the same.
+int WrittenPitch(const TNote& note) {
+    const int degree = std::clamp(note.Content()[0] - '0', 1, 7);
+    const int accidental = note.Rinji() == "`" ? 1 : note.Rinji() == "a" ? -1 : 0;
+    return kMajorScale[degree - 1] + accidental + 12 * note.Octave();
+}
 
 class Builder {
 public:
@@ -83,7 +94,8 @@ private:
     void Span(char code, TNote& from, TNote& to);
     template <class T>
     void SpanTo(char code, TNote& from, int endX);
-    TNote* NextSoundingNote(size_t m, size_t k) const;
+    void Slur(size_t from, size_t to);
+    const NoteRef* NextSoundingNote(size_t m, size_t k) const;
 
     void LeftOut(const std::string& label, int n = 1);
     void Rewritten(const std::string& label, int n = 1);
@@ -106,6 +118,7 @@ private:
     std::vector<std::vector<int>> groups_;    // per measure: the note whose pieces write each note
     std::vector<TMusicItem*> symbols_;        // every symbol in reading order
     std::vector<bool> tripletMarks_;          // beside symbols_: a triplet bracket begins
+    std::vector<bool> tiedIn_;                // beside symbols_: tied to the numeral before
     struct EndingMark {
         int number;
         TNote* first;
@@ -157,6 +170,7 @@ T* Builder::CreateSymbol(char code, int slot) {
     item->SetPosY(Y());
     symbols_.push_back(item);
     tripletMarks_.push_back(false);
+    tiedIn_.push_back(false);
     return item;
 }
 
@@ -179,6 +193,7 @@ TNote* Builder::WritePiece(const JianpuPiece& piece, int slot) {
         ++out_.notes;
     }
     tripletMarks_.back() = piece.tripletMark;
+    tiedIn_.back() = piece.tiedToPrevious;
     return note;
 }
 
@@ -298,8 +313,13 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
         TNote* note = WritePiece(pieces[i], at);
         const size_t source = static_cast<size_t>(pieces[i].source);
         if (source < refs.size()) {
-            if (!refs[source].first) refs[source].first = note;
-            refs[source].last = note;
+            NoteRef& ref = refs[source];
+            if (!ref.first) {
+                ref.first = note;
+                ref.firstSymbol = symbols_.size() - 1;
+            }
+            ref.last = note;
+            ref.lastSymbol = symbols_.size() - 1;
         }
         if (pieces[i].tiedToPrevious && previous) Span<TSlur>('Y', *previous, *note);
         previous = note;
@@ -407,21 +427,58 @@ void Builder::Span(char code, TNote& from, TNote& to) {
     rest->SetWidth(std::max(1, to.PosX() - to.Sheet().LeftSpace()));
 }
 
-TNote* Builder::NextSoundingNote(size_t m, size_t k) const {
+// A slur over the numerals from `from` to `to` (places in the symbols).
+// Numbered notation reads an arc over two neighbouring numerals of one pitch
+// as a tie, and playback holds the note over: so where the slur comes to a
+// repeat of the pitch sounding before it that the score does not tie, it
+// ends, and a new one starts at the repeat. A piece with no second note of
+// its own draws no arc.
+void Builder::Slur(size_t from, size_t to) {
+    constexpr int kSilent = INT_MIN;  // after a rest
+    struct Run {
+        size_t first, last;
+        int onsets;  // numerals of their own under it
+    };
+    std::vector<Run> runs{{from, from, 0}};
+    int sounding = kSilent;
+    for (size_t i = from; i <= to && i < symbols_.size(); ++i) {
+        const TNote* note = symbols_[i]->As<TNote>();
+        if (!note || note->Content().empty()) continue;
+        const char code = note->Content()[0];
+        if (code == kRestCode) sounding = kSilent;
+        if (code >= '1' && code <= '7') {
+            const int pitch = WrittenPitch(*note);
+            if (i > from && pitch == sounding && !tiedIn_[i]) runs.push_back({i, i, 0});
+            sounding = pitch;
+            ++runs.back().onsets;
+        }
+        runs.back().last = i;
+    }
+    if (runs.size() == 1) {
+        Span<TSlur>('Y', *symbols_[from]->As<TNote>(), *symbols_[to]->As<TNote>());
+        return;
+    }
+    for (const Run& run : runs) {
+        if (run.onsets >= 2)
+            Span<TSlur>('Y', *symbols_[run.first]->As<TNote>(), *symbols_[run.last]->As<TNote>());
+    }
+}
+
+const NoteRef* Builder::NextSoundingNote(size_t m, size_t k) const {
     // The first note after note k of measure m that has numerals of its own.
     for (size_t mm = m; mm < score_.measures.size(); ++mm) {
         const auto& notes = score_.measures[mm].notes;
         if (groups_[mm].size() != notes.size()) return nullptr;  // a multi-bar rest
         for (size_t kk = mm == m ? k + 1 : 0; kk < notes.size(); ++kk) {
             if (groups_[mm][kk] != static_cast<int>(kk)) continue;
-            return notes[kk].rest ? nullptr : refs_[mm][kk].first;
+            return notes[kk].rest || !refs_[mm][kk].first ? nullptr : &refs_[mm][kk];
         }
     }
     return nullptr;
 }
 
 void Builder::WriteMarks() {
-    std::vector<TNote*> slurs;
+    std::vector<size_t> slurs;  // where the open slurs start, in the symbols
     TNote* wedgeFrom = nullptr;
     char wedgeCode = 0;
     for (size_t m = 0; m < score_.measures.size(); ++m) {
@@ -439,14 +496,17 @@ void Builder::WriteMarks() {
             AddDaon(*ref.last, n.gracesAfter, false);
             const bool lastOfGroup = k + 1 >= notes.size() || groups_[m][k + 1] != group;
             if (n.tieToNext && !n.rest && lastOfGroup) {
-                TNote* next = NextSoundingNote(m, k);
-                if (next && next->Content() != "0") Span<TSlur>('Y', *ref.last, *next);
+                const NoteRef* next = NextSoundingNote(m, k);
+                if (next && next->first->Content() != "0") {
+                    Span<TSlur>('Y', *ref.last, *next->first);
+                    tiedIn_[next->firstSymbol] = true;
+                }
             }
             for (int i = 0; i < n.slurStops && !slurs.empty(); ++i) {
-                Span<TSlur>('Y', *slurs.back(), *ref.last);
+                Slur(slurs.back(), ref.lastSymbol);
                 slurs.pop_back();
             }
-            for (int i = 0; i < n.slurStarts; ++i) slurs.push_back(ref.first);
+            for (int i = 0; i < n.slurStarts; ++i) slurs.push_back(ref.firstSymbol);
             if (n.wedgeStop && wedgeFrom) {
                 Span<TCresc>(wedgeCode, *wedgeFrom, *ref.last);
                 wedgeFrom = nullptr;
