@@ -411,6 +411,19 @@ void Builder::SpanTo(char code, TNote& from, int endX) {
     mark->SetWidth(std::max(page_->GridSize() / 2, endX - from.PosX()));
 }
 
+// The first note of the row that holds `note`.
+TNote& FirstNoteOfRow(TNote& note) {
+    const TMusicSheet& page = note.Sheet();
+    TNote* first = &note;
+    for (int i = page.IndexOfItem(&note) - 1; i >= 0; --i) {
+        TMusicItem* item = page.GetItem(i);
+        if (!item->IsSymbol()) continue;
+        if (item->PosY() != note.PosY()) break;
+        if (TNote* n = item->As<TNote>()) first = n;
+    }
+    return *first;
+}
+
 template <class T>
 void Builder::Span(char code, TNote& from, TNote& to) {
     if (&from == &to) return;
@@ -420,9 +433,12 @@ void Builder::Span(char code, TNote& from, TNote& to) {
     }
     TMusicSheet& fromPage = from.Sheet();
     SpanTo<T>(code, from, fromPage.PageWidth - fromPage.RightSpace());
+    // The piece from the margin belongs to the row's first note, as the
+    // editor links a continued mark: playback and export carry the mark on
+    // from the last note of the row before.
     T* rest = CreateItem<T>(to.Sheet());
     rest->SetContent(std::string(1, code));
-    Attach(*rest, to);
+    Attach(*rest, FirstNoteOfRow(to));
     rest->SetPosX(to.Sheet().LeftSpace());
     rest->SetWidth(std::max(1, to.PosX() - to.Sheet().LeftSpace()));
 }
@@ -507,11 +523,15 @@ void Builder::WriteMarks() {
                 slurs.pop_back();
             }
             for (int i = 0; i < n.slurStarts; ++i) slurs.push_back(ref.firstSymbol);
+            // A hairpin that begins and ends here stands under this note alone.
+            const bool alone = n.wedgeStart && n.wedgeStop && !wedgeFrom;
             if (n.wedgeStop && wedgeFrom) {
                 Span<TCresc>(wedgeCode, *wedgeFrom, *ref.last);
                 wedgeFrom = nullptr;
             }
-            if (n.wedgeStart) {
+            if (alone) {
+                SpanTo<TCresc>(n.wedgeStart == 'J' ? 'J' : 'I', *ref.first, ref.last->PosX());
+            } else if (n.wedgeStart) {
                 wedgeFrom = ref.first;
                 wedgeCode = n.wedgeStart == 'J' ? 'J' : 'I';
             }
