@@ -48,6 +48,10 @@ struct NoteRef {
     size_t lastSymbol = 0;
 };
 
+// Slurs begun and not yet ended: their numbers (0 when not known) and the
+// places of their first numerals in the book's symbols.
+using OpenSlurs = std::vector<std::pair<int, size_t>>;
+
 // A numeral's pitch as written, in semitones from the tonic's middle
 // octave; the same number for two numerals that sound the same.
 int WrittenPitch(const TNote& note) {
@@ -480,6 +484,22 @@ void Builder::Slur(size_t from, size_t to) {
     }
 }
 
+// The number of the i-th slur start or stop of a note; 0 when not known.
+int NumberAt(const std::vector<int>& numbers, int i) {
+    return static_cast<size_t>(i) < numbers.size() ? numbers[static_cast<size_t>(i)] : 0;
+}
+
+// The open slur the i-th stop of a note ends: the last begun of its number,
+// else the last begun.
+OpenSlurs::iterator OpenSlur(OpenSlurs& open, const std::vector<int>& stopNumbers, int i) {
+    const int number = NumberAt(stopNumbers, i);
+    for (auto it = open.end(); number != 0 && it != open.begin();) {
+        --it;
+        if (it->first == number) return it;
+    }
+    return open.end() - 1;
+}
+
 const NoteRef* Builder::NextSoundingNote(size_t m, size_t k) const {
     // The first note after note k of measure m that has numerals of its own.
     for (size_t mm = m; mm < score_.measures.size(); ++mm) {
@@ -494,7 +514,7 @@ const NoteRef* Builder::NextSoundingNote(size_t m, size_t k) const {
 }
 
 void Builder::WriteMarks() {
-    std::vector<size_t> slurs;  // where the open slurs start, in the symbols
+    OpenSlurs slurs;
     TNote* wedgeFrom = nullptr;
     char wedgeCode = 0;
     for (size_t m = 0; m < score_.measures.size(); ++m) {
@@ -519,10 +539,12 @@ void Builder::WriteMarks() {
                 }
             }
             for (int i = 0; i < n.slurStops && !slurs.empty(); ++i) {
-                Slur(slurs.back(), ref.lastSymbol);
-                slurs.pop_back();
+                const auto open = OpenSlur(slurs, n.slurStopNumbers, i);
+                Slur(open->second, ref.lastSymbol);
+                slurs.erase(open);
             }
-            for (int i = 0; i < n.slurStarts; ++i) slurs.push_back(ref.firstSymbol);
+            for (int i = 0; i < n.slurStarts; ++i)
+                slurs.emplace_back(NumberAt(n.slurStartNumbers, i), ref.firstSymbol);
             // A hairpin that begins and ends here stands under this note alone.
             const bool alone = n.wedgeStart && n.wedgeStop && !wedgeFrom;
             if (n.wedgeStop && wedgeFrom) {

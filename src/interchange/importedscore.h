@@ -40,6 +40,10 @@ struct ImportedNote {
     bool tupletStop = false;
     int slurStarts = 0;  // <slur type="start"> on this note
     int slurStops = 0;
+    // The numbers of those slurs, when known: a stop ends the open slur of
+    // its number (otherwise the one begun last).
+    std::vector<int> slurStartNumbers;
+    std::vector<int> slurStopNumbers;
     char wedgeStart = 0;     // 'I' crescendo, 'J' diminuendo: a hairpin begins at this note
     bool wedgeStop = false;  // a hairpin ends at this note
     char slideIn = 0;  // '^' '_' (slide) or '{' '|' (glissando) ending at this note, by direction

@@ -340,6 +340,8 @@ void PartReader::FinishMeasure(ImportedMeasure& m) {
         k.note.signs += k.pitchedSigns;
         k.note.slurStarts = static_cast<int>(k.slurStarts.size());
         k.note.slurStops = static_cast<int>(k.slurStops.size());
+        k.note.slurStartNumbers = std::move(k.slurStarts);
+        k.note.slurStopNumbers = std::move(k.slurStops);
         end = k.note.onset + k.note.duration;
         m.notes.push_back(std::move(k.note));
     }

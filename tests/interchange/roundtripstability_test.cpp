@@ -143,12 +143,39 @@ TEST_F(HandBook, SlursInARowAndOverARowBreak) {
     ExpectStable();
 }
 
+TEST_F(HandBook, OverlappingSlursKeepTheirOwnEnds) {
+    // A phrase over the bar and a bowing slur that begins inside it.
+    std::vector<TNote*> n = Score("1 2 3 4 | 5 6 7 1 |");
+    Span<TSlur>("Y", *n[0], *n[5]);
+    Span<TSlur>("Y", *n[2], *n[3]);
+    Span<TSlur>("Y", *n[4], *n[7]);
+    ExpectStable();
+}
+
 TEST_F(HandBook, TripletsOneOrTwoToABar) {
     std::vector<TNote*> n = Score("1_ 2_ 3_ 4 5 6 | 1_ 2_ 3_ 4_ 5_ 6_ 7 1 |");
     Span<T3ren>("Z", *n[0], *n[2]);
     Span<T3ren>("Z", *n[6], *n[8]);
     Span<T3ren>("Z", *n[9], *n[11]);
     ExpectStable();
+}
+
+TEST(RoundTripStability, ImportedScoresExportTheSameAfterAnotherTrip) {
+    for (const char* name :
+         {"HelloWorld.xml", "JohannSebastianBach_Air.xml", "CharlesGounod_Meditation.xml",
+          "Dichterliebe01.xml", "OSMD_function_test_expressions.musicxml",
+          "OSMD_function_test_bar_lines.musicxml",
+          "test_grace_note_fingerings_and_strings_Ysaye_excerpt.musicxml",
+          "Cornelius_P_Christbaum_Opus_8_1_1865.mxl"}) {
+        SCOPED_TRACE(name);
+        const MusicXmlReadResult read =
+            ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML "/samples/") + name);
+        ASSERT_TRUE(read.ok) << read.message;
+        TWorkspace ws;
+        BuiltBook built = BuildBook(read.score, ws.env, "x");
+        const std::string first = WriteMusicXml(*built.book);
+        EXPECT_EQ(ExportOfImport(first), first);
+    }
 }
 
 }  // namespace
