@@ -51,6 +51,12 @@ using LooseMarks = std::unordered_map<const TNote*, std::vector<const TMusicItem
 
 LooseMarks FindLooseMarks(const TMusicSheet& page);
 
+using TiedNotes = std::unordered_set<const TNote*>;
+
+// Numerals that an arc ties to the note before them within a bar (its only
+// other numeral under it): written as one note with it, as a dash would be.
+TiedNotes FindTiesInBars(const TMusicSheet& page);
+
 // A note of the book being collected into one written event.
 struct Event {
     const TNote* note = nullptr;
@@ -87,6 +93,7 @@ private:
     void SetKey(const TMusicSheet& page);
     void WalkPage(TMusicSheet& page);
     void OnNote(const TNote& note, TripletRole role);
+    bool TiedInBar(const TNote& note) const;
     void OnBar(const TMusicItem& bar);
     void OnBeat(const TMusicItem& beat);
     void OnMultiRest(const THorizBar& bar);
@@ -133,6 +140,7 @@ private:
     std::map<std::pair<char, int>, int> alters_;  // accidentals in force in the measure
     std::unordered_set<const TMusicItem*> spansSeen_;
     LooseMarks loose_;
+    TiedNotes tiedInBar_;
     int tempoInForce_ = 0;
 };
 

@@ -129,6 +129,19 @@ TEST_F(HandBook, HairpinsEndingOnTheLastNoteOfABarOrARowKeepThatNote) {
     ExpectStable();
 }
 
+TEST_F(HandBook, TiesInsideABarStayTheLengthTheyHold) {
+    std::vector<TNote*> n = Score("5 5 3 2 | 1_ 1 2_ 3 3 | 6 - 6 6 |");
+    Span<TSlur>("Y", *n[0], *n[1]);     // a tie of two quarters
+    Span<TSlur>("Y", *n[4], *n[5]);     // an eighth tied to a quarter
+    Span<TRenTon>("}", *n[9], *n[11]);  // a held note tied over a third beat
+    // Each tied pair is written as the one note the import makes of it: a
+    // half, a dotted quarter, a dotted half.
+    const std::string xml = WriteMusicXml(*book);
+    EXPECT_EQ(Count(xml, "<tie "), 0u);
+    EXPECT_EQ(Count(xml, "<type>half</type>"), 2u);
+    ExpectStable();
+}
+
 TEST_F(HandBook, SlursInARowAndOverARowBreak) {
     std::vector<TNote*> n = Score("1 2 3 4 | 5 6 5 6 |");
     Span<TSlur>("Y", *n[0], *n[2]);
