@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "base/arith.h"
@@ -75,6 +76,8 @@ private:
     int Y() const { return PageGrid(pageLayout_).RowBase(row_); }
     BarPlan PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, int fullBar) const;
     void WriteMeasure(size_t m, int& fullBar);
+    void NoteKeyChange(const ImportedMeasure& measure);
+    bool StartKeyPage();
     std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
     void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
     void WriteMultiRest(const ImportedMeasure& measure);
@@ -90,7 +93,8 @@ private:
     void Attach(TMusicItem& mark, TNote& note);
     void AddSign(TNote& note, char code);
     void AddTempo(TNote& note, int tempo);
-    void AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before);
+    void AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before,
+                 const Tonic& tonic);
     // A mark with a width from one note to another; split at a row or page
     // break into a piece to the row's end and a piece from the next row's
     // margin (which playback and drawing read as continued).
@@ -112,7 +116,11 @@ private:
     TMusicSheet* page_ = nullptr;
     LayoutState pageLayout_;  // the layout of page_, for its grid
     GlyphInfoTable glyphs_;
-    Tonic tonic_;
+    Tonic tonic_;                    // the key of page_
+    int fifths_ = 0;                 // … as its number of fifths
+    std::optional<int> pendingKey_;  // a key change that waits for a row to start
+    bool pendingCounted_ = false;    // … and has been counted as written with accidentals
+    std::vector<Tonic> tonics_;      // per measure: the key its notes are written in
     int row_ = 0;
     int nextSlot_ = 0;  // 0: the row is empty
     int eightWidth_ = 12, eightHeight_ = 21;
@@ -158,6 +166,34 @@ void Builder::StartPage() {
     CopyPageLayout(pageLayout_, *page_);
     row_ = 0;
     nextSlot_ = 0;
+    // A page without a key text plays in its piece's first key.
+    if (book_->SheetCount() > 1 && fifths_ != score_.fifths)
+        page_->SetKeyCode(KeyCodeOfFifths(fifths_));
+}
+
+// A key signature that differs from the key of the page waits for the
+// start of a row: a page plays in the one key of its header.
+void Builder::NoteKeyChange(const ImportedMeasure& measure) {
+    if (!measure.keyChange) return;
+    if (measure.fifths == fifths_) {
+        pendingKey_.reset();
+    } else {
+        pendingKey_ = measure.fifths;
+    }
+    pendingCounted_ = false;
+}
+
+// At the start of a row a waiting key change starts a page in the new key
+// (the page begun here, if the rows ran out just now); true when it did.
+bool Builder::StartKeyPage() {
+    if (!pendingKey_ || nextSlot_ != 0) return false;
+    fifths_ = *pendingKey_;
+    tonic_ = TonicOfFifths(fifths_);
+    pendingKey_.reset();
+    if (page_->ItemCount() > 0) StartPage();
+    page_->SetKeyCode(KeyCodeOfFifths(fifths_));
+    Rewritten("調号の変更（新しいページにしました）");
+    return true;
 }
 
 void Builder::NewRow() {
@@ -256,11 +292,10 @@ void Builder::MarkEnding(const ImportedMeasure& measure, const std::vector<NoteR
 void Builder::WriteMeasure(size_t m, int& fullBar) {
     const ImportedMeasure& measure = score_.measures[m];
     const std::vector<char> leads = MeterLeads(measure, fullBar);
-    if (measure.keyChange) LeftOut("調号の変更（臨時記号で書きました）");
 
     MeasurePieces written = PiecesOfMeasure(measure, tonic_);
     CountTuplets(written);
-    groups_[m] = std::move(written.groupOf);
+    groups_[m] = written.groupOf;
     const std::vector<JianpuPiece>& pieces = written.pieces;
     int barTicks = measure.length;
     for (const JianpuPiece& p : pieces) barTicks = std::max(barTicks, p.onset + p.ticks);
@@ -281,6 +316,13 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     // Mid-row: leads and notes follow the last bar line. At a row's start a
     // start-repeat needs a bar line of its own in slot 0.
     if (nextSlot_ > 0 && nextSlot_ + leadCount + plan.slots > gridSlots) NewRow();
+    // The pieces' places do not depend on the key, only their numerals.
+    if (StartKeyPage()) written.pieces = PiecesOfMeasure(measure, tonic_).pieces;
+    if (pendingKey_ && !pendingCounted_) {
+        LeftOut("調号の変更（臨時記号で書きました）");
+        pendingCounted_ = true;
+    }
+    tonics_[m] = tonic_;
     bool ownStartRepeat = false;
     if (measure.repeatForward) {
         if (nextSlot_ > 0 && lastBar_) {
@@ -382,7 +424,8 @@ void Builder::AddTempo(TNote& note, int tempo) {
     Attach(*mark, note);
 }
 
-void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before) {
+void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before,
+                      const Tonic& tonic) {
     if (graces.empty()) return;
     TDaon* daon = before ? static_cast<TDaon*>(CreateItem<TDaonLeft>(note.Sheet()))
                          : static_cast<TDaon*>(CreateItem<TDaonRight>(note.Sheet()));
@@ -393,7 +436,7 @@ void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool be
             data += " 3 ";
             continue;
         }
-        JianpuPitch jp = ToJianpu(graces[i].pitch, tonic_);
+        JianpuPitch jp = ToJianpu(graces[i].pitch, tonic);
         if (jp.accidental != 0) LeftOut("装飾音の臨時記号");
         data += jp.degree;
         data += static_cast<char>('0' + std::clamp(jp.octave, -3, 6) + 3);
@@ -528,8 +571,8 @@ void Builder::WriteMarks() {
             for (char code : n.signs) AddSign(*ref.first, code);
             if (n.slideIn) AddSign(*ref.first, n.slideIn);
             if (n.tempo > 0) AddTempo(*ref.first, n.tempo);
-            AddDaon(*ref.first, n.gracesBefore, true);
-            AddDaon(*ref.last, n.gracesAfter, false);
+            AddDaon(*ref.first, n.gracesBefore, true, tonics_[m]);
+            AddDaon(*ref.last, n.gracesAfter, false, tonics_[m]);
             const bool lastOfGroup = k + 1 >= notes.size() || groups_[m][k + 1] != group;
             if (n.tieToNext && !n.rest && lastOfGroup) {
                 const NoteRef* next = NextSoundingNote(m, k);
@@ -594,6 +637,7 @@ void Builder::Run(const std::string& fallbackTitle) {
     out_.book = std::make_unique<TMusicBook>(env_);
     book_ = out_.book.get();
     book_->ApplyDefaultLayout();
+    fifths_ = score_.fifths;
     StartPage();
     TMusicSheet& first = *page_;
     glyphs_.RefreshRates(first.Rates());
@@ -612,14 +656,17 @@ void Builder::Run(const std::string& fallbackTitle) {
 
     refs_.resize(score_.measures.size());
     groups_.resize(score_.measures.size());
+    tonics_.assign(score_.measures.size(), tonic_);
     int fullBar = 4 * kTicksPerQuarter;
     for (size_t m = 0; m < score_.measures.size(); ++m) {
         const ImportedMeasure& measure = score_.measures[m];
+        NoteKeyChange(measure);
         if (measure.multiRest > 1) {
             WriteMultiRest(measure);
             const size_t skip = static_cast<size_t>(measure.multiRest) - 1;
             out_.measures += measure.multiRest;
-            m += std::min(skip, score_.measures.size() - m - 1);
+            for (size_t k = 1; k <= skip && m + 1 < score_.measures.size(); ++k)
+                NoteKeyChange(score_.measures[++m]);
             continue;
         }
         WriteMeasure(m, fullBar);
