@@ -30,6 +30,11 @@ inline char CodeOf(const TMusicItem& item) {
     return item.Content().empty() ? '\0' : item.Content()[0];
 }
 
+// A slur or an arch: an arc over notes, a tie where it joins two of one pitch.
+inline bool IsArc(const TMusicItem* item) {
+    return item->Class() == ItemClass::Slur || item->Class() == ItemClass::RenTon;
+}
+
 // Text for the document: UTF-8 without the control characters XML forbids.
 std::string DocText(std::string_view cp932Bytes);
 
@@ -100,6 +105,8 @@ private:
     void OnLooseMark(const TMusicItem& mark);
     void EndTriplet();
     void CollectMarks(const TNote& note, Event& e);
+    // The slurs and arches of a numeral written as part of the note before.
+    void CollectArcs(const TNote& note);
     void AddSign(char code, Event& e);
     std::optional<OutDirection> TempoDirection(const TTempo& tempo);
     std::vector<OutNote> Graces(const TDaon& daon);

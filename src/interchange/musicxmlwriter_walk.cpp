@@ -61,9 +61,9 @@ const TNote* InBarTieEnd(const TMusicSheet& page, const TMusicItem& arc) {
 TiedNotes FindTiesInBars(const TMusicSheet& page) {
     TiedNotes tied;
     for (int i = 0; i < page.ItemCount(); ++i) {
-        const TMusicItem& item = *page.GetItem(i);
-        if (item.Class() != ItemClass::Slur && item.Class() != ItemClass::RenTon) continue;
-        if (const TNote* end = InBarTieEnd(page, item)) tied.insert(end);
+        const TMusicItem* item = page.GetItem(i);
+        if (!IsArc(item)) continue;
+        if (const TNote* end = InBarTieEnd(page, *item)) tied.insert(end);
     }
     return tied;
 }
@@ -218,11 +218,12 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
     if (note.StepTime <= 0 || code < kRestCode || code > kSustainDash) return;
     const bool dash = code == kSustainDash;
     // A dash with nothing of its own lengthens the note it follows, and so
-    // does a numeral tied to it within the bar.
-    if (pending_ && !pending_->triplet && !role.member && note.LinkCount() == 0 &&
-        !loose_.contains(&note) && (dash || TiedInBar(note))) {
+    // does a numeral tied to it within the bar (whose arcs go on from there).
+    const bool joins = dash ? note.LinkCount() == 0 : TiedInBar(note);
+    if (joins && pending_ && !pending_->triplet && !role.member && !loose_.contains(&note)) {
         pending_->ticks += note.StepTime;
         pending_->sources.push_back(&note);
+        CollectArcs(note);
         return;
     }
     Flush();
@@ -257,9 +258,12 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
     pending_ = std::move(e);
 }
 
+// A numeral an arc ties to the pending note within the bar, with no mark
+// of its own but arcs.
 bool Planner::TiedInBar(const TNote& note) const {
     const char code = CodeOf(note);
-    if (!pending_ || pending_->rest || code < '1' || code > '7' || !tiedInBar_.contains(&note))
+    if (!pending_ || pending_->rest || code < '1' || code > '7' || !tiedInBar_.contains(&note) ||
+        !std::all_of(note.Links().begin(), note.Links().end(), IsArc))
         return false;
     const Degree jp{code - '0', AccidentalOfRinji(note.Rinji()), note.Octave()};
     return SoundingMidi(key_, jp) == pending_->midi;

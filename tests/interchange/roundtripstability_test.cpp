@@ -130,15 +130,19 @@ TEST_F(HandBook, HairpinsEndingOnTheLastNoteOfABarOrARowKeepThatNote) {
 }
 
 TEST_F(HandBook, TiesInsideABarStayTheLengthTheyHold) {
-    std::vector<TNote*> n = Score("5 5 3 2 | 1_ 1 2_ 3 3 | 6 - 6 6 |");
+    std::vector<TNote*> n = Score("5 5 3 2 | 1_ 1 2_ 3 3 | 6 - 6 6 | 5 5 5 3 | 1 1 2 3 |");
     Span<TSlur>("Y", *n[0], *n[1]);     // a tie of two quarters
     Span<TSlur>("Y", *n[4], *n[5]);     // an eighth tied to a quarter
     Span<TRenTon>("}", *n[9], *n[11]);  // a held note tied over a third beat
+    Span<TSlur>("Y", *n[13], *n[14]);   // three quarters tied in a chain
+    Span<TSlur>("Y", *n[14], *n[15]);
+    Span<TSlur>("Y", *n[17], *n[18]);  // a tie, and a slur from the tied note on
+    Span<TSlur>("Y", *n[18], *n[20]);
     // Each tied pair is written as the one note the import makes of it: a
-    // half, a dotted quarter, a dotted half.
+    // half, a dotted quarter, dotted halves, a half.
     const std::string xml = WriteMusicXml(*book);
     EXPECT_EQ(Count(xml, "<tie "), 0u);
-    EXPECT_EQ(Count(xml, "<type>half</type>"), 2u);
+    EXPECT_EQ(Count(xml, "<type>half</type>"), 4u);
     ExpectStable();
 }
 
