@@ -78,6 +78,7 @@ private:
     void WriteMeasure(size_t m, int& fullBar);
     void NoteKeyChange(const ImportedMeasure& measure);
     bool StartKeyPage();
+    void TakeKey(size_t m, MeasurePieces& written);
     std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
     void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
     void WriteMultiRest(const ImportedMeasure& measure);
@@ -289,6 +290,18 @@ void Builder::MarkEnding(const ImportedMeasure& measure, const std::vector<NoteR
     ending.closed = measure.endingStop;
 }
 
+// A waiting key change starts its page when measure `m` begins a row, and
+// the measure is written in the new key (the places of its numerals do not
+// depend on the key); otherwise the measure keeps the old key.
+void Builder::TakeKey(size_t m, MeasurePieces& written) {
+    if (StartKeyPage()) written.pieces = PiecesOfMeasure(score_.measures[m], tonic_).pieces;
+    if (pendingKey_ && !pendingCounted_) {
+        LeftOut("調号の変更（臨時記号で書きました）");
+        pendingCounted_ = true;
+    }
+    tonics_[m] = tonic_;
+}
+
 void Builder::WriteMeasure(size_t m, int& fullBar) {
     const ImportedMeasure& measure = score_.measures[m];
     const std::vector<char> leads = MeterLeads(measure, fullBar);
@@ -316,13 +329,6 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     // Mid-row: leads and notes follow the last bar line. At a row's start a
     // start-repeat needs a bar line of its own in slot 0.
     if (nextSlot_ > 0 && nextSlot_ + leadCount + plan.slots > gridSlots) NewRow();
-    // The pieces' places do not depend on the key, only their numerals.
-    if (StartKeyPage()) written.pieces = PiecesOfMeasure(measure, tonic_).pieces;
-    if (pendingKey_ && !pendingCounted_) {
-        LeftOut("調号の変更（臨時記号で書きました）");
-        pendingCounted_ = true;
-    }
-    tonics_[m] = tonic_;
     bool ownStartRepeat = false;
     if (measure.repeatForward) {
         if (nextSlot_ > 0 && lastBar_) {
@@ -333,6 +339,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
             ownStartRepeat = true;
         }
     }
+    TakeKey(m, written);
     int slot = nextSlot_;
     if (ownStartRepeat) CreateSymbol<TBarLine>(kStartRepeat, slot++);
     for (char code : leads) CreateSymbol<TBeat>(code, slot++);
