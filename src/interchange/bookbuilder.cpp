@@ -35,6 +35,7 @@ constexpr char kEndRepeat = 'g';
 constexpr char kBothRepeats = 'h';
 constexpr int kMaxPageTempo = 255;       // the sequencer carries tempos in one byte
 constexpr int kMaxItemsPerRow = 10'000;  // a bar's slots, whatever a file's lengths say
+constexpr size_t kMaxOpenSlurs = 64;
 
 // Text for the book's CP932 fields: every character is kept, those CP932
 // lacks as references ("Méditation", "二泉映月").
@@ -103,6 +104,7 @@ private:
     void Span(char code, TNote& from, TNote& to);
     template <class T>
     void SpanTo(char code, TNote& from, int endX);
+    void FindRepeats();
     void Slur(size_t from, size_t to);
     const NoteRef* NextSoundingNote(size_t m, size_t k) const;
 
@@ -132,6 +134,8 @@ private:
     std::vector<TMusicItem*> symbols_;        // every symbol in reading order
     std::vector<bool> tripletMarks_;          // beside symbols_: a triplet bracket begins
     std::vector<bool> tiedIn_;                // beside symbols_: tied to the numeral before
+    std::vector<size_t> repeats_;             // see FindRepeats
+    std::vector<int> numeralsBefore_;
     struct EndingMark {
         int number;
         TNote* first;
@@ -497,6 +501,27 @@ void Builder::Span(char code, TNote& from, TNote& to) {
     rest->SetWidth(std::max(1, to.PosX() - to.Sheet().LeftSpace()));
 }
 
+// The numerals that repeat the pitch sounding before them (places in the
+// symbols, in order), and how many numerals of their own stand before each
+// place: where slurs split, found once for all of them.
+void Builder::FindRepeats() {
+    constexpr int kSilent = INT_MIN;  // after a rest
+    int sounding = kSilent;
+    numeralsBefore_.assign(1, 0);
+    for (size_t i = 0; i < symbols_.size(); ++i) {
+        const TNote* note = symbols_[i]->As<TNote>();
+        const char code = note && !note->Content().empty() ? note->Content()[0] : '\0';
+        const bool numeral = code >= '1' && code <= '7';
+        if (code == kRestCode) sounding = kSilent;
+        if (numeral) {
+            const int pitch = WrittenPitch(*note);
+            if (pitch == sounding) repeats_.push_back(i);
+            sounding = pitch;
+        }
+        numeralsBefore_.push_back(numeralsBefore_.back() + (numeral ? 1 : 0));
+    }
+}
+
 // A slur over the numerals from `from` to `to` (places in the symbols).
 // Numbered notation reads an arc over two neighbouring numerals of one pitch
 // as a tie, and playback holds the note over: so where the slur comes to a
@@ -504,33 +529,22 @@ void Builder::Span(char code, TNote& from, TNote& to) {
 // ends, and a new one starts at the repeat. A piece with no second note of
 // its own draws no arc.
 void Builder::Slur(size_t from, size_t to) {
-    constexpr int kSilent = INT_MIN;  // after a rest
-    struct Run {
-        size_t first, last;
-        int onsets;  // numerals of their own under it
-    };
-    std::vector<Run> runs{{from, from, 0}};
-    int sounding = kSilent;
-    for (size_t i = from; i <= to && i < symbols_.size(); ++i) {
-        const TNote* note = symbols_[i]->As<TNote>();
-        if (!note || note->Content().empty()) continue;
-        const char code = note->Content()[0];
-        if (code == kRestCode) sounding = kSilent;
-        if (code >= '1' && code <= '7') {
-            const int pitch = WrittenPitch(*note);
-            if (i > from && pitch == sounding && !tiedIn_[i]) runs.push_back({i, i, 0});
-            sounding = pitch;
-            ++runs.back().onsets;
-        }
-        runs.back().last = i;
+    // More repeats under one slur than any score has: it is drawn whole.
+    constexpr size_t kMaxPieces = 64;
+    std::vector<size_t> starts{from};
+    for (auto it = std::upper_bound(repeats_.begin(), repeats_.end(), from);
+         it != repeats_.end() && *it <= to && starts.size() <= kMaxPieces; ++it) {
+        if (!tiedIn_[*it]) starts.push_back(*it);
     }
-    if (runs.size() == 1) {
+    if (starts.size() == 1 || starts.size() > kMaxPieces) {
         Span<TSlur>('Y', *symbols_[from]->As<TNote>(), *symbols_[to]->As<TNote>());
         return;
     }
-    for (const Run& run : runs) {
-        if (run.onsets >= 2)
-            Span<TSlur>('Y', *symbols_[run.first]->As<TNote>(), *symbols_[run.last]->As<TNote>());
+    for (size_t k = 0; k < starts.size(); ++k) {
+        size_t last = k + 1 < starts.size() ? starts[k + 1] - 1 : to;
+        while (last > starts[k] && !symbols_[last]->As<TNote>()) --last;
+        if (numeralsBefore_[last + 1] - numeralsBefore_[starts[k]] >= 2)
+            Span<TSlur>('Y', *symbols_[starts[k]]->As<TNote>(), *symbols_[last]->As<TNote>());
     }
 }
 
@@ -593,8 +607,14 @@ void Builder::WriteMarks() {
                 Slur(open->second, ref.lastSymbol);
                 slurs.erase(open);
             }
-            for (int i = 0; i < n.slurStarts; ++i)
+            for (int i = 0; i < n.slurStarts; ++i) {
+                // More open slurs than any score has: the oldest is given up.
+                if (slurs.size() >= kMaxOpenSlurs) {
+                    slurs.erase(slurs.begin());
+                    LeftOut("終わりのないスラー");
+                }
                 slurs.emplace_back(NumberAt(n.slurStartNumbers, i), ref.firstSymbol);
+            }
             // A hairpin that begins and ends here stands under this note alone.
             const bool alone = n.wedgeStart && n.wedgeStop && !wedgeFrom;
             if (n.wedgeStop && wedgeFrom) {
@@ -678,6 +698,7 @@ void Builder::Run(const std::string& fallbackTitle) {
         }
         WriteMeasure(m, fullBar);
     }
+    FindRepeats();
     WriteMarks();
     WriteTriplets();
     WriteEndings();

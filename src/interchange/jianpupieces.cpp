@@ -71,8 +71,12 @@ struct TupletGroup {
 bool GroupAt(const ImportedMeasure& measure, size_t i, TupletGroup& group) {
     const auto& notes = measure.notes;
     const int onset = notes[i].onset;
-    for (const ImportedTuplet& t : measure.tuplets) {
-        if (onset < t.onset || onset >= t.end) continue;
+    // The tuplets are in time order: the one that begins last at or before the onset.
+    const auto after =
+        std::upper_bound(measure.tuplets.begin(), measure.tuplets.end(), onset,
+                         [](int t, const ImportedTuplet& tuplet) { return t < tuplet.onset; });
+    if (after != measure.tuplets.begin() && onset < (after - 1)->end) {
+        const ImportedTuplet& t = *(after - 1);
         group = {i, i, t.actual, t.normal};
         while (group.last + 1 < notes.size() && notes[group.last + 1].onset < t.end) ++group.last;
         return true;
