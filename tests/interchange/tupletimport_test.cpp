@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "importedbook.h"
+#include "interchange/jianputuplets.h"
 #include "model/musicmark.h"
 
 namespace sorvel::interchange {
@@ -179,6 +181,53 @@ TEST(TupletImport, GroupsWithoutTupletElementsAreCountedOut) {
     EXPECT_EQ(tuplets[1].end, 96);
     EXPECT_EQ(Bracketed(b.Page()).size(), 2u);
     EXPECT_EQ(Onsets(b.Played()), (std::vector<int>{0, 16, 32, 48, 64, 80}));
+}
+
+// Every ratio a score is likely to hold, over spans of a sixteenth to a
+// half note: the lengths fill the span exactly, each is a numeral's length
+// (or ties of them) and each note ends near where the staff ends it.
+TEST(TupletWriting, PlainLengthsFillTheSpanAndStayNearTheirPlace) {
+    for (int span : {12, 24, 48, 72, 96}) {
+        for (int count = 2; count <= 13; ++count) {
+            if (span < 3 * count) continue;
+            std::vector<TupletNote> notes;
+            int placed = 0;
+            for (int i = 1; i <= count; ++i) {
+                const int end =
+                    (span * i * 2 + count) / (2 * count);  // rounded, as the reader does
+                notes.push_back({end - placed, false});
+                placed = end;
+            }
+            const TupletWriting w = WriteTuplet(notes, false);
+            ASSERT_FALSE(w.triplets);
+            ASSERT_EQ(w.numerals.size(), notes.size());
+            int sum = 0, ideal = 0;
+            for (size_t i = 0; i < notes.size(); ++i) {
+                sum += w.numerals[i].ticks;
+                ideal += notes[i].ticks;
+                EXPECT_EQ(w.numerals[i].ticks % 3, 0) << span << " / " << count;
+                EXPECT_GT(w.numerals[i].ticks, 0) << span << " / " << count;
+                EXPECT_LE(std::abs(sum - ideal), 12) << span << " / " << count << " note " << i;
+            }
+            EXPECT_EQ(sum, span) << span << " / " << count;
+        }
+    }
+}
+
+TEST(TupletWriting, TripletLengthsMakeWholeBrackets) {
+    // A quarter and an eighth under a 3: the quarter is halved under a tie.
+    TupletWriting w = WriteTuplet(std::vector<TupletNote>{{32, false}, {16, false}}, true);
+    ASSERT_TRUE(w.triplets);
+    ASSERT_EQ(w.numerals.size(), 3u);
+    EXPECT_EQ(w.numerals[0].ticks + w.numerals[1].ticks, 32);
+    EXPECT_TRUE(w.numerals[1].tied);
+    // A rest is halved without a tie; lengths that are no triplet lengths
+    // are written plain.
+    w = WriteTuplet(std::vector<TupletNote>{{32, true}, {16, false}}, true);
+    ASSERT_TRUE(w.triplets);
+    EXPECT_FALSE(w.numerals[1].tied);
+    w = WriteTuplet(std::vector<TupletNote>{{15, false}, {17, false}, {16, false}}, true);
+    EXPECT_FALSE(w.triplets);
 }
 
 }  // namespace
