@@ -1,7 +1,9 @@
 #include "interchange/bookbuilder.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "base/arith.h"
@@ -33,6 +35,7 @@ constexpr char kEndRepeat = 'g';
 constexpr char kBothRepeats = 'h';
 constexpr int kMaxPageTempo = 255;       // the sequencer carries tempos in one byte
 constexpr int kMaxItemsPerRow = 10'000;  // a bar's slots, whatever a file's lengths say
+constexpr size_t kMaxOpenSlurs = 64;
 
 // Text for the book's CP932 fields: every character is kept, those CP932
 // lacks as references ("Méditation", "二泉映月").
@@ -43,7 +46,21 @@ std::string BookText(const std::string& utf8) {
 struct NoteRef {
     TNote* first = nullptr;  // the numeral that carries the note's marks
     TNote* last = nullptr;   // the last numeral or dash it lasts through
+    size_t firstSymbol = 0;  // their places in the book's symbols
+    size_t lastSymbol = 0;
 };
+
+// Slurs begun and not yet ended: their numbers (0 when not known) and the
+// places of their first numerals in the book's symbols.
+using OpenSlurs = std::vector<std::pair<int, size_t>>;
+
+// A numeral's pitch as written, in semitones from the tonic's middle
+// octave; the same number for two numerals that sound the same.
+int WrittenPitch(const TNote& note) {
+    const int degree = std::clamp(note.Content()[0] - '0', 1, 7);
+    const int accidental = note.Rinji() == "`" ? 1 : note.Rinji() == "a" ? -1 : 0;
+    return kMajorScale[degree - 1] + accidental + 12 * note.Octave();
+}
 
 class Builder {
 public:
@@ -60,6 +77,9 @@ private:
     int Y() const { return PageGrid(pageLayout_).RowBase(row_); }
     BarPlan PlanBar(const std::vector<JianpuPiece>& pieces, int barTicks, int fullBar) const;
     void WriteMeasure(size_t m, int& fullBar);
+    void NoteKeyChange(const ImportedMeasure& measure);
+    bool StartKeyPage();
+    void TakeKey(size_t m, MeasurePieces& written);
     std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
     void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
     void MarkStartRepeat(const ImportedMeasure& measure, size_t m, bool& ownStartRepeat);
@@ -78,7 +98,8 @@ private:
     void Attach(TMusicItem& mark, TNote& note);
     void AddSign(TNote& note, char code);
     void AddTempo(TNote& note, int tempo);
-    void AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before);
+    void AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before,
+                 const Tonic& tonic);
     // A mark with a width from one note to another; split at a row or page
     // break into a piece to the row's end and a piece from the next row's
     // margin (which playback and drawing read as continued).
@@ -86,9 +107,13 @@ private:
     void Span(char code, TNote& from, TNote& to);
     template <class T>
     T* SpanTo(char code, TNote& from, int endX);
-    TNote* NextSoundingNote(size_t m, size_t k) const;
+    void FindRepeats();
+    void Slur(size_t from, size_t to);
+    const NoteRef* NextSoundingNote(size_t m, size_t k) const;
 
     void LeftOut(const std::string& label, int n = 1);
+    void Rewritten(const std::string& label, int n = 1);
+    void CountTuplets(const MeasurePieces& written);
 
     const ImportedScore& score_;
     TModelEnv& env_;
@@ -97,7 +122,11 @@ private:
     TMusicSheet* page_ = nullptr;
     LayoutState pageLayout_;  // the layout of page_, for its grid
     GlyphInfoTable glyphs_;
-    Tonic tonic_;
+    Tonic tonic_;                    // the key of page_
+    int fifths_ = 0;                 // … as its number of fifths
+    std::optional<int> pendingKey_;  // a key change that waits for a row to start
+    bool pendingCounted_ = false;    // … and has been counted as written with accidentals
+    std::vector<Tonic> tonics_;      // per measure: the key its notes are written in
     int row_ = 0;
     int nextSlot_ = 0;  // 0: the row is empty
     int eightWidth_ = 12, eightHeight_ = 21;
@@ -106,7 +135,10 @@ private:
     std::vector<std::vector<NoteRef>> refs_;  // per measure, per imported note
     std::vector<std::vector<int>> groups_;    // per measure: the note whose pieces write each note
     std::vector<TMusicItem*> symbols_;        // every symbol in reading order
-    std::vector<bool> tripletFlags_;          // beside symbols_: a triplet numeral
+    std::vector<bool> tripletMarks_;          // beside symbols_: a triplet bracket begins
+    std::vector<bool> tiedIn_;                // beside symbols_: tied to the numeral before
+    std::vector<size_t> repeats_;             // see FindRepeats
+    std::vector<int> numeralsBefore_;
     struct EndingMark {
         int number;
         TNote* first;
@@ -128,11 +160,52 @@ void Builder::LeftOut(const std::string& label, int n) {
     CountLeftOut(out_.leftOut, label, n);
 }
 
+void Builder::Rewritten(const std::string& label, int n) {
+    CountLeftOut(out_.rewritten, label, n);
+}
+
+// Tuplets whose brackets the book cannot draw (it has the triplet's only),
+// and those drawn as triplets.
+void Builder::CountTuplets(const MeasurePieces& written) {
+    for (int actual : written.unbracketed)
+        LeftOut(NamedLeftOutLabel(kTupletBracketLabel, std::to_string(actual)));
+    for (int actual : written.asTriplets)
+        Rewritten(NamedLeftOutLabel(kTupletAsTripletsLabel, std::to_string(actual)));
+}
+
 void Builder::StartPage() {
     page_ = book_->NewSheet();
     CopyPageLayout(pageLayout_, *page_);
     row_ = 0;
     nextSlot_ = 0;
+    // A page without a key text plays in its piece's first key.
+    if (book_->SheetCount() > 1 && fifths_ != score_.fifths)
+        page_->SetKeyCode(KeyCodeOfFifths(fifths_));
+}
+
+// A key signature that differs from the key of the page waits for the
+// start of a row: a page plays in the one key of its header.
+void Builder::NoteKeyChange(const ImportedMeasure& measure) {
+    if (!measure.keyChange) return;
+    if (measure.fifths == fifths_) {
+        pendingKey_.reset();
+    } else {
+        pendingKey_ = measure.fifths;
+    }
+    pendingCounted_ = false;
+}
+
+// At the start of a row a waiting key change starts a page in the new key
+// (the page begun here, if the rows ran out just now); true when it did.
+bool Builder::StartKeyPage() {
+    if (!pendingKey_ || nextSlot_ != 0) return false;
+    fifths_ = *pendingKey_;
+    tonic_ = TonicOfFifths(fifths_);
+    pendingKey_.reset();
+    if (page_->ItemCount() > 0) StartPage();
+    page_->SetKeyCode(KeyCodeOfFifths(fifths_));
+    Rewritten(SORVEL_TEXT_NOOP("sorvel::interchange", "調号の変更（新しいページにしました）"));
+    return true;
 }
 
 void Builder::NewRow() {
@@ -148,7 +221,8 @@ T* Builder::CreateSymbol(char code, int slot) {
     item->SetPosX(X(slot));
     item->SetPosY(Y());
     symbols_.push_back(item);
-    tripletFlags_.push_back(false);
+    tripletMarks_.push_back(false);
+    tiedIn_.push_back(false);
     return item;
 }
 
@@ -170,7 +244,8 @@ TNote* Builder::WritePiece(const JianpuPiece& piece, int slot) {
         if (piece.pitch.accidental != 0) note->SetRinji(piece.pitch.Rinji());
         ++out_.notes;
     }
-    tripletFlags_.back() = piece.triplet;
+    tripletMarks_.back() = piece.tripletMark;
+    tiedIn_.back() = piece.tiedToPrevious;
     return note;
 }
 
@@ -232,13 +307,26 @@ void Builder::MarkEnding(const ImportedMeasure& measure, const std::vector<NoteR
     ending.closed = measure.endingStop;
 }
 
+// A waiting key change starts its page when measure `m` begins a row, and
+// the measure is written in the new key (the places of its numerals do not
+// depend on the key); otherwise the measure keeps the old key.
+void Builder::TakeKey(size_t m, MeasurePieces& written) {
+    if (StartKeyPage()) written.pieces = PiecesOfMeasure(score_.measures[m], tonic_).pieces;
+    if (pendingKey_ && !pendingCounted_) {
+        LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "調号の変更（臨時記号で書きました）"));
+        pendingCounted_ = true;
+    }
+    tonics_[m] = tonic_;
+}
+
 void Builder::WriteMeasure(size_t m, int& fullBar) {
     const ImportedMeasure& measure = score_.measures[m];
     const std::vector<char> leads = MeterLeads(measure, fullBar);
-    if (measure.keyChange)
-        LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "調号の変更（臨時記号で書きました）"));
 
-    const std::vector<JianpuPiece> pieces = PiecesOfMeasure(measure, tonic_, &groups_[m]);
+    MeasurePieces written = PiecesOfMeasure(measure, tonic_);
+    CountTuplets(written);
+    groups_[m] = written.groupOf;
+    const std::vector<JianpuPiece>& pieces = written.pieces;
     int barTicks = measure.length;
     for (const JianpuPiece& p : pieces) barTicks = std::max(barTicks, p.onset + p.ticks);
     BarPlan plan = PlanBar(pieces, barTicks, fullBar);
@@ -260,6 +348,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     if (nextSlot_ > 0 && nextSlot_ + leadCount + plan.slots > gridSlots) NewRow();
     bool ownStartRepeat = false;
     MarkStartRepeat(measure, m, ownStartRepeat);
+    TakeKey(m, written);
     int slot = nextSlot_;
     if (ownStartRepeat) CreateSymbol<TBarLine>(kStartRepeat, slot++);
     for (char code : leads) CreateSymbol<TBeat>(code, slot++);
@@ -274,8 +363,8 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     std::vector<NoteRef>& refs = refs_[m];
     refs.assign(measure.notes.size() + 1, NoteRef{});
     TNote* previous = nullptr;
-    std::vector<TNote*> written;
-    written.reserve(pieces.size());
+    std::vector<TNote*> notesWritten;
+    notesWritten.reserve(pieces.size());
     int wrapBase = 0;  // offset of the pieces already written on earlier rows
     for (size_t i = 0; i < pieces.size(); ++i) {
         int at = slot + plan.offsets[i] - wrapBase;
@@ -286,11 +375,16 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
             at = 1;
         }
         TNote* note = WritePiece(pieces[i], at);
-        written.push_back(note);
+        notesWritten.push_back(note);
         const size_t source = static_cast<size_t>(pieces[i].source);
         if (source < refs.size()) {
-            if (!refs[source].first) refs[source].first = note;
-            refs[source].last = note;
+            NoteRef& ref = refs[source];
+            if (!ref.first) {
+                ref.first = note;
+                ref.firstSymbol = symbols_.size() - 1;
+            }
+            ref.last = note;
+            ref.lastSymbol = symbols_.size() - 1;
         }
         if (pieces[i].tiedToPrevious && previous) Span<TSlur>('Y', *previous, *note);
         previous = note;
@@ -302,7 +396,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     }
     WriteBarLine(measure.rightBar, barSlot);
     if (measure.ending >= 1 && measure.ending <= 4) MarkEnding(measure, refs);
-    KeepSignsAtEnd(m, pieces, written);
+    KeepSignsAtEnd(m, pieces, notesWritten);
     ++out_.measures;
 }
 
@@ -387,7 +481,8 @@ void Builder::AddTempo(TNote& note, int tempo) {
     Attach(*mark, note);
 }
 
-void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before) {
+void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool before,
+                      const Tonic& tonic) {
     if (graces.empty()) return;
     TDaon* daon = before ? static_cast<TDaon*>(CreateItem<TDaonLeft>(note.Sheet()))
                          : static_cast<TDaon*>(CreateItem<TDaonRight>(note.Sheet()));
@@ -398,7 +493,7 @@ void Builder::AddDaon(TNote& note, const std::vector<GraceNote>& graces, bool be
             data += " 3 ";
             continue;
         }
-        JianpuPitch jp = ToJianpu(graces[i].pitch, tonic_);
+        JianpuPitch jp = ToJianpu(graces[i].pitch, tonic);
         if (jp.accidental != 0)
             LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "装飾音の臨時記号"));
         data += jp.degree;
@@ -424,6 +519,19 @@ T* Builder::SpanTo(char code, TNote& from, int endX) {
     return mark;
 }
 
+// The first note of the row that holds `note`.
+TNote& FirstNoteOfRow(TNote& note) {
+    const TMusicSheet& page = note.Sheet();
+    TNote* first = &note;
+    for (int i = page.IndexOfItem(&note) - 1; i >= 0; --i) {
+        TMusicItem* item = page.GetItem(i);
+        if (!item->IsSymbol()) continue;
+        if (item->PosY() != note.PosY()) break;
+        if (TNote* n = item->As<TNote>()) first = n;
+    }
+    return *first;
+}
+
 template <class T>
 void Builder::Span(char code, TNote& from, TNote& to) {
     if (&from == &to) return;
@@ -433,28 +541,94 @@ void Builder::Span(char code, TNote& from, TNote& to) {
     }
     TMusicSheet& fromPage = from.Sheet();
     SpanTo<T>(code, from, fromPage.PageWidth - fromPage.RightSpace());
+    // The piece from the margin belongs to the row's first note, as the
+    // editor links a continued mark: playback and export carry the mark on
+    // from the last note of the row before.
     T* rest = CreateItem<T>(to.Sheet());
     rest->SetContent(std::string(1, code));
-    Attach(*rest, to);
+    Attach(*rest, FirstNoteOfRow(to));
     rest->SetPosX(to.Sheet().LeftSpace());
     rest->SetWidth(std::max(1, to.PosX() - to.Sheet().LeftSpace()));
 }
 
-TNote* Builder::NextSoundingNote(size_t m, size_t k) const {
+// The numerals that repeat the pitch sounding before them (places in the
+// symbols, in order), and how many numerals of their own stand before each
+// place: where slurs split, found once for all of them.
+void Builder::FindRepeats() {
+    constexpr int kSilent = INT_MIN;  // after a rest
+    int sounding = kSilent;
+    numeralsBefore_.assign(1, 0);
+    for (size_t i = 0; i < symbols_.size(); ++i) {
+        const TNote* note = symbols_[i]->As<TNote>();
+        const char code = note && !note->Content().empty() ? note->Content()[0] : '\0';
+        const bool numeral = code >= '1' && code <= '7';
+        if (code == kRestCode) sounding = kSilent;
+        if (numeral) {
+            const int pitch = WrittenPitch(*note);
+            if (pitch == sounding) repeats_.push_back(i);
+            sounding = pitch;
+        }
+        numeralsBefore_.push_back(numeralsBefore_.back() + (numeral ? 1 : 0));
+    }
+}
+
+// A slur over the numerals from `from` to `to` (places in the symbols).
+// Numbered notation reads an arc over two neighbouring numerals of one pitch
+// as a tie, and playback holds the note over: so where the slur comes to a
+// repeat of the pitch sounding before it that the score does not tie, it
+// ends, and a new one starts at the repeat. A piece with no second note of
+// its own draws no arc.
+void Builder::Slur(size_t from, size_t to) {
+    // More repeats under one slur than any score has: it is drawn whole.
+    constexpr size_t kMaxPieces = 64;
+    std::vector<size_t> starts{from};
+    for (auto it = std::upper_bound(repeats_.begin(), repeats_.end(), from);
+         it != repeats_.end() && *it <= to && starts.size() <= kMaxPieces; ++it) {
+        if (!tiedIn_[*it]) starts.push_back(*it);
+    }
+    if (starts.size() == 1 || starts.size() > kMaxPieces) {
+        Span<TSlur>('Y', *symbols_[from]->As<TNote>(), *symbols_[to]->As<TNote>());
+        return;
+    }
+    for (size_t k = 0; k < starts.size(); ++k) {
+        size_t last = k + 1 < starts.size() ? starts[k + 1] - 1 : to;
+        while (last > starts[k] && !symbols_[last]->As<TNote>()) --last;
+        if (numeralsBefore_[last + 1] - numeralsBefore_[starts[k]] >= 2)
+            Span<TSlur>('Y', *symbols_[starts[k]]->As<TNote>(), *symbols_[last]->As<TNote>());
+    }
+}
+
+// The number of the i-th slur start or stop of a note; 0 when not known.
+int NumberAt(const std::vector<int>& numbers, int i) {
+    return static_cast<size_t>(i) < numbers.size() ? numbers[static_cast<size_t>(i)] : 0;
+}
+
+// The open slur the i-th stop of a note ends: the last begun of its number,
+// else the last begun.
+OpenSlurs::iterator OpenSlur(OpenSlurs& open, const std::vector<int>& stopNumbers, int i) {
+    const int number = NumberAt(stopNumbers, i);
+    for (auto it = open.end(); number != 0 && it != open.begin();) {
+        --it;
+        if (it->first == number) return it;
+    }
+    return open.end() - 1;
+}
+
+const NoteRef* Builder::NextSoundingNote(size_t m, size_t k) const {
     // The first note after note k of measure m that has numerals of its own.
     for (size_t mm = m; mm < score_.measures.size(); ++mm) {
         const auto& notes = score_.measures[mm].notes;
         if (groups_[mm].size() != notes.size()) return nullptr;  // a multi-bar rest
         for (size_t kk = mm == m ? k + 1 : 0; kk < notes.size(); ++kk) {
             if (groups_[mm][kk] != static_cast<int>(kk)) continue;
-            return notes[kk].rest ? nullptr : refs_[mm][kk].first;
+            return notes[kk].rest || !refs_[mm][kk].first ? nullptr : &refs_[mm][kk];
         }
     }
     return nullptr;
 }
 
 void Builder::WriteMarks() {
-    std::vector<TNote*> slurs;
+    OpenSlurs slurs;
     TNote* wedgeFrom = nullptr;
     char wedgeCode = 0;
     for (size_t m = 0; m < score_.measures.size(); ++m) {
@@ -468,23 +642,38 @@ void Builder::WriteMarks() {
             for (char code : n.signs) AddSign(*ref.first, code);
             if (n.slideIn) AddSign(*ref.first, n.slideIn);
             if (n.tempo > 0) AddTempo(*ref.first, n.tempo);
-            AddDaon(*ref.first, n.gracesBefore, true);
-            AddDaon(*ref.last, n.gracesAfter, false);
+            AddDaon(*ref.first, n.gracesBefore, true, tonics_[m]);
+            AddDaon(*ref.last, n.gracesAfter, false, tonics_[m]);
             const bool lastOfGroup = k + 1 >= notes.size() || groups_[m][k + 1] != group;
             if (n.tieToNext && !n.rest && lastOfGroup) {
-                TNote* next = NextSoundingNote(m, k);
-                if (next && next->Content() != "0") Span<TSlur>('Y', *ref.last, *next);
+                const NoteRef* next = NextSoundingNote(m, k);
+                if (next && next->first->Content() != "0") {
+                    Span<TSlur>('Y', *ref.last, *next->first);
+                    tiedIn_[next->firstSymbol] = true;
+                }
             }
             for (int i = 0; i < n.slurStops && !slurs.empty(); ++i) {
-                Span<TSlur>('Y', *slurs.back(), *ref.last);
-                slurs.pop_back();
+                const auto open = OpenSlur(slurs, n.slurStopNumbers, i);
+                Slur(open->second, ref.lastSymbol);
+                slurs.erase(open);
             }
-            for (int i = 0; i < n.slurStarts; ++i) slurs.push_back(ref.first);
+            for (int i = 0; i < n.slurStarts; ++i) {
+                // More open slurs than any score has: the oldest is given up.
+                if (slurs.size() >= kMaxOpenSlurs) {
+                    slurs.erase(slurs.begin());
+                    LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "終わりのないスラー"));
+                }
+                slurs.emplace_back(NumberAt(n.slurStartNumbers, i), ref.firstSymbol);
+            }
+            // A hairpin that begins and ends here stands under this note alone.
+            const bool alone = n.wedgeStart && n.wedgeStop && !wedgeFrom;
             if (n.wedgeStop && wedgeFrom) {
                 Span<TCresc>(wedgeCode, *wedgeFrom, *ref.last);
                 wedgeFrom = nullptr;
             }
-            if (n.wedgeStart) {
+            if (alone) {
+                SpanTo<TCresc>(n.wedgeStart == 'J' ? 'J' : 'I', *ref.first, ref.last->PosX());
+            } else if (n.wedgeStart) {
                 wedgeFrom = ref.first;
                 wedgeCode = n.wedgeStart == 'J' ? 'J' : 'I';
             }
@@ -500,25 +689,12 @@ void Builder::WriteMarks() {
 
 void Builder::WriteTriplets() {
     // The timing pass counts the note linked to a triplet mark and the two
-    // notes right after it; so each run of triplet numerals gets a mark on
-    // every third one.
-    size_t i = 0;
-    while (i < symbols_.size()) {
-        if (!tripletFlags_[i]) {
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < symbols_.size() && tripletFlags_[end]) ++end;
-        for (size_t g = i; g + 2 < end; g += 3) {
-            TNote* first = symbols_[g]->As<TNote>();
-            TNote* third = symbols_[g + 2]->As<TNote>();
-            if (first && third) Span<T3ren>('Z', *first, *third);
-        }
-        if ((end - i) % 3 != 0)
-            LeftOut(SORVEL_TEXT_NOOP("sorvel::interchange", "3つ組にならない3連符の音"),
-                    static_cast<int>((end - i) % 3));
-        i = end;
+    // notes right after it: the mark spans those three numerals.
+    for (size_t i = 0; i + 2 < symbols_.size(); ++i) {
+        if (!tripletMarks_[i]) continue;
+        TNote* first = symbols_[i]->As<TNote>();
+        TNote* third = symbols_[i + 2]->As<TNote>();
+        if (first && third) Span<T3ren>('Z', *first, *third);
     }
 }
 
@@ -548,6 +724,7 @@ void Builder::Run(const std::string& fallbackTitle) {
     out_.book = std::make_unique<TMusicBook>(env_);
     book_ = out_.book.get();
     book_->ApplyDefaultLayout();
+    fifths_ = score_.fifths;
     StartPage();
     TMusicSheet& first = *page_;
     glyphs_.RefreshRates(first.Rates());
@@ -566,18 +743,22 @@ void Builder::Run(const std::string& fallbackTitle) {
 
     refs_.resize(score_.measures.size());
     groups_.resize(score_.measures.size());
+    tonics_.assign(score_.measures.size(), tonic_);
     int fullBar = 4 * kTicksPerQuarter;
     for (size_t m = 0; m < score_.measures.size(); ++m) {
         const ImportedMeasure& measure = score_.measures[m];
+        NoteKeyChange(measure);
         if (measure.multiRest > 1) {
             WriteMultiRest(measure, fullBar);
             const size_t skip = static_cast<size_t>(measure.multiRest) - 1;
             out_.measures += measure.multiRest;
-            m += std::min(skip, score_.measures.size() - m - 1);
+            for (size_t k = 1; k <= skip && m + 1 < score_.measures.size(); ++k)
+                NoteKeyChange(score_.measures[++m]);
             continue;
         }
         WriteMeasure(m, fullBar);
     }
+    FindRepeats();
     WriteMarks();
     WriteTriplets();
     WriteEndings();

@@ -22,6 +22,9 @@ struct BuiltBook {
     // The reader's list of what was left out, followed by what the book
     // could not hold (meters it has no sign for, key changes, …).
     std::vector<std::pair<std::string, int>> leftOut;
+    // What the book holds in a form of its own (a key change as a new page,
+    // a sextuplet as two triplets), with how often.
+    std::vector<std::pair<std::string, int>> rewritten;
     int notes = 0;  // numerals written for sounding notes
     int measures = 0;
 };

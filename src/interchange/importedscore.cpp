@@ -16,11 +16,17 @@ std::string NamedLeftOutLabel(TextTemplate label, const std::string& name) {
 }
 
 UserText LeftOutLabelText(const std::string& label) {
-    for (const TextTemplate& named : {kUnsupportedMarkLabel, kGraceMarkLabel, kUnknownMeterLabel}) {
+    for (const TextTemplate& named : {kUnsupportedMarkLabel, kGraceMarkLabel, kUnknownMeterLabel,
+                                      kTupletBracketLabel, kTupletAsTripletsLabel}) {
         const std::string_view source(named.source);
-        const std::string_view prefix = source.substr(0, source.find("%1"));
-        if (label.size() > prefix.size() && label.compare(0, prefix.size(), prefix) == 0) {
-            return UserText(named, {UserText::Plain(label.substr(prefix.size()))});
+        const size_t place = source.find("%1");
+        const std::string_view prefix = source.substr(0, place);
+        const std::string_view suffix = source.substr(place + 2);
+        if (label.size() > prefix.size() + suffix.size() && label.starts_with(prefix) &&
+            label.ends_with(suffix)) {
+            return UserText(named,
+                            {UserText::Plain(label.substr(
+                                prefix.size(), label.size() - prefix.size() - suffix.size()))});
         }
     }
     return UserText("sorvel::interchange", label);

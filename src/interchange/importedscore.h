@@ -36,11 +36,16 @@ struct ImportedNote {
     XmlPitch pitch;  // when not a rest
 
     bool tieToNext = false;    // <tie type="start">: the next note of the same pitch continues it
-    bool triplet = false;      // <time-modification> 3 in the time of 2
+    bool triplet = false;      // <time-modification> 3 in the time of 2 (its measure's
+                               // tuplets say which notes share a bracket)
     bool tupletStart = false;  // <tuplet type="start"> of a 3:2 tuplet
     bool tupletStop = false;
     int slurStarts = 0;  // <slur type="start"> on this note
     int slurStops = 0;
+    // The numbers of those slurs, when known: a stop ends the open slur of
+    // its number (otherwise the one begun last).
+    std::vector<int> slurStartNumbers;
+    std::vector<int> slurStopNumbers;
     char wedgeStart = 0;     // 'I' crescendo, 'J' diminuendo: a hairpin begins at this note
     bool wedgeStop = false;  // a hairpin ends at this note
     char slideIn = 0;  // '^' '_' (slide) or '{' '|' (glissando) ending at this note, by direction
@@ -55,6 +60,16 @@ struct ImportedNote {
     std::vector<GraceNote> gracesBefore;  // grace notes written before it
     std::vector<GraceNote> gracesAfter;  // grace notes after it (at the end of its measure's voice)
     int tempo = 0;  // a later tempo change at this note, quarter notes per minute; 0 none
+};
+
+// A tuplet of the kept voice: `actual` notes in the time of `normal`, over
+// the ticks [onset, end) of its measure. Every note and rest the voice has
+// there belongs to it, also where the tuplet's own notes went to another staff.
+struct ImportedTuplet {
+    int onset = 0;
+    int end = 0;
+    int actual = 3;
+    int normal = 2;
 };
 
 struct ImportedMeasure {
@@ -78,6 +93,7 @@ struct ImportedMeasure {
     int multiRest = 0;                // > 1: this measure begins a rest of so many measures
     int length = 0;                   // ticks the measure lasts (the end of its longest voice)
     std::vector<ImportedNote> notes;  // the part's first voice of its first staff, in time order
+    std::vector<ImportedTuplet> tuplets;  // in time order, none inside another
 };
 
 struct ImportedScore {
@@ -100,15 +116,19 @@ struct ImportedScore {
     std::vector<std::pair<std::string, int>> leftOut;
 };
 
-// The labels of what was left out that name the thing left out: a template
-// whose %1 is the name ("<tenuto>", "5/4"). The other labels are constants
-// marked with SORVEL_TEXT_NOOP in "sorvel::interchange".
+// The labels of what was left out (or rewritten) that name the thing: a
+// template whose %1 is the name ("<tenuto>", "5/4", the 5 of a 5-tuplet). The other labels are
+// constants marked with SORVEL_TEXT_NOOP in "sorvel::interchange".
 inline constexpr TextTemplate kUnsupportedMarkLabel =
     SORVEL_TEXT("sorvel::interchange", "対応していない記号 %1");
 inline constexpr TextTemplate kGraceMarkLabel =
     SORVEL_TEXT("sorvel::interchange", "装飾音の記号 %1");
 inline constexpr TextTemplate kUnknownMeterLabel =
     SORVEL_TEXT("sorvel::interchange", "この形式にない拍子 %1");
+inline constexpr TextTemplate kTupletBracketLabel =
+    SORVEL_TEXT("sorvel::interchange", "%1連符の括弧");
+inline constexpr TextTemplate kTupletAsTripletsLabel =
+    SORVEL_TEXT("sorvel::interchange", "%1連符（3連符の括弧で書きました）");
 
 // A naming label: the template filled with `name`.
 std::string NamedLeftOutLabel(TextTemplate label, const std::string& name);

@@ -2,7 +2,8 @@
 // How one bar of imported notes is written in numbered notation: each note
 // becomes a numeral with underlines and a dot, followed by dashes for whole
 // beats it holds on, and by tied repeats for what neither can write; rests
-// become as many "0" as they need (no dashes after rests).
+// become as many "0" as they need (no dashes after rests). Tuplets fill
+// exactly their span (see jianputuplets.h).
 #include <vector>
 
 #include "interchange/importedscore.h"
@@ -20,15 +21,24 @@ struct JianpuPiece {
     JianpuPitch pitch;
     int source = 0;               // index of the imported note in its measure
     bool tiedToPrevious = false;  // repeats the previous piece's pitch under a tie arc
-    bool triplet = false;
+    bool triplet = false;         // a triplet numeral
+    bool tripletMark = false;     // the first of three triplet numerals under one bracket
 };
 
-// The pieces of a measure, in time order. Notes tied to the next note of the
-// same pitch within the bar are written as one; a voice that ends before the
-// bar's length is filled with rests. `groupOf`, when given, receives for each
-// imported note the index of the note whose pieces write it (itself, or the
-// first note of its tie), -1 for notes without duration.
-std::vector<JianpuPiece> PiecesOfMeasure(const ImportedMeasure& measure, const Tonic& tonic,
-                                         std::vector<int>* groupOf = nullptr);
+struct MeasurePieces {
+    std::vector<JianpuPiece> pieces;  // in time order
+    // For each imported note the index of the note whose pieces write it
+    // (itself, or the first note of its tie), -1 for notes without duration.
+    std::vector<int> groupOf;
+    // The actual-notes of each tuplet written without a bracket, and of each
+    // tuplet other than 3 in the time of 2 written under triplet brackets.
+    std::vector<int> unbracketed;
+    std::vector<int> asTriplets;
+};
+
+// The pieces of a measure. Notes tied to the next note of the same pitch
+// within the bar are written as one (not within a tuplet); a voice that ends
+// before the bar's length is filled with rests.
+MeasurePieces PiecesOfMeasure(const ImportedMeasure& measure, const Tonic& tonic);
 
 }  // namespace sorvel::interchange

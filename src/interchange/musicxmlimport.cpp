@@ -15,26 +15,34 @@ std::string FileStem(const std::string& path) {
     return name;
 }
 
-UserText SummaryLine(const ImportedScore& score, const BuiltBook& built) {
-    UserText leftOut;
-    if (built.leftOut.empty()) {
-        leftOut = SORVEL_TEXT("sorvel::interchange", "読み込まなかったものはありません。");
-    } else {
-        std::vector<UserText> items;
-        for (const auto& [label, count] : built.leftOut) {
-            // A label and its count: "和音の音 3".
-            items.push_back(UserText(SORVEL_TEXT("sorvel::interchange", "%1 %2"),
-                                     {LeftOutLabelText(label), UserText::Number(count)}));
-        }
-        leftOut = UserText(SORVEL_TEXT("sorvel::interchange", "読み込まなかったもの: %1。"),
-                           {UserText::List(std::move(items))});
+// "label count, label count" of a tally, each label translatable.
+UserText Listed(const std::vector<std::pair<std::string, int>>& tally) {
+    std::vector<UserText> items;
+    for (const auto& [label, count] : tally) {
+        // A label and its count: "和音の音 3".
+        items.push_back(UserText(SORVEL_TEXT("sorvel::interchange", "%1 %2"),
+                                 {LeftOutLabelText(label), UserText::Number(count)}));
     }
+    return UserText::List(std::move(items));
+}
+
+UserText SummaryLine(const ImportedScore& score, const BuiltBook& built) {
+    const UserText rewritten =
+        built.rewritten.empty()
+            ? UserText::Plain("")
+            : UserText(SORVEL_TEXT("sorvel::interchange", "書き換えたもの: %1。"),
+                       {Listed(built.rewritten)});
+    const UserText leftOut =
+        built.leftOut.empty()
+            ? UserText(SORVEL_TEXT("sorvel::interchange", "読み込まなかったものはありません。"))
+            : UserText(SORVEL_TEXT("sorvel::interchange", "読み込まなかったもの: %1。"),
+                       {Listed(built.leftOut)});
     return UserText(
         SORVEL_TEXT("sorvel::interchange",
-                    "MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6"),
+                    "MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6%7"),
         {UserText::Number(score.partNumber), UserText::Number(score.partCount),
          UserText::Number(built.measures), UserText::Number(built.notes),
-         UserText::Number(built.book->SheetCount()), std::move(leftOut)});
+         UserText::Number(built.book->SheetCount()), rewritten, leftOut});
 }
 
 }  // namespace

@@ -22,8 +22,6 @@ inline constexpr std::string_view kOtherStaffMarks =
 inline constexpr std::string_view kCueNotes = SORVEL_TEXT_NOOP("sorvel::interchange", "キュー音符");
 inline constexpr std::string_view kPercussionNotes =
     SORVEL_TEXT_NOOP("sorvel::interchange", "打楽器の音");
-inline constexpr std::string_view kOtherTuplets =
-    SORVEL_TEXT_NOOP("sorvel::interchange", "3連符以外の連符");
 inline constexpr std::string_view kWords = SORVEL_TEXT_NOOP("sorvel::interchange", "文字");
 inline constexpr std::string_view kLyrics = SORVEL_TEXT_NOOP("sorvel::interchange", "歌詞");
 inline constexpr std::string_view kChordSymbols =

@@ -48,7 +48,14 @@ void PartReader::ReadNote(pugi::xml_node note) {
     // Every note of every voice moves the time, kept or not.
     NoteTime time{pos_, 0, false};
     if (!grace) time = AdvanceTime(note, chord);
-    if (!KeepsVoice(note, rest)) return;
+    const bool kept = KeepsVoice(note, rest);
+    // The voice's tuplets take in its notes on the other staff too: their
+    // time stays the tuplet's when they become rests here.
+    if (!grace && !chord && (kept || ContinuesKeptVoice(note, time))) {
+        TrackTuplet(note, time);
+        voiceEnd_ = time.onset + time.length;
+    }
+    if (!kept) return;
     if (grace) {
         ReadGrace(note, chord);
         return;
@@ -132,6 +139,63 @@ bool PartReader::KeepsVoice(pugi::xml_node note, bool rest) {
     return true;
 }
 
+// A note of the kept voice that is not kept (written on the other staff, or
+// a cue note): it has the voice's number and goes on where the voice's last
+// note ended (another staff's own voice of that number starts over after a
+// <backup>).
+bool PartReader::ContinuesKeptVoice(pugi::xml_node note, const NoteTime& time) const {
+    const std::string_view voice = TextOf(note.child("voice"));
+    return !voice_.empty() && (voice.empty() ? std::string_view("1") : voice) == voice_ &&
+           Ticks(time.onset) == Ticks(voiceEnd_);
+}
+
+void PartReader::TrackTuplet(pugi::xml_node note, const NoteTime& time) {
+    if (time.length <= 0) return;
+    int actual = 0;
+    int normal = 0;
+    if (pugi::xml_node tm = note.child("time-modification")) {
+        actual = IntOf(TextOf(tm.child("actual-notes")), 0, 0, 1000);
+        normal = IntOf(TextOf(tm.child("normal-notes")), 0, 0, 1000);
+    }
+    const bool modified = actual > 0 && normal > 0 && actual != normal;
+    int starts = 0;
+    int stops = 0;
+    for (pugi::xml_node notations : note.children("notations")) {
+        for (pugi::xml_node tuplet : notations.children("tuplet")) {
+            const std::string_view type = AttrOf(tuplet, "type");
+            starts += type == "start";
+            stops += type == "stop";
+        }
+    }
+    if (tuplet_ && !tuplet_->marked &&
+        (!modified || actual != tuplet_->actual || normal != tuplet_->normal))
+        CloseTuplet();
+    if (!tuplet_ && (modified || starts > 0)) {
+        OpenTuplet open;
+        open.onset = time.onset;
+        if (modified) {
+            open.actual = actual;
+            open.normal = normal;
+        }
+        open.marked = starts > 0;
+        tuplet_ = open;
+    }
+    if (!tuplet_) return;
+    tuplet_->end = time.onset + time.length;
+    tuplet_->depth += starts - stops;
+    ++tuplet_->notes;
+    if (tuplet_->marked ? tuplet_->depth <= 0 : tuplet_->notes >= tuplet_->actual) CloseTuplet();
+}
+
+void PartReader::CloseTuplet() {
+    if (!tuplet_) return;
+    const int onset = Ticks(tuplet_->onset);
+    const int end = Ticks(std::min(tuplet_->end, kMaxMeasureQuarters));
+    if (end > onset && (tuplets_.empty() || tuplets_.back().end <= onset))
+        tuplets_.push_back({onset, end, tuplet_->actual, tuplet_->normal});
+    tuplet_.reset();
+}
+
 // A note (or rest, with no pitch) that opens a chord: kept with its marks,
 // its triplet and the grace notes waiting for it.
 void PartReader::KeepNote(pugi::xml_node note, int tick, int duration, const XmlPitch* pitch,
@@ -152,11 +216,7 @@ void PartReader::KeepNote(pugi::xml_node note, int tick, int duration, const Xml
     if (pugi::xml_node tm = note.child("time-modification")) {
         const int actual = IntOf(TextOf(tm.child("actual-notes")), 0, 0, 1000);
         const int normal = IntOf(TextOf(tm.child("normal-notes")), 0, 0, 1000);
-        if (actual == 3 && normal == 2) {
-            k.note.triplet = true;
-        } else if (actual != normal) {
-            tally_.Count(kOtherTuplets);
-        }
+        k.note.triplet = actual == 3 && normal == 2;
     }
     k.note.tupletStart = k.note.triplet && marks.tupletStart;
     k.note.tupletStop = k.note.triplet && marks.tupletStop;

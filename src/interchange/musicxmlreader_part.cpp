@@ -83,12 +83,14 @@ void PartReader::Read(pugi::xml_node part) {
 }
 
 void PartReader::ReadMeasure(pugi::xml_node measure, ImportedMeasure& m) {
-    pos_ = maxPos_ = chordOnset_ = 0;
+    pos_ = maxPos_ = chordOnset_ = voiceEnd_ = 0;
     chordOpen_ = false;
     lastPitched_ = -1;
     kept_.clear();
     graces_.clear();
     placed_.clear();
+    tuplet_.reset();
+    tuplets_.clear();
     m.number = AttrOf(measure, "number");
     m.ending = openEnding_;
     for (pugi::xml_node c = measure.first_child(); c; c = c.next_sibling()) {
@@ -319,6 +321,10 @@ void PartReader::TakeOtherStaffDirection(pugi::xml_node direction) {
 
 void PartReader::FinishMeasure(ImportedMeasure& m) {
     CloseChord();
+    // A tuplet ends with its measure.
+    CloseTuplet();
+    m.tuplets = std::move(tuplets_);
+    tuplets_.clear();
     if (!graces_.empty()) {
         if (lastPitched_ >= 0) {
             AttachGracesAfter(kept_[static_cast<size_t>(lastPitched_)]);
@@ -349,6 +355,8 @@ void PartReader::FinishMeasure(ImportedMeasure& m) {
         k.note.signs += k.pitchedSigns;
         k.note.slurStarts = static_cast<int>(k.slurStarts.size());
         k.note.slurStops = static_cast<int>(k.slurStops.size());
+        k.note.slurStartNumbers = std::move(k.slurStarts);
+        k.note.slurStopNumbers = std::move(k.slurStops);
         end = k.note.onset + k.note.duration;
         m.notes.push_back(std::move(k.note));
     }

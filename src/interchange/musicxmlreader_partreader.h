@@ -4,6 +4,7 @@
 // used elsewhere.
 #include <climits>
 #include <cstddef>
+#include <optional>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -63,6 +64,20 @@ struct OpenLine {
     int midi = 0;
 };
 
+// A tuplet of the kept voice while its notes are read, in quarter notes.
+// `marked`: opened by <tuplet type="start">, closed when as many stops came
+// (nested tuplets count into the outer one); otherwise it ends after
+// `actual` notes or at a note of another ratio.
+struct OpenTuplet {
+    double onset = 0;
+    double end = 0;
+    int actual = 3;
+    int normal = 2;
+    bool marked = false;
+    int depth = 0;
+    int notes = 0;
+};
+
 class PartReader {
 public:
     PartReader(bool bowed, ImportedScore& score, LeftOutTally& tally)
@@ -84,6 +99,9 @@ private:
     void ReadNote(pugi::xml_node note);
     NoteTime AdvanceTime(pugi::xml_node note, bool chord);
     bool KeepsVoice(pugi::xml_node note, bool rest);
+    bool ContinuesKeptVoice(pugi::xml_node note, const NoteTime& time) const;
+    void TrackTuplet(pugi::xml_node note, const NoteTime& time);
+    void CloseTuplet();
     void KeepNote(pugi::xml_node note, int tick, int duration, const XmlPitch* pitch,
                   NoteMarks marks);
     void ReadGrace(pugi::xml_node note, bool chord);
@@ -134,6 +152,9 @@ private:
     std::vector<KeptNote> kept_;
     std::vector<PendingGrace> graces_;
     std::vector<PlacedMarks> placed_;
+    double voiceEnd_ = 0;  // where the kept voice's last note ends
+    std::optional<OpenTuplet> tuplet_;
+    std::vector<ImportedTuplet> tuplets_;
 };
 
 }  // namespace sorvel::interchange::xmlread

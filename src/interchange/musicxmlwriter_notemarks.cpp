@@ -111,6 +111,12 @@ void Planner::CollectMarks(const TNote& note, Event& e) {
     pendingDirs_.clear();
 }
 
+void Planner::CollectArcs(const TNote& note) {
+    for (const TMusicItem* link : note.Links()) {
+        if (IsArc(link) && spansSeen_.insert(link).second) plan_.spans.push_back({link, &note});
+    }
+}
+
 void Planner::AddSign(char code, Event& e) {
     if (IsSlideCode(code)) {
         e.slideIn = code;

@@ -30,6 +30,11 @@ inline char CodeOf(const TMusicItem& item) {
     return item.Content().empty() ? '\0' : item.Content()[0];
 }
 
+// A slur or an arch: an arc over notes, a tie where it joins two of one pitch.
+inline bool IsArc(const TMusicItem* item) {
+    return item->Class() == ItemClass::Slur || item->Class() == ItemClass::RenTon;
+}
+
 // Text for the document: UTF-8 without the control characters XML forbids.
 std::string DocText(std::string_view cp932Bytes);
 
@@ -64,6 +69,12 @@ struct JumpPlan {
 };
 
 JumpPlan PlanJumps(const TMusicBook& book);
+
+using TiedNotes = std::unordered_set<const TNote*>;
+
+// Numerals that an arc ties to the note before them within a bar (its only
+// other numeral under it): written as one note with it, as a dash would be.
+TiedNotes FindTiesInBars(const TMusicSheet& page);
 
 // A note of the book being collected into one written event.
 struct Event {
@@ -104,6 +115,7 @@ private:
     void SetKey(const TMusicSheet& page);
     void WalkPage(TMusicSheet& page);
     void OnNote(const TNote& note, TripletRole role);
+    bool TiedInBar(const TNote& note) const;
     void OnBar(const TMusicItem& bar);
     void OnBeat(const TMusicItem& beat);
     void OnMultiRest(const THorizBar& bar);
@@ -113,6 +125,8 @@ private:
     void OnLooseMark(const TMusicItem& mark);
     void EndTriplet();
     void CollectMarks(const TNote& note, Event& e);
+    // The slurs and arches of a numeral written as part of the note before.
+    void CollectArcs(const TNote& note);
     void AddSign(char code, Event& e);
     // A jump in a <sound> of its own after the event's note.
     static void JumpAfter(Event& e, const char* attribute, const char* value);
@@ -155,6 +169,7 @@ private:
     std::map<std::pair<char, int>, int> alters_;  // accidentals in force in the measure
     std::unordered_set<const TMusicItem*> spansSeen_;
     LooseMarks loose_;
+    TiedNotes tiedInBar_;
     int tempoInForce_ = 0;
     JumpPlan jumps_;
 

@@ -1,6 +1,7 @@
 // Spanning marks on the written notes. A mark covers the notes of its row
 // from its note to its right end (PosX + Width); a slur or arch at the row's
-// left margin continues from the last note of the row before.
+// left margin continues from the last note of the row before, a hairpin
+// there carries on the one that ends on that note.
 #include <algorithm>
 #include <vector>
 
@@ -38,12 +39,38 @@ std::vector<WrittenEvent> EventsUnder(PlanState& plan, const SpanMark& span) {
     return events;
 }
 
-// A span between two written notes that needs a number while it is open.
+// A span between two written notes that needs a number while it is open;
+// `kind` tells hairpins ('I', 'J') from slurs (0).
 struct Numbered {
     NoteRef start, stop;
-    bool stopAfter = false;  // the stop stands after its note (a one-note hairpin)
+    char kind = 0;
     int number = 1;
 };
+
+bool AtLeftMargin(const SpanMark& span) {
+    return span.mark->PosX() <= span.mark->Sheet().LeftSpace();
+}
+
+// The written event before the note a mark is linked to; none for the first.
+const WrittenEvent* EventBefore(PlanState& plan, const SpanMark& span) {
+    const auto own = plan.orderIndex.find(span.note);
+    if (own == plan.orderIndex.end() || own->second == 0) return nullptr;
+    return &plan.written[plan.order[static_cast<size_t>(own->second - 1)]];
+}
+
+// A mark at a row's left margin goes on with the span of its kind that
+// ends on the last note of the row before: that one is carried on to `end`.
+bool CarryOn(PlanState& plan, const SpanMark& span, NoteRef end, std::vector<Numbered>& spans,
+             char kind) {
+    const WrittenEvent* before = AtLeftMargin(span) ? EventBefore(plan, span) : nullptr;
+    if (!before) return false;
+    for (size_t i = spans.size(); i-- > 0;) {
+        if (!(spans[i].stop == before->mainLast) || spans[i].kind != kind) continue;
+        if (spans[i].stop < end) spans[i].stop = end;
+        return true;
+    }
+    return false;
+}
 
 // The lowest number free at each start, in score order; at one note the
 // starts are numbered before the stops, so a span ending there and one
@@ -80,7 +107,7 @@ void AssignNumbers(std::vector<Numbered>& spans) {
 
 // Two neighbouring notes of one pitch under an arc are tied; otherwise the
 // arc is a slur from its first to its last sounding note.
-void PlaceArc(PlanState& plan, const std::vector<WrittenEvent>& events,
+void PlaceArc(PlanState& plan, const SpanMark& span, const std::vector<WrittenEvent>& events,
               std::vector<Numbered>& slurs) {
     if (events.size() == 2 && !events[0].rest && !events[1].rest &&
         events[0].midi == events[1].midi && events[1].id == events[0].id + 1) {
@@ -94,7 +121,8 @@ void PlaceArc(PlanState& plan, const std::vector<WrittenEvent>& events,
         std::find_if(events.begin(), events.end(), [](const auto& e) { return !e.rest; });
     const auto last =
         std::find_if(events.rbegin(), events.rend(), [](const auto& e) { return !e.rest; });
-    if (first == events.end() || first->id == last->id) return;
+    if (first == events.end() || CarryOn(plan, span, last->mainLast, slurs, 0)) return;
+    if (first->id == last->id) return;
     slurs.push_back({first->mainFirst, last->mainLast});
 }
 
@@ -114,14 +142,13 @@ void PlaceEnding(PlanState& plan, const SpanMark& span, const std::vector<Writte
 
 void PlaceSpans(PlanState& plan) {
     std::vector<Numbered> slurs, wedges;
-    std::vector<const char*> wedgeTypes;
     for (const SpanMark& span : plan.spans) {
         const std::vector<WrittenEvent> events = EventsUnder(plan, span);
         if (events.empty()) continue;
         switch (span.mark->Class()) {
             case ItemClass::Slur:
             case ItemClass::RenTon:
-                PlaceArc(plan, events, slurs);
+                PlaceArc(plan, span, events, slurs);
                 break;
             case ItemClass::Kakko:
                 PlaceEnding(plan, span, events);
@@ -129,12 +156,10 @@ void PlaceSpans(PlanState& plan) {
             case ItemClass::Cresc: {
                 const std::string& c = span.mark->Content();
                 if (c != "I" && c != "J") break;
-                const bool single = events.size() == 1;
-                // A hairpin ends at the onset of its last note, or after its
-                // only note.
-                wedges.push_back({events.front().first,
-                                  single ? events.back().mainLast : events.back().first, single});
-                wedgeTypes.push_back(c == "I" ? "crescendo" : "diminuendo");
+                if (CarryOn(plan, span, events.back().mainLast, wedges, c[0])) break;
+                // A hairpin ends after its last note: the reader ends it at
+                // the note sounding before its stop.
+                wedges.push_back({events.front().first, events.back().mainLast, c[0]});
                 break;
             }
             default:
@@ -152,11 +177,10 @@ void PlaceSpans(PlanState& plan) {
         d.kind = OutDirection::Kind::Wedge;
         d.below = true;
         d.number = wedges[i].number;
-        d.wedge = wedgeTypes[i];
+        d.wedge = wedges[i].kind == 'I' ? "crescendo" : "diminuendo";
         plan.At(wedges[i].start).before.push_back(d);
         d.wedge = "stop";
-        OutNote& end = plan.At(wedges[i].stop);
-        (wedges[i].stopAfter ? end.after : end.before).push_back(d);
+        plan.At(wedges[i].stop).after.push_back(d);
     }
 }
 

@@ -35,7 +35,40 @@ bool LinkedToTriplet(const TNote& note) {
                        [](const TMusicItem* l) { return l->Class() == ItemClass::Ren3; });
 }
 
+// The note an arc ends on when it ties its note (and the dashes after it)
+// to the next numeral within the bar: none when it covers more or less, or
+// a bar line, before the end of its row.
+const TNote* InBarTieEnd(const TMusicSheet& page, const TMusicItem& arc) {
+    const TNote* from = arc.LinkCount() > 0 ? arc.GetLink(0)->As<TNote>() : nullptr;
+    if (!from || arc.PosX() <= page.LeftSpace()) return nullptr;
+    const int right = arc.PosX() + arc.Width();
+    const TNote* end = nullptr;
+    for (int i = page.IndexOfItem(from) + 1; i < page.ItemCount(); ++i) {
+        const TMusicItem& item = *page.GetItem(i);
+        if (!item.IsSymbol()) continue;
+        if (item.PosY() != from->PosY() || item.PosX() > right) break;
+        const TNote* note = item.As<TNote>();
+        if (!note) return nullptr;  // a bar line
+        if (CodeOf(*note) == kSustainDash) continue;
+        if (end) return nullptr;  // a second numeral
+        end = note;
+    }
+    return end;
+}
+
 }  // namespace
+
+// Numerals that an arc ties to the note before them within a bar: written
+// as one note with it, as a dash would be (and as the import writes them).
+TiedNotes FindTiesInBars(const TMusicSheet& page) {
+    TiedNotes tied;
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        const TMusicItem* item = page.GetItem(i);
+        if (!IsArc(item)) continue;
+        if (const TNote* end = InBarTieEnd(page, *item)) tied.insert(end);
+    }
+    return tied;
+}
 
 // Text for the document: UTF-8 without the control characters XML forbids.
 std::string DocText(std::string_view cp932Bytes) {
@@ -143,6 +176,7 @@ void Planner::WalkPage(TMusicSheet& page) {
     // triplet mark and the two notes right after it.
     int countdown = 0;
     loose_ = FindLooseMarks(page);
+    tiedInBar_ = FindTiesInBars(page);
     for (int i = 0; i < page.ItemCount(); ++i) {
         const TMusicItem& item = *page.GetItem(i);
         const TNote* note = item.As<TNote>();
@@ -197,12 +231,15 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
     const char code = CodeOf(note);
     if (note.StepTime <= 0 || code < kRestCode || code > kSustainDash) return;
     const bool dash = code == kSustainDash;
-    // A dash with nothing of its own lengthens the note it follows (unless
-    // playback leaves that note for a jump before the dash).
-    if (dash && pending_ && !pending_->triplet && !pending_->jumpsAfter && !role.member &&
-        note.LinkCount() == 0 && !loose_.contains(&note)) {
+    // A dash with nothing of its own lengthens the note it follows, and so
+    // does a numeral tied to it within the bar (whose arcs go on from there);
+    // unless playback leaves that note for a jump before it.
+    const bool joins = dash ? note.LinkCount() == 0 : TiedInBar(note);
+    if (joins && pending_ && !pending_->triplet && !pending_->jumpsAfter && !role.member &&
+        !loose_.contains(&note)) {
         pending_->ticks += note.StepTime;
         pending_->sources.push_back(&note);
+        CollectArcs(note);
         return;
     }
     Flush();
@@ -235,6 +272,17 @@ void Planner::OnNote(const TNote& note, TripletRole role) {
     CollectMarks(note, e);
     pieceFirstNote_ = false;
     pending_ = std::move(e);
+}
+
+// A numeral an arc ties to the pending note within the bar, with no mark
+// of its own but arcs.
+bool Planner::TiedInBar(const TNote& note) const {
+    const char code = CodeOf(note);
+    if (!pending_ || pending_->rest || code < '1' || code > '7' || !tiedInBar_.contains(&note) ||
+        !std::all_of(note.Links().begin(), note.Links().end(), IsArc))
+        return false;
+    const Degree jp{code - '0', AccidentalOfRinji(note.Rinji()), note.Octave()};
+    return SoundingMidi(key_, jp) == pending_->midi;
 }
 
 void Planner::OnBar(const TMusicItem& bar) {

@@ -376,7 +376,15 @@ TEST(MusicXmlReaderTiming, DivisionsTripletsAndOtherTuplets) {
     EXPECT_EQ(sum, 48);
     EXPECT_EQ(m2[5].onset, 48);
     EXPECT_EQ(s.measures[1].length, 96);
-    EXPECT_EQ(LeftOut(s, "3連符以外の連符"), 5);
+    // Both groups are read as tuplets over the beat they fill; none is left out.
+    ASSERT_EQ(s.measures[0].tuplets.size(), 1u);
+    EXPECT_EQ(s.measures[0].tuplets[0].onset, 0);
+    EXPECT_EQ(s.measures[0].tuplets[0].end, 48);
+    EXPECT_EQ(s.measures[0].tuplets[0].actual, 3);
+    ASSERT_EQ(s.measures[1].tuplets.size(), 1u);
+    EXPECT_EQ(s.measures[1].tuplets[0].end, 48);
+    EXPECT_EQ(s.measures[1].tuplets[0].actual * 10 + s.measures[1].tuplets[0].normal, 54);
+    EXPECT_TRUE(s.leftOut.empty());
 }
 
 TEST(MusicXmlReaderTiming, ChordKeepsTopNoteWithItsOwnFingerAndTie) {

@@ -425,7 +425,7 @@ TEST_F(WriterTest, SlursTiesHairpinsAndEndings) {
     EXPECT_TRUE(notes[3].select_node("notations/tied[@type='stop']"));
     EXPECT_EQ(Count("//slur"), 2u);
     EXPECT_TRUE(notes[5].previous_sibling("direction").select_node(".//wedge[@type='crescendo']"));
-    EXPECT_TRUE(notes[8].previous_sibling("direction").select_node(".//wedge[@type='stop']"));
+    EXPECT_TRUE(notes[8].next_sibling("direction").select_node(".//wedge[@type='stop']"));
     EXPECT_TRUE(notes[1].next_sibling("direction").select_node(".//wedge[@type='stop']"));
 
     // A slur at the left margin continues from the last note of the row before.
