@@ -1937,7 +1937,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>3つ組にならない3連符の音</source>
-        <translation>Triplet notes not in a group of three</translation>
+        <translation type="vanished">Triplet notes not in a group of three</translation>
     </message>
     <message>
         <source>対応していない記号 %1</source>
@@ -1965,7 +1965,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6</source>
-        <translation>Imported MusicXML (part %1/%2, %3 bars, %4 notes, %5 pages). %6</translation>
+        <translation type="vanished">Imported MusicXML (part %1/%2, %3 bars, %4 notes, %5 pages). %6</translation>
     </message>
     <message>
         <source>ファイルが大きすぎるため読み込めません。</source>
@@ -2029,7 +2029,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>3連符以外の連符</source>
-        <translation>Tuplets other than triplets</translation>
+        <translation type="vanished">Tuplets other than triplets</translation>
     </message>
     <message>
         <source>文字</source>
@@ -2094,6 +2094,26 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>MusicXMLを書き込めません。</source>
         <translation>Cannot write MusicXML.</translation>
+    </message>
+    <message>
+        <source>調号の変更（新しいページにしました）</source>
+        <translation>Key changes (a new page started)</translation>
+    </message>
+    <message>
+        <source>%1連符の括弧</source>
+        <translation>%1-tuplet brackets</translation>
+    </message>
+    <message>
+        <source>%1連符（3連符の括弧で書きました）</source>
+        <translation>%1-tuplets (written with triplet brackets)</translation>
+    </message>
+    <message>
+        <source>書き換えたもの: %1。</source>
+        <translation>Written differently: %1. </translation>
+    </message>
+    <message>
+        <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6%7</source>
+        <translation>Imported MusicXML (part %1/%2, %3 bars, %4 notes, %5 pages). %6%7</translation>
     </message>
 </context>
 <context>

@@ -1937,7 +1937,7 @@
     </message>
     <message>
         <source>3つ組にならない3連符の音</source>
-        <translation>不成三个一组的三连音音符</translation>
+        <translation type="vanished">不成三个一组的三连音音符</translation>
     </message>
     <message>
         <source>対応していない記号 %1</source>
@@ -1965,7 +1965,7 @@
     </message>
     <message>
         <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6</source>
-        <translation>已导入 MusicXML（声部 %1/%2，%3 小节，%4 个音，%5 页）。%6</translation>
+        <translation type="vanished">已导入 MusicXML（声部 %1/%2，%3 小节，%4 个音，%5 页）。%6</translation>
     </message>
     <message>
         <source>ファイルが大きすぎるため読み込めません。</source>
@@ -2029,7 +2029,7 @@
     </message>
     <message>
         <source>3連符以外の連符</source>
-        <translation>三连音以外的连音</translation>
+        <translation type="vanished">三连音以外的连音</translation>
     </message>
     <message>
         <source>文字</source>
@@ -2094,6 +2094,26 @@
     <message>
         <source>MusicXMLを書き込めません。</source>
         <translation>无法写入 MusicXML。</translation>
+    </message>
+    <message>
+        <source>調号の変更（新しいページにしました）</source>
+        <translation>调号变更（已另起新页）</translation>
+    </message>
+    <message>
+        <source>%1連符の括弧</source>
+        <translation>%1连音的括线</translation>
+    </message>
+    <message>
+        <source>%1連符（3連符の括弧で書きました）</source>
+        <translation>%1连音（已用三连音括线表示）</translation>
+    </message>
+    <message>
+        <source>書き換えたもの: %1。</source>
+        <translation>改写：%1。</translation>
+    </message>
+    <message>
+        <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6%7</source>
+        <translation>已导入 MusicXML（声部 %1/%2，%3 小节，%4 个音，%5 页）。%6%7</translation>
     </message>
 </context>
 <context>

@@ -1937,7 +1937,7 @@
     </message>
     <message>
         <source>3つ組にならない3連符の音</source>
-        <translation>不成三個一組的三連音音符</translation>
+        <translation type="vanished">不成三個一組的三連音音符</translation>
     </message>
     <message>
         <source>対応していない記号 %1</source>
@@ -1965,7 +1965,7 @@
     </message>
     <message>
         <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6</source>
-        <translation>已匯入 MusicXML（聲部 %1/%2，%3 小節，%4 個音，%5 頁）。%6</translation>
+        <translation type="vanished">已匯入 MusicXML（聲部 %1/%2，%3 小節，%4 個音，%5 頁）。%6</translation>
     </message>
     <message>
         <source>ファイルが大きすぎるため読み込めません。</source>
@@ -2029,7 +2029,7 @@
     </message>
     <message>
         <source>3連符以外の連符</source>
-        <translation>三連音以外的連音</translation>
+        <translation type="vanished">三連音以外的連音</translation>
     </message>
     <message>
         <source>文字</source>
@@ -2094,6 +2094,26 @@
     <message>
         <source>MusicXMLを書き込めません。</source>
         <translation>無法寫入 MusicXML。</translation>
+    </message>
+    <message>
+        <source>調号の変更（新しいページにしました）</source>
+        <translation>調號變更（已另起新頁）</translation>
+    </message>
+    <message>
+        <source>%1連符の括弧</source>
+        <translation>%1連音的括線</translation>
+    </message>
+    <message>
+        <source>%1連符（3連符の括弧で書きました）</source>
+        <translation>%1連音（已用三連音括線表示）</translation>
+    </message>
+    <message>
+        <source>書き換えたもの: %1。</source>
+        <translation>改寫：%1。</translation>
+    </message>
+    <message>
+        <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6%7</source>
+        <translation>已匯入 MusicXML（聲部 %1/%2，%3 小節，%4 個音，%5 頁）。%6%7</translation>
     </message>
 </context>
 <context>
