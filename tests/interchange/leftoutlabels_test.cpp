@@ -30,6 +30,16 @@ TEST(LeftOutLabels, NamingLabelsSplitIntoTemplateAndName) {
     EXPECT_EQ(meter.source, kUnknownMeterLabel.source);
     EXPECT_EQ(meter.Japanese(), "この形式にない拍子 5/4");
 
+    // The name may stand before the rest of the label: "5連符の括弧".
+    const UserText tuplet = LeftOutLabelText(NamedLeftOutLabel(kTupletBracketLabel, "5"));
+    EXPECT_EQ(tuplet.source, kTupletBracketLabel.source);
+    ASSERT_EQ(tuplet.args.size(), 1u);
+    EXPECT_EQ(tuplet.args[0].source, "5");
+    const UserText asTriplets = LeftOutLabelText(NamedLeftOutLabel(kTupletAsTripletsLabel, "6"));
+    EXPECT_EQ(asTriplets.source, kTupletAsTripletsLabel.source);
+    EXPECT_EQ(asTriplets.Japanese(), "6連符（3連符の括弧で書きました）");
+    EXPECT_EQ(LeftOutLabelText("連符の括弧").source, "連符の括弧");
+
     const UserText plain = LeftOutLabelText("和音の音");
     EXPECT_STREQ(plain.context, "sorvel::interchange");
     EXPECT_EQ(plain.source, "和音の音");
