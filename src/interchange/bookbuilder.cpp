@@ -95,6 +95,7 @@ private:
     void WriteMarks();
     void WriteTriplets();
     void WriteEndings();
+    void WriteEndingOverRows(char code, TNote& first, const TBarLine& end);
     void Attach(TMusicItem& mark, TNote& note);
     void AddSign(TNote& note, char code);
     void AddTempo(TNote& note, int tempo);
@@ -707,13 +708,37 @@ void Builder::WriteEndings() {
             SpanTo<TKakko>(code, *e.first, e.first->PosX())->SetWidth(0);
             continue;
         }
-        const int endX = e.end->PosX() - page_->GridSize() / 4;
-        if (&e.first->Sheet() == &e.end->Sheet() && e.first->PosY() == e.end->PosY()) {
-            SpanTo<TKakko>(code, *e.first, endX);
-        } else {
-            TMusicSheet& page = e.first->Sheet();
-            SpanTo<TKakko>(code, *e.first, page.PageWidth - page.RightSpace());
+        WriteEndingOverRows(code, *e.first, *e.end);
+    }
+}
+
+// An ending bracket from its first note to just before its closing bar line.
+// Over a row break it goes on from each further row's left margin, linked to
+// that row's first note as the editor links a continued mark, so the ending
+// is drawn on every row it covers and stays one ending in the export.
+void Builder::WriteEndingOverRows(char code, TNote& first, const TBarLine& end) {
+    const int endX = end.PosX() - page_->GridSize() / 4;
+    const auto sameRow = [](const TMusicItem& a, const TMusicItem& b) {
+        return &a.Sheet() == &b.Sheet() && a.PosY() == b.PosY();
+    };
+    const auto from = std::find(symbols_.begin(), symbols_.end(), &first);
+    const auto to = std::find(from, symbols_.end(), &end);
+    TNote* rowFirst = &first;
+    for (auto it = from; it != to; ++it) {
+        TNote* note = (*it)->As<TNote>();
+        if (!note || sameRow(*note, *rowFirst)) continue;
+        TMusicSheet& page = rowFirst->Sheet();
+        TKakko* piece = SpanTo<TKakko>(code, *rowFirst, page.PageWidth - page.RightSpace());
+        if (rowFirst != &first) {
+            piece->SetPosX(page.LeftSpace());
+            piece->SetWidth(page.PageWidth - page.RightSpace() - page.LeftSpace());
         }
+        rowFirst = note;
+    }
+    TKakko* last = SpanTo<TKakko>(code, *rowFirst, endX);
+    if (rowFirst != &first) {
+        last->SetPosX(rowFirst->Sheet().LeftSpace());
+        last->SetWidth(std::max(1, endX - last->PosX()));
     }
 }
 
