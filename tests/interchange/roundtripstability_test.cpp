@@ -222,6 +222,41 @@ TEST(RoundTripStability, AnEndingOverARowBreakStaysOneEnding) {
     EXPECT_EQ(book.Played().size(), 32u);
 }
 
+std::string Wedge(const char* type) {
+    return std::string("<direction><direction-type><wedge type=\"") + type +
+           "\"/></direction-type></direction>";
+}
+
+// A diminuendo over the first of two tied halves and a crescendo over the
+// second, the one stopping where the other starts: in the book the tied
+// halves are one numeral with dashes, and each hairpin keeps its own half.
+TEST(RoundTripStability, HairpinsOnTheHalvesOfATiedNoteKeepTheirHalves) {
+    const std::string half = "<type>half</type>";
+    const std::string doc = PartDoc(
+        XmlMeasure(1, XmlAttributes(1, 0, 4, 4) + Wedge("diminuendo") +
+                          XmlNote("C", 4, 2, "<tie type=\"start\"/>" + half) + Wedge("stop") +
+                          Wedge("crescendo") + XmlNote("C", 4, 2, "<tie type=\"stop\"/>" + half) +
+                          Wedge("stop")));
+    ImportedBook book(doc);
+    ASSERT_TRUE(book.Ok()) << book.read.message;
+    EXPECT_EQ(SymbolsOf(book.Page()), "$ 1 8 8 8 c");
+    std::vector<TNote*> notes = NotesOf(book.Page());
+    ASSERT_EQ(notes.size(), 4u);
+    const std::vector<TMusicItem*> dim = MarksOn(*notes[0], ItemClass::Cresc);
+    const std::vector<TMusicItem*> cresc = MarksOn(*notes[2], ItemClass::Cresc);
+    ASSERT_EQ(dim.size(), 1u);
+    ASSERT_EQ(cresc.size(), 1u);
+    EXPECT_EQ(dim[0]->Content(), "J");
+    EXPECT_EQ(dim[0]->PosX() + dim[0]->Width(), notes[1]->PosX());
+    EXPECT_EQ(cresc[0]->Content(), "I");
+    EXPECT_EQ(cresc[0]->PosX() + cresc[0]->Width(), notes[3]->PosX());
+
+    const std::string first = WriteMusicXml(*book.book);
+    EXPECT_EQ(Count(first, "<wedge type=\"diminuendo\" number=\"1\""), 1u);
+    EXPECT_EQ(Count(first, "<wedge type=\"crescendo\" number=\"1\""), 1u);
+    EXPECT_EQ(ExportOfImport(first), first);
+}
+
 TEST(RoundTripStability, ImportedScoresExportTheSameAfterAnotherTrip) {
     for (const char* name :
          {"HelloWorld.xml", "JohannSebastianBach_Air.xml", "CharlesGounod_Meditation.xml",
