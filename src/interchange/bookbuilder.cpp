@@ -83,6 +83,8 @@ private:
     std::vector<char> MeterLeads(const ImportedMeasure& measure, int& fullBar);
     void MarkEnding(const ImportedMeasure& measure, const std::vector<NoteRef>& refs);
     void MarkStartRepeat(const ImportedMeasure& measure, size_t m, bool& ownStartRepeat);
+    void KeepOwnTimes(size_t m, const std::vector<JianpuPiece>& pieces,
+                      const std::vector<TNote*>& written);
     void KeepSignsAtEnd(size_t m, const std::vector<JianpuPiece>& pieces,
                         const std::vector<TNote*>& written);
     void WriteMultiRest(const ImportedMeasure& measure, int& fullBar);
@@ -95,6 +97,7 @@ private:
     void WriteMarks();
     void WriteTriplets();
     void WriteEndings();
+    void WriteEndingOverRows(char code, TNote& first, const TBarLine& end);
     void Attach(TMusicItem& mark, TNote& note);
     void AddSign(TNote& note, char code);
     void AddTempo(TNote& note, int tempo);
@@ -134,10 +137,13 @@ private:
 
     std::vector<std::vector<NoteRef>> refs_;  // per measure, per imported note
     std::vector<std::vector<int>> groups_;    // per measure: the note whose pieces write each note
-    std::vector<TMusicItem*> symbols_;        // every symbol in reading order
-    std::vector<bool> tripletMarks_;          // beside symbols_: a triplet bracket begins
-    std::vector<bool> tiedIn_;                // beside symbols_: tied to the numeral before
-    std::vector<size_t> repeats_;             // see FindRepeats
+    // Per measure, per imported note: the numeral or dash at its onset and
+    // the last one before its end (within a tie, a part of its group's).
+    std::vector<std::vector<NoteRef>> ownTimes_;
+    std::vector<TMusicItem*> symbols_;  // every symbol in reading order
+    std::vector<bool> tripletMarks_;    // beside symbols_: a triplet bracket begins
+    std::vector<bool> tiedIn_;          // beside symbols_: tied to the numeral before
+    std::vector<size_t> repeats_;       // see FindRepeats
     std::vector<int> numeralsBefore_;
     struct EndingMark {
         int number;
@@ -396,6 +402,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     }
     WriteBarLine(measure.rightBar, barSlot);
     if (measure.ending >= 1 && measure.ending <= 4) MarkEnding(measure, refs);
+    KeepOwnTimes(m, pieces, notesWritten);
     KeepSignsAtEnd(m, pieces, notesWritten);
     ++out_.measures;
 }
@@ -420,6 +427,25 @@ void Builder::MarkStartRepeat(const ImportedMeasure& measure, size_t m, bool& ow
 // Fine, D.S., D.C. and To Coda act where the play reaches them: on the
 // numeral or dash that sounds last before their note ends (a held note's
 // last dash), not at the note's first numeral.
+void Builder::KeepOwnTimes(size_t m, const std::vector<JianpuPiece>& pieces,
+                           const std::vector<TNote*>& written) {
+    const ImportedMeasure& measure = score_.measures[m];
+    const size_t count = std::min(pieces.size(), written.size());
+    std::vector<NoteRef>& own = ownTimes_[m];
+    own.assign(measure.notes.size(), NoteRef{});
+    size_t begin = 0;  // the first piece that starts at or after the note's onset
+    for (size_t k = 0; k < measure.notes.size(); ++k) {
+        const ImportedNote& n = measure.notes[k];
+        const int group = groups_[m][k];
+        while (begin < count && pieces[begin].onset < n.onset) ++begin;
+        for (size_t i = begin; i < count && pieces[i].onset < n.onset + n.duration; ++i) {
+            if (pieces[i].source != group) continue;
+            if (!own[k].first) own[k].first = written[i];
+            own[k].last = written[i];
+        }
+    }
+}
+
 void Builder::KeepSignsAtEnd(size_t m, const std::vector<JianpuPiece>& pieces,
                              const std::vector<TNote*>& written) {
     // Notes and pieces both run in time order: one pass over each.
@@ -665,16 +691,20 @@ void Builder::WriteMarks() {
                 }
                 slurs.emplace_back(NumberAt(n.slurStartNumbers, i), ref.firstSymbol);
             }
+            // Hairpins begin and end with the note's own time: a note tied
+            // into a longer one has its part of the numeral and dashes.
+            const NoteRef& own =
+                k < ownTimes_[m].size() && ownTimes_[m][k].first ? ownTimes_[m][k] : ref;
             // A hairpin that begins and ends here stands under this note alone.
             const bool alone = n.wedgeStart && n.wedgeStop && !wedgeFrom;
             if (n.wedgeStop && wedgeFrom) {
-                Span<TCresc>(wedgeCode, *wedgeFrom, *ref.last);
+                Span<TCresc>(wedgeCode, *wedgeFrom, *own.last);
                 wedgeFrom = nullptr;
             }
             if (alone) {
-                SpanTo<TCresc>(n.wedgeStart == 'J' ? 'J' : 'I', *ref.first, ref.last->PosX());
+                SpanTo<TCresc>(n.wedgeStart == 'J' ? 'J' : 'I', *own.first, own.last->PosX());
             } else if (n.wedgeStart) {
-                wedgeFrom = ref.first;
+                wedgeFrom = own.first;
                 wedgeCode = n.wedgeStart == 'J' ? 'J' : 'I';
             }
         }
@@ -707,13 +737,37 @@ void Builder::WriteEndings() {
             SpanTo<TKakko>(code, *e.first, e.first->PosX())->SetWidth(0);
             continue;
         }
-        const int endX = e.end->PosX() - page_->GridSize() / 4;
-        if (&e.first->Sheet() == &e.end->Sheet() && e.first->PosY() == e.end->PosY()) {
-            SpanTo<TKakko>(code, *e.first, endX);
-        } else {
-            TMusicSheet& page = e.first->Sheet();
-            SpanTo<TKakko>(code, *e.first, page.PageWidth - page.RightSpace());
+        WriteEndingOverRows(code, *e.first, *e.end);
+    }
+}
+
+// An ending bracket from its first note to just before its closing bar line.
+// Over a row break it goes on from each further row's left margin, linked to
+// that row's first note as the editor links a continued mark, so the ending
+// is drawn on every row it covers and stays one ending in the export.
+void Builder::WriteEndingOverRows(char code, TNote& first, const TBarLine& end) {
+    const int endX = end.PosX() - page_->GridSize() / 4;
+    const auto sameRow = [](const TMusicItem& a, const TMusicItem& b) {
+        return &a.Sheet() == &b.Sheet() && a.PosY() == b.PosY();
+    };
+    const auto from = std::find(symbols_.begin(), symbols_.end(), &first);
+    const auto to = std::find(from, symbols_.end(), &end);
+    TNote* rowFirst = &first;
+    for (auto it = from; it != to; ++it) {
+        TNote* note = (*it)->As<TNote>();
+        if (!note || sameRow(*note, *rowFirst)) continue;
+        TMusicSheet& page = rowFirst->Sheet();
+        TKakko* piece = SpanTo<TKakko>(code, *rowFirst, page.PageWidth - page.RightSpace());
+        if (rowFirst != &first) {
+            piece->SetPosX(page.LeftSpace());
+            piece->SetWidth(page.PageWidth - page.RightSpace() - page.LeftSpace());
         }
+        rowFirst = note;
+    }
+    TKakko* last = SpanTo<TKakko>(code, *rowFirst, endX);
+    if (rowFirst != &first) {
+        last->SetPosX(rowFirst->Sheet().LeftSpace());
+        last->SetWidth(std::max(1, endX - last->PosX()));
     }
 }
 
@@ -743,6 +797,7 @@ void Builder::Run(const std::string& fallbackTitle) {
 
     refs_.resize(score_.measures.size());
     groups_.resize(score_.measures.size());
+    ownTimes_.resize(score_.measures.size());
     tonics_.assign(score_.measures.size(), tonic_);
     int fullBar = 4 * kTicksPerQuarter;
     for (size_t m = 0; m < score_.measures.size(); ++m) {

@@ -120,6 +120,8 @@ struct DirectionMarks {
     std::string words;  // words that are no sign, joined and trimmed
     // Fine, D.S., D.C. and To Coda (as the coda sign): they act where a note ends.
     std::string signsAtEnd;
+    // <sound tocoda>: the jump is taken where the sound stands.
+    bool toCodaSound = false;
     // <sound forward-repeat="yes">: a start repeat, not printed.
     bool forwardRepeat = false;
 };

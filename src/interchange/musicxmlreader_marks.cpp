@@ -294,7 +294,10 @@ void ReadSound(pugi::xml_node sound, DirectionMarks& marks) {
     if (AttrOf(sound, kSoundDaCapo) == "yes") AddSign(marks.signsAtEnd, kDaCapoSign);
     if (sound.attribute(kSoundDalSegno)) AddSign(marks.signsAtEnd, kDalSegnoSign);
     if (sound.attribute(kSoundFine)) AddSign(marks.signsAtEnd, kFineSign);
-    if (sound.attribute(kSoundToCoda)) AddSign(marks.signsAtEnd, kCodaSign);
+    if (sound.attribute(kSoundToCoda)) {
+        AddSign(marks.signsAtEnd, kCodaSign);
+        marks.toCodaSound = true;
+    }
     if (sound.attribute(kSoundSegno)) AddSign(marks.signs, kSegnoSign);
     if (sound.attribute(kSoundCoda)) AddSign(marks.signs, kCodaSign);
     if (AttrOf(sound, kSoundForwardRepeat) == "yes") marks.forwardRepeat = true;

@@ -407,9 +407,13 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
                                      [](const ImportedNote& n, int t) { return n.onset < t; });
     ImportedNote& target = at == notes.end() ? notes.back() : *at;
     for (char code : p.marks.signs) AddSign(target.signs, code);
-    if (!p.marks.signsAtEnd.empty()) {
-        ImportedNote& end = NoteEndingJumps(m, p);
-        for (char code : p.marks.signsAtEnd) AddSign(end.signsAtEnd, code);
+    for (char code : p.marks.signsAtEnd) {
+        // A To Coda is taken where its sound stands, and one at a measure's
+        // start at the bar line before it (the coda sign among the jumps is
+        // a To Coda's).
+        const bool toCoda = code == kCodaSign && (p.tick == 0 || p.marks.toCodaSound);
+        ImportedNote& end = NoteEndingJumps(m, p, toCoda);
+        AddSign(end.signsAtEnd, code);
     }
     if (p.marks.wedgeStart != 0) {
         // A note begins one hairpin; a second one on the same note is lost.
@@ -433,18 +437,20 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
 
 // Jumps act where a note ends. A direction's jumps stand with the note
 // sounding at its onset (a D.S. written over a held note acts at the end of
-// that note); a <sound> standing alone marks the moment itself, so its jumps
-// go with the note that ends there, the last note of the measure before for
-// one at a measure's start.
-ImportedNote& PartReader::NoteEndingJumps(ImportedMeasure& m, const PlacedMarks& p) {
+// that note); a <sound> standing alone marks the moment itself, and so does
+// a To Coda with its sound or at a measure's start (`atMoment`): the jump is
+// taken there, so it goes with the note that ends there, the last note of
+// the measure before for one at a measure's start.
+ImportedNote& PartReader::NoteEndingJumps(ImportedMeasure& m, const PlacedMarks& p, bool atMoment) {
     std::vector<ImportedNote>& notes = m.notes;
+    const bool moment = p.bareSound || atMoment;
     const auto after =
-        p.bareSound ? std::lower_bound(notes.begin(), notes.end(), p.tick,
-                                       [](const ImportedNote& n, int t) { return n.onset < t; })
-                    : std::upper_bound(notes.begin(), notes.end(), p.tick,
-                                       [](int t, const ImportedNote& n) { return t < n.onset; });
+        moment ? std::lower_bound(notes.begin(), notes.end(), p.tick,
+                                  [](const ImportedNote& n, int t) { return n.onset < t; })
+               : std::upper_bound(notes.begin(), notes.end(), p.tick,
+                                  [](int t, const ImportedNote& n) { return t < n.onset; });
     if (after != notes.begin()) return *(after - 1);
-    if (p.bareSound && &m - score_.measures.data() > lastMeasureWithNotes_) {
+    if (moment && &m - score_.measures.data() > lastMeasureWithNotes_) {
         if (ImportedNote* before = LastNoteBefore()) return *before;
     }
     return notes.front();

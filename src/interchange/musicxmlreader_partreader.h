@@ -115,7 +115,7 @@ private:
     void AttachGracesAfter(KeptNote& k);
     void FinishMeasure(ImportedMeasure& m);
     void PlaceMarks(ImportedMeasure& m, const PlacedMarks& p);
-    ImportedNote& NoteEndingJumps(ImportedMeasure& m, const PlacedMarks& p);
+    ImportedNote& NoteEndingJumps(ImportedMeasure& m, const PlacedMarks& p, bool atMoment);
     ImportedNote* LastNoteBefore();
 
     double Quarters(pugi::xml_node durationHolder) const;

@@ -144,7 +144,10 @@ void Planner::WritePieces(Event& e, WrittenEvent& w, const OutConnector* slideSt
             n.entry = e.entry;
             if (slideStop) n.connectors.push_back(*slideStop);
         }
-        if (lastPiece) n.soundAfter = std::move(e.soundAfter);
+        if (lastPiece) {
+            n.soundAfter = std::move(e.soundAfter);
+            n.after = std::move(e.after);
+        }
         const NoteRef r = Emit(std::move(n), e.note, firstPiece && e.showAccidental);
         if (firstPiece) w.mainFirst = r;
         if (!w.first.Valid()) w.first = r;

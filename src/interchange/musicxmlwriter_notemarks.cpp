@@ -144,8 +144,14 @@ void Planner::AddSign(char code, Event& e) {
                 d.soundAttribute = kSoundCoda;
                 d.soundValue = kSoundCoda;
             } else {
+                // Written with its sound where the jump is taken, after the
+                // note: a To Coda at a measure's start leaves before it.
                 d.text = kToCodaWords;
-                JumpAfter(e, kSoundToCoda, kSoundCoda);
+                d.soundAttribute = kSoundToCoda;
+                d.soundValue = kSoundCoda;
+                e.after.push_back(d);
+                e.jumpsAfter = true;
+                return;
             }
             break;
         case MarkPlace::Words: {

@@ -94,6 +94,9 @@ struct Event {
     const char* entry = nullptr;
     std::vector<const MarkCode*> marks;
     std::vector<OutDirection> before, soundAfter;
+    // Directions at the moment the note ends: a To Coda mark, which is taken
+    // where it stands.
+    std::vector<OutDirection> after;
     // A Fine, D.S., D.C. or To Coda acts after this note: the dashes after it
     // are written as notes of their own, for the jump comes before them.
     bool jumpsAfter = false;

@@ -130,8 +130,19 @@ void PlaceEnding(PlanState& plan, const SpanMark& span, const std::vector<Writte
     const char code = span.mark->Content().empty() ? '\0' : span.mark->Content()[0];
     if (code < '<' || code > '?' || events.empty()) return;
     const int number = code - '<' + 1;
-    OutMeasure& start = plan.score.measures[static_cast<size_t>(events.front().mainFirst.measure)];
     OutMeasure& stop = plan.score.measures[static_cast<size_t>(events.back().mainLast.measure)];
+    // A bracket at the row's left margin carries on the ending of its number
+    // that stops on the row before: one ending, now stopping here.
+    const WrittenEvent* before = AtLeftMargin(span) ? EventBefore(plan, span) : nullptr;
+    if (before) {
+        OutMeasure& prior = plan.score.measures[static_cast<size_t>(before->mainLast.measure)];
+        if (prior.endingStop == number) {
+            if (&prior != &stop) prior.endingStop = 0;
+            stop.endingStop = number;
+            return;
+        }
+    }
+    OutMeasure& start = plan.score.measures[static_cast<size_t>(events.front().mainFirst.measure)];
     if (start.endingStart == 0) start.endingStart = number;
     if (stop.endingStop == 0) stop.endingStop = number;
     // A bracket of no width marks where an ending begins without drawing one.

@@ -624,6 +624,21 @@ TEST_F(ImportedJumpsTest, DalSegnoAlCodaLeavesAtTheToCodaForTheCoda) {
     }
 }
 
+// A To Coda stands where the jump is taken: written at a measure's start
+// (as Noteflight writes "to coda"), the play leaves at the bar line before it
+// and that measure is not played again.
+TEST_F(ImportedJumpsTest, AToCodaAtAMeasuresStartLeavesBeforeThatMeasure) {
+    const std::string segno = "<direction><direction-type><segno/></direction-type></direction>";
+    const std::string coda = "<direction><direction-type><coda/></direction-type></direction>";
+    for (const std::string& toCoda : {Words("to coda"), std::string("<sound tocoda=\"c\"/>"),
+                                      Words("To Coda", "<sound tocoda=\"c\"/>")}) {
+        SCOPED_TRACE(toCoda);
+        Import(M(1, segno + Whole('C')) + M(2, toCoda + Whole('D')) +
+               M(3, Whole('E') + Words("D.S. al Coda")) + M(4, coda + Whole('F')));
+        EXPECT_EQ(Steps(), "CDECF");
+    }
+}
+
 TEST_F(ImportedJumpsTest, AJumpOverAHeldNoteWaitsForItsEnd) {
     const std::string segno = "<direction><direction-type><segno/></direction-type></direction>";
     // Fine and D.S. written at the start of whole notes, as programs place them.

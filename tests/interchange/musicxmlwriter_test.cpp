@@ -474,9 +474,11 @@ TEST_F(WriterTest, JumpsSayWhereTheReturnEnds) {
     Export();
     EXPECT_EQ(Count("//direction/direction-type/words[.='D.C. al Coda']"), 1u);
     EXPECT_EQ(Count("//sound[@dacapo='yes']"), 1u);
-    // The first coda sign is where the play leaves: after its note.
+    // The first coda sign is where the play leaves: after its note, its
+    // words with the sound that takes the jump there.
     EXPECT_EQ(Count("//measure[1]/direction/direction-type/words[.='To Coda']"), 1u);
-    EXPECT_EQ(Count("//measure[1]/note[2]/following-sibling::*[1][self::sound][@tocoda='coda']"),
+    EXPECT_EQ(Count("//measure[1]/note[2]/following-sibling::*[1][self::direction]"
+                    "[direction-type/words[.='To Coda']][sound/@tocoda='coda']"),
               1u);
     EXPECT_EQ(Count("//measure[1]//coda"), 0u);
     // The last is the coda.

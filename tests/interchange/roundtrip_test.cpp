@@ -244,6 +244,19 @@ TEST_F(JumpRoundTrip, SegnoToCodaDalSegnoAndCoda) {
               (std::vector<int>{62, 64, 66, 67, 69, 71, 73, 62, 64, 66, 67, 69, 62}));
 }
 
+TEST_F(JumpRoundTrip, AToCodaOnTheFirstNumeralOfABar) {
+    // The To Coda is written after its numeral, where the play leaves: read
+    // back, it stays on that numeral and not at the bar line before it.
+    std::vector<TNote*> n = Score("$ 1 2 3 4 c 5 - - - c 6 - - - c 7 - - - c 1 - - - e");
+    Mark(*n[0], "j");
+    Mark(*n[4], "l");
+    Mark(*n[12], "k");
+    Mark(*n[16], "l");
+    ExpectRoundTrip();
+    EXPECT_EQ(Played(*book),
+              (std::vector<int>{62, 64, 66, 67, 69, 71, 73, 62, 64, 66, 67, 69, 62}));
+}
+
 TEST_F(JumpRoundTrip, FineAndDaCapoOnHeldNumerals) {
     // Playback leaves after the numeral that carries the sign, before its
     // dashes: the round trip keeps that.

@@ -177,6 +177,86 @@ TEST_F(HandBook, TripletsOneOrTwoToABar) {
     ExpectStable();
 }
 
+// Four quarters of one pitch, with what goes before and after them.
+std::string Bar(int number, const std::string& step, const std::string& before = "",
+                const std::string& after = "") {
+    std::string notes;
+    for (int i = 0; i < 4; ++i) notes += XmlNote(step, 4, 1, "<type>quarter</type>");
+    return XmlMeasure(number, before + notes + after);
+}
+
+std::string EndingBar(const char* location, int number, const char* type,
+                      const std::string& inside = "") {
+    return std::string("<barline location=\"") + location + "\"><ending number=\"" +
+           std::to_string(number) + "\" type=\"" + type + "\"/>" + inside + "</barline>";
+}
+
+// A first ending of three bars that a row break interrupts: the book draws
+// it on both rows, and it goes out and comes back as one ending.
+TEST(RoundTripStability, AnEndingOverARowBreakStaysOneEnding) {
+    const std::string doc =
+        PartDoc(Bar(1, "C", XmlAttributes(1, 0, 4, 4)) + Bar(2, "D") +
+                Bar(3, "E", EndingBar("left", 1, "start")) + Bar(4, "F") +
+                Bar(5, "G", "", EndingBar("right", 1, "stop", "<repeat direction=\"backward\"/>")) +
+                Bar(6, "A", EndingBar("left", 2, "start"), EndingBar("right", 2, "discontinue")));
+    ImportedBook book(doc);
+    ASSERT_TRUE(book.Ok()) << book.read.message;
+    std::vector<TNote*> notes = NotesOf(book.Page());
+    ASSERT_EQ(notes.size(), 24u);
+    ASSERT_NE(notes[16]->PosY(), notes[15]->PosY()) << "bar 5 begins the second row";
+    const std::vector<TMusicItem*> carried = MarksOn(*notes[16], ItemClass::Kakko);
+    ASSERT_EQ(carried.size(), 1u);
+    EXPECT_EQ(carried[0]->Content(), "<");
+    EXPECT_EQ(carried[0]->PosX(), book.Page().LeftSpace());
+
+    const std::string first = WriteMusicXml(*book.book);
+    EXPECT_EQ(Count(first, "<ending number=\"1\" type=\"start\""), 1u);
+    EXPECT_EQ(Count(first, "<ending number=\"1\" type=\"stop\""), 1u);
+    EXPECT_EQ(Count(first, "<ending number=\"1\" type=\"discontinue\""), 0u);
+    EXPECT_EQ(Count(first, "forward"), 0u);
+    EXPECT_EQ(ExportOfImport(first), first);
+    ImportedBook back(first);
+    ASSERT_TRUE(back.Ok());
+    // C D E F G, C D, A: the first ending is left out on the repeat.
+    EXPECT_EQ(back.Played(), book.Played());
+    EXPECT_EQ(book.Played().size(), 32u);
+}
+
+std::string Wedge(const char* type) {
+    return std::string("<direction><direction-type><wedge type=\"") + type +
+           "\"/></direction-type></direction>";
+}
+
+// A diminuendo over the first of two tied halves and a crescendo over the
+// second, the one stopping where the other starts: in the book the tied
+// halves are one numeral with dashes, and each hairpin keeps its own half.
+TEST(RoundTripStability, HairpinsOnTheHalvesOfATiedNoteKeepTheirHalves) {
+    const std::string half = "<type>half</type>";
+    const std::string doc = PartDoc(
+        XmlMeasure(1, XmlAttributes(1, 0, 4, 4) + Wedge("diminuendo") +
+                          XmlNote("C", 4, 2, "<tie type=\"start\"/>" + half) + Wedge("stop") +
+                          Wedge("crescendo") + XmlNote("C", 4, 2, "<tie type=\"stop\"/>" + half) +
+                          Wedge("stop")));
+    ImportedBook book(doc);
+    ASSERT_TRUE(book.Ok()) << book.read.message;
+    EXPECT_EQ(SymbolsOf(book.Page()), "$ 1 8 8 8 c");
+    std::vector<TNote*> notes = NotesOf(book.Page());
+    ASSERT_EQ(notes.size(), 4u);
+    const std::vector<TMusicItem*> dim = MarksOn(*notes[0], ItemClass::Cresc);
+    const std::vector<TMusicItem*> cresc = MarksOn(*notes[2], ItemClass::Cresc);
+    ASSERT_EQ(dim.size(), 1u);
+    ASSERT_EQ(cresc.size(), 1u);
+    EXPECT_EQ(dim[0]->Content(), "J");
+    EXPECT_EQ(dim[0]->PosX() + dim[0]->Width(), notes[1]->PosX());
+    EXPECT_EQ(cresc[0]->Content(), "I");
+    EXPECT_EQ(cresc[0]->PosX() + cresc[0]->Width(), notes[3]->PosX());
+
+    const std::string first = WriteMusicXml(*book.book);
+    EXPECT_EQ(Count(first, "<wedge type=\"diminuendo\" number=\"1\""), 1u);
+    EXPECT_EQ(Count(first, "<wedge type=\"crescendo\" number=\"1\""), 1u);
+    EXPECT_EQ(ExportOfImport(first), first);
+}
+
 TEST(RoundTripStability, ImportedScoresExportTheSameAfterAnotherTrip) {
     for (const char* name :
          {"HelloWorld.xml", "JohannSebastianBach_Air.xml", "CharlesGounod_Meditation.xml",

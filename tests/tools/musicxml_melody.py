@@ -45,6 +45,7 @@ class Measure:
         self.segno = False
         self.coda = False
         self.tocoda = False
+        self.tocoda_at_start = False  # the To Coda stands at the bar line before
         self.dacapo = False
         self.dalsegno = False
         self.fine = False
@@ -94,11 +95,13 @@ def read_part(root, part_index):
                     else:
                         m.endings = m.endings or numbers
                         open_ending = None
-                read_jumps(el, m)
+                read_jumps(el, m, el.get("location") == "left")
             elif tag == "direction" or tag == "sound":
-                read_jumps(el, m)
+                offset = el.find("offset")
+                shift = Fraction(int(offset.text), divisions) if offset is not None else 0
+                read_jumps(el, m, pos + shift <= 0)
             elif tag == "note":
-                read_jumps(el, m)
+                read_jumps(el, m, False)
                 if el.find("grace") is not None:
                     continue
                 chord = el.find("chord") is not None
@@ -133,7 +136,13 @@ def read_part(root, part_index):
     return measures
 
 
-def read_jumps(el, m):
+def read_jumps(el, m, at_start):
+    """`at_start`: the element stands at the measure's start. MusicXML has a
+    <sound> and its direction act at the time they stand at, so a To Coda
+    there is taken at the bar line before the measure, which is then not
+    played again (Noteflight writes "to coda" so). Elsewhere in a measure a
+    jump is read, as players place its words, at the measure's end."""
+    had_tocoda = m.tocoda
     for s in el.iter("sound"):
         m.segno |= s.get("segno") is not None
         m.coda |= s.get("coda") is not None
@@ -156,6 +165,8 @@ def read_jumps(el, m):
                 m.dacapo = True
             elif words == "fine":
                 m.fine = True
+    if m.tocoda and not had_tocoda and at_start:
+        m.tocoda_at_start = True
     # A coda sign that is the target of "To Coda" and the To Coda sign itself
     # are both <coda/>: the one that comes first is the departure.
 
@@ -181,6 +192,11 @@ def unroll(measures):
                 e for mm in measures if mm.endings for e in mm.endings):
             i += 1
             continue
+        if jumped and m.tocoda_at_start and not m.coda:
+            later = [k for k in coda_marks if k > i]
+            if later:
+                i = later[0]
+                continue
         order.append(i)
         if jumped and m.fine:
             break
