@@ -335,7 +335,7 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     const std::vector<JianpuPiece>& pieces = written.pieces;
     int barTicks = measure.length;
     for (const JianpuPiece& p : pieces) barTicks = std::max(barTicks, p.onset + p.ticks);
-    BarPlan plan = PlanBar(pieces, barTicks, fullBar);
+    const BarPlan plan = PlanBar(pieces, barTicks, fullBar);
 
     const int gridSlots = page_->GridDivNum();
     // Grace notes before the bar's first note are drawn to its left: they
@@ -360,27 +360,19 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
     for (char code : leads) CreateSymbol<TBeat>(code, slot++);
     if (nextSlot_ == 0) slot = std::max(slot, 1);
     slot += graceRoom;
-    // A bar longer than a whole row is written one slot a piece and wraps.
-    if (slot + plan.slots > gridSlots) {
-        for (size_t i = 0; i < plan.offsets.size(); ++i) plan.offsets[i] = static_cast<int>(i);
-        plan.slots = static_cast<int>(plan.offsets.size());
-    }
+    // A bar longer than the rest of its row is written one slot a piece and
+    // goes on in the next rows, as typed bars do.
+    const BarRows rows = PlaceInRows(plan, slot, gridSlots);
 
     std::vector<NoteRef>& refs = refs_[m];
     refs.assign(measure.notes.size() + 1, NoteRef{});
     TNote* previous = nullptr;
     std::vector<TNote*> notesWritten;
     notesWritten.reserve(pieces.size());
-    int wrapBase = 0;  // offset of the pieces already written on earlier rows
+    int row = 0;  // rows of this bar begun so far, after its first
     for (size_t i = 0; i < pieces.size(); ++i) {
-        int at = slot + plan.offsets[i] - wrapBase;
-        if (at >= gridSlots) {
-            NewRow();
-            wrapBase = plan.offsets[i] - 1;
-            slot = 0;
-            at = 1;
-        }
-        TNote* note = WritePiece(pieces[i], at);
+        for (; row < rows.pieces[i].row; ++row) NewRow();
+        TNote* note = WritePiece(pieces[i], rows.pieces[i].slot);
         notesWritten.push_back(note);
         const size_t source = static_cast<size_t>(pieces[i].source);
         if (source < refs.size()) {
@@ -395,12 +387,8 @@ void Builder::WriteMeasure(size_t m, int& fullBar) {
         if (pieces[i].tiedToPrevious && previous) Span<TSlur>('Y', *previous, *note);
         previous = note;
     }
-    int barSlot = slot + plan.slots - wrapBase;
-    if (barSlot > gridSlots) {
-        NewRow();
-        barSlot = 1;
-    }
-    WriteBarLine(measure.rightBar, barSlot);
+    for (; row < rows.barLine.row; ++row) NewRow();
+    WriteBarLine(measure.rightBar, rows.barLine.slot);
     if (measure.ending >= 1 && measure.ending <= 4) MarkEnding(measure, refs);
     KeepOwnTimes(m, pieces, notesWritten);
     KeepSignsAtEnd(m, pieces, notesWritten);
