@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/cp932.h"
+#include "importedbook.h"
 #include "interchange/bookbuilder.h"
 #include "interchange/musicxmlreader.h"
 #include "model/daon.h"
@@ -357,28 +358,7 @@ TEST_F(BookBuilderTest, WhatTheBookCannotHoldIsCounted) {
 
 // ---- playback of the built book -------------------------------------------
 
-struct NoteOn {
-    int note;
-    std::uint32_t tick;
-};
-
-class NoteOnSink final : public OfflineSink {
-public:
-    void ShortMessage(std::uint32_t m) override {
-        if ((m & 0xF0) == 0x90 && ((m >> 16) & 0x7F) != 0 && (m & 0x0F) == 0)
-            pending_.push_back(static_cast<int>((m >> 8) & 0x7F));
-    }
-    void LongMessage(std::span<const std::uint8_t>) override {}
-    void Reset() override {}
-    void OnStep(const OfflineStep& step) override {
-        for (int n : pending_) ons.push_back({n, step.tick});
-        pending_.clear();
-    }
-    std::vector<NoteOn> ons;
-
-private:
-    std::vector<int> pending_;
-};
+using testbook::NoteOnSink;
 
 class ImportPlaybackTest : public BookBuilderTest {
 protected:
@@ -389,8 +369,8 @@ protected:
         OfflinePlay play(Page(), prefs);
         play.Run(sink);
         std::vector<std::pair<int, int>> played;
-        for (const NoteOn& on : sink.ons) {
-            played.emplace_back(on.note, static_cast<int>(on.tick - sink.ons.front().tick));
+        for (const auto& [note, tick] : sink.ons) {
+            played.emplace_back(note, tick - sink.ons.front().second);
         }
         return played;
     }
@@ -522,7 +502,7 @@ TEST_F(ImportPlaybackTest, AMultiBarRestThatOpensThePieceRestsBarsOfItsOwnMeter)
         NoteOnSink sink;
         OfflinePlay play(Page(), prefs);
         play.Run(sink);
-        return sink.ons.empty() ? -1LL : static_cast<long long>(sink.ons.front().tick);
+        return sink.ons.empty() ? -1LL : static_cast<long long>(sink.ons.front().second);
     };
     const long long plain = firstOnset(false);
     const long long rested = firstOnset(true);
