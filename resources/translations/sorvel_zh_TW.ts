@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>リズムチャンネル番号</source>
-        <translation>節奏頻道編號</translation>
+        <translation>節奏通道編號</translation>
     </message>
     <message>
         <source>クリック音（強）のベロシティー</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>リズムチャンネル番号</source>
-        <translation>節奏頻道編號</translation>
+        <translation>節奏通道編號</translation>
     </message>
     <message>
         <source>強</source>
