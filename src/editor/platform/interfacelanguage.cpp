@@ -3,21 +3,37 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <iterator>
 
 namespace sorvel {
 
-std::string LanguageCode(InterfaceLanguage language) {
-    switch (language) {
-        case InterfaceLanguage::Japanese:
-            return "ja";
-        case InterfaceLanguage::SimplifiedChinese:
-            return "zh_CN";
-        case InterfaceLanguage::TraditionalChinese:
-            return "zh_TW";
-        case InterfaceLanguage::English:
-            break;
+namespace {
+
+// Each language with its stored value and its name in itself.
+struct LanguageEntry {
+    InterfaceLanguage language;
+    const char* code;
+    const char* nativeName;  // UTF-8
+};
+
+constexpr LanguageEntry kLanguageTable[] = {
+    {InterfaceLanguage::Japanese, "ja", "日本語"},
+    {InterfaceLanguage::SimplifiedChinese, "zh_CN", "简体中文"},
+    {InterfaceLanguage::TraditionalChinese, "zh_TW", "繁體中文"},
+    {InterfaceLanguage::English, "en", "English"},
+};
+
+const LanguageEntry& EntryOf(InterfaceLanguage language) {
+    for (const LanguageEntry& entry : kLanguageTable) {
+        if (entry.language == language) return entry;
     }
-    return "en";
+    return kLanguageTable[std::size(kLanguageTable) - 1];  // English; every language is listed
+}
+
+}  // namespace
+
+std::string LanguageCode(InterfaceLanguage language) {
+    return EntryOf(language).code;
 }
 
 std::optional<InterfaceLanguage> LanguageFromCode(std::string_view code) {
@@ -49,17 +65,7 @@ InterfaceLanguage ChooseInterfaceLanguage(const std::optional<std::string>& stor
 }
 
 QString LanguageNativeName(InterfaceLanguage language) {
-    switch (language) {
-        case InterfaceLanguage::Japanese:
-            return QStringLiteral("日本語");
-        case InterfaceLanguage::SimplifiedChinese:
-            return QStringLiteral("简体中文");
-        case InterfaceLanguage::TraditionalChinese:
-            return QStringLiteral("繁體中文");
-        case InterfaceLanguage::English:
-            break;
-    }
-    return QStringLiteral("English");
+    return QString::fromUtf8(EntryOf(language).nativeName);
 }
 
 InterfaceTranslators::InterfaceTranslators(InterfaceLanguage language) {
