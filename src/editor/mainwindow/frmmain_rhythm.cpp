@@ -17,19 +17,20 @@ namespace sorvel {
 
 namespace {
 
-// "4分音符", "付点8分音符", … for a length in ticks (48 a quarter).
+// "4分音符", "付点8分音符", … for a length in ticks.
 QString LengthName(int ticks) {
     struct Name {
         int ticks;
         const char* name;
     };
-    static constexpr Name kNames[] = {{192, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "全音符")},
-                                      {96, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "2分音符")},
-                                      {48, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "4分音符")},
-                                      {24, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "8分音符")},
-                                      {12, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "16分音符")},
-                                      {6, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "32分音符")},
-                                      {3, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "64分音符")}};
+    static constexpr Name kNames[] = {
+        {kQuarterTicks * 4, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "全音符")},
+        {kQuarterTicks * 2, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "2分音符")},
+        {kQuarterTicks, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "4分音符")},
+        {kQuarterTicks / 2, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "8分音符")},
+        {kQuarterTicks / 4, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "16分音符")},
+        {kQuarterTicks / 8, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "32分音符")},
+        {kQuarterTicks / 16, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "64分音符")}};
     for (const Name& n : kNames) {
         if (n.ticks == ticks) return TfrmMain::tr(n.name);
         if (n.ticks * 3 == ticks * 2) return TfrmMain::tr("付点%1").arg(TfrmMain::tr(n.name));
