@@ -1,156 +1,37 @@
-// Recovery copies: written off the GUI thread while the book is modified,
-// found after a crash, offered, restored or refused, and never confused with
-// the copy of an editor that still runs.
-#include <signal.h>
-#include <stdlib.h>
+// Recovery copies as the store and the controller write them: the folder
+// under the state directory, owners that still run or have ended, writes off
+// the GUI thread while the book is modified, a running editor's copy left
+// alone, failures reported and retried, and leftovers broken or not ours.
 #include <sys/stat.h>
-#include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDateTime>
-#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
-#include <QTimer>
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "base/cp932.h"
 #include "editor/platform/recoverycontroller.h"
 #include "editor/platform/recoverystore.h"
 #include "model/musicbook.h"
 #include "model/scorefile.h"
 #include "model/workspace.h"
 
+#include "recoveryfixture.h"
+
 namespace sorvel {
-namespace {
 
 namespace fs = std::filesystem;
-using Answer = RecoveryController::RestoreAnswer;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// The id of a process that has ended and been reaped.
-long EndedProcessId() {
-    const pid_t child = fork();
-    if (child == 0) _exit(0);
-    waitpid(child, nullptr, 0);
-    return child;
-}
-
-// The files of a folder by name, sorted; none for a missing folder.
-std::vector<std::string> Names(const std::string& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(folder, ec)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
-}
-
-// A book with a page of items when the demonstration book is there, else a new book.
-void LoadBook(TWorkspace& ws) {
-    ReadResult r = ReadScoreFile(std::string(SORVEL_EXAMPLES_DIR) + "/demo.svl", ws.env);
-    if (r.status == ReadStatus::Ok) {
-        ws.book = std::move(r.book);
-    } else {
-        ws.NewBook();
-    }
-    ws.book->SetTitle(cp932::FromUtf8("二泉映月"));
-}
-
-}  // namespace
-
-class RecoveryTest : public QObject {
+class RecoveryTest : public QObject, protected RecoveryFixture {
     Q_OBJECT
 
-private:
-    // One temporary state folder per test; the controller writes the book of
-    // `ws` under the name `name` while `modified` is set.
-    std::string stateHome_;
-    std::string folder_;
-    TWorkspace ws_;
-    bool modified_ = false;
-    std::string name_ = kUntitled;
-    int serializeCalls_ = 0;
-    bool serializedOffGuiThread_ = false;
-
-    QStringList informed_;  // what the controllers told the user
-
-    std::unique_ptr<RecoveryController> MakeController(RecoveryOwner owner = OwnerOfThisProcess()) {
-        auto c = std::make_unique<RecoveryController>(
-            RecoveryStore(folder_, owner), [this] { return modified_; },
-            [this] {
-                ++serializeCalls_;
-                if (QThread::currentThread() != qApp->thread()) serializedOffGuiThread_ = true;
-                return std::pair{SaveBookToFileBytes(*ws_.book), name_};
-            },
-            nullptr);
-        c->SetInform([this](QWidget*, const QString& text) { informed_ << text; });
-        return c;
-    }
-
-    std::string Saved() { return SaveBookToFileBytes(*ws_.book); }
-
-    // Writes the book as the copy of an editor that has ended.
-    RecoveryOwner LeaveCrashCopy(std::uint64_t ticks, const std::string& original,
-                                 std::int64_t savedAt) {
-        const RecoveryOwner dead{EndedProcessId(), ticks};
-        RecoveryStore(folder_, dead).Write(Saved(), original, savedAt);
-        return dead;
-    }
-
-    std::string StemOf(const RecoveryOwner& o) const {
-        return folder_ + "/" + std::to_string(o.pid) + "-" + std::to_string(o.startTicks);
-    }
-
-    static void WriteAndWait(RecoveryController& c) {
-        QSignalSpy spy(&c, &RecoveryController::copyWritten);
-        c.WriteNow();
-        QVERIFY(spy.wait(10'000));
-        QCOMPARE(spy.at(0).at(0).toInt(), 0);
-    }
-
 private Q_SLOTS:
-    void init() {
-        char pattern[] = "/tmp/sorvel-recovery-XXXXXX";
-        QVERIFY(mkdtemp(pattern));
-        stateHome_ = pattern;
-        folder_ = RecoveryFolder({stateHome_, "/nonexistent-home"});
-        LoadBook(ws_);
-        modified_ = false;
-        name_ = kUntitled;
-        serializeCalls_ = 0;
-        serializedOffGuiThread_ = false;
-        informed_.clear();
-    }
-
-    void cleanup() {
-        std::error_code ec;
-        fs::remove_all(stateHome_, ec);
-    }
+    void init() { SetUp(); }
+    void cleanup() { TearDown(); }
 
     void folderFollowsTheStateDirectory() {
         QCOMPARE(RecoveryFolder({"/x/state", "/home/u"}), std::string("/x/state/sorvel/recovery"));
@@ -235,83 +116,6 @@ private Q_SLOTS:
         c->Start();
         QTRY_VERIFY(spy.count() >= 2);
         QCOMPARE(ReadBytes(c->Store().CopyPath()), Saved());
-    }
-
-    void crashedCopyIsOfferedAndRestored() {
-        const RecoveryOwner dead = LeaveCrashCopy(77, "/home/u/erhu.svl", 1'700'000'000);
-        auto c = MakeController();
-        QStringList asked;
-        c->SetAsk([&](QWidget*, const QString& text) {
-            asked << text;
-            return Answer::Restore;
-        });
-        const auto restore = c->OfferRestore(nullptr);
-        QVERIFY(restore);
-        QCOMPARE(restore->copyPath, StemOf(dead) + ".svl");
-        QCOMPARE(restore->originalPath, std::string("/home/u/erhu.svl"));
-        QCOMPARE(asked.size(), 1);
-        QVERIFY(asked[0].startsWith(
-            QStringLiteral("前回の終了時に保存されていない変更があります。\n復元しますか？")));
-        QVERIFY(asked[0].contains(QStringLiteral("/home/u/erhu.svl")));
-        QVERIFY(asked[0].contains(
-            QDateTime::fromSecsSinceEpoch(1'700'000'000).toString("yyyy/MM/dd HH:mm:ss")));
-
-        TWorkspace restored;
-        ReadResult r = ReadScoreFile(restore->copyPath, restored.env);
-        QCOMPARE(int(r.status), int(ReadStatus::Ok));
-        QCOMPARE(SaveBookToFileBytes(*r.book), Saved());
-
-        // The leftover becomes this editor's copy: still there if it crashes
-        // before its next write, gone with its next save or clean exit.
-        c->FinishRestore(*restore);
-        QVERIFY(!Exists(StemOf(dead) + ".svl"));
-        QVERIFY(!Exists(StemOf(dead) + ".info"));
-        QCOMPARE(ReadBytes(c->Store().CopyPath()), Saved());
-        QVERIFY(!c->OfferRestore(nullptr));
-        QCOMPARE(asked.size(), 1);
-        c->Discard();
-        QVERIFY(Names(folder_).empty());
-    }
-
-    void refusedCopyIsRemoved() {
-        LeaveCrashCopy(5, "/a.svl", 1000);
-        auto c = MakeController();
-        int questions = 0;
-        c->SetAsk([&](QWidget*, const QString&) {
-            ++questions;
-            return Answer::Discard;
-        });
-        QVERIFY(!c->OfferRestore(nullptr));
-        QCOMPARE(questions, 1);
-        QVERIFY(Names(folder_).empty());
-    }
-
-    void newestCopyIsOfferedFirst() {
-        const RecoveryOwner oldest = LeaveCrashCopy(1, "/old.svl", 100);
-        const RecoveryOwner newest = LeaveCrashCopy(2, "/new.svl", 300);
-        const RecoveryOwner middle = LeaveCrashCopy(3, "", 200);
-        auto c = MakeController();
-        QStringList asked;
-        c->SetAsk([&](QWidget*, const QString& text) {
-            asked << text;
-            return asked.size() == 2 ? Answer::Restore
-                                     : Answer::Discard;  // No to the first, Yes to the second
-        });
-        const auto restore = c->OfferRestore(nullptr);
-        QCOMPARE(asked.size(), 2);
-        QVERIFY(asked[0].contains("/new.svl"));
-        QVERIFY(asked[1].contains(QStringLiteral("ファイル: 無題")));
-        QVERIFY(restore);
-        QCOMPARE(restore->copyPath, StemOf(middle) + ".svl");
-        QCOMPARE(restore->originalPath, std::string(kUntitled));
-        QVERIFY(!Exists(StemOf(newest) + ".svl"));  // refused
-        // The one older than the chosen copy waits for the next start.
-        QVERIFY(Exists(StemOf(oldest) + ".svl"));
-        c->FinishRestore(*restore);
-        c->SetAsk([](QWidget*, const QString&) { return Answer::Restore; });
-        const auto next = c->OfferRestore(nullptr);
-        QVERIFY(next);
-        QCOMPARE(next->originalPath, std::string("/old.svl"));
     }
 
     void discardTouchesOnlyThisEditorsCopy() {
@@ -447,135 +251,6 @@ private Q_SLOTS:
         QVERIFY(informed_[0].contains(QString::fromStdString(stem(11) + ".refused.svl")));
         QVERIFY(!c->OfferRestore(nullptr));
         QCOMPARE(informed_.size(), 1);
-    }
-
-    // The real question box: Japanese Yes/No buttons, Yes restores.
-    void messageBoxAsksInJapanese() {
-        LeaveCrashCopy(9, "/box.svl", 1000);
-        auto c = MakeController();
-        QString buttons;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            poll.stop();
-            for (QAbstractButton* b : box->buttons()) buttons += b->text() + "|";
-            box->button(QMessageBox::Yes)->click();
-        });
-        poll.start(10);
-        const auto restore = c->OfferRestore(nullptr);
-        QVERIFY(restore);
-        QCOMPARE(restore->originalPath, std::string("/box.svl"));
-        QVERIFY(buttons.contains(QStringLiteral("はい(&Y)")));
-        QVERIFY(buttons.contains(QStringLiteral("いいえ(&N)")));
-    }
-
-    // Esc, like closing the box, answers "later": the copy stays and is
-    // offered again at the next start. Only No removes it.
-    void escapeOrClosingKeepsTheCopyForLater() {
-        const RecoveryOwner dead = LeaveCrashCopy(9, "/later.svl", 1000);
-        const auto answerWith = [this](std::function<void(QMessageBox&)> answer) {
-            auto c = MakeController();
-            QTimer poll;
-            connect(&poll, &QTimer::timeout, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box) return;
-                poll.stop();
-                answer(*box);
-            });
-            poll.start(10);
-            return c->OfferRestore(nullptr).has_value();
-        };
-        QVERIFY(!answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }));
-        QVERIFY(Exists(StemOf(dead) + ".svl"));
-        QVERIFY(!answerWith([](QMessageBox& box) { box.close(); }));
-        QVERIFY(Exists(StemOf(dead) + ".svl"));
-        QVERIFY(!answerWith([](QMessageBox& box) { box.button(QMessageBox::No)->click(); }));
-        QVERIFY(!Exists(StemOf(dead) + ".svl"));
-        QVERIFY(!Exists(StemOf(dead) + ".info"));
-    }
-
-    // A copy the reader refuses is set aside with its bytes, the user is told
-    // once, and no later start offers it again.
-    void copyTheReaderRefusesIsSetAsideOnce() {
-        const RecoveryOwner dead{EndedProcessId(), 21};
-        const std::string broken = std::string(kScoreHeader) + "\r\nclass TMusicSheet\r\n";
-        QCOMPARE(RecoveryStore(folder_, dead).Write(broken, "/broken.svl", 1000), 0);
-        auto c = MakeController();
-        int questions = 0;
-        c->SetAsk([&](QWidget*, const QString&) {
-            ++questions;
-            return Answer::Restore;
-        });
-        const auto restore = c->OfferRestore(nullptr);
-        QVERIFY(restore);
-        TWorkspace other;
-        const ReadResult r = ReadScoreFile(restore->copyPath, other.env);
-        QVERIFY(r.status != ReadStatus::Ok);
-        c->RefuseRestore(nullptr, *restore, QString::fromStdString(r.message.Japanese()));
-
-        const std::string kept = StemOf(dead) + ".refused.svl";
-        QCOMPARE(ReadBytes(kept), broken);
-        QVERIFY(!Exists(StemOf(dead) + ".svl"));
-        QCOMPARE(informed_.size(), 1);
-        QVERIFY(informed_[0].contains(QString::fromUtf8(kMsgMalformed)));
-        QVERIFY(informed_[0].contains(QString::fromStdString(kept)));
-
-        // The next start: nothing to ask, nothing to tell.
-        auto next = MakeController();
-        next->SetAsk([&](QWidget*, const QString&) {
-            ++questions;
-            return Answer::Restore;
-        });
-        QVERIFY(!next->OfferRestore(nullptr));
-        QCOMPARE(questions, 1);
-        QCOMPARE(informed_.size(), 1);
-        QCOMPARE(ReadBytes(kept), broken);
-    }
-
-    // An editor that ends while reading the chosen copy (it crashed on it)
-    // does not meet it again at every start: the next start sets it aside.
-    void copyWhoseRestoreNeverFinishedIsSetAside() {
-        const RecoveryOwner dead = LeaveCrashCopy(22, "/crashing.svl", 1000);
-        int questions = 0;
-        const auto ask = [&](QWidget*, const QString&) {
-            ++questions;
-            return Answer::Restore;
-        };
-        {
-            auto c = MakeController(RecoveryOwner{EndedProcessId(), 1});
-            c->SetAsk(ask);
-            QVERIFY(c->OfferRestore(nullptr));
-        }
-        auto next = MakeController();
-        next->SetAsk(ask);
-        QVERIFY(!next->OfferRestore(nullptr));
-        QCOMPARE(questions, 1);
-        QCOMPARE(informed_.size(), 1);
-        QCOMPARE(ReadBytes(StemOf(dead) + ".refused.svl"), Saved());
-        QVERIFY(ReadBytes(StemOf(dead) + ".refused.info").ends_with("/crashing.svl"));
-    }
-
-    // Later keeps every copy not yet offered, and asks no more in this run.
-    void laterKeepsTheRemainingCopiesForTheNextStart() {
-        const RecoveryOwner first = LeaveCrashCopy(31, "/first.svl", 300);
-        const RecoveryOwner second = LeaveCrashCopy(32, "/second.svl", 200);
-        auto c = MakeController();
-        int questions = 0;
-        c->SetAsk([&](QWidget*, const QString&) {
-            ++questions;
-            return Answer::Later;
-        });
-        QVERIFY(!c->OfferRestore(nullptr));
-        QVERIFY(!c->OfferRestore(nullptr));
-        QCOMPARE(questions, 1);
-        QVERIFY(Exists(StemOf(first) + ".svl"));
-        QVERIFY(Exists(StemOf(second) + ".svl"));
-        auto next = MakeController();
-        next->SetAsk([](QWidget*, const QString&) { return Answer::Restore; });
-        const auto restore = next->OfferRestore(nullptr);
-        QVERIFY(restore);
-        QCOMPARE(restore->originalPath, std::string("/first.svl"));
     }
 
     // The first change is copied soon, not at the next periodic write.
