@@ -90,7 +90,8 @@ int ExpressiveMelody::Ticks(int millis) const {
     return std::max(RoundHalfEven(ExactTicks(millis)), 1);
 }
 
-OrnamentPace ExpressiveMelody::Pace() const {
+OrnamentPace ExpressiveMelody::Pace(Ornament ornament) const {
+    if (ornament == Ornament::kNone) return {};  // a held note needs none
     return {Ticks(kTrillNoteMillis), Ticks(kTremoloNoteMillis), Ticks(kOrnamentNoteMillis)};
 }
 
@@ -109,7 +110,7 @@ void ExpressiveMelody::BendRange(int semitones) {
 void ExpressiveMelody::Setup() {
     // Room for a few events a note, so that the track grows in one step.
     std::vector<TMidiEvent>& events = writer_.Events(conv_track::kMelody).Events();
-    events.reserve(events.size() + 4 * static_cast<std::size_t>(itemCount_));
+    events.reserve(events.size() + 6 * static_cast<std::size_t>(itemCount_));
     BendRange(kBendRangeSemitones);
     writer_.Add(conv_track::kMelody, evt::kControl, 0, kController11, kFullExpression);
     writer_.Add(conv_track::kMelody, evt::kPitch, 0, kBendCenter & 0x7F, kBendCenter >> 7);
@@ -250,10 +251,12 @@ void ExpressiveMelody::Expression(NoteTimeline& t, const ExpressionRamp* ramp, i
         return;
     }
     length = std::max(length, 1);
-    const double ratio = ramp->to / std::max(ramp->from, 1.0);
+    // The same factor every step: evenly in decibels.
+    const double factor = std::pow(ramp->to / std::max(ramp->from, 1.0),
+                                   static_cast<double>(kExpressionStep) / length);
+    double level = ramp->from;
     for (int at = 0; at < length; at += kExpressionStep) {
-        const int reach = std::min(at + kExpressionStep, length);
-        const double level = ramp->from * std::pow(ratio, static_cast<double>(reach) / length);
+        level = at + kExpressionStep >= length ? ramp->to : level * factor;
         SetExpression(t, at, ExpressionFor(level, struck));
     }
 }
@@ -302,8 +305,8 @@ void ExpressiveMelody::Degree(NoteTimeline& t, const TNote& note, int keyShift, 
     int bodyStart = start;
     if (marks_.slide != Slide::kNone && !glissedInto_)
         bodyStart = SlideIn(t, start, end, s.pitches.main);
-    const std::vector<LineSegment> line =
-        OrnamentLine(marks_.ornament, start, end, s.pitches, Pace());
+    std::vector<LineSegment>& line = line_;
+    OrnamentLine(marks_.ornament, start, end, s.pitches, Pace(marks_.ornament), line);
     WriteOrnamentLine(t, line, marks_.ornament, s.pitches.main, gateEnd, velocity,
                       Softer(velocity));
     if (marks_.vibrato) {
@@ -327,8 +330,8 @@ void ExpressiveMelody::Dash(NoteTimeline& t, const TNote& note, int velocity) {
         sounding_.ornament == Ornament::kTrill || sounding_.ornament == Ornament::kTremolo
             ? sounding_.ornament
             : Ornament::kNone;
-    const std::vector<LineSegment> line =
-        OrnamentLine(ornament, 0, note.StepTime, sounding_.pitches, Pace());
+    std::vector<LineSegment>& line = line_;
+    OrnamentLine(ornament, 0, note.StepTime, sounding_.pitches, Pace(ornament), line);
     // An ornament going on is not struck anew on the dash.
     WriteOrnamentLine(t, line, ornament, sounding_.pitches.main, note.GateTime,
                       ornament == Ornament::kNone ? velocity : Softer(velocity), Softer(velocity));
@@ -365,9 +368,16 @@ int ExpressiveMelody::SlideIn(NoteTimeline& t, int from, int to, int pitch) cons
 void ExpressiveMelody::Vibrato(NoteTimeline& t, int from, int to, int elapsed) const {
     const double cycle = std::max(ExactTicks(kVibratoMillisPerCycle), 4.0);
     const int step = std::max(static_cast<int>(cycle / kVibratoPointsPerCycle), 1);
+    // The point on the circle turned by one step at a time.
+    const double turn = 2.0 * std::numbers::pi * step / cycle;
+    const double cosTurn = std::cos(turn), sinTurn = std::sin(turn);
+    const double start = 2.0 * std::numbers::pi * elapsed / cycle;
+    double x = std::cos(start), y = std::sin(start);
     for (int at = from; at < to; at += step) {
-        const double phase = 2.0 * std::numbers::pi * (elapsed + at - from) / cycle;
-        t.Bend(at, RoundHalfEven(kVibratoCents * std::sin(phase)));
+        t.Bend(at, RoundHalfEven(kVibratoCents * y));
+        const double nextX = x * cosTurn - y * sinTurn;
+        y = y * cosTurn + x * sinTurn;
+        x = nextX;
     }
 }
 

@@ -57,7 +57,8 @@ private:
 
     int Ticks(int millis) const;
     double ExactTicks(int millis) const;
-    OrnamentPace Pace() const;
+    // Ticks of one note of each ornament at the tempo in force.
+    OrnamentPace Pace(Ornament ornament) const;
     bool GracesBeforeBeat(const TNote& note, int keyShift);
     void GlissandoOut(const TNote& note, int keyShift);
     int Struck(const TNote& note, const ExpressionRamp* ramp, bool degree, bool dash) const;
@@ -82,6 +83,7 @@ private:
     // The note held back and the one being built; their storage is reused.
     NoteTimeline pending_{nullptr, 0};
     NoteTimeline building_{nullptr, 0};
+    std::vector<LineSegment> line_;  // the ornament line of the note being built
     bool hasPending_ = false;
     Sounding sounding_;
     NoteMarks marks_;            // of the note between Lead and Note

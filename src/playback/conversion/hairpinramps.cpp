@@ -56,7 +56,6 @@ HairpinRamps::HairpinRamps(const PlayItems& items, int defaultVelocity) {
     const std::vector<Span> joined = JoinedSpans(items);
     if (joined.empty()) return;
     RampAll(items, joined, defaultVelocity);
-    FindHeldPeaks(items);
 }
 
 // The spans in order, a hairpin continued on the next row (its second part
@@ -142,38 +141,38 @@ void HairpinRamps::AddSpan(const PlayItems& items, int own, const TMusicItem& ma
 // the same factor in every tick.
 void HairpinRamps::Ramp(const PlayItems& items, const Span& span, double from, double goal) {
     from = std::max(from, 1.0);
-    std::vector<const TNote*> notes;
     long long total = 0;
+    int count = 0;
     for (int i = span.first; i <= span.last; ++i) {
         if (const TNote* note = NoteAt(items, i)) {
-            notes.push_back(note);
             total += std::max(note->StepTime, 0);
+            ++count;
         }
     }
     const bool byTicks = total > 0;
-    if (!byTicks) total = static_cast<long long>(notes.size());
-    auto level = [&](long long elapsed) {
-        return from * std::pow(goal / from, static_cast<double>(elapsed) / total);
-    };
+    if (!byTicks) total = count;
+    const double perTick = std::log(goal / from) / static_cast<double>(total);
     long long elapsed = 0;
-    for (const TNote* note : notes) {
-        const long long start = elapsed;
+    for (int i = span.first; i <= span.last; ++i) {
+        const TNote* note = NoteAt(items, i);
+        if (!note) continue;
+        const double start = from * std::exp(perTick * static_cast<double>(elapsed));
         elapsed += byTicks ? std::max(note->StepTime, 0) : 1;
-        ramps_[note] = {level(start), level(elapsed)};
+        const ExpressionRamp ramp{start, from * std::exp(perTick * static_cast<double>(elapsed))};
+        ramps_[note] = ramp;
+        if (CodeOf(note) == '8') HoldPeak(items, i, std::max(ramp.from, ramp.to));
     }
 }
 
-void HairpinRamps::FindHeldPeaks(const PlayItems& items) {
-    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-        const TNote* note = NoteAt(items, i);
-        if (!note || CodeOf(note) < '1' || CodeOf(note) > '7') continue;
-        double peak = 0;
-        for (int j = i + 1; NoteAt(items, j) && CodeOf(items[j]) == '8'; ++j) {
-            if (const ExpressionRamp* ramp = At(*NoteAt(items, j)))
-                peak = std::max({peak, ramp->from, ramp->to});
-        }
-        if (peak > 0) heldPeaks_[note] = peak;
-    }
+// A dash under a hairpin: the note it holds on must be struck as loud as the
+// dash gets.
+void HairpinRamps::HoldPeak(const PlayItems& items, int dash, double level) {
+    int i = dash - 1;
+    while (NoteAt(items, i) && CodeOf(items[i]) == '8') --i;
+    const TNote* note = NoteAt(items, i);
+    if (!note || CodeOf(note) < '1' || CodeOf(note) > '7') return;
+    double& peak = heldPeaks_[note];
+    peak = std::max(peak, level);
 }
 
 const ExpressionRamp* HairpinRamps::At(const TNote& note) const {

@@ -47,7 +47,7 @@ private:
     std::vector<Span> JoinedSpans(const PlayItems& items) const;
     void RampAll(const PlayItems& items, const std::vector<Span>& spans, int defaultVelocity);
     void Ramp(const PlayItems& items, const Span& span, double from, double goal);
-    void FindHeldPeaks(const PlayItems& items);
+    void HoldPeak(const PlayItems& items, int dash, double level);
 
     std::vector<Span> spans_;
     std::unordered_map<const TNote*, ExpressionRamp> ramps_;

@@ -38,10 +38,10 @@ void Repeated(std::vector<LineSegment>& line, int from, int to, int each, int ma
 
 }  // namespace
 
-std::vector<LineSegment> OrnamentLine(Ornament ornament, int from, int to, const LinePitches& p,
-                                      const OrnamentPace& pace) {
-    std::vector<LineSegment> line;
-    if (to - from <= 0) return line;
+void OrnamentLine(Ornament ornament, int from, int to, const LinePitches& p,
+                  const OrnamentPace& pace, std::vector<LineSegment>& line) {
+    line.clear();
+    if (to - from <= 0) return;
     bool done = true;
     switch (ornament) {
         case Ornament::kTrill:
@@ -67,7 +67,6 @@ std::vector<LineSegment> OrnamentLine(Ornament ornament, int from, int to, const
             break;
     }
     if (!done || line.empty()) line.assign(1, {from, p.main, to - from});
-    return line;
 }
 
 void WriteOrnamentLine(NoteTimeline& t, const std::vector<LineSegment>& line, Ornament ornament,

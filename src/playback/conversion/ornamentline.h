@@ -24,10 +24,11 @@ struct OrnamentPace {
     int trill = 2, tremolo = 2, quick = 1;
 };
 
-// The segments of `ornament` over the ticks from `from` to `to`; one held
-// note when there is no ornament or no room for it.
-std::vector<LineSegment> OrnamentLine(Ornament ornament, int from, int to, const LinePitches& p,
-                                      const OrnamentPace& pace);
+// The segments of `ornament` over the ticks from `from` to `to`, into
+// `line` (its storage reused); one held note when there is no ornament or no
+// room for it, none when the span is empty.
+void OrnamentLine(Ornament ornament, int from, int to, const LinePitches& p,
+                  const OrnamentPace& pace, std::vector<LineSegment>& line);
 
 // Writes the line released at `gateEnd`: nothing sounds from the release
 // on, the last note sounds to it (tied or slurred on when it lies beyond the
