@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "playback/controllerreset.h"
 #include "playback/mmtimer.h"
 #include "playback/rcpdata.h"
 
@@ -164,6 +165,9 @@ void TSequencer::StopPlayback() {
     // timer on again; every later tick sees the stop request and does nothing.
     EnableTimer(false);
     AllSoundOff();
+    // Stopped before its end, an expressive melody leaves its bend set.
+    for (int j = 1; j <= TPlayData::kTrackCount; ++j)
+        ResetExpressiveControllers(play_.Track(j), play_.Output());
 }
 
 void TSequencer::AllSoundOff() {

@@ -33,6 +33,14 @@ protected:
 
     static constexpr int kSlotsPerRow = 30;
 
+    // Throws the book away for a new one, whose score starts again at the
+    // first slot of the first row.
+    void StartNewBook() {
+        page = NewBook().GetSheet(0);
+        page->SetTitle("Piece");
+        slot_ = 0;
+    }
+
     int RowY(int row) const {
         return page->TopSpace() + page->TitleHeight() + page->RowInterval() / 2 +
                row * page->RowInterval();

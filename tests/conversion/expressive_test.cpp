@@ -1,87 +1,11 @@
 // Expressive playback: what each erhu mark adds to the melody track, that the
 // plain rendering ignores the marks, and that every note still begins on its
 // own tick under its own name (metronome and play cursor keep their time).
-#include <cmath>
-#include <map>
-
-#include "conversionfixture.h"
-#include "model/daon.h"
-#include "playback/conversion/notetimeline.h"
+#include "expressivefixture.h"
 #include "playback/conversion/removecountin.h"
 
 namespace sorvel::testing {
 namespace {
-
-// An event of track 1 at its tick from the start of the track.
-struct Timed {
-    int tick;
-    TMidiEvent event;
-};
-
-class ExpressiveTest : public ConversionTest {
-protected:
-    ExpressiveTest() {
-        page->SetPlayCount(120);  // 120 a minute: 125 ms is 12 ticks
-        options.expressive = true;
-    }
-
-    std::vector<Timed> Timeline() const {
-        std::vector<Timed> out;
-        int tick = 0;
-        for (const TMidiEvent& e : Track(1)) {
-            out.push_back({tick, e});
-            if (e.type < evt::kFirstNonTiming) tick += e.step;
-        }
-        return out;
-    }
-    // Sounding notes (pitch, tick, gate, velocity) in order.
-    std::vector<std::tuple<int, int, int, int>> Notes() const {
-        std::vector<std::tuple<int, int, int, int>> out;
-        for (const Timed& t : Timeline())
-            if (t.event.IsNote() && t.event.type != 0 && t.event.gate != 0)
-                out.emplace_back(t.event.type, t.tick, t.event.gate, t.event.velocity);
-        return out;
-    }
-    std::vector<int> Pitches() const {
-        std::vector<int> out;
-        for (const auto& n : Notes()) out.push_back(std::get<0>(n));
-        return out;
-    }
-    // Bends in cents from the note, with their ticks.
-    std::vector<std::pair<int, int>> Bends(int fromTick = 0) const {
-        std::vector<std::pair<int, int>> out;
-        for (const Timed& t : Timeline()) {
-            if (t.event.type != evt::kPitch || t.tick < fromTick) continue;
-            const int value = t.event.velocity << 7 | t.event.gate;
-            out.emplace_back(t.tick,
-                             static_cast<int>(std::lround((value - kBendCenter) * 1200.0 / 8192)));
-        }
-        return out;
-    }
-    std::vector<std::pair<int, int>> Expression() const {
-        std::vector<std::pair<int, int>> out;
-        for (const Timed& t : Timeline())
-            if (t.event.type == evt::kControl && t.event.gate == 11)
-                out.emplace_back(t.tick, t.event.velocity);
-        return out;
-    }
-    // The tick each note's first event stands on.
-    std::map<const TMusicItem*, int> Onsets() const {
-        std::map<const TMusicItem*, int> out;
-        for (const Timed& t : Timeline())
-            if (t.event.sourceItem && !out.contains(t.event.sourceItem))
-                out[t.event.sourceItem] = t.tick;
-        return out;
-    }
-    int TotalTicks() const { return Timeline().back().tick; }
-
-    TDaon* Graces(TNote& note, const std::string& data, bool before = true) {
-        TDaon* daon = before ? static_cast<TDaon*>(Mark<TDaonLeft>(note, "K"))
-                             : static_cast<TDaon*>(Mark<TDaonRight>(note, "L"));
-        EXPECT_TRUE(daon->SetAllNoteData(data));
-        return daon;
-    }
-};
 
 TEST_F(ExpressiveTest, PlainPlaybackIgnoresTheMarks) {
     std::vector<TNote*> n = Score("1234");
@@ -113,9 +37,21 @@ TEST_F(ExpressiveTest, SetsTheBendRangeFirstAndKeepsEveryOnset) {
     std::vector<std::pair<int, int>> controls;
     for (const TMidiEvent& e : Track(1))
         if (e.type == evt::kControl) controls.emplace_back(e.gate, e.velocity);
-    EXPECT_EQ(controls,
-              (std::vector<std::pair<int, int>>{
-                  {101, 0}, {100, 0}, {6, 12}, {38, 0}, {101, 127}, {100, 127}, {11, 100}}));
+    // Bend range 12 and full expression before the music; the range back at
+    // 2 after it.
+    EXPECT_EQ(controls, (std::vector<std::pair<int, int>>{{101, 0},
+                                                          {100, 0},
+                                                          {6, 12},
+                                                          {38, 0},
+                                                          {101, 127},
+                                                          {100, 127},
+                                                          {11, 127},
+                                                          {101, 0},
+                                                          {100, 0},
+                                                          {6, 2},
+                                                          {38, 0},
+                                                          {101, 127},
+                                                          {100, 127}}));
     EXPECT_EQ(Notes(), (std::vector<std::tuple<int, int, int, int>>{
                            {60, 1, 38, 80}, {62, 49, 38, 80}, {64, 97, 38, 80}}));
 }
@@ -138,30 +74,6 @@ TEST_F(ExpressiveTest, ADynamicBeforeTheStartIsInForce) {
     Mark(*n[0], "E");  // f
     Build(n[2]);
     EXPECT_EQ(std::get<3>(Notes().front()), 94);
-}
-
-TEST_F(ExpressiveTest, ACrescendoRampsTheExpressionTowardsTheNextDynamic) {
-    std::vector<TNote*> n = Score("12345");
-    Mark(*n[0], "B");  // p (56)
-    TCresc* cresc = Mark<TCresc>(*n[0], "I");
-    cresc->SetPosX(n[0]->PosX());
-    cresc->SetWidth(n[2]->PosX() - n[0]->PosX());  // over notes 1 to 3
-    Mark(*n[3], "E");                              // f (94): the goal
-    Build();
-    const std::vector<std::pair<int, int>> expression = Expression();
-    ASSERT_GE(expression.size(), 4u);
-    EXPECT_EQ(expression.front(), (std::pair<int, int>{0, 100}));  // the set-up
-    // Rising over the three notes towards 100 × 94 / 56, then plain again
-    // where f takes over.
-    int last = 100;
-    for (std::size_t i = 1; i + 1 < expression.size(); ++i) {
-        EXPECT_GT(expression[i].second, last);
-        EXPECT_LT(expression[i].first, 1 + 3 * 48);
-        last = expression[i].second;
-    }
-    EXPECT_GE(last, 140 * 100 / 167);
-    EXPECT_EQ(expression.back(), (std::pair<int, int>{1 + 3 * 48, 100}));
-    EXPECT_EQ(std::get<3>(Notes()[3]), 94);
 }
 
 TEST_F(ExpressiveTest, GraceNotesTakeTheEndOfTheNoteBefore) {
@@ -316,6 +228,37 @@ TEST_F(ExpressiveTest, VibratoIsAGentlePitchModulation) {
     EXPECT_GE(bends.front().first, 1 + 12);
 }
 
+// The wave is drawn with at least 16 bends a cycle (a cycle is 180 ms);
+// where a cycle is shorter than 16 ticks, with one every tick.
+TEST_F(ExpressiveTest, VibratoIsASmoothWave) {
+    for (int tempo : {60, 120, 200}) {
+        SCOPED_TRACE(tempo);
+        StartNewBook();
+        page->SetPlayCount(tempo);
+        Mark(*N("5"), "w");
+        N("8");
+        N("8");
+        Build();
+        const std::vector<std::pair<int, int>> bends = Bends(2);
+        ASSERT_GE(bends.size(), 10u);
+        const double cycle = 180.0 * tempo * 48 / 60000;
+        int firstCycle = 0;
+        for (const auto& [tick, cents] : bends)
+            if (tick < bends.front().first + cycle) ++firstCycle;
+        EXPECT_GE(firstCycle, std::min(16, static_cast<int>(cycle)));
+        // A 30-cent sine moves at most 2 pi 30 / 16 cents from one of 16
+        // points a cycle to the next.
+        const double points = std::min(16.0, cycle);
+        for (std::size_t i = 1; i < bends.size(); ++i) {
+            EXPECT_LE(bends[i].first - bends[i - 1].first,
+                      std::max(1, static_cast<int>(cycle / 16)));
+            EXPECT_LE(std::abs(bends[i].second - bends[i - 1].second),
+                      2 * 3.1416 * 30 / points + 0.5)
+                << "at " << bends[i].first;
+        }
+    }
+}
+
 TEST_F(ExpressiveTest, StaccatissimoIsShorterAndAFermataLonger) {
     std::vector<TNote*> n = Score("123");
     Mark(*n[0], "y");
@@ -327,6 +270,61 @@ TEST_F(ExpressiveTest, StaccatissimoIsShorterAndAFermataLonger) {
         if (e.type == evt::kTempo) tempos.emplace_back(e.gate, e.sourceItem);
     EXPECT_EQ(tempos, (std::vector<std::pair<int, const TMusicItem*>>{
                           {120, nullptr}, {80, n[1]}, {120, n[2]}}));
+}
+
+// A fermata on the last note does not leave the play slow: a second pass,
+// which with the dialog's tempo starts with no tempo event, is in time again.
+TEST_F(ExpressiveTest, AFermataOnTheLastNoteEndsWithTheTempoBack) {
+    std::vector<TNote*> n = Score("123");
+    Mark(*n[2], ")");
+    options.playScoreTempo = false;
+    options.tempo = 90;
+    Build();
+    std::vector<std::pair<int, int>> tempos;  // value, tick
+    for (const Timed& t : Timeline())
+        if (t.event.type == evt::kTempo) tempos.emplace_back(t.event.gate, t.tick);
+    EXPECT_EQ(tempos, (std::vector<std::pair<int, int>>{{60, 1 + 2 * 48}, {90, 1 + 3 * 48}}));
+}
+
+// Staccatissimo releases the note at a fifth of it. An ornament on it stops
+// there: nothing of it sounds after the release, no note is a stub of a
+// tick, and a trill comes to rest on the main note.
+TEST_F(ExpressiveTest, StaccatissimoCutsTheOrnamentAtTheRelease) {
+    const std::pair<const char*, std::size_t> cases[] = {{"[", 3}, {"\\", 3}, {"z", 5}};
+    for (const auto& [code, count] : cases) {
+        SCOPED_TRACE(code);
+        StartNewBook();
+        page->SetPlayCount(40);  // slow enough for the ornament to begin
+        TNote* note = N("3");
+        note->SetFuten(1);  // a dotted quarter: released at tick 14 of 72
+        Mark(*note, "y");
+        Mark(*note, code);
+        Build();
+        EXPECT_EQ(Notes().size(), count);
+        for (const auto& [pitch, tick, gate, velocity] : Notes()) {
+            EXPECT_LE(tick + gate, 1 + 14) << "note at " << tick;
+            EXPECT_GE(gate, 2) << "note at " << tick;
+        }
+        EXPECT_EQ(Pitches().back(), 64);
+    }
+}
+
+// Released where the plain note would be, a trill ends on its main note at
+// every tempo, however its notes fall against the release.
+TEST_F(ExpressiveTest, ATrillEndsOnItsMainNote) {
+    for (int tempo = 40; tempo <= 240; tempo += 10) {
+        SCOPED_TRACE(tempo);
+        StartNewBook();
+        page->SetPlayCount(tempo);
+        Mark(*N("3"), "[");
+        Build();
+        ASSERT_FALSE(Notes().empty());
+        EXPECT_EQ(Pitches().back(), 64);
+        for (const auto& [pitch, tick, gate, velocity] : Notes()) {
+            EXPECT_LE(tick + gate, 1 + 38);
+            EXPECT_GE(gate, 2);
+        }
+    }
 }
 
 TEST_F(ExpressiveTest, EveryOnsetTickOpensWithItsOwnNote) {

@@ -62,6 +62,29 @@ TEST_F(MultiBarRestTest, ExpressivePlaybackKeepsTheSameTime) {
     EXPECT_EQ(TicksBefore(after), 4 * 48 + 2 * 4 * 48);
 }
 
+// A fermata slows its own note only: the bars of rest after it, and their
+// clicks, are in the tempo of the piece again.
+TEST_F(MultiBarRestTest, AFermataBeforeTheRestIsOverWhenTheRestBegins) {
+    page->SetPlayCount(120);
+    std::vector<TNote*> n = Score("1111|");
+    Mark(*n[3], ")");
+    Rest("2");
+    Bar("c");
+    N("2");
+    options.expressive = true;
+    Build();
+    // The tempo in force at every event of the rest's silence.
+    int tempo = 0, silences = 0;
+    for (const TMidiEvent& e : Track(1)) {
+        if (e.type == evt::kTempo) tempo = e.gate;
+        if (e.IsNote() && e.type == 0 && !e.sourceItem && e.step == 4 * 48) {
+            ++silences;
+            EXPECT_EQ(tempo, 120);
+        }
+    }
+    EXPECT_EQ(silences, 2);
+}
+
 TEST_F(MultiBarRestTest, ADamagedBarCountPlaysNoTime) {
     Score("1111|");
     Rest("x9");

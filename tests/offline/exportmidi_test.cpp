@@ -179,23 +179,27 @@ TEST_F(OfflineTest, ExpressiveMarksAreMidiEvents) {
     const SmfFile file = Export();
     const std::vector<SmfEvent>& melody = file.tracks.at(1);
     auto bytesAt = [&](std::size_t i) { return Events(melody)[i].bytes; };
-    // After the set-up at tick 0: RPN 0 = 12 semitones, expression 100, centre.
+    // After the set-up at tick 0: RPN 0 = 12 semitones, full expression, centre.
     EXPECT_EQ(bytesAt(4), (Bytes{0xB0, 101, 0}));
     EXPECT_EQ(bytesAt(6), (Bytes{0xB0, 6, 12}));
-    EXPECT_EQ(bytesAt(10), (Bytes{0xB0, 11, 100}));
+    EXPECT_EQ(bytesAt(10), (Bytes{0xB0, 11, 127}));
     EXPECT_EQ(bytesAt(11), (Bytes{0xE0, 0, 64}));
-    // f: velocity 94. Trill on 2: 62 64 62. Grace 6 (69) before 3 (tick 97).
+    // Trill on 2: 62 64 62. Grace 6 (69) before 3 (tick 97).
     EXPECT_EQ(NoteOns(melody), (std::vector<int>{60, 62, 64, 62, 69, 64, 67}));
+    // f (94) swells one level to ff (107) over 1 and 2 and stays there; each
+    // note is struck as loud as it gets, ornament notes 10 lighter.
+    std::vector<int> velocities;
     std::vector<std::uint32_t> onsets;
     int bends = 0, expression = 0;
     for (const SmfEvent& e : melody) {
         if (e.IsNoteOn()) {
-            EXPECT_EQ(e.bytes[2] == 94 || e.bytes[2] == 84, true) << int{e.bytes[1]};
+            velocities.push_back(e.bytes[2]);
             onsets.push_back(e.tick);
         }
         if (e.bytes[0] == 0xE0) ++bends;
         if (e.bytes[0] == 0xB0 && e.bytes[1] == 11) ++expression;
     }
+    EXPECT_EQ(velocities, (std::vector<int>{100, 107, 97, 97, 97, 107, 107}));
     EXPECT_EQ(onsets, (std::vector<std::uint32_t>{1, 49, 61, 73, 91, 97, 145}));
     EXPECT_GE(bends, 1 + 7);
     EXPECT_GE(expression, 1 + 4);

@@ -525,6 +525,41 @@ TEST_F(SequencerTest, StopPlaybackSilencesAndStops) {
     EXPECT_EQ(host.finished, 0);
 }
 
+// Stopped in the middle, a melody that bends (an expressive play) gets the
+// bend centred, the bend range back at 2 semitones with no parameter left
+// selected and full expression, after the sound is off; a track that never
+// bends gets nothing more than its all-sound-off.
+TEST_F(SequencerTest, StopPlaybackPutsBackTheBendOfAMelodyThatBends) {
+    SetTrack(
+        1, {Ev(evt::kControl, 0, 101, 0), Ev(evt::kControl, 0, 100, 0), Ev(evt::kControl, 0, 6, 12),
+            Ev(evt::kControl, 0, 101, 127), Ev(evt::kControl, 0, 100, 127),
+            Ev(evt::kPitch, 0, 0x10, 0x45), Note(60, 48, 38), Note(62, 48, 38)});
+    SetTrack(2, {Note(72, 48, 38), Note(74, 48, 38)});
+    Start();
+    for (int i = 0; i < 30; ++i) {
+        clock.AdvanceMillis(1);
+        sequencer.SequencerTick();
+    }
+    const std::size_t before = capture.Count();
+    sequencer.StopPlayback();
+    std::vector<Bytes> channel0, channel1;
+    const auto all = capture.Messages();
+    for (std::size_t i = before; i < all.size(); ++i) {
+        if ((all[i].bytes[0] & 0x0F) == 0) channel0.push_back(all[i].bytes);
+        if ((all[i].bytes[0] & 0x0F) == 1) channel1.push_back(all[i].bytes);
+    }
+    EXPECT_EQ(channel0, (std::vector<Bytes>{{0xB0, 120, 0},
+                                            {0xE0, 0, 64},
+                                            {0xB0, 101, 0},
+                                            {0xB0, 100, 0},
+                                            {0xB0, 6, 2},
+                                            {0xB0, 38, 0},
+                                            {0xB0, 101, 127},
+                                            {0xB0, 100, 127},
+                                            {0xB0, 11, 127}}));
+    EXPECT_EQ(channel1, (std::vector<Bytes>{{0xB1, 120, 0}}));
+}
+
 TEST_F(SequencerTest, LateTimerCatchesUpAllDueTicks) {
     SetTrack(1, {Note(60, 4, 2), Note(62, 4, 2), Note(64, 4, 2)});
     Start();

@@ -110,7 +110,7 @@ BuildResult BuildSequence(TRcpData& data, TMusicSheet& currentPage, TNote* first
     emitter.BarLine();
 
     const WalkOutcome outcome = PlayWalk(items, emitter).Run(range, options.nonRepeat);
-    if (expressive) expressive->Flush();
+    if (expressive) expressive->Finish();
     Finish(writer, options.expressive);
     result.error = outcome.error;
     result.endlessLoopStopped = outcome.endlessLoopStopped;

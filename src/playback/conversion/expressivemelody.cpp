@@ -25,14 +25,20 @@ constexpr int kSlideSemitones = 2;  // a slide with no note to come from
 constexpr int kSlideReach = 4;      // the note before is the start up to this far
 constexpr int kGlideSteps = 6;
 constexpr int kVibratoMillisPerCycle = 180;  // about 5.5 Hz
+// Bend values a cycle of vibrato: fewer make an audibly stepped wave. A
+// tick is the finest step, so below about 110 beats a minute a cycle gets
+// one value a tick.
+constexpr int kVibratoPointsPerCycle = 16;
 constexpr int kVibratoCents = 30;
 constexpr int kVibratoDelayMillis = 150;
-constexpr int kExpressionStep = 12;  // ticks between the points of a hairpin's ramp
+constexpr int kExpressionStep = 6;  // ticks between the points of a hairpin's ramp
 constexpr int kStaccatissimoPercent = 20;
 constexpr int kFermataPercent = 67;  // the tempo under a fermata: held half as long again
 
 constexpr int kController11 = 11;
 constexpr int kDataEntry = 6, kDataEntryLsb = 38, kRpnLsb = 100, kRpnMsb = 101, kRpnNull = 127;
+// The bend range of a channel that nobody has set (General MIDI).
+constexpr int kDefaultBendRangeSemitones = 2;
 
 bool IsDegree(char code) {
     return code >= '1' && code <= '7';
@@ -76,39 +82,69 @@ ExpressiveMelody::ExpressiveMelody(SequenceWriter& writer, const PlayItems& item
       velocity_(velocity),
       tempo_(tempo) {}
 
-int ExpressiveMelody::Ticks(int millis) const {
-    const double ticks = millis * static_cast<double>(tempo_) * kTimeBase / 60000.0;
-    return std::max(RoundHalfEven(ticks), 1);
+double ExpressiveMelody::ExactTicks(int millis) const {
+    return millis * static_cast<double>(tempo_) * kTimeBase / 60000.0;
 }
 
-void ExpressiveMelody::Setup() {
-    // Room for a few events a note, so that the track grows in one step.
-    std::vector<TMidiEvent>& events = writer_.Events(conv_track::kMelody).Events();
-    events.reserve(events.size() + 4 * static_cast<std::size_t>(itemCount_));
+int ExpressiveMelody::Ticks(int millis) const {
+    return std::max(RoundHalfEven(ExactTicks(millis)), 1);
+}
+
+OrnamentPace ExpressiveMelody::Pace(Ornament ornament) const {
+    if (ornament == Ornament::kNone) return {};  // a held note needs none
+    return {Ticks(kTrillNoteMillis), Ticks(kTremoloNoteMillis), Ticks(kOrnamentNoteMillis)};
+}
+
+void ExpressiveMelody::BendRange(int semitones) {
     auto control = [this](int controller, int value) {
         writer_.Add(conv_track::kMelody, evt::kControl, 0, controller, value);
     };
     control(kRpnMsb, 0);  // RPN 0: pitch bend sensitivity
     control(kRpnLsb, 0);
-    control(kDataEntry, kBendRangeSemitones);
+    control(kDataEntry, semitones);
     control(kDataEntryLsb, 0);
     control(kRpnMsb, kRpnNull);
     control(kRpnLsb, kRpnNull);
-    control(kController11, kPlainExpression);
+}
+
+void ExpressiveMelody::Setup() {
+    // Room for a few events a note, so that the track grows in one step.
+    std::vector<TMidiEvent>& events = writer_.Events(conv_track::kMelody).Events();
+    events.reserve(events.size() + 6 * static_cast<std::size_t>(itemCount_));
+    BendRange(kBendRangeSemitones);
+    writer_.Add(conv_track::kMelody, evt::kControl, 0, kController11, kFullExpression);
     writer_.Add(conv_track::kMelody, evt::kPitch, 0, kBendCenter & 0x7F, kBendCenter >> 7);
-    expression_ = kPlainExpression;
+    expression_ = kFullExpression;
+    struck_ = std::clamp(velocity_, 1, 127);
     bent_ = false;
 }
 
 void ExpressiveMelody::StateBefore(const TNote& note) {
     if (const std::optional<int> v = ReadNoteMarks(note).dynamicVelocity) velocity_ = *v;
+    if (const ExpressionRamp* ramp = hairpins_.At(note)) velocity_ = RoundHalfEven(ramp->to);
 }
 
-void ExpressiveMelody::Flush() {
-    if (!hasPending_) return;
-    bent_ = pending_.EndsBent();
-    pending_.Write(writer_);
-    hasPending_ = false;
+void ExpressiveMelody::Flush(TNote* next) {
+    if (hasPending_) {
+        bent_ = pending_.EndsBent();
+        pending_.Write(writer_);
+        hasPending_ = false;
+    }
+    if (restoreTempo_ != 0) {
+        writer_.Tempo(restoreTempo_, next);
+        tempo_ = restoreTempo_;
+        restoreTempo_ = 0;
+    }
+}
+
+void ExpressiveMelody::Finish() {
+    Flush();
+    if (expression_ != kFullExpression)
+        writer_.Add(conv_track::kMelody, evt::kControl, 0, kController11, kFullExpression);
+    writer_.Add(conv_track::kMelody, evt::kPitch, 0, kBendCenter & 0x7F, kBendCenter >> 7);
+    BendRange(kDefaultBendRangeSemitones);
+    expression_ = kFullExpression;
+    bent_ = false;
 }
 
 void ExpressiveMelody::Lead(TNote& note, int keyShift) {
@@ -120,16 +156,11 @@ void ExpressiveMelody::Lead(TNote& note, int keyShift) {
         const bool glissando = marks_.slide == Slide::kGlissUp || marks_.slide == Slide::kGlissDown;
         if (glissando && !marks_.gracesBefore) GlissandoOut(note, keyShift);
     }
-    Flush();
-    if (restoreTempo_ != 0) {
-        writer_.Tempo(restoreTempo_, &note);
-        tempo_ = restoreTempo_;
-        restoreTempo_ = 0;
-    }
+    Flush(&note);
 }
 
 // Grace notes before the beat take the end of the note before, at most half
-// of it; false when it has no room for them.
+// of it; false when it has no room for them. They sound under its expression.
 bool ExpressiveMelody::GracesBeforeBeat(const TNote& note, int keyShift) {
     const GraceGroup group = GraceNotesOf(*marks_.gracesBefore);
     if (group.count == 0) return true;
@@ -140,7 +171,7 @@ bool ExpressiveMelody::GracesBeforeBeat(const TNote& note, int keyShift) {
     const int start = pending_.Length() - total;
     pending_.ClearFrom(start);
     if (pending_.EndsBent()) pending_.Bend(start, 0);
-    const int velocity = Softer(std::clamp(velocity_, 1, 127));
+    const int velocity = Softer(std::clamp(struck_, 1, 127));
     for (int i = 0; i < group.count; ++i)
         pending_.Note(start + i * each, GracePitch(group.notes[i], keyShift), each, velocity);
     return true;
@@ -168,62 +199,94 @@ void ExpressiveMelody::GlissandoOut(const TNote& note, int keyShift) {
 
 void ExpressiveMelody::Note(TNote& note, int keyShift) {
     if (marks_.dynamicVelocity) velocity_ = *marks_.dynamicVelocity;
-    const int velocity = std::clamp(velocity_ + marks_.accent, 1, 127);
+    const ExpressionRamp* ramp = hairpins_.At(note);
+    const char code = CodeOf(&note);
+    const bool degree = IsDegree(code) && note.NoteNo > 0;
+    const bool dash = !degree && code == '8' && note.NoteNo > 0 && sounding_.sounds;
+    const int struck = Struck(note, ramp, degree, dash);
+    const int velocity = std::clamp(struck + marks_.accent, 1, 127);
     NoteTimeline& t = building_;
     t.Reset(&note, note.StepTime);
-    if (bent_) t.Bend(0, 0);
+    // A dash with vibrato goes on with the wave instead.
+    if (bent_ && !(dash && sounding_.vibrato)) t.Bend(0, 0);
     if (marks_.fermata && tempo_ > 0) {
         t.Tempo(0, tempo_ * kFermataPercent / 100);
         restoreTempo_ = tempo_;
     }
-    Expression(t, note);
-    const char code = CodeOf(&note);
-    if (IsDegree(code) && note.NoteNo > 0) {
+    Expression(t, ramp, struck, note.StepTime);
+    if (degree) {
         Degree(t, note, keyShift, velocity);
-    } else if (code == '8' && note.NoteNo > 0 && sounding_.sounds) {
+        sounding_.struck = struck;
+    } else if (dash) {
         Dash(t, note, velocity);
     } else {
         t.Rest(0);
         sounding_ = {};
     }
+    // The level a hairpin reaches stays until the next dynamic.
+    if (ramp) velocity_ = RoundHalfEven(ramp->to);
     std::swap(pending_, building_);
     hasPending_ = true;
 }
 
-void ExpressiveMelody::Expression(NoteTimeline& t, const TNote& note) {
-    const ExpressionRamp* ramp = hairpins_.At(note);
+// The velocity a note is struck with before its accent: the loudest level it
+// reaches, so that the expression only ever takes away. A dash that its note
+// sounds on into is not struck anew and keeps that note's.
+int ExpressiveMelody::Struck(const TNote& note, const ExpressionRamp* ramp, bool degree,
+                             bool dash) const {
+    if (dash && sounding_.heldOn && sounding_.struck > 0) return sounding_.struck;
+    double level = ramp ? std::max(ramp->from, ramp->to) : velocity_;
+    if (degree) level = std::max(level, hairpins_.HeldPeak(note));
+    return std::clamp(RoundHalfEven(level), 1, 127);
+}
+
+// The expression that brings a note struck with `struck` to its level, in
+// steps along a hairpin's ramp; each step already holds the level its
+// stretch ramps to, so the ramp arrives at the next dynamic's level.
+void ExpressiveMelody::Expression(NoteTimeline& t, const ExpressionRamp* ramp, int struck,
+                                  int length) {
+    struck_ = struck;
     if (!ramp) {
-        if (expression_ != kPlainExpression) t.Control(0, kController11, kPlainExpression);
-        expression_ = kPlainExpression;
+        SetExpression(t, 0, ExpressionFor(velocity_, struck));
         return;
     }
-    const int length = std::max(note.StepTime, 1);
+    length = std::max(length, 1);
+    // The same factor every step: evenly in decibels.
+    const double factor = std::pow(ramp->to / std::max(ramp->from, 1.0),
+                                   static_cast<double>(kExpressionStep) / length);
+    double level = ramp->from;
     for (int at = 0; at < length; at += kExpressionStep) {
-        const int value = ramp->from + (ramp->to - ramp->from) * at / length;
-        if (value != expression_) t.Control(at, kController11, value);
-        expression_ = value;
+        level = at + kExpressionStep >= length ? ramp->to : level * factor;
+        SetExpression(t, at, ExpressionFor(level, struck));
     }
+}
+
+void ExpressiveMelody::SetExpression(NoteTimeline& t, int at, int value) {
+    if (value != expression_) t.Control(at, kController11, value);
+    expression_ = value;
+}
+
+// Grace notes on the beat, lighter, from the note's onset; returns where the
+// note itself begins.
+int ExpressiveMelody::GracesOnBeat(NoteTimeline& t, int length, int keyShift, int velocity) {
+    const GraceGroup group = GraceNotesOf(*marks_.gracesBefore);
+    const int each = group.count > 0 ? std::min(kGraceTicks, length / 2 / group.count) : 0;
+    for (int i = 0; each > 0 && i < group.count; ++i)
+        t.Note(i * each, GracePitch(group.notes[i], keyShift), each, Softer(velocity));
+    return each * group.count;
 }
 
 void ExpressiveMelody::Degree(NoteTimeline& t, const TNote& note, int keyShift, int velocity) {
     const char degree = CodeOf(&note);
-    Sounding pitches;
-    pitches.sounds = true;
-    pitches.main = note.NoteNo + keyShift;
-    pitches.upper = NeighbourPitch(degree, note.Octave(), 1, keyShift);
-    pitches.lower = NeighbourPitch(degree, note.Octave(), -1, keyShift);
-    pitches.ornament = marks_.ornament;
-    pitches.vibrato = marks_.vibrato;
+    Sounding s;
+    s.sounds = true;
+    s.pitches = {note.NoteNo + keyShift, NeighbourPitch(degree, note.Octave(), 1, keyShift),
+                 NeighbourPitch(degree, note.Octave(), -1, keyShift)};
+    s.ornament = marks_.ornament;
+    s.vibrato = marks_.vibrato;
     const int length = note.StepTime;
 
-    int start = 0;
-    if (gracesOnBeat_) {
-        const GraceGroup group = GraceNotesOf(*marks_.gracesBefore);
-        const int each = group.count > 0 ? std::min(kGraceTicks, length / 2 / group.count) : 0;
-        for (int i = 0; each > 0 && i < group.count; ++i)
-            t.Note(i * each, GracePitch(group.notes[i], keyShift), each, Softer(velocity));
-        start = each * group.count;
-    }
+    const int start = gracesOnBeat_ ? GracesOnBeat(t, length, keyShift, velocity) : 0;
     int end = length;
     GraceGroup after;
     int afterEach = 0;
@@ -232,25 +295,32 @@ void ExpressiveMelody::Degree(NoteTimeline& t, const TNote& note, int keyShift, 
         afterEach = after.count > 0 ? std::min(kGraceTicks, (length - start) / 2 / after.count) : 0;
         end = length - afterEach * after.count;
     }
-    int gateEnd =
-        marks_.staccatissimo ? std::max(length * kStaccatissimoPercent / 100, 1) : note.GateTime;
+    // Staccatissimo releases the note after a fifth of what is left of it
+    // once the grace notes on its beat have sounded.
+    int gateEnd = marks_.staccatissimo
+                      ? start + std::max((length - start) * kStaccatissimoPercent / 100, 1)
+                      : note.GateTime;
     if (afterEach > 0) gateEnd = end;
 
     int bodyStart = start;
     if (marks_.slide != Slide::kNone && !glissedInto_)
-        bodyStart = SlideIn(t, start, end, pitches.main);
-    const std::vector<Segment> line = MainLine(marks_.ornament, start, end, pitches);
-    WriteLine(t, line, marks_.ornament, gateEnd, velocity, Softer(velocity));
+        bodyStart = SlideIn(t, start, end, s.pitches.main);
+    std::vector<LineSegment>& line = line_;
+    OrnamentLine(marks_.ornament, start, end, s.pitches, Pace(marks_.ornament), line);
+    WriteOrnamentLine(t, line, marks_.ornament, s.pitches.main, gateEnd, velocity,
+                      Softer(velocity));
     if (marks_.vibrato) {
         const int from =
             std::max(bodyStart, start + std::min((end - start) / 4, Ticks(kVibratoDelayMillis)));
-        Vibrato(t, from, std::min(end, std::max(gateEnd, start + 1)));
+        Vibrato(t, from, std::min(end, std::max(gateEnd, start + 1)), 0);
+        s.vibratoTicks = length - from;
     }
     for (int i = 0; i < after.count && afterEach > 0; ++i)
         t.Note(end + i * afterEach, GracePitch(after.notes[i], keyShift), afterEach,
                Softer(velocity));
-    pitches.last = line.empty() ? pitches.main : line.back().pitch;
-    sounding_ = pitches;
+    s.last = line.empty() ? s.pitches.main : line.back().pitch;
+    s.heldOn = afterEach == 0 && gateEnd >= length;
+    sounding_ = s;
 }
 
 // A dash goes on with what its note was doing: held, trilled, trembled or
@@ -260,83 +330,17 @@ void ExpressiveMelody::Dash(NoteTimeline& t, const TNote& note, int velocity) {
         sounding_.ornament == Ornament::kTrill || sounding_.ornament == Ornament::kTremolo
             ? sounding_.ornament
             : Ornament::kNone;
-    const std::vector<Segment> line = MainLine(ornament, 0, note.StepTime, sounding_);
+    std::vector<LineSegment>& line = line_;
+    OrnamentLine(ornament, 0, note.StepTime, sounding_.pitches, Pace(ornament), line);
     // An ornament going on is not struck anew on the dash.
-    WriteLine(t, line, ornament, note.GateTime,
-              ornament == Ornament::kNone ? velocity : Softer(velocity), Softer(velocity));
-    if (sounding_.vibrato) Vibrato(t, 0, std::min(note.StepTime, note.GateTime));
-    sounding_.last = line.empty() ? sounding_.main : line.back().pitch;
-}
-
-std::vector<ExpressiveMelody::Segment> ExpressiveMelody::MainLine(Ornament ornament, int from,
-                                                                  int to, const Sounding& p) const {
-    std::vector<Segment> line;
-    const int span = to - from;
-    if (span <= 0) return line;
-    auto quick = [&](std::initializer_list<int> pitches) {
-        const int count = static_cast<int>(pitches.size());
-        const int each = std::min(Ticks(kOrnamentNoteMillis), span / (count + 1));
-        if (each < 1) return false;
-        int at = from;
-        for (int pitch : pitches) {
-            line.push_back({at, pitch, each});
-            at += each;
-        }
-        line.push_back({at, p.main, to - at});
-        return true;
-    };
-    auto repeated = [&](int each, bool alternate) {
-        int at = from;
-        for (int i = 0; at < to; ++i) {
-            int length = std::min(each, to - at);
-            // A last piece shorter than half a note joins the one before.
-            if (to - (at + length) > 0 && to - (at + length) < each / 2) length = to - at;
-            line.push_back({at, alternate && i % 2 == 1 ? p.upper : p.main, length});
-            at += length;
-        }
-    };
-    switch (ornament) {
-        case Ornament::kTrill:
-            repeated(std::max(Ticks(kTrillNoteMillis), 2), true);
-            break;
-        case Ornament::kTremolo:
-            repeated(std::max(Ticks(kTremoloNoteMillis), 2), false);
-            break;
-        case Ornament::kUpperMordent:
-            if (quick({p.main, p.upper})) return line;
-            break;
-        case Ornament::kLowerMordent:
-            if (quick({p.main, p.lower})) return line;
-            break;
-        case Ornament::kTurn:
-            if (quick({p.upper, p.main, p.lower})) return line;
-            break;
-        case Ornament::kInvertedTurn:
-            if (quick({p.lower, p.main, p.upper})) return line;
-            break;
-        case Ornament::kNone:
-            break;
+    WriteOrnamentLine(t, line, ornament, sounding_.pitches.main, note.GateTime,
+                      ornament == Ornament::kNone ? velocity : Softer(velocity), Softer(velocity));
+    if (sounding_.vibrato) {
+        Vibrato(t, 0, std::min(note.StepTime, note.GateTime), sounding_.vibratoTicks);
+        sounding_.vibratoTicks += note.StepTime;
     }
-    if (line.empty()) line.push_back({from, p.main, span});
-    return line;
-}
-
-// The line's notes join one another (a tremolo strikes each anew); the last
-// one sounds as the note would: to `gateEnd`, tied or slurred on, or short.
-void ExpressiveMelody::WriteLine(NoteTimeline& t, const std::vector<Segment>& line,
-                                 Ornament ornament, int gateEnd, int velocity,
-                                 int restVelocity) const {
-    std::size_t count = line.size();
-    // A last note that the release would cut to less than half is left out;
-    // the one before it sounds on to the release instead.
-    if (count > 1 && gateEnd - line.back().at < line.back().length / 2) --count;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Segment& s = line[i];
-        const bool last = i + 1 == count;
-        int gate = ornament == Ornament::kTremolo ? std::max(s.length - 1, 1) : s.length;
-        if (last) gate = std::max(gateEnd - s.at, 1);
-        t.Note(s.at, s.pitch, gate, i == 0 ? velocity : restVelocity);
-    }
+    sounding_.last = line.empty() ? sounding_.pitches.main : line.back().pitch;
+    sounding_.heldOn = note.GateTime >= note.StepTime;
 }
 
 // A slide into the note: it starts from the note before when that lies
@@ -358,12 +362,22 @@ int ExpressiveMelody::SlideIn(NoteTimeline& t, int from, int to, int pitch) cons
     return from + glide;
 }
 
-void ExpressiveMelody::Vibrato(NoteTimeline& t, int from, int to) const {
-    const int cycle = std::max(Ticks(kVibratoMillisPerCycle), 4);
-    const int step = std::max(cycle / 6, 1);
+// A sine wave of bends from `from` to `to`, `elapsed` ticks into the wave
+// (a dash goes on where its note left off). The phase is reckoned on the
+// exact cycle, so that the rate does not drift with the rounding to ticks.
+void ExpressiveMelody::Vibrato(NoteTimeline& t, int from, int to, int elapsed) const {
+    const double cycle = std::max(ExactTicks(kVibratoMillisPerCycle), 4.0);
+    const int step = std::max(static_cast<int>(cycle / kVibratoPointsPerCycle), 1);
+    // The point on the circle turned by one step at a time.
+    const double turn = 2.0 * std::numbers::pi * step / cycle;
+    const double cosTurn = std::cos(turn), sinTurn = std::sin(turn);
+    const double start = 2.0 * std::numbers::pi * elapsed / cycle;
+    double x = std::cos(start), y = std::sin(start);
     for (int at = from; at < to; at += step) {
-        const double phase = 2.0 * std::numbers::pi * (at - from) / cycle;
-        t.Bend(at, RoundHalfEven(kVibratoCents * std::sin(phase)));
+        t.Bend(at, RoundHalfEven(kVibratoCents * y));
+        const double nextX = x * cosTurn - y * sinTurn;
+        y = y * cosTurn + x * sinTurn;
+        x = nextX;
     }
 }
 

@@ -1,8 +1,10 @@
 #include "playback/conversion/hairpinramps.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 
+#include "base/arith.h"
 #include "model/note.h"
 #include "playback/conversion/expressivemarks.h"
 
@@ -16,18 +18,30 @@ bool SameRow(const TNote& a, const TNote& b) {
     return &a.Sheet() == &b.Sheet() && a.PosY() == b.PosY();
 }
 
-// The last dynamic among the item's marks, as ReadNoteMarks finds it.
-std::optional<int> DynamicOf(const TMusicItem* item) {
-    std::optional<int> velocity;
+// The last dynamic among the item's marks, as ReadNoteMarks finds it; 0: none.
+int DynamicOf(const TMusicItem* item) {
+    int velocity = 0;
     if (!item || item->Class() != ItemClass::Note) return velocity;
     for (const TMusicItem* link : item->Links()) {
         if (link->Class() != ItemClass::MusicSign) continue;
-        if (const std::optional<int> v = DynamicVelocity(CodeOf(link))) velocity = v;
+        if (const std::optional<int> v = DynamicVelocity(CodeOf(link))) velocity = *v;
     }
     return velocity;
 }
 
+// The level a hairpin arrives at: the next dynamic when it lies the
+// hairpin's way, else one level on.
+double Goal(double from, int nextDynamic, int direction) {
+    if (nextDynamic != 0 && (nextDynamic - from) * direction > 0) return nextDynamic;
+    return std::clamp(from + direction * kLevelStep, 1.0, 127.0);
+}
+
 }  // namespace
+
+int ExpressionFor(double level, int struck) {
+    const double expression = kFullExpression * level / std::max(struck, 1);
+    return std::clamp(RoundHalfEven(expression), 1, kFullExpression);
+}
 
 HairpinRamps::HairpinRamps(const PlayItems& items, int defaultVelocity) {
     std::unordered_set<const TMusicItem*> seen;
@@ -39,12 +53,19 @@ HairpinRamps::HairpinRamps(const PlayItems& items, int defaultVelocity) {
             if (direction != 0 && seen.insert(link).second) AddSpan(items, i, *link, direction);
         }
     }
-    std::sort(spans_.begin(), spans_.end(),
+    const std::vector<Span> joined = JoinedSpans(items);
+    if (joined.empty()) return;
+    RampAll(items, joined, defaultVelocity);
+}
+
+// The spans in order, a hairpin continued on the next row (its second part
+// starting at the next note) joined to its first part.
+std::vector<HairpinRamps::Span> HairpinRamps::JoinedSpans(const PlayItems& items) const {
+    std::vector<Span> spans = spans_;
+    std::sort(spans.begin(), spans.end(),
               [](const Span& a, const Span& b) { return a.first < b.first; });
-    // A hairpin continued on the next row (its second part starts at the next
-    // note) is one ramp.
     std::vector<Span> joined;
-    for (const Span& s : spans_) {
+    for (const Span& s : spans) {
         if (!joined.empty() && joined.back().direction == s.direction) {
             int next = joined.back().last + 1;
             while (next < static_cast<int>(items.size()) && items[next] && !NoteAt(items, next))
@@ -56,24 +77,39 @@ HairpinRamps::HairpinRamps(const PlayItems& items, int defaultVelocity) {
         }
         joined.push_back(s);
     }
-    if (joined.empty()) return;
-    // The dynamic in force at each index, and the next one after it (0: none).
+    return joined;
+}
+
+// Walks the dynamics in list order; each hairpin starts from the level in
+// force and leaves its goal in force after it.
+void HairpinRamps::RampAll(const PlayItems& items, const std::vector<Span>& spans,
+                           int defaultVelocity) {
     const int size = static_cast<int>(items.size());
-    std::vector<int> own(static_cast<std::size_t>(size)), inForce(own.size()), next(own.size());
-    int level = defaultVelocity;
-    for (int i = 0; i < size; ++i) {
-        own[static_cast<std::size_t>(i)] = DynamicOf(items[i]).value_or(0);
-        if (own[static_cast<std::size_t>(i)] != 0) level = own[static_cast<std::size_t>(i)];
-        inForce[static_cast<std::size_t>(i)] = level;
-    }
+    std::vector<int> own(static_cast<std::size_t>(size)), next(own.size());
+    auto ownAt = [&own](int i) { return own[static_cast<std::size_t>(i)]; };
+    for (int i = 0; i < size; ++i) own[static_cast<std::size_t>(i)] = DynamicOf(items[i]);
     int following = 0;
     for (int i = size - 1; i >= 0; --i) {
         next[static_cast<std::size_t>(i)] = following;
-        if (own[static_cast<std::size_t>(i)] != 0) following = own[static_cast<std::size_t>(i)];
+        if (ownAt(i) != 0) following = ownAt(i);
     }
-    for (const Span& s : joined) {
-        Ramp(items, s, inForce[static_cast<std::size_t>(s.first)],
-             next[static_cast<std::size_t>(s.last)]);
+    double level = defaultVelocity;
+    int i = 0;
+    for (Span s : spans) {
+        for (; i <= s.first; ++i)
+            if (ownAt(i) != 0) level = ownAt(i);
+        // A hairpin drawn up to the note of its dynamic arrives at that note.
+        int goalDynamic = next[static_cast<std::size_t>(s.last)];
+        if (s.last > s.first && ownAt(s.last) != 0) {
+            goalDynamic = ownAt(s.last);
+            --s.last;
+            while (s.last > s.first && !NoteAt(items, s.last)) --s.last;
+        }
+        const double goal = Goal(level, goalDynamic, s.direction);
+        Ramp(items, s, level, goal);
+        level = goal;
+        // Dynamics under the hairpin give way to it.
+        i = std::max(i, s.last + 1);
     }
 }
 
@@ -101,25 +137,52 @@ void HairpinRamps::AddSpan(const PlayItems& items, int own, const TMusicItem& ma
     spans_.push_back(span);
 }
 
-void HairpinRamps::Ramp(const PlayItems& items, const Span& span, int from, int nextDynamic) {
-    // The next dynamic is the goal when it lies the hairpin's way.
-    const bool reached = nextDynamic != 0 && (nextDynamic - from) * span.direction > 0;
-    const int to = reached ? nextDynamic : from + span.direction * kLevelStep;
-    const int target = std::clamp(kPlainExpression * to / std::max(from, 1), 40, 127);
-    std::vector<const TNote*> notes;
+// Evenly in decibels over the ticks of the notes: the level is multiplied by
+// the same factor in every tick.
+void HairpinRamps::Ramp(const PlayItems& items, const Span& span, double from, double goal) {
+    from = std::max(from, 1.0);
+    long long total = 0;
+    int count = 0;
     for (int i = span.first; i <= span.last; ++i) {
-        if (const TNote* note = NoteAt(items, i)) notes.push_back(note);
+        if (const TNote* note = NoteAt(items, i)) {
+            total += std::max(note->StepTime, 0);
+            ++count;
+        }
     }
-    const int n = static_cast<int>(notes.size());
-    for (int k = 0; k < n; ++k) {
-        ramps_[notes[k]] = {kPlainExpression + (target - kPlainExpression) * k / n,
-                            kPlainExpression + (target - kPlainExpression) * (k + 1) / n};
+    const bool byTicks = total > 0;
+    if (!byTicks) total = count;
+    const double perTick = std::log(goal / from) / static_cast<double>(total);
+    long long elapsed = 0;
+    for (int i = span.first; i <= span.last; ++i) {
+        const TNote* note = NoteAt(items, i);
+        if (!note) continue;
+        const double start = from * std::exp(perTick * static_cast<double>(elapsed));
+        elapsed += byTicks ? std::max(note->StepTime, 0) : 1;
+        const ExpressionRamp ramp{start, from * std::exp(perTick * static_cast<double>(elapsed))};
+        ramps_[note] = ramp;
+        if (CodeOf(note) == '8') HoldPeak(items, i, std::max(ramp.from, ramp.to));
     }
+}
+
+// A dash under a hairpin: the note it holds on must be struck as loud as the
+// dash gets.
+void HairpinRamps::HoldPeak(const PlayItems& items, int dash, double level) {
+    int i = dash - 1;
+    while (NoteAt(items, i) && CodeOf(items[i]) == '8') --i;
+    const TNote* note = NoteAt(items, i);
+    if (!note || CodeOf(note) < '1' || CodeOf(note) > '7') return;
+    double& peak = heldPeaks_[note];
+    peak = std::max(peak, level);
 }
 
 const ExpressionRamp* HairpinRamps::At(const TNote& note) const {
     const auto it = ramps_.find(&note);
     return it == ramps_.end() ? nullptr : &it->second;
+}
+
+double HairpinRamps::HeldPeak(const TNote& note) const {
+    const auto it = heldPeaks_.find(&note);
+    return it == heldPeaks_.end() ? 0 : it->second;
 }
 
 }  // namespace sorvel

@@ -62,7 +62,8 @@ void NoteEmitter::Emit(TNote& note) {
 
 void NoteEmitter::MultiBarRest(int bars) {
     if (bars <= 0) return;
-    // The note held back for what follows it has nothing after it to lean on.
+    // The note held back for what follows it has nothing after it to lean on,
+    // and the bars of rest are counted in the tempo after any fermata.
     if (expressive_) expressive_->Flush();
     const int beatsPerBar = signature_.BarLength() / signature_.BeatLength();
     const long long beats = static_cast<long long>(bars) * std::max(beatsPerBar, 1);
