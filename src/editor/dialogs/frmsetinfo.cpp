@@ -116,8 +116,8 @@ void TfrmSetInfo::BuildLists() {
         SetUpColorChoice(box);
     }
     for (const char* entry : ClickKeyEntries()) {
-        ui_->cmbClickHKeyNo->addItem(QString::fromUtf8(entry));
-        ui_->cmbClickLKeyNo->addItem(QString::fromUtf8(entry));
+        ui_->cmbClickHKeyNo->addItem(Translated("SettingsValues", entry));
+        ui_->cmbClickLKeyNo->addItem(Translated("SettingsValues", entry));
     }
     ui_->btnFingerNoT->setFont(MusicFont(kGlyphButtonPixels));
     ui_->btnFingerNo00->setFont(MusicFont(kGlyphButtonPixels));
