@@ -1621,7 +1621,7 @@ The help contents page is the following file. Please open it in your browser.
     <name>TfrmSetdaon</name>
     <message>
         <source>設定</source>
-        <translation>Settings</translation>
+        <translation>Grace Notes</translation>
     </message>
     <message>
         <source>指番号</source>
@@ -1641,27 +1641,27 @@ The help contents page is the following file. Please open it in your browser.
     </message>
     <message>
         <source>3</source>
-        <translation>3</translation>
+        <translation type="vanished">3</translation>
     </message>
     <message>
         <source>2</source>
-        <translation>2</translation>
+        <translation type="vanished">2</translation>
     </message>
     <message>
         <source>1</source>
-        <translation>1</translation>
+        <translation type="vanished">1</translation>
     </message>
     <message>
         <source>0</source>
-        <translation>0</translation>
+        <translation type="vanished">0</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation>-1</translation>
+        <translation type="vanished">-1</translation>
     </message>
     <message>
         <source>-2</source>
-        <translation>-2</translation>
+        <translation type="vanished">-2</translation>
     </message>
     <message>
         <source>２音目</source>
@@ -2605,6 +2605,39 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>自動（システムの言語）</source>
         <translation>Automatic (system language)</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmSetdaon</name>
+    <message>
+        <source>3</source>
+        <comment>octave: three dots above</comment>
+        <translation>High (3 dots)</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <comment>octave: two dots above</comment>
+        <translation>High (2 dots)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <comment>octave: one dot above</comment>
+        <translation>High (1 dot)</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <comment>octave: no dot</comment>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <comment>octave: one dot below</comment>
+        <translation>Low (1 dot)</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <comment>octave: two dots below</comment>
+        <translation>Low (2 dots)</translation>
     </message>
 </context>
 <context>

@@ -1621,7 +1621,7 @@
     <name>TfrmSetdaon</name>
     <message>
         <source>設定</source>
-        <translation>設定</translation>
+        <translation>倚音設定</translation>
     </message>
     <message>
         <source>指番号</source>
@@ -1641,27 +1641,27 @@
     </message>
     <message>
         <source>3</source>
-        <translation>3</translation>
+        <translation type="vanished">3</translation>
     </message>
     <message>
         <source>2</source>
-        <translation>2</translation>
+        <translation type="vanished">2</translation>
     </message>
     <message>
         <source>1</source>
-        <translation>1</translation>
+        <translation type="vanished">1</translation>
     </message>
     <message>
         <source>0</source>
-        <translation>0</translation>
+        <translation type="vanished">0</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation>-1</translation>
+        <translation type="vanished">-1</translation>
     </message>
     <message>
         <source>-2</source>
-        <translation>-2</translation>
+        <translation type="vanished">-2</translation>
     </message>
     <message>
         <source>２音目</source>
@@ -2605,6 +2605,39 @@
     <message>
         <source>自動（システムの言語）</source>
         <translation>自動（系統語言）</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmSetdaon</name>
+    <message>
+        <source>3</source>
+        <comment>octave: three dots above</comment>
+        <translation>超高</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <comment>octave: two dots above</comment>
+        <translation>倍高</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <comment>octave: one dot above</comment>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <comment>octave: no dot</comment>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <comment>octave: one dot below</comment>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <comment>octave: two dots below</comment>
+        <translation>倍低</translation>
     </message>
 </context>
 <context>

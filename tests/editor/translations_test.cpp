@@ -407,6 +407,48 @@ private Q_SLOTS:
         }
     }
 
+    // The grace-note dialog is titled by what it edits (the glossary's word)
+    // and offers octaves as words; the chosen one is stored as its number.
+    void graceNoteDialogNamesItsOctaves() {
+        const struct {
+            InterfaceLanguage language;
+            const char* term;
+        } languages[] = {{InterfaceLanguage::SimplifiedChinese, "倚音"},
+                         {InterfaceLanguage::TraditionalChinese, "倚音"},
+                         {InterfaceLanguage::English, "Grace"}};
+        for (const auto& l : languages) {
+            const InterfaceTranslators translators(l.language);
+            MainWindowFixture f;
+            auto* daon = CreateItem<TDaonLeft>(*f.window->CurrentPage());
+            daon->SetContent("K");
+            daon->SetPosX(100);
+            daon->SetPosY(300);
+            QVERIFY(daon->SetAllNoteData("62T73U 3  3 "));
+            TfrmSetdaon& dialog = ItemDialogs::Of(f.window->Context()).Daon();
+            QString title;
+            QStringList octaves;
+            int shown = 99;
+            QTimer::singleShot(0, f.window.get(), [&] {
+                auto* octave = dialog.findChild<QComboBox*>("cmbOctave1");
+                title = dialog.windowTitle();
+                octaves = ItemTexts(*octave);
+                shown = octave->currentData().toInt();
+                octave->setCurrentIndex(octave->findData(1));
+                dialog.ConfirmAndApply();
+            });
+            QVERIFY(EditItemProperties(f.window->Context(), *daon));
+            QVERIFY2(title.contains(QString::fromUtf8(l.term)), qPrintable(title));
+            QCOMPARE(octaves.size(), 6);
+            for (const QString& octave : octaves) {
+                bool number = false;
+                octave.toInt(&number);
+                QVERIFY2(!number, qPrintable(octave));
+            }
+            QCOMPARE(shown, -1);
+            QCOMPARE(daon->AllNoteData().substr(0, 2), std::string("64"));
+        }
+    }
+
     // The .ts files in the tree: every message with a Japanese source is
     // finished, and a translation keeps the %1 … places of its source.
     void theTranslationFilesAreFinished() {
