@@ -2297,6 +2297,13 @@ The help contents page is the following file. Please open it in your browser.
     </message>
 </context>
 <context>
+    <name>sorvel::KeyCode</name>
+    <message>
+        <source>%1（弦）</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::MusicXmlCommands</name>
     <message>
         <source>MusicXMLを読み込む</source>

@@ -449,6 +449,42 @@ private Q_SLOTS:
         }
     }
 
+    // A key none of whose open strings is a degree keeps its text as stored,
+    // but a translation lists it without the empty brackets.
+    void keyListLeavesOutEmptyBrackets() {
+        const std::string flatE = cp932::FromUtf8("１＝♭Ｅ（弦）");
+        for (InterfaceLanguage language : kInterfaceLanguages) {
+            const InterfaceTranslators translators(language);
+            MainWindowFixture f;
+            TMusicSheet& page = *f.window->CurrentPage();
+            page.SetKeyCode(cp932::FromUtf8("１＝Ｅ　（弦）"));
+            TfrmSetInfo& dialog = SettingsCommands::Of(*f.window)->Dialog();
+            QStringList keys;
+            QString current;
+            QTimer::singleShot(0, f.window.get(), [&] {
+                auto* list = dialog.findChild<QComboBox*>("cmbKeyCode");
+                keys = ItemTexts(*list);
+                current = list->currentText();
+                list->setCurrentIndex(KeyCodeIndex(flatE));
+                dialog.ConfirmAndApply();
+            });
+            SettingsCommands::Of(*f.window)->SetPageInfo();
+            QCOMPARE(page.KeyCode(), flatE);
+            QCOMPARE(keys.at(0), QStringLiteral("１＝Ｄ　（１５弦）"));
+            if (language == InterfaceLanguage::Japanese) {
+                QVERIFY(keys.contains(QStringLiteral("１＝♭Ｅ（弦）")));
+                QCOMPARE(current, QStringLiteral("１＝Ｅ　（弦）"));
+                continue;
+            }
+            for (const QString& key : keys) {
+                QVERIFY2(!key.contains(QStringLiteral("（弦）")) && key == key.trimmed(),
+                         qPrintable(key));
+            }
+            QVERIFY(keys.contains(QStringLiteral("１＝♭Ｅ")));
+            QCOMPARE(current, QStringLiteral("１＝Ｅ"));
+        }
+    }
+
     // The .ts files in the tree: every message with a Japanese source is
     // finished, and a translation keeps the %1 … places of its source.
     void theTranslationFilesAreFinished() {
