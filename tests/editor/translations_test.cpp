@@ -485,6 +485,28 @@ private Q_SLOTS:
         }
     }
 
+    // The palette's tab that holds no tool yet is left out, unless the option
+    // asks for the palette with every tab.
+    void theSpareTabShowsOnlyWhenAskedFor() {
+        for (InterfaceLanguage language : kInterfaceLanguages) {
+            const InterfaceTranslators translators(language);
+            MainWindowFixture f;
+            auto spareShown = [&f] {
+                ToolPalette& palette = f.window->Palette();
+                for (int i = 0; i < palette.count(); ++i) {
+                    const bool spare = palette.widget(i)->objectName() == QLatin1String("tabEtc");
+                    if (!spare && !palette.isTabVisible(i)) return -1;  // a tool tab is missing
+                    if (spare) return palette.isTabVisible(i) ? 1 : 0;
+                }
+                return -1;
+            };
+            QCOMPARE(spareShown(), 0);
+            WritePreferenceKey(f.SettingsPath().toStdString(), "Editor", "ShowSpareTabs", 1);
+            f.Start();
+            QCOMPARE(spareShown(), 1);
+        }
+    }
+
     // The .ts files in the tree: every message with a Japanese source is
     // finished, and a translation keeps the %1 … places of its source.
     void theTranslationFilesAreFinished() {
