@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>ビットマップ(*.bmp);;全てのファイル(*.*)</source>
-        <translation>位图(*.bmp);;所有文件(*.*)</translation>
+        <translation>BMP 图片(*.bmp);;所有文件(*.*)</translation>
     </message>
     <message>
         <source>PDF(*.pdf);;全てのファイル(*.*)</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>ビットマップで保存(&amp;I)...</source>
-        <translation>保存为位图(&amp;I)...</translation>
+        <translation>保存为图片(&amp;I)...</translation>
     </message>
     <message>
         <source>PDFで保存(&amp;D)...</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>括弧</source>
-        <translation>反复跳越记号（房子）</translation>
+        <translation>房子</translation>
     </message>
     <message>
         <source>27:High Q</source>
@@ -1189,11 +1189,11 @@
     </message>
     <message>
         <source>括弧も表示する</source>
-        <translation>同时显示反复跳越记号（房子）</translation>
+        <translation>同时显示房子</translation>
     </message>
     <message>
         <source>括弧</source>
-        <translation>反复跳越记号（房子）</translation>
+        <translation>房子</translation>
     </message>
     <message>
         <source>高さ</source>
@@ -2362,7 +2362,7 @@
     <message>
         <source>ビットマップファイルを保存できませんでした。
 %1</source>
-        <translation>无法保存位图文件。
+        <translation>无法保存图片文件。
 %1</translation>
     </message>
     <message>

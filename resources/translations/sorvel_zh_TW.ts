@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>ビットマップ(*.bmp);;全てのファイル(*.*)</source>
-        <translation>點陣圖(*.bmp);;所有檔案(*.*)</translation>
+        <translation>BMP 圖片(*.bmp);;所有檔案(*.*)</translation>
     </message>
     <message>
         <source>PDF(*.pdf);;全てのファイル(*.*)</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>ビットマップで保存(&amp;I)...</source>
-        <translation>儲存為點陣圖(&amp;I)...</translation>
+        <translation>儲存為圖片(&amp;I)...</translation>
     </message>
     <message>
         <source>PDFで保存(&amp;D)...</source>
@@ -550,7 +550,7 @@
     </message>
     <message>
         <source>スラー</source>
-        <translation>連線</translation>
+        <translation>圓滑線</translation>
     </message>
     <message>
         <source>装飾音</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>括弧</source>
-        <translation>反覆跳越記號</translation>
+        <translation>反覆結尾</translation>
     </message>
     <message>
         <source>27:High Q</source>
@@ -1137,11 +1137,11 @@
     </message>
     <message>
         <source>スラーも表示する</source>
-        <translation>同時顯示連線</translation>
+        <translation>同時顯示圓滑線</translation>
     </message>
     <message>
         <source>スラー</source>
-        <translation>連線</translation>
+        <translation>圓滑線</translation>
     </message>
     <message>
         <source>装飾音も表示する</source>
@@ -1189,11 +1189,11 @@
     </message>
     <message>
         <source>括弧も表示する</source>
-        <translation>同時顯示反覆跳越記號</translation>
+        <translation>同時顯示反覆結尾</translation>
     </message>
     <message>
         <source>括弧</source>
-        <translation>反覆跳越記號</translation>
+        <translation>反覆結尾</translation>
     </message>
     <message>
         <source>高さ</source>
@@ -2362,7 +2362,7 @@
     <message>
         <source>ビットマップファイルを保存できませんでした。
 %1</source>
-        <translation>無法儲存點陣圖檔案。
+        <translation>無法儲存圖片檔案。
 %1</translation>
     </message>
     <message>
@@ -2748,7 +2748,7 @@
     </message>
     <message>
         <source>終わりのないスラー</source>
-        <translation>沒有結束的連線</translation>
+        <translation>沒有結束的圓滑線</translation>
     </message>
     <message>
         <source>3つ組にならない3連符の音</source>
@@ -2996,7 +2996,7 @@
     </message>
     <message>
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
-        <translation>缺少第 1 結尾的反覆跳越記號；或者第 1 結尾緊接在反覆結束記號之後</translation>
+        <translation>缺少第 1 反覆結尾；或者第 1 反覆結尾緊接在反覆結束記號之後</translation>
     </message>
 </context>
 </TS>
