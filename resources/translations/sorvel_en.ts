@@ -580,6 +580,254 @@ The help contents page is the following file. Please open it in your browser.
         <source>括弧</source>
         <translation>Ending brackets</translation>
     </message>
+    <message>
+        <source>27:High Q</source>
+        <translation>27:High Q</translation>
+    </message>
+    <message>
+        <source>28:Slap</source>
+        <translation>28:Slap</translation>
+    </message>
+    <message>
+        <source>29:Scratch Push</source>
+        <translation>29:Scratch Push</translation>
+    </message>
+    <message>
+        <source>30:Scratch Pull</source>
+        <translation>30:Scratch Pull</translation>
+    </message>
+    <message>
+        <source>31:Sticks</source>
+        <translation>31:Sticks</translation>
+    </message>
+    <message>
+        <source>32:Square Click</source>
+        <translation>32:Square Click</translation>
+    </message>
+    <message>
+        <source>33:Metronome Click</source>
+        <translation>33:Metronome Click</translation>
+    </message>
+    <message>
+        <source>34:Metronome Bell</source>
+        <translation>34:Metronome Bell</translation>
+    </message>
+    <message>
+        <source>35:Acoustic Bass Drum</source>
+        <translation>35:Acoustic Bass Drum</translation>
+    </message>
+    <message>
+        <source>36:Bass Drum 1</source>
+        <translation>36:Bass Drum 1</translation>
+    </message>
+    <message>
+        <source>37:Side Stick</source>
+        <translation>37:Side Stick</translation>
+    </message>
+    <message>
+        <source>38:Acoustic Snare</source>
+        <translation>38:Acoustic Snare</translation>
+    </message>
+    <message>
+        <source>39:Hand Clap</source>
+        <translation>39:Hand Clap</translation>
+    </message>
+    <message>
+        <source>40:Electric Snare</source>
+        <translation>40:Electric Snare</translation>
+    </message>
+    <message>
+        <source>41:Low Floor Tom</source>
+        <translation>41:Low Floor Tom</translation>
+    </message>
+    <message>
+        <source>42:Closed Hi-Hat</source>
+        <translation>42:Closed Hi-Hat</translation>
+    </message>
+    <message>
+        <source>43:High Floor Tom</source>
+        <translation>43:High Floor Tom</translation>
+    </message>
+    <message>
+        <source>44:Pedal Hi-Hat</source>
+        <translation>44:Pedal Hi-Hat</translation>
+    </message>
+    <message>
+        <source>45:Low Tom</source>
+        <translation>45:Low Tom</translation>
+    </message>
+    <message>
+        <source>46:Open Hi-Hat</source>
+        <translation>46:Open Hi-Hat</translation>
+    </message>
+    <message>
+        <source>47:Low-Mid Tom</source>
+        <translation>47:Low-Mid Tom</translation>
+    </message>
+    <message>
+        <source>48:Hi-Mid Tom</source>
+        <translation>48:Hi-Mid Tom</translation>
+    </message>
+    <message>
+        <source>49:Crash Cymbal 1</source>
+        <translation>49:Crash Cymbal 1</translation>
+    </message>
+    <message>
+        <source>50:High Tom</source>
+        <translation>50:High Tom</translation>
+    </message>
+    <message>
+        <source>51:Ride Cymbal 1</source>
+        <translation>51:Ride Cymbal 1</translation>
+    </message>
+    <message>
+        <source>52:Chinese Cymbal</source>
+        <translation>52:Chinese Cymbal</translation>
+    </message>
+    <message>
+        <source>53:Ride Bell</source>
+        <translation>53:Ride Bell</translation>
+    </message>
+    <message>
+        <source>54:Tambourine</source>
+        <translation>54:Tambourine</translation>
+    </message>
+    <message>
+        <source>55:Splash Cymbal</source>
+        <translation>55:Splash Cymbal</translation>
+    </message>
+    <message>
+        <source>56:Cowbell</source>
+        <translation>56:Cowbell</translation>
+    </message>
+    <message>
+        <source>57:Crash Cymbal 2</source>
+        <translation>57:Crash Cymbal 2</translation>
+    </message>
+    <message>
+        <source>58:Vibraslap</source>
+        <translation>58:Vibraslap</translation>
+    </message>
+    <message>
+        <source>59:Ride Cymbal 2</source>
+        <translation>59:Ride Cymbal 2</translation>
+    </message>
+    <message>
+        <source>60:Hi Bongo</source>
+        <translation>60:Hi Bongo</translation>
+    </message>
+    <message>
+        <source>61:Low Bongo</source>
+        <translation>61:Low Bongo</translation>
+    </message>
+    <message>
+        <source>62:Mute Hi Conga</source>
+        <translation>62:Mute Hi Conga</translation>
+    </message>
+    <message>
+        <source>63:Open Hi Conga</source>
+        <translation>63:Open Hi Conga</translation>
+    </message>
+    <message>
+        <source>64:Low Conga</source>
+        <translation>64:Low Conga</translation>
+    </message>
+    <message>
+        <source>65:High Timbale</source>
+        <translation>65:High Timbale</translation>
+    </message>
+    <message>
+        <source>66:Low Timbale</source>
+        <translation>66:Low Timbale</translation>
+    </message>
+    <message>
+        <source>67:High Agogo</source>
+        <translation>67:High Agogo</translation>
+    </message>
+    <message>
+        <source>68:Low Agogo</source>
+        <translation>68:Low Agogo</translation>
+    </message>
+    <message>
+        <source>69:Cabasa</source>
+        <translation>69:Cabasa</translation>
+    </message>
+    <message>
+        <source>70:Maracas</source>
+        <translation>70:Maracas</translation>
+    </message>
+    <message>
+        <source>71:Short Whistle</source>
+        <translation>71:Short Whistle</translation>
+    </message>
+    <message>
+        <source>72:Long Whistle</source>
+        <translation>72:Long Whistle</translation>
+    </message>
+    <message>
+        <source>73:Short Guiro</source>
+        <translation>73:Short Guiro</translation>
+    </message>
+    <message>
+        <source>74:Long Guiro</source>
+        <translation>74:Long Guiro</translation>
+    </message>
+    <message>
+        <source>75:Claves</source>
+        <translation>75:Claves</translation>
+    </message>
+    <message>
+        <source>76:Hi Wood Block</source>
+        <translation>76:Hi Wood Block</translation>
+    </message>
+    <message>
+        <source>77:Low Wood Block</source>
+        <translation>77:Low Wood Block</translation>
+    </message>
+    <message>
+        <source>78:Mute Cuica</source>
+        <translation>78:Mute Cuica</translation>
+    </message>
+    <message>
+        <source>79:Open Cuica</source>
+        <translation>79:Open Cuica</translation>
+    </message>
+    <message>
+        <source>80:Mute Triangle</source>
+        <translation>80:Mute Triangle</translation>
+    </message>
+    <message>
+        <source>81:Open Triangle</source>
+        <translation>81:Open Triangle</translation>
+    </message>
+    <message>
+        <source>82:Shaker</source>
+        <translation>82:Shaker</translation>
+    </message>
+    <message>
+        <source>83:Jingle Bell</source>
+        <translation>83:Jingle Bell</translation>
+    </message>
+    <message>
+        <source>84:Bell Tree</source>
+        <translation>84:Bell Tree</translation>
+    </message>
+    <message>
+        <source>85:Castanets</source>
+        <translation>85:Castanets</translation>
+    </message>
+    <message>
+        <source>86:Mute Surdo</source>
+        <translation>86:Mute Surdo</translation>
+    </message>
+    <message>
+        <source>87:Open Surdo</source>
+        <translation>87:Open Surdo</translation>
+    </message>
+    <message>
+        <source>88:Applause 2</source>
+        <translation>88:Applause 2</translation>
+    </message>
 </context>
 <context>
     <name>TfrmInsDel</name>
@@ -660,7 +908,7 @@ The help contents page is the following file. Please open it in your browser.
     </message>
     <message>
         <source>MUTE</source>
-        <translation>MUTE</translation>
+        <translation>Mute:</translation>
     </message>
     <message>
         <source>メトロノーム</source>
@@ -668,7 +916,7 @@ The help contents page is the following file. Please open it in your browser.
     </message>
     <message>
         <source>楽譜データ</source>
-        <translation>Score</translation>
+        <translation>Melody</translation>
     </message>
     <message>
         <source>PlayBias：</source>
@@ -1373,7 +1621,7 @@ The help contents page is the following file. Please open it in your browser.
     <name>TfrmSetdaon</name>
     <message>
         <source>設定</source>
-        <translation>Settings</translation>
+        <translation>Grace Notes</translation>
     </message>
     <message>
         <source>指番号</source>
@@ -1393,27 +1641,27 @@ The help contents page is the following file. Please open it in your browser.
     </message>
     <message>
         <source>3</source>
-        <translation>3</translation>
+        <translation type="vanished">3</translation>
     </message>
     <message>
         <source>2</source>
-        <translation>2</translation>
+        <translation type="vanished">2</translation>
     </message>
     <message>
         <source>1</source>
-        <translation>1</translation>
+        <translation type="vanished">1</translation>
     </message>
     <message>
         <source>0</source>
-        <translation>0</translation>
+        <translation type="vanished">0</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation>-1</translation>
+        <translation type="vanished">-1</translation>
     </message>
     <message>
         <source>-2</source>
-        <translation>-2</translation>
+        <translation type="vanished">-2</translation>
     </message>
     <message>
         <source>２音目</source>
@@ -1531,6 +1779,528 @@ The help contents page is the following file. Please open it in your browser.
     <message>
         <source>再生</source>
         <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::GeneralMidi</name>
+    <message>
+        <source>アコースティック・グランド・ピアノ</source>
+        <translation>Acoustic Grand Piano</translation>
+    </message>
+    <message>
+        <source>ブライト・アコースティック・ピアノ</source>
+        <translation>Bright Acoustic Piano</translation>
+    </message>
+    <message>
+        <source>エレクトリック・グランド・ピアノ</source>
+        <translation>Electric Grand Piano</translation>
+    </message>
+    <message>
+        <source>ホンキートンク・ピアノ</source>
+        <translation>Honky-tonk Piano</translation>
+    </message>
+    <message>
+        <source>エレクトリック・ピアノ1</source>
+        <translation>Electric Piano 1</translation>
+    </message>
+    <message>
+        <source>エレクトリック・ピアノ2</source>
+        <translation>Electric Piano 2</translation>
+    </message>
+    <message>
+        <source>ハープシコード</source>
+        <translation>Harpsichord</translation>
+    </message>
+    <message>
+        <source>クラビネット</source>
+        <translation>Clavinet</translation>
+    </message>
+    <message>
+        <source>チェレスタ</source>
+        <translation>Celesta</translation>
+    </message>
+    <message>
+        <source>グロッケンシュピール</source>
+        <translation>Glockenspiel</translation>
+    </message>
+    <message>
+        <source>オルゴール</source>
+        <translation>Music Box</translation>
+    </message>
+    <message>
+        <source>ビブラフォン</source>
+        <translation>Vibraphone</translation>
+    </message>
+    <message>
+        <source>マリンバ</source>
+        <translation>Marimba</translation>
+    </message>
+    <message>
+        <source>シロフォン</source>
+        <translation>Xylophone</translation>
+    </message>
+    <message>
+        <source>チューブラー・ベル</source>
+        <translation>Tubular Bells</translation>
+    </message>
+    <message>
+        <source>ダルシマー</source>
+        <translation>Dulcimer</translation>
+    </message>
+    <message>
+        <source>ドローバー・オルガン</source>
+        <translation>Drawbar Organ</translation>
+    </message>
+    <message>
+        <source>パーカッシブ・オルガン</source>
+        <translation>Percussive Organ</translation>
+    </message>
+    <message>
+        <source>ロック・オルガン</source>
+        <translation>Rock Organ</translation>
+    </message>
+    <message>
+        <source>チャーチ・オルガン</source>
+        <translation>Church Organ</translation>
+    </message>
+    <message>
+        <source>リード・オルガン</source>
+        <translation>Reed Organ</translation>
+    </message>
+    <message>
+        <source>アコーディオン</source>
+        <translation>Accordion</translation>
+    </message>
+    <message>
+        <source>ハーモニカ</source>
+        <translation>Harmonica</translation>
+    </message>
+    <message>
+        <source>タンゴ・アコーディオン</source>
+        <translation>Tango Accordion</translation>
+    </message>
+    <message>
+        <source>アコースティック・ギター（ナイロン弦）</source>
+        <translation>Acoustic Guitar (nylon)</translation>
+    </message>
+    <message>
+        <source>アコースティック・ギター（スチール弦）</source>
+        <translation>Acoustic Guitar (steel)</translation>
+    </message>
+    <message>
+        <source>ジャズ・ギター</source>
+        <translation>Electric Guitar (jazz)</translation>
+    </message>
+    <message>
+        <source>クリーン・ギター</source>
+        <translation>Electric Guitar (clean)</translation>
+    </message>
+    <message>
+        <source>ミュート・ギター</source>
+        <translation>Electric Guitar (muted)</translation>
+    </message>
+    <message>
+        <source>オーバードライブ・ギター</source>
+        <translation>Overdriven Guitar</translation>
+    </message>
+    <message>
+        <source>ディストーション・ギター</source>
+        <translation>Distortion Guitar</translation>
+    </message>
+    <message>
+        <source>ギター・ハーモニクス</source>
+        <translation>Guitar Harmonics</translation>
+    </message>
+    <message>
+        <source>アコースティック・ベース</source>
+        <translation>Acoustic Bass</translation>
+    </message>
+    <message>
+        <source>フィンガー・ベース</source>
+        <translation>Electric Bass (finger)</translation>
+    </message>
+    <message>
+        <source>ピック・ベース</source>
+        <translation>Electric Bass (pick)</translation>
+    </message>
+    <message>
+        <source>フレットレス・ベース</source>
+        <translation>Fretless Bass</translation>
+    </message>
+    <message>
+        <source>スラップ・ベース1</source>
+        <translation>Slap Bass 1</translation>
+    </message>
+    <message>
+        <source>スラップ・ベース2</source>
+        <translation>Slap Bass 2</translation>
+    </message>
+    <message>
+        <source>シンセ・ベース1</source>
+        <translation>Synth Bass 1</translation>
+    </message>
+    <message>
+        <source>シンセ・ベース2</source>
+        <translation>Synth Bass 2</translation>
+    </message>
+    <message>
+        <source>バイオリン</source>
+        <translation>Violin</translation>
+    </message>
+    <message>
+        <source>ビオラ</source>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <source>チェロ</source>
+        <translation>Cello</translation>
+    </message>
+    <message>
+        <source>コントラバス</source>
+        <translation>Contrabass</translation>
+    </message>
+    <message>
+        <source>トレモロ・ストリングス</source>
+        <translation>Tremolo Strings</translation>
+    </message>
+    <message>
+        <source>ピチカート・ストリングス</source>
+        <translation>Pizzicato Strings</translation>
+    </message>
+    <message>
+        <source>ハープ</source>
+        <translation>Orchestral Harp</translation>
+    </message>
+    <message>
+        <source>ティンパニ</source>
+        <translation>Timpani</translation>
+    </message>
+    <message>
+        <source>ストリングス</source>
+        <translation>String Ensemble 1</translation>
+    </message>
+    <message>
+        <source>スロー・ストリングス</source>
+        <translation>String Ensemble 2</translation>
+    </message>
+    <message>
+        <source>シンセ・ストリングス1</source>
+        <translation>Synth Strings 1</translation>
+    </message>
+    <message>
+        <source>シンセ・ストリングス2</source>
+        <translation>Synth Strings 2</translation>
+    </message>
+    <message>
+        <source>クワイア・アー</source>
+        <translation>Choir Aahs</translation>
+    </message>
+    <message>
+        <source>ボイス・ウー</source>
+        <translation>Voice Oohs</translation>
+    </message>
+    <message>
+        <source>シンセ・ボイス</source>
+        <translation>Synth Voice</translation>
+    </message>
+    <message>
+        <source>オーケストラ・ヒット</source>
+        <translation>Orchestra Hit</translation>
+    </message>
+    <message>
+        <source>トランペット</source>
+        <translation>Trumpet</translation>
+    </message>
+    <message>
+        <source>トロンボーン</source>
+        <translation>Trombone</translation>
+    </message>
+    <message>
+        <source>チューバ</source>
+        <translation>Tuba</translation>
+    </message>
+    <message>
+        <source>ミュート・トランペット</source>
+        <translation>Muted Trumpet</translation>
+    </message>
+    <message>
+        <source>フレンチ・ホルン</source>
+        <translation>French Horn</translation>
+    </message>
+    <message>
+        <source>ブラス・セクション</source>
+        <translation>Brass Section</translation>
+    </message>
+    <message>
+        <source>シンセ・ブラス1</source>
+        <translation>Synth Brass 1</translation>
+    </message>
+    <message>
+        <source>シンセ・ブラス2</source>
+        <translation>Synth Brass 2</translation>
+    </message>
+    <message>
+        <source>ソプラノ・サックス</source>
+        <translation>Soprano Sax</translation>
+    </message>
+    <message>
+        <source>アルト・サックス</source>
+        <translation>Alto Sax</translation>
+    </message>
+    <message>
+        <source>テナー・サックス</source>
+        <translation>Tenor Sax</translation>
+    </message>
+    <message>
+        <source>バリトン・サックス</source>
+        <translation>Baritone Sax</translation>
+    </message>
+    <message>
+        <source>オーボエ</source>
+        <translation>Oboe</translation>
+    </message>
+    <message>
+        <source>イングリッシュ・ホルン</source>
+        <translation>English Horn</translation>
+    </message>
+    <message>
+        <source>ファゴット</source>
+        <translation>Bassoon</translation>
+    </message>
+    <message>
+        <source>クラリネット</source>
+        <translation>Clarinet</translation>
+    </message>
+    <message>
+        <source>ピッコロ</source>
+        <translation>Piccolo</translation>
+    </message>
+    <message>
+        <source>フルート</source>
+        <translation>Flute</translation>
+    </message>
+    <message>
+        <source>リコーダー</source>
+        <translation>Recorder</translation>
+    </message>
+    <message>
+        <source>パン・フルート</source>
+        <translation>Pan Flute</translation>
+    </message>
+    <message>
+        <source>ボトル・ブロウ</source>
+        <translation>Blown Bottle</translation>
+    </message>
+    <message>
+        <source>尺八</source>
+        <translation>Shakuhachi</translation>
+    </message>
+    <message>
+        <source>口笛</source>
+        <translation>Whistle</translation>
+    </message>
+    <message>
+        <source>オカリナ</source>
+        <translation>Ocarina</translation>
+    </message>
+    <message>
+        <source>矩形波</source>
+        <translation>Lead 1 (square)</translation>
+    </message>
+    <message>
+        <source>ノコギリ波</source>
+        <translation>Lead 2 (sawtooth)</translation>
+    </message>
+    <message>
+        <source>カリオペ</source>
+        <translation>Lead 3 (calliope)</translation>
+    </message>
+    <message>
+        <source>チフ・リード</source>
+        <translation>Lead 4 (chiff)</translation>
+    </message>
+    <message>
+        <source>チャランゴ</source>
+        <translation>Lead 5 (charang)</translation>
+    </message>
+    <message>
+        <source>ソロ・ボイス</source>
+        <translation>Lead 6 (voice)</translation>
+    </message>
+    <message>
+        <source>5度ノコギリ波</source>
+        <translation>Lead 7 (fifths)</translation>
+    </message>
+    <message>
+        <source>ベース＆リード</source>
+        <translation>Lead 8 (bass + lead)</translation>
+    </message>
+    <message>
+        <source>ファンタジア</source>
+        <translation>Pad 1 (new age)</translation>
+    </message>
+    <message>
+        <source>ウォーム・パッド</source>
+        <translation>Pad 2 (warm)</translation>
+    </message>
+    <message>
+        <source>ポリシンセ</source>
+        <translation>Pad 3 (polysynth)</translation>
+    </message>
+    <message>
+        <source>スペース・ボイス</source>
+        <translation>Pad 4 (choir)</translation>
+    </message>
+    <message>
+        <source>ボウド・グラス</source>
+        <translation>Pad 5 (bowed)</translation>
+    </message>
+    <message>
+        <source>メタル・パッド</source>
+        <translation>Pad 6 (metallic)</translation>
+    </message>
+    <message>
+        <source>ハロー・パッド</source>
+        <translation>Pad 7 (halo)</translation>
+    </message>
+    <message>
+        <source>スウィープ・パッド</source>
+        <translation>Pad 8 (sweep)</translation>
+    </message>
+    <message>
+        <source>アイス・レイン</source>
+        <translation>FX 1 (rain)</translation>
+    </message>
+    <message>
+        <source>サウンドトラック</source>
+        <translation>FX 2 (soundtrack)</translation>
+    </message>
+    <message>
+        <source>クリスタル</source>
+        <translation>FX 3 (crystal)</translation>
+    </message>
+    <message>
+        <source>アトモスフィア</source>
+        <translation>FX 4 (atmosphere)</translation>
+    </message>
+    <message>
+        <source>ブライトネス</source>
+        <translation>FX 5 (brightness)</translation>
+    </message>
+    <message>
+        <source>ゴブリン</source>
+        <translation>FX 6 (goblins)</translation>
+    </message>
+    <message>
+        <source>エコー・ドロップス</source>
+        <translation>FX 7 (echoes)</translation>
+    </message>
+    <message>
+        <source>スター・テーマ</source>
+        <translation>FX 8 (sci-fi)</translation>
+    </message>
+    <message>
+        <source>シタール</source>
+        <translation>Sitar</translation>
+    </message>
+    <message>
+        <source>バンジョー</source>
+        <translation>Banjo</translation>
+    </message>
+    <message>
+        <source>三味線</source>
+        <translation>Shamisen</translation>
+    </message>
+    <message>
+        <source>琴</source>
+        <translation>Koto</translation>
+    </message>
+    <message>
+        <source>カリンバ</source>
+        <translation>Kalimba</translation>
+    </message>
+    <message>
+        <source>バグパイプ</source>
+        <translation>Bagpipe</translation>
+    </message>
+    <message>
+        <source>フィドル</source>
+        <translation>Fiddle</translation>
+    </message>
+    <message>
+        <source>シャーナイ</source>
+        <translation>Shanai</translation>
+    </message>
+    <message>
+        <source>ティンクル・ベル</source>
+        <translation>Tinkle Bell</translation>
+    </message>
+    <message>
+        <source>アゴゴ</source>
+        <translation>Agogo</translation>
+    </message>
+    <message>
+        <source>スチール・ドラム</source>
+        <translation>Steel Drums</translation>
+    </message>
+    <message>
+        <source>ウッド・ブロック</source>
+        <translation>Woodblock</translation>
+    </message>
+    <message>
+        <source>太鼓</source>
+        <translation>Taiko Drum</translation>
+    </message>
+    <message>
+        <source>メロディック・タム</source>
+        <translation>Melodic Tom</translation>
+    </message>
+    <message>
+        <source>シンセ・ドラム</source>
+        <translation>Synth Drum</translation>
+    </message>
+    <message>
+        <source>リバース・シンバル</source>
+        <translation>Reverse Cymbal</translation>
+    </message>
+    <message>
+        <source>ギター・フレット・ノイズ</source>
+        <translation>Guitar Fret Noise</translation>
+    </message>
+    <message>
+        <source>ブレス・ノイズ</source>
+        <translation>Breath Noise</translation>
+    </message>
+    <message>
+        <source>海岸</source>
+        <translation>Seashore</translation>
+    </message>
+    <message>
+        <source>鳥のさえずり</source>
+        <translation>Bird Tweet</translation>
+    </message>
+    <message>
+        <source>電話のベル</source>
+        <translation>Telephone Ring</translation>
+    </message>
+    <message>
+        <source>ヘリコプター</source>
+        <translation>Helicopter</translation>
+    </message>
+    <message>
+        <source>拍手</source>
+        <translation>Applause</translation>
+    </message>
+    <message>
+        <source>銃声</source>
+        <translation>Gunshot</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::KeyCode</name>
+    <message>
+        <source>%1（弦）</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -1782,7 +2552,11 @@ Everything other than printing works as usual.</translation>
     <name>sorvel::TfrmPlay</name>
     <message>
         <source>MUTE(交互)</source>
-        <translation>MUTE (alternate)</translation>
+        <translation>Every other pass</translation>
+    </message>
+    <message>
+        <source>MUTE</source>
+        <translation>Every pass</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +2615,39 @@ Everything other than printing works as usual.</translation>
     </message>
 </context>
 <context>
+    <name>sorvel::TfrmSetdaon</name>
+    <message>
+        <source>3</source>
+        <comment>octave: three dots above</comment>
+        <translation>High (3 dots)</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <comment>octave: two dots above</comment>
+        <translation>High (2 dots)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <comment>octave: one dot above</comment>
+        <translation>High (1 dot)</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <comment>octave: no dot</comment>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <comment>octave: one dot below</comment>
+        <translation>Low (1 dot)</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <comment>octave: two dots below</comment>
+        <translation>Low (2 dots)</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::TfrmVersionInfo</name>
     <message>
         <source>ソルベル</source>
@@ -1853,6 +2660,14 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>二胡専用数字譜エディター『ソルベル』</source>
         <translation>Sorvel Erhu Numbered-Notation Editor</translation>
+    </message>
+    <message>
+        <source>Version 2.40</source>
+        <translation>Version 2.40</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>ビットマップ(*.bmp);;全てのファイル(*.*)</source>
-        <translation>位图(*.bmp);;所有文件(*.*)</translation>
+        <translation>BMP 图片(*.bmp);;所有文件(*.*)</translation>
     </message>
     <message>
         <source>PDF(*.pdf);;全てのファイル(*.*)</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>ビットマップで保存(&amp;I)...</source>
-        <translation>保存为位图(&amp;I)...</translation>
+        <translation>保存为图片(&amp;I)...</translation>
     </message>
     <message>
         <source>PDFで保存(&amp;D)...</source>
@@ -578,7 +578,255 @@
     </message>
     <message>
         <source>括弧</source>
-        <translation>反复跳越记号（房子）</translation>
+        <translation>房子</translation>
+    </message>
+    <message>
+        <source>27:High Q</source>
+        <translation>27:高 Q</translation>
+    </message>
+    <message>
+        <source>28:Slap</source>
+        <translation>28:拍击声</translation>
+    </message>
+    <message>
+        <source>29:Scratch Push</source>
+        <translation>29:搓碟（推）</translation>
+    </message>
+    <message>
+        <source>30:Scratch Pull</source>
+        <translation>30:搓碟（拉）</translation>
+    </message>
+    <message>
+        <source>31:Sticks</source>
+        <translation>31:鼓棒</translation>
+    </message>
+    <message>
+        <source>32:Square Click</source>
+        <translation>32:方波咔嗒声</translation>
+    </message>
+    <message>
+        <source>33:Metronome Click</source>
+        <translation>33:节拍器咔嗒声</translation>
+    </message>
+    <message>
+        <source>34:Metronome Bell</source>
+        <translation>34:节拍器铃声</translation>
+    </message>
+    <message>
+        <source>35:Acoustic Bass Drum</source>
+        <translation>35:原声底鼓</translation>
+    </message>
+    <message>
+        <source>36:Bass Drum 1</source>
+        <translation>36:底鼓 1</translation>
+    </message>
+    <message>
+        <source>37:Side Stick</source>
+        <translation>37:鼓边敲击</translation>
+    </message>
+    <message>
+        <source>38:Acoustic Snare</source>
+        <translation>38:原声军鼓</translation>
+    </message>
+    <message>
+        <source>39:Hand Clap</source>
+        <translation>39:拍手</translation>
+    </message>
+    <message>
+        <source>40:Electric Snare</source>
+        <translation>40:电子军鼓</translation>
+    </message>
+    <message>
+        <source>41:Low Floor Tom</source>
+        <translation>41:低音落地嗵鼓</translation>
+    </message>
+    <message>
+        <source>42:Closed Hi-Hat</source>
+        <translation>42:闭合踩镲</translation>
+    </message>
+    <message>
+        <source>43:High Floor Tom</source>
+        <translation>43:高音落地嗵鼓</translation>
+    </message>
+    <message>
+        <source>44:Pedal Hi-Hat</source>
+        <translation>44:踏板踩镲</translation>
+    </message>
+    <message>
+        <source>45:Low Tom</source>
+        <translation>45:低音嗵鼓</translation>
+    </message>
+    <message>
+        <source>46:Open Hi-Hat</source>
+        <translation>46:开放踩镲</translation>
+    </message>
+    <message>
+        <source>47:Low-Mid Tom</source>
+        <translation>47:中低音嗵鼓</translation>
+    </message>
+    <message>
+        <source>48:Hi-Mid Tom</source>
+        <translation>48:中高音嗵鼓</translation>
+    </message>
+    <message>
+        <source>49:Crash Cymbal 1</source>
+        <translation>49:强音镲 1</translation>
+    </message>
+    <message>
+        <source>50:High Tom</source>
+        <translation>50:高音嗵鼓</translation>
+    </message>
+    <message>
+        <source>51:Ride Cymbal 1</source>
+        <translation>51:叮叮镲 1</translation>
+    </message>
+    <message>
+        <source>52:Chinese Cymbal</source>
+        <translation>52:中国镲</translation>
+    </message>
+    <message>
+        <source>53:Ride Bell</source>
+        <translation>53:叮叮镲镲帽</translation>
+    </message>
+    <message>
+        <source>54:Tambourine</source>
+        <translation>54:铃鼓</translation>
+    </message>
+    <message>
+        <source>55:Splash Cymbal</source>
+        <translation>55:溅镲</translation>
+    </message>
+    <message>
+        <source>56:Cowbell</source>
+        <translation>56:牛铃</translation>
+    </message>
+    <message>
+        <source>57:Crash Cymbal 2</source>
+        <translation>57:强音镲 2</translation>
+    </message>
+    <message>
+        <source>58:Vibraslap</source>
+        <translation>58:颤击器</translation>
+    </message>
+    <message>
+        <source>59:Ride Cymbal 2</source>
+        <translation>59:叮叮镲 2</translation>
+    </message>
+    <message>
+        <source>60:Hi Bongo</source>
+        <translation>60:高音邦戈鼓</translation>
+    </message>
+    <message>
+        <source>61:Low Bongo</source>
+        <translation>61:低音邦戈鼓</translation>
+    </message>
+    <message>
+        <source>62:Mute Hi Conga</source>
+        <translation>62:闷音高音康加鼓</translation>
+    </message>
+    <message>
+        <source>63:Open Hi Conga</source>
+        <translation>63:开放高音康加鼓</translation>
+    </message>
+    <message>
+        <source>64:Low Conga</source>
+        <translation>64:低音康加鼓</translation>
+    </message>
+    <message>
+        <source>65:High Timbale</source>
+        <translation>65:高音天巴鼓</translation>
+    </message>
+    <message>
+        <source>66:Low Timbale</source>
+        <translation>66:低音天巴鼓</translation>
+    </message>
+    <message>
+        <source>67:High Agogo</source>
+        <translation>67:高音阿哥哥铃</translation>
+    </message>
+    <message>
+        <source>68:Low Agogo</source>
+        <translation>68:低音阿哥哥铃</translation>
+    </message>
+    <message>
+        <source>69:Cabasa</source>
+        <translation>69:卡巴萨</translation>
+    </message>
+    <message>
+        <source>70:Maracas</source>
+        <translation>70:沙槌</translation>
+    </message>
+    <message>
+        <source>71:Short Whistle</source>
+        <translation>71:短哨</translation>
+    </message>
+    <message>
+        <source>72:Long Whistle</source>
+        <translation>72:长哨</translation>
+    </message>
+    <message>
+        <source>73:Short Guiro</source>
+        <translation>73:短刮瓜</translation>
+    </message>
+    <message>
+        <source>74:Long Guiro</source>
+        <translation>74:长刮瓜</translation>
+    </message>
+    <message>
+        <source>75:Claves</source>
+        <translation>75:响棒</translation>
+    </message>
+    <message>
+        <source>76:Hi Wood Block</source>
+        <translation>76:高音木鱼</translation>
+    </message>
+    <message>
+        <source>77:Low Wood Block</source>
+        <translation>77:低音木鱼</translation>
+    </message>
+    <message>
+        <source>78:Mute Cuica</source>
+        <translation>78:闷音库伊卡鼓</translation>
+    </message>
+    <message>
+        <source>79:Open Cuica</source>
+        <translation>79:开放库伊卡鼓</translation>
+    </message>
+    <message>
+        <source>80:Mute Triangle</source>
+        <translation>80:闷音三角铁</translation>
+    </message>
+    <message>
+        <source>81:Open Triangle</source>
+        <translation>81:开放三角铁</translation>
+    </message>
+    <message>
+        <source>82:Shaker</source>
+        <translation>82:沙筒</translation>
+    </message>
+    <message>
+        <source>83:Jingle Bell</source>
+        <translation>83:串铃</translation>
+    </message>
+    <message>
+        <source>84:Bell Tree</source>
+        <translation>84:音树</translation>
+    </message>
+    <message>
+        <source>85:Castanets</source>
+        <translation>85:响板</translation>
+    </message>
+    <message>
+        <source>86:Mute Surdo</source>
+        <translation>86:闷音苏尔多鼓</translation>
+    </message>
+    <message>
+        <source>87:Open Surdo</source>
+        <translation>87:开放苏尔多鼓</translation>
+    </message>
+    <message>
+        <source>88:Applause 2</source>
+        <translation>88:掌声 2</translation>
     </message>
 </context>
 <context>
@@ -609,7 +857,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -624,11 +872,11 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Play</translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Stop</translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>楽譜の速度で演奏する</source>
@@ -660,7 +908,7 @@
     </message>
     <message>
         <source>MUTE</source>
-        <translation>MUTE</translation>
+        <translation>静音：</translation>
     </message>
     <message>
         <source>メトロノーム</source>
@@ -668,7 +916,7 @@
     </message>
     <message>
         <source>楽譜データ</source>
-        <translation>乐谱</translation>
+        <translation>旋律</translation>
     </message>
     <message>
         <source>PlayBias：</source>
@@ -734,7 +982,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -941,11 +1189,11 @@
     </message>
     <message>
         <source>括弧も表示する</source>
-        <translation>同时显示反复跳越记号（房子）</translation>
+        <translation>同时显示房子</translation>
     </message>
     <message>
         <source>括弧</source>
-        <translation>反复跳越记号（房子）</translation>
+        <translation>房子</translation>
     </message>
     <message>
         <source>高さ</source>
@@ -1117,7 +1365,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1152,7 +1400,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1187,7 +1435,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1362,7 +1610,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1373,7 +1621,7 @@
     <name>TfrmSetdaon</name>
     <message>
         <source>設定</source>
-        <translation>设置</translation>
+        <translation>倚音设置</translation>
     </message>
     <message>
         <source>指番号</source>
@@ -1393,27 +1641,27 @@
     </message>
     <message>
         <source>3</source>
-        <translation>3</translation>
+        <translation type="vanished">3</translation>
     </message>
     <message>
         <source>2</source>
-        <translation>2</translation>
+        <translation type="vanished">2</translation>
     </message>
     <message>
         <source>1</source>
-        <translation>1</translation>
+        <translation type="vanished">1</translation>
     </message>
     <message>
         <source>0</source>
-        <translation>0</translation>
+        <translation type="vanished">0</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation>-1</translation>
+        <translation type="vanished">-1</translation>
     </message>
     <message>
         <source>-2</source>
-        <translation>-2</translation>
+        <translation type="vanished">-2</translation>
     </message>
     <message>
         <source>２音目</source>
@@ -1445,7 +1693,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1534,6 +1782,528 @@
     </message>
 </context>
 <context>
+    <name>sorvel::GeneralMidi</name>
+    <message>
+        <source>アコースティック・グランド・ピアノ</source>
+        <translation>原声大钢琴</translation>
+    </message>
+    <message>
+        <source>ブライト・アコースティック・ピアノ</source>
+        <translation>明亮原声钢琴</translation>
+    </message>
+    <message>
+        <source>エレクトリック・グランド・ピアノ</source>
+        <translation>电子大钢琴</translation>
+    </message>
+    <message>
+        <source>ホンキートンク・ピアノ</source>
+        <translation>酒吧钢琴</translation>
+    </message>
+    <message>
+        <source>エレクトリック・ピアノ1</source>
+        <translation>电钢琴 1</translation>
+    </message>
+    <message>
+        <source>エレクトリック・ピアノ2</source>
+        <translation>电钢琴 2</translation>
+    </message>
+    <message>
+        <source>ハープシコード</source>
+        <translation>大键琴</translation>
+    </message>
+    <message>
+        <source>クラビネット</source>
+        <translation>击弦古钢琴</translation>
+    </message>
+    <message>
+        <source>チェレスタ</source>
+        <translation>钢片琴</translation>
+    </message>
+    <message>
+        <source>グロッケンシュピール</source>
+        <translation>钟琴</translation>
+    </message>
+    <message>
+        <source>オルゴール</source>
+        <translation>八音盒</translation>
+    </message>
+    <message>
+        <source>ビブラフォン</source>
+        <translation>颤音琴</translation>
+    </message>
+    <message>
+        <source>マリンバ</source>
+        <translation>马林巴</translation>
+    </message>
+    <message>
+        <source>シロフォン</source>
+        <translation>木琴</translation>
+    </message>
+    <message>
+        <source>チューブラー・ベル</source>
+        <translation>管钟</translation>
+    </message>
+    <message>
+        <source>ダルシマー</source>
+        <translation>扬琴</translation>
+    </message>
+    <message>
+        <source>ドローバー・オルガン</source>
+        <translation>拉杆风琴</translation>
+    </message>
+    <message>
+        <source>パーカッシブ・オルガン</source>
+        <translation>打击风琴</translation>
+    </message>
+    <message>
+        <source>ロック・オルガン</source>
+        <translation>摇滚风琴</translation>
+    </message>
+    <message>
+        <source>チャーチ・オルガン</source>
+        <translation>教堂管风琴</translation>
+    </message>
+    <message>
+        <source>リード・オルガン</source>
+        <translation>簧风琴</translation>
+    </message>
+    <message>
+        <source>アコーディオン</source>
+        <translation>手风琴</translation>
+    </message>
+    <message>
+        <source>ハーモニカ</source>
+        <translation>口琴</translation>
+    </message>
+    <message>
+        <source>タンゴ・アコーディオン</source>
+        <translation>探戈手风琴</translation>
+    </message>
+    <message>
+        <source>アコースティック・ギター（ナイロン弦）</source>
+        <translation>尼龙弦吉他</translation>
+    </message>
+    <message>
+        <source>アコースティック・ギター（スチール弦）</source>
+        <translation>钢弦吉他</translation>
+    </message>
+    <message>
+        <source>ジャズ・ギター</source>
+        <translation>爵士电吉他</translation>
+    </message>
+    <message>
+        <source>クリーン・ギター</source>
+        <translation>清音电吉他</translation>
+    </message>
+    <message>
+        <source>ミュート・ギター</source>
+        <translation>闷音电吉他</translation>
+    </message>
+    <message>
+        <source>オーバードライブ・ギター</source>
+        <translation>过载电吉他</translation>
+    </message>
+    <message>
+        <source>ディストーション・ギター</source>
+        <translation>失真电吉他</translation>
+    </message>
+    <message>
+        <source>ギター・ハーモニクス</source>
+        <translation>吉他泛音</translation>
+    </message>
+    <message>
+        <source>アコースティック・ベース</source>
+        <translation>原声贝斯</translation>
+    </message>
+    <message>
+        <source>フィンガー・ベース</source>
+        <translation>指弹电贝斯</translation>
+    </message>
+    <message>
+        <source>ピック・ベース</source>
+        <translation>拨片电贝斯</translation>
+    </message>
+    <message>
+        <source>フレットレス・ベース</source>
+        <translation>无品贝斯</translation>
+    </message>
+    <message>
+        <source>スラップ・ベース1</source>
+        <translation>击弦贝斯 1</translation>
+    </message>
+    <message>
+        <source>スラップ・ベース2</source>
+        <translation>击弦贝斯 2</translation>
+    </message>
+    <message>
+        <source>シンセ・ベース1</source>
+        <translation>合成贝斯 1</translation>
+    </message>
+    <message>
+        <source>シンセ・ベース2</source>
+        <translation>合成贝斯 2</translation>
+    </message>
+    <message>
+        <source>バイオリン</source>
+        <translation>小提琴</translation>
+    </message>
+    <message>
+        <source>ビオラ</source>
+        <translation>中提琴</translation>
+    </message>
+    <message>
+        <source>チェロ</source>
+        <translation>大提琴</translation>
+    </message>
+    <message>
+        <source>コントラバス</source>
+        <translation>低音提琴</translation>
+    </message>
+    <message>
+        <source>トレモロ・ストリングス</source>
+        <translation>颤弓弦乐</translation>
+    </message>
+    <message>
+        <source>ピチカート・ストリングス</source>
+        <translation>弦乐拨弦</translation>
+    </message>
+    <message>
+        <source>ハープ</source>
+        <translation>竖琴</translation>
+    </message>
+    <message>
+        <source>ティンパニ</source>
+        <translation>定音鼓</translation>
+    </message>
+    <message>
+        <source>ストリングス</source>
+        <translation>弦乐合奏</translation>
+    </message>
+    <message>
+        <source>スロー・ストリングス</source>
+        <translation>慢速弦乐合奏</translation>
+    </message>
+    <message>
+        <source>シンセ・ストリングス1</source>
+        <translation>合成弦乐 1</translation>
+    </message>
+    <message>
+        <source>シンセ・ストリングス2</source>
+        <translation>合成弦乐 2</translation>
+    </message>
+    <message>
+        <source>クワイア・アー</source>
+        <translation>合唱“啊”</translation>
+    </message>
+    <message>
+        <source>ボイス・ウー</source>
+        <translation>人声“哦”</translation>
+    </message>
+    <message>
+        <source>シンセ・ボイス</source>
+        <translation>合成人声</translation>
+    </message>
+    <message>
+        <source>オーケストラ・ヒット</source>
+        <translation>管弦乐强奏</translation>
+    </message>
+    <message>
+        <source>トランペット</source>
+        <translation>小号</translation>
+    </message>
+    <message>
+        <source>トロンボーン</source>
+        <translation>长号</translation>
+    </message>
+    <message>
+        <source>チューバ</source>
+        <translation>大号</translation>
+    </message>
+    <message>
+        <source>ミュート・トランペット</source>
+        <translation>弱音小号</translation>
+    </message>
+    <message>
+        <source>フレンチ・ホルン</source>
+        <translation>圆号</translation>
+    </message>
+    <message>
+        <source>ブラス・セクション</source>
+        <translation>铜管组</translation>
+    </message>
+    <message>
+        <source>シンセ・ブラス1</source>
+        <translation>合成铜管 1</translation>
+    </message>
+    <message>
+        <source>シンセ・ブラス2</source>
+        <translation>合成铜管 2</translation>
+    </message>
+    <message>
+        <source>ソプラノ・サックス</source>
+        <translation>高音萨克斯</translation>
+    </message>
+    <message>
+        <source>アルト・サックス</source>
+        <translation>中音萨克斯</translation>
+    </message>
+    <message>
+        <source>テナー・サックス</source>
+        <translation>次中音萨克斯</translation>
+    </message>
+    <message>
+        <source>バリトン・サックス</source>
+        <translation>上低音萨克斯</translation>
+    </message>
+    <message>
+        <source>オーボエ</source>
+        <translation>双簧管</translation>
+    </message>
+    <message>
+        <source>イングリッシュ・ホルン</source>
+        <translation>英国管</translation>
+    </message>
+    <message>
+        <source>ファゴット</source>
+        <translation>大管</translation>
+    </message>
+    <message>
+        <source>クラリネット</source>
+        <translation>单簧管</translation>
+    </message>
+    <message>
+        <source>ピッコロ</source>
+        <translation>短笛</translation>
+    </message>
+    <message>
+        <source>フルート</source>
+        <translation>长笛</translation>
+    </message>
+    <message>
+        <source>リコーダー</source>
+        <translation>竖笛</translation>
+    </message>
+    <message>
+        <source>パン・フルート</source>
+        <translation>排箫</translation>
+    </message>
+    <message>
+        <source>ボトル・ブロウ</source>
+        <translation>吹瓶</translation>
+    </message>
+    <message>
+        <source>尺八</source>
+        <translation>尺八</translation>
+    </message>
+    <message>
+        <source>口笛</source>
+        <translation>口哨</translation>
+    </message>
+    <message>
+        <source>オカリナ</source>
+        <translation>陶笛</translation>
+    </message>
+    <message>
+        <source>矩形波</source>
+        <translation>方波</translation>
+    </message>
+    <message>
+        <source>ノコギリ波</source>
+        <translation>锯齿波</translation>
+    </message>
+    <message>
+        <source>カリオペ</source>
+        <translation>汽笛风琴</translation>
+    </message>
+    <message>
+        <source>チフ・リード</source>
+        <translation>吹管主音</translation>
+    </message>
+    <message>
+        <source>チャランゴ</source>
+        <translation>沙朗</translation>
+    </message>
+    <message>
+        <source>ソロ・ボイス</source>
+        <translation>独唱人声</translation>
+    </message>
+    <message>
+        <source>5度ノコギリ波</source>
+        <translation>五度锯齿波</translation>
+    </message>
+    <message>
+        <source>ベース＆リード</source>
+        <translation>贝斯与主音</translation>
+    </message>
+    <message>
+        <source>ファンタジア</source>
+        <translation>幻想曲</translation>
+    </message>
+    <message>
+        <source>ウォーム・パッド</source>
+        <translation>温暖背景</translation>
+    </message>
+    <message>
+        <source>ポリシンセ</source>
+        <translation>复音合成</translation>
+    </message>
+    <message>
+        <source>スペース・ボイス</source>
+        <translation>太空人声</translation>
+    </message>
+    <message>
+        <source>ボウド・グラス</source>
+        <translation>弓擦玻璃</translation>
+    </message>
+    <message>
+        <source>メタル・パッド</source>
+        <translation>金属背景</translation>
+    </message>
+    <message>
+        <source>ハロー・パッド</source>
+        <translation>光环背景</translation>
+    </message>
+    <message>
+        <source>スウィープ・パッド</source>
+        <translation>扫频背景</translation>
+    </message>
+    <message>
+        <source>アイス・レイン</source>
+        <translation>冰雨</translation>
+    </message>
+    <message>
+        <source>サウンドトラック</source>
+        <translation>电影配乐</translation>
+    </message>
+    <message>
+        <source>クリスタル</source>
+        <translation>水晶</translation>
+    </message>
+    <message>
+        <source>アトモスフィア</source>
+        <translation>大气</translation>
+    </message>
+    <message>
+        <source>ブライトネス</source>
+        <translation>明亮</translation>
+    </message>
+    <message>
+        <source>ゴブリン</source>
+        <translation>精灵</translation>
+    </message>
+    <message>
+        <source>エコー・ドロップス</source>
+        <translation>回声水滴</translation>
+    </message>
+    <message>
+        <source>スター・テーマ</source>
+        <translation>星空主题</translation>
+    </message>
+    <message>
+        <source>シタール</source>
+        <translation>西塔琴</translation>
+    </message>
+    <message>
+        <source>バンジョー</source>
+        <translation>班卓琴</translation>
+    </message>
+    <message>
+        <source>三味線</source>
+        <translation>三味线</translation>
+    </message>
+    <message>
+        <source>琴</source>
+        <translation>日本筝</translation>
+    </message>
+    <message>
+        <source>カリンバ</source>
+        <translation>卡林巴琴</translation>
+    </message>
+    <message>
+        <source>バグパイプ</source>
+        <translation>风笛</translation>
+    </message>
+    <message>
+        <source>フィドル</source>
+        <translation>民间提琴</translation>
+    </message>
+    <message>
+        <source>シャーナイ</source>
+        <translation>唢呐</translation>
+    </message>
+    <message>
+        <source>ティンクル・ベル</source>
+        <translation>叮当铃</translation>
+    </message>
+    <message>
+        <source>アゴゴ</source>
+        <translation>阿哥哥铃</translation>
+    </message>
+    <message>
+        <source>スチール・ドラム</source>
+        <translation>钢鼓</translation>
+    </message>
+    <message>
+        <source>ウッド・ブロック</source>
+        <translation>木鱼</translation>
+    </message>
+    <message>
+        <source>太鼓</source>
+        <translation>太鼓</translation>
+    </message>
+    <message>
+        <source>メロディック・タム</source>
+        <translation>旋律嗵鼓</translation>
+    </message>
+    <message>
+        <source>シンセ・ドラム</source>
+        <translation>合成鼓</translation>
+    </message>
+    <message>
+        <source>リバース・シンバル</source>
+        <translation>反向镲</translation>
+    </message>
+    <message>
+        <source>ギター・フレット・ノイズ</source>
+        <translation>吉他擦弦噪声</translation>
+    </message>
+    <message>
+        <source>ブレス・ノイズ</source>
+        <translation>呼吸声</translation>
+    </message>
+    <message>
+        <source>海岸</source>
+        <translation>海浪</translation>
+    </message>
+    <message>
+        <source>鳥のさえずり</source>
+        <translation>鸟鸣</translation>
+    </message>
+    <message>
+        <source>電話のベル</source>
+        <translation>电话铃</translation>
+    </message>
+    <message>
+        <source>ヘリコプター</source>
+        <translation>直升机</translation>
+    </message>
+    <message>
+        <source>拍手</source>
+        <translation>鼓掌</translation>
+    </message>
+    <message>
+        <source>銃声</source>
+        <translation>枪声</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::KeyCode</name>
+    <message>
+        <source>%1（弦）</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::MusicXmlCommands</name>
     <message>
         <source>MusicXMLを読み込む</source>
@@ -1592,7 +2362,7 @@
     <message>
         <source>ビットマップファイルを保存できませんでした。
 %1</source>
-        <translation>无法保存位图文件。
+        <translation>无法保存图片文件。
 %1</translation>
     </message>
     <message>
@@ -1782,7 +2552,11 @@
     <name>sorvel::TfrmPlay</name>
     <message>
         <source>MUTE(交互)</source>
-        <translation>MUTE（交替）</translation>
+        <translation>隔遍静音</translation>
+    </message>
+    <message>
+        <source>MUTE</source>
+        <translation>每遍静音</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +2615,39 @@
     </message>
 </context>
 <context>
+    <name>sorvel::TfrmSetdaon</name>
+    <message>
+        <source>3</source>
+        <comment>octave: three dots above</comment>
+        <translation>超高</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <comment>octave: two dots above</comment>
+        <translation>倍高</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <comment>octave: one dot above</comment>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <comment>octave: no dot</comment>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <comment>octave: one dot below</comment>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <comment>octave: two dots below</comment>
+        <translation>倍低</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::TfrmVersionInfo</name>
     <message>
         <source>ソルベル</source>
@@ -1853,6 +2660,14 @@
     <message>
         <source>二胡専用数字譜エディター『ソルベル』</source>
         <translation>二胡简谱编辑器 Sorvel</translation>
+    </message>
+    <message>
+        <source>Version 2.40</source>
+        <translation>版本 2.40</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>

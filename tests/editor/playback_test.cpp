@@ -41,9 +41,10 @@ void PlaybackTest::dialogStartsWithStoredValues() {
     QCOMPARE(r.control<QSpinBox>("edtPlayBias")->value(), 0);
     auto* instruments = r.control<QComboBox>("cmbInstrument");
     QCOMPARE(instruments->count(), 128);
-    QCOMPARE(instruments->itemText(0), QString("001:Piano 1"));
-    QCOMPARE(instruments->itemText(127), QString("128:Gun Shot"));
-    QCOMPARE(instruments->currentText(), QString("072:Clarinet"));
+    // The names of the list, in each language and as short names, are
+    // checked with the translations.
+    QCOMPARE(instruments->currentIndex(), 71);
+    QVERIFY(instruments->currentText().startsWith("072:"));
     QVERIFY(r.control<QPushButton>("btnPlay")->isEnabled());
     QVERIFY(!r.control<QPushButton>("btnStop")->isEnabled());
     QVERIFY(r.control<QPushButton>("btnPlay")->font().bold());

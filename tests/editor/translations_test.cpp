@@ -1,8 +1,10 @@
 // The interface in Simplified Chinese, Traditional Chinese and English: the
-// main window with every dialog, walked for text left in Japanese; the
-// translation files finished for every interface text; menus whose entries
-// keep distinct access keys in every language; and the Japanese interface
-// unchanged without a translation.
+// main window with every dialog, walked for text left in Japanese or English;
+// the translation files finished for every interface text; menus whose
+// entries keep distinct access keys in every language; the lists and captions
+// a translation words its own way (the play dialog, the instrument and drum
+// names, the grace-note octaves, the key list), the palette's spare tab; and
+// the Japanese interface unchanged without a translation.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -17,9 +19,11 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "base/cp932.h"
 #include "editor/dialogs/frminsdel.h"
 #include "editor/dialogs/frmpreview.h"
 #include "editor/dialogs/frmsetbarnum.h"
@@ -30,14 +34,22 @@
 #include "editor/dialogs/frmsettext.h"
 #include "editor/dialogs/frmtableofcontent.h"
 #include "editor/dialogs/frmversioninfo.h"
+#include "editor/dialogs/generalmidinames.h"
 #include "editor/dialogs/itemdialogs.h"
+#include "editor/dialogs/settingsvalues.h"
 #include "editor/mainwindow/actiontable.h"
+#include "editor/mainwindow/settingscommands.h"
+#include "editor/pageview/toolpalette.h"
 #include "editor/platform/interfacelanguage.h"
 #include "editor/playing/frmkeyboard.h"
 #include "editor/playing/frmplay.h"
 #include "editor/playing/frmtuning.h"
 #include "editor/playing/playbackcontroller.h"
 #include "mainwindowfixture.h"
+#include "model/daon.h"
+#include "model/itemfactory.h"
+#include "model/musicsheet.h"
+#include "model/preferencesfile.h"
 
 using namespace sorvel;
 
@@ -58,9 +70,10 @@ bool IsHan(QChar c) {
 // ("１＝Ｄ　（１５弦）"), the font families of the score, each language named
 // in itself in the language list.
 bool IsDeliberateData(const QString& text) {
-    static const QStringList names = {QStringLiteral("日本語"), QStringLiteral("简体中文"),
-                                      QStringLiteral("繁體中文"), QStringLiteral("ＭＳ Ｐゴシック"),
-                                      QStringLiteral("ＭＳ ゴシック")};
+    static const QStringList names = {
+        QStringLiteral("日本語"),          QStringLiteral("简体中文"),
+        QStringLiteral("繁體中文"),        QStringLiteral("English"),
+        QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("ＭＳ ゴシック")};
     return text.startsWith(QStringLiteral("１＝")) || names.contains(text);
 }
 
@@ -121,6 +134,35 @@ QStringList Untranslated(const QList<Shown>& texts, InterfaceLanguage language) 
     }
     found.removeDuplicates();
     return found;
+}
+
+// What would stay English in Chinese: a caption with a word of Latin letters
+// other than the names that stay as they are (MIDI, PDF, MusicXML, the
+// program's name, Esc, the file types, "velocity" after its translation, the
+// dynamics). Lists of the system's fonts and devices are data.
+QStringList EnglishLeft(const QList<Shown>& texts) {
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    static const QStringList kept = {"MIDI", "PDF", "MusicXML", "Sorvel", "Esc",
+                                     "svl",  "bmp", "BMP",      "pdf",    "musicxml",
+                                     "xml",  "mxl", "velocity", "ppp",    "fff"};
+    static const QStringList dataLists = {"cmbFontName", "cmbMidiDevice"};
+    QStringList found;
+    for (const Shown& shown : texts) {
+        if (dataLists.contains(shown.where) || IsDeliberateData(shown.text)) continue;
+        for (auto m = word.globalMatch(shown.text); m.hasNext();) {
+            if (kept.contains(m.next().captured())) continue;
+            found << shown.where + QStringLiteral(": ") + shown.text;
+            break;
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+QStringList ItemTexts(const QComboBox& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) texts << list.itemText(i);
+    return texts;
 }
 
 // The access key of a caption ("&File" → F), or a null character.
@@ -202,7 +244,8 @@ private Q_SLOTS:
             MainWindowFixture f;
             const QList<Shown> texts = EveryWindowIn(f);
             QVERIFY(texts.size() > 300);
-            const QStringList left = Untranslated(texts, language);
+            QStringList left = Untranslated(texts, language);
+            if (language != InterfaceLanguage::English) left += EnglishLeft(texts);
             QVERIFY2(left.isEmpty(),
                      qPrintable(QString::fromStdString(LanguageCode(language)) +
                                 QStringLiteral(" still shows:\n") + left.join(QLatin1Char('\n'))));
@@ -275,6 +318,192 @@ private Q_SLOTS:
                              qPrintable(shown));
                 }
             }
+        }
+    }
+
+    // The play dialog's buttons in each language; the mute boxes follow a
+    // caption that says a tick silences (the glossary's word for muting), and
+    // the mute button names its two modes. Japanese keeps its captions.
+    void playDialogSaysWhatATickMutes() {
+        const struct {
+            InterfaceLanguage language;
+            const char* mute;
+        } languages[] = {{InterfaceLanguage::Japanese, "MUTE"},
+                         {InterfaceLanguage::SimplifiedChinese, "静音"},
+                         {InterfaceLanguage::TraditionalChinese, "靜音"},
+                         {InterfaceLanguage::English, "Mute"}};
+        for (const auto& l : languages) {
+            const InterfaceTranslators translators(l.language);
+            MainWindowFixture f;
+            TfrmPlay& play = FindPlaybackController(*f.window)->PlayDialog();
+            auto* label = play.findChild<QLabel*>("lblMute");
+            auto* metronome = play.findChild<QAbstractButton*>("chkPlayMetronome");
+            auto* button = play.findChild<QAbstractButton*>("btnMute");
+            QVERIFY(label && metronome && button);
+            QVERIFY2(label->text().startsWith(QString::fromUtf8(l.mute)),
+                     qPrintable(label->text()));
+            // The caption comes first in the boxes' row.
+            QCOMPARE(label->parentWidget(), metronome->parentWidget());
+            play.show();
+            QVERIFY(label->geometry().right() < metronome->geometry().left());
+            const QString everyPass = button->text();
+            button->click();
+            QVERIFY(play.AlternateMute());
+            const QString everySecondPass = button->text();
+            button->click();
+            QVERIFY(!play.AlternateMute());
+            QCOMPARE(button->text(), everyPass);
+            QVERIFY(everyPass != everySecondPass);
+            if (l.language == InterfaceLanguage::Japanese) {
+                QCOMPARE(everyPass, QStringLiteral("MUTE"));
+                QCOMPARE(everySecondPass, QStringLiteral("MUTE(交互)"));
+                QCOMPARE(play.findChild<QAbstractButton*>("btnPlay")->text(),
+                         QStringLiteral("Play"));
+                QCOMPARE(play.findChild<QAbstractButton*>("chkPlayMusicData")->text(),
+                         QStringLiteral("楽譜データ"));
+            } else {
+                QVERIFY(!everyPass.contains(QStringLiteral("MUTE")));
+                QVERIFY(!everySecondPass.contains(QStringLiteral("MUTE")));
+            }
+        }
+    }
+
+    // The General MIDI programs by the names players know them by in each
+    // language (Japanese included), or the list's short names everywhere when
+    // the option is off.
+    void instrumentNamesFollowTheLanguage() {
+        auto entries = [](MainWindowFixture& f) {
+            TfrmPlay& play = FindPlaybackController(*f.window)->PlayDialog();
+            return ItemTexts(*play.findChild<QComboBox*>("cmbInstrument"));
+        };
+        QStringList japanese;
+        {
+            const InterfaceTranslators ja(InterfaceLanguage::Japanese);
+            MainWindowFixture f;
+            japanese = entries(f);
+        }
+        QCOMPARE(japanese.size(), kGeneralMidiProgramCount);
+        QCOMPARE(japanese.at(0), QStringLiteral("001:アコースティック・グランド・ピアノ"));
+        QCOMPARE(japanese.at(71), QStringLiteral("072:クラリネット"));
+        for (InterfaceLanguage language : kInterfaceLanguages) {
+            const InterfaceTranslators translators(language);
+            MainWindowFixture f;
+            const QStringList shown = entries(f);
+            QCOMPARE(shown.size(), kGeneralMidiProgramCount);
+            QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), kGeneralMidiProgramCount);
+            for (int i = 0; i < kGeneralMidiProgramCount; ++i) {
+                QVERIFY(shown.at(i).startsWith(QString("%1:").arg(i + 1, 3, 10, QChar('0'))));
+                if (language != InterfaceLanguage::Japanese)
+                    QVERIFY2(std::none_of(shown.at(i).begin(), shown.at(i).end(), IsKana),
+                             qPrintable(shown.at(i)));
+            }
+            WritePreferenceKey(f.SettingsPath().toStdString(), kProgramNamesSection,
+                               kProgramNamesKey, 0);
+            f.Start();
+            const QStringList shortNames = entries(f);
+            QCOMPARE(shortNames.at(0), QStringLiteral("001:Piano 1"));
+            QCOMPARE(shortNames.at(71), QStringLiteral("072:Clarinet"));
+            QCOMPARE(shortNames.at(127), QStringLiteral("128:Gun Shot"));
+        }
+    }
+
+    // The grace-note dialog is titled by what it edits (the glossary's word)
+    // and offers octaves as words; the chosen one is stored as its number.
+    void graceNoteDialogNamesItsOctaves() {
+        const struct {
+            InterfaceLanguage language;
+            const char* term;
+        } languages[] = {{InterfaceLanguage::SimplifiedChinese, "倚音"},
+                         {InterfaceLanguage::TraditionalChinese, "倚音"},
+                         {InterfaceLanguage::English, "Grace"}};
+        for (const auto& l : languages) {
+            const InterfaceTranslators translators(l.language);
+            MainWindowFixture f;
+            auto* daon = CreateItem<TDaonLeft>(*f.window->CurrentPage());
+            daon->SetContent("K");
+            daon->SetPosX(100);
+            daon->SetPosY(300);
+            QVERIFY(daon->SetAllNoteData("62T73U 3  3 "));
+            TfrmSetdaon& dialog = ItemDialogs::Of(f.window->Context()).Daon();
+            QString title;
+            QStringList octaves;
+            int shown = 99;
+            QTimer::singleShot(0, f.window.get(), [&] {
+                auto* octave = dialog.findChild<QComboBox*>("cmbOctave1");
+                title = dialog.windowTitle();
+                octaves = ItemTexts(*octave);
+                shown = octave->currentData().toInt();
+                octave->setCurrentIndex(octave->findData(1));
+                dialog.ConfirmAndApply();
+            });
+            QVERIFY(EditItemProperties(f.window->Context(), *daon));
+            QVERIFY2(title.contains(QString::fromUtf8(l.term)), qPrintable(title));
+            QCOMPARE(octaves.size(), 6);
+            for (const QString& octave : octaves) {
+                bool number = false;
+                octave.toInt(&number);
+                QVERIFY2(!number, qPrintable(octave));
+            }
+            QCOMPARE(shown, -1);
+            QCOMPARE(daon->AllNoteData().substr(0, 2), std::string("64"));
+        }
+    }
+
+    // A key none of whose open strings is a degree keeps its text as stored,
+    // but a translation lists it without the empty brackets.
+    void keyListLeavesOutEmptyBrackets() {
+        const std::string flatE = cp932::FromUtf8("１＝♭Ｅ（弦）");
+        for (InterfaceLanguage language : kInterfaceLanguages) {
+            const InterfaceTranslators translators(language);
+            MainWindowFixture f;
+            TMusicSheet& page = *f.window->CurrentPage();
+            page.SetKeyCode(cp932::FromUtf8("１＝Ｅ　（弦）"));
+            TfrmSetInfo& dialog = SettingsCommands::Of(*f.window)->Dialog();
+            QStringList keys;
+            QString current;
+            QTimer::singleShot(0, f.window.get(), [&] {
+                auto* list = dialog.findChild<QComboBox*>("cmbKeyCode");
+                keys = ItemTexts(*list);
+                current = list->currentText();
+                list->setCurrentIndex(KeyCodeIndex(flatE));
+                dialog.ConfirmAndApply();
+            });
+            SettingsCommands::Of(*f.window)->SetPageInfo();
+            QCOMPARE(page.KeyCode(), flatE);
+            QCOMPARE(keys.at(0), QStringLiteral("１＝Ｄ　（１５弦）"));
+            if (language == InterfaceLanguage::Japanese) {
+                QVERIFY(keys.contains(QStringLiteral("１＝♭Ｅ（弦）")));
+                QCOMPARE(current, QStringLiteral("１＝Ｅ　（弦）"));
+                continue;
+            }
+            for (const QString& key : keys) {
+                QVERIFY2(!key.contains(QStringLiteral("（弦）")) && key == key.trimmed(),
+                         qPrintable(key));
+            }
+            QVERIFY(keys.contains(QStringLiteral("１＝♭Ｅ")));
+            QCOMPARE(current, QStringLiteral("１＝Ｅ"));
+        }
+    }
+
+    // The palette's tab that holds no tool yet is left out, unless the option
+    // asks for the palette with every tab.
+    void theSpareTabShowsOnlyWhenAskedFor() {
+        for (InterfaceLanguage language : kInterfaceLanguages) {
+            const InterfaceTranslators translators(language);
+            MainWindowFixture f;
+            auto spareShown = [&f] {
+                ToolPalette& palette = f.window->Palette();
+                for (int i = 0; i < palette.count(); ++i) {
+                    const bool spare = palette.widget(i)->objectName() == QLatin1String("tabEtc");
+                    if (!spare && !palette.isTabVisible(i)) return -1;  // a tool tab is missing
+                    if (spare) return palette.isTabVisible(i) ? 1 : 0;
+                }
+                return -1;
+            };
+            QCOMPARE(spareShown(), 0);
+            WritePreferenceKey(f.SettingsPath().toStdString(), "Editor", "ShowSpareTabs", 1);
+            f.Start();
+            QCOMPARE(spareShown(), 1);
         }
     }
 

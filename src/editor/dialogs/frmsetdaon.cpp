@@ -1,6 +1,7 @@
 #include "editor/dialogs/frmsetdaon.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "editor/dialogs/itemdialogvalues.h"
@@ -18,9 +19,26 @@ constexpr int kOpenStringEntry = 1;
 // The finger glyphs after the open string.
 constexpr const char* kFingers[] = {"U", "V", "W", "X"};
 
-QStringList OctaveEntries() {
-    return {"3", "2", "1", "0", "-1", "-2"};
-}
+// A caption for the translation, with a word to the translator.
+struct Caption {
+    const char* source;  // in Japanese the number itself
+    const char* comment;
+};
+
+struct OctaveEntry {
+    int octave;
+    Caption caption;
+};
+
+// The octaves the lists offer, highest first.
+const OctaveEntry kOctaves[] = {
+    {3, QT_TRANSLATE_NOOP3("sorvel::TfrmSetdaon", "3", "octave: three dots above")},
+    {2, QT_TRANSLATE_NOOP3("sorvel::TfrmSetdaon", "2", "octave: two dots above")},
+    {1, QT_TRANSLATE_NOOP3("sorvel::TfrmSetdaon", "1", "octave: one dot above")},
+    {0, QT_TRANSLATE_NOOP3("sorvel::TfrmSetdaon", "0", "octave: no dot")},
+    {-1, QT_TRANSLATE_NOOP3("sorvel::TfrmSetdaon", "-1", "octave: one dot below")},
+    {-2, QT_TRANSLATE_NOOP3("sorvel::TfrmSetdaon", "-2", "octave: two dots below")},
+};
 
 }  // namespace
 
@@ -39,6 +57,7 @@ TfrmSetdaon::TfrmSetdaon(const Preferences& prefs, QWidget* parent)
         rows_[i].finger->view()->setFont(music);
         for (int p = 1; p <= 7; ++p) rows_[i].pitch->addItem(QString::number(p));
         if (i > 0) rows_[i].pitch->insertItem(0, QString());
+        FillRow(rows_[i]);
     }
     connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -55,8 +74,12 @@ void TfrmSetdaon::FillRow(const Row& row) {
     row.finger->setCurrentIndex(0);
     row.pitch->setCurrentIndex(0);
     row.octave->clear();
-    row.octave->addItems(OctaveEntries());
-    row.octave->setCurrentIndex(OctaveEntries().indexOf("0"));
+    for (const OctaveEntry& entry : kOctaves) {
+        row.octave->addItem(QCoreApplication::translate("sorvel::TfrmSetdaon", entry.caption.source,
+                                                        entry.caption.comment),
+                            entry.octave);
+    }
+    row.octave->setCurrentIndex(row.octave->findData(0));
 }
 
 void TfrmSetdaon::Prepare(TDaon& daon) {
@@ -75,9 +98,9 @@ void TfrmSetdaon::Prepare(TDaon& daon) {
         row.pitch->setCurrentIndex(row.pitch->findText(QString::fromStdString(slot.note)));
         // An octave beyond the list (a file may hold -3 to 6) is offered too,
         // so OK keeps it.
-        const QString octave = QString::number(slot.octave);
-        if (row.octave->findText(octave) < 0) row.octave->addItem(octave);
-        row.octave->setCurrentIndex(row.octave->findText(octave));
+        if (row.octave->findData(slot.octave) < 0)
+            row.octave->addItem(QString::number(slot.octave), slot.octave);
+        row.octave->setCurrentIndex(row.octave->findData(slot.octave));
     }
     // A length the list does not offer selects nothing and is kept.
     const int length = daon.Length() - 1;
@@ -94,7 +117,7 @@ void TfrmSetdaon::ConfirmAndApply() {
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row& row = rows_[i];
         data[i].pitch = row.pitch->currentText().toStdString();
-        data[i].octave = row.octave->currentText().toInt();
+        data[i].octave = row.octave->currentData().toInt();
         data[i].finger = row.finger->currentText().toStdString();
     }
     if (TDaon* daon = daon_) {

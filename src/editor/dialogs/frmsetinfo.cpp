@@ -8,6 +8,7 @@
 #include "base/cp932.h"
 #include "base/text.h"
 #include "editor/dialogs/colorchoice.h"
+#include "editor/dialogs/keycodecaption.h"
 #include "editor/platform/fileassociation.h"
 #include "editor/platform/interfacelanguage.h"
 #include "editor/platform/translatedtext.h"
@@ -116,13 +117,13 @@ void TfrmSetInfo::BuildLists() {
         SetUpColorChoice(box);
     }
     for (const char* entry : ClickKeyEntries()) {
-        ui_->cmbClickHKeyNo->addItem(QString::fromUtf8(entry));
-        ui_->cmbClickLKeyNo->addItem(QString::fromUtf8(entry));
+        ui_->cmbClickHKeyNo->addItem(Translated("SettingsValues", entry));
+        ui_->cmbClickLKeyNo->addItem(Translated("SettingsValues", entry));
     }
     ui_->btnFingerNoT->setFont(MusicFont(kGlyphButtonPixels));
     ui_->btnFingerNo00->setFont(MusicFont(kGlyphButtonPixels));
     ui_->cmbNoteFontSize->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::string& key : KeyCodeEntries()) ui_->cmbKeyCode->addItem(ToDisplay(key));
+    for (const std::string& key : KeyCodeEntries()) ui_->cmbKeyCode->addItem(KeyCodeCaption(key));
     ui_->cmbKeyCode->setMinimumContentsLength(10);
     // Automatic, then each language named in itself.
     ui_->cmbLanguage->addItem(tr("自動（システムの言語）"),
@@ -267,7 +268,7 @@ void TfrmSetInfo::LoadKey(const std::string& keyCode) {
     // A key the list does not hold (from another program or an older file)
     // is offered as one more entry, so that OK keeps it.
     if (index < 0 && !keyCode.empty()) {
-        keys->addItem(ToDisplay(keyCode));
+        keys->addItem(KeyCodeCaption(keyCode));
         index = listed;
     }
     keys->setCurrentIndex(index);

@@ -52,7 +52,7 @@ TfrmVersionInfo::TfrmVersionInfo(QWidget* parent) : QDialog(parent) {
     text->addStretch();
     text->addWidget(
         MakeLine(this, "lblProgramName", tr("二胡専用数字譜エディター『ソルベル』"), 14, true));
-    text->addWidget(MakeLine(this, "lblVersion", QStringLiteral("Version 2.40"), 11, false));
+    text->addWidget(MakeLine(this, "lblVersion", tr("Version 2.40"), 11, false));
     text->addStretch();
 
     auto* body = new QHBoxLayout;
@@ -65,7 +65,7 @@ TfrmVersionInfo::TfrmVersionInfo(QWidget* parent) : QDialog(parent) {
     rule->setFrameShadow(QFrame::Sunken);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setDefault(true);
     ok->setMinimumWidth(88);

@@ -1,13 +1,24 @@
 #pragma once
 // The 128 programs of General MIDI as the play dialog lists them: the
-// three-digit program number from 001, a colon and the short name.
+// three-digit program number from 001, a colon and the name.
 #include <QStringList>
 
 namespace sorvel {
 
 inline constexpr int kGeneralMidiProgramCount = 128;
 
-// Entry i is program i ("001:Piano 1" ... "128:Gun Shot").
-QStringList GeneralMidiProgramEntries();
+// Where the list's names come from: the common name of each program in the
+// interface language (the Japanese names are the source texts, translated
+// in the context "sorvel::GeneralMidi"), or the short names the list has
+// always had ("001:Piano 1" ... "128:Gun Shot") in every language.
+enum class ProgramNames { InterfaceLanguage, ShortNames };
+
+// The settings key of that choice, an option of our own: 1 (the default)
+// for the interface language, 0 for the short names.
+inline constexpr char kProgramNamesSection[] = "Playback";
+inline constexpr char kProgramNamesKey[] = "LocalInstrumentNames";
+
+// Entry i is program i.
+QStringList GeneralMidiProgramEntries(ProgramNames names);
 
 }  // namespace sorvel

@@ -148,7 +148,8 @@ int KeyCodeIndex(const std::string& keyCodeBytes);
 // ---- "MIDI設定" ----
 
 // The drum keys offered for the clicks, "27:High Q" to "88:Applause 2";
-// entry i is key i + 27.
+// entry i is key i + 27. The dialog shows them translated in the context
+// "SettingsValues".
 inline constexpr int kFirstClickKey = 27;
 const std::array<const char*, 62>& ClickKeyEntries();
 

@@ -40,11 +40,12 @@ namespace sorvel {
 
 namespace {
 
-// The zoom key is ours; the other keys of the settings file are the
-// program's documented ones.
+// The keys of this section are ours (zoom, rhythm entry, the palette's spare
+// tabs); the other keys of the settings file are the program's documented ones.
 constexpr char kViewSection[] = "Editor";
 constexpr char kZoomKey[] = "Zoom";
 constexpr char kRhythmEntryKey[] = "RhythmEntry";
+constexpr char kSpareTabsKey[] = "ShowSpareTabs";
 
 // Zoom steps of Ctrl++ and Ctrl+-.
 constexpr int kZoomSteps[] = {50, 67, 75, 100, 125, 150, 200, 300, 400};
@@ -119,6 +120,7 @@ void TfrmMain::BuildWindow() {
     BuildToolBar();
     pcTool_ = new ToolPalette(central);
     pcTool_->RefreshFingerButton(Workspace().prefs.IsFingerNo00);
+    pcTool_->ShowSpareTabs(ReadPreferenceInt(settingsPath_, kViewSection, kSpareTabsKey, 0) != 0);
     column->addWidget(pcTool_);
     BuildPageBar(central, column);
     sbScore1_ = new QScrollArea(central);

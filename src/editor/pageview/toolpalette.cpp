@@ -255,6 +255,7 @@ ToolPalette::ToolPalette(QWidget* parent) : QTabWidget(parent) {
     setDocumentMode(true);
     group_.setExclusive(true);
     BuildTabs();
+    ShowSpareTabs(false);
     connect(&group_, &QButtonGroup::buttonClicked, this, &ToolPalette::ButtonClicked);
     connect(this, &QTabWidget::currentChanged, this, [this] { PressNoTool(); });
     PressNoTool();
@@ -311,6 +312,13 @@ void ToolPalette::BuildTabs() {
         grid->setColumnStretch(kColumns, 1);
         grid->setRowStretch(grid->rowCount(), 1);
         addTab(page, tr(tab.caption));
+    }
+}
+
+void ToolPalette::ShowSpareTabs(bool shown) {
+    const std::vector<TabEntry>& table = PaletteTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].buttons.empty()) setTabVisible(static_cast<int>(i), shown);
     }
 }
 

@@ -34,6 +34,9 @@ public:
     void PageClickEnded();
     // The open-string finger button shows "T" or "." as the option says.
     void RefreshFingerButton(bool fingerNo00);
+    // Whether a tab that holds no tool yet (its buttons are spare) is shown;
+    // it is hidden from the start.
+    void ShowSpareTabs(bool shown);
 
     // The tool a family name chooses; ckNone for a name of no family.
     static TContentKind ToolOfButton(const QString& name, int tag);

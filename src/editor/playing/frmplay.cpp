@@ -1,8 +1,10 @@
 #include "editor/playing/frmplay.h"
 
+#include <QAbstractItemView>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <algorithm>
 #include <cstdlib>
@@ -18,6 +20,7 @@ namespace {
 
 constexpr int kMinBias = -36;
 constexpr int kMaxBias = 36;
+constexpr int kInstrumentShownChars = 16;
 
 bool IsPlayKey(const QKeyEvent& e) {
     return e.text() == "p" || e.text() == "P";
@@ -37,7 +40,7 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
     ui_->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    ui_->cmbInstrument->addItems(GeneralMidiProgramEntries());
+    FillInstruments();
 
     ReadPreferenceKeys(settingsPath_, prefs_, {"FormPlayTop", "FormPlayLeft"});
     move(prefs_.FormPlayLeft, prefs_.FormPlayTop);
@@ -48,7 +51,7 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
     ui_->chkNonRepeat->setChecked(false);
     ui_->edtPlayCount->setValue(prefs_.PlayCount);
     ui_->chkIsNoClickRepeat->setChecked(prefs_.IsNoClickRepeat);
-    ui_->btnMute->setText(QString::fromUtf8(kMuteCaption));
+    ShowMuteCaption();
     ui_->chkPlayMetronome->setChecked(prefs_.IsPlayMetronome);
     ui_->chkPlayMusicData->setChecked(prefs_.IsPlayMusicData);
     ui_->edtPlayBias->setValue(0);
@@ -79,9 +82,9 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
         if (onMute) onMute(1, checked);
     });
     connect(ui_->btnMute, &QPushButton::clicked, this, [this] {
-        ui_->btnMute->setText(AlternateMute() ? QString::fromUtf8(kMuteCaption)
-                                              : tr(kAlternateMuteCaption));
-        if (onAlternateMute) onAlternateMute(AlternateMute());
+        alternateMute_ = !alternateMute_;
+        ShowMuteCaption();
+        if (onAlternateMute) onAlternateMute(alternateMute_);
     });
     connect(ui_->edtPlayTempo, &QSpinBox::valueChanged, this, [this](int v) {
         if (std::abs(v - lastTempo_) <= 1 && onTempo) onTempo(v);
@@ -160,7 +163,7 @@ bool TfrmPlay::NoClickRepeat() const {
     return ui_->chkIsNoClickRepeat->isChecked();
 }
 bool TfrmPlay::AlternateMute() const {
-    return ui_->btnMute->text() == tr(kAlternateMuteCaption);
+    return alternateMute_;
 }
 bool TfrmPlay::MetronomeMuted() const {
     return ui_->chkPlayMetronome->isChecked();
@@ -170,6 +173,22 @@ bool TfrmPlay::MelodyMuted() const {
 }
 int TfrmPlay::Instrument() const {
     return std::max(ui_->cmbInstrument->currentIndex(), 0);
+}
+
+void TfrmPlay::ShowMuteCaption() {
+    ui_->btnMute->setText(tr(alternateMute_ ? kAlternateMuteCaption : kMuteCaption));
+}
+
+void TfrmPlay::FillInstruments() {
+    const bool local = ReadPreferenceInt(settingsPath_, kProgramNamesSection, kProgramNamesKey, 1);
+    QComboBox* list = ui_->cmbInstrument;
+    list->addItems(GeneralMidiProgramEntries(local ? ProgramNames::InterfaceLanguage
+                                                   : ProgramNames::ShortNames));
+    // Long names do not widen the dialog; the open list shows them whole.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(kInstrumentShownChars);
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) +
+                                  list->view()->verticalScrollBar()->sizeHint().width());
 }
 
 void TfrmPlay::SetInstrument(int program) {

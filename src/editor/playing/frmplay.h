@@ -19,12 +19,13 @@ namespace sorvel {
 
 struct Preferences;
 
-inline constexpr char kMuteCaption[] = "MUTE";
+// The mute button's two captions, translated as TfrmPlay::tr(caption): the
+// melody muted on every pass, or on every second pass only.
+inline constexpr char kMuteCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "MUTE");
+inline constexpr char kAlternateMuteCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "MUTE(交互)");
 // Expressive playback is an option of our own, stored under its own key.
 inline constexpr char kExpressiveSection[] = "Playback";
 inline constexpr char kExpressiveKey[] = "Expressive";
-// Translated as TfrmPlay::tr(kAlternateMuteCaption).
-inline constexpr char kAlternateMuteCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "MUTE(交互)");
 
 class TfrmPlay : public QDialog {
     Q_OBJECT
@@ -68,6 +69,8 @@ private:
     void Stop();
     void UpdateEnabling();
     void StoreChoices();
+    void ShowMuteCaption();
+    void FillInstruments();
     // Enter and leaving a spin box: typed values of tempo and transposition
     // apply then (an arrow step applies at once); an emptied field becomes 0.
     bool SpinEvent(QSpinBox* spin, QEvent* event);
@@ -76,6 +79,7 @@ private:
     Preferences& prefs_;
     std::string settingsPath_;
     bool playing_ = false;
+    bool alternateMute_ = false;  // the mute button reads "MUTE(交互)"
     int lastTempo_ = 0;
     int lastBias_ = 0;
 };
