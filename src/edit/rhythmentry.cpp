@@ -17,6 +17,7 @@
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/pagegrid.h"
+#include "model/undo.h"
 
 namespace sorvel {
 namespace {
@@ -109,7 +110,11 @@ bool BarLineAt(const TMusicSheet& page, const Geometry& g, int row, int slot) {
 }  // namespace
 
 RhythmEntry::RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs)
-    : book_(book), layout_(layout), glyphs_(glyphs) {}
+    : book_(book), layout_(layout), glyphs_(glyphs), undo_(book.Env().undo) {}
+
+RhythmEntry::~RhythmEntry() {
+    for (TBarLine* line : kept_) undo_->LetGo(line);
+}
 
 void RhythmEntry::Resume(long stateId, EntryPlace at) {
     if (auto it = runs_.find(stateId); it != runs_.end() && it->second.next == at) {
@@ -193,6 +198,7 @@ bool RhythmEntry::ChangeLast(int ticks) {
     TypedNote& note = run_.notes.back();
     note.ticks = ticks;
     Render(note.onset / run_.fullBar);
+    DropPagesLeftBehind();
     return true;
 }
 
@@ -237,7 +243,21 @@ bool RhythmEntry::RemoveLast() {
         for (TMusicItem* mark : marks) mark->Delete();
         removed.head->Delete();
     }
+    DropPagesLeftBehind();
     return true;
+}
+
+void RhythmEntry::DropPagesLeftBehind() {
+    // The run's pages follow each other at the end of its rows; the last one
+    // it still needs holds the next note, or the bar line of its last bar.
+    int needed = run_.next.page;
+    if (!run_.bars.empty()) {
+        needed = std::max(needed, book_.IndexOfSheet(run_.bars.back().line.page));
+    }
+    while (!run_.pages.empty() && book_.IndexOfSheet(run_.pages.back()) > needed) {
+        run_.pages.back()->DeleteSheet();
+        run_.pages.pop_back();
+    }
 }
 
 // ---- layout ---------------------------------------------------------------------
@@ -404,7 +424,11 @@ TBarLine* RhythmEntry::TakeOverBarLines(int bar, const std::vector<BarStart>& ro
         add(rows[k], from, to);
     }
     const Geometry g(*record.line.page);
-    return record.taken.TakeOver(stretches, g.X(record.line.slot), g.HalfGrid());
+    TBarLine* end = record.taken.TakeOver(stretches, g.X(record.line.slot), g.HalfGrid());
+    for (TBarLine* line : record.taken.RemovedLines()) {
+        if (undo_ && kept_.insert(line).second) undo_->Keep(*line);
+    }
+    return end;
 }
 
 void RhythmEntry::MoveHead(TNote& head, TMusicSheet& page, int x, int y) {
@@ -452,7 +476,11 @@ void RhythmEntry::FindNext() {
     const int end = EndTicks();
     const int bar = end / run_.fullBar;
     BarStart at{};
-    if (bar < static_cast<int>(run_.bars.size())) {
+    if (run_.notes.empty()) {
+        // Nothing typed (or all taken back): the cursor stays where the run
+        // starts, without making the page a first bar may go on to.
+        at = run_.start;
+    } else if (bar < static_cast<int>(run_.bars.size())) {
         const BarRecord& open = run_.bars[static_cast<std::size_t>(bar)];
         if (open.oneSlotEach && open.lastPiece) {
             // One slot a numeral: the next one goes right after the last.

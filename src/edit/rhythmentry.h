@@ -11,6 +11,7 @@
 #include <deque>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "edit/barlinetakeover.h"
@@ -23,6 +24,7 @@ class TMusicBook;
 class TMusicItem;
 class TMusicSheet;
 class TNote;
+class TUndo;
 struct LayoutState;
 
 // A snapped position on a page of the book (zero-based page index).
@@ -37,6 +39,10 @@ public:
     // `layout` and `glyphs` are the current layout's: a page the entry
     // creates makes its layout current, as every new page does.
     RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs);
+    // Lets go of the bar lines it kept for giving back.
+    ~RhythmEntry();
+    RhythmEntry(const RhythmEntry&) = delete;
+    RhythmEntry& operator=(const RhythmEntry&) = delete;
 
     // Goes on with the run that undo state `stateId` was left with when `at`
     // is where that run goes on; otherwise starts a new run at `at`, whose
@@ -119,6 +125,7 @@ private:
     TNote* WritePiece(const Piece& p, const BarStart& at, TNote* previous,
                       std::vector<TMusicItem*>& made);
     TBarLine* TakeOverBarLines(int bar, const std::vector<BarStart>& rows, BarRecord& record);
+    void DropPagesLeftBehind();
     void Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made);
     void MoveHead(TNote& head, TMusicSheet& page, int x, int y);
     void FindNext();
@@ -129,6 +136,10 @@ private:
     Run run_;
     std::unordered_map<long, Run> runs_;
     std::deque<long> remembered_;  // oldest first, so the map stays small
+    // The bar lines the bars took over wait in the undo manager's container
+    // for as long as a kept run may give them back: this entry's life.
+    TUndo* undo_;
+    std::unordered_set<TBarLine*> kept_;
 };
 
 }  // namespace sorvel
