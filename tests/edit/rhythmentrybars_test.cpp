@@ -22,13 +22,6 @@ namespace {
 
 using namespace rhythmentrytest;
 
-void PutBarLine(TMusicSheet& page, char code, int slot, int row) {
-    TBarLine* line = CreateItem<TBarLine>(page);
-    line->SetContent(std::string(1, code));
-    line->SetPosX(X(slot));
-    line->SetPosY(Y(row));
-}
-
 // The bar lines of a row: slot and kind, in slot order.
 std::vector<std::pair<int, std::string>> BarLinesOf(const TMusicSheet& page, int row) {
     std::vector<std::pair<int, std::string>> lines;
