@@ -256,7 +256,7 @@ private Q_SLOTS:
         QCOMPARE(p.symbolsOn(first, 1),
                  (QStringList{"1@1", "2@3", "3@5", "4@7", "c@9", "5@10", "6@12", "7@14"}));
         QCOMPARE(w.statusBar()->currentMessage(),
-                 QString::fromUtf8("リズム入力を続けるため、1ページに戻りました。"));
+                 QString::fromUtf8("入力中の1ページに戻りました。"));
         // Clicked on that page, the cursor starts a run there, after its music.
         w.ShowPage(2, true);
         QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(2), p.row(1)));
@@ -264,7 +264,7 @@ private Q_SLOTS:
         QCOMPARE(w.PageNo(), 2);
         QCOMPARE(p.symbolsOn(second, 1), music + QStringList({"5@19"}));
         QCOMPARE(w.statusBar()->currentMessage(),
-                 QString::fromUtf8("書かれている音符の後から、新しい小節を始めます。"));
+                 QString::fromUtf8("音符の後から新しい小節を始めます。"));
     }
 
     // A bar copied and pasted at the key cursor, then typing on: the notes
@@ -298,7 +298,28 @@ private Q_SLOTS:
         p.type("6 7");
         QCOMPARE(p.symbols(), pasted + QStringList({"6@21", "7@23"}));
         QCOMPARE(w.statusBar()->currentMessage(),
-                 QString::fromUtf8("書かれている音符の後から、新しい小節を始めます。"));
+                 QString::fromUtf8("音符の後から新しい小節を始めます。"));
+    }
+
+    void aNoteThatWouldStandOnMusicIsRefusedWithAWord() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        TfrmMain& w = *f.window;
+        w.Document().Edit([&] {
+            TNote* note = CreateItem<TNote>(p.sheet());
+            note->SetContent("3");
+            note->SetPosX(p.slot(1));
+            note->SetPosY(p.row(2));
+        });
+        w.Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type(QString(16, '5'));  // four bars fill the row; the next would start row 2
+        const int steps = w.Workspace().undo.UndoCount();
+        p.type("6");
+        QCOMPARE(w.Workspace().undo.UndoCount(), steps);
+        QCOMPARE(p.symbols(2), QStringList{"3@1"});
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QString::fromUtf8("この先には音符があるため、入力できません。"));
     }
 
     void withTheModeOffKeysStepSlotBySlot() {

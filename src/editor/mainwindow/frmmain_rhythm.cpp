@@ -45,12 +45,11 @@ QString NoticeText(const RhythmEntry& entry) {
         case EntryNotice::kNone:
             break;
         case EntryNotice::kBackToRun:
-            return TfrmMain::tr("リズム入力を続けるため、%1ページに戻りました。")
-                .arg(entry.Next().page + 1);
+            return TfrmMain::tr("入力中の%1ページに戻りました。").arg(entry.Next().page + 1);
         case EntryNotice::kAfterMusic:
-            return TfrmMain::tr("書かれている音符の後から、新しい小節を始めます。");
+            return TfrmMain::tr("音符の後から新しい小節を始めます。");
         case EntryNotice::kMusicAhead:
-            return TfrmMain::tr("この先に音符があるため、リズム入力はここまでです。");
+            return TfrmMain::tr("この先には音符があるため、入力できません。");
     }
     return {};
 }
