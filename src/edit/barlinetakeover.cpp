@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 #include "model/glyphcodes.h"
-#include "model/itemfactory.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
+#include "model/undo.h"
 
 namespace sorvel {
 namespace {
@@ -32,6 +34,17 @@ TBarLine* Keeper(const std::vector<TBarLine*>& stacked) {
         if (line->Content() != std::string(1, kPlainBarLine)) return line;
     }
     return stacked.empty() ? nullptr : stacked.front();
+}
+
+// Brings a deleted item from the undo manager's container back onto its
+// page, recorded as its creation (so undo takes it out again).
+bool PutBack(TMusicItem& item) {
+    TUndo* undo = item.Undo();
+    std::unique_ptr<TPersistent> owned = undo ? undo->Container().Take(&item) : nullptr;
+    if (!owned) return false;
+    item.Sheet().AddItem(std::unique_ptr<TMusicItem>(static_cast<TMusicItem*>(owned.release())));
+    undo->RecordCreate(item);
+    return true;
 }
 
 }  // namespace
@@ -75,7 +88,8 @@ TBarLine* BarLineTakeover::TakeOver(const std::vector<Stretch>& stretches, int e
 }
 
 void BarLineTakeover::Remove(TBarLine& line) {
-    removed_.push_back({&line.Sheet(), line.Content(), line.PosX(), line.PosY()});
+    // Without an undo manager nothing holds a removed item: it goes for good.
+    if (line.Undo()) removed_.push_back({&line, line.Links()});
     line.Delete();
 }
 
@@ -84,14 +98,24 @@ void BarLineTakeover::GiveBack() {
         it->line->SetPosX(it->x);
         it->line->SetPosY(it->y);
     }
+    // Removed last, given back first: what a bar line was linked to is on
+    // the page again by the time it comes back.
     for (auto it = removed_.rbegin(); it != removed_.rend(); ++it) {
-        TBarLine* line = CreateItem<TBarLine>(*it->page);
-        line->SetContent(it->content);
-        line->SetPosX(it->x);
-        line->SetPosY(it->y);
+        if (!PutBack(*it->line)) continue;
+        for (TMusicItem* other : it->links) {
+            if (it->line->IsLinkedTo(other)) continue;
+            it->line->Link(*other);
+            other->Link(*it->line);
+        }
     }
     moved_.clear();
     removed_.clear();
+}
+
+std::vector<TBarLine*> BarLineTakeover::RemovedLines() const {
+    std::vector<TBarLine*> lines;
+    for (const Removed& r : removed_) lines.push_back(r.line);
+    return lines;
 }
 
 }  // namespace sorvel

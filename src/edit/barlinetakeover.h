@@ -3,14 +3,15 @@
 // over: the one standing where the bar ends (or else the last one before it
 // in that row, moved there) becomes its bar line, and the others go, so no
 // typed bar has a bar line inside it and no place has two. What was taken
-// comes back as it was when the bar is taken back. Changes are recorded for
-// undo; no Qt.
-#include <string>
+// comes back as it was when the bar is taken back: the same objects, with
+// their properties and links. Changes are recorded for undo, whose container
+// holds the removed bar lines meanwhile (the caller keeps them there); no Qt.
 #include <vector>
 
 namespace sorvel {
 
 class TBarLine;
+class TMusicItem;
 class TMusicSheet;
 
 class BarLineTakeover {
@@ -32,6 +33,8 @@ public:
     TBarLine* TakeOver(const std::vector<Stretch>& stretches, int endX, int halfGrid);
     // Undoes TakeOver: moved bar lines go back, removed ones come back.
     void GiveBack();
+    // The bar lines TakeOver removed, waiting in the undo manager's container.
+    std::vector<TBarLine*> RemovedLines() const;
 
 private:
     struct Moved {
@@ -39,9 +42,8 @@ private:
         int x, y;
     };
     struct Removed {
-        TMusicSheet* page;
-        std::string content;
-        int x, y;
+        TBarLine* line;
+        std::vector<TMusicItem*> links;
     };
 
     void Remove(TBarLine& line);

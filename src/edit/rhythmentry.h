@@ -4,13 +4,16 @@
 // none stands before): a full bar gets its bar line, a note that overflows
 // it is split and tied over the bar line, and entry goes on in the next bar,
 // row or a new page. Each bar is laid out by the rule imported bars follow
-// and takes over the bar lines already standing in the rows it fills.
-// The run of typed notes is kept per undo state, so undo and redo give back
-// the run as it was. Every change is recorded; the caller holds the undo
-// group of each operation. No Qt.
+// and takes over the bar lines already standing in the rows it fills; music
+// that is there stays untouched (a run begins after it, and a step that would
+// write onto it is refused). The run of typed notes is kept per undo state,
+// so undo and redo give back the run as it was. Every change is recorded; the
+// caller holds the undo group of each operation. Layout: rhythmentry_layout.cpp.
+// No Qt.
 #include <deque>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "edit/barlinetakeover.h"
@@ -23,6 +26,7 @@ class TMusicBook;
 class TMusicItem;
 class TMusicSheet;
 class TNote;
+class TUndo;
 struct LayoutState;
 
 // A snapped position on a page of the book (zero-based page index).
@@ -32,16 +36,37 @@ struct EntryPlace {
     bool operator==(const EntryPlace&) const = default;
 };
 
+// What rhythm entry met that the user should hear of.
+enum class EntryNotice {
+    kNone,
+    // The key cursor was left where the run goes on while another page was
+    // turned to (playback follows the notes): the run goes on on its page.
+    kBackToRun,
+    // A new run begins after the music of the bar at the cursor.
+    kAfterMusic,
+    // Refused: the step's notes would stand on music the run did not write.
+    kMusicAhead,
+};
+
 class RhythmEntry {
 public:
     // `layout` and `glyphs` are the current layout's: a page the entry
     // creates makes its layout current, as every new page does.
     RhythmEntry(TMusicBook& book, LayoutState& layout, GlyphInfoTable& glyphs);
+    // Lets go of the bar lines it kept for giving back.
+    ~RhythmEntry();
+    RhythmEntry(const RhythmEntry&) = delete;
+    RhythmEntry& operator=(const RhythmEntry&) = delete;
 
-    // Goes on with the run that undo state `stateId` was left with when `at`
-    // is where that run goes on; otherwise starts a new run at `at`, whose
-    // first bar begins in the slot of `at` (slot 1 at a row's start).
+    // Goes on with the run that undo state `stateId` was left with when the
+    // key cursor `at` is where that run goes on, also when only the page shown
+    // changed under the cursor (kBackToRun: the run goes on on its page).
+    // Otherwise starts a new run at `at`, whose first bar begins in the slot
+    // of `at` (slot 1 at a row's start), after a bar line standing there, and
+    // after the music of the bar it is in (kAfterMusic).
     void Resume(long stateId, EntryPlace at);
+    // What Resume and the steps after it met; kNone when nothing to tell.
+    EntryNotice Notice() const { return notice_; }
     // Keeps the run for the undo state an operation's group led to.
     void Remember(long stateId);
     // Where the run kept for `stateId` goes on (after an undo, the cursor
@@ -56,9 +81,11 @@ public:
     int NextTicks() const;
 
     // A note of NextTicks() after the last one: `digit` "1".."7", or "0" for
-    // a rest. Returns the note's first numeral.
+    // a rest. Returns the note's first numeral; null when refused.
     TNote* Type(char digit);
     // On the note just typed; false when there is none or it cannot change.
+    // Type and the steps that lengthen a note are refused (kMusicAhead) when
+    // the run's bars would then stand on music the run did not write.
     bool ShiftOctave(int delta);
     bool ToggleDot();
     // Halve or double the note just typed; its length becomes the current one.
@@ -96,6 +123,8 @@ private:
         BarLineTakeover taken;  // the bar lines that stood in its rows
     };
     struct Piece;
+    struct Placement;
+    struct SlotStretch;
     struct Run {
         BarStart start{};
         int fullBar = 192, beat = 48;
@@ -106,19 +135,30 @@ private:
         EntryPlace next;
     };
 
+    void StartRun(EntryPlace at);
     int EndTicks() const;
     bool ChangeLast(int ticks);
+    void DropPagesLeftBehind();
+
+    // Laying the run out (rhythmentry_layout.cpp).
+    bool OntoMusic(int firstBar);
     void Render(int firstBar);
     void ClearBarsFrom(int bar);
     void RenderBar(int bar);
-    std::vector<Piece> PiecesOf(int bar);
+    std::vector<Piece> PiecesOf(int bar) const;
     BarStart BeginOf(int bar) const;
-    BarStart PlaceBar(int bar, int slots);
-    BarStart NextRow(const BarStart& at);
-    TMusicSheet* PageAfter(TMusicSheet* page);
+    // With `makePages` false nothing changes: a page still to be made
+    // comes back as null.
+    Placement PlaceOf(const BarStart& begin, const std::vector<Piece>& pieces, bool makePages);
+    BarStart PlaceBar(const BarStart& begin, int slots, bool makePages);
+    BarStart NextRow(const BarStart& at, bool makePages);
+    TMusicSheet* PageAfter(TMusicSheet* page, bool make);
+    std::vector<SlotStretch> StretchesOf(int bar, const BarStart& begin,
+                                         const Placement& place) const;
     TNote* WritePiece(const Piece& p, const BarStart& at, TNote* previous,
                       std::vector<TMusicItem*>& made);
-    TBarLine* TakeOverBarLines(int bar, const std::vector<BarStart>& rows, BarRecord& record);
+    TBarLine* TakeOverBarLines(int bar, const BarStart& begin, const Placement& place,
+                               BarRecord& record);
     void Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made);
     void MoveHead(TNote& head, TMusicSheet& page, int x, int y);
     void FindNext();
@@ -127,8 +167,13 @@ private:
     LayoutState& layout_;
     GlyphInfoTable& glyphs_;
     Run run_;
+    EntryNotice notice_ = EntryNotice::kNone;
     std::unordered_map<long, Run> runs_;
     std::deque<long> remembered_;  // oldest first, so the map stays small
+    // The bar lines the bars took over wait in the undo manager's container
+    // for as long as a kept run may give them back: this entry's life.
+    TUndo* undo_;
+    std::unordered_set<TBarLine*> kept_;
 };
 
 }  // namespace sorvel

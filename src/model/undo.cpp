@@ -38,6 +38,7 @@ void TUndo::Clear() {
     bottom_ = 0;
     count_ = 0;
     named_.clear();
+    kept_.clear();
     container_.Clear();
     deferredFrees_.clear();
 }
@@ -106,17 +107,27 @@ void TUndo::Release(const Group& group, std::vector<TPersistent*>& released) {
     }
 }
 
+void TUndo::LetGo(TPersistent* object) {
+    // Compared by address only: after Clear the object may be gone.
+    const auto it = kept_.find(object);
+    if (it == kept_.end()) return;
+    if (--it->second > 0) return;
+    kept_.erase(it);
+    FreeUnused({object});
+}
+
 bool TUndo::InUse(const TPersistent& object) const {
-    if (Named(&object)) return true;
+    if (Held(&object)) return true;
     if (object.Kind() != ObjectKind::Sheet) return false;
     const auto& page = static_cast<const TMusicSheet&>(object);
     for (int i = 0; i < page.ItemCount(); ++i) {
-        if (Named(page.GetItem(i))) return true;
+        if (Held(page.GetItem(i))) return true;
     }
-    // A deleted item keeps its page: undoing its deletion puts it back there.
+    // A deleted item keeps its page: undoing its deletion (or a tool that
+    // keeps it) puts it back there.
     bool needed = false;
     container_.ForEach([&](const TPersistent& held) {
-        if (!needed && held.Kind() == ObjectKind::Item && Named(&held) &&
+        if (!needed && held.Kind() == ObjectKind::Item && Held(&held) &&
             &static_cast<const TMusicItem&>(held).Sheet() == &page) {
             needed = true;
         }

@@ -63,6 +63,13 @@ public:
 
     TObjContainer& Container() { return container_; }
 
+    // Keeps `object` alive in the container, though no stored step names it
+    // any more, for a tool that may put it back later (rhythm entry gives back
+    // the bar lines its bars took over). Each Keep is ended by one LetGo;
+    // Clear ends them all.
+    void Keep(TPersistent& object) { ++kept_[&object]; }
+    void LetGo(TPersistent* object);
+
     // While a hold is active (a play whose sequence names items of the
     // history), objects that no stored step needs any more are kept alive
     // instead of being destroyed; the last release destroys them. Clear
@@ -96,6 +103,7 @@ private:
     void Hold(const Group& group);
     void Release(const Group& group, std::vector<TPersistent*>& released);
     bool Named(const TPersistent* object) const { return named_.count(object) != 0; }
+    bool Held(const TPersistent* object) const { return Named(object) || kept_.count(object) != 0; }
     // Whether a stored step still needs an object of the container: a step
     // names it or, for a page, an item on it or an item in the container that
     // a step would put back on it.
@@ -115,6 +123,7 @@ private:
     long baseSerial_ = 0;  // the state before the oldest stored step
     std::unique_ptr<Group> open_;
     std::unordered_map<const TPersistent*, int> named_;
+    std::unordered_map<const TPersistent*, int> kept_;
     TObjContainer container_;
     int freeHolds_ = 0;
     std::vector<std::unique_ptr<TPersistent>> deferredFrees_;

@@ -22,13 +22,6 @@ namespace {
 
 using namespace rhythmentrytest;
 
-void PutBarLine(TMusicSheet& page, char code, int slot, int row) {
-    TBarLine* line = CreateItem<TBarLine>(page);
-    line->SetContent(std::string(1, code));
-    line->SetPosX(X(slot));
-    line->SetPosY(Y(row));
-}
-
 // The bar lines of a row: slot and kind, in slot order.
 std::vector<std::pair<int, std::string>> BarLinesOf(const TMusicSheet& page, int row) {
     std::vector<std::pair<int, std::string>> lines;
@@ -40,6 +33,15 @@ std::vector<std::pair<int, std::string>> BarLinesOf(const TMusicSheet& page, int
     std::sort(lines.begin(), lines.end());
     return lines;
 }
+
+// Rows of twelve slots with a share of four a bar.
+struct NarrowRows : Typing {
+    explicit NarrowRows(int row = 0) : Typing({0, X(0), Y(row)}) {
+        Page(0).SetGridDivNum(12);
+        Page(0).SetDivParBar(5);
+        entry.Resume(-1, {0, X(0), Y(row)});
+    }
+};
 
 TEST(RhythmEntry, TwoBarsOfFourFourWithBarLinesAndLengths) {
     Typing t;
@@ -112,6 +114,103 @@ TEST(RhythmEntry, BarsFollowTheMeterInForceAndRunOnToNewRowsAndPages) {
     t.Keys("B");
     EXPECT_TRUE(SymbolsOf(t.Page(1)).empty());
     EXPECT_EQ(t.book->SheetCount(), 2);
+}
+
+TEST(RhythmEntry, APageTheRunMadeGoesWhenTheNotesThatMadeItAreTakenBack) {
+    Typing t({0, X(0), Y(7)});  // the last row of the page
+    CreatePageAt(*t.book, 1, t.layout, t.glyphs);
+    TMusicSheet* following = &t.Page(1);
+    t.Keys(std::string(16, '5'));  // four bars fill the row: the cursor goes on to a new page
+    ASSERT_EQ(t.book->SheetCount(), 3);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{1, X(1), Y(0)}));
+    EXPECT_EQ(&t.Page(2), following);
+    t.Keys("6 B");  // the cursor is still on the new page
+    EXPECT_EQ(t.book->SheetCount(), 3);
+    t.Keys("B");  // the note that filled the row goes, and the page with it
+    ASSERT_EQ(t.book->SheetCount(), 2);
+    EXPECT_EQ(&t.Page(1), following);
+    EXPECT_EQ(t.entry.Next(), (EntryPlace{0, X(34), Y(7)}));
+    t.Keys("5");
+    EXPECT_EQ(t.book->SheetCount(), 3);
+    t.Keys("c");  // halved, the note no longer fills the row
+    EXPECT_EQ(t.book->SheetCount(), 2);
+    t.undo.Undo();
+    EXPECT_EQ(t.book->SheetCount(), 3);
+    t.undo.Redo();
+    EXPECT_EQ(t.book->SheetCount(), 2);
+    // A bar going on from the last row onto a page of its own, taken back.
+    NarrowRows u(7);
+    u.Keys("1 c c 2 3 4 5 6 7 1 2 3 4 5");  // the twelfth sixteenth starts a page
+    ASSERT_EQ(u.book->SheetCount(), 2);
+    u.Keys("B B");
+    EXPECT_EQ(u.book->SheetCount(), 1);
+    // Started at the end of the last row: the first note makes the page.
+    Typing v({0, X(36), Y(7)});
+    v.Keys("5");
+    ASSERT_EQ(v.book->SheetCount(), 2);
+    v.Keys("B");
+    EXPECT_EQ(v.book->SheetCount(), 1);
+    EXPECT_EQ(v.entry.Next(), (EntryPlace{0, X(36), Y(7)}));
+}
+
+// A bar line put by hand inside the first bar of a row, with a name, a
+// height and a mark linked to it, and a plain one where that bar ends.
+TBarLine& MarkedBarLine(TMusicSheet& page, int slot, int row) {
+    PutBarLine(page, 'c', 9, row);
+    PutBarLine(page, 'd', slot, row);
+    TBarLine* line = nullptr;
+    for (int i = 0; i < page.ItemCount(); ++i) {
+        if (TBarLine* l = page.GetItem(i)->As<TBarLine>(); l && l->PosX() == X(slot)) line = l;
+    }
+    line->SetName("007");
+    line->SetHeight(57);
+    TMusicSign* sign = CreateItem<TMusicSign>(page);
+    sign->SetContent("P");
+    sign->SetPosX(X(slot));
+    sign->SetPosY(Y(row) - 40);
+    line->Link(*sign);
+    sign->Link(*line);
+    return *line;
+}
+
+void ExpectAsPut(const TBarLine& line, int slot, int row) {
+    EXPECT_GE(line.Sheet().IndexOfItem(&line), 0);
+    EXPECT_EQ(line.PosX(), X(slot));
+    EXPECT_EQ(line.PosY(), Y(row));
+    EXPECT_EQ(line.Content(), "d");
+    EXPECT_EQ(line.Name(), "007");
+    EXPECT_EQ(line.Height(), 57);
+    ASSERT_EQ(line.LinkCount(), 1);
+    EXPECT_EQ(line.GetLink(0)->Content(), "P");
+    EXPECT_TRUE(line.GetLink(0)->IsLinkedTo(&line));
+}
+
+TEST(RhythmEntry, BarLinesTakenOverComeBackAsTheSameObjectsWithTheirLinks) {
+    Typing t;
+    TBarLine& inside = MarkedBarLine(t.Page(0), 5, 2);
+    t.entry.Resume(-1, {0, X(0), Y(2)});
+    t.Keys("1 2 3 4");
+    EXPECT_EQ(t.Page(0).IndexOfItem(&inside), -1);
+    EXPECT_EQ(CountClass(t.Page(0), ItemClass::MusicSign), 1);
+    t.Keys("B B B B");
+    ExpectAsPut(inside, 5, 2);
+    // Undo and redo go over the same objects.
+    t.undo.Undo();
+    EXPECT_EQ(t.Page(0).IndexOfItem(&inside), -1);
+    t.undo.Redo();
+    ExpectAsPut(inside, 5, 2);
+}
+
+TEST(RhythmEntry, ABarLineTakenOverLongBeforeComesBackAfterTheStepLeftTheHistory) {
+    Typing t;
+    TBarLine& inside = MarkedBarLine(t.Page(0), 5, 0);
+    // Sixty notes and sixty Backspaces: the step that took the bar line is
+    // long out of the history when its bar opens again.
+    t.Keys(std::string(60, '5'));
+    t.Keys(std::string(60, 'B'));
+    ExpectAsPut(inside, 5, 0);
+    EXPECT_EQ(BarLinesOf(t.Page(0), 0),
+              (std::vector<std::pair<int, std::string>>{{5, "d"}, {9, "c"}}));
 }
 
 TEST(RhythmEntry, TheBarLinesOfANewPageServeAsTheTypedBarLines) {
@@ -196,15 +295,6 @@ TEST(RhythmEntry, ABarStartedOnABarLineBeginsAfterIt) {
     EXPECT_EQ(SymbolsOf(t.Page(0)).at(1), (Seen{"1", 10, 0, 0, 0, 0}));
     EXPECT_EQ(CountClass(t.Page(0), ItemClass::BarLine), 4);
 }
-
-// Rows of twelve slots with a share of four a bar.
-struct NarrowRows : Typing {
-    explicit NarrowRows(int row = 0) : Typing({0, X(0), Y(row)}) {
-        Page(0).SetGridDivNum(12);
-        Page(0).SetDivParBar(5);
-        entry.Resume(-1, {0, X(0), Y(row)});
-    }
-};
 
 TEST(RhythmEntry, ABarTooLongForTheRowGoesOnInTheNextRowLikeAnImport) {
     NarrowRows t;

@@ -2,7 +2,8 @@
 // A book for the rhythm entry tests, on the default layout: 36 slots of 25
 // units from x = 20, a bar's share of 8 slots and its bar line, rows 146
 // units apart from y = 243, eight rows a page. Typing drives the entry key by
-// key as the editor does; SymbolsOf and ReadBack read the page back.
+// key as the editor does; PutMusic writes music there before; SymbolsOf and
+// ReadBack read the page back.
 #include <algorithm>
 #include <ostream>
 #include <string>
@@ -77,39 +78,52 @@ public:
     // Keys as the editor maps them: digits, x z 9 c v - and B for Backspace.
     void Keys(const std::string& keys) {
         for (char key : keys) {
-            if (key == ' ') continue;
             // After an undo the editor puts the cursor where the kept run goes on.
-            entry.Resume(undo.StateId(), entry.NextOf(undo.StateId()).value_or(entry.Next()));
-            undo.BeginGroup();
-            switch (key) {
-                case 'x':
-                    entry.ShiftOctave(1);
-                    break;
-                case 'z':
-                    entry.ShiftOctave(-1);
-                    break;
-                case '9':
-                    entry.ToggleDot();
-                    break;
-                case 'c':
-                    entry.Halve();
-                    break;
-                case 'v':
-                    entry.Double();
-                    break;
-                case '-':
-                    entry.AddBeat();
-                    break;
-                case 'B':
-                    entry.RemoveLast();
-                    break;
-                default:
-                    entry.Type(key);
-                    break;
-            }
-            undo.EndGroup();
-            entry.Remember(undo.StateId());
+            if (key != ' ') Press(key, entry.NextOf(undo.StateId()).value_or(entry.Next()));
         }
+    }
+
+    // The keys typed with the key cursor first at `at`, on the page shown
+    // (a click put it there, or the page was turned under it).
+    void KeysAt(EntryPlace at, const std::string& keys) {
+        const std::size_t first = keys.find_first_not_of(' ');
+        if (first == std::string::npos) return;
+        Press(keys[first], at);
+        Keys(keys.substr(first + 1));
+    }
+
+    // One key with the key cursor at `at`, as one undo step.
+    void Press(char key, EntryPlace at) {
+        entry.Resume(undo.StateId(), at);
+        undo.BeginGroup();
+        switch (key) {
+            case 'x':
+                entry.ShiftOctave(1);
+                break;
+            case 'z':
+                entry.ShiftOctave(-1);
+                break;
+            case '9':
+                entry.ToggleDot();
+                break;
+            case 'c':
+                entry.Halve();
+                break;
+            case 'v':
+                entry.Double();
+                break;
+            case '-':
+                entry.AddBeat();
+                break;
+            case 'B':
+                entry.RemoveLast();
+                break;
+            default:
+                entry.Type(key);
+                break;
+        }
+        undo.EndGroup();
+        entry.Remember(undo.StateId());
     }
 
     TMusicSheet& Page(int i) { return *book->GetSheet(i); }
@@ -123,11 +137,31 @@ private:
     }
 };
 
+template <class T>
+T* Put(TMusicSheet& page, char code, int slot, int row) {
+    T* item = CreateItem<T>(page);
+    item->SetContent(std::string(1, code));
+    item->SetPosX(X(slot));
+    item->SetPosY(Y(row));
+    return item;
+}
+
 inline void PutMeter(TMusicSheet& page, char code, int slot, int row) {
-    TBeat* beat = CreateItem<TBeat>(page);
-    beat->SetContent(std::string(1, code));
-    beat->SetPosX(X(slot));
-    beat->SetPosY(Y(row));
+    Put<TBeat>(page, code, slot, row);
+}
+
+inline void PutBarLine(TMusicSheet& page, char code, int slot, int row) {
+    Put<TBarLine>(page, code, slot, row);
+}
+
+// Music written before: `text` from slot `slot` of `row`, one slot a
+// character: digits are quarter notes, "|" a bar line, " " an empty slot.
+inline void PutMusic(TMusicSheet& page, const std::string& text, int slot, int row) {
+    for (char c : text) {
+        if (c == '|') PutBarLine(page, 'c', slot, row);
+        if (c >= '0' && c <= '7') Put<TNote>(page, c, slot, row);
+        ++slot;
+    }
 }
 
 // A note as heard: scale digit, octave, onset and length in ticks.

@@ -348,6 +348,37 @@ private Q_SLOTS:
         w.Undo();
         QCOMPARE(w.CurrentPage()->ItemCount(), limit - 1);
     }
+
+    // The refused step is taken back once the event that made it is done; by
+    // then the history may have moved on, and the message says what happened.
+    void aRefusedStepTheHistoryMovedOnFromIsReportedAsItStands() {
+        MainWindowFixture f;
+        TfrmMain& w = *f.window;
+        const int limit = w.CurrentPage()->ItemCount() + 1;
+        w.Document().checkStep = [limit](const TMusicBook& book) {
+            return book.GetSheet(0)->ItemCount() > limit ? std::string("too many") : std::string();
+        };
+        QSignalSpy refused(&w.Document(), &EditorDocument::stepRefused);
+        AddNoteStep(w, 200);
+        // Undone by the user before it could be taken back: nothing to say.
+        AddNoteStep(w, 300);
+        w.Undo();
+        QCoreApplication::processEvents();
+        QCOMPARE(w.CurrentPage()->ItemCount(), limit);
+        QCOMPARE(f.dialogs.errors, QStringList{});
+        QCOMPARE(refused.count(), 0);
+        // Two refused steps in one go: the first is not the last step any
+        // more and stays; the second is taken back.
+        AddNoteStep(w, 300);
+        AddNoteStep(w, 400);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.CurrentPage()->ItemCount(), limit + 1);
+        QCOMPARE(f.dialogs.errors.size(), 2);
+        QVERIFY(f.dialogs.errors[0].startsWith("too many\n"));
+        QVERIFY(f.dialogs.errors[0].contains(QString::fromUtf8("取り消していません")));
+        QCOMPARE(f.dialogs.errors[1], QString("too many"));
+        QCOMPARE(refused.count(), 2);
+    }
 };
 
 QTEST_MAIN(DocumentTest)

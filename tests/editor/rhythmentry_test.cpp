@@ -1,6 +1,7 @@
 // Rhythm entry in the window: Ctrl+R's entry in the Tools menu, a click
 // anywhere on a row, typed keys that fill bars by time, one undo step a key,
-// marks on the note just typed, and the setting kept across sessions.
+// marks on the note just typed, typing on after playback turned the page,
+// and the setting kept across sessions.
 #include <QAction>
 #include <QLabel>
 #include <QScrollArea>
@@ -16,6 +17,7 @@
 #include "playback/conversion/buildsequence.h"
 #include "playback/conversion/keyoffset.h"
 #include "playback/rcpdata.h"
+#include "playbackrig.h"
 #include "view/core/pagelayout.h"
 
 using namespace sorvel;
@@ -35,11 +37,12 @@ struct Page {
         }
     }
     // "5@10 len1" for each symbol of row `r` in slot order (row 0 holds a
-    // new page's bar lines).
-    QStringList symbols(int r = 1) {
+    // new page's bar lines), on the page shown or on `on`.
+    QStringList symbols(int r = 1) { return symbolsOn(sheet(), r); }
+    QStringList symbolsOn(TMusicSheet& on, int r) {
         QList<QPair<int, QString>> found;
-        for (int i = 0; i < sheet().ItemCount(); ++i) {
-            const TMusicItem* item = sheet().GetItem(i);
+        for (int i = 0; i < on.ItemCount(); ++i) {
+            const TMusicItem* item = on.GetItem(i);
             if (!item->IsSymbol() || item->PosY() != row(r)) continue;
             const int k = (item->PosX() - slot(0)) / (slot(1) - slot(0));
             QString text = QString("%1@%2").arg(QString::fromStdString(item->Content())).arg(k);
@@ -219,6 +222,104 @@ private Q_SLOTS:
             QVERIFY2(cursorInSight(), qPrintable(QString("after note %1").arg(i + 1)));
         }
         QVERIFY(area->verticalScrollBar()->value() > 0);
+    }
+
+    // Played back, the view follows the notes onto the next page and leaves
+    // the key cursor where it was: the next keys go on with the typed run on
+    // its own page, never onto the notes of the page shown.
+    void afterPlaybackTurnedThePageTheKeysGoOnOnTheRunsPage() {
+        playtest::Rig r;
+        TfrmMain& w = r.w();
+        Page p{w};
+        w.NewPage();
+        TMusicSheet& second = *w.Book().GetSheet(1);
+        r.Write(second, '3', 8, 1);
+        w.ShowPage(1, true);
+        const QStringList music = p.symbolsOn(second, 1);
+        w.resize(900, 500);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type("1 2 3 4 5");
+        TMusicSheet& first = *w.CurrentPage();
+        r.FastOwnTempo();
+        r.Settle();
+        QTest::keyClick(&p.box(), 'p');
+        QVERIFY(r.pc->Sequencer().IsPlaying());
+        r.Run(20000);
+        QCOMPARE(w.PageNo(), 2);
+        QVERIFY(w.View().KeyCursorShown());
+        p.type("6 7");
+        QCOMPARE(w.PageNo(), 1);
+        QCOMPARE(p.symbolsOn(second, 1), music);
+        QCOMPARE(p.symbolsOn(first, 1),
+                 (QStringList{"1@1", "2@3", "3@5", "4@7", "c@9", "5@10", "6@12", "7@14"}));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QString::fromUtf8("入力中の1ページに戻りました。"));
+        // Clicked on that page, the cursor starts a run there, after its music.
+        w.ShowPage(2, true);
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(2), p.row(1)));
+        p.type("5");
+        QCOMPARE(w.PageNo(), 2);
+        QCOMPARE(p.symbolsOn(second, 1), music + QStringList({"5@19"}));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QString::fromUtf8("音符の後から新しい小節を始めます。"));
+    }
+
+    // A bar copied and pasted at the key cursor, then typing on: the notes
+    // go on after the pasted bar, not on its slots.
+    void notesTypedAfterAPasteGoOnAfterThePastedBar() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        TfrmMain& w = *f.window;
+        w.show();
+        w.Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type("1 2 3 4 5");
+        // Ctrl and a rubber band round the first bar: the key cursor stays.
+        const QPoint from(p.slot(1) - 10, p.row(1) - 50), to(p.slot(9) + 10, p.row(1) + 50);
+        QTest::mousePress(&p.box(), Qt::LeftButton, Qt::ControlModifier, from);
+        QTest::mouseMove(&p.box(), to);
+        QTest::mouseRelease(&p.box(), Qt::LeftButton, Qt::ControlModifier, to);
+        QCOMPARE(w.View().Selection().size(), size_t{5});
+        w.ActionListUpdate();
+        w.Action("actCopy")->trigger();
+        w.ActionListUpdate();
+        w.Action("actPaste")->trigger();
+        const QPoint cursor(w.View().KeyCursor().x, w.View().KeyCursor().y);
+        QCOMPARE(cursor, QPoint(p.slot(12), p.row(1)));
+        QTest::mouseMove(&p.box(), cursor);
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, cursor);
+        const QStringList pasted = {"1@1",  "2@3",  "3@5",  "4@7",  "c@9", "5@10",
+                                    "1@12", "2@14", "3@16", "4@18", "c@20"};
+        QCOMPARE(p.symbols(), pasted);
+        QVERIFY(w.View().KeyCursorShown());
+        p.type("6 7");
+        QCOMPARE(p.symbols(), pasted + QStringList({"6@21", "7@23"}));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QString::fromUtf8("音符の後から新しい小節を始めます。"));
+    }
+
+    void aNoteThatWouldStandOnMusicIsRefusedWithAWord() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        TfrmMain& w = *f.window;
+        w.Document().Edit([&] {
+            TNote* note = CreateItem<TNote>(p.sheet());
+            note->SetContent("3");
+            note->SetPosX(p.slot(1));
+            note->SetPosY(p.row(2));
+        });
+        w.Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type(QString(16, '5'));  // four bars fill the row; the next would start row 2
+        const int steps = w.Workspace().undo.UndoCount();
+        p.type("6");
+        QCOMPARE(w.Workspace().undo.UndoCount(), steps);
+        QCOMPARE(p.symbols(2), QStringList{"3@1"});
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QString::fromUtf8("この先には音符があるため、入力できません。"));
     }
 
     void withTheModeOffKeysStepSlotBySlot() {

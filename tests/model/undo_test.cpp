@@ -162,6 +162,30 @@ TEST_F(ModelTest, DroppingTheOldestStepFreesWhatOnlyItHeld) {
     EXPECT_EQ(page->ItemCount(), 2);
 }
 
+TEST_F(ModelTest, AKeptItemOutlivesItsDeletionStepUntilLetGo) {
+    TNote* kept = AddNote(10, 10);
+    TNote* other = AddNote(30, 30);
+    Step([&] { kept->Delete(); });
+    undo.Keep(*kept);
+    for (int i = 0; i < 51; ++i) Step([&] { other->SetPosX(100 + i); });
+    // The deletion step is gone; the item waits in the container.
+    ASSERT_TRUE(undo.Container().Contains(kept));
+    EXPECT_EQ(kept->PosX(), 10);  // still alive (the sanitizer build checks this)
+    undo.LetGo(kept);
+    EXPECT_EQ(undo.Container().Count(), 0u);
+    // Kept while a page deleted later holds it: the page stays too.
+    TMusicSheet* second = book->NewSheet();
+    TNote* onSecond = AddNote(10, 10, "5", second);
+    Step([&] { onSecond->Delete(); });
+    undo.Keep(*onSecond);
+    Step([&] { second->DeleteSheet(); });
+    for (int i = 0; i < 51; ++i) Step([&] { other->SetPosX(200 + i); });
+    EXPECT_TRUE(undo.Container().Contains(second));
+    EXPECT_EQ(&onSecond->Sheet(), second);
+    undo.LetGo(onSecond);
+    EXPECT_EQ(undo.Container().Count(), 0u);
+}
+
 TEST_F(ModelTest, NewStepAfterUndoFreesWhatTheLostRedoStepsCreated) {
     TNote* note = AddNote(0, 100);
     TMusicSheet* second = nullptr;

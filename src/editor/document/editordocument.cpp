@@ -62,10 +62,22 @@ void EditorDocument::StepRecorded() {
 }
 
 void EditorDocument::TakeBackRefusedStep(long refusedState, const std::string& message) {
-    if (ws_.undo.StateId() == refusedState) ws_.undo.Undo();
-    Q_EMIT changed();
-    NotifyModified();
-    Q_EMIT stepRefused(QString::fromStdString(message));
+    if (ws_.undo.StateId() == refusedState) {
+        ws_.undo.Undo();
+        Q_EMIT changed();
+        NotifyModified();
+        Q_EMIT stepRefused(QString::fromStdString(message), true);
+        return;
+    }
+    // The history moved on before the step could be taken back: undone
+    // already (nothing to say), or other steps lie on top of it, which undo
+    // would take along. It stays, and the message says so while the book
+    // still breaks the limit.
+    const std::string still = checkStep ? checkStep(*ws_.book) : std::string();
+    if (still.empty()) return;
+    Q_EMIT stepRefused(tr("%1\n続けて別の変更が行われたため、この変更は取り消していません。")
+                           .arg(QString::fromStdString(still)),
+                       false);
 }
 
 void EditorDocument::UndoStep() {
@@ -82,7 +94,7 @@ void EditorDocument::RedoStep() {
         const std::string message = checkStep(*ws_.book);
         if (!message.empty()) {
             ws_.undo.Undo();
-            Q_EMIT stepRefused(QString::fromStdString(message));
+            Q_EMIT stepRefused(QString::fromStdString(message), true);
         }
     }
     Q_EMIT changed();

@@ -82,8 +82,9 @@ Q_SIGNALS:
     void changed();
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString& fileName);
-    // A step was refused by checkStep and taken back.
-    void stepRefused(const QString& message);
+    // A step was refused by checkStep: taken back, or (`takenBack` false)
+    // left standing because later steps lie on top of it.
+    void stepRefused(const QString& message, bool takenBack);
 
 private:
     void StepRecorded();

@@ -184,10 +184,11 @@ void TfrmMain::ConnectDocument() {
     });
     connect(doc, &EditorDocument::modifiedChanged, this, [this] { ScheduleUpdate(); });
     connect(doc, &EditorDocument::fileNameChanged, this, [this] { SetTitle(); });
-    connect(doc, &EditorDocument::stepRefused, this, [this](const QString& message) {
-        AfterUndoStep();
-        options_.dialogs.showError(this, message);
-    });
+    connect(doc, &EditorDocument::stepRefused, this,
+            [this](const QString& message, bool takenBack) {
+                if (takenBack) AfterUndoStep();
+                options_.dialogs.showError(this, message);
+            });
 }
 
 void TfrmMain::SetPlaying(bool playing) {

@@ -1,6 +1,7 @@
 // Rhythm entry in the main window: the checkable Tools entry, the keys that
 // type notes of the current length while the key cursor is shown, the
-// status-bar line with the length of the next note, and the cursor that
+// status-bar line with the length of the next note, what the entry met (its
+// page shown again, music it begins after or stops at), and the cursor that
 // follows the typed run (also through undo and redo). The bars themselves
 // are filled and laid out by the edit layer's RhythmEntry.
 #include <QLabel>
@@ -36,6 +37,21 @@ QString LengthName(int ticks) {
         if (n.ticks * 3 == ticks * 2) return TfrmMain::tr("付点%1").arg(TfrmMain::tr(n.name));
     }
     return QString::number(ticks);
+}
+
+// The status line for what the entry met; empty when there is nothing to say.
+QString NoticeText(const RhythmEntry& entry) {
+    switch (entry.Notice()) {
+        case EntryNotice::kNone:
+            break;
+        case EntryNotice::kBackToRun:
+            return TfrmMain::tr("入力中の%1ページに戻りました。").arg(entry.Next().page + 1);
+        case EntryNotice::kAfterMusic:
+            return TfrmMain::tr("音符の後から新しい小節を始めます。");
+        case EntryNotice::kMusicAhead:
+            return TfrmMain::tr("この先には音符があるため、入力できません。");
+    }
+    return {};
 }
 
 }  // namespace
@@ -113,6 +129,11 @@ bool TfrmMain::RhythmKey(char key) {
     entry.Resume(undo.StateId(), {pageNo_ - 1, cursor.x, cursor.y});
     TNote* note = entry.LastNote();
     view_->SetTool(ckNone);
+    if (entry.Notice() == EntryNotice::kBackToRun) {
+        // The mark goes on the note just typed, on the run's page.
+        ShowPage(entry.Next().page + 1, false);
+        ShowStatus(NoticeText(entry));
+    }
     if (note && &note->Sheet() == view_->Page()) {
         view_->SetTool(chosen->tool);
         view_->SetToolGlyph(chosen->glyph);
@@ -156,6 +177,7 @@ void TfrmMain::RhythmStep(const std::function<bool(RhythmEntry&)>& step) {
     }
     view_->Redraw();
     ShowRhythmStatus();
+    if (const QString notice = NoticeText(entry); !notice.isEmpty()) ShowStatus(notice);
     ScheduleUpdate();
 }
 
