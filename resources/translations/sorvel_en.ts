@@ -1782,6 +1782,15 @@ The help contents page is the following file. Please open it in your browser.
     </message>
 </context>
 <context>
+    <name>sorvel::EditorDocument</name>
+    <message>
+        <source>%1
+続けて別の変更が行われたため、この変更は取り消していません。</source>
+        <translation>%1
+This change was not undone because other changes followed it.</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::GeneralMidi</name>
     <message>
         <source>アコースティック・グランド・ピアノ</source>
@@ -2546,6 +2555,18 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>リズム入力: %1（付点の後）→ %2</source>
         <translation>Rhythm entry: %1 (after the dot) → %2</translation>
+    </message>
+    <message>
+        <source>入力中の%1ページに戻りました。</source>
+        <translation>Back to page %1, where you were entering notes.</translation>
+    </message>
+    <message>
+        <source>音符の後から新しい小節を始めます。</source>
+        <translation>Starting a new bar after the notes already there.</translation>
+    </message>
+    <message>
+        <source>この先には音符があるため、入力できません。</source>
+        <translation>There are notes ahead; nothing more can be entered here.</translation>
     </message>
 </context>
 <context>

@@ -1782,6 +1782,15 @@
     </message>
 </context>
 <context>
+    <name>sorvel::EditorDocument</name>
+    <message>
+        <source>%1
+続けて別の変更が行われたため、この変更は取り消していません。</source>
+        <translation>%1
+由于之后又进行了其他更改，此更改未被撤销。</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::GeneralMidi</name>
     <message>
         <source>アコースティック・グランド・ピアノ</source>
@@ -2546,6 +2555,18 @@
     <message>
         <source>リズム入力: %1（付点の後）→ %2</source>
         <translation>节奏输入：%1（附点之后）→ %2</translation>
+    </message>
+    <message>
+        <source>入力中の%1ページに戻りました。</source>
+        <translation>已返回正在输入的第%1页。</translation>
+    </message>
+    <message>
+        <source>音符の後から新しい小節を始めます。</source>
+        <translation>在已有音符之后开始新的小节。</translation>
+    </message>
+    <message>
+        <source>この先には音符があるため、入力できません。</source>
+        <translation>前方已有音符，无法继续输入。</translation>
     </message>
 </context>
 <context>

@@ -1782,6 +1782,15 @@
     </message>
 </context>
 <context>
+    <name>sorvel::EditorDocument</name>
+    <message>
+        <source>%1
+続けて別の変更が行われたため、この変更は取り消していません。</source>
+        <translation>%1
+由於之後又進行了其他變更，此變更未被復原。</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::GeneralMidi</name>
     <message>
         <source>アコースティック・グランド・ピアノ</source>
@@ -2546,6 +2555,18 @@
     <message>
         <source>リズム入力: %1（付点の後）→ %2</source>
         <translation>節奏輸入：%1（附點之後）→ %2</translation>
+    </message>
+    <message>
+        <source>入力中の%1ページに戻りました。</source>
+        <translation>已返回正在輸入的第%1頁。</translation>
+    </message>
+    <message>
+        <source>音符の後から新しい小節を始めます。</source>
+        <translation>在現有音符之後開始新的小節。</translation>
+    </message>
+    <message>
+        <source>この先には音符があるため、入力できません。</source>
+        <translation>前方已有音符，無法繼續輸入。</translation>
     </message>
 </context>
 <context>
