@@ -94,6 +94,7 @@ void PartReader::Read(pugi::xml_node part) {
         for (ImportedNote& n : last.notes) OrderSigns(n.signs);
     }
     ResolveRepeats(score_.measures);
+    WriteOutReturn(score_);
 }
 
 void PartReader::ReadMeasure(pugi::xml_node measure, ImportedMeasure& m) {
