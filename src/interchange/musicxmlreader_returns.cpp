@@ -13,14 +13,12 @@
 #include <vector>
 
 #include "interchange/musicxmlreader_internal.h"
+#include "interchange/musicxmlreader_partreader.h"
 #include "interchange/musicxmlvocabulary.h"
 #include "model/glyphcodes.h"
 
 namespace sorvel::interchange::xmlread {
 namespace {
-
-// What the book would leave of a score that the return makes much longer.
-constexpr size_t kMaxWrittenMeasures = 100000;
 
 // The jump signs of one measure, from the signs of its notes.
 struct MeasureSigns {
@@ -127,7 +125,12 @@ bool BookPlaysReturn(const std::vector<ImportedMeasure>& measures,
 bool CanWriteOut(const std::vector<ImportedMeasure>& measures, const Return& r) {
     const ImportedMeasure& jump = measures[r.jump];
     if (jump.ending != 0 && !LastEndings(measures)[r.jump]) return false;
-    if (r.jump + 1 + r.order.size() > kMaxWrittenMeasures) return false;
+    // Within the reader's bounds for a part.
+    if (r.jump + 1 + r.order.size() > kMaxMeasures) return false;
+    size_t notes = 0;
+    for (size_t k = 0; k <= r.jump; ++k) notes += measures[k].notes.size();
+    for (size_t k : r.order) notes += measures[k].notes.size();
+    if (notes > kMaxNotes) return false;
     size_t after = r.jump + 1;
     for (size_t k : r.order) {
         if (k < after) continue;
