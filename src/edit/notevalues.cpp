@@ -13,6 +13,10 @@ struct Value {
 // sixty-fourth, which the timing pass still counts).
 constexpr Value kValues[] = {{72, 0, 1}, {48, 0, 0}, {36, 1, 1}, {24, 1, 0}, {18, 2, 1},
                              {12, 2, 0}, {9, 3, 1},  {6, 3, 0},  {3, 4, 0}};
+// Shorter than a sixty-fourth's dot or a tick apart from it: the dotted
+// sixty-fourth (3 + 3 div 2 ticks) and the hundred-twenty-eighth (48 div 32).
+constexpr Value kDottedSixtyFourth = {4, 4, 1};
+constexpr Value kHundredTwentyEighth = {1, 5, 0};
 
 void Add(std::vector<ValuePiece>& out, int onset, int ticks, bool dash, bool tied) {
     ValuePiece p;
@@ -25,29 +29,41 @@ void Add(std::vector<ValuePiece>& out, int onset, int ticks, bool dash, bool tie
 }
 
 // Splits into the longest values first; after the first piece every piece is
-// a tied repeat (never for rests).
+// a tied repeat (never for rests). The values above are multiples of the
+// sixty-fourth's 3 ticks: a length that is none ends in one or two dotted
+// sixty-fourths (4 ticks, as the timing pass counts them), or in
+// hundred-twenty-eighths (1 tick) where those do not fit, so that every
+// length is written exactly.
 void Greedy(std::vector<ValuePiece>& out, int t, int rest, bool tied, bool isRest) {
+    int dotted = rest % 3;
+    if (kDottedSixtyFourth.ticks * dotted > rest) dotted = rest / kDottedSixtyFourth.ticks;
+    const int ones = (rest - kDottedSixtyFourth.ticks * dotted) % 3;
+    rest -= kDottedSixtyFourth.ticks * dotted + ones;
+    auto add = [&](int ticks) {
+        Add(out, t, ticks, false, tied && !isRest);
+        t += ticks;
+        tied = true;
+    };
     for (const Value& v : kValues) {
-        while (rest >= v.ticks) {
-            Add(out, t, v.ticks, false, tied && !isRest);
-            t += v.ticks;
-            rest -= v.ticks;
-            tied = true;
-        }
+        for (; rest >= v.ticks; rest -= v.ticks) add(v.ticks);
     }
+    for (int i = 0; i < dotted; ++i) add(kDottedSixtyFourth.ticks);
+    for (int i = 0; i < ones; ++i) add(kHundredTwentyEighth.ticks);
 }
 
 }  // namespace
 
 bool SingleValue(int ticks, int& length, int& futen) {
+    auto take = [&](const Value& v) {
+        if (v.ticks != ticks) return false;
+        length = v.length;
+        futen = v.futen;
+        return true;
+    };
     for (const Value& v : kValues) {
-        if (v.ticks == ticks) {
-            length = v.length;
-            futen = v.futen;
-            return true;
-        }
+        if (take(v)) return true;
     }
-    return false;
+    return take(kDottedSixtyFourth) || take(kHundredTwentyEighth);
 }
 
 std::vector<ValuePiece> WriteDuration(int onset, int ticks, bool rest) {

@@ -19,12 +19,14 @@ struct ValuePiece {
     bool tied = false;  // repeats the previous numeral's pitch under a tie arc
 };
 
-// The underlines and dot of a length one numeral can write (72, 48, 36, …
-// ticks); false for any other length.
+// The underlines and dot of a length one numeral can write (72, 48, 36, …,
+// 3 ticks, and the 4 of a dotted and the 1 of a hundred-twenty-eighth); false
+// for any other length.
 bool SingleValue(int ticks, int& length, int& futen);
 
-// The pieces of a note (or rest) of `ticks` starting at `onset`. Less than
-// the shortest value (3 ticks) is not written.
+// The pieces of a note (or rest) of `ticks` starting at `onset`; they add
+// up to `ticks` exactly (a length that is no multiple of 3 ticks ends in
+// the shortest numerals, see notevalues.cpp).
 std::vector<ValuePiece> WriteDuration(int onset, int ticks, bool rest);
 
 }  // namespace sorvel

@@ -346,6 +346,7 @@ void Builder::Run(const std::string& fallbackTitle) {
     if (score_.tempo > 0) first.SetPlayCount(std::clamp(score_.tempo, 1, kMaxPageTempo));
     first.SetPlaySpeed(BookText(score_.tempoWords));
     out_.leftOut = score_.leftOut;
+    out_.rewritten = score_.rewritten;
 
     refs_.resize(score_.measures.size());
     groups_.resize(score_.measures.size());

@@ -114,6 +114,9 @@ struct ImportedScore {
     // ("和音の音", "他の声部の音", "他の譜表の音", "対応していない記号 <tenuto>"…)
     // and how many.
     std::vector<std::pair<std::string, int>> leftOut;
+    // What the reader wrote in a form of its own (the return after a D.S.
+    // written out), labelled and counted alike.
+    std::vector<std::pair<std::string, int>> rewritten;
 };
 
 // The labels of what was left out (or rewritten) that name the thing: a

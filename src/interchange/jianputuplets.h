@@ -4,8 +4,8 @@
 // triplets (a mark over three numerals, each playing two thirds of its
 // value), so a group whose notes are triplet lengths (3 in the time of 2, 6
 // in the time of 4) becomes triplet numerals, three to a bracket; any other
-// group becomes plain lengths that add up to the span, each note as near to
-// its place as those lengths allow.
+// group becomes plain lengths of the ticks each note has, so that every note
+// starts on the tick nearest its place.
 #include <span>
 #include <vector>
 

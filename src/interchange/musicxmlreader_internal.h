@@ -48,6 +48,9 @@ inline constexpr std::string_view kBadPitches =
     SORVEL_TEXT_NOOP("sorvel::interchange", "読めない音の高さ");
 inline constexpr std::string_view kMeasuresBeyondLimit =
     SORVEL_TEXT_NOOP("sorvel::interchange", "上限を超えた小節");
+// What the reader rewrote.
+inline constexpr std::string_view kWrittenOutReturn = SORVEL_TEXT_NOOP(
+    "sorvel::interchange", "D.S.・D.C.で戻る部分（繰り返しを除いて書き出しました）");
 
 // Counts what the reader leaves out into the score's list, in the order
 // first met, with an index so that a file full of distinct unknown element
@@ -158,5 +161,11 @@ void ReadPart(pugi::xml_node part, bool bowed, ImportedScore& score, LeftOutTall
 // written, is marked as that second ending (else the book would play the
 // first ending on every pass).
 void ResolveRepeats(std::vector<ImportedMeasure>& measures);
+
+// Writes out the return after the score's first D.S. or D.C. where the book
+// would play it otherwise than the score: after the jump's measure, the
+// measures the return plays, once each, without repeats or endings; the
+// jump itself is left out. Counted in the score's list of what was rewritten.
+void WriteOutReturn(ImportedScore& score);
 
 }  // namespace sorvel::interchange::xmlread

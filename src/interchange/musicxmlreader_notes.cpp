@@ -61,8 +61,8 @@ void PartReader::ReadNote(pugi::xml_node note) {
         return;
     }
     const double end = std::min(time.onset + time.length, kMaxMeasureQuarters);
-    const int tick = Ticks(time.onset);
-    const int duration = Ticks(end) - tick;
+    const int tick = TickAt(time.onset);
+    const int duration = TickAt(end) - tick;
     if (duration <= 0) {
         if (!rest) tally_.Count(kNotesWithoutLength);
         return;
@@ -146,7 +146,7 @@ bool PartReader::KeepsVoice(pugi::xml_node note, bool rest) {
 bool PartReader::ContinuesKeptVoice(pugi::xml_node note, const NoteTime& time) const {
     const std::string_view voice = TextOf(note.child("voice"));
     return !voice_.empty() && (voice.empty() ? std::string_view("1") : voice) == voice_ &&
-           Ticks(time.onset) == Ticks(voiceEnd_);
+           TickAt(time.onset) == TickAt(voiceEnd_);
 }
 
 void PartReader::TrackTuplet(pugi::xml_node note, const NoteTime& time) {
@@ -189,8 +189,8 @@ void PartReader::TrackTuplet(pugi::xml_node note, const NoteTime& time) {
 
 void PartReader::CloseTuplet() {
     if (!tuplet_) return;
-    const int onset = Ticks(tuplet_->onset);
-    const int end = Ticks(std::min(tuplet_->end, kMaxMeasureQuarters));
+    const int onset = TickAt(tuplet_->onset);
+    const int end = TickAt(std::min(tuplet_->end, kMaxMeasureQuarters));
     if (end > onset && (tuplets_.empty() || tuplets_.back().end <= onset))
         tuplets_.push_back({onset, end, tuplet_->actual, tuplet_->normal});
     tuplet_.reset();

@@ -2,9 +2,11 @@
 // <forward>, attributes and barlines, and the marks of directions placed on
 // the notes at their onsets; gaps between the kept notes filled with rests.
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "base/arith.h"
 #include "interchange/musicxmlreader_partreader.h"
 #include "interchange/musicxmlvocabulary.h"
 #include "model/glyphcodes.h"
@@ -54,6 +56,18 @@ double PartReader::Quarters(pugi::xml_node holder) const {
     return d / divisions_;
 }
 
+int PartReader::TickAt(double quarters) const {
+    return RoundHalfEven(phase_ + quarters * kTicksPerQuarter) - RoundHalfEven(phase_);
+}
+
+// The measure lasts to the end of its longest voice; the next one starts
+// there, off the tick grid as much as this one ended off it.
+void PartReader::TakeLength(ImportedMeasure& m) {
+    m.length = TickAt(maxPos_);
+    const double end = phase_ + maxPos_ * kTicksPerQuarter;
+    phase_ = end - 2 * std::floor(end / 2);
+}
+
 void PartReader::Move(double quarters) {
     pos_ = std::clamp(pos_ + quarters, 0.0, kMaxMeasureQuarters);
     maxPos_ = std::max(maxPos_, pos_);
@@ -80,6 +94,7 @@ void PartReader::Read(pugi::xml_node part) {
         for (ImportedNote& n : last.notes) OrderSigns(n.signs);
     }
     ResolveRepeats(score_.measures);
+    WriteOutReturn(score_);
 }
 
 void PartReader::ReadMeasure(pugi::xml_node measure, ImportedMeasure& m) {
@@ -107,7 +122,7 @@ void PartReader::ReadMeasure(pugi::xml_node measure, ImportedMeasure& m) {
             if (ParseNumber(TextOf(c.child("offset")), offset)) {
                 offset = std::clamp(offset / divisions_, -kMaxMeasureQuarters, kMaxMeasureQuarters);
             }
-            const int tick = Ticks(std::clamp(pos_ + offset, 0.0, kMaxMeasureQuarters));
+            const int tick = TickAt(std::clamp(pos_ + offset, 0.0, kMaxMeasureQuarters));
             const std::string_view staff = TextOf(c.child("staff"));
             if (staff.empty() || staff == "1") {
                 DirectionMarks marks = ReadDirection(c, tally_);
@@ -333,7 +348,7 @@ void PartReader::FinishMeasure(ImportedMeasure& m) {
             graces_.clear();
         }
     }
-    m.length = Ticks(maxPos_);
+    TakeLength(m);
     std::stable_sort(kept_.begin(), kept_.end(), [](const KeptNote& a, const KeptNote& b) {
         return a.note.onset < b.note.onset;
     });

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "base/arith.h"
 #include "interchange/importedscore.h"
 #include "interchange/musicxmlreader_internal.h"
 
@@ -28,10 +27,6 @@ inline constexpr size_t kMaxNotes = 500000;
 inline constexpr size_t kMaxOpenLines = 64;
 
 inline constexpr int kEndOfMeasure = INT_MAX;
-
-inline int Ticks(double quarters) {
-    return RoundHalfEven(quarters * kTicksPerQuarter);
-}
 
 struct PendingGrace {
     GraceNote grace;
@@ -114,13 +109,18 @@ private:
     void AttachGracesBefore(KeptNote& k);
     void AttachGracesAfter(KeptNote& k);
     void FinishMeasure(ImportedMeasure& m);
+    void TakeLength(ImportedMeasure& m);
     void PlaceMarks(ImportedMeasure& m, const PlacedMarks& p);
     ImportedNote& NoteEndingJumps(ImportedMeasure& m, const PlacedMarks& p, bool atMoment);
     ImportedNote* LastNoteBefore();
 
     double Quarters(pugi::xml_node durationHolder) const;
     void Move(double quarters);
-    int TickNow() const { return Ticks(pos_); }
+    // Ticks from the measure's start to a time `quarters` into it: the time
+    // is rounded to the nearest tick from the part's start, so that no
+    // rounding adds up over measures of lengths off the tick grid.
+    int TickAt(double quarters) const;
+    int TickNow() const { return TickAt(pos_); }
 
     bool bowed_;  // the part is played with a bow: its fingers and strings are kept
     ImportedScore& score_;
@@ -142,6 +142,9 @@ private:
     std::vector<OpenLine> openLines_;
     std::vector<PlacedMarks> carried_;  // marks of measures that kept no note
     int lastMeasureWithNotes_ = -1;
+    // Where the measure being read starts, in ticks from the part's start
+    // less an even number of ticks (which leaves halves rounding alike).
+    double phase_ = 0;
 
     // Within the measure being read.
     double pos_ = 0;

@@ -70,14 +70,14 @@ def read_part(root, part_index):
             tag = el.tag
             if tag == "attributes":
                 if el.find("divisions") is not None:
-                    divisions = int(text(el, "divisions"))
+                    divisions = Fraction(text(el, "divisions"))
                 tr = el.find("transpose")
                 if tr is not None:
                     transpose = int(text(tr, "chromatic", "0")) + 12 * int(text(tr, "octave-change", "0"))
             elif tag == "backup":
-                pos -= Fraction(int(text(el, "duration")), divisions)
+                pos -= Fraction(text(el, "duration")) / divisions
             elif tag == "forward":
-                pos += Fraction(int(text(el, "duration")), divisions)
+                pos += Fraction(text(el, "duration")) / divisions
                 maxpos = max(maxpos, pos)
             elif tag == "barline":
                 rep = el.find("repeat")
@@ -98,14 +98,14 @@ def read_part(root, part_index):
                 read_jumps(el, m, el.get("location") == "left")
             elif tag == "direction" or tag == "sound":
                 offset = el.find("offset")
-                shift = Fraction(int(offset.text), divisions) if offset is not None else 0
+                shift = Fraction(offset.text.strip()) / divisions if offset is not None else 0
                 read_jumps(el, m, pos + shift <= 0)
             elif tag == "note":
                 read_jumps(el, m, False)
                 if el.find("grace") is not None:
                     continue
                 chord = el.find("chord") is not None
-                duration = Fraction(int(text(el, "duration", "0")), divisions)
+                duration = Fraction(text(el, "duration", "0")) / divisions
                 onset = last_onset if chord else pos
                 if not chord:
                     pos += duration
@@ -143,28 +143,33 @@ def read_jumps(el, m, at_start):
     played again (Noteflight writes "to coda" so). Elsewhere in a measure a
     jump is read, as players place its words, at the measure's end."""
     had_tocoda = m.tocoda
+    tocoda = coda_sign = False
     for s in el.iter("sound"):
         m.segno |= s.get("segno") is not None
         m.coda |= s.get("coda") is not None
-        m.tocoda |= s.get("tocoda") is not None
+        tocoda |= s.get("tocoda") is not None
         m.dacapo |= s.get("dacapo") == "yes"
         m.dalsegno |= s.get("dalsegno") is not None
         m.fine |= s.get("fine") is not None
     for dt in el.iter("direction-type"):
         if dt.find("segno") is not None:
             m.segno = True
-        if dt.find("coda") is not None:
-            m.coda = True
+        coda_sign |= dt.find("coda") is not None
         for w in dt.findall("words"):
             words = (w.text or "").strip().lower()
             if "to coda" in words:
-                m.tocoda = True
+                tocoda = True
             elif words.startswith("d.s") or words.startswith("dal segno"):
                 m.dalsegno = True
             elif words.startswith("d.c") or words.startswith("da capo"):
                 m.dacapo = True
             elif words == "fine":
                 m.fine = True
+    # The coda sign printed with a To Coda (its words or its <sound tocoda>)
+    # is that mark's, where the play leaves; standing alone, or with a
+    # <sound coda>, it is the coda, where the play goes on.
+    m.tocoda |= tocoda
+    m.coda |= coda_sign and not tocoda
     if m.tocoda and not had_tocoda and at_start:
         m.tocoda_at_start = True
     # A coda sign that is the target of "To Coda" and the To Coda sign itself
