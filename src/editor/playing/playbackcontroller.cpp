@@ -98,7 +98,8 @@ PlaybackController::PlaybackController(const EditorContext& ctx)
     frmPlay_->onAlternateMute = [this](bool on) { sequencer_->SetAlternateMute(on); };
     frmKeyBoard_ = new TfrmKeyBoard(ctx_, *output_, ctx_.shell.Window());
     frmTuning_ = new TfrmTuning(
-        *output_, [&prefs] { return std::clamp(prefs.Instrument, 0, 127); }, ctx_.shell.Window());
+        *output_, [&prefs] { return std::clamp(prefs.Instrument, 0, 127); },
+        [this] { return WakeOutput(); }, ctx_.shell.Window());
 
     needsDevice_ = new QActionGroup(this);
     needsDevice_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
