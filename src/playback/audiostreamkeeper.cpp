@@ -12,9 +12,9 @@ AudioStreamKeeper::~AudioStreamKeeper() {
 
 bool AudioStreamKeeper::OpenLocked(std::int64_t now) {
     if (open_) return true;
-    // A stream is given its first buffer's time before it counts as lost.
-    lastRendered_.store(now, std::memory_order_relaxed);
     lastActivity_ = now;
+    // Cleared before the stream starts: the server may end it at once.
+    serverLost_.store(false);
     open_ = stream_.open();
     lost_ = !open_;
     return open_;
@@ -24,6 +24,12 @@ void AudioStreamKeeper::CloseLocked() {
     if (!open_) return;
     stream_.close();
     open_ = false;
+}
+
+void AudioStreamKeeper::DropLostLocked() {
+    if (!open_ || !serverLost_.load()) return;
+    CloseLocked();
+    lost_ = true;
 }
 
 void AudioStreamKeeper::Touch() {
@@ -37,6 +43,7 @@ bool AudioStreamKeeper::Wake() {
     const std::int64_t now = clock_.NowMicros();
     const std::lock_guard lock(mutex_);
     lastActivity_ = now;
+    DropLostLocked();
     return OpenLocked(now);
 }
 
@@ -47,19 +54,15 @@ void AudioStreamKeeper::Hold(bool on) {
     lastActivity_ = now;
 }
 
-void AudioStreamKeeper::Rendered() {
-    lastRendered_.store(clock_.NowMicros(), std::memory_order_relaxed);
+void AudioStreamKeeper::ServerLost() {
+    serverLost_.store(true);
 }
 
 void AudioStreamKeeper::Check() {
     const std::int64_t now = clock_.NowMicros();
     const std::lock_guard lock(mutex_);
+    DropLostLocked();
     if (!open_) return;
-    if (now - lastRendered_.load(std::memory_order_relaxed) >= timing_.lostAfterMicros) {
-        CloseLocked();
-        lost_ = true;
-        return;
-    }
     if (held_ || stream_.sounding()) lastActivity_ = now;
     if (now - lastActivity_ >= timing_.idleCloseMicros) CloseLocked();
 }
@@ -71,7 +74,7 @@ bool AudioStreamKeeper::IsOpen() const {
 
 bool AudioStreamKeeper::IsLost() const {
     const std::lock_guard lock(mutex_);
-    return lost_;
+    return lost_ || (open_ && serverLost_.load());
 }
 
 }  // namespace sorvel

@@ -2,9 +2,10 @@
 // Keeps a live synthesizer's audio stream open only while it is needed: an
 // open stream renders silence all the time (a third of a core through the
 // sound server), so it closes after a stretch of silence and opens again at
-// the next message. A stream that stops asking for sound (its server went
-// away) is closed as lost; only Wake tries it again, so the timer thread does
-// not knock at a missing server with every message.
+// the next message. A stream is lost only when its server says so (it ended
+// the stream, or refused to open one), never for being slow to ask for sound;
+// only Wake tries a lost stream again, so the timer thread does not knock at a
+// missing server with every message.
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -23,7 +24,6 @@ public:
     };
     struct Timing {
         std::int64_t idleCloseMicros = 1'500'000;  // silence before the stream closes
-        std::int64_t lostAfterMicros = 1'000'000;  // no buffer asked for: the server is gone
     };
 
     AudioStreamKeeper(Stream stream, const TimeSource& clock, Timing timing);
@@ -36,15 +36,16 @@ public:
     // A message is about to reach the synthesizer: a stream closed for
     // silence opens again. Any thread.
     void Touch();
-    // Before sounding on purpose (a play, a monitor note): opens the stream,
-    // also one that was lost. False when no stream runs.
+    // Before sounding on purpose (a play, a monitor note, the tuning tone):
+    // opens the stream, also one that was lost. False when no stream runs.
     bool Wake();
     // While held, silence does not close the stream (a play with long rests).
     void Hold(bool on);
-    // The stream rendered a buffer; called on the audio thread, never blocks.
-    void Rendered();
-    // Closes a stream that was silent long enough or stopped rendering; run a
-    // few times a second while the stream is open.
+    // The server ended the open stream or its connection. Any thread, also
+    // the stream's own; never blocks.
+    void ServerLost();
+    // Closes a stream that was silent long enough or that its server ended;
+    // run a few times a second while the stream is open.
     void Check();
 
     bool IsOpen() const;
@@ -53,6 +54,8 @@ public:
 private:
     bool OpenLocked(std::int64_t now);
     void CloseLocked();
+    // Closes the stream if its server ended it.
+    void DropLostLocked();
 
     Stream stream_;
     const TimeSource& clock_;
@@ -62,7 +65,7 @@ private:
     bool lost_ = false;
     bool held_ = false;
     std::int64_t lastActivity_ = 0;
-    std::atomic<std::int64_t> lastRendered_{0};
+    std::atomic<bool> serverLost_{false};  // of the open stream
 };
 
 }  // namespace sorvel

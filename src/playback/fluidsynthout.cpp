@@ -15,16 +15,17 @@ constexpr const char* kSoundFonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",  // whatever the system chose
 };
 
-// PipeWire serves the PulseAudio protocol too, so the pulseaudio driver covers
-// both desktops; FluidSynth's own pipewire driver comes second where built in.
-constexpr const char* kAudioDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack"};
+// The PulseAudio stream of our own comes first: PipeWire serves the same
+// protocol, so it covers both desktops, and it hears from the server when the
+// stream ends. FluidSynth's own drivers follow where there is no such server.
+constexpr char kOwnPulseAudio[] = "pulseaudio";
+constexpr const char* kAudioDrivers[] = {"pipewire", "alsa", "jack"};
 
 constexpr double kSampleRate = 44100.0;
 constexpr auto kStreamCheckPeriod = std::chrono::milliseconds(250);
 
 void ConfigureLive(fluid_settings_t* settings) {
     fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-    fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "music");
 }
 
 }  // namespace
@@ -77,24 +78,37 @@ int FluidSynthOut::Render(void* self, int length, int, float*[], int nout, float
         effects[1] = effects[3] = out[1];
         effectCount = 4;
     }
-    const int result =
-        fluid_synth_process(synthOut.engine_->Synth(), length, effectCount, effects, nout, out);
-    synthOut.keeper_->Rendered();
-    return result;
+    return fluid_synth_process(synthOut.engine_->Synth(), length, effectCount, effects, nout, out);
+}
+
+bool FluidSynthOut::OpenPulseAudio() {
+    fluid_synth_t* synth = engine_->Synth();
+    pulse_ = PulseAudioStream::Open(
+        static_cast<int>(kSampleRate),
+        // Reverb and chorus are mixed into the interleaved pair.
+        [synth](float* out, int frames) {
+            fluid_synth_write_float(synth, frames, out, 0, 2, out, 1, 2);
+        },
+        [this] { keeper_->ServerLost(); });
+    return pulse_ != nullptr;
 }
 
 bool FluidSynthOut::OpenAudio() {
-    fluid_settings_t* settings = engine_->Settings();
-    for (const char* driver : kAudioDrivers) {
-        if (!driver_.empty() && driver_ != driver) continue;
-        if (fluid_settings_setstr(settings, "audio.driver", driver) != FLUID_OK) continue;
-        audio_ = new_fluid_audio_driver2(settings, &FluidSynthOut::Render, this);
-        if (audio_) {
-            driver_ = driver;
-            break;
+    if ((driver_.empty() || driver_ == kOwnPulseAudio) && OpenPulseAudio()) {
+        driver_ = kOwnPulseAudio;
+    } else {
+        fluid_settings_t* settings = engine_->Settings();
+        for (const char* driver : kAudioDrivers) {
+            if (!driver_.empty() && driver_ != driver) continue;
+            if (fluid_settings_setstr(settings, "audio.driver", driver) != FLUID_OK) continue;
+            audio_ = new_fluid_audio_driver2(settings, &FluidSynthOut::Render, this);
+            if (audio_) {
+                driver_ = driver;
+                break;
+            }
         }
+        if (!audio_) return false;
     }
-    if (!audio_) return false;
     {
         const std::lock_guard lock(watchMutex_);
         streamOpen_ = true;
@@ -104,6 +118,7 @@ bool FluidSynthOut::OpenAudio() {
 }
 
 void FluidSynthOut::CloseAudio() {
+    pulse_.reset();
     delete_fluid_audio_driver(audio_);
     audio_ = nullptr;
     // Voices left by a lost stream would never finish without rendering.

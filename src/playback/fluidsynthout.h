@@ -11,6 +11,7 @@
 
 #include "playback/audiostreamkeeper.h"
 #include "playback/midiout.h"
+#include "playback/pulseaudiostream.h"
 #include "playback/timesource.h"
 
 struct _fluid_audio_driver_t;
@@ -25,8 +26,9 @@ std::string DefaultSoundFont();
 
 class FluidSynthOut final : public MidiOut {
 public:
-    // Tries the audio drivers PulseAudio (also PipeWire's), PipeWire, ALSA and
-    // JACK in that order; nullptr when none works or the SoundFont does not load.
+    // Tries a PulseAudio stream (also PipeWire's), then FluidSynth's PipeWire,
+    // ALSA and JACK drivers; nullptr when none works or the SoundFont does not
+    // load.
     static std::unique_ptr<FluidSynthOut> Open(const std::string& soundFont);
     ~FluidSynthOut() override;
 
@@ -41,6 +43,7 @@ private:
     // The keeper's stream: the driver that worked before, else the first of
     // the list that works.
     bool OpenAudio();
+    bool OpenPulseAudio();
     void CloseAudio();
     // Runs the keeper's check a few times a second while the stream is open,
     // and sleeps while it is closed.
@@ -48,8 +51,9 @@ private:
     static int Render(void* self, int length, int nfx, float* fx[], int nout, float* out[]);
 
     std::unique_ptr<FluidSynthEngine> engine_;
-    _fluid_audio_driver_t* audio_ = nullptr;
-    std::string driver_;  // the audio driver that worked
+    std::unique_ptr<PulseAudioStream> pulse_;
+    _fluid_audio_driver_t* audio_ = nullptr;  // a driver of FluidSynth's
+    std::string driver_;                      // the audio driver that worked
     SteadyTimeSource clock_;
     std::unique_ptr<AudioStreamKeeper> keeper_;
 

@@ -59,19 +59,25 @@ void TSequencer::StartPlay(const TSequencerOptions& options) {
 }
 
 void TSequencer::StartSequencer(int first, int last, std::uint32_t lastMeasure, int startMeasure) {
+    play_.Rcp().playBias = options_.playBias;
+    play_.transposition.store(options_.playBias);
+    StartPass(first, last, lastMeasure, startMeasure);
+}
+
+// The transposition is left alone: a change made while playing holds for the
+// passes after it.
+void TSequencer::StartPass(int first, int last, std::uint32_t lastMeasure, int startMeasure) {
     TRcpData& rcp = play_.Rcp();
     first_ = std::clamp(first, 1, TPlayData::kTrackCount);
     last_ = std::clamp(last, first_, TPlayData::kTrackCount);
     lastMeasure_ = lastMeasure;
     startMeasure_ = startMeasure;
     rcp.tempo = kTempoScaleUnity;
-    rcp.playBias = options_.playBias;
 
     for (int j = first_; j <= last_; ++j) {
         rcp.Track(j).events.ResolveSameMeasures();
         play_.Track(j).Load(rcp.Track(j));
     }
-    play_.transposition.store(rcp.playBias);
     for (int j = 1; j <= TPlayData::kTrackCount; ++j) play_.Track(j).ClearPending();
 
     nextTickMicros_ = clock_.NowMicros();
@@ -150,7 +156,7 @@ void TSequencer::EndOfPass() {
         if (host_) host_->OnPassStarting();
         // The next pass loads the mode of track 1 from the sequence.
         if (alternateMute_.load()) play_.Rcp().Track(1).mode.fetch_xor(track_mode::kMuted);
-        StartSequencer(1, TPlayData::kTrackCount, kNoMeasureLimit, 1);
+        StartPass(1, TPlayData::kTrackCount, kNoMeasureLimit, 1);
         passCount_.store(passes + 1);
     } else {
         AllSoundOff();

@@ -58,6 +58,8 @@ public:
 
     // A new play of all tracks from the start: the pass count becomes 0.
     void StartPlay(const TSequencerOptions& options);
+    // Starts playing tracks first..last from startMeasure, transposed by the
+    // options' bias.
     void StartSequencer(int first, int last, std::uint32_t lastMeasure, int startMeasure);
     void SequencerTick();
     // Stops the play from the GUI thread: timer off, all sound off.
@@ -72,6 +74,7 @@ public:
     std::uint32_t TickCount() const { return tickCount_.load(std::memory_order_relaxed); }
 
 private:
+    void StartPass(int first, int last, std::uint32_t lastMeasure, int startMeasure);
     void EnableTimer(bool on);
     void EndOfPass();
     void AllSoundOff();

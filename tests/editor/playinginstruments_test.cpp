@@ -13,6 +13,7 @@ private Q_SLOTS:
     void keyboardMiddleClickEntersRestSilently();
     void keyboardHitTables();
     void tuningSoundsBothStringsOnChannel1();
+    void tuningToneWakesTheOutputAndSaysWhenItCannot();
     void monitorSoundsEnteredNoteOnChannel3();
 };
 
@@ -142,6 +143,31 @@ void PlayingInstrumentsTest::tuningSoundsBothStringsOnChannel1() {
     QVERIFY(!tuning.isVisible());
     QCOMPARE(r.Shorts(), (std::vector<Bytes>{{0x90, 62, 0}, {0x90, 69, 0}, {0xB0, 120, 0}}));
     QVERIFY(!tuning.findChild<QCheckBox*>("chkInnerString")->isChecked());
+}
+
+// Each string that starts sounding first wakes the output (its audio stream
+// may have closed since): one that cannot sound says so in the status bar and
+// leaves its box unchecked.
+void PlayingInstrumentsTest::tuningToneWakesTheOutputAndSaysWhenItCannot() {
+    Rig r;
+    bool serverUp = false;
+    r.pc->UseDevice(std::make_unique<ServerBoundOut>(r.capture, serverUp));
+    auto* missing = r.w().statusBar()->findChild<QLabel*>(kOutputMissingLabelName);
+    QVERIFY(missing->isHidden());
+    TfrmTuning& tuning = r.pc->Tuning();
+    tuning.show();
+    auto* inner = tuning.findChild<QCheckBox*>("chkInnerString");
+    inner->click();
+    QVERIFY(!inner->isChecked());
+    QVERIFY(r.NoteOns(0).empty());
+    QVERIFY(!missing->isHidden());
+
+    serverUp = true;
+    inner->click();
+    QVERIFY(inner->isChecked());
+    QCOMPARE(r.NoteOns(0), std::vector<int>{TfrmTuning::kInnerString});
+    QVERIFY(missing->isHidden());
+    tuning.findChild<QPushButton*>("btnClose")->click();
 }
 
 void PlayingInstrumentsTest::monitorSoundsEnteredNoteOnChannel3() {

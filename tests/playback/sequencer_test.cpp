@@ -222,6 +222,37 @@ TEST_F(SequencerTest, TranspositionChangedWhilePlayingTakesEffectAtTheNextNote) 
     EXPECT_EQ(ons[1].bytes[1], 48);
 }
 
+// A change during pass 1 holds for the passes after it; the next play starts
+// from its own options again.
+TEST_F(SequencerTest, TranspositionChangedWhilePlayingHoldsForTheFollowingPasses) {
+    SetTrack(1, {Note(60, 48, 10), Note(62, 48, 10)});
+    TSequencerOptions options;
+    options.playBias = 2;
+    options.playCount = 3;
+    Start(options);
+    for (int i = 0; i < 100; ++i) {
+        clock.AdvanceMillis(1);
+        sequencer.SequencerTick();
+    }
+    play.transposition = 5;
+    Run();
+    ASSERT_EQ(host.passStarts.size(), 2u);
+    auto numbers = [this](std::size_t from, std::size_t to) {
+        std::vector<int> out;
+        for (const Message& m : NoteOns(0, from, to)) out.push_back(m.bytes[1]);
+        return out;
+    };
+    EXPECT_EQ(numbers(0, host.passStarts[0]), (std::vector<int>{62, 67}));
+    EXPECT_EQ(numbers(host.passStarts[0], host.passStarts[1]), (std::vector<int>{65, 67}));
+    EXPECT_EQ(numbers(host.passStarts[1], SIZE_MAX), (std::vector<int>{65, 67}));
+
+    capture.Clear();
+    options.playCount = 1;
+    Start(options);
+    Run();
+    EXPECT_EQ(numbers(0, SIZE_MAX), (std::vector<int>{62, 64}));
+}
+
 TEST_F(SequencerTest, MutedTrackIsSilentButItsTempoEventsWork) {
     SetTrack(1, {Ev(evt::kTempo, 0, 60), Note(60, 48, 10), Ev(evt::kControl, 0, 7, 90)});
     rcp.Track(1).mode = track_mode::kMuted;

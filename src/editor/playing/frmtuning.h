@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+class QCheckBox;
+
 namespace Ui {
 class TfrmTuning;
 }
@@ -21,19 +23,23 @@ public:
     static constexpr int kOuterString = 69;
     static constexpr int kVelocity = 100;
 
-    // `instrument` gives the melody's program when a string starts sounding.
-    TfrmTuning(MidiOutput& output, std::function<int()> instrument, QWidget* parent = nullptr);
+    // `instrument` gives the melody's program when a string starts sounding;
+    // `wake` readies the output before (false: it cannot sound, and the box
+    // is unchecked again).
+    TfrmTuning(MidiOutput& output, std::function<int()> instrument, std::function<bool()> wake,
+               QWidget* parent = nullptr);
     ~TfrmTuning() override;
 
     // Closing silences both strings.
     void done(int result) override;
 
 private:
-    void String(int note, bool on);
+    void String(QCheckBox& box, int note, bool on);
 
     std::unique_ptr<Ui::TfrmTuning> ui_;
     MidiOutput& output_;
     std::function<int()> instrument_;
+    std::function<bool()> wake_;
 };
 
 }  // namespace sorvel

@@ -98,7 +98,8 @@ PlaybackController::PlaybackController(const EditorContext& ctx)
     frmPlay_->onAlternateMute = [this](bool on) { sequencer_->SetAlternateMute(on); };
     frmKeyBoard_ = new TfrmKeyBoard(ctx_, *output_, ctx_.shell.Window());
     frmTuning_ = new TfrmTuning(
-        *output_, [&prefs] { return std::clamp(prefs.Instrument, 0, 127); }, ctx_.shell.Window());
+        *output_, [&prefs] { return std::clamp(prefs.Instrument, 0, 127); },
+        [this] { return WakeOutput(); }, ctx_.shell.Window());
 
     needsDevice_ = new QActionGroup(this);
     needsDevice_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
@@ -351,8 +352,11 @@ void PlaybackController::StartPlayback() {
 }
 
 void PlaybackController::StopPlayback() {
-    ++playGeneration_;
+    // The sequencer returns once no tick is under way; only then does the
+    // generation move on, so that the positions a last tick queued carry the
+    // old one and are dropped.
     sequencer_->StopPlayback();
+    ++playGeneration_;
     SetMainButton(false);
     ctx_.shell.SetPlaying(false);
     ClearCursor();
@@ -392,15 +396,26 @@ void PlaybackController::ReleaseUndoFrees() {
 
 // ---- the play cursor ------------------------------------------------------------
 
+TMusicSheet* PlaybackController::PageHolding(const TMusicItem* item) const {
+    const TMusicBook& book = ctx_.document.Book();
+    for (int i = 0; i < book.SheetCount(); ++i) {
+        TMusicSheet* page = book.GetSheet(i);
+        if (page->IndexOfItem(item) >= 0) return page;
+    }
+    return nullptr;
+}
+
 void PlaybackController::ShowPosition(TMusicItem* item, TMusicItem* previous) {
-    // A dash keeps the cursor on its note; several events of one note move it once.
-    if (!item || item == previous || item->Content() == kSustainDashText) return;
+    // Several events of one note move the cursor once.
+    if (!item || item == previous) return;
     // A note whose entry was undone, or whose page was deleted, is out of the
-    // book: the cursor stays where it was.
-    TMusicSheet& page = item->Sheet();
-    const int index = ctx_.document.Book().IndexOfSheet(&page);
-    if (index < 0 || page.IndexOfItem(item) < 0) return;
-    if (ctx_.shell.CurrentPage() != &page) ctx_.shell.ShowPage(index + 1, false);
+    // book, and may be freed already: it is looked up by its address before
+    // anything of it is read, and the cursor stays where it was.
+    TMusicSheet* page = PageHolding(item);
+    // A dash keeps the cursor on its note.
+    if (!page || item->Content() == kSustainDashText) return;
+    if (ctx_.shell.CurrentPage() != page)
+        ctx_.shell.ShowPage(ctx_.document.Book().IndexOfSheet(page) + 1, false);
 
     ScrollToCursor(ctx_.shell.ScoreArea(), *item);
     cursorItem_ = item;

@@ -31,6 +31,7 @@ class TfrmTuning;
 class TMMTimer;
 class TMonitorNote;
 class TMusicItem;
+class TMusicSheet;
 
 inline constexpr char kPlaybackControllerName[] = "PlaybackController";
 inline constexpr char kOutputMissingLabelName[] = "lblNoMidiOutput";
@@ -105,6 +106,9 @@ private:
     void PrepareTracks();
     void ResetChannels();
     void SetMainButton(bool playing);
+    // The page of the current book that holds `item`, compared by address
+    // only; nullptr when it is in none.
+    TMusicSheet* PageHolding(const TMusicItem* item) const;
     void ShowPosition(TMusicItem* item, TMusicItem* previous);
     void ScrollToCursor(QScrollArea& area, const TMusicItem& item);
     void ClearCursor();
