@@ -326,7 +326,7 @@ private Q_SLOTS:
                  << d.findChild<QLabel*>("lblGridNum")->text()
                  << d.findChild<QSpinBox*>("edtGridNum")->text()
                  << d.findChild<QComboBox*>("cbUnit")->currentText();
-            QCOMPARE(QApplication::focusWidget(), d.findChild<QSpinBox*>("edtGridNum"));
+            QTRY_COMPARE(QApplication::focusWidget(), d.findChild<QSpinBox*>("edtGridNum"));
             TypeCount(d, "-1", QString::fromUtf8("小節"));
             ClickOK(d);
             QVERIFY(d.isVisible());
