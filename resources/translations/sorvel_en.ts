@@ -2951,6 +2951,10 @@ Everything other than printing works as usual.</translation>
         <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6%7</source>
         <translation>Imported MusicXML (part %1/%2, %3 bars, %4 notes, %5 pages). %6%7</translation>
     </message>
+    <message>
+        <source>D.S.・D.C.で戻る部分（繰り返しを除いて書き出しました）</source>
+        <translation>The return after D.S./D.C. (written out without repeats)</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::model</name>

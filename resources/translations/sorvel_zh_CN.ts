@@ -2951,6 +2951,10 @@
         <source>MusicXMLを読み込みました（パート %1/%2、%3 小節、%4 音、%5 ページ）。%6%7</source>
         <translation>已导入 MusicXML（声部 %1/%2，%3 小节，%4 个音，%5 页）。%6%7</translation>
     </message>
+    <message>
+        <source>D.S.・D.C.で戻る部分（繰り返しを除いて書き出しました）</source>
+        <translation>D.S.・D.C. 返回的段落（已去掉反复并展开写出）</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::model</name>
