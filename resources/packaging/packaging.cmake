@@ -62,6 +62,14 @@ add_custom_command(OUTPUT ${packaging_out}/changelog.gz
 add_custom_target(sorvel_debian_changelog ALL DEPENDS ${packaging_out}/changelog.gz)
 install(FILES ${packaging_out}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sorvel)
 
+# The manual page in English, and in the other interface languages where
+# man looks for them (src/app writes them).
+install(FILES ${PROJECT_BINARY_DIR}/sorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(code IN ITEMS ja zh_CN zh_TW)
+  install(FILES ${PROJECT_BINARY_DIR}/man/${code}/sorvel.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/${code}/man1)
+endforeach()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sorvel)
 set(CPACK_PACKAGE_VENDOR "Sorvel")

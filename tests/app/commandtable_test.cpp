@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line as a Linux program reads it: files for the editor, batch
 // commands with their options anywhere, --help and --version at once, and a
-// usage error for everything else; and --help and --version made from the
-// same tables, so that they name every command the parser knows.
+// usage error for everything else; and --help, --version and the manual page
+// made from the same tables, so that they name every command the parser
+// knows.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -12,6 +13,7 @@
 
 #include "app/commandline.h"
 #include "app/helptext.h"
+#include "app/manpage.h"
 
 namespace sorvel {
 namespace {
@@ -197,6 +199,61 @@ TEST(WrapForTerminal, BreaksBetweenWideCharactersButNotBeforePunctuation) {
         }
     }
     EXPECT_EQ(WrapForTerminal("書き出します。", 0, 8), "書き出し\nます。\n");
+}
+
+ManualPageSetting Setting(bool eastAsian) {
+    ManualPageSetting setting;
+    setting.translate = [](const UserText& text) { return text.Japanese(); };
+    setting.eastAsian = eastAsian;
+    setting.date = "2026-12-08";
+    return setting;
+}
+
+TEST(ManualPage, HoldsEveryCommandAndOptionInRoff) {
+    const std::string page = ManualPage(Setting(false));
+    EXPECT_NE(page.find(".TH SORVEL 1 2026-12-08 \"Sorvel " + std::string(SORVEL_EXPECTED_VERSION)),
+              std::string::npos);
+    for (const BatchCommandEntry& c : BatchCommandTable()) {
+        std::string name = c.name;
+        std::string escaped;
+        for (char ch : name) escaped += ch == '-' ? std::string("\\-") : std::string(1, ch);
+        EXPECT_NE(page.find("\\%\\fB" + escaped + "\\fR"), std::string::npos) << c.name;
+        EXPECT_NE(page.find(c.description.source), std::string::npos) << c.name;
+    }
+    for (const char* option : {"\\-\\-page", "\\-\\-part", "\\-\\-metronome", "\\-\\-expressive",
+                               "\\-\\-help", "\\-\\-version", "SORVEL_SOUNDFONT", "sorvelini"})
+        EXPECT_NE(page.find(option), std::string::npos) << option;
+    for (const ExitStatusEntry& e : ExitStatusTable())
+        EXPECT_NE(page.find(".TP\n\\fB" + std::to_string(e.status) + "\\fR\n"), std::string::npos);
+    // Every line that starts with a dot is a request of the man macros.
+    for (const std::string& line : LinesOf(page)) {
+        if (line.empty() || line[0] != '.') continue;
+        const std::string request = line.substr(0, line.find(' '));
+        EXPECT_TRUE(std::set<std::string>({".TH", ".SH", ".TP", ".PP", ".br", ".ad", ".\\\""})
+                        .count(request))
+            << line;
+    }
+    EXPECT_EQ(page.find("\\:"), std::string::npos);
+    EXPECT_EQ(page.find(".ad l"), std::string::npos);
+}
+
+TEST(ManualPage, EastAsianTextMayBreakBetweenCharacters) {
+    const std::string page = ManualPage(Setting(true));
+    EXPECT_NE(page.find(".ad l\n"), std::string::npos);
+    EXPECT_NE(page.find("書\\:き\\:出\\:し\\:ま\\:す。"), std::string::npos);
+}
+
+TEST(ManualPage, TranslatedTextCannotBecomeARequest) {
+    ManualPageSetting setting = Setting(false);
+    setting.translate = [](const UserText& text) {
+        return text.source == "説明"
+                   ? std::string("DESCRIPTION")
+                   : std::string(".so /etc/passwd \\ back-slash --render-wav 16-bit");
+    };
+    const std::string page = ManualPage(setting);
+    EXPECT_EQ(page.find("\n.so"), std::string::npos);
+    EXPECT_NE(page.find("\n\\&.so /etc/passwd \\e back-slash \\-\\-render\\-wav 16-bit"),
+              std::string::npos);
 }
 
 }  // namespace
