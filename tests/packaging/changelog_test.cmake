@@ -38,6 +38,8 @@ function(read_changelog name text out_result out_output)
   file(WRITE ${WORK}/${name}.md "${text}")
   execute_process(COMMAND ${CMAKE_COMMAND} -DCHANGELOG=${WORK}/${name}.md -P ${CMAKE_CURRENT_LIST_FILE}
                   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  # CMake breaks the lines of its error messages where it likes.
+  string(REGEX REPLACE "[ \n]+" " " output "${output}")
   set(${out_result} ${result} PARENT_SCOPE)
   set(${out_output} "${output}" PARENT_SCOPE)
 endfunction()
