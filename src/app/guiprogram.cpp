@@ -2,7 +2,6 @@
 // named on the command line, and the offer of recovery copies once it shows.
 #include <QApplication>
 #include <QEvent>
-#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
