@@ -1854,6 +1854,18 @@ Everything other than printing works as usual.</translation>
         <source>二胡専用数字譜エディター『ソルベル』</source>
         <translation>Sorvel Erhu Numbered-Notation Editor</translation>
     </message>
+    <message>
+        <source>このプログラムはフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）バージョン 3、またはそれ以降のバージョンの条件のもとで、再配布や改変ができます。保証は一切ありません。</source>
+        <translation>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License (GPL), version 3 or any later version. It comes with absolutely no warranty.</translation>
+    </message>
+    <message>
+        <source>GNU 一般公衆利用許諾書</source>
+        <translation>GNU General Public License</translation>
+    </message>
+    <message>
+        <source>ライセンス(&amp;L)...</source>
+        <translation>&amp;License...</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::ToolPalette</name>
@@ -1908,6 +1920,181 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>予備です</source>
         <translation>Reserved</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::app</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>楽譜ファイルではありません（1 行目が楽譜のヘッダーではありません）。</source>
+        <translation>Not a score file (the first line is not the score header).</translation>
+    </message>
+    <message>
+        <source>ブックにページ %1 はありません（%2 ページまでです）。</source>
+        <translation>The book has no page %1 (it has %2 pages).</translation>
+    </message>
+    <message>
+        <source>楽譜を開くときと同じように読み込み、保存するときと同じように書き出します。</source>
+        <translation>Reads a score exactly as opening it does and writes it exactly as saving does.</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）を PNG 画像に書き出します。1 ページ単位が 1 ピクセルです。</source>
+        <translation>Writes page N (by default 1) as a PNG image, one pixel per page unit.</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）をビットマップ（BMP）画像に書き出します。</source>
+        <translation>Writes page N (by default 1) as a bitmap (BMP) image.</translation>
+    </message>
+    <message>
+        <source>ブックの全ページを、1 ページずつ PDF に書き出します。</source>
+        <translation>Writes every page of the book to a PDF file, one PDF page each.</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を標準 MIDI ファイルに書き出します。</source>
+        <translation>Writes the piece around page N as a Standard MIDI File.</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を内蔵シンセサイザーで演奏し、WAV（44.1 kHz、16 ビット、ステレオ）に書き出します。</source>
+        <translation>Plays the piece around page N through the built-in synthesizer into a WAV file (44.1 kHz, 16-bit stereo).</translation>
+    </message>
+    <message>
+        <source>五線譜（.musicxml、.xml、圧縮された .mxl）のパートを数字譜のブックにします。読み込んだものと省いたものを 1 行で知らせます。</source>
+        <translation>Turns a part of a staff score (.musicxml, .xml or compressed .mxl) into a numbered-notation book, and says in one line what was read and what was left out.</translation>
+    </message>
+    <message>
+        <source>ブックを二胡の記号つきで MusicXML 4.0 に書き出します。</source>
+        <translation>Writes the book as MusicXML 4.0 with its erhu marks.</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
+        <translation>The page to write, counted from 1; for the commands that play, the piece around that page.</translation>
+    </message>
+    <message>
+        <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
+        <translation>The part to import, counted from 1; by default the first part with notes.</translation>
+    </message>
+    <message>
+        <source>メトロノームの音を加えます。</source>
+        <translation>Adds the metronome clicks.</translation>
+    </message>
+    <message>
+        <source>二胡の記号（装飾音、トリル、スライド、ビブラート、強弱）をつけて演奏します。</source>
+        <translation>Plays the erhu's marks: grace notes, trills, slides, vibrato and dynamics.</translation>
+    </message>
+    <message>
+        <source>この説明を表示して終了します。</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>プログラムの名前とバージョンを表示して終了します。</source>
+        <translation>Shows the program's name and version and exits.</translation>
+    </message>
+    <message>
+        <source>これより後の引数はすべてファイル名です（- で始まるファイル名のため）。</source>
+        <translation>Every argument after it is a file name (for names that start with -).</translation>
+    </message>
+    <message>
+        <source>エディターが閉じられたか、コマンドが成功しました。</source>
+        <translation>The editor was closed, or the command succeeded.</translation>
+    </message>
+    <message>
+        <source>コマンドが失敗しました（読めない入力、書き込めない出力など）。エディターを開く画面がないときもこの値です。</source>
+        <translation>The command failed (input that cannot be read, output that cannot be written, and so on); also when there is no display to open the editor on.</translation>
+    </message>
+    <message>
+        <source>コマンドラインが誤っています（不明なオプション、足りない引数、誤った数）。</source>
+        <translation>The command line is wrong (an unknown option, a missing argument, a bad number).</translation>
+    </message>
+    <message>
+        <source>バッチコマンドは一度に一つだけです（%1 と %2）。</source>
+        <translation>Only one batch command at a time (%1 and %2).</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません。sorvel --help を参照してください。</source>
+        <translation>Unknown option %1. See sorvel --help.</translation>
+    </message>
+    <message>
+        <source>%1 には 1 以上の数を指定してください。</source>
+        <translation>%1 needs a number of 1 or more.</translation>
+    </message>
+    <message>
+        <source>%2 では %1 は使えません。</source>
+        <translation>%1 does not apply to %2.</translation>
+    </message>
+    <message>
+        <source>%1 には入力ファイルと出力ファイルが必要です。</source>
+        <translation>%1 needs an input and an output file.</translation>
+    </message>
+    <message>
+        <source>%1 はバッチコマンドと一緒に使うオプションです。</source>
+        <translation>%1 works only with a batch command.</translation>
+    </message>
+    <message>
+        <source>警告: %1</source>
+        <translation>warning: %1</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面がありません（DISPLAY が設定されていません）。バッチコマンドは画面なしで使えます。sorvel --help を参照してください。</source>
+        <translation>There is no display to open the editor on (DISPLAY is not set). The batch commands work without one; see sorvel --help.</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>ファイルを指定するとそのブックを開いてエディターを起動します。バッチコマンドは画面なしで動きます。</source>
+        <translation>Starts the editor, on the book FILE.svl when one is named. The batch commands work without a display.</translation>
+    </message>
+    <message>
+        <source>バッチコマンド:</source>
+        <translation>Batch commands:</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>終了ステータス:</source>
+        <translation>Exit status:</translation>
+    </message>
+    <message>
+        <source>詳しくはマニュアル（man sorvel）を参照してください。</source>
+        <translation>The manual page (man sorvel) says more.</translation>
+    </message>
+    <message>
+        <source>ライセンス GPLv3+: GNU GPL バージョン 3 またはそれ以降 &lt;https://gnu.org/licenses/gpl.html&gt;</source>
+        <translation>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;</translation>
+    </message>
+    <message>
+        <source>これはフリーソフトウェアです。自由に変更し、再配布できます。</source>
+        <translation>This is free software: you are free to change and redistribute it.</translation>
+    </message>
+    <message>
+        <source>法律で認められる範囲で、保証は一切ありません。</source>
+        <translation>There is NO WARRANTY, to the extent permitted by law.</translation>
+    </message>
+    <message>
+        <source>音楽フォントを読み込めませんでした。</source>
+        <translation>The music font could not be loaded.</translation>
+    </message>
+    <message>
+        <source>演奏が %1 時間以内に終わりませんでした。何も書き出していません。</source>
+        <translation>The play did not end within %1 hours; nothing was written.</translation>
+    </message>
+    <message>
+        <source>General MIDI の SoundFont がインストールされていません（fluid-soundfont-gm または timgm6mb-soundfont）。</source>
+        <translation>No General MIDI SoundFont is installed (fluid-soundfont-gm or timgm6mb-soundfont).</translation>
+    </message>
+    <message>
+        <source>SoundFont を読み込めませんでした。</source>
+        <translation>The SoundFont could not be loaded.</translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2304,85 @@ Everything other than printing works as usual.</translation>
     </message>
 </context>
 <context>
+    <name>sorvel::manpage</name>
+    <message>
+        <source>設定ファイル：オプション、最近使ったファイル、演奏の設定、インターフェースの言語（[Editor] の Language）。XDG_CONFIG_HOME が設定されていれば $XDG_CONFIG_HOME/sorvel/sorvelini です。インストールせず、書き込めるフォルダーから起動したプログラムは、実行ファイルの隣の sorvelini を使います。</source>
+        <translation>The settings file: options, recent files, play settings and the interface language (Language in [Editor]). With XDG_CONFIG_HOME set it is $XDG_CONFIG_HOME/sorvel/sorvelini. A program that is not installed and is started from a folder it can write to uses sorvelini beside the executable instead.</translation>
+    </message>
+    <message>
+        <source>保存していない変更のあるブックの復元用コピー。次に起動したときに復元を提案します。XDG_STATE_HOME が設定されていれば $XDG_STATE_HOME/sorvel/recovery/ です。</source>
+        <translation>Recovery copies of books with unsaved changes, offered for restoring at the next start. With XDG_STATE_HOME set it is $XDG_STATE_HOME/sorvel/recovery/.</translation>
+    </message>
+    <message>
+        <source>操作説明（ヘルプメニューが開くものと同じページ）。</source>
+        <translation>The user guide (the same pages the Help menu opens).</translation>
+    </message>
+    <message>
+        <source>--render-wav が使う SoundFont（.sf2）ファイル。設定されていなければ General MIDI の SoundFont（fluid-soundfont-gm、なければ timgm6mb-soundfont）です。</source>
+        <translation>The SoundFont (.sf2) file --render-wav plays through. Without it, the General MIDI SoundFont (fluid-soundfont-gm, else timgm6mb-soundfont).</translation>
+    </message>
+    <message>
+        <source>設定ファイルの言語が「自動」（既定）のとき、インターフェース、バッチコマンドのメッセージと --help の言語を決めます。LC_ALL、LC_MESSAGES、LANG のうち最初に設定されているもののロケールで、C と POSIX 以外では LANGUAGE の最初の言語が優先します。日本語、中国語（台湾・香港・マカオは繁体字、ほかは簡体字）、それ以外はすべて英語になります。</source>
+        <translation>When the language in the settings file is automatic (the default), these choose the language of the interface, of the batch commands' messages and of --help. The locale is that of the first of LC_ALL, LC_MESSAGES and LANG that is set; unless it is C or POSIX, the first language listed in LANGUAGE takes its place. Japanese and Chinese (traditional for Taiwan, Hong Kong and Macao, simplified for the others) are used as such; any other language gives English.</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面。どちらも（QT_QPA_PLATFORM も）設定されていなければ、エディターを開かずに 1 行のメッセージを出し、終了ステータス 1 で終わります。バッチコマンドは画面を使いません。</source>
+        <translation>The display the editor opens on. When neither is set (nor QT_QPA_PLATFORM), the editor does not open: one line says so and the exit status is 1. The batch commands use no display.</translation>
+    </message>
+    <message>
+        <source>ユーザーコマンド</source>
+        <translation>User Commands</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>二胡の数字譜（簡譜）を書き、印刷し、演奏する楽譜エディター</source>
+        <translation>score editor that writes, prints and plays erhu music in numbered notation (jianpu)</translation>
+    </message>
+    <message>
+        <source>書式</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>ソルベルは二胡奏者のための楽譜エディターです。数字譜（簡譜）に、弓の向き、内弦と外弦、指番号、滑音や装飾音など二胡の記号を書き込みます。一冊の曲集を一つの .svl ファイルに収めます。</source>
+        <translation>Sorvel is a score editor for erhu players. Music is written in numbered notation (jianpu) with the erhu's own marks: bowings, inner and outer string, fingerings, slides and ornaments. A whole book of pieces is kept in one .svl file.</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>Without a batch command, sorvel opens the editor, on the book FILE.svl when one is named. A batch command works without a display: it reads one file and writes one file. On failure it prints one line on standard error, ends with a non-zero exit status and leaves no output file behind.</translation>
+    </message>
+    <message>
+        <source>バッチコマンド</source>
+        <translation>BATCH COMMANDS</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>FILES</translation>
+    </message>
+    <message>
+        <source>環境変数</source>
+        <translation>ENVIRONMENT</translation>
+    </message>
+    <message>
+        <source>終了ステータス</source>
+        <translation>EXIT STATUS</translation>
+    </message>
+    <message>
+        <source>著作権</source>
+        <translation>COPYRIGHT</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::model</name>
     <message>
         <source>%1ページ目の記号が多すぎます。１ページに置ける記号は%2個までです。</source>
@@ -2182,6 +2448,33 @@ Saving over it will lose those changes. Do you want to overwrite it?</translatio
     <message>
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
         <translation>The first ending bracket is missing, or a first ending bracket directly follows an end-repeat sign</translation>
+    </message>
+    <message>
+        <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
+        <translation>The repeats of the score would never end; the play stops where they close.</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::print</name>
+    <message>
+        <source>ページを %1 にできませんでした。</source>
+        <translation>The page could not be encoded as %1.</translation>
+    </message>
+    <message>
+        <source>ブックにページがありません。</source>
+        <translation>The book has no pages.</translation>
+    </message>
+    <message>
+        <source>PDF を書き始められませんでした。</source>
+        <translation>The PDF could not be started.</translation>
+    </message>
+    <message>
+        <source>PDF の作成を取り消しました。</source>
+        <translation>Making the PDF was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

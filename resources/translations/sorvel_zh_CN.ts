@@ -1854,6 +1854,18 @@
         <source>二胡専用数字譜エディター『ソルベル』</source>
         <translation>二胡简谱编辑器 Sorvel</translation>
     </message>
+    <message>
+        <source>このプログラムはフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）バージョン 3、またはそれ以降のバージョンの条件のもとで、再配布や改変ができます。保証は一切ありません。</source>
+        <translation>本程序是自由软件：您可以按照 GNU 通用公共许可证（GPL）第 3 版或任何更新版本的条款再发布和修改它。本程序不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>GNU 一般公衆利用許諾書</source>
+        <translation>GNU 通用公共许可证</translation>
+    </message>
+    <message>
+        <source>ライセンス(&amp;L)...</source>
+        <translation>许可证(&amp;L)...</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::ToolPalette</name>
@@ -1908,6 +1920,181 @@
     <message>
         <source>予備です</source>
         <translation>预留</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::app</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>楽譜ファイルではありません（1 行目が楽譜のヘッダーではありません）。</source>
+        <translation>不是乐谱文件（第 1 行不是乐谱文件头）。</translation>
+    </message>
+    <message>
+        <source>ブックにページ %1 はありません（%2 ページまでです）。</source>
+        <translation>曲集中没有第 %1 页（共 %2 页）。</translation>
+    </message>
+    <message>
+        <source>楽譜を開くときと同じように読み込み、保存するときと同じように書き出します。</source>
+        <translation>按打开时的方式读取乐谱，并按保存时的方式写出。</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）を PNG 画像に書き出します。1 ページ単位が 1 ピクセルです。</source>
+        <translation>将第 N 页（默认为 1）导出为 PNG 图片，每个页面单位为 1 像素。</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）をビットマップ（BMP）画像に書き出します。</source>
+        <translation>将第 N 页（默认为 1）导出为位图（BMP）图片。</translation>
+    </message>
+    <message>
+        <source>ブックの全ページを、1 ページずつ PDF に書き出します。</source>
+        <translation>将曲集的所有页面导出为 PDF，每页一面。</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を標準 MIDI ファイルに書き出します。</source>
+        <translation>将包含第 N 页的乐曲导出为标准 MIDI 文件。</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を内蔵シンセサイザーで演奏し、WAV（44.1 kHz、16 ビット、ステレオ）に書き出します。</source>
+        <translation>用内置合成器播放包含第 N 页的乐曲，并导出为 WAV（44.1 kHz、16 位、立体声）。</translation>
+    </message>
+    <message>
+        <source>五線譜（.musicxml、.xml、圧縮された .mxl）のパートを数字譜のブックにします。読み込んだものと省いたものを 1 行で知らせます。</source>
+        <translation>将五线谱（.musicxml、.xml 或压缩的 .mxl）的一个声部转换为简谱曲集，并用一行说明读入和省略的内容。</translation>
+    </message>
+    <message>
+        <source>ブックを二胡の記号つきで MusicXML 4.0 に書き出します。</source>
+        <translation>将曲集连同二胡记号导出为 MusicXML 4.0。</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
+        <translation>要导出的页（从 1 开始计数）。对于播放的命令，指包含该页的乐曲。</translation>
+    </message>
+    <message>
+        <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
+        <translation>要读入的声部（从 1 开始计数）。默认为第一个有音符的声部。</translation>
+    </message>
+    <message>
+        <source>メトロノームの音を加えます。</source>
+        <translation>加入节拍器的声音。</translation>
+    </message>
+    <message>
+        <source>二胡の記号（装飾音、トリル、スライド、ビブラート、強弱）をつけて演奏します。</source>
+        <translation>按二胡记号（倚音、颤音、滑音、揉弦、力度）表情演奏。</translation>
+    </message>
+    <message>
+        <source>この説明を表示して終了します。</source>
+        <translation>显示此说明并退出。</translation>
+    </message>
+    <message>
+        <source>プログラムの名前とバージョンを表示して終了します。</source>
+        <translation>显示程序名称和版本并退出。</translation>
+    </message>
+    <message>
+        <source>これより後の引数はすべてファイル名です（- で始まるファイル名のため）。</source>
+        <translation>其后的参数都是文件名（用于以 - 开头的文件名）。</translation>
+    </message>
+    <message>
+        <source>エディターが閉じられたか、コマンドが成功しました。</source>
+        <translation>编辑器已关闭，或命令执行成功。</translation>
+    </message>
+    <message>
+        <source>コマンドが失敗しました（読めない入力、書き込めない出力など）。エディターを開く画面がないときもこの値です。</source>
+        <translation>命令失败（无法读取输入、无法写入输出等）。没有可打开编辑器的显示器时也返回此值。</translation>
+    </message>
+    <message>
+        <source>コマンドラインが誤っています（不明なオプション、足りない引数、誤った数）。</source>
+        <translation>命令行有误（未知选项、缺少参数、数字错误）。</translation>
+    </message>
+    <message>
+        <source>バッチコマンドは一度に一つだけです（%1 と %2）。</source>
+        <translation>一次只能执行一个批处理命令（%1 和 %2）。</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません。sorvel --help を参照してください。</source>
+        <translation>没有 %1 这个选项。请参阅 sorvel --help。</translation>
+    </message>
+    <message>
+        <source>%1 には 1 以上の数を指定してください。</source>
+        <translation>%1 需要 1 或以上的数字。</translation>
+    </message>
+    <message>
+        <source>%2 では %1 は使えません。</source>
+        <translation>%2 不能使用 %1。</translation>
+    </message>
+    <message>
+        <source>%1 には入力ファイルと出力ファイルが必要です。</source>
+        <translation>%1 需要一个输入文件和一个输出文件。</translation>
+    </message>
+    <message>
+        <source>%1 はバッチコマンドと一緒に使うオプションです。</source>
+        <translation>%1 只能与批处理命令一起使用。</translation>
+    </message>
+    <message>
+        <source>警告: %1</source>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面がありません（DISPLAY が設定されていません）。バッチコマンドは画面なしで使えます。sorvel --help を参照してください。</source>
+        <translation>没有可打开编辑器的显示器（未设置 DISPLAY）。批处理命令无需显示器即可使用，请参阅 sorvel --help。</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>用法：</translation>
+    </message>
+    <message>
+        <source>ファイルを指定するとそのブックを開いてエディターを起動します。バッチコマンドは画面なしで動きます。</source>
+        <translation>启动编辑器；指定文件时打开该曲集。批处理命令无需显示器即可运行。</translation>
+    </message>
+    <message>
+        <source>バッチコマンド:</source>
+        <translation>批处理命令：</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>終了ステータス:</source>
+        <translation>退出状态：</translation>
+    </message>
+    <message>
+        <source>詳しくはマニュアル（man sorvel）を参照してください。</source>
+        <translation>详细信息请参阅手册（man sorvel）。</translation>
+    </message>
+    <message>
+        <source>ライセンス GPLv3+: GNU GPL バージョン 3 またはそれ以降 &lt;https://gnu.org/licenses/gpl.html&gt;</source>
+        <translation>许可证 GPLv3+：GNU GPL 第 3 版或更新版本 &lt;https://gnu.org/licenses/gpl.html&gt;</translation>
+    </message>
+    <message>
+        <source>これはフリーソフトウェアです。自由に変更し、再配布できます。</source>
+        <translation>本软件是自由软件：您可以自由地修改和再发布它。</translation>
+    </message>
+    <message>
+        <source>法律で認められる範囲で、保証は一切ありません。</source>
+        <translation>在法律允许的范围内，不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>音楽フォントを読み込めませんでした。</source>
+        <translation>无法载入音乐字体。</translation>
+    </message>
+    <message>
+        <source>演奏が %1 時間以内に終わりませんでした。何も書き出していません。</source>
+        <translation>演奏未在 %1 小时内结束，未写出任何内容。</translation>
+    </message>
+    <message>
+        <source>General MIDI の SoundFont がインストールされていません（fluid-soundfont-gm または timgm6mb-soundfont）。</source>
+        <translation>未安装 General MIDI 的 SoundFont（fluid-soundfont-gm 或 timgm6mb-soundfont）。</translation>
+    </message>
+    <message>
+        <source>SoundFont を読み込めませんでした。</source>
+        <translation>无法载入 SoundFont。</translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2304,85 @@
     </message>
 </context>
 <context>
+    <name>sorvel::manpage</name>
+    <message>
+        <source>設定ファイル：オプション、最近使ったファイル、演奏の設定、インターフェースの言語（[Editor] の Language）。XDG_CONFIG_HOME が設定されていれば $XDG_CONFIG_HOME/sorvel/sorvelini です。インストールせず、書き込めるフォルダーから起動したプログラムは、実行ファイルの隣の sorvelini を使います。</source>
+        <translation>设置文件：选项、最近使用的文件、播放设置和界面语言（[Editor] 中的 Language）。设置了 XDG_CONFIG_HOME 时为 $XDG_CONFIG_HOME/sorvel/sorvelini。未安装、从可写入的文件夹启动的程序使用可执行文件旁的 sorvelini。</translation>
+    </message>
+    <message>
+        <source>保存していない変更のあるブックの復元用コピー。次に起動したときに復元を提案します。XDG_STATE_HOME が設定されていれば $XDG_STATE_HOME/sorvel/recovery/ です。</source>
+        <translation>有未保存更改的曲集的恢复副本，下次启动时提示恢复。设置了 XDG_STATE_HOME 时为 $XDG_STATE_HOME/sorvel/recovery/。</translation>
+    </message>
+    <message>
+        <source>操作説明（ヘルプメニューが開くものと同じページ）。</source>
+        <translation>使用说明（与帮助菜单打开的页面相同）。</translation>
+    </message>
+    <message>
+        <source>--render-wav が使う SoundFont（.sf2）ファイル。設定されていなければ General MIDI の SoundFont（fluid-soundfont-gm、なければ timgm6mb-soundfont）です。</source>
+        <translation>--render-wav 使用的 SoundFont（.sf2）文件。未设置时使用 General MIDI 的 SoundFont（fluid-soundfont-gm，没有时为 timgm6mb-soundfont）。</translation>
+    </message>
+    <message>
+        <source>設定ファイルの言語が「自動」（既定）のとき、インターフェース、バッチコマンドのメッセージと --help の言語を決めます。LC_ALL、LC_MESSAGES、LANG のうち最初に設定されているもののロケールで、C と POSIX 以外では LANGUAGE の最初の言語が優先します。日本語、中国語（台湾・香港・マカオは繁体字、ほかは簡体字）、それ以外はすべて英語になります。</source>
+        <translation>设置文件中的语言为“自动”（默认）时，由这些变量决定界面、批处理命令消息和 --help 的语言：取 LC_ALL、LC_MESSAGES、LANG 中第一个已设置者的区域设置；除 C 和 POSIX 外，LANGUAGE 的第一个语言优先。日语和中文（台湾、香港、澳门为繁体，其他为简体）按该语言显示，其他语言一律为英语。</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面。どちらも（QT_QPA_PLATFORM も）設定されていなければ、エディターを開かずに 1 行のメッセージを出し、終了ステータス 1 で終わります。バッチコマンドは画面を使いません。</source>
+        <translation>编辑器所用的显示器。两者（以及 QT_QPA_PLATFORM）都未设置时，不打开编辑器，输出一行消息并以退出状态 1 结束。批处理命令不使用显示器。</translation>
+    </message>
+    <message>
+        <source>ユーザーコマンド</source>
+        <translation>用户命令</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>二胡の数字譜（簡譜）を書き、印刷し、演奏する楽譜エディター</source>
+        <translation>编写、打印和播放二胡简谱的乐谱编辑器</translation>
+    </message>
+    <message>
+        <source>書式</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>ソルベルは二胡奏者のための楽譜エディターです。数字譜（簡譜）に、弓の向き、内弦と外弦、指番号、滑音や装飾音など二胡の記号を書き込みます。一冊の曲集を一つの .svl ファイルに収めます。</source>
+        <translation>Sorvel 是为二胡演奏者设计的乐谱编辑器。用简谱记谱，并可标注二胡专用记号：弓法、内外弦、指法、滑音和装饰音。一整本曲集保存在一个 .svl 文件中。</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>不指定批处理命令时打开编辑器；指定 FILE.svl 时打开该曲集。批处理命令无需显示器即可运行，读取一个文件并写出一个文件。失败时在标准错误输出一行消息，以非 0 的退出状态结束，且不留下输出文件。</translation>
+    </message>
+    <message>
+        <source>バッチコマンド</source>
+        <translation>批处理命令</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>環境変数</source>
+        <translation>环境变量</translation>
+    </message>
+    <message>
+        <source>終了ステータス</source>
+        <translation>退出状态</translation>
+    </message>
+    <message>
+        <source>著作権</source>
+        <translation>版权</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::model</name>
     <message>
         <source>%1ページ目の記号が多すぎます。１ページに置ける記号は%2個までです。</source>
@@ -2182,6 +2448,33 @@
     <message>
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
         <translation>缺少第一房子；或者第一房子紧接在反复结束记号之后</translation>
+    </message>
+    <message>
+        <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
+        <translation>乐谱的反复不会结束，演奏在反复结束处停止。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::print</name>
+    <message>
+        <source>ページを %1 にできませんでした。</source>
+        <translation>无法将页面转换为 %1。</translation>
+    </message>
+    <message>
+        <source>ブックにページがありません。</source>
+        <translation>曲集中没有页面。</translation>
+    </message>
+    <message>
+        <source>PDF を書き始められませんでした。</source>
+        <translation>无法开始写入 PDF。</translation>
+    </message>
+    <message>
+        <source>PDF の作成を取り消しました。</source>
+        <translation>已取消创建 PDF。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -1854,6 +1854,18 @@
         <source>二胡専用数字譜エディター『ソルベル』</source>
         <translation>二胡簡譜編輯器 Sorvel</translation>
     </message>
+    <message>
+        <source>このプログラムはフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）バージョン 3、またはそれ以降のバージョンの条件のもとで、再配布や改変ができます。保証は一切ありません。</source>
+        <translation>本程式是自由軟體：您可以依照 GNU 通用公共授權條款（GPL）第 3 版或任何更新版本的條款再散布和修改它。本程式不提供任何擔保。</translation>
+    </message>
+    <message>
+        <source>GNU 一般公衆利用許諾書</source>
+        <translation>GNU 通用公共授權條款</translation>
+    </message>
+    <message>
+        <source>ライセンス(&amp;L)...</source>
+        <translation>授權條款(&amp;L)...</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::ToolPalette</name>
@@ -1908,6 +1920,181 @@
     <message>
         <source>予備です</source>
         <translation>預留</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::app</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>楽譜ファイルではありません（1 行目が楽譜のヘッダーではありません）。</source>
+        <translation>不是樂譜檔案（第 1 行不是樂譜檔頭）。</translation>
+    </message>
+    <message>
+        <source>ブックにページ %1 はありません（%2 ページまでです）。</source>
+        <translation>曲集中沒有第 %1 頁（共 %2 頁）。</translation>
+    </message>
+    <message>
+        <source>楽譜を開くときと同じように読み込み、保存するときと同じように書き出します。</source>
+        <translation>依開啟時的方式讀取樂譜，並依儲存時的方式寫出。</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）を PNG 画像に書き出します。1 ページ単位が 1 ピクセルです。</source>
+        <translation>將第 N 頁（預設為 1）匯出為 PNG 圖片，每個頁面單位為 1 像素。</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）をビットマップ（BMP）画像に書き出します。</source>
+        <translation>將第 N 頁（預設為 1）匯出為點陣圖（BMP）圖片。</translation>
+    </message>
+    <message>
+        <source>ブックの全ページを、1 ページずつ PDF に書き出します。</source>
+        <translation>將曲集的所有頁面匯出為 PDF，每頁一面。</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を標準 MIDI ファイルに書き出します。</source>
+        <translation>將包含第 N 頁的樂曲匯出為標準 MIDI 檔案。</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を内蔵シンセサイザーで演奏し、WAV（44.1 kHz、16 ビット、ステレオ）に書き出します。</source>
+        <translation>用內建合成器播放包含第 N 頁的樂曲，並匯出為 WAV（44.1 kHz、16 位元、立體聲）。</translation>
+    </message>
+    <message>
+        <source>五線譜（.musicxml、.xml、圧縮された .mxl）のパートを数字譜のブックにします。読み込んだものと省いたものを 1 行で知らせます。</source>
+        <translation>將五線譜（.musicxml、.xml 或壓縮的 .mxl）的一個聲部轉換為簡譜曲集，並用一行說明讀入和省略的內容。</translation>
+    </message>
+    <message>
+        <source>ブックを二胡の記号つきで MusicXML 4.0 に書き出します。</source>
+        <translation>將曲集連同二胡記號匯出為 MusicXML 4.0。</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
+        <translation>要匯出的頁（從 1 開始計數）。對於播放的命令，指包含該頁的樂曲。</translation>
+    </message>
+    <message>
+        <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
+        <translation>要讀入的聲部（從 1 開始計數）。預設為第一個有音符的聲部。</translation>
+    </message>
+    <message>
+        <source>メトロノームの音を加えます。</source>
+        <translation>加入節拍器的聲音。</translation>
+    </message>
+    <message>
+        <source>二胡の記号（装飾音、トリル、スライド、ビブラート、強弱）をつけて演奏します。</source>
+        <translation>按二胡記號（倚音、顫音、滑音、揉弦、力度）表情演奏。</translation>
+    </message>
+    <message>
+        <source>この説明を表示して終了します。</source>
+        <translation>顯示此說明並結束。</translation>
+    </message>
+    <message>
+        <source>プログラムの名前とバージョンを表示して終了します。</source>
+        <translation>顯示程式名稱和版本並結束。</translation>
+    </message>
+    <message>
+        <source>これより後の引数はすべてファイル名です（- で始まるファイル名のため）。</source>
+        <translation>其後的參數都是檔名（用於以 - 開頭的檔名）。</translation>
+    </message>
+    <message>
+        <source>エディターが閉じられたか、コマンドが成功しました。</source>
+        <translation>編輯器已關閉，或命令執行成功。</translation>
+    </message>
+    <message>
+        <source>コマンドが失敗しました（読めない入力、書き込めない出力など）。エディターを開く画面がないときもこの値です。</source>
+        <translation>命令失敗（無法讀取輸入、無法寫入輸出等）。沒有可開啟編輯器的顯示器時也傳回此值。</translation>
+    </message>
+    <message>
+        <source>コマンドラインが誤っています（不明なオプション、足りない引数、誤った数）。</source>
+        <translation>命令列有誤（未知選項、缺少參數、數字錯誤）。</translation>
+    </message>
+    <message>
+        <source>バッチコマンドは一度に一つだけです（%1 と %2）。</source>
+        <translation>一次只能執行一個批次命令（%1 和 %2）。</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません。sorvel --help を参照してください。</source>
+        <translation>沒有 %1 這個選項。請參閱 sorvel --help。</translation>
+    </message>
+    <message>
+        <source>%1 には 1 以上の数を指定してください。</source>
+        <translation>%1 需要 1 或以上的數字。</translation>
+    </message>
+    <message>
+        <source>%2 では %1 は使えません。</source>
+        <translation>%2 不能使用 %1。</translation>
+    </message>
+    <message>
+        <source>%1 には入力ファイルと出力ファイルが必要です。</source>
+        <translation>%1 需要一個輸入檔案和一個輸出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 はバッチコマンドと一緒に使うオプションです。</source>
+        <translation>%1 只能與批次命令一起使用。</translation>
+    </message>
+    <message>
+        <source>警告: %1</source>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面がありません（DISPLAY が設定されていません）。バッチコマンドは画面なしで使えます。sorvel --help を参照してください。</source>
+        <translation>沒有可開啟編輯器的顯示器（未設定 DISPLAY）。批次命令不需顯示器即可使用，請參閱 sorvel --help。</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>用法：</translation>
+    </message>
+    <message>
+        <source>ファイルを指定するとそのブックを開いてエディターを起動します。バッチコマンドは画面なしで動きます。</source>
+        <translation>啟動編輯器；指定檔案時開啟該曲集。批次命令不需顯示器即可執行。</translation>
+    </message>
+    <message>
+        <source>バッチコマンド:</source>
+        <translation>批次命令：</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>選項：</translation>
+    </message>
+    <message>
+        <source>終了ステータス:</source>
+        <translation>結束狀態：</translation>
+    </message>
+    <message>
+        <source>詳しくはマニュアル（man sorvel）を参照してください。</source>
+        <translation>詳細資訊請參閱手冊（man sorvel）。</translation>
+    </message>
+    <message>
+        <source>ライセンス GPLv3+: GNU GPL バージョン 3 またはそれ以降 &lt;https://gnu.org/licenses/gpl.html&gt;</source>
+        <translation>授權條款 GPLv3+：GNU GPL 第 3 版或更新版本 &lt;https://gnu.org/licenses/gpl.html&gt;</translation>
+    </message>
+    <message>
+        <source>これはフリーソフトウェアです。自由に変更し、再配布できます。</source>
+        <translation>本軟體是自由軟體：您可以自由地修改和再散布它。</translation>
+    </message>
+    <message>
+        <source>法律で認められる範囲で、保証は一切ありません。</source>
+        <translation>在法律允許的範圍內，不提供任何擔保。</translation>
+    </message>
+    <message>
+        <source>音楽フォントを読み込めませんでした。</source>
+        <translation>無法載入音樂字型。</translation>
+    </message>
+    <message>
+        <source>演奏が %1 時間以内に終わりませんでした。何も書き出していません。</source>
+        <translation>演奏未在 %1 小時內結束，未寫出任何內容。</translation>
+    </message>
+    <message>
+        <source>General MIDI の SoundFont がインストールされていません（fluid-soundfont-gm または timgm6mb-soundfont）。</source>
+        <translation>未安裝 General MIDI 的 SoundFont（fluid-soundfont-gm 或 timgm6mb-soundfont）。</translation>
+    </message>
+    <message>
+        <source>SoundFont を読み込めませんでした。</source>
+        <translation>無法載入 SoundFont。</translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2304,85 @@
     </message>
 </context>
 <context>
+    <name>sorvel::manpage</name>
+    <message>
+        <source>設定ファイル：オプション、最近使ったファイル、演奏の設定、インターフェースの言語（[Editor] の Language）。XDG_CONFIG_HOME が設定されていれば $XDG_CONFIG_HOME/sorvel/sorvelini です。インストールせず、書き込めるフォルダーから起動したプログラムは、実行ファイルの隣の sorvelini を使います。</source>
+        <translation>設定檔：選項、最近使用的檔案、播放設定和介面語言（[Editor] 中的 Language）。設定了 XDG_CONFIG_HOME 時為 $XDG_CONFIG_HOME/sorvel/sorvelini。未安裝、從可寫入的資料夾啟動的程式使用執行檔旁的 sorvelini。</translation>
+    </message>
+    <message>
+        <source>保存していない変更のあるブックの復元用コピー。次に起動したときに復元を提案します。XDG_STATE_HOME が設定されていれば $XDG_STATE_HOME/sorvel/recovery/ です。</source>
+        <translation>有未儲存變更的曲集的復原副本，下次啟動時提示復原。設定了 XDG_STATE_HOME 時為 $XDG_STATE_HOME/sorvel/recovery/。</translation>
+    </message>
+    <message>
+        <source>操作説明（ヘルプメニューが開くものと同じページ）。</source>
+        <translation>使用說明（與說明選單開啟的頁面相同）。</translation>
+    </message>
+    <message>
+        <source>--render-wav が使う SoundFont（.sf2）ファイル。設定されていなければ General MIDI の SoundFont（fluid-soundfont-gm、なければ timgm6mb-soundfont）です。</source>
+        <translation>--render-wav 使用的 SoundFont（.sf2）檔案。未設定時使用 General MIDI 的 SoundFont（fluid-soundfont-gm，沒有時為 timgm6mb-soundfont）。</translation>
+    </message>
+    <message>
+        <source>設定ファイルの言語が「自動」（既定）のとき、インターフェース、バッチコマンドのメッセージと --help の言語を決めます。LC_ALL、LC_MESSAGES、LANG のうち最初に設定されているもののロケールで、C と POSIX 以外では LANGUAGE の最初の言語が優先します。日本語、中国語（台湾・香港・マカオは繁体字、ほかは簡体字）、それ以外はすべて英語になります。</source>
+        <translation>設定檔中的語言為「自動」（預設）時，由這些變數決定介面、批次命令訊息和 --help 的語言：取 LC_ALL、LC_MESSAGES、LANG 中第一個已設定者的地區設定；除 C 和 POSIX 外，LANGUAGE 的第一個語言優先。日語和中文（台灣、香港、澳門為繁體，其他為簡體）依該語言顯示，其他語言一律為英語。</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面。どちらも（QT_QPA_PLATFORM も）設定されていなければ、エディターを開かずに 1 行のメッセージを出し、終了ステータス 1 で終わります。バッチコマンドは画面を使いません。</source>
+        <translation>編輯器所用的顯示器。兩者（以及 QT_QPA_PLATFORM）都未設定時，不開啟編輯器，輸出一行訊息並以結束狀態 1 結束。批次命令不使用顯示器。</translation>
+    </message>
+    <message>
+        <source>ユーザーコマンド</source>
+        <translation>使用者命令</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>二胡の数字譜（簡譜）を書き、印刷し、演奏する楽譜エディター</source>
+        <translation>編寫、列印和播放二胡簡譜的樂譜編輯器</translation>
+    </message>
+    <message>
+        <source>書式</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>ソルベルは二胡奏者のための楽譜エディターです。数字譜（簡譜）に、弓の向き、内弦と外弦、指番号、滑音や装飾音など二胡の記号を書き込みます。一冊の曲集を一つの .svl ファイルに収めます。</source>
+        <translation>Sorvel 是為二胡演奏者設計的樂譜編輯器。用簡譜記譜，並可標註二胡專用記號：弓法、內外弦、指法、滑音和裝飾音。一整本曲集保存在一個 .svl 檔案中。</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>不指定批次命令時開啟編輯器；指定 FILE.svl 時開啟該曲集。批次命令不需顯示器即可執行，讀取一個檔案並寫出一個檔案。失敗時在標準錯誤輸出一行訊息，以非 0 的結束狀態結束，且不留下輸出檔案。</translation>
+    </message>
+    <message>
+        <source>バッチコマンド</source>
+        <translation>批次命令</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>環境変数</source>
+        <translation>環境變數</translation>
+    </message>
+    <message>
+        <source>終了ステータス</source>
+        <translation>結束狀態</translation>
+    </message>
+    <message>
+        <source>著作権</source>
+        <translation>版權</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::model</name>
     <message>
         <source>%1ページ目の記号が多すぎます。１ページに置ける記号は%2個までです。</source>
@@ -2182,6 +2448,33 @@
     <message>
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
         <translation>缺少第 1 結尾的反覆跳越記號；或者第 1 結尾緊接在反覆結束記號之後</translation>
+    </message>
+    <message>
+        <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
+        <translation>樂譜的反覆不會結束，演奏在反覆結束處停止。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::print</name>
+    <message>
+        <source>ページを %1 にできませんでした。</source>
+        <translation>無法將頁面轉換為 %1。</translation>
+    </message>
+    <message>
+        <source>ブックにページがありません。</source>
+        <translation>曲集中沒有頁面。</translation>
+    </message>
+    <message>
+        <source>PDF を書き始められませんでした。</source>
+        <translation>無法開始寫入 PDF。</translation>
+    </message>
+    <message>
+        <source>PDF の作成を取り消しました。</source>
+        <translation>已取消建立 PDF。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>
