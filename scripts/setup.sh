@@ -8,7 +8,7 @@ BUILD_PKGS=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-l10n-tools libflui
             librtmidi-dev libasound2-dev libpulse-dev libgtest-dev libbenchmark-dev libpugixml-dev libzip-dev)
 RUN_PKGS=(fonts-ipafont-gothic fonts-noto-cjk fluid-soundfont-gm qt6-translations-l10n)
 TEST_PKGS=(clang clang-format libclang-rt-14-dev xvfb xauth xdotool imagemagick poppler-utils python3-fonttools
-           libxml2-utils desktop-file-utils appstream pulseaudio pulseaudio-utils)
+           libxml2-utils desktop-file-utils appstream pulseaudio pulseaudio-utils lintian man-db)
 
 want=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
 if [[ "${1:-}" == "--tests" ]]; then

@@ -13,6 +13,8 @@ step() { printf '\n=== %s ===\n' "$*"; }
 step "Format check"
 find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
   xargs -0 clang-format --dry-run -Werror
+# Every source file of ours names its licence in its first line.
+bash scripts/add-spdx.sh --check
 
 step "Sanitizer build (Qt-free layers)"
 cmake -S . -B build-asan -G Ninja -DSORVEL_GUI=OFF -DSORVEL_SANITIZE=ON -DSORVEL_WERROR=ON \

@@ -70,8 +70,10 @@ void BM_BatchPdf(benchmark::State& state) {
     ReadResult read = ReadScoreFile(BookPath(), ws.env);
     ws.book = std::move(read.book);
     for (auto _ : state) {
-        std::string bytes, error;
-        if (!EncodeBookPdf(*ws.book, ws.env, bytes, error)) state.SkipWithError(error.c_str());
+        std::string bytes;
+        UserText error;
+        if (!EncodeBookPdf(*ws.book, ws.env, bytes, error))
+            state.SkipWithError(error.Japanese().c_str());
         benchmark::DoNotOptimize(bytes.data());
     }
     state.counters["pages"] = ws.book->SheetCount();

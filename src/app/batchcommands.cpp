@@ -9,7 +9,7 @@
 
 namespace sorvel {
 
-bool RunBatchCommand(const BatchCommand& cmd, int argc, char** argv, std::string& error) {
+bool RunBatchCommand(const BatchCommand& cmd, UserText& error) {
     switch (cmd.kind) {
         case BatchKind::Resave:
             return RunResave(cmd, error);
@@ -24,7 +24,7 @@ bool RunBatchCommand(const BatchCommand& cmd, int argc, char** argv, std::string
         case BatchKind::ExportPng:
         case BatchKind::ExportBmp:
         case BatchKind::ExportPdf:
-            return RunPageExport(cmd, argc, argv, error);
+            return RunPageExport(cmd, error);
     }
     return false;  // not reached: the compiler checks that every kind is handled
 }

@@ -8,34 +8,47 @@
 
 namespace sorvel {
 
-bool BatchContext::Load(const std::string& path, std::string& error) {
+UserText AboutFile(const std::string& path, UserText message) {
+    return UserText(SORVEL_TEXT("sorvel::app", "%1: %2"),
+                    {UserText::Plain(path), std::move(message)});
+}
+
+UserText WithDetail(UserText message, const std::string& detail) {
+    if (detail.empty()) return message;
+    return UserText(SORVEL_TEXT("sorvel::app", "%1（%2）"),
+                    {std::move(message), UserText::Plain(detail)});
+}
+
+bool BatchContext::Load(const std::string& path, UserText& error) {
     ReadResult result = ReadScoreFile(path, env);
     switch (result.status) {
         case ReadStatus::Ok:
             book = std::move(result.book);
             return true;
         case ReadStatus::NotAScore:
-            error = path + ": not a score file (the first line is not the score header)";
+            error = AboutFile(path, SORVEL_TEXT("sorvel::app",
+                                                "楽譜ファイルではありません（1 行目が楽譜の"
+                                                "ヘッダーではありません）。"));
             return false;
         default:
-            error = path + ": " + result.message.Japanese();
+            error = AboutFile(path, result.message);
             return false;
     }
 }
 
-TMusicSheet* BatchContext::Page(int number, std::string& error) const {
+TMusicSheet* BatchContext::Page(int number, UserText& error) const {
     TMusicSheet* page = book->GetSheet(number - 1);
     if (!page) {
-        error = "the book has no page " + std::to_string(number) + " (it has " +
-                std::to_string(book->SheetCount()) + ")";
+        error = UserText(
+            SORVEL_TEXT("sorvel::app", "ブックにページ %1 はありません（%2 ページまでです）。"),
+            {UserText::Number(number), UserText::Number(book->SheetCount())});
     }
     return page;
 }
 
-bool BatchContext::WriteOutput(const std::string& path, std::string_view bytes,
-                               std::string& error) {
+bool BatchContext::WriteOutput(const std::string& path, std::string_view bytes, UserText& error) {
     if (const int err = WriteFileAtomically(path, bytes)) {
-        error = path + ": " + std::strerror(err);
+        error = AboutFile(path, UserText::Plain(std::strerror(err)));
         return false;
     }
     return true;

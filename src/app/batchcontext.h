@@ -5,20 +5,27 @@
 #include <string>
 #include <string_view>
 
+#include "base/usertext.h"
 #include "model/workspace.h"
 
 namespace sorvel {
 
 class TMusicSheet;
 
+// "path: message", the line of a failure that concerns one file.
+UserText AboutFile(const std::string& path, UserText message);
+// "message (detail)", a failure with what the system said; the message alone
+// when the system said nothing.
+UserText WithDetail(UserText message, const std::string& detail);
+
 struct BatchContext : TWorkspace {
     // Reads the score.
-    bool Load(const std::string& path, std::string& error);
+    bool Load(const std::string& path, UserText& error);
     // The loaded book's page `number` (1-based), or nullptr.
-    TMusicSheet* Page(int number, std::string& error) const;
+    TMusicSheet* Page(int number, UserText& error) const;
     // Writes the output file atomically: on failure nothing new is left at
     // `path` and an old file there is kept as it was.
-    static bool WriteOutput(const std::string& path, std::string_view bytes, std::string& error);
+    static bool WriteOutput(const std::string& path, std::string_view bytes, UserText& error);
 };
 
 }  // namespace sorvel

@@ -1,10 +1,13 @@
 #pragma once
-// The batch commands of the program: each reads a score and writes one
-// output file without a display. Errors are one line on standard error and a
-// non-zero exit status, and no output file is left behind.
+// The program's command line: the table of batch commands and options that
+// the parser, --help and the manual page all read, and the parser that tells
+// the editor, a batch command, help, the version and a wrong command apart.
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "base/usertext.h"
 
 namespace sorvel {
 
@@ -29,14 +32,65 @@ struct BatchCommand {
     bool expressive = false;  // --expressive: the erhu's marks are played
 };
 
-// Parses the arguments after the program name. No value when they are not a
-// batch command (the program then starts normally). `error` is set when they
-// look like one but are malformed.
-std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& args,
-                                              std::string& error);
+// One batch command: its name, what it does, and its arguments as the usage
+// shows them. The options a command takes are those its arguments name.
+struct BatchCommandEntry {
+    const char* name;
+    BatchKind kind;
+    const char* arguments;
+    TextTemplate description;
+};
 
-// The usage text printed for --help and for malformed commands.
-const std::string& UsageText();
+// One option of the batch commands; `value` names its number ("N"), or is
+// null for a switch. A number lands in `number`, a switch in `flag`.
+struct BatchOptionEntry {
+    const char* name;
+    const char* value;
+    TextTemplate description;
+    int BatchCommand::*number;
+    bool BatchCommand::*flag;
+};
+
+// The options of the program itself, which every command line may hold.
+enum class ProgramOption { Help, Version, EndOfOptions };
+struct ProgramOptionEntry {
+    const char* name;
+    const char* alias;  // a short form ("-h"), or null
+    ProgramOption option;
+    TextTemplate description;
+};
+
+std::span<const BatchCommandEntry> BatchCommandTable();
+std::span<const BatchOptionEntry> BatchOptionTable();
+std::span<const ProgramOptionEntry> ProgramOptionTable();
+
+// Whether `command` takes `option`: its usage names the option.
+bool CommandTakesOption(const BatchCommandEntry& command, const char* option);
+
+// The exit statuses of the program, each with what it means.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // the command failed: bad input, no display, a write
+inline constexpr int kExitUsage = 2;    // the command line itself is wrong
+struct ExitStatusEntry {
+    int status;
+    TextTemplate meaning;
+};
+std::span<const ExitStatusEntry> ExitStatusTable();
+
+enum class CommandLineRequest { Editor, Batch, Help, Version, UsageError };
+
+struct ParsedCommandLine {
+    CommandLineRequest request = CommandLineRequest::Editor;
+    std::vector<std::string> files;  // Editor: the files named, in order
+    BatchCommand batch;              // Batch
+    UserText error;                  // UsageError: one line
+};
+
+// Reads the arguments after the program name. Options may stand anywhere;
+// "--" ends them, so that every later argument is a file name. --help and
+// --version answer at once; an unknown option, a missing or bad number, an
+// option the command does not take, or a missing file is a UsageError.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The editor's arguments (after the program name) as the main window takes
 // them: a score named by a relative path is made absolute against the

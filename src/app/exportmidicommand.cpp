@@ -9,7 +9,7 @@
 
 namespace sorvel {
 
-bool RunExportMidi(const BatchCommand& cmd, std::string& error) {
+bool RunExportMidi(const BatchCommand& cmd, UserText& error) {
     BatchContext context;
     if (!context.Load(cmd.input, error)) return false;
     TMusicSheet* page = context.Page(cmd.page, error);

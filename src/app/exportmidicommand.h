@@ -1,11 +1,11 @@
 #pragma once
-#include <string>
+#include "base/usertext.h"
 
 namespace sorvel {
 
 struct BatchCommand;
 
 // --export-midi: the play of the piece holding the page, as a Standard MIDI File.
-bool RunExportMidi(const BatchCommand& cmd, std::string& error);
+bool RunExportMidi(const BatchCommand& cmd, UserText& error);
 
 }  // namespace sorvel

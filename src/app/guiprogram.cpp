@@ -2,7 +2,6 @@
 // named on the command line, and the offer of recovery copies once it shows.
 #include <QApplication>
 #include <QEvent>
-#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -12,10 +11,10 @@
 
 #include "app/batchcommands.h"
 #include "app/commandline.h"
+#include "app/console.h"
 #include "editor/mainwindow/frmmain.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/platform/interfacelanguage.h"
-#include "model/preferencesfile.h"
 
 namespace sorvel {
 
@@ -62,17 +61,14 @@ private:
 
 }  // namespace
 
-int RunProgram(int argc, char** argv) {
+int RunProgram(int& argc, char** argv, const std::vector<std::string>& files) {
     if (!DisplayAvailable()) {
-        std::fputs(
-            "sorvel: no display to open the editor on (DISPLAY is not set); "
-            "the batch commands work without one, see sorvel --help\n",
-            stderr);
-        return 1;
-    }
-    if (argc > 1 && std::string(argv[1]).rfind("--", 0) == 0) {
-        std::fprintf(stderr, "sorvel: unknown option %s (see sorvel --help)\n", argv[1]);
-        return 2;
+        ConsoleSession session(argc, argv, false);
+        ReportError(SORVEL_TEXT("sorvel::app",
+                                "エディターを開く画面がありません（DISPLAY が設定されていません）。"
+                                "バッチコマンドは画面なしで使えます。sorvel --help を参照して"
+                                "ください。"));
+        return kExitFailure;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("sorvel");
@@ -83,13 +79,10 @@ int RunProgram(int argc, char** argv) {
     options.executablePath = QApplication::applicationFilePath().toStdString();
     // The language the user chose in the options, or the desktop's; the
     // standard dialogs (files, printing, buttons of message boxes) follow it.
-    const InterfaceLanguage language =
-        ChooseInterfaceLanguage(ReadPreferenceText(SettingsFilePath(options.executablePath),
-                                                   kLanguageSection, kLanguageKey),
-                                QLocale::system());
+    const InterfaceLanguage language = StartupLanguage(options.executablePath);
     const InterfaceTranslators translators(language);
     options.language = LanguageCode(language);
-    options.arguments = EditorArguments(std::vector<std::string>(argv + 1, argv + argc));
+    options.arguments = EditorArguments(files);
     TfrmMain window(std::move(options));
     FirstPaintProbe probe;
     if (std::getenv("SORVEL_EXIT_AFTER_FIRST_PAINT")) window.PaintBox().installEventFilter(&probe);

@@ -5,25 +5,53 @@
 
 #include "app/batchcommands.h"
 #include "app/commandline.h"
+#include "app/console.h"
+#include "app/helptext.h"
+#include "app/pageexportcommand.h"
+
+namespace sorvel {
+namespace {
+
+int RunBatch(const BatchCommand& cmd, int& argc, char** argv) {
+    ConsoleSession session(argc, argv, DrawsPages(cmd.kind));
+    UserText error;
+    if (!RunBatchCommand(cmd, error)) {
+        ReportError(error);
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+// --help, --version and a wrong command line: answered in the interface
+// language without opening anything.
+int Answer(const ParsedCommandLine& line, int& argc, char** argv) {
+    ConsoleSession session(argc, argv, false);
+    switch (line.request) {
+        case CommandLineRequest::Help:
+            PrintHelp(HelpText());
+            return kExitSuccess;
+        case CommandLineRequest::Version:
+            for (const UserText& text : VersionText()) PrintLine(stdout, text);
+            return kExitSuccess;
+        default:
+            ReportError(line.error);
+            return kExitUsage;
+    }
+}
+
+}  // namespace
+}  // namespace sorvel
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(sorvel::UsageText().c_str(), stdout);
-        return 0;
+    using namespace sorvel;
+    const ParsedCommandLine line =
+        ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.request) {
+        case CommandLineRequest::Editor:
+            return RunProgram(argc, argv, line.files);
+        case CommandLineRequest::Batch:
+            return RunBatch(line.batch, argc, argv);
+        default:
+            return Answer(line, argc, argv);
     }
-    std::string error;
-    std::optional<sorvel::BatchCommand> cmd = sorvel::ParseBatchCommand(args, error);
-    if (cmd) {
-        if (!error.empty()) {
-            std::fprintf(stderr, "sorvel: %s\n", error.c_str());
-            return 2;
-        }
-        if (!sorvel::RunBatchCommand(*cmd, argc, argv, error)) {
-            std::fprintf(stderr, "sorvel: %s\n", error.c_str());
-            return 1;
-        }
-        return 0;
-    }
-    return sorvel::RunProgram(argc, argv);
 }

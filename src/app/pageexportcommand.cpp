@@ -1,8 +1,6 @@
 #include "app/pageexportcommand.h"
 
-#include <QGuiApplication>
-#include <cstdio>
-#include <cstdlib>
+#include <string>
 
 #include "app/batchcontext.h"
 #include "app/commandline.h"
@@ -12,18 +10,10 @@
 namespace sorvel {
 namespace {
 
-// Batch output is one line on failure and nothing on success: Qt's own
-// notes about the environment (no runtime folder, no display) are dropped.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "sorvel: %s\n", message.toLocal8Bit().constData());
-    }
-}
-
 // The file contents of the command: every page as a PDF, or `page` as an
 // image. Needs the application object and the music font.
 bool EncodePages(const BatchCommand& cmd, BatchContext& context, TMusicSheet* page,
-                 std::string& bytes, std::string& error) {
+                 std::string& bytes, UserText& error) {
     if (cmd.kind == BatchKind::ExportPdf) {
         return EncodeBookPdf(*context.book, context.env, bytes, error);
     }
@@ -34,7 +24,12 @@ bool EncodePages(const BatchCommand& cmd, BatchContext& context, TMusicSheet* pa
 
 }  // namespace
 
-bool RunPageExport(const BatchCommand& cmd, int argc, char** argv, std::string& error) {
+bool DrawsPages(BatchKind kind) {
+    return kind == BatchKind::ExportPng || kind == BatchKind::ExportBmp ||
+           kind == BatchKind::ExportPdf;
+}
+
+bool RunPageExport(const BatchCommand& cmd, UserText& error) {
     BatchContext context;
     if (!context.Load(cmd.input, error)) return false;
     // A PDF holds every page; an image the one named.
@@ -43,12 +38,8 @@ bool RunPageExport(const BatchCommand& cmd, int argc, char** argv, std::string& 
         page = context.Page(cmd.page, error);
         if (!page) return false;
     }
-    // Pages are drawn off screen: no display is needed or used.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(QuietMessages);
-    QGuiApplication app(argc, argv);
     if (!InstallMusicFont()) {
-        error = "the music font could not be loaded";
+        error = SORVEL_TEXT("sorvel::app", "音楽フォントを読み込めませんでした。");
         return false;
     }
     std::string bytes;

@@ -1,20 +1,20 @@
 #include "app/playresult.h"
 
-#include <cstdio>
-
+#include "app/console.h"
 #include "playback/offline/offlineplay.h"
 
 namespace sorvel {
 
-bool CheckPlayResult(const OfflinePlayResult& result, std::string& error) {
+bool CheckPlayResult(const OfflinePlayResult& result, UserText& error) {
     if (!result.finished) {
-        error = "the play did not end within " + std::to_string(result.millis / 3'600'000) +
-                " hours; nothing was written";
+        error = UserText(SORVEL_TEXT("sorvel::app",
+                                     "演奏が %1 時間以内に終わりませんでした。何も書き出して"
+                                     "いません。"),
+                         {UserText::Number(result.millis / 3'600'000)});
         return false;
     }
     // The play goes ahead after the message, as it does in the program.
-    for (const std::string& line : result.Warnings())
-        std::fprintf(stderr, "sorvel: warning: %s\n", line.c_str());
+    for (const UserText& line : result.Warnings()) ReportWarning(line);
     return true;
 }
 

@@ -19,7 +19,7 @@ std::string ChosenSoundFont() {
 
 }  // namespace
 
-bool RunRenderWav(const BatchCommand& cmd, std::string& error) {
+bool RunRenderWav(const BatchCommand& cmd, UserText& error) {
     BatchContext context;
     if (!context.Load(cmd.input, error)) return false;
     TMusicSheet* page = context.Page(cmd.page, error);
@@ -27,13 +27,16 @@ bool RunRenderWav(const BatchCommand& cmd, std::string& error) {
 
     const std::string soundFont = ChosenSoundFont();
     if (soundFont.empty()) {
-        error = "no General MIDI SoundFont is installed (fluid-soundfont-gm or timgm6mb-soundfont)";
+        error = SORVEL_TEXT("sorvel::app",
+                            "General MIDI の SoundFont がインストールされていません"
+                            "（fluid-soundfont-gm または timgm6mb-soundfont）。");
         return false;
     }
     SilenceSynthesizerLog();
     std::unique_ptr<WavRenderer> renderer = WavRenderer::Create(soundFont);
     if (!renderer) {
-        error = soundFont + ": the SoundFont could not be loaded";
+        error =
+            AboutFile(soundFont, SORVEL_TEXT("sorvel::app", "SoundFont を読み込めませんでした。"));
         return false;
     }
     OfflinePlay play(*page, context.prefs,

@@ -1,5 +1,5 @@
 #pragma once
-#include <string>
+#include "base/usertext.h"
 
 namespace sorvel {
 
@@ -8,6 +8,6 @@ struct BatchCommand;
 // --render-wav: the play of the piece holding the page through the built-in
 // synthesizer, as a WAV file. The SoundFont is the system's General MIDI one,
 // or the file named by the environment variable SORVEL_SOUNDFONT.
-bool RunRenderWav(const BatchCommand& cmd, std::string& error);
+bool RunRenderWav(const BatchCommand& cmd, UserText& error);
 
 }  // namespace sorvel

@@ -6,13 +6,13 @@
 
 namespace sorvel {
 
-bool RunResave(const BatchCommand& cmd, std::string& error) {
+bool RunResave(const BatchCommand& cmd, UserText& error) {
     BatchContext context;
     if (!context.Load(cmd.input, error)) return false;
     SaveResult saved = SaveScoreFile(*context.book, cmd.output);
     if (!saved.ok) {
         // The message names the file already.
-        error = saved.message.Japanese() + (saved.detail.empty() ? "" : " (" + saved.detail + ")");
+        error = WithDetail(saved.message, saved.detail);
         return false;
     }
     return true;

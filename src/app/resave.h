@@ -1,11 +1,11 @@
 #pragma once
-#include <string>
+#include "base/usertext.h"
 
 namespace sorvel {
 
 struct BatchCommand;
 
 // Reads IN as opening a file does and writes OUT as saving does.
-bool RunResave(const BatchCommand& cmd, std::string& error);
+bool RunResave(const BatchCommand& cmd, UserText& error);
 
 }  // namespace sorvel

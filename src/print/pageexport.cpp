@@ -22,24 +22,25 @@ QPageSize PageSizeOf(const TMusicSheet& page) {
 }  // namespace
 
 bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std::string& bytes,
-                     std::string& error) {
+                     UserText& error) {
     const QImage image = PageRenderer(env).Render(page, true);
     const char* name = format == ImageFormat::Png ? "PNG" : "BMP";
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, name)) {
-        error = std::string("the page could not be encoded as ") + name;
+        error = UserText(SORVEL_TEXT("sorvel::print", "ページを %1 にできませんでした。"),
+                         {UserText::Plain(name)});
         return false;
     }
     bytes.assign(encoded.constData(), static_cast<size_t>(encoded.size()));
     return true;
 }
 
-bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::string& error,
+bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, UserText& error,
                    const PdfProgress& progress) {
     if (book.SheetCount() == 0) {
-        error = "the book has no pages";
+        error = SORVEL_TEXT("sorvel::print", "ブックにページがありません。");
         return false;
     }
     QByteArray encoded;
@@ -54,7 +55,7 @@ bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::st
         writer.setPageSize(PageSizeOf(*book.GetSheet(0)));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            error = "the PDF could not be started";
+            error = SORVEL_TEXT("sorvel::print", "PDF を書き始められませんでした。");
             return false;
         }
         PageRenderer renderer(env);
@@ -70,7 +71,7 @@ bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::st
             painter.restore();
             if (progress && !progress(i + 1, book.SheetCount())) {
                 painter.end();
-                error = "cancelled";
+                error = SORVEL_TEXT("sorvel::print", "PDF の作成を取り消しました。");
                 return false;
             }
         }

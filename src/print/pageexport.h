@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "base/usertext.h"
 #include "model/modelenv.h"
 
 namespace sorvel {
@@ -17,11 +18,11 @@ enum class ImageFormat { Png, Bmp };
 // Each sets `bytes` and returns true, or returns false with a one-line
 // message in `error`.
 bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std::string& bytes,
-                     std::string& error);
+                     UserText& error);
 // `progress`, when given, hears after each page how many of how many pages
 // are drawn; answering false stops the PDF, which then fails as cancelled.
 using PdfProgress = std::function<bool(int pagesDone, int pageCount)>;
-bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, std::string& error,
+bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, UserText& error,
                    const PdfProgress& progress = {});
 
 }  // namespace sorvel

@@ -23,12 +23,13 @@ PdfExportResult SaveBookPdf(TMusicBook& book, TModelEnv& env, const std::string&
     }
     if (cancelled) {
         result.status = PdfExportStatus::Cancelled;
-        result.error.clear();
+        result.error = {};
         return result;
     }
     if (!encoded) return result;
     if (const int err = WriteFileAtomically(path, bytes)) {
-        result.error = path + ": " + std::strerror(err);
+        result.error = UserText(SORVEL_TEXT("sorvel::print", "%1: %2"),
+                                {UserText::Plain(path), UserText::Plain(std::strerror(err))});
         return result;
     }
     result.status = PdfExportStatus::Written;

@@ -4,6 +4,7 @@
 // failed export leaves no file (and an existing file as it was).
 #include <string>
 
+#include "base/usertext.h"
 #include "model/modelenv.h"
 #include "print/pageexport.h"
 
@@ -15,7 +16,7 @@ enum class PdfExportStatus { Written, Cancelled, Failed };
 
 struct PdfExportResult {
     PdfExportStatus status = PdfExportStatus::Failed;
-    std::string error;  // for Failed: what went wrong, in English, with the path
+    UserText error;  // for Failed: what went wrong, with the path
 };
 
 // Writes every page of `book` to `path`; `progress` hears of each page and

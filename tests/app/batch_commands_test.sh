@@ -2,8 +2,8 @@
 # Runs the batch commands on good and bad input and checks exit status,
 # messages, and that a failure leaves no output file behind.
 set -u
-sorvel=$1 demo=$2 data=$3
 source "$(dirname "$0")/checks.sh"
+sorvel=$(isolated "$1") demo=$2 data=$3
 
 # Resaving a score the program wrote gives the same bytes.
 "$sorvel" --resave "$demo" "$work/re.svl"

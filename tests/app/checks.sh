@@ -4,6 +4,21 @@ work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 passed=0 failed=0
 
+# The program speaks the language of the settings file beside it, else of
+# the locale. The scripts run it in English unless they say otherwise, and
+# through `isolated`, so that no settings file of the build folder decides.
+export LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES
+
+# A link to the program in a folder of its own (a copy where no link can be
+# made): its settings file is that folder's sorvelini, none until written.
+isolated() {  # program, folder name (default "bin")
+    local folder=$work/${2:-bin}
+    mkdir -p "$folder"
+    ln -f "$1" "$folder/sorvel" 2>/dev/null || cp "$1" "$folder/sorvel"
+    echo "$folder/sorvel"
+}
+
 check() {  # description, condition
     if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
 }

@@ -85,22 +85,21 @@ TEST(EditorArguments, ANameInShiftJisBytesKeepsItsBytesAndOpens) {
 namespace sorvel {
 namespace {
 
-// --expressive belongs to the two commands that play the piece.
+ParsedCommandLine Parse(std::vector<std::string> args) {
+    return ParseCommandLine(args);
+}
+
+// --expressive belongs to the two commands that play.
 TEST(BatchCommandLine, ExpressiveOnlyForTheCommandsThatPlay) {
-    std::string error;
     for (const char* command : {"--export-midi", "--render-wav"}) {
-        const std::optional<BatchCommand> cmd =
-            ParseBatchCommand({command, "in.svl", "out", "--expressive"}, error);
-        ASSERT_TRUE(cmd);
-        EXPECT_TRUE(error.empty()) << error;
-        EXPECT_TRUE(cmd->expressive);
-        EXPECT_FALSE(ParseBatchCommand({command, "in.svl", "out"}, error)->expressive);
+        const ParsedCommandLine line = Parse({command, "in.svl", "out", "--expressive"});
+        ASSERT_EQ(line.request, CommandLineRequest::Batch) << line.error;
+        EXPECT_TRUE(line.batch.expressive);
+        EXPECT_FALSE(Parse({command, "in.svl", "out"}).batch.expressive);
     }
-    ParseBatchCommand({"--export-pdf", "in.svl", "out.pdf", "--expressive"}, error);
-    EXPECT_EQ(error, "unknown option --expressive");
-    EXPECT_NE(
-        UsageText().find("--export-midi IN.svl OUT.mid [--page N] [--metronome] [--expressive]"),
-        std::string::npos);
+    const ParsedCommandLine pdf = Parse({"--export-pdf", "in.svl", "out.pdf", "--expressive"});
+    EXPECT_EQ(pdf.request, CommandLineRequest::UsageError);
+    EXPECT_EQ(pdf.error.Japanese(), "--export-pdf では --expressive は使えません。");
 }
 
 }  // namespace

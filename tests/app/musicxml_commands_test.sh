@@ -3,8 +3,9 @@
 # programs in, books out with a one-line summary; books out as MusicXML that
 # the 4.0 schema accepts; bad input refused in one line with nothing written.
 set -u
-sorvel=$1 demo=$2 musicxml=$3
 source "$(dirname "$0")/checks.sh"
+sorvel=$(isolated "$1") demo=$2 musicxml=$3
+export LC_ALL=ja_JP.UTF-8  # the checks below read the summary in Japanese
 samples=$musicxml/samples
 
 validate() {  # file

@@ -3,8 +3,8 @@
 # exit status, messages, the files' headers, the same bytes on every run, and
 # no output file left behind by a failure.
 set -u
-sorvel=$1 demo=$2 data=$3
 source "$(dirname "$0")/checks.sh"
+sorvel=$(isolated "$1") demo=$2 data=$3
 # Unsigned integer of $3 bytes at offset $2 of file $1, as od reads it (little-endian).
 u() { od -An -tu"$3" -j"$2" -N"$3" "$1" | tr -d ' '; }
 # Big-endian 16-bit value at offset $2 of file $1.

@@ -281,7 +281,7 @@ TEST_F(OfflineTest, AWalkErrorIsAWarningAndWhatWasWalkedIsExported) {
     const SmfFile file = Export();
     EXPECT_TRUE(result.finished);
     ASSERT_EQ(result.Warnings().size(), 1u);
-    EXPECT_EQ(result.Warnings()[0],
+    EXPECT_EQ(result.Warnings()[0].Japanese(),
               "１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています");
     EXPECT_EQ(NoteOns(file.tracks.at(1)), (std::vector<int>{60, 62}));
 }

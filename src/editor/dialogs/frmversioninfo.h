@@ -1,6 +1,7 @@
 #pragma once
-// The about box: the program's icon, name and version, and an OK button.
-// The main window shows it modally with exec().
+// The about box: the program's icon, name and version, its copyright and
+// licence (the full text a button away), and an OK button. The main window
+// shows it modally with exec().
 #include <QDialog>
 
 namespace sorvel {
@@ -10,6 +11,9 @@ class TfrmVersionInfo : public QDialog {
 
 public:
     explicit TfrmVersionInfo(QWidget* parent);
+
+    // Shows the full text of the licence, modal over the about box.
+    void ShowLicence();
 };
 
 }  // namespace sorvel

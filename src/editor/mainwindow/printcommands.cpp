@@ -18,6 +18,7 @@
 #include "editor/document/editordocument.h"
 #include "editor/mainwindow/waitcursor.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "editor/platform/translatedtext.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "print/bookprinter.h"
@@ -261,9 +262,9 @@ bool PrintCommands::WritePdf(const QString& path) {
         case PdfExportStatus::Failed:
             break;
     }
-    ctx_.shell.Dialogs().showError(ctx_.shell.Window(),
-                                   tr("PDFファイルを保存できませんでした。\n%1")
-                                       .arg(QString::fromLocal8Bit(result.error.c_str())));
+    ctx_.shell.Dialogs().showError(
+        ctx_.shell.Window(),
+        tr("PDFファイルを保存できませんでした。\n%1").arg(Translated(result.error)));
     return false;
 }
 

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <iterator>
 
+#include "model/preferencesfile.h"
+
 namespace sorvel {
 
 namespace {
@@ -62,6 +64,12 @@ InterfaceLanguage ChooseInterfaceLanguage(const std::optional<std::string>& stor
         if (std::optional<InterfaceLanguage> chosen = LanguageFromCode(*stored)) return *chosen;
     }
     return LanguageForLocale(system);
+}
+
+InterfaceLanguage StartupLanguage(const std::string& executablePath) {
+    return ChooseInterfaceLanguage(
+        ReadPreferenceText(SettingsFilePath(executablePath), kLanguageSection, kLanguageKey),
+        QLocale::system());
 }
 
 QString LanguageNativeName(InterfaceLanguage language) {

@@ -39,6 +39,10 @@ InterfaceLanguage LanguageForLocale(const QLocale& locale);
 // The stored choice when it names a language, else the locale's.
 InterfaceLanguage ChooseInterfaceLanguage(const std::optional<std::string>& stored,
                                           const QLocale& system);
+// The language of this run, for the window and the command line alike: the
+// choice stored in the settings file of the program at `executablePath`,
+// else the locale of the environment.
+InterfaceLanguage StartupLanguage(const std::string& executablePath);
 // The language named in itself ("日本語", "简体中文", "繁體中文", "English").
 QString LanguageNativeName(InterfaceLanguage language);
 

@@ -33,12 +33,13 @@ void ResetChannels(MidiOutput& output, int instrument) {
 
 }  // namespace
 
-std::vector<std::string> OfflinePlayResult::Warnings() const {
-    std::vector<std::string> lines;
-    if (!build.Ok()) lines.push_back(build.Message());
+std::vector<UserText> OfflinePlayResult::Warnings() const {
+    std::vector<UserText> lines;
+    if (!build.Ok()) lines.push_back(WalkErrorText(build.error));
     if (build.endlessLoopStopped)
-        lines.push_back(
-            "the repeats of the score would never end; the play stops where they close");
+        lines.push_back(SORVEL_TEXT(
+            "sorvel::playback",
+            "楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。"));
     return lines;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/usertext.h"
 #include "playback/conversion/buildsequence.h"
 #include "playback/offline/offlinesink.h"
 
@@ -30,9 +31,9 @@ struct OfflinePlayResult {
     std::int64_t millis = 0;  // virtual time played
     std::uint32_t ticks = 0;  // sequencer ticks run
 
-    // What the user should know about a play that still went ahead (UTF-8,
-    // one line each): a walk error, or a loop the walk cut off.
-    std::vector<std::string> Warnings() const;
+    // What the user should know about a play that still went ahead, one line
+    // each: a walk error, or a loop the walk cut off.
+    std::vector<UserText> Warnings() const;
 };
 
 class OfflinePlay {
