@@ -38,6 +38,7 @@ bool RunExportMusicXml(const BatchCommand& cmd, std::string& error) {
                 (written.detail.empty() ? "" : " (" + written.detail + ")");
         return false;
     }
+    if (!written.summary.empty()) std::fprintf(stderr, "%s\n", written.summary.Japanese().c_str());
     return true;
 }
 
