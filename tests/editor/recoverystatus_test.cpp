@@ -65,6 +65,7 @@ private Q_SLOTS:
         QVERIFY(!label->isHidden());
         QVERIFY(label->text().startsWith(QStringLiteral("復元用のコピーを書き込めません")));
         const QString failure = label->text();
+        QCOMPARE(label->toolTip(), failure);  // whole, where the bar cuts the label short
         // What ends a passing message (its time, another message) leaves it.
         w.statusBar()->clearMessage();
         w.ShowStatus(QStringLiteral("別のお知らせ"));

@@ -149,6 +149,7 @@ void TfrmMain::StartRecoveryCopies() {
     // not in a message that goes after a few seconds.
     connect(recovery_, &RecoveryController::writeFailureChanged, this, [this](const QString& text) {
         recoveryLabel_->setText(text);
+        recoveryLabel_->setToolTip(text);  // the whole text where the bar cuts it short
         recoveryLabel_->setVisible(!text.isEmpty());
     });
     connect(recovery_, &RecoveryController::statusReport, this, [this](const QString& text) {
