@@ -10,7 +10,7 @@
 //   back as "\", "‾" as "~"), so what is saved reads back as what was typed;
 // - a control character (a line break, a tab), so no value ever holds a raw
 //   line end that would split the line it is written on.
-// The exception are the Japanese compatibility pairs, which JIS and CP932
+// The exceptions are the Japanese compatibility pairs, which JIS and CP932
 // name twice (〜/～, ‖/∥, −/－, —/―, ¢/￠, £/￡, ¬/￢): they are written as
 // the CP932 character, as Japanese Windows programs write them, and read
 // back in that form. An "&" that the user typed before "#x" is itself written
