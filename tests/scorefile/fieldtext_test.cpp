@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/commatext.h"
 #include "model/itemfactory.h"
 #include "scorefixture.h"
 
@@ -139,6 +140,25 @@ TEST_F(FieldTextTest, RawControlBytesInAValueAreWrittenAsReferences) {
         EXPECT_EQ(values, shown[i]) << read[i]->ClassName();
     }
     EXPECT_EQ(cp932::ToUtf8(back.GetSheet(0)->Writer()), kCrafted);
+}
+
+// Control bytes read from a file (inside a quoted text-box line, inside a
+// title) are held as references at once, so the file saved from what was
+// read reads back and saves as the same bytes.
+TEST_F(FieldTextTest, AFileWithRawControlBytesSavesTheSameTwice) {
+    TMusicBook& book = MakeBook();
+    std::string text = Save(book);
+    const std::string plainBox = "  CSVText=" + JoinCommaText({cp932::FromUtf8("テキスト入力")});
+    const size_t at = text.find(plainBox);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, plainBox.size(), "  CSVText=\"x\x05y\",\"a\tb\"");
+    const std::string title = "  Title=\r\n";
+    text.replace(text.find(title), title.size(), "  Title=t\x01u\r\n");
+    const std::string first = Save(ReadOk(text));
+    const std::string second = Save(ReadOk(first));
+    EXPECT_EQ(second, first);
+    EXPECT_NE(first.find("  CSVText=x&#x0005;y,a&#x0009;b\r\n"), std::string::npos);
+    EXPECT_NE(first.find("  Title=t&#x0001;u\r\n"), std::string::npos);
 }
 
 // A text typed with a literal "&#xA;" keeps it as text: it is no line break.
