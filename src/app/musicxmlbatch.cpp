@@ -36,6 +36,7 @@ bool RunExportMusicXml(const BatchCommand& cmd, UserText& error) {
         error = WithDetail(written.message, written.detail);
         return false;
     }
+    if (!written.summary.empty()) PrintLine(stderr, written.summary);
     return true;
 }
 

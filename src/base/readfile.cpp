@@ -28,9 +28,6 @@ int CheckRegular(int fd, std::size_t maxBytes, std::size_t& size, FileStamp* sta
     if (!S_ISREG(st.st_mode)) return EINVAL;
     if (static_cast<unsigned long long>(st.st_size) > maxBytes) return EFBIG;
     size = static_cast<std::size_t>(st.st_size);
-    // Opened without blocking only for the case of a pipe; reads wait as usual.
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return errno;
     return 0;
 }
 
@@ -47,6 +44,9 @@ int ReadToEnd(int fd, std::size_t sizeHint, std::size_t maxBytes, std::string& b
         }
         const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
+        // A file that has nothing to give yet is no ordinary file: kernel
+        // files such as /proc/kmsg are "regular" yet wait for new messages.
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return EAGAIN;
         if (n < 0) return errno;
         if (n == 0) break;
         done += static_cast<std::size_t>(n);
@@ -62,7 +62,8 @@ int ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& ou
     out.clear();
     maxBytes = std::min<std::size_t>(maxBytes, SIZE_MAX - 1);
     // Without O_NONBLOCK, opening a pipe would wait for a writer before the
-    // kind check could refuse it.
+    // kind check could refuse it. It stays set while reading: a file on disk
+    // ignores it, and a kernel file that would wait for data fails at once.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return errno;
     std::size_t size = 0;
@@ -80,6 +81,10 @@ int ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& ou
         out.shrink_to_fit();
     }
     return err;
+}
+
+bool NotARegularFile(int error) {
+    return error == EISDIR || error == EINVAL || error == EAGAIN;
 }
 
 }  // namespace sorvel

@@ -63,7 +63,7 @@ std::vector<std::string> CopyLines(TMusicSheet& page, const std::vector<TMusicIt
 }
 
 std::string ClipboardTextOf(const std::vector<std::string>& lines) {
-    return cp932::ToUtf8(LinesToFileBytes(lines));
+    return cp932::ScoreTextToUtf8(LinesToFileBytes(lines));
 }
 
 PasteRead ReadPasteText(TMusicSheet& buffer, std::string_view bytes) {
@@ -83,7 +83,7 @@ PasteRead ReadPasteText(TMusicSheet& buffer, std::string_view bytes) {
 }
 
 PasteRead ReadClipboardText(TMusicSheet& buffer, std::string_view utf8) {
-    return ReadPasteText(buffer, cp932::FromUtf8(utf8));
+    return ReadPasteText(buffer, cp932::ScoreTextFromUtf8(utf8));
 }
 
 PagePoint PasteOrigin(const TMusicSheet& buffer) {

@@ -33,7 +33,8 @@ PagePoint MarkOffsetOf(const TMusicItem& item);
 std::vector<std::string> CopyLines(TMusicSheet& page, const std::vector<TMusicItem*>& items);
 
 // The lines as clipboard text: each line ended by CR LF, converted from
-// CP932 to UTF-8.
+// CP932 to UTF-8 as a whole score text (its references of line breaks and
+// typed "&#x" stay as the file writes them, so a value never splits a line).
 std::string ClipboardTextOf(const std::vector<std::string>& lines);
 
 enum class PasteRead {
@@ -48,7 +49,8 @@ enum class PasteRead {
 // skipped, and the reader's limits bound the items made.
 PasteRead ReadPasteText(TMusicSheet& buffer, std::string_view bytes);
 
-// The same for clipboard text (UTF-8), converted to CP932 first.
+// The same for clipboard text (UTF-8), converted to CP932 first as a whole
+// score text.
 PasteRead ReadClipboardText(TMusicSheet& buffer, std::string_view utf8);
 
 // The point the floating paste hangs from: the position of the buffer's item

@@ -32,6 +32,8 @@ constexpr TextTemplate kFileMissing =
     SORVEL_TEXT("sorvel::interchange", "指定されたファイルは見つかりません。");
 constexpr TextTemplate kFileUnreadable =
     SORVEL_TEXT("sorvel::interchange", "ファイルを読み込めません。");
+constexpr TextTemplate kNotAFile =
+    SORVEL_TEXT("sorvel::interchange", "通常のファイルではないため読み込めません。");
 
 MusicXmlReadResult Failure(UserText message) {
     MusicXmlReadResult result;
@@ -205,7 +207,8 @@ MusicXmlReadResult ReadMusicXmlBytes(std::string_view bytes, int partNumber) {
 
 MusicXmlReadResult ReadMusicXmlFile(const std::string& path, int partNumber) {
     std::string bytes;
-    switch (ReadFileBytes(path, kMaxMusicXmlBytes, bytes)) {
+    const int error = ReadFileBytes(path, kMaxMusicXmlBytes, bytes);
+    switch (error) {
         case 0:
             return ReadMusicXmlBytes(bytes, partNumber);
         case ENOENT:
@@ -214,7 +217,7 @@ MusicXmlReadResult ReadMusicXmlFile(const std::string& path, int partNumber) {
         case EFBIG:
             return Failure(kTooLarge);
         default:
-            return Failure(kFileUnreadable);
+            return Failure(NotARegularFile(error) ? kNotAFile : kFileUnreadable);
     }
 }
 

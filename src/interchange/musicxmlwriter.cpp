@@ -278,8 +278,9 @@ struct StringWriter : pugi::xml_writer {
 
 }  // namespace
 
-std::string WriteMusicXml(TMusicBook& book) {
+std::string WriteMusicXml(TMusicBook& book, int* leftOutCharacters) {
     const OutScore score = PlanScore(book);
+    if (leftOutCharacters) *leftOutCharacters = score.leftOutCharacters;
     pugi::xml_document doc;
     pugi::xml_node decl = doc.append_child(pugi::node_declaration);
     decl.append_attribute("version") = "1.0";
@@ -301,13 +302,20 @@ std::string WriteMusicXml(TMusicBook& book) {
 
 MusicXmlWriteResult ExportMusicXmlFile(TMusicBook& book, const std::string& path) {
     MusicXmlWriteResult result;
-    const int error = WriteFileAtomically(path, WriteMusicXml(book));
+    int leftOut = 0;
+    const int error = WriteFileAtomically(path, WriteMusicXml(book, &leftOut));
     if (error != 0) {
         result.message = SORVEL_TEXT("sorvel::interchange", "MusicXMLを書き込めません。");
         result.detail = std::strerror(error);
         return result;
     }
     result.ok = true;
+    result.leftOutCharacters = leftOut;
+    if (leftOut > 0) {
+        result.summary =
+            UserText(SORVEL_TEXT("sorvel::interchange", "MusicXMLに書けない文字を%1個省きました。"),
+                     {UserText::Number(leftOut)});
+    }
     return result;
 }
 

@@ -13,12 +13,16 @@ class TMusicBook;
 namespace sorvel::interchange {
 
 // The document text (UTF-8). Runs the timing pass on every page it reads.
-std::string WriteMusicXml(TMusicBook& book);
+// Characters of the book's texts that XML cannot hold (control characters,
+// U+FFFE, U+FFFF) are left out; `leftOutCharacters`, when given, gets their count.
+std::string WriteMusicXml(TMusicBook& book, int* leftOutCharacters = nullptr);
 
 struct MusicXmlWriteResult {
     bool ok = false;
     UserText message;    // for the user; empty on success
     std::string detail;  // the system's reason
+    int leftOutCharacters = 0;
+    UserText summary;  // on success, what was left out; empty when nothing was
 };
 
 // Writes the document atomically to `path` (a temporary file renamed over it).

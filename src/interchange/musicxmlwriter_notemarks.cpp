@@ -233,7 +233,7 @@ void Planner::OnLooseMark(const TMusicItem& mark) {
     }
     std::string text;
     for (const std::string& line : mark.As<TTextBox>()->Lines()) {
-        const std::string l = DocText(line);
+        const std::string l = Text(line);
         if (l.empty()) continue;
         if (!text.empty()) text += '\n';
         text += l;

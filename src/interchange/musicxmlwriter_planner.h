@@ -35,8 +35,9 @@ inline bool IsArc(const TMusicItem* item) {
     return item->Class() == ItemClass::Slur || item->Class() == ItemClass::RenTon;
 }
 
-// Text for the document: UTF-8 without the control characters XML forbids.
-std::string DocText(std::string_view cp932Bytes);
+// Text for the document: the bytes' UTF-8, trimmed, with only the characters
+// XML allows; each one left out adds 1 to `leftOut`.
+std::string DocText(std::string_view cp932Bytes, int& leftOut);
 
 // The note type of a numeral with `length` duration lines.
 const char* TypeOfUnderlines(int length);
@@ -126,6 +127,8 @@ private:
     // is known: an ending bracket there sends it to the first ending's start.
     void ResolveRepeatReturn(bool toFirstEnding);
     void OnLooseMark(const TMusicItem& mark);
+    // DocText, counting what it leaves out in the plan.
+    std::string Text(std::string_view cp932Bytes);
     void EndTriplet();
     void CollectMarks(const TNote& note, Event& e);
     // The slurs and arches of a numeral written as part of the note before.

@@ -96,6 +96,7 @@ struct OutScore {
     std::string title;     // UTF-8
     std::string composer;  // UTF-8
     std::vector<OutMeasure> measures;
+    int leftOutCharacters = 0;  // of the book's texts: characters XML cannot hold
 };
 
 // Walks every page of the book (running the timing pass on each) and plans

@@ -10,6 +10,7 @@
 #include "base/cp932.h"
 #include "base/text.h"
 #include "interchange/musicxmlwriter_planner.h"
+#include "interchange/xmltext.h"
 #include "model/glyphcodes.h"
 #include "model/horizbar.h"
 #include "model/musicbook.h"
@@ -70,13 +71,12 @@ TiedNotes FindTiesInBars(const TMusicSheet& page) {
     return tied;
 }
 
-// Text for the document: UTF-8 without the control characters XML forbids.
-std::string DocText(std::string_view cp932Bytes) {
-    std::string text = cp932::ToUtf8(Trim(cp932Bytes));
-    std::erase_if(text, [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t';
-    });
-    return text;
+std::string DocText(std::string_view cp932Bytes, int& leftOut) {
+    return XmlCharacters(cp932::ToUtf8(Trim(cp932Bytes)), leftOut);
+}
+
+std::string Planner::Text(std::string_view cp932Bytes) {
+    return DocText(cp932Bytes, plan_.score.leftOutCharacters);
 }
 
 PlanState Planner::Run() {
@@ -117,9 +117,9 @@ PlanState Planner::Run() {
 
 void Planner::StartPiece(const TMusicSheet& page, bool first) {
     if (first) {
-        plan_.score.title = DocText(page.Title());
-        if (plan_.score.title.empty()) plan_.score.title = DocText(book_.Title());
-        plan_.score.composer = DocText(page.Writer());
+        plan_.score.title = Text(page.Title());
+        if (plan_.score.title.empty()) plan_.score.title = Text(book_.Title());
+        plan_.score.composer = Text(page.Writer());
     } else {
         // The piece before ends with a double bar unless it has a stronger one.
         if (open_)
@@ -128,7 +128,7 @@ void Planner::StartPiece(const TMusicSheet& page, bool first) {
                  measures_.back().rightBar == kPlainBarLine)
             measures_.back().rightBar = kDoubleBarLine;
         OutDirection title;
-        title.text = DocText(page.Title());
+        title.text = Text(page.Title());
         title.bold = true;
         pendingDirs_.push_back(title);
     }
@@ -146,7 +146,7 @@ void Planner::StartPiece(const TMusicSheet& page, bool first) {
     tempoInForce_ = baseTempo_;
     OutDirection tempo;
     tempo.kind = OutDirection::Kind::Tempo;
-    tempo.text = DocText(page.PlaySpeed());
+    tempo.text = Text(page.PlaySpeed());
     if (baseTempo_ > 0) {
         tempo.perMinute = baseTempo_;
         tempo.soundAttribute = "tempo";

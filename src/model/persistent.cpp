@@ -1,5 +1,8 @@
 #include "model/persistent.h"
 
+#include <utility>
+
+#include "base/cp932.h"
 #include "model/undo.h"
 
 namespace sorvel {
@@ -22,9 +25,10 @@ bool TPersistent::ChangeInt(int& field, int value, const char* name) {
 }
 
 bool TPersistent::ChangeString(std::string& field, const std::string& value, const char* name) {
-    if (field == value) return false;
-    RecordChange(name, field, value);
-    field = value;
+    std::string text = cp932::ReferenceControls(value);
+    if (field == text) return false;
+    RecordChange(name, field, text);
+    field = std::move(text);
     return true;
 }
 

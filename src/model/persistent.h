@@ -31,7 +31,10 @@ public:
 
 protected:
     // The common setter rule: nothing when equal; otherwise record the change
-    // ("<name>変更") and assign. Returns whether the value changed.
+    // ("<name>変更") and assign. Returns whether the value changed. A raw
+    // control byte in the text (from an older file, a program's own text) is
+    // kept as its reference, as the codec writes it, so no value ever holds
+    // a line end and a value reads back from the file as it was set.
     bool ChangeInt(int& field, int value, const char* name);
     bool ChangeString(std::string& field, const std::string& value, const char* name);
     void RecordChange(const char* name, const std::string& oldText, const std::string& newText);

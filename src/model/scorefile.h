@@ -80,7 +80,8 @@ UserText ChangedOnDiskQuestion(const std::string& path);
 enum class ReadStatus {
     Ok,
     FileNotFound,  // "指定されたファイルは見つかりません。"
-    Unreadable,    // the file exists but cannot be read (permissions, a folder)
+    Unreadable,    // the file exists but cannot be read (permissions), or is no
+                   // regular file (a folder, a device, a pipe, a kernel file)
     NotAScore,     // empty, or line 1 is not exactly kScoreHeader: the GUI shows nothing
     Malformed,     // no book block, a book without pages, a second book block
     TooLarge,      // beyond the reader's limits (below); no legitimate score comes near them
@@ -103,6 +104,8 @@ inline constexpr char kMsgFileNotFound[] =
     SORVEL_TEXT_NOOP("sorvel::model", "指定されたファイルは見つかりません。");
 inline constexpr char kMsgUnreadable[] =
     SORVEL_TEXT_NOOP("sorvel::model", "ファイルを読み込めません。");
+inline constexpr char kMsgNotAFile[] =
+    SORVEL_TEXT_NOOP("sorvel::model", "通常のファイルではないため読み込めません。");
 inline constexpr char kMsgMalformed[] =
     SORVEL_TEXT_NOOP("sorvel::model", "楽譜データが壊れているため読み込めません。");
 inline constexpr char kMsgTooLarge[] =

@@ -66,7 +66,8 @@ SaveResult SaveScoreFile(TMusicBook& book, const std::string& path) {
 ReadResult ReadScoreFile(const std::string& path, TModelEnv& env) {
     std::string bytes;
     FileStamp stamp;
-    switch (ReadFileBytes(path, kMaxScoreBytes, bytes, &stamp)) {
+    const int error = ReadFileBytes(path, kMaxScoreBytes, bytes, &stamp);
+    switch (error) {
         case 0: {
             ReadResult result = ReadScoreBytes(bytes, env);
             result.stamp = stamp;
@@ -79,7 +80,8 @@ ReadResult ReadScoreFile(const std::string& path, TModelEnv& env) {
         case ENOMEM:
             return ReadFailure(ReadStatus::TooLarge, kMsgTooLarge);
         default:
-            return ReadFailure(ReadStatus::Unreadable, kMsgUnreadable);
+            return ReadFailure(ReadStatus::Unreadable,
+                               NotARegularFile(error) ? kMsgNotAFile : kMsgUnreadable);
     }
 }
 

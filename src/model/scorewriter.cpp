@@ -2,8 +2,10 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "base/cp932.h"
 #include "base/text.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
@@ -55,6 +57,15 @@ std::string PlainValue(const TPersistent& object, KeyRole role) {
     }
 }
 
+// One key line: the door every value passes on its way into a file or onto
+// the clipboard. A raw control byte in a value (which the codec never
+// leaves, but an older file or a program's own text may hold) is written as
+// its reference, so no value can end its line early or add a line of its own.
+template <class Sink>
+void KeyLine(Sink& sink, std::string_view key, std::string value) {
+    sink.Line({"  ", key, "=", cp932::ReferenceControls(std::move(value))});
+}
+
 // "class <name>", the key lines in file order, "end   <name>".
 template <class Sink>
 void AppendBlock(Sink& sink, const TPersistent& object, const ClassKeys& keys) {
@@ -65,12 +76,12 @@ void AppendBlock(Sink& sink, const TPersistent& object, const ClassKeys& keys) {
         const scorefile::FileKey& key = keys.Keys()[i];
         if (key.role == KeyRole::Links) {
             for (const TMusicItem* link : static_cast<const TMusicItem&>(object).Links()) {
-                sink.Line({"  ", key.name, "=", link->Name()});
+                KeyLine(sink, key.name, link->Name());
             }
         } else if (key.role == KeyRole::Property) {
-            sink.Line({"  ", key.name, "=", entries[i] ? entries[i]->get(object) : std::string()});
+            KeyLine(sink, key.name, entries[i] ? entries[i]->get(object) : std::string());
         } else {
-            sink.Line({"  ", key.name, "=", PlainValue(object, key.role)});
+            KeyLine(sink, key.name, PlainValue(object, key.role));
         }
     }
     sink.Line({"end   ", className});

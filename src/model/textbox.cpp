@@ -1,5 +1,7 @@
 #include "model/textbox.h"
 
+#include <utility>
+
 #include "base/commatext.h"
 #include "base/cp932.h"
 
@@ -36,6 +38,9 @@ void TTextBox::SetCSVText(const std::string& text) {
     std::string current = CSVText();
     if (text != current) RecordChange("CSVText", current, text);
     lines_ = SplitCommaText(text);
+    // Control bytes inside quoted lines are kept as references, as every
+    // other text of the book keeps them.
+    for (std::string& line : lines_) line = cp932::ReferenceControls(std::move(line));
 }
 
 }  // namespace sorvel

@@ -13,6 +13,27 @@ check "resave is byte-identical" "cmp -s '$demo' '$work/re.svl'"
 # Failures: one line on stderr, non-zero status, no output file.
 check_failures "$sorvel" "$data" --resave --export-png --export-pdf
 
+# What is no regular file, behind a name like a score's: a pipe without a
+# writer, an endless device, a folder, and a kernel file that waits for new
+# messages (only root can open it). Each fails at once in one line; none
+# waits or reads forever (the time limit would end it with status 124).
+mkfifo "$work/pipe.svl"
+ln -s /dev/zero "$work/zero.svl"
+mkdir "$work/folder.svl"
+ln -s /proc/kmsg "$work/kmsg.svl"
+specials=(pipe.svl zero.svl folder.svl)
+[[ -r /proc/kmsg ]] && specials+=(kmsg.svl)
+for name in "${specials[@]}"; do
+    for cmd in --resave --export-pdf --import-musicxml; do
+        out="$work/special-$name$cmd"
+        timeout 60 "$sorvel" $cmd "$work/$name" "$out" 2>"$work/err"
+        status=$?
+        check "$cmd $name fails at once" "[[ $status == 1 && ! -e '$out' ]]"
+        check "$cmd $name says it is no regular file" \
+            "[[ \$(wc -l <'$work/err') == 1 ]] && grep -q '通常のファイルではない' '$work/err'"
+    done
+done
+
 # A failing write keeps the old file as it was.
 echo "old contents" >"$work/keep.svl"
 chmod 0444 "$work/keep.svl"

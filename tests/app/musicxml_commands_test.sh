@@ -62,4 +62,24 @@ done
 "$sorvel" --export-musicxml "$work/missing.svl" "$work/none.musicxml" 2>"$work/err"
 check "export of a missing book fails" "[[ $? == 1 && ! -e '$work/none.musicxml' ]]"
 
+# Texts through every door: a yen sign and a composer of three lines come
+# back out as they went in; a character XML cannot hold is left out, counted
+# in one line, and the file stays valid XML.
+cat >"$work/texts.musicxml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?><score-partwise version="4.0"><work><work-title>¥100 の歌&#xFFFF;</work-title></work><identification><creator type="composer">by Liu Tianhua
+https://example.org/erhu
+1932-05-01</creator></identification><part-list><score-part id="P1"><part-name>Erhu</part-name></score-part></part-list><part id="P1"><measure number="1"><attributes><divisions>1</divisions><key><fifths>2</fifths></key><time><beats>4</beats><beat-type>4</beat-type></time></attributes><note><pitch><step>D</step><octave>4</octave></pitch><duration>4</duration><type>whole</type></note></measure></part></score-partwise>
+XML
+"$sorvel" --import-musicxml "$work/texts.musicxml" "$work/texts.svl" 2>/dev/null
+"$sorvel" --resave "$work/texts.svl" "$work/texts.re.svl"
+"$sorvel" --export-musicxml "$work/texts.re.svl" "$work/texts.out.musicxml" 2>"$work/err"
+check "texts: export succeeds and counts what it left out in one line" \
+    "[[ $? == 0 && \$(wc -l <'$work/err') == 1 ]] && grep -q '1個省きました' '$work/err'"
+check "texts: the yen sign comes back" "grep -q '<work-title>¥100 の歌</work-title>' '$work/texts.out.musicxml'"
+check "texts: the composer keeps its three lines" \
+    "grep -A2 '<creator' '$work/texts.out.musicxml' | grep -q '^1932-05-01</creator>'"
+if command -v xmllint >/dev/null; then
+    check "texts: the export is valid MusicXML 4.0" "validate '$work/texts.out.musicxml'"
+fi
+
 finish musicxml_commands

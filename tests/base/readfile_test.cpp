@@ -1,6 +1,7 @@
 // Reading whole files: only regular files, never more than the caller allows.
 #include "base/readfile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,6 +68,42 @@ TEST_F(ReadFileTest, WhatIsNotARegularFileIsRefusedAtOnce) {
     const std::string fifo = (dir / "fifo").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(ReadFileBytes(fifo, 100, out), EINVAL);
+    EXPECT_TRUE(out.empty());
+}
+
+// What a link named like a score points to decides: a pipe, a device and a
+// folder behind it are refused as at their own names.
+TEST_F(ReadFileTest, LinksToWhatIsNoRegularFileAreRefused) {
+    std::string out;
+    const fs::path fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& target : {fifo, fs::path("/dev/zero"), dir}) {
+        const fs::path link = dir / ("to-" + target.filename().string() + ".svl");
+        fs::create_symlink(target, link);
+        const int error = ReadFileBytes(link.string(), 100, out);
+        EXPECT_TRUE(NotARegularFile(error)) << target << ": " << error;
+        EXPECT_TRUE(out.empty());
+    }
+    EXPECT_FALSE(NotARegularFile(0));
+    EXPECT_FALSE(NotARegularFile(ENOENT));
+    EXPECT_FALSE(NotARegularFile(EFBIG));
+    EXPECT_FALSE(NotARegularFile(EACCES));
+}
+
+// /proc/kmsg calls itself a regular file of size 0, and a read of it waits
+// for the next kernel message: it must fail at once rather than freeze the
+// program. Only root may open it; elsewhere there is nothing to check.
+TEST_F(ReadFileTest, KernelFileThatWaitsForDataIsRefusedAtOnce) {
+    const int probe = ::open("/proc/kmsg", O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0) GTEST_SKIP() << "/proc/kmsg cannot be opened here";
+    ::close(probe);
+    const fs::path link = dir / "kmsg.svl";
+    fs::create_symlink("/proc/kmsg", link);
+    std::string out;
+    // Messages not yet read may come first; what is left over waits.
+    const int error = ReadFileBytes(link.string(), 64u << 20, out);
+    EXPECT_EQ(error, EAGAIN);
+    EXPECT_TRUE(NotARegularFile(error));
     EXPECT_TRUE(out.empty());
 }
 

@@ -37,6 +37,19 @@ TEST_F(PageDrawingTest, FullHeader) {
     EXPECT_EQ(canvas.Ops()[7].fontPoints, 12);
 }
 
+// A composer of three lines (an import's "by", address and date) is set line
+// under line against the right margin, not as one line with the breaks in it.
+TEST_F(PageDrawingTest, ComposerOfSeveralLinesIsSetLineUnderLine) {
+    page->SetWriter(cp932::FromUtf8("by Ren\nhttps://e.org\r\n1950"));
+    const std::string first = cp932::FromUtf8("作曲 : ") + "by Ren";  // 13 bytes at 16 pt
+    const Strings drawn = Header();
+    ASSERT_GE(drawn.size(), 6u);
+    // Lines 21 units apart, each ending at the right margin (944).
+    EXPECT_EQ(drawn[3], "Text(814,75," + first + ")");
+    EXPECT_EQ(drawn[4], "Text(814,96,https://e.org)");
+    EXPECT_EQ(drawn[5], "Text(904,117,1950)");
+}
+
 TEST_F(PageDrawingTest, TempoLineRisesWithTheLastHeaderSize) {
     page->SetPlayCount(90);
     EXPECT_EQ(Header(), (Strings{"Text(20,20,)", "Line(20,65,944,65)", "Line(20,70,944,70)",

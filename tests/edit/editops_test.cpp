@@ -211,13 +211,38 @@ TEST(ClipboardText, ClipboardTextCarriesCharactersShiftJisLacks) {
     const std::string text = ClipboardTextOf(CopyLines(*s.page, {box}));
     EXPECT_NE(text.find("二泉映月 阿炳 刘天华"), std::string::npos);
     EXPECT_NE(text.find("مرحبا 🎻"), std::string::npos);
-    EXPECT_NE(text.find("&#x41;"), std::string::npos);  // typed text, not a character
+    // Typed text, not a character: in the file's form, which pastes back as typed.
+    EXPECT_NE(text.find("&#x26;#x41;"), std::string::npos);
     TMusicSheet& buffer = *s.book->NewSheet();
     ASSERT_EQ(ReadClipboardText(buffer, text), PasteRead::Read);
     ASSERT_EQ(buffer.ItemCount(), 1);
     EXPECT_EQ(buffer.GetItem(0)->As<TTextBox>()->Lines(), box->Lines());
     EXPECT_EQ(cp932::ToUtf8(buffer.GetItem(0)->As<TTextBox>()->Lines().at(2)),
               std::string("مرحبا 🎻"));
+}
+
+// Line breaks and tabs inside values (a text-box line, a font name, even raw
+// ones) stay inside their lines of the clipboard text and paste back whole;
+// the yen sign stays a yen sign.
+TEST(ClipboardText, LineBreaksInsideValuesStayInsideTheirLines) {
+    Scratch s;
+    TTextBox* box = Put<TTextBox>(*s.page, "O", 100, 120);
+    box->SetCSVText(Cp932("a\tb,¥100,\"c\nd\"") + ",&#x000A;");
+    box->SetFontName("raw\r\n  FontSize=99");
+    TNote* note = Put<TNote>(*s.page, "5", 140, 243);
+    const std::string text = ClipboardTextOf(CopyLines(*s.page, {box, note}));
+    EXPECT_NE(text.find("¥100"), std::string::npos);
+    TMusicSheet& buffer = *s.book->NewSheet();
+    ASSERT_EQ(ReadClipboardText(buffer, text), PasteRead::Read);
+    ASSERT_EQ(buffer.ItemCount(), 2);
+    const TTextBox* pasted = buffer.GetItem(0)->As<TTextBox>();
+    ASSERT_NE(pasted, nullptr);
+    std::vector<std::string> shown;
+    for (const std::string& line : pasted->Lines()) shown.push_back(cp932::ToUtf8(line));
+    EXPECT_EQ(shown, (std::vector<std::string>{"a\tb", "¥100", "c\nd", "\n"}));
+    EXPECT_EQ(cp932::ToUtf8(pasted->FontName()), "raw\r\n  FontSize=99");
+    EXPECT_EQ(pasted->FontSize(), box->FontSize());
+    EXPECT_EQ(buffer.GetItem(1)->Content(), "5");
 }
 
 // ---- same select and vertical position -----------------------------------------

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QtTest>
 
+#include "base/cp932.h"
 #include "editor/mainwindow/musicxmlcommands.h"
 #include "interchange/musicxmlreader.h"
 #include "mainwindowfixture.h"
@@ -147,6 +148,27 @@ private Q_SLOTS:
         QVERIFY(!back.score.measures.empty());
         // Exporting does not change the book.
         QVERIFY(f.window->IsModified());
+    }
+
+    // Characters XML cannot hold are left out of the file, and the status
+    // bar says how many, after the usual words.
+    void charactersXmlCannotHoldAreCountedInTheStatusBar() {
+        MusicXmlWindow f;
+        f.importPath = kSamples + "/HelloWorld.xml";
+        f.Trigger("actImportMusicXml");
+        TfrmMain& w = *f.window;
+        w.Document().Edit(
+            [&] { w.Book().GetSheet(0)->SetTitle(cp932::FromUtf8("Hello\uFFFF World\uFFFE")); });
+        f.exportPath = f.Path("out.musicxml");
+        f.Trigger("actExportMusicXml");
+        QVERIFY(f.dialogs.errors.isEmpty());
+        const QString status = w.statusBar()->currentMessage();
+        QVERIFY2(status.startsWith(QStringLiteral("MusicXMLで保存しました: ")), qPrintable(status));
+        QVERIFY2(status.endsWith(QStringLiteral(" MusicXMLに書けない文字を2個省きました。")),
+                 qPrintable(status));
+        QFile out(f.exportPath);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QVERIFY(out.readAll().contains("<work-title>Hello World</work-title>"));
     }
 
     void aFolderThatCannotBeWrittenIsReported() {

@@ -3,6 +3,8 @@
 // missing files, bad archives, absurd numbers, deep nesting — that must end
 // in a message, never a crash.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <algorithm>
@@ -294,8 +296,17 @@ TEST(MusicXmlReaderHostile, NotXmlOrNotAPartwiseScore) {
 TEST(MusicXmlReaderHostile, FilesMissingOrUnreadable) {
     MusicXmlReadResult r = ReadMusicXmlFile(SamplePath("no-such-file.musicxml"));
     EXPECT_EQ(r.message.Japanese(), "指定されたファイルは見つかりません。");
+    // A folder, a device and a pipe are no files to read, and say so at once.
+    const std::string notAFile = "通常のファイルではないため読み込めません。";
     r = ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML) + "/samples");
-    EXPECT_EQ(r.message.Japanese(), "ファイルを読み込めません。");
+    EXPECT_EQ(r.message.Japanese(), notAFile);
+    EXPECT_EQ(ReadMusicXmlFile("/dev/zero").message.Japanese(), notAFile);
+    const std::string fifo = "/tmp/sorvel-musicxml-fifo-" + std::to_string(getpid());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    r = ReadMusicXmlFile(fifo);
+    ::unlink(fifo.c_str());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message.Japanese(), notAFile);
 }
 
 TEST(MusicXmlReaderHostile, CompressedArchives) {

@@ -91,7 +91,11 @@ TEST_F(ScoreTest, MissingFileGivesItsMessage) {
     ReadResult r2 = ReadScoreFile(fifo, env);
     ::unlink(fifo.c_str());
     EXPECT_EQ(r2.status, ReadStatus::Unreadable);
-    EXPECT_EQ(r2.message.Japanese(), kMsgUnreadable);
+    EXPECT_EQ(r2.message.Japanese(), kMsgNotAFile);
+    // Said as such, not as a file that could not be read.
+    EXPECT_EQ(ReadScoreFile(SCOREFILE_DATA, env).message.Japanese(),
+              "通常のファイルではないため読み込めません。");
+    EXPECT_EQ(ReadScoreFile("/dev/zero", env).message.Japanese(), kMsgNotAFile);
 }
 
 TEST_F(ScoreTest, ReadsAFileFromDisk) {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPalette>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -146,7 +147,16 @@ void TfrmMain::StartRecoveryCopies() {
         this);
     if (options_.recoveryAsk) recovery_->SetAsk(options_.recoveryAsk);
     if (options_.recoveryInform) recovery_->SetInform(options_.recoveryInform);
-    connect(recovery_, &RecoveryController::statusReport, this, &TfrmMain::ShowStatus);
+    // While copies cannot be written the words stay in a label of their own,
+    // not in a message that goes after a few seconds.
+    connect(recovery_, &RecoveryController::writeFailureChanged, this, [this](const QString& text) {
+        recoveryLabel_->setText(text);
+        recoveryLabel_->setToolTip(text);  // the whole text where the bar cuts it short
+        recoveryLabel_->setVisible(!text.isEmpty());
+    });
+    connect(recovery_, &RecoveryController::statusReport, this, [this](const QString& text) {
+        if (!recovery_->WriteFailing()) ShowStatus(text);
+    });
     connect(document_.get(), &EditorDocument::changed, recovery_, &RecoveryController::BookChanged);
     connect(document_.get(), &EditorDocument::modifiedChanged, recovery_, [this](bool modified) {
         if (modified) recovery_->BookChanged();
@@ -355,6 +365,14 @@ void TfrmMain::BuildStatusBar() {
     rhythmLabel_->setObjectName("lblRhythmEntry");
     rhythmLabel_->hide();
     statusBar()->addPermanentWidget(rhythmLabel_);
+    recoveryLabel_ = new QLabel(statusBar());
+    recoveryLabel_->setObjectName("lblRecoveryFailure");
+    QPalette warning = recoveryLabel_->palette();
+    warning.setColor(QPalette::WindowText, Qt::darkRed);
+    recoveryLabel_->setPalette(warning);
+    recoveryLabel_->hide();
+    // Permanent, so that no passing message covers it; left of the others.
+    statusBar()->insertPermanentWidget(0, recoveryLabel_);
 }
 
 void TfrmMain::BindCommand(const QString& actionName, std::function<void()> command) {

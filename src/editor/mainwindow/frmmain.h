@@ -233,6 +233,7 @@ private:
     ToolPalette* pcTool_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
     QLabel* rhythmLabel_ = nullptr;
+    QLabel* recoveryLabel_ = nullptr;  // shown while recovery copies cannot be written
     std::unique_ptr<RhythmEntry> rhythm_;
     TfrmTableOfContent* tableOfContent_ = nullptr;
     RecoveryController* recovery_ = nullptr;

@@ -115,7 +115,9 @@ bool MusicXmlCommands::ExportPath(const QString& path) {
         ctx_.shell.Dialogs().showError(ctx_.shell.Window(), text);
         return false;
     }
-    ctx_.shell.ShowStatus(tr("MusicXMLで保存しました: %1").arg(path));
+    QString status = tr("MusicXMLで保存しました: %1").arg(path);
+    if (!result.summary.empty()) status += QStringLiteral(" ") + Translated(result.summary);
+    ctx_.shell.ShowStatus(status);
     return true;
 }
 

@@ -148,9 +148,12 @@ void RecoveryController::BookChanged() {
 void RecoveryController::Written(int error) {
     if (error != 0) {
         writeFailing_ = true;
-        Q_EMIT statusReport(WriteFailedText(error));
+        const QString text = WriteFailedText(error);
+        Q_EMIT writeFailureChanged(text);
+        Q_EMIT statusReport(text);
     } else if (writeFailing_) {
         writeFailing_ = false;
+        Q_EMIT writeFailureChanged(QString());
         Q_EMIT statusReport(WriteRecoveredText());
     }
     Q_EMIT copyWritten(error);
@@ -178,6 +181,7 @@ void RecoveryController::WriteNow() {
         if (writeFailing_) {
             // Nothing unsaved is at risk any more.
             writeFailing_ = false;
+            Q_EMIT writeFailureChanged(QString());
             Q_EMIT statusReport(QString());
         }
         return;

@@ -116,6 +116,8 @@ public:
     static QString WriteRecoveredText();
 
     const RecoveryStore& Store() const { return store_; }
+    // Whether the last write failed, and no later one has succeeded.
+    bool WriteFailing() const { return writeFailing_; }
 
 Q_SIGNALS:
     // After each write of the worker, on the GUI thread: 0 or the errno.
@@ -123,6 +125,10 @@ Q_SIGNALS:
     // For the status bar: a copy could not be written (at every failed try,
     // so the words stay in view), or writing works again.
     void statusReport(const QString& text);
+    // The words to keep in view while copies cannot be written (sent at
+    // every failed try); empty once a copy is written again, or once nothing
+    // unsaved is at risk any more.
+    void writeFailureChanged(const QString& text);
 
 private:
     struct Worker;

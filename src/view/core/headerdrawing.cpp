@@ -1,6 +1,7 @@
 // The page header: title, two rules under it, composer on the right, key
 // and tempo line at the foot of the title band.
 #include <string>
+#include <vector>
 
 #include "base/cp932.h"
 #include "model/musicsheet.h"
@@ -58,8 +59,16 @@ void DrawPageHeader(Canvas& canvas, const TMusicSheet& page, const DrawContext& 
 
     if (!page.Writer().empty()) {
         canvas.SetFontSize(16);
-        const std::string composer = ComposerPrefix() + page.Writer();
-        canvas.TextOut(right - canvas.TextWidth(composer), s.TopSpace + h + 15, composer);
+        // A composer of several lines (a name, an address, a date) is set
+        // line under line against the right margin, the prefix before the first.
+        const std::vector<std::string> lines = cp932::SplitLineBreaks(page.Writer());
+        const int lineHeight = canvas.TextHeight(SampleChar());
+        int top = s.TopSpace + h + 15;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const std::string text = i == 0 ? ComposerPrefix() + lines[i] : lines[i];
+            canvas.TextOut(right - canvas.TextWidth(text), top, text);
+            top += lineHeight;
+        }
     }
     const int bandFoot = s.TopSpace + s.TitleHeight;
     if (!page.KeyCode().empty()) {

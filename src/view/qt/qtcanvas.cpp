@@ -44,7 +44,13 @@ void QtCanvas::ApplyFont() {
 
 QString QtCanvas::ToQString(const std::string& text) const {
     if (musicFont_) return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    return QString::fromStdString(cp932::ToUtf8(text));
+    // A text is drawn on one line: its line breaks and tabs show as blanks
+    // (Qt would draw nothing or a box for them, and measure them so).
+    QString s = QString::fromStdString(cp932::ToUtf8(text));
+    for (QChar& c : s) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QLatin1Char(' ');
+    }
+    return s;
 }
 
 int QtCanvas::TextWidth(const std::string& text) {
