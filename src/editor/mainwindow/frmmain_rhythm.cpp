@@ -156,8 +156,7 @@ void TfrmMain::ToggleRhythmEntry() {
     // The keys besides the digits, shown once as entry starts and kept on the
     // length shown.
     const QString keys =
-        tr("x z: オクターブ　c v: 長さ　9: 付点　-: 1拍のばす　# b n: "
-           "臨時記号　g: 装飾音　/: 小節を閉じる（弱起）");
+        tr("x z: オクターブ　c v: 長さ　# b n: 臨時記号　g: 装飾音　/: 小節を閉じる");
     rhythmLabel_->setToolTip(keys);
     if (on) ShowStatus(keys);
     ShowRhythmStatus();
