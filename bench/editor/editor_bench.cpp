@@ -11,11 +11,13 @@
 #include <string>
 
 #include "common/benchpage.h"
+#include "editor/dialogs/frmsetinfo.h"
 #include "editor/mainwindow/frmmain.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"
+#include "model/preferencesfile.h"
 #include "model/scorefile.h"
 #include "model/workspace.h"
 #include "view/core/pagelayout.h"
@@ -118,38 +120,46 @@ void BM_TypeNote(benchmark::State& state) {
 }
 BENCHMARK(BM_TypeNote)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// Typing one note in rhythm entry on the full page: the note placed, its bar
-// laid out again, the cursor moved and the page redrawn (target: 8 ms
-// median). Three bars of 4/4 are typed on the empty last row, then undone
-// outside the timing so the page keeps its size.
+// Typing in rhythm entry on the full page, one key at a time: the note
+// placed (its octave the one nearest the note before, with Arg 1), its bar
+// laid out again, the cursor moved and the page redrawn (target: 8 ms median
+// a key). Arg 0 types a scale in absolute octaves; Arg 1 a melody that leaps
+// both ways, with a sharp, a flat and a grace note typed onto its notes. Each
+// round is typed on the empty last row, then undone outside the timing so the
+// page keeps its size.
 void BM_RhythmTypeNote(benchmark::State& state) {
+    const bool nearest = state.range(0) != 0;
     EditingPage f;
     TfrmMain& w = f.window;
+    WritePreferenceKey(w.SettingsPath(), kAutoOctaveSection, kAutoOctaveKey, nearest ? 1 : 0);
     QAction* mode = w.Action("actRhythmEntry");
     mode->trigger();
     const int rowY = PageLayout(w.Workspace().layout).RowBase(7);
     w.View().ShowKeyCursor(w.Workspace().layout.LeftSpace, rowY);
-    constexpr int kNotesPerRound = 12;
-    const char melody[] = "12345671";
-    int typed = 0;
+    const std::string keys = nearest ? "5163#g52175b" : "123456712345";
+    const int untouched = w.Workspace().undo.UndoCount();
+    std::size_t typed = 0;
     long redraws = 0;
     for (auto _ : state) {
-        if (typed > 0 && typed % kNotesPerRound == 0) {
+        if (typed > 0 && typed % keys.size() == 0) {
             state.PauseTiming();
-            for (int i = 0; i < kNotesPerRound; ++i) w.Undo();
+            while (w.Workspace().undo.UndoCount() > untouched) w.Undo();
             QCoreApplication::processEvents();
             state.ResumeTiming();
         }
         const long before = w.View().RedrawCount();
-        w.KeyPress(QChar(melody[typed % 8]));
+        w.KeyPress(QChar(keys[typed % keys.size()]));
         QCoreApplication::processEvents();  // the deferred redraw
         redraws += w.View().RedrawCount() - before;
         ++typed;
     }
-    state.counters["redraws/note"] = double(redraws) / typed;
+    state.counters["redraws/key"] = double(redraws) / double(typed);
+    state.SetLabel(nearest ? "nearest octave, # b g" : "absolute octaves");
     mode->trigger();  // the next benchmarks start with the mode off
 }
 BENCHMARK(BM_RhythmTypeNote)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

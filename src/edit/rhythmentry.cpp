@@ -17,9 +17,8 @@ namespace sorvel {
 namespace {
 
 constexpr int kWholeTicks = 4 * kQuarterTicks;
-constexpr int kLongestTyped = 4 * kWholeTicks;  // a note of four whole bars of 4/4
-constexpr int kShortestTyped = 3;               // the sixty-fourth
-constexpr int kOctaveLimit = 3;
+constexpr int kLongestTyped = 4 * kWholeTicks;   // a note of four whole bars of 4/4
+constexpr int kShortestTyped = 3;                // the sixty-fourth
 constexpr std::size_t kRememberedRuns = 2 * 52;  // twice the undo ring
 
 // The time signature in force at (x, y) of page `pageIndex`: the last one
@@ -95,7 +94,8 @@ void RhythmEntry::StartRun(EntryPlace at) {
     fresh.start = {page, start.row, start.slot};
     const int x = g.X(start.slot), y = g.Y(start.row);
     if (const Meter* meter = MeterInForce(book_, book_.IndexOfSheet(page), x, y)) {
-        fresh.fullBar = std::max(kShortestTyped, meter->beats * kWholeTicks / meter->beatType);
+        fresh.times =
+            RunBars(std::max(kShortestTyped, meter->beats * kWholeTicks / meter->beatType));
         fresh.beat = std::max(kShortestTyped, kWholeTicks / meter->beatType);
     }
     fresh.next = at;
@@ -109,6 +109,14 @@ void RhythmEntry::Remember(long stateId) {
         runs_.erase(remembered_.front());
         remembered_.pop_front();
     }
+}
+
+bool RhythmEntry::CarryOver(long from, long to) {
+    const auto it = runs_.find(from);
+    if (it == runs_.end()) return false;
+    run_ = it->second;
+    Remember(to);
+    return true;
 }
 
 std::optional<EntryPlace> RhythmEntry::NextOf(long stateId) const {
@@ -129,10 +137,15 @@ int RhythmEntry::EndTicks() const {
     return run_.notes.empty() ? 0 : run_.notes.back().onset + run_.notes.back().ticks;
 }
 
+int RhythmEntry::BarOfLast() const {
+    return run_.times.BarOf(run_.notes.back().onset);
+}
+
 int RhythmEntry::NextTicks() const {
     if (!run_.notes.empty()) {
         const TypedNote& last = run_.notes.back();
-        const bool betweenBeats = ModTrunc(last.onset + last.ticks, run_.beat) != 0;
+        const int end = last.onset + last.ticks;
+        const bool betweenBeats = ModTrunc(run_.times.WithinBar(end), run_.beat) != 0;
         if (IsDottedValue(last.ticks) && betweenBeats && last.ticks / 3 >= kShortestTyped) {
             return last.ticks / 3;
         }
@@ -142,36 +155,70 @@ int RhythmEntry::NextTicks() const {
 
 TNote* RhythmEntry::Type(char digit) {
     if (digit < kRestCode || digit > '7') return nullptr;
-    run_.notes.push_back({digit, 0, NextTicks(), EndTicks(), nullptr});
-    const int bar = run_.notes.back().onset / run_.fullBar;
+    if (run_.graceArmed || (digit == kRestCode && !run_.graces.empty())) {
+        notice_ = EntryNotice::kGraceWaits;  // grace notes lead to a sounding note
+        return nullptr;
+    }
+    const int octave = digit == kRestCode ? 0 : OctaveFor(digit);
+    run_.notes.push_back({digit, octave, NextTicks(), EndTicks(), nullptr, {}});
+    const int bar = BarOfLast();
     if (OntoMusic(bar)) {
         run_.notes.pop_back();
         return nullptr;
     }
     Render(bar);
+    WriteGraces(run_.notes.back());
     return run_.notes.back().head;
 }
 
 bool RhythmEntry::ShiftOctave(int delta) {
+    if (!run_.graces.empty()) {
+        Grace& grace = run_.graces.back();
+        const int octave = std::clamp(grace.octave + delta, -kGraceOctaveLimit, kOctaveLimit);
+        if (octave == grace.octave) return false;
+        grace.octave = octave;
+        return true;
+    }
     if (run_.notes.empty() || run_.notes.back().digit == kRestCode) return false;
     TypedNote& note = run_.notes.back();
     const int octave = std::clamp(note.octave + delta, -kOctaveLimit, kOctaveLimit);
     if (octave == note.octave) return false;
     note.octave = octave;
-    Render(note.onset / run_.fullBar);
+    Render(BarOfLast());
     return true;
 }
 
 bool RhythmEntry::ChangeLast(int ticks) {
     if (run_.notes.empty() || ticks < kShortestTyped || ticks > kLongestTyped) return false;
+    if (!run_.graces.empty()) {
+        notice_ = EntryNotice::kGraceWaits;
+        return false;
+    }
+    // A bar closed after the note ends with it: undo the close first.
+    if (run_.times.ClosedAt(EndTicks())) return false;
     TypedNote& note = run_.notes.back();
     const int was = note.ticks;
     note.ticks = ticks;
-    if (OntoMusic(note.onset / run_.fullBar)) {
+    if (OntoMusic(BarOfLast())) {
         note.ticks = was;
         return false;
     }
-    Render(note.onset / run_.fullBar);
+    Render(BarOfLast());
+    DropPagesLeftBehind();
+    return true;
+}
+
+bool RhythmEntry::CloseBar() {
+    if (run_.notes.empty()) return false;
+    if (run_.graceArmed || !run_.graces.empty()) {
+        notice_ = EntryNotice::kGraceWaits;
+        return false;
+    }
+    const int end = EndTicks();
+    if (!run_.times.Close(end)) return false;
+    const int bar = run_.times.BarOf(end) - 1;
+    notice_ = bar == 0 ? EntryNotice::kPickup : EntryNotice::kShortBar;
+    Render(BarOfLast());
     DropPagesLeftBehind();
     return true;
 }
@@ -202,16 +249,31 @@ bool RhythmEntry::AddBeat() {
     // A dash stands for a whole beat, so it follows a whole beat: a note that
     // ends between beats is held to the beat, and then one beat more.
     const int end = last.onset + last.ticks;
-    const int into = ModTrunc(end, run_.beat);
+    const int into = ModTrunc(run_.times.WithinBar(end), run_.beat);
     const int held = into == 0 ? end : end - into + run_.beat;
     return ChangeLast(held + run_.beat - last.onset);
 }
 
 bool RhythmEntry::RemoveLast() {
+    if (run_.graceArmed) {
+        run_.graceArmed = false;
+        return true;
+    }
+    if (!run_.graces.empty()) {
+        run_.graces.pop_back();
+        return true;
+    }
     if (run_.notes.empty()) return false;
+    if (run_.times.ClosedAt(EndTicks())) {
+        run_.times.OpenAfter(EndTicks() - 1);
+        Render(BarOfLast());
+        DropPagesLeftBehind();
+        return true;
+    }
     const TypedNote removed = run_.notes.back();
     run_.notes.pop_back();
-    Render(removed.onset / run_.fullBar);
+    run_.times.OpenAfter(EndTicks());
+    Render(run_.times.BarOf(removed.onset));
     if (removed.head) {
         const std::vector<TMusicItem*> marks = removed.head->Links();
         for (TMusicItem* mark : marks) mark->Delete();

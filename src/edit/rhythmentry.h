@@ -3,12 +3,15 @@
 // current length. Bars fill by the meter in force at the start (4/4 where
 // none stands before): a full bar gets its bar line, a note that overflows
 // it is split and tied over the bar line, and entry goes on in the next bar,
-// row or a new page. Each bar is laid out by the rule imported bars follow
-// and takes over the bar lines already standing in the rows it fills; music
-// that is there stays untouched (a run begins after it, and a step that would
-// write onto it is refused). The run of typed notes is kept per undo state,
-// so undo and redo give back the run as it was. Every change is recorded; the
-// caller holds the undo group of each operation. Layout: rhythmentry_layout.cpp.
+// row or a new page; a bar may be closed short (a pickup). Each bar is laid
+// out by the rule imported bars follow and takes over the bar lines already
+// standing in the rows it fills; music that is there stays untouched (a run
+// begins after it, and a step that would write onto it is refused). Digits
+// may take the octave nearest the note before them; accidentals and grace
+// notes are typed onto the notes. The run of typed notes is kept per undo
+// state, so undo and redo give back the run as it was. Every change is
+// recorded; the caller holds the undo group of each operation. Layout:
+// rhythmentry_layout.cpp; pitches and grace notes: rhythmentry_pitch.cpp.
 // No Qt.
 #include <deque>
 #include <optional>
@@ -17,6 +20,8 @@
 #include <vector>
 
 #include "edit/barlinetakeover.h"
+#include "edit/markplacement.h"
+#include "edit/runbars.h"
 
 namespace sorvel {
 
@@ -46,6 +51,16 @@ enum class EntryNotice {
     kAfterMusic,
     // Refused: the step's notes would stand on music the run did not write.
     kMusicAhead,
+    // The first bar was closed short: a pickup.
+    kPickup,
+    // A later bar was closed short.
+    kShortBar,
+    // Refused: grace notes wait for the note they belong to.
+    kGraceWaits,
+    // Refused: a grace note has no accidental.
+    kGraceNoAccidental,
+    // Refused: a group holds four grace notes at most.
+    kGraceFull,
 };
 
 class RhythmEntry {
@@ -69,9 +84,21 @@ public:
     EntryNotice Notice() const { return notice_; }
     // Keeps the run for the undo state an operation's group led to.
     void Remember(long stateId);
+    // Keeps the run of undo state `from` for state `to` too, after a change
+    // that leaves the run as it is (a mark or an accidental put on its notes
+    // from the palette); false when no run is kept for `from`.
+    bool CarryOver(long from, long to);
     // Where the run kept for `stateId` goes on (after an undo, the cursor
     // goes back there); nullopt when no run is kept for it.
     std::optional<EntryPlace> NextOf(long stateId) const;
+
+    // With `on`, each digit takes the octave nearest the note typed before
+    // it (the first note of a run the middle one); off, the middle octave
+    // until x or z moves it. Off at first.
+    void SetNearestOctave(bool on) { nearestOctave_ = on; }
+    // The size of "8" in the page's note font, by which grace notes are
+    // placed on their note as the palette places them.
+    void SetEightSize(EightSize eight) { eight_ = eight; }
 
     // The current length in ticks (48 a quarter); a quarter at first.
     int CurrentTicks() const { return run_.currentTicks; }
@@ -81,12 +108,33 @@ public:
     int NextTicks() const;
 
     // A note of NextTicks() after the last one: `digit` "1".."7", or "0" for
-    // a rest. Returns the note's first numeral; null when refused.
+    // a rest. The grace notes typed before it become its group of grace
+    // notes. Returns the note's first numeral; null when refused.
     TNote* Type(char digit);
-    // On the note just typed; false when there is none or it cannot change.
-    // Type and the steps that lengthen a note are refused (kMusicAhead) when
-    // the run's bars would then stand on music the run did not write.
+    // The next digit is a grace note of the note after it (up to four).
+    bool ArmGrace();
+    bool GraceArmed() const { return run_.graceArmed; }
+    // The armed grace note `digit` "1".."7"; false when refused.
+    bool TypeGrace(char digit);
+    // The grace notes typed for the next note: digit and octave.
+    struct Grace {
+        char digit;
+        int octave;
+        bool operator==(const Grace&) const = default;
+    };
+    const std::vector<Grace>& WaitingGraces() const { return run_.graces; }
+
+    // On the note just typed (a waiting grace note first); false when there
+    // is none or it cannot change. Type and the steps that lengthen a note
+    // are refused (kMusicAhead) when the run's bars would then stand on music
+    // the run did not write.
     bool ShiftOctave(int delta);
+    // Puts the accidental `code` (sharp, flat or natural) on the note just
+    // typed, or takes it off when it has it, as the palette's buttons do.
+    bool ToggleAccidental(char code);
+    // Ends the bar being typed after the note just typed, short of full (a
+    // pickup); the next note starts a full bar. False on a full bar.
+    bool CloseBar();
     bool ToggleDot();
     // Halve or double the note just typed; its length becomes the current one.
     bool Halve();
@@ -94,7 +142,8 @@ public:
     // Lengthens the note just typed by one beat of the meter, drawn as a
     // dash; a note that ends between beats is held to the beat first.
     bool AddBeat();
-    // Removes the note just typed with its marks.
+    // Takes back the last key of the run: a waiting grace note, a bar
+    // closed short, or the note just typed with its marks.
     bool RemoveLast();
 
     // The first numeral of the note just typed; null before the first note.
@@ -103,12 +152,17 @@ public:
     EntryPlace Next() const;
 
 private:
+    static constexpr int kOctaveLimit = 3;
+    // Grace notes go no lower: the lowest octave their dialog offers.
+    static constexpr int kGraceOctaveLimit = 2;
+
     struct TypedNote {
         char digit;
         int octave;
         int ticks;
         int onset;  // from the start of the run's first bar
         TNote* head;
+        std::vector<Grace> graces;  // written before it
     };
     struct BarStart {
         TMusicSheet* page;
@@ -127,8 +181,11 @@ private:
     struct SlotStretch;
     struct Run {
         BarStart start{};
-        int fullBar = 192, beat = 48;
+        RunBars times;
+        int beat = 48;
         int currentTicks = 48;
+        std::vector<Grace> graces;  // typed for the next note
+        bool graceArmed = false;
         std::vector<TypedNote> notes;
         std::vector<BarRecord> bars;
         std::vector<TMusicSheet*> pages;  // pages the run created
@@ -137,8 +194,13 @@ private:
 
     void StartRun(EntryPlace at);
     int EndTicks() const;
+    int BarOfLast() const;
     bool ChangeLast(int ticks);
     void DropPagesLeftBehind();
+
+    // Pitches and grace notes (rhythmentry_pitch.cpp).
+    int OctaveFor(char digit) const;
+    void WriteGraces(TypedNote& note);
 
     // Laying the run out (rhythmentry_layout.cpp).
     bool OntoMusic(int firstBar);
@@ -149,7 +211,8 @@ private:
     BarStart BeginOf(int bar) const;
     // With `makePages` false nothing changes: a page still to be made
     // comes back as null.
-    Placement PlaceOf(const BarStart& begin, const std::vector<Piece>& pieces, bool makePages);
+    Placement PlaceOf(int bar, const BarStart& begin, const std::vector<Piece>& pieces,
+                      bool makePages);
     BarStart PlaceBar(const BarStart& begin, int slots, bool makePages);
     BarStart NextRow(const BarStart& at, bool makePages);
     TMusicSheet* PageAfter(TMusicSheet* page, bool make);
@@ -168,6 +231,8 @@ private:
     GlyphInfoTable& glyphs_;
     Run run_;
     EntryNotice notice_ = EntryNotice::kNone;
+    bool nearestOctave_ = false;
+    EightSize eight_;
     std::unordered_map<long, Run> runs_;
     std::deque<long> remembered_;  // oldest first, so the map stays small
     // The bar lines the bars took over wait in the undo manager's container

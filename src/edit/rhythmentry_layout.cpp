@@ -61,8 +61,8 @@ bool RhythmEntry::OntoMusic(int firstBar) {
     for (const BarRecord& b : run_.bars) own.insert(b.made.begin(), b.made.end());
     std::unordered_map<const TMusicSheet*, RowMusic> music;
     BarStart begin = BeginOf(firstBar);
-    for (int bar = firstBar; bar * run_.fullBar < EndTicks(); ++bar) {
-        const Placement place = PlaceOf(begin, PiecesOf(bar), false);
+    for (int bar = firstBar; run_.times.StartOf(bar) < EndTicks(); ++bar) {
+        const Placement place = PlaceOf(bar, begin, PiecesOf(bar), false);
         for (const SlotStretch& s : StretchesOf(bar, begin, place)) {
             // A page the run is still to make holds nothing; nor what follows it.
             if (!s.page) return false;
@@ -82,7 +82,7 @@ bool RhythmEntry::OntoMusic(int firstBar) {
 void RhythmEntry::Render(int firstBar) {
     ClearBarsFrom(firstBar);
     const int end = EndTicks();
-    for (int bar = firstBar; bar * run_.fullBar < end; ++bar) RenderBar(bar);
+    for (int bar = firstBar; run_.times.StartOf(bar) < end; ++bar) RenderBar(bar);
     FindNext();
 }
 
@@ -131,8 +131,8 @@ TMusicSheet* RhythmEntry::PageAfter(TMusicSheet* page, bool make) {
 }
 
 std::vector<RhythmEntry::Piece> RhythmEntry::PiecesOf(int bar) const {
-    const int barStart = bar * run_.fullBar;
-    const int barEnd = barStart + run_.fullBar;
+    const int barStart = run_.times.StartOf(bar);
+    const int barEnd = run_.times.EndOf(bar);
     std::vector<Piece> pieces;
     const auto first =
         std::partition_point(run_.notes.begin(), run_.notes.end(),
@@ -152,13 +152,15 @@ std::vector<RhythmEntry::Piece> RhythmEntry::PiecesOf(int bar) const {
     return pieces;
 }
 
-RhythmEntry::Placement RhythmEntry::PlaceOf(const BarStart& begin, const std::vector<Piece>& pieces,
-                                            bool makePages) {
+RhythmEntry::Placement RhythmEntry::PlaceOf(int bar, const BarStart& begin,
+                                            const std::vector<Piece>& pieces, bool makePages) {
     std::vector<int> onsets;
     for (const Piece& p : pieces) onsets.push_back(p.value.onset);
     const SlotGrid startGrid(*begin.page);
-    const BarPlan plan =
-        PlanBar(onsets, run_.fullBar, run_.fullBar, startGrid.share, startGrid.gridSlots);
+    // A bar closed short (a pickup) takes its share of slots, as an import's does.
+    const int fullBar = run_.times.FullBar();
+    const int barTicks = run_.times.EndOf(bar) - run_.times.StartOf(bar);
+    const BarPlan plan = PlanBar(onsets, barTicks, fullBar, startGrid.share, startGrid.gridSlots);
     Placement place;
     place.rows.push_back(PlaceBar(begin, plan.slots, makePages));
     const BarStart& at = place.rows.front();
@@ -192,7 +194,7 @@ std::vector<RhythmEntry::SlotStretch> RhythmEntry::StretchesOf(int bar, const Ba
 void RhythmEntry::RenderBar(int bar) {
     const std::vector<Piece> pieces = PiecesOf(bar);
     const BarStart begin = BeginOf(bar);
-    const Placement place = PlaceOf(begin, pieces, true);
+    const Placement place = PlaceOf(bar, begin, pieces, true);
     BarRecord record{place.rows.front(),
                      place.Where(place.placed.barLine),
                      place.placed.oneSlotEach,
@@ -206,7 +208,7 @@ void RhythmEntry::RenderBar(int bar) {
     }
     record.lastPiece = previous;
     TBarLine* line = TakeOverBarLines(bar, begin, place, record);
-    if (!line && EndTicks() >= (bar + 1) * run_.fullBar) {
+    if (!line && EndTicks() >= run_.times.EndOf(bar)) {
         const SlotGrid g(*record.line.page);
         line = CreateItem<TBarLine>(*record.line.page);
         line->SetContent(std::string(1, kPlainBarLine));
@@ -304,7 +306,7 @@ void RhythmEntry::Tie(TNote& from, TNote& to, std::vector<TMusicItem*>& made) {
 
 void RhythmEntry::FindNext() {
     const int end = EndTicks();
-    const int bar = end / run_.fullBar;
+    const int bar = run_.times.BarOf(end);
     BarStart at{};
     if (run_.notes.empty()) {
         // Nothing typed (or all taken back): the cursor stays where the run
@@ -321,9 +323,9 @@ void RhythmEntry::FindNext() {
         } else {
             // Where the next onset stands in the bar's layout.
             const SlotGrid g(*open.first.page);
-            const int within = end - bar * run_.fullBar;
+            const int within = end - run_.times.StartOf(bar);
             at = open.first;
-            at.slot += static_cast<int>(std::int64_t{g.share} * within / run_.fullBar);
+            at.slot += static_cast<int>(std::int64_t{g.share} * within / run_.times.FullBar());
             if (open.lastPiece) at.slot = std::max(at.slot, g.SlotOf(open.lastPiece->PosX()) + 1);
             at.slot = std::min(at.slot, g.gridSlots);
         }

@@ -19,6 +19,12 @@ inline constexpr char kFinalBarLine = 'e';  // thin and thick: the end of a piec
 inline constexpr char kStartRepeatBarLine = 'f';
 inline constexpr char kEndRepeatBarLine = 'g';
 inline constexpr char kBothRepeatsBarLine = 'h';  // ends one repeat and starts the next
+// A note's accidental (its Rinji).
+inline constexpr char kSharpRinji = '`';
+inline constexpr char kFlatRinji = 'a';
+inline constexpr char kNaturalRinji = 'b';
+// The group of grace notes written before a note.
+inline constexpr char kGraceBeforeCode = 'K';
 
 struct Meter {
     int beats;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "edit/rhythmentry.h"
+#include "model/glyphcodes.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"
@@ -75,7 +76,8 @@ public:
         entry.Resume(undo.StateId(), at);
     }
 
-    // Keys as the editor maps them: digits, x z 9 c v - and B for Backspace.
+    // Keys as the editor maps them: digits, x z 9 c v -, # b n (accidentals),
+    // g (a grace note), / (a bar closed short) and B for Backspace.
     void Keys(const std::string& keys) {
         for (char key : keys) {
             // After an undo the editor puts the cursor where the kept run goes on.
@@ -118,8 +120,27 @@ public:
             case 'B':
                 entry.RemoveLast();
                 break;
+            case '#':
+                entry.ToggleAccidental(kSharpRinji);
+                break;
+            case 'b':
+                entry.ToggleAccidental(kFlatRinji);
+                break;
+            case 'n':
+                entry.ToggleAccidental(kNaturalRinji);
+                break;
+            case 'g':
+                entry.ArmGrace();
+                break;
+            case '/':
+                entry.CloseBar();
+                break;
             default:
-                entry.Type(key);
+                if (entry.GraceArmed()) {
+                    entry.TypeGrace(key);
+                } else {
+                    entry.Type(key);
+                }
                 break;
         }
         undo.EndGroup();

@@ -122,6 +122,25 @@ TEST(RhythmEntry, TheWholeSongWithItsDottedNotesAndLowOctaves) {
     EXPECT_EQ(CountClass(t.Page(0), ItemClass::Slur), 0);
 }
 
+// The same bars with each digit going to the octave nearest the note before
+// it: no octave key is left.
+const std::vector<std::string> kJasmineNearestKeys = {
+    "3 3 c 5",   "6 1 1 6", "5 v 5 c 6", "5 -",     "3 v 3 c 5", "6 1 1 6", "5 v 5 c 6",
+    "5 -",       "5 v 5",   "5 3 c 5",   "6 v 6",   "5 -",       "3 2 c 3", "5 v 3 c 2",
+    "1 v 1 c 2", "1 -",     "3 2 1 3",   "2 v 9 3", "5 6 c 1",   "5 -",     "2 v 3 c 5",
+    "2 3 1 6",   "5 -",     "6 v 1",     "2 9 3",   "1 c 2 1 6", "5 -",
+};
+
+TEST(RhythmEntry, WithTheNearestOctaveJasmineFlowerNeedsNoOctaveKey) {
+    TwoFour t;
+    t.entry.SetNearestOctave(true);
+    for (const std::string& bar : kJasmineNearestKeys) t.Keys(bar);
+    EXPECT_EQ(ReadBack(t.Page(0), 96), Timed(kJasmine, kJasmine.size()));
+    EXPECT_EQ(KeysOf(kJasmineNearestKeys, 16), 59);  // 63 with the octave keys
+    EXPECT_EQ(KeysOf(kJasmineNearestKeys, kJasmine.size()),
+              KeysOf(kJasmineKeys, kJasmine.size()) - 10);
+}
+
 // A decorated line on the tune (not a printed version): passing sixteenths,
 // dotted eighths each completed by a sixteenth, a cadence to the low 5.
 const Melody kDecorated = {

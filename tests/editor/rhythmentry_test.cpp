@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include "editor/pageview/musicpaintbox.h"
@@ -320,6 +321,32 @@ private Q_SLOTS:
         QCOMPARE(p.symbols(2), QStringList{"3@1"});
         QCOMPARE(w.statusBar()->currentMessage(),
                  QString::fromUtf8("この先には音符があるため、入力できません。"));
+    }
+
+    // The palette's sharp clicked onto the note just typed: the next digits
+    // go on after it, and the bar gets its bar line.
+    void aSharpFromThePaletteLeavesTheRunAsItWas() {
+        MainWindowFixture f;
+        Page p{*f.window};
+        TfrmMain& w = *f.window;
+        w.show();
+        w.Action("actRhythmEntry")->trigger();
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(1), p.row(1)));
+        p.type("1 2 3");
+        auto* sharp = w.findChild<QToolButton*>("btnRinji_2");
+        QVERIFY(sharp);
+        QTest::mouseClick(sharp, Qt::LeftButton);
+        QTest::mouseClick(&p.box(), Qt::LeftButton, {}, QPoint(p.slot(5), p.row(1)));
+        QCOMPARE(w.View().KeyCursor(), (CursorPos{p.slot(7), p.row(1)}));
+        p.type("4 5");
+        QCOMPARE(p.symbols(), (QStringList{"1@1", "2@3", "3@5", "4@7", "c@9", "5@10"}));
+        const TNote* three = nullptr;
+        for (int i = 0; i < p.sheet().ItemCount(); ++i) {
+            const TNote* note = p.sheet().GetItem(i)->As<TNote>();
+            if (note && note->PosX() == p.slot(5)) three = note;
+        }
+        QVERIFY(three);
+        QCOMPARE(three->Rinji(), std::string("`"));
     }
 
     void withTheModeOffKeysStepSlotBySlot() {

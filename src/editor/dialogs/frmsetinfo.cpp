@@ -307,6 +307,7 @@ void TfrmSetInfo::LoadOptions() {
     ui_->edtPlayCursorWidth->setValue(p.DefoPlayCursorWidth);
     ui_->cmbPlayCursorDispMode->setCurrentIndex(p.DefoPlayCursorDispMode == 1 ? 1 : 0);
     LoadLanguage();
+    LoadRhythmOption();
 }
 
 // The stored choice; no key, "auto" or an unknown value show automatic.
@@ -538,6 +539,7 @@ void TfrmSetInfo::ApplyOptions() {
     p.DefoPlayCursorWidth = ui_->edtPlayCursorWidth->value();
     p.DefoPlayCursorDispMode = ui_->cmbPlayCursorDispMode->currentIndex() == 1 ? 1 : 0;
     ApplyLanguage();
+    ApplyRhythmOption();
     ApplyMidi();
 }
 

@@ -37,6 +37,11 @@ class TWorkspace;
 
 enum class SetInfoMode { Book, Page, Option };
 
+// Rhythm entry's nearest octave is an option of our own, stored under its own
+// key; on unless the options turned it off.
+inline constexpr char kAutoOctaveSection[] = "Editor";
+inline constexpr char kAutoOctaveKey[] = "RhythmAutoOctave";
+
 // What the dialog needs from outside besides the workspace.
 struct SetInfoServices {
     // Error boxes with OK.
@@ -48,8 +53,9 @@ struct SetInfoServices {
     std::function<void(int channel, int status, int data1, int data2)> sendShortMessage;
     // The file association of the general tab; none disables its buttons.
     FileAssociation* association = nullptr;
-    // The settings file that keeps the interface language chosen on the
-    // general tab (a key of our own); empty: the choice is not offered.
+    // The settings file that keeps the interface language and rhythm entry's
+    // octave option chosen on the general tab (keys of our own); empty: the
+    // choices are not offered.
     std::string settingsPath;
 };
 
@@ -102,6 +108,9 @@ private:
     void LoadOptions();
     void LoadLanguage();
     void ApplyLanguage();
+    // Rhythm entry's nearest octave (frmsetinfo_rhythm.cpp).
+    void LoadRhythmOption();
+    void ApplyRhythmOption();
     void LoadMidi();
 
     // The panels' checks; the first bad field of `panel`.

@@ -207,7 +207,12 @@ private:
     void ToggleRhythmEntry();
     // A typed character or Backspace in rhythm entry; true when it was used.
     bool RhythmKey(char key);
+    bool RhythmMarkKey(char key);
     bool RhythmBackspace();
+    // After the palette put `tool` on the page, leaving undo state `before`.
+    void RhythmAfterPalette(TContentKind tool, long before);
+    // The stored option: digits take the octave nearest the note before.
+    bool NearestOctaveOption() const;
     // One rhythm entry key as one undo step; the cursor follows the entry.
     void RhythmStep(const std::function<bool(RhythmEntry&)>& step);
     RhythmEntry& Rhythm();

@@ -72,6 +72,13 @@ bool TfrmMain::KeyPress(QChar typed) {
     const char key = static_cast<char>(typed.toLower().toLatin1());
     if (key == 0) return false;
     if (RhythmKey(key)) return true;
+    if (const char code = AccidentalOfKey(key)) {
+        // The palette's accidental of that code, typed.
+        view_->SetTool(ckNone);
+        view_->TypeAccidental(code);
+        ScheduleUpdate();
+        return true;
+    }
     const std::optional<TypedTool> chosen =
         ToolPalette::ToolOfTypedKey(key, Workspace().prefs.IsFingerNo00);
     if (key != 'p' && !chosen) return false;
@@ -98,7 +105,13 @@ bool TfrmMain::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         pcTool_->PressNoTool();
         return true;
     }
-    if (key == Qt::Key_Backspace && modifiers == Qt::NoModifier && RhythmBackspace()) return true;
+    if (key == Qt::Key_Backspace && modifiers == Qt::NoModifier) {
+        if (RhythmBackspace()) return true;
+        if (!view_->KeyCursorShown()) return false;
+        view_->Key(key, modifiers);
+        ScheduleUpdate();
+        return true;
+    }
     switch (key) {
         case Qt::Key_Left:
         case Qt::Key_Right:

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/markplacement.h"
 #include "model/contentkind.h"
 #include "model/modelenv.h"
 #include "model/rinjimarktbl.h"
@@ -34,6 +35,10 @@ inline constexpr int kKeyOctaveDown = 10002;
 inline constexpr int kKeyShorter = 10003;
 inline constexpr int kKeyLonger = 10004;
 
+// The accidental code a typed key puts on a note: "#" sharp, "b" flat, "n"
+// natural; 0 for any other key.
+char AccidentalOfKey(char key);
+
 // What the status line says when a placement is refused (UTF-8), translated
 // in kPaintBoxContext.
 inline constexpr char kPaintBoxContext[] = "PaintBox";
@@ -47,6 +52,8 @@ inline constexpr char kMsgNotOnNote[] =
     QT_TRANSLATE_NOOP("PaintBox", "この記号は音符の上には置けません。");
 inline constexpr char kMsgNotOnDash[] =
     QT_TRANSLATE_NOOP("PaintBox", "この記号は伸ばしの「－」には付けられません。");
+inline constexpr char kMsgNotOnRest[] =
+    QT_TRANSLATE_NOOP("PaintBox", "この記号は休符には付けられません。");
 inline constexpr char kMsgPasteOffPage[] =
     QT_TRANSLATE_NOOP("PaintBox", "ページからはみ出すため、ここには貼り付けられません。");
 inline constexpr char kMsgPasteNeedsNote[] =
@@ -143,14 +150,22 @@ public:
     // Called with a line for the status bar (UTF-8), e.g. why a placement
     // was refused.
     std::function<void(const std::string&)> onStatus;
+    // Called after a click on the page placed `tool` as one undo step that
+    // left undo state `before`.
+    std::function<void(TContentKind tool, long before)> onToolPlaced;
 
     // ---- mouse and keys (positions in page units) ----
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void MouseMove(int x, int y);
     void MouseUp(int x, int y);
     void DoubleClick();
-    // Arrows, Delete, and the pseudo keys kKeyOctaveUp ... kKeyLonger.
+    // Arrows, Delete, Backspace, and the pseudo keys kKeyOctaveUp ...
+    // kKeyLonger. With the key cursor shown, Backspace deletes what stands
+    // in the slot before the cursor and steps back there.
     void Key(int key, Qt::KeyboardModifiers modifiers);
+    // A typed accidental key ("#", "b", "n"): the palette's accidental of
+    // that code, applied as a typed tool.
+    void TypeAccidental(char code);
     // After the keyboard chose a tool and glyph: places it at the key
     // cursor (which steps on unless the placement was refused), applies it
     // once to each selected note, or shows it floating; then no tool is left.
@@ -167,6 +182,8 @@ public:
     // While on, a plain click anywhere on a row shows the key cursor at the
     // nearest slot, not only a click close to one.
     void SetNearestSlotClicks(bool on) { nearestSlotClicks_ = on; }
+    // The size of "8" in the page's note font, by which marks are placed.
+    EightSize MarkEightSize() const;
 
     // Places the current tool at a page position (snapped) as one undo step:
     // a new symbol on an empty slot, the tool applied to the note there (and
@@ -225,8 +242,14 @@ private:
     void FinishMove();
     void FinishResize();
     void StepKeyCursor(int key, Qt::KeyboardModifiers modifiers);
+    void StepBackDeleting();
     void ChangeSelectedNotes(int key);
     void ChangeNoteAtCursor(int key);
+    // The note the keys typed last, while the key cursor stands where that
+    // typing left it and the book is as it left it; null otherwise. The
+    // octave, length, accidental and mark keys act on it.
+    TNote* JustTyped() const;
+    void RememberTyped(TNote* note);
     void NoteEntered(TMusicItem* item);
     void StateChanged();
     // Width and height of `text` in the header font at the note size, as the
@@ -278,6 +301,12 @@ private:
     // of that double-click, which the widget delivers after it, is dropped.
     // The release ending the double-click clears it.
     bool swallowDoubleClickPress_ = false;
+    struct Typed {
+        TNote* note = nullptr;
+        CursorPos after{0, 0};  // the key cursor right after it
+        long state = -1;        // the undo state it was typed or changed in
+    };
+    Typed justTyped_;
     TModelEnv pasteEnv_;  // the buffer's changes are never recorded
     std::unique_ptr<TMusicBook> pasteBook_;
     TMusicSheet* pasteSheet_ = nullptr;

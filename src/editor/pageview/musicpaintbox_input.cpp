@@ -1,6 +1,7 @@
-// The page view's handling of the mouse and the keys: hit tests, selection,
-// rubber band, moving and resizing, the key cursor, and the marks drawn over
-// the page image. Placing a tool lives in musicpaintbox_placement.cpp.
+// The page view's handling of the mouse: hit tests, selection, rubber band,
+// moving and resizing, the key cursor shown by a click, and the marks drawn
+// over the page image. Placing a tool lives in musicpaintbox_placement.cpp,
+// the keys in musicpaintbox_keys.cpp.
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -371,134 +372,10 @@ void TMusicPaintBox::Placement(Qt::MouseButton button, int x, int y) {
     // click that came without a move first (a pen, a test) lands there too.
     cursor_ = {layout.SnapX(x), layout.SnapY(y)};
     dragState_ = DragState::kPlacingTool;
-    PlaceTool(cursor_, button);
-}
-
-// ---- keys -------------------------------------------------------------------------
-
-void TMusicPaintBox::Key(int key, Qt::KeyboardModifiers modifiers) {
-    if (!page_) return;
-    if (KeyCursorShown()) {
-        switch (key) {
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-                StepKeyCursor(key, modifiers);
-                return;
-            case Qt::Key_Delete:
-                if (TMusicItem* item = NoteAtSlot(cursor_.x, cursor_.y)) {
-                    ClearSelection();
-                    SelectWithLinks(item);
-                    DeleteSelection();
-                }
-                return;
-            case kKeyOctaveUp:
-            case kKeyOctaveDown:
-            case kKeyShorter:
-            case kKeyLonger:
-                ChangeNoteAtCursor(key);
-                return;
-            default:
-                return;
-        }
-    }
-    switch (key) {
-        case Qt::Key_Delete:
-            DeleteSelection();
-            return;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case kKeyOctaveUp:
-        case kKeyOctaveDown:
-        case kKeyShorter:
-        case kKeyLonger:
-            ChangeSelectedNotes(key);
-            return;
-        default:
-            return;
-    }
-}
-
-void TMusicPaintBox::StepKeyCursor(int key, Qt::KeyboardModifiers modifiers) {
-    PageLayout layout(ws_.layout);
-    switch (key) {
-        case Qt::Key_Left:
-            cursor_ = layout.StepLeft(cursor_);
-            break;
-        case Qt::Key_Up:
-            cursor_ = layout.StepUp(cursor_);
-            break;
-        case Qt::Key_Down:
-            cursor_ = layout.StepDown(cursor_);
-            break;
-        default:
-            cursor_ = ws_.prefs.IsSkipCursor ? layout.StepRightSkipping(cursor_, *page_)
-                                             : layout.StepRight(cursor_);
-            if (modifiers & Qt::ShiftModifier) NoteEntered(NoteAtSlot(cursor_.x, cursor_.y));
-            break;
-    }
-    cursorMarkVisible_ = true;
-    blink_.start();  // the mark shows at once at its new place
-    if (onScrollToCursor) onScrollToCursor(cursor_);
-    box_.update();
-}
-
-void TMusicPaintBox::ChangeNoteAtCursor(int key) {
-    TNote* note = nullptr;
-    if (TMusicItem* item = NoteAtSlot(cursor_.x, cursor_.y)) note = item->As<TNote>();
-    if (!note) return;
-    {
-        TUndoGroup group(ws_.undo);
-        switch (key) {
-            case kKeyOctaveUp:
-                note->SetOctave(note->Octave() + 1);
-                break;
-            case kKeyOctaveDown:
-                note->SetOctave(note->Octave() - 1);
-                break;
-            case kKeyShorter:
-                note->SetLength(note->Length() + 1);
-                break;
-            default:
-                if (note->Length() != 0) note->SetLength(note->Length() - 1);
-                break;
-        }
-    }
-    if (key == kKeyOctaveUp || key == kKeyOctaveDown) NoteEntered(note);
-    Redraw();
-}
-
-void TMusicPaintBox::ChangeSelectedNotes(int key) {
-    {
-        TUndoGroup group(ws_.undo);
-        for (TMusicItem* item : selection_) {
-            TNote* note = item->As<TNote>();
-            if (!note) continue;
-            switch (key) {
-                case Qt::Key_Up:
-                case kKeyOctaveUp:
-                    note->SetOctave(note->Octave() + 1);
-                    NoteEntered(note);
-                    break;
-                case Qt::Key_Down:
-                case kKeyOctaveDown:
-                    note->SetOctave(note->Octave() - 1);
-                    NoteEntered(note);
-                    break;
-                case Qt::Key_Left:
-                case kKeyShorter:
-                    note->SetLength(note->Length() + 1);
-                    break;
-                default:
-                    if (note->Length() != 0) note->SetLength(note->Length() - 1);
-                    break;
-            }
-        }
-    }
-    Redraw();
+    const TContentKind tool = tool_;
+    const long before = ws_.undo.StateId();
+    const Placed placed = PlaceTool(cursor_, button);
+    if (placed.done && onToolPlaced) onToolPlaced(tool, before);
 }
 
 // ---- marks drawn over the page image ------------------------------------------------

@@ -58,6 +58,21 @@ bool AppliesToDash(TContentKind tool) {
     }
 }
 
+// Tools that may be put on a rest: a dot, and the marks of time and form.
+bool AppliesToRest(TContentKind tool) {
+    switch (tool) {
+        case ckFuten:
+        case ckSpeed:
+        case ckBranch:
+        case ckTempo:
+        case ckTextBox:
+        case ckKakko:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // Tools that place a symbol of their own and never go onto a note.
 bool IsSymbolTool(TContentKind tool) {
     return tool == ckBarLine || tool == ckBeat || tool == ckHorizBar;
@@ -90,6 +105,11 @@ TMusicItem* CreateMark(TContentKind tool, TMusicSheet& page) {
     }
 }
 
+// Tools a key puts on the note just typed rather than on the slot after it.
+bool GoesOnTypedNote(TContentKind tool) {
+    return tool != ckNote && tool != ckCopy && tool != ckTextBox && !IsSymbolTool(tool);
+}
+
 // Whether a click on empty space with the tool makes an item.
 bool CreatesOnEmptySlot(TContentKind tool) {
     return tool == ckNote || IsSymbolTool(tool) || tool == ckTextBox;
@@ -111,11 +131,6 @@ TMusicItem* CreateSymbol(TContentKind tool, TMusicSheet& page) {
         default:
             return nullptr;
     }
-}
-
-void LinkBothWays(TMusicItem& a, TMusicItem& b) {
-    a.Link(b);
-    b.Link(a);
 }
 
 void GivePitch(TNote& note, const KeyedPitch& pitch) {
@@ -204,13 +219,19 @@ Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt:
         }
         return placed;
     }
-    const QSize eight = MeasureInPageFont(std::string(kSustainDashText));
-    bool skippedDash = false;
+    const EightSize eight = MarkEightSize();
+    bool skippedDash = false, skippedRest = false;
     for (TMusicItem* target : targets) {
         TNote* note = target->As<TNote>();
         if (!note) continue;
         if (note->Content() == kSustainDashText && !AppliesToDash(tool_)) {
             skippedDash = true;
+            continue;
+        }
+        // An accidental, a bowing or a finger on a rest means nothing.
+        const bool rest = note->Content() == std::string(1, kRestCode);
+        if (rest && !AppliesToRest(tool_)) {
+            skippedRest = true;
             continue;
         }
         placed.done = true;
@@ -234,25 +255,22 @@ Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt:
             existing->SetContent(glyph);
             continue;
         }
-        TMusicItem* mark = CreateMark(tool_, *page_);
+        auto* mark = dynamic_cast<TMusicMark*>(CreateMark(tool_, *page_));
         if (!mark) continue;
         mark->SetContent(glyph);
+        // A span whose notes are not there yet keeps its default width.
+        int end = -1;
         if (tool_ == ckSlur || tool_ == ckRenTon) {
             const int n = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 3;
-            mark->SetWidth(SlurEnd(*note, n, false) - note->PosX());
+            end = SlurEnd(*note, n, false);
         } else if (tool_ == ck3ren) {
-            mark->SetWidth(SlurEnd(*note, 2, true) - note->PosX());
+            end = SlurEnd(*note, 2, true);
         }
-        int rx = 0, ry = 0;
-        if (const TMusicMark* asMark = dynamic_cast<const TMusicMark*>(mark)) {
-            rx = asMark->AttachRateX();
-            ry = asMark->AttachRateY();
-        }
-        mark->SetPosX(note->PosX() - eight.width() * rx / 100);
-        mark->SetPosY(note->PosY() - eight.height() * ry / 100);
-        LinkBothWays(*note, *mark);
+        if (end > note->PosX()) mark->SetWidth(end - note->PosX());
+        AttachMark(*mark, *note, eight);
     }
     if (!placed.done && skippedDash) Refuse(kMsgNotOnDash);
+    if (!placed.done && skippedRest) Refuse(kMsgNotOnRest);
     return placed;
 }
 
@@ -331,12 +349,20 @@ void TMusicPaintBox::ApplyTypedTool(const KeyedPitch* keyed) {
     HeldRedraw once(*this);
     if (KeyCursorShown()) {
         if (tool_ == ckNone) return;
+        // Right after a note was typed, a mark, dot or accidental goes on it.
+        if (TNote* typed = JustTyped(); typed && GoesOnTypedNote(tool_)) {
+            ApplyTypedToolTo(*typed);
+            RememberTyped(typed);
+            return;
+        }
         const CursorPos at = cursor_;
+        const bool typesNote = tool_ == ckNote;
         const Placed placed = PlaceTool(at, Qt::LeftButton, keyed);
         tool_ = ckNone;
         floatingShown_ = false;
         // A refused placement leaves the cursor on the slot it could not fill.
         if (placed.done) StepKeyCursor(Qt::Key_Right, Qt::NoModifier);
+        if (placed.done && typesNote) RememberTyped(placed.note);
         box_.update();
         return;
     }
@@ -379,7 +405,13 @@ Placed TMusicPaintBox::EnterKeyedNote(const std::string& digit, const KeyedPitch
     tool_ = ckNone;
     floatingShown_ = false;
     if (placed.done) StepKeyCursor(Qt::Key_Right, Qt::NoModifier);
+    if (placed.done) RememberTyped(placed.note);
     return placed;
+}
+
+EightSize TMusicPaintBox::MarkEightSize() const {
+    const QSize eight = MeasureInPageFont(std::string(kSustainDashText));
+    return {eight.width(), eight.height()};
 }
 
 void TMusicPaintBox::ApplyTypedToolTo(TNote& note) {

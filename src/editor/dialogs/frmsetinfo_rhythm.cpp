@@ -1,0 +1,34 @@
+// The options dialog's rhythm entry option: whether typed digits take the
+// octave nearest the note before them, kept under a key of our own.
+#include <QCheckBox>
+#include <QGroupBox>
+
+#include "editor/dialogs/frmsetinfo.h"
+#include "model/preferencesfile.h"
+#include "ui_frmsetinfo.h"
+
+namespace sorvel {
+
+void TfrmSetInfo::LoadRhythmOption() {
+    const bool offered = !services_.settingsPath.empty();
+    ui_->grpRhythmEntry->setVisible(offered);
+    if (!offered) return;
+    ui_->chkRhythmAutoOctave->setChecked(
+        ReadPreferenceInt(services_.settingsPath, kAutoOctaveSection, kAutoOctaveKey, 1) != 0);
+}
+
+void TfrmSetInfo::ApplyRhythmOption() {
+    if (services_.settingsPath.empty()) return;
+    const int on = ui_->chkRhythmAutoOctave->isChecked() ? 1 : 0;
+    if (ReadPreferenceInt(services_.settingsPath, kAutoOctaveSection, kAutoOctaveKey, 1) == on) {
+        return;
+    }
+    std::string error;
+    if (!WritePreferenceKey(services_.settingsPath, kAutoOctaveSection, kAutoOctaveKey, on,
+                            &error) &&
+        services_.showError) {
+        services_.showError(this, QString::fromStdString(error));
+    }
+}
+
+}  // namespace sorvel
