@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "edit/pasteplacement.h"
+#include "edit/placemarkonnote.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/platform/translatedtext.h"
@@ -113,9 +114,19 @@ TMusicItem* CreateSymbol(TContentKind tool, TMusicSheet& page) {
     }
 }
 
-void LinkBothWays(TMusicItem& a, TMusicItem& b) {
-    a.Link(b);
-    b.Link(a);
+// Draws `item` alone on a scratch canvas, as the page image draws it, which
+// stores its measured Width and Height.
+void MeasureByDrawing(TWorkspace& ws, TMusicItem& item) {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    QtCanvas canvas(painter, false);
+    TRinjiMarkTbl rinji;
+    DrawContext ctx{ws.prefs, rinji, ws.glyphs, ws.layout, false};
+    canvas.SetFont(kMusicFontName, ctx.NotePoints());
+    const bool wasSelected = item.selected;
+    item.selected = false;
+    DrawItem(canvas, item, ctx);
+    item.selected = wasSelected;
 }
 
 void GivePitch(TNote& note, const KeyedPitch& pitch) {
@@ -243,14 +254,10 @@ Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt:
         } else if (tool_ == ck3ren) {
             mark->SetWidth(SlurEnd(*note, 2, true) - note->PosX());
         }
-        int rx = 0, ry = 0;
-        if (const TMusicMark* asMark = dynamic_cast<const TMusicMark*>(mark)) {
-            rx = asMark->AttachRateX();
-            ry = asMark->AttachRateY();
+        if (auto* asMark = dynamic_cast<TMusicMark*>(mark)) {
+            PlaceMarkOnNote(*asMark, *note, {eight.width(), eight.height()},
+                            [this](TMusicItem& item) { MeasureByDrawing(ws_, item); });
         }
-        mark->SetPosX(note->PosX() - eight.width() * rx / 100);
-        mark->SetPosY(note->PosY() - eight.height() * ry / 100);
-        LinkBothWays(*note, *mark);
     }
     if (!placed.done && skippedDash) Refuse(kMsgNotOnDash);
     return placed;
