@@ -6,6 +6,7 @@
 #include <deque>
 #include <memory>
 
+#include "editor/dialogs/newbookdialog.h"
 #include "editor/mainwindow/frmmain.h"
 #include "playback/capturemidiout.h"
 #include "playback/forwardingmidiout.h"
@@ -21,6 +22,11 @@ struct ScriptedDialogs {
     std::deque<bool> yesNoAnswers;  // none left: No
     QStringList questions;
     int saveQuestions = 0;
+    // The new-book dialog's answers (nothing: cancelled); none left: what
+    // the dialog gives for Enter. With realNewBookDialog the dialog shows.
+    std::deque<std::optional<NewBookSetup>> newBookAnswers;
+    int newBookQuestions = 0;
+    bool realNewBookDialog = false;
 
     EditorDialogs Make() {
         EditorDialogs d;
@@ -51,6 +57,14 @@ struct ScriptedDialogs {
             const bool yes = yesNoAnswers.front();
             yesNoAnswers.pop_front();
             return yes;
+        };
+        d.askNewBook = [this](QWidget* parent) -> std::optional<NewBookSetup> {
+            ++newBookQuestions;
+            if (realNewBookDialog) return NewBookDialog::Ask(parent);
+            if (newBookAnswers.empty()) return NewBookDialog(parent).Setup();
+            std::optional<NewBookSetup> a = newBookAnswers.front();
+            newBookAnswers.pop_front();
+            return a;
         };
         return d;
     }

@@ -8,6 +8,7 @@
 #include "base/cp932.h"
 #include "base/text.h"
 #include "editor/dialogs/colorchoice.h"
+#include "editor/dialogs/editoroptions.h"
 #include "editor/dialogs/keycodecaption.h"
 #include "editor/platform/fileassociation.h"
 #include "editor/platform/interfacelanguage.h"
@@ -307,6 +308,7 @@ void TfrmSetInfo::LoadOptions() {
     ui_->edtPlayCursorWidth->setValue(p.DefoPlayCursorWidth);
     ui_->cmbPlayCursorDispMode->setCurrentIndex(p.DefoPlayCursorDispMode == 1 ? 1 : 0);
     LoadLanguage();
+    LoadEditorOptions(*this, services_.settingsPath);
 }
 
 // The stored choice; no key, "auto" or an unknown value show automatic.
@@ -538,6 +540,7 @@ void TfrmSetInfo::ApplyOptions() {
     p.DefoPlayCursorWidth = ui_->edtPlayCursorWidth->value();
     p.DefoPlayCursorDispMode = ui_->cmbPlayCursorDispMode->currentIndex() == 1 ? 1 : 0;
     ApplyLanguage();
+    ApplyEditorOptions(*this, services_.settingsPath, services_.showError);
     ApplyMidi();
 }
 

@@ -116,10 +116,11 @@ void EditorDocument::ReplaceBook(std::unique_ptr<TMusicBook> book, const std::st
     NotifyModified();
 }
 
-void EditorDocument::ReplaceWithNewBook() {
+void EditorDocument::ReplaceWithNewBook(const std::function<void(TWorkspace&)>& setUp) {
     Q_EMIT aboutToReplaceBook();
     ws_.NewBook();
     PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
+    if (setUp) setUp(ws_);
     filePath_.clear();
     diskStamp_.reset();
     savedState_ = ws_.undo.StateId();

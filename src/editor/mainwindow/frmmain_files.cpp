@@ -8,12 +8,15 @@
 #include <QScrollArea>
 #include <filesystem>
 
+#include "edit/newbooksetup.h"
 #include "edit/pageoperations.h"
+#include "editor/dialogs/editoroptions.h"
 #include "editor/dialogs/frmversioninfo.h"
 #include "editor/mainwindow/frmmain.h"
 #include "editor/mainwindow/recentfiles.h"
 #include "editor/mainwindow/waitcursor.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
 #include "editor/pageview/toolpalette.h"
 #include "editor/platform/helpopener.h"
 #include "editor/platform/recoverycontroller.h"
@@ -73,7 +76,18 @@ void TfrmMain::BookReplaced() {
 
 void TfrmMain::NewBook() {
     if (!SavePrompt()) return;
-    document_->ReplaceWithNewBook();
+    if (!EditorOptionOn(settingsPath_, kNewBookDialogOption)) {
+        document_->ReplaceWithNewBook();
+        return;
+    }
+    const std::optional<NewBookSetup> setup = options_.dialogs.askNewBook(this);
+    if (!setup) return;
+    PagePoint start;
+    document_->ReplaceWithNewBook(
+        [&](TWorkspace& ws) { start = SetUpNewBook(*ws.book, *setup, ws.layout, ws.glyphs); });
+    // Typing (and rhythm entry) starts at once where the first note goes.
+    view_->ShowKeyCursor(start.x, start.y);
+    pbScore1_->setFocus();
 }
 
 void TfrmMain::Open() {
