@@ -17,6 +17,8 @@ struct ScriptedDialogs {
     std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> openPaths;
     std::deque<QString> savePaths;  // an empty string cancels the dialog
+    // The folders the open and save dialogs opened in, the names proposed.
+    QStringList openFolders, saveFolders, saveProposals;
     QStringList errors;
     QStringList infos;
     std::deque<bool> yesNoAnswers;  // none left: No
@@ -37,13 +39,16 @@ struct ScriptedDialogs {
             saveAnswers.pop_front();
             return a;
         };
-        d.askOpenPath = [this](QWidget*, const QString&) {
+        d.askOpenPath = [this](QWidget*, const QString& folder) {
+            openFolders << folder;
             if (openPaths.empty()) return QString();
             QString p = openPaths.front();
             openPaths.pop_front();
             return p;
         };
-        d.askSavePath = [this](QWidget*, const QString&, const QString&) {
+        d.askSavePath = [this](QWidget*, const QString& folder, const QString& proposal) {
+            saveFolders << folder;
+            saveProposals << proposal;
             if (savePaths.empty()) return QString();
             QString p = savePaths.front();
             savePaths.pop_front();

@@ -41,6 +41,9 @@ public:
     const std::string& FilePath() const { return filePath_; }
     // The same for people to read; kUntitled for none.
     QString FileName() const;
+    // The name the save and export dialogs propose: the file's path, or for a
+    // book never saved its title made safe for a file name ("無題" without one).
+    QString ProposedName() const;
     bool HasFile() const { return !filePath_.empty(); }
     // The file as it was when last read or written; empty for a book that
     // came from elsewhere (new, import, recovery).
