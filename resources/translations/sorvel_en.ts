@@ -1379,6 +1379,10 @@ The help contents page is the following file. Please open it in your browser.
         <source>次回の起動時から有効になります。</source>
         <translation>Takes effect at the next start.</translation>
     </message>
+    <message>
+        <source>ブック新規作成で、タイトル・調・拍子などを最初に聞く</source>
+        <translation>Ask for the title, key, time signature and more when making a new book</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSetNote</name>
@@ -2745,6 +2749,282 @@ Everything other than printing works as usual.</translation>
         <source>予備です</source>
         <translation>Reserved</translation>
     </message>
+    <message>
+        <source>休符</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>延長線</source>
+        <translation>Sustain dash</translation>
+    </message>
+    <message>
+        <source>付点</source>
+        <translation>Dot</translation>
+    </message>
+    <message>
+        <source>長休符（複数小節）</source>
+        <translation>Multi-bar rest</translation>
+    </message>
+    <message>
+        <source>開放弦</source>
+        <translation>Open string</translation>
+    </message>
+    <message>
+        <source>小節線</source>
+        <translation>Bar line</translation>
+    </message>
+    <message>
+        <source>複縦線</source>
+        <translation>Double bar line</translation>
+    </message>
+    <message>
+        <source>終止線</source>
+        <translation>Final bar line</translation>
+    </message>
+    <message>
+        <source>反復記号（始め）</source>
+        <translation>Start repeat</translation>
+    </message>
+    <message>
+        <source>反復記号（終わり）</source>
+        <translation>End repeat</translation>
+    </message>
+    <message>
+        <source>反復記号（両側）</source>
+        <translation>Repeat on both sides</translation>
+    </message>
+    <message>
+        <source>ダウンボウ</source>
+        <translation>Pull bow (down-bow)</translation>
+    </message>
+    <message>
+        <source>アップボウ</source>
+        <translation>Push bow (up-bow)</translation>
+    </message>
+    <message>
+        <source>内弦</source>
+        <translation>Inner string</translation>
+    </message>
+    <message>
+        <source>外弦</source>
+        <translation>Outer string</translation>
+    </message>
+    <message>
+        <source>フラット</source>
+        <translation>Flat</translation>
+    </message>
+    <message>
+        <source>ナチュラル</source>
+        <translation>Natural</translation>
+    </message>
+    <message>
+        <source>シャープ</source>
+        <translation>Sharp</translation>
+    </message>
+    <message>
+        <source>テキスト</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>ピアニッシッシモ（ppp）</source>
+        <translation>Pianississimo (ppp)</translation>
+    </message>
+    <message>
+        <source>ピアニッシモ（pp）</source>
+        <translation>Pianissimo (pp)</translation>
+    </message>
+    <message>
+        <source>ピアノ（p）</source>
+        <translation>Piano (p)</translation>
+    </message>
+    <message>
+        <source>メゾピアノ（mp）</source>
+        <translation>Mezzo-piano (mp)</translation>
+    </message>
+    <message>
+        <source>メゾフォルテ（mf）</source>
+        <translation>Mezzo-forte (mf)</translation>
+    </message>
+    <message>
+        <source>フォルテ（f）</source>
+        <translation>Forte (f)</translation>
+    </message>
+    <message>
+        <source>フォルティッシモ（ff）</source>
+        <translation>Fortissimo (ff)</translation>
+    </message>
+    <message>
+        <source>フォルティッシッシモ（fff）</source>
+        <translation>Fortississimo (fff)</translation>
+    </message>
+    <message>
+        <source>スフォルツァンド（sf）</source>
+        <translation>Sforzando (sf)</translation>
+    </message>
+    <message>
+        <source>クレッシェンド</source>
+        <translation>Crescendo</translation>
+    </message>
+    <message>
+        <source>デクレッシェンド</source>
+        <translation>Decrescendo</translation>
+    </message>
+    <message>
+        <source>フィーネ（Fine）</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>セーニョ</source>
+        <translation>Segno</translation>
+    </message>
+    <message>
+        <source>ダル・セーニョ（D.S.）</source>
+        <translation>Dal segno (D.S.)</translation>
+    </message>
+    <message>
+        <source>コーダ</source>
+        <translation>Coda</translation>
+    </message>
+    <message>
+        <source>ダ・カーポ（D.C.）</source>
+        <translation>Da capo (D.C.)</translation>
+    </message>
+    <message>
+        <source>ハーモニクス</source>
+        <translation>Harmonic</translation>
+    </message>
+    <message>
+        <source>下方モルデント</source>
+        <translation>Lower mordent</translation>
+    </message>
+    <message>
+        <source>左手ピチカート</source>
+        <translation>Left-hand pizzicato</translation>
+    </message>
+    <message>
+        <source>スタッカート</source>
+        <translation>Staccato</translation>
+    </message>
+    <message>
+        <source>トリル</source>
+        <translation>Trill</translation>
+    </message>
+    <message>
+        <source>トリル（波線つき）</source>
+        <translation>Trill with wavy line</translation>
+    </message>
+    <message>
+        <source>上方モルデント</source>
+        <translation>Upper mordent</translation>
+    </message>
+    <message>
+        <source>ターン</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>逆ターン</source>
+        <translation>Inverted turn</translation>
+    </message>
+    <message>
+        <source>ビブラート</source>
+        <translation>Vibrato</translation>
+    </message>
+    <message>
+        <source>アクセント</source>
+        <translation>Accent</translation>
+    </message>
+    <message>
+        <source>スタッカーティッシモ</source>
+        <translation>Staccatissimo</translation>
+    </message>
+    <message>
+        <source>トレモロ</source>
+        <translation>Tremolo</translation>
+    </message>
+    <message>
+        <source>ブレス</source>
+        <translation>Breath mark</translation>
+    </message>
+    <message>
+        <source>上行スライド</source>
+        <translation>Upward slide</translation>
+    </message>
+    <message>
+        <source>下行スライド</source>
+        <translation>Downward slide</translation>
+    </message>
+    <message>
+        <source>長い上行スライド</source>
+        <translation>Long upward slide</translation>
+    </message>
+    <message>
+        <source>長い下行スライド</source>
+        <translation>Long downward slide</translation>
+    </message>
+    <message>
+        <source>スラー</source>
+        <translation>Slur</translation>
+    </message>
+    <message>
+        <source>三連符</source>
+        <translation>Triplet</translation>
+    </message>
+    <message>
+        <source>前打音</source>
+        <translation>Grace note before</translation>
+    </message>
+    <message>
+        <source>後打音</source>
+        <translation>Grace note after</translation>
+    </message>
+    <message>
+        <source>連音の弧線</source>
+        <translation>Tuplet arch</translation>
+    </message>
+    <message>
+        <source>リタルダンド（rit.）</source>
+        <translation>Ritardando (rit.)</translation>
+    </message>
+    <message>
+        <source>アッチェレランド（accel.）</source>
+        <translation>Accelerando (accel.)</translation>
+    </message>
+    <message>
+        <source>テンポ</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>1オクターブ下げる</source>
+        <translation>One octave down</translation>
+    </message>
+    <message>
+        <source>1オクターブ上げる</source>
+        <translation>One octave up</translation>
+    </message>
+    <message>
+        <source>音を短く</source>
+        <translation>Shorter</translation>
+    </message>
+    <message>
+        <source>音を長く</source>
+        <translation>Longer</translation>
+    </message>
+    <message>
+        <source>音符 %1</source>
+        <translation>Note %1</translation>
+    </message>
+    <message>
+        <source>指番号 %1</source>
+        <translation>Finger %1</translation>
+    </message>
+    <message>
+        <source>%1番かっこ</source>
+        <translation>Ending %1</translation>
+    </message>
+    <message>
+        <source>%1 拍子</source>
+        <translation>%1 time</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::base</name>
@@ -3022,6 +3302,60 @@ Saving over it will lose those changes. Do you want to overwrite it?</translatio
     <message>
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
         <translation>The first ending bracket is missing, or a first ending bracket directly follows an end-repeat sign</translation>
+    </message>
+</context>
+<context>
+    <name>NewBookDialog</name>
+    <message>
+        <source>ブック新規作成</source>
+        <translation>New Book</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>Composer</translation>
+    </message>
+    <message>
+        <source>調</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>拍子</source>
+        <translation>Time signature</translation>
+    </message>
+    <message>
+        <source>♩＝</source>
+        <translation>♩＝</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>ページ数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>OK で、1 ページ目の最初の小節から音符を入力できます。</source>
+        <translation>After OK, type the notes from the first bar of page 1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::NewBookDialog</name>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
     </message>
 </context>
 </TS>

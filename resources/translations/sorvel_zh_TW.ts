@@ -1379,6 +1379,10 @@
         <source>次回の起動時から有効になります。</source>
         <translation>下次啟動時生效。</translation>
     </message>
+    <message>
+        <source>ブック新規作成で、タイトル・調・拍子などを最初に聞く</source>
+        <translation>新增曲集時先詢問標題、調、拍號等</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSetNote</name>
@@ -2745,6 +2749,282 @@
         <source>予備です</source>
         <translation>預留</translation>
     </message>
+    <message>
+        <source>休符</source>
+        <translation>休止符</translation>
+    </message>
+    <message>
+        <source>延長線</source>
+        <translation>增時線</translation>
+    </message>
+    <message>
+        <source>付点</source>
+        <translation>附點</translation>
+    </message>
+    <message>
+        <source>長休符（複数小節）</source>
+        <translation>多小節休止</translation>
+    </message>
+    <message>
+        <source>開放弦</source>
+        <translation>空弦</translation>
+    </message>
+    <message>
+        <source>小節線</source>
+        <translation>小節線</translation>
+    </message>
+    <message>
+        <source>複縦線</source>
+        <translation>雙小節線</translation>
+    </message>
+    <message>
+        <source>終止線</source>
+        <translation>終止線</translation>
+    </message>
+    <message>
+        <source>反復記号（始め）</source>
+        <translation>反覆記號（開始）</translation>
+    </message>
+    <message>
+        <source>反復記号（終わり）</source>
+        <translation>反覆記號（結束）</translation>
+    </message>
+    <message>
+        <source>反復記号（両側）</source>
+        <translation>反覆記號（兩側）</translation>
+    </message>
+    <message>
+        <source>ダウンボウ</source>
+        <translation>拉弓</translation>
+    </message>
+    <message>
+        <source>アップボウ</source>
+        <translation>推弓</translation>
+    </message>
+    <message>
+        <source>内弦</source>
+        <translation>內弦</translation>
+    </message>
+    <message>
+        <source>外弦</source>
+        <translation>外弦</translation>
+    </message>
+    <message>
+        <source>フラット</source>
+        <translation>降記號</translation>
+    </message>
+    <message>
+        <source>ナチュラル</source>
+        <translation>還原記號</translation>
+    </message>
+    <message>
+        <source>シャープ</source>
+        <translation>升記號</translation>
+    </message>
+    <message>
+        <source>テキスト</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>ピアニッシッシモ（ppp）</source>
+        <translation>最弱</translation>
+    </message>
+    <message>
+        <source>ピアニッシモ（pp）</source>
+        <translation>很弱</translation>
+    </message>
+    <message>
+        <source>ピアノ（p）</source>
+        <translation>弱</translation>
+    </message>
+    <message>
+        <source>メゾピアノ（mp）</source>
+        <translation>中弱</translation>
+    </message>
+    <message>
+        <source>メゾフォルテ（mf）</source>
+        <translation>中強</translation>
+    </message>
+    <message>
+        <source>フォルテ（f）</source>
+        <translation>強</translation>
+    </message>
+    <message>
+        <source>フォルティッシモ（ff）</source>
+        <translation>很強</translation>
+    </message>
+    <message>
+        <source>フォルティッシッシモ（fff）</source>
+        <translation>最強</translation>
+    </message>
+    <message>
+        <source>スフォルツァンド（sf）</source>
+        <translation>突強</translation>
+    </message>
+    <message>
+        <source>クレッシェンド</source>
+        <translation>漸強</translation>
+    </message>
+    <message>
+        <source>デクレッシェンド</source>
+        <translation>漸弱</translation>
+    </message>
+    <message>
+        <source>フィーネ（Fine）</source>
+        <translation>結束記號</translation>
+    </message>
+    <message>
+        <source>セーニョ</source>
+        <translation>記號（D.S. 返回處）</translation>
+    </message>
+    <message>
+        <source>ダル・セーニョ（D.S.）</source>
+        <translation>從記號處反覆（D.S.）</translation>
+    </message>
+    <message>
+        <source>コーダ</source>
+        <translation>尾聲記號</translation>
+    </message>
+    <message>
+        <source>ダ・カーポ（D.C.）</source>
+        <translation>從頭反覆（D.C.）</translation>
+    </message>
+    <message>
+        <source>ハーモニクス</source>
+        <translation>泛音</translation>
+    </message>
+    <message>
+        <source>下方モルデント</source>
+        <translation>下波音</translation>
+    </message>
+    <message>
+        <source>左手ピチカート</source>
+        <translation>左手撥弦</translation>
+    </message>
+    <message>
+        <source>スタッカート</source>
+        <translation>頓音</translation>
+    </message>
+    <message>
+        <source>トリル</source>
+        <translation>顫音</translation>
+    </message>
+    <message>
+        <source>トリル（波線つき）</source>
+        <translation>顫音（帶波浪線）</translation>
+    </message>
+    <message>
+        <source>上方モルデント</source>
+        <translation>上波音</translation>
+    </message>
+    <message>
+        <source>ターン</source>
+        <translation>回音</translation>
+    </message>
+    <message>
+        <source>逆ターン</source>
+        <translation>逆回音</translation>
+    </message>
+    <message>
+        <source>ビブラート</source>
+        <translation>揉弦</translation>
+    </message>
+    <message>
+        <source>アクセント</source>
+        <translation>重音</translation>
+    </message>
+    <message>
+        <source>スタッカーティッシモ</source>
+        <translation>短頓音</translation>
+    </message>
+    <message>
+        <source>トレモロ</source>
+        <translation>顫弓</translation>
+    </message>
+    <message>
+        <source>ブレス</source>
+        <translation>換氣記號</translation>
+    </message>
+    <message>
+        <source>上行スライド</source>
+        <translation>上滑音</translation>
+    </message>
+    <message>
+        <source>下行スライド</source>
+        <translation>下滑音</translation>
+    </message>
+    <message>
+        <source>長い上行スライド</source>
+        <translation>長上滑音</translation>
+    </message>
+    <message>
+        <source>長い下行スライド</source>
+        <translation>長下滑音</translation>
+    </message>
+    <message>
+        <source>スラー</source>
+        <translation>圓滑線</translation>
+    </message>
+    <message>
+        <source>三連符</source>
+        <translation>三連音</translation>
+    </message>
+    <message>
+        <source>前打音</source>
+        <translation>前倚音</translation>
+    </message>
+    <message>
+        <source>後打音</source>
+        <translation>後倚音</translation>
+    </message>
+    <message>
+        <source>連音の弧線</source>
+        <translation>連音弧線</translation>
+    </message>
+    <message>
+        <source>リタルダンド（rit.）</source>
+        <translation>漸慢</translation>
+    </message>
+    <message>
+        <source>アッチェレランド（accel.）</source>
+        <translation>漸快</translation>
+    </message>
+    <message>
+        <source>テンポ</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>1オクターブ下げる</source>
+        <translation>降低八度</translation>
+    </message>
+    <message>
+        <source>1オクターブ上げる</source>
+        <translation>升高八度</translation>
+    </message>
+    <message>
+        <source>音を短く</source>
+        <translation>縮短時值</translation>
+    </message>
+    <message>
+        <source>音を長く</source>
+        <translation>延長時值</translation>
+    </message>
+    <message>
+        <source>音符 %1</source>
+        <translation>音符 %1</translation>
+    </message>
+    <message>
+        <source>指番号 %1</source>
+        <translation>指法 %1</translation>
+    </message>
+    <message>
+        <source>%1番かっこ</source>
+        <translation>第 %1 反覆結尾</translation>
+    </message>
+    <message>
+        <source>%1 拍子</source>
+        <translation>%1 拍</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::base</name>
@@ -3022,6 +3302,60 @@
     <message>
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
         <translation>缺少第 1 反覆結尾；或者第 1 反覆結尾緊接在反覆結束記號之後</translation>
+    </message>
+</context>
+<context>
+    <name>NewBookDialog</name>
+    <message>
+        <source>ブック新規作成</source>
+        <translation>新增曲集</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>作曲</translation>
+    </message>
+    <message>
+        <source>調</source>
+        <translation>調</translation>
+    </message>
+    <message>
+        <source>拍子</source>
+        <translation>拍號</translation>
+    </message>
+    <message>
+        <source>♩＝</source>
+        <translation>♩＝</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>ページ数</source>
+        <translation>頁數</translation>
+    </message>
+    <message>
+        <source>OK で、1 ページ目の最初の小節から音符を入力できます。</source>
+        <translation>按「確定」後，即可從第 1 頁的第一小節開始輸入音符。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::NewBookDialog</name>
+    <message>
+        <source>なし</source>
+        <translation>無</translation>
     </message>
 </context>
 </TS>

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "edit/barlinetakeover.h"
-#include "edit/markplacement.h"
+#include "edit/placemarkonnote.h"
 #include "edit/runbars.h"
 
 namespace sorvel {

@@ -99,7 +99,7 @@ void RhythmEntry::WriteGraces(TypedNote& note) {
     TDaonLeft* group = CreateItem<TDaonLeft>(note.head->Sheet());
     group->SetContent(std::string(1, kGraceBeforeCode));
     group->SetAllNoteData(slots);
-    AttachMark(*group, *note.head, eight_);
+    PlaceMarkOnNote(*group, *note.head, eight_, {});
     note.graces = std::move(run_.graces);
     run_.graces.clear();
 }

@@ -6,6 +6,7 @@
 #include <deque>
 #include <memory>
 
+#include "editor/dialogs/newbookdialog.h"
 #include "editor/mainwindow/frmmain.h"
 #include "playback/capturemidiout.h"
 #include "playback/forwardingmidiout.h"
@@ -16,11 +17,18 @@ struct ScriptedDialogs {
     std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> openPaths;
     std::deque<QString> savePaths;  // an empty string cancels the dialog
+    // The folders the open and save dialogs opened in, the names proposed.
+    QStringList openFolders, saveFolders, saveProposals;
     QStringList errors;
     QStringList infos;
     std::deque<bool> yesNoAnswers;  // none left: No
     QStringList questions;
     int saveQuestions = 0;
+    // The new-book dialog's answers (nothing: cancelled); none left: what
+    // the dialog gives for Enter. With realNewBookDialog the dialog shows.
+    std::deque<std::optional<NewBookSetup>> newBookAnswers;
+    int newBookQuestions = 0;
+    bool realNewBookDialog = false;
 
     EditorDialogs Make() {
         EditorDialogs d;
@@ -31,13 +39,16 @@ struct ScriptedDialogs {
             saveAnswers.pop_front();
             return a;
         };
-        d.askOpenPath = [this](QWidget*, const QString&) {
+        d.askOpenPath = [this](QWidget*, const QString& folder) {
+            openFolders << folder;
             if (openPaths.empty()) return QString();
             QString p = openPaths.front();
             openPaths.pop_front();
             return p;
         };
-        d.askSavePath = [this](QWidget*, const QString&, const QString&) {
+        d.askSavePath = [this](QWidget*, const QString& folder, const QString& proposal) {
+            saveFolders << folder;
+            saveProposals << proposal;
             if (savePaths.empty()) return QString();
             QString p = savePaths.front();
             savePaths.pop_front();
@@ -51,6 +62,14 @@ struct ScriptedDialogs {
             const bool yes = yesNoAnswers.front();
             yesNoAnswers.pop_front();
             return yes;
+        };
+        d.askNewBook = [this](QWidget* parent) -> std::optional<NewBookSetup> {
+            ++newBookQuestions;
+            if (realNewBookDialog) return NewBookDialog::Ask(parent);
+            if (newBookAnswers.empty()) return NewBookDialog(parent).Setup();
+            std::optional<NewBookSetup> a = newBookAnswers.front();
+            newBookAnswers.pop_front();
+            return a;
         };
         return d;
     }

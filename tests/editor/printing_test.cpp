@@ -368,11 +368,13 @@ private Q_SLOTS:
     void bitmapOfTheShownPage() {
         PrintingWindow f(2, 2);
         TfrmMain& w = *f.window;
-        w.Workspace().prefs.InitialDir = f.dir.path().toStdString();
+        // A folder of the player's (the fixture's program lives in f.dir).
+        QVERIFY(QDir(f.dir.path()).mkdir("scores"));
+        w.Workspace().prefs.InitialDir = f.Path("scores").toStdString();
         f.script.bitmapPath = f.Path("page.bmp");
         f.Trigger("actSaveBitMap");
         QCOMPARE(f.script.bitmapProposals.last(), QString::fromUtf8("無題.bmp"));
-        QCOMPARE(f.script.folders.last(), f.dir.path());
+        QCOMPARE(f.script.folders.last(), f.Path("scores"));
         const QByteArray bytes = ReadAll(f.script.bitmapPath);
         QVERIFY(bytes.startsWith("BM"));
         QImage image = QImage::fromData(bytes, "BMP");

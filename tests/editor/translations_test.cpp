@@ -20,6 +20,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -36,6 +37,7 @@
 #include "editor/dialogs/frmversioninfo.h"
 #include "editor/dialogs/generalmidinames.h"
 #include "editor/dialogs/itemdialogs.h"
+#include "editor/dialogs/newbookdialog.h"
 #include "editor/dialogs/settingsvalues.h"
 #include "editor/mainwindow/actiontable.h"
 #include "editor/mainwindow/settingscommands.h"
@@ -223,6 +225,8 @@ private:
         texts += TextsOf(contents);
         TfrmVersionInfo about(&w);
         texts += TextsOf(about);
+        NewBookDialog newBook(&w);
+        texts += TextsOf(newBook);
         PlaybackController* playback = FindPlaybackController(w);
         texts += TextsOf(playback->PlayDialog());
         texts += TextsOf(playback->KeyBoard());
@@ -504,6 +508,49 @@ private Q_SLOTS:
             WritePreferenceKey(f.SettingsPath().toStdString(), "Editor", "ShowSpareTabs", 1);
             f.Start();
             QCOMPARE(spareShown(), 1);
+        }
+    }
+
+    // Every button of the palette says what it places and, where a key types
+    // it, which key; the keys of the accidentals are printed under them too.
+    void everyPaletteButtonHasANameInEveryLanguage() {
+        for (InterfaceLanguage language : kInterfaceLanguages) {
+            const InterfaceTranslators translators(language);
+            MainWindowFixture f;
+            ToolPalette& palette = f.window->Palette();
+            QStringList unnamed;
+            int buttons = 0;
+            for (int page = 0; page < palette.count(); ++page) {
+                for (QToolButton* button : palette.widget(page)->findChildren<QToolButton*>()) {
+                    // The spare tab's buttons hold no tool.
+                    if (!button->isEnabled()) continue;
+                    ++buttons;
+                    const QString tip = button->toolTip();
+                    if (tip.isEmpty() || tip.startsWith(QLatin1String(" ("))) {
+                        unnamed << button->objectName();
+                    }
+                }
+            }
+            const QString code = QString::fromStdString(LanguageCode(language));
+            QVERIFY2(unnamed.isEmpty(), qPrintable(code + ": " + unnamed.join(' ')));
+            QVERIFY(buttons > 90);
+            auto tipOf = [&palette](const char* name) {
+                return palette.findChild<QToolButton*>(name)->toolTip();
+            };
+            for (const auto& [name, key] :
+                 {std::pair{"btnRinji_2", " (#)"}, std::pair{"btnRinji_0", " (b)"},
+                  std::pair{"btnRinji_1", " (n)"}, std::pair{"btnDaonLeft_01", " (g)"},
+                  std::pair{"btnNote_8", " (8, -)"}, std::pair{"btnBarLine_0", " (/)"},
+                  std::pair{"btn1OctUp", " (x)"}, std::pair{"btnSlur_01", " (s)"}}) {
+                QVERIFY2(tipOf(name).endsWith(QLatin1String(key)),
+                         qPrintable(code + ": " + tipOf(name)));
+            }
+            // Marks without a key carry their name alone; a name tells the
+            // sharp from the flat in every language.
+            QVERIFY(!tipOf("btnSign_91").contains('('));
+            QVERIFY(tipOf("btnRinji_2").section(" (", 0, 0) !=
+                    tipOf("btnRinji_0").section(" (", 0, 0));
+            QCOMPARE(tipOf("btnNote_5").section(" (", 0, 0).contains('5'), true);
         }
     }
 

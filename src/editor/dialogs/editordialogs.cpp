@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "editor/dialogs/nameonlyiconprovider.h"
+#include "editor/dialogs/newbookdialog.h"
 
 namespace sorvel {
 
@@ -66,7 +67,8 @@ QString ChosenFile(QFileDialog& dialog) {
 }  // namespace
 
 EditorDialogs EditorDialogs::Standard() {
-    return {AskSaveChanges, AskOpenPath, AskSavePath, ShowError, ShowInfo, AskYesNo};
+    return {AskSaveChanges, AskOpenPath, AskSavePath,       ShowError,
+            ShowInfo,       AskYesNo,    NewBookDialog::Ask};
 }
 
 QString AskOpenFile(QWidget* parent, const char* name, const char* filter, const char* extension,

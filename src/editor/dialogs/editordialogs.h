@@ -5,6 +5,9 @@
 #include <QString>
 #include <QtGlobal>
 #include <functional>
+#include <optional>
+
+#include "edit/newbooksetup.h"
 
 class QWidget;
 
@@ -25,6 +28,8 @@ struct EditorDialogs {
     std::function<void(QWidget* parent, const QString& text)> showInfo;
     // A question with Yes and No, No the default; true for Yes.
     std::function<bool(QWidget* parent, const QString& text)> askYesNo;
+    // The new-book dialog; nothing when cancelled.
+    std::function<std::optional<NewBookSetup>(QWidget* parent)> askNewBook;
 
     static EditorDialogs Standard();
 };

@@ -8,6 +8,7 @@
 #include "base/cp932.h"
 #include "base/text.h"
 #include "editor/dialogs/colorchoice.h"
+#include "editor/dialogs/editoroptions.h"
 #include "editor/dialogs/keycodecaption.h"
 #include "editor/platform/fileassociation.h"
 #include "editor/platform/interfacelanguage.h"
@@ -308,6 +309,7 @@ void TfrmSetInfo::LoadOptions() {
     ui_->cmbPlayCursorDispMode->setCurrentIndex(p.DefoPlayCursorDispMode == 1 ? 1 : 0);
     LoadLanguage();
     LoadRhythmOption();
+    LoadEditorOptions(*this, services_.settingsPath);
 }
 
 // The stored choice; no key, "auto" or an unknown value show automatic.
@@ -540,6 +542,7 @@ void TfrmSetInfo::ApplyOptions() {
     p.DefoPlayCursorDispMode = ui_->cmbPlayCursorDispMode->currentIndex() == 1 ? 1 : 0;
     ApplyLanguage();
     ApplyRhythmOption();
+    ApplyEditorOptions(*this, services_.settingsPath, services_.showError);
     ApplyMidi();
 }
 

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QTimer>
 
+#include "base/cp932.h"
 #include "edit/pageoperations.h"
+#include "editor/dialogs/dialogfolder.h"
 #include "editor/mainwindow/booknames.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
@@ -25,6 +27,15 @@ EditorDocument::~EditorDocument() {
 QString EditorDocument::FileName() const {
     return filePath_.empty() ? QCoreApplication::translate(kBookNamesContext, kUntitled)
                              : QFile::decodeName(filePath_.c_str());
+}
+
+QString EditorDocument::ProposedName() const {
+    if (HasFile()) return FileName();
+    const TMusicBook& book = *ws_.book;
+    std::string title = book.Title();
+    if (title.empty() && book.SheetCount() > 0) title = book.GetSheet(0)->Title();
+    const QString name = FileNameOfTitle(QString::fromStdString(cp932::ToUtf8(title)));
+    return name.isEmpty() ? FileName() : name;
 }
 
 bool EditorDocument::IsModified() const {
@@ -116,10 +127,11 @@ void EditorDocument::ReplaceBook(std::unique_ptr<TMusicBook> book, const std::st
     NotifyModified();
 }
 
-void EditorDocument::ReplaceWithNewBook() {
+void EditorDocument::ReplaceWithNewBook(const std::function<void(TWorkspace&)>& setUp) {
     Q_EMIT aboutToReplaceBook();
     ws_.NewBook();
     PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
+    if (setUp) setUp(ws_);
     filePath_.clear();
     diskStamp_.reset();
     savedState_ = ws_.undo.StateId();

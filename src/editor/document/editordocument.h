@@ -41,6 +41,9 @@ public:
     const std::string& FilePath() const { return filePath_; }
     // The same for people to read; kUntitled for none.
     QString FileName() const;
+    // The name the save and export dialogs propose: the file's path, or for a
+    // book never saved its title made safe for a file name ("無題" without one).
+    QString ProposedName() const;
     bool HasFile() const { return !filePath_.empty(); }
     // The file as it was when last read or written; empty for a book that
     // came from elsewhere (new, import, recovery).
@@ -63,8 +66,10 @@ public:
     // history starts anew. `filePath` is empty for a book without a file.
     void ReplaceBook(std::unique_ptr<TMusicBook> book, const std::string& filePath, Origin origin,
                      std::optional<FileStamp> stamp = std::nullopt);
-    // A fresh book as the program makes one.
-    void ReplaceWithNewBook();
+    // A fresh book as the program makes one; `setUp`, when given, fills it
+    // before anyone hears of it (nothing it changes is recorded: the new
+    // book's history is empty and it is unmodified).
+    void ReplaceWithNewBook(const std::function<void(TWorkspace&)>& setUp = {});
     // The book was written to `path`: the saved mark moves to the present state.
     void MarkSaved(const std::string& filePath, std::optional<FileStamp> stamp = std::nullopt);
 

@@ -64,6 +64,10 @@ public:
     virtual ToolPalette& Palette() = 0;
     virtual PrinterMetrics& Printer() = 0;
     virtual const std::string& SettingsPath() const = 0;
+    // The folder a file dialog opens in, and the folder of the file the
+    // player chose in one, to open in next time.
+    virtual QString DialogFolder() const = 0;
+    virtual void UseDialogFolder(const QString& chosenFile) = 0;
     // The options changed the MIDI settings (device, instrument, clicks).
     virtual void MidiSettingsChanged() = 0;
     // Calls `listener` after each such change, for as long as `receiver` lives.

@@ -90,6 +90,8 @@ public:
     int PageNo() const override { return pageNo_; }
     bool IsModified() const { return document_->IsModified(); }
     const std::string& SettingsPath() const override { return settingsPath_; }
+    QString DialogFolder() const override;
+    void UseDialogFolder(const QString& chosenFile) override;
     QAction* Action(const QString& name) const override { return actions_.value(name); }
     QWidget* Window() override { return this; }
     void UpdateActions() override { ActionListUpdate(); }

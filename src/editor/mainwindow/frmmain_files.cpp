@@ -6,20 +6,26 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <filesystem>
 
+#include "edit/newbooksetup.h"
 #include "edit/pageoperations.h"
+#include "editor/dialogs/dialogfolder.h"
+#include "editor/dialogs/editoroptions.h"
 #include "editor/dialogs/frmversioninfo.h"
 #include "editor/mainwindow/frmmain.h"
 #include "editor/mainwindow/recentfiles.h"
 #include "editor/mainwindow/waitcursor.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/scorepaintbox.h"
 #include "editor/pageview/toolpalette.h"
 #include "editor/platform/helpopener.h"
 #include "editor/platform/recoverycontroller.h"
 #include "editor/platform/translatedtext.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
+#include "model/preferencesfile.h"
 #include "model/scorefile.h"
 
 namespace sorvel {
@@ -73,14 +79,25 @@ void TfrmMain::BookReplaced() {
 
 void TfrmMain::NewBook() {
     if (!SavePrompt()) return;
-    document_->ReplaceWithNewBook();
+    if (!EditorOptionOn(settingsPath_, kNewBookDialogOption)) {
+        document_->ReplaceWithNewBook();
+        return;
+    }
+    const std::optional<NewBookSetup> setup = options_.dialogs.askNewBook(this);
+    if (!setup) return;
+    PagePoint start;
+    document_->ReplaceWithNewBook(
+        [&](TWorkspace& ws) { start = SetUpNewBook(*ws.book, *setup, ws.layout, ws.glyphs); });
+    // Typing (and rhythm entry) starts at once where the first note goes.
+    view_->ShowKeyCursor(start.x, start.y);
+    pbScore1_->setFocus();
 }
 
 void TfrmMain::Open() {
     if (!SavePrompt()) return;
-    const QString path =
-        options_.dialogs.askOpenPath(this, QString::fromStdString(Workspace().prefs.InitialDir));
+    const QString path = options_.dialogs.askOpenPath(this, DialogFolder());
     if (path.isEmpty()) return;
+    UseDialogFolder(path);
     OpenPath(path);
 }
 
@@ -148,9 +165,10 @@ bool TfrmMain::Save() {
 }
 
 bool TfrmMain::SaveAs() {
-    const QString chosen = options_.dialogs.askSavePath(
-        this, QString::fromStdString(Workspace().prefs.InitialDir), document_->FileName());
+    const QString chosen =
+        options_.dialogs.askSavePath(this, DialogFolder(), document_->ProposedName());
     if (chosen.isEmpty()) return false;
+    UseDialogFolder(chosen);
     const std::string path = AbsolutePath(NativePath(chosen));
     if (!WriteBook(path)) return false;
     Workspace().prefs.InitialDir = FolderOf(path);
@@ -158,6 +176,19 @@ bool TfrmMain::SaveAs() {
     RebuildRecentMenu();
     ScheduleUpdate();
     return true;
+}
+
+QString TfrmMain::DialogFolder() const {
+    DialogFolderPlaces places;
+    places.settingsPath = settingsPath_;
+    places.initialDir = QFile::decodeName(document_->Workspace().prefs.InitialDir.c_str());
+    places.programFolder = QFile::decodeName(ExecutableFolder(options_.executablePath).c_str());
+    places.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return sorvel::DialogFolder(places);
+}
+
+void TfrmMain::UseDialogFolder(const QString& chosenFile) {
+    RememberDialogFolder(settingsPath_, chosenFile);
 }
 
 void TfrmMain::DropFiles(const QStringList& paths) {

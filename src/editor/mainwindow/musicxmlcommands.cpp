@@ -45,9 +45,9 @@ MusicXmlCommands::MusicXmlCommands(const EditorContext& ctx)
 
 void MusicXmlCommands::Import() {
     if (!ctx_.shell.SavePrompt()) return;
-    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
-    const QString path = dialogs_.askImportPath(ctx_.shell.Window(), folder);
+    const QString path = dialogs_.askImportPath(ctx_.shell.Window(), ctx_.shell.DialogFolder());
     if (path.isEmpty()) return;
+    ctx_.shell.UseDialogFolder(path);
     ImportPath(path);
 }
 
@@ -96,10 +96,11 @@ bool MusicXmlCommands::ImportPath(const QString& path) {
 }
 
 void MusicXmlCommands::Export() {
-    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
-    const QString path = dialogs_.askExportPath(
-        ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kMusicXmlExtension));
+    const QString path =
+        dialogs_.askExportPath(ctx_.shell.Window(), ctx_.shell.DialogFolder(),
+                               ExportProposal(ctx_.document.ProposedName(), kMusicXmlExtension));
     if (path.isEmpty()) return;
+    ctx_.shell.UseDialogFolder(path);
     ExportPath(path);
 }
 

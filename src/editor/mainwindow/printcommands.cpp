@@ -122,10 +122,10 @@ TfrmPreview& PrintCommands::PreviewWindow() {
 
 void PrintCommands::Print() {
     QPrinter& printer = Device();
-    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         printer.setOutputFileName(
-            QDir(folder).filePath(ExportProposal(ctx_.document.FileName(), kPdfExtension)));
+            QDir(ctx_.shell.DialogFolder())
+                .filePath(ExportProposal(ctx_.document.ProposedName(), kPdfExtension)));
     }
     const int current = ctx_.shell.PageNo();
     printer.setPrintRange(QPrinter::AllPages);
@@ -196,10 +196,11 @@ void PrintCommands::Preview() {
 }
 
 void PrintCommands::SaveBitmap() {
-    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
-    const QString path = dialogs_.askBitmapPath(
-        ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kBitmapExtension));
+    const QString path =
+        dialogs_.askBitmapPath(ctx_.shell.Window(), ctx_.shell.DialogFolder(),
+                               ExportProposal(ctx_.document.ProposedName(), kBitmapExtension));
     if (path.isEmpty()) return;
+    ctx_.shell.UseDialogFolder(path);
     WriteBitmap(path);
 }
 
@@ -234,10 +235,11 @@ bool PrintCommands::WriteBitmap(const QString& path) {
 }
 
 void PrintCommands::SavePdf() {
-    const QString folder = QString::fromStdString(ctx_.document.Workspace().prefs.InitialDir);
-    const QString path = dialogs_.askPdfPath(
-        ctx_.shell.Window(), folder, ExportProposal(ctx_.document.FileName(), kPdfExtension));
+    const QString path =
+        dialogs_.askPdfPath(ctx_.shell.Window(), ctx_.shell.DialogFolder(),
+                            ExportProposal(ctx_.document.ProposedName(), kPdfExtension));
     if (path.isEmpty()) return;
+    ctx_.shell.UseDialogFolder(path);
     WritePdf(path);
 }
 

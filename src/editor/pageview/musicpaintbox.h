@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "edit/markplacement.h"
+#include "edit/placemarkonnote.h"
 #include "model/contentkind.h"
 #include "model/modelenv.h"
 #include "model/rinjimarktbl.h"

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "edit/pasteplacement.h"
+#include "edit/placemarkonnote.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/platform/translatedtext.h"
@@ -131,6 +132,21 @@ TMusicItem* CreateSymbol(TContentKind tool, TMusicSheet& page) {
         default:
             return nullptr;
     }
+}
+
+// Draws `item` alone on a scratch canvas, as the page image draws it, which
+// stores its measured Width and Height.
+void MeasureByDrawing(TWorkspace& ws, TMusicItem& item) {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    QtCanvas canvas(painter, false);
+    TRinjiMarkTbl rinji;
+    DrawContext ctx{ws.prefs, rinji, ws.glyphs, ws.layout, false};
+    canvas.SetFont(kMusicFontName, ctx.NotePoints());
+    const bool wasSelected = item.selected;
+    item.selected = false;
+    DrawItem(canvas, item, ctx);
+    item.selected = wasSelected;
 }
 
 void GivePitch(TNote& note, const KeyedPitch& pitch) {
@@ -267,7 +283,8 @@ Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt:
             end = SlurEnd(*note, 2, true);
         }
         if (end > note->PosX()) mark->SetWidth(end - note->PosX());
-        AttachMark(*mark, *note, eight);
+        PlaceMarkOnNote(*mark, *note, eight,
+                        [this](TMusicItem& item) { MeasureByDrawing(ws_, item); });
     }
     if (!placed.done && skippedDash) Refuse(kMsgNotOnDash);
     if (!placed.done && skippedRest) Refuse(kMsgNotOnRest);

@@ -10,6 +10,7 @@
 
 #include "editor/mainwindow/toolbaricons.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/palettenames.h"
 #include "model/glyphcodes.h"
 #include "model/glyphinfotable.h"
 #include "view/core/canvas.h"
@@ -133,12 +134,32 @@ const std::vector<TabEntry>& PaletteTable() {
     return table;
 }
 
-// Keys that type as another button's key.
+// Keys that type as another button's key; the tooltip names the first.
 struct KeyAlias {
     char key;
     char typesAs;
+    bool named;
 };
-constexpr KeyAlias kKeyAliases[] = {{'-', kSustainDash}, {'?', '/'}};
+constexpr KeyAlias kKeyAliases[] = {{'-', kSustainDash, true}, {'?', '/', false}};
+
+// The key printed under a button: its key in the key map, or the key the
+// typing of notes gives its glyph (the accidentals, the grace note).
+const char* ShownKey(const ButtonEntry& entry) {
+    if (*entry.hint) return entry.hint;
+    const char* typing = TypingKeyOfGlyph(entry.tag);
+    return typing ? typing : "";
+}
+
+// "name (keys)", or the name alone for a button without a key.
+QString ToolTipOf(const ButtonEntry& entry) {
+    const QString name = PaletteButtonName(entry.name, entry.tag, entry.caption);
+    QString keys = QString::fromLatin1(ShownKey(entry));
+    for (const KeyAlias& alias : kKeyAliases) {
+        if (alias.named && keys == QChar::fromLatin1(alias.typesAs))
+            keys += QStringLiteral(", ") + QChar::fromLatin1(alias.key);
+    }
+    return keys.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, keys);
+}
 
 // The pseudo key of an octave or length button.
 int PseudoKeyOfButton(std::string_view name) {
@@ -283,7 +304,8 @@ void ToolPalette::BuildTabs() {
             auto* button = new PaletteButton(page);
             button->setObjectName(entry.name);
             button->setProperty("Tag", entry.tag);
-            button->setIcon(ButtonPicture(entry.tag, entry.caption, entry.hint));
+            button->setIcon(ButtonPicture(entry.tag, entry.caption, ShownKey(entry)));
+            button->setToolTip(ToolTipOf(entry));
             button->setIconSize(QSize(26, 30));
             button->setAutoRaise(true);
             const bool pseudo = entry.tag == 0;

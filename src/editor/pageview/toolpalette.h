@@ -42,8 +42,9 @@ public:
     static TContentKind ToolOfButton(const QString& name, int tag);
     // The key map of typed tools: the key printed under a button chooses the
     // button's glyph, with the tool kind of the glyph table; "-" types as "8"
-    // and "?" as "/". The open-string finger glyph follows `fingerNo00`.
-    // `key` is lower case; nullopt for a key that chooses nothing.
+    // and "?" as "/". (The keys under the accidentals and the grace note are
+    // the typing's own, which puts them on the note just typed.) The open-string finger glyph
+    // follows `fingerNo00`. `key` is lower case; nullopt for a key that chooses nothing.
     static std::optional<TypedTool> ToolOfTypedKey(char key, bool fingerNo00);
 
 Q_SIGNALS:
