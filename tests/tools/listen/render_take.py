@@ -146,6 +146,7 @@ def decoder_delay(pre, final):
 def written_truth(tune, plain_notes, played, warp):
     """The written notes (ties merged) with their times in the take."""
     sounding = tune.sounding_notes()
+    per_quarter = Fraction(int(tune.meter.split("/")[1]), 4)
     onsets = [warp(on) for on, _, _, _ in plain_notes]
     out = []
     for i, (n, (on, off, _, _)) in enumerate(zip(sounding, plain_notes)):
@@ -155,6 +156,7 @@ def written_truth(tune, plain_notes, played, warp):
         end = max((p["offset"] for p in mine), default=warp(off))
         out.append({"midi": n["midi"], "onset": round(start, 4), "offset": round(end, 4),
                     "onset_quarters": str(n["onset"]), "quarters": str(n["quarters"]),
+                    "beats": str(n["quarters"] * per_quarter),
                     "bar": n["bar"], "marks": n["marks"]})
     return out
 

@@ -75,6 +75,7 @@ HELDOUT = {
                           drift=0.05, legato=0.8, reverb=40, format="wav"),
 }
 
-TEST = {name: DEV[name] for name in ("molihua-a", "kangding-a", "brahms-a", "xiaohe-a")}
+TEST = {name: DEV[name] for name in (
+    "molihua-a", "kangding-a", "amazinggrace-a", "brahms-a", "xiaohe-a")}
 
 SETS = {"dev": DEV, "heldout": HELDOUT, "test": TEST}
