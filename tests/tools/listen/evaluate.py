@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Measures transcriptions of the corpus's takes against their truth.
 
-    evaluate.py --sorvel BIN --takes DIR (--run | --books DIR | --truth-books)
+    evaluate.py --sorvel BIN --takes DIR (--run | --books DIR | --truth-books | --notes DIR)
                 [--out DIR] [--min-accuracy A] [--min-lengths L] [--min-onset-f F]
                 [TAKE ...]
 
 --run transcribes each take with `sorvel --transcribe AUDIO OUT.svl` (into
 --out, or a temporary folder) and times it; --books takes DIR/TAKE.svl made
 elsewhere; --truth-books measures the books the takes were rendered from
-(what a perfect transcription with one tempo would score). The books are
+(what a perfect transcription with one tempo would score); --notes takes
+notes heard in the recording, DIR/TAKE.notes.txt with a line "onset offset
+midi" (seconds) a note, as the analysis finds them before they are written
+as music (no lengths, times not moved). The books are
 read through `--export-midi` (times, pitches) and `--export-musicxml`
 (written lengths, key, metre); see scoring.py for the measures.
 
@@ -55,6 +58,17 @@ def transcribe(sorvel, audio, svl):
     return took
 
 
+def read_notes(path):
+    """Notes of a note list: "onset offset midi" a line, "#" comments."""
+    notes = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            parts = line.split("#", 1)[0].split()
+            if parts:
+                notes.append(scoring.Note(float(parts[0]), float(parts[1]), int(round(float(parts[2])))))
+    return notes, bookread.Written()
+
+
 def book_for(args, truth, out_dir):
     """(path of the book to measure, seconds its transcription took or None)."""
     name = truth["take"]
@@ -67,8 +81,8 @@ def book_for(args, truth, out_dir):
 
 
 def row(truth, s, written, took):
-    key = f"{written.key or '?'}{'' if written.key == truth['key'] else '≠'}"
-    meter = f"{written.meter or '?'}{'' if written.meter == truth['meter'] else '≠'}"
+    key = f"{written.key}{'' if written.key == truth['key'] else '≠'}" if written.key else "-"
+    meter = f"{written.meter}{'' if written.meter == truth['meter'] else '≠'}" if written.meter else "-"
     length = "  -  " if s.lengths is None else f"{s.lengths:5.2f}"
     timing = ("     -      -" if took is None
               else f"{took:5.2f}s {truth['seconds'] / max(took, 1e-6):5.1f}x")
@@ -81,14 +95,14 @@ def mean(values):
     return sum(values) / len(values) if values else None
 
 
-def summary(scores, times, audio_seconds):
+def summary(scores, times, audio_seconds, all_seconds):
     m = {k: mean([getattr(s, k) for s in scores]) for k in ("accuracy", "lengths", "onset_f", "note_f")}
     length = "  -  " if m["lengths"] is None else f"{m['lengths']:5.2f}"
     timing = ""
     if times:
         timing = f"{sum(times):5.2f}s {sum(audio_seconds) / max(sum(times), 1e-6):5.1f}x"
     line = (f"{'mean':18s} {'':7s} {m['accuracy']:5.2f} {length} {m['onset_f']:5.2f} "
-            f"{m['note_f']:5.2f} {'':7s} {'':9s} {sum(audio_seconds):5.0f}s {timing}")
+            f"{m['note_f']:5.2f} {'':7s} {'':9s} {sum(all_seconds):5.0f}s {timing}")
     return m, line
 
 
@@ -106,16 +120,22 @@ def failures(m, args):
 def evaluate(args, out_dir):
     scores, times, audio_seconds, failed = [], [], [], []
     print(HEADER)
-    for truth in load_truths(args.takes, args.names):
+    truths = load_truths(args.takes, args.names)
+    for truth in truths:
+        took = None
         try:
-            svl, took = book_for(args, truth, out_dir)
-            found, written = bookread.read_book(args.sorvel, svl)
-        except (bookread.BookError, OSError) as e:
+            if args.notes:
+                found, written = read_notes(os.path.join(args.notes, truth["take"] + ".notes.txt"))
+            else:
+                svl, took = book_for(args, truth, out_dir)
+                found, written = bookread.read_book(args.sorvel, svl)
+        except (bookread.BookError, OSError, ValueError, IndexError) as e:
             failed.append(f"{truth['take']}: {e}")
             print(f"{truth['take']:18s} failed: {e}")
-            scores.append(scoring.Score(len(truth["written"]), 0, 0.0, 0.0, 0.0, 0.0))
+            scores.append(scoring.Score(len(truth["written"]), 0, 0.0, None if args.notes else 0.0,
+                                        0.0, 0.0))
             continue
-        s = scoring.score(scoring.truth_notes(truth), found, align_start=True)
+        s = scoring.score(scoring.truth_notes(truth), found, align_start=not args.notes)
         scores.append(s)
         if took is not None:
             times.append(took)
@@ -124,7 +144,7 @@ def evaluate(args, out_dir):
     if not scores:
         print("no takes", file=sys.stderr)
         return 2
-    m, line = summary(scores, times, audio_seconds or [t for t in [0.0]])
+    m, line = summary(scores, times, audio_seconds, [t["seconds"] for t in truths])
     print(line)
     problems = failed + failures(m, args)
     for p in problems:
@@ -140,6 +160,7 @@ def main(argv):
     how.add_argument("--run", action="store_true", help="transcribe with sorvel --transcribe")
     how.add_argument("--books", help="folder of transcribed books TAKE.svl")
     how.add_argument("--truth-books", action="store_true", help="measure the rendered books")
+    how.add_argument("--notes", help="folder of heard notes TAKE.notes.txt (onset offset midi)")
     ap.add_argument("--out", help="where --run puts its books (default: a temporary folder)")
     ap.add_argument("--min-accuracy", type=float)
     ap.add_argument("--min-lengths", type=float)
