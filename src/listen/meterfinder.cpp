@@ -59,6 +59,15 @@ double BarCost(const MetricReading& r, const MetreWeights& w) {
                      w.concentration * LongNoteConcentration(r.places, bar));
 }
 
+// Bars of about two seconds are the most common: of two metres alike in all
+// else (2/4 and 4/4, 3/8 and 6/8) the one nearer them is taken.
+double BarLengthCost(const MetricReading& r, double quarterSeconds, const MetreWeights& w) {
+    const double notes = static_cast<double>(r.places.size());
+    const double seconds = r.meter.BarTicks() * quarterSeconds / kQuarter;
+    const double octaves = std::log2(seconds / w.barSeconds);
+    return notes * w.barPerNote * octaves * octaves;
+}
+
 // One reading: the pulse worth `value` ticks, bar 0's line at `barStart`.
 MetricReading Reading(const MetreInput& in, TimeSignature meter, int value, double barStart,
                       const MetreWeights& w) {
@@ -135,8 +144,10 @@ MetricReading ReadMetre(const MetreInput& in, std::optional<TimeSignature> meter
     if (all.empty()) return {};
     std::vector<bool> triple;
     for (const Scored& s : all) triple.push_back(Triple(all, s.reading.pulseTicks));
-    for (size_t i = 0; i < all.size(); ++i)
+    for (size_t i = 0; i < all.size(); ++i) {
         all[i].values += TempoCost(all[i].reading, all[i].quarter, triple[i], w);
+        all[i].bars += BarLengthCost(all[i].reading, all[i].quarter, w);
+    }
     // First the note values: the pulse's worth whose best reading costs
     // least; then among its readings the bars.
     const auto byValues =

@@ -27,6 +27,8 @@ struct MetreWeights {
     double compoundFigures = 0.15;
     double similarity = 1.0;     // reward a note for the rhythm recurring a bar later
     double concentration = 1.0;  // … and for long notes keeping to one place of the bar
+    double barSeconds = 1.8;     // the bar length preferred …
+    double barPerNote = 1.0;     // … and what an octave away from it costs a note
     double pickup = 1.0;         // a first bar that is a pickup
 };
 
