@@ -52,9 +52,13 @@ double CompoundCost(const MetreInput& in, const MetricReading& r, const MetreWei
 
 // What the rhythm says about where bars begin and end: it recurs a bar
 // later, and its long notes keep to one place of the bar.
+// 4/4 and 6/8 are judged by their halves, as 2/4 and 3/8 are: a rhythm
+// recurs as well every two bars as every bar, so which of the two it is only
+// the length of the bar decides (BarLengthCost).
 double BarCost(const MetricReading& r, const MetreWeights& w) {
     const double notes = static_cast<double>(r.places.size());
-    const int bar = r.meter.BarTicks();
+    const int full = r.meter.BarTicks();
+    const int bar = r.meter.beats == 4 || r.meter.beats == 6 ? full / 2 : full;
     return -notes * (w.similarity * RhythmSimilarity(r.places, bar) +
                      w.concentration * LongNoteConcentration(r.places, bar));
 }

@@ -52,7 +52,7 @@ double LengthCost(int ticks) {
         case kSixteenth:
             return 0.9;
         case kTripletEighth:
-            return 1.6;
+            return 1.0;
         case 2 * kTripletEighth:
             return 1.0;
         default:

@@ -15,7 +15,7 @@ struct QuantizeWeights {
     // heard late (a glide, a slow attack) pulls no note off the grid.
     double robustFrom = 2.0;
     double depth[4] = {0, 0, 0.4, 1.0};
-    double ternary = 1.2;      // a triplet place, over its depth
+    double ternary = 0.6;      // a triplet place, over its depth
     double length = 1.0;       // times LengthCost of each onset-to-onset span
     double offBeatHeld = 0.8;  // a note from off the beat held over the next beat
     double overBarLine = 1.2;  // a note held over a bar line from inside its bar

@@ -6,7 +6,8 @@
 namespace sorvel::listen {
 namespace {
 
-constexpr int kFewest = 4;  // onsets a line needs; the window widens to find them
+constexpr int kFewest = 4;     // onsets a fit needs; the window widens to find them
+constexpr int kCurveFrom = 6;  // onsets from which the fit bends
 constexpr int kRobustRounds = 2;
 constexpr double kOutlierScale = 6;  // residuals beyond this many median residuals weigh nothing
 
@@ -16,22 +17,41 @@ double Tricube(double u) {
     return a * a * a;
 }
 
-// The value at place `at` of the weighted line through the onsets within
-// `window` seconds of `centre`.
-double LocalLine(const std::vector<int>& places, const std::vector<double>& onsets,
-                 const std::vector<double>& robust, size_t at, double window) {
-    const double centre = onsets[at];
-    double sw = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+// The value at place `at` of the weighted parabola (a line where too few
+// onsets hold it) through the onsets within `window` seconds of it.
+double LocalCurve(const std::vector<int>& places, const std::vector<double>& onsets,
+                  const std::vector<double>& robust, size_t at, double window) {
+    // Normal equations of y = a + b x + c x², x in quarters from the place.
+    double m[3][4] = {};
+    int used = 0;
     for (size_t j = 0; j < places.size(); ++j) {
-        const double w = Tricube(std::abs(onsets[j] - centre) / window) * robust[j];
+        const double w = Tricube(std::abs(onsets[j] - onsets[at]) / window) * robust[j];
         if (w <= 0) continue;
-        const double x = places[j] - places[at], y = onsets[j];
-        sw += w, sx += w * x, sy += w * y, sxx += w * x * x, sxy += w * x * y;
+        ++used;
+        const double x = (places[j] - places[at]) / 48.0, y = onsets[j];
+        const double p[3] = {1, x, x * x};
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < 3; ++c) m[r][c] += w * p[r] * p[c];
+            m[r][3] += w * p[r] * y;
+        }
     }
-    if (sw <= 0) return onsets[at];
-    const double det = sw * sxx - sx * sx;
-    if (det <= 1e-12 * sw * sw) return sy / sw;
-    return (sy * sxx - sx * sxy) / det;  // the line's value at x = 0
+    const int terms = used >= kCurveFrom ? 3 : used >= 2 ? 2 : 1;
+    // Gaussian elimination on the first `terms` equations.
+    for (int c = 0; c < terms; ++c) {
+        if (std::abs(m[c][c]) < 1e-12) return onsets[at];
+        for (int r = c + 1; r < terms; ++r) {
+            const double f = m[r][c] / m[c][c];
+            for (int k = c; k < 3; ++k) m[r][k] -= f * m[c][k];
+            m[r][3] -= f * m[c][3];
+        }
+    }
+    double coef[3] = {};
+    for (int r = terms - 1; r >= 0; --r) {
+        double v = m[r][3];
+        for (int k = r + 1; k < terms; ++k) v -= m[r][k] * coef[k];
+        coef[r] = v / m[r][r];
+    }
+    return coef[0];
 }
 
 // Seconds either side of onset `at` that hold at least kFewest onsets.
@@ -55,7 +75,8 @@ std::vector<double> SmoothTimes(const std::vector<int>& places, const std::vecto
     for (size_t k = 0; k < n; ++k) windows[k] = WindowAt(onsets, k, window);
     std::vector<double> robust(n, 1.0);
     for (int round = 0; round <= kRobustRounds; ++round) {
-        for (size_t k = 0; k < n; ++k) fitted[k] = LocalLine(places, onsets, robust, k, windows[k]);
+        for (size_t k = 0; k < n; ++k)
+            fitted[k] = LocalCurve(places, onsets, robust, k, windows[k]);
         if (round == kRobustRounds) break;
         std::vector<double> residuals(n);
         for (size_t k = 0; k < n; ++k) residuals[k] = std::abs(onsets[k] - fitted[k]);

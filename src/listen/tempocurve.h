@@ -1,6 +1,6 @@
 #pragma once
 // The time a performance gives each written place, smoothed: robust local
-// straight lines through the heard onsets against their places, so that an
+// parabolas through the heard onsets against their places, so that an
 // onset heard early or late (a slow attack, the end of a glide) barely
 // moves it while the player's drift is followed.
 #include <vector>
@@ -8,7 +8,7 @@
 namespace sorvel::listen {
 
 // For each note (places in ticks, increasing; onsets in seconds) the
-// smoothed time of its place. `window`: seconds either side a line is fitted over.
+// smoothed time of its place. `window`: seconds either side a fit reaches.
 std::vector<double> SmoothTimes(const std::vector<int>& places, const std::vector<double>& onsets,
                                 double window = 2.5);
 

@@ -21,7 +21,7 @@ constexpr double kDoubtfulTiming = 0.08;  // seconds between heard and written o
 constexpr double kFallbackPeriod = 0.5;
 constexpr double kAttackSpread = 0.035;  // seconds
 constexpr double kLegatoSpread = 0.045;
-constexpr double kGlideSpread = 0.07;
+constexpr double kGlideSpread = 0.06;
 
 // How far a heard onset may stand from the written one: an attack is heard
 // sharply, a change of pitch under one bow less so, the end of a glide least.
@@ -133,8 +133,8 @@ std::vector<HeardNote> CleanNotes(const std::vector<HeardNote>& notes) {
     std::vector<HeardNote> out;
     for (const HeardNote& n : notes) {
         if (!std::isfinite(n.onset) || !std::isfinite(n.offset) || n.onset < 0) continue;
+        if (n.offset <= n.onset) continue;
         HeardNote c = n;
-        c.offset = std::max(c.offset, c.onset);
         c.midi = std::clamp(c.midi, 0, 127);
         out.push_back(c);
     }
@@ -143,7 +143,10 @@ std::vector<HeardNote> CleanNotes(const std::vector<HeardNote>& notes) {
     // Onsets closer than a millisecond are one note.
     std::vector<HeardNote> kept;
     for (const HeardNote& n : out) {
-        if (!kept.empty() && n.onset - kept.back().onset < 0.001) continue;
+        if (!kept.empty() && n.onset - kept.back().onset < 0.001) {
+            kept.back().offset = std::max(kept.back().offset, n.offset);
+            continue;
+        }
         if (!kept.empty()) kept.back().offset = std::min(kept.back().offset, n.onset);
         kept.push_back(n);
     }
@@ -161,7 +164,8 @@ WrittenMusic WriteMusic(const HeardMelody& melody, const TranscribeOptions& opti
     if (!reading.Found()) return music;
     music.meter = reading.meter;
     music.firstOffset = reading.places.front();
-    music.notes = WriteLengths(Placed(notes, track, reading), MeterGrid(reading.meter));
+    music.notes =
+        WriteLengths(Placed(notes, track, reading), MeterGrid(reading.meter), music.firstOffset);
     CopyHeard(notes, music);
     music.fifths = Key(music, options);
     WriteTempo(notes, options, music);

@@ -9,7 +9,7 @@
 namespace sorvel::listen {
 
 // How far a written note, played back, may stand from its heard time.
-inline constexpr double kTempoTolerance = 0.025;  // seconds
+inline constexpr double kTempoTolerance = 0.015;  // seconds
 
 // Empty notes when the melody has none.
 WrittenMusic WriteMusic(const HeardMelody& melody, const TranscribeOptions& options = {});

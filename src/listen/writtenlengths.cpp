@@ -29,6 +29,21 @@ int NoteLength(int span, double sounding) {
     return best;
 }
 
+// Where the piece ends after its last note at `place`: on a bar line, or
+// where the bar the pickup began is complete — whichever lies nearer the end
+// of the note's sound.
+int LastBarLine(int place, double sounding, int bar, int firstOffset) {
+    const double end = place + std::max(sounding, 1.0 * kUnit);
+    int best = (place / bar + 1) * bar;
+    for (int shift : {0, firstOffset}) {
+        for (int line = place / bar * bar + shift; line <= end + bar; line += bar) {
+            if (line <= place) continue;
+            if (std::abs(line - end) < std::abs(best - end)) best = line;
+        }
+    }
+    return best;
+}
+
 void Append(std::vector<WrittenNote>& out, int start, int ticks, bool rest, int heard) {
     if (ticks <= 0) return;
     WrittenNote n;
@@ -41,8 +56,8 @@ void Append(std::vector<WrittenNote>& out, int start, int ticks, bool rest, int 
 
 }  // namespace
 
-std::vector<WrittenNote> WriteLengths(const std::vector<PlacedNote>& placed,
-                                      const MeterGrid& grid) {
+std::vector<WrittenNote> WriteLengths(const std::vector<PlacedNote>& placed, const MeterGrid& grid,
+                                      int firstOffset) {
     std::vector<WrittenNote> out;
     const int bar = grid.BarTicks();
     for (size_t k = 0; k < placed.size(); ++k) {
@@ -51,11 +66,7 @@ std::vector<WrittenNote> WriteLengths(const std::vector<PlacedNote>& placed,
         if (k + 1 < placed.size()) {
             span = placed[k + 1].place - p.place;
         } else {
-            // The last note: to the first bar line after it that its sound
-            // nearly reaches.
-            int barLine = (p.place / bar + 1) * bar;
-            while (barLine + bar - p.place <= p.sounding + kQuarter / 2) barLine += bar;
-            span = barLine - p.place;
+            span = LastBarLine(p.place, p.sounding, bar, firstOffset) - p.place;
             if (p.sounding >= kHeldToBar * span) {
                 Append(out, p.place, span, false, static_cast<int>(k));
                 break;

@@ -147,6 +147,12 @@ WrittenScore ScoreOfWritten(const WrittenMusic& music, const std::string& title)
         }
     }
     MarkTuplets(out, music);
+    // A piece that began with a pickup ends with the rest of its bar.
+    if (!out.score.measures.empty() && end > 0) {
+        const int bar = music.meter.BarTicks();
+        const int last = (end - 1) / bar;
+        if (last > 0) out.score.measures.back().length = end - last * bar;
+    }
     if (!out.score.measures.empty()) {
         out.score.measures.front().beats = music.meter.beats;
         out.score.measures.front().beatType = music.meter.beatType;
