@@ -64,12 +64,14 @@ double BarCost(const MetricReading& r, const MetreWeights& w) {
 }
 
 // Bars of about two seconds are the most common: of two metres alike in all
-// else (2/4 and 4/4, 3/8 and 6/8) the one nearer them is taken.
+// else (2/4 and 4/4, 3/8 and 6/8) the one nearer them is taken. Bars of two
+// and four beats are more common than bars of three.
 double BarLengthCost(const MetricReading& r, double quarterSeconds, const MetreWeights& w) {
     const double notes = static_cast<double>(r.places.size());
     const double seconds = r.meter.BarTicks() * quarterSeconds / kQuarter;
     const double octaves = std::log2(seconds / w.barSeconds);
-    return notes * w.barPerNote * octaves * octaves;
+    const double triple = r.meter.beats == 3 ? w.triplePerNote : 0;
+    return notes * (w.barPerNote * octaves * octaves + triple);
 }
 
 // One reading: the pulse worth `value` ticks, bar 0's line at `barStart`.

@@ -29,6 +29,7 @@ struct MetreWeights {
     double concentration = 1.0;  // … and for long notes keeping to one place of the bar
     double barSeconds = 1.8;     // the bar length preferred …
     double barPerNote = 1.0;     // … and what an octave away from it costs a note
+    double triplePerNote = 0.1;  // bars of three beats (3/4, 3/8) against two or four
     double pickup = 1.0;         // a first bar that is a pickup
 };
 
