@@ -13,7 +13,7 @@ struct QuantizeWeights {
     // Timing errors cost half their square in units of each onset's spread
     // up to `robustFrom` spreads, then grow in a straight line: an onset
     // heard late (a glide, a slow attack) pulls no note off the grid.
-    double robustFrom = 2.0;
+    double robustFrom = 1.5;
     double depth[4] = {0, 0, 0.4, 1.0};
     double ternary = 0.6;      // a triplet place, over its depth
     double length = 1.0;       // times LengthCost of each onset-to-onset span
