@@ -33,8 +33,8 @@ bool NearKnown(double lag, double known) {
     return false;
 }
 
-// Expected interval (frames) at each frame: from the smoothed intervals of
-// a first tracking, or the one period everywhere.
+// Expected interval (frames) at each frame: from the intervals of a first
+// tracking (the median of seven around it), or the one period everywhere.
 std::vector<double> ExpectedIntervals(size_t frames, double period,
                                       const std::vector<double>& firstPulses) {
     std::vector<double> expected(frames, period * kFps);
@@ -42,19 +42,21 @@ std::vector<double> ExpectedIntervals(size_t frames, double period,
     std::vector<double> intervals;
     for (size_t i = 1; i < firstPulses.size(); ++i)
         intervals.push_back(firstPulses[i] - firstPulses[i - 1]);
+    // Stay within a quarter of the global period: a stray interval never
+    // doubles or halves the pulse.
+    std::vector<double> local(intervals.size());
+    for (size_t i = 0; i < intervals.size(); ++i) {
+        std::vector<double> near(
+            intervals.begin() + static_cast<long>(i >= 3 ? i - 3 : 0),
+            intervals.begin() + static_cast<long>(std::min(intervals.size(), i + 4)));
+        std::nth_element(near.begin(), near.begin() + near.size() / 2, near.end());
+        local[i] = std::clamp(near[near.size() / 2], period * 0.8, period * 1.25) * kFps;
+    }
+    size_t i = 0;
     for (size_t f = 0; f < frames; ++f) {
         const double t = static_cast<double>(f) / kFps;
-        const size_t at = static_cast<size_t>(
-            std::upper_bound(firstPulses.begin(), firstPulses.end(), t) - firstPulses.begin());
-        const size_t i = std::min(intervals.size() - 1, at == 0 ? 0 : at - 1);
-        std::vector<double> near;
-        for (size_t j = i >= 3 ? i - 3 : 0; j <= std::min(intervals.size() - 1, i + 3); ++j)
-            near.push_back(intervals[j]);
-        std::nth_element(near.begin(), near.begin() + near.size() / 2, near.end());
-        const double local = near[near.size() / 2];
-        // Stay within a quarter of the global period: a stray interval never
-        // doubles or halves the pulse.
-        expected[f] = std::clamp(local, period * 0.8, period * 1.25) * kFps;
+        while (i + 1 < local.size() && firstPulses[i + 1] <= t) ++i;
+        expected[f] = local[i];
     }
     return expected;
 }

@@ -24,7 +24,11 @@ double LocalCurve(const std::vector<int>& places, const std::vector<double>& ons
     // Normal equations of y = a + b x + c x², x in quarters from the place.
     double m[3][4] = {};
     int used = 0;
-    for (size_t j = 0; j < places.size(); ++j) {
+    // The onsets are in time order: only those within the window count.
+    const auto from = std::lower_bound(onsets.begin(), onsets.end(), onsets[at] - window);
+    const auto to = std::upper_bound(onsets.begin(), onsets.end(), onsets[at] + window);
+    for (size_t j = static_cast<size_t>(from - onsets.begin());
+         j < static_cast<size_t>(to - onsets.begin()); ++j) {
         const double w = Tricube(std::abs(onsets[j] - onsets[at]) / window) * robust[j];
         if (w <= 0) continue;
         ++used;
@@ -54,14 +58,25 @@ double LocalCurve(const std::vector<int>& places, const std::vector<double>& ons
     return coef[0];
 }
 
-// Seconds either side of onset `at` that hold at least kFewest onsets.
+// Seconds either side of onset `at` that hold at least kFewest other
+// onsets: its nearest neighbours, taken from both sides in time order.
 double WindowAt(const std::vector<double>& onsets, size_t at, double window) {
-    std::vector<double> d;
-    for (double t : onsets) d.push_back(std::abs(t - onsets[at]));
-    if (d.size() <= static_cast<size_t>(kFewest))
-        return std::max(window, 1e-3 + *std::max_element(d.begin(), d.end()));
-    std::nth_element(d.begin(), d.begin() + kFewest, d.end());
-    return std::max(window, d[kFewest] + 1e-3);
+    size_t left = at, right = at;
+    double reach = 0;
+    for (int taken = 0; taken < kFewest; ++taken) {
+        const bool canLeft = left > 0, canRight = right + 1 < onsets.size();
+        if (!canLeft && !canRight) break;
+        const double l = canLeft ? onsets[at] - onsets[left - 1] : 1e300;
+        const double r = canRight ? onsets[right + 1] - onsets[at] : 1e300;
+        if (l <= r) {
+            --left;
+            reach = std::max(reach, l);
+        } else {
+            ++right;
+            reach = std::max(reach, r);
+        }
+    }
+    return std::max(window, reach + 1e-3);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 namespace sorvel::listen {
 
-// For each note (places in ticks, increasing; onsets in seconds) the
+// For each note (places in ticks and onsets in seconds, both increasing) the
 // smoothed time of its place. `window`: seconds either side a fit reaches.
 std::vector<double> SmoothTimes(const std::vector<int>& places, const std::vector<double>& onsets,
                                 double window = 2.5);
