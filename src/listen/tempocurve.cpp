@@ -6,8 +6,9 @@
 namespace sorvel::listen {
 namespace {
 
-constexpr int kFewest = 4;     // onsets a fit needs; the window widens to find them
-constexpr int kCurveFrom = 6;  // onsets from which the fit bends
+constexpr int kFewest = 4;         // onsets a fit needs; the window widens to find them
+constexpr int kCurveFrom = 6;      // onsets from which the fit bends …
+constexpr size_t kSideFewest = 3;  // … with so many on either side
 constexpr int kRobustRounds = 2;
 constexpr double kOutlierScale = 6;  // residuals beyond this many median residuals weigh nothing
 
@@ -39,7 +40,12 @@ double LocalCurve(const std::vector<int>& places, const std::vector<double>& ons
             m[r][3] += w * p[r] * y;
         }
     }
-    const int terms = used >= kCurveFrom ? 3 : used >= 2 ? 2 : 1;
+    // Near the ends of the piece the window holds onsets on one side only,
+    // where a parabola would follow the first or last onset: a line there.
+    const size_t before = at - static_cast<size_t>(from - onsets.begin());
+    const size_t after = static_cast<size_t>(to - onsets.begin()) - at - 1;
+    const bool bothSides = std::min(before, after) >= kSideFewest;
+    const int terms = used >= kCurveFrom && bothSides ? 3 : used >= 2 ? 2 : 1;
     // Gaussian elimination on the first `terms` equations.
     for (int c = 0; c < terms; ++c) {
         if (std::abs(m[c][c]) < 1e-12) return onsets[at];

@@ -20,8 +20,8 @@ constexpr double kDoubtfulConfidence = 0.5;
 constexpr double kDoubtfulTiming = 0.08;  // seconds between heard and written onset
 constexpr double kFallbackPeriod = 0.5;
 constexpr double kAttackSpread = 0.035;  // seconds
-constexpr double kLegatoSpread = 0.045;
-constexpr double kGlideSpread = 0.06;
+constexpr double kLegatoSpread = 0.06;
+constexpr double kGlideSpread = 0.08;
 
 // How far a heard onset may stand from the written one: an attack is heard
 // sharply, a change of pitch under one bow less so, the end of a glide least.
