@@ -10,6 +10,7 @@ constexpr int kFewest = 4;         // onsets a fit needs; the window widens to f
 constexpr int kCurveFrom = 6;      // onsets from which the fit bends …
 constexpr size_t kSideFewest = 3;  // … with so many on either side
 constexpr int kRobustRounds = 2;
+constexpr double kEndShare = 0.6;    // of the window, near the ends
 constexpr double kOutlierScale = 6;  // residuals beyond this many median residuals weigh nothing
 
 double Tricube(double u) {
@@ -93,7 +94,12 @@ std::vector<double> SmoothTimes(const std::vector<int>& places, const std::vecto
     std::vector<double> fitted(onsets.begin(), onsets.begin() + static_cast<long>(n));
     if (n < 3) return fitted;
     std::vector<double> windows(n);
-    for (size_t k = 0; k < n; ++k) windows[k] = WindowAt(onsets, k, window);
+    // Near the ends the fit is a line, which bends away from a drifting
+    // time the further it reaches: a shorter one there.
+    for (size_t k = 0; k < n; ++k) {
+        const bool end = onsets[k] - onsets.front() < window || onsets.back() - onsets[k] < window;
+        windows[k] = WindowAt(onsets, k, end ? kEndShare * window : window);
+    }
     std::vector<double> robust(n, 1.0);
     for (int round = 0; round <= kRobustRounds; ++round) {
         for (size_t k = 0; k < n; ++k)
