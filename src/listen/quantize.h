@@ -14,14 +14,14 @@ struct QuantizeWeights {
     // up to `robustFrom` spreads, then grow in a straight line: an onset
     // heard late (a glide, a slow attack) pulls no note off the grid.
     double robustFrom = 1.5;
-    double depth[4] = {0, 0, 0.4, 1.0};
-    double ternary = 0.6;      // a triplet place, over its depth
-    double length = 1.0;       // times LengthCost of each onset-to-onset span
-    double offBeatHeld = 0.8;  // a note from off the beat held over the next beat
-    double overBarLine = 1.2;  // a note held over a bar line from inside its bar
-    double accent = 0.6;       // reward: accent times the strength of its place
-    double barStrength = 1.0;  // strength of a bar line; a beat's is half of it
-    double ending = 1.0;       // a beat between the last note's end and a bar line
+    double depth[4] = {0, 0, 0.4, 1.0};  // by MeterGrid::Depth of the place
+    double ternary = 0.6;                // a triplet place, over its depth
+    double length = 1.0;                 // times LengthCost of each onset-to-onset span
+    double offBeatHeld = 0.8;            // a note from off the beat held over the next beat
+    double overBarLine = 1.2;            // a note held over a bar line from inside its bar
+    double accent = 0.6;                 // reward: accent times the strength of its place
+    double barStrength = 1.0;            // strength of a bar line; a beat's is half of it
+    double ending = 1.0;                 // a beat between the last note's end and a bar line
 };
 
 struct QuantizeInput {
