@@ -26,6 +26,8 @@ constexpr CommandEntry kCommands[] = {
      "IN.svl OUT.wav [--page N] [--metronome] [--expressive]"},
     {"--import-musicxml", BatchKind::ImportMusicXml, "IN.musicxml|IN.mxl OUT.svl [--part N]"},
     {"--export-musicxml", BatchKind::ExportMusicXml, "IN.svl OUT.musicxml"},
+    {"--transcribe", BatchKind::Transcribe,
+     "IN.wav|IN.flac|IN.ogg|IN.mp3 OUT.svl [--tempo BPM] [--meter N/M] [--key K]"},
 };
 
 const CommandEntry* FindCommand(const std::string& arg) {
@@ -70,6 +72,13 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
                 return cmd;
             }
             ++i;
+        } else if ((a == "--tempo" || a == "--meter" || a == "--key") &&
+                   entry->kind == BatchKind::Transcribe) {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return cmd;
+            }
+            (a == "--tempo" ? cmd.tempo : a == "--meter" ? cmd.meter : cmd.key) = args[++i];
         } else if (a == "--metronome") {
             cmd.metronome = true;
         } else if (a == "--expressive" &&

@@ -16,7 +16,8 @@ enum class BatchKind {
     ExportMidi,
     RenderWav,
     ImportMusicXml,
-    ExportMusicXml
+    ExportMusicXml,
+    Transcribe
 };
 
 struct BatchCommand {
@@ -27,6 +28,8 @@ struct BatchCommand {
     int part = 0;  // --part N of a MusicXML import, 1-based; 0 the first part with notes
     bool metronome = false;
     bool expressive = false;  // --expressive: the erhu's marks are played
+    // --tempo, --meter and --key of a transcription, as given (checked when it runs).
+    std::string tempo, meter, key;
 };
 
 // Parses the arguments after the program name. No value when they are not a

@@ -103,5 +103,28 @@ TEST(BatchCommandLine, ExpressiveOnlyForTheCommandsThatPlay) {
         std::string::npos);
 }
 
+// --tempo, --meter and --key take a value, and only for --transcribe.
+TEST(BatchCommandLine, TranscribeTakesTempoMetreAndKey) {
+    std::string error;
+    const std::optional<BatchCommand> cmd = ParseBatchCommand(
+        {"--transcribe", "take.wav", "--tempo", "72", "out.svl", "--meter", "3/8", "--key", "Bb"},
+        error);
+    ASSERT_TRUE(cmd);
+    EXPECT_TRUE(error.empty()) << error;
+    EXPECT_EQ(cmd->kind, BatchKind::Transcribe);
+    EXPECT_EQ(cmd->input, "take.wav");
+    EXPECT_EQ(cmd->output, "out.svl");
+    EXPECT_EQ(cmd->tempo, "72");
+    EXPECT_EQ(cmd->meter, "3/8");
+    EXPECT_EQ(cmd->key, "Bb");
+    ParseBatchCommand({"--transcribe", "take.wav", "out.svl", "--key"}, error);
+    EXPECT_EQ(error, "--key needs a value");
+    ParseBatchCommand({"--export-pdf", "in.svl", "out.pdf", "--tempo", "72"}, error);
+    EXPECT_EQ(error, "unknown option --tempo");
+    EXPECT_NE(UsageText().find("--transcribe IN.wav|IN.flac|IN.ogg|IN.mp3 OUT.svl [--tempo BPM] "
+                               "[--meter N/M] [--key K]"),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace sorvel
