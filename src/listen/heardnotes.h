@@ -1,0 +1,13 @@
+#pragma once
+// Hears the notes of a pitch track: the tuning offset first, then the note
+// model, attacks, glides, trills and vibrato, and each note's pitch and confidence.
+#include "listen/heardmelody.h"
+#include "listen/pitchframe.h"
+
+namespace sorvel::listen {
+
+// The notes of `frames` (a whole take of `seconds`). Peak level and clipping
+// are left for the caller, which saw the raw samples.
+HeardMelody HearNotes(const PitchTrack& frames, double seconds);
+
+}  // namespace sorvel::listen

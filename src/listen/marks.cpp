@@ -1,0 +1,207 @@
+#include "listen/marks.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/arith.h"
+#include "listen/pitchframe.h"
+
+namespace sorvel::listen {
+namespace {
+
+constexpr int kGlideFrames = 20;  // a glide piece lasts at most ~115 ms
+constexpr int kBlipFrames = 6;    // shorter pieces are never notes of their own
+constexpr int kGlideReach = 5;    // semitones a glide piece may lie from its target
+constexpr float kMovingSemitones = 0.25f;
+constexpr int kTrillMinNotes = 5;
+constexpr int kTrillNoteFrames = static_cast<int>(0.2 / kHopSeconds);  // faster than 5 a second
+constexpr float kSlideSemitones = 1.5f;  // a glide of more than 150 cents
+constexpr int kSlideSearch = static_cast<int>(0.3 / kHopSeconds);
+constexpr float kArrived = 0.5f;
+constexpr int kSettleFrames = 8;
+constexpr double kVibratoHysteresis = 8.0;  // cents
+constexpr double kVibratoPeakToPeak = 30.0;
+constexpr double kVibratoSlowest = 3.5, kVibratoFastest = 9.0;  // Hz
+constexpr double kVibratoCoverage = 0.5;
+
+int Length(const NoteDraft& n) {
+    return n.last - n.first + 1;
+}
+
+// The spread of the pitch over a piece, in semitones (its standard deviation).
+float Spread(const PitchLine& line, const NoteDraft& n) {
+    double sum = 0, sq = 0;
+    int count = 0;
+    for (int t = n.first; t <= n.last; ++t) {
+        if (!line.voiced[static_cast<std::size_t>(t)]) continue;
+        const double p = line.pitch[static_cast<std::size_t>(t)];
+        sum += p;
+        sq += p * p;
+        ++count;
+    }
+    if (count < 2) return 0;
+    const double mean = sum / count;
+    return static_cast<float>(std::sqrt(std::max(0.0, sq / count - mean * mean)));
+}
+
+bool IsGlidePiece(const PitchLine& line, const NoteDraft& piece, const NoteDraft& next) {
+    if (Length(piece) > kGlideFrames || next.first - piece.last > 2 || next.attacked) return false;
+    if (std::abs(piece.midi - next.midi) > kGlideReach) return false;
+    return Length(piece) <= kBlipFrames || Spread(line, piece) >= kMovingSemitones;
+}
+
+}  // namespace
+
+void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
+    std::size_t i = 0;
+    while (i + 1 < notes.size()) {
+        if (IsGlidePiece(line, notes[i], notes[i + 1])) {
+            notes[i + 1].first = notes[i].first;
+            notes[i + 1].attacked = notes[i].attacked;
+            notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
+            if (i > 0) --i;  // the piece before may lead into it too
+        } else {
+            ++i;
+        }
+    }
+    // A blip left over joins the note it touches before it, or goes.
+    std::vector<NoteDraft> kept;
+    for (const NoteDraft& n : notes) {
+        if (Length(n) > kBlipFrames || n.attacked) {
+            kept.push_back(n);
+        } else if (!kept.empty() && n.first - kept.back().last <= 2) {
+            kept.back().last = n.last;
+        }
+    }
+    notes = std::move(kept);
+}
+
+namespace {
+
+// Notes i, i+1, … alternate between the pitches of notes i and i+1, a step
+// apart, each shorter than a fifth of a second and joined to the next.
+std::size_t TrillEnd(const std::vector<NoteDraft>& notes, std::size_t i) {
+    if (i + 1 >= notes.size()) return i + 1;
+    const int step = std::abs(notes[i + 1].midi - notes[i].midi);
+    if (step != 1 && step != 2) return i + 1;
+    std::size_t j = i + 1;
+    while (j < notes.size() && notes[j].midi == notes[(j - i) % 2 == 0 ? i : i + 1].midi &&
+           Length(notes[j - 1]) <= kTrillNoteFrames && notes[j].first - notes[j - 1].last <= 3)
+        ++j;
+    return j;
+}
+
+}  // namespace
+
+void MergeTrills(std::vector<NoteDraft>& notes) {
+    std::vector<NoteDraft> out;
+    std::size_t i = 0;
+    while (i < notes.size()) {
+        const std::size_t j = TrillEnd(notes, i);
+        if (j - i < static_cast<std::size_t>(kTrillMinNotes)) {
+            out.push_back(notes[i++]);
+            continue;
+        }
+        NoteDraft t = notes[i];
+        t.last = notes[j - 1].last;
+        t.trill = true;
+        t.midi = std::min(notes[i].midi, notes[i + 1].midi);
+        t.trillUpper = std::max(notes[i].midi, notes[i + 1].midi);
+        out.push_back(t);
+        i = j;
+    }
+    notes = std::move(out);
+}
+
+void MarkSlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
+    for (NoteDraft& n : notes) {
+        if (n.trill) continue;
+        const int end = std::min(n.last, n.first + kSlideSearch);
+        int t = n.first;
+        while (t <= end && !line.voiced[static_cast<std::size_t>(t)]) ++t;
+        if (t > end) continue;
+        const float start = line.pitch[static_cast<std::size_t>(t)];
+        const float target = static_cast<float>(n.midi);
+        if (std::abs(start - target) <= kSlideSemitones) continue;
+        int between = 0;
+        for (; t <= end; ++t) {
+            const float p = line.pitch[static_cast<std::size_t>(t)];
+            if (std::abs(p - target) < kArrived) break;
+            if (std::min(start, target) + 0.25f < p && p < std::max(start, target) - 0.25f)
+                ++between;
+        }
+        if (t > end || between < 2) continue;
+        n.slideIn = true;
+        n.slideFrom = RoundHalfEven(start);
+    }
+}
+
+namespace {
+
+// The extremes of an oscillation, found with hysteresis so that the small
+// jitter of a steady pitch does not count.
+std::vector<std::pair<int, double>> Extremes(const std::vector<double>& cents) {
+    std::vector<std::pair<int, double>> ext;
+    int dir = 0, at = 0;
+    for (int t = 1; t < static_cast<int>(cents.size()); ++t) {
+        const double v = cents[static_cast<std::size_t>(t)],
+                     e = cents[static_cast<std::size_t>(at)];
+        if (dir >= 0 && v > e) {
+            at = t;
+        } else if (dir <= 0 && v < e) {
+            at = t;
+        } else if (std::abs(v - e) >= kVibratoHysteresis) {
+            ext.push_back({at, e});
+            dir = v > e ? 1 : -1;
+            at = t;
+        }
+        if (dir == 0 && ext.empty() && std::abs(v - cents[0]) >= kVibratoHysteresis)
+            dir = v > cents[0] ? 1 : -1;
+    }
+    return ext;
+}
+
+bool Oscillates(const std::vector<double>& cents) {
+    const auto ext = Extremes(cents);
+    if (ext.size() < 5) return false;  // two whole cycles at least
+    std::vector<double> swings;
+    for (std::size_t k = 1; k < ext.size(); ++k)
+        swings.push_back(std::abs(ext[k].second - ext[k - 1].second));
+    std::nth_element(swings.begin(),
+                     swings.begin() + static_cast<std::ptrdiff_t>(swings.size() / 2), swings.end());
+    const double swing = swings[swings.size() / 2];
+    const double seconds = (ext.back().first - ext.front().first) * kHopSeconds;
+    const double rate = (ext.size() - 1) / 2.0 / seconds;
+    return swing >= kVibratoPeakToPeak && rate >= kVibratoSlowest && rate <= kVibratoFastest &&
+           seconds >= kVibratoCoverage * cents.size() * kHopSeconds;
+}
+
+}  // namespace
+
+void MarkVibrato(const PitchLine& line, std::vector<NoteDraft>& notes) {
+    for (NoteDraft& n : notes) {
+        if (n.trill) continue;
+        int from = n.first;
+        while (from < n.last && std::abs(line.pitch[static_cast<std::size_t>(from)] -
+                                         static_cast<float>(n.midi)) > kArrived)
+            ++from;
+        from += kSettleFrames;
+        const int to = n.last - kSettleFrames;
+        if (to - from < static_cast<int>(0.3 / kHopSeconds)) continue;
+        std::vector<double> cents;
+        double held = 100.0 * n.midi;
+        for (int t = from; t <= to; ++t) {
+            if (line.voiced[static_cast<std::size_t>(t)])
+                held = 100.0 * line.pitch[static_cast<std::size_t>(t)];
+            cents.push_back(held);
+        }
+        // A three-frame average takes off the frame jitter.
+        std::vector<double> smooth(cents.size());
+        for (std::size_t k = 0; k < cents.size(); ++k)
+            smooth[k] =
+                (cents[k > 0 ? k - 1 : k] + cents[k] + cents[k + 1 < cents.size() ? k + 1 : k]) / 3;
+        n.vibrato = Oscillates(smooth);
+    }
+}
+
+}  // namespace sorvel::listen

@@ -1,0 +1,95 @@
+#include "listen/noteonsets.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sorvel::listen {
+namespace {
+
+constexpr int kPeakReach = 4;          // frames either side a peak must top
+constexpr float kPeakStrength = 3.0f;  // times the typical flux of the recording
+constexpr int kLocalReach = 25;        // frames of context for the local mean
+constexpr float kOverLocal = 1.6f;
+constexpr int kDipBefore = 12;  // frames searched for the level dip before an attack
+constexpr int kRiseAfter = 15;  // frames searched for the level after it
+constexpr float kDipDb = 3.0f;
+constexpr int kEdgeFrames = 10;    // no split this close to a span's ends
+constexpr int kSearchBefore = 14;  // an attack may precede the pitch change by 80 ms
+constexpr int kSearchAfter = 8;
+
+float Median(std::vector<float> v) {
+    if (v.empty()) return 0;
+    auto mid = v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2);
+    std::nth_element(v.begin(), mid, v.end());
+    return *mid;
+}
+
+}  // namespace
+
+OnsetCurve FindOnsets(const PitchTrack& frames) {
+    OnsetCurve c;
+    const int n = static_cast<int>(frames.size());
+    std::vector<float> sounding;
+    for (const PitchFrame& f : frames)
+        if (f.voiced) sounding.push_back(f.flux);
+    const float typical = std::max(Median(std::move(sounding)), 1e-4f);
+    c.strength.resize(frames.size());
+    for (int i = 0; i < n; ++i) c.strength[i] = frames[i].flux / typical;
+    c.peak.assign(frames.size(), false);
+    double window = 0;
+    for (int i = 0; i < std::min(n, kLocalReach); ++i) window += c.strength[i];
+    for (int i = 0; i < n; ++i) {
+        if (i + kLocalReach < n) window += c.strength[i + kLocalReach];
+        if (i - kLocalReach - 1 >= 0) window -= c.strength[i - kLocalReach - 1];
+        const float s = c.strength[i];
+        if (s < kPeakStrength) continue;
+        const int span = std::min(n - 1, i + kLocalReach) - std::max(0, i - kLocalReach) + 1;
+        if (s < kOverLocal * static_cast<float>(window / span)) continue;
+        bool top = true;
+        for (int j = std::max(0, i - kPeakReach); j <= std::min(n - 1, i + kPeakReach) && top; ++j)
+            top = j == i || c.strength[j] < s || (c.strength[j] == s && j > i);
+        c.peak[i] = top;
+    }
+    return c;
+}
+
+void SplitAtBowChanges(const PitchTrack& frames, const OnsetCurve& onsets,
+                       std::vector<NoteSpan>& spans) {
+    std::vector<NoteSpan> out;
+    for (NoteSpan span : spans) {
+        for (int p = span.first + kEdgeFrames; p <= span.last - kEdgeFrames; ++p) {
+            if (!onsets.peak[static_cast<std::size_t>(p)]) continue;
+            float dip = 1e9f, after = -1e9f;
+            for (int j = std::max(span.first, p - kDipBefore); j <= p; ++j)
+                dip = std::min(dip, frames[static_cast<std::size_t>(j)].levelDb);
+            for (int j = p; j <= std::min(span.last, p + kRiseAfter); ++j)
+                after = std::max(after, frames[static_cast<std::size_t>(j)].levelDb);
+            if (after - dip < kDipDb) continue;
+            out.push_back({span.first, p - 1, span.midi, span.attackFrames});
+            span.first = p;
+            span.attackFrames = 0;
+            p += kEdgeFrames;
+        }
+        out.push_back(span);
+    }
+    spans = std::move(out);
+}
+
+int AttackNear(const OnsetCurve& onsets, const std::vector<NoteSpan>& spans, std::size_t index) {
+    const NoteSpan& s = spans[index];
+    int from = s.first - kSearchBefore;
+    if (index > 0) from = std::max(from, spans[index - 1].first + kEdgeFrames / 2);
+    from = std::max(from, 0);
+    const int to =
+        std::min({s.first + kSearchAfter, s.last, static_cast<int>(onsets.peak.size()) - 1});
+    int best = -1;
+    for (int i = from; i <= to; ++i) {
+        if (!onsets.peak[static_cast<std::size_t>(i)]) continue;
+        if (best < 0 || onsets.strength[static_cast<std::size_t>(i)] >
+                            onsets.strength[static_cast<std::size_t>(best)])
+            best = i;
+    }
+    return best;
+}
+
+}  // namespace sorvel::listen
