@@ -88,14 +88,23 @@ std::vector<NoteSpan> TrackInChunks(const std::vector<NoteObservation>& obs) {
 }
 
 // Notes start at their attack when one lies near the pitch change.
-std::vector<NoteDraft> Drafts(const std::vector<NoteSpan>& spans, const OnsetCurve& onsets) {
+// Each attack goes to one note only.
+std::vector<NoteDraft> Drafts(const PitchTrack& frames, const std::vector<NoteSpan>& spans,
+                              const OnsetCurve& onsets) {
     std::vector<NoteDraft> notes;
+    int claimed = -1;
     for (std::size_t i = 0; i < spans.size(); ++i) {
         NoteDraft n;
         n.first = spans[i].first;
         n.last = spans[i].last;
         n.midi = spans[i].midi;
-        const int attack = AttackNear(onsets, spans, i);
+        const int peak = AttackNear(frames, onsets, spans[i], claimed);
+        const int before = notes.empty() ? -1 : notes.back().first;
+        int attack = peak < 0 ? -1 : FootOfAttack(frames, peak, before);
+        if (peak >= 0) claimed = peak;
+        // A rise that began with the note before is that note's attack
+        // still going on (a glide right after it), not a new one.
+        if (attack >= 0 && attack <= before + 1) attack = -1;
         const bool afterQuiet = notes.empty() || n.first - notes.back().last > kSilenceBefore;
         n.attacked = attack >= 0 || afterQuiet;
         if (attack >= 0) {
@@ -171,7 +180,7 @@ HeardMelody HearNotes(const PitchTrack& frames, double seconds) {
     std::vector<NoteSpan> spans = TrackInChunks(obs);
     const OnsetCurve onsets = FindOnsets(frames);
     SplitAtBowChanges(frames, onsets, spans);
-    std::vector<NoteDraft> notes = Drafts(spans, onsets);
+    std::vector<NoteDraft> notes = Drafts(frames, spans, onsets);
     std::vector<float> pitch(frames.size());
     std::vector<bool> voiced(frames.size());
     for (std::size_t i = 0; i < frames.size(); ++i) {
@@ -180,6 +189,7 @@ HeardMelody HearNotes(const PitchTrack& frames, double seconds) {
     }
     const PitchLine line{pitch, voiced};
     MergeGlides(line, notes);
+    MergeOutliers(notes);
     MergeTrills(notes);
     MarkSlides(line, notes);
     MarkVibrato(line, notes);

@@ -9,15 +9,23 @@
 namespace sorvel::listen {
 namespace {
 
-constexpr int kGlideFrames = 20;  // a glide piece lasts at most ~115 ms
-constexpr int kBlipFrames = 6;    // shorter pieces are never notes of their own
-constexpr int kGlideReach = 5;    // semitones a glide piece may lie from its target
+constexpr int kGlideFrames = 30;       // a glide piece lasts at most ~175 ms
+constexpr int kBlipFrames = 6;         // shorter pieces are never notes of their own
+constexpr int kShortPieceFrames = 12;  // shorter pieces need not move to be glides
+constexpr int kGlideReach = 5;         // semitones a glide piece may lie from its target
 constexpr float kMovingSemitones = 0.25f;
-constexpr int kTrillMinNotes = 5;
-constexpr int kTrillNoteFrames = static_cast<int>(0.2 / kHopSeconds);  // faster than 5 a second
+// A trill: at least four steps each shorter than a fifth of a second, or
+// three quicker ones (written sixteenths are seldom this quick).
+constexpr int kTrillMinNotes = 4;
+constexpr int kTrillNoteFrames = static_cast<int>(0.2 / kHopSeconds);
+constexpr int kQuickTrillNotes = 3;
+constexpr int kQuickTrillFrames = static_cast<int>(0.16 / kHopSeconds);
+constexpr int kOutlierFrames = static_cast<int>(0.15 / kHopSeconds);
+constexpr int kOutlierLeap = 7;          // semitones from both neighbours
 constexpr float kSlideSemitones = 1.5f;  // a glide of more than 150 cents
 constexpr int kSlideSearch = static_cast<int>(0.3 / kHopSeconds);
 constexpr float kArrived = 0.5f;
+constexpr int kSlideBetween = 5;  // frames on the way: a glide, not a jump
 constexpr int kSettleFrames = 8;
 constexpr double kVibratoHysteresis = 8.0;  // cents
 constexpr double kVibratoPeakToPeak = 30.0;
@@ -44,10 +52,17 @@ float Spread(const PitchLine& line, const NoteDraft& n) {
     return static_cast<float>(std::sqrt(std::max(0.0, sq / count - mean * mean)));
 }
 
-bool IsGlidePiece(const PitchLine& line, const NoteDraft& piece, const NoteDraft& next) {
+// A glide piece lies on the way from the note before (when it touches it) to
+// the next, which it leads into without a new attack.
+bool IsGlidePiece(const PitchLine& line, const NoteDraft* before, const NoteDraft& piece,
+                  const NoteDraft& next) {
     if (Length(piece) > kGlideFrames || next.first - piece.last > 2 || next.attacked) return false;
     if (std::abs(piece.midi - next.midi) > kGlideReach) return false;
-    return Length(piece) <= kBlipFrames || Spread(line, piece) >= kMovingSemitones;
+    if (before && piece.first - before->last <= 2 &&
+        (piece.midi < std::min(before->midi, next.midi) - 1 ||
+         piece.midi > std::max(before->midi, next.midi) + 1))
+        return false;
+    return Length(piece) <= kShortPieceFrames || Spread(line, piece) >= kMovingSemitones;
 }
 
 }  // namespace
@@ -55,7 +70,7 @@ bool IsGlidePiece(const PitchLine& line, const NoteDraft& piece, const NoteDraft
 void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
     std::size_t i = 0;
     while (i + 1 < notes.size()) {
-        if (IsGlidePiece(line, notes[i], notes[i + 1])) {
+        if (IsGlidePiece(line, i > 0 ? &notes[i - 1] : nullptr, notes[i], notes[i + 1])) {
             notes[i + 1].first = notes[i].first;
             notes[i + 1].attacked = notes[i].attacked;
             notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
@@ -64,10 +79,12 @@ void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
             ++i;
         }
     }
-    // A blip left over joins the note it touches before it, or goes.
+    // A blip left over joins the note it touches before it, or goes; so does
+    // a piece of the same pitch without an attack of its own.
     std::vector<NoteDraft> kept;
     for (const NoteDraft& n : notes) {
-        if (Length(n) > kBlipFrames || n.attacked) {
+        const bool continues = !kept.empty() && !n.attacked && kept.back().midi == n.midi;
+        if ((Length(n) > kBlipFrames || n.attacked) && !continues) {
             kept.push_back(n);
         } else if (!kept.empty() && n.first - kept.back().last <= 2) {
             kept.back().last = n.last;
@@ -80,13 +97,13 @@ namespace {
 
 // Notes i, i+1, … alternate between the pitches of notes i and i+1, a step
 // apart, each shorter than a fifth of a second and joined to the next.
-std::size_t TrillEnd(const std::vector<NoteDraft>& notes, std::size_t i) {
+std::size_t TrillEnd(const std::vector<NoteDraft>& notes, std::size_t i, int longest) {
     if (i + 1 >= notes.size()) return i + 1;
     const int step = std::abs(notes[i + 1].midi - notes[i].midi);
     if (step != 1 && step != 2) return i + 1;
     std::size_t j = i + 1;
     while (j < notes.size() && notes[j].midi == notes[(j - i) % 2 == 0 ? i : i + 1].midi &&
-           Length(notes[j - 1]) <= kTrillNoteFrames && notes[j].first - notes[j - 1].last <= 3)
+           Length(notes[j - 1]) <= longest && notes[j].first - notes[j - 1].last <= 3)
         ++j;
     return j;
 }
@@ -97,8 +114,10 @@ void MergeTrills(std::vector<NoteDraft>& notes) {
     std::vector<NoteDraft> out;
     std::size_t i = 0;
     while (i < notes.size()) {
-        const std::size_t j = TrillEnd(notes, i);
-        if (j - i < static_cast<std::size_t>(kTrillMinNotes)) {
+        std::size_t j = TrillEnd(notes, i, kTrillNoteFrames);
+        if (j - i < static_cast<std::size_t>(kTrillMinNotes))
+            j = TrillEnd(notes, i, kQuickTrillFrames);
+        if (j - i < static_cast<std::size_t>(kQuickTrillNotes)) {
             out.push_back(notes[i++]);
             continue;
         }
@@ -111,6 +130,30 @@ void MergeTrills(std::vector<NoteDraft>& notes) {
         i = j;
     }
     notes = std::move(out);
+}
+
+void MergeOutliers(std::vector<NoteDraft>& notes) {
+    for (std::size_t i = 0; i < notes.size();) {
+        const NoteDraft& n = notes[i];
+        const bool touchesBefore = i > 0 && n.first - notes[i - 1].last <= 3;
+        const bool touchesAfter = i + 1 < notes.size() && notes[i + 1].first - n.last <= 3;
+        const bool leaps =
+            (i == 0 || std::abs(n.midi - notes[i - 1].midi) >= kOutlierLeap) &&
+            (i + 1 == notes.size() || std::abs(n.midi - notes[i + 1].midi) >= kOutlierLeap);
+        if (Length(n) > kOutlierFrames || !leaps || (!touchesBefore && !touchesAfter)) {
+            ++i;
+            continue;
+        }
+        // Such slips come in a release or an attack: the slip goes to the
+        // note it touches before, if any, else to the one after.
+        if (touchesBefore) {
+            notes[i - 1].last = n.last;
+        } else {
+            notes[i + 1].first = n.first;
+            notes[i + 1].attacked = notes[i + 1].attacked || n.attacked;
+        }
+        notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
+    }
 }
 
 void MarkSlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
@@ -130,7 +173,7 @@ void MarkSlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
             if (std::min(start, target) + 0.25f < p && p < std::max(start, target) - 0.25f)
                 ++between;
         }
-        if (t > end || between < 2) continue;
+        if (t > end || between < kSlideBetween) continue;
         n.slideIn = true;
         n.slideFrom = RoundHalfEven(start);
     }

@@ -27,6 +27,10 @@ struct PitchLine {
 // Short unattacked pieces that lead straight into the next note become the
 // start of that note (its glide).
 void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes);
+// A short note a leap away from both its neighbours and touching one of them
+// is a slip of the pitch (a harmonic taken for the fundamental at a note
+// change): it joins the neighbour.
+void MergeOutliers(std::vector<NoteDraft>& notes);
 // Runs of quick steps between two neighbouring pitches become one trill.
 void MergeTrills(std::vector<NoteDraft>& notes);
 // Marks slides into notes and vibrato on them.

@@ -10,12 +10,38 @@ constexpr int kPeakReach = 4;          // frames either side a peak must top
 constexpr float kPeakStrength = 3.0f;  // times the typical flux of the recording
 constexpr int kLocalReach = 25;        // frames of context for the local mean
 constexpr float kOverLocal = 1.6f;
-constexpr int kDipBefore = 12;  // frames searched for the level dip before an attack
-constexpr int kRiseAfter = 15;  // frames searched for the level after it
-constexpr float kDipDb = 3.0f;
+constexpr int kDipBefore = 12;       // frames searched for the level dip before an attack
+constexpr int kRiseAfter = 15;       // frames searched for the level after it
+constexpr float kDipDb = 6.0f;       // a bow change on one pitch dips at least this much
+constexpr int kRiseFrames = 3;       // the level rise is measured over 17 ms
+constexpr float kRiseUnitDb = 2.0f;  // a rise of this much counts as much as the typical flux
+constexpr int kFootReach = 14;       // frames an attack's rise may take
+constexpr float kFootSlopeDb = 0.4f;
 constexpr int kEdgeFrames = 10;    // no split this close to a span's ends
 constexpr int kSearchBefore = 14;  // an attack may precede the pitch change by 80 ms
 constexpr int kSearchAfter = 8;
+
+constexpr float kBackToPlayingDb = 8.0f;
+constexpr float kAttackRiseDb = 6.0f;  // an attack raises the level at least this much
+constexpr int kAttackRiseFrames = 12;
+
+float SpanPeak(const PitchTrack& frames, const NoteSpan& span) {
+    float peak = -1e9f;
+    for (int t = span.first; t <= span.last; ++t)
+        peak = std::max(peak, frames[static_cast<std::size_t>(t)].levelDb);
+    return peak;
+}
+
+// The level climbs into the peak: an attack, not the flux of a pitch step.
+bool RisesInto(const PitchTrack& frames, int peak) {
+    const int n = static_cast<int>(frames.size());
+    float low = 1e9f, high = -1e9f;
+    for (int t = std::max(0, peak - kAttackRiseFrames); t <= peak; ++t)
+        low = std::min(low, frames[static_cast<std::size_t>(t)].levelDb);
+    for (int t = peak; t <= std::min(n - 1, peak + 3); ++t)
+        high = std::max(high, frames[static_cast<std::size_t>(t)].levelDb);
+    return high - low >= kAttackRiseDb;
+}
 
 float Median(std::vector<float> v) {
     if (v.empty()) return 0;
@@ -34,7 +60,11 @@ OnsetCurve FindOnsets(const PitchTrack& frames) {
         if (f.voiced) sounding.push_back(f.flux);
     const float typical = std::max(Median(std::move(sounding)), 1e-4f);
     c.strength.resize(frames.size());
-    for (int i = 0; i < n; ++i) c.strength[i] = frames[i].flux / typical;
+    for (int i = 0; i < n; ++i) {
+        const float rise =
+            i >= kRiseFrames ? frames[i].levelDb - frames[i - kRiseFrames].levelDb : 0;
+        c.strength[i] = frames[i].flux / typical + std::max(0.0f, rise) / kRiseUnitDb;
+    }
     c.peak.assign(frames.size(), false);
     double window = 0;
     for (int i = 0; i < std::min(n, kLocalReach); ++i) window += c.strength[i];
@@ -64,7 +94,9 @@ void SplitAtBowChanges(const PitchTrack& frames, const OnsetCurve& onsets,
                 dip = std::min(dip, frames[static_cast<std::size_t>(j)].levelDb);
             for (int j = p; j <= std::min(span.last, p + kRiseAfter); ++j)
                 after = std::max(after, frames[static_cast<std::size_t>(j)].levelDb);
-            if (after - dip < kDipDb) continue;
+            // A real bow change comes back to playing level; a reverb tail
+            // rising after the release does not.
+            if (after - dip < kDipDb || after < SpanPeak(frames, span) - kBackToPlayingDb) continue;
             out.push_back({span.first, p - 1, span.midi, span.attackFrames});
             span.first = p;
             span.attackFrames = 0;
@@ -75,21 +107,27 @@ void SplitAtBowChanges(const PitchTrack& frames, const OnsetCurve& onsets,
     spans = std::move(out);
 }
 
-int AttackNear(const OnsetCurve& onsets, const std::vector<NoteSpan>& spans, std::size_t index) {
-    const NoteSpan& s = spans[index];
-    int from = s.first - kSearchBefore;
-    if (index > 0) from = std::max(from, spans[index - 1].first + kEdgeFrames / 2);
-    from = std::max(from, 0);
+int AttackNear(const PitchTrack& frames, const OnsetCurve& onsets, const NoteSpan& s, int after) {
+    const int from = std::max({s.first - kSearchBefore, after + 1, 0});
     const int to =
         std::min({s.first + kSearchAfter, s.last, static_cast<int>(onsets.peak.size()) - 1});
     int best = -1;
     for (int i = from; i <= to; ++i) {
-        if (!onsets.peak[static_cast<std::size_t>(i)]) continue;
+        if (!onsets.peak[static_cast<std::size_t>(i)] || !RisesInto(frames, i)) continue;
         if (best < 0 || onsets.strength[static_cast<std::size_t>(i)] >
                             onsets.strength[static_cast<std::size_t>(best)])
             best = i;
     }
     return best;
+}
+
+int FootOfAttack(const PitchTrack& frames, int peak, int after) {
+    int t = peak;
+    const int stop = std::max({peak - kFootReach, after + 1, 1});
+    while (t > stop && frames[static_cast<std::size_t>(t - 1)].levelDb <
+                           frames[static_cast<std::size_t>(t)].levelDb - kFootSlopeDb)
+        --t;
+    return t;
 }
 
 }  // namespace sorvel::listen

@@ -21,8 +21,13 @@ OnsetCurve FindOnsets(const PitchTrack& frames);
 void SplitAtBowChanges(const PitchTrack& frames, const OnsetCurve& onsets,
                        std::vector<NoteSpan>& spans);
 
-// The attack of a span: the onset peak near where its pitch took over, or -1
-// when it has none (a legato change of finger under one bow).
-int AttackNear(const OnsetCurve& onsets, const std::vector<NoteSpan>& spans, std::size_t index);
+// The attack of a span: the strongest onset peak after frame `after`, with
+// the level rising into it, near
+// where its pitch took over, or -1 when it has none (a legato change of
+// finger under one bow).
+int AttackNear(const PitchTrack& frames, const OnsetCurve& onsets, const NoteSpan& span, int after);
+// Where the attack peaking at `peak` began: the foot of its rise in level
+// (the peak of flux comes tens of milliseconds after the sound starts).
+int FootOfAttack(const PitchTrack& frames, int peak, int after);
 
 }  // namespace sorvel::listen
