@@ -12,11 +12,12 @@ namespace {
 
 constexpr double kLowestHz = 60.0, kHighestHz = 3000.0;
 constexpr double kFrameSeconds = 0.03;
-constexpr int kFrames = 8;
+constexpr int kFrames = 16;
 constexpr float kThreshold = 0.15f;  // YIN threshold of a clear period
 constexpr double kQuietDb = -60.0;
-constexpr double kVoicedShare = 0.6;   // of the frames that must agree
-constexpr double kSteadyCents = 10.0;  // spread of a tone without vibrato
+constexpr double kVoicedShare = 0.6;    // of the frames that must agree
+constexpr double kSteadyCents = 10.0;   // spread of a tone without vibrato
+constexpr double kMuddleCents = 150.0;  // a wider spread is no one tone
 
 struct Span {
     const float* x;
@@ -89,9 +90,14 @@ TunerReading EstimateTone(const float* samples, std::size_t count, int rate, dou
     }
     if (cents.size() < kVoicedShare * kFrames) return r;
     std::sort(cents.begin(), cents.end());
+    if (cents.back() - cents.front() > kMuddleCents) return r;  // pitches disagree
     double centre = cents[cents.size() / 2];
-    if (cents.back() - cents.front() > 1200.0 * 0.5) return r;  // pitches disagree: a muddle
-    if (cents.back() - cents.front() < kSteadyCents) {
+    if (cents.back() - cents.front() >= kSteadyCents) {
+        // Vibrato: the frames fall at all its phases, their mean is its centre.
+        double sum = 0;
+        for (double c : cents) sum += c;
+        centre = sum / static_cast<double>(cents.size());
+    } else {
         const double period = LongPeriod({samples, count}, rate / HzOfMidi(centre / 100.0, a4Hz));
         centre = 100.0 * MidiOfHz(rate / period, a4Hz);
     }
