@@ -22,6 +22,7 @@ constexpr int kSearchBefore = 14;  // an attack may precede the pitch change by 
 constexpr int kSearchAfter = 8;
 
 constexpr float kBackToPlayingDb = 8.0f;
+constexpr int kSoundedBefore = 40;     // frames before a dip where the note must have sounded
 constexpr float kAttackRiseDb = 6.0f;  // an attack raises the level at least this much
 constexpr int kAttackRiseFrames = 12;
 
@@ -89,14 +90,19 @@ void SplitAtBowChanges(const PitchTrack& frames, const OnsetCurve& onsets,
     for (NoteSpan span : spans) {
         for (int p = span.first + kEdgeFrames; p <= span.last - kEdgeFrames; ++p) {
             if (!onsets.peak[static_cast<std::size_t>(p)]) continue;
-            float dip = 1e9f, after = -1e9f;
+            float dip = 1e9f, after = -1e9f, before = -1e9f;
+            for (int j = std::max(span.first, p - kSoundedBefore); j <= p - kDipBefore; ++j)
+                before = std::max(before, frames[static_cast<std::size_t>(j)].levelDb);
             for (int j = std::max(span.first, p - kDipBefore); j <= p; ++j)
                 dip = std::min(dip, frames[static_cast<std::size_t>(j)].levelDb);
             for (int j = p; j <= std::min(span.last, p + kRiseAfter); ++j)
                 after = std::max(after, frames[static_cast<std::size_t>(j)].levelDb);
             // A real bow change comes back to playing level; a reverb tail
             // rising after the release does not.
-            if (after - dip < kDipDb || after < SpanPeak(frames, span) - kBackToPlayingDb) continue;
+            // and the note sounded before the dip (not its own attack rising).
+            if (after - dip < kDipDb || before - dip < kDipDb / 2 ||
+                after < SpanPeak(frames, span) - kBackToPlayingDb)
+                continue;
             out.push_back({span.first, p - 1, span.midi, span.attackFrames});
             span.first = p;
             span.attackFrames = 0;
