@@ -20,8 +20,10 @@ constexpr float kGateSoftnessDb = 6.0f;
 constexpr int kChunkFrames = 8192;  // the note model decodes at most this many frames at once
 constexpr int kCutSearch = 1024;
 constexpr int kSilenceBefore = 5;  // a note after this many quiet frames is attacked
-// The onset peak lags the sound's start by the rise of the attack.
-constexpr double kOnsetLead = 0.0;
+// A note reached by a change of pitch under one bow is heard once its pitch
+// takes over; the new note began sounding this much earlier, under the
+// release of the one before.
+constexpr double kLegatoLead = 0.045;
 
 struct Levels {
     float floor = -120;
@@ -140,7 +142,8 @@ double MedianCents(const NoteDraft& n, const std::vector<float>& pitch,
 
 HeardNote Finish(const NoteDraft& n, const PitchTrack& frames, const PitchLine& line) {
     HeardNote h;
-    h.onset = std::max(0.0, frames[static_cast<std::size_t>(n.first)].time - kOnsetLead);
+    h.onset = std::max(
+        0.0, frames[static_cast<std::size_t>(n.first)].time - (n.attacked ? 0.0 : kLegatoLead));
     h.offset = frames[static_cast<std::size_t>(n.last)].time + kHopSeconds;
     h.midi = n.midi;
     h.cents = MedianCents(n, line.pitch, line.voiced);
