@@ -1,30 +1,49 @@
 #include "listen/tuning.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "listen/pitchunits.h"
 
 namespace sorvel::listen {
 namespace {
 
-// Faster than this a frame belongs to a glide or an attack, in cents per frame.
-constexpr double kSteadyCentsPerFrame = 10.0;
+// The averaging window: a whole cycle of the slowest vibrato (4 Hz).
+constexpr int kHalfWindow = static_cast<int>(0.125 / kHopSeconds);
+// A window whose pitch spans more than this holds a glide or a note change
+// (vibrato of ±50 cents spans one semitone).
+constexpr double kSteadySpan = 1.25;  // semitones
+
+bool Counts(const PitchFrame& f, float minLevelDb) {
+    return f.voiced && f.levelDb >= minLevelDb && f.hz > 0;
+}
 
 }  // namespace
 
 double EstimateTuningCents(const PitchTrack& frames, float minLevelDb) {
+    const int n = static_cast<int>(frames.size());
+    std::vector<double> midi(frames.size());
+    for (int i = 0; i < n; ++i)
+        midi[static_cast<std::size_t>(i)] = Counts(frames[static_cast<std::size_t>(i)], minLevelDb)
+                                                ? MidiOfHz(frames[static_cast<std::size_t>(i)].hz)
+                                                : NAN;
     double s = 0, c = 0;
-    for (std::size_t i = 1; i + 1 < frames.size(); ++i) {
-        const PitchFrame& f = frames[i];
-        if (!f.voiced || !frames[i - 1].voiced || !frames[i + 1].voiced || f.levelDb < minLevelDb)
-            continue;
-        const double cents = 100.0 * MidiOfHz(f.hz);
-        if (std::abs(cents - 100.0 * MidiOfHz(frames[i - 1].hz)) > kSteadyCentsPerFrame ||
-            std::abs(cents - 100.0 * MidiOfHz(frames[i + 1].hz)) > kSteadyCentsPerFrame)
-            continue;
+    for (int i = kHalfWindow; i + kHalfWindow < n; ++i) {
+        double sum = 0, low = 1e9, high = -1e9;
+        bool steady = true;
+        for (int k = i - kHalfWindow; k <= i + kHalfWindow && steady; ++k) {
+            const double m = midi[static_cast<std::size_t>(k)];
+            steady = !std::isnan(m);
+            sum += m;
+            low = std::min(low, m);
+            high = std::max(high, m);
+        }
+        if (!steady || high - low > kSteadySpan) continue;
+        const double cents = 100.0 * sum / (2 * kHalfWindow + 1);
         const double angle = 2 * std::numbers::pi * cents / 100.0;
-        const double weight = f.voicedProb;
+        const double weight = frames[static_cast<std::size_t>(i)].voicedProb;
         s += weight * std::sin(angle);
         c += weight * std::cos(angle);
     }

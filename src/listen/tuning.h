@@ -5,9 +5,11 @@
 
 namespace sorvel::listen {
 
-// A weighted circular mean of the frames' cents modulo 100, in -50 … +50.
-// Glides and attacks are left out (their pitch moves fast); vibrato, being
-// symmetric, averages out. 0 when there are no steady frames.
+// A weighted circular mean of cents modulo 100, in -50 … +50, over the pitch
+// averaged across a quarter of a second: vibrato averages out there first (a
+// circular mean of the raw frames of a vibrato wider than ±38 cents points
+// the wrong way). Glides and note changes are left out. 0 when nothing is
+// steady.
 double EstimateTuningCents(const PitchTrack& frames, float minLevelDb);
 
 }  // namespace sorvel::listen

@@ -7,31 +7,51 @@
 #include <numbers>
 #include <random>
 
+#include "listen/audiolistener.h"
+
 namespace sorvel::listen::testing {
 namespace {
 
 constexpr int kHarmonics = 14;
-constexpr double kAttack = 0.03, kRelease = 0.04;
 
-double Envelope(double t, double length) {
-    if (t < 0 || t > length + kRelease) return 0;
-    const double rise = std::min(1.0, t / kAttack);
-    const double fall = t <= length ? 1.0 : 1.0 - (t - length) / kRelease;
-    return rise * fall;
+double Envelope(double t, const ToneNote& n) {
+    if (t < 0 || t > n.seconds + n.release) return 0;
+    // A raised cosine: a bowed string speaks softly at first.
+    const double rise = t < n.attack ? 0.5 - 0.5 * std::cos(std::numbers::pi * t / n.attack) : 1.0;
+    const double fall = t <= n.seconds ? 1.0 : 1.0 - (t - n.seconds) / n.release;
+    const double swell =
+        std::pow(10.0, n.tremoloDb / 20 * std::sin(2 * std::numbers::pi * n.vibratoHz * t));
+    return rise * fall * swell;
+}
+
+// A room: four parallel feedback combs (Schroeder's delays) whose echoes
+// die away by 60 dB in `seconds`, mixed in at a third of the direct level.
+void AddRoom(std::vector<float>& out, int rate, double seconds) {
+    const double delays[] = {0.0297, 0.0371, 0.0411, 0.0437};
+    std::vector<float> wet(out.size(), 0.0f);
+    for (const double d : delays) {
+        const auto lag = static_cast<std::size_t>(d * rate);
+        const auto gain = static_cast<float>(std::pow(10.0, -3.0 * d / seconds));
+        std::vector<float> comb(out.size(), 0.0f);
+        for (std::size_t i = lag; i < out.size(); ++i)
+            comb[i] = out[i - lag] + gain * comb[i - lag];
+        for (std::size_t i = 0; i < out.size(); ++i) wet[i] += comb[i];
+    }
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] += wet[i] / 12.0f;
 }
 
 }  // namespace
 
 std::vector<float> Render(const ToneTake& take) {
     double end = take.seconds;
-    for (const ToneNote& n : take.notes) end = std::max(end, n.onset + n.seconds + kRelease);
+    for (const ToneNote& n : take.notes) end = std::max(end, n.onset + n.seconds + n.release);
     std::vector<float> out(static_cast<std::size_t>(end * take.rate), 0.0f);
     const double dt = 1.0 / take.rate;
     for (const ToneNote& n : take.notes) {
         double phase = 0;
         const auto from = static_cast<std::size_t>(n.onset * take.rate);
         const auto to = std::min(
-            out.size(), static_cast<std::size_t>((n.onset + n.seconds + kRelease) * take.rate));
+            out.size(), static_cast<std::size_t>((n.onset + n.seconds + n.release) * take.rate));
         for (std::size_t i = from; i < to; ++i) {
             const double t = static_cast<double>(i) * dt - n.onset;
             double midi = n.midi + take.tuningCents / 100.0;
@@ -44,9 +64,10 @@ std::vector<float> Render(const ToneTake& take) {
             double v = 0;
             for (int k = 1; k <= kHarmonics && k * hz < take.rate / 2.0; ++k)
                 v += std::sin(2 * std::numbers::pi * k * phase) / k;
-            out[i] += static_cast<float>(n.amplitude * 0.5 * Envelope(t, n.seconds) * v);
+            out[i] += static_cast<float>(n.amplitude * 0.5 * Envelope(t, n) * v);
         }
     }
+    if (take.roomSeconds > 0) AddRoom(out, take.rate, take.roomSeconds);
     if (take.hissDb > -120) {
         std::mt19937 random(take.seed);
         std::normal_distribution<float> noise(0.0f,
@@ -70,6 +91,14 @@ ToneTake Melody(int count, double seconds, int first, double gap) {
     }
     take.seconds = take.notes.back().onset + seconds + 0.4;
     return take;
+}
+
+HeardMelody HearTake(const ToneTake& take) {
+    const std::vector<float> samples = Render(take);
+    AudioListener listener(take.rate, kFileLagFrames);
+    listener.Push(samples.data(), samples.size());
+    listener.Finish();
+    return listener.Melody();
 }
 
 bool WriteWav(const std::string& path, const std::vector<float>& samples, int rate, int channels,
