@@ -34,7 +34,7 @@ double AudioListener::Seconds() const {
 }
 
 HeardMelody AudioListener::Melody() const {
-    HeardMelody melody = HearNotes(frames_, Seconds());
+    HeardMelody melody = HearNotes(frames_, tracker_.Spectra(), Seconds());
     melody.peakDb = level_.PeakDb();
     melody.clippedSamples = static_cast<int>(std::min<std::int64_t>(level_.Clipped(), INT32_MAX));
     return melody;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "listen/bowchanges.h"
+#include "listen/changeonsets.h"
 #include "listen/marks.h"
 #include "listen/noteonsets.h"
 #include "listen/notetracker.h"
@@ -20,10 +22,6 @@ constexpr float kGateSoftnessDb = 6.0f;
 constexpr int kChunkFrames = 8192;  // the note model decodes at most this many frames at once
 constexpr int kCutSearch = 1024;
 constexpr int kSilenceBefore = 5;  // a note after this many quiet frames is attacked
-// A note reached by a change of pitch under one bow is heard once its pitch
-// takes over; the new note began sounding this much earlier, under the
-// release of the one before.
-constexpr double kLegatoLead = 0.045;
 
 struct Levels {
     float floor = -120;
@@ -100,15 +98,18 @@ std::vector<NoteDraft> Drafts(const PitchTrack& frames, const std::vector<NoteSp
         n.first = spans[i].first;
         n.last = spans[i].last;
         n.midi = spans[i].midi;
-        const int peak = AttackNear(frames, onsets, spans[i], claimed);
+        // A bow change starts the note at the foot of its dip.
+        const int peak = spans[i].bowChange ? -1 : AttackNear(frames, onsets, spans[i], claimed);
         const int before = notes.empty() ? -1 : notes.back().first;
         int attack = peak < 0 ? -1 : FootOfAttack(frames, peak, before);
         if (peak >= 0) claimed = peak;
+        const bool afterQuiet = notes.empty() || n.first - notes.back().last > kSilenceBefore;
         // A rise that began with the note before is that note's attack
         // still going on (a glide right after it), not a new one.
-        if (attack >= 0 && attack <= before + 1) attack = -1;
-        const bool afterQuiet = notes.empty() || n.first - notes.back().last > kSilenceBefore;
-        n.attacked = attack >= 0 || afterQuiet;
+        if (attack >= 0 && !afterQuiet &&
+            (attack <= before + 1 || !FellBefore(frames, before, attack)))
+            attack = -1;
+        n.attacked = attack >= 0 || afterQuiet || spans[i].bowChange;
         if (attack >= 0) {
             if (!notes.empty() && notes.back().last == n.first - 1) notes.back().last = attack - 1;
             n.first = attack;
@@ -142,8 +143,7 @@ double MedianCents(const NoteDraft& n, const std::vector<float>& pitch,
 
 HeardNote Finish(const NoteDraft& n, const PitchTrack& frames, const PitchLine& line) {
     HeardNote h;
-    h.onset = std::max(
-        0.0, frames[static_cast<std::size_t>(n.first)].time - (n.attacked ? 0.0 : kLegatoLead));
+    h.onset = frames[static_cast<std::size_t>(n.first)].time;
     h.offset = frames[static_cast<std::size_t>(n.last)].time + kHopSeconds;
     h.midi = n.midi;
     h.cents = MedianCents(n, line.pitch, line.voiced);
@@ -172,7 +172,7 @@ HeardNote Finish(const NoteDraft& n, const PitchTrack& frames, const PitchLine& 
 
 }  // namespace
 
-HeardMelody HearNotes(const PitchTrack& frames, double seconds) {
+HeardMelody HearNotes(const PitchTrack& frames, const FrameSpectra& spectra, double seconds) {
     HeardMelody melody;
     melody.seconds = seconds;
     if (frames.empty()) return melody;
@@ -182,7 +182,7 @@ HeardMelody HearNotes(const PitchTrack& frames, double seconds) {
     const std::vector<NoteObservation> obs = Observe(frames, melody.tuningCents, levels);
     std::vector<NoteSpan> spans = TrackInChunks(obs);
     const OnsetCurve onsets = FindOnsets(frames);
-    SplitAtBowChanges(frames, onsets, spans);
+    SplitAtBowChanges(frames, spans);
     std::vector<NoteDraft> notes = Drafts(frames, spans, onsets);
     std::vector<float> pitch(frames.size());
     std::vector<bool> voiced(frames.size());
@@ -194,6 +194,7 @@ HeardMelody HearNotes(const PitchTrack& frames, double seconds) {
     MergeGlides(line, notes);
     MergeOutliers(notes);
     MergeTrills(notes);
+    PlaceChangeOnsets(frames, spectra, melody.tuningCents, notes);
     MarkSlides(line, notes);
     MarkVibrato(line, notes);
     for (const NoteDraft& n : notes) melody.notes.push_back(Finish(n, frames, line));

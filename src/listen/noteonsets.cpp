@@ -10,28 +10,16 @@ constexpr int kPeakReach = 4;          // frames either side a peak must top
 constexpr float kPeakStrength = 3.0f;  // times the typical flux of the recording
 constexpr int kLocalReach = 25;        // frames of context for the local mean
 constexpr float kOverLocal = 1.6f;
-constexpr int kDipBefore = 12;       // frames searched for the level dip before an attack
-constexpr int kRiseAfter = 15;       // frames searched for the level after it
-constexpr float kDipDb = 6.0f;       // a bow change on one pitch dips at least this much
 constexpr int kRiseFrames = 3;       // the level rise is measured over 17 ms
 constexpr float kRiseUnitDb = 2.0f;  // a rise of this much counts as much as the typical flux
 constexpr int kFootReach = 14;       // frames an attack's rise may take
 constexpr float kFootSlopeDb = 0.4f;
-constexpr int kEdgeFrames = 10;    // no split this close to a span's ends
 constexpr int kSearchBefore = 14;  // an attack may precede the pitch change by 80 ms
 constexpr int kSearchAfter = 8;
 
-constexpr float kBackToPlayingDb = 8.0f;
-constexpr int kSoundedBefore = 40;     // frames before a dip where the note must have sounded
 constexpr float kAttackRiseDb = 6.0f;  // an attack raises the level at least this much
+constexpr float kFellDb = 3.0f;        // the fall before a new attack
 constexpr int kAttackRiseFrames = 12;
-
-float SpanPeak(const PitchTrack& frames, const NoteSpan& span) {
-    float peak = -1e9f;
-    for (int t = span.first; t <= span.last; ++t)
-        peak = std::max(peak, frames[static_cast<std::size_t>(t)].levelDb);
-    return peak;
-}
 
 // The level climbs into the peak: an attack, not the flux of a pitch step.
 bool RisesInto(const PitchTrack& frames, int peak) {
@@ -84,35 +72,6 @@ OnsetCurve FindOnsets(const PitchTrack& frames) {
     return c;
 }
 
-void SplitAtBowChanges(const PitchTrack& frames, const OnsetCurve& onsets,
-                       std::vector<NoteSpan>& spans) {
-    std::vector<NoteSpan> out;
-    for (NoteSpan span : spans) {
-        for (int p = span.first + kEdgeFrames; p <= span.last - kEdgeFrames; ++p) {
-            if (!onsets.peak[static_cast<std::size_t>(p)]) continue;
-            float dip = 1e9f, after = -1e9f, before = -1e9f;
-            for (int j = std::max(span.first, p - kSoundedBefore); j <= p - kDipBefore; ++j)
-                before = std::max(before, frames[static_cast<std::size_t>(j)].levelDb);
-            for (int j = std::max(span.first, p - kDipBefore); j <= p; ++j)
-                dip = std::min(dip, frames[static_cast<std::size_t>(j)].levelDb);
-            for (int j = p; j <= std::min(span.last, p + kRiseAfter); ++j)
-                after = std::max(after, frames[static_cast<std::size_t>(j)].levelDb);
-            // A real bow change comes back to playing level; a reverb tail
-            // rising after the release does not.
-            // and the note sounded before the dip (not its own attack rising).
-            if (after - dip < kDipDb || before - dip < kDipDb / 2 ||
-                after < SpanPeak(frames, span) - kBackToPlayingDb)
-                continue;
-            out.push_back({span.first, p - 1, span.midi, span.attackFrames});
-            span.first = p;
-            span.attackFrames = 0;
-            p += kEdgeFrames;
-        }
-        out.push_back(span);
-    }
-    spans = std::move(out);
-}
-
 int AttackNear(const PitchTrack& frames, const OnsetCurve& onsets, const NoteSpan& s, int after) {
     const int from = std::max({s.first - kSearchBefore, after + 1, 0});
     const int to =
@@ -134,6 +93,13 @@ int FootOfAttack(const PitchTrack& frames, int peak, int after) {
                            frames[static_cast<std::size_t>(t)].levelDb - kFootSlopeDb)
         --t;
     return t;
+}
+
+bool FellBefore(const PitchTrack& frames, int from, int foot) {
+    const float base = frames[static_cast<std::size_t>(foot)].levelDb;
+    for (int t = std::max(from, 0); t < foot; ++t)
+        if (frames[static_cast<std::size_t>(t)].levelDb >= base + kFellDb) return true;
+    return false;
 }
 
 }  // namespace sorvel::listen

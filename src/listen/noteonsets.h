@@ -1,7 +1,7 @@
 #pragma once
 // Attacks in the pitch track: an onset strength per frame from spectral flux
 // and level rise, its peaks, and the moves of note boundaries onto them
-// (bow changes on one pitch split a note; a boundary moves to its attack).
+// (a boundary moves to its attack).
 #include <vector>
 
 #include "listen/notetracker.h"
@@ -16,11 +16,6 @@ struct OnsetCurve {
 
 OnsetCurve FindOnsets(const PitchTrack& frames);
 
-// Splits a span where a strong attack follows a dip in level (the bow changes
-// on a repeated pitch).
-void SplitAtBowChanges(const PitchTrack& frames, const OnsetCurve& onsets,
-                       std::vector<NoteSpan>& spans);
-
 // The attack of a span: the strongest onset peak after frame `after`, with
 // the level rising into it, near
 // where its pitch took over, or -1 when it has none (a legato change of
@@ -29,5 +24,10 @@ int AttackNear(const PitchTrack& frames, const OnsetCurve& onsets, const NoteSpa
 // Where the attack peaking at `peak` began: the foot of its rise in level
 // (the peak of flux comes tens of milliseconds after the sound starts).
 int FootOfAttack(const PitchTrack& frames, int peak, int after);
+// Whether the level stood clearly above the foot of an attack somewhere in
+// frames [from, foot]: a new attack after a sounding note needs the level to
+// have fallen first; a rise without that is the note before still speaking
+// (a glide out of its attack).
+bool FellBefore(const PitchTrack& frames, int from, int foot);
 
 }  // namespace sorvel::listen

@@ -15,7 +15,8 @@ struct NoteSpan {
     int first = 0;
     int last = 0;
     int midi = 0;
-    int attackFrames = 0;  // frames spent in the attack state
+    int attackFrames = 0;    // frames spent in the attack state
+    bool bowChange = false;  // begins where a bow change split a held pitch
 };
 
 class NoteTracker {

@@ -20,6 +20,7 @@ void PitchTracker::AnalyseReady(PitchTrack& out) {
     while (nextFrame_ * kHop + kFrameSize / 2 <= end) {
         const std::int64_t start = nextFrame_ * kHop - kFrameSize / 2;
         yin_.Analyse(&buffer_[static_cast<std::size_t>(start - bufferStart_)], frame_);
+        spectra_.Append(yin_.Amplitudes());
         hmm_.Push(frame_, static_cast<double>(nextFrame_) * kHopSeconds, out);
         ++nextFrame_;
     }

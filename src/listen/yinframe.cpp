@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "listen/framespectra.h"
 #include "listen/pitchframe.h"
 
 namespace sorvel::listen {
@@ -25,6 +26,7 @@ constexpr double kBetaB = 34.0 / 3.0;
 constexpr float kAbsoluteMinShare = 0.01f;
 constexpr float kSilenceDb = -90.0f;
 constexpr int kFluxBins = kFrameSize * 8000 / kAnalysisRate;  // up to 8 kHz
+static_assert(kSpectrumBins <= kFluxBins);
 
 float DbOfMeanSquare(double meanSquare) {
     return static_cast<float>(10.0 * std::log10(meanSquare + 1e-12));
@@ -38,6 +40,7 @@ YinAnalyser::YinAnalyser()
       real_(kFrameSize),
       window_(kFrameSize),
       cmnd_(kMaxLag + 2, 1.0f),
+      amplitudes_(kSpectrumBins, 0.0f),
       energy_(kFrameSize + 1, 0.0),
       a_(kFrameSize / 2 + 1),
       b_(kFrameSize / 2 + 1) {
@@ -143,8 +146,11 @@ float YinAnalyser::Flux(const float* frame) {
     std::vector<float>& now = logSpectrum_[slot];
     const float norm = 4.0f / kFrameSize;
     float rise = 0;
+    amplitudes_[0] = norm * std::abs(b_[0]);
     for (int k = 1; k < kFluxBins; ++k) {
-        now[k] = std::log1p(100.0f * norm * std::abs(b_[k]));
+        const float amplitude = norm * std::abs(b_[k]);
+        if (k < kSpectrumBins) amplitudes_[static_cast<std::size_t>(k)] = amplitude;
+        now[k] = std::log1p(100.0f * amplitude);
         rise += std::max(0.0f, now[k] - logSpectrum_[older][k]);
     }
     newest_ = slot;

@@ -31,6 +31,9 @@ public:
     // Analyses kFrameSize samples at kAnalysisRate. Frames must come in
     // time order: the flux compares each with the ones before.
     void Analyse(const float* frame, YinFrame& out);
+    // The last frame's magnitude spectrum (Hann window) up to 5 kHz:
+    // kSpectrumBins amplitudes in full-scale units.
+    const float* Amplitudes() const { return amplitudes_.data(); }
 
 private:
     void Difference(const float* frame);
@@ -39,7 +42,7 @@ private:
 
     FftPlan fft_;
     std::vector<float> thresholdPrior_;
-    std::vector<float> padded_, real_, window_, cmnd_;
+    std::vector<float> padded_, real_, window_, cmnd_, amplitudes_;
     std::vector<double> energy_;  // prefix sums of squares of the frame
     std::vector<std::complex<float>> a_, b_;
     std::vector<float> logSpectrum_[3];
