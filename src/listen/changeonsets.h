@@ -17,8 +17,14 @@ namespace sorvel::listen {
 int PartialsOnset(const PitchTrack& frames, const FrameSpectra& spectra, double hz, double beforeHz,
                   int from, int takeover);
 
+// The frame where a glide into a note leaves the note before (pitch
+// `beforeMidi`, as the frames measure it): the frame after the last one,
+// going back from `first` to `from`, that still surely holds that pitch.
+int GlideStart(const PitchTrack& frames, double beforeMidi, int from, int first);
+
 // Moves the start of every note that follows the note before without a gap
-// and at another pitch to the rise of its partials, when that is earlier.
+// and at another pitch to the rise of its partials (or, for a note reached
+// by a glide, to where the glide left the note before), when that is earlier.
 // `tuningCents`: the instrument's offset, to find the partials.
 void PlaceChangeOnsets(const PitchTrack& frames, const FrameSpectra& spectra, double tuningCents,
                        std::vector<NoteDraft>& notes);

@@ -12,8 +12,11 @@ namespace {
 constexpr int kGlideFrames = 30;       // a glide piece lasts at most ~175 ms
 constexpr int kBlipFrames = 6;         // shorter pieces are never notes of their own
 constexpr int kShortPieceFrames = 12;  // shorter pieces need not move to be glides
-constexpr int kGlideReach = 5;         // semitones a glide piece may lie from its target
+constexpr int kGlideReach = 5;  // semitones a glide piece after a rest may lie from its target
 constexpr float kMovingSemitones = 0.25f;
+constexpr int kGlideGapFrames = 3;  // unvoiced frames between a glide piece and its goal
+constexpr float kArrivingSemitones = 0.3f;
+constexpr int kOctaveSlipFrames = static_cast<int>(0.1 / kHopSeconds);
 // A trill: at least four steps each shorter than a fifth of a second, or
 // three quicker ones (written sixteenths are seldom this quick).
 constexpr int kTrillMinNotes = 4;
@@ -25,7 +28,8 @@ constexpr int kOutlierLeap = 7;          // semitones from both neighbours
 constexpr float kSlideSemitones = 1.5f;  // a glide of more than 150 cents
 constexpr int kSlideSearch = static_cast<int>(0.3 / kHopSeconds);
 constexpr float kArrived = 0.5f;
-constexpr int kSlideBetween = 5;  // frames on the way: a glide, not a jump
+constexpr int kSlideBetween = 5;       // frames on the way: a glide, not a jump
+constexpr float kSetOutShare = 0.25f;  // of a leap, where a glide's first frame may lie
 constexpr int kSettleFrames = 8;
 constexpr double kVibratoHysteresis = 8.0;  // cents
 constexpr double kVibratoPeakToPeak = 30.0;
@@ -52,17 +56,40 @@ float Spread(const PitchLine& line, const NoteDraft& n) {
     return static_cast<float>(std::sqrt(std::max(0.0, sq / count - mean * mean)));
 }
 
+// The median of the pitch over a piece, less its semitone, signed towards
+// `goal`.
+float Lean(const PitchLine& line, const NoteDraft& n, int goal) {
+    std::vector<float> d;
+    for (int t = n.first; t <= n.last; ++t)
+        if (line.voiced[static_cast<std::size_t>(t)])
+            d.push_back(line.pitch[static_cast<std::size_t>(t)] - static_cast<float>(n.midi));
+    if (d.empty()) return 0;
+    auto mid = d.begin() + static_cast<std::ptrdiff_t>(d.size() / 2);
+    std::nth_element(d.begin(), mid, d.end());
+    return goal > n.midi ? *mid : -*mid;
+}
+
 // A glide piece lies on the way from the note before (when it touches it) to
-// the next, which it leads into without a new attack.
+// the next, however wide the leap, or within a few semitones of the next (a
+// scoop, a slide after a rest); it leads into the next without a new attack.
 bool IsGlidePiece(const PitchLine& line, const NoteDraft* before, const NoteDraft& piece,
                   const NoteDraft& next) {
-    if (Length(piece) > kGlideFrames || next.first - piece.last > 2 || next.attacked) return false;
-    if (std::abs(piece.midi - next.midi) > kGlideReach) return false;
-    if (before && piece.first - before->last <= 2 &&
-        (piece.midi < std::min(before->midi, next.midi) - 1 ||
-         piece.midi > std::max(before->midi, next.midi) + 1))
+    if (Length(piece) > kGlideFrames || next.first - piece.last > kGlideGapFrames || next.attacked)
         return false;
-    return Length(piece) <= kShortPieceFrames || Spread(line, piece) >= kMovingSemitones;
+    const bool fromBefore = before && piece.first - before->last <= 2;
+    const int low = fromBefore ? std::min(before->midi, next.midi) : next.midi - kGlideReach;
+    const int high = fromBefore ? std::max(before->midi, next.midi) : next.midi + kGlideReach;
+    if (piece.midi < low - 1 || piece.midi > high + 1) return false;
+    // The pitch tracker may lock an octave off the goal while a fast glide
+    // is under way.
+    const bool octaveOff =
+        Length(piece) <= kOctaveSlipFrames && std::abs(std::abs(piece.midi - next.midi) - 12) <= 1;
+    // A piece a semitone off that sits well towards the next note is that
+    // note arriving (the end of a glide creeping in).
+    const bool arriving =
+        std::abs(piece.midi - next.midi) == 1 && Lean(line, piece, next.midi) >= kArrivingSemitones;
+    return Length(piece) <= kShortPieceFrames || octaveOff || arriving ||
+           Spread(line, piece) >= kMovingSemitones;
 }
 
 }  // namespace
@@ -73,6 +100,7 @@ void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
         if (IsGlidePiece(line, i > 0 ? &notes[i - 1] : nullptr, notes[i], notes[i + 1])) {
             notes[i + 1].first = notes[i].first;
             notes[i + 1].attacked = notes[i].attacked;
+            notes[i + 1].glidedIn = true;
             notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
             if (i > 0) --i;  // the piece before may lead into it too
         } else {
@@ -157,7 +185,8 @@ void MergeOutliers(std::vector<NoteDraft>& notes) {
 }
 
 void MarkSlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
-    for (NoteDraft& n : notes) {
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        NoteDraft& n = notes[i];
         if (n.trill) continue;
         const int end = std::min(n.last, n.first + kSlideSearch);
         int t = n.first;
@@ -176,6 +205,16 @@ void MarkSlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
         if (t > end || between < kSlideBetween) continue;
         n.slideIn = true;
         n.slideFrom = RoundHalfEven(start);
+        // A glide that sets out from the note it follows, with no rest
+        // between, comes from that note (its first voiced frame may already
+        // be a little way along a fast glide).
+        const NoteDraft* before = i > 0 ? &notes[i - 1] : nullptr;
+        if (!before || n.first - before->last > kGlideGapFrames + 1) continue;
+        const float from = static_cast<float>(before->midi);
+        const float along = (start - from) / (target - from);
+        if (along >= 0 && std::abs(start - from) <=
+                              std::max(kSlideSemitones, kSetOutShare * std::abs(target - from)))
+            n.slideFrom = before->midi;
     }
 }
 

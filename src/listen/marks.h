@@ -11,6 +11,7 @@ struct NoteDraft {
     int last = 0;   // its last frame
     int midi = 0;
     bool attacked = false;
+    bool glidedIn = false;  // glide pieces were merged into its start
     bool slideIn = false;
     int slideFrom = 0;
     bool trill = false;
@@ -25,7 +26,8 @@ struct PitchLine {
 };
 
 // Short unattacked pieces that lead straight into the next note become the
-// start of that note (its glide).
+// start of that note (its glide): pieces on the way from the note before,
+// or near the next one after a rest.
 void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes);
 // A short note a leap away from both its neighbours and touching one of them
 // is a slip of the pitch (a harmonic taken for the fundamental at a note

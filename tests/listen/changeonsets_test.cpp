@@ -67,6 +67,34 @@ TEST(ChangeOnsetsTest, SlowSpeakingLegatoStartsWhereThePartialsRise) {
     }
 }
 
+// A slide out of the note before, over a leap as wide as an octave and a
+// fifth or downwards: one note marked with the slide, starting where the
+// pitch leaves the note before (the glide is under way long before its goal
+// sounds; the pitch tracker may even lock an octave off the goal on the way).
+TEST(ChangeOnsetsTest, WideSlidesStartWhereThePitchLeaves) {
+    for (const double room : {0.0, 0.8}) {
+        for (const double goal : {74.0, 81.0, 86.0, 62.0}) {
+            SCOPED_TRACE(::testing::Message() << room << " " << goal);
+            ToneNote before{0.3, 0.7, 69};
+            before.release = 0.1;
+            ToneNote slide{1.0, 0.8, goal};
+            slide.glideFrom = 69;
+            slide.glideSeconds = 0.15;
+            ToneTake take;
+            take.notes = {before, slide};
+            take.seconds = 2.3;
+            take.hissDb = -60;
+            take.roomSeconds = room;
+            const HeardMelody m = HearTake(take);
+            ASSERT_EQ(m.notes.size(), 2u);
+            EXPECT_EQ(m.notes[1].midi, goal);
+            EXPECT_NEAR(m.notes[1].onset, 1.0, 0.035);
+            EXPECT_TRUE(m.notes[1].slideIn);
+            EXPECT_EQ(m.notes[1].slideFrom, 69);
+        }
+    }
+}
+
 // Spectra made by hand: the note before (B4) holds with a vibrato of ±45
 // cents, a semitone below the new note (C5), whose partials rise at frame 60.
 struct HandSpectra {
