@@ -28,8 +28,9 @@ constexpr int kOutlierLeap = 7;          // semitones from both neighbours
 constexpr float kSlideSemitones = 1.5f;  // a glide of more than 150 cents
 constexpr int kSlideSearch = static_cast<int>(0.3 / kHopSeconds);
 constexpr float kArrived = 0.5f;
-constexpr int kSlideBetween = 5;       // frames on the way: a glide, not a jump
-constexpr float kSetOutShare = 0.25f;  // of a leap, where a glide's first frame may lie
+constexpr int kSlideBetween = 5;         // frames on the way: a glide, not a jump
+constexpr float kHeldSemitones = 0.35f;  // a frame this near a note's semitone sounds it
+constexpr float kSetOutShare = 0.25f;    // of a leap, where a glide's first frame may lie
 constexpr int kSettleFrames = 8;
 constexpr double kVibratoHysteresis = 8.0;  // cents
 constexpr double kVibratoPeakToPeak = 30.0;
@@ -188,9 +189,17 @@ void MarkSlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
     for (std::size_t i = 0; i < notes.size(); ++i) {
         NoteDraft& n = notes[i];
         if (n.trill) continue;
+        const NoteDraft* before = i > 0 ? &notes[i - 1] : nullptr;
+        const bool follows = before && n.first - before->last <= kGlideGapFrames + 1;
         const int end = std::min(n.last, n.first + kSlideSearch);
+        // The note's first frames may still sound the note before (its
+        // release under the new one's onset): the glide starts after them.
         int t = n.first;
-        while (t <= end && !line.voiced[static_cast<std::size_t>(t)]) ++t;
+        while (t <= end &&
+               (!line.voiced[static_cast<std::size_t>(t)] ||
+                (follows && std::abs(line.pitch[static_cast<std::size_t>(t)] -
+                                     static_cast<float>(before->midi)) <= kHeldSemitones)))
+            ++t;
         if (t > end) continue;
         const float start = line.pitch[static_cast<std::size_t>(t)];
         const float target = static_cast<float>(n.midi);
@@ -208,8 +217,7 @@ void MarkSlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
         // A glide that sets out from the note it follows, with no rest
         // between, comes from that note (its first voiced frame may already
         // be a little way along a fast glide).
-        const NoteDraft* before = i > 0 ? &notes[i - 1] : nullptr;
-        if (!before || n.first - before->last > kGlideGapFrames + 1) continue;
+        if (!follows) continue;
         const float from = static_cast<float>(before->midi);
         const float along = (start - from) / (target - from);
         if (along >= 0 && std::abs(start - from) <=
