@@ -62,6 +62,9 @@ TEST(ChangeOnsetsTest, SlowSpeakingLegatoStartsWhereThePartialsRise) {
                 EXPECT_EQ(m.notes[1].midi, 71 + step);
                 EXPECT_NEAR(m.notes[1].onset, 1.0, 0.04);
                 EXPECT_NEAR(m.notes[0].offset, 1.0, 0.04);
+                // Heard from its onset, the note's first frames still sound
+                // the note before: that is no slide.
+                EXPECT_FALSE(m.notes[1].slideIn);
             }
         }
     }
