@@ -12,6 +12,10 @@ namespace {
 constexpr int kGlideFrames = 30;       // a glide piece lasts at most ~175 ms
 constexpr int kBlipFrames = 6;         // shorter pieces are never notes of their own
 constexpr int kShortPieceFrames = 12;  // shorter pieces need not move to be glides
+constexpr int kScoopReach = 3;         // semitones from its target where a scoop may start
+// A scoop piece moves at least this far, and runs into its goal with no
+// bigger jump (semitones).
+constexpr float kScoopTravel = 0.5f;
 constexpr int kGlideReach = 5;  // semitones a glide piece after a rest may lie from its target
 constexpr float kMovingSemitones = 0.25f;
 constexpr int kGlideGapFrames = 3;  // unvoiced frames between a glide piece and its goal
@@ -70,9 +74,27 @@ float Lean(const PitchLine& line, const NoteDraft& n, int goal) {
     return goal > n.midi ? *mid : -*mid;
 }
 
+// The pitch of a piece comes a clear way towards the next note and runs on
+// into it without a jump.
+bool GlidesInto(const PitchLine& line, const NoteDraft& piece, const NoteDraft& next) {
+    const auto voicedAt = [&](int from, int to, int step) {
+        for (int t = from; t != to + step; t += step)
+            if (line.voiced[static_cast<std::size_t>(t)]) return t;
+        return -1;
+    };
+    const int a = voicedAt(piece.first, piece.last, 1), b = voicedAt(piece.last, piece.first, -1);
+    const int c = voicedAt(next.first, next.last, 1);
+    if (a < 0 || b < 0 || c < 0) return false;
+    const auto at = [&](int t) { return line.pitch[static_cast<std::size_t>(t)]; };
+    const float goal = static_cast<float>(next.midi);
+    return std::abs(at(a) - goal) - std::abs(at(b) - goal) >= kScoopTravel &&
+           std::abs(at(c) - at(b)) <= kScoopTravel;
+}
+
 // A glide piece lies on the way from the note before (when it touches it) to
 // the next, however wide the leap, or within a few semitones of the next (a
-// scoop, a slide after a rest); it leads into the next without a new attack.
+// scoop from below or above, a slide after a rest); it leads into the next
+// without a new attack.
 bool IsGlidePiece(const PitchLine& line, const NoteDraft* before, const NoteDraft& piece,
                   const NoteDraft& next) {
     if (Length(piece) > kGlideFrames || next.first - piece.last > kGlideGapFrames || next.attacked)
@@ -80,7 +102,11 @@ bool IsGlidePiece(const PitchLine& line, const NoteDraft* before, const NoteDraf
     const bool fromBefore = before && piece.first - before->last <= 2;
     const int low = fromBefore ? std::min(before->midi, next.midi) : next.midi - kGlideReach;
     const int high = fromBefore ? std::max(before->midi, next.midi) : next.midi + kGlideReach;
-    if (piece.midi < low - 1 || piece.midi > high + 1) return false;
+    // A scoop glides in from a few semitones off, wherever the note before
+    // was: its pitch runs on into the next note's.
+    const bool scoop =
+        std::abs(piece.midi - next.midi) <= kScoopReach && GlidesInto(line, piece, next);
+    if (!scoop && (piece.midi < low - 1 || piece.midi > high + 1)) return false;
     // The pitch tracker may lock an octave off the goal while a fast glide
     // is under way.
     const bool octaveOff =
