@@ -11,7 +11,8 @@ namespace sorvel::listen {
 
 // The melody of the recording at `path`. On failure (not audio, unreadable,
 // empty, silent, too quiet, too short, no notes heard, cancelled) returns an
-// empty melody and sets `error`.
+// empty melody and sets `error`. A clipped recording is heard all the same:
+// ClippingWarning(melody.clippedSamples, …) words the warning.
 HeardMelody HearFile(const std::string& path, const ListenProgress& progress, UserText* error);
 
 }  // namespace sorvel::listen
