@@ -151,14 +151,17 @@ void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
 namespace {
 
 // Notes i, i+1, … alternate between the pitches of notes i and i+1, a step
-// apart, each shorter than a fifth of a second and joined to the next.
+// apart, each shorter than `longest` frames and joined to the next; the last
+// may be half as long again (the trill's end), no more: a longer note after
+// the alternations is the next written note.
 std::size_t TrillEnd(const std::vector<NoteDraft>& notes, std::size_t i, int longest) {
     if (i + 1 >= notes.size()) return i + 1;
     const int step = std::abs(notes[i + 1].midi - notes[i].midi);
     if (step != 1 && step != 2) return i + 1;
     std::size_t j = i + 1;
     while (j < notes.size() && notes[j].midi == notes[(j - i) % 2 == 0 ? i : i + 1].midi &&
-           Length(notes[j - 1]) <= longest && notes[j].first - notes[j - 1].last <= 3)
+           Length(notes[j - 1]) <= longest && notes[j].first - notes[j - 1].last <= 3 &&
+           Length(notes[j]) <= longest * 3 / 2)
         ++j;
     return j;
 }

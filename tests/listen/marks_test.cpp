@@ -14,7 +14,7 @@ using testing::ToneTake;
 // note above it, is one note (its glide is no note of its own, though it
 // lies outside the leap between the two notes); a short lower neighbour
 // between two notes of one pitch stays a note.
-TEST(GlidesTest, ScoopAfterANoteAboveIsOneNote) {
+TEST(MarksTest, ScoopAfterANoteAboveIsOneNote) {
     for (const double depth : {2.0, 3.0}) {
         for (const double above : {69.0, 71.0}) {
             SCOPED_TRACE(::testing::Message() << depth << " " << above);
@@ -40,6 +40,28 @@ TEST(GlidesTest, ScoopAfterANoteAboveIsOneNote) {
     const HeardMelody m = HearTake(take);
     ASSERT_EQ(m.notes.size(), 3u);
     EXPECT_EQ(m.notes[1].midi, 66);
+}
+
+// A trill ending on its main note, followed by a longer note of its upper
+// neighbour: the trill is one note and the note after it (which continues
+// the alternation) stays a note of its own.
+TEST(MarksTest, TrillLeavesTheLongerNoteAfterIt) {
+    std::vector<ToneNote> notes = {{0.3, 0.5, 69}};
+    for (int i = 0; i < 7; ++i) notes.push_back({0.85 + i * 0.125, 0.115, i % 2 ? 74.0 : 72.0});
+    notes.push_back({1.725, 0.5, 74});
+    for (ToneNote& n : notes) n.release = 0.01;
+    ToneTake take;
+    take.notes = notes;
+    take.seconds = 2.7;
+    take.hissDb = -50;
+    const HeardMelody m = HearTake(take);
+    ASSERT_EQ(m.notes.size(), 3u);
+    EXPECT_TRUE(m.notes[1].trill);
+    EXPECT_EQ(m.notes[1].midi, 72);
+    EXPECT_EQ(m.notes[1].trillUpper, 74);
+    EXPECT_EQ(m.notes[2].midi, 74);
+    EXPECT_FALSE(m.notes[2].trill);
+    EXPECT_NEAR(m.notes[2].onset, 1.725, 0.04);
 }
 
 }  // namespace
