@@ -64,5 +64,27 @@ TEST(MarksTest, TrillLeavesTheLongerNoteAfterIt) {
     EXPECT_NEAR(m.notes[2].onset, 1.725, 0.04);
 }
 
+// A fifth up under a long release: while A4 and E5 sound together their sum
+// repeats at A3, a twelfth below E5, and the pitch tracker follows it for a
+// moment. That is the change to E5, not a note of its own.
+TEST(MarksTest, TwoNotesSoundingTogetherMakeNoThirdNote) {
+    for (const double room : {0.0, 0.6}) {
+        SCOPED_TRACE(room);
+        ToneNote before{0.3, 0.7, 69};
+        before.release = 0.3;
+        ToneNote after{1.0, 0.8, 76};
+        after.attack = 0.1;
+        ToneTake take;
+        take.notes = {before, after, {2.0, 0.4, 74}};
+        take.seconds = 2.8;
+        take.hissDb = -40;
+        take.roomSeconds = room;
+        const HeardMelody m = HearTake(take);
+        ASSERT_EQ(m.notes.size(), 3u);
+        EXPECT_EQ(m.notes[1].midi, 76);
+        EXPECT_NEAR(m.notes[1].onset, 1.0, 0.03);
+    }
+}
+
 }  // namespace
 }  // namespace sorvel::listen
