@@ -7,6 +7,7 @@
 #include "listen/audiofile.h"
 #include "listen/audiolevel.h"
 #include "listen/audiolistener.h"
+#include "listen/hearsamples.h"
 
 namespace sorvel::listen {
 namespace {
@@ -34,25 +35,13 @@ HeardMelody HearFile(const std::string& path, const ListenProgress& progress, Us
         listener.Push(block.data(), got);
         read += static_cast<std::int64_t>(got);
         if (!progress.Report(std::min(1.0, read / announced) * kReadShare))
-            return Fail(error, UserText(SORVEL_TEXT("sorvel::listen", "聞き取りを中止しました。")));
+            return Fail(error, HearingCancelled());
     }
     if (reader.ReadFailed() && read == 0)
         return Fail(error,
                     UserText(SORVEL_TEXT("sorvel::listen", "音声ファイル %1 を読めません（%2）。"),
                              {UserText::Plain(path), UserText::Plain("read")}));
-    const double seconds = static_cast<double>(read) / reader.SampleRate();
-    problem = RecordingProblem(reader.Level(), seconds);
-    if (!problem.empty()) return Fail(error, std::move(problem));
-    listener.Finish();
-    HeardMelody melody = listener.Melody();
-    melody.peakDb = reader.Level().PeakDb();
-    melody.clippedSamples =
-        static_cast<int>(std::min<std::int64_t>(reader.Level().Clipped(), INT32_MAX));
-    if (melody.notes.empty())
-        return Fail(
-            error, UserText(SORVEL_TEXT("sorvel::listen", "録音から音符を聞き取れませんでした。")));
-    progress.Report(1.0);
-    return melody;
+    return FinishHearing(listener, reader.Level(), read, reader.SampleRate(), progress, error);
 }
 
 }  // namespace sorvel::listen
