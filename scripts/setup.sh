@@ -4,7 +4,7 @@
 # when something is missing.
 set -euo pipefail
 
-BUILD_PKGS=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-l10n-tools libfluidsynth-dev dpkg-dev file
+BUILD_PKGS=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-l10n-tools libfluidsynth-dev dpkg-dev file
             librtmidi-dev libasound2-dev libpulse-dev libgtest-dev libbenchmark-dev libpugixml-dev libzip-dev
             libsndfile1-dev libfftw3-dev)
 RUN_PKGS=(fonts-ipafont-gothic fonts-noto-cjk fluid-soundfont-gm qt6-translations-l10n)
