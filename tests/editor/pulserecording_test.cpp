@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMediaDevices>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QtTest>
 #include <csignal>
@@ -104,6 +105,10 @@ private Q_SLOTS:
         QVERIFY(dialog.IsRecording());
         const pid_t player = Spawn({"paplay", "--device=take", wav.toStdString()});
         QVERIFY(player);
+        // The take grows while it is played, and the meter sees it.
+        QVERIFY(WaitFor([&] { return dialog.Buffer()->SecondsKept() > 1.0; }, 5000));
+        QVERIFY(WaitFor([&] { return dialog.findChild<QProgressBar*>("pbLevel")->value() > 50; },
+                        2000));
         bool played = false;
         QVERIFY(WaitFor(
             [&] { return played = played || waitpid(player, nullptr, WNOHANG) == player; }, 20000));
