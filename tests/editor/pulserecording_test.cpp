@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMediaDevices>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
 #include <csignal>
@@ -124,6 +126,29 @@ private Q_SLOTS:
                  qPrintable(fromTake.dialogs.errors.join("\n")));
         QCOMPARE(CountNotes(fromTake.window->Book()), CountNotes(fromFile.window->Book()));
         QCOMPARE(fromTake.window->statusBar()->currentMessage(), fileSummary);
+    }
+
+    // Last: it ends the daemon. A device that fails mid-take keeps what was
+    // recorded, and Stop still hands it on.
+    void aFailingDeviceKeepsTheTakeSoFar() {
+        const std::string settings = dir_.filePath("sorvelini").toStdString();
+        TfrmRecord dialog(settings, nullptr);
+        QCOMPARE(dialog.findChild<QComboBox*>("cmbDevice")->currentData().toByteArray(),
+                 QByteArray("virtmic"));
+        dialog.StartRecording();
+        QVERIFY(WaitFor([&] { return dialog.Buffer()->SecondsKept() > 0.5; }, 5000));
+        kill(daemon_, SIGKILL);
+        waitpid(daemon_, nullptr, 0);
+        daemon_ = 0;
+        QVERIFY(WaitFor([&] { return !dialog.IsRecording(); }, 5000));
+        QVERIFY(dialog.findChild<QLabel*>("lblState")
+                    ->text()
+                    .contains(QString::fromUtf8("録音できませんでした")));
+        auto* stop = dialog.findChild<QPushButton*>("btnStop");
+        QVERIFY(stop->isEnabled());
+        stop->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.Take().samples.size() > static_cast<size_t>(dialog.Take().rate) / 2);
     }
 
 private:

@@ -129,7 +129,7 @@ void TfrmRecord::SaveSettings() const {
 void TfrmRecord::UpdateButtons() {
     const bool recording = IsRecording();
     ui_->btnRecord->setEnabled(!recording && ui_->cmbDevice->count() > 0);
-    ui_->btnStop->setEnabled(recording);
+    ui_->btnStop->setEnabled(recording || HasTake());
     for (QWidget* w :
          {static_cast<QWidget*>(ui_->cmbDevice), static_cast<QWidget*>(ui_->edtTempo),
           static_cast<QWidget*>(ui_->chkCountIn), static_cast<QWidget*>(ui_->chkMetronome)})
@@ -160,14 +160,18 @@ void TfrmRecord::StartRecording() {
     // A generous device buffer: the GUI thread may be busy for a moment
     // without the device losing a block.
     source_->setBufferSize(format.bytesForDuration(500000));
-    connect(source_.get(), &QAudioSource::stateChanged, this, [this](QAudio::State) {
-        if (source_ && source_->error() != QAudio::NoError &&
-            source_->error() != QAudio::UnderrunError)
-            Fail(tr("録音できませんでした（デバイスのエラー %1）。").arg(int(source_->error())));
-    });
+    // The source is released after its signal has returned, never inside it.
+    connect(
+        source_.get(), &QAudioSource::stateChanged, this,
+        [this](QAudio::State) {
+            if (source_ && source_->error() != QAudio::NoError &&
+                source_->error() != QAudio::UnderrunError)
+                Fail();
+        },
+        Qt::QueuedConnection);
     source_->start(sink_.get());
-    if (source_ && source_->error() != QAudio::NoError) {
-        Fail(tr("録音できませんでした（デバイスのエラー %1）。").arg(int(source_->error())));
+    if (source_->error() != QAudio::NoError) {
+        Fail();
         return;
     }
     if (clicks) StartClicks();
@@ -201,17 +205,22 @@ void TfrmRecord::ShowLevel() {
                                         : tr("録音中 %1").arg(MinutesText(buffer_->SecondsKept())));
 }
 
+bool TfrmRecord::HasTake() const {
+    return buffer_ && !buffer_->Samples().empty();
+}
+
 void TfrmRecord::StopRecording() {
-    if (!IsRecording()) return;
+    if (!IsRecording() && !HasTake()) return;
     Release();
     accept();
 }
 
-void TfrmRecord::Fail(const QString& why) {
+void TfrmRecord::Fail() {
+    // What was recorded before the device failed is kept: Stop still hands
+    // it on, Record starts a new take.
     Release();
-    buffer_.reset();
     ui_->pbLevel->setValue(0);
-    ui_->lblState->setText(why);
+    ui_->lblState->setText(tr("録音できませんでした。入力デバイスを確かめてください。"));
     UpdateButtons();
 }
 

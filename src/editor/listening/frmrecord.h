@@ -60,7 +60,9 @@ private:
     void FillDevices();
     void StartClicks();
     void ShowLevel();
-    void Fail(const QString& why);
+    // The device stopped with an error: the take so far stays.
+    void Fail();
+    bool HasTake() const;
     void Release();
     void UpdateButtons();
 
