@@ -4,11 +4,13 @@
 # when something is missing.
 set -euo pipefail
 
-BUILD_PKGS=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-l10n-tools libfluidsynth-dev dpkg-dev file
-            librtmidi-dev libasound2-dev libpulse-dev libgtest-dev libbenchmark-dev libpugixml-dev libzip-dev)
+BUILD_PKGS=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-l10n-tools libfluidsynth-dev dpkg-dev file
+            librtmidi-dev libasound2-dev libpulse-dev libgtest-dev libbenchmark-dev libpugixml-dev libzip-dev
+            libsndfile1-dev libfftw3-dev)
 RUN_PKGS=(fonts-ipafont-gothic fonts-noto-cjk fluid-soundfont-gm qt6-translations-l10n)
 TEST_PKGS=(clang clang-format libclang-rt-14-dev xvfb xauth xdotool imagemagick poppler-utils python3-fonttools
-           libxml2-utils desktop-file-utils appstream pulseaudio pulseaudio-utils lintian man-db)
+           libxml2-utils desktop-file-utils appstream pulseaudio pulseaudio-utils lintian man-db
+           sox libsox-fmt-mp3 fluidsynth python3-numpy python3-mido python3-mir-eval aubio-tools)
 
 want=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
 if [[ "${1:-}" == "--tests" ]]; then

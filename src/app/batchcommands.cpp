@@ -6,6 +6,7 @@
 #include "app/pageexportcommand.h"
 #include "app/renderwavcommand.h"
 #include "app/resave.h"
+#include "app/transcribecommand.h"
 
 namespace sorvel {
 
@@ -21,6 +22,8 @@ bool RunBatchCommand(const BatchCommand& cmd, UserText& error) {
             return RunImportMusicXml(cmd, error);
         case BatchKind::ExportMusicXml:
             return RunExportMusicXml(cmd, error);
+        case BatchKind::Transcribe:
+            return RunTranscribe(cmd, error);
         case BatchKind::ExportPng:
         case BatchKind::ExportBmp:
         case BatchKind::ExportPdf:

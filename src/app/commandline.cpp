@@ -36,6 +36,12 @@ constexpr BatchCommandEntry kCommands[] = {
                  "読み込んだものと省いたものを 1 行で知らせます。")},
     {"--export-musicxml", BatchKind::ExportMusicXml, "IN.svl OUT.musicxml",
      SORVEL_TEXT("sorvel::app", "ブックを二胡の記号つきで MusicXML 4.0 に書き出します。")},
+    {"--transcribe", BatchKind::Transcribe,
+     "IN.wav|IN.flac|IN.ogg|IN.mp3 OUT.svl [--tempo BPM] [--meter N/M] [--key K]",
+     SORVEL_TEXT("sorvel::app",
+                 "弓で弾いた旋律の録音（WAV、FLAC、OGG、MP3）を数字譜のブックにします。"
+                 "調、拍子、小節線、音の長さ、スライド・ビブラート・トリルを聞き取り、"
+                 "音符の数、1＝、拍子、テンポ、確かめたい音を 1 行で知らせます。")},
 };
 
 constexpr BatchOptionEntry kOptions[] = {
@@ -43,17 +49,25 @@ constexpr BatchOptionEntry kOptions[] = {
      SORVEL_TEXT(
          "sorvel::app",
          "書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。"),
-     &BatchCommand::page, nullptr},
+     &BatchCommand::page, nullptr, nullptr},
     {"--part", "N",
      SORVEL_TEXT("sorvel::app",
                  "読み込むパート（1 から数えます）。既定は音符のある最初のパートです。"),
-     &BatchCommand::part, nullptr},
+     &BatchCommand::part, nullptr, nullptr},
     {"--metronome", nullptr, SORVEL_TEXT("sorvel::app", "メトロノームの音を加えます。"), nullptr,
-     &BatchCommand::metronome},
+     &BatchCommand::metronome, nullptr},
     {"--expressive", nullptr,
      SORVEL_TEXT("sorvel::app",
                  "二胡の記号（装飾音、トリル、スライド、ビブラート、強弱）をつけて演奏します。"),
-     nullptr, &BatchCommand::expressive},
+     nullptr, &BatchCommand::expressive, nullptr},
+    {"--tempo", "BPM",
+     SORVEL_TEXT("sorvel::app",
+                 "録音のテンポ（1 分間の四分音符の数）。聞き取らずにこれを使います。"),
+     nullptr, nullptr, &BatchCommand::tempo},
+    {"--meter", "N/M", SORVEL_TEXT("sorvel::app", "録音の拍子（2/4、3/4、4/4、3/8、6/8）。"),
+     nullptr, nullptr, &BatchCommand::meter},
+    {"--key", "K", SORVEL_TEXT("sorvel::app", "録音の調の主音（D、Bb、F# など）。"), nullptr,
+     nullptr, &BatchCommand::key},
 };
 
 constexpr ProgramOptionEntry kProgramOptions[] = {
@@ -121,6 +135,7 @@ struct GivenOption {
     const BatchOptionEntry* entry;
     std::string name;
     int number = 0;
+    std::string text;
 };
 
 // Reads the value of a number option: the part after "=" of "--page=2", or
@@ -136,6 +151,18 @@ bool ReadNumber(const std::vector<std::string>& args, size_t& i,
         return false;
     }
     return TryStrToInt(value, number) && number >= 1;
+}
+
+// Reads the value of a text option, which the command checks when it runs.
+// False when it is missing or empty.
+bool ReadText(const std::vector<std::string>& args, size_t& i,
+              const std::optional<std::string>& attached, std::string& text) {
+    if (attached) {
+        text = *attached;
+    } else if (i + 1 < args.size()) {
+        text = args[++i];
+    }
+    return !text.empty();
 }
 
 // What the command line holds once read: the command, its options and the
@@ -173,7 +200,12 @@ void ReadOption(const std::vector<std::string>& args, size_t& i, Reading& readin
     GivenOption given{option, name};
     std::optional<std::string> attached;
     if (equals != std::string::npos) attached = arg.substr(equals + 1);
-    if (option->value && !ReadNumber(args, i, attached, given.number)) {
+    if (option->text && !ReadText(args, i, attached, given.text)) {
+        reading.answer = UsageError(
+            UserText(SORVEL_TEXT("sorvel::app", "%1 には値を指定してください。"), {Plain(name)}));
+        return;
+    }
+    if (option->number && !ReadNumber(args, i, attached, given.number)) {
         reading.answer = UsageError(UserText(
             SORVEL_TEXT("sorvel::app", "%1 には 1 以上の数を指定してください。"), {Plain(name)}));
         return;
@@ -195,6 +227,7 @@ ParsedCommandLine MakeBatch(const Reading& reading) {
         }
         if (given.entry->number) result.batch.*(given.entry->number) = given.number;
         if (given.entry->flag) result.batch.*(given.entry->flag) = true;
+        if (given.entry->text) result.batch.*(given.entry->text) = given.text;
     }
     if (reading.files.size() != 2) {
         return UsageError(

@@ -19,7 +19,8 @@ enum class BatchKind {
     ExportMidi,
     RenderWav,
     ImportMusicXml,
-    ExportMusicXml
+    ExportMusicXml,
+    Transcribe
 };
 
 struct BatchCommand {
@@ -30,6 +31,8 @@ struct BatchCommand {
     int part = 0;  // --part N of a MusicXML import, 1-based; 0 the first part with notes
     bool metronome = false;
     bool expressive = false;  // --expressive: the erhu's marks are played
+    // --tempo, --meter and --key of a transcription, as given (checked when it runs).
+    std::string tempo, meter, key;
 };
 
 // One batch command: its name, what it does, and its arguments as the usage
@@ -41,14 +44,16 @@ struct BatchCommandEntry {
     TextTemplate description;
 };
 
-// One option of the batch commands; `value` names its number ("N"), or is
-// null for a switch. A number lands in `number`, a switch in `flag`.
+// One option of the batch commands; `value` names its value ("N"), or is
+// null for a switch. A number lands in `number`, a switch in `flag`, a value
+// the command checks itself in `text`.
 struct BatchOptionEntry {
     const char* name;
     const char* value;
     TextTemplate description;
     int BatchCommand::*number;
     bool BatchCommand::*flag;
+    std::string BatchCommand::*text;
 };
 
 // The options of the program itself, which every command line may hold.

@@ -102,5 +102,24 @@ TEST(BatchCommandLine, ExpressiveOnlyForTheCommandsThatPlay) {
     EXPECT_EQ(pdf.error.Japanese(), "--export-pdf では --expressive は使えません。");
 }
 
+// --tempo, --meter and --key take a value, and only --transcribe takes them.
+TEST(BatchCommandLine, TranscribeTakesTempoMetreAndKey) {
+    const ParsedCommandLine line = Parse(
+        {"--transcribe", "take.wav", "--tempo", "72", "out.svl", "--meter=3/8", "--key", "Bb"});
+    ASSERT_EQ(line.request, CommandLineRequest::Batch) << line.error;
+    EXPECT_EQ(line.batch.kind, BatchKind::Transcribe);
+    EXPECT_EQ(line.batch.input, "take.wav");
+    EXPECT_EQ(line.batch.output, "out.svl");
+    EXPECT_EQ(line.batch.tempo, "72");
+    EXPECT_EQ(line.batch.meter, "3/8");
+    EXPECT_EQ(line.batch.key, "Bb");
+    const ParsedCommandLine missing = Parse({"--transcribe", "take.wav", "out.svl", "--key"});
+    EXPECT_EQ(missing.request, CommandLineRequest::UsageError);
+    EXPECT_EQ(missing.error.Japanese(), "--key には値を指定してください。");
+    const ParsedCommandLine pdf = Parse({"--export-pdf", "in.svl", "out.pdf", "--tempo", "72"});
+    EXPECT_EQ(pdf.request, CommandLineRequest::UsageError);
+    EXPECT_EQ(pdf.error.Japanese(), "--export-pdf では --tempo は使えません。");
+}
+
 }  // namespace
 }  // namespace sorvel

@@ -131,8 +131,8 @@ TEST(CommandTable, UsagesNameOnlyKnownOptionsAndEveryOptionIsUsed) {
     }
     for (const BatchOptionEntry& o : BatchOptionTable()) {
         EXPECT_TRUE(used.count(o.name)) << o.name << " belongs to no command";
-        EXPECT_TRUE((o.number == nullptr) != (o.flag == nullptr)) << o.name;
-        EXPECT_EQ(o.value != nullptr, o.number != nullptr) << o.name;
+        EXPECT_EQ((o.number != nullptr) + (o.flag != nullptr) + (o.text != nullptr), 1) << o.name;
+        EXPECT_EQ(o.value != nullptr, o.number != nullptr || o.text != nullptr) << o.name;
     }
 }
 

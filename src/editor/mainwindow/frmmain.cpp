@@ -20,6 +20,7 @@
 #include <stdexcept>
 
 #include "base/cp932.h"
+#include "editor/listening/transcribecommands.h"
 #include "editor/mainwindow/actiontable.h"
 #include "editor/mainwindow/editcommands.h"
 #include "editor/mainwindow/musicxmlcommands.h"
@@ -402,6 +403,7 @@ void TfrmMain::InstallCommandFamilies() {
     InstallSettingsCommands(context);
     InstallPlaybackCommands(context);
     InstallMusicXmlCommands(context);
+    InstallTranscribeCommands(context);
 }
 
 void TfrmMain::BindHandlers() {
@@ -475,6 +477,8 @@ void TfrmMain::ActionListUpdate() {
     set("actNewSeet", !playing_);
     set("actOpen", !playing_);
     set("actImportMusicXml", !playing_);
+    set("actTranscribeFile", !playing_);
+    set("actRecordTranscribe", !playing_);
     mnuReOpen_->setEnabled(!playing_ && !ws.prefs.RecentFiles.empty());
     zoomLabel_->setText(QString("%1%").arg(pbScore1_->Zoom()));
 }

@@ -85,6 +85,18 @@ void TMusicPaintBox::SelectAll() {
     if (onStateChanged) onStateChanged();
 }
 
+void TMusicPaintBox::SelectItems(const std::vector<TMusicItem*>& items) {
+    ClearSelection();
+    if (page_) {
+        for (TMusicItem* item : items) {
+            if (page_->IndexOfItem(item) < 0 || selection_.AddUnique(item) < 0) continue;
+            item->selected = true;
+        }
+    }
+    Redraw();
+    if (onStateChanged) onStateChanged();
+}
+
 void TMusicPaintBox::DeleteSelection() {
     if (selection_.empty()) return;
     const std::vector<TMusicItem*> doomed(selection_.begin(), selection_.end());

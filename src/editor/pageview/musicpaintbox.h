@@ -106,6 +106,8 @@ public:
     void SetCurrentItem(TMusicItem* item) { currentItem_ = item; }
 
     void SelectAll();
+    // Selects those of `items` that are on the shown page, and nothing else.
+    void SelectItems(const std::vector<TMusicItem*>& items);
     // Deletes the selected items as one undo step and redraws.
     void DeleteSelection();
 

@@ -1,0 +1,261 @@
+#include "editor/listening/frmrecord.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QAudioSource>
+#include <QMediaDevices>
+#include <algorithm>
+#include <cmath>
+
+#include "base/arith.h"
+#include "editor/listening/clicktrack.h"
+#include "model/preferencesfile.h"
+#include "ui_frmrecord.h"
+
+namespace sorvel {
+namespace {
+
+constexpr int kMeterMs = 50;
+constexpr double kMeterFloorDb = -60;
+constexpr int kClickRate = 48000;
+
+// Where QAudioSource writes the take: straight into the buffer, so every
+// block the device delivers is kept.
+class RecordingSink : public QIODevice {
+public:
+    explicit RecordingSink(RecordingBuffer& buffer) : buffer_(buffer) {}
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        buffer_.Append(data, static_cast<std::size_t>(size));
+        return size;
+    }
+
+private:
+    RecordingBuffer& buffer_;
+};
+
+RecordingSampleFormat SampleFormatOf(QAudioFormat::SampleFormat format) {
+    switch (format) {
+        case QAudioFormat::UInt8:
+            return RecordingSampleFormat::UInt8;
+        case QAudioFormat::Int32:
+            return RecordingSampleFormat::Int32;
+        case QAudioFormat::Float:
+            return RecordingSampleFormat::Float;
+        default:
+            return RecordingSampleFormat::Int16;
+    }
+}
+
+// The device's own format, with mono or stereo samples of a kind the
+// buffer reads.
+QAudioFormat InputFormat(const QAudioDevice& device) {
+    QAudioFormat format = device.preferredFormat();
+    if (format.sampleFormat() == QAudioFormat::Unknown) format.setSampleFormat(QAudioFormat::Int16);
+    if (format.channelCount() < 1 || format.channelCount() > 2) format.setChannelCount(1);
+    if (format.sampleRate() <= 0) format.setSampleRate(48000);
+    return format;
+}
+
+QString MinutesText(double seconds) {
+    const int whole = static_cast<int>(seconds);
+    return QString("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QChar('0'));
+}
+
+}  // namespace
+
+TfrmRecord::TfrmRecord(std::string settingsPath, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::TfrmRecord>()),
+      settingsPath_(std::move(settingsPath)) {
+    ui_->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FillDevices();
+    LoadSettings();
+    connect(ui_->btnRecord, &QPushButton::clicked, this, &TfrmRecord::StartRecording);
+    connect(ui_->btnStop, &QPushButton::clicked, this, &TfrmRecord::StopRecording);
+    connect(ui_->btnCancel, &QPushButton::clicked, this, &TfrmRecord::reject);
+    connect(ui_->chkCountIn, &QCheckBox::toggled, this, &TfrmRecord::UpdateButtons);
+    connect(&meter_, &QTimer::timeout, this, &TfrmRecord::ShowLevel);
+    UpdateButtons();
+}
+
+TfrmRecord::~TfrmRecord() {
+    Release();
+}
+
+void TfrmRecord::FillDevices() {
+    const QAudioDevice standard = QMediaDevices::defaultAudioInput();
+    for (const QAudioDevice& device : QMediaDevices::audioInputs()) {
+        ui_->cmbDevice->addItem(device.description(), device.id());
+        if (device.id() == standard.id())
+            ui_->cmbDevice->setCurrentIndex(ui_->cmbDevice->count() - 1);
+    }
+    if (ui_->cmbDevice->count() == 0)
+        ui_->lblState->setText(tr("録音に使える入力デバイスがありません。"));
+}
+
+void TfrmRecord::LoadSettings() {
+    if (const auto id = ReadPreferenceText(settingsPath_, kRecordingSection, kRecordingDeviceKey)) {
+        const int at = ui_->cmbDevice->findData(QByteArray::fromStdString(*id));
+        if (at >= 0) ui_->cmbDevice->setCurrentIndex(at);
+    }
+    auto number = [this](const char* key, int fallback) {
+        return ReadPreferenceInt(settingsPath_, kRecordingSection, key, fallback);
+    };
+    ui_->edtTempo->setValue(number(kRecordingTempoKey, ui_->edtTempo->value()));
+    ui_->chkCountIn->setChecked(number(kRecordingCountInKey, 0) != 0);
+    ui_->edtCountIn->setValue(number(kRecordingCountInBeatsKey, ui_->edtCountIn->value()));
+    ui_->chkMetronome->setChecked(number(kRecordingMetronomeKey, 0) != 0);
+}
+
+void TfrmRecord::SaveSettings() const {
+    const QByteArray id = ui_->cmbDevice->currentData().toByteArray();
+    if (!id.isEmpty())
+        WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingDeviceKey, id.toStdString());
+    WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingTempoKey,
+                       ui_->edtTempo->value());
+    WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingCountInKey,
+                       ui_->chkCountIn->isChecked() ? 1 : 0);
+    WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingCountInBeatsKey,
+                       ui_->edtCountIn->value());
+    WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingMetronomeKey,
+                       ui_->chkMetronome->isChecked() ? 1 : 0);
+}
+
+void TfrmRecord::UpdateButtons() {
+    const bool recording = IsRecording();
+    ui_->btnRecord->setEnabled(!recording && ui_->cmbDevice->count() > 0);
+    ui_->btnStop->setEnabled(recording || HasTake());
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui_->cmbDevice), static_cast<QWidget*>(ui_->edtTempo),
+          static_cast<QWidget*>(ui_->chkCountIn), static_cast<QWidget*>(ui_->chkMetronome)})
+        w->setEnabled(!recording);
+    ui_->edtCountIn->setEnabled(!recording && ui_->chkCountIn->isChecked());
+}
+
+void TfrmRecord::StartRecording() {
+    if (IsRecording() || ui_->cmbDevice->count() == 0) return;
+    SaveSettings();
+    const QByteArray id = ui_->cmbDevice->currentData().toByteArray();
+    QAudioDevice device = QMediaDevices::defaultAudioInput();
+    for (const QAudioDevice& d : QMediaDevices::audioInputs())
+        if (d.id() == id) device = d;
+    const QAudioFormat format = InputFormat(device);
+    const bool clicks = ui_->chkCountIn->isChecked() || ui_->chkMetronome->isChecked();
+    clickTempo_ = clicks ? ui_->edtTempo->value() : 0;
+    const int countIn = ui_->chkCountIn->isChecked() ? ui_->edtCountIn->value() : 0;
+    const ClickPlan plan{format.sampleRate(), static_cast<double>(ui_->edtTempo->value()), countIn,
+                         false};
+    buffer_ = std::make_unique<RecordingBuffer>(
+        RecordingFormat{SampleFormatOf(format.sampleFormat()), format.channelCount(),
+                        format.sampleRate()},
+        plan.CountInFrames());
+    sink_ = std::make_unique<RecordingSink>(*buffer_);
+    sink_->open(QIODevice::WriteOnly);
+    source_ = std::make_unique<QAudioSource>(device, format);
+    // A generous device buffer: the GUI thread may be busy for a moment
+    // without the device losing a block.
+    source_->setBufferSize(format.bytesForDuration(500000));
+    // The source is released after its signal has returned, never inside it.
+    connect(
+        source_.get(), &QAudioSource::stateChanged, this,
+        [this](QAudio::State) {
+            if (source_ && source_->error() != QAudio::NoError &&
+                source_->error() != QAudio::UnderrunError)
+                Fail();
+        },
+        Qt::QueuedConnection);
+    source_->start(sink_.get());
+    if (source_->error() != QAudio::NoError) {
+        Fail();
+        return;
+    }
+    if (clicks) StartClicks();
+    meter_.start(kMeterMs);
+    UpdateButtons();
+    ShowLevel();
+}
+
+void TfrmRecord::StartClicks() {
+    const int countIn = ui_->chkCountIn->isChecked() ? ui_->edtCountIn->value() : 0;
+    clicks_ = std::make_unique<ClickTrack>(
+        ClickPlan{kClickRate, clickTempo_, countIn, ui_->chkMetronome->isChecked()});
+    clicks_->open(QIODevice::ReadOnly);
+    QAudioFormat format;
+    format.setSampleRate(kClickRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    clickOutput_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format);
+    clickOutput_->start(clicks_.get());
+}
+
+void TfrmRecord::ShowLevel() {
+    if (!buffer_) return;
+    const float peak = buffer_->TakePeak();
+    const double db = peak > 0 ? 20 * std::log10(peak) : kMeterFloorDb;
+    ui_->pbLevel->setValue(
+        std::clamp(RoundHalfEven((db - kMeterFloorDb) / -kMeterFloorDb * 100), 0, 100));
+    const bool counting = buffer_->Samples().empty() && clicks_ && ui_->chkCountIn->isChecked();
+    if (IsRecording())
+        ui_->lblState->setText(counting ? tr("カウント中…")
+                                        : tr("録音中 %1").arg(MinutesText(buffer_->SecondsKept())));
+}
+
+bool TfrmRecord::HasTake() const {
+    return buffer_ && !buffer_->Samples().empty();
+}
+
+void TfrmRecord::StopRecording() {
+    if (!IsRecording() && !HasTake()) return;
+    Release();
+    accept();
+}
+
+void TfrmRecord::Fail() {
+    // What was recorded before the device failed is kept: Stop still hands
+    // it on, Record starts a new take.
+    Release();
+    ui_->pbLevel->setValue(0);
+    ui_->lblState->setText(tr("録音できませんでした。入力デバイスを確かめてください。"));
+    UpdateButtons();
+}
+
+void TfrmRecord::Release() {
+    meter_.stop();
+    if (clickOutput_) clickOutput_->stop();
+    if (source_) {
+        source_->disconnect(this);
+        source_->stop();
+    }
+    clickOutput_.reset();
+    clicks_.reset();
+    source_.reset();
+    sink_.reset();
+    if (ui_) UpdateButtons();
+}
+
+void TfrmRecord::reject() {
+    Release();
+    QDialog::reject();
+}
+
+RecordedTake TfrmRecord::Take() const {
+    RecordedTake take;
+    if (!buffer_) return take;
+    take.samples = buffer_->Samples();
+    take.rate = buffer_->Format().rate;
+    take.tempo = clickTempo_;
+    return take;
+}
+
+bool TfrmRecord::Execute(RecordedTake& take) {
+    if (exec() != QDialog::Accepted) return false;
+    take = Take();
+    return true;
+}
+
+}  // namespace sorvel

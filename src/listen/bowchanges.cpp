@@ -1,0 +1,133 @@
+#include "listen/bowchanges.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace sorvel::listen {
+namespace {
+
+constexpr int kSmoothFrames = 5;                                   // 29 ms
+constexpr int kReachFrames = static_cast<int>(0.3 / kHopSeconds);  // context of a dip
+// The note must have sounded this long on its own pitch before a bow change
+// (its first frames may still hold the release of the note before), and
+// the new stroke must sound as long after it.
+constexpr int kSettleFrames = static_cast<int>(0.06 / kHopSeconds);
+constexpr int kEdgeFrames = static_cast<int>(0.06 / kHopSeconds);
+// A bow change lowers the level at least this much on both sides …
+constexpr float kBowDipDb = 7.0f;
+// … and this much more than the note's usual swell and ebb: the upper
+// quartile of its other dips (vibrato often swells the level with it).
+constexpr float kStandOutDb = 3.0f;
+constexpr double kSwellQuantile = 0.75;
+constexpr float kCountedDipDb = 1.0f;  // shallower valleys are jitter, not swell
+
+float DepthAt(const std::vector<float>& e, int at, int settle) {
+    const int n = static_cast<int>(e.size());
+    const auto from = e.begin() + std::max(settle, at - kReachFrames);
+    const auto to = e.begin() + std::min(n, at + kReachFrames + 1);
+    const auto here = e.begin() + at;
+    if (from > here) return 0;
+    const float before = *std::max_element(from, here + 1);
+    const float after = *std::max_element(here, to);
+    return std::min(before, after) - e[static_cast<std::size_t>(at)];
+}
+
+}  // namespace
+
+std::vector<float> LevelEnvelope(const PitchTrack& frames, int first, int last) {
+    std::vector<float> env;
+    const int n = static_cast<int>(frames.size());
+    for (int t = first; t <= last; ++t) {
+        double power = 0;
+        int count = 0;
+        for (int k = t - kSmoothFrames / 2; k <= t + kSmoothFrames / 2; ++k) {
+            if (k < 0 || k >= n) continue;
+            power += std::pow(10.0, frames[static_cast<std::size_t>(k)].levelDb / 10.0);
+            ++count;
+        }
+        env.push_back(static_cast<float>(10.0 * std::log10(power / std::max(count, 1) + 1e-12)));
+    }
+    return env;
+}
+
+// A valley is followed to the deepest frame of its dip (the frames lower than
+// halfway back up), so that a release with an echo in it counts once.
+std::vector<LevelDip> FindDips(const std::vector<float>& e, int settle) {
+    std::vector<LevelDip> dips;
+    const int n = static_cast<int>(e.size());
+    int t = 1;
+    while (t + 1 < n) {
+        const std::size_t i = static_cast<std::size_t>(t);
+        if (!(e[i] <= e[i - 1] && e[i] < e[i + 1])) {
+            ++t;
+            continue;
+        }
+        const float depth = DepthAt(e, t, settle);
+        int deepest = t, end = t;
+        while (end + 1 < n && e[static_cast<std::size_t>(end)] < e[i] + depth / 2) {
+            ++end;
+            if (e[static_cast<std::size_t>(end)] < e[static_cast<std::size_t>(deepest)])
+                deepest = end;
+        }
+        dips.push_back({deepest, DepthAt(e, deepest, settle)});
+        t = std::max(end, t + 1);
+    }
+    return dips;
+}
+
+namespace {
+
+// The least depth of a bow change among a note's dips: the bow changes are
+// the deepest k dips for the largest k whose shallowest is deep enough and
+// clears the upper quartile of the remaining dips by a margin. (Comparing
+// each dip with all the others would let two bow changes hide each other.)
+float LeastBowChangeDepth(std::vector<float> depths) {
+    std::sort(depths.begin(), depths.end(), std::greater<>());
+    float least = std::numeric_limits<float>::infinity();
+    const std::size_t n = depths.size();
+    for (std::size_t k = 1; k <= n && depths[k - 1] >= kBowDipDb; ++k) {
+        // The quantile of the rest, depths[k …] (descending).
+        float swell = 0;
+        if (k < n) {
+            const double below = kSwellQuantile * static_cast<double>(n - k - 1);
+            swell = depths[n - 1 - static_cast<std::size_t>(below + 0.5)];
+        }
+        if (depths[k - 1] >= swell + kStandOutDb) least = depths[k - 1];
+    }
+    return least;
+}
+
+}  // namespace
+
+void SplitAtBowChanges(const PitchTrack& frames, std::vector<NoteSpan>& spans) {
+    std::vector<NoteSpan> out;
+    for (NoteSpan span : spans) {
+        const std::vector<float> env = LevelEnvelope(frames, span.first, span.last);
+        const int length = static_cast<int>(env.size());
+        std::vector<LevelDip> inside;
+        std::vector<float> depths;
+        for (const LevelDip& d : FindDips(env, kSettleFrames)) {
+            if (d.at < kSettleFrames || length - 1 - d.at < kEdgeFrames) continue;
+            inside.push_back(d);
+            if (d.depth >= kCountedDipDb) depths.push_back(d.depth);
+        }
+        const float least = LeastBowChangeDepth(std::move(depths));
+        const int origin = span.first;
+        for (const LevelDip& d : inside) {
+            const int at = origin + d.at;
+            if (d.depth < least || at - span.first < kSettleFrames) continue;
+            NoteSpan before = span;
+            before.last = at - 1;
+            out.push_back(before);
+            span.first = at;
+            span.attackFrames = 0;
+            span.bowChange = true;
+        }
+        out.push_back(span);
+    }
+    spans = std::move(out);
+}
+
+}  // namespace sorvel::listen

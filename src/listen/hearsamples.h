@@ -1,0 +1,31 @@
+#pragma once
+// The listening library's entry for a take recorded in the editor: mono
+// samples at the device's rate, heard in blocks with progress and cancel.
+#include <cstddef>
+#include <cstdint>
+
+#include "base/usertext.h"
+#include "listen/audiolevel.h"
+#include "listen/audiolistener.h"
+#include "listen/heardmelody.h"
+#include "listen/listenprogress.h"
+
+namespace sorvel::listen {
+
+// The melody of `count` mono samples at `rate` Hz. On failure (silent, too
+// quiet, too short, no notes heard, cancelled) returns an empty melody and
+// sets `error`, as HearFile does for a file.
+HeardMelody HearSamples(const float* samples, std::size_t count, int rate,
+                        const ListenProgress& progress, UserText* error);
+
+// The end of a hearing, shared by files and takes: once `frames` samples of
+// the recording (with `level`) have gone into `listener`, refuses a recording
+// that cannot hold notes, else finishes the listener and returns its melody
+// with the recording's peak and clipping.
+HeardMelody FinishHearing(AudioListener& listener, const AudioLevel& level, std::int64_t frames,
+                          int rate, const ListenProgress& progress, UserText* error);
+
+// "聞き取りを中止しました。"
+UserText HearingCancelled();
+
+}  // namespace sorvel::listen

@@ -1,0 +1,161 @@
+// A take recorded through the record dialog from a PulseAudio virtual source
+// (remapped from the monitor of a null sink that a melody is played into, on
+// a private daemon) is transcribed as the same melody's file is.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <QAudioDevice>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMediaDevices>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtTest>
+#include <csignal>
+
+#include "editor/listening/frmrecord.h"
+#include "editor/listening/transcribecommands.h"
+#include "mainwindowfixture.h"
+#include "model/preferencesfile.h"
+#include "testrecordings.h"
+
+extern char** environ;
+
+using namespace sorvel;
+using namespace sorvel::testing;
+
+namespace {
+
+pid_t Spawn(std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? pid : 0;
+}
+
+// Processes events until `done` or `ms` have passed.
+template <class F>
+bool WaitFor(F done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) QTest::qWait(20);
+    return done();
+}
+
+}  // namespace
+
+class PulseRecordingTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        const QString runtime = dir_.filePath("runtime");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        socket_ = dir_.filePath("native");
+        QFile script(dir_.filePath("null.pa"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("load-module module-native-protocol-unix auth-anonymous=1 socket=%1\n"
+                             "load-module module-null-sink sink_name=take\n"
+                             "load-module module-remap-source master=take.monitor "
+                             "source_name=virtmic\n")
+                         .arg(socket_)
+                         .toUtf8());
+        script.close();
+        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+        daemon_ = Spawn({"pulseaudio", "-n", "-F", script.fileName().toStdString(),
+                         "--daemonize=no", "--exit-idle-time=-1",
+                         "--log-target=file:" + dir_.filePath("pulse.log").toStdString()});
+        if (!daemon_ || !WaitFor([this] { return QFile::exists(socket_); }, 5000))
+            QSKIP("no PulseAudio daemon could be started");
+        // Before Qt Multimedia first looks for devices.
+        qputenv("PULSE_SERVER", ("unix:" + socket_).toUtf8());
+    }
+
+    void cleanupTestCase() {
+        if (daemon_) {
+            kill(daemon_, SIGKILL);
+            waitpid(daemon_, nullptr, 0);
+        }
+    }
+
+    void aTakeThroughAVirtualSourceComesOutAsItsFile() {
+        const QString wav = dir_.filePath("scale.wav");
+        QVERIFY(WriteWav(wav, RenderMelody(Scale())));
+        MainWindowFixture fromFile;
+        auto* fileCommands = fromFile.window->findChild<TranscribeCommands*>("TranscribeCommands");
+        QVERIFY(fileCommands->TranscribePath(wav));
+        const QString fileSummary = fromFile.window->statusBar()->currentMessage();
+
+        const std::string settings = dir_.filePath("sorvelini").toStdString();
+        WritePreferenceKey(settings, kRecordingSection, kRecordingDeviceKey, "virtmic");
+        QVERIFY(WaitFor(
+            [] {
+                for (const QAudioDevice& d : QMediaDevices::audioInputs())
+                    if (d.id() == "virtmic") return true;
+                return false;
+            },
+            5000));
+        TfrmRecord dialog(settings, nullptr);
+        QCOMPARE(dialog.findChild<QComboBox*>("cmbDevice")->currentData().toByteArray(),
+                 QByteArray("virtmic"));
+        dialog.StartRecording();
+        QVERIFY(dialog.IsRecording());
+        const pid_t player = Spawn({"paplay", "--device=take", wav.toStdString()});
+        QVERIFY(player);
+        // The take grows while it is played, and the meter sees it.
+        QVERIFY(WaitFor([&] { return dialog.Buffer()->SecondsKept() > 1.0; }, 5000));
+        QVERIFY(WaitFor([&] { return dialog.findChild<QProgressBar*>("pbLevel")->value() > 50; },
+                        2000));
+        bool played = false;
+        QVERIFY(WaitFor(
+            [&] { return played = played || waitpid(player, nullptr, WNOHANG) == player; }, 20000));
+        QTest::qWait(500);
+        dialog.StopRecording();
+        const RecordedTake take = dialog.Take();
+        QVERIFY(take.rate > 0);
+        QVERIFY(take.samples.size() > static_cast<size_t>(take.rate) * 4);
+
+        MainWindowFixture fromTake;
+        auto* takeCommands = fromTake.window->findChild<TranscribeCommands*>("TranscribeCommands");
+        QVERIFY2(takeCommands->TranscribeTake(take),
+                 qPrintable(fromTake.dialogs.errors.join("\n")));
+        QCOMPARE(CountNotes(fromTake.window->Book()), CountNotes(fromFile.window->Book()));
+        QCOMPARE(fromTake.window->statusBar()->currentMessage(), fileSummary);
+    }
+
+    // Last: it ends the daemon. A device that fails mid-take keeps what was
+    // recorded, and Stop still hands it on.
+    void aFailingDeviceKeepsTheTakeSoFar() {
+        const std::string settings = dir_.filePath("sorvelini").toStdString();
+        TfrmRecord dialog(settings, nullptr);
+        QCOMPARE(dialog.findChild<QComboBox*>("cmbDevice")->currentData().toByteArray(),
+                 QByteArray("virtmic"));
+        dialog.StartRecording();
+        QVERIFY(WaitFor([&] { return dialog.Buffer()->SecondsKept() > 0.5; }, 5000));
+        kill(daemon_, SIGKILL);
+        waitpid(daemon_, nullptr, 0);
+        daemon_ = 0;
+        QVERIFY(WaitFor([&] { return !dialog.IsRecording(); }, 5000));
+        QVERIFY(dialog.findChild<QLabel*>("lblState")
+                    ->text()
+                    .contains(QString::fromUtf8("録音できませんでした")));
+        auto* stop = dialog.findChild<QPushButton*>("btnStop");
+        QVERIFY(stop->isEnabled());
+        stop->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.Take().samples.size() > static_cast<size_t>(dialog.Take().rate) / 2);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString socket_;
+    pid_t daemon_ = 0;
+};
+
+QTEST_MAIN(PulseRecordingTest)
+#include "pulserecording_test.moc"
