@@ -28,8 +28,11 @@ constexpr int kTrillNoteFrames = static_cast<int>(0.2 / kHopSeconds);
 constexpr int kQuickTrillNotes = 3;
 constexpr int kQuickTrillFrames = static_cast<int>(0.16 / kHopSeconds);
 constexpr int kOutlierFrames = static_cast<int>(0.15 / kHopSeconds);
-constexpr int kOutlierLeap = 7;          // semitones from both neighbours
-constexpr float kSlideSemitones = 1.5f;  // a glide of more than 150 cents
+constexpr int kOutlierLeap = 7;  // semitones from both neighbours
+constexpr int kOverlapFrames = static_cast<int>(0.25 / kHopSeconds);
+constexpr int kOverlapGapFrames = 5;        // unvoiced frames either side of such a piece
+constexpr double kSubharmonicSlack = 0.04;  // of a whole ratio (about 25 to 35 cents)
+constexpr float kSlideSemitones = 1.5f;     // a glide of more than 150 cents
 constexpr int kSlideSearch = static_cast<int>(0.3 / kHopSeconds);
 constexpr float kArrived = 0.5f;
 constexpr int kSlideBetween = 5;         // frames on the way: a glide, not a jump
@@ -151,14 +154,17 @@ void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes) {
 namespace {
 
 // Notes i, i+1, … alternate between the pitches of notes i and i+1, a step
-// apart, each shorter than a fifth of a second and joined to the next.
+// apart, each shorter than `longest` frames and joined to the next; the last
+// may be half as long again (the trill's end), no more: a longer note after
+// the alternations is the next written note.
 std::size_t TrillEnd(const std::vector<NoteDraft>& notes, std::size_t i, int longest) {
     if (i + 1 >= notes.size()) return i + 1;
     const int step = std::abs(notes[i + 1].midi - notes[i].midi);
     if (step != 1 && step != 2) return i + 1;
     std::size_t j = i + 1;
     while (j < notes.size() && notes[j].midi == notes[(j - i) % 2 == 0 ? i : i + 1].midi &&
-           Length(notes[j - 1]) <= longest && notes[j].first - notes[j - 1].last <= 3)
+           Length(notes[j - 1]) <= longest && notes[j].first - notes[j - 1].last <= 3 &&
+           Length(notes[j]) <= longest * 3 / 2)
         ++j;
     return j;
 }
@@ -187,6 +193,17 @@ void MergeTrills(std::vector<NoteDraft>& notes) {
     notes = std::move(out);
 }
 
+namespace {
+
+// Whether `low` lies an integer number of times (two or more) below `high`
+// in frequency: a subharmonic of it.
+bool Subharmonic(int low, int high) {
+    const double ratio = std::exp2((high - low) / 12.0);
+    return ratio > 1.5 && std::abs(ratio - RoundHalfEven(ratio)) < kSubharmonicSlack;
+}
+
+}  // namespace
+
 void MergeOutliers(std::vector<NoteDraft>& notes) {
     for (std::size_t i = 0; i < notes.size();) {
         const NoteDraft& n = notes[i];
@@ -195,6 +212,18 @@ void MergeOutliers(std::vector<NoteDraft>& notes) {
         const bool leaps =
             (i == 0 || std::abs(n.midi - notes[i - 1].midi) >= kOutlierLeap) &&
             (i + 1 == notes.size() || std::abs(n.midi - notes[i + 1].midi) >= kOutlierLeap);
+        // Two notes sounding together at a change (say a fifth apart) repeat
+        // at their common subharmonic, which the pitch tracker may follow:
+        // that piece is the start of the note after.
+        const bool overlap =
+            i > 0 && i + 1 < notes.size() && n.first - notes[i - 1].last <= kOverlapGapFrames &&
+            notes[i + 1].first - n.last <= kOverlapGapFrames && Length(n) <= kOverlapFrames &&
+            Subharmonic(n.midi, notes[i - 1].midi) && Subharmonic(n.midi, notes[i + 1].midi);
+        if (overlap) {
+            notes[i + 1].first = n.first;
+            notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
+            continue;
+        }
         if (Length(n) > kOutlierFrames || !leaps || (!touchesBefore && !touchesAfter)) {
             ++i;
             continue;

@@ -31,7 +31,8 @@ struct PitchLine {
 void MergeGlides(const PitchLine& line, std::vector<NoteDraft>& notes);
 // A short note a leap away from both its neighbours and touching one of them
 // is a slip of the pitch (a harmonic taken for the fundamental at a note
-// change): it joins the neighbour.
+// change): it joins the neighbour. A piece between two notes at a common
+// subharmonic of both is the two sounding together: it starts the second.
 void MergeOutliers(std::vector<NoteDraft>& notes);
 // Runs of quick steps between two neighbouring pitches become one trill.
 void MergeTrills(std::vector<NoteDraft>& notes);

@@ -9,8 +9,8 @@ folder under /tmp), then scores the note lists as the corpus's evaluate.py
 --notes does (pitch-sequence accuracy, onset F and note F within 50 ms) and
 adds the median onset error of the notes matched within 50 ms. --show prints
 each take's alignment of written and heard notes with every error marked.
-Needs the corpus tools (scoring.py) on SORVEL_LISTEN_TOOLS or in
-../ldata/tests/tools/listen beside this worktree.
+Needs the corpus tools (scoring.py): SORVEL_LISTEN_TOOLS, else
+tests/tools/listen of this repository, else of the worktree ../ldata beside it.
 """
 import argparse
 import json
@@ -19,8 +19,11 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-TOOLS = os.environ.get("SORVEL_LISTEN_TOOLS",
-                       os.path.join(HERE, "../../../../ldata/tests/tools/listen"))
+ROOT = os.path.normpath(os.path.join(HERE, "../../.."))
+TOOLS = os.environ.get("SORVEL_LISTEN_TOOLS") or next(
+    (d for d in (os.path.join(ROOT, "tests/tools/listen"),
+                 os.path.join(ROOT, "../ldata/tests/tools/listen"))
+     if os.path.exists(os.path.join(d, "scoring.py"))), "")
 sys.path.insert(0, TOOLS)
 
 import scoring  # noqa: E402
