@@ -23,15 +23,22 @@ constexpr float kStandOutDb = 3.0f;
 constexpr double kSwellQuantile = 0.75;
 constexpr float kCountedDipDb = 1.0f;  // shallower valleys are jitter, not swell
 
+// How far the valley at `at` lies below the highest level on either side,
+// each side searched no further than a lower frame: a ripple just after a
+// deeper valley is measured against the ripple's own rise, not against the
+// level of the note before that valley (its prominence).
 float DepthAt(const std::vector<float>& e, int at, int settle) {
     const int n = static_cast<int>(e.size());
-    const auto from = e.begin() + std::max(settle, at - kReachFrames);
-    const auto to = e.begin() + std::min(n, at + kReachFrames + 1);
-    const auto here = e.begin() + at;
-    if (from > here) return 0;
-    const float before = *std::max_element(from, here + 1);
-    const float after = *std::max_element(here, to);
-    return std::min(before, after) - e[static_cast<std::size_t>(at)];
+    const int from = std::max(settle, at - kReachFrames);
+    const int to = std::min(n - 1, at + kReachFrames);
+    if (from > at) return 0;
+    const float here = e[static_cast<std::size_t>(at)];
+    float before = here, after = here;
+    for (int k = at - 1; k >= from && e[static_cast<std::size_t>(k)] >= here; --k)
+        before = std::max(before, e[static_cast<std::size_t>(k)]);
+    for (int k = at + 1; k <= to && e[static_cast<std::size_t>(k)] >= here; ++k)
+        after = std::max(after, e[static_cast<std::size_t>(k)]);
+    return std::min(before, after) - here;
 }
 
 }  // namespace
