@@ -90,7 +90,7 @@ std::vector<NoteSpan> TrackInChunks(const std::vector<NoteObservation>& obs) {
 // Notes start at their attack when one lies near the pitch change.
 // Each attack goes to one note only.
 std::vector<NoteDraft> Drafts(const PitchTrack& frames, const std::vector<NoteSpan>& spans,
-                              const OnsetCurve& onsets) {
+                              const OnsetCurve& onsets, float floorDb) {
     std::vector<NoteDraft> notes;
     int claimed = -1;
     for (std::size_t i = 0; i < spans.size(); ++i) {
@@ -101,7 +101,7 @@ std::vector<NoteDraft> Drafts(const PitchTrack& frames, const std::vector<NoteSp
         // A bow change starts the note at the foot of its dip.
         const int peak = spans[i].bowChange ? -1 : AttackNear(frames, onsets, spans[i], claimed);
         const int before = notes.empty() ? -1 : notes.back().first;
-        int attack = peak < 0 ? -1 : FootOfAttack(frames, peak, before);
+        int attack = peak < 0 ? -1 : FootOfAttack(frames, peak, before, floorDb);
         if (peak >= 0) claimed = peak;
         const bool afterQuiet = notes.empty() || n.first - notes.back().last > kSilenceBefore;
         // A rise that began with the note before is that note's attack
@@ -181,9 +181,9 @@ HeardMelody HearNotes(const PitchTrack& frames, const FrameSpectra& spectra, dou
     melody.tuningCents = EstimateTuningCents(frames, levels.gate);
     const std::vector<NoteObservation> obs = Observe(frames, melody.tuningCents, levels);
     std::vector<NoteSpan> spans = TrackInChunks(obs);
-    const OnsetCurve onsets = FindOnsets(frames);
+    const OnsetCurve onsets = FindOnsets(frames, levels.floor);
     SplitAtBowChanges(frames, spans);
-    std::vector<NoteDraft> notes = Drafts(frames, spans, onsets);
+    std::vector<NoteDraft> notes = Drafts(frames, spans, onsets, levels.floor);
     std::vector<float> pitch(frames.size());
     std::vector<bool> voiced(frames.size());
     for (std::size_t i = 0; i < frames.size(); ++i) {
