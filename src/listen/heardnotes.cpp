@@ -7,6 +7,7 @@
 #include "listen/changeonsets.h"
 #include "listen/marks.h"
 #include "listen/noteonsets.h"
+#include "listen/noterelease.h"
 #include "listen/notetracker.h"
 #include "listen/pitchunits.h"
 #include "listen/tuning.h"
@@ -195,6 +196,7 @@ HeardMelody HearNotes(const PitchTrack& frames, const FrameSpectra& spectra, dou
     MergeOutliers(notes);
     MergeTrills(notes);
     PlaceChangeOnsets(frames, spectra, melody.tuningCents, notes);
+    TrimReleases(frames, notes);
     MarkSlides(line, notes);
     MarkVibrato(line, notes);
     for (const NoteDraft& n : notes) melody.notes.push_back(Finish(n, frames, line));
