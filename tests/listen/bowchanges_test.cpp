@@ -126,5 +126,19 @@ TEST(BowChangesTest, RippleAfterABowChangeIsNoSecondOne) {
     EXPECT_NEAR(spans[1].first, 130, 2);
 }
 
+// The release of a stroke and the start of the next can each leave a
+// valley; two valleys closer than any stroke are one bow change, where the
+// level is lowest.
+TEST(BowChangesTest, TwoValleysWithinAStrokeAreOneChange) {
+    std::vector<NoteSpan> spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(Levels(Dipped(400, {{130, 12}, {146, 16}}, 8)), spans);
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_NEAR(spans[1].first, 146, 2);
+    // Strokes of their own length stay apart.
+    spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(Levels(Dipped(400, {{130, 12}, {180, 16}}, 8)), spans);
+    EXPECT_EQ(spans.size(), 3u);
+}
+
 }  // namespace
 }  // namespace sorvel::listen
