@@ -61,5 +61,25 @@ TEST(NoteReleaseTest, SwellAndShortFadesStay) {
     EXPECT_EQ(notes[0].last, static_cast<int>(track.size()) - 1);
 }
 
+// The decay split off as a piece of its own on the same pitch is still the
+// echo; a quiet next note on another pitch, or a stroke at the note's own
+// level, is not.
+TEST(NoteReleaseTest, AnEchoSplitOffGoes) {
+    const PitchTrack track = HeldNote(0.5, 3.0, 0.5, 60.0);
+    const int cut = static_cast<int>(0.75 / kHopSeconds);
+    NoteDraft held = Whole(track), echo = Whole(track);
+    held.last = cut - 1;
+    echo.first = cut;
+    std::vector<NoteDraft> notes = {held, echo};
+    TrimReleases(track, notes);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_LT(track[static_cast<std::size_t>(notes[0].last)].time, 0.5 + 0.3);
+
+    echo.midi = 71;
+    notes = {held, echo};
+    TrimReleases(track, notes);
+    EXPECT_EQ(notes.size(), 2u);
+}
+
 }  // namespace
 }  // namespace sorvel::listen
