@@ -22,16 +22,26 @@ constexpr float kBowDipDb = 7.0f;
 constexpr float kStandOutDb = 3.0f;
 constexpr double kSwellQuantile = 0.75;
 constexpr float kCountedDipDb = 1.0f;  // shallower valleys are jitter, not swell
+// The shortest stroke between two bow changes (quicker ones are a tremolo,
+// heard as one note).
+constexpr int kLeastStrokeFrames = static_cast<int>(0.12 / kHopSeconds);
 
+// How far the valley at `at` lies below the highest level on either side,
+// each side searched no further than a lower frame: a ripple just after a
+// deeper valley is measured against the ripple's own rise, not against the
+// level of the note before that valley (its prominence).
 float DepthAt(const std::vector<float>& e, int at, int settle) {
     const int n = static_cast<int>(e.size());
-    const auto from = e.begin() + std::max(settle, at - kReachFrames);
-    const auto to = e.begin() + std::min(n, at + kReachFrames + 1);
-    const auto here = e.begin() + at;
-    if (from > here) return 0;
-    const float before = *std::max_element(from, here + 1);
-    const float after = *std::max_element(here, to);
-    return std::min(before, after) - e[static_cast<std::size_t>(at)];
+    const int from = std::max(settle, at - kReachFrames);
+    const int to = std::min(n - 1, at + kReachFrames);
+    if (from > at) return 0;
+    const float here = e[static_cast<std::size_t>(at)];
+    float before = here, after = here;
+    for (int k = at - 1; k >= from && e[static_cast<std::size_t>(k)] >= here; --k)
+        before = std::max(before, e[static_cast<std::size_t>(k)]);
+    for (int k = at + 1; k <= to && e[static_cast<std::size_t>(k)] >= here; ++k)
+        after = std::max(after, e[static_cast<std::size_t>(k)]);
+    return std::min(before, after) - here;
 }
 
 }  // namespace
@@ -101,6 +111,29 @@ float LeastBowChangeDepth(std::vector<float> depths) {
 
 }  // namespace
 
+namespace {
+
+// Where a span's bow changes fall (indices into its envelope): its dips deep
+// enough to be ones. Two within one stroke's least length are one change of
+// bow heard twice (the release, then the new stroke's start): the quieter
+// of them is where the bow stood still.
+std::vector<int> BowChangeCuts(const std::vector<float>& env, const std::vector<LevelDip>& dips,
+                               float least) {
+    std::vector<int> cuts;
+    for (const LevelDip& d : dips) {
+        if (d.depth < least) continue;
+        if (!cuts.empty() && d.at - cuts.back() < kLeastStrokeFrames) {
+            if (env[static_cast<std::size_t>(d.at)] < env[static_cast<std::size_t>(cuts.back())])
+                cuts.back() = d.at;
+            continue;
+        }
+        cuts.push_back(d.at);
+    }
+    return cuts;
+}
+
+}  // namespace
+
 void SplitAtBowChanges(const PitchTrack& frames, std::vector<NoteSpan>& spans) {
     std::vector<NoteSpan> out;
     for (NoteSpan span : spans) {
@@ -113,15 +146,12 @@ void SplitAtBowChanges(const PitchTrack& frames, std::vector<NoteSpan>& spans) {
             inside.push_back(d);
             if (d.depth >= kCountedDipDb) depths.push_back(d.depth);
         }
-        const float least = LeastBowChangeDepth(std::move(depths));
         const int origin = span.first;
-        for (const LevelDip& d : inside) {
-            const int at = origin + d.at;
-            if (d.depth < least || at - span.first < kSettleFrames) continue;
+        for (const int cut : BowChangeCuts(env, inside, LeastBowChangeDepth(std::move(depths)))) {
             NoteSpan before = span;
-            before.last = at - 1;
+            before.last = origin + cut - 1;
             out.push_back(before);
-            span.first = at;
+            span.first = origin + cut;
             span.attackFrames = 0;
             span.bowChange = true;
         }

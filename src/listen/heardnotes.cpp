@@ -7,6 +7,7 @@
 #include "listen/changeonsets.h"
 #include "listen/marks.h"
 #include "listen/noteonsets.h"
+#include "listen/noterelease.h"
 #include "listen/notetracker.h"
 #include "listen/pitchunits.h"
 #include "listen/tuning.h"
@@ -90,7 +91,7 @@ std::vector<NoteSpan> TrackInChunks(const std::vector<NoteObservation>& obs) {
 // Notes start at their attack when one lies near the pitch change.
 // Each attack goes to one note only.
 std::vector<NoteDraft> Drafts(const PitchTrack& frames, const std::vector<NoteSpan>& spans,
-                              const OnsetCurve& onsets) {
+                              const OnsetCurve& onsets, float floorDb) {
     std::vector<NoteDraft> notes;
     int claimed = -1;
     for (std::size_t i = 0; i < spans.size(); ++i) {
@@ -101,7 +102,7 @@ std::vector<NoteDraft> Drafts(const PitchTrack& frames, const std::vector<NoteSp
         // A bow change starts the note at the foot of its dip.
         const int peak = spans[i].bowChange ? -1 : AttackNear(frames, onsets, spans[i], claimed);
         const int before = notes.empty() ? -1 : notes.back().first;
-        int attack = peak < 0 ? -1 : FootOfAttack(frames, peak, before);
+        int attack = peak < 0 ? -1 : FootOfAttack(frames, peak, before, floorDb);
         if (peak >= 0) claimed = peak;
         const bool afterQuiet = notes.empty() || n.first - notes.back().last > kSilenceBefore;
         // A rise that began with the note before is that note's attack
@@ -181,9 +182,9 @@ HeardMelody HearNotes(const PitchTrack& frames, const FrameSpectra& spectra, dou
     melody.tuningCents = EstimateTuningCents(frames, levels.gate);
     const std::vector<NoteObservation> obs = Observe(frames, melody.tuningCents, levels);
     std::vector<NoteSpan> spans = TrackInChunks(obs);
-    const OnsetCurve onsets = FindOnsets(frames);
+    const OnsetCurve onsets = FindOnsets(frames, levels.floor);
     SplitAtBowChanges(frames, spans);
-    std::vector<NoteDraft> notes = Drafts(frames, spans, onsets);
+    std::vector<NoteDraft> notes = Drafts(frames, spans, onsets, levels.floor);
     std::vector<float> pitch(frames.size());
     std::vector<bool> voiced(frames.size());
     for (std::size_t i = 0; i < frames.size(); ++i) {
@@ -195,6 +196,7 @@ HeardMelody HearNotes(const PitchTrack& frames, const FrameSpectra& spectra, dou
     MergeOutliers(notes);
     MergeTrills(notes);
     PlaceChangeOnsets(frames, spectra, melody.tuningCents, notes);
+    TrimReleases(frames, notes);
     MarkSlides(line, notes);
     MarkVibrato(line, notes);
     for (const NoteDraft& n : notes) melody.notes.push_back(Finish(n, frames, line));

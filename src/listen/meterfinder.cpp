@@ -23,6 +23,23 @@ double ShortShare(const std::vector<int>& places) {
     return static_cast<double>(shorter) / static_cast<double>(places.size() - 1);
 }
 
+// The geometric mean of the spans from onset to onset, in quarters.
+double MeanSpan(const std::vector<int>& places) {
+    if (places.size() < 2) return 1;
+    double logs = 0;
+    for (size_t k = 0; k + 1 < places.size(); ++k)
+        logs += std::log2(std::max(1, places[k + 1] - places[k]) / static_cast<double>(kQuarter));
+    return std::exp2(logs / static_cast<double>(places.size() - 1));
+}
+
+// A reading that writes most notes longer than a beat has taken the tempo
+// an octave too fast: a slow tune is written in quarters and eighths, not
+// in halves and wholes.
+double LongSpanCost(const MetricReading& r, const MetreWeights& w) {
+    const double beyond = std::log2(MeanSpan(r.places) / w.longSpan);
+    return static_cast<double>(r.places.size()) * w.longPerOctave * std::max(0.0, beyond);
+}
+
 // What the tempo costs: nothing in the range of most tunes, much a note for
 // each octave beyond it, and a little for the distance from its centre. A
 // quick 3/4 whose beats are seldom divided is a waltz: it may run fast, when
@@ -36,7 +53,8 @@ double TempoCost(const MetricReading& r, double quarterSeconds, bool triple,
         outside *= w.waltz + (1 - w.waltz) * ShortShare(r.places);
     const double centre = std::log2(tempo / w.tempoCentre);
     const double notes = static_cast<double>(r.places.size());
-    return notes * (w.tempoOutside * outside + w.tempoPerNote * centre * centre);
+    return notes * (w.tempoOutside * outside + w.tempoPerNote * centre * centre) +
+           LongSpanCost(r, w);
 }
 
 // 3/8 and 6/8 without the uneven divisions of their beats they are written

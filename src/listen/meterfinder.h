@@ -15,11 +15,16 @@ struct MetreWeights {
     // Quarter notes a minute: most tunes lie between low and high; an octave
     // beyond costs `tempoOutside` a note, and the square of the octaves from
     // the centre `tempoPerNote` a note.
-    double tempoLow = 56;
+    double tempoLow = 44;
     double tempoHigh = 108;
     double tempoOutside = 6.0;
     double tempoCentre = 80;
     double tempoPerNote = 0.2;
+    // Notes last about a beat, half a beat or a quarter of one: a reading
+    // whose notes last on average (geometric mean of the spans) more than
+    // `longSpan` quarters costs `longPerOctave` a note for each octave beyond.
+    double longSpan = 1.4;
+    double longPerOctave = 2.0;
     double waltz = 0;  // share of the cost beyond `tempoHigh` a 3/4 of undivided beats pays
     // 3/8 and 6/8 cost this a note unless at least `compoundFigures` of the
     // notes divide their beats unevenly (CompoundFigures).

@@ -14,6 +14,10 @@ constexpr int kRiseFrames = 3;       // the level rise is measured over 17 ms
 constexpr float kRiseUnitDb = 2.0f;  // a rise of this much counts as much as the typical flux
 constexpr int kFootReach = 14;       // frames an attack's rise may take
 constexpr float kFootSlopeDb = 0.4f;
+// Frames this close to the noise floor hold the hiss (or the silence before
+// the recording starts), not the attack: a rise out of them begins where the
+// note's sound first stands clear of them.
+constexpr float kFootOverFloorDb = 10.0f;
 constexpr int kSearchBefore = 14;  // an attack may precede the pitch change by 80 ms
 constexpr int kSearchAfter = 8;
 
@@ -41,7 +45,7 @@ float Median(std::vector<float> v) {
 
 }  // namespace
 
-OnsetCurve FindOnsets(const PitchTrack& frames) {
+OnsetCurve FindOnsets(const PitchTrack& frames, float floorDb) {
     OnsetCurve c;
     const int n = static_cast<int>(frames.size());
     std::vector<float> sounding;
@@ -50,8 +54,11 @@ OnsetCurve FindOnsets(const PitchTrack& frames) {
     const float typical = std::max(Median(std::move(sounding)), 1e-4f);
     c.strength.resize(frames.size());
     for (int i = 0; i < n; ++i) {
-        const float rise =
-            i >= kRiseFrames ? frames[i].levelDb - frames[i - kRiseFrames].levelDb : 0;
+        // Levels below the floor are the hiss, or the silence before the
+        // recording starts: the hiss setting in is no attack.
+        const float rise = i >= kRiseFrames ? std::max(frames[i].levelDb, floorDb) -
+                                                  std::max(frames[i - kRiseFrames].levelDb, floorDb)
+                                            : 0;
         c.strength[i] = frames[i].flux / typical + std::max(0.0f, rise) / kRiseUnitDb;
     }
     c.peak.assign(frames.size(), false);
@@ -86,11 +93,13 @@ int AttackNear(const PitchTrack& frames, const OnsetCurve& onsets, const NoteSpa
     return best;
 }
 
-int FootOfAttack(const PitchTrack& frames, int peak, int after) {
+int FootOfAttack(const PitchTrack& frames, int peak, int after, float floorDb) {
     int t = peak;
     const int stop = std::max({peak - kFootReach, after + 1, 1});
-    while (t > stop && frames[static_cast<std::size_t>(t - 1)].levelDb <
-                           frames[static_cast<std::size_t>(t)].levelDb - kFootSlopeDb)
+    while (t > stop &&
+           frames[static_cast<std::size_t>(t - 1)].levelDb >= floorDb + kFootOverFloorDb &&
+           frames[static_cast<std::size_t>(t - 1)].levelDb <
+               frames[static_cast<std::size_t>(t)].levelDb - kFootSlopeDb)
         --t;
     return t;
 }

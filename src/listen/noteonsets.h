@@ -14,7 +14,8 @@ struct OnsetCurve {
     std::vector<bool> peak;       // a local maximum strong enough to be an attack
 };
 
-OnsetCurve FindOnsets(const PitchTrack& frames);
+// `floorDb`: the recording's noise floor; rises of level beneath it count for nothing.
+OnsetCurve FindOnsets(const PitchTrack& frames, float floorDb);
 
 // The attack of a span: the strongest onset peak after frame `after`, with
 // the level rising into it, near
@@ -22,8 +23,9 @@ OnsetCurve FindOnsets(const PitchTrack& frames);
 // finger under one bow).
 int AttackNear(const PitchTrack& frames, const OnsetCurve& onsets, const NoteSpan& span, int after);
 // Where the attack peaking at `peak` began: the foot of its rise in level
-// (the peak of flux comes tens of milliseconds after the sound starts).
-int FootOfAttack(const PitchTrack& frames, int peak, int after);
+// (the peak of flux comes tens of milliseconds after the sound starts), no
+// lower than where the level stands clear of the noise floor `floorDb`.
+int FootOfAttack(const PitchTrack& frames, int peak, int after, float floorDb);
 // Whether the level stood clearly above the foot of an attack somewhere in
 // frames [from, foot]: a new attack after a sounding note needs the level to
 // have fallen first; a rise without that is the note before still speaking

@@ -111,5 +111,34 @@ TEST(BowChangesTest, DipsMustStandOutFromTheSwell) {
     EXPECT_EQ(spans.size(), 1u);
 }
 
+// A new stroke often speaks in two steps: its valley, a shelf still well
+// below the note's level, then the full level. A ripple on that shelf lies
+// deep below the notes on either side but only shallowly below its own
+// surroundings: one bow change, not two.
+TEST(BowChangesTest, RippleAfterABowChangeIsNoSecondOne) {
+    std::vector<float> levels = Dipped(400, {{130, 14}});
+    for (int t = 139; t <= 175; ++t) levels[static_cast<std::size_t>(t)] = -28.0f;
+    for (int t = 152; t <= 160; ++t)
+        levels[static_cast<std::size_t>(t)] = -28.0f - 2.0f * (1.0f - std::abs(t - 156) / 5.0f);
+    std::vector<NoteSpan> spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(Levels(levels), spans);
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_NEAR(spans[1].first, 130, 2);
+}
+
+// The release of a stroke and the start of the next can each leave a
+// valley; two valleys closer than any stroke are one bow change, where the
+// level is lowest.
+TEST(BowChangesTest, TwoValleysWithinAStrokeAreOneChange) {
+    std::vector<NoteSpan> spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(Levels(Dipped(400, {{130, 12}, {146, 16}}, 8)), spans);
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_NEAR(spans[1].first, 146, 2);
+    // Strokes of their own length stay apart.
+    spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(Levels(Dipped(400, {{130, 12}, {180, 16}}, 8)), spans);
+    EXPECT_EQ(spans.size(), 3u);
+}
+
 }  // namespace
 }  // namespace sorvel::listen

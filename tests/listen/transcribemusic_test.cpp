@@ -56,6 +56,11 @@ const char* const kQuickWaltz =
     "6' 6' 0 | 4' 4' 0 | 7, 7, 2 | 6-- | 6' 6' 0 | 3' 3' 0 | 1 1 3 | 5-- | 1'' 1'' 0 | 5' 5' 0 |"
     "1 1 3 | 5-- | 1'' 1'' 0 | 6' 6' 0 | 2 2 4 | 6-- | 6 #4 5 | 3'-- | 3' 1' 3 | 3- 2 | 5'-- | 1'-";
 
+// A largo in 4/4 of dotted quarters, eighths and long held notes.
+const char* const kLargo =
+    "3. 5/ 5- | 3. 2/ 1- | 2. 3/ 5. 3/ | 2--- | 3. 5/ 5- | 3. 2/ 1- | 2. 3/ 2. 1/ | 1--- |"
+    "6. 1'/ 7. 5/ | 6. 1'/ 2'- | 1'. 6/ 5. 3/ | 2---";
+
 struct Transcribed {
     std::vector<testtunes::Written> tune;
     WrittenMusic music;
@@ -136,6 +141,12 @@ TEST(WrittenMusic, AQuickWaltzKeepsItsQuartersAndRests) {
 // The player drifts by 6 % and the onsets are heard up to 20 ms off: the
 // lengths stay, and tempo changes keep the playback within 30 ms of the
 // player's (unjittered) time of every note.
+TEST(WrittenMusic, ASlowTuneKeepsItsQuartersAndEighths) {
+    const Transcribed t = Transcribe(kLargo, kD4, At(50));
+    EXPECT_NEAR(t.music.tempo, 50, 2);
+    ExpectWrittenAsTune(t);
+}
+
 TEST(WrittenMusic, TempoChangesFollowADriftingPlayer) {
     const Playing drifting = At(84, 0.06, 0.02);
     const auto tune = ParseTune(kPickupWaltz, kG4);

@@ -60,6 +60,18 @@ DEV = {
                            reverb=40, format="wav", rate=96000, bits=24),
     "bluedanube-b": take("bluedanube", 204, program=110, tuning=35, drift=0.03,
                          legato=0.7, reverb=50, format="ogg", rate=48000),
+    "rowboat-a": take("rowboat", 113, program=41, tuning=-21, drift=0.05, legato=0.6,
+                      reverb=40, format="flac"),
+    "weasel-a": take("weasel", 114, program=110, tuning=36, drift=0.04, legato=0.4,
+                     reverb=30, format="wav", channels=2),
+    "santalucia-a": take("santalucia", 115, tuning=-40, vibrato_cents=(30, 50), drift=0.06,
+                         legato=0.7, reverb=50, room=90, format="ogg"),
+    "goinghome-a": take("goinghome", 116, program=41, tuning=14, vibrato_hz=(4.0, 6.0),
+                        drift=0.05, legato=0.8, reverb=55, format="mp3"),
+    "yankeedoodle-a": take("yankeedoodle", 117, program=110, tuning=-9, drift=0.05,
+                           legato=0.5, reverb=25, format="wav", rate=48000),
+    "twinkle-a": take("twinkle", 118, tuning=29, drift=0.06, legato=0.7, reverb=45,
+                      format="flac", channels=2),
 }
 
 HELDOUT = {
