@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes demo.svl, the demonstration book of Sorvel: page 1 a folk tune with
 erhu bowings, fingerings and strings; page 2 every glyph and item kind.
 

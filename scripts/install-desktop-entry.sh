@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs Sorvel's desktop entry and icons for the current user, so that the
 # desktop's menus and file managers know the program:
 #   $XDG_DATA_HOME/applications/sorvel.desktop          (Exec = the executable)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Sorvel and starts it. Arguments go to the program, so the batch
 # commands work too:  scripts/run.sh --export-pdf book.svl book.pdf
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the build, the program and the tests need.
 # Idempotent: packages already present are not touched, and apt-get runs only
 # when something is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test: the full build with warnings as errors, the
 # Qt-free layers again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # the sequencer under ThreadSanitizer, and each fuzz target for a bounded time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page as full as a dense score page: 500 items, notes with finger and bow
 // marks over them and bar lines, for the drawing and editor benchmarks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console reporter of Google Benchmark that also keeps the median of
 // each benchmark run with repetitions, so a benchmark can check its target.

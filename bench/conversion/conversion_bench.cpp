@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion of a long piece with the marks expressive playback reads
 // (dynamics, hairpins, grace groups, trills, slides, vibrato, accents,
 // fermatas, slurs), plain and expressive.

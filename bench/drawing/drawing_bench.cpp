@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a page of 500 items (notes with lines, dots and accidentals, bar
 // lines, signs, slurs, brackets, daons, tempo marks and text boxes) into the
 // page image with the grid, as the page view's redraw does. The canvas

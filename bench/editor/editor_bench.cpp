@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window with a book of ten full pages (500 items each): the
 // page change (target: 10 ms median) and a cold start of the program to its
 // first painted page (target: 0.25 s median; run it under a virtual X

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark of the MusicXML export: a book of 10 pages x 200 notes in 4/4
 // (2,000 notes) with bowings, fingers, strings, dynamics, slurs, hairpins,
 // triplets, dashes, grace notes and slides. The median of 10 repetitions is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hearing a 30 s recording of a synthetic bowed melody with vibrato, glides,
 // detune and hiss, as a WAV file (x_realtime = seconds of recording heard per
 // second; the target is 20 or more, half of transcription's budget of 10).

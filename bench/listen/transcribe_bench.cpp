@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark of transcription after listening: a heard melody of 30 seconds
 // (a tune of 70 notes played twice with drift and uneven onsets) becomes
 // written music and a book. Listening a 30 s recording takes the most of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing speed of the document: moving a selection, the timing pass, and
 // walking the undo history.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing MusicXML: the reader alone and reader plus book layout, for a
 // generated 2,000-note melody with marks and for the largest real sample.
 #include <benchmark/benchmark.h>

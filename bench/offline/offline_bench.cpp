@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Offline playback of a generated three-minute piece: rendered through the
 // synthesizer into a WAV file in memory (x_realtime = seconds of sound made per
 // second of wall time; the target is 50 or more), and recorded as a MIDI file.

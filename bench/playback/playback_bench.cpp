@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sequencer's cost per tick, and how exactly a piece played in real time
 // meets its ideal onset times.
 #include <benchmark/benchmark.h>

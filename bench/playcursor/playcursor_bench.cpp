@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Onset error of the melody while the editor's play cursor follows it across
 // three pages: the sequencer plays on the 1 ms timer into the capture device
 // and the GUI thread turns pages, scrolls and draws the cursor from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A book of 120 full pages (500 items each) as a PDF: the batch export's
 // encoding, printing it from the editor to a PDF printer and saving it from
 // the File menu (targets: 1 s median each, the editor's within a quarter of

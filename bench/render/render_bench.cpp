@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a full page into the page image, and the first export of a page by
 // a freshly started program.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the score file: read and write a generated book of 200 pages
 // x 500 items (100,000 items). Medians of 10 repetitions are checked against
 // the targets; the peak memory of a read is measured with VmHWM (reset

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as MusicXML (or, starting with "PK", as a compressed .mxl).
 // Whatever is read must hold together: the kept voice fills each measure
 // from its start to its length, no sign stands twice on a note, grace

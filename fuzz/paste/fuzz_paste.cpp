@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pastes any text as clipboard text (UTF-8) and as raw CP932 bytes into a
 // paste buffer page that records nothing, as the page view keeps it. Text
 // without the header leaves the buffer empty; otherwise every item read

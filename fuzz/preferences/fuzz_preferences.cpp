@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings reader on a normal and a degenerate
 // page, and checks that a document read and written again reads the same.
 #include <climits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the RCP reader, then runs what a play does with the
 // tracks read: same-measure resolution, the flat copy and the playing fetch.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any text as pasted item blocks onto a page, as one undo step, then
 // undoes and redoes it.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as a score file. Whatever is read must write back stably:
 // save, read the saved text, save again, and the two saves are equal except
 // for the order of an item's link lines, which follows the order in which

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Check that resources/TMusicFont.ttf is exactly what make_tmusicfont.py
 # generates: regenerate it into a temporary directory and compare the two
 # files byte for byte.

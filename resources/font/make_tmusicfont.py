@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Generate TMusicFont.ttf, the music font of Sorvel.
 
     /usr/bin/python3 make_tmusicfont.py [-o OUTPUT]

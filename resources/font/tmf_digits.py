@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The numerals of TMusicFont.
 
 One parametric design serves every size: the note numerals 0-7 (and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Outline geometry for the TMusicFont generator.
 
 A glyph is drawn as a list of closed contours made of straight lines and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The code table of TMusicFont: for every character code, the glyph's name,
 its advance width and its outline.
 

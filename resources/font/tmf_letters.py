@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Bold italic letters of TMusicFont: dynamics (p, m, f, s), the words of the
 repeat and jump signs (Fine, D.S., D.C.), the speed signs (rit., accel.)
 and the trill (tr).

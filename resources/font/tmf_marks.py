@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The signs of TMusicFont: everything that is not a numeral or a word.
 
 Vertical placement follows the drawing rules of the program (src/view/core):

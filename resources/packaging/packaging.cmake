@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation under a prefix (/usr in the Debian package) and the package
 # itself: `cmake --build build --target package` writes build/sorvel_*.deb.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The interface translations: the .ts files beside this script are compiled
 # with lrelease at build time and embedded in the editor under
 # :/translations/sorvel_<code>.qm. Japanese is the source language and has no

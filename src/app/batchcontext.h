@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a batch command works with: the built-in preferences, the fallback
 // page size, and the book read from the input file; and the steps every

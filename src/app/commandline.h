@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line: the table of batch commands and options that
 // the parser, --help and the manual page all read, and the parser that tells

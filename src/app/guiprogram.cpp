@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's start: the application object, the main window with the file
 // named on the command line, and the offer of recovery copies once it shows.
 #include <QApplication>

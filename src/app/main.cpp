@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorvel: the score editor for erhu players, and its batch commands.
 #include <cstdio>
 #include <string>

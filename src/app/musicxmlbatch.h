@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MusicXML batch commands: a staff score in, a book out, and back.
 #include "base/usertext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The batch transcription: a recording of a melody in, a numbered-notation
 // book out, with its one-line summary on stderr.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's two rules of integer arithmetic: quotients truncate toward
 // zero, and computed positions round to nearest with halves to even.

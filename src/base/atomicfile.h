@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file without ever leaving it half written: the bytes go to a
 // temporary file in the same folder, which is flushed to disk and renamed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Comma text: a list of lines as one line, entries separated by commas and
 // quoted with double quotes when they hold blanks, quotes or commas. Works

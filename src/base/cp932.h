@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one codec between the program's byte strings (Windows code page 932,
 // "Shift-JIS") and UTF-8, the encoding of everything the user sees.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a file on disk looked like when the editor last read or wrote it, so
 // that a save can tell whether another program (or a second editor on the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a whole file into memory, within a size its caller chooses: only
 // regular files are read, so a folder, a device or a pipe named by mistake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small text rules shared by the file reader, the settings file and the
 // dialogs: trimming, decimal conversion with a default.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text for the user made by a layer without Qt: a Japanese template with
 // places %1 … %9 and the texts that fill them. The layers mark their templates

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Automatic note lengths: each selected note's Length and Futen from the
 // distance to the next note or bar line on its row, measured against the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the notes of one bar stand in its row: in proportion to time within
 // the bar's share of slots, or, for a bar too full for its share, one slot a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bar lines a typed bar finds on the rows it fills. The bar takes them
 // over: the one standing where the bar ends (or else the last one before it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copy and paste in the clipboard's text form: the header line of a score
 // file, then one item block per copied item, as the score file writes them.

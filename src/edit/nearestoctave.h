@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Octaves of typed scale degrees as a staff editor's letter entry gives them:
 // each degree goes to the octave that puts it nearest the note before it as

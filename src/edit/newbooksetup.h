@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A new book set up in one go: the title, composer, key, time signature,
 // tempo and number of pages a player gives before writing, put where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a duration is written in numbered notation: a numeral with underlines
 // and a dot where one can write it; otherwise a quarter numeral, a dash for

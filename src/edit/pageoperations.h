@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page commands' work on the book, without any window: creating a page at
 // a place (one recorded insertion), giving a blank page the bar lines of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Landing a floating paste: whether the paste buffer may land at a grid point
 // (given the item under it and the page's grid), and putting its items on the

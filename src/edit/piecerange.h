@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pages of the piece that holds the current page, as the automatic
 // lengths and the shifts use them: from the nearest titled page at or before

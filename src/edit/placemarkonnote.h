@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a new mark goes on its note, for every way of putting one there (the
 // palette, the typed mark keys, rhythm entry): the place its kind asks for,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rhythm entry: notes typed one after another in time order, each of a
 // current length. Bars fill by the meter in force at the start (4/4 where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry's layout: the typed notes cut into bars of the meter, each bar
 // placed after the one before it (on the next row or a new page when it does
 // not fit), its numerals written in proportion to time with ties over bar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry's pitches: the octave a digit takes by the note before it,
 // accidentals on the note just typed, and the grace notes typed before a
 // note, written as the group of grace notes the palette places on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The music already standing in the rows of one page, as rhythm entry sees
 // it: every symbol but a bar line (typed bars take bar lines over) holds its

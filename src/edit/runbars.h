@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bars of a typed run in ticks from its start: full bars of the meter,
 // except where a bar was closed before it was full (a pickup, or a short bar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Selection commands that need no window: picking the items of the same kind
 // as a selected one, and lining selected marks up at one height over their

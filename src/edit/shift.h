@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Insert and delete with shift: blank grid slots are opened at a start point
 // by moving every later symbol of the piece (with its marks) to the right,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows and slots of one page, read from the page's own layout: where a
 // slot or row lies and which one a position is in, and the share of slots a

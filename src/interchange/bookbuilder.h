@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lays an imported part out as an ordinary book: rows of the book's default
 // layout, each bar in its share of a row with its notes placed in proportion

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The builder behind BuildBook, shared by its two files: bookbuilder.cpp lays
 // the measures out in rows and pages, bookbuilder_marks.cpp then writes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks of the laid-out book: signs, tempos, grace notes, slurs,
 // hairpins, triplets and endings, each linked to the numeral it belongs to.
 #include <algorithm>

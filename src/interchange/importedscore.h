@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One part of a MusicXML score as the book builder needs it: measures of
 // single-voice notes in ticks (48 to the quarter), each note with the marks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How one bar of imported notes is written in numbered notation: each note
 // becomes a numeral with underlines and a dot, followed by dashes for whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pitches between MusicXML spelling and numbered notation: a staff pitch as
 // a scale degree of the key with its accidental and octave dots, and back to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the notes of a tuplet are written in numbered notation so that they
 // play exactly the span the staff gives them. The book brackets only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Importing a MusicXML file as a new book: read one part, lay it out, and
 // say in one line what was imported and what was left out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads one part of a MusicXML score (partwise; plain .musicxml/.xml or
 // compressed .mxl) into an ImportedScore. Bounded: hostile or huge input

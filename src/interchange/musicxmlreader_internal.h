@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces shared by the files of the MusicXML reader; not used elsewhere.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks of the MusicXML reader: notations of a note and directions, each
 // turned into a sign code through the shared table of marks.
 #include <algorithm>

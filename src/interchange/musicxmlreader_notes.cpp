@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes of one MusicXML part: the first voice of the first staff kept,
 // chords reduced to their top note, grace notes attached to their note, and
 // slides resolved between the notes they join.

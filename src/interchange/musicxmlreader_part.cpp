@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measures of one MusicXML part: positions from durations, <backup> and
 // <forward>, attributes and barlines, and the marks of directions placed on
 // the notes at their onsets; gaps between the kept notes filled with rests.

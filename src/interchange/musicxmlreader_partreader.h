@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reader of one MusicXML part, shared by the files that read its measures
 // (musicxmlreader_part.cpp) and its notes (musicxmlreader_notes.cpp); not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MusicXML's repeats in the book's terms. A backward repeat in MusicXML goes
 // back to the last forward repeat, the end of the last ending before it or
 // the beginning; the book goes back to just after the nearest repeat bar

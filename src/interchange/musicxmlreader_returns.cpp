@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The return after a D.S. or D.C. in the book's terms. After the jump a
 // MusicXML score takes no repeat again and plays only the last ending of each
 // group, and a repeat that ends where the jump stands is taken before the

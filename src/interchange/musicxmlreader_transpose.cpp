@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transposing parts: the written pitches and key signatures of a part with a
 // <transpose> turned into the ones it sounds, so that a clarinet or a guitar
 // part comes in at concert pitch.

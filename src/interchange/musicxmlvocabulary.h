@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MusicXML words the importer and the exporter share, each spelled once:
 // the erhu marks of a book (one-glyph signs, by their music-font code) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the planned score as MusicXML 4.0 partwise, every element in the
 // order the schema fixes, and writes it to a file.
 #include "interchange/musicxmlwriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a book as a MusicXML 4.0 partwise score: one part with the erhu's
 // instrument sound, its notes, rests, ties, triplets, key, time, tempo and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planned events as written notes: lengths split into tied values,
 // slides and grace notes around the note, accidentals as staff notation
 // keeps them, and the measures the notes fill.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book's jumps spelled as a staff program needs them: the last coda sign
 // of a piece is its coda, every other one a To Coda mark; and a D.S. or D.C.
 // says where its return ends, at the Fine or the To Coda mark that playback

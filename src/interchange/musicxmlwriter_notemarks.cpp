@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks of a note carried into the plan: signs become notations or the
 // directions before the note, tempo marks and text boxes directions, grace
 // groups grace notes; spanning marks are kept for the second step. Marks

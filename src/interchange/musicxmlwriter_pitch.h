@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The export's side of pitches: the key signature a page's key text stands
 // for, and a scale degree spelled as a staff pitch in it, sounding the MIDI

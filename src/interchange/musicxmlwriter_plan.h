@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the walk over the pages leaves for the second step of planning: where
 // each note of the book was written, in play order, and the spanning marks

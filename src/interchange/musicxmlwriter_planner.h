@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner that walks the book's pages into the export's plan, shared by
 // the files of the walk (musicxmlwriter_walk.cpp), the marks carried to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The export's plan of a book: MusicXML measures of written notes, each with
 // the directions around it and the notations on it, made by walking the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spanning marks on the written notes. A mark covers the notes of its row
 // from its note to its right end (PosX + Width); a slur or arch at the row's
 // left margin continues from the last note of the row before, a hairpin

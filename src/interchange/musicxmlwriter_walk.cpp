@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walk over the book's pages that plans the exported score: pieces and
 // their keys, notes with their dashes collected into written events, bar
 // lines, time signatures and multi-bar rests.

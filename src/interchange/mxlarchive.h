@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The score document inside a compressed MusicXML file (.mxl, a zip archive):
 // the first rootfile named by META-INF/container.xml, else the first .musicxml

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text for an XML document: what XML 1.0 allows of a UTF-8 text, with a
 // count of what it had to leave out, so an export never writes a file that

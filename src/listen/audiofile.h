@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a recording (WAV, FLAC, OGG, MP3 through libsndfile) block by block,
 // mixed down to mono, so that a file of any length is read in bounded memory.

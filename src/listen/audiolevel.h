@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Peak and clipping of the raw samples of a recording, counted while it is
 // read, and the verdict on a recording too short, silent, quiet or clipped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Listens to a stream of mono sample blocks at any rate (a file being read,
 // the microphone): resamples, tracks pitch frame by frame with a small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Streaming sample-rate conversion with a Kaiser-windowed sinc filter: blocks
 // in at one rate, blocks out at another, any ratio, in bounded memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The onset strength of a melody sampled in frames, built from its heard
 // notes: a short bump at each onset, taller for attacked and for long notes,

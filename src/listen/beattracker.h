@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pulse of a melody: its period from the onset strength's repetitions,
 // weighted toward moderate tempi, then pulse times by dynamic programming

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Repeated notes on one pitch: a bow change lets the level of a held pitch
 // fall well below the note's own swell and ebb (vibrato, the bow's pressure)

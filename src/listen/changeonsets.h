@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Onsets of notes reached by a change of pitch: the new note starts where
 // its own partials begin to rise, which under the release of the note before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real FFT pair (forward and inverse) of one size, with buffers, owned by
 // the object that uses it; FFTW's planner is guarded because it is not thread-safe.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The magnitude spectrum of every analysis frame, kept compactly (half-dB
 // steps in a byte per bin), so that the note stage can measure how loud a

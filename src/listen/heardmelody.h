@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the ear makes of a recording of one melodic line: notes in seconds
 // with their pitch as semitones of equal temperament (the instrument's own

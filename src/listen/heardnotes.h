@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hears the notes of a pitch track: the tuning offset first, then the note
 // model, attacks, glides, trills and vibrato, and each note's pitch and confidence.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The listening library's entry for a recording on disk: reads it in blocks,
 // listens to it and returns the notes heard, with progress and cancel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The listening library's entry for a take recorded in the editor: mono
 // samples at the device's rate, heard in blocks with progress and cancel.

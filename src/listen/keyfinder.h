@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The major key a melody is written in (its 1=): the pitch classes weighted
 // by how long they sound, matched with the degrees a tune in numbered

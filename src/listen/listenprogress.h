@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Progress and cancellation for long analyses: the caller's window shows the
 // fraction and sets the flag; the analysis checks it between blocks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes being heard, as frame ranges, and the erhu's marks read off the
 // pitch inside them: glides merged into the note they reach (a slide), quick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a placed rhythm says about its metre: how alike it runs a bar apart
 // (melodies repeat their bars' rhythms), and how often it shows the uneven

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the metre of a melody from its onsets measured in pulses: what note
 // value one pulse is worth, the time signature and where the bar lines fall.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid a time signature gives notes: how deep a place lies (bar line,
 // beat, first or second division), which places a note may start on, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Attacks in the pitch track: an onset strength per frame from spectral flux
 // and level rise, its peaks, and the moves of note boundaries onto them

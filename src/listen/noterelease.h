@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a note's sound ends: a bowed note stops at its release, and what the
 // room keeps sounding after it (reverb, its level falling away) is no part of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Segments a pitch track into notes with a hidden Markov model over note
 // states: silence, and an attack and a stable state for every semitone.

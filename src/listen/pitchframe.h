@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One analysis frame of the pitch track (time, frequency, voicing, level,
 // onset strength) and the fixed analysis rate and frame geometry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pitch track's hidden Markov model (pYIN): pitch bins × voiced/unvoiced,
 // decoded by Viterbi with a fixed lag, so frames come out a set time after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cuts a stream of samples at the analysis rate into overlapping frames,
 // runs probabilistic YIN on each, keeps its spectrum and decodes the pitch

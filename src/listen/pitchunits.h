@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Frequencies, MIDI note numbers and cents: the one place that converts
 // between them, so every part of the listening library agrees on A4 = 69.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Places onsets on the grid of one metrical reading: each onset, given in
 // ticks of that reading, goes to a grid place near it, chosen together for

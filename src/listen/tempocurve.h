@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time a performance gives each written place, smoothed: robust local
 // parabolas through the heard onsets against their places, so that an

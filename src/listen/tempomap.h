@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written tempo of a drifting performance: as few tempo changes as keep
 // every note's written time, played back, within a tolerance of its time in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Transcription of a melody into a new book: written music from the heard
 // notes, laid out as an imported score, with a summary and the notes to

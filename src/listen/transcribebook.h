@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The book of a transcription: written music laid out by the imported-score
 // builder (bar layout, rows, pages), the numerals of the notes to check, and

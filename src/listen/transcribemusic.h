@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written music of a heard melody: its pulse followed through the
 // drift, the metre and bar lines, the notes on the grid with their lengths

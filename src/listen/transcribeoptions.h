@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user may tell transcription instead of letting it decide: the
 // tempo, the time signature and the key, and how their names are read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tuner's reading of a short stretch of one tone: the nearest note and
 // how many cents off it, or no reading when there is no clear pitch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The instrument's tuning: how far, in cents, its notes sit from the equal
 // temperament of A4 = 440 Hz, measured on the steady voiced frames.

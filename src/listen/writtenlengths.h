@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The written length of each placed note: a bowed note lasts to the next
 // onset, unless the silence after it is long enough to be written as a

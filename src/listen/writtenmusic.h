@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A transcription as written music: notes and rests on the numbered-notation
 // grid (48 ticks to the quarter) with the time signature, key and tempo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Written music as the imported score the book builder lays out: measures
 // cut at the bar lines with ties over them, triplet spans, pitches spelt in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Probabilistic YIN on one frame: the cumulative mean normalised difference
 // (through FFTW), pitch candidates weighted by a beta prior over thresholds,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block reader that paste uses, and the line splitting of
 // score text.
 #include "model/musicsheet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recorded changes of the document. Each command undoes and redoes
 // itself; commands refer to their targets without owning them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kind of an item, decided by the first character of its content. The
 // ordinal values are used by the tool palette and the placement code.

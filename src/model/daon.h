@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A group of up to four small grace notes written before (left) or after
 // (right) a note, each slot a digit, an octave and a finger number.

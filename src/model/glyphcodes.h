@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The music-font codes the program itself writes or looks for, named once
 // beside the glyph table: the rest and the sustain dash among the note

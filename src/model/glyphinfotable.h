@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each character code of the music font is: its content kind (fixed)
 // and three scale rates that follow the settings of the current page.

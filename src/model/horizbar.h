@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A multi-bar rest: a thick bar with end ticks and the number of bars above.
 #include "model/musicitem.h"

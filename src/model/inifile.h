@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An INI document held in memory: ordered sections of "key=value" lines, looked
 // up without letter case like the Windows profile calls. Lines it does not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Creating items on a page: the item joins the page, gets the base defaults,
 // its creation is recorded, and then the kind's own defaults are set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout settings that a book and each of its pages carry: margins, rows,
 // grid and the placement rates of marks. Every setter records its change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout settings of the page currently shown, as the page view keeps
 // them: item defaults (widths in grid steps) and new pages read it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Major keys as the page's KeyCode names them ("１＝♭Ｂ（３７弦）"): the
 // tonic behind a key text, the text for a key signature, and the degree of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program-wide objects the document reaches through its book: the undo
 // manager, the preferences, the layout state of the current page and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document: a book of pages with the layout settings new pages take.
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of everything placed on a page: position, extent, glyph content and
 // the symmetric links to other items (a mark to its note).

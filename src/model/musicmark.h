@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marks that belong to a symbol: one-glyph signs and marks with a width
 // (hairpins, slurs, arches, brackets, triplets).

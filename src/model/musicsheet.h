@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page of the book: header texts, tempo, its own layout settings and the
 // items placed on it, kept in order of (PosY, PosX).

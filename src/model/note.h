@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A note numeral: "1".."7" scale degrees, "0" a rest, "8" a dash that
 // prolongs the note before it; with its underlines, octave dots, dot and

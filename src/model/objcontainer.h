@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the items and pages that are out of the document (deleted, or whose
 // creation was undone) alive while the undo history may bring them back.

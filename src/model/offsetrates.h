@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eleven vertical placement rates of marks over their note, in per cent
 // of the height of the digit "8" (positive is above). Books, pages, the

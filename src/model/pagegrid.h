@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid of a page in page units: its rows, its slots, snapping to them and
 // linear positions along the rows of pages laid end to end. Read from a

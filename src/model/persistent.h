@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of the document's objects (book, page, item): published properties
 // and the recording of their changes for undo.

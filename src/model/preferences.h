@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program-wide options, layout defaults for new books, MIDI settings and
 // window places, with their built-in defaults. Read once at start-up and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file: where it lives, and reading and writing the preferences
 // with their sections, keys, defaults and derived layout values. One table of

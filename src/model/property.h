@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Published properties: each class has one table of (name, type, getter,
 // setter) entries. The undo history, the score file and the clipboard all

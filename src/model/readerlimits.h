@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the score reader would take a book back: the limits of
 // scorefile.h, checked on the book itself. The editor refuses an edit that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The accidentals in force within the bar being drawn, by numeral and octave.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reading side shared by the file reader and the block reader: the lines
 // of a text, the property lines of one block (indexed by key as they arrive,

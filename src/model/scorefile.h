@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The score file: the writer, the reader and the block reader that
 // paste uses. Texts are CP932 bytes, as the model holds them; messages are UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score file on disk: the atomic save and the reading of the whole file.
 #include <cerrno>
 #include <cstring>

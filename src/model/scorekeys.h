@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The score file's own key orders, one small table per class, with the
 // reader's default of every key. Values are got and set through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score reader, building a complete new book before anything of the
 // caller's is touched.
 #include <new>

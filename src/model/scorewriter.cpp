@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score writer: the book's SaveToStrings and the file bytes.
 #include <initializer_list>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list of item references, not owning them: the page view's selection and
 // the items collected for copying.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tempo mark: the quarter-note sign and a number, per minute or per cent.
 #include "model/musicmark.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A box of free text lines in a font of its own, with an optional frame.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The timing pass: every note's length in ticks (48 per quarter), the beat
 // it starts on and its right-hand neighbour in the same run.

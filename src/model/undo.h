@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The undo manager: commands recorded while a group is open make one step of
 // a ring of 52 slots (at most 50 undoable steps); removed objects live in its

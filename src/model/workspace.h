@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program-wide objects the document works with (undo manager,
 // preferences, layout state of the current page, glyph table) and the one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An output port of the ALSA sequencer (a hardware MIDI port or a software
 // synthesizer's), reached through RtMidi.

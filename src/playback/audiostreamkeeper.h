@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps a live synthesizer's audio stream open only while it is needed: an
 // open stream renders silence all the time (a third of a core through the

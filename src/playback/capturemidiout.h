@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A MIDI output that keeps every message with the time it arrived: the tests
 // check the sequencer's output against it, the benchmark its timing. Never

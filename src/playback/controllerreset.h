@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts back the controllers an expressive melody moves, when its play is
 // stopped before the track's own reset at its end: bend centred, bend range

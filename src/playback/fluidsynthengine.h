@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A FluidSynth synthesizer with a General MIDI SoundFont that plays MIDI
 // messages; shared by the live device and the offline renderer. Internal to the

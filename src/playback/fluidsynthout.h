@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Device 0, the built-in synthesizer: FluidSynth with the General MIDI SoundFont,
 // heard through the desktop's audio server. The synthesizer and its SoundFont

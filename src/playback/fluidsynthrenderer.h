@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The synthesizer without an audio device: it plays the same MIDI messages as
 // the live device and writes 16-bit stereo samples on request (WAV export).

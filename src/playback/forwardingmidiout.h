@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A device that passes every message on to a MidiOut it does not own: a
 // MidiOutput owns its device, so a recorder that must outlive the output (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One event of a track: a note (type 0-127) or a control event (128-255) with its
 // step, gate and velocity; measure and step number are filled by measure numbering.

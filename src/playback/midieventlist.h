@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The events of one track with the reading state used by copying and playing:
 // a cursor, a loop counter, the same-measure flag and the return stack.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One MIDI output device: the built-in synthesizer, an ALSA sequencer port, the
 // offline renderer or the capture device of the tests. Messages arrive whole.

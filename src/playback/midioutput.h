@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one MIDI output: the list of devices, the device that is open,
 // and the short and system-exclusive messages sent to it from the GUI thread,

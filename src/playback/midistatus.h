@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Status bytes (channel 0) and controller numbers of the MIDI messages the
 // program sends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The periodic timer that drives playback: while enabled it calls its handler
 // every Interval milliseconds on its own thread, scheduled on the steady clock.

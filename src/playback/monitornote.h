@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sounds an entered note for one second on channel index 2 (MIDI channel 3); a
 // second monitor note cuts the first off and starts the second anew. The note

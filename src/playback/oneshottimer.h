@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A restartable one-shot timer on its own thread (the monitor note's cut-off).
 // Start and Stop return only when no firing is under way, so a stopped timer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the sequencer plays: the playing state of the 18 tracks of one sequence,
 // the output they play to and the transposition of the play.

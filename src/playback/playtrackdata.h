@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The playing state of one track: a copy of its events, its output settings,
 // 16 note slots counting down their gates and the countdown to its next event.

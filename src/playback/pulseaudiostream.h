@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One playback stream on the desktop's PulseAudio server (PipeWire serves the
 // same protocol): the server asks for sound and the render function fills it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sequence the program plays: a header of tempo, time signature and key, the
 // rhythm and user-exclusive banks and 18 tracks, in the layout of RCP sequence files.

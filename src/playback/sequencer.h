@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the tracks of a sequence in real time: counts ticks from the time source
 // on every timer period, lets every track play what is due, reports positions to

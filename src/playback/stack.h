@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed stack of loop and same-measure return positions of an event list:
 // 100 slots, a push onto a full stack is dropped and a pop from an empty one gives 0.

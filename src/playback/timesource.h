@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the playback engine reads the time: the steady clock while playing live,
 // or a virtual clock that tests and the offline renderer advance themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One track of a sequence: its output settings and its events.
 #include <atomic>

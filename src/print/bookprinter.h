@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing pages of a book on a configured printer: one sheet of paper per
 // page, each drawn from the top-left of the printable area at dpi / 120

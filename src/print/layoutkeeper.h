@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the current page's layout across drawing other pages: drawing a page
 // makes its layout current, so printing or previewing other pages would

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pages as file contents: one page as PNG or BMP (one pixel per page unit),
 // every page of a book as a PDF (one page unit = 1/120 inch). The bytes are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws one page of a book the way printing and export do: the page's own
 // layout made current, no grid, the page drawing on the paper (white).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a whole book as one PDF file from the editor: the same pages as the
 // batch PDF export, made in memory and written atomically, so a cancelled or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printable area of the default printer, which fixes the page size in
 // page units, and whether printing is possible at all.

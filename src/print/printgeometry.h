@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of printing and preview: which pages a print job takes, how
 // many device pixels one page unit covers, how large a page shows at a zoom,

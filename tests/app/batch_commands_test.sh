@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the batch commands on good and bad input and checks exit status,
 # messages, and that a failure leaves no output file behind.
 set -u

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the command-line test scripts: a scratch folder removed at exit,
 # and `check DESCRIPTION CONDITION` counting what passed and failed.
 work=$(mktemp -d)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's arguments as the main window receives them: absolute, with the
 // bytes of the name kept, so that a name from an older system (Shift-JIS
 // bytes) still names the file.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The MusicXML batch commands as a user runs them: real files of other
 # programs in, books out with a one-line summary; books out as MusicXML that
 # the 4.0 schema accepts; bad input refused in one line with nothing written.

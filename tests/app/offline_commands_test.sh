@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs --export-midi and --render-wav on the demo score and on bad input:
 # exit status, messages, the files' headers, the same bytes on every run, and
 # no output file left behind by a failure.

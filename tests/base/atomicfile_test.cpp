@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing files atomically: a file set read-only is refused, and the stamp
 // of what was written lets a later save notice a change made by someone else.
 #include "base/atomicfile.h"

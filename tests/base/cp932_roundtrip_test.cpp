@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is saved reads back as what was typed: characters whose CP932 form
 // would come back as another character, control characters, whole score
 // texts on the clipboard, and the line breaks of one text.

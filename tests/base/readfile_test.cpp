@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading whole files: only regular files, never more than the caller allows.
 #include "base/readfile.h"
 

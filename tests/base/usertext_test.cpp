@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the Qt-free layers: templates filled in one pass, lists joined by
 // their separator template, plain parts left alone.
 #include "base/usertext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Count-in and metronome tracks, taking the count-in out for a repeated play,
 // and the play range chosen from a selection.
 #include "conversionfixture.h"

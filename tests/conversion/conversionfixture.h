@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A book in its own environment with helpers that write a score left to
 // right along the rows of a page, and read back what a conversion built.

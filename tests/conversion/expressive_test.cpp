@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Expressive playback: what each erhu mark adds to the melody track, that the
 // plain rendering ignores the marks, and that every note still begins on its
 // own tick under its own name (metronome and play cursor keep their time).

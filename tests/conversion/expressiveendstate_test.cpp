@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever an expressive play bends, slides, trembles or swells, every track
 // of it ends with its channel as a plain play leaves it: the bend at centre,
 // the bend range back at 2 semitones with no parameter left selected, and the

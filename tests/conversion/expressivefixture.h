@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The expressive conversion tests' fixture: a page at 120 beats a minute
 // played with the marks, and readings of the melody track as it sounds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How loud expressive playback sounds, reckoned from the melody's velocities
 // and expression as the synthesizer turns them into gain: without dynamics as
 // loud as plain playback, dynamics above and below it, and hairpins that

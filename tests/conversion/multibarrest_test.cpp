@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A multi-bar rest (the bar-count rest item) plays its bars of silence, with
 // the metronome counting them, in plain and expressive playback.
 #include "conversionfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pitches, keys, gates, the pickup bar and tempo events of a conversion.
 #include "base/cp932.h"
 #include "conversionfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A piece whose later page changes key or tempo: every page plays in the key
 // and tempo its header shows, in play order and from whichever page the play
 // starts; the track is transposed by the key of the page the play starts on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A piece spread over several pages: its later pages usually leave key and
 // tempo empty, and play in those of the piece's first page, from whichever
 // page the play starts.

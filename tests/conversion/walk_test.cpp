@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order of play: repeats, volta brackets, D.C., D.S., coda and fine, the
 // play range, and scores whose marks lead nowhere.
 #include "conversionfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A book in its own environment with a recording canvas and a draw context
 // over the current page's layout, for drawing tests. With the default

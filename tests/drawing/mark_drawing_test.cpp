@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spanning marks, daons, tempo marks and text boxes.
 #include <climits>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notes: numeral placement and measured size, duration lines joined within a
 // beam group, octave dots, the augmentation dot and the accidental in force.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page: header, item loop state, page number, the page image and grid.
 #include <algorithm>
 

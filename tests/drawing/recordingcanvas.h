@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A canvas with fixed metrics that records what is drawn, so that tests can
 // check drawing arithmetic exactly. Pixel size = round(points * 96 / 72);

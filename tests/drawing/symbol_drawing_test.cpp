@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One-glyph items, the horizontal bar, selection frames and the play cursor.
 #include "drawfixture.h"
 #include "model/horizbar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bars placed in rows of 12 slots with a share of 4 slots a bar: a bar that
 // fits keeps its plan, one too long for the rest of its row is written one
 // slot a numeral and goes on from slot 1 of the next row, as imported bars do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit commands' work on the score without a window: copy text and
 // paste reading, same-kind select, vertical alignment, automatic lengths,
 // insert and delete with shift, and the shift dialog's count.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small scores for the edit command tests: a compact page layout of two rows
 // of eight slots, and items put on a page without recording anything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new book set up from the new-book dialog's answers: the texts where the
 // settings dialogs keep them, the time signature where the palette and an
 // import put one, the pages each with their bar lines, the first page's

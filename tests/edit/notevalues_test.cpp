@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How durations are written as numerals: every length of a tick or more
 // exactly, in pieces that follow one another, those a numeral can write.
 #include <gtest/gtest.h>

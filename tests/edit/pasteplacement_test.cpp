@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Landing a floating paste on a page without a window: which pastes are
 // refused and why, and what a paste onto a note, a bar line or empty slots
 // leaves on the page.

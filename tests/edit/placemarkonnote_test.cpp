@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new mark on a note makes room: it goes where its kind asks unless a mark
 // the note carries on that side is in the way, and then just beyond it (up
 // past every mark above, down past every mark below). Other notes' marks,

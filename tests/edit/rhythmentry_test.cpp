@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry key by key: the open bar in proportion, octave, dot, halve,
 // double and the dash on the note just typed, dotted notes and the note that
 // completes their beat, Backspace with the note's marks, and undo, where every

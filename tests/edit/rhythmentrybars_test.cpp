@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry across bars, rows and pages: bar lines where a bar of the
 // meter in force ends, a note tied over the bar line, the bar lines of a new
 // page or put by hand taken over by the typed bars, bars wider than their share

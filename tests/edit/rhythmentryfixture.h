@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A book for the rhythm entry tests, on the default layout: 36 slots of 25
 // units from x = 20, a bar's share of 8 slots and its bar line, rows 146

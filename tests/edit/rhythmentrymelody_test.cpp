@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole tunes typed in 2/4: Jasmine Flower as songbooks print it and a
 // decorated line on the tune, read back as a player hears them, with the
 // number of keys each bar takes when the length carries on from note to note.

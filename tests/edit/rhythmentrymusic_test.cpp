@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry beside music already on the page: a run goes on on its own
 // page when another page was turned under the cursor, a new run started in a
 // bar with music (or on pasted music) begins after it, and a step whose notes

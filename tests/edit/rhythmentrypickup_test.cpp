@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bar closed short with "/": a pickup laid out in its share of slots with
 // its bar line, the full bars counted on from it (their beats too), the bar
 // opened again by Backspace or undo, and "/" refused on a full bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry's pitches: the octave nearest the note before (at a fourth,
 // at a tritone both ways, after x and z, past rests, with accidentals),
 // accidentals typed onto the note just typed without moving the run, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bars of a typed run: full bars of the meter, a bar closed short (a
 // pickup) and the full bars counted on from it, and closes taken back.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop entry installer: what it writes for the current user, that a
 // second run changes and prints nothing, and that an executable path with
 // blanks and reserved characters survives the Exec key's quoting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editable document as the main window uses it: "modified" follows the
 // undo history and the saved mark, a cancelled dialog never changes it, every
 // action has its command, and file names reach the disk as the user gave

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu's commands in the main window: the clipboard between two
 // editors, a mark pasted onto another note, the shift dialog and its
 // messages, a shift that makes or removes a page, automatic lengths, same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The association of score files with the program in a temporary XDG data
 // and config folder: what registration writes, the default application, the
 // refresh commands, and that removal takes away exactly what was written.

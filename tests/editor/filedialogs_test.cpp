@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's file dialogs never open the files they list: a read of a
 // file such as /proc/kmsg blocks for good, so a dialog that looked into the
 // files of /proc to choose their icons froze the editor. The real open and

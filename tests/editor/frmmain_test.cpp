@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven through its commands: start-up, enabling, title,
 // save prompt and close query, recent files, open and save round trips,
 // pages with undo, failures that must leave the open book alone.

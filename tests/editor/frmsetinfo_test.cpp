@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog on a real main window: its three modes, each field's
 // message and focus, tab changes refused while a field is bad, OK as one undo
 // step with the derived layout, cancel leaving the book byte-identical, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages that travel inside the program: every page is embedded and
 // well-formed, every link reaches an embedded page (and anchor), and opening
 // help copies the pages to the cache folder and hands index.html to the

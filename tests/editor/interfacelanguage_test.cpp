@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface language: the desktop locale and the stored choice leading to
 // a language, the translators each language installs, and the help pages of
 // the language chosen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The item property dialogs opened on items of a real main window: which
 // kinds have one, each dialog's fields and checks, OK as one undo step, and
 // cancel leaving the item and the history as they were.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window for tests: its own settings file and folders, the fallback
 // printer, and scripted answers instead of modal dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marks put on a note from the palette or by their keys make room for the
 // marks the note carries already: a trill on a finger number goes above it
 // instead of over it, and a typed finger number on a trill above the trill;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's MusicXML commands: a staff score imported as a new unsaved
 // book with the summary in the status bar, refused files leaving the open
 // book alone, and the book saved as MusicXML that reads back.

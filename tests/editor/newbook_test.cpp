@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > New in one dialog: Enter takes the defaults and the first page is
 // ready (１＝Ｄ, 4/4 in the first slot, ♩＝80, the key cursor after the time
 // signature, a typed digit a note there, rhythm entry too); the answers go

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note dialog on a workspace of its own: an OK without a drag changes
 // no offset and records nothing, whatever offsets the note holds; a part
 // dragged away and back counts as untouched; a dragged part is stored by its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Note entry as one operation: typed keys, palette clicks and the piano
 // keyboard place through the same step, each one undo step, without
 // pretending to press the mouse; marks typed onto several selected notes, a

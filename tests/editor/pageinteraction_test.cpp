@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing music on the page view: typing at the key cursor, palette tools
 // one-shot and sticky, marks on notes, selection, dragging, rubber band, and
 // undo of each action back to the exact page.

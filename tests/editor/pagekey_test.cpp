@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key list of the page dialog ("調"): the erhu's six keys, then the other
 // major keys in the same text form; a page's key is kept byte for byte by an
 // OK that does not touch the list, whether the list holds it or not.

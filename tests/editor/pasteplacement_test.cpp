@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy and paste through the real commands and the page: a selection of
 // whole bars comes back item for item with its links and spacing, a paste
 // that would leave the page is refused with a word in the status bar, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing in the editor with the capture device on a virtual clock: the P key
 // and the play button, the play cursor turning pages, tempo and mutes while
 // playing, a missing audio output and edits while playing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window whose playback sounds into the capture device on a virtual
 // clock, shared by the tests of playing in the editor.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play control at the edges of a play: a stop or a new book while a tick of
 // the timer thread is under way, and the transposition across passes.
 #include <atomic>

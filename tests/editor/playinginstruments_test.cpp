@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playing windows beside the play dialog, on the capture device: the
 // piano keyboard's clicks and drags, the tuning tone and the note monitor.
 #include "playbackrig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing commands of the editor: print with its dialog and range,
 // printer set-up, the preview window, the bitmap of a page and the PDF of the
 // book. Dialogs answer from scripts; printing goes to PDF files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A take recorded through the record dialog from a PulseAudio virtual source
 // (remapped from the monitor of a null sink that a melody is played into, on
 // a private daemon) is transcribed as the same melody's file is.

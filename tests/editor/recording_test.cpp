@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record dialog's parts that need no device: the buffer that turns the
 // device's blocks into a mono take (every format, frames split across
 // blocks, the count-in left out, the meter's peak), the clicks of the

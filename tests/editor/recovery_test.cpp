@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery copies as the store and the controller write them: the folder
 // under the state directory, owners that still run or have ended, writes off
 // the GUI thread while the book is modified, a running editor's copy left

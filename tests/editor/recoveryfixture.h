@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // State and helpers shared by the recovery tests: a temporary state folder per
 // test, a book to copy, controllers writing it, and copies of ended editors.

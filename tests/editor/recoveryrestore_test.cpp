@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery copies left by an editor that has ended: offered newest first,
 // restored or refused, kept for later from the question box, and set aside
 // when the reader refuses them or their restore never finished.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's word on recovery copies: once a copy cannot be written it
 // says so in a label of the status bar that no passing message covers and no
 // timer takes away, until a copy is written again or nothing is at risk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry in the window: Ctrl+R's entry in the Tools menu, a click
 // anywhere on a row, typed keys that fill bars by time, one undo step a key,
 // marks on the note just typed, typing on after playback turned the page,

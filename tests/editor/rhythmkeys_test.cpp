@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry's keys in the window: the nearest octave and its option in the
 // options dialog, accidentals and grace notes typed onto the notes, "/" that
 // closes a pickup and says so, what the status line shows, and the length it

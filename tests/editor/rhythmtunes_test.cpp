@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two folk tunes in 2/4, sixteen bars each, typed through the window as a
 // player types them: Ctrl+R, a click on the first slot, then the keys. Every
 // note read back from the page (pitch, octave, onset, length) must be the

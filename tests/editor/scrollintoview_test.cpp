@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scrolling a row into sight: the key cursor's row comes in at the nearest
 // edge, the play cursor's row one row below the top; bounded as the scroll
 // bar bounds its values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic behind the settings and item dialogs: field checks and their
 // messages, the layout derived from the page-property fields, the rate bands
 // of the display-position radio buttons, the key list, the proportional move

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing at the key cursor slot by slot: the octave, length, accidental, dot
 // and mark keys act on the note just typed (not the empty slot after it),
 // Backspace takes back what stands before the cursor, and marks from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of contents: its rows and selection from a book, the dialog's
 // controls, the page it returns for each way of closing, and its stored size.
 #include <QHeaderView>

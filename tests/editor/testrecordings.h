@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recordings for the transcription tests, made in the test: a bowed-string-
 // like melody (a sawtooth-like spectrum, attack and release), written as a

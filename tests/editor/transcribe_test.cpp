@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's transcription commands: a recording opened as a new unsaved
 // book with its summary and the notes to check selected, a cancel or a
 // recording without music leaving the open book alone, and a take from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface in Simplified Chinese, Traditional Chinese and English: the
 // main window with every dialog, walked for text left in Japanese or English;
 // the translation files finished for every interface text; menus whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its texts, the program icon from the embedded pictures, the
 // licence it states and shows in full, and OK closing it.
 #include <QApplication>

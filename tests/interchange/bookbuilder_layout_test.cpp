@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of the book an imported part becomes: numerals, dashes and rests
 // in their slots, titles and key texts, pitches as degrees of the key, ties,
 // bars sharing rows and rows running over onto pages, triplets, marks on their

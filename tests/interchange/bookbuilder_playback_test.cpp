@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playback of the book an imported part becomes: it sounds the staff score's
 // pitches at their onsets in every key, in real files of other programs, over
 // ties and opening multi-bar rests, and plays repeats, endings, D.S., D.C.,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the tests of the book builder: an imported score written measure by
 // measure in code, and a workspace that builds it into a book and finds its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the tests that import small MusicXML documents of their own: the
 // document's pieces, the book a document becomes, what that book draws and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The return after a D.S. or D.C. plays as the staff score has it: no repeat
 // taken again, only the last endings, and a repeat that ends where the jump
 // stands taken before the jump. Where the book's playback would do otherwise,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key changes imported from MusicXML: a page plays in the key of its header,
 // so a change that falls at the start of a row starts a new page in the new
 // key; within a row the bars keep the old key with accidentals until the

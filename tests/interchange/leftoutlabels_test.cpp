@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labels of what an import left out, as texts to translate: a label that
 // names the thing left out ("対応していない記号 <wedge>") is its template and
 // the name; any other label is its own template. The summary line is built

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MusicXML reader against real files written by other programs (facts
 // checked by reading their XML), and hostile input — broken documents,
 // missing files, bad archives, absurd numbers, deep nesting — that must end

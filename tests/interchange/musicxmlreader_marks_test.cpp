@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks the MusicXML reader takes from small documents: notations that
 // become signs, fingers and strings of bowed parts, slides, directions and
 // hairpins at the notes they belong to, and the jumps and repeats (coda, D.S.,

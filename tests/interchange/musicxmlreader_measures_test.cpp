@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the MusicXML reader puts notes in time and measures in order, shown
 // with small documents: divisions, voices, staves, backup and forward,
 // tuplets, chords, grace notes and cue notes; keys, times, endings,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the tests of the MusicXML reader: small partwise documents built from
 // their pieces, reading one, and what the score read says (a pitch as text,

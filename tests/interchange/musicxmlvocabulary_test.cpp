@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared MusicXML vocabulary: every entry read back from either side
 // gives the entry it came from.
 #include <gtest/gtest.h>

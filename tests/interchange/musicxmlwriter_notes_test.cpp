@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MusicXML export of the notes: the header, part and first attributes,
 // pitches as playback sounds them in every key, accidentals, lengths from
 // dashes and ties over bars, measures with pickups, bar lines, repeats and

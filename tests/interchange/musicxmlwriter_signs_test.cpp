@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MusicXML export of what goes with the notes: every sign of the shared
 // table at its place, loose marks, slides, slurs, ties, hairpins and endings,
 // jumps and the repeats the book implies, tempos and texts in any script, and

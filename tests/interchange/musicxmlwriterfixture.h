@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the tests of the MusicXML export: a page filled with numerals, bar lines
 // and marks in code, exported, checked against the MusicXML 4.0 schema with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A book out to MusicXML and back in keeps what a player wrote: the same
 // numerals with their octaves, accidentals, underlines and dots, the same
 // dashes and rests, and the same signs on the same notes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One export and import of a book is stable: exporting the imported book
 // writes the music the first export wrote, so a book can go out and come
 // back any number of times without losing a hairpin's note or merging tied

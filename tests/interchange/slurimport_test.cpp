@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slurs imported from MusicXML: an arc over two neighbouring numerals of one
 // pitch reads as a tie in numbered notation (and playback holds the note
 // over), so a slur over a repeated note the score does not tie is split

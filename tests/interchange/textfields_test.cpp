@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of a score through every door: MusicXML in, the score file out
 // and in again, MusicXML out. A yen sign stays a yen sign, a composer of
 // three lines keeps its lines, a crafted title cannot make key lines, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tuplets imported from MusicXML: every group plays in exactly the time it
 // is written in, so the bars after it keep their beat; groups the book can
 // bracket get their brackets, and the import says which it could not.

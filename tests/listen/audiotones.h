@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Synthetic bowed-string recordings for the listening tests and benchmark (the
 // definitions are in audiotones_test.cpp): notes with a sawtooth-like spectrum,

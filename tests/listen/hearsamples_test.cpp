@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A take recorded in the editor, heard from its plain samples: the same notes
 // and the same verdicts on silent, quiet and short takes as a file of it, and
 // a cancel that stops the hearing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key of known tunes, and reading the names of keys, metres and tempos.
 #include <gtest/gtest.h>
 

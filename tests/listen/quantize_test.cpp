@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid of each metre, placing onsets on it, and the written lengths and
 // rests of placed notes.
 #include <gtest/gtest.h>

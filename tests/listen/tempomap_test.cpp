@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Following the player's time: the pulse tracked through the notes, the
 // smoothed times of written places, and the fewest tempo changes that keep
 // playback with them.

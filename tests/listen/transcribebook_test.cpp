@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book of a transcription read back as a score (pitches, lengths, ties,
 // triplets, key, metre, tempo changes, marks), the notes to check found in
 // it, the summary, and transcription as a whole with its errors and cancel.

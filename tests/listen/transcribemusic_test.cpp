@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Written music from melodies played from known scores: metre, pickup,
 // lengths, rests, triplets and tempo, steady and drifting, and what the user
 // may fix instead (tempo, metre, key).

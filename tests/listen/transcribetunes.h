@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the transcription tests: tunes written in a small numbered notation,
 // played as a bowed-string player would (tempo drift, uneven onsets, notes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A book in its own environment (undo manager, preferences, layout, glyph
 // table), as the program sets one up, for model tests.

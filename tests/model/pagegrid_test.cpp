@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page grid on layout values a damaged file may hold: linear positions
 // far off the page and a zero row interval give numbers, not a crash.
 #include "model/pagegrid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play of a piece as a MIDI file: every message the sequencer sends lands
 // in its tick, tempo as Set Tempo events, transposition by the key, repeats
 // followed, the metronome track only on request.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A score built in code (the conversion tests' helpers), played offline into a
 // MIDI file that is read back, with the virtual time of every message sent.

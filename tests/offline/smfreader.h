@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a Standard MIDI File back for the tests: the header and every event of
 // every track with its absolute tick. Strict: running status, a chunk that

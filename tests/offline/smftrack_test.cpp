@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of a Standard MIDI File: variable-length quantities, chunks,
 // events with their delta times.
 #include "playback/offline/smftrack.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play of a piece through the offline synthesizer as a WAV file: the
 // header, the exact length, sound where the notes are, and the same bytes
 // every time.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as CPack makes it from this build: the files it installs,
 # what it depends on, the desktop entry, score type and AppStream file checked
 # by the desktop's own validators, the manual page and changelog, and lintian

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick must not allocate: every global allocation of this test program is
 // counted, and a whole play is ticked with the count watched.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live synthesizer's audio stream on a virtual clock: it runs while there
 // is something to hear, closes after a stretch of silence, opens again at the
 // next message, and a stream its server ended is opened again only on

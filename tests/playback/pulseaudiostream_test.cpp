@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The synthesizer's PulseAudio stream against a real server: a private
 // daemon with a null sink, started by the test where pulseaudio is installed.
 #include "playback/pulseaudiostream.h"

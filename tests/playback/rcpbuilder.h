@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds small RCP sequence files in memory for the reader's tests.
 #include <cstdint>

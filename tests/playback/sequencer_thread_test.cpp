@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sequencer driven by the real 1 ms timer while another thread changes the
 // tempo, the mutes and the transposition and stops the play: run under
 // ThreadSanitizer, these must show no data race.

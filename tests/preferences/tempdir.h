@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh folder under /tmp for one test, removed with everything in it.
 #include <stdlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a book as a PDF file: one PDF page per book page at its own size,
 // progress for each page, and no file (or the old file unchanged) when the
 // export is cancelled or fails.

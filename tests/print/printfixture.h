@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Books for the printing tests and what they read back from PDF files: the
 // page count, and a page rasterised by poppler's pdftoppm.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing: which pages a job takes, the scale from page units to printer
 // pixels, the PDF paper of a machine without a printer, and real print jobs
 // on a PDF printer read back page by page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages of the demonstration book drawn as the exports draw them, compared
 // with reference images. Set SORVEL_UPDATE_REFERENCES=1 to rewrite the
 // references after a deliberate change of the drawing (and look at them).

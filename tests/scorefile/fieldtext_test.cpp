@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text with line breaks and other control characters in every string field of
 // the book, its pages and every item class: the file keeps one line per key,
 // no text can add a key, and every value reads back as it was set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Golden files written by hand from the file format (data/make_golden.py): the writer
 // produces them byte for byte, and the reader gives them back unchanged.
 #include "scorefixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A book is saved only when the reader takes it back: the limits of the
 // reader, checked on the book, and the save that refuses a book beyond them.
 #include <unistd.h>

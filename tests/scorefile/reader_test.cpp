@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader's rules and the mends of its unsound cases.
 #include "scorefixture.h"
 

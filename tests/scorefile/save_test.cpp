@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atomic save: a temporary file beside the target, synced, renamed over it.
 #include "scorefixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A score-file test: an environment as the program sets one up, golden files
 // from tests/scorefile/data, and helpers to read and write books.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks by ear, through a real sound server, that the editor's play and
 # tuning tone are heard every time, also after the audio stream closed for
 # silence. Starts a private PulseAudio daemon with a null sink and a virtual X

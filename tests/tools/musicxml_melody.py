@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The melody a staff-notation program plays from a MusicXML part.
 
 This is an independent reading of MusicXML, written from the format's rules and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the editor on real MusicXML files, as a musician would judge it.
 
 For every file of the given folders, through the editor's batch commands:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A colour box: a drop-down list of the standard colours, each with its
 // swatch, and "その他..." to pick any colour with the platform's colour dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the file dialogs open and the file name Save As and the exports
 // propose: the last folder a dialog used, else the user's documents folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questions the main window asks the user (save prompt, file dialogs,
 // messages), as replaceable functions: the program shows the standard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The on/off options of our own beyond the program's documented settings:
 // each a 0/1 key of the settings file's [Editor] section, read where it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog of insert and delete with shift: how many bars or grid slots to
 // open or to clear. It checks the count on OK and keeps itself open with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print preview: one page of the book as it prints, on a grey scroll box,
 // with page buttons, the page number, a zoom list and a print button. It

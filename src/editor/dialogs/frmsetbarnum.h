@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bar count of a multi-bar rest: one number, 1 to 999, stored as decimal
 // text in the item's BarNum.

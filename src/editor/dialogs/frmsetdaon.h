@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A daon mark's small notes: for each of four rows a finger number, a pitch
 // and an octave, and the length of the notes.

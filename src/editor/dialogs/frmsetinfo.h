@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings dialog in its three modes: the book's title and layout, the
 // shown page's header texts and layout, and the program's options with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's display-position panel: the mark groups, their
 // rates and the preview of a sample note with the chosen groups' marks
 // above it, drawn on a scratch page of the dialog's own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog's rhythm entry option: whether typed digits take the
 // octave nearest the note before them, kept under a key of our own.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A note's accidental and dot positions: the note is shown large, and the
 // user drags the accidental and the dot to where they belong. OK stores the

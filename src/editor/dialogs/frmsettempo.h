@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tempo mark's value, unit (per minute or per cent) and whether it is left
 // out of print.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text box's lines, font and frame. The dialog can be resized; its memo
 // shows the text in the box's font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of contents: lists page 1 and every page that starts a piece,
 // with key, composer and page number, and returns the page the user picks.

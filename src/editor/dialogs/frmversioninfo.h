@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: the program's icon, name and version, its copyright and
 // licence (the full text a button away), and an OK button. The main window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 128 programs of General MIDI as the play dialog lists them: the
 // three-digit program number from 001, a colon and the name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing one item's properties in its dialog, as a double-click on the page
 // asks: daon marks, multi-bar rests, text boxes, tempo marks and notes each

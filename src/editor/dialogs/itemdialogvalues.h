@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the item property dialogs without any widget: the range
 // checks of bar count and tempo, the daon mark's note data built from the

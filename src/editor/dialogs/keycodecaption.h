@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the key list of the settings dialog shows a page's key text: as it is
 // stored, except where a translation drops the empty string degrees.

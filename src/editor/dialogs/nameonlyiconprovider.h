@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The icons and type names of the file dialogs, told by a file's name alone.
 // Qt's own provider asks the MIME database, which reads a file whose name it

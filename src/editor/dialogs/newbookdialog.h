@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The new-book dialog: title, composer, key, time signature, tempo and the
 // number of pages of a book to be made, asked at once; Enter takes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic and rules behind the settings dialog, without any widget:
 // the checks of its number fields with their messages, the layout values

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows of the table of contents, built from a book without any widget: one
 // row for page 1 and one for every later page that starts a piece (has a

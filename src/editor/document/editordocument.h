@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editable document: the open book with its workspace (undo manager,
 // preferences, layout, glyphs), its file name and the saved mark in the undo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a command family needs of the window it lives in, besides the
 // document and the page view: binding its actions, the dialogs' parent and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clicks heard in the headphones while recording: a count-in of a few
 // beats and, if chosen, a metronome after it, as 16-bit mono samples that an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record dialog: the input device, a level meter, an optional count-in
 // and metronome in the headphones at a chosen tempo, Record and Stop. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the listening library's hearing of a recording on a worker thread
 // while the window shows a progress dialog that can cancel it; the model is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The samples of a take as the microphone delivers them: raw interleaved
 // bytes in the device's format, mixed down to mono floats and kept whole,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The File menu's transcription commands: a recording on disk, or a take
 // recorded in the record dialog, heard on a worker thread and opened as a new

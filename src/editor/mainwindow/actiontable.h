@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menus, page bar and toolbar as data, in the order they
 // appear: the window builds them from these tables and nowhere else.

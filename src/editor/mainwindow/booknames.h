@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names the editor gives the open book where it has no file yet, and the
 // program's name after it in the window title (both translated in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Edit menu's commands on the page view: cut, copy and paste through the
 // system clipboard, delete, select all, select the same kind, vertical

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the page view of the open document, the menus, page bar,
 // toolbar and status bar, the file and page commands with the save prompt,

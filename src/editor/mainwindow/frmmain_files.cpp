@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's file commands: new book, open, reopen, save, save as,
 // dropped files, undo and redo, help and the about box.
 #include <QApplication>

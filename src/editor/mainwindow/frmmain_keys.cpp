@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's keyboard entry and the link between the palette and the
 // page view: keys reach the window before its controls, typed characters
 // choose tools by the key map, the rest goes to the page view.

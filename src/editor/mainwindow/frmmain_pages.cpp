@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's page commands: moving between pages, new, insert and
 // delete page, and the table of contents.
 #include <QLabel>

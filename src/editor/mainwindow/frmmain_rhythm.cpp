@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rhythm entry in the main window: the checkable Tools entry, the keys that
 // type notes of the current length while the key cursor is shown (with
 // accidentals, grace notes and a bar closed short), the status-bar line with

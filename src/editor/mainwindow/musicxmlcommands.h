@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's MusicXML commands: a staff score read in as a new book
 // (its first part with notes), and the open book saved as MusicXML. The file

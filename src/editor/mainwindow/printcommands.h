@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's printing commands: print a range of pages, printer
 // set-up, the print preview, the current page as a bitmap and the whole book

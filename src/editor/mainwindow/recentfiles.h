@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recent-file list of "開き直す(&R)": full paths, newest first, at most
 // eight, an entry entered again moving to the top.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings commands of the main window: book settings, page settings and
 // options, each shown in the settings dialog. Book and page settings are one

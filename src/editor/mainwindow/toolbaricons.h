@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolbar's pictures, drawn as vector shapes so they stay sharp at any
 // screen scale.

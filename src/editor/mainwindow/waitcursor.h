@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hourglass for as long as the object lives, around work the user waits
 // for (reading, writing, printing).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view: shows one page of the open book on the paint box, keeps the
 // off-screen page image, the selection, the current item and the key cursor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page view's handling of the mouse: hit tests, selection, rubber band,
 // moving and resizing, the key cursor shown by a click, and the marks drawn
 // over the page image. Placing a tool lives in musicpaintbox_placement.cpp,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page view's keys: the key cursor's steps, Delete and Backspace, the
 // octave and length keys, typed accidentals, and the note just typed, which
 // those keys act on while the cursor stands right after it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page view's placing of tools: one operation that puts the current tool
 // at a page position as one undo step (a new symbol, marks and changes on
 // notes, bar lines and beats rewritten, the paste buffer), the typed tool of

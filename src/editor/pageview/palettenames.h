@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names of the tool palette's buttons and the keys that type their
 // glyphs, for the buttons' tooltips and the key printed under them.

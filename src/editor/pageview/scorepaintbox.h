@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widget the page is shown on (`pbScore1`): sized to the page at the
 // view's zoom, it leaves the drawing to its owner and turns widget positions

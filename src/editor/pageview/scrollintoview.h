@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the page view scrolls a row into sight: the key cursor and the
 // play cursor both bring their row in with one row interval of margin.

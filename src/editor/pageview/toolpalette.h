@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool palette (`pcTool`): tabs of buttons, one per placeable glyph, in
 // one radio group. A click chooses a tool for one placement, a double-click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The association of score files (*.svl) with the program on a freedesktop
 // desktop, for the current user: a desktop entry for the program, a

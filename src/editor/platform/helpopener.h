@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens the help pages that travel inside the program: they are copied into the
 // user's cache folder (a browser cannot read Qt resources) and the table of

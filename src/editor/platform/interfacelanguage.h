@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language of the interface: chosen once at start from the settings key
 // Editor/Language ("auto", "ja", "zh_CN", "zh_TW", "en") or, for "auto" or no

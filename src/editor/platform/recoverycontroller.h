@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recovery copies for the main window: while the book has unsaved changes it is
 // serialised on the GUI thread at every tick and the bytes are written by a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recovery copies on disk: one score file per running editor in the user's
 // state folder, its side file, and the leftovers of editors that ended without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The translated form of texts marked elsewhere: constants marked with
 // QT_TRANSLATE_NOOP(context, text), and the templates the Qt-free layers hand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The piano keyboard "ピアノ鍵盤": a key held with the mouse sounds on channel
 // index 2, and the key released with the left button is entered at the page

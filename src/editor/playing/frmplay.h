@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play dialog "演奏コントロール": how the next play is built (tempo,
 // count-in, repeats, passes) and what may change while it plays (tempo,

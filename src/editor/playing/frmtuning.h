@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tuning dialog "チューニング": sounds the erhu's open strings, the inner
 // string D (62) and the outer string A (69), on channel index 0 until they

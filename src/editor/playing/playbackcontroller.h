@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's side of playback: the MIDI output and the choice of its device
 // (opened off the GUI thread, since the synthesizer's SoundFont takes a while),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the piece that holds a page into the tracks the sequencer plays:
 // track 1 the melody with its tempo events, track 2 the metronome, track 4

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clicks counted in before the music: whole bars less the beats the play
 // starts into its first bar, with silences of the same length on the melody

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the expressive rendering reads from the marks of one note: its
 // dynamic, accents, articulation, ornament, slide, vibrato, fermata and grace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The melody of an expressive play: dynamics as velocities, hairpins as
 // expression ramps, grace groups, ornaments, slides, vibrato, accents,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How long each note sounds: 80 % of its length, 30 % when marked staccato,
 // running into a dash that follows it, and legato under a slur.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loudness hairpins give the notes they span, found once for the piece:
 // from the level in force where a hairpin begins to the next dynamic after

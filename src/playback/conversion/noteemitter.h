@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes one note as it is played: the tempo of a page entered and the note's
 // tempo mark, its melody event in the key of its page, and the metronome

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MIDI note numbers of scale degrees, before the key is applied (the key is
 // the transposition of the melody track at play time).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The melody events of one note in expressive playback, each at a tick
 // offset from the note's onset: notes of its ornaments and grace groups,

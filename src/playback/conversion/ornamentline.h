@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes that play the body of one note in expressive playback: the note
 // held, a trill or tremolo repeated to its end, or the quick notes of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An incomplete first bar (a pickup) counts its beats from the end of the bar,
 // so the metronome and the count-in treat it as the bar's last beats.

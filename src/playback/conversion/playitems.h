@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The items of one piece in play order (notes, bar lines, multi-bar rests and
 // time signatures of its pages) and what the conversion reads from them: codes, marks, jump

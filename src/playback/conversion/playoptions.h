@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the play dialog (or a batch command) asks of one conversion.
 #include "model/preferences.h"

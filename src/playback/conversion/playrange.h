@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which stretch of the piece is played: from the beat holding the first
 // selected note to the beat boundary after the last one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes a play runs between, from the notes selected on the page view.
 #include <vector>

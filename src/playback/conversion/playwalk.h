@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The walk through the play range in play order: repeat bar lines, volta
 // brackets, D.C., D.S., coda and fine are followed, and every item taken is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Taking the count-in out of a built sequence, so that a repeated play starts
 // with the music.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Appends the events the conversion makes to the melody, metronome and
 // count-in tracks, keeping every value inside the range its field and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tempo a play starts with.
 #include "playback/conversion/playitems.h"

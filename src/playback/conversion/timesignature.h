@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A time signature as the conversion counts it: beats per bar and the unit,
 // with the tick lengths of its beat and bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records an offline play as a Standard MIDI File, format 1 with 48 ticks per
 // quarter: one file tick per sequencer tick, the tick period as the tempo

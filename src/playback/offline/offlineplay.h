@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the piece holding a page without a timer or a display: the sequence is
 // built and the sequencer started as the play button does with the default play

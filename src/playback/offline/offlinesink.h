@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an offline play feeds: the messages the sequencer sends, as a MIDI
 // output, and after every millisecond of virtual time where the play stands.

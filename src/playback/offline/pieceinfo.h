@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a file made from a play says about the piece besides its sound: the
 // title and the time signature.

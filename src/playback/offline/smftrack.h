@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One track chunk ("MTrk") of a Standard MIDI File being written: events in
 // order of their ticks, each with its delta time, every status byte written

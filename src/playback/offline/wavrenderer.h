@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Renders an offline play through the offline synthesizer into a WAV file
 // (RIFF/WAVE PCM, 16-bit stereo): after every millisecond of the play exactly

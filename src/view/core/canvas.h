@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small drawing surface that page and item drawing is written against,
 // in page units (1/120 inch). The program implements it with QPainter;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A daon: up to four small grace notes beside a main note, on the left or
 // the right, with duration lines, a hook towards the main note, octave dots
 // and finger numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What page and item drawing needs besides the canvas: the preferences, the
 // accidentals in force, the glyph rates and the layout of the page, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid of a page image: each row's baseline and a tick at each slot.
 #include <algorithm>
 #include <cstdint>

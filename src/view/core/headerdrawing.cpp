@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page header: title, two rules under it, composer on the right, key
 // and tempo line at the foot of the title band.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing of every item kind, one family per source file. Each function
 // draws the item and stores what it measured (Width, Height and the private

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A note: its numeral, the accidental it shows against the accidentals in
 // force in its bar, its duration lines (joined to the next note of the same
 // beam group), octave dots and augmentation dot.

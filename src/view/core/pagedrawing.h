@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing a whole page: the header, every item in the page's order, the page
 // number, and the page image of the view (white page, grid, page).

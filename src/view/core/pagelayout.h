@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view's use of the current page's layout: making a page current,
 // and the key cursor's steps over the grid (model/pagegrid.h), all in page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play cursor's line: a vertical line through the note being played.
 // Restoring the page image under it is the view's part.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mark of a selected item: a dotted black outline. Items with a width
 // add the handle that resizes them, a FillBlackRect at their right end.

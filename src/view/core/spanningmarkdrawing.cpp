@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marks that span from PosX over Width, centred vertically on PosY:
 // hairpins, slurs, arches, numbered brackets and triplet brackets.
 #include <algorithm>

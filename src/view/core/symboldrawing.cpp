@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Items drawn as one glyph (bar lines, time signatures, signs, and the
 // numeral of a note) and the horizontal bar of a multi-bar rest.
 #include "base/arith.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tempo mark: the quarter-note glyph followed by "=" and the tempo. Marks
 // that are not to be printed appear on the screen only.
 #include "base/arith.h"

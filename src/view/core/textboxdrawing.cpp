@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text box: lines of free text in the box's own font, centred on its
 // position as a block, with an optional frame of a set minimum size.
 #include <algorithm>

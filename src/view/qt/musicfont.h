@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Registers the embedded music font for this process and maps the Windows
 // Japanese font names the score files use to the installed IPA fonts.

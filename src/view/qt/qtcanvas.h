@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas of page drawing on a QPainter whose unit is the page unit; the
 // caller scales the painter to the device (screen, image, PDF, printer).

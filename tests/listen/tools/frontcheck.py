@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the listening front on a folder of takes and shows its errors.
 
     frontcheck.py --hear BUILD/tests/listen/listen_hearnotes --takes DIR

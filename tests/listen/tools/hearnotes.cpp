@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes what the listening front hears in recordings, for measuring it
 // against a corpus's truth: OUT/NAME.notes.txt with a line "onset offset
 // midi" per note (seconds; the marks after a "#"), and with --frames also

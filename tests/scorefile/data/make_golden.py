@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the golden score files of tests/scorefile byte for byte, as the file format
 prescribes them (CP932, CR LF after every line). The outputs are committed;
 run this only to change them:  /usr/bin/python3 make_golden.py"""

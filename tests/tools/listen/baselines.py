@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Baselines for the listening corpus, measured as transcriptions are.
 
     baselines.py --takes DIR [--method aubionotes|rounded|all] [TAKE ...]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a book plays and how it is written, read through the editor's exports.
 
 The playback (`sorvel --export-midi`) gives each note's time in seconds and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tests of the listening corpus tools: the tune format, the scoring, the
 performer, the libsndfile reader, and every tune through the editor.
 

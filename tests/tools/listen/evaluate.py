@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures transcriptions of the corpus's takes against their truth.
 
     evaluate.py --sorvel BIN --takes DIR (--run | --books DIR | --truth-books | --notes DIR)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Hostile and odd audio files for the listening tests, made deterministically.
 
     hostile.py --out DIR [--long]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """`sorvel --transcribe` on hostile and odd recordings, run as a user runs it.
 
     hostile_test.py SORVEL DATA_DIR

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A player's take of a book: the editor's expressive MIDI export made human.
 
 The editor plays a book's marks as MIDI (slides and vibrato as pitch bends,

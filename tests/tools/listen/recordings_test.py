@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end test of listening: recordings rendered now, transcribed by
 `sorvel --transcribe`, measured against their truth.
 

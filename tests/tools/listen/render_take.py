@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders takes of the listening corpus: recordings of tunes with their truth.
 
     render_take.py --sorvel build/sorvel --out DIR [--set dev|heldout|test] [TAKE ...]

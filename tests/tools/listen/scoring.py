@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How well a transcription matches a take's truth.
 
 The measures, each a number from 0 to 1:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads audio files with libsndfile, as the listening library does.
 
 Through ctypes, so that the tools see exactly the samples the library's

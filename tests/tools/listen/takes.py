@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The takes of the listening corpus: which tune, how it is played and recorded.
 
 Each take names its tune (tunes/NAME.tune) and the performance and recording:

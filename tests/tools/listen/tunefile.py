@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tunes of the listening corpus: a small text format and its MusicXML.
 
 A tune file (tunes/*.tune, UTF-8) holds a header of "name: value" lines ("#" lines are comments), a
