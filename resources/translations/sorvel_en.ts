@@ -171,6 +171,17 @@ File: %1</translation>
         <source>PDF(*.pdf);;全てのファイル(*.*)</source>
         <translation>PDF (*.pdf);;All files (*.*)</translation>
     </message>
+    <message>
+        <source>録音(*.wav *.flac *.ogg *.mp3);;すべてのファイル(*.*)</source>
+        <translation>Recordings(*.wav *.flac *.ogg *.mp3);;All Files(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HearingTask</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>HelpOpener</name>
@@ -392,6 +403,61 @@ The help contents page is the following file. Please open it in your browser.
         <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
         <translation>&amp;About...</translation>
     </message>
+    <message>
+        <source>録音ファイルから採譜(&amp;T)...</source>
+        <translation>Transcri&amp;be Recording File...</translation>
+    </message>
+    <message>
+        <source>録音して採譜(&amp;R)...</source>
+        <translation>Record and Trans&amp;cribe...</translation>
+    </message>
+</context>
+<context>
+    <name>NewBookDialog</name>
+    <message>
+        <source>ブック新規作成</source>
+        <translation>New Book</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>Composer</translation>
+    </message>
+    <message>
+        <source>調</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>拍子</source>
+        <translation>Time signature</translation>
+    </message>
+    <message>
+        <source>♩＝</source>
+        <translation>♩＝</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>ページ数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>OK で、1 ページ目の最初の小節から音符を入力できます。</source>
+        <translation>After OK, type the notes from the first bar of page 1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>PageBar</name>
@@ -465,6 +531,10 @@ The help contents page is the following file. Please open it in your browser.
     <message>
         <source>この位置にある記号には貼り付けられません。</source>
         <translation>Cannot paste onto the symbol at this position.</translation>
+    </message>
+    <message>
+        <source>この記号は休符には付けられません。</source>
+        <translation>This mark cannot go on a rest.</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1041,49 @@ The help contents page is the following file. Please open it in your browser.
     </message>
 </context>
 <context>
+    <name>TfrmRecord</name>
+    <message>
+        <source>録音して採譜</source>
+        <translation>Record and Transcribe</translation>
+    </message>
+    <message>
+        <source>入力デバイス(&amp;D):</source>
+        <translation>Input &amp;device:</translation>
+    </message>
+    <message>
+        <source>レベル:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>テンポ(&amp;T):</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>カウントを入れる(&amp;C)</source>
+        <translation>&amp;Count in</translation>
+    </message>
+    <message>
+        <source>拍</source>
+        <translation>beats</translation>
+    </message>
+    <message>
+        <source>録音中にメトロノームを鳴らす(&amp;M)</source>
+        <translation>&amp;Metronome while recording</translation>
+    </message>
+    <message>
+        <source>録音(&amp;R)</source>
+        <translation>&amp;Record</translation>
+    </message>
+    <message>
+        <source>停止(&amp;S)</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TfrmSetBarNum</name>
     <message>
         <source>小節数入力</source>
@@ -1382,6 +1495,14 @@ The help contents page is the following file. Please open it in your browser.
     <message>
         <source>ブック新規作成で、タイトル・調・拍子などを最初に聞く</source>
         <translation>Ask for the title, key, time signature and more when making a new book</translation>
+    </message>
+    <message>
+        <source>リズム入力</source>
+        <translation>Rhythm entry</translation>
+    </message>
+    <message>
+        <source>オクターブを自動で決める</source>
+        <translation>Choose the octave automatically</translation>
     </message>
 </context>
 <context>
@@ -2340,6 +2461,13 @@ This change was not undone because other changes followed it.</translation>
     </message>
 </context>
 <context>
+    <name>sorvel::NewBookDialog</name>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::PlaybackController</name>
     <message>
         <source>再生</source>
@@ -2572,6 +2700,34 @@ Everything other than printing works as usual.</translation>
         <source>この先には音符があるため、入力できません。</source>
         <translation>There are notes ahead; nothing more can be entered here.</translation>
     </message>
+    <message>
+        <source>弱起の小節を閉じました。次の音符から小節が始まります。</source>
+        <translation>Pickup bar closed. Full bars start with the next note.</translation>
+    </message>
+    <message>
+        <source>小節を短く閉じました。</source>
+        <translation>Bar closed short.</translation>
+    </message>
+    <message>
+        <source>装飾音の後には、それを付ける音符を入力してください。</source>
+        <translation>After grace notes, type the note they belong to.</translation>
+    </message>
+    <message>
+        <source>装飾音には臨時記号を付けられません。</source>
+        <translation>Grace notes cannot take accidentals.</translation>
+    </message>
+    <message>
+        <source>装飾音は４つまでです。</source>
+        <translation>At most four grace notes.</translation>
+    </message>
+    <message>
+        <source>x z: オクターブ&#x3000;c v: 長さ&#x3000;# b n: 臨時記号&#x3000;g: 装飾音&#x3000;/: 小節を閉じる</source>
+        <translation>x z: octave  c v: length  # b n: accidentals  g: grace note  /: close the bar</translation>
+    </message>
+    <message>
+        <source>&#x3000;装飾音 %1</source>
+        <translation>  Grace notes %1</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::TfrmPlay</name>
@@ -2582,6 +2738,25 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>MUTE</source>
         <translation>Every pass</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmRecord</name>
+    <message>
+        <source>録音に使える入力デバイスがありません。</source>
+        <translation>There is no input device to record from.</translation>
+    </message>
+    <message>
+        <source>カウント中…</source>
+        <translation>Counting in…</translation>
+    </message>
+    <message>
+        <source>録音中 %1</source>
+        <translation>Recording %1</translation>
+    </message>
+    <message>
+        <source>録音できませんでした。入力デバイスを確かめてください。</source>
+        <translation>Recording failed. Please check the input device.</translation>
     </message>
 </context>
 <context>
@@ -2694,6 +2869,18 @@ Everything other than printing works as usual.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>このプログラムはフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）バージョン 3、またはそれ以降のバージョンの条件のもとで、再配布や改変ができます。保証は一切ありません。</source>
+        <translation>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License (GPL), version 3 or any later version. It comes with absolutely no warranty.</translation>
+    </message>
+    <message>
+        <source>GNU 一般公衆利用許諾書</source>
+        <translation>GNU General Public License</translation>
+    </message>
+    <message>
+        <source>ライセンス(&amp;L)...</source>
+        <translation>&amp;License...</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::ToolPalette</name>
@@ -2751,279 +2938,505 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>休符</source>
-        <translation>Rest</translation>
+        <translation type="vanished">Rest</translation>
     </message>
     <message>
         <source>延長線</source>
-        <translation>Sustain dash</translation>
+        <translation type="vanished">Sustain dash</translation>
     </message>
     <message>
         <source>付点</source>
-        <translation>Dot</translation>
+        <translation type="vanished">Dot</translation>
     </message>
     <message>
         <source>長休符（複数小節）</source>
-        <translation>Multi-bar rest</translation>
+        <translation type="vanished">Multi-bar rest</translation>
     </message>
     <message>
         <source>開放弦</source>
-        <translation>Open string</translation>
+        <translation type="vanished">Open string</translation>
     </message>
     <message>
         <source>小節線</source>
-        <translation>Bar line</translation>
+        <translation type="vanished">Bar line</translation>
     </message>
     <message>
         <source>複縦線</source>
-        <translation>Double bar line</translation>
+        <translation type="vanished">Double bar line</translation>
     </message>
     <message>
         <source>終止線</source>
-        <translation>Final bar line</translation>
+        <translation type="vanished">Final bar line</translation>
     </message>
     <message>
         <source>反復記号（始め）</source>
-        <translation>Start repeat</translation>
+        <translation type="vanished">Start repeat</translation>
     </message>
     <message>
         <source>反復記号（終わり）</source>
-        <translation>End repeat</translation>
+        <translation type="vanished">End repeat</translation>
     </message>
     <message>
         <source>反復記号（両側）</source>
-        <translation>Repeat on both sides</translation>
+        <translation type="vanished">Repeat on both sides</translation>
     </message>
     <message>
         <source>ダウンボウ</source>
-        <translation>Pull bow (down-bow)</translation>
+        <translation type="vanished">Pull bow (down-bow)</translation>
     </message>
     <message>
         <source>アップボウ</source>
-        <translation>Push bow (up-bow)</translation>
+        <translation type="vanished">Push bow (up-bow)</translation>
     </message>
     <message>
         <source>内弦</source>
-        <translation>Inner string</translation>
+        <translation type="vanished">Inner string</translation>
     </message>
     <message>
         <source>外弦</source>
-        <translation>Outer string</translation>
+        <translation type="vanished">Outer string</translation>
     </message>
     <message>
         <source>フラット</source>
-        <translation>Flat</translation>
+        <translation type="vanished">Flat</translation>
     </message>
     <message>
         <source>ナチュラル</source>
-        <translation>Natural</translation>
+        <translation type="vanished">Natural</translation>
     </message>
     <message>
         <source>シャープ</source>
-        <translation>Sharp</translation>
+        <translation type="vanished">Sharp</translation>
     </message>
     <message>
         <source>テキスト</source>
-        <translation>Text</translation>
+        <translation type="vanished">Text</translation>
     </message>
     <message>
         <source>ピアニッシッシモ（ppp）</source>
-        <translation>Pianississimo (ppp)</translation>
+        <translation type="vanished">Pianississimo (ppp)</translation>
     </message>
     <message>
         <source>ピアニッシモ（pp）</source>
-        <translation>Pianissimo (pp)</translation>
+        <translation type="vanished">Pianissimo (pp)</translation>
     </message>
     <message>
         <source>ピアノ（p）</source>
-        <translation>Piano (p)</translation>
+        <translation type="vanished">Piano (p)</translation>
     </message>
     <message>
         <source>メゾピアノ（mp）</source>
-        <translation>Mezzo-piano (mp)</translation>
+        <translation type="vanished">Mezzo-piano (mp)</translation>
     </message>
     <message>
         <source>メゾフォルテ（mf）</source>
-        <translation>Mezzo-forte (mf)</translation>
+        <translation type="vanished">Mezzo-forte (mf)</translation>
     </message>
     <message>
         <source>フォルテ（f）</source>
-        <translation>Forte (f)</translation>
+        <translation type="vanished">Forte (f)</translation>
     </message>
     <message>
         <source>フォルティッシモ（ff）</source>
-        <translation>Fortissimo (ff)</translation>
+        <translation type="vanished">Fortissimo (ff)</translation>
     </message>
     <message>
         <source>フォルティッシッシモ（fff）</source>
-        <translation>Fortississimo (fff)</translation>
+        <translation type="vanished">Fortississimo (fff)</translation>
     </message>
     <message>
         <source>スフォルツァンド（sf）</source>
-        <translation>Sforzando (sf)</translation>
+        <translation type="vanished">Sforzando (sf)</translation>
     </message>
     <message>
         <source>クレッシェンド</source>
-        <translation>Crescendo</translation>
+        <translation type="vanished">Crescendo</translation>
     </message>
     <message>
         <source>デクレッシェンド</source>
-        <translation>Decrescendo</translation>
+        <translation type="vanished">Decrescendo</translation>
     </message>
     <message>
         <source>フィーネ（Fine）</source>
-        <translation>Fine</translation>
+        <translation type="vanished">Fine</translation>
     </message>
     <message>
         <source>セーニョ</source>
-        <translation>Segno</translation>
+        <translation type="vanished">Segno</translation>
     </message>
     <message>
         <source>ダル・セーニョ（D.S.）</source>
-        <translation>Dal segno (D.S.)</translation>
+        <translation type="vanished">Dal segno (D.S.)</translation>
     </message>
     <message>
         <source>コーダ</source>
-        <translation>Coda</translation>
+        <translation type="vanished">Coda</translation>
     </message>
     <message>
         <source>ダ・カーポ（D.C.）</source>
-        <translation>Da capo (D.C.)</translation>
+        <translation type="vanished">Da capo (D.C.)</translation>
     </message>
     <message>
         <source>ハーモニクス</source>
-        <translation>Harmonic</translation>
+        <translation type="vanished">Harmonic</translation>
     </message>
     <message>
         <source>下方モルデント</source>
-        <translation>Lower mordent</translation>
+        <translation type="vanished">Lower mordent</translation>
     </message>
     <message>
         <source>左手ピチカート</source>
-        <translation>Left-hand pizzicato</translation>
+        <translation type="vanished">Left-hand pizzicato</translation>
     </message>
     <message>
         <source>スタッカート</source>
-        <translation>Staccato</translation>
+        <translation type="vanished">Staccato</translation>
     </message>
     <message>
         <source>トリル</source>
-        <translation>Trill</translation>
+        <translation type="vanished">Trill</translation>
     </message>
     <message>
         <source>トリル（波線つき）</source>
-        <translation>Trill with wavy line</translation>
+        <translation type="vanished">Trill with wavy line</translation>
     </message>
     <message>
         <source>上方モルデント</source>
-        <translation>Upper mordent</translation>
+        <translation type="vanished">Upper mordent</translation>
     </message>
     <message>
         <source>ターン</source>
-        <translation>Turn</translation>
+        <translation type="vanished">Turn</translation>
     </message>
     <message>
         <source>逆ターン</source>
-        <translation>Inverted turn</translation>
+        <translation type="vanished">Inverted turn</translation>
     </message>
     <message>
         <source>ビブラート</source>
-        <translation>Vibrato</translation>
+        <translation type="vanished">Vibrato</translation>
     </message>
     <message>
         <source>アクセント</source>
-        <translation>Accent</translation>
+        <translation type="vanished">Accent</translation>
     </message>
     <message>
         <source>スタッカーティッシモ</source>
-        <translation>Staccatissimo</translation>
+        <translation type="vanished">Staccatissimo</translation>
     </message>
     <message>
         <source>トレモロ</source>
-        <translation>Tremolo</translation>
+        <translation type="vanished">Tremolo</translation>
     </message>
     <message>
         <source>ブレス</source>
-        <translation>Breath mark</translation>
+        <translation type="vanished">Breath mark</translation>
     </message>
     <message>
         <source>上行スライド</source>
-        <translation>Upward slide</translation>
+        <translation type="vanished">Upward slide</translation>
     </message>
     <message>
         <source>下行スライド</source>
-        <translation>Downward slide</translation>
+        <translation type="vanished">Downward slide</translation>
     </message>
     <message>
         <source>長い上行スライド</source>
-        <translation>Long upward slide</translation>
+        <translation type="vanished">Long upward slide</translation>
     </message>
     <message>
         <source>長い下行スライド</source>
-        <translation>Long downward slide</translation>
+        <translation type="vanished">Long downward slide</translation>
     </message>
     <message>
         <source>スラー</source>
-        <translation>Slur</translation>
+        <translation type="vanished">Slur</translation>
     </message>
     <message>
         <source>三連符</source>
-        <translation>Triplet</translation>
+        <translation type="vanished">Triplet</translation>
     </message>
     <message>
         <source>前打音</source>
-        <translation>Grace note before</translation>
+        <translation type="vanished">Grace note before</translation>
     </message>
     <message>
         <source>後打音</source>
-        <translation>Grace note after</translation>
+        <translation type="vanished">Grace note after</translation>
     </message>
     <message>
         <source>連音の弧線</source>
-        <translation>Tuplet arch</translation>
+        <translation type="vanished">Tuplet arch</translation>
     </message>
     <message>
         <source>リタルダンド（rit.）</source>
-        <translation>Ritardando (rit.)</translation>
+        <translation type="vanished">Ritardando (rit.)</translation>
     </message>
     <message>
         <source>アッチェレランド（accel.）</source>
-        <translation>Accelerando (accel.)</translation>
+        <translation type="vanished">Accelerando (accel.)</translation>
     </message>
     <message>
         <source>テンポ</source>
-        <translation>Tempo</translation>
+        <translation type="vanished">Tempo</translation>
     </message>
     <message>
         <source>1オクターブ下げる</source>
-        <translation>One octave down</translation>
+        <translation type="vanished">One octave down</translation>
     </message>
     <message>
         <source>1オクターブ上げる</source>
-        <translation>One octave up</translation>
+        <translation type="vanished">One octave up</translation>
     </message>
     <message>
         <source>音を短く</source>
-        <translation>Shorter</translation>
+        <translation type="vanished">Shorter</translation>
     </message>
     <message>
         <source>音を長く</source>
-        <translation>Longer</translation>
+        <translation type="vanished">Longer</translation>
     </message>
     <message>
         <source>音符 %1</source>
-        <translation>Note %1</translation>
+        <translation type="vanished">Note %1</translation>
     </message>
     <message>
         <source>指番号 %1</source>
-        <translation>Finger %1</translation>
+        <translation type="vanished">Finger %1</translation>
     </message>
     <message>
         <source>%1番かっこ</source>
-        <translation>Ending %1</translation>
+        <translation type="vanished">Ending %1</translation>
     </message>
     <message>
         <source>%1 拍子</source>
-        <translation>%1 time</translation>
+        <translation type="vanished">%1 time</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TranscribeCommands</name>
+    <message>
+        <source>録音を聞き取っています…</source>
+        <translation>Listening to the recording…</translation>
+    </message>
+    <message>
+        <source>録音</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>確かめたい音を %1 ページで選択してあります。</source>
+        <translation>The notes to check are selected on page %1.</translation>
+    </message>
+    <message>
+        <source>ほかに確かめたい音のあるページ: %1</source>
+        <translation>Other pages with notes to check: %1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::app</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>楽譜ファイルではありません（1 行目が楽譜のヘッダーではありません）。</source>
+        <translation>Not a score file (the first line is not the score header).</translation>
+    </message>
+    <message>
+        <source>ブックにページ %1 はありません（%2 ページまでです）。</source>
+        <translation>The book has no page %1 (it has %2 pages).</translation>
+    </message>
+    <message>
+        <source>楽譜を開くときと同じように読み込み、保存するときと同じように書き出します。</source>
+        <translation>Reads a score exactly as opening it does and writes it exactly as saving does.</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）を PNG 画像に書き出します。1 ページ単位が 1 ピクセルです。</source>
+        <translation>Writes page N (by default 1) as a PNG image, one pixel per page unit.</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）をビットマップ（BMP）画像に書き出します。</source>
+        <translation>Writes page N (by default 1) as a bitmap (BMP) image.</translation>
+    </message>
+    <message>
+        <source>ブックの全ページを、1 ページずつ PDF に書き出します。</source>
+        <translation>Writes every page of the book to a PDF file, one PDF page each.</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を標準 MIDI ファイルに書き出します。</source>
+        <translation>Writes the piece around page N as a Standard MIDI File.</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を内蔵シンセサイザーで演奏し、WAV（44.1 kHz、16 ビット、ステレオ）に書き出します。</source>
+        <translation>Plays the piece around page N through the built-in synthesizer into a WAV file (44.1 kHz, 16-bit stereo).</translation>
+    </message>
+    <message>
+        <source>五線譜（.musicxml、.xml、圧縮された .mxl）のパートを数字譜のブックにします。読み込んだものと省いたものを 1 行で知らせます。</source>
+        <translation>Turns a part of a staff score (.musicxml, .xml or compressed .mxl) into a numbered-notation book, and says in one line what was read and what was left out.</translation>
+    </message>
+    <message>
+        <source>ブックを二胡の記号つきで MusicXML 4.0 に書き出します。</source>
+        <translation>Writes the book as MusicXML 4.0 with its erhu marks.</translation>
+    </message>
+    <message>
+        <source>弓で弾いた旋律の録音（WAV、FLAC、OGG、MP3）を数字譜のブックにします。調、拍子、小節線、音の長さ、スライド・ビブラート・トリルを聞き取り、音符の数、1＝、拍子、テンポ、確かめたい音を 1 行で知らせます。</source>
+        <translation>Writes a recording of a bowed melody (WAV, FLAC, OGG, MP3) down as a numbered-notation book: key, time signature, bar lines, lengths, slides, vibrato and trills are heard; one line names the notes, 1=, time signature, tempo and the notes to check.</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
+        <translation>The page to write, counted from 1; for the commands that play, the piece around that page.</translation>
+    </message>
+    <message>
+        <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
+        <translation>The part to import, counted from 1; by default the first part with notes.</translation>
+    </message>
+    <message>
+        <source>メトロノームの音を加えます。</source>
+        <translation>Adds the metronome clicks.</translation>
+    </message>
+    <message>
+        <source>二胡の記号（装飾音、トリル、スライド、ビブラート、強弱）をつけて演奏します。</source>
+        <translation>Plays the erhu's marks: grace notes, trills, slides, vibrato and dynamics.</translation>
+    </message>
+    <message>
+        <source>録音のテンポ（1 分間の四分音符の数）。聞き取らずにこれを使います。</source>
+        <translation>The recording's tempo (quarter notes a minute), used instead of the one heard.</translation>
+    </message>
+    <message>
+        <source>録音の拍子（2/4、3/4、4/4、3/8、6/8）。</source>
+        <translation>The recording's time signature (2/4, 3/4, 4/4, 3/8, 6/8).</translation>
+    </message>
+    <message>
+        <source>録音の調の主音（D、Bb、F# など）。</source>
+        <translation>The tonic of the recording's key (D, Bb, F#, ...).</translation>
+    </message>
+    <message>
+        <source>この説明を表示して終了します。</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>プログラムの名前とバージョンを表示して終了します。</source>
+        <translation>Shows the program's name and version and exits.</translation>
+    </message>
+    <message>
+        <source>これより後の引数はすべてファイル名です（- で始まるファイル名のため）。</source>
+        <translation>Every argument after it is a file name (for names that start with -).</translation>
+    </message>
+    <message>
+        <source>エディターが閉じられたか、コマンドが成功しました。</source>
+        <translation>The editor was closed, or the command succeeded.</translation>
+    </message>
+    <message>
+        <source>コマンドが失敗しました（読めない入力、書き込めない出力など）。エディターを開く画面がないときもこの値です。</source>
+        <translation>The command failed (input that cannot be read, output that cannot be written, and so on); also when there is no display to open the editor on.</translation>
+    </message>
+    <message>
+        <source>コマンドラインが誤っています（不明なオプション、足りない引数、誤った数）。</source>
+        <translation>The command line is wrong (an unknown option, a missing argument, a bad number).</translation>
+    </message>
+    <message>
+        <source>バッチコマンドは一度に一つだけです（%1 と %2）。</source>
+        <translation>Only one batch command at a time (%1 and %2).</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません。sorvel --help を参照してください。</source>
+        <translation>Unknown option %1. See sorvel --help.</translation>
+    </message>
+    <message>
+        <source>%1 には値を指定してください。</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1 には 1 以上の数を指定してください。</source>
+        <translation>%1 needs a number of 1 or more.</translation>
+    </message>
+    <message>
+        <source>%2 では %1 は使えません。</source>
+        <translation>%1 does not apply to %2.</translation>
+    </message>
+    <message>
+        <source>%1 には入力ファイルと出力ファイルが必要です。</source>
+        <translation>%1 needs an input and an output file.</translation>
+    </message>
+    <message>
+        <source>%1 はバッチコマンドと一緒に使うオプションです。</source>
+        <translation>%1 works only with a batch command.</translation>
+    </message>
+    <message>
+        <source>警告: %1</source>
+        <translation>warning: %1</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面がありません（DISPLAY が設定されていません）。バッチコマンドは画面なしで使えます。sorvel --help を参照してください。</source>
+        <translation>There is no display to open the editor on (DISPLAY is not set). The batch commands work without one; see sorvel --help.</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>ファイルを指定するとそのブックを開いてエディターを起動します。バッチコマンドは画面なしで動きます。</source>
+        <translation>Starts the editor, on the book FILE.svl when one is named. The batch commands work without a display.</translation>
+    </message>
+    <message>
+        <source>バッチコマンド:</source>
+        <translation>Batch commands:</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>終了ステータス:</source>
+        <translation>Exit status:</translation>
+    </message>
+    <message>
+        <source>詳しくはマニュアル（man sorvel）を参照してください。</source>
+        <translation>The manual page (man sorvel) says more.</translation>
+    </message>
+    <message>
+        <source>ライセンス GPLv3+: GNU GPL バージョン 3 またはそれ以降 &lt;https://gnu.org/licenses/gpl.html&gt;</source>
+        <translation>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;</translation>
+    </message>
+    <message>
+        <source>これはフリーソフトウェアです。自由に変更し、再配布できます。</source>
+        <translation>This is free software: you are free to change and redistribute it.</translation>
+    </message>
+    <message>
+        <source>法律で認められる範囲で、保証は一切ありません。</source>
+        <translation>There is NO WARRANTY, to the extent permitted by law.</translation>
+    </message>
+    <message>
+        <source>音楽フォントを読み込めませんでした。</source>
+        <translation>The music font could not be loaded.</translation>
+    </message>
+    <message>
+        <source>演奏が %1 時間以内に終わりませんでした。何も書き出していません。</source>
+        <translation>The play did not end within %1 hours; nothing was written.</translation>
+    </message>
+    <message>
+        <source>General MIDI の SoundFont がインストールされていません（fluid-soundfont-gm または timgm6mb-soundfont）。</source>
+        <translation>No General MIDI SoundFont is installed (fluid-soundfont-gm or timgm6mb-soundfont).</translation>
+    </message>
+    <message>
+        <source>SoundFont を読み込めませんでした。</source>
+        <translation>The SoundFont could not be loaded.</translation>
+    </message>
+    <message>
+        <source>--tempo には 20 から 300 までの 1 分間の四分音符の数を指定してください（%1 ではなく）。</source>
+        <translation>--tempo needs quarter notes a minute from 20 to 300, not %1.</translation>
+    </message>
+    <message>
+        <source>--meter には 2/4、3/4、4/4、3/8、6/8 のどれかを指定してください（%1 ではなく）。</source>
+        <translation>--meter needs 2/4, 3/4, 4/4, 3/8 or 6/8, not %1.</translation>
+    </message>
+    <message>
+        <source>--key には長調の主音（C、G、D、F、Bb、F# など）を指定してください（%1 ではなく）。</source>
+        <translation>--key needs the tonic of a major key (C, G, D, F, Bb, F#, ...), not %1.</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3648,152 @@ Everything other than printing works as usual.</translation>
         <source>D.S.・D.C.で戻る部分（繰り返しを除いて書き出しました）</source>
         <translation>The return after D.S./D.C. (written out without repeats)</translation>
     </message>
+    <message>
+        <source>通常のファイルではないため読み込めません。</source>
+        <translation>Cannot read it: it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>MusicXMLに書けない文字を%1個省きました。</source>
+        <translation>Left out %1 characters that MusicXML cannot hold.</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::listen</name>
+    <message>
+        <source>音声ファイル %1 を読めません（%2）。</source>
+        <translation>Cannot read the audio file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 は音声ファイルではありません。</source>
+        <translation>%1 is not an audio file.</translation>
+    </message>
+    <message>
+        <source>%1 は読める音声ファイルではありません（%2）。</source>
+        <translation>%1 is not a readable audio file (%2).</translation>
+    </message>
+    <message>
+        <source>録音に音声が入っていません。</source>
+        <translation>The recording holds no sound.</translation>
+    </message>
+    <message>
+        <source>録音が短すぎます（%1 秒）。</source>
+        <translation>The recording is too short (%1 s).</translation>
+    </message>
+    <message>
+        <source>録音は無音です。</source>
+        <translation>The recording is silent.</translation>
+    </message>
+    <message>
+        <source>録音の音が小さすぎます（最大 %1 dB）。録音レベルを上げてください。</source>
+        <translation>The recording is too quiet (at most %1 dB). Please raise the recording level.</translation>
+    </message>
+    <message>
+        <source>録音が音割れしています（%1 サンプル）。音の高さを誤ることがあります。</source>
+        <translation>The recording is clipped (%1 samples). Pitches may be heard wrongly.</translation>
+    </message>
+    <message>
+        <source>聞き取りを中止しました。</source>
+        <translation>Listening was cancelled.</translation>
+    </message>
+    <message>
+        <source>録音から音符を聞き取れませんでした。</source>
+        <translation>No notes could be heard in the recording.</translation>
+    </message>
+    <message>
+        <source>譜にするのを中止しました。</source>
+        <translation>Writing down was cancelled.</translation>
+    </message>
+    <message>
+        <source>録音の %1 サンプルが音割れしています。</source>
+        <translation>%1 samples of the recording are clipped.</translation>
+    </message>
+    <message>
+        <source>録音の音量が小さすぎます。</source>
+        <translation>The recording is too quiet.</translation>
+    </message>
+    <message>
+        <source>録音を譜にしました（音符 %1、1＝%2、%3 拍子、♩＝%4、確かめたい音 %5）。%6</source>
+        <translation>The recording is written down (notes %1, 1=%2, %3 time, ♩=%4, notes to check %5). %6</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::manpage</name>
+    <message>
+        <source>設定ファイル：オプション、最近使ったファイル、演奏の設定、インターフェースの言語（[Editor] の Language）。XDG_CONFIG_HOME が設定されていれば $XDG_CONFIG_HOME/sorvel/sorvelini です。インストールせず、書き込めるフォルダーから起動したプログラムは、実行ファイルの隣の sorvelini を使います。</source>
+        <translation>The settings file: options, recent files, play settings and the interface language (Language in [Editor]). With XDG_CONFIG_HOME set it is $XDG_CONFIG_HOME/sorvel/sorvelini. A program that is not installed and is started from a folder it can write to uses sorvelini beside the executable instead.</translation>
+    </message>
+    <message>
+        <source>保存していない変更のあるブックの復元用コピー。次に起動したときに復元を提案します。XDG_STATE_HOME が設定されていれば $XDG_STATE_HOME/sorvel/recovery/ です。</source>
+        <translation>Recovery copies of books with unsaved changes, offered for restoring at the next start. With XDG_STATE_HOME set it is $XDG_STATE_HOME/sorvel/recovery/.</translation>
+    </message>
+    <message>
+        <source>操作説明（ヘルプメニューが開くものと同じページ）。</source>
+        <translation>The user guide (the same pages the Help menu opens).</translation>
+    </message>
+    <message>
+        <source>--render-wav が使う SoundFont（.sf2）ファイル。設定されていなければ General MIDI の SoundFont（fluid-soundfont-gm、なければ timgm6mb-soundfont）です。</source>
+        <translation>The SoundFont (.sf2) file --render-wav plays through. Without it, the General MIDI SoundFont (fluid-soundfont-gm, else timgm6mb-soundfont).</translation>
+    </message>
+    <message>
+        <source>設定ファイルの言語が「自動」（既定）のとき、インターフェース、バッチコマンドのメッセージと --help の言語を決めます。LC_ALL、LC_MESSAGES、LANG のうち最初に設定されているもののロケールで、C と POSIX 以外では LANGUAGE の最初の言語が優先します。日本語、中国語（台湾・香港・マカオは繁体字、ほかは簡体字）、それ以外はすべて英語になります。</source>
+        <translation>When the language in the settings file is automatic (the default), these choose the language of the interface, of the batch commands' messages and of --help. The locale is that of the first of LC_ALL, LC_MESSAGES and LANG that is set; unless it is C or POSIX, the first language listed in LANGUAGE takes its place. Japanese and Chinese (traditional for Taiwan, Hong Kong and Macao, simplified for the others) are used as such; any other language gives English.</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面。どちらも（QT_QPA_PLATFORM も）設定されていなければ、エディターを開かずに 1 行のメッセージを出し、終了ステータス 1 で終わります。バッチコマンドは画面を使いません。</source>
+        <translation>The display the editor opens on. When neither is set (nor QT_QPA_PLATFORM), the editor does not open: one line says so and the exit status is 1. The batch commands use no display.</translation>
+    </message>
+    <message>
+        <source>ユーザーコマンド</source>
+        <translation>User Commands</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>二胡の数字譜（簡譜）を書き、印刷し、演奏する楽譜エディター</source>
+        <translation>score editor that writes, prints and plays erhu music in numbered notation (jianpu)</translation>
+    </message>
+    <message>
+        <source>書式</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>ソルベルは二胡奏者のための楽譜エディターです。数字譜（簡譜）に、弓の向き、内弦と外弦、指番号、滑音や装飾音など二胡の記号を書き込みます。一冊の曲集を一つの .svl ファイルに収めます。</source>
+        <translation>Sorvel is a score editor for erhu players. Music is written in numbered notation (jianpu) with the erhu's own marks: bowings, inner and outer string, fingerings, slides and ornaments. A whole book of pieces is kept in one .svl file.</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>Without a batch command, sorvel opens the editor, on the book FILE.svl when one is named. A batch command works without a display: it reads one file and writes one file. On failure it prints one line on standard error, ends with a non-zero exit status and leaves no output file behind.</translation>
+    </message>
+    <message>
+        <source>バッチコマンド</source>
+        <translation>BATCH COMMANDS</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>FILES</translation>
+    </message>
+    <message>
+        <source>環境変数</source>
+        <translation>ENVIRONMENT</translation>
+    </message>
+    <message>
+        <source>終了ステータス</source>
+        <translation>EXIT STATUS</translation>
+    </message>
+    <message>
+        <source>著作権</source>
+        <translation>COPYRIGHT</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::model</name>
@@ -3292,6 +3851,10 @@ Saving over it will lose those changes. Do you want to overwrite it?</translatio
         <source>このプロパティの型は現在使用できません</source>
         <translation>This property&apos;s type cannot be used at present</translation>
     </message>
+    <message>
+        <source>通常のファイルではないため読み込めません。</source>
+        <translation>Cannot read it: it is not a regular file.</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::playback</name>
@@ -3303,59 +3866,32 @@ Saving over it will lose those changes. Do you want to overwrite it?</translatio
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
         <translation>The first ending bracket is missing, or a first ending bracket directly follows an end-repeat sign</translation>
     </message>
-</context>
-<context>
-    <name>NewBookDialog</name>
     <message>
-        <source>ブック新規作成</source>
-        <translation>New Book</translation>
-    </message>
-    <message>
-        <source>タイトル</source>
-        <translation>Title</translation>
-    </message>
-    <message>
-        <source>作曲者</source>
-        <translation>Composer</translation>
-    </message>
-    <message>
-        <source>調</source>
-        <translation>Key</translation>
-    </message>
-    <message>
-        <source>拍子</source>
-        <translation>Time signature</translation>
-    </message>
-    <message>
-        <source>♩＝</source>
-        <translation>♩＝</translation>
-    </message>
-    <message>
-        <source>なし</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>ページ数</source>
-        <translation>Pages</translation>
-    </message>
-    <message>
-        <source>OK で、1 ページ目の最初の小節から音符を入力できます。</source>
-        <translation>After OK, type the notes from the first bar of page 1.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>キャンセル</source>
-        <translation>Cancel</translation>
+        <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
+        <translation>The repeats of the score would never end; the play stops where they close.</translation>
     </message>
 </context>
 <context>
-    <name>sorvel::NewBookDialog</name>
+    <name>sorvel::print</name>
     <message>
-        <source>なし</source>
-        <translation>None</translation>
+        <source>ページを %1 にできませんでした。</source>
+        <translation>The page could not be encoded as %1.</translation>
+    </message>
+    <message>
+        <source>ブックにページがありません。</source>
+        <translation>The book has no pages.</translation>
+    </message>
+    <message>
+        <source>PDF を書き始められませんでした。</source>
+        <translation>The PDF could not be started.</translation>
+    </message>
+    <message>
+        <source>PDF の作成を取り消しました。</source>
+        <translation>Making the PDF was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -171,6 +171,17 @@
         <source>PDF(*.pdf);;全てのファイル(*.*)</source>
         <translation>PDF(*.pdf);;所有文件(*.*)</translation>
     </message>
+    <message>
+        <source>録音(*.wav *.flac *.ogg *.mp3);;すべてのファイル(*.*)</source>
+        <translation>录音(*.wav *.flac *.ogg *.mp3);;所有文件(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HearingTask</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>HelpOpener</name>
@@ -392,6 +403,61 @@
         <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
+    <message>
+        <source>録音ファイルから採譜(&amp;T)...</source>
+        <translation>从录音文件记谱(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>録音して採譜(&amp;R)...</source>
+        <translation>录音并记谱(&amp;C)...</translation>
+    </message>
+</context>
+<context>
+    <name>NewBookDialog</name>
+    <message>
+        <source>ブック新規作成</source>
+        <translation>新建曲集</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>作曲</translation>
+    </message>
+    <message>
+        <source>調</source>
+        <translation>调</translation>
+    </message>
+    <message>
+        <source>拍子</source>
+        <translation>拍号</translation>
+    </message>
+    <message>
+        <source>♩＝</source>
+        <translation>♩＝</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>ページ数</source>
+        <translation>页数</translation>
+    </message>
+    <message>
+        <source>OK で、1 ページ目の最初の小節から音符を入力できます。</source>
+        <translation>点击“确定”后，即可从第 1 页的第一小节开始输入音符。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>PageBar</name>
@@ -465,6 +531,10 @@
     <message>
         <source>この位置にある記号には貼り付けられません。</source>
         <translation>无法粘贴到此位置的符号上。</translation>
+    </message>
+    <message>
+        <source>この記号は休符には付けられません。</source>
+        <translation>此记号不能加在休止符上。</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1041,49 @@
     </message>
 </context>
 <context>
+    <name>TfrmRecord</name>
+    <message>
+        <source>録音して採譜</source>
+        <translation>录音并记谱</translation>
+    </message>
+    <message>
+        <source>入力デバイス(&amp;D):</source>
+        <translation>输入设备(&amp;D):</translation>
+    </message>
+    <message>
+        <source>レベル:</source>
+        <translation>电平:</translation>
+    </message>
+    <message>
+        <source>テンポ(&amp;T):</source>
+        <translation>速度(&amp;T):</translation>
+    </message>
+    <message>
+        <source>カウントを入れる(&amp;C)</source>
+        <translation>预备拍(&amp;C)</translation>
+    </message>
+    <message>
+        <source>拍</source>
+        <translation>拍</translation>
+    </message>
+    <message>
+        <source>録音中にメトロノームを鳴らす(&amp;M)</source>
+        <translation>录音时播放节拍器(&amp;M)</translation>
+    </message>
+    <message>
+        <source>録音(&amp;R)</source>
+        <translation>录音(&amp;R)</translation>
+    </message>
+    <message>
+        <source>停止(&amp;S)</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>TfrmSetBarNum</name>
     <message>
         <source>小節数入力</source>
@@ -1382,6 +1495,14 @@
     <message>
         <source>ブック新規作成で、タイトル・調・拍子などを最初に聞く</source>
         <translation>新建曲集时先询问标题、调、拍号等</translation>
+    </message>
+    <message>
+        <source>リズム入力</source>
+        <translation>节奏输入</translation>
+    </message>
+    <message>
+        <source>オクターブを自動で決める</source>
+        <translation>自动确定八度</translation>
     </message>
 </context>
 <context>
@@ -2340,6 +2461,13 @@
     </message>
 </context>
 <context>
+    <name>sorvel::NewBookDialog</name>
+    <message>
+        <source>なし</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::PlaybackController</name>
     <message>
         <source>再生</source>
@@ -2572,6 +2700,34 @@
         <source>この先には音符があるため、入力できません。</source>
         <translation>前方已有音符，无法继续输入。</translation>
     </message>
+    <message>
+        <source>弱起の小節を閉じました。次の音符から小節が始まります。</source>
+        <translation>弱起小节已结束。从下一个音符起开始完整的小节。</translation>
+    </message>
+    <message>
+        <source>小節を短く閉じました。</source>
+        <translation>已提前结束本小节。</translation>
+    </message>
+    <message>
+        <source>装飾音の後には、それを付ける音符を入力してください。</source>
+        <translation>倚音之后，请输入它所属的音符。</translation>
+    </message>
+    <message>
+        <source>装飾音には臨時記号を付けられません。</source>
+        <translation>倚音不能加变音记号。</translation>
+    </message>
+    <message>
+        <source>装飾音は４つまでです。</source>
+        <translation>倚音最多 4 个。</translation>
+    </message>
+    <message>
+        <source>x z: オクターブ&#x3000;c v: 長さ&#x3000;# b n: 臨時記号&#x3000;g: 装飾音&#x3000;/: 小節を閉じる</source>
+        <translation>x z：八度　c v：时值　# b n：变音记号　g：倚音　/：结束小节</translation>
+    </message>
+    <message>
+        <source>&#x3000;装飾音 %1</source>
+        <translation>　倚音 %1</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::TfrmPlay</name>
@@ -2582,6 +2738,25 @@
     <message>
         <source>MUTE</source>
         <translation>每遍静音</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmRecord</name>
+    <message>
+        <source>録音に使える入力デバイスがありません。</source>
+        <translation>没有可用于录音的输入设备。</translation>
+    </message>
+    <message>
+        <source>カウント中…</source>
+        <translation>预备拍中…</translation>
+    </message>
+    <message>
+        <source>録音中 %1</source>
+        <translation>录音中 %1</translation>
+    </message>
+    <message>
+        <source>録音できませんでした。入力デバイスを確かめてください。</source>
+        <translation>无法录音。请检查输入设备。</translation>
     </message>
 </context>
 <context>
@@ -2694,6 +2869,18 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>このプログラムはフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）バージョン 3、またはそれ以降のバージョンの条件のもとで、再配布や改変ができます。保証は一切ありません。</source>
+        <translation>本程序是自由软件：您可以按照 GNU 通用公共许可证（GPL）第 3 版或任何更新版本的条款再发布和修改它。本程序不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>GNU 一般公衆利用許諾書</source>
+        <translation>GNU 通用公共许可证</translation>
+    </message>
+    <message>
+        <source>ライセンス(&amp;L)...</source>
+        <translation>许可证(&amp;L)...</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::ToolPalette</name>
@@ -2751,279 +2938,505 @@
     </message>
     <message>
         <source>休符</source>
-        <translation>休止符</translation>
+        <translation type="vanished">休止符</translation>
     </message>
     <message>
         <source>延長線</source>
-        <translation>增时线</translation>
+        <translation type="vanished">增时线</translation>
     </message>
     <message>
         <source>付点</source>
-        <translation>附点</translation>
+        <translation type="vanished">附点</translation>
     </message>
     <message>
         <source>長休符（複数小節）</source>
-        <translation>多小节休止</translation>
+        <translation type="vanished">多小节休止</translation>
     </message>
     <message>
         <source>開放弦</source>
-        <translation>空弦</translation>
+        <translation type="vanished">空弦</translation>
     </message>
     <message>
         <source>小節線</source>
-        <translation>小节线</translation>
+        <translation type="vanished">小节线</translation>
     </message>
     <message>
         <source>複縦線</source>
-        <translation>双小节线</translation>
+        <translation type="vanished">双小节线</translation>
     </message>
     <message>
         <source>終止線</source>
-        <translation>终止线</translation>
+        <translation type="vanished">终止线</translation>
     </message>
     <message>
         <source>反復記号（始め）</source>
-        <translation>反复记号（开始）</translation>
+        <translation type="vanished">反复记号（开始）</translation>
     </message>
     <message>
         <source>反復記号（終わり）</source>
-        <translation>反复记号（结束）</translation>
+        <translation type="vanished">反复记号（结束）</translation>
     </message>
     <message>
         <source>反復記号（両側）</source>
-        <translation>反复记号（两侧）</translation>
+        <translation type="vanished">反复记号（两侧）</translation>
     </message>
     <message>
         <source>ダウンボウ</source>
-        <translation>拉弓</translation>
+        <translation type="vanished">拉弓</translation>
     </message>
     <message>
         <source>アップボウ</source>
-        <translation>推弓</translation>
+        <translation type="vanished">推弓</translation>
     </message>
     <message>
         <source>内弦</source>
-        <translation>内弦</translation>
+        <translation type="vanished">内弦</translation>
     </message>
     <message>
         <source>外弦</source>
-        <translation>外弦</translation>
+        <translation type="vanished">外弦</translation>
     </message>
     <message>
         <source>フラット</source>
-        <translation>降记号</translation>
+        <translation type="vanished">降记号</translation>
     </message>
     <message>
         <source>ナチュラル</source>
-        <translation>还原记号</translation>
+        <translation type="vanished">还原记号</translation>
     </message>
     <message>
         <source>シャープ</source>
-        <translation>升记号</translation>
+        <translation type="vanished">升记号</translation>
     </message>
     <message>
         <source>テキスト</source>
-        <translation>文字</translation>
+        <translation type="vanished">文字</translation>
     </message>
     <message>
         <source>ピアニッシッシモ（ppp）</source>
-        <translation>最弱</translation>
+        <translation type="vanished">最弱</translation>
     </message>
     <message>
         <source>ピアニッシモ（pp）</source>
-        <translation>很弱</translation>
+        <translation type="vanished">很弱</translation>
     </message>
     <message>
         <source>ピアノ（p）</source>
-        <translation>弱</translation>
+        <translation type="vanished">弱</translation>
     </message>
     <message>
         <source>メゾピアノ（mp）</source>
-        <translation>中弱</translation>
+        <translation type="vanished">中弱</translation>
     </message>
     <message>
         <source>メゾフォルテ（mf）</source>
-        <translation>中强</translation>
+        <translation type="vanished">中强</translation>
     </message>
     <message>
         <source>フォルテ（f）</source>
-        <translation>强</translation>
+        <translation type="vanished">强</translation>
     </message>
     <message>
         <source>フォルティッシモ（ff）</source>
-        <translation>很强</translation>
+        <translation type="vanished">很强</translation>
     </message>
     <message>
         <source>フォルティッシッシモ（fff）</source>
-        <translation>最强</translation>
+        <translation type="vanished">最强</translation>
     </message>
     <message>
         <source>スフォルツァンド（sf）</source>
-        <translation>突强</translation>
+        <translation type="vanished">突强</translation>
     </message>
     <message>
         <source>クレッシェンド</source>
-        <translation>渐强</translation>
+        <translation type="vanished">渐强</translation>
     </message>
     <message>
         <source>デクレッシェンド</source>
-        <translation>渐弱</translation>
+        <translation type="vanished">渐弱</translation>
     </message>
     <message>
         <source>フィーネ（Fine）</source>
-        <translation>结束记号</translation>
+        <translation type="vanished">结束记号</translation>
     </message>
     <message>
         <source>セーニョ</source>
-        <translation>记号（D.S. 返回处）</translation>
+        <translation type="vanished">记号（D.S. 返回处）</translation>
     </message>
     <message>
         <source>ダル・セーニョ（D.S.）</source>
-        <translation>从记号处反复（D.S.）</translation>
+        <translation type="vanished">从记号处反复（D.S.）</translation>
     </message>
     <message>
         <source>コーダ</source>
-        <translation>尾声记号</translation>
+        <translation type="vanished">尾声记号</translation>
     </message>
     <message>
         <source>ダ・カーポ（D.C.）</source>
-        <translation>从头反复（D.C.）</translation>
+        <translation type="vanished">从头反复（D.C.）</translation>
     </message>
     <message>
         <source>ハーモニクス</source>
-        <translation>泛音</translation>
+        <translation type="vanished">泛音</translation>
     </message>
     <message>
         <source>下方モルデント</source>
-        <translation>下波音</translation>
+        <translation type="vanished">下波音</translation>
     </message>
     <message>
         <source>左手ピチカート</source>
-        <translation>左手拨弦</translation>
+        <translation type="vanished">左手拨弦</translation>
     </message>
     <message>
         <source>スタッカート</source>
-        <translation>顿音</translation>
+        <translation type="vanished">顿音</translation>
     </message>
     <message>
         <source>トリル</source>
-        <translation>颤音</translation>
+        <translation type="vanished">颤音</translation>
     </message>
     <message>
         <source>トリル（波線つき）</source>
-        <translation>颤音（带波浪线）</translation>
+        <translation type="vanished">颤音（带波浪线）</translation>
     </message>
     <message>
         <source>上方モルデント</source>
-        <translation>上波音</translation>
+        <translation type="vanished">上波音</translation>
     </message>
     <message>
         <source>ターン</source>
-        <translation>回音</translation>
+        <translation type="vanished">回音</translation>
     </message>
     <message>
         <source>逆ターン</source>
-        <translation>逆回音</translation>
+        <translation type="vanished">逆回音</translation>
     </message>
     <message>
         <source>ビブラート</source>
-        <translation>揉弦</translation>
+        <translation type="vanished">揉弦</translation>
     </message>
     <message>
         <source>アクセント</source>
-        <translation>重音</translation>
+        <translation type="vanished">重音</translation>
     </message>
     <message>
         <source>スタッカーティッシモ</source>
-        <translation>短顿音</translation>
+        <translation type="vanished">短顿音</translation>
     </message>
     <message>
         <source>トレモロ</source>
-        <translation>颤弓</translation>
+        <translation type="vanished">颤弓</translation>
     </message>
     <message>
         <source>ブレス</source>
-        <translation>换气记号</translation>
+        <translation type="vanished">换气记号</translation>
     </message>
     <message>
         <source>上行スライド</source>
-        <translation>上滑音</translation>
+        <translation type="vanished">上滑音</translation>
     </message>
     <message>
         <source>下行スライド</source>
-        <translation>下滑音</translation>
+        <translation type="vanished">下滑音</translation>
     </message>
     <message>
         <source>長い上行スライド</source>
-        <translation>长上滑音</translation>
+        <translation type="vanished">长上滑音</translation>
     </message>
     <message>
         <source>長い下行スライド</source>
-        <translation>长下滑音</translation>
+        <translation type="vanished">长下滑音</translation>
     </message>
     <message>
         <source>スラー</source>
-        <translation>圆滑线</translation>
+        <translation type="vanished">圆滑线</translation>
     </message>
     <message>
         <source>三連符</source>
-        <translation>三连音</translation>
+        <translation type="vanished">三连音</translation>
     </message>
     <message>
         <source>前打音</source>
-        <translation>前倚音</translation>
+        <translation type="vanished">前倚音</translation>
     </message>
     <message>
         <source>後打音</source>
-        <translation>后倚音</translation>
+        <translation type="vanished">后倚音</translation>
     </message>
     <message>
         <source>連音の弧線</source>
-        <translation>连音弧线</translation>
+        <translation type="vanished">连音弧线</translation>
     </message>
     <message>
         <source>リタルダンド（rit.）</source>
-        <translation>渐慢</translation>
+        <translation type="vanished">渐慢</translation>
     </message>
     <message>
         <source>アッチェレランド（accel.）</source>
-        <translation>渐快</translation>
+        <translation type="vanished">渐快</translation>
     </message>
     <message>
         <source>テンポ</source>
-        <translation>速度</translation>
+        <translation type="vanished">速度</translation>
     </message>
     <message>
         <source>1オクターブ下げる</source>
-        <translation>降低八度</translation>
+        <translation type="vanished">降低八度</translation>
     </message>
     <message>
         <source>1オクターブ上げる</source>
-        <translation>升高八度</translation>
+        <translation type="vanished">升高八度</translation>
     </message>
     <message>
         <source>音を短く</source>
-        <translation>缩短时值</translation>
+        <translation type="vanished">缩短时值</translation>
     </message>
     <message>
         <source>音を長く</source>
-        <translation>延长时值</translation>
+        <translation type="vanished">延长时值</translation>
     </message>
     <message>
         <source>音符 %1</source>
-        <translation>音符 %1</translation>
+        <translation type="vanished">音符 %1</translation>
     </message>
     <message>
         <source>指番号 %1</source>
-        <translation>指法 %1</translation>
+        <translation type="vanished">指法 %1</translation>
     </message>
     <message>
         <source>%1番かっこ</source>
-        <translation>第%1房子</translation>
+        <translation type="vanished">第%1房子</translation>
     </message>
     <message>
         <source>%1 拍子</source>
-        <translation>%1 拍</translation>
+        <translation type="vanished">%1 拍</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TranscribeCommands</name>
+    <message>
+        <source>録音を聞き取っています…</source>
+        <translation>正在识别录音…</translation>
+    </message>
+    <message>
+        <source>録音</source>
+        <translation>录音</translation>
+    </message>
+    <message>
+        <source>確かめたい音を %1 ページで選択してあります。</source>
+        <translation>需要确认的音已在第 %1 页选中。</translation>
+    </message>
+    <message>
+        <source>ほかに確かめたい音のあるページ: %1</source>
+        <translation>其他有需要确认的音的页：%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::app</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>楽譜ファイルではありません（1 行目が楽譜のヘッダーではありません）。</source>
+        <translation>不是乐谱文件（第 1 行不是乐谱文件头）。</translation>
+    </message>
+    <message>
+        <source>ブックにページ %1 はありません（%2 ページまでです）。</source>
+        <translation>曲集中没有第 %1 页（共 %2 页）。</translation>
+    </message>
+    <message>
+        <source>楽譜を開くときと同じように読み込み、保存するときと同じように書き出します。</source>
+        <translation>按打开时的方式读取乐谱，并按保存时的方式写出。</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）を PNG 画像に書き出します。1 ページ単位が 1 ピクセルです。</source>
+        <translation>将第 N 页（默认为 1）导出为 PNG 图片，每个页面单位为 1 像素。</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）をビットマップ（BMP）画像に書き出します。</source>
+        <translation>将第 N 页（默认为 1）导出为位图（BMP）图片。</translation>
+    </message>
+    <message>
+        <source>ブックの全ページを、1 ページずつ PDF に書き出します。</source>
+        <translation>将曲集的所有页面导出为 PDF，每页一面。</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を標準 MIDI ファイルに書き出します。</source>
+        <translation>将包含第 N 页的乐曲导出为标准 MIDI 文件。</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を内蔵シンセサイザーで演奏し、WAV（44.1 kHz、16 ビット、ステレオ）に書き出します。</source>
+        <translation>用内置合成器播放包含第 N 页的乐曲，并导出为 WAV（44.1 kHz、16 位、立体声）。</translation>
+    </message>
+    <message>
+        <source>五線譜（.musicxml、.xml、圧縮された .mxl）のパートを数字譜のブックにします。読み込んだものと省いたものを 1 行で知らせます。</source>
+        <translation>将五线谱（.musicxml、.xml 或压缩的 .mxl）的一个声部转换为简谱曲集，并用一行说明读入和省略的内容。</translation>
+    </message>
+    <message>
+        <source>ブックを二胡の記号つきで MusicXML 4.0 に書き出します。</source>
+        <translation>将曲集连同二胡记号导出为 MusicXML 4.0。</translation>
+    </message>
+    <message>
+        <source>弓で弾いた旋律の録音（WAV、FLAC、OGG、MP3）を数字譜のブックにします。調、拍子、小節線、音の長さ、スライド・ビブラート・トリルを聞き取り、音符の数、1＝、拍子、テンポ、確かめたい音を 1 行で知らせます。</source>
+        <translation>把用弓拉奏的旋律录音（WAV、FLAC、OGG、MP3）记成简谱曲集。识别调、拍号、小节线、时值以及滑音、揉弦和颤音，并用一行报告音符数、1＝、拍号、速度和需确认的音。</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
+        <translation>要导出的页（从 1 开始计数）。对于播放的命令，指包含该页的乐曲。</translation>
+    </message>
+    <message>
+        <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
+        <translation>要读入的声部（从 1 开始计数）。默认为第一个有音符的声部。</translation>
+    </message>
+    <message>
+        <source>メトロノームの音を加えます。</source>
+        <translation>加入节拍器的声音。</translation>
+    </message>
+    <message>
+        <source>二胡の記号（装飾音、トリル、スライド、ビブラート、強弱）をつけて演奏します。</source>
+        <translation>按二胡记号（倚音、颤音、滑音、揉弦、力度）表情演奏。</translation>
+    </message>
+    <message>
+        <source>録音のテンポ（1 分間の四分音符の数）。聞き取らずにこれを使います。</source>
+        <translation>录音的速度（每分钟四分音符数），用它代替识别出的速度。</translation>
+    </message>
+    <message>
+        <source>録音の拍子（2/4、3/4、4/4、3/8、6/8）。</source>
+        <translation>录音的拍号（2/4、3/4、4/4、3/8、6/8）。</translation>
+    </message>
+    <message>
+        <source>録音の調の主音（D、Bb、F# など）。</source>
+        <translation>录音所在调的主音（D、Bb、F# 等）。</translation>
+    </message>
+    <message>
+        <source>この説明を表示して終了します。</source>
+        <translation>显示此说明并退出。</translation>
+    </message>
+    <message>
+        <source>プログラムの名前とバージョンを表示して終了します。</source>
+        <translation>显示程序名称和版本并退出。</translation>
+    </message>
+    <message>
+        <source>これより後の引数はすべてファイル名です（- で始まるファイル名のため）。</source>
+        <translation>其后的参数都是文件名（用于以 - 开头的文件名）。</translation>
+    </message>
+    <message>
+        <source>エディターが閉じられたか、コマンドが成功しました。</source>
+        <translation>编辑器已关闭，或命令执行成功。</translation>
+    </message>
+    <message>
+        <source>コマンドが失敗しました（読めない入力、書き込めない出力など）。エディターを開く画面がないときもこの値です。</source>
+        <translation>命令失败（无法读取输入、无法写入输出等）。没有可打开编辑器的显示器时也返回此值。</translation>
+    </message>
+    <message>
+        <source>コマンドラインが誤っています（不明なオプション、足りない引数、誤った数）。</source>
+        <translation>命令行有误（未知选项、缺少参数、数字错误）。</translation>
+    </message>
+    <message>
+        <source>バッチコマンドは一度に一つだけです（%1 と %2）。</source>
+        <translation>一次只能执行一个批处理命令（%1 和 %2）。</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません。sorvel --help を参照してください。</source>
+        <translation>没有 %1 这个选项。请参阅 sorvel --help。</translation>
+    </message>
+    <message>
+        <source>%1 には値を指定してください。</source>
+        <translation>%1 需要一个值。</translation>
+    </message>
+    <message>
+        <source>%1 には 1 以上の数を指定してください。</source>
+        <translation>%1 需要 1 或以上的数字。</translation>
+    </message>
+    <message>
+        <source>%2 では %1 は使えません。</source>
+        <translation>%2 不能使用 %1。</translation>
+    </message>
+    <message>
+        <source>%1 には入力ファイルと出力ファイルが必要です。</source>
+        <translation>%1 需要一个输入文件和一个输出文件。</translation>
+    </message>
+    <message>
+        <source>%1 はバッチコマンドと一緒に使うオプションです。</source>
+        <translation>%1 只能与批处理命令一起使用。</translation>
+    </message>
+    <message>
+        <source>警告: %1</source>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面がありません（DISPLAY が設定されていません）。バッチコマンドは画面なしで使えます。sorvel --help を参照してください。</source>
+        <translation>没有可打开编辑器的显示器（未设置 DISPLAY）。批处理命令无需显示器即可使用，请参阅 sorvel --help。</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>用法：</translation>
+    </message>
+    <message>
+        <source>ファイルを指定するとそのブックを開いてエディターを起動します。バッチコマンドは画面なしで動きます。</source>
+        <translation>启动编辑器；指定文件时打开该曲集。批处理命令无需显示器即可运行。</translation>
+    </message>
+    <message>
+        <source>バッチコマンド:</source>
+        <translation>批处理命令：</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>終了ステータス:</source>
+        <translation>退出状态：</translation>
+    </message>
+    <message>
+        <source>詳しくはマニュアル（man sorvel）を参照してください。</source>
+        <translation>详细信息请参阅手册（man sorvel）。</translation>
+    </message>
+    <message>
+        <source>ライセンス GPLv3+: GNU GPL バージョン 3 またはそれ以降 &lt;https://gnu.org/licenses/gpl.html&gt;</source>
+        <translation>许可证 GPLv3+：GNU GPL 第 3 版或更新版本 &lt;https://gnu.org/licenses/gpl.html&gt;</translation>
+    </message>
+    <message>
+        <source>これはフリーソフトウェアです。自由に変更し、再配布できます。</source>
+        <translation>本软件是自由软件：您可以自由地修改和再发布它。</translation>
+    </message>
+    <message>
+        <source>法律で認められる範囲で、保証は一切ありません。</source>
+        <translation>在法律允许的范围内，不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>音楽フォントを読み込めませんでした。</source>
+        <translation>无法载入音乐字体。</translation>
+    </message>
+    <message>
+        <source>演奏が %1 時間以内に終わりませんでした。何も書き出していません。</source>
+        <translation>演奏未在 %1 小时内结束，未写出任何内容。</translation>
+    </message>
+    <message>
+        <source>General MIDI の SoundFont がインストールされていません（fluid-soundfont-gm または timgm6mb-soundfont）。</source>
+        <translation>未安装 General MIDI 的 SoundFont（fluid-soundfont-gm 或 timgm6mb-soundfont）。</translation>
+    </message>
+    <message>
+        <source>SoundFont を読み込めませんでした。</source>
+        <translation>无法载入 SoundFont。</translation>
+    </message>
+    <message>
+        <source>--tempo には 20 から 300 までの 1 分間の四分音符の数を指定してください（%1 ではなく）。</source>
+        <translation>--tempo 需要每分钟 20 到 300 个四分音符（而不是 %1）。</translation>
+    </message>
+    <message>
+        <source>--meter には 2/4、3/4、4/4、3/8、6/8 のどれかを指定してください（%1 ではなく）。</source>
+        <translation>--meter 需要 2/4、3/4、4/4、3/8 或 6/8（而不是 %1）。</translation>
+    </message>
+    <message>
+        <source>--key には長調の主音（C、G、D、F、Bb、F# など）を指定してください（%1 ではなく）。</source>
+        <translation>--key 需要大调的主音（C、G、D、F、Bb、F# 等；而不是 %1）。</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3648,152 @@
         <source>D.S.・D.C.で戻る部分（繰り返しを除いて書き出しました）</source>
         <translation>D.S.・D.C. 返回的段落（已去掉反复并展开写出）</translation>
     </message>
+    <message>
+        <source>通常のファイルではないため読み込めません。</source>
+        <translation>不是普通文件，无法读取。</translation>
+    </message>
+    <message>
+        <source>MusicXMLに書けない文字を%1個省きました。</source>
+        <translation>已省略 %1 个无法写入 MusicXML 的字符。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::listen</name>
+    <message>
+        <source>音声ファイル %1 を読めません（%2）。</source>
+        <translation>无法读取音频文件 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 は音声ファイルではありません。</source>
+        <translation>%1 不是音频文件。</translation>
+    </message>
+    <message>
+        <source>%1 は読める音声ファイルではありません（%2）。</source>
+        <translation>%1 不是可读取的音频文件（%2）。</translation>
+    </message>
+    <message>
+        <source>録音に音声が入っていません。</source>
+        <translation>录音中没有声音。</translation>
+    </message>
+    <message>
+        <source>録音が短すぎます（%1 秒）。</source>
+        <translation>录音太短（%1 秒）。</translation>
+    </message>
+    <message>
+        <source>録音は無音です。</source>
+        <translation>录音是静音的。</translation>
+    </message>
+    <message>
+        <source>録音の音が小さすぎます（最大 %1 dB）。録音レベルを上げてください。</source>
+        <translation>录音音量太小（最大 %1 dB）。请提高录音电平。</translation>
+    </message>
+    <message>
+        <source>録音が音割れしています（%1 サンプル）。音の高さを誤ることがあります。</source>
+        <translation>录音有削波失真（%1 个采样）。音高可能识别有误。</translation>
+    </message>
+    <message>
+        <source>聞き取りを中止しました。</source>
+        <translation>已中止识别。</translation>
+    </message>
+    <message>
+        <source>録音から音符を聞き取れませんでした。</source>
+        <translation>未能从录音中识别出音符。</translation>
+    </message>
+    <message>
+        <source>譜にするのを中止しました。</source>
+        <translation>已中止记谱。</translation>
+    </message>
+    <message>
+        <source>録音の %1 サンプルが音割れしています。</source>
+        <translation>录音中有 %1 个采样削波失真。</translation>
+    </message>
+    <message>
+        <source>録音の音量が小さすぎます。</source>
+        <translation>录音音量太小。</translation>
+    </message>
+    <message>
+        <source>録音を譜にしました（音符 %1、1＝%2、%3 拍子、♩＝%4、確かめたい音 %5）。%6</source>
+        <translation>已将录音记成谱（音符 %1，1＝%2，%3 拍，♩＝%4，需确认的音 %5）。%6</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::manpage</name>
+    <message>
+        <source>設定ファイル：オプション、最近使ったファイル、演奏の設定、インターフェースの言語（[Editor] の Language）。XDG_CONFIG_HOME が設定されていれば $XDG_CONFIG_HOME/sorvel/sorvelini です。インストールせず、書き込めるフォルダーから起動したプログラムは、実行ファイルの隣の sorvelini を使います。</source>
+        <translation>设置文件：选项、最近使用的文件、播放设置和界面语言（[Editor] 中的 Language）。设置了 XDG_CONFIG_HOME 时为 $XDG_CONFIG_HOME/sorvel/sorvelini。未安装、从可写入的文件夹启动的程序使用可执行文件旁的 sorvelini。</translation>
+    </message>
+    <message>
+        <source>保存していない変更のあるブックの復元用コピー。次に起動したときに復元を提案します。XDG_STATE_HOME が設定されていれば $XDG_STATE_HOME/sorvel/recovery/ です。</source>
+        <translation>有未保存更改的曲集的恢复副本，下次启动时提示恢复。设置了 XDG_STATE_HOME 时为 $XDG_STATE_HOME/sorvel/recovery/。</translation>
+    </message>
+    <message>
+        <source>操作説明（ヘルプメニューが開くものと同じページ）。</source>
+        <translation>使用说明（与帮助菜单打开的页面相同）。</translation>
+    </message>
+    <message>
+        <source>--render-wav が使う SoundFont（.sf2）ファイル。設定されていなければ General MIDI の SoundFont（fluid-soundfont-gm、なければ timgm6mb-soundfont）です。</source>
+        <translation>--render-wav 使用的 SoundFont（.sf2）文件。未设置时使用 General MIDI 的 SoundFont（fluid-soundfont-gm，没有时为 timgm6mb-soundfont）。</translation>
+    </message>
+    <message>
+        <source>設定ファイルの言語が「自動」（既定）のとき、インターフェース、バッチコマンドのメッセージと --help の言語を決めます。LC_ALL、LC_MESSAGES、LANG のうち最初に設定されているもののロケールで、C と POSIX 以外では LANGUAGE の最初の言語が優先します。日本語、中国語（台湾・香港・マカオは繁体字、ほかは簡体字）、それ以外はすべて英語になります。</source>
+        <translation>设置文件中的语言为“自动”（默认）时，由这些变量决定界面、批处理命令消息和 --help 的语言：取 LC_ALL、LC_MESSAGES、LANG 中第一个已设置者的区域设置；除 C 和 POSIX 外，LANGUAGE 的第一个语言优先。日语和中文（台湾、香港、澳门为繁体，其他为简体）按该语言显示，其他语言一律为英语。</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面。どちらも（QT_QPA_PLATFORM も）設定されていなければ、エディターを開かずに 1 行のメッセージを出し、終了ステータス 1 で終わります。バッチコマンドは画面を使いません。</source>
+        <translation>编辑器所用的显示器。两者（以及 QT_QPA_PLATFORM）都未设置时，不打开编辑器，输出一行消息并以退出状态 1 结束。批处理命令不使用显示器。</translation>
+    </message>
+    <message>
+        <source>ユーザーコマンド</source>
+        <translation>用户命令</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>二胡の数字譜（簡譜）を書き、印刷し、演奏する楽譜エディター</source>
+        <translation>编写、打印和播放二胡简谱的乐谱编辑器</translation>
+    </message>
+    <message>
+        <source>書式</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>ソルベルは二胡奏者のための楽譜エディターです。数字譜（簡譜）に、弓の向き、内弦と外弦、指番号、滑音や装飾音など二胡の記号を書き込みます。一冊の曲集を一つの .svl ファイルに収めます。</source>
+        <translation>Sorvel 是为二胡演奏者设计的乐谱编辑器。用简谱记谱，并可标注二胡专用记号：弓法、内外弦、指法、滑音和装饰音。一整本曲集保存在一个 .svl 文件中。</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>不指定批处理命令时打开编辑器；指定 FILE.svl 时打开该曲集。批处理命令无需显示器即可运行，读取一个文件并写出一个文件。失败时在标准错误输出一行消息，以非 0 的退出状态结束，且不留下输出文件。</translation>
+    </message>
+    <message>
+        <source>バッチコマンド</source>
+        <translation>批处理命令</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>環境変数</source>
+        <translation>环境变量</translation>
+    </message>
+    <message>
+        <source>終了ステータス</source>
+        <translation>退出状态</translation>
+    </message>
+    <message>
+        <source>著作権</source>
+        <translation>版权</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::model</name>
@@ -3292,6 +3851,10 @@
         <source>このプロパティの型は現在使用できません</source>
         <translation>此属性的类型目前无法使用</translation>
     </message>
+    <message>
+        <source>通常のファイルではないため読み込めません。</source>
+        <translation>不是普通文件，无法读取。</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::playback</name>
@@ -3303,59 +3866,32 @@
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
         <translation>缺少第一房子；或者第一房子紧接在反复结束记号之后</translation>
     </message>
-</context>
-<context>
-    <name>NewBookDialog</name>
     <message>
-        <source>ブック新規作成</source>
-        <translation>新建曲集</translation>
-    </message>
-    <message>
-        <source>タイトル</source>
-        <translation>标题</translation>
-    </message>
-    <message>
-        <source>作曲者</source>
-        <translation>作曲</translation>
-    </message>
-    <message>
-        <source>調</source>
-        <translation>调</translation>
-    </message>
-    <message>
-        <source>拍子</source>
-        <translation>拍号</translation>
-    </message>
-    <message>
-        <source>♩＝</source>
-        <translation>♩＝</translation>
-    </message>
-    <message>
-        <source>なし</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>ページ数</source>
-        <translation>页数</translation>
-    </message>
-    <message>
-        <source>OK で、1 ページ目の最初の小節から音符を入力できます。</source>
-        <translation>点击“确定”后，即可从第 1 页的第一小节开始输入音符。</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>キャンセル</source>
-        <translation>取消</translation>
+        <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
+        <translation>乐谱的反复不会结束，演奏在反复结束处停止。</translation>
     </message>
 </context>
 <context>
-    <name>sorvel::NewBookDialog</name>
+    <name>sorvel::print</name>
     <message>
-        <source>なし</source>
-        <translation>无</translation>
+        <source>ページを %1 にできませんでした。</source>
+        <translation>无法将页面转换为 %1。</translation>
+    </message>
+    <message>
+        <source>ブックにページがありません。</source>
+        <translation>曲集中没有页面。</translation>
+    </message>
+    <message>
+        <source>PDF を書き始められませんでした。</source>
+        <translation>无法开始写入 PDF。</translation>
+    </message>
+    <message>
+        <source>PDF の作成を取り消しました。</source>
+        <translation>已取消创建 PDF。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -171,6 +171,17 @@
         <source>PDF(*.pdf);;全てのファイル(*.*)</source>
         <translation>PDF(*.pdf);;所有檔案(*.*)</translation>
     </message>
+    <message>
+        <source>録音(*.wav *.flac *.ogg *.mp3);;すべてのファイル(*.*)</source>
+        <translation>錄音(*.wav *.flac *.ogg *.mp3);;所有檔案(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HearingTask</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>HelpOpener</name>
@@ -392,6 +403,61 @@
         <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
         <translation>關於(&amp;A)...</translation>
     </message>
+    <message>
+        <source>録音ファイルから採譜(&amp;T)...</source>
+        <translation>從錄音檔記譜(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>録音して採譜(&amp;R)...</source>
+        <translation>錄音並記譜(&amp;C)...</translation>
+    </message>
+</context>
+<context>
+    <name>NewBookDialog</name>
+    <message>
+        <source>ブック新規作成</source>
+        <translation>新增曲集</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>作曲者</source>
+        <translation>作曲</translation>
+    </message>
+    <message>
+        <source>調</source>
+        <translation>調</translation>
+    </message>
+    <message>
+        <source>拍子</source>
+        <translation>拍號</translation>
+    </message>
+    <message>
+        <source>♩＝</source>
+        <translation>♩＝</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>ページ数</source>
+        <translation>頁數</translation>
+    </message>
+    <message>
+        <source>OK で、1 ページ目の最初の小節から音符を入力できます。</source>
+        <translation>按「確定」後，即可從第 1 頁的第一小節開始輸入音符。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>PageBar</name>
@@ -465,6 +531,10 @@
     <message>
         <source>この位置にある記号には貼り付けられません。</source>
         <translation>無法貼到此位置的符號上。</translation>
+    </message>
+    <message>
+        <source>この記号は休符には付けられません。</source>
+        <translation>此記號不能加在休止符上。</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1041,49 @@
     </message>
 </context>
 <context>
+    <name>TfrmRecord</name>
+    <message>
+        <source>録音して採譜</source>
+        <translation>錄音並記譜</translation>
+    </message>
+    <message>
+        <source>入力デバイス(&amp;D):</source>
+        <translation>輸入裝置(&amp;D):</translation>
+    </message>
+    <message>
+        <source>レベル:</source>
+        <translation>音量:</translation>
+    </message>
+    <message>
+        <source>テンポ(&amp;T):</source>
+        <translation>速度(&amp;T):</translation>
+    </message>
+    <message>
+        <source>カウントを入れる(&amp;C)</source>
+        <translation>預備拍(&amp;C)</translation>
+    </message>
+    <message>
+        <source>拍</source>
+        <translation>拍</translation>
+    </message>
+    <message>
+        <source>録音中にメトロノームを鳴らす(&amp;M)</source>
+        <translation>錄音時播放節拍器(&amp;M)</translation>
+    </message>
+    <message>
+        <source>録音(&amp;R)</source>
+        <translation>錄音(&amp;R)</translation>
+    </message>
+    <message>
+        <source>停止(&amp;S)</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>TfrmSetBarNum</name>
     <message>
         <source>小節数入力</source>
@@ -1382,6 +1495,14 @@
     <message>
         <source>ブック新規作成で、タイトル・調・拍子などを最初に聞く</source>
         <translation>新增曲集時先詢問標題、調、拍號等</translation>
+    </message>
+    <message>
+        <source>リズム入力</source>
+        <translation>節奏輸入</translation>
+    </message>
+    <message>
+        <source>オクターブを自動で決める</source>
+        <translation>自動決定八度</translation>
     </message>
 </context>
 <context>
@@ -2340,6 +2461,13 @@
     </message>
 </context>
 <context>
+    <name>sorvel::NewBookDialog</name>
+    <message>
+        <source>なし</source>
+        <translation>無</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::PlaybackController</name>
     <message>
         <source>再生</source>
@@ -2572,6 +2700,34 @@
         <source>この先には音符があるため、入力できません。</source>
         <translation>前方已有音符，無法繼續輸入。</translation>
     </message>
+    <message>
+        <source>弱起の小節を閉じました。次の音符から小節が始まります。</source>
+        <translation>弱起小節已結束。從下一個音符起開始完整的小節。</translation>
+    </message>
+    <message>
+        <source>小節を短く閉じました。</source>
+        <translation>已提前結束本小節。</translation>
+    </message>
+    <message>
+        <source>装飾音の後には、それを付ける音符を入力してください。</source>
+        <translation>倚音之後，請輸入它所屬的音符。</translation>
+    </message>
+    <message>
+        <source>装飾音には臨時記号を付けられません。</source>
+        <translation>倚音不能加臨時記號。</translation>
+    </message>
+    <message>
+        <source>装飾音は４つまでです。</source>
+        <translation>倚音最多 4 個。</translation>
+    </message>
+    <message>
+        <source>x z: オクターブ&#x3000;c v: 長さ&#x3000;# b n: 臨時記号&#x3000;g: 装飾音&#x3000;/: 小節を閉じる</source>
+        <translation>x z：八度　c v：時值　# b n：臨時記號　g：倚音　/：結束小節</translation>
+    </message>
+    <message>
+        <source>&#x3000;装飾音 %1</source>
+        <translation>　倚音 %1</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::TfrmPlay</name>
@@ -2582,6 +2738,25 @@
     <message>
         <source>MUTE</source>
         <translation>每遍靜音</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TfrmRecord</name>
+    <message>
+        <source>録音に使える入力デバイスがありません。</source>
+        <translation>沒有可用於錄音的輸入裝置。</translation>
+    </message>
+    <message>
+        <source>カウント中…</source>
+        <translation>預備拍中…</translation>
+    </message>
+    <message>
+        <source>録音中 %1</source>
+        <translation>錄音中 %1</translation>
+    </message>
+    <message>
+        <source>録音できませんでした。入力デバイスを確かめてください。</source>
+        <translation>無法錄音。請檢查輸入裝置。</translation>
     </message>
 </context>
 <context>
@@ -2694,6 +2869,18 @@
         <source>OK</source>
         <translation>確定</translation>
     </message>
+    <message>
+        <source>このプログラムはフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）バージョン 3、またはそれ以降のバージョンの条件のもとで、再配布や改変ができます。保証は一切ありません。</source>
+        <translation>本程式是自由軟體：您可以依照 GNU 通用公共授權條款（GPL）第 3 版或任何更新版本的條款再散布和修改它。本程式不提供任何擔保。</translation>
+    </message>
+    <message>
+        <source>GNU 一般公衆利用許諾書</source>
+        <translation>GNU 通用公共授權條款</translation>
+    </message>
+    <message>
+        <source>ライセンス(&amp;L)...</source>
+        <translation>授權條款(&amp;L)...</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::ToolPalette</name>
@@ -2751,279 +2938,505 @@
     </message>
     <message>
         <source>休符</source>
-        <translation>休止符</translation>
+        <translation type="vanished">休止符</translation>
     </message>
     <message>
         <source>延長線</source>
-        <translation>增時線</translation>
+        <translation type="vanished">增時線</translation>
     </message>
     <message>
         <source>付点</source>
-        <translation>附點</translation>
+        <translation type="vanished">附點</translation>
     </message>
     <message>
         <source>長休符（複数小節）</source>
-        <translation>多小節休止</translation>
+        <translation type="vanished">多小節休止</translation>
     </message>
     <message>
         <source>開放弦</source>
-        <translation>空弦</translation>
+        <translation type="vanished">空弦</translation>
     </message>
     <message>
         <source>小節線</source>
-        <translation>小節線</translation>
+        <translation type="vanished">小節線</translation>
     </message>
     <message>
         <source>複縦線</source>
-        <translation>雙小節線</translation>
+        <translation type="vanished">雙小節線</translation>
     </message>
     <message>
         <source>終止線</source>
-        <translation>終止線</translation>
+        <translation type="vanished">終止線</translation>
     </message>
     <message>
         <source>反復記号（始め）</source>
-        <translation>反覆記號（開始）</translation>
+        <translation type="vanished">反覆記號（開始）</translation>
     </message>
     <message>
         <source>反復記号（終わり）</source>
-        <translation>反覆記號（結束）</translation>
+        <translation type="vanished">反覆記號（結束）</translation>
     </message>
     <message>
         <source>反復記号（両側）</source>
-        <translation>反覆記號（兩側）</translation>
+        <translation type="vanished">反覆記號（兩側）</translation>
     </message>
     <message>
         <source>ダウンボウ</source>
-        <translation>拉弓</translation>
+        <translation type="vanished">拉弓</translation>
     </message>
     <message>
         <source>アップボウ</source>
-        <translation>推弓</translation>
+        <translation type="vanished">推弓</translation>
     </message>
     <message>
         <source>内弦</source>
-        <translation>內弦</translation>
+        <translation type="vanished">內弦</translation>
     </message>
     <message>
         <source>外弦</source>
-        <translation>外弦</translation>
+        <translation type="vanished">外弦</translation>
     </message>
     <message>
         <source>フラット</source>
-        <translation>降記號</translation>
+        <translation type="vanished">降記號</translation>
     </message>
     <message>
         <source>ナチュラル</source>
-        <translation>還原記號</translation>
+        <translation type="vanished">還原記號</translation>
     </message>
     <message>
         <source>シャープ</source>
-        <translation>升記號</translation>
+        <translation type="vanished">升記號</translation>
     </message>
     <message>
         <source>テキスト</source>
-        <translation>文字</translation>
+        <translation type="vanished">文字</translation>
     </message>
     <message>
         <source>ピアニッシッシモ（ppp）</source>
-        <translation>最弱</translation>
+        <translation type="vanished">最弱</translation>
     </message>
     <message>
         <source>ピアニッシモ（pp）</source>
-        <translation>很弱</translation>
+        <translation type="vanished">很弱</translation>
     </message>
     <message>
         <source>ピアノ（p）</source>
-        <translation>弱</translation>
+        <translation type="vanished">弱</translation>
     </message>
     <message>
         <source>メゾピアノ（mp）</source>
-        <translation>中弱</translation>
+        <translation type="vanished">中弱</translation>
     </message>
     <message>
         <source>メゾフォルテ（mf）</source>
-        <translation>中強</translation>
+        <translation type="vanished">中強</translation>
     </message>
     <message>
         <source>フォルテ（f）</source>
-        <translation>強</translation>
+        <translation type="vanished">強</translation>
     </message>
     <message>
         <source>フォルティッシモ（ff）</source>
-        <translation>很強</translation>
+        <translation type="vanished">很強</translation>
     </message>
     <message>
         <source>フォルティッシッシモ（fff）</source>
-        <translation>最強</translation>
+        <translation type="vanished">最強</translation>
     </message>
     <message>
         <source>スフォルツァンド（sf）</source>
-        <translation>突強</translation>
+        <translation type="vanished">突強</translation>
     </message>
     <message>
         <source>クレッシェンド</source>
-        <translation>漸強</translation>
+        <translation type="vanished">漸強</translation>
     </message>
     <message>
         <source>デクレッシェンド</source>
-        <translation>漸弱</translation>
+        <translation type="vanished">漸弱</translation>
     </message>
     <message>
         <source>フィーネ（Fine）</source>
-        <translation>結束記號</translation>
+        <translation type="vanished">結束記號</translation>
     </message>
     <message>
         <source>セーニョ</source>
-        <translation>記號（D.S. 返回處）</translation>
+        <translation type="vanished">記號（D.S. 返回處）</translation>
     </message>
     <message>
         <source>ダル・セーニョ（D.S.）</source>
-        <translation>從記號處反覆（D.S.）</translation>
+        <translation type="vanished">從記號處反覆（D.S.）</translation>
     </message>
     <message>
         <source>コーダ</source>
-        <translation>尾聲記號</translation>
+        <translation type="vanished">尾聲記號</translation>
     </message>
     <message>
         <source>ダ・カーポ（D.C.）</source>
-        <translation>從頭反覆（D.C.）</translation>
+        <translation type="vanished">從頭反覆（D.C.）</translation>
     </message>
     <message>
         <source>ハーモニクス</source>
-        <translation>泛音</translation>
+        <translation type="vanished">泛音</translation>
     </message>
     <message>
         <source>下方モルデント</source>
-        <translation>下波音</translation>
+        <translation type="vanished">下波音</translation>
     </message>
     <message>
         <source>左手ピチカート</source>
-        <translation>左手撥弦</translation>
+        <translation type="vanished">左手撥弦</translation>
     </message>
     <message>
         <source>スタッカート</source>
-        <translation>頓音</translation>
+        <translation type="vanished">頓音</translation>
     </message>
     <message>
         <source>トリル</source>
-        <translation>顫音</translation>
+        <translation type="vanished">顫音</translation>
     </message>
     <message>
         <source>トリル（波線つき）</source>
-        <translation>顫音（帶波浪線）</translation>
+        <translation type="vanished">顫音（帶波浪線）</translation>
     </message>
     <message>
         <source>上方モルデント</source>
-        <translation>上波音</translation>
+        <translation type="vanished">上波音</translation>
     </message>
     <message>
         <source>ターン</source>
-        <translation>回音</translation>
+        <translation type="vanished">回音</translation>
     </message>
     <message>
         <source>逆ターン</source>
-        <translation>逆回音</translation>
+        <translation type="vanished">逆回音</translation>
     </message>
     <message>
         <source>ビブラート</source>
-        <translation>揉弦</translation>
+        <translation type="vanished">揉弦</translation>
     </message>
     <message>
         <source>アクセント</source>
-        <translation>重音</translation>
+        <translation type="vanished">重音</translation>
     </message>
     <message>
         <source>スタッカーティッシモ</source>
-        <translation>短頓音</translation>
+        <translation type="vanished">短頓音</translation>
     </message>
     <message>
         <source>トレモロ</source>
-        <translation>顫弓</translation>
+        <translation type="vanished">顫弓</translation>
     </message>
     <message>
         <source>ブレス</source>
-        <translation>換氣記號</translation>
+        <translation type="vanished">換氣記號</translation>
     </message>
     <message>
         <source>上行スライド</source>
-        <translation>上滑音</translation>
+        <translation type="vanished">上滑音</translation>
     </message>
     <message>
         <source>下行スライド</source>
-        <translation>下滑音</translation>
+        <translation type="vanished">下滑音</translation>
     </message>
     <message>
         <source>長い上行スライド</source>
-        <translation>長上滑音</translation>
+        <translation type="vanished">長上滑音</translation>
     </message>
     <message>
         <source>長い下行スライド</source>
-        <translation>長下滑音</translation>
+        <translation type="vanished">長下滑音</translation>
     </message>
     <message>
         <source>スラー</source>
-        <translation>圓滑線</translation>
+        <translation type="vanished">圓滑線</translation>
     </message>
     <message>
         <source>三連符</source>
-        <translation>三連音</translation>
+        <translation type="vanished">三連音</translation>
     </message>
     <message>
         <source>前打音</source>
-        <translation>前倚音</translation>
+        <translation type="vanished">前倚音</translation>
     </message>
     <message>
         <source>後打音</source>
-        <translation>後倚音</translation>
+        <translation type="vanished">後倚音</translation>
     </message>
     <message>
         <source>連音の弧線</source>
-        <translation>連音弧線</translation>
+        <translation type="vanished">連音弧線</translation>
     </message>
     <message>
         <source>リタルダンド（rit.）</source>
-        <translation>漸慢</translation>
+        <translation type="vanished">漸慢</translation>
     </message>
     <message>
         <source>アッチェレランド（accel.）</source>
-        <translation>漸快</translation>
+        <translation type="vanished">漸快</translation>
     </message>
     <message>
         <source>テンポ</source>
-        <translation>速度</translation>
+        <translation type="vanished">速度</translation>
     </message>
     <message>
         <source>1オクターブ下げる</source>
-        <translation>降低八度</translation>
+        <translation type="vanished">降低八度</translation>
     </message>
     <message>
         <source>1オクターブ上げる</source>
-        <translation>升高八度</translation>
+        <translation type="vanished">升高八度</translation>
     </message>
     <message>
         <source>音を短く</source>
-        <translation>縮短時值</translation>
+        <translation type="vanished">縮短時值</translation>
     </message>
     <message>
         <source>音を長く</source>
-        <translation>延長時值</translation>
+        <translation type="vanished">延長時值</translation>
     </message>
     <message>
         <source>音符 %1</source>
-        <translation>音符 %1</translation>
+        <translation type="vanished">音符 %1</translation>
     </message>
     <message>
         <source>指番号 %1</source>
-        <translation>指法 %1</translation>
+        <translation type="vanished">指法 %1</translation>
     </message>
     <message>
         <source>%1番かっこ</source>
-        <translation>第 %1 反覆結尾</translation>
+        <translation type="vanished">第 %1 反覆結尾</translation>
     </message>
     <message>
         <source>%1 拍子</source>
-        <translation>%1 拍</translation>
+        <translation type="vanished">%1 拍</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TranscribeCommands</name>
+    <message>
+        <source>録音を聞き取っています…</source>
+        <translation>正在辨識錄音…</translation>
+    </message>
+    <message>
+        <source>録音</source>
+        <translation>錄音</translation>
+    </message>
+    <message>
+        <source>確かめたい音を %1 ページで選択してあります。</source>
+        <translation>需要確認的音已在第 %1 頁選取。</translation>
+    </message>
+    <message>
+        <source>ほかに確かめたい音のあるページ: %1</source>
+        <translation>其他有需要確認的音的頁：%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::app</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>楽譜ファイルではありません（1 行目が楽譜のヘッダーではありません）。</source>
+        <translation>不是樂譜檔案（第 1 行不是樂譜檔頭）。</translation>
+    </message>
+    <message>
+        <source>ブックにページ %1 はありません（%2 ページまでです）。</source>
+        <translation>曲集中沒有第 %1 頁（共 %2 頁）。</translation>
+    </message>
+    <message>
+        <source>楽譜を開くときと同じように読み込み、保存するときと同じように書き出します。</source>
+        <translation>依開啟時的方式讀取樂譜，並依儲存時的方式寫出。</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）を PNG 画像に書き出します。1 ページ単位が 1 ピクセルです。</source>
+        <translation>將第 N 頁（預設為 1）匯出為 PNG 圖片，每個頁面單位為 1 像素。</translation>
+    </message>
+    <message>
+        <source>ページ N（既定は 1）をビットマップ（BMP）画像に書き出します。</source>
+        <translation>將第 N 頁（預設為 1）匯出為點陣圖（BMP）圖片。</translation>
+    </message>
+    <message>
+        <source>ブックの全ページを、1 ページずつ PDF に書き出します。</source>
+        <translation>將曲集的所有頁面匯出為 PDF，每頁一面。</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を標準 MIDI ファイルに書き出します。</source>
+        <translation>將包含第 N 頁的樂曲匯出為標準 MIDI 檔案。</translation>
+    </message>
+    <message>
+        <source>ページ N を含む曲を内蔵シンセサイザーで演奏し、WAV（44.1 kHz、16 ビット、ステレオ）に書き出します。</source>
+        <translation>用內建合成器播放包含第 N 頁的樂曲，並匯出為 WAV（44.1 kHz、16 位元、立體聲）。</translation>
+    </message>
+    <message>
+        <source>五線譜（.musicxml、.xml、圧縮された .mxl）のパートを数字譜のブックにします。読み込んだものと省いたものを 1 行で知らせます。</source>
+        <translation>將五線譜（.musicxml、.xml 或壓縮的 .mxl）的一個聲部轉換為簡譜曲集，並用一行說明讀入和省略的內容。</translation>
+    </message>
+    <message>
+        <source>ブックを二胡の記号つきで MusicXML 4.0 に書き出します。</source>
+        <translation>將曲集連同二胡記號匯出為 MusicXML 4.0。</translation>
+    </message>
+    <message>
+        <source>弓で弾いた旋律の録音（WAV、FLAC、OGG、MP3）を数字譜のブックにします。調、拍子、小節線、音の長さ、スライド・ビブラート・トリルを聞き取り、音符の数、1＝、拍子、テンポ、確かめたい音を 1 行で知らせます。</source>
+        <translation>把用弓拉奏的旋律錄音（WAV、FLAC、OGG、MP3）記成簡譜曲集。辨識調、拍號、小節線、時值以及滑音、揉弦和顫音，並用一行報告音符數、1＝、拍號、速度和需確認的音。</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
+        <translation>要匯出的頁（從 1 開始計數）。對於播放的命令，指包含該頁的樂曲。</translation>
+    </message>
+    <message>
+        <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
+        <translation>要讀入的聲部（從 1 開始計數）。預設為第一個有音符的聲部。</translation>
+    </message>
+    <message>
+        <source>メトロノームの音を加えます。</source>
+        <translation>加入節拍器的聲音。</translation>
+    </message>
+    <message>
+        <source>二胡の記号（装飾音、トリル、スライド、ビブラート、強弱）をつけて演奏します。</source>
+        <translation>按二胡記號（倚音、顫音、滑音、揉弦、力度）表情演奏。</translation>
+    </message>
+    <message>
+        <source>録音のテンポ（1 分間の四分音符の数）。聞き取らずにこれを使います。</source>
+        <translation>錄音的速度（每分鐘四分音符數），用它代替辨識出的速度。</translation>
+    </message>
+    <message>
+        <source>録音の拍子（2/4、3/4、4/4、3/8、6/8）。</source>
+        <translation>錄音的拍號（2/4、3/4、4/4、3/8、6/8）。</translation>
+    </message>
+    <message>
+        <source>録音の調の主音（D、Bb、F# など）。</source>
+        <translation>錄音所在調的主音（D、Bb、F# 等）。</translation>
+    </message>
+    <message>
+        <source>この説明を表示して終了します。</source>
+        <translation>顯示此說明並結束。</translation>
+    </message>
+    <message>
+        <source>プログラムの名前とバージョンを表示して終了します。</source>
+        <translation>顯示程式名稱和版本並結束。</translation>
+    </message>
+    <message>
+        <source>これより後の引数はすべてファイル名です（- で始まるファイル名のため）。</source>
+        <translation>其後的參數都是檔名（用於以 - 開頭的檔名）。</translation>
+    </message>
+    <message>
+        <source>エディターが閉じられたか、コマンドが成功しました。</source>
+        <translation>編輯器已關閉，或命令執行成功。</translation>
+    </message>
+    <message>
+        <source>コマンドが失敗しました（読めない入力、書き込めない出力など）。エディターを開く画面がないときもこの値です。</source>
+        <translation>命令失敗（無法讀取輸入、無法寫入輸出等）。沒有可開啟編輯器的顯示器時也傳回此值。</translation>
+    </message>
+    <message>
+        <source>コマンドラインが誤っています（不明なオプション、足りない引数、誤った数）。</source>
+        <translation>命令列有誤（未知選項、缺少參數、數字錯誤）。</translation>
+    </message>
+    <message>
+        <source>バッチコマンドは一度に一つだけです（%1 と %2）。</source>
+        <translation>一次只能執行一個批次命令（%1 和 %2）。</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません。sorvel --help を参照してください。</source>
+        <translation>沒有 %1 這個選項。請參閱 sorvel --help。</translation>
+    </message>
+    <message>
+        <source>%1 には値を指定してください。</source>
+        <translation>%1 需要一個值。</translation>
+    </message>
+    <message>
+        <source>%1 には 1 以上の数を指定してください。</source>
+        <translation>%1 需要 1 或以上的數字。</translation>
+    </message>
+    <message>
+        <source>%2 では %1 は使えません。</source>
+        <translation>%2 不能使用 %1。</translation>
+    </message>
+    <message>
+        <source>%1 には入力ファイルと出力ファイルが必要です。</source>
+        <translation>%1 需要一個輸入檔案和一個輸出檔案。</translation>
+    </message>
+    <message>
+        <source>%1 はバッチコマンドと一緒に使うオプションです。</source>
+        <translation>%1 只能與批次命令一起使用。</translation>
+    </message>
+    <message>
+        <source>警告: %1</source>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面がありません（DISPLAY が設定されていません）。バッチコマンドは画面なしで使えます。sorvel --help を参照してください。</source>
+        <translation>沒有可開啟編輯器的顯示器（未設定 DISPLAY）。批次命令不需顯示器即可使用，請參閱 sorvel --help。</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>用法：</translation>
+    </message>
+    <message>
+        <source>ファイルを指定するとそのブックを開いてエディターを起動します。バッチコマンドは画面なしで動きます。</source>
+        <translation>啟動編輯器；指定檔案時開啟該曲集。批次命令不需顯示器即可執行。</translation>
+    </message>
+    <message>
+        <source>バッチコマンド:</source>
+        <translation>批次命令：</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>選項：</translation>
+    </message>
+    <message>
+        <source>終了ステータス:</source>
+        <translation>結束狀態：</translation>
+    </message>
+    <message>
+        <source>詳しくはマニュアル（man sorvel）を参照してください。</source>
+        <translation>詳細資訊請參閱手冊（man sorvel）。</translation>
+    </message>
+    <message>
+        <source>ライセンス GPLv3+: GNU GPL バージョン 3 またはそれ以降 &lt;https://gnu.org/licenses/gpl.html&gt;</source>
+        <translation>授權條款 GPLv3+：GNU GPL 第 3 版或更新版本 &lt;https://gnu.org/licenses/gpl.html&gt;</translation>
+    </message>
+    <message>
+        <source>これはフリーソフトウェアです。自由に変更し、再配布できます。</source>
+        <translation>本軟體是自由軟體：您可以自由地修改和再散布它。</translation>
+    </message>
+    <message>
+        <source>法律で認められる範囲で、保証は一切ありません。</source>
+        <translation>在法律允許的範圍內，不提供任何擔保。</translation>
+    </message>
+    <message>
+        <source>音楽フォントを読み込めませんでした。</source>
+        <translation>無法載入音樂字型。</translation>
+    </message>
+    <message>
+        <source>演奏が %1 時間以内に終わりませんでした。何も書き出していません。</source>
+        <translation>演奏未在 %1 小時內結束，未寫出任何內容。</translation>
+    </message>
+    <message>
+        <source>General MIDI の SoundFont がインストールされていません（fluid-soundfont-gm または timgm6mb-soundfont）。</source>
+        <translation>未安裝 General MIDI 的 SoundFont（fluid-soundfont-gm 或 timgm6mb-soundfont）。</translation>
+    </message>
+    <message>
+        <source>SoundFont を読み込めませんでした。</source>
+        <translation>無法載入 SoundFont。</translation>
+    </message>
+    <message>
+        <source>--tempo には 20 から 300 までの 1 分間の四分音符の数を指定してください（%1 ではなく）。</source>
+        <translation>--tempo 需要每分鐘 20 到 300 個四分音符（而不是 %1）。</translation>
+    </message>
+    <message>
+        <source>--meter には 2/4、3/4、4/4、3/8、6/8 のどれかを指定してください（%1 ではなく）。</source>
+        <translation>--meter 需要 2/4、3/4、4/4、3/8 或 6/8（而不是 %1）。</translation>
+    </message>
+    <message>
+        <source>--key には長調の主音（C、G、D、F、Bb、F# など）を指定してください（%1 ではなく）。</source>
+        <translation>--key 需要大調的主音（C、G、D、F、Bb、F# 等；而不是 %1）。</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3648,152 @@
         <source>D.S.・D.C.で戻る部分（繰り返しを除いて書き出しました）</source>
         <translation>D.S.・D.C. 返回的段落（已去除反覆並展開寫出）</translation>
     </message>
+    <message>
+        <source>通常のファイルではないため読み込めません。</source>
+        <translation>不是一般檔案，無法讀取。</translation>
+    </message>
+    <message>
+        <source>MusicXMLに書けない文字を%1個省きました。</source>
+        <translation>已省略 %1 個無法寫入 MusicXML 的字元。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::listen</name>
+    <message>
+        <source>音声ファイル %1 を読めません（%2）。</source>
+        <translation>無法讀取音訊檔 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 は音声ファイルではありません。</source>
+        <translation>%1 不是音訊檔。</translation>
+    </message>
+    <message>
+        <source>%1 は読める音声ファイルではありません（%2）。</source>
+        <translation>%1 不是可讀取的音訊檔（%2）。</translation>
+    </message>
+    <message>
+        <source>録音に音声が入っていません。</source>
+        <translation>錄音中沒有聲音。</translation>
+    </message>
+    <message>
+        <source>録音が短すぎます（%1 秒）。</source>
+        <translation>錄音太短（%1 秒）。</translation>
+    </message>
+    <message>
+        <source>録音は無音です。</source>
+        <translation>錄音是靜音的。</translation>
+    </message>
+    <message>
+        <source>録音の音が小さすぎます（最大 %1 dB）。録音レベルを上げてください。</source>
+        <translation>錄音音量太小（最大 %1 dB）。請提高錄音音量。</translation>
+    </message>
+    <message>
+        <source>録音が音割れしています（%1 サンプル）。音の高さを誤ることがあります。</source>
+        <translation>錄音有削波失真（%1 個取樣）。音高可能辨識有誤。</translation>
+    </message>
+    <message>
+        <source>聞き取りを中止しました。</source>
+        <translation>已中止辨識。</translation>
+    </message>
+    <message>
+        <source>録音から音符を聞き取れませんでした。</source>
+        <translation>未能從錄音中辨識出音符。</translation>
+    </message>
+    <message>
+        <source>譜にするのを中止しました。</source>
+        <translation>已中止記譜。</translation>
+    </message>
+    <message>
+        <source>録音の %1 サンプルが音割れしています。</source>
+        <translation>錄音中有 %1 個取樣削波失真。</translation>
+    </message>
+    <message>
+        <source>録音の音量が小さすぎます。</source>
+        <translation>錄音音量太小。</translation>
+    </message>
+    <message>
+        <source>録音を譜にしました（音符 %1、1＝%2、%3 拍子、♩＝%4、確かめたい音 %5）。%6</source>
+        <translation>已將錄音記成譜（音符 %1，1＝%2，%3 拍，♩＝%4，需確認的音 %5）。%6</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::manpage</name>
+    <message>
+        <source>設定ファイル：オプション、最近使ったファイル、演奏の設定、インターフェースの言語（[Editor] の Language）。XDG_CONFIG_HOME が設定されていれば $XDG_CONFIG_HOME/sorvel/sorvelini です。インストールせず、書き込めるフォルダーから起動したプログラムは、実行ファイルの隣の sorvelini を使います。</source>
+        <translation>設定檔：選項、最近使用的檔案、播放設定和介面語言（[Editor] 中的 Language）。設定了 XDG_CONFIG_HOME 時為 $XDG_CONFIG_HOME/sorvel/sorvelini。未安裝、從可寫入的資料夾啟動的程式使用執行檔旁的 sorvelini。</translation>
+    </message>
+    <message>
+        <source>保存していない変更のあるブックの復元用コピー。次に起動したときに復元を提案します。XDG_STATE_HOME が設定されていれば $XDG_STATE_HOME/sorvel/recovery/ です。</source>
+        <translation>有未儲存變更的曲集的復原副本，下次啟動時提示復原。設定了 XDG_STATE_HOME 時為 $XDG_STATE_HOME/sorvel/recovery/。</translation>
+    </message>
+    <message>
+        <source>操作説明（ヘルプメニューが開くものと同じページ）。</source>
+        <translation>使用說明（與說明選單開啟的頁面相同）。</translation>
+    </message>
+    <message>
+        <source>--render-wav が使う SoundFont（.sf2）ファイル。設定されていなければ General MIDI の SoundFont（fluid-soundfont-gm、なければ timgm6mb-soundfont）です。</source>
+        <translation>--render-wav 使用的 SoundFont（.sf2）檔案。未設定時使用 General MIDI 的 SoundFont（fluid-soundfont-gm，沒有時為 timgm6mb-soundfont）。</translation>
+    </message>
+    <message>
+        <source>設定ファイルの言語が「自動」（既定）のとき、インターフェース、バッチコマンドのメッセージと --help の言語を決めます。LC_ALL、LC_MESSAGES、LANG のうち最初に設定されているもののロケールで、C と POSIX 以外では LANGUAGE の最初の言語が優先します。日本語、中国語（台湾・香港・マカオは繁体字、ほかは簡体字）、それ以外はすべて英語になります。</source>
+        <translation>設定檔中的語言為「自動」（預設）時，由這些變數決定介面、批次命令訊息和 --help 的語言：取 LC_ALL、LC_MESSAGES、LANG 中第一個已設定者的地區設定；除 C 和 POSIX 外，LANGUAGE 的第一個語言優先。日語和中文（台灣、香港、澳門為繁體，其他為簡體）依該語言顯示，其他語言一律為英語。</translation>
+    </message>
+    <message>
+        <source>エディターを開く画面。どちらも（QT_QPA_PLATFORM も）設定されていなければ、エディターを開かずに 1 行のメッセージを出し、終了ステータス 1 で終わります。バッチコマンドは画面を使いません。</source>
+        <translation>編輯器所用的顯示器。兩者（以及 QT_QPA_PLATFORM）都未設定時，不開啟編輯器，輸出一行訊息並以結束狀態 1 結束。批次命令不使用顯示器。</translation>
+    </message>
+    <message>
+        <source>ユーザーコマンド</source>
+        <translation>使用者命令</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>二胡の数字譜（簡譜）を書き、印刷し、演奏する楽譜エディター</source>
+        <translation>編寫、列印和播放二胡簡譜的樂譜編輯器</translation>
+    </message>
+    <message>
+        <source>書式</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>ソルベルは二胡奏者のための楽譜エディターです。数字譜（簡譜）に、弓の向き、内弦と外弦、指番号、滑音や装飾音など二胡の記号を書き込みます。一冊の曲集を一つの .svl ファイルに収めます。</source>
+        <translation>Sorvel 是為二胡演奏者設計的樂譜編輯器。用簡譜記譜，並可標註二胡專用記號：弓法、內外弦、指法、滑音和裝飾音。一整本曲集保存在一個 .svl 檔案中。</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>不指定批次命令時開啟編輯器；指定 FILE.svl 時開啟該曲集。批次命令不需顯示器即可執行，讀取一個檔案並寫出一個檔案。失敗時在標準錯誤輸出一行訊息，以非 0 的結束狀態結束，且不留下輸出檔案。</translation>
+    </message>
+    <message>
+        <source>バッチコマンド</source>
+        <translation>批次命令</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>環境変数</source>
+        <translation>環境變數</translation>
+    </message>
+    <message>
+        <source>終了ステータス</source>
+        <translation>結束狀態</translation>
+    </message>
+    <message>
+        <source>著作権</source>
+        <translation>版權</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::model</name>
@@ -3292,6 +3851,10 @@
         <source>このプロパティの型は現在使用できません</source>
         <translation>此屬性的類型目前無法使用</translation>
     </message>
+    <message>
+        <source>通常のファイルではないため読み込めません。</source>
+        <translation>不是一般檔案，無法讀取。</translation>
+    </message>
 </context>
 <context>
     <name>sorvel::playback</name>
@@ -3303,59 +3866,32 @@
         <source>１の括弧がありません。あるいは、リピートエンドの直後に１括弧が指定されています</source>
         <translation>缺少第 1 反覆結尾；或者第 1 反覆結尾緊接在反覆結束記號之後</translation>
     </message>
-</context>
-<context>
-    <name>NewBookDialog</name>
     <message>
-        <source>ブック新規作成</source>
-        <translation>新增曲集</translation>
-    </message>
-    <message>
-        <source>タイトル</source>
-        <translation>標題</translation>
-    </message>
-    <message>
-        <source>作曲者</source>
-        <translation>作曲</translation>
-    </message>
-    <message>
-        <source>調</source>
-        <translation>調</translation>
-    </message>
-    <message>
-        <source>拍子</source>
-        <translation>拍號</translation>
-    </message>
-    <message>
-        <source>♩＝</source>
-        <translation>♩＝</translation>
-    </message>
-    <message>
-        <source>なし</source>
-        <translation>無</translation>
-    </message>
-    <message>
-        <source>ページ数</source>
-        <translation>頁數</translation>
-    </message>
-    <message>
-        <source>OK で、1 ページ目の最初の小節から音符を入力できます。</source>
-        <translation>按「確定」後，即可從第 1 頁的第一小節開始輸入音符。</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>キャンセル</source>
-        <translation>取消</translation>
+        <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
+        <translation>樂譜的反覆不會結束，演奏在反覆結束處停止。</translation>
     </message>
 </context>
 <context>
-    <name>sorvel::NewBookDialog</name>
+    <name>sorvel::print</name>
     <message>
-        <source>なし</source>
-        <translation>無</translation>
+        <source>ページを %1 にできませんでした。</source>
+        <translation>無法將頁面轉換為 %1。</translation>
+    </message>
+    <message>
+        <source>ブックにページがありません。</source>
+        <translation>曲集中沒有頁面。</translation>
+    </message>
+    <message>
+        <source>PDF を書き始められませんでした。</source>
+        <translation>無法開始寫入 PDF。</translation>
+    </message>
+    <message>
+        <source>PDF の作成を取り消しました。</source>
+        <translation>已取消建立 PDF。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>
