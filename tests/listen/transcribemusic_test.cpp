@@ -71,6 +71,12 @@ const char* const kMarch =
     "7,/ 5,/ 6,/ 7,/ | 1 1 | 6,/. 7,// 6,/ 5,/ | 6,/ 7,/ 1 | 5,/. 6,// 5,/ 4,/ | 3, 5, |"
     "6,/. 7,// 6,/ 5,/ | 6,/ 7,/ 1/ 6,/ | 5,/ 1/ 7,/ 2/ | 1 1";
 
+// A jig in 6/8 of quarter–eighth pairs and running eighths.
+const char* const kJig =
+    "1/-- 1/-- | 1 2/ 3/-- | 3 2/ 3 4/ | 5/-- 5/-- | 1'/ 1'/ 1'/ 5/ 5/ 5/ | 3/ 3/ 3/ 1/ 1/ 1/ |"
+    "5 4/ 3 2/ | 1/-- 1/-- | 1/-- 1/-- | 1 2/ 3/-- | 3 2/ 3 4/ | 5/-- 5/-- |"
+    "1'/ 1'/ 1'/ 5/ 5/ 5/ | 3/ 3/ 3/ 1/ 1/ 1/ | 5 4/ 3 2/ | 1--";
+
 struct Transcribed {
     std::vector<testtunes::Written> tune;
     WrittenMusic music;
@@ -168,6 +174,14 @@ TEST(WrittenMusic, TheBarHoldsAboutFourNotes) {
     ExpectWrittenAsTune(march);
     const Transcribed largo = Transcribe(kLargo, kD4, At(50));
     EXPECT_EQ(largo.music.meter, (TimeSignature{4, 4}));
+}
+
+// The bars of a jig hold two groups of three eighths: read at a moderate
+// tempo they are not taken for 3/8 nor for 2/4.
+TEST(WrittenMusic, AJigKeepsItsSixEight) {
+    const Transcribed jig = Transcribe(kJig, kG4, At(96));
+    EXPECT_EQ(jig.music.meter, (TimeSignature{6, 8}));
+    ExpectWrittenAsTune(jig);
 }
 
 TEST(WrittenMusic, TempoChangesFollowADriftingPlayer) {
