@@ -82,15 +82,28 @@ double BarCost(const MetricReading& r, const MetreWeights& w) {
                      w.concentration * LongNoteConcentration(r.places, bar));
 }
 
-// Bars of about two seconds are the most common: of two metres alike in all
-// else (2/4 and 4/4, 3/8 and 6/8) the one nearer them is taken. Bars of two
-// and four beats are more common than bars of three.
+// What the number of notes a bar holds says against a metre, beside its
+// partner of bars twice or half as long (4/4 and 2/4, 6/8 and 3/8; 3/4
+// has none): the one whose bars hold nearer `barNotes` notes costs nothing.
+// A busy tune of eighths and sixteenths is written in short bars, one of
+// quarters and long notes in long ones.
+double HeldCost(const MetricReading& r, const MetreWeights& w) {
+    if (r.meter.beats == 3 && r.meter.beatType == 4) return 0;
+    const double quarters = static_cast<double>(r.meter.BarTicks()) / kQuarter;
+    const double held = std::log2(quarters / MeanSpan(r.places) / w.barNotes);
+    const bool longer = r.meter.beats == 4 || r.meter.beats == 6;
+    const double partner = longer ? held - 1 : held + 1;
+    const double notes = static_cast<double>(r.places.size());
+    return notes * w.barNotesPerNote * std::max(0.0, held * held - partner * partner);
+}
+
+// Bars of about two seconds are more common than longer or shorter ones,
+// and bars of two and four beats more than bars of three.
 double BarLengthCost(const MetricReading& r, double quarterSeconds, const MetreWeights& w) {
     const double notes = static_cast<double>(r.places.size());
-    const double seconds = r.meter.BarTicks() * quarterSeconds / kQuarter;
-    const double octaves = std::log2(seconds / w.barSeconds);
+    const double seconds = std::log2(r.meter.BarTicks() * quarterSeconds / kQuarter / w.barSeconds);
     const double triple = r.meter.beats == 3 ? w.triplePerNote : 0;
-    return notes * (w.barPerNote * octaves * octaves + triple);
+    return notes * (w.barPerNote * seconds * seconds + triple) + HeldCost(r, w);
 }
 
 // One reading: the pulse worth `value` ticks, bar 0's line at `barStart`.

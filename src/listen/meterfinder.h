@@ -31,12 +31,14 @@ struct MetreWeights {
     // notes divide their beats unevenly (CompoundFigures).
     double compoundPerNote = 1.5;
     double compoundFigures = 0.15;
-    double similarity = 1.0;     // reward a note for the rhythm recurring a bar later
-    double concentration = 1.0;  // … and for long notes keeping to one place of the bar
-    double barSeconds = 1.8;     // the bar length preferred …
-    double barPerNote = 1.0;     // … and what an octave away from it costs a note
-    double triplePerNote = 0.1;  // bars of three beats (3/4, 3/8) against two or four
-    double pickup = 1.0;         // a first bar that is a pickup
+    double similarity = 1.0;       // reward a note for the rhythm recurring a bar later
+    double concentration = 1.0;    // … and for long notes keeping to one place of the bar
+    double barSeconds = 1.8;       // the bar length preferred …
+    double barPerNote = 0.2;       // … and what an octave away from it costs a note
+    double barNotes = 4.0;         // the notes a bar holds (HeldCost) …
+    double barNotesPerNote = 1.0;  // … and what an octave away from it costs a note
+    double triplePerNote = 0.1;    // bars of three beats (3/4, 3/8) against two or four
+    double pickup = 1.0;           // a first bar that is a pickup
 };
 
 struct MetreInput {

@@ -62,6 +62,22 @@ const char* const kLargo =
     "3. 5/ 5- | 3. 2/ 1- | 2. 3/ 5. 3/ | 2--- | 3. 5/ 5- | 3. 2/ 1- | 2. 3/ 2. 1/ | 1--- |"
     "6. 1'/ 7. 5/ | 6. 1'/ 2'- | 1'. 6/ 5. 3/ | 2---";
 
+// A children's song in 4/4 of quarters, a half note ending each bar of four.
+const char* const kQuarters =
+    "1 1 5 5 | 6 6 5- | 4 4 3 3 | 2 2 1- | 5 5 4 4 | 3 3 2- | 5 5 4 4 | 3 3 2- |"
+    "1 1 5 5 | 6 6 5- | 4 4 3 3 | 2 2 1-";
+// A quick march in 2/4 that runs in eighths.
+const char* const kMarch =
+    "1/ 1/ 2/ 3/ | 1/ 3/ 2/ 5,/ | 1/ 1/ 2/ 3/ | 1 7, | 1/ 1/ 2/ 3/ | 4/ 3/ 2/ 1/ |"
+    "7,/ 5,/ 6,/ 7,/ | 1 1 | 6,/. 7,// 6,/ 5,/ | 6,/ 7,/ 1 | 5,/. 6,// 5,/ 4,/ | 3, 5, |"
+    "6,/. 7,// 6,/ 5,/ | 6,/ 7,/ 1/ 6,/ | 5,/ 1/ 7,/ 2/ | 1 1";
+
+// A jig in 6/8 of quarter–eighth pairs and running eighths.
+const char* const kJig =
+    "1/-- 1/-- | 1 2/ 3/-- | 3 2/ 3 4/ | 5/-- 5/-- | 1'/ 1'/ 1'/ 5/ 5/ 5/ | 3/ 3/ 3/ 1/ 1/ 1/ |"
+    "5 4/ 3 2/ | 1/-- 1/-- | 1/-- 1/-- | 1 2/ 3/-- | 3 2/ 3 4/ | 5/-- 5/-- |"
+    "1'/ 1'/ 1'/ 5/ 5/ 5/ | 3/ 3/ 3/ 1/ 1/ 1/ | 5 4/ 3 2/ | 1--";
+
 struct Transcribed {
     std::vector<testtunes::Written> tune;
     WrittenMusic music;
@@ -146,6 +162,27 @@ TEST(WrittenMusic, ASlowTuneKeepsItsQuartersAndEighths) {
     const Transcribed t = Transcribe(kLargo, kD4, At(50));
     EXPECT_NEAR(t.music.tempo, 50, 2);
     ExpectWrittenAsTune(t);
+}
+
+// Quarters with a long note every four beats are read in 4/4, a tune
+// running in eighths at a like tempo in 2/4.
+TEST(WrittenMusic, TheBarHoldsAboutFourNotes) {
+    const Transcribed quarters = Transcribe(kQuarters, kF4, At(84));
+    EXPECT_EQ(quarters.music.meter, (TimeSignature{4, 4}));
+    ExpectWrittenAsTune(quarters);
+    const Transcribed march = Transcribe(kMarch, kBb4, At(104));
+    EXPECT_EQ(march.music.meter, (TimeSignature{2, 4}));
+    ExpectWrittenAsTune(march);
+    const Transcribed largo = Transcribe(kLargo, kD4, At(50));
+    EXPECT_EQ(largo.music.meter, (TimeSignature{4, 4}));
+}
+
+// The bars of a jig hold two groups of three eighths: read at a moderate
+// tempo they are not taken for 3/8 nor for 2/4.
+TEST(WrittenMusic, AJigKeepsItsSixEight) {
+    const Transcribed jig = Transcribe(kJig, kG4, At(96));
+    EXPECT_EQ(jig.music.meter, (TimeSignature{6, 8}));
+    ExpectWrittenAsTune(jig);
 }
 
 TEST(WrittenMusic, TempoChangesFollowADriftingPlayer) {
