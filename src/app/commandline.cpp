@@ -198,7 +198,7 @@ void ReadOption(const std::vector<std::string>& args, size_t& i, Reading& readin
             {Plain(arg)}));
         return;
     }
-    GivenOption given{option, name};
+    GivenOption given{option, name, 0, {}};
     std::optional<std::string> attached;
     if (equals != std::string::npos) attached = arg.substr(equals + 1);
     if (option->text && !ReadText(args, i, attached, given.text)) {
