@@ -31,7 +31,7 @@ for name in "${specials[@]}"; do
         status=$?
         check "$cmd $name fails at once" "[[ $status == 1 && ! -e '$out' ]]"
         check "$cmd $name says it is no regular file" \
-            "[[ \$(wc -l <'$work/err') == 1 ]] && grep -q '通常のファイルではない' '$work/err'"
+            "[[ \$(wc -l <'$work/err') == 1 ]] && grep -q 'not a regular file' '$work/err'"
     done
 done
 
