@@ -4,6 +4,7 @@
 #include "app/batchcontext.h"
 #include "app/commandline.h"
 #include "app/playresult.h"
+#include "playback/conversion/channelsetup.h"
 #include "playback/offline/midifilerecorder.h"
 #include "playback/offline/offlineplay.h"
 #include "playback/offline/pieceinfo.h"
@@ -19,7 +20,7 @@ bool RunExportMidi(const BatchCommand& cmd, UserText& error) {
     OfflinePlay play(*page, context.prefs,
                      {.metronome = cmd.metronome, .expressive = cmd.expressive});
     MidiFileOptions options;
-    options.melodyChannel = OfflinePlay::kMelodyChannel;
+    options.melodyChannel = kMelodyChannel;
     options.rhythmChannel = play.RhythmChannel();
     options.rhythmTrack = cmd.metronome;
     const PieceInfo info = ReadPieceInfo(*page);

@@ -26,6 +26,7 @@
 #include "model/musicsheet.h"
 #include "model/preferencesfile.h"
 #include "playback/conversion/buildsequence.h"
+#include "playback/conversion/channelsetup.h"
 #include "playback/conversion/keyoffset.h"
 #include "playback/conversion/notepitch.h"
 #include "playback/conversion/playselection.h"
@@ -41,8 +42,6 @@ namespace sorvel {
 
 namespace {
 
-constexpr int kChannelCount = 16;
-constexpr int kMelodyChannel = 0;
 constexpr int kBuildTempo = 64;
 constexpr char kPlayHint[] = QT_TRANSLATE_NOOP("sorvel::PlaybackController", "再生");
 constexpr char kStopHint[] = QT_TRANSLATE_NOOP("sorvel::PlaybackController", "停止");
@@ -288,29 +287,6 @@ void PlaybackController::SetMainButton(bool playing) {
     button->setToolTip(tr(playing ? kStopHint : kPlayHint));
 }
 
-void PlaybackController::PrepareTracks() {
-    const int rhythmChannel = std::clamp(ctx_.document.Workspace().prefs.RhythmChannelNo, 0, 15);
-    TTrackData& melody = rcp_.Track(conv_track::kMelody);
-    melody.channel = kMelodyChannel;
-    melody.keyShift = 0;
-    for (int j : {conv_track::kMetronome, conv_track::kCountIn}) {
-        TTrackData& track = rcp_.Track(j);
-        track.channel = static_cast<std::uint8_t>(rhythmChannel);
-        track.rhythm = true;
-        track.keyShift = kNotTransposed;
-    }
-}
-
-// Controllers reset and every channel on program 0, then the melody's
-// instrument: each play starts from the same state.
-void PlaybackController::ResetChannels() {
-    for (int ch = 0; ch < kChannelCount; ++ch)
-        output_->SendShortMessage(ch, midi::kControlChange, midi::kResetAllControllers, 0);
-    for (int ch = 0; ch < kChannelCount; ++ch)
-        output_->SendShortMessage(ch, midi::kProgramChange, 0, 0);
-    output_->SendShortMessage(kMelodyChannel, midi::kProgramChange, frmPlay_->Instrument(), 0);
-}
-
 void PlaybackController::StartPlayback() {
     TMusicSheet* page = ctx_.shell.CurrentPage();
     // The sound server may have gone since the last play: the device opens
@@ -332,8 +308,7 @@ void PlaybackController::StartPlayback() {
     const BuildResult built =
         BuildSequence(rcp_, *page, range.first, range.last, frmPlay_->Options(), prefs);
     sequencer_->SetTickTempo(built.startTempo);
-    PrepareTracks();
-    ResetChannels();
+    SetUpPlayChannels(rcp_, *output_, prefs.RhythmChannelNo, frmPlay_->Instrument());
     frmPlay_->onMute(conv_track::kMelody, frmPlay_->MelodyMuted());
     frmPlay_->onMute(conv_track::kMetronome, frmPlay_->MetronomeMuted());
     prefs.PlayCount = frmPlay_->PlayCount();

@@ -104,8 +104,6 @@ private:
     bool WakeOutput();
     void ShowOutputMissing(bool missing);
 
-    void PrepareTracks();
-    void ResetChannels();
     void SetMainButton(bool playing);
     // The page of the current book that holds `item`, compared by address
     // only; nullptr when it is in none.

@@ -1,38 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/offline/offlineplay.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "model/preferences.h"
+#include "playback/conversion/channelsetup.h"
 #include "playback/conversion/keyoffset.h"
 #include "playback/conversion/playoptions.h"
 #include "playback/conversion/sequencewriter.h"
 #include "playback/forwardingmidiout.h"
 #include "playback/midioutput.h"
-#include "playback/midistatus.h"
 #include "playback/playdata.h"
 #include "playback/rcpdata.h"
 #include "playback/sequencer.h"
 #include "playback/timesource.h"
 
 namespace sorvel {
-namespace {
-
-using namespace midi;
-constexpr int kChannelCount = 16;
-
-// Controllers reset and every channel on program 0, then the melody's instrument:
-// the play starts from the same state whatever the device played before.
-void ResetChannels(MidiOutput& output, int instrument) {
-    for (int ch = 0; ch < kChannelCount; ++ch)
-        output.SendShortMessage(ch, kControlChange, kResetAllControllers, 0);
-    for (int ch = 0; ch < kChannelCount; ++ch) output.SendShortMessage(ch, kProgramChange, 0, 0);
-    output.SendShortMessage(OfflinePlay::kMelodyChannel, kProgramChange,
-                            std::clamp(instrument, 0, 127), 0);
-}
-
-}  // namespace
 
 std::vector<UserText> OfflinePlayResult::Warnings() const {
     std::vector<UserText> lines;
@@ -45,7 +28,7 @@ std::vector<UserText> OfflinePlayResult::Warnings() const {
 }
 
 int OfflinePlay::RhythmChannel() const {
-    return std::clamp(prefs_.RhythmChannelNo, 0, kChannelCount - 1);
+    return RhythmChannelFor(prefs_.RhythmChannelNo);
 }
 
 OfflinePlayResult OfflinePlay::Run(OfflineSink& sink) {
@@ -64,16 +47,7 @@ OfflinePlayResult OfflinePlay::Run(OfflineSink& sink) {
     result.build = BuildSequence(rcp, page_, nullptr, nullptr, playOptions, prefs_);
     sequencer.SetTickTempo(result.build.startTempo);
 
-    TTrackData& melody = rcp.Track(conv_track::kMelody);
-    melody.channel = kMelodyChannel;
-    melody.keyShift = 0;
-    for (int j : {conv_track::kMetronome, conv_track::kCountIn}) {
-        TTrackData& t = rcp.Track(j);
-        t.channel = static_cast<std::uint8_t>(RhythmChannel());
-        t.rhythm = true;
-        t.keyShift = kNotTransposed;
-    }
-    ResetChannels(output, prefs_.Instrument);
+    SetUpPlayChannels(rcp, output, prefs_.RhythmChannelNo, prefs_.Instrument);
     play.SetTrackMode(conv_track::kMelody, 0);
     play.SetTrackMode(conv_track::kMetronome, options_.metronome ? 0 : track_mode::kMuted);
 

@@ -42,8 +42,7 @@ public:
     OfflinePlay(TMusicSheet& page, const Preferences& prefs, OfflinePlayOptions options = {})
         : page_(page), prefs_(prefs), options_(options) {}
 
-    // The melody channel and the channel of the metronome and count-in.
-    static constexpr int kMelodyChannel = 0;
+    // The channel of the metronome and count-in (the melody's is kMelodyChannel).
     int RhythmChannel() const;
 
     // Builds the sequence and plays it into `sink`. Writes NoteNo and GateTime
