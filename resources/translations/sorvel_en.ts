@@ -2938,279 +2938,279 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>休符</source>
-        <translation type="vanished">Rest</translation>
+        <translation>Rest</translation>
     </message>
     <message>
         <source>延長線</source>
-        <translation type="vanished">Sustain dash</translation>
+        <translation>Sustain dash</translation>
     </message>
     <message>
         <source>付点</source>
-        <translation type="vanished">Dot</translation>
+        <translation>Dot</translation>
     </message>
     <message>
         <source>長休符（複数小節）</source>
-        <translation type="vanished">Multi-bar rest</translation>
+        <translation>Multi-bar rest</translation>
     </message>
     <message>
         <source>開放弦</source>
-        <translation type="vanished">Open string</translation>
+        <translation>Open string</translation>
     </message>
     <message>
         <source>小節線</source>
-        <translation type="vanished">Bar line</translation>
+        <translation>Bar line</translation>
     </message>
     <message>
         <source>複縦線</source>
-        <translation type="vanished">Double bar line</translation>
+        <translation>Double bar line</translation>
     </message>
     <message>
         <source>終止線</source>
-        <translation type="vanished">Final bar line</translation>
+        <translation>Final bar line</translation>
     </message>
     <message>
         <source>反復記号（始め）</source>
-        <translation type="vanished">Start repeat</translation>
+        <translation>Start repeat</translation>
     </message>
     <message>
         <source>反復記号（終わり）</source>
-        <translation type="vanished">End repeat</translation>
+        <translation>End repeat</translation>
     </message>
     <message>
         <source>反復記号（両側）</source>
-        <translation type="vanished">Repeat on both sides</translation>
+        <translation>Repeat on both sides</translation>
     </message>
     <message>
         <source>ダウンボウ</source>
-        <translation type="vanished">Pull bow (down-bow)</translation>
+        <translation>Pull bow (down-bow)</translation>
     </message>
     <message>
         <source>アップボウ</source>
-        <translation type="vanished">Push bow (up-bow)</translation>
+        <translation>Push bow (up-bow)</translation>
     </message>
     <message>
         <source>内弦</source>
-        <translation type="vanished">Inner string</translation>
+        <translation>Inner string</translation>
     </message>
     <message>
         <source>外弦</source>
-        <translation type="vanished">Outer string</translation>
+        <translation>Outer string</translation>
     </message>
     <message>
         <source>フラット</source>
-        <translation type="vanished">Flat</translation>
+        <translation>Flat</translation>
     </message>
     <message>
         <source>ナチュラル</source>
-        <translation type="vanished">Natural</translation>
+        <translation>Natural</translation>
     </message>
     <message>
         <source>シャープ</source>
-        <translation type="vanished">Sharp</translation>
+        <translation>Sharp</translation>
     </message>
     <message>
         <source>テキスト</source>
-        <translation type="vanished">Text</translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>ピアニッシッシモ（ppp）</source>
-        <translation type="vanished">Pianississimo (ppp)</translation>
+        <translation>Pianississimo (ppp)</translation>
     </message>
     <message>
         <source>ピアニッシモ（pp）</source>
-        <translation type="vanished">Pianissimo (pp)</translation>
+        <translation>Pianissimo (pp)</translation>
     </message>
     <message>
         <source>ピアノ（p）</source>
-        <translation type="vanished">Piano (p)</translation>
+        <translation>Piano (p)</translation>
     </message>
     <message>
         <source>メゾピアノ（mp）</source>
-        <translation type="vanished">Mezzo-piano (mp)</translation>
+        <translation>Mezzo-piano (mp)</translation>
     </message>
     <message>
         <source>メゾフォルテ（mf）</source>
-        <translation type="vanished">Mezzo-forte (mf)</translation>
+        <translation>Mezzo-forte (mf)</translation>
     </message>
     <message>
         <source>フォルテ（f）</source>
-        <translation type="vanished">Forte (f)</translation>
+        <translation>Forte (f)</translation>
     </message>
     <message>
         <source>フォルティッシモ（ff）</source>
-        <translation type="vanished">Fortissimo (ff)</translation>
+        <translation>Fortissimo (ff)</translation>
     </message>
     <message>
         <source>フォルティッシッシモ（fff）</source>
-        <translation type="vanished">Fortississimo (fff)</translation>
+        <translation>Fortississimo (fff)</translation>
     </message>
     <message>
         <source>スフォルツァンド（sf）</source>
-        <translation type="vanished">Sforzando (sf)</translation>
+        <translation>Sforzando (sf)</translation>
     </message>
     <message>
         <source>クレッシェンド</source>
-        <translation type="vanished">Crescendo</translation>
+        <translation>Crescendo</translation>
     </message>
     <message>
         <source>デクレッシェンド</source>
-        <translation type="vanished">Decrescendo</translation>
+        <translation>Decrescendo</translation>
     </message>
     <message>
         <source>フィーネ（Fine）</source>
-        <translation type="vanished">Fine</translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>セーニョ</source>
-        <translation type="vanished">Segno</translation>
+        <translation>Segno</translation>
     </message>
     <message>
         <source>ダル・セーニョ（D.S.）</source>
-        <translation type="vanished">Dal segno (D.S.)</translation>
+        <translation>Dal segno (D.S.)</translation>
     </message>
     <message>
         <source>コーダ</source>
-        <translation type="vanished">Coda</translation>
+        <translation>Coda</translation>
     </message>
     <message>
         <source>ダ・カーポ（D.C.）</source>
-        <translation type="vanished">Da capo (D.C.)</translation>
+        <translation>Da capo (D.C.)</translation>
     </message>
     <message>
         <source>ハーモニクス</source>
-        <translation type="vanished">Harmonic</translation>
+        <translation>Harmonic</translation>
     </message>
     <message>
         <source>下方モルデント</source>
-        <translation type="vanished">Lower mordent</translation>
+        <translation>Lower mordent</translation>
     </message>
     <message>
         <source>左手ピチカート</source>
-        <translation type="vanished">Left-hand pizzicato</translation>
+        <translation>Left-hand pizzicato</translation>
     </message>
     <message>
         <source>スタッカート</source>
-        <translation type="vanished">Staccato</translation>
+        <translation>Staccato</translation>
     </message>
     <message>
         <source>トリル</source>
-        <translation type="vanished">Trill</translation>
+        <translation>Trill</translation>
     </message>
     <message>
         <source>トリル（波線つき）</source>
-        <translation type="vanished">Trill with wavy line</translation>
+        <translation>Trill with wavy line</translation>
     </message>
     <message>
         <source>上方モルデント</source>
-        <translation type="vanished">Upper mordent</translation>
+        <translation>Upper mordent</translation>
     </message>
     <message>
         <source>ターン</source>
-        <translation type="vanished">Turn</translation>
+        <translation>Turn</translation>
     </message>
     <message>
         <source>逆ターン</source>
-        <translation type="vanished">Inverted turn</translation>
+        <translation>Inverted turn</translation>
     </message>
     <message>
         <source>ビブラート</source>
-        <translation type="vanished">Vibrato</translation>
+        <translation>Vibrato</translation>
     </message>
     <message>
         <source>アクセント</source>
-        <translation type="vanished">Accent</translation>
+        <translation>Accent</translation>
     </message>
     <message>
         <source>スタッカーティッシモ</source>
-        <translation type="vanished">Staccatissimo</translation>
+        <translation>Staccatissimo</translation>
     </message>
     <message>
         <source>トレモロ</source>
-        <translation type="vanished">Tremolo</translation>
+        <translation>Tremolo</translation>
     </message>
     <message>
         <source>ブレス</source>
-        <translation type="vanished">Breath mark</translation>
+        <translation>Breath mark</translation>
     </message>
     <message>
         <source>上行スライド</source>
-        <translation type="vanished">Upward slide</translation>
+        <translation>Upward slide</translation>
     </message>
     <message>
         <source>下行スライド</source>
-        <translation type="vanished">Downward slide</translation>
+        <translation>Downward slide</translation>
     </message>
     <message>
         <source>長い上行スライド</source>
-        <translation type="vanished">Long upward slide</translation>
+        <translation>Long upward slide</translation>
     </message>
     <message>
         <source>長い下行スライド</source>
-        <translation type="vanished">Long downward slide</translation>
+        <translation>Long downward slide</translation>
     </message>
     <message>
         <source>スラー</source>
-        <translation type="vanished">Slur</translation>
+        <translation>Slur</translation>
     </message>
     <message>
         <source>三連符</source>
-        <translation type="vanished">Triplet</translation>
+        <translation>Triplet</translation>
     </message>
     <message>
         <source>前打音</source>
-        <translation type="vanished">Grace note before</translation>
+        <translation>Grace note before</translation>
     </message>
     <message>
         <source>後打音</source>
-        <translation type="vanished">Grace note after</translation>
+        <translation>Grace note after</translation>
     </message>
     <message>
         <source>連音の弧線</source>
-        <translation type="vanished">Tuplet arch</translation>
+        <translation>Tuplet arch</translation>
     </message>
     <message>
         <source>リタルダンド（rit.）</source>
-        <translation type="vanished">Ritardando (rit.)</translation>
+        <translation>Ritardando (rit.)</translation>
     </message>
     <message>
         <source>アッチェレランド（accel.）</source>
-        <translation type="vanished">Accelerando (accel.)</translation>
+        <translation>Accelerando (accel.)</translation>
     </message>
     <message>
         <source>テンポ</source>
-        <translation type="vanished">Tempo</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>1オクターブ下げる</source>
-        <translation type="vanished">One octave down</translation>
+        <translation>One octave down</translation>
     </message>
     <message>
         <source>1オクターブ上げる</source>
-        <translation type="vanished">One octave up</translation>
+        <translation>One octave up</translation>
     </message>
     <message>
         <source>音を短く</source>
-        <translation type="vanished">Shorter</translation>
+        <translation>Shorter</translation>
     </message>
     <message>
         <source>音を長く</source>
-        <translation type="vanished">Longer</translation>
+        <translation>Longer</translation>
     </message>
     <message>
         <source>音符 %1</source>
-        <translation type="vanished">Note %1</translation>
+        <translation>Note %1</translation>
     </message>
     <message>
         <source>指番号 %1</source>
-        <translation type="vanished">Finger %1</translation>
+        <translation>Finger %1</translation>
     </message>
     <message>
         <source>%1番かっこ</source>
-        <translation type="vanished">Ending %1</translation>
+        <translation>Ending %1</translation>
     </message>
     <message>
         <source>%1 拍子</source>
-        <translation type="vanished">%1 time</translation>
+        <translation>%1 time</translation>
     </message>
 </context>
 <context>
@@ -3300,19 +3300,19 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>二胡の記号（装飾音、トリル、スライド、ビブラート、強弱）をつけて演奏します。</source>
-        <translation>Plays the erhu's marks: grace notes, trills, slides, vibrato and dynamics.</translation>
+        <translation>Plays the erhu&apos;s marks: grace notes, trills, slides, vibrato and dynamics.</translation>
     </message>
     <message>
         <source>録音のテンポ（1 分間の四分音符の数）。聞き取らずにこれを使います。</source>
-        <translation>The recording's tempo (quarter notes a minute), used instead of the one heard.</translation>
+        <translation>The recording&apos;s tempo (quarter notes a minute), used instead of the one heard.</translation>
     </message>
     <message>
         <source>録音の拍子（2/4、3/4、4/4、3/8、6/8）。</source>
-        <translation>The recording's time signature (2/4, 3/4, 4/4, 3/8, 6/8).</translation>
+        <translation>The recording&apos;s time signature (2/4, 3/4, 4/4, 3/8, 6/8).</translation>
     </message>
     <message>
         <source>録音の調の主音（D、Bb、F# など）。</source>
-        <translation>The tonic of the recording's key (D, Bb, F#, ...).</translation>
+        <translation>The tonic of the recording&apos;s key (D, Bb, F#, ...).</translation>
     </message>
     <message>
         <source>この説明を表示して終了します。</source>
@@ -3320,7 +3320,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>プログラムの名前とバージョンを表示して終了します。</source>
-        <translation>Shows the program's name and version and exits.</translation>
+        <translation>Shows the program&apos;s name and version and exits.</translation>
     </message>
     <message>
         <source>これより後の引数はすべてファイル名です（- で始まるファイル名のため）。</source>
@@ -3736,7 +3736,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>設定ファイルの言語が「自動」（既定）のとき、インターフェース、バッチコマンドのメッセージと --help の言語を決めます。LC_ALL、LC_MESSAGES、LANG のうち最初に設定されているもののロケールで、C と POSIX 以外では LANGUAGE の最初の言語が優先します。日本語、中国語（台湾・香港・マカオは繁体字、ほかは簡体字）、それ以外はすべて英語になります。</source>
-        <translation>When the language in the settings file is automatic (the default), these choose the language of the interface, of the batch commands' messages and of --help. The locale is that of the first of LC_ALL, LC_MESSAGES and LANG that is set; unless it is C or POSIX, the first language listed in LANGUAGE takes its place. Japanese and Chinese (traditional for Taiwan, Hong Kong and Macao, simplified for the others) are used as such; any other language gives English.</translation>
+        <translation>When the language in the settings file is automatic (the default), these choose the language of the interface, of the batch commands&apos; messages and of --help. The locale is that of the first of LC_ALL, LC_MESSAGES and LANG that is set; unless it is C or POSIX, the first language listed in LANGUAGE takes its place. Japanese and Chinese (traditional for Taiwan, Hong Kong and Macao, simplified for the others) are used as such; any other language gives English.</translation>
     </message>
     <message>
         <source>エディターを開く画面。どちらも（QT_QPA_PLATFORM も）設定されていなければ、エディターを開かずに 1 行のメッセージを出し、終了ステータス 1 で終わります。バッチコマンドは画面を使いません。</source>
@@ -3764,7 +3764,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>ソルベルは二胡奏者のための楽譜エディターです。数字譜（簡譜）に、弓の向き、内弦と外弦、指番号、滑音や装飾音など二胡の記号を書き込みます。一冊の曲集を一つの .svl ファイルに収めます。</source>
-        <translation>Sorvel is a score editor for erhu players. Music is written in numbered notation (jianpu) with the erhu's own marks: bowings, inner and outer string, fingerings, slides and ornaments. A whole book of pieces is kept in one .svl file.</translation>
+        <translation>Sorvel is a score editor for erhu players. Music is written in numbered notation (jianpu) with the erhu&apos;s own marks: bowings, inner and outer string, fingerings, slides and ornaments. A whole book of pieces is kept in one .svl file.</translation>
     </message>
     <message>
         <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>

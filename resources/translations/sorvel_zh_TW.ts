@@ -2722,11 +2722,11 @@
     </message>
     <message>
         <source>x z: オクターブ&#x3000;c v: 長さ&#x3000;# b n: 臨時記号&#x3000;g: 装飾音&#x3000;/: 小節を閉じる</source>
-        <translation>x z：八度　c v：時值　# b n：臨時記號　g：倚音　/：結束小節</translation>
+        <translation>x z：八度&#x3000;c v：時值&#x3000;# b n：臨時記號&#x3000;g：倚音&#x3000;/：結束小節</translation>
     </message>
     <message>
         <source>&#x3000;装飾音 %1</source>
-        <translation>　倚音 %1</translation>
+        <translation>&#x3000;倚音 %1</translation>
     </message>
 </context>
 <context>
@@ -2938,279 +2938,279 @@
     </message>
     <message>
         <source>休符</source>
-        <translation type="vanished">休止符</translation>
+        <translation>休止符</translation>
     </message>
     <message>
         <source>延長線</source>
-        <translation type="vanished">增時線</translation>
+        <translation>增時線</translation>
     </message>
     <message>
         <source>付点</source>
-        <translation type="vanished">附點</translation>
+        <translation>附點</translation>
     </message>
     <message>
         <source>長休符（複数小節）</source>
-        <translation type="vanished">多小節休止</translation>
+        <translation>多小節休止</translation>
     </message>
     <message>
         <source>開放弦</source>
-        <translation type="vanished">空弦</translation>
+        <translation>空弦</translation>
     </message>
     <message>
         <source>小節線</source>
-        <translation type="vanished">小節線</translation>
+        <translation>小節線</translation>
     </message>
     <message>
         <source>複縦線</source>
-        <translation type="vanished">雙小節線</translation>
+        <translation>雙小節線</translation>
     </message>
     <message>
         <source>終止線</source>
-        <translation type="vanished">終止線</translation>
+        <translation>終止線</translation>
     </message>
     <message>
         <source>反復記号（始め）</source>
-        <translation type="vanished">反覆記號（開始）</translation>
+        <translation>反覆記號（開始）</translation>
     </message>
     <message>
         <source>反復記号（終わり）</source>
-        <translation type="vanished">反覆記號（結束）</translation>
+        <translation>反覆記號（結束）</translation>
     </message>
     <message>
         <source>反復記号（両側）</source>
-        <translation type="vanished">反覆記號（兩側）</translation>
+        <translation>反覆記號（兩側）</translation>
     </message>
     <message>
         <source>ダウンボウ</source>
-        <translation type="vanished">拉弓</translation>
+        <translation>拉弓</translation>
     </message>
     <message>
         <source>アップボウ</source>
-        <translation type="vanished">推弓</translation>
+        <translation>推弓</translation>
     </message>
     <message>
         <source>内弦</source>
-        <translation type="vanished">內弦</translation>
+        <translation>內弦</translation>
     </message>
     <message>
         <source>外弦</source>
-        <translation type="vanished">外弦</translation>
+        <translation>外弦</translation>
     </message>
     <message>
         <source>フラット</source>
-        <translation type="vanished">降記號</translation>
+        <translation>降記號</translation>
     </message>
     <message>
         <source>ナチュラル</source>
-        <translation type="vanished">還原記號</translation>
+        <translation>還原記號</translation>
     </message>
     <message>
         <source>シャープ</source>
-        <translation type="vanished">升記號</translation>
+        <translation>升記號</translation>
     </message>
     <message>
         <source>テキスト</source>
-        <translation type="vanished">文字</translation>
+        <translation>文字</translation>
     </message>
     <message>
         <source>ピアニッシッシモ（ppp）</source>
-        <translation type="vanished">最弱</translation>
+        <translation>最弱</translation>
     </message>
     <message>
         <source>ピアニッシモ（pp）</source>
-        <translation type="vanished">很弱</translation>
+        <translation>很弱</translation>
     </message>
     <message>
         <source>ピアノ（p）</source>
-        <translation type="vanished">弱</translation>
+        <translation>弱</translation>
     </message>
     <message>
         <source>メゾピアノ（mp）</source>
-        <translation type="vanished">中弱</translation>
+        <translation>中弱</translation>
     </message>
     <message>
         <source>メゾフォルテ（mf）</source>
-        <translation type="vanished">中強</translation>
+        <translation>中強</translation>
     </message>
     <message>
         <source>フォルテ（f）</source>
-        <translation type="vanished">強</translation>
+        <translation>強</translation>
     </message>
     <message>
         <source>フォルティッシモ（ff）</source>
-        <translation type="vanished">很強</translation>
+        <translation>很強</translation>
     </message>
     <message>
         <source>フォルティッシッシモ（fff）</source>
-        <translation type="vanished">最強</translation>
+        <translation>最強</translation>
     </message>
     <message>
         <source>スフォルツァンド（sf）</source>
-        <translation type="vanished">突強</translation>
+        <translation>突強</translation>
     </message>
     <message>
         <source>クレッシェンド</source>
-        <translation type="vanished">漸強</translation>
+        <translation>漸強</translation>
     </message>
     <message>
         <source>デクレッシェンド</source>
-        <translation type="vanished">漸弱</translation>
+        <translation>漸弱</translation>
     </message>
     <message>
         <source>フィーネ（Fine）</source>
-        <translation type="vanished">結束記號</translation>
+        <translation>結束記號</translation>
     </message>
     <message>
         <source>セーニョ</source>
-        <translation type="vanished">記號（D.S. 返回處）</translation>
+        <translation>記號（D.S. 返回處）</translation>
     </message>
     <message>
         <source>ダル・セーニョ（D.S.）</source>
-        <translation type="vanished">從記號處反覆（D.S.）</translation>
+        <translation>從記號處反覆（D.S.）</translation>
     </message>
     <message>
         <source>コーダ</source>
-        <translation type="vanished">尾聲記號</translation>
+        <translation>尾聲記號</translation>
     </message>
     <message>
         <source>ダ・カーポ（D.C.）</source>
-        <translation type="vanished">從頭反覆（D.C.）</translation>
+        <translation>從頭反覆（D.C.）</translation>
     </message>
     <message>
         <source>ハーモニクス</source>
-        <translation type="vanished">泛音</translation>
+        <translation>泛音</translation>
     </message>
     <message>
         <source>下方モルデント</source>
-        <translation type="vanished">下波音</translation>
+        <translation>下波音</translation>
     </message>
     <message>
         <source>左手ピチカート</source>
-        <translation type="vanished">左手撥弦</translation>
+        <translation>左手撥弦</translation>
     </message>
     <message>
         <source>スタッカート</source>
-        <translation type="vanished">頓音</translation>
+        <translation>頓音</translation>
     </message>
     <message>
         <source>トリル</source>
-        <translation type="vanished">顫音</translation>
+        <translation>顫音</translation>
     </message>
     <message>
         <source>トリル（波線つき）</source>
-        <translation type="vanished">顫音（帶波浪線）</translation>
+        <translation>顫音（帶波浪線）</translation>
     </message>
     <message>
         <source>上方モルデント</source>
-        <translation type="vanished">上波音</translation>
+        <translation>上波音</translation>
     </message>
     <message>
         <source>ターン</source>
-        <translation type="vanished">回音</translation>
+        <translation>回音</translation>
     </message>
     <message>
         <source>逆ターン</source>
-        <translation type="vanished">逆回音</translation>
+        <translation>逆回音</translation>
     </message>
     <message>
         <source>ビブラート</source>
-        <translation type="vanished">揉弦</translation>
+        <translation>揉弦</translation>
     </message>
     <message>
         <source>アクセント</source>
-        <translation type="vanished">重音</translation>
+        <translation>重音</translation>
     </message>
     <message>
         <source>スタッカーティッシモ</source>
-        <translation type="vanished">短頓音</translation>
+        <translation>短頓音</translation>
     </message>
     <message>
         <source>トレモロ</source>
-        <translation type="vanished">顫弓</translation>
+        <translation>顫弓</translation>
     </message>
     <message>
         <source>ブレス</source>
-        <translation type="vanished">換氣記號</translation>
+        <translation>換氣記號</translation>
     </message>
     <message>
         <source>上行スライド</source>
-        <translation type="vanished">上滑音</translation>
+        <translation>上滑音</translation>
     </message>
     <message>
         <source>下行スライド</source>
-        <translation type="vanished">下滑音</translation>
+        <translation>下滑音</translation>
     </message>
     <message>
         <source>長い上行スライド</source>
-        <translation type="vanished">長上滑音</translation>
+        <translation>長上滑音</translation>
     </message>
     <message>
         <source>長い下行スライド</source>
-        <translation type="vanished">長下滑音</translation>
+        <translation>長下滑音</translation>
     </message>
     <message>
         <source>スラー</source>
-        <translation type="vanished">圓滑線</translation>
+        <translation>圓滑線</translation>
     </message>
     <message>
         <source>三連符</source>
-        <translation type="vanished">三連音</translation>
+        <translation>三連音</translation>
     </message>
     <message>
         <source>前打音</source>
-        <translation type="vanished">前倚音</translation>
+        <translation>前倚音</translation>
     </message>
     <message>
         <source>後打音</source>
-        <translation type="vanished">後倚音</translation>
+        <translation>後倚音</translation>
     </message>
     <message>
         <source>連音の弧線</source>
-        <translation type="vanished">連音弧線</translation>
+        <translation>連音弧線</translation>
     </message>
     <message>
         <source>リタルダンド（rit.）</source>
-        <translation type="vanished">漸慢</translation>
+        <translation>漸慢</translation>
     </message>
     <message>
         <source>アッチェレランド（accel.）</source>
-        <translation type="vanished">漸快</translation>
+        <translation>漸快</translation>
     </message>
     <message>
         <source>テンポ</source>
-        <translation type="vanished">速度</translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>1オクターブ下げる</source>
-        <translation type="vanished">降低八度</translation>
+        <translation>降低八度</translation>
     </message>
     <message>
         <source>1オクターブ上げる</source>
-        <translation type="vanished">升高八度</translation>
+        <translation>升高八度</translation>
     </message>
     <message>
         <source>音を短く</source>
-        <translation type="vanished">縮短時值</translation>
+        <translation>縮短時值</translation>
     </message>
     <message>
         <source>音を長く</source>
-        <translation type="vanished">延長時值</translation>
+        <translation>延長時值</translation>
     </message>
     <message>
         <source>音符 %1</source>
-        <translation type="vanished">音符 %1</translation>
+        <translation>音符 %1</translation>
     </message>
     <message>
         <source>指番号 %1</source>
-        <translation type="vanished">指法 %1</translation>
+        <translation>指法 %1</translation>
     </message>
     <message>
         <source>%1番かっこ</source>
-        <translation type="vanished">第 %1 反覆結尾</translation>
+        <translation>第 %1 反覆結尾</translation>
     </message>
     <message>
         <source>%1 拍子</source>
-        <translation type="vanished">%1 拍</translation>
+        <translation>%1 拍</translation>
     </message>
 </context>
 <context>

@@ -86,7 +86,14 @@ private Q_SLOTS:
 
     void aTakeThroughAVirtualSourceComesOutAsItsFile() {
         const QString wav = dir_.filePath("scale.wav");
-        QVERIFY(WriteWav(wav, RenderMelody(Scale())));
+        // A second of silence before the melody: the virtual source of an idle
+        // null sink starts to deliver only some hundred milliseconds after the
+        // player starts, and the take must hold the whole melody to be
+        // compared with the file.
+        std::vector<float> melody(kRate, 0.0f);
+        const std::vector<float> scale = RenderMelody(Scale());
+        melody.insert(melody.end(), scale.begin(), scale.end());
+        QVERIFY(WriteWav(wav, melody));
         MainWindowFixture fromFile;
         auto* fileCommands = fromFile.window->findChild<TranscribeCommands*>("TranscribeCommands");
         QVERIFY(fileCommands->TranscribePath(wav));

@@ -146,14 +146,17 @@ QStringList Untranslated(const QList<Shown>& texts, InterfaceLanguage language) 
 // dynamics). Lists of the system's fonts and devices are data.
 QStringList EnglishLeft(const QList<Shown>& texts) {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
-    static const QStringList kept = {"MIDI", "PDF", "MusicXML", "Sorvel", "Esc",
-                                     "svl",  "bmp", "BMP",      "pdf",    "musicxml",
-                                     "xml",  "mxl", "velocity", "ppp",    "fff"};
+    static const QStringList kept = {"MIDI",     "PDF", "MusicXML", "Sorvel",   "Esc", "svl",
+                                     "bmp",      "BMP", "pdf",      "musicxml", "xml", "mxl",
+                                     "velocity", "ppp", "fff",      "GNU",      "GPL"};
+    // The copyright line is a legal notice, the same in every language.
+    static const QRegularExpression copyright(QStringLiteral("^Copyright ©[^\n]*\n?"));
     static const QStringList dataLists = {"cmbFontName", "cmbMidiDevice"};
     QStringList found;
     for (const Shown& shown : texts) {
         if (dataLists.contains(shown.where) || IsDeliberateData(shown.text)) continue;
-        for (auto m = word.globalMatch(shown.text); m.hasNext();) {
+        const QString text = QString(shown.text).remove(copyright);
+        for (auto m = word.globalMatch(text); m.hasNext();) {
             if (kept.contains(m.next().captured())) continue;
             found << shown.where + QStringLiteral(": ") + shown.text;
             break;
