@@ -11,37 +11,26 @@
 #include "listen/hearsamples.h"
 
 namespace sorvel::listen {
-namespace {
-
-constexpr std::size_t kBlockFrames = 16384;
-constexpr double kReadShare = 0.9;  // of the progress; the notes take the rest
-
-HeardMelody Fail(UserText* error, UserText why) {
-    if (error) *error = std::move(why);
-    return HeardMelody();
-}
-
-}  // namespace
 
 HeardMelody HearFile(const std::string& path, const ListenProgress& progress, UserText* error) {
     AudioFileReader reader;
     UserText problem;
-    if (!reader.Open(path, &problem)) return Fail(error, std::move(problem));
+    if (!reader.Open(path, &problem)) return RefuseHearing(error, std::move(problem));
     AudioListener listener(reader.SampleRate(), kFileLagFrames);
     std::vector<float> block;
     std::int64_t read = 0;
     const double announced =
         static_cast<double>(std::max<std::int64_t>(reader.AnnouncedFrames(), 1));
-    while (const std::size_t got = reader.ReadMono(block, kBlockFrames)) {
+    while (const std::size_t got = reader.ReadMono(block, kHearingBlockFrames)) {
         listener.Push(block.data(), got);
         read += static_cast<std::int64_t>(got);
-        if (!progress.Report(std::min(1.0, read / announced) * kReadShare))
-            return Fail(error, HearingCancelled());
+        if (!progress.Report(std::min(1.0, read / announced) * kHearingReadShare))
+            return RefuseHearing(error, HearingCancelled());
     }
     if (reader.ReadFailed() && read == 0)
-        return Fail(error,
-                    UserText(SORVEL_TEXT("sorvel::listen", "音声ファイル %1 を読めません（%2）。"),
-                             {UserText::Plain(path), UserText::Plain("read")}));
+        return RefuseHearing(
+            error, UserText(SORVEL_TEXT("sorvel::listen", "音声ファイル %1 を読めません（%2）。"),
+                            {UserText::Plain(path), UserText::Plain("read")}));
     return FinishHearing(listener, reader.Level(), read, reader.SampleRate(), progress, error);
 }
 

@@ -29,4 +29,12 @@ HeardMelody FinishHearing(AudioListener& listener, const AudioLevel& level, std:
 // "聞き取りを中止しました。"
 UserText HearingCancelled();
 
+// How files and takes are fed to the listener: blocks of this many frames,
+// with this share of the progress for the reading (the notes take the rest).
+inline constexpr std::size_t kHearingBlockFrames = 16384;
+inline constexpr double kHearingReadShare = 0.9;
+
+// A refused hearing: `why` in `error` (when asked for) and an empty melody.
+HeardMelody RefuseHearing(UserText* error, UserText why);
+
 }  // namespace sorvel::listen
