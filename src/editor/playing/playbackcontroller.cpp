@@ -318,6 +318,9 @@ void PlaybackController::StartPlayback() {
     options.playBias = keyOffset_ + frmPlay_->PlayBias();
     options.playCount = prefs.PlayCount;
     options.noClickRepeat = frmPlay_->NoClickRepeat();
+    options.endless = frmPlay_->LoopEndless();
+    options.tempoPercent = frmPlay_->TempoPercent();
+    options.tempoRise = frmPlay_->TempoRise();
     sequencer_->SetAlternateMute(frmPlay_->AlternateMute());
     // The walk's error is shown, and what was built still plays.
     if (!built.Ok())
@@ -335,6 +338,7 @@ void PlaybackController::StopPlayback() {
     ++playGeneration_;
     SetMainButton(false);
     ctx_.shell.SetPlaying(false);
+    frmPlay_->ShowPass(-1, 0);
     ClearCursor();
     ReleaseUndoFrees();
     output_->HoldDeviceAwake(false);
@@ -345,6 +349,7 @@ void PlaybackController::PlayFinished() {
     frmPlay_->SetPlaying(false);
     SetMainButton(false);
     ctx_.shell.SetPlaying(false);
+    frmPlay_->ShowPass(-1, 0);
     ClearCursor();
     ReleaseUndoFrees();
     output_->HoldDeviceAwake(false);
@@ -453,6 +458,10 @@ void PlaybackController::OnPassStarting() {
 
 void PlaybackController::OnPlayFinished() {
     Queue([this] { PlayFinished(); });
+}
+
+void PlaybackController::OnPassBegun(int pass, int tempoPercent) {
+    Queue([this, pass, tempoPercent] { frmPlay_->ShowPass(pass, tempoPercent); });
 }
 
 void PlaybackController::OnPlayPosition(const TPlayPosition& position) {

@@ -122,6 +122,7 @@ private:
     void RemoveCountIn() override;
     void OnPassStarting() override;
     void OnPlayFinished() override;
+    void OnPassBegun(int pass, int tempoPercent) override;
     void OnPlayPosition(const TPlayPosition& position) override;
     // Runs `work` on the GUI thread unless a newer play began meanwhile.
     template <class Work>
