@@ -99,6 +99,7 @@ private:
     void JoinOpener();
     void UpdateEnabling();
     void BuildEngine();
+    const TimeSource& Clock() const;
     // Wakes the device before sounding on purpose; while it cannot sound the
     // status bar says so, until it works again.
     bool WakeOutput();
