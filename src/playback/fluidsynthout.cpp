@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 
 #include "playback/fluidsynthengine.h"
@@ -27,6 +28,15 @@ constexpr auto kStreamCheckPeriod = std::chrono::milliseconds(250);
 
 void ConfigureLive(fluid_settings_t* settings) {
     fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+}
+
+// FluidSynth's own drivers queue their periods of audio.
+std::int64_t DriverDelayMicros(fluid_settings_t* settings) {
+    int size = 0, periods = 0;
+    if (fluid_settings_getint(settings, "audio.period-size", &size) != FLUID_OK ||
+        fluid_settings_getint(settings, "audio.periods", &periods) != FLUID_OK)
+        return 0;
+    return static_cast<std::int64_t>(std::llround(1e6 * size * periods / kSampleRate));
 }
 
 }  // namespace
@@ -90,7 +100,8 @@ bool FluidSynthOut::OpenPulseAudio() {
         [synth](float* out, int frames) {
             fluid_synth_write_float(synth, frames, out, 0, 2, out, 1, 2);
         },
-        [this] { keeper_->ServerLost(); });
+        [this] { keeper_->ServerLost(); },
+        [this](std::int64_t at) { nextSampleMicros_.store(at, std::memory_order_relaxed); });
     return pulse_ != nullptr;
 }
 
@@ -105,6 +116,7 @@ bool FluidSynthOut::OpenAudio() {
             audio_ = new_fluid_audio_driver2(settings, &FluidSynthOut::Render, this);
             if (audio_) {
                 driver_ = driver;
+                driverDelayMicros_.store(DriverDelayMicros(settings));
                 break;
             }
         }
@@ -120,6 +132,8 @@ bool FluidSynthOut::OpenAudio() {
 
 void FluidSynthOut::CloseAudio() {
     pulse_.reset();
+    nextSampleMicros_.store(0);
+    driverDelayMicros_.store(0);
     delete_fluid_audio_driver(audio_);
     audio_ = nullptr;
     // Voices left by a lost stream would never finish without rendering.
@@ -159,6 +173,14 @@ bool FluidSynthOut::Wake() {
 
 void FluidSynthOut::HoldAwake(bool on) {
     keeper_->Hold(on);
+}
+
+std::int64_t FluidSynthOut::SoundDelayMicros() const {
+    const std::int64_t next = nextSampleMicros_.load(std::memory_order_relaxed);
+    if (next == 0) return driverDelayMicros_.load(std::memory_order_relaxed);
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    return std::max<std::int64_t>(next - now.count(), 0);
 }
 
 }  // namespace sorvel

@@ -4,6 +4,7 @@
 // heard through the desktop's audio server. The synthesizer and its SoundFont
 // stay loaded; the audio stream runs only while there is something to hear
 // (AudioStreamKeeper), so an idle editor costs no processor time.
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -38,6 +39,7 @@ public:
     void Reset() override;
     bool Wake() override;
     void HoldAwake(bool on) override;
+    std::int64_t SoundDelayMicros() const override;
 
 private:
     FluidSynthOut() = default;
@@ -57,6 +59,10 @@ private:
     std::string driver_;                      // the audio driver that worked
     SteadyTimeSource clock_;
     std::unique_ptr<AudioStreamKeeper> keeper_;
+    // When the next sample of our PulseAudio stream plays (steady clock), 0
+    // while it is not open; the delay of FluidSynth's own driver otherwise.
+    std::atomic<std::int64_t> nextSampleMicros_{0};
+    std::atomic<std::int64_t> driverDelayMicros_{0};
 
     std::mutex watchMutex_;
     std::condition_variable watchWake_;

@@ -15,6 +15,7 @@ public:
     void Reset() override { to_.Reset(); }
     bool Wake() override { return to_.Wake(); }
     void HoldAwake(bool on) override { to_.HoldAwake(on); }
+    std::int64_t SoundDelayMicros() const override { return to_.SoundDelayMicros(); }
 
 private:
     MidiOut& to_;

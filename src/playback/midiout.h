@@ -26,6 +26,10 @@ public:
     virtual bool Wake() { return true; }
     // While held, the device keeps its audio stream open through silence.
     virtual void HoldAwake(bool) {}
+    // How long after now a message sent now is heard: the synthesizer's audio
+    // queued ahead of the loudspeaker. 0 for devices that sound at once (or
+    // whose delay is not known). Any thread.
+    virtual std::int64_t SoundDelayMicros() const { return 0; }
 };
 
 // The packed form MidiOut::ShortMessage takes; each value is taken as 8 bits.

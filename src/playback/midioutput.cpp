@@ -104,4 +104,9 @@ void MidiOutput::HoldDeviceAwake(bool on) {
     if (device_) device_->HoldAwake(on);
 }
 
+std::int64_t MidiOutput::SoundDelayMicros() const {
+    const std::lock_guard lock(mutex_);
+    return device_ ? device_->SoundDelayMicros() : 0;
+}
+
 }  // namespace sorvel

@@ -53,6 +53,8 @@ public:
     // The open device's Wake (false without a device) and HoldAwake.
     bool WakeDevice();
     void HoldDeviceAwake(bool on);
+    // The open device's SoundDelayMicros; 0 without a device.
+    std::int64_t SoundDelayMicros() const;
 
 private:
     // Opens entry `device` of `entries` (the open device must be closed) and

@@ -4,6 +4,7 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -37,16 +38,16 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PulseAudioStream> PulseAudioStream::Open(int sampleRate, Render render,
-                                                         Ended ended) {
+std::unique_ptr<PulseAudioStream> PulseAudioStream::Open(int sampleRate, Render render, Ended ended,
+                                                         Played played) {
     std::unique_ptr<PulseAudioStream> out(
-        new PulseAudioStream(std::move(render), std::move(ended)));
+        new PulseAudioStream(std::move(render), std::move(ended), std::move(played)));
     if (!out->Connect(sampleRate)) return nullptr;
     return out;
 }
 
-PulseAudioStream::PulseAudioStream(Render render, Ended ended)
-    : render_(std::move(render)), ended_(std::move(ended)) {}
+PulseAudioStream::PulseAudioStream(Render render, Ended ended, Played played)
+    : render_(std::move(render)), ended_(std::move(ended)), played_(std::move(played)) {}
 
 PulseAudioStream::~PulseAudioStream() {
     if (!loop_) return;
@@ -126,8 +127,10 @@ bool PulseAudioStream::ConnectStream(int sampleRate) {
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
-    if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                   nullptr) < 0)
+    // The timing flags keep the stream's latency known between writes.
+    const auto flags = static_cast<pa_stream_flags_t>(
+        PA_STREAM_ADJUST_LATENCY | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_INTERPOLATE_TIMING);
+    if (pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0)
         return false;
     running_ = WaitFor([this]() -> std::optional<bool> {
         const pa_stream_state_t state = pa_stream_get_state(stream_);
@@ -173,6 +176,27 @@ void PulseAudioStream::OnWrite(pa_stream* stream, std::size_t bytes, void* self)
             return;
         bytes -= std::min(bytes, frames * kFrameBytes);
     }
+    me.ReportPlayTime(stream);
+}
+
+// The stream's latency just after a write is how long the sample written next
+// waits for the loudspeaker: what is queued in the stream and the sink's own
+// delay. Until the server sent its first timing, the queue's target length
+// stands in for it.
+void PulseAudioStream::ReportPlayTime(pa_stream* stream) {
+    if (!played_) return;
+    pa_usec_t latency = 0;
+    int negative = 0;
+    if (pa_stream_get_latency(stream, &latency, &negative) < 0) {
+        const pa_buffer_attr* attr = pa_stream_get_buffer_attr(stream);
+        const pa_sample_spec* spec = pa_stream_get_sample_spec(stream);
+        latency = attr && spec ? pa_bytes_to_usec(attr->tlength, spec) : kLatencyMicros;
+    } else if (negative) {
+        latency = 0;
+    }
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    played_(now.count() + static_cast<std::int64_t>(latency));
 }
 
 }  // namespace sorvel

@@ -6,6 +6,7 @@
 // the connection; a server that is slow to ask for the first sound has not
 // ended anything.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -22,10 +23,14 @@ public:
     // The server ended the stream or the connection; called at most once, on
     // the connection's thread, so it must not wait for the stream's owner.
     using Ended = std::function<void()>;
+    // After each write, on the connection's thread: when the sample written
+    // next will be played, in microseconds of the steady clock.
+    using Played = std::function<void(std::int64_t nextSampleMicros)>;
 
     // Connects to the server and starts the stream; nullptr when there is no
     // server or it refuses the stream.
-    static std::unique_ptr<PulseAudioStream> Open(int sampleRate, Render render, Ended ended);
+    static std::unique_ptr<PulseAudioStream> Open(int sampleRate, Render render, Ended ended,
+                                                  Played played = nullptr);
     // Disconnects; no call of the render or end function is under way or
     // follows once it returns.
     ~PulseAudioStream();
@@ -33,7 +38,8 @@ public:
     PulseAudioStream& operator=(const PulseAudioStream&) = delete;
 
 private:
-    PulseAudioStream(Render render, Ended ended);
+    PulseAudioStream(Render render, Ended ended, Played played);
+    void ReportPlayTime(pa_stream* stream);
     bool Connect(int sampleRate);
     bool ConnectStream(int sampleRate);
     struct Deadline;
@@ -48,6 +54,7 @@ private:
 
     Render render_;
     Ended ended_;
+    Played played_;
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;

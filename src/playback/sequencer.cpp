@@ -18,6 +18,12 @@ constexpr int kStartCountdown = 10;
 
 }  // namespace
 
+int TSequencerOptions::PassTempoPercent(int pass) const {
+    const int first = std::clamp(tempoPercent, kMinTempoPercent, kMaxTempoPercent);
+    if (!tempoRise || first >= 100) return first;
+    return std::min(first + kTempoRiseStep * std::max(pass, 0), 100);
+}
+
 TSequencer::TSequencer(TPlayData& play, const TimeSource& clock, TSequencerHost* host)
     : play_(play), clock_(clock), host_(host) {
     for (int j = 1; j <= TPlayData::kTrackCount; ++j)
@@ -40,10 +46,23 @@ void TSequencer::AttachTimer(TMMTimer* timer) {
 
 void TSequencer::SetTickTempo(int value) {
     const int v = std::clamp(value, 0, 255);
+    tickTempo_.store(v, std::memory_order_relaxed);
     const int scale = play_.Rcp().tempo.load(std::memory_order_relaxed);
-    const int t = std::clamp((v * scale + 33) / kTempoScaleUnity, kMinTempo, kMaxTempo);
-    tickPeriod_.store(static_cast<std::uint32_t>((12'500'000 / t + 5) / 10),
+    const std::int64_t t = std::clamp((v * scale + 33) / kTempoScaleUnity, kMinTempo, kMaxTempo);
+    // A tick is a 48th of a beat, to the microsecond; slower or faster passes
+    // lengthen or shorten it (at 100 % this is 12'500'000 / t, rounded).
+    const std::int64_t percent = tempoPercent_.load(std::memory_order_relaxed);
+    tickPeriod_.store(static_cast<std::uint32_t>((1'250'000'000 / (t * percent) + 5) / 10),
                       std::memory_order_relaxed);
+}
+
+// The speed goes into the period at once, before the pass's own tempo event
+// sets it again: the first ticks of the pass run at the new speed too.
+void TSequencer::SetPassTempo(int pass) {
+    const int percent = options_.PassTempoPercent(pass);
+    if (percent == tempoPercent_.load(std::memory_order_relaxed)) return;
+    tempoPercent_.store(percent, std::memory_order_relaxed);
+    SetTickTempo(tickTempo_.load(std::memory_order_relaxed));
 }
 
 void TSequencer::EnableTimer(bool on) {
@@ -56,7 +75,9 @@ void TSequencer::StartPlay(const TSequencerOptions& options) {
     options_.playCount = std::max(options_.playCount, 1);
     passCount_.store(0);
     stopRequested_.store(false);
+    SetPassTempo(0);
     StartSequencer(1, TPlayData::kTrackCount, kNoMeasureLimit, 1);
+    if (host_) host_->OnPassBegun(0, TempoPercent());
 }
 
 void TSequencer::StartSequencer(int first, int last, std::uint32_t lastMeasure, int startMeasure) {
@@ -149,7 +170,8 @@ void TSequencer::EndOfPass() {
     EnableTimer(false);
     const int passes = passCount_.load();
     if (passes == 0 && options_.noClickRepeat && host_) host_->RemoveCountIn();
-    if (!stopRequested_.load() && passes < options_.playCount - 1) {
+    const bool more = options_.endless || passes < options_.playCount - 1;
+    if (!stopRequested_.load() && more) {
         // A note whose gate outlasts its track would otherwise hang into the
         // next pass: starting a pass forgets the sounding notes, and loading
         // the tracks may move them to another channel.
@@ -157,8 +179,10 @@ void TSequencer::EndOfPass() {
         if (host_) host_->OnPassStarting();
         // The next pass loads the mode of track 1 from the sequence.
         if (alternateMute_.load()) play_.Rcp().Track(1).mode.fetch_xor(track_mode::kMuted);
+        SetPassTempo(passes + 1);
         StartPass(1, TPlayData::kTrackCount, kNoMeasureLimit, 1);
         passCount_.store(passes + 1);
+        if (host_) host_->OnPassBegun(passes + 1, TempoPercent());
     } else {
         AllSoundOff();
         if (host_) host_->OnPlayFinished();

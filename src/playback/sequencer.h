@@ -17,9 +17,22 @@ class TMMTimer;
 
 // The program's play settings the sequencer needs; taken at every StartPlay.
 struct TSequencerOptions {
+    static constexpr int kMinTempoPercent = 40;
+    static constexpr int kMaxTempoPercent = 150;
+    static constexpr int kTempoRiseStep = 5;  // percentage points a pass
+
     int playBias = 0;           // key offset + the play dialog's transposition, semitones
     int playCount = 1;          // passes of the piece; at least 1
     bool noClickRepeat = true;  // the count-in is removed after the first pass
+    // Practice loops: passes until stopped, the first pass's speed in percent
+    // of the written tempo (40-150), and whether each further pass is 5
+    // percentage points faster, up to 100.
+    bool endless = false;
+    int tempoPercent = 100;
+    bool tempoRise = false;
+
+    // The speed of pass `pass` (0 = the first) in percent.
+    int PassTempoPercent(int pass) const;
 };
 
 // The GUI side of the end of a pass. All three are called on the timer thread
@@ -34,6 +47,8 @@ public:
     virtual void RemoveCountIn() {}   // before the second pass, if wanted
     virtual void OnPassStarting() {}  // a further pass begins: clear the play cursor
     virtual void OnPlayFinished() {}  // the last pass ended: stopped state, redraw
+    // A pass began (0 = the first) at `tempoPercent` of the written speed.
+    virtual void OnPassBegun(int /*pass*/, int /*tempoPercent*/) {}
 };
 
 class TSequencer {
@@ -52,9 +67,11 @@ public:
     // must stay alive until it is detached or the sequencer is destroyed.
     void AttachTimer(TMMTimer* timer);
 
-    // The tempo in beats per minute for the tick period; values above 255 count
-    // as 255. Any thread.
+    // The tempo in beats per minute for the tick period, at the speed of the
+    // pass; values above 255 count as 255. Any thread.
     void SetTickTempo(int value);
+    // The speed of the pass under way, in percent of the written tempo.
+    int TempoPercent() const { return tempoPercent_.load(std::memory_order_relaxed); }
     std::uint32_t TickPeriodMicros() const { return tickPeriod_.load(std::memory_order_relaxed); }
 
     // A new play of all tracks from the start: the pass count becomes 0.
@@ -80,6 +97,7 @@ private:
     void EndOfPass();
     void AllSoundOff();
     int SkipTicksBeforeStart() const;
+    void SetPassTempo(int pass);
 
     TPlayData& play_;
     const TimeSource& clock_;
@@ -95,6 +113,8 @@ private:
 
     // Shared between the GUI thread and the timer thread.
     std::atomic<std::uint32_t> tickPeriod_{0};
+    std::atomic<int> tickTempo_{120};     // the last tempo value set
+    std::atomic<int> tempoPercent_{100};  // the speed of the pass
     std::atomic<bool> playing_{false};
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> alternateMute_{false};

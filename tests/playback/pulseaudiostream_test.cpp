@@ -145,5 +145,31 @@ TEST(PulseAudioStream, RendersUntilTheServerEndsIt) {
     EXPECT_EQ(listener.Open(), nullptr);
 }
 
+// After each write the stream says when the sample written next is heard: the
+// queued audio (about the 40 ms the stream asks the server to keep) and the
+// sink's delay, on the steady clock.
+TEST(PulseAudioStream, TellsWhenTheNextSampleIsHeard) {
+    NullSinkServer daemon;
+    if (!daemon.Running()) GTEST_SKIP() << "pulseaudio (the daemon) is not installed";
+    const ScopedEnv server("PULSE_SERVER", daemon.Address());
+    std::atomic<int> reports{0};
+    std::atomic<std::int64_t> ahead{-1};
+    auto now = [] {
+        return std::chrono::duration_cast<std::chrono::microseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+    std::unique_ptr<PulseAudioStream> stream = PulseAudioStream::Open(
+        44100, [](float* out, int n) { std::fill(out, out + 2 * n, 0.0f); }, [] {},
+        [&](std::int64_t at) {
+            ahead = at - now();
+            ++reports;
+        });
+    ASSERT_NE(stream, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return reports > 20; }));
+    EXPECT_GT(ahead.load(), 5'000);
+    EXPECT_LT(ahead.load(), 1'000'000);
+}
+
 }  // namespace
 }  // namespace sorvel

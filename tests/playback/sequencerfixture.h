@@ -29,10 +29,12 @@ struct RecordingHost : TSequencerHost {
     CaptureMidiOut* capture = nullptr;
     int removeCountIn = 0;
     int finished = 0;
-    std::vector<std::size_t> passStarts;  // capture counts where passes began
+    std::vector<std::size_t> passStarts;           // capture counts where passes began
+    std::vector<std::pair<int, int>> passesBegun;  // pass number and speed in percent
     void RemoveCountIn() override { ++removeCountIn; }
     void OnPassStarting() override { passStarts.push_back(capture->Count()); }
     void OnPlayFinished() override { ++finished; }
+    void OnPassBegun(int pass, int percent) override { passesBegun.emplace_back(pass, percent); }
 };
 
 struct PositionRecorder : TPlayListener {

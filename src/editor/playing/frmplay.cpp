@@ -13,6 +13,7 @@
 #include "editor/dialogs/generalmidinames.h"
 #include "model/preferences.h"
 #include "model/preferencesfile.h"
+#include "playback/sequencer.h"
 #include "ui_frmplay.h"
 
 namespace sorvel {
@@ -59,6 +60,12 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
     SetInstrument(prefs_.Instrument);
     ui_->chkExpressive->setChecked(
         ReadPreferenceInt(settingsPath_, kExpressiveSection, kExpressiveKey, 0) != 0);
+    ui_->chkLoopEndless->setChecked(
+        ReadPreferenceInt(settingsPath_, kExpressiveSection, kLoopEndlessKey, 0) != 0);
+    ui_->edtTempoPercent->setValue(
+        ReadPreferenceInt(settingsPath_, kExpressiveSection, kLoopTempoPercentKey, 100));
+    ui_->chkTempoRise->setChecked(
+        ReadPreferenceInt(settingsPath_, kExpressiveSection, kLoopTempoRiseKey, 0) != 0);
     lastTempo_ = ui_->edtPlayTempo->value();
     lastBias_ = ui_->edtPlayBias->value();
     ui_->btnPlay->setEnabled(true);
@@ -69,6 +76,7 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
     connect(ui_->btnStop, &QPushButton::clicked, this, &TfrmPlay::Stop);
     connect(ui_->chkPlayTempo, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
     connect(ui_->chkStartClick, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
+    connect(ui_->chkLoopEndless, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
     connect(ui_->cmbInstrument, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
         prefs_.Instrument = index;
@@ -116,6 +124,9 @@ TfrmPlay::~TfrmPlay() {
                         nullptr);
     WritePreferenceKey(settingsPath_, kExpressiveSection, kExpressiveKey,
                        ui_->chkExpressive->isChecked() ? 1 : 0);
+    WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopEndlessKey, LoopEndless() ? 1 : 0);
+    WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopTempoPercentKey, TempoPercent());
+    WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopTempoRiseKey, TempoRise() ? 1 : 0);
 }
 
 void TfrmPlay::SetPlaying(bool playing) {
@@ -131,9 +142,14 @@ void TfrmPlay::UpdateEnabling() {
     ui_->chkPlayTempo->setEnabled(idle);
     ui_->chkStartClick->setEnabled(idle);
     ui_->chkNonRepeat->setEnabled(idle);
-    ui_->edtPlayCount->setEnabled(idle);
-    ui_->lblPlayCount->setEnabled(idle);
+    const bool counted = idle && !ui_->chkLoopEndless->isChecked();
+    ui_->edtPlayCount->setEnabled(counted);
+    ui_->lblPlayCount->setEnabled(counted);
     ui_->chkIsNoClickRepeat->setEnabled(idle);
+    ui_->chkLoopEndless->setEnabled(idle);
+    ui_->edtTempoPercent->setEnabled(idle);
+    ui_->lblTempoPercent->setEnabled(idle);
+    ui_->chkTempoRise->setEnabled(idle);
     ui_->chkExpressive->setEnabled(idle);
     const bool countIn = idle && ui_->chkStartClick->isChecked();
     ui_->edtStartClick->setEnabled(countIn);
@@ -163,6 +179,29 @@ int TfrmPlay::PlayCount() const {
 bool TfrmPlay::NoClickRepeat() const {
     return ui_->chkIsNoClickRepeat->isChecked();
 }
+bool TfrmPlay::LoopEndless() const {
+    return ui_->chkLoopEndless->isChecked();
+}
+int TfrmPlay::TempoPercent() const {
+    return std::clamp(ui_->edtTempoPercent->value(), TSequencerOptions::kMinTempoPercent,
+                      TSequencerOptions::kMaxTempoPercent);
+}
+bool TfrmPlay::TempoRise() const {
+    return ui_->chkTempoRise->isChecked();
+}
+
+void TfrmPlay::ShowPass(int pass, int percent) {
+    if (pass < 0) {
+        ui_->lblLoopState->clear();
+        return;
+    }
+    const QString n = QString::number(pass + 1);
+    const QString speed = QString::number(percent);
+    ui_->lblLoopState->setText(LoopEndless()
+                                   ? tr(kPassEndless).arg(n, speed)
+                                   : tr(kPassOfCount).arg(n, QString::number(PlayCount()), speed));
+}
+
 bool TfrmPlay::AlternateMute() const {
     return alternateMute_;
 }

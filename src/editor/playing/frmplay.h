@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play dialog "演奏コントロール": how the next play is built (tempo,
-// count-in, repeats, passes) and what may change while it plays (tempo,
-// transposition, instrument, mutes). The playback controller runs the play.
+// count-in, repeats, passes, practice loops) and what may change while it
+// plays (tempo, transposition, instrument, mutes); it shows the pass under
+// way. The playback controller runs the play.
 #include <QDialog>
 #include <functional>
 #include <memory>
@@ -27,6 +28,15 @@ inline constexpr char kAlternateMuteCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmP
 // Expressive playback is an option of our own, stored under its own key.
 inline constexpr char kExpressiveSection[] = "Playback";
 inline constexpr char kExpressiveKey[] = "Expressive";
+// So are the practice loops: passes until stopped, their speed in percent and
+// its rise pass by pass.
+inline constexpr char kLoopEndlessKey[] = "LoopEndless";
+inline constexpr char kLoopTempoPercentKey[] = "LoopTempoPercent";
+inline constexpr char kLoopTempoRiseKey[] = "LoopTempoRise";
+// The pass under way and its speed: of a counted loop, of an endless one.
+inline constexpr char kPassOfCount[] =
+    QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "%1 / %2 回目　速度 %3 %");
+inline constexpr char kPassEndless[] = QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "%1 回目　速度 %2 %");
 
 class TfrmPlay : public QDialog {
     Q_OBJECT
@@ -44,6 +54,11 @@ public:
     int PlayBias() const;   // -36 to 36
     int PlayCount() const;  // at least 1
     bool NoClickRepeat() const;
+    bool LoopEndless() const;
+    int TempoPercent() const;  // 40 to 150
+    bool TempoRise() const;
+    // Shows pass `pass` (0 = the first) at `percent`; a negative pass clears it.
+    void ShowPass(int pass, int percent);
     bool AlternateMute() const;
     bool MetronomeMuted() const;
     bool MelodyMuted() const;

@@ -43,6 +43,7 @@ namespace sorvel {
 namespace {
 
 constexpr int kBuildTempo = 64;
+constexpr std::int64_t kHalfMillisecond = 500;
 constexpr char kPlayHint[] = QT_TRANSLATE_NOOP("sorvel::PlaybackController", "再生");
 constexpr char kStopHint[] = QT_TRANSLATE_NOOP("sorvel::PlaybackController", "停止");
 
@@ -224,11 +225,14 @@ void PlaybackController::SetEngine(PlaybackEngineOptions options) {
     BuildEngine();
 }
 
+const TimeSource& PlaybackController::Clock() const {
+    return options_.clock ? *options_.clock : steady_;
+}
+
 void PlaybackController::BuildEngine() {
     sequencer_.reset();
-    const TimeSource& clock = options_.clock ? *options_.clock : steady_;
     TSequencerHost* host = this;
-    sequencer_ = std::make_unique<TSequencer>(*play_, clock, host);
+    sequencer_ = std::make_unique<TSequencer>(*play_, Clock(), host);
     if (options_.timerDriven) sequencer_->AttachTimer(timer_.get());
 }
 
@@ -318,6 +322,9 @@ void PlaybackController::StartPlayback() {
     options.playBias = keyOffset_ + frmPlay_->PlayBias();
     options.playCount = prefs.PlayCount;
     options.noClickRepeat = frmPlay_->NoClickRepeat();
+    options.endless = frmPlay_->LoopEndless();
+    options.tempoPercent = frmPlay_->TempoPercent();
+    options.tempoRise = frmPlay_->TempoRise();
     sequencer_->SetAlternateMute(frmPlay_->AlternateMute());
     // The walk's error is shown, and what was built still plays.
     if (!built.Ok())
@@ -335,6 +342,7 @@ void PlaybackController::StopPlayback() {
     ++playGeneration_;
     SetMainButton(false);
     ctx_.shell.SetPlaying(false);
+    frmPlay_->ShowPass(-1, 0);
     ClearCursor();
     ReleaseUndoFrees();
     output_->HoldDeviceAwake(false);
@@ -345,6 +353,7 @@ void PlaybackController::PlayFinished() {
     frmPlay_->SetPlaying(false);
     SetMainButton(false);
     ctx_.shell.SetPlaying(false);
+    frmPlay_->ShowPass(-1, 0);
     ClearCursor();
     ReleaseUndoFrees();
     output_->HoldDeviceAwake(false);
@@ -455,9 +464,28 @@ void PlaybackController::OnPlayFinished() {
     Queue([this] { PlayFinished(); });
 }
 
+void PlaybackController::OnPassBegun(int pass, int tempoPercent) {
+    Queue([this, pass, tempoPercent] { frmPlay_->ShowPass(pass, tempoPercent); });
+}
+
+// The cursor moves when the note is heard: the synthesizer's audio queued
+// ahead of the loudspeaker delays the cursor, not the sound. The delay is
+// taken as the tick sends the note.
 void PlaybackController::OnPlayPosition(const TPlayPosition& position) {
-    Queue([this, item = position.sourceItem, previous = position.previousItem] {
-        ShowPosition(item, previous);
+    const std::int64_t delay = output_->SoundDelayMicros();
+    const std::int64_t heardAt = delay > 0 ? Clock().NowMicros() + delay : 0;
+    Queue([this, item = position.sourceItem, previous = position.previousItem, heardAt] {
+        const std::int64_t wait = heardAt - Clock().NowMicros();
+        if (heardAt == 0 || wait < kHalfMillisecond) {
+            ShowPosition(item, previous);
+            return;
+        }
+        const int generation = playGeneration_.load();
+        QTimer::singleShot(static_cast<int>((wait + kHalfMillisecond) / 1000), Qt::PreciseTimer,
+                           this, [this, generation, item, previous] {
+                               if (generation == playGeneration_.load())
+                                   ShowPosition(item, previous);
+                           });
     });
 }
 

@@ -99,6 +99,7 @@ private:
     void JoinOpener();
     void UpdateEnabling();
     void BuildEngine();
+    const TimeSource& Clock() const;
     // Wakes the device before sounding on purpose; while it cannot sound the
     // status bar says so, until it works again.
     bool WakeOutput();
@@ -122,6 +123,7 @@ private:
     void RemoveCountIn() override;
     void OnPassStarting() override;
     void OnPlayFinished() override;
+    void OnPassBegun(int pass, int tempoPercent) override;
     void OnPlayPosition(const TPlayPosition& position) override;
     // Runs `work` on the GUI thread unless a newer play began meanwhile.
     template <class Work>
