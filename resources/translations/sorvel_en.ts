@@ -1000,6 +1000,18 @@ The help contents page is the following file. Please open it in your browser.
         <source>表情をつけて演奏する</source>
         <translation>Play expressively</translation>
     </message>
+    <message>
+        <source>停止するまで繰り返す</source>
+        <translation>Repeat until stopped</translation>
+    </message>
+    <message>
+        <source>練習速度：</source>
+        <translation>Practice speed:</translation>
+    </message>
+    <message>
+        <source>1回ごとに +5 %（100 % まで）</source>
+        <translation>+5 % each pass (up to 100 %)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPreview</name>
@@ -2738,6 +2750,14 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>MUTE</source>
         <translation>Every pass</translation>
+    </message>
+    <message>
+        <source>%1 / %2 回目&#x3000;速度 %3 %</source>
+        <translation>Pass %1 / %2, speed %3 %</translation>
+    </message>
+    <message>
+        <source>%1 回目&#x3000;速度 %2 %</source>
+        <translation>Pass %1, speed %2 %</translation>
     </message>
 </context>
 <context>

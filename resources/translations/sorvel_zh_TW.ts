@@ -1000,6 +1000,18 @@
         <source>表情をつけて演奏する</source>
         <translation>帶表情播放</translation>
     </message>
+    <message>
+        <source>停止するまで繰り返す</source>
+        <translation>重複播放直到停止</translation>
+    </message>
+    <message>
+        <source>練習速度：</source>
+        <translation>練習速度：</translation>
+    </message>
+    <message>
+        <source>1回ごとに +5 %（100 % まで）</source>
+        <translation>每遍 +5 %（最高 100 %）</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPreview</name>
@@ -2738,6 +2750,14 @@
     <message>
         <source>MUTE</source>
         <translation>每遍靜音</translation>
+    </message>
+    <message>
+        <source>%1 / %2 回目&#x3000;速度 %3 %</source>
+        <translation>第 %1 / %2 遍　速度 %3 %</translation>
+    </message>
+    <message>
+        <source>%1 回目&#x3000;速度 %2 %</source>
+        <translation>第 %1 遍　速度 %2 %</translation>
     </message>
 </context>
 <context>
