@@ -189,7 +189,8 @@ private Q_SLOTS:
         QVERIFY(box);
         QVERIFY(box->isChecked());
         box->setChecked(false);
-        QVERIFY(options.ConfirmAndApply());
+        QVERIFY(options.Confirm());
+        options.Apply();
         QCOMPARE(ReadPreferenceInt(f.SettingsPath().toStdString(), "Editor", "NewBookDialog", 1),
                  0);
         options.Prepare(SetInfoMode::Option);

@@ -307,7 +307,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         Page p{*f.window};
         TfrmMain& w = *f.window;
-        w.Document().Edit([&] {
+        w.Document().Edit("test", [&](Transaction&) {
             TNote* note = CreateItem<TNote>(p.sheet());
             note->SetContent("3");
             note->SetPosX(p.slot(1));

@@ -86,7 +86,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
 
     BuildWindow();
 
-    view_ = std::make_unique<TMusicPaintBox>(ws, *pbScore1_);
+    view_ = std::make_unique<TMusicPaintBox>(*document_, *pbScore1_);
     pbScore1_->SetZoom(ReadPreferenceInt(settingsPath_, kViewSection, kZoomKey, 100));
     connect(pbScore1_, &ScorePaintBox::zoomStepRequested, this, &TfrmMain::ZoomStep);
     view_->SetPage(CurrentPage());

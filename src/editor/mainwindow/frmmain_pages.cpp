@@ -10,7 +10,6 @@
 #include "editor/pageview/toolpalette.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
-#include "model/undo.h"
 
 namespace sorvel {
 
@@ -50,32 +49,29 @@ void TfrmMain::LastPage() {
 }
 
 void TfrmMain::NewPage() {
-    {
-        TUndoGroup group(Workspace().undo);
-        AppendNewPage(Book(), Workspace().layout, Workspace().glyphs,
+    document_->Edit("new page", [this](Transaction& t) {
+        AppendNewPage(t.Book(), t.Workspace().layout, t.Workspace().glyphs,
                       [this] { pcTool_->PressNoTool(); });
-    }
+    });
     view_->SetPage(nullptr);
     ShowPage(Book().SheetCount(), true);
 }
 
 void TfrmMain::InsertPage(bool before) {
-    {
-        TUndoGroup group(Workspace().undo);
-        InsertPageBeside(Book(), pageNo_, before, Workspace().layout, Workspace().glyphs,
+    document_->Edit("insert page", [this, before](Transaction& t) {
+        InsertPageBeside(t.Book(), pageNo_, before, t.Workspace().layout, t.Workspace().glyphs,
                          [this] { pcTool_->PressNoTool(); });
-    }
+    });
     view_->SetPage(nullptr);
     ShowPage(before ? pageNo_ : pageNo_ + 1, false);
 }
 
 void TfrmMain::DeletePage() {
     if (Book().SheetCount() < 2) return;
-    {
-        TUndoGroup group(Workspace().undo);
+    document_->Edit("delete page", [this](Transaction&) {
         view_->SetPage(nullptr);
         CurrentPage()->DeleteSheet();
-    }
+    });
     ShowPage(std::min(pageNo_, Book().SheetCount()), false);
 }
 
