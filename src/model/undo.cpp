@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/undo.h"
 
+#include <cassert>
 #include <unordered_set>
 
 #include "model/musicitem.h"
@@ -10,6 +11,8 @@ namespace sorvel {
 
 void TUndo::Undo() {
     if (!CanUndo()) return;
+    // Taking a step back changes the book without recording anything.
+    const UntrackedChanges replaying(this);
     position_ = Previous(position_);
     if (Group* group = slots_[position_].get()) {
         for (auto it = group->rbegin(); it != group->rend(); ++it) (*it)->Undo(*this);
@@ -19,6 +22,7 @@ void TUndo::Undo() {
 
 void TUndo::Redo() {
     if (!CanRedo()) return;
+    const UntrackedChanges replaying(this);
     if (Group* group = slots_[position_].get()) {
         for (auto& command : *group) command->Redo(*this);
     }
@@ -32,6 +36,8 @@ long TUndo::StateId() const {
 
 void TUndo::Clear() {
     open_.reset();
+    openDepth_ = 0;
+    for (auto& label : labels_) label.clear();
     baseSerial_ = nextSerial_++;
     for (auto& slot : slots_) slot.reset();
     position_ = 1;
@@ -48,19 +54,43 @@ void TUndo::ReleaseFrees() {
     if (freeHolds_ > 0 && --freeHolds_ == 0) deferredFrees_.clear();
 }
 
-void TUndo::BeginGroup() {
+void TUndo::BeginGroup(std::string label) {
+    assert(!open_ && "an undo group is already open: groups do not nest");
+    if (open_) {
+        ++openDepth_;
+        return;
+    }
     open_ = std::make_unique<Group>();
+    openLabel_ = std::move(label);
+    openDepth_ = 1;
 }
 
 void TUndo::EndGroup() {
+    if (openDepth_ > 1) {
+        --openDepth_;
+        return;
+    }
+    openDepth_ = 0;
     std::unique_ptr<Group> group = std::move(open_);
     if (!group || group->empty()) return;
+    labels_[position_] = std::move(openLabel_);
     Push(std::move(group));
     if (onStepRecorded) onStepRecorded();
 }
 
 void TUndo::DiscardGroup() {
     open_.reset();
+    openDepth_ = 0;
+}
+
+const std::string& TUndo::UndoLabel() const {
+    static const std::string kNone;
+    return CanUndo() ? labels_[Previous(position_)] : kNone;
+}
+
+const std::string& TUndo::RedoLabel() const {
+    static const std::string kNone;
+    return CanRedo() ? labels_[position_] : kNone;
 }
 
 const std::vector<std::unique_ptr<TCommand>>* TUndo::OpenGroupCommands() const {
@@ -164,6 +194,7 @@ void TUndo::Record(std::unique_ptr<TCommand> command) {
 
 void TUndo::RecordPropChange(TPersistent& target, const std::string& prop,
                              const std::string& oldText, const std::string& newText) {
+    assert(!RefusesChangeNow() && "a change of the book outside an undo group");
     if (!open_) return;
     switch (target.Kind()) {
         case ObjectKind::Book:

@@ -2,12 +2,14 @@
 #pragma once
 // The undo manager: commands recorded while a group is open make one step of
 // a ring of 52 slots (at most 50 undoable steps); removed objects live in its
-// container until no step of the history refers to them any more.
+// container until no step of the history refers to them any more. Groups do
+// not nest, and a history may refuse changes made while no group is open.
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "base/usertext.h"
@@ -42,10 +44,27 @@ public:
     // Drops every step and destroys every object in the container.
     void Clear();
 
-    void BeginGroup();
+    // Opens the group that becomes the next step, named `label` (for
+    // diagnostics; empty for none). Opening a group while one is open is a
+    // fault of the caller: an assertion in debug builds. A release build
+    // keeps the open group and adds what follows to it, so nothing recorded
+    // is lost, and only the outermost EndGroup closes it.
+    void BeginGroup(std::string label = {});
     void EndGroup();
     void DiscardGroup();
     bool GroupOpen() const { return open_ != nullptr; }
+    // The label of the step Undo would take back, or Redo put back.
+    const std::string& UndoLabel() const;
+    const std::string& RedoLabel() const;
+
+    // From now on a property change recorded while no group is open is
+    // refused: an assertion in debug builds (release builds leave it
+    // unrecorded, as a history that allows them does). A book being built
+    // says so with an UntrackedChanges scope.
+    void RefuseChangesOutsideGroups() { refuseOutside_ = true; }
+    bool RefusesChangesOutsideGroups() const { return refuseOutside_; }
+    // Whether a property change made now would be refused.
+    bool RefusesChangeNow() const { return refuseOutside_ && !open_ && untracked_ == 0; }
 
     // Recording, called by the model only. Nothing is recorded while no group
     // is open; removed objects are kept in the container either way.
@@ -128,13 +147,40 @@ private:
     TObjContainer container_;
     int freeHolds_ = 0;
     std::vector<std::unique_ptr<TPersistent>> deferredFrees_;
+    std::array<std::string, kCapacity> labels_{};
+    std::string openLabel_;
+    int openDepth_ = 0;  // above 1 only after a faulty nested BeginGroup
+    bool refuseOutside_ = false;
+    int untracked_ = 0;
+
+    friend class UntrackedChanges;
+};
+
+// While it lives, changes that no step records are allowed on `undo`'s
+// books: one being read from a file, imported or made new has no history
+// yet. It does not stop a group that is open from recording.
+class UntrackedChanges {
+public:
+    explicit UntrackedChanges(TUndo* undo) : undo_(undo) {
+        if (undo_) ++undo_->untracked_;
+    }
+    ~UntrackedChanges() {
+        if (undo_) --undo_->untracked_;
+    }
+    UntrackedChanges(const UntrackedChanges&) = delete;
+    UntrackedChanges& operator=(const UntrackedChanges&) = delete;
+
+private:
+    TUndo* undo_;
 };
 
 // Opens an undo group and closes it however the scope is left, so a step
 // that fails still ends the group: one user action, one undo step.
 class TUndoGroup {
 public:
-    explicit TUndoGroup(TUndo& undo) : undo_(undo) { undo_.BeginGroup(); }
+    explicit TUndoGroup(TUndo& undo, std::string label = {}) : undo_(undo) {
+        undo_.BeginGroup(std::move(label));
+    }
     ~TUndoGroup() { undo_.EndGroup(); }
     TUndoGroup(const TUndoGroup&) = delete;
     TUndoGroup& operator=(const TUndoGroup&) = delete;

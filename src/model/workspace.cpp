@@ -13,6 +13,7 @@ TWorkspace::~TWorkspace() {
 
 TMusicBook& TWorkspace::NewBook() {
     undo.Clear();
+    const UntrackedChanges building(&undo);
     book = std::make_unique<TMusicBook>(env);
     book->ApplyDefaultLayout();
     TMusicSheet* first = book->NewSheet();

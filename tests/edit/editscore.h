@@ -9,6 +9,7 @@
 #include "model/layoutstate.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
+#include "model/undo.h"
 
 namespace sorvel::editscore {
 
@@ -27,6 +28,7 @@ inline int SlotX(int slot) {
 // state is given, makes it the current layout.
 inline void UseCompactLayout(TMusicSheet& page, LayoutState* layout = nullptr,
                              GlyphInfoTable* glyphs = nullptr) {
+    const UntrackedChanges settingUp(page.Undo());
     page.SetLeftSpace(kLeft);
     page.SetRightSpace(20);
     page.SetTopSpace(20);

@@ -37,7 +37,7 @@ QString Demo() {
 
 // One undoable change of the shown page: a note added.
 void AddNoteStep(TfrmMain& w, int x = 200) {
-    w.Document().Edit([&] {
+    w.Document().Edit("test", [&](Transaction&) {
         TNote* note = CreateItem<TNote>(*w.CurrentPage());
         note->SetContent("5");
         note->SetPosX(x);

@@ -18,6 +18,7 @@
 #include "base/cp932.h"
 #include "editor/dialogs/frminsdel.h"
 #include "editor/mainwindow/editcommands.h"
+#include "editor/mainwindow/pagecommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editscore.h"
 #include "mainwindowfixture.h"
@@ -411,7 +412,7 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         TMusicSheet& page = CompactPage(w);
         Put<TNote>(page, "1", SlotX(0), kRow0);
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         TMusicSheet& second = *w.CurrentPage();
         second.FreeAllItems();
         UseCompactLayout(second);

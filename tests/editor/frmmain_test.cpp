@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "edit/pageoperations.h"
+#include "editor/mainwindow/pagecommands.h"
 #include "editor/mainwindow/recentfiles.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
@@ -127,7 +128,7 @@ private Q_SLOTS:
               "actSave", "actSaveAs", "actUndo", "actRedo", "actCut", "actCopy", "actDelete"}) {
             QVERIFY2(!Enabled(w, name), name);
         }
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         w.ActionListUpdate();
         QCOMPARE(w.PageNo(), 2);
         QVERIFY(Enabled(w, "actFirstPage") && Enabled(w, "actPriorPage"));
@@ -146,12 +147,12 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(Demo(), copy));
         QVERIFY(w.OpenPath(copy));
         QCOMPARE(w.windowTitle(), Title(copy));
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         const QString other = f.Path("other.svl");
         f.dialogs.savePaths = {other};
         QVERIFY(w.SaveAs());
         QCOMPARE(w.windowTitle(), Title(other));
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         QVERIFY(w.Save());
         QCOMPARE(w.windowTitle(), Title(other));
         w.NewBook();
@@ -161,7 +162,7 @@ private Q_SLOTS:
     void savePromptAnswers() {
         MainWindowFixture f;
         TfrmMain& w = *f.window;
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         // Cancel stops the command.
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};
         w.NewBook();
@@ -180,7 +181,7 @@ private Q_SLOTS:
         QCOMPARE(w.Book().SheetCount(), 1);
         QVERIFY(QFile::exists(path));
         // No goes on without saving.
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         f.dialogs.saveAnswers = {SaveAnswer::No};
         w.NewBook();
         QCOMPARE(w.Book().SheetCount(), 1);
@@ -194,7 +195,7 @@ private Q_SLOTS:
     void closeQueryAndSettingsWrittenOnClose() {
         MainWindowFixture f;
         TfrmMain& w = *f.window;
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};
         QVERIFY(!w.close());
         f.dialogs.saveAnswers = {SaveAnswer::Yes};
@@ -250,13 +251,13 @@ private Q_SLOTS:
         // Showing a page stores the measured sizes of its items; a file the
         // editor saved after showing every page keeps them, so from then on
         // open and save agree.
-        w.NextPage();
+        PageCommands::Of(w)->NextPage();
         const QString first = f.Path("first.svl");
         f.dialogs.savePaths = {first};
         QVERIFY(w.SaveAs());
         QVERIFY(!w.IsModified());
         QVERIFY(w.OpenPath(first));
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         w.Undo();
         const QString second = f.Path("second.svl");
         f.dialogs.savePaths = {second};
@@ -275,7 +276,7 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         const QString mine = f.Path("mine.svl");
         f.dialogs.savePaths = {mine};
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         QVERIFY(w.SaveAs());
         const std::string dirBefore = w.Workspace().prefs.InitialDir;
         TMusicBook* before = &w.Book();
@@ -301,7 +302,7 @@ private Q_SLOTS:
     void failedSaveKeepsTheBookUnsaved() {
         MainWindowFixture f;
         TfrmMain& w = *f.window;
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         f.dialogs.savePaths = {f.Path("no/such/folder/x.svl")};
         QVERIFY(!w.SaveAs());
         QVERIFY(w.IsModified());
@@ -330,15 +331,15 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         TMusicBook& book = w.Book();
         book.GetSheet(0)->SetTitle("A");
-        w.NewPage();
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
+        PageCommands::Of(w)->NewPage();
         QCOMPARE(book.SheetCount(), 3);
         QCOMPARE(w.PageNo(), 3);
 
         // Insert after page 2: the new page is number 3 and has page 2's layout.
         w.ShowPage(2, true);
         book.GetSheet(1)->SetGridSize(31);
-        w.InsertPage(false);
+        PageCommands::Of(w)->InsertPage(false);
         QCOMPARE(w.PageNo(), 3);
         QCOMPARE(book.SheetCount(), 4);
         QCOMPARE(book.GetSheet(2)->GridSize(), 31);
@@ -350,14 +351,14 @@ private Q_SLOTS:
         // Insert before page 1 keeps the number: the new page takes it.
         w.ShowPage(1, true);
         TMusicSheet* first = book.GetSheet(0);
-        w.InsertPage(true);
+        PageCommands::Of(w)->InsertPage(true);
         QCOMPARE(w.PageNo(), 1);
         QCOMPARE(book.GetSheet(1), first);
         w.Undo();
 
         // Deleting the last of three shows the new last page.
-        w.LastPage();
-        w.DeletePage();
+        PageCommands::Of(w)->LastPage();
+        PageCommands::Of(w)->DeletePage();
         QCOMPARE(book.SheetCount(), 2);
         QCOMPARE(w.PageNo(), 2);
         w.Undo();
@@ -365,8 +366,8 @@ private Q_SLOTS:
 
         // Deleting page 1 shows the former page 2 as page 1.
         TMusicSheet* second = book.GetSheet(1);
-        w.FirstPage();
-        w.DeletePage();
+        PageCommands::Of(w)->FirstPage();
+        PageCommands::Of(w)->DeletePage();
         QCOMPARE(w.PageNo(), 1);
         QCOMPARE(w.View().Page(), second);
         w.Undo();
@@ -374,7 +375,7 @@ private Q_SLOTS:
         QCOMPARE(w.View().Page(), first);
 
         // Redo of a page insertion past the end clamps the page number.
-        w.LastPage();
+        PageCommands::Of(w)->LastPage();
         w.Undo();  // the third page's creation
         QCOMPARE(book.SheetCount(), 2);
         QCOMPARE(w.PageNo(), 2);
@@ -418,7 +419,7 @@ private Q_SLOTS:
         f.recovery = true;
         f.Start();
         TfrmMain& w = *f.window;
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         w.Book().GetSheet(1)->SetTitle("lost work");
         const QByteArray unsaved = QByteArray::fromStdString(SaveBookToFileBytes(w.Book()));
 

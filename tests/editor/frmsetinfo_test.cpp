@@ -100,16 +100,21 @@ private:
     std::string BookBytes() { return SaveBookToFileBytes(Window().Book()); }
 
     // Opens the dialog through `open` and runs `inside` once it is up; the
-    // dialog is cancelled afterwards unless `inside` closed it.
+    // dialog is cancelled afterwards unless `inside` closed it. No undo group
+    // is open while it is up: its OK is applied once it has closed.
     void WithDialog(const std::function<void()>& open, const std::function<void()>& inside) {
         bool ran = false;
+        bool groupOpen = false;
         QTimer::singleShot(0, &Window(), [&] {
             ran = true;
+            groupOpen = Ws().undo.GroupOpen();
             inside();
+            groupOpen = groupOpen || Ws().undo.GroupOpen();
             if (Dialog().isVisible()) Dialog().reject();
         });
         open();
         QVERIFY2(ran, "the dialog was not shown");
+        QVERIFY2(!groupOpen, "an undo group was open while the dialog was up");
     }
     void InBook(const std::function<void()>& inside) {
         WithDialog([this] { Commands().SetBookInfo(); }, inside);
@@ -186,7 +191,7 @@ private Q_SLOTS:
             Spin("edtDivParBar")->setValue(11);
             Spin("edtLeftSpace")->setValue(30);
             Spin("edtRightSpace")->setValue(25);
-            QVERIFY(Dialog().ConfirmAndApply());
+            QVERIFY(Dialog().Confirm());
         });
         QCOMPARE(book.Title(), Sjis("二胡曲集"));
         QCOMPARE(book.NoteFontSize(), 20);
@@ -223,7 +228,7 @@ private Q_SLOTS:
         QVERIFY(!Window().IsModified());
 
         // An OK that changes nothing adds no step either.
-        InBook([&] { QVERIFY(Dialog().ConfirmAndApply()); });
+        InBook([&] { QVERIFY(Dialog().Confirm()); });
         QCOMPARE(Ws().undo.UndoCount(), steps);
         QVERIFY(!Window().IsModified());
     }
@@ -259,7 +264,7 @@ private Q_SLOTS:
                 } else {
                     Spin(c.field)->setValue(c.value);
                 }
-                QVERIFY(!Dialog().ConfirmAndApply());
+                QVERIFY(!Dialog().Confirm());
                 QVERIFY(Dialog().isVisible());
                 QCOMPARE(LastError(), c.message);
                 QCOMPARE(FocusedField(), QString(c.field));
@@ -270,7 +275,7 @@ private Q_SLOTS:
         InBook([&] {
             ShowTab("ページプロパティ");
             Spin("edtRowDivNum")->findChild<QLineEdit*>()->clear();
-            QVERIFY(!Dialog().ConfirmAndApply());
+            QVERIFY(!Dialog().Confirm());
             QCOMPARE(Spin("edtRowDivNum")->value(), 0);
             QCOMPARE(LastError(),
                      QString("１ページの段数は、1 から 20 の数値を指定してください。"));
@@ -327,12 +332,12 @@ private Q_SLOTS:
             Field<QLineEdit>("edtBookTitle")->setText("new title");
             Spin("edtTitleHeight")->setValue(9999);
             f_->dialogs.errors.clear();
-            QVERIFY(!Dialog().ConfirmAndApply());
+            QVERIFY(!Dialog().Confirm());
             QCOMPARE(Tabs()->tabText(Tabs()->currentIndex()), QString("ページプロパティ"));
             QCOMPARE(Field<QStackedWidget>("stkPanels")->currentWidget()->objectName(),
                      QString("pnlPageProperty"));
             QVERIFY(LastError().startsWith("タイトル部分の高さは、1 から "));
-            QVERIFY(Ws().undo.OpenGroupCommands()->empty());
+            QVERIFY(!Ws().undo.GroupOpen());  // nothing is stored while the dialog is up
         });
         QCOMPARE(book.Title(), std::string());
         QCOMPARE(BookBytes(), before);
@@ -362,7 +367,7 @@ private Q_SLOTS:
             Spin("edtPlayCount")->setValue(132);
             Field<QComboBox>("cmbNoteFontSize")
                 ->setCurrentIndex(Field<QComboBox>("cmbNoteFontSize")->findText("36"));
-            QVERIFY(Dialog().ConfirmAndApply());
+            QVERIFY(Dialog().Confirm());
         });
         QCOMPARE(page.Title(), Sjis("賽馬"));
         QCOMPARE(page.Writer(), Sjis("黄海懐"));
@@ -383,7 +388,7 @@ private Q_SLOTS:
         page.SetKeyCode("1=E");
         InPage([&] {
             QCOMPARE(Field<QComboBox>("cmbKeyCode")->currentText(), QString("1=E"));
-            QVERIFY(Dialog().ConfirmAndApply());
+            QVERIFY(Dialog().Confirm());
         });
         QCOMPARE(page.KeyCode(), std::string("1=E"));
     }
@@ -416,7 +421,7 @@ private Q_SLOTS:
             Spin("edtPlayCursorWidth")->setValue(3);
             Field<QComboBox>("cmbPlayCursorDispMode")->setCurrentIndex(1);
             Spin("edtBarParRow")->setValue(5);
-            QVERIFY(Dialog().ConfirmAndApply());
+            QVERIFY(Dialog().Confirm());
         });
         QCOMPARE(p.DeviceID, 1);
         QCOMPARE(p.RhythmChannelNo, 15);
@@ -439,7 +444,7 @@ private Q_SLOTS:
         QVERIFY(!Ws().undo.CanUndo());  // options are not document changes
 
         // OK without MIDI changes, and cancel, announce nothing about MIDI.
-        InOptions([&] { QVERIFY(Dialog().ConfirmAndApply()); });
+        InOptions([&] { QVERIFY(Dialog().Confirm()); });
         InOptions([&] { Field<QComboBox>("cmbMidiDevice")->setCurrentIndex(0); });
         QCOMPARE(midi.count(), 1);
         QCOMPARE(applied.count(), 2);
@@ -449,7 +454,7 @@ private Q_SLOTS:
         devices_ = {"FluidSynth (General MIDI)"};
         InOptions([&] {
             QCOMPARE(Field<QComboBox>("cmbMidiDevice")->currentIndex(), -1);
-            QVERIFY(Dialog().ConfirmAndApply());
+            QVERIFY(Dialog().Confirm());
         });
         QCOMPARE(p.DeviceID, 1);
     }
@@ -520,7 +525,7 @@ private Q_SLOTS:
             Field<QAbstractButton>("chkKakko")->click();
             QVERIFY(InkPixels(Dialog().Preview()) > alone);
             QVERIFY(InkPixels(Dialog().Preview().copy(30, 125, 40, 50)) > 0);  // the note
-            QVERIFY(Dialog().ConfirmAndApply());
+            QVERIFY(Dialog().Confirm());
         });
         QCOMPARE(book.OffsetRateX_FingerNo(), 170);
         // Every showing selects the first group again; ticks are kept.

@@ -91,22 +91,26 @@ private Q_SLOTS:
 
         dialog.Prepare(SetInfoMode::Option);
         QCOMPARE(list->currentText(), QStringLiteral("自動（システムの言語）"));
-        QVERIFY(dialog.ConfirmAndApply());
+        QVERIFY(dialog.Confirm());
+        dialog.Apply();
         QCOMPARE(stored(), std::nullopt);
 
         dialog.Prepare(SetInfoMode::Option);
         list->setCurrentIndex(list->findText(QStringLiteral("English")));
-        QVERIFY(dialog.ConfirmAndApply());
+        QVERIFY(dialog.Confirm());
+        dialog.Apply();
         QCOMPARE(stored(), std::optional<std::string>("en"));
 
         dialog.Prepare(SetInfoMode::Option);
         QCOMPARE(list->currentText(), QStringLiteral("English"));
         list->setCurrentIndex(list->findText(QStringLiteral("繁體中文")));
-        QVERIFY(dialog.ConfirmAndApply());
+        QVERIFY(dialog.Confirm());
+        dialog.Apply();
         QCOMPARE(stored(), std::optional<std::string>("zh_TW"));
         dialog.Prepare(SetInfoMode::Option);
         list->setCurrentIndex(0);
-        QVERIFY(dialog.ConfirmAndApply());
+        QVERIFY(dialog.Confirm());
+        dialog.Apply();
         QCOMPARE(stored(), std::optional<std::string>("auto"));
         // What the next start reads.
         QCOMPARE(ChooseInterfaceLanguage(stored(), QLocale(QStringLiteral("zh_CN"))),

@@ -73,21 +73,29 @@ private:
         return names;
     }
     // Double-click editing of `item` with `inside` run once `dialog` is up;
-    // the dialog is cancelled afterwards unless `inside` closed it.
+    // the dialog is cancelled afterwards unless `inside` closed it. While the
+    // dialog is up no undo group is open: it only collects, and its OK is
+    // applied once it has closed.
     bool Edit(TMusicItem& item, QDialog& dialog, const std::function<void()>& inside) {
         bool ran = false;
+        bool groupOpen = false;
         QTimer::singleShot(0, &Window(), [&] {
             ran = dialog.isVisible();
+            groupOpen = Ws().undo.GroupOpen();
             inside();
+            groupOpen = groupOpen || Ws().undo.GroupOpen();
             if (dialog.isVisible()) dialog.reject();
         });
         const bool changed = EditItemProperties(Window().Context(), item);
         if (!ran) qWarning("the dialog was not shown");
-        return changed && ran;
+        if (groupOpen) qWarning("an undo group was open while the dialog was up");
+        return changed && ran && !groupOpen;
     }
 
     template <class T>
+    // An item already on the page, as if read with the book: no step.
     T* Make(const char* content, int x = 100, int y = 300) {
+        const UntrackedChanges settingUp(&Ws().undo);
         T* item = CreateItem<T>(Page());
         item->SetContent(content);
         item->SetPosX(x);
@@ -133,12 +141,12 @@ private Q_SLOTS:
             QCOMPARE(count->value(), 1);
             for (int bad : {0, 1000}) {
                 count->setValue(bad);
-                QVERIFY(!dialog.ConfirmAndApply());
+                QVERIFY(!dialog.Confirm());
                 QVERIFY(dialog.isVisible());
                 QCOMPARE(LastError(), QString("小節数は、1 から 999 の数値を指定してください。"));
             }
             count->setValue(999);
-            QVERIFY(dialog.ConfirmAndApply());
+            QVERIFY(dialog.Confirm());
         }));
         QCOMPARE(bar->BarNum(), std::string("999"));
         QCOMPARE(Ws().undo.UndoCount(), 1);
@@ -154,26 +162,33 @@ private Q_SLOTS:
             QCOMPARE(Field<QSpinBox>(dialog, "edtTempo")->value(), 80);
             QVERIFY(Field<QAbstractButton>(dialog, "chkPrintMode")->isChecked());
             Field<QSpinBox>(dialog, "edtTempo")->setValue(250);
-            QVERIFY(!dialog.ConfirmAndApply());
+            QVERIFY(!dialog.Confirm());
             QCOMPARE(LastError(), QString("テンポは、10 から 240 の数値を指定してください。"));
             Field<QComboBox>(dialog, "cmbTempoUnit")->setCurrentIndex(1);
             Field<QAbstractButton>(dialog, "chkPrintMode")->click();
-            QVERIFY(dialog.ConfirmAndApply());
+            QVERIFY(dialog.Confirm());
             recorded = Recorded();
         }));
+        QVERIFY(recorded.empty());  // nothing was stored before the dialog closed
         QCOMPARE(tempo->Tempo(), 250);
         QCOMPARE(tempo->TempoUnit(), 1);
         QCOMPARE(tempo->PrintMode(), 1);
+        // The order of the stores, as the OK makes them.
+        Window().Undo();
+        Ws().undo.BeginGroup();
+        dialog.Apply();
+        recorded = Recorded();
+        Ws().undo.EndGroup();
         QCOMPARE(recorded,
                  (std::vector<std::string>{"Tempo変更", "PrintMode変更", "TempoUnit変更"}));
         QVERIFY(Edit(*tempo, dialog, [&] {
             QCOMPARE(Field<QComboBox>(dialog, "cmbTempoUnit")->currentIndex(), 1);
             QVERIFY(!Field<QAbstractButton>(dialog, "chkPrintMode")->isChecked());
             Field<QSpinBox>(dialog, "edtTempo")->setValue(301);
-            QVERIFY(!dialog.ConfirmAndApply());
+            QVERIFY(!dialog.Confirm());
             QCOMPARE(LastError(), QString("テンポは、10 から 300 の数値を指定してください。"));
             Field<QSpinBox>(dialog, "edtTempo")->setValue(300);
-            QVERIFY(dialog.ConfirmAndApply());
+            QVERIFY(dialog.Confirm());
         }));
         QCOMPARE(Ws().undo.UndoCount(), 2);
     }
@@ -204,7 +219,7 @@ private Q_SLOTS:
             Field<QComboBox>(dialog, "cmbFinger2")->setCurrentIndex(0);
             Field<QComboBox>(dialog, "cmbPitch4")->setCurrentText("7");  // after an empty row
             Field<QComboBox>(dialog, "cmbLength")->setCurrentIndex(2);
-            dialog.ConfirmAndApply();
+            dialog.Confirm();
         }));
         QCOMPARE(daon->AllNoteData(), std::string("54U71  3  3 "));
         QCOMPARE(daon->AllNoteData().substr(6), std::string(" 3  3 "));
@@ -227,7 +242,7 @@ private Q_SLOTS:
                      QString("テキスト入力"));
             QVERIFY(!Field<QWidget>(dialog, "edtFrameWidth")->isEnabled());
             QVERIFY(!Field<QWidget>(dialog, "lblFrameHeight")->isEnabled());
-            dialog.ConfirmAndApply();
+            dialog.Confirm();
         }));
         QCOMPARE(BookBytes(), before);
         QVERIFY(!Ws().undo.CanUndo());
@@ -244,7 +259,7 @@ private Q_SLOTS:
             QVERIFY(!Field<QWidget>(dialog, "edtFrameWidth")->isEnabled());
             Field<QSpinBox>(dialog, "edtFrameHeight")->setValue(80);
             Field<QPlainTextEdit>(dialog, "memText")->setPlainText("二胡, 独奏\n第二行\n");
-            dialog.ConfirmAndApply();
+            dialog.Confirm();
         }));
         QCOMPARE(box->FontName(), Sjis("ＭＳ ゴシック"));
         QCOMPARE(box->FontSize(), 14);
@@ -294,7 +309,7 @@ private Q_SLOTS:
             const FigurePoint u = OffsetsFromPoint(fig, dialog.DotCentre());
             stored = {r.x, r.y, u.x, u.y};
             Field<QAbstractButton>(dialog, "chkDefault")->click();
-            dialog.ConfirmAndApply();
+            dialog.Confirm();
         }));
         QVERIFY(stored != (NoteOffsets{-85, -60, 60, 20}));
         QCOMPARE(OffsetsOf(*note), stored);
@@ -307,7 +322,7 @@ private Q_SLOTS:
             QVERIFY(!Field<QAbstractButton>(dialog, "chkDefault")->isChecked());
             QVERIFY(!Field<QAbstractButton>(dialog, "chkAllNotes")->isChecked());
             Field<QAbstractButton>(dialog, "chkAllNotes")->click();
-            dialog.ConfirmAndApply();
+            dialog.Confirm();
         }));
         QCOMPARE(OffsetsOf(*other), stored);
         Window().Undo();
@@ -328,7 +343,7 @@ private Q_SLOTS:
         const std::string before = BookBytes();
         QVERIFY(!Edit(*bar, Dialogs().BarNum(), [&] {
             Field<QSpinBox>(Dialogs().BarNum(), "edtBarNum")->setValue(0);  // refused, then cancel
-            Dialogs().BarNum().ConfirmAndApply();
+            Dialogs().BarNum().Confirm();
         }));
         QVERIFY(!Edit(*tempo, Dialogs().Tempo(),
                       [&] { Field<QSpinBox>(Dialogs().Tempo(), "edtTempo")->setValue(100); }));

@@ -18,6 +18,7 @@
 #include "edit/pageoperations.h"
 #include "editor/dialogs/editoroptions.h"
 #include "editor/dialogs/frmsetinfo.h"
+#include "editor/mainwindow/pagecommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "mainwindowfixture.h"
@@ -78,7 +79,7 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         w.show();
         f.dialogs.realNewBookDialog = true;
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         f.dialogs.saveAnswers = {SaveAnswer::No};
         WhenTheDialogShows(this, [](QDialog& dialog) {
             QCOMPARE(dialog.focusWidget(), Field<QLineEdit>(dialog, "edtTitle"));
@@ -140,7 +141,7 @@ private Q_SLOTS:
     void theSaveQuestionComesFirstAndCancelKeepsTheBook() {
         MainWindowFixture f;
         TfrmMain& w = *f.window;
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         // Cancel of the save question: no dialog.
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};
         w.NewBook();
@@ -189,13 +190,14 @@ private Q_SLOTS:
         QVERIFY(box);
         QVERIFY(box->isChecked());
         box->setChecked(false);
-        QVERIFY(options.ConfirmAndApply());
+        QVERIFY(options.Confirm());
+        options.Apply();
         QCOMPARE(ReadPreferenceInt(f.SettingsPath().toStdString(), "Editor", "NewBookDialog", 1),
                  0);
         options.Prepare(SetInfoMode::Option);
         QVERIFY(!box->isChecked());
 
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         f.dialogs.saveAnswers = {SaveAnswer::No};
         w.NewBook();
         QCOMPARE(f.dialogs.newBookQuestions, 0);

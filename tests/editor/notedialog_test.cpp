@@ -32,7 +32,8 @@ private:
         ws_->undo.BeginGroup();
         dialog_->Prepare(*note_, Page());
         inside();
-        dialog_->ConfirmAndApply();
+        dialog_->Confirm();
+        dialog_->Apply();
         const std::size_t recorded = ws_->undo.OpenGroupCommands()->size();
         ws_->undo.EndGroup();
         return recorded;

@@ -48,8 +48,9 @@ private:
         ws_->undo.BeginGroup();
         dialog_->Prepare(SetInfoMode::Page, &Page());
         inside();
-        const bool ok = dialog_->ConfirmAndApply();
+        const bool ok = dialog_->Confirm();
         if (!ok) qWarning("the dialog refused OK");
+        dialog_->Apply();
         const std::size_t recorded = ws_->undo.OpenGroupCommands()->size();
         ws_->undo.EndGroup();
         return recorded;

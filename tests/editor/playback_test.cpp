@@ -2,6 +2,7 @@
 // Playing in the editor with the capture device on a virtual clock: the P key
 // and the play button, the play cursor turning pages, tempo and mutes while
 // playing, a missing audio output and edits while playing.
+#include "editor/mainwindow/pagecommands.h"
 #include "playbackrig.h"
 
 using namespace sorvel;
@@ -204,8 +205,8 @@ void PlaybackTest::dialogButtonsAndPKeyPlayAndStop() {
 void PlaybackTest::viewTurnsToEachPageAsItsFirstNoteSounds() {
     Rig r;
     TfrmMain& w = r.w();
-    w.NewPage();
-    w.NewPage();
+    sorvel::PageCommands::Of(w)->NewPage();
+    sorvel::PageCommands::Of(w)->NewPage();
     QCOMPARE(w.Book().SheetCount(), 3);
     r.Write(*w.Book().GetSheet(0), '1', 4);
     r.Write(*w.Book().GetSheet(1), '3', 4, 2);

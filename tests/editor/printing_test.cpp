@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "editor/dialogs/frmpreview.h"
+#include "editor/mainwindow/pagecommands.h"
 #include "editor/mainwindow/printcommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
@@ -123,7 +124,7 @@ TNote* AddNote(TMusicSheet& page, int x, int y) {
 struct PrintingWindow : MainWindowFixture {
     explicit PrintingWindow(int pages, int current = 1) {
         TfrmMain& w = *window;
-        for (int i = 1; i < pages; ++i) w.NewPage();
+        for (int i = 1; i < pages; ++i) PageCommands::Of(w)->NewPage();
         for (int i = 0; i < pages; ++i) AddNote(*w.Book().GetSheet(i), 140, 243);
         w.ShowPage(current, true);
         w.Workspace().undo.Clear();

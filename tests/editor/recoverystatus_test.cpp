@@ -19,7 +19,7 @@ using namespace sorvel;
 namespace {
 
 void AddNote(TfrmMain& w) {
-    w.Document().Edit([&] {
+    w.Document().Edit("test", [&](Transaction&) {
         TNote* note = CreateItem<TNote>(*w.CurrentPage());
         note->SetContent("5");
         note->SetPosX(200);

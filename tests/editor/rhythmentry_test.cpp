@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "editor/mainwindow/pagecommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "mainwindowfixture.h"
@@ -233,7 +234,7 @@ private Q_SLOTS:
         playtest::Rig r;
         TfrmMain& w = r.w();
         Page p{w};
-        w.NewPage();
+        PageCommands::Of(w)->NewPage();
         TMusicSheet& second = *w.Book().GetSheet(1);
         r.Write(second, '3', 8, 1);
         w.ShowPage(1, true);
@@ -307,7 +308,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         Page p{*f.window};
         TfrmMain& w = *f.window;
-        w.Document().Edit([&] {
+        w.Document().Edit("test", [&](Transaction&) {
             TNote* note = CreateItem<TNote>(p.sheet());
             note->SetContent("3");
             note->SetPosX(p.slot(1));

@@ -89,7 +89,8 @@ private Q_SLOTS:
         QCOMPARE(option->text(), QString::fromUtf8("オクターブを自動で決める"));
         QVERIFY(option->isChecked());
         option->setChecked(false);
-        QVERIFY(dialog.ConfirmAndApply());
+        QVERIFY(dialog.Confirm());
+        dialog.Apply();
         Q_EMIT settings->optionsApplied();
         QCOMPARE(ReadPreferenceInt(w.SettingsPath(), kAutoOctaveSection, kAutoOctaveKey, 1), 0);
         QTest::mouseClick(&t.box(), Qt::LeftButton, {}, QPoint(t.slot(1), t.row(3)));
@@ -151,7 +152,7 @@ private Q_SLOTS:
 
     void slashClosesAPickupAndTheStatusLineSaysSo() {
         Window t;
-        t.w().Document().Edit([&] {
+        t.w().Document().Edit("test", [&](Transaction&) {
             TBeat* beat = CreateItem<TBeat>(t.sheet());
             beat->SetContent("\"");  // 2/4
             beat->SetPosX(t.slot(0));

@@ -166,7 +166,7 @@ int TypeThrough(MainWindowFixture& f, const std::vector<const char*>& bars, bool
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w)) return -1;
     PageLayout layout(w.Workspace().layout);
-    w.Document().Edit([&] {
+    w.Document().Edit("test", [&](Transaction&) {
         TBeat* beat = CreateItem<TBeat>(*w.CurrentPage());
         beat->SetContent("\"");  // 2/4
         beat->SetPosX(layout.SlotX(0));

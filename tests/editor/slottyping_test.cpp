@@ -42,7 +42,7 @@ struct Page {
     }
     TNote* add(int k, int r, const char* digit) {
         TNote* note = nullptr;
-        w.Document().Edit([&] {
+        w.Document().Edit("test", [&](Transaction&) {
             note = CreateItem<TNote>(sheet());
             note->SetContent(digit);
             note->SetPosX(slot(k));

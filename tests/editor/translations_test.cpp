@@ -345,7 +345,7 @@ private Q_SLOTS:
                 octaves = ItemTexts(*octave);
                 shown = octave->currentData().toInt();
                 octave->setCurrentIndex(octave->findData(1));
-                dialog.ConfirmAndApply();
+                dialog.Confirm();
             });
             QVERIFY(EditItemProperties(f.window->Context(), *daon));
             QVERIFY2(title.contains(QString::fromUtf8(l.term)), qPrintable(title));
@@ -377,7 +377,7 @@ private Q_SLOTS:
                 keys = ItemTexts(*list);
                 current = list->currentText();
                 list->setCurrentIndex(KeyCodeIndex(flatE));
-                dialog.ConfirmAndApply();
+                dialog.Confirm();
             });
             SettingsCommands::Of(*f.window)->SetPageInfo();
             QCOMPARE(page.KeyCode(), flatE);

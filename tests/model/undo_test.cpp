@@ -111,6 +111,91 @@ TEST_F(ModelTest, EmptyOrDiscardedGroupsPushNoStep) {
     EXPECT_FALSE(undo.GroupOpen());
 }
 
+// Groups do not nest. The second BeginGroup used to start afresh and lose
+// what the outer group had recorded; a debug build now stops there, and a
+// release build keeps every command in the outer group's one step.
+TEST_F(ModelTest, NestedGroupIsAFaultThatLosesNothing) {
+    TNote* note = AddNote(0, 100);
+#ifndef NDEBUG
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            undo.BeginGroup("outer");
+            undo.BeginGroup("inner");
+        },
+        "groups do not nest");
+#else
+    undo.BeginGroup("outer");
+    note->SetPosX(1);
+    undo.BeginGroup("inner");
+    note->SetPosX(2);
+    undo.EndGroup();
+    EXPECT_TRUE(undo.GroupOpen());
+    note->SetPosX(3);
+    undo.EndGroup();
+    EXPECT_FALSE(undo.GroupOpen());
+    EXPECT_EQ(undo.UndoCount(), 1);
+    EXPECT_EQ(undo.UndoLabel(), "outer");
+    undo.Undo();
+    EXPECT_EQ(note->PosX(), 0);
+#endif
+    EXPECT_EQ(note->PosX(), 0);
+}
+
+TEST_F(ModelTest, StepsKeepTheirLabelsThroughUndoAndRedo) {
+    TNote* note = AddNote(0, 100);
+    undo.BeginGroup("move");
+    note->SetPosX(1);
+    undo.EndGroup();
+    undo.BeginGroup("raise");
+    note->SetPosY(50);
+    undo.EndGroup();
+    EXPECT_EQ(undo.UndoLabel(), "raise");
+    EXPECT_EQ(undo.RedoLabel(), "");
+    undo.Undo();
+    EXPECT_EQ(undo.UndoLabel(), "move");
+    EXPECT_EQ(undo.RedoLabel(), "raise");
+    undo.Undo();
+    EXPECT_EQ(undo.UndoLabel(), "");
+    undo.BeginGroup("other");
+    note->SetPosX(2);
+    undo.EndGroup();
+    EXPECT_EQ(undo.UndoLabel(), "other");
+    EXPECT_EQ(undo.RedoLabel(), "");  // the lost redo steps took their labels along
+    undo.Clear();
+    EXPECT_EQ(undo.UndoLabel(), "");
+}
+
+// A history that refuses changes outside a group still allows them inside
+// one and while a book is being built; everything else is a fault.
+TEST_F(ModelTest, ChangesOutsideGroupsAreRefusedWhereTheHistoryAsks) {
+    TNote* note = AddNote(0, 100);
+    EXPECT_FALSE(undo.RefusesChangeNow());  // the default: tests and batch books edit freely
+    undo.RefuseChangesOutsideGroups();
+    EXPECT_TRUE(undo.RefusesChangeNow());
+    Step([&] { note->SetPosX(5); });
+    EXPECT_EQ(undo.UndoCount(), 1);
+    undo.Undo();  // replaying a step records nothing and is no fault
+    EXPECT_EQ(note->PosX(), 0);
+    undo.Redo();
+    EXPECT_EQ(note->PosX(), 5);
+    {
+        const UntrackedChanges building(&undo);
+        EXPECT_FALSE(undo.RefusesChangeNow());
+        note->SetPosX(6);
+    }
+    EXPECT_EQ(undo.UndoCount(), 1);  // nothing recorded
+    EXPECT_TRUE(undo.RefusesChangeNow());
+    NewBook();  // a new book is built untracked
+    EXPECT_TRUE(undo.RefusesChangeNow());
+#ifndef NDEBUG
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    TNote* fresh = nullptr;
+    Step([&] { fresh = AddNote(0, 100, "5", book->GetSheet(0)); });
+    EXPECT_DEATH(fresh->SetPosX(7), "outside an undo group");
+#endif
+}
+
 TEST_F(ModelTest, UndoingADeleteRestoresTheItemAndBothLinkDirections) {
     TNote* note = AddNote(100, 100);
     auto* a = Add<TMusicSign>("P", 100, 60);

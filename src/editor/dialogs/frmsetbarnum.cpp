@@ -15,7 +15,7 @@ TfrmSetBarNum::TfrmSetBarNum(ShowError showError, QWidget* parent)
       showError_(std::move(showError)) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
+    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { Confirm(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -33,7 +33,7 @@ bool TfrmSetBarNum::Execute(THorizBar& bar) {
     return exec() == QDialog::Accepted;
 }
 
-bool TfrmSetBarNum::ConfirmAndApply() {
+bool TfrmSetBarNum::Confirm() {
     ui_->edtBarNum->interpretText();
     const int count = ui_->edtBarNum->value();
     if (const std::optional<UserText> message = CheckBarCount(count)) {
@@ -42,9 +42,12 @@ bool TfrmSetBarNum::ConfirmAndApply() {
         if (showError_) showError_(this, Translated(*message));
         return false;
     }
-    if (bar_) bar_->SetBarNum(IntToStr(count));
     accept();
     return true;
+}
+
+void TfrmSetBarNum::Apply() {
+    if (bar_) bar_->SetBarNum(IntToStr(ui_->edtBarNum->value()));
 }
 
 }  // namespace sorvel

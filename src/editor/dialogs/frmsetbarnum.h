@@ -26,8 +26,10 @@ public:
     void Prepare(THorizBar& bar);
     bool Execute(THorizBar& bar);
     // The OK button: a count outside 1 to 999 shows its message and keeps the
-    // dialog open (false); otherwise stores it and closes with OK.
-    bool ConfirmAndApply();
+    // dialog open (false); otherwise closes with OK.
+    bool Confirm();
+    // After an OK: stores the count in the bar.
+    void Apply();
 
 private:
     std::unique_ptr<Ui::TfrmSetBarNum> ui_;

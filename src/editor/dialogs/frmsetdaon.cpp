@@ -60,7 +60,7 @@ TfrmSetdaon::TfrmSetdaon(const Preferences& prefs, QWidget* parent)
         if (i > 0) rows_[i].pitch->insertItem(0, QString());
         FillRow(rows_[i]);
     }
-    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
+    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { Confirm(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -113,7 +113,11 @@ bool TfrmSetdaon::Execute(TDaon& daon) {
     return exec() == QDialog::Accepted;
 }
 
-void TfrmSetdaon::ConfirmAndApply() {
+void TfrmSetdaon::Confirm() {
+    accept();
+}
+
+void TfrmSetdaon::Apply() {
     std::array<DaonRow, 4> data;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row& row = rows_[i];
@@ -126,7 +130,6 @@ void TfrmSetdaon::ConfirmAndApply() {
             daon->SetLength(ui_->cmbLength->currentIndex() + 1);
         daon->SetAllNoteData(BuildAllNoteData(data));
     }
-    accept();
 }
 
 }  // namespace sorvel

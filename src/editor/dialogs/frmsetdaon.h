@@ -29,8 +29,10 @@ public:
     // the preferences choose.
     void Prepare(TDaon& daon);
     bool Execute(TDaon& daon);
-    // Stores Length and AllNoteData built from the rows, and closes with OK.
-    void ConfirmAndApply();
+    // The OK button: closes with OK.
+    void Confirm();
+    // After an OK: stores Length and AllNoteData built from the rows.
+    void Apply();
 
 private:
     struct Row {

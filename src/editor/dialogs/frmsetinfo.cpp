@@ -137,7 +137,7 @@ void TfrmSetInfo::BuildLists() {
 }
 
 void TfrmSetInfo::ConnectControls() {
-    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
+    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { Confirm(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->tabSetInfo, &QTabBar::currentChanged, this, &TfrmSetInfo::OnTabChanged);
     // Ctrl+Tab and Ctrl+Shift+Tab (and Ctrl+PgDown, Ctrl+PgUp) step through
@@ -415,7 +415,7 @@ void TfrmSetInfo::ShowFieldError(const FieldError& error) {
     if (services_.showError) services_.showError(this, Translated(error.message));
 }
 
-bool TfrmSetInfo::ConfirmAndApply() {
+bool TfrmSetInfo::Confirm() {
     // The panel shown first, then the others: nothing is applied while any
     // field of the mode is bad, so the book is never left half changed.
     std::vector<int> panels = {shownPanel_};
@@ -439,6 +439,11 @@ bool TfrmSetInfo::ConfirmAndApply() {
         ShowFieldError(*error);
         return false;
     }
+    accept();
+    return true;
+}
+
+void TfrmSetInfo::Apply() {
     switch (mode_) {
         case SetInfoMode::Book:
             ApplyBook();
@@ -450,8 +455,6 @@ bool TfrmSetInfo::ConfirmAndApply() {
             ApplyOptions();
             break;
     }
-    accept();
-    return true;
 }
 
 // ---- applying ------------------------------------------------------------

@@ -77,8 +77,11 @@ public:
 
     // The OK button: checks the panel shown and then every other panel of the
     // mode; the first bad field is shown with its message and the dialog stays
-    // open (false). Otherwise applies everything and closes with OK.
-    bool ConfirmAndApply();
+    // open (false). Otherwise closes with OK.
+    bool Confirm();
+    // After an OK: applies everything the mode shows (the book's or the
+    // page's settings, or the options).
+    void Apply();
 
     SetInfoMode Mode() const { return mode_; }
     // After an OK in option mode: whether the MIDI settings changed (device,

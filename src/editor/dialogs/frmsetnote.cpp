@@ -46,7 +46,7 @@ TfrmSetNote::TfrmSetNote(TWorkspace& workspace, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui_->pbNote->installEventFilter(this);
     ui_->pbNote->setCursor(Qt::OpenHandCursor);
-    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
+    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { Confirm(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -174,7 +174,11 @@ bool TfrmSetNote::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void TfrmSetNote::ConfirmAndApply() {
+void TfrmSetNote::Confirm() {
+    accept();
+}
+
+void TfrmSetNote::Apply() {
     if (TNote* note = note_) {
         const NoteOffsets& shown = shownOffsets_;
         const FigurePoint rinji =
@@ -192,7 +196,6 @@ void TfrmSetNote::ConfirmAndApply() {
         }
         if (ui_->chkAllNotes->isChecked()) ApplyNoteOffsetsToBook(page_->Book(), offsets);
     }
-    accept();
 }
 
 }  // namespace sorvel

@@ -31,9 +31,11 @@ public:
     // note's offsets and clears the two check boxes.
     void Prepare(TNote& note, TMusicSheet& page);
     bool Execute(TNote& note, TMusicSheet& page);
-    // Stores the four offsets (and the defaults, and every note's, as the
-    // check boxes ask) and closes with OK.
-    void ConfirmAndApply();
+    // The OK button: closes with OK.
+    void Confirm();
+    // After an OK: stores the four offsets (and the defaults, and every
+    // note's, as the check boxes ask).
+    void Apply();
 
     // Where the parts are now, in paint-box pixels, and the glyph's measures.
     FigurePoint AccidentalPosition() const { return accidental_; }

@@ -43,7 +43,7 @@ TfrmSetTempo::TfrmSetTempo(ShowError showError, QWidget* parent)
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui_->imgTempo->setPixmap(TempoPicture(ui_->imgTempo->minimumSize()));
-    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
+    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { Confirm(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -63,7 +63,7 @@ bool TfrmSetTempo::Execute(TTempo& tempo) {
     return exec() == QDialog::Accepted;
 }
 
-bool TfrmSetTempo::ConfirmAndApply() {
+bool TfrmSetTempo::Confirm() {
     ui_->edtTempo->interpretText();
     const int value = ui_->edtTempo->value();
     const int unit = ui_->cmbTempoUnit->currentIndex() == 1 ? kTempoPercent : kTempoPerMinute;
@@ -73,6 +73,13 @@ bool TfrmSetTempo::ConfirmAndApply() {
         if (showError_) showError_(this, Translated(*message));
         return false;
     }
+    accept();
+    return true;
+}
+
+void TfrmSetTempo::Apply() {
+    const int value = ui_->edtTempo->value();
+    const int unit = ui_->cmbTempoUnit->currentIndex() == 1 ? kTempoPercent : kTempoPerMinute;
     if (tempo_) {
         tempo_->SetTempo(value);
         // Any print mode but 0 prints the mark; one that already prints stays.
@@ -80,8 +87,6 @@ bool TfrmSetTempo::ConfirmAndApply() {
         tempo_->SetPrintMode(printed ? (tempo_->PrintMode() != 0 ? tempo_->PrintMode() : 1) : 0);
         tempo_->SetTempoUnit(unit);
     }
-    accept();
-    return true;
 }
 
 }  // namespace sorvel

@@ -25,9 +25,10 @@ public:
     void Prepare(TTempo& tempo);
     bool Execute(TTempo& tempo);
     // The OK button: a tempo outside the range of its unit shows its message
-    // and keeps the dialog open (false); otherwise stores Tempo, PrintMode and
-    // TempoUnit, in that order, and closes with OK.
-    bool ConfirmAndApply();
+    // and keeps the dialog open (false); otherwise closes with OK.
+    bool Confirm();
+    // After an OK: stores Tempo, PrintMode and TempoUnit, in that order.
+    void Apply();
 
 private:
     std::unique_ptr<Ui::TfrmSetTempo> ui_;

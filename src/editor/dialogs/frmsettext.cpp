@@ -43,7 +43,7 @@ TfrmSetText::TfrmSetText(QWidget* parent)
     connect(ui_->cmbFontSize, &QComboBox::currentIndexChanged, this, [this] { UpdateMemoFont(); });
     connect(ui_->cmbFrameLineWidth, &QComboBox::currentIndexChanged, this,
             [this] { UpdateFrameFields(); });
-    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { ConfirmAndApply(); });
+    connect(ui_->btnOK, &QPushButton::clicked, this, [this] { Confirm(); });
     connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -111,9 +111,13 @@ void TfrmSetText::UpdateFrameFields() {
     }
 }
 
-void TfrmSetText::ConfirmAndApply() {
+void TfrmSetText::Confirm() {
     ui_->edtFrameWidth->interpretText();
     ui_->edtFrameHeight->interpretText();
+    accept();
+}
+
+void TfrmSetText::Apply() {
     if (TTextBox* box = box_) {
         const QString fontName = ui_->cmbFontName->currentText();
         box->SetFontName(fontName == shownFontName_ ? box->FontName()
@@ -132,7 +136,6 @@ void TfrmSetText::ConfirmAndApply() {
             box->SetCSVText(JoinCommaText(lines));
         }
     }
-    accept();
 }
 
 }  // namespace sorvel

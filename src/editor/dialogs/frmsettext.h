@@ -29,9 +29,11 @@ public:
     // elsewhere) is added to that list, so OK keeps it.
     void Prepare(TTextBox& box);
     bool Execute(TTextBox& box);
-    // Stores FontName, FontSize, FrameLineWidth, RowSpace, FrameWidth,
-    // FrameHeight and CSVText, in that order, and closes with OK.
-    void ConfirmAndApply();
+    // The OK button: takes the typed frame sizes and closes with OK.
+    void Confirm();
+    // After an OK: stores FontName, FontSize, FrameLineWidth, RowSpace,
+    // FrameWidth, FrameHeight and CSVText, in that order.
+    void Apply();
 
 private:
     void UpdateMemoFont();

@@ -15,32 +15,22 @@
 #include "model/note.h"
 #include "model/tempo.h"
 #include "model/textbox.h"
-#include "model/undo.h"
 
 namespace sorvel {
 
 namespace {
 
-// Runs the dialog in one undo group: OK makes its changes one step; any
-// other ending discards the (empty) group, which leaves "modified" as it
-// was. Returns whether the book changed.
-template <class Run>
-bool InUndoGroup(const EditorContext& ctx, Run run) {
-    TUndo& undo = ctx.document.Undo();
-    undo.BeginGroup();
-    bool accepted = false;
+// After the dialog's modal loop, which only collects: an OK applies what it
+// holds in one transaction, one step; any other ending changes nothing and
+// leaves "modified" as it was. Returns whether the book changed.
+template <class Dialog>
+bool ApplyIfAccepted(const EditorContext& ctx, const char* label, Dialog& dialog, bool accepted) {
     bool changed = false;
-    try {
-        accepted = run();
-        changed = accepted && !undo.OpenGroupCommands()->empty();
-    } catch (...) {
-        undo.EndGroup();
-        throw;
-    }
     if (accepted) {
-        undo.EndGroup();
-    } else {
-        undo.DiscardGroup();
+        ctx.document.Edit(label, [&](Transaction& t) {
+            dialog.Apply();
+            changed = !t.Empty();
+        });
     }
     ctx.view.Redraw();
     ctx.shell.UpdateActions();
@@ -67,19 +57,20 @@ bool EditItemProperties(const EditorContext& ctx, TMusicItem& item) {
     ItemDialogs& dialogs = ItemDialogs::Of(ctx);
     if (item.Class() == ItemClass::DaonLeft || item.Class() == ItemClass::DaonRight) {
         auto& daon = static_cast<TDaon&>(item);
-        return InUndoGroup(ctx, [&] { return dialogs.Daon().Execute(daon); });
+        return ApplyIfAccepted(ctx, "fingering", dialogs.Daon(), dialogs.Daon().Execute(daon));
     }
     if (auto* bar = item.As<THorizBar>()) {
-        return InUndoGroup(ctx, [&] { return dialogs.BarNum().Execute(*bar); });
+        return ApplyIfAccepted(ctx, "bar count", dialogs.BarNum(), dialogs.BarNum().Execute(*bar));
     }
     if (auto* box = item.As<TTextBox>()) {
-        return InUndoGroup(ctx, [&] { return dialogs.Text().Execute(*box); });
+        return ApplyIfAccepted(ctx, "text", dialogs.Text(), dialogs.Text().Execute(*box));
     }
     if (auto* tempo = item.As<TTempo>()) {
-        return InUndoGroup(ctx, [&] { return dialogs.Tempo().Execute(*tempo); });
+        return ApplyIfAccepted(ctx, "tempo", dialogs.Tempo(), dialogs.Tempo().Execute(*tempo));
     }
     if (auto* note = item.As<TNote>()) {
-        return InUndoGroup(ctx, [&] { return dialogs.Note().Execute(*note, note->Sheet()); });
+        return ApplyIfAccepted(ctx, "note offsets", dialogs.Note(),
+                               dialogs.Note().Execute(*note, note->Sheet()));
     }
     return false;
 }

@@ -16,7 +16,9 @@ namespace sorvel {
 
 EditorDocument::EditorDocument(QObject* parent) : QObject(parent) {
     ws_.undo.onStepRecorded = [this] { StepRecorded(); };
+    ws_.undo.RefuseChangesOutsideGroups();
     ws_.NewBook();
+    const UntrackedChanges building(&ws_.undo);
     PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
     savedState_ = ws_.undo.StateId();
 }
@@ -47,9 +49,11 @@ bool EditorDocument::FileChangedOnDisk() const {
     return HasFile() && diskStamp_ && ChangeSince(*diskStamp_, filePath_) == DiskChange::Changed;
 }
 
-void EditorDocument::Edit(const std::function<void()>& change) {
-    TUndoGroup group(ws_.undo);
-    change();
+void EditorDocument::Edit(const std::string& label,
+                          const std::function<void(Transaction&)>& change) {
+    TUndoGroup group(ws_.undo, label);
+    Transaction transaction(ws_, label);
+    change(transaction);
 }
 
 void EditorDocument::ChangedOutsideHistory() {
@@ -131,8 +135,12 @@ void EditorDocument::ReplaceBook(std::unique_ptr<TMusicBook> book, const std::st
 void EditorDocument::ReplaceWithNewBook(const std::function<void(TWorkspace&)>& setUp) {
     Q_EMIT aboutToReplaceBook();
     ws_.NewBook();
-    PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
-    if (setUp) setUp(ws_);
+    {
+        // The new book has no history yet: what sets it up is part of it.
+        const UntrackedChanges building(&ws_.undo);
+        PlaceBlankPageBarLines(*ws_.book->GetSheet(0));
+        if (setUp) setUp(ws_);
+    }
     filePath_.clear();
     diskStamp_.reset();
     savedState_ = ws_.undo.StateId();

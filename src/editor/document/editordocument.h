@@ -3,8 +3,8 @@
 // The editable document: the open book with its workspace (undo manager,
 // preferences, layout, glyphs), its file name and the saved mark in the undo
 // history. "Modified" is derived from them, never set by hand. Every change
-// of the book is an undo step closed on the workspace's undo manager; the
-// document notifies once per step, and the windows listen.
+// of the book is a Transaction run by Edit, one undo step; the document
+// notifies once per step, and the windows listen.
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "base/filestamp.h"
+#include "editor/document/transaction.h"
 #include "model/workspace.h"
 
 namespace sorvel {
@@ -53,9 +54,12 @@ public:
     bool FileChangedOnDisk() const;
     bool IsModified() const;
 
-    // Runs `change` as one undo step; the notification follows when the
-    // step closes (as for any TUndoGroup on this document's undo manager).
-    void Edit(const std::function<void()>& change);
+    // Runs `change` as one transaction named `label` (for diagnostics): one
+    // undo step, or none when it records nothing; the notification follows
+    // when it closes. The book changes nowhere else: a property change
+    // outside a transaction is refused (an assertion in debug builds), and
+    // so is an Edit inside another one.
+    void Edit(const std::string& label, const std::function<void(Transaction&)>& change);
     // A change of saved data that the undo history does not record (the
     // book's grid display): the book counts as modified until saved.
     void ChangedOutsideHistory();

@@ -71,10 +71,9 @@ void Cut(const EditorContext& ctx) {
     TMusicPaintBox& view = ctx.view;
     view.ClearSelection();
     view.SetCurrentItem(nullptr);
-    {
-        TUndoGroup group(ctx.document.Workspace().undo);
+    ctx.document.Edit("cut", [&](Transaction&) {
         for (TMusicItem* item : items) item->Delete();
-    }
+    });
     Finish(ctx);
 }
 
@@ -100,10 +99,7 @@ void SameSelect(const EditorContext& ctx) {
 void AlignVertically(const EditorContext& ctx) {
     TMusicPaintBox& view = ctx.view;
     const std::vector<TMusicItem*> selection(view.Selection().begin(), view.Selection().end());
-    {
-        TUndoGroup group(ctx.document.Workspace().undo);
-        AlignMarksVertically(selection);
-    }
+    ctx.document.Edit("align marks", [&](Transaction&) { AlignMarksVertically(selection); });
     Finish(ctx);
 }
 
@@ -111,10 +107,9 @@ void LenAutoSet(const EditorContext& ctx) {
     TMusicPaintBox& view = ctx.view;
     if (!view.Page()) return;
     LenAutoResult result;
-    {
-        TUndoGroup group(ctx.document.Workspace().undo);
-        result = AutoSetLengths(ctx.document.Book(), CurrentIndex(ctx), view.Selection());
-    }
+    ctx.document.Edit("automatic lengths", [&](Transaction& t) {
+        result = AutoSetLengths(t.Book(), CurrentIndex(ctx), view.Selection());
+    });
     ForgetItemsOffPage(view);
     if (result == LenAutoResult::NoUsableBarWidth) {
         ctx.shell.ShowStatus(Translated(kEditCommandsContext, kMsgLenAutoNoBarWidth));
@@ -153,12 +148,14 @@ void Shift(const EditorContext& ctx, TfrmInsDel::Mode mode) {
     if (!dialog.Execute(mode)) return;
 
     ShiftOutcome outcome;
-    {
-        TUndoGroup group(ws.undo);
-        outcome = mode == TfrmInsDel::Mode::Insert
-                      ? InsertWithShift(book, current, start, dialog.Count(), ws.layout, ws.glyphs)
-                      : DeleteWithShift(book, current, start, dialog.Count(), ws.layout);
-    }
+    ctx.document.Edit(
+        mode == TfrmInsDel::Mode::Insert ? "insert with shift" : "delete with shift",
+        [&](Transaction&) {
+            outcome =
+                mode == TfrmInsDel::Mode::Insert
+                    ? InsertWithShift(book, current, start, dialog.Count(), ws.layout, ws.glyphs)
+                    : DeleteWithShift(book, current, start, dialog.Count(), ws.layout);
+        });
     if (outcome.result == ShiftResult::NoSymbol) {
         ctx.shell.ShowStatus(Translated(kEditCommandsContext, kMsgShiftNoSymbol));
     } else if (outcome.result == ShiftResult::BrokenGrid) {

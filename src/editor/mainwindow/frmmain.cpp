@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
 
 #include "base/cp932.h"
@@ -25,6 +26,7 @@
 #include "editor/mainwindow/actiontable.h"
 #include "editor/mainwindow/editcommands.h"
 #include "editor/mainwindow/musicxmlcommands.h"
+#include "editor/mainwindow/pagecommands.h"
 #include "editor/mainwindow/playbackcommands.h"
 #include "editor/mainwindow/printcommands.h"
 #include "editor/mainwindow/settingscommands.h"
@@ -86,7 +88,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
 
     BuildWindow();
 
-    view_ = std::make_unique<TMusicPaintBox>(ws, *pbScore1_);
+    view_ = std::make_unique<TMusicPaintBox>(*document_, *pbScore1_);
     pbScore1_->SetZoom(ReadPreferenceInt(settingsPath_, kViewSection, kZoomKey, 100));
     connect(pbScore1_, &ScorePaintBox::zoomStepRequested, this, &TfrmMain::ZoomStep);
     view_->SetPage(CurrentPage());
@@ -400,6 +402,7 @@ QStringList TfrmMain::UnboundActions() const {
 void TfrmMain::InstallCommandFamilies() {
     const EditorContext context = Context();
     InstallEditCommands(context);
+    InstallPageCommands(context);
     InstallPrintCommands(context);
     InstallSettingsCommands(context);
     InstallPlaybackCommands(context);
@@ -412,9 +415,6 @@ void TfrmMain::BindHandlers() {
         BindCommand(name, std::move(handler));
     };
     bind("actNewBook", [this] { NewBook(); });
-    bind("actNewSeet", [this] { NewPage(); });
-    bind("actInsertPage_Before", [this] { InsertPage(true); });
-    bind("actInsertPage_After", [this] { InsertPage(false); });
     bind("actOpen", [this] { Open(); });
     bind("actSave", [this] { Save(); });
     bind("actSaveAs", [this] { SaveAs(); });
@@ -425,12 +425,6 @@ void TfrmMain::BindHandlers() {
     bind("actInputNoteMonitor", [this] { ToggleNoteMonitor(); });
     bind("actHelp", [this] { ShowHelp(); });
     bind("actVer", [this] { ShowAbout(); });
-    bind("actFirstPage", [this] { FirstPage(); });
-    bind("actPriorPage", [this] { PriorPage(); });
-    bind("actNextPage", [this] { NextPage(); });
-    bind("actLastPage", [this] { LastPage(); });
-    bind("actTableOfContent", [this] { TableOfContent(); });
-    bind("actDeletePage", [this] { DeletePage(); });
     bind("actDispCursor", [this] { ToggleKeyCursor(); });
     bind(kExitItem, [this] { close(); });
 }
@@ -521,6 +515,23 @@ void TfrmMain::ZoomStep(int steps) {
         ++steps;
     }
     SetZoom(zoom);
+}
+
+void TfrmMain::ShowCurrentPage() {
+    view_->SetPage(CurrentPage());
+    view_->SizeToPage();
+    view_->Redraw();
+    pnlPage_->setText(QString::number(pageNo_));
+}
+
+void TfrmMain::ShowPage(int pageNo, bool fromTop) {
+    if (fromTop) {
+        ResetScroll();
+        view_->HideKeyCursor();
+    }
+    pageNo_ = std::clamp(pageNo, 1, Book().SheetCount());
+    ShowCurrentPage();
+    ScheduleUpdate();
 }
 
 void TfrmMain::ResetScroll() {

@@ -34,7 +34,6 @@ namespace sorvel {
 class ScorePaintBox;
 class TMusicPaintBox;
 class ToolPalette;
-class TfrmTableOfContent;
 class RecoveryController;
 
 // What the window takes from outside: the program's path and arguments, and
@@ -122,16 +121,8 @@ public:
     // The save prompt; true when the command may go on.
     bool SavePrompt() override;
 
-    // ---- page commands ----
+    // ---- pages (the page commands are PageCommands) ----
     void ShowPage(int pageNo, bool fromTop) override;
-    void FirstPage();
-    void PriorPage();
-    void NextPage();
-    void LastPage();
-    void NewPage();
-    void InsertPage(bool before);
-    void DeletePage();
-    void TableOfContent();
 
     // ---- view ----
     void SetZoom(int percent);
@@ -243,7 +234,6 @@ private:
     QLabel* rhythmLabel_ = nullptr;
     QLabel* recoveryLabel_ = nullptr;  // shown while recovery copies cannot be written
     std::unique_ptr<RhythmEntry> rhythm_;
-    TfrmTableOfContent* tableOfContent_ = nullptr;
     RecoveryController* recovery_ = nullptr;
     QTimer updateTimer_;
 };

@@ -249,10 +249,7 @@ void TfrmMain::RhythmStep(const std::function<bool(RhythmEntry&)>& step) {
     entry.SetEightSize(view_->MarkEightSize());
     const long before = undo.StateId();
     bool changed = false;
-    {
-        TUndoGroup group(undo);
-        changed = step(entry);
-    }
+    document_->Edit("rhythm entry", [&](Transaction&) { changed = step(entry); });
     entry.Remember(undo.StateId());
     const EntryPlace next = entry.Next();
     if (next.page + 1 != pageNo_) ShowPage(next.page + 1, false);

@@ -12,7 +12,6 @@
 #include "editor/platform/fileassociation.h"
 #include "editor/playing/frmkeyboard.h"
 #include "editor/playing/playbackcontroller.h"
-#include "model/undo.h"
 #include "playback/midioutput.h"
 
 namespace sorvel {
@@ -105,19 +104,18 @@ void SettingsCommands::SendClick(int channel, int status, int data1, int data2) 
 void SettingsCommands::RunLayoutDialog(bool pageMode) {
     TMusicSheet* page = ctx_.shell.CurrentPage();
     if (!page) return;
-    TUndo& undo = ctx_.document.Undo();
-    undo.BeginGroup();
+    // The dialog only collects; an OK applies it in one transaction.
     const bool accepted = Dialog().Execute(pageMode ? SetInfoMode::Page : SetInfoMode::Book,
                                            pageMode ? page : nullptr);
     if (accepted) {
-        // A dialog that changed nothing leaves the page's bar lines alone too,
-        // so an OK without changes adds no undo step.
-        if (!undo.OpenGroupCommands()->empty()) {
-            PlaceBlankPageBarLines(*page, [this] { ctx_.shell.Palette().PressNoTool(); });
-        }
-        undo.EndGroup();
-    } else {
-        undo.DiscardGroup();
+        ctx_.document.Edit(pageMode ? "page settings" : "book settings", [&](Transaction& t) {
+            Dialog().Apply();
+            // A dialog that changed nothing leaves the page's bar lines alone
+            // too, so an OK without changes adds no undo step.
+            if (!t.Empty()) {
+                PlaceBlankPageBarLines(*page, [this] { ctx_.shell.Palette().PressNoTool(); });
+            }
+        });
     }
     ctx_.view.RetakePageSettings();
     ctx_.shell.RefreshCurrentPage();
@@ -138,6 +136,7 @@ void SettingsCommands::SetOptions() {
     // The click output serves the dialog only.
     clickOutput_.reset();
     if (accepted) {
+        dialog.Apply();  // the options are no part of the book
         ctx_.shell.Palette().RefreshFingerButton(ctx_.document.Workspace().prefs.IsFingerNo00);
         if (PlaybackController* playback = FindPlaybackController(*ctx_.shell.Window())) {
             playback->KeyBoard().DrawKeyboard();  // key names shown or not

@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "editor/document/editordocument.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
@@ -23,8 +24,8 @@ constexpr qint64 kMaxImagePixels = 40'000'000;
 
 }  // namespace
 
-TMusicPaintBox::TMusicPaintBox(TWorkspace& workspace, ScorePaintBox& paintBox)
-    : ws_(workspace), box_(paintBox) {
+TMusicPaintBox::TMusicPaintBox(EditorDocument& document, ScorePaintBox& paintBox)
+    : document_(document), ws_(document.Workspace()), box_(paintBox) {
     box_.onPaint = [this](QPainter& painter, const QRect& exposed) { Paint(painter, exposed); };
     pasteEnv_ = ws_.env;
     pasteEnv_.undo = nullptr;
@@ -103,9 +104,9 @@ void TMusicPaintBox::DeleteSelection() {
     const std::vector<TMusicItem*> doomed(selection_.begin(), selection_.end());
     ClearSelection();
     currentItem_ = nullptr;
-    ws_.undo.BeginGroup();
-    for (TMusicItem* item : doomed) item->Delete();
-    ws_.undo.EndGroup();
+    document_.Edit("delete", [&](Transaction&) {
+        for (TMusicItem* item : doomed) item->Delete();
+    });
     Redraw();
     if (onStateChanged) onStateChanged();
 }

@@ -28,6 +28,7 @@ class TNote;
 class TMusicSheet;
 class TMusicItem;
 class TWorkspace;
+class EditorDocument;
 class ScorePaintBox;
 
 // Pseudo keys of the octave and length buttons (and keys z x c v).
@@ -76,7 +77,8 @@ struct Placed {
 
 class TMusicPaintBox {
 public:
-    TMusicPaintBox(TWorkspace& workspace, ScorePaintBox& paintBox);
+    // The page view edits `document`'s book only through its transactions.
+    TMusicPaintBox(EditorDocument& document, ScorePaintBox& paintBox);
     ~TMusicPaintBox();
     TMusicPaintBox(const TMusicPaintBox&) = delete;
     TMusicPaintBox& operator=(const TMusicPaintBox&) = delete;
@@ -231,6 +233,9 @@ private:
     Placed PlaceOnNote(Qt::MouseButton button, const KeyedPitch* keyed);
     Placed ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt::MouseButton button,
                         const KeyedPitch* keyed);
+    // ApplyToNotes's change, inside its transaction.
+    Placed PlaceToolOnNotes(const std::vector<TMusicItem*>& targets, Qt::MouseButton button,
+                            const KeyedPitch* keyed);
     Placed RewriteBarOrBeat();
     void ApplyToSelectedNotes();
     bool PastePlacement(CursorPos at);
@@ -243,6 +248,7 @@ private:
     void Dragging(int x, int y);
     void FinishRubberBand(int x, int y);
     void FinishMove();
+    void MoveSelectionToDragPositions();
     void FinishResize();
     void StepKeyCursor(int key, Qt::KeyboardModifiers modifiers);
     void StepBackDeleting();
@@ -262,6 +268,7 @@ private:
     void DrawPageOn(QPainter& painter, bool dragPositions);
     qreal DeviceScale() const;
 
+    EditorDocument& document_;
     TWorkspace& ws_;
     ScorePaintBox& box_;
     TMusicSheet* page_ = nullptr;

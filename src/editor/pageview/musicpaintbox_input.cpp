@@ -8,13 +8,13 @@
 #include <algorithm>
 
 #include "editor/dialogs/itemdialogs.h"
+#include "editor/document/editordocument.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "model/glyphcodes.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/undo.h"
 #include "model/workspace.h"
 #include "view/core/drawcontext.h"
 #include "view/core/itemdrawing.h"
@@ -319,7 +319,10 @@ void TMusicPaintBox::FinishRubberBand(int x, int y) {
 }
 
 void TMusicPaintBox::FinishMove() {
-    TUndoGroup group(ws_.undo);
+    document_.Edit("move", [this](Transaction&) { MoveSelectionToDragPositions(); });
+}
+
+void TMusicPaintBox::MoveSelectionToDragPositions() {
     for (TMusicItem* item : selection_) {
         if (!item->IsSymbol()) continue;
         item->SetPosX(item->dragX);
@@ -345,10 +348,11 @@ void TMusicPaintBox::FinishMove() {
 }
 
 void TMusicPaintBox::FinishResize() {
-    TUndoGroup group(ws_.undo);
-    for (TMusicItem* item : selection_) {
-        if (IsResizable(*item)) item->SetWidth(item->dragWidth);
-    }
+    document_.Edit("resize", [this](Transaction&) {
+        for (TMusicItem* item : selection_) {
+            if (IsResizable(*item)) item->SetWidth(item->dragWidth);
+        }
+    });
 }
 
 void TMusicPaintBox::DoubleClick() {

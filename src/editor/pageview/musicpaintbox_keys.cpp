@@ -4,12 +4,12 @@
 // those keys act on while the cursor stands right after it.
 #include <algorithm>
 
+#include "editor/document/editordocument.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "model/glyphcodes.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/undo.h"
 #include "model/workspace.h"
 
 namespace sorvel {
@@ -134,8 +134,7 @@ void TMusicPaintBox::ChangeNoteAtCursor(int key) {
     }
     if (!note) return;
     const bool typed = note == JustTyped();
-    {
-        TUndoGroup group(ws_.undo);
+    document_.Edit("change typed note", [&](Transaction&) {
         switch (key) {
             case kKeyOctaveUp:
                 note->SetOctave(note->Octave() + 1);
@@ -150,15 +149,14 @@ void TMusicPaintBox::ChangeNoteAtCursor(int key) {
                 if (note->Length() != 0) note->SetLength(note->Length() - 1);
                 break;
         }
-    }
+    });
     if (typed) RememberTyped(note);
     if (key == kKeyOctaveUp || key == kKeyOctaveDown) NoteEntered(note);
     Redraw();
 }
 
 void TMusicPaintBox::ChangeSelectedNotes(int key) {
-    {
-        TUndoGroup group(ws_.undo);
+    document_.Edit("change selected notes", [&](Transaction&) {
         for (TMusicItem* item : selection_) {
             TNote* note = item->As<TNote>();
             if (!note) continue;
@@ -182,7 +180,7 @@ void TMusicPaintBox::ChangeSelectedNotes(int key) {
                     break;
             }
         }
-    }
+    });
     Redraw();
 }
 

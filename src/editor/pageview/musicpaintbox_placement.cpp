@@ -10,6 +10,7 @@
 
 #include "edit/pasteplacement.h"
 #include "edit/placemarkonnote.h"
+#include "editor/document/editordocument.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/platform/translatedtext.h"
@@ -23,7 +24,6 @@
 #include "model/scorefile.h"
 #include "model/tempo.h"
 #include "model/textbox.h"
-#include "model/undo.h"
 #include "model/workspace.h"
 #include "view/core/drawcontext.h"
 #include "view/core/itemdrawing.h"
@@ -193,14 +193,13 @@ Placed TMusicPaintBox::PlaceOnEmptySlot(CursorPos at, const KeyedPitch* keyed) {
         return {};
     }
     TMusicItem* created = nullptr;
-    {
-        TUndoGroup group(ws_.undo);
+    document_.Edit("place symbol", [&](Transaction&) {
         created = CreateSymbol(tool_, *page_);
         created->SetContent(toolGlyph_);
         created->SetPosX(at.x);
         created->SetPosY(at.y);
         if (TNote* note = created->As<TNote>(); note && keyed) GivePitch(*note, *keyed);
-    }
+    });
     if (!keyed) NoteEntered(created);
     return {true, created->As<TNote>()};
 }
@@ -222,7 +221,14 @@ Placed TMusicPaintBox::PlaceOnNote(Qt::MouseButton button, const KeyedPitch* key
 Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt::MouseButton button,
                                     const KeyedPitch* keyed) {
     Placed placed;
-    TUndoGroup group(ws_.undo);
+    document_.Edit("place on notes",
+                   [&](Transaction&) { placed = PlaceToolOnNotes(targets, button, keyed); });
+    return placed;
+}
+
+Placed TMusicPaintBox::PlaceToolOnNotes(const std::vector<TMusicItem*>& targets,
+                                        Qt::MouseButton button, const KeyedPitch* keyed) {
+    Placed placed;
     if (tool_ == ckNote) {
         for (TMusicItem* target : targets) {
             TNote* note = target->As<TNote>();
@@ -293,14 +299,13 @@ Placed TMusicPaintBox::ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt:
 }
 
 Placed TMusicPaintBox::RewriteBarOrBeat() {
-    {
-        TUndoGroup group(ws_.undo);
+    document_.Edit("rewrite symbols", [this](Transaction&) {
         const ItemClass kind = currentItem_->Class();
         if (!currentItem_->selected) currentItem_->SetContent(toolGlyph_);
         for (TMusicItem* item : selection_) {
             if (item->Class() == kind) item->SetContent(toolGlyph_);
         }
-    }
+    });
     currentItem_ = nullptr;
     return {true, nullptr};
 }
@@ -328,8 +333,7 @@ bool TMusicPaintBox::PastePlacement(CursorPos at) {
         default:
             break;
     }
-    {
-        TUndoGroup group(ws_.undo);
+    document_.Edit("paste", [&](Transaction&) {
         ClearSelection();
         const PagePoint markOffset{pasteMarkOffsetX, pasteMarkOffsetY};
         for (TMusicItem* pasted : LandPaste(action, buffer, *page_, target, point, markOffset)) {
@@ -341,7 +345,7 @@ bool TMusicPaintBox::PastePlacement(CursorPos at) {
         } else if (action == PasteAction::ReplaceSymbol) {
             currentItem_ = nullptr;
         }
-    }
+    });
     tool_ = ckNone;
     buffer.FreeAllItems();
     floatingShown_ = false;
