@@ -18,6 +18,11 @@ constexpr double kMergeSame = 0.35;  // repeated notes heard as one
 constexpr double kMergeOther = 2.0;  // two different written notes on one heard note
 constexpr double kWrongCap = 1.5;    // the price of a wrong note, however wrong
 constexpr double kOctave = 0.5;      // the right note an octave off
+// Between two matched notes the take's time should follow the written beats
+// at the take's tempo: a change beyond 15 % costs, a jump (a bar left out)
+// costs at most kTiming, so a path with one jump beats one with two.
+constexpr double kTiming = 0.6;
+constexpr double kTempoSlack = 0.15;
 
 constexpr float kNone = std::numeric_limits<float>::infinity();
 
@@ -27,10 +32,16 @@ enum Table : std::uint8_t { kM, kX, kY, kStart };
 // M: written i played by heard j; X: heard j not written; Y: written i missed.
 class Lattice {
 public:
-    Lattice(int n, int m) : n_(n), m_(m), cost_(3 * Size(), kNone), from_(3 * Size(), kStart) {}
+    Lattice(int n, int m)
+        : n_(n), m_(m), cost_(3 * Size(), kNone), from_(3 * Size(), kStart), last_(3 * Size()) {}
 
     float& Cost(Table t, int i, int j) { return cost_[Index(t, i, j)]; }
     std::uint8_t& From(Table t, int i, int j) { return from_[Index(t, i, j)]; }
+    // The last written and heard note matched on the best path to a cell.
+    std::pair<int, int>& Last(Table t, int i, int j) { return last_[Index(t, i, j)]; }
+    std::pair<int, int> LastOf(int i, int j, Table t) {
+        return t == kStart ? std::pair<int, int>{0, 0} : Last(t, i, j);
+    }
     // The cheapest table at (i, j); the start when nothing was taken yet.
     std::pair<float, Table> Best(int i, int j) {
         if (i == 0 && j == 0) return {0.0f, kStart};
@@ -48,6 +59,7 @@ private:
     int n_, m_;
     std::vector<float> cost_;
     std::vector<std::uint8_t> from_;
+    std::vector<std::pair<int, int>> last_;
 };
 
 // How M was reached: from the best of the previous cell, from heard j-1 on
@@ -66,6 +78,18 @@ double ExtraCost(const HeardPitch& h, double secondsPerBeat) {
     return kExtraShort + kExtraLong * share;
 }
 
+// The cost of the take's time from matched pair `last` to (i, j) against
+// the written beats between them (1-based indices; 0: nothing matched yet).
+double TimingCost(const std::vector<WrittenNote>& written, const std::vector<HeardPitch>& heard,
+                  std::pair<int, int> last, int i, int j, double secondsPerBeat) {
+    if (last.first == 0) return 0;
+    const double beats = written[i - 1].beat - written[last.first - 1].beat;
+    const double seconds = heard[j - 1].onset - heard[last.second - 1].onset;
+    if (beats <= 0 || seconds <= 0) return kTiming;
+    const double change = std::abs(std::log(seconds / (beats * secondsPerBeat)));
+    return kTiming * std::clamp(change - kTempoSlack, 0.0, 1.0);
+}
+
 void Fill(Lattice& lat, const std::vector<WrittenNote>& written,
           const std::vector<HeardPitch>& heard, double secondsPerBeat) {
     const int n = static_cast<int>(written.size()), m = static_cast<int>(heard.size());
@@ -81,11 +105,13 @@ void Fill(Lattice& lat, const std::vector<WrittenNote>& written,
                 const auto [prev, table] = lat.Best(i - 1, j);
                 lat.Cost(kY, i, j) = static_cast<float>(prev + kMissed);
                 lat.From(kY, i, j) = table;
+                lat.Last(kY, i, j) = lat.LastOf(i - 1, j, table);
             }
             if (i == 0 || j == 0) continue;
             const double pitch = PitchCost(written[i - 1].midi, heard[j - 1].pitch);
             const auto [diag, diagTable] = lat.Best(i - 1, j - 1);
-            double best = diag;
+            double best = diag + TimingCost(written, heard, lat.LastOf(i - 1, j - 1, diagTable), i,
+                                            j, secondsPerBeat);
             std::uint8_t move = static_cast<std::uint8_t>(diagTable);
             const double split = lat.Cost(kM, i, j - 1) + kSplit;
             if (split < best) best = split, move = kSplitMove;
@@ -96,6 +122,7 @@ void Fill(Lattice& lat, const std::vector<WrittenNote>& written,
             }
             lat.Cost(kM, i, j) = static_cast<float>(best + pitch);
             lat.From(kM, i, j) = move;
+            lat.Last(kM, i, j) = {i, j};
         }
     }
 }

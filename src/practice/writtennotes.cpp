@@ -185,7 +185,14 @@ std::vector<WrittenNote> WrittenNotesOf(TMusicBook& book, int page, UserText* er
                 AppendPlay(book, *book.GetSheet(start), nullptr, nullptr, seconds, beat, notes);
         }
     }
-    for (std::size_t i = 0; i < notes.size(); ++i) notes[i].number = static_cast<int>(i) + 1;
+    // Times count from the first note, not from the play's lead-in tick.
+    const double leadSeconds = notes.empty() ? 0 : notes.front().onset;
+    const double leadBeats = notes.empty() ? 0 : notes.front().beat;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        notes[i].number = static_cast<int>(i) + 1;
+        notes[i].onset -= leadSeconds;
+        notes[i].beat -= leadBeats;
+    }
     if (notes.empty() && error)
         *error = UserText(SORVEL_TEXT("sorvel::practice", "演奏する音符がありません。"));
     return notes;
