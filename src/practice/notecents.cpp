@@ -15,6 +15,8 @@ namespace {
 // it, a bow change, the next note sounding in.
 constexpr double kEdgeSeconds = 0.05;
 constexpr double kEdgeShare = 0.15;
+// … but a short note (a sixteenth) keeps at least its middle 40 %.
+constexpr double kLargestEdgeShare = 0.3;
 // Vibrato of 4–8 Hz is averaged over this window before the median.
 constexpr double kVibratoWindow = 0.2;
 // Fewer voiced frames than this give no reading.
@@ -41,7 +43,8 @@ std::vector<double> SteadyCents(std::span<const listen::PitchFrame> frames, int 
     std::vector<double> cents;
     if (frames.empty()) return cents;
     const double start = frames.front().time, end = frames.back().time;
-    const double edge = std::max(kEdgeSeconds, (end - start) * kEdgeShare);
+    const double edge = std::min(std::max(kEdgeSeconds, (end - start) * kEdgeShare),
+                                 (end - start) * kLargestEdgeShare);
     for (const listen::PitchFrame& f : frames) {
         if (!f.voiced || f.hz <= 0 || f.time < start + edge || f.time > end - edge) continue;
         cents.push_back((listen::MidiOfHz(f.hz, a4Hz) - midi) * 100.0);

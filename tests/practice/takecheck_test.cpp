@@ -35,6 +35,24 @@ TEST(MeasureNoteCents, VibratoAttackAndReleaseDoNotMoveTheReading) {
     EXPECT_NEAR(*practice::MeasureNoteCents(frames, 69, 442), 20 - 7.85, 1.5);
 }
 
+TEST(MeasureNoteCents, ShortNotesAreReadFromTheirMiddle) {
+    // A sixteenth note of 0.12 s at -30 cents between glides: its middle
+    // is still long enough to read.
+    listen::PitchTrack frames;
+    const int count = static_cast<int>(0.12 / listen::kHopSeconds);
+    for (int i = 0; i < count; ++i) {
+        listen::PitchFrame f;
+        f.time = 3 + i * listen::kHopSeconds;
+        f.voiced = true;
+        const double cents = i < 3 ? -130 + i * 30 : (i >= count - 3 ? 150 : -30);
+        f.hz = static_cast<float>(listen::HzOfMidi(72 + cents / 100));
+        frames.push_back(f);
+    }
+    const std::optional<double> cents = practice::MeasureNoteCents(frames, 72, 440);
+    ASSERT_TRUE(cents);
+    EXPECT_NEAR(*cents, -30, 1.0);
+}
+
 TEST(MeasureNoteCents, NoReadingWithoutVoicedFrames) {
     listen::PitchTrack frames(60);
     for (std::size_t i = 0; i < frames.size(); ++i) frames[i].time = i * listen::kHopSeconds;

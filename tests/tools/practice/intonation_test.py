@@ -25,6 +25,7 @@ sys.path.insert(0, HERE)
 
 import practicetakes  # noqa: E402
 import render_practice  # noqa: E402
+import soundedpitch  # noqa: E402
 
 SKIP = 77
 CENTS_TOLERANCE = 5.0
@@ -52,6 +53,9 @@ def check(sorvel, folder, info):
                             f"expected {k + 1} and {t['midi']}")
             break
     played = [k for k, t in enumerate(truth) if t["played"]]
+    unread = [k + 1 for k in played if truth[k]["cents"] is None]
+    if unread:
+        return problems + [f"the synthesizer's pitch could not be read for notes {unread}"], {}
     matched = [k for k in played if rows[k]["status"] == "ok"]
     close = [k for k in matched if abs(float(rows[k]["cents"]) - truth[k]["cents"]) <= CENTS_TOLERANCE]
     skipped = [k for k, t in enumerate(truth) if not t["played"]]
@@ -81,18 +85,20 @@ def main(argv):
     ap.add_argument("sorvel")
     ap.add_argument("--set", default="dev", choices=sorted(practicetakes.SETS))
     ap.add_argument("--keep", help="render into this folder and keep it")
+    ap.add_argument("--reader", help="practice_tonereading (default: beside SORVEL's build)")
     ap.add_argument("names", nargs="*")
     args = ap.parse_args(argv)
     if missing := render_practice.render_take.missing_tools():
         print(f"skipped: missing {missing}")
         return SKIP
     chosen = practicetakes.SETS[args.set]
+    reader = args.reader or soundedpitch.default_reader(args.sorvel)
     failed = 0
     with tempfile.TemporaryDirectory(prefix="intonation-") as temp:
         folder = args.keep or temp
         os.makedirs(folder, exist_ok=True)
         for name in args.names or list(chosen):
-            info = render_practice.render(args.sorvel, name, chosen[name], folder)
+            info = render_practice.render(args.sorvel, reader, name, chosen[name], folder)
             problems, figures = check(args.sorvel, folder, info)
             shown = " ".join(f"{k} {v:.3f}" if isinstance(v, float) else f"{k} {v}"
                              for k, v in figures.items())

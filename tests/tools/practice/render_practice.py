@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Renders takes for the intonation check with their truth.
 
-    render_practice.py --sorvel build/sorvel --out DIR [--set dev|heldout] [TAKE ...]
+    render_practice.py --sorvel build/sorvel --out DIR [--reader TONEREADING] [--set dev|heldout] [TAKE ...]
 
 As render_take.py (tune → book → expressive MIDI → player → FluidSynth →
 room, hiss, format), and on top of the player: the tempo of the take, a
@@ -10,7 +10,8 @@ dozen notes out of tune (a pitch bend added over the note), one note played
 a whole tone off, one bar left out (the take goes straight on to the next).
 Writes DIR/NAME.<format>, DIR/NAME.svl (the book) and DIR/NAME.json: per
 written note in play order, whether it was played and the cents it was
-played at against the written pitch.
+played at against the written pitch: what the synthesizer sounds for the
+note without any bend (soundedpitch.py) plus the tuning and the detuning.
 """
 import argparse
 import json
@@ -28,7 +29,7 @@ sys.path.insert(0, HERE)
 import performer  # noqa: E402
 import practicetakes  # noqa: E402
 import render_take  # noqa: E402
-import soundfontpitch  # noqa: E402
+import soundedpitch  # noqa: E402
 import tunefile  # noqa: E402
 
 
@@ -73,12 +74,15 @@ def detune(bends, spans):
 def cut(notes, bends, others, start, end):
     """The take with [start, end) left out: what follows comes `end - start` earlier."""
     gap = end - start
+    slack = 1e-3  # a note's onset may sit a rounding error before its beat
 
     def moved(t):
         return t if t < start else (start if t < end else t - gap)
 
     kept = [(on, min(off, start) if on < start else off, p, v)
-            for on, off, p, v in notes if not start <= on < end]
+            for on, off, p, v in notes if not start - slack <= on < end - slack]
+    kept = [(on, off, p, v) if on < start - slack else (max(on, end), off, p, v)
+            for on, off, p, v in kept]
     kept = [(moved(on), moved(off), p, v) for on, off, p, v in kept]
     before = [(t, c) for t, c in bends if t < start]
     after = [(t - gap, c) for t, c in bends if t >= end]
@@ -101,7 +105,26 @@ def choose(tune, written, take, rng):
     return skip, wrong, cents
 
 
-def render(sorvel, name, take, out_dir):
+def played_spans(written, starts, ends, notes, skip, cut_from, cut_to):
+    """{written index: (onset, offset)} of the MIDI notes that play each
+    written note in the take after the cut."""
+    gap = cut_to - cut_from
+
+    def moved(t):  # times of played notes: before the bar left out or after it
+        return t if t < (cut_from + cut_to) / 2 else t - gap
+
+    spans = {}
+    for i, n in enumerate(written):
+        if n["bar"] == skip:
+            continue
+        a, b = moved(starts[i]) - 1e-3, moved(ends[i]) - 1e-3
+        mine = [(on, off) for on, off, _, _ in notes if a <= on < b]
+        if mine:
+            spans[i] = (min(on for on, _ in mine), max(off for _, off in mine))
+    return spans
+
+
+def render(sorvel, reader, name, take, out_dir):
     tune = tunefile.read_tune(os.path.join(HERE, "..", "listen", "tunes", take["tune"] + ".tune"))
     rng = random.Random(take["seed"])
     with tempfile.TemporaryDirectory(prefix="practice-") as work:
@@ -134,18 +157,20 @@ def render(sorvel, name, take, out_dir):
         dry = os.path.join(work, "dry.wav")
         render_take.run(["fluidsynth", "-ni", "-q", "-g", "1.0", "-r", "44100", "-F", dry,
                          render_take.soundfont(), performed])
+        spans = played_spans(written, starts, ends, notes, skip, cut_from, cut_to)
+        sounded = soundedpitch.in_tune_cents(reader, notes, others, spans,
+                                             [n["midi"] for n in written], work)
         audio = os.path.join(out_dir, f"{name}.{take['format']}")
         render_take.finish_audio(dry, take, audio, work)
         with open(svl, "rb") as f, open(os.path.join(out_dir, name + ".svl"), "wb") as g:
             g.write(f.read())
-    sounded = [n["midi"] + (wrong_step if i == wrong else 0) for i, n in enumerate(written)]
-    synth = soundfontpitch.offsets(render_take.soundfont(), take["program"], sounded)
     truth = []
     for i, n in enumerate(written):
         played = n["bar"] != skip
-        c = (take["tuning"] + cents.get(i, 0.0) + (100 * wrong_step if i == wrong else 0)
-             + synth[sounded[i]])
-        truth.append({"midi": n["midi"], "played": played, "cents": round(c, 2),
+        c = sounded.get(i)
+        if c is not None:
+            c = round(c + take["tuning"] + cents.get(i, 0.0), 2)
+        truth.append({"midi": n["midi"], "played": played, "cents": c,
                       "detuned": i in cents, "wrong": i == wrong, "bar": n["bar"]})
     info = {"take": name, "audio": os.path.basename(audio), "book": name + ".svl",
             "tune": take["tune"], "skip_bar": skip, "notes": truth}
@@ -157,6 +182,7 @@ def render(sorvel, name, take, out_dir):
 def main(argv):
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--sorvel", required=True)
+    ap.add_argument("--reader", help="practice_tonereading (default: beside SORVEL's build)")
     ap.add_argument("--out", required=True)
     ap.add_argument("--set", default="dev", choices=sorted(practicetakes.SETS))
     ap.add_argument("names", nargs="*")
@@ -167,7 +193,8 @@ def main(argv):
     chosen = practicetakes.SETS[args.set]
     os.makedirs(args.out, exist_ok=True)
     for name in args.names or list(chosen):
-        info = render(args.sorvel, name, chosen[name], args.out)
+        info = render(args.sorvel, args.reader or soundedpitch.default_reader(args.sorvel), name,
+                      chosen[name], args.out)
         print(f"{name}: {info['audio']}, {len(info['notes'])} notes, bar {info['skip_bar']} left out")
     return 0
 
