@@ -21,9 +21,11 @@ constexpr double kLargestEdgeShare = 0.3;
 constexpr double kVibratoWindow = 0.2;
 // Fewer voiced frames than this give no reading.
 constexpr int kFewestFrames = 6;
-// Frames further than this from the note's median are another note or an
-// octave slip of the pitch track, not its intonation.
-constexpr double kOutlierCents = 300;
+// Frames further than this from the note's median are another note (the
+// last one still in the track after a legato change, the next one sounding
+// in) or an octave slip of the pitch track, not its intonation. A vibrato's
+// peaks stay inside; a neighbour a semitone away does not.
+constexpr double kOutlierCents = 90;
 
 double Median(std::vector<double> values) {
     const std::size_t mid = values.size() / 2;

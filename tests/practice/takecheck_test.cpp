@@ -53,6 +53,25 @@ TEST(MeasureNoteCents, ShortNotesAreReadFromTheirMiddle) {
     EXPECT_NEAR(*cents, -30, 1.0);
 }
 
+TEST(MeasureNoteCents, ThePreviousNoteLingeringInTheTrackIsLeftOut) {
+    // A legato note of 0.2 s at +10 cents after one a minor third below: the
+    // pitch track still hears the last one 70 ms into it, and the next note
+    // (a tone above) sounds in its last 20 ms.
+    listen::PitchTrack frames;
+    const int count = static_cast<int>(0.2 / listen::kHopSeconds);
+    for (int i = 0; i < count; ++i) {
+        listen::PitchFrame f;
+        f.time = 10 + i * listen::kHopSeconds;
+        f.voiced = true;
+        const double cents = f.time < 10.07 ? -280 : (f.time > 10.18 ? 200 : 10);
+        f.hz = static_cast<float>(listen::HzOfMidi(74 + cents / 100));
+        frames.push_back(f);
+    }
+    const std::optional<double> cents = practice::MeasureNoteCents(frames, 74, 440);
+    ASSERT_TRUE(cents);
+    EXPECT_NEAR(*cents, 10, 1.0);
+}
+
 TEST(MeasureNoteCents, NoReadingWithoutVoicedFrames) {
     listen::PitchTrack frames(60);
     for (std::size_t i = 0; i < frames.size(); ++i) frames[i].time = i * listen::kHopSeconds;
