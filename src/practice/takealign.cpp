@@ -11,6 +11,7 @@ namespace {
 
 // Prices of the alignment, in the unit of a right note's worst pitch cost.
 constexpr double kMissed = 1.0;      // a written note not played
+constexpr double kMissedMore = 0.4;  // … each further one in a row (a bar left out is one slip)
 constexpr double kExtraShort = 0.4;  // a heard note not written: a grace note, a slip
 constexpr double kExtraLong = 0.8;   // … and more for a long one (up to half a beat)
 constexpr double kSplit = 0.15;      // one written note heard as two (a bow change, a wobble)
@@ -90,6 +91,19 @@ double TimingCost(const std::vector<WrittenNote>& written, const std::vector<Hea
     return kTiming * std::clamp(change - kTempoSlack, 0.0, 1.0);
 }
 
+// Written note i not played, after heard note j: dearer for the first of a run.
+void FillMissed(Lattice& lat, int i, int j) {
+    auto [prev, table] = lat.Best(i - 1, j);
+    double cost = prev + kMissed;
+    if (i > 1 && lat.Cost(kY, i - 1, j) + kMissedMore < cost) {
+        cost = lat.Cost(kY, i - 1, j) + kMissedMore;
+        table = kY;
+    }
+    lat.Cost(kY, i, j) = static_cast<float>(cost);
+    lat.From(kY, i, j) = table;
+    lat.Last(kY, i, j) = lat.LastOf(i - 1, j, table);
+}
+
 void Fill(Lattice& lat, const std::vector<WrittenNote>& written,
           const std::vector<HeardPitch>& heard, double secondsPerBeat) {
     const int n = static_cast<int>(written.size()), m = static_cast<int>(heard.size());
@@ -101,12 +115,7 @@ void Fill(Lattice& lat, const std::vector<WrittenNote>& written,
                     static_cast<float>(prev + ExtraCost(heard[j - 1], secondsPerBeat));
                 lat.From(kX, i, j) = table;
             }
-            if (i > 0) {
-                const auto [prev, table] = lat.Best(i - 1, j);
-                lat.Cost(kY, i, j) = static_cast<float>(prev + kMissed);
-                lat.From(kY, i, j) = table;
-                lat.Last(kY, i, j) = lat.LastOf(i - 1, j, table);
-            }
+            if (i > 0) FillMissed(lat, i, j);
             if (i == 0 || j == 0) continue;
             const double pitch = PitchCost(written[i - 1].midi, heard[j - 1].pitch);
             const auto [diag, diagTable] = lat.Best(i - 1, j - 1);

@@ -103,5 +103,16 @@ TEST(TakeAlign, NothingHeardMissesEverything) {
     EXPECT_TRUE(AlignNotes({}, HeardOf(PlayedOf(kTune, 0.5)), 0.5).empty());
 }
 
+TEST(TakeAlign, ABarLeftOutIsMissedWholeEvenWhenItsNotesComeBackAfterIt) {
+    // The bar left out (written 5–8: 71 73 76 76) holds the pitches of the
+    // bar after it, whose second note is played a tone low: the aligner must
+    // not borrow the later notes for the bar left out.
+    const std::vector<int> written = {62, 64, 66, 69, 71, 73, 76, 76, 73, 76, 78, 74, 71, 69};
+    std::vector<int> played = {62, 64, 66, 69, 73, 74, 78, 74, 71, 69};
+    played[5] = 74;  // written 10 (76) played as 74
+    const auto matches = AlignNotes(Written(written), HeardOf(PlayedOf(played, 0.5)), 0.5);
+    EXPECT_EQ(Firsts(matches), (std::vector<int>{0, 1, 2, 3, -1, -1, -1, -1, 4, 5, 6, 7, 8, 9}));
+}
+
 }  // namespace
 }  // namespace sorvel::testing
