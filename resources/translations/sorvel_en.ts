@@ -3308,7 +3308,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
-        <translation>The page to write, counted from 1; for the commands that play, the piece around that page.</translation>
+        <translation type="vanished">The page to write, counted from 1; for the commands that play, the piece around that page.</translation>
     </message>
     <message>
         <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
@@ -3457,6 +3457,22 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>--key には長調の主音（C、G、D、F、Bb、F# など）を指定してください（%1 ではなく）。</source>
         <translation>--key needs the tonic of a major key (C, G, D, F, Bb, F#, ...), not %1.</translation>
+    </message>
+    <message>
+        <source>ブックを弾いた録音を楽譜と照らし合わせ、音符ごとの音程のずれ（セント）と拍とのずれ（ミリ秒）を CSV に書き出します。テンポは奏者のままでかまいません。</source>
+        <translation>Checks a recording of the book against the score and writes each note's pitch deviation (cents) and timing against the beat (ms) as CSV. The player may keep their own tempo.</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。--intonation では録音がそのページだけを弾いたものです（既定はブック全体）。</source>
+        <translation>The page to write, counted from 1; for the commands that play, the piece around that page. With --intonation, the recording plays that page alone (by default the whole book).</translation>
+    </message>
+    <message>
+        <source>%1 にはファイルが %2 つ必要です（%3）。</source>
+        <translation>%1 needs %2 files (%3).</translation>
+    </message>
+    <message>
+        <source>楽譜の %1 音のうち %2 音が録音にありました。</source>
+        <translation>%2 of the score's %1 notes were found in the recording.</translation>
     </message>
 </context>
 <context>
@@ -3788,7 +3804,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
-        <translation>Without a batch command, sorvel opens the editor, on the book FILE.svl when one is named. A batch command works without a display: it reads one file and writes one file. On failure it prints one line on standard error, ends with a non-zero exit status and leaves no output file behind.</translation>
+        <translation type="vanished">Without a batch command, sorvel opens the editor, on the book FILE.svl when one is named. A batch command works without a display: it reads one file and writes one file. On failure it prints one line on standard error, ends with a non-zero exit status and leaves no output file behind.</translation>
     </message>
     <message>
         <source>バッチコマンド</source>
@@ -3813,6 +3829,10 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>著作権</source>
         <translation>COPYRIGHT</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、ファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>Without a batch command, sorvel opens the editor, on the book FILE.svl when one is named. A batch command works without a display: it reads files and writes one file. On failure it prints one line on standard error, ends with a non-zero exit status and leaves no output file behind.</translation>
     </message>
 </context>
 <context>
@@ -3889,6 +3909,17 @@ Saving over it will lose those changes. Do you want to overwrite it?</translatio
     <message>
         <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
         <translation>The repeats of the score would never end; the play stops where they close.</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::practice</name>
+    <message>
+        <source>%1 ページはありません。</source>
+        <translation>There is no page %1.</translation>
+    </message>
+    <message>
+        <source>演奏する音符がありません。</source>
+        <translation>There are no notes to play.</translation>
     </message>
 </context>
 <context>

@@ -2753,11 +2753,11 @@
     </message>
     <message>
         <source>%1 / %2 回目&#x3000;速度 %3 %</source>
-        <translation>第 %1 / %2 遍　速度 %3 %</translation>
+        <translation>第 %1 / %2 遍&#x3000;速度 %3 %</translation>
     </message>
     <message>
         <source>%1 回目&#x3000;速度 %2 %</source>
-        <translation>第 %1 遍　速度 %2 %</translation>
+        <translation>第 %1 遍&#x3000;速度 %2 %</translation>
     </message>
 </context>
 <context>
@@ -3308,7 +3308,7 @@
     </message>
     <message>
         <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
-        <translation>要导出的页（从 1 开始计数）。对于播放的命令，指包含该页的乐曲。</translation>
+        <translation type="vanished">要导出的页（从 1 开始计数）。对于播放的命令，指包含该页的乐曲。</translation>
     </message>
     <message>
         <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
@@ -3457,6 +3457,22 @@
     <message>
         <source>--key には長調の主音（C、G、D、F、Bb、F# など）を指定してください（%1 ではなく）。</source>
         <translation>--key 需要大调的主音（C、G、D、F、Bb、F# 等；而不是 %1）。</translation>
+    </message>
+    <message>
+        <source>ブックを弾いた録音を楽譜と照らし合わせ、音符ごとの音程のずれ（セント）と拍とのずれ（ミリ秒）を CSV に書き出します。テンポは奏者のままでかまいません。</source>
+        <translation>将演奏该曲集的录音与乐谱对照，把每个音符的音准偏差（音分）和节拍偏差（毫秒）写入 CSV。速度可随演奏者自由。</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。--intonation では録音がそのページだけを弾いたものです（既定はブック全体）。</source>
+        <translation>要导出的页（从 1 开始计数）。对于播放的命令，指包含该页的乐曲。对于 --intonation，录音只演奏了该页（默认为整本曲集）。</translation>
+    </message>
+    <message>
+        <source>%1 にはファイルが %2 つ必要です（%3）。</source>
+        <translation>%1 需要 %2 个文件（%3）。</translation>
+    </message>
+    <message>
+        <source>楽譜の %1 音のうち %2 音が録音にありました。</source>
+        <translation>乐谱的 %1 个音中，录音里有 %2 个。</translation>
     </message>
 </context>
 <context>
@@ -3788,7 +3804,7 @@
     </message>
     <message>
         <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
-        <translation>不指定批处理命令时打开编辑器；指定 FILE.svl 时打开该曲集。批处理命令无需显示器即可运行，读取一个文件并写出一个文件。失败时在标准错误输出一行消息，以非 0 的退出状态结束，且不留下输出文件。</translation>
+        <translation type="vanished">不指定批处理命令时打开编辑器；指定 FILE.svl 时打开该曲集。批处理命令无需显示器即可运行，读取一个文件并写出一个文件。失败时在标准错误输出一行消息，以非 0 的退出状态结束，且不留下输出文件。</translation>
     </message>
     <message>
         <source>バッチコマンド</source>
@@ -3813,6 +3829,10 @@
     <message>
         <source>著作権</source>
         <translation>版权</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、ファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>不指定批处理命令时打开编辑器；指定 FILE.svl 时打开该曲集。批处理命令无需显示器即可运行，读取文件并写出一个文件。失败时在标准错误输出一行消息，以非 0 的退出状态结束，且不留下输出文件。</translation>
     </message>
 </context>
 <context>
@@ -3889,6 +3909,17 @@
     <message>
         <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
         <translation>乐谱的反复不会结束，演奏在反复结束处停止。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::practice</name>
+    <message>
+        <source>%1 ページはありません。</source>
+        <translation>没有第 %1 页。</translation>
+    </message>
+    <message>
+        <source>演奏する音符がありません。</source>
+        <translation>没有可演奏的音符。</translation>
     </message>
 </context>
 <context>

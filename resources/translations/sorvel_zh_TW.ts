@@ -2753,11 +2753,11 @@
     </message>
     <message>
         <source>%1 / %2 回目&#x3000;速度 %3 %</source>
-        <translation>第 %1 / %2 遍　速度 %3 %</translation>
+        <translation>第 %1 / %2 遍&#x3000;速度 %3 %</translation>
     </message>
     <message>
         <source>%1 回目&#x3000;速度 %2 %</source>
-        <translation>第 %1 遍　速度 %2 %</translation>
+        <translation>第 %1 遍&#x3000;速度 %2 %</translation>
     </message>
 </context>
 <context>
@@ -3308,7 +3308,7 @@
     </message>
     <message>
         <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。</source>
-        <translation>要匯出的頁（從 1 開始計數）。對於播放的命令，指包含該頁的樂曲。</translation>
+        <translation type="vanished">要匯出的頁（從 1 開始計數）。對於播放的命令，指包含該頁的樂曲。</translation>
     </message>
     <message>
         <source>読み込むパート（1 から数えます）。既定は音符のある最初のパートです。</source>
@@ -3457,6 +3457,22 @@
     <message>
         <source>--key には長調の主音（C、G、D、F、Bb、F# など）を指定してください（%1 ではなく）。</source>
         <translation>--key 需要大調的主音（C、G、D、F、Bb、F# 等；而不是 %1）。</translation>
+    </message>
+    <message>
+        <source>ブックを弾いた録音を楽譜と照らし合わせ、音符ごとの音程のずれ（セント）と拍とのずれ（ミリ秒）を CSV に書き出します。テンポは奏者のままでかまいません。</source>
+        <translation>將演奏該曲集的錄音與樂譜對照，把每個音符的音準偏差（音分）和節拍偏差（毫秒）寫入 CSV。速度可隨演奏者自由。</translation>
+    </message>
+    <message>
+        <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。--intonation では録音がそのページだけを弾いたものです（既定はブック全体）。</source>
+        <translation>要匯出的頁（從 1 開始計數）。對於播放的命令，指包含該頁的樂曲。對於 --intonation，錄音只演奏了該頁（預設為整本曲集）。</translation>
+    </message>
+    <message>
+        <source>%1 にはファイルが %2 つ必要です（%3）。</source>
+        <translation>%1 需要 %2 個檔案（%3）。</translation>
+    </message>
+    <message>
+        <source>楽譜の %1 音のうち %2 音が録音にありました。</source>
+        <translation>樂譜的 %1 個音中，錄音裡有 %2 個。</translation>
     </message>
 </context>
 <context>
@@ -3788,7 +3804,7 @@
     </message>
     <message>
         <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、一つのファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
-        <translation>不指定批次命令時開啟編輯器；指定 FILE.svl 時開啟該曲集。批次命令不需顯示器即可執行，讀取一個檔案並寫出一個檔案。失敗時在標準錯誤輸出一行訊息，以非 0 的結束狀態結束，且不留下輸出檔案。</translation>
+        <translation type="vanished">不指定批次命令時開啟編輯器；指定 FILE.svl 時開啟該曲集。批次命令不需顯示器即可執行，讀取一個檔案並寫出一個檔案。失敗時在標準錯誤輸出一行訊息，以非 0 的結束狀態結束，且不留下輸出檔案。</translation>
     </message>
     <message>
         <source>バッチコマンド</source>
@@ -3813,6 +3829,10 @@
     <message>
         <source>著作権</source>
         <translation>版權</translation>
+    </message>
+    <message>
+        <source>バッチコマンドを指定しなければエディターを開きます。FILE.svl を指定するとそのブックを開きます。バッチコマンドは画面なしで動き、ファイルを読んで一つのファイルを書きます。失敗したときは標準エラーに 1 行のメッセージを出し、0 以外の終了ステータスで終わり、出力ファイルを残しません。</source>
+        <translation>不指定批次命令時開啟編輯器；指定 FILE.svl 時開啟該曲集。批次命令不需顯示器即可執行，讀取檔案並寫出一個檔案。失敗時在標準錯誤輸出一行訊息，以非 0 的結束狀態結束，且不留下輸出檔案。</translation>
     </message>
 </context>
 <context>
@@ -3889,6 +3909,17 @@
     <message>
         <source>楽譜の繰り返しが終わらないため、繰り返しが閉じるところで演奏を止めます。</source>
         <translation>樂譜的反覆不會結束，演奏在反覆結束處停止。</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::practice</name>
+    <message>
+        <source>%1 ページはありません。</source>
+        <translation>沒有第 %1 頁。</translation>
+    </message>
+    <message>
+        <source>演奏する音符がありません。</source>
+        <translation>沒有可演奏的音符。</translation>
     </message>
 </context>
 <context>
