@@ -27,7 +27,7 @@ std::vector<HeardPitch> HeardPitches(const HeardTake& take, double a4Hz) {
     out.reserve(take.melody.notes.size());
     for (const listen::HeardNote& note : take.melody.notes) {
         const double pitch = note.midi + (note.cents + take.melody.tuningCents) / 100.0 + reference;
-        out.push_back({note.onset, note.offset, pitch});
+        out.push_back({note.onset, note.offset, pitch, note.attacked});
     }
     return out;
 }
