@@ -66,6 +66,14 @@ std::pair<double, double> PlayedSpan(const std::vector<WrittenNote>& written,
     return {from + span * before / total, from + span * (before + mine) / total};
 }
 
+// The cents of a note heard alone as one heard note (its pitch as the ear
+// heard it), against `midi`; none for a note heard in pieces.
+std::optional<double> HeardCents(const NoteMatch& match, const std::vector<HeardPitch>& heard,
+                                 int midi) {
+    if (!match.Matched() || match.first != match.last) return std::nullopt;
+    return (heard[static_cast<std::size_t>(match.first)].pitch - midi) * 100.0;
+}
+
 // The median pitch of a stretch too short for a steady part, against `midi`.
 double RoughCents(std::span<const listen::PitchFrame> frames, int midi, double a4Hz) {
     std::vector<double> cents;
@@ -98,7 +106,8 @@ TakeCheck CheckTake(const std::vector<WrittenNote>& written, const HeardTake& ta
             note.playedOnset = from;
             note.playedOffset = to;
             const auto frames = FramesBetween(take.frames, from, to);
-            const std::optional<double> cents = MeasureNoteCents(frames, written[i].midi, a4Hz);
+            const std::optional<double> cents = MeasureNoteCents(
+                frames, written[i].midi, a4Hz, HeardCents(matches[i], heard, written[i].midi));
             note.cents = cents ? *cents : RoughCents(frames, written[i].midi, a4Hz);
             ++check.matched;
         }

@@ -158,6 +158,20 @@ TEST(CheckTake, AQuickNoteHeardAsPartOfItsNeighbourIsFoundInThePitchTrack) {
     EXPECT_EQ(missed.matched, 4);
 }
 
+TEST(CheckTake, AShortNoteIsNotReadAtTheNoteBeforeStillRinging) {
+    // A sixteenth at +20 cents whose heard onset came early: most of its
+    // span still holds the dotted note before, a whole tone up. The ear's
+    // own pitch of the note decides which frames are its.
+    const std::vector<Played> played = {{71, 0.5}, {68, 0.4}, {66.2, 0.16}, {68, 0.5}};
+    practice::HeardTake take = TakeOf(played);
+    take.melody.notes[2].onset -= 0.22;
+    take.melody.notes[1].offset -= 0.22;
+    const practice::TakeCheck check = practice::CheckTake(Written({71, 68, 66, 68}), take, 440);
+    ASSERT_EQ(check.notes[2].status, NoteStatus::kOk);
+    EXPECT_NEAR(check.notes[2].cents, 20, 5);
+    EXPECT_NEAR(check.notes[1].cents, 0, 3);
+}
+
 TEST(ReportCsv, OneLinePerWrittenNoteMissedLeftEmpty) {
     const Performance p;
     practice::TakeCheck check = practice::CheckTake(Written(p.written), TakeOf(p.played), 440);
