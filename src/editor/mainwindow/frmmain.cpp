@@ -34,6 +34,7 @@
 #include "editor/pageview/toolpalette.h"
 #include "editor/platform/recoverycontroller.h"
 #include "editor/platform/translatedtext.h"
+#include "editor/practice/practicecommands.h"
 #include "model/preferencesfile.h"
 #include "model/readerlimits.h"
 #include "model/scorefile.h"
@@ -405,6 +406,7 @@ void TfrmMain::InstallCommandFamilies() {
     InstallPlaybackCommands(context);
     InstallMusicXmlCommands(context);
     InstallTranscribeCommands(context);
+    InstallPracticeCommands(context);
 }
 
 void TfrmMain::BindHandlers() {
