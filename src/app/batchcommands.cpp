@@ -3,6 +3,7 @@
 
 #include "app/commandline.h"
 #include "app/exportmidicommand.h"
+#include "app/intonationcommand.h"
 #include "app/musicxmlbatch.h"
 #include "app/pageexportcommand.h"
 #include "app/renderwavcommand.h"
@@ -25,6 +26,8 @@ bool RunBatchCommand(const BatchCommand& cmd, UserText& error) {
             return RunExportMusicXml(cmd, error);
         case BatchKind::Transcribe:
             return RunTranscribe(cmd, error);
+        case BatchKind::Intonation:
+            return RunIntonation(cmd, error);
         case BatchKind::ExportPng:
         case BatchKind::ExportBmp:
         case BatchKind::ExportPdf:

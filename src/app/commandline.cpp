@@ -43,13 +43,18 @@ constexpr BatchCommandEntry kCommands[] = {
                  "弓で弾いた旋律の録音（WAV、FLAC、OGG、MP3）を数字譜のブックにします。"
                  "調、拍子、小節線、音の長さ、スライド・ビブラート・トリルを聞き取り、"
                  "音符の数、1＝、拍子、テンポ、確かめたい音を 1 行で知らせます。")},
+    {"--intonation", BatchKind::Intonation,
+     "BOOK.svl TAKE.wav|TAKE.flac|TAKE.ogg|TAKE.mp3 REPORT.csv [--page N]",
+     SORVEL_TEXT("sorvel::app",
+                 "ブックを弾いた録音を楽譜と照らし合わせ、音符ごとの音程のずれ（セント）と"
+                 "拍とのずれ（ミリ秒）を CSV に書き出します。テンポは奏者のままでかまいません。")},
 };
 
 constexpr BatchOptionEntry kOptions[] = {
     {"--page", "N",
-     SORVEL_TEXT(
-         "sorvel::app",
-         "書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。"),
+     SORVEL_TEXT("sorvel::app",
+                 "書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。"
+                 "--intonation では録音がそのページだけを弾いたものです（既定はブック全体）。"),
      &BatchCommand::page, nullptr, nullptr},
     {"--part", "N",
      SORVEL_TEXT("sorvel::app",
@@ -227,16 +232,23 @@ ParsedCommandLine MakeBatch(const Reading& reading) {
                                        {Plain(given.name), Plain(command.name)}));
         }
         if (given.entry->number) result.batch.*(given.entry->number) = given.number;
+        if (given.entry->number == &BatchCommand::page) result.batch.pageChosen = true;
         if (given.entry->flag) result.batch.*(given.entry->flag) = true;
         if (given.entry->text) result.batch.*(given.entry->text) = given.text;
     }
-    if (reading.files.size() != 2) {
+    const int needed = CommandFileCount(command);
+    if (static_cast<int>(reading.files.size()) != needed) {
+        if (needed == 2)
+            return UsageError(UserText(
+                SORVEL_TEXT("sorvel::app", "%1 には入力ファイルと出力ファイルが必要です。"),
+                {Plain(command.name)}));
         return UsageError(
-            UserText(SORVEL_TEXT("sorvel::app", "%1 には入力ファイルと出力ファイルが必要です。"),
-                     {Plain(command.name)}));
+            UserText(SORVEL_TEXT("sorvel::app", "%1 にはファイルが %2 つ必要です（%3）。"),
+                     {Plain(command.name), UserText::Number(needed), Plain(command.arguments)}));
     }
-    result.batch.input = reading.files[0];
-    result.batch.output = reading.files[1];
+    result.batch.input = reading.files.front();
+    result.batch.output = reading.files.back();
+    if (needed == 3) result.batch.take = reading.files[1];
     return result;
 }
 
@@ -273,6 +285,17 @@ bool CommandTakesOption(const BatchCommandEntry& command, const char* option) {
         if (word == option) return true;
     }
     return false;
+}
+
+int CommandFileCount(const BatchCommandEntry& command) {
+    int count = 0;
+    std::string_view rest = command.arguments;
+    while (!rest.empty() && rest.front() != '[') {
+        const size_t end = rest.find(' ');
+        if (end != 0) ++count;
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    return count;
 }
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {

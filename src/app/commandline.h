@@ -21,15 +21,18 @@ enum class BatchKind {
     RenderWav,
     ImportMusicXml,
     ExportMusicXml,
-    Transcribe
+    Transcribe,
+    Intonation
 };
 
 struct BatchCommand {
     BatchKind kind = BatchKind::Resave;
     std::string input;
     std::string output;
-    int page = 1;  // --page N, 1-based
-    int part = 0;  // --part N of a MusicXML import, 1-based; 0 the first part with notes
+    std::string take;         // the recording of --intonation, between its book and its report
+    int page = 1;             // --page N, 1-based
+    bool pageChosen = false;  // --page was given
+    int part = 0;             // --part N of a MusicXML import, 1-based; 0 the first part with notes
     bool metronome = false;
     bool expressive = false;  // --expressive: the erhu's marks are played
     // --tempo, --meter and --key of a transcription, as given (checked when it runs).
@@ -72,6 +75,8 @@ std::span<const ProgramOptionEntry> ProgramOptionTable();
 
 // Whether `command` takes `option`: its usage names the option.
 bool CommandTakesOption(const BatchCommandEntry& command, const char* option);
+// How many files `command` needs: the words of its usage before the options.
+int CommandFileCount(const BatchCommandEntry& command);
 
 // The exit statuses of the program, each with what it means.
 inline constexpr int kExitSuccess = 0;

@@ -12,7 +12,8 @@
 
 namespace sorvel::listen {
 
-HeardMelody HearFile(const std::string& path, const ListenProgress& progress, UserText* error) {
+HeardMelody HearFile(const std::string& path, const ListenProgress& progress, UserText* error,
+                     PitchTrack* frames) {
     AudioFileReader reader;
     UserText problem;
     if (!reader.Open(path, &problem)) return RefuseHearing(error, std::move(problem));
@@ -31,7 +32,8 @@ HeardMelody HearFile(const std::string& path, const ListenProgress& progress, Us
         return RefuseHearing(
             error, UserText(SORVEL_TEXT("sorvel::listen", "音声ファイル %1 を読めません（%2）。"),
                             {UserText::Plain(path), UserText::Plain("read")}));
-    return FinishHearing(listener, reader.Level(), read, reader.SampleRate(), progress, error);
+    return FinishHearing(listener, reader.Level(), read, reader.SampleRate(), progress, error,
+                         frames);
 }
 
 }  // namespace sorvel::listen

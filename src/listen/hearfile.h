@@ -7,13 +7,16 @@
 #include "base/usertext.h"
 #include "listen/heardmelody.h"
 #include "listen/listenprogress.h"
+#include "listen/pitchframe.h"
 
 namespace sorvel::listen {
 
 // The melody of the recording at `path`. On failure (not audio, unreadable,
 // empty, silent, too quiet, too short, no notes heard, cancelled) returns an
 // empty melody and sets `error`. A clipped recording is heard all the same:
-// ClippingWarning(melody.clippedSamples, …) words the warning.
-HeardMelody HearFile(const std::string& path, const ListenProgress& progress, UserText* error);
+// ClippingWarning(melody.clippedSamples, …) words the warning. When asked
+// for, `frames` receives the pitch track of a take heard.
+HeardMelody HearFile(const std::string& path, const ListenProgress& progress, UserText* error,
+                     PitchTrack* frames = nullptr);
 
 }  // namespace sorvel::listen

@@ -16,7 +16,7 @@ UserText HearingCancelled() {
 }
 
 HeardMelody HearSamples(const float* samples, std::size_t count, int rate,
-                        const ListenProgress& progress, UserText* error) {
+                        const ListenProgress& progress, UserText* error, PitchTrack* frames) {
     if (rate <= 0) count = 0;
     AudioListener listener(std::max(rate, 1), kFileLagFrames);
     AudioLevel level;
@@ -28,11 +28,12 @@ HeardMelody HearSamples(const float* samples, std::size_t count, int rate,
             return RefuseHearing(error, HearingCancelled());
     }
     return FinishHearing(listener, level, static_cast<std::int64_t>(count), std::max(rate, 1),
-                         progress, error);
+                         progress, error, frames);
 }
 
 HeardMelody FinishHearing(AudioListener& listener, const AudioLevel& level, std::int64_t frames,
-                          int rate, const ListenProgress& progress, UserText* error) {
+                          int rate, const ListenProgress& progress, UserText* error,
+                          PitchTrack* track) {
     const double seconds = static_cast<double>(frames) / rate;
     UserText problem = RecordingProblem(level, seconds);
     if (!problem.empty()) return RefuseHearing(error, std::move(problem));
@@ -44,6 +45,7 @@ HeardMelody FinishHearing(AudioListener& listener, const AudioLevel& level, std:
         return RefuseHearing(
             error, UserText(SORVEL_TEXT("sorvel::listen", "録音から音符を聞き取れませんでした。")));
     if (!progress.Report(1.0)) return RefuseHearing(error, HearingCancelled());
+    if (track) *track = listener.Frames();
     return melody;
 }
 

@@ -15,16 +15,20 @@ namespace sorvel::listen {
 
 // The melody of `count` mono samples at `rate` Hz. On failure (silent, too
 // quiet, too short, no notes heard, cancelled) returns an empty melody and
-// sets `error`, as HearFile does for a file.
+// sets `error`, as HearFile does for a file. When asked for, `frames`
+// receives the pitch track of a take heard.
 HeardMelody HearSamples(const float* samples, std::size_t count, int rate,
-                        const ListenProgress& progress, UserText* error);
+                        const ListenProgress& progress, UserText* error,
+                        PitchTrack* frames = nullptr);
 
 // The end of a hearing, shared by files and takes: once `frames` samples of
 // the recording (with `level`) have gone into `listener`, refuses a recording
 // that cannot hold notes, else finishes the listener and returns its melody
-// with the recording's peak and clipping.
+// with the recording's peak and clipping (and its pitch track in `track`,
+// when asked for).
 HeardMelody FinishHearing(AudioListener& listener, const AudioLevel& level, std::int64_t frames,
-                          int rate, const ListenProgress& progress, UserText* error);
+                          int rate, const ListenProgress& progress, UserText* error,
+                          PitchTrack* track = nullptr);
 
 // "聞き取りを中止しました。"
 UserText HearingCancelled();

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The check of a synthetic take: cents over the steady part with vibrato
+// averaged, against the reference pitch; missed notes; timing against the
+// player's own beat; the worst list and the report.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "practice/takecheck.h"
+#include "takefixture.h"
+
+namespace sorvel::testing {
+namespace {
+
+using practice::NoteStatus;
+
+TEST(MeasureNoteCents, VibratoAttackAndReleaseDoNotMoveTheReading) {
+    // +20 cents with a 40-cent vibrato, a glide up from a semitone below and
+    // the next note's pitch in its last frames.
+    listen::PitchTrack frames;
+    for (int i = 0; i < 140; ++i) {
+        listen::PitchFrame f;
+        f.time = i * listen::kHopSeconds;
+        f.voiced = true;
+        double cents = 20 + 40 * std::sin(2 * std::numbers::pi * 5.5 * f.time);
+        if (i < 8) cents = -100 + i * 15;
+        if (i > 134) cents = 200;
+        f.hz = static_cast<float>(listen::HzOfMidi(69 + cents / 100));
+        frames.push_back(f);
+    }
+    const std::optional<double> cents = practice::MeasureNoteCents(frames, 69, 440);
+    ASSERT_TRUE(cents);
+    EXPECT_NEAR(*cents, 20, 1.5);
+    // Against A4 = 442 the same sound is 7.85 cents lower.
+    EXPECT_NEAR(*practice::MeasureNoteCents(frames, 69, 442), 20 - 7.85, 1.5);
+}
+
+TEST(MeasureNoteCents, ShortNotesAreReadFromTheirMiddle) {
+    // A sixteenth note of 0.12 s at -30 cents between glides: its middle
+    // is still long enough to read.
+    listen::PitchTrack frames;
+    const int count = static_cast<int>(0.12 / listen::kHopSeconds);
+    for (int i = 0; i < count; ++i) {
+        listen::PitchFrame f;
+        f.time = 3 + i * listen::kHopSeconds;
+        f.voiced = true;
+        const double cents = i < 3 ? -130 + i * 30 : (i >= count - 3 ? 150 : -30);
+        f.hz = static_cast<float>(listen::HzOfMidi(72 + cents / 100));
+        frames.push_back(f);
+    }
+    const std::optional<double> cents = practice::MeasureNoteCents(frames, 72, 440);
+    ASSERT_TRUE(cents);
+    EXPECT_NEAR(*cents, -30, 1.0);
+}
+
+TEST(MeasureNoteCents, ThePreviousNoteLingeringInTheTrackIsLeftOut) {
+    // A legato note of 0.2 s at +10 cents after one a minor third below: the
+    // pitch track still hears the last one 70 ms into it, and the next note
+    // (a tone above) sounds in its last 20 ms.
+    listen::PitchTrack frames;
+    const int count = static_cast<int>(0.2 / listen::kHopSeconds);
+    for (int i = 0; i < count; ++i) {
+        listen::PitchFrame f;
+        f.time = 10 + i * listen::kHopSeconds;
+        f.voiced = true;
+        const double cents = f.time < 10.07 ? -280 : (f.time > 10.18 ? 200 : 10);
+        f.hz = static_cast<float>(listen::HzOfMidi(74 + cents / 100));
+        frames.push_back(f);
+    }
+    const std::optional<double> cents = practice::MeasureNoteCents(frames, 74, 440);
+    ASSERT_TRUE(cents);
+    EXPECT_NEAR(*cents, 10, 1.0);
+}
+
+TEST(MeasureNoteCents, NoReadingWithoutVoicedFrames) {
+    listen::PitchTrack frames(60);
+    for (std::size_t i = 0; i < frames.size(); ++i) frames[i].time = i * listen::kHopSeconds;
+    EXPECT_FALSE(practice::MeasureNoteCents(frames, 69, 440));
+    EXPECT_FALSE(practice::MeasureNoteCents({}, 69, 440));
+}
+
+// A tune played 30 % slow with notes out of tune, the wrong note, bar 2 left out.
+struct Performance {
+    std::vector<int> written = {62, 64, 66, 67, 69, 67, 66, 64, 62, 66, 69, 74, 71, 69, 67, 66};
+    std::vector<double> cents = std::vector<double>(16, 0.0);
+    std::vector<bool> skipped = std::vector<bool>(16, false);
+    std::vector<Played> played;
+
+    Performance() {
+        cents[1] = 35, cents[9] = -25, cents[13] = 15, cents[14] = -200;  // 14: a whole tone down
+        for (int i = 4; i < 8; ++i) skipped[i] = true;
+        for (std::size_t i = 0; i < written.size(); ++i)
+            if (!skipped[i]) played.push_back({written[i] + cents[i] / 100, 0.6, 35, 0.05});
+    }
+};
+
+TEST(CheckTake, ReportsCentsMissedNotesAndTheWorst) {
+    const Performance p;
+    const practice::TakeCheck check =
+        practice::CheckTake(Written(p.written), TakeOf(p.played), 440);
+    ASSERT_EQ(check.notes.size(), 16u);
+    EXPECT_EQ(check.matched, 12);
+    for (std::size_t i = 0; i < 16; ++i) {
+        const practice::CheckedNote& note = check.notes[i];
+        if (p.skipped[i]) {
+            EXPECT_EQ(note.status, NoteStatus::kMissed) << i;
+            continue;
+        }
+        ASSERT_EQ(note.status, NoteStatus::kOk) << i;
+        EXPECT_NEAR(note.cents, p.cents[i], 2.0) << i;
+        EXPECT_NEAR(note.timingMs, 0, 10) << i;
+    }
+    EXPECT_EQ(practice::WorstNotes(check, 3), (std::vector<int>{14, 1, 9}));
+    EXPECT_EQ(practice::WorstNotes(check, 100).size(), 12u);
+}
+
+TEST(CheckTake, TimingIsMeasuredAgainstThePlayersOwnBeat) {
+    Performance p;
+    p.played[5].seconds += 0.08;  // note 10 comes 80 ms late, the rest keeps time
+    p.played[6].seconds -= 0.08;
+    const practice::TakeCheck check =
+        practice::CheckTake(Written(p.written), TakeOf(p.played), 440);
+    EXPECT_NEAR(check.notes[10].timingMs, 80, 20);
+    EXPECT_NEAR(check.notes[12].timingMs, 0, 20);
+}
+
+TEST(CheckTake, TheReferencePitchCounts) {
+    std::vector<Played> played;
+    for (int m : {62, 64, 66}) played.push_back({m + 0.0785, 0.6, 0, 0.05});  // A4 = 442
+    const practice::TakeCheck check =
+        practice::CheckTake(Written({62, 64, 66}), TakeOf(played), 442);
+    for (const practice::CheckedNote& note : check.notes) EXPECT_NEAR(note.cents, 0, 1.0);
+}
+
+TEST(ReportCsv, OneLinePerWrittenNoteMissedLeftEmpty) {
+    const Performance p;
+    practice::TakeCheck check = practice::CheckTake(Written(p.written), TakeOf(p.played), 440);
+    check.notes[0].written.page = 2;
+    check.notes[0].written.bar = 3;
+    check.notes[0].cents = -0.04;
+    check.notes[0].timingMs = 12.345;
+    const std::string csv = practice::ReportCsv(check);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "note,page,bar,written,cents,timing_ms,status");
+    EXPECT_NE(csv.find("\n1,2,3,62,0.0,12.3,ok\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n5,0,0,69,,,missed\n"), std::string::npos) << csv;
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 17);
+}
+
+}  // namespace
+}  // namespace sorvel::testing
