@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/practice/practicecommands.h"
 
+#include "editor/practice/checkcommands.h"
 #include "editor/practice/frmtuner.h"
 #include "model/musicsheet.h"
 #include "playback/conversion/keyoffset.h"
@@ -21,6 +22,9 @@ void InstallPracticeCommands(const EditorContext& ctx) {
         tuner->raise();
         tuner->activateWindow();
     });
+    auto* check = new CheckCommands(ctx);
+    shell->BindCommand("actCheckTake", [check] { check->CheckRecording(); });
+    shell->BindCommand("actClearCheck", [check] { check->ClearCheck(); });
 }
 
 }  // namespace sorvel

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/practice/checklistdock.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTreeWidget>
+#include <cmath>
+
+#include "base/arith.h"
+#include "editor/practice/checkmarks.h"
+#include "editor/practice/tunerreadout.h"
+
+namespace sorvel {
+namespace {
+
+constexpr int kIndexRole = Qt::UserRole;
+
+QString SignedNumber(int n) {
+    if (n == 0) return QStringLiteral("±0");
+    return (n > 0 ? QStringLiteral("+") : QString::fromUtf8("−")) + QString::number(std::abs(n));
+}
+
+}  // namespace
+
+QString SignedCents(double cents) {
+    return SignedNumber(RoundHalfEven(cents));
+}
+
+CheckListDock::CheckListDock(QWidget* parent)
+    : QDockWidget(tr("照らし合わせた結果"), parent), list_(new QTreeWidget(this)) {
+    setObjectName("CheckListDock");
+    list_->setObjectName("lstCheck");
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setHeaderLabels(
+        {tr("ページ"), tr("小節"), tr("音"), tr("セント"), tr("タイミング (ms)")});
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->installEventFilter(this);
+    setWidget(list_);
+    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        Q_EMIT noteChosen(item->data(0, kIndexRole).toInt());
+    });
+    connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        Q_EMIT noteChosen(item->data(0, kIndexRole).toInt());
+    });
+}
+
+void CheckListDock::ShowCheck(const CheckOverlay& overlay) {
+    list_->clear();
+    const practice::TakeCheck& check = overlay.Check();
+    for (const int index : overlay.ListOrder()) {
+        const practice::CheckedNote& n = check.notes[static_cast<std::size_t>(index)];
+        const bool played = n.status == practice::NoteStatus::kOk;
+        auto* row = new QTreeWidgetItem(list_);
+        row->setData(0, kIndexRole, index);
+        row->setText(0, QString::number(n.written.page));
+        row->setText(1, QString::number(n.written.bar));
+        row->setText(2, QString::fromStdString(PitchName(n.written.midi, false)));
+        row->setText(3, played ? SignedCents(n.cents) : tr("抜け"));
+        row->setText(4, played ? SignedNumber(RoundHalfEven(n.timingMs)) : QString());
+        for (int c = 0; c < 5; ++c) row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        row->setForeground(3, BandColour(BandOf(n)));
+    }
+}
+
+int CheckListDock::NoteOfRow(int row) const {
+    const QTreeWidgetItem* item = list_->topLevelItem(row);
+    return item ? item->data(0, kIndexRole).toInt() : -1;
+}
+
+bool CheckListDock::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        Q_EMIT clearRequested();
+        return true;
+    }
+    return QDockWidget::eventFilter(watched, event);
+}
+
+}  // namespace sorvel
