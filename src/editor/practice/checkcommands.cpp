@@ -97,11 +97,11 @@ bool CheckCommands::CheckPath(const QString& path, int page) {
         ctx_.shell.Dialogs().showError(window, Translated(error));
         return false;
     }
-    Show(std::move(check));
+    ShowCheck(std::move(check));
     return true;
 }
 
-void CheckCommands::Show(practice::TakeCheck check) {
+void CheckCommands::ShowCheck(practice::TakeCheck check) {
     overlay_.Set(std::move(check));
     dock_->ShowCheck(overlay_);
     dock_->show();

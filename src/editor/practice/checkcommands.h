@@ -43,6 +43,8 @@ public:
     // Checks the recording at `path` against `page` (0: the whole book);
     // false, with the reason shown (none when cancelled), when it cannot.
     bool CheckPath(const QString& path, int page);
+    // Shows a check of the open book: marks over its pages, the list.
+    void ShowCheck(practice::TakeCheck check);
     void ClearCheck();
     // Shows the note of the check's `index`: its page, selected, in sight.
     void ShowNote(int index);
@@ -51,7 +53,6 @@ public:
     CheckListDock& List() { return *dock_; }
 
 private:
-    void Show(practice::TakeCheck check);
     QString Summary() const;
 
     EditorContext ctx_;

@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <cmath>
 
@@ -62,6 +63,10 @@ void CheckListDock::ShowCheck(const CheckOverlay& overlay) {
         for (int c = 0; c < 5; ++c) row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         row->setForeground(3, BandColour(BandOf(n)));
     }
+    // Wide enough for every column: the dock never hides the cents.
+    for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
+    list_->setMinimumWidth(list_->header()->length() + 2 * list_->frameWidth() +
+                           list_->verticalScrollBar()->sizeHint().width());
 }
 
 int CheckListDock::NoteOfRow(int row) const {
@@ -70,12 +75,14 @@ int CheckListDock::NoteOfRow(int row) const {
 }
 
 bool CheckListDock::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        Q_EMIT clearRequested();
-        return true;
-    }
-    return QDockWidget::eventFilter(watched, event);
+    const bool escape =
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if (watched != list_ || !escape) return QDockWidget::eventFilter(watched, event);
+    // Escape here is the list's own, before any shortcut of the window.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) Q_EMIT clearRequested();
+    return true;
 }
 
 }  // namespace sorvel
