@@ -17,10 +17,12 @@
 #include "editor/practice/checkcommands.h"
 #include "editor/practice/checklistdock.h"
 #include "editor/practice/checkmarks.h"
+#include "editor/practice/frmtuner.h"
 #include "mainwindowfixture.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
+#include "model/preferencesfile.h"
 #include "testrecordings.h"
 
 using namespace sorvel;
@@ -235,6 +237,16 @@ private Q_SLOTS:
         int close = 0;
         for (const auto& n : check.notes) close += BandOf(n) == IntonationBand::Close;
         QVERIFY(close >= static_cast<int>(page.size()) - 2);
+
+        // Against the reference A4 = 442 of the options, the same take is
+        // 7.85 cents flat.
+        WritePreferenceKey(f_->SettingsPath().toStdString(), kTunerSection, kTunerReferenceKey,
+                           442);
+        QVERIFY(Commands().CheckPath(wav, 1));
+        int flat = 0;
+        for (const auto& n : Commands().Overlay().Check().notes)
+            flat += std::fabs(n.cents + 7.85) < 3;
+        QVERIFY(flat >= static_cast<int>(page.size()) - 2);
 
         // Cancelled: nothing changes.
         Commands().SetDialogs({{}, {}, [](QProgressDialog& d) { d.cancel(); }});

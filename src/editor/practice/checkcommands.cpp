@@ -18,6 +18,7 @@
 #include "editor/platform/translatedtext.h"
 #include "editor/practice/checklistdock.h"
 #include "editor/practice/checkmarks.h"
+#include "editor/practice/frmtuner.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
@@ -83,7 +84,7 @@ bool CheckCommands::CheckPath(const QString& path, int page) {
         return false;
     }
     const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
-    const double a4 = listen::kA4Hz;
+    const double a4 = ReferencePitch(ctx_.shell.SettingsPath());
     practice::TakeCheck check;
     const bool cancelled = RunWithProgress(
         window, tr("録音を楽譜と照らし合わせています…"),

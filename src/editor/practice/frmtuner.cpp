@@ -27,6 +27,12 @@ QString StringText(const QString& which, int midi, bool flats) {
 
 }  // namespace
 
+int ReferencePitch(const std::string& settingsPath) {
+    return std::clamp(
+        ReadPreferenceInt(settingsPath, kTunerSection, kTunerReferenceKey, kDefaultReference),
+        TfrmTuner::kLowestReference, TfrmTuner::kHighestReference);
+}
+
 TfrmTuner::TfrmTuner(std::string settingsPath, std::function<int()> keyOffset, QWidget* parent)
     : QWidget(parent, Qt::Tool),
       settingsPath_(std::move(settingsPath)),
@@ -53,9 +59,7 @@ void TfrmTuner::BuildWindow() {
     reference_->setObjectName("edtReference");
     reference_->setRange(kLowestReference, kHighestReference);
     reference_->setSuffix(QStringLiteral(" Hz"));
-    reference_->setValue(std::clamp(
-        ReadPreferenceInt(settingsPath_, kTunerSection, kTunerReferenceKey, kDefaultReference),
-        kLowestReference, kHighestReference));
+    reference_->setValue(ReferencePitch(settingsPath_));
     auto* form = new QFormLayout;
     form->addRow(tr("入力デバイス(&I):"), device_);
     form->addRow(tr("基準音 A4(&A):"), reference_);

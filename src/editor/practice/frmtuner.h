@@ -26,6 +26,10 @@ class TunerTracker;
 inline constexpr char kTunerSection[] = "Tuner";
 inline constexpr char kTunerReferenceKey[] = "ReferenceA4";
 
+// The reference pitch of A4 in Hz that the tuner and the check of a take
+// read against: the stored option, 440 without one.
+int ReferencePitch(const std::string& settingsPath);
+
 class TfrmTuner : public QWidget {
     Q_OBJECT
 public:
