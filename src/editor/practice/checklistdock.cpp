@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "base/arith.h"
@@ -19,6 +20,16 @@ constexpr int kIndexRole = Qt::UserRole;
 QString SignedNumber(int n) {
     if (n == 0) return QStringLiteral("±0");
     return (n > 0 ? QStringLiteral("+") : QString::fromUtf8("−")) + QString::number(std::abs(n));
+}
+
+// The widest text of a column, its header's included, with room around it.
+int ColumnWidth(const QTreeWidget& list, int column) {
+    const QFontMetrics metrics(list.font());
+    int widest = list.header()->sectionSizeHint(column);
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(list.topLevelItem(row)->text(column)) + 16);
+    return widest;
 }
 
 }  // namespace
@@ -64,9 +75,9 @@ void CheckListDock::ShowCheck(const CheckOverlay& overlay) {
         row->setForeground(3, BandColour(BandOf(n)));
     }
     // Wide enough for every column: the dock never hides the cents.
-    for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
-    list_->setMinimumWidth(list_->header()->length() + 2 * list_->frameWidth() +
-                           list_->verticalScrollBar()->sizeHint().width());
+    int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < list_->columnCount(); ++c) width += ColumnWidth(*list_, c);
+    list_->setMinimumWidth(width);
 }
 
 int CheckListDock::NoteOfRow(int row) const {
