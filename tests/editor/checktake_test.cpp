@@ -154,6 +154,8 @@ private Q_SLOTS:
         }
         QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, row.center());
         QCOMPARE(f_->window->PageNo(), written_[last].page);
+        // Showing a note changes nothing of the book: the marks stay.
+        QVERIFY(!Commands().Overlay().Empty());
         QCOMPARE(f_->window->View().Selection().size(), std::size_t(1));
         QCOMPARE(f_->window->View().Selection()[0],
                  static_cast<TMusicItem*>(const_cast<TNote*>(written_[last].item)));
