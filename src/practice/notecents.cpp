@@ -73,10 +73,10 @@ std::vector<double> Smoothed(const std::vector<double>& values) {
 }  // namespace
 
 std::optional<double> MeasureNoteCents(std::span<const listen::PitchFrame> frames, int midi,
-                                       double a4Hz) {
+                                       double a4Hz, std::optional<double> around) {
     std::vector<double> cents = SteadyCents(frames, midi, a4Hz);
     if (static_cast<int>(cents.size()) < kFewestFrames) return std::nullopt;
-    const double centre = Median(cents);
+    const double centre = around ? *around : Median(cents);
     std::erase_if(cents, [centre](double c) { return std::abs(c - centre) > kOutlierCents; });
     if (static_cast<int>(cents.size()) < kFewestFrames) return std::nullopt;
     return Median(Smoothed(cents));

@@ -13,6 +13,9 @@ struct HeardPitch {
     double onset = 0;   // seconds
     double offset = 0;  // seconds
     double pitch = 0;   // fractional MIDI number at the take's reference (A4 = 69)
+    // Begun by an attack of its own (a bow change, an onset) rather than by a
+    // change of pitch under one bow: the end of one played note, not a wobble.
+    bool attacked = true;
 };
 
 // The heard notes of one written note: [first, last], or -1 when it was not

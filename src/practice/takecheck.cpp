@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "practice/beattiming.h"
+#include "practice/hiddennotes.h"
 #include "practice/takealign.h"
 
 namespace sorvel::practice {
@@ -27,7 +28,7 @@ std::vector<HeardPitch> HeardPitches(const HeardTake& take, double a4Hz) {
     out.reserve(take.melody.notes.size());
     for (const listen::HeardNote& note : take.melody.notes) {
         const double pitch = note.midi + (note.cents + take.melody.tuningCents) / 100.0 + reference;
-        out.push_back({note.onset, note.offset, pitch});
+        out.push_back({note.onset, note.offset, pitch, note.attacked});
     }
     return out;
 }
@@ -65,6 +66,25 @@ std::pair<double, double> PlayedSpan(const std::vector<WrittenNote>& written,
     return {from + span * before / total, from + span * (before + mine) / total};
 }
 
+// The cents of a note heard alone as one heard note (its pitch as the ear
+// heard it), against `midi`; none for a note heard in pieces.
+std::optional<double> HeardCents(const NoteMatch& match, const std::vector<HeardPitch>& heard,
+                                 int midi) {
+    if (!match.Matched() || match.first != match.last) return std::nullopt;
+    return (heard[static_cast<std::size_t>(match.first)].pitch - midi) * 100.0;
+}
+
+// The median pitch of a stretch too short for a steady part, against `midi`.
+double RoughCents(std::span<const listen::PitchFrame> frames, int midi, double a4Hz) {
+    std::vector<double> cents;
+    for (const listen::PitchFrame& f : frames)
+        if (f.voiced && f.hz > 0) cents.push_back((listen::MidiOfHz(f.hz, a4Hz) - midi) * 100.0);
+    if (cents.empty()) return 0;
+    std::nth_element(cents.begin(), cents.begin() + static_cast<std::ptrdiff_t>(cents.size() / 2),
+                     cents.end());
+    return cents[cents.size() / 2];
+}
+
 }  // namespace
 
 TakeCheck CheckTake(const std::vector<WrittenNote>& written, const HeardTake& take, double a4Hz) {
@@ -73,18 +93,22 @@ TakeCheck CheckTake(const std::vector<WrittenNote>& written, const HeardTake& ta
     const std::vector<HeardPitch> heard = HeardPitches(take, a4Hz);
     const std::vector<NoteMatch> matches =
         AlignNotes(written, heard, SecondsPerBeat(written, heard));
+    PlayedSpans spans(written.size());
+    for (std::size_t i = 0; i < written.size() && i < matches.size(); ++i)
+        if (matches[i].Matched()) spans[i] = PlayedSpan(written, matches, heard, i);
+    FindHiddenNotes(written, matches, heard, take.frames, take.melody.tuningCents / 100.0, spans);
     for (std::size_t i = 0; i < written.size(); ++i) {
         CheckedNote note;
         note.written = written[i];
-        if (i < matches.size() && matches[i].Matched()) {
-            const auto [from, to] = PlayedSpan(written, matches, heard, i);
-            const HeardPitch& first = heard[static_cast<std::size_t>(matches[i].first)];
+        if (spans[i]) {
+            const auto [from, to] = *spans[i];
             note.status = NoteStatus::kOk;
             note.playedOnset = from;
             note.playedOffset = to;
-            const std::optional<double> cents =
-                MeasureNoteCents(FramesBetween(take.frames, from, to), written[i].midi, a4Hz);
-            note.cents = cents ? *cents : (first.pitch - written[i].midi) * 100.0;
+            const auto frames = FramesBetween(take.frames, from, to);
+            const std::optional<double> cents = MeasureNoteCents(
+                frames, written[i].midi, a4Hz, HeardCents(matches[i], heard, written[i].midi));
+            note.cents = cents ? *cents : RoughCents(frames, written[i].midi, a4Hz);
             ++check.matched;
         }
         check.notes.push_back(note);

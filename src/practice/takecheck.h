@@ -61,8 +61,10 @@ std::string ReportCsv(const TakeCheck& check);
 
 // For playing along live: the cents of one note from a stretch of pitch
 // frames (steady part, vibrato averaged) against `midi` at A4 = `a4Hz`; no
-// value when too little of it is voiced.
+// value when too little of it is voiced. `around`: the cents the ear heard
+// the note at, when known; frames far from it (the note before still
+// ringing) are left out instead of those far from the frames' median.
 std::optional<double> MeasureNoteCents(std::span<const listen::PitchFrame> frames, int midi,
-                                       double a4Hz);
+                                       double a4Hz, std::optional<double> around = std::nullopt);
 
 }  // namespace sorvel::practice

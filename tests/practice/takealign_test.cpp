@@ -103,5 +103,58 @@ TEST(TakeAlign, NothingHeardMissesEverything) {
     EXPECT_TRUE(AlignNotes({}, HeardOf(PlayedOf(kTune, 0.5)), 0.5).empty());
 }
 
+TEST(TakeAlign, ABarLeftOutIsMissedWholeEvenWhenItsNotesComeBackAfterIt) {
+    // The bar left out (written 5–8: 71 73 76 76) holds the pitches of the
+    // bar after it, whose second note is played a tone low: the aligner must
+    // not borrow the later notes for the bar left out.
+    const std::vector<int> written = {62, 64, 66, 69, 71, 73, 76, 76, 73, 76, 78, 74, 71, 69};
+    std::vector<int> played = {62, 64, 66, 69, 73, 74, 78, 74, 71, 69};
+    played[5] = 74;  // written 10 (76) played as 74
+    const auto matches = AlignNotes(Written(written), HeardOf(PlayedOf(played, 0.5)), 0.5);
+    EXPECT_EQ(Firsts(matches), (std::vector<int>{0, 1, 2, 3, -1, -1, -1, -1, 4, 5, 6, 7, 8, 9}));
+}
+
+// Written notes of the given lengths in beats, 0.5 s a beat.
+std::vector<practice::WrittenNote> WrittenBeats(const std::vector<int>& midis,
+                                                const std::vector<double>& beats) {
+    std::vector<practice::WrittenNote> out = Written(midis);
+    double beat = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i].beat = beat;
+        out[i].beats = beats[i];
+        out[i].onset = 0.5 * beat;
+        out[i].length = 0.5 * beats[i];
+        beat += beats[i];
+    }
+    return out;
+}
+
+TEST(TakeAlign, RepeatedNotesOfABarLeftOutDoNotShareAMuchShorterNote) {
+    // The bar left out (76 76 78 74) begins with the pitches of the bar
+    // after it (76 78 in a beat and a half): its two 76 must not share the
+    // one heard 76 of half their length.
+    const auto written =
+        WrittenBeats({74, 74, 76, 76, 78, 74, 76, 78, 79, 78}, {1, 2, 1, 1, 1, 1, 1, 0.5, 0.5, 1});
+    const std::vector<Played> played = {{74, 0.5},  {74, 1.0},  {76, 0.55},
+                                        {78, 0.27}, {79, 0.27}, {78, 0.54}};
+    const auto matches = AlignNotes(written, HeardOf(played), 0.5);
+    EXPECT_EQ(Firsts(matches), (std::vector<int>{0, 1, -1, -1, -1, -1, 2, 3, 4, 5}));
+}
+
+TEST(TakeAlign, AWrongNoteAtThePitchBeforeItIsPlayedNotSwallowed) {
+    // 78 played as 76 after a 76: one sound in two strokes. A second stroke
+    // (an attack of its own) is the next note played wrong, not the same
+    // note held on; without the attack (a wobble under one bow) it is one.
+    const auto written = WrittenBeats({73, 76, 78, 73}, {1, 0.5, 0.5, 1});
+    std::vector<practice::HeardPitch> played =
+        HeardOf({{73, 0.5}, {76, 0.25}, {76, 0.25}, {73, 0.5}});
+    EXPECT_EQ(Firsts(AlignNotes(written, played, 0.5)), (std::vector<int>{0, 1, 2, 3}));
+    const auto held = WrittenBeats({73, 76, 73}, {1, 1, 1});
+    played[2].attacked = false;
+    const auto matches = AlignNotes(held, played, 0.5);
+    EXPECT_EQ(matches[1].first, 1);
+    EXPECT_EQ(matches[1].last, 2);
+}
+
 }  // namespace
 }  // namespace sorvel::testing

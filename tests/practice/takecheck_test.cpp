@@ -132,6 +132,46 @@ TEST(CheckTake, TheReferencePitchCounts) {
     for (const practice::CheckedNote& note : check.notes) EXPECT_NEAR(note.cents, 0, 1.0);
 }
 
+TEST(CheckTake, AQuickNoteHeardAsPartOfItsNeighbourIsFoundInThePitchTrack) {
+    // 79 76 74 with a 77 between 79 and 76 that the ear took for the start
+    // of the 76: found in the frames at its own +30 cents, the 76 still
+    // read in tune. A 77 whose pitch never sounds stays missed.
+    const std::vector<int> written = {72, 79, 77, 76, 74};
+    const std::vector<Played> played = {
+        {72, 0.5}, {79, 0.45, 30}, {77.3, 0.12}, {76, 0.4, 30}, {74, 0.5}};
+    practice::HeardTake take = TakeOf(played);
+    take.melody.notes[3].onset = take.melody.notes[2].onset;
+    take.melody.notes.erase(take.melody.notes.begin() + 2);
+    const practice::TakeCheck check = practice::CheckTake(Written(written), take, 440);
+    ASSERT_EQ(check.notes[2].status, NoteStatus::kOk);
+    EXPECT_NEAR(check.notes[2].cents, 30, 5);
+    EXPECT_NEAR(check.notes[3].cents, 0, 3);
+    EXPECT_NEAR(check.notes[2].playedOnset, take.melody.notes[2].onset, 0.02);
+
+    std::vector<Played> without = played;
+    without[2].pitch = 76;
+    practice::HeardTake plain = TakeOf(without);
+    plain.melody.notes[3].onset = plain.melody.notes[2].onset;
+    plain.melody.notes.erase(plain.melody.notes.begin() + 2);
+    const practice::TakeCheck missed = practice::CheckTake(Written(written), plain, 440);
+    EXPECT_EQ(missed.notes[2].status, NoteStatus::kMissed);
+    EXPECT_EQ(missed.matched, 4);
+}
+
+TEST(CheckTake, AShortNoteIsNotReadAtTheNoteBeforeStillRinging) {
+    // A sixteenth at +20 cents whose heard onset came early: most of its
+    // span still holds the dotted note before, a whole tone up. The ear's
+    // own pitch of the note decides which frames are its.
+    const std::vector<Played> played = {{71, 0.5}, {68, 0.4}, {66.2, 0.16}, {68, 0.5}};
+    practice::HeardTake take = TakeOf(played);
+    take.melody.notes[2].onset -= 0.22;
+    take.melody.notes[1].offset -= 0.22;
+    const practice::TakeCheck check = practice::CheckTake(Written({71, 68, 66, 68}), take, 440);
+    ASSERT_EQ(check.notes[2].status, NoteStatus::kOk);
+    EXPECT_NEAR(check.notes[2].cents, 20, 5);
+    EXPECT_NEAR(check.notes[1].cents, 0, 3);
+}
+
 TEST(ReportCsv, OneLinePerWrittenNoteMissedLeftEmpty) {
     const Performance p;
     practice::TakeCheck check = practice::CheckTake(Written(p.written), TakeOf(p.played), 440);

@@ -42,6 +42,8 @@ DEV = {
 HELDOUT = {
     "auldlangsyne-p": take("auldlangsyne", 951, 1.13, program=40, tuning=7, drift=0.06,
                            legato=0.7, reverb=45, format="flac"),
+    "yimeng-p": take("yimeng", 952, 0.9, program=41, tuning=-11, drift=0.05,
+                     vibrato_cents=(30, 45), legato=0.8, reverb=35, format="ogg"),
 }
 
 SETS = {"dev": DEV, "heldout": HELDOUT}

@@ -160,6 +160,7 @@ def render(sorvel, reader, name, take, out_dir):
         spans = played_spans(written, starts, ends, notes, skip, cut_from, cut_to)
         sounded = soundedpitch.in_tune_cents(reader, notes, others, spans,
                                              [n["midi"] for n in written], work)
+        sounded = soundedpitch.plausible(sounded, {wrong: wrong_step})
         audio = os.path.join(out_dir, f"{name}.{take['format']}")
         render_take.finish_audio(dry, take, audio, work)
         with open(svl, "rb") as f, open(os.path.join(out_dir, name + ".svl"), "wb") as g:

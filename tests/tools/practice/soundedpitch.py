@@ -11,6 +11,12 @@ no vibrato, no slides) and each note is read over its own span with the
 check's own measurement (practice_tonereading). What the player meant to
 play on top of that (the tuning and a note's detuning, pure bends) is added
 by the caller.
+
+A SoundFont's samples sit within a few tens of cents of their keys, so a
+reading of the unbent render further than IMPLAUSIBLE_CENTS from the key
+played is not the note's pitch but its neighbour's (a sixteenth whose span still
+holds the note before ringing): such a note has no truth, like a note too
+short to read.
 """
 import os
 import subprocess
@@ -23,6 +29,8 @@ sys.path.insert(0, os.path.join(HERE, "..", "listen"))
 
 import performer  # noqa: E402
 import render_take  # noqa: E402
+
+IMPLAUSIBLE_CENTS = 50.0
 
 
 def default_reader(sorvel):
@@ -62,3 +70,11 @@ def in_tune_cents(reader, notes, others, spans, written_midi, work):
     order = sorted(spans)
     readings = read_spans(reader, wav, [(*spans[i], written_midi[i]) for i in order])
     return {i: c for i, c in zip(order, readings) if c is not None}
+
+
+def plausible(sounded, played_steps):
+    """The readings of `sounded` {index: cents against the written pitch}
+    within IMPLAUSIBLE_CENTS of the key played ({index: semitones from the
+    written pitch} for notes played wrong)."""
+    return {i: c for i, c in sounded.items()
+            if abs(c - 100 * played_steps.get(i, 0)) <= IMPLAUSIBLE_CENTS}
