@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "base/arith.h"
+#include "editor/listening/audioinput.h"
 #include "editor/listening/clicktrack.h"
 #include "model/preferencesfile.h"
 #include "ui_frmrecord.h"
@@ -19,47 +20,6 @@ namespace {
 constexpr int kMeterMs = 50;
 constexpr double kMeterFloorDb = -60;
 constexpr int kClickRate = 48000;
-
-// Where QAudioSource writes the take: straight into the buffer, so every
-// block the device delivers is kept.
-class RecordingSink : public QIODevice {
-public:
-    explicit RecordingSink(RecordingBuffer& buffer) : buffer_(buffer) {}
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        buffer_.Append(data, static_cast<std::size_t>(size));
-        return size;
-    }
-
-private:
-    RecordingBuffer& buffer_;
-};
-
-RecordingSampleFormat SampleFormatOf(QAudioFormat::SampleFormat format) {
-    switch (format) {
-        case QAudioFormat::UInt8:
-            return RecordingSampleFormat::UInt8;
-        case QAudioFormat::Int32:
-            return RecordingSampleFormat::Int32;
-        case QAudioFormat::Float:
-            return RecordingSampleFormat::Float;
-        default:
-            return RecordingSampleFormat::Int16;
-    }
-}
-
-// The device's own format, with mono or stereo samples of a kind the
-// buffer reads.
-QAudioFormat InputFormat(const QAudioDevice& device) {
-    QAudioFormat format = device.preferredFormat();
-    if (format.sampleFormat() == QAudioFormat::Unknown) format.setSampleFormat(QAudioFormat::Int16);
-    if (format.channelCount() < 1 || format.channelCount() > 2) format.setChannelCount(1);
-    if (format.sampleRate() <= 0) format.setSampleRate(48000);
-    return format;
-}
 
 QString MinutesText(double seconds) {
     const int whole = static_cast<int>(seconds);
@@ -89,13 +49,7 @@ TfrmRecord::~TfrmRecord() {
 }
 
 void TfrmRecord::FillDevices() {
-    const QAudioDevice standard = QMediaDevices::defaultAudioInput();
-    for (const QAudioDevice& device : QMediaDevices::audioInputs()) {
-        ui_->cmbDevice->addItem(device.description(), device.id());
-        if (device.id() == standard.id())
-            ui_->cmbDevice->setCurrentIndex(ui_->cmbDevice->count() - 1);
-    }
-    if (ui_->cmbDevice->count() == 0)
+    if (!FillInputDevices(*ui_->cmbDevice, QByteArray()))
         ui_->lblState->setText(tr("録音に使える入力デバイスがありません。"));
 }
 
@@ -141,20 +95,14 @@ void TfrmRecord::UpdateButtons() {
 void TfrmRecord::StartRecording() {
     if (IsRecording() || ui_->cmbDevice->count() == 0) return;
     SaveSettings();
-    const QByteArray id = ui_->cmbDevice->currentData().toByteArray();
-    QAudioDevice device = QMediaDevices::defaultAudioInput();
-    for (const QAudioDevice& d : QMediaDevices::audioInputs())
-        if (d.id() == id) device = d;
+    const QAudioDevice device = InputDeviceById(ui_->cmbDevice->currentData().toByteArray());
     const QAudioFormat format = InputFormat(device);
     const bool clicks = ui_->chkCountIn->isChecked() || ui_->chkMetronome->isChecked();
     clickTempo_ = clicks ? ui_->edtTempo->value() : 0;
     const int countIn = ui_->chkCountIn->isChecked() ? ui_->edtCountIn->value() : 0;
     const ClickPlan plan{format.sampleRate(), static_cast<double>(ui_->edtTempo->value()), countIn,
                          false};
-    buffer_ = std::make_unique<RecordingBuffer>(
-        RecordingFormat{SampleFormatOf(format.sampleFormat()), format.channelCount(),
-                        format.sampleRate()},
-        plan.CountInFrames());
+    buffer_ = std::make_unique<RecordingBuffer>(RecordingFormatOf(format), plan.CountInFrames());
     sink_ = std::make_unique<RecordingSink>(*buffer_);
     sink_->open(QIODevice::WriteOnly);
     source_ = std::make_unique<QAudioSource>(device, format);

@@ -17,8 +17,9 @@ constexpr int kPollMs = 40;
 
 }  // namespace
 
-HearingOutcome HearInBackground(QWidget* parent, const QString& label, const HearingJob& job,
-                                const std::function<void(QProgressDialog&)>& shown) {
+bool RunWithProgress(QWidget* parent, const QString& label,
+                     const std::function<void(const listen::ListenProgress& progress)>& work,
+                     const std::function<void(QProgressDialog&)>& shown) {
     QProgressDialog dialog(label, QCoreApplication::translate("HearingTask", "キャンセル"), 0,
                            kSteps, parent);
     dialog.setObjectName("dlgTranscribeProgress");
@@ -32,14 +33,13 @@ HearingOutcome HearInBackground(QWidget* parent, const QString& label, const Hea
     std::atomic<bool> cancel = dialog.wasCanceled();
     std::atomic<int> done = 0;
     std::atomic<bool> finished = false;
-    HearingOutcome outcome;
     QEventLoop loop;
     std::thread worker([&] {
         const listen::ListenProgress progress{[&](double f) {
             done = static_cast<int>(f * kSteps);
             return !cancel.load();
         }};
-        outcome.melody = job(progress, &outcome.error);
+        work(progress);
         finished = true;
         QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
     });
@@ -53,9 +53,19 @@ HearingOutcome HearInBackground(QWidget* parent, const QString& label, const Hea
     if (!finished) loop.exec();
     worker.join();
     poll.stop();
-    // A cancel pressed while the last block was heard still counts: the user
-    // asked for nothing to change.
-    if (cancel || dialog.wasCanceled()) {
+    return cancel || dialog.wasCanceled();
+}
+
+HearingOutcome HearInBackground(QWidget* parent, const QString& label, const HearingJob& job,
+                                const std::function<void(QProgressDialog&)>& shown) {
+    HearingOutcome outcome;
+    const bool cancelled = RunWithProgress(
+        parent, label,
+        [&](const listen::ListenProgress& progress) {
+            outcome.melody = job(progress, &outcome.error);
+        },
+        shown);
+    if (cancelled) {
         outcome = HearingOutcome();
         outcome.cancelled = true;
     }

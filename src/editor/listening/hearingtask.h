@@ -26,6 +26,14 @@ struct HearingOutcome {
     bool cancelled = false;  // the user cancelled: nothing is to change
 };
 
+// Runs `work` on its own thread while a window-modal progress dialog
+// (objectName "dlgTranscribeProgress", labelled `label`) follows it; its
+// Cancel asks the work to stop through the progress. True when the user
+// cancelled (even while the last step ran): nothing is to change.
+bool RunWithProgress(QWidget* parent, const QString& label,
+                     const std::function<void(const listen::ListenProgress& progress)>& work,
+                     const std::function<void(QProgressDialog&)>& shown = {});
+
 // Runs `job` on its own thread; the progress dialog (objectName
 // "dlgTranscribeProgress", labelled `label`) follows it and its Cancel stops
 // it. `shown` is called once the dialog exists (tests press Cancel there).

@@ -83,6 +83,12 @@ double RecordingBuffer::SecondsKept() const {
     return static_cast<double>(samples_.size()) / std::max(format_.rate, 1);
 }
 
+std::vector<float> RecordingBuffer::TakeSamples() {
+    std::vector<float> taken;
+    taken.swap(samples_);
+    return taken;
+}
+
 float RecordingBuffer::TakePeak() {
     const float peak = peak_;
     peak_ = 0;

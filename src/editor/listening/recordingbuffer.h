@@ -30,6 +30,9 @@ public:
     void Append(const char* bytes, std::size_t count);
 
     const std::vector<float>& Samples() const { return samples_; }
+    // Hands the samples kept so far on and keeps none (a reader that only
+    // looks at the latest sound, such as the tuner).
+    std::vector<float> TakeSamples();
     const RecordingFormat& Format() const { return format_; }
     // Frames received so far, the skipped ones included.
     std::int64_t FramesReceived() const { return received_; }

@@ -36,6 +36,7 @@
 #include "editor/pageview/toolpalette.h"
 #include "editor/platform/recoverycontroller.h"
 #include "editor/platform/translatedtext.h"
+#include "editor/practice/practicecommands.h"
 #include "model/preferencesfile.h"
 #include "model/readerlimits.h"
 #include "model/scorefile.h"
@@ -408,6 +409,7 @@ void TfrmMain::InstallCommandFamilies() {
     InstallPlaybackCommands(context);
     InstallMusicXmlCommands(context);
     InstallTranscribeCommands(context);
+    InstallPracticeCommands(context);
 }
 
 void TfrmMain::BindHandlers() {

@@ -2,6 +2,7 @@
 // The main window's keyboard entry and the link between the palette and the
 // page view: keys reach the window before its controls, typed characters
 // choose tools by the key map, the rest goes to the page view.
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -23,9 +24,11 @@ namespace sorvel {
 
 namespace {
 
-// Widgets where typing means text, not notes.
+// Widgets where typing means text, not notes, and lists beside the page,
+// whose keys move in the list (Escape included).
 bool TakesText(const QWidget* widget) {
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+           qobject_cast<const QAbstractItemView*>(widget) ||
            qobject_cast<const QAbstractSpinBox*>(widget) ||
            (qobject_cast<const QComboBox*>(widget) &&
             static_cast<const QComboBox*>(widget)->isEditable());

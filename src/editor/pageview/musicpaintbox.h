@@ -158,6 +158,9 @@ public:
     // Called after a click on the page placed `tool` as one undo step that
     // left undo state `before`.
     std::function<void(TContentKind tool, long before)> onToolPlaced;
+    // Draws over the shown page, in page units, what is shown with the page
+    // but is not part of the book (a checked take's marks).
+    std::function<void(QPainter& painter, const TMusicSheet& page)> pageOverlay;
 
     // ---- mouse and keys (positions in page units) ----
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);

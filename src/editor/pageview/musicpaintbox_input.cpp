@@ -414,6 +414,7 @@ void TMusicPaintBox::PaintOverlays(QPainter& painter, const QRect& exposed) {
         const int w = canvas.TextWidth(toolGlyph_), h = canvas.TextHeight(toolGlyph_);
         canvas.TextOut(cursor_.x - w / 2, cursor_.y - h / 2, toolGlyph_);
     }
+    if (pageOverlay && page_) pageOverlay(painter, *page_);
     painter.restore();
 }
 
