@@ -411,6 +411,18 @@ The help contents page is the following file. Please open it in your browser.
         <source>録音して採譜(&amp;R)...</source>
         <translation>Record and Trans&amp;cribe...</translation>
     </message>
+    <message>
+        <source>チューナー(&amp;U)...</source>
+        <translation>T&amp;uner...</translation>
+    </message>
+    <message>
+        <source>録音と照らし合わせる(&amp;C)...</source>
+        <translation>&amp;Check a Recording...</translation>
+    </message>
+    <message>
+        <source>照らし合わせた結果を消す(&amp;E)</source>
+        <translation>Cl&amp;ear Check Results</translation>
+    </message>
 </context>
 <context>
     <name>NewBookDialog</name>
@@ -1919,6 +1931,64 @@ The help contents page is the following file. Please open it in your browser.
     </message>
 </context>
 <context>
+    <name>sorvel::CheckCommands</name>
+    <message>
+        <source>ブック全体</source>
+        <translation>Whole book</translation>
+    </message>
+    <message>
+        <source>%1 ページだけ</source>
+        <translation>Page %1 only</translation>
+    </message>
+    <message>
+        <source>録音と照らし合わせる</source>
+        <translation>Check a Recording</translation>
+    </message>
+    <message>
+        <source>録音に入っているのは:</source>
+        <translation>The recording holds:</translation>
+    </message>
+    <message>
+        <source>録音を楽譜と照らし合わせています…</source>
+        <translation>Checking the recording against the score…</translation>
+    </message>
+    <message>
+        <source>照らし合わせました: ±10 セント以内 %1、±25 セント以内 %2、それより外れた音 %3、抜けた音 %4</source>
+        <translation>Checked: %1 within ±10 cents, %2 within ±25 cents, %3 further off, %4 missed</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::CheckListDock</name>
+    <message>
+        <source>照らし合わせた結果</source>
+        <translation>Check results</translation>
+    </message>
+    <message>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>小節</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>音</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>セント</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>タイミング (ms)</source>
+        <translation>Timing (ms)</translation>
+    </message>
+    <message>
+        <source>抜け</source>
+        <translation>Missed</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::EditorDocument</name>
     <message>
         <source>%1
@@ -2868,6 +2938,37 @@ Everything other than printing works as usual.</translation>
     </message>
 </context>
 <context>
+    <name>sorvel::TfrmTuner</name>
+    <message>
+        <source>チューナー</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>入力デバイス(&amp;I):</source>
+        <translation>&amp;Input device:</translation>
+    </message>
+    <message>
+        <source>基準音 A4(&amp;A):</source>
+        <translation>Reference &amp;A4:</translation>
+    </message>
+    <message>
+        <source>入力デバイスがありません。マイクをつなぐと使えます。</source>
+        <translation>No input device. Connect a microphone to use the tuner.</translation>
+    </message>
+    <message>
+        <source>入力デバイスから音を受け取れません。デバイスを確かめてください。</source>
+        <translation>No sound comes from the input device. Please check the device.</translation>
+    </message>
+    <message>
+        <source>内弦</source>
+        <translation>Inner string</translation>
+    </message>
+    <message>
+        <source>外弦</source>
+        <translation>Outer string</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::TfrmVersionInfo</name>
     <message>
         <source>ソルベル</source>
@@ -3253,6 +3354,13 @@ Everything other than printing works as usual.</translation>
     </message>
 </context>
 <context>
+    <name>sorvel::TunerGauge</name>
+    <message>
+        <source>%1 セント</source>
+        <translation>%1 cents</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::app</name>
     <message>
         <source>%1: %2</source>
@@ -3460,7 +3568,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>ブックを弾いた録音を楽譜と照らし合わせ、音符ごとの音程のずれ（セント）と拍とのずれ（ミリ秒）を CSV に書き出します。テンポは奏者のままでかまいません。</source>
-        <translation>Checks a recording of the book against the score and writes each note's pitch deviation (cents) and timing against the beat (ms) as CSV. The player may keep their own tempo.</translation>
+        <translation>Checks a recording of the book against the score and writes each note&apos;s pitch deviation (cents) and timing against the beat (ms) as CSV. The player may keep their own tempo.</translation>
     </message>
     <message>
         <source>書き出すページ（1 から数えます）。演奏するコマンドでは、そのページを含む曲です。--intonation では録音がそのページだけを弾いたものです（既定はブック全体）。</source>
@@ -3472,7 +3580,7 @@ Everything other than printing works as usual.</translation>
     </message>
     <message>
         <source>楽譜の %1 音のうち %2 音が録音にありました。</source>
-        <translation>%2 of the score's %1 notes were found in the recording.</translation>
+        <translation>%2 of the score&apos;s %1 notes were found in the recording.</translation>
     </message>
 </context>
 <context>

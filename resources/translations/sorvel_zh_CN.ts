@@ -411,6 +411,18 @@
         <source>録音して採譜(&amp;R)...</source>
         <translation>录音并记谱(&amp;C)...</translation>
     </message>
+    <message>
+        <source>チューナー(&amp;U)...</source>
+        <translation>调音器(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>録音と照らし合わせる(&amp;C)...</source>
+        <translation>对照录音检查(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>照らし合わせた結果を消す(&amp;E)</source>
+        <translation>清除对照结果(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>NewBookDialog</name>
@@ -1919,6 +1931,64 @@
     </message>
 </context>
 <context>
+    <name>sorvel::CheckCommands</name>
+    <message>
+        <source>ブック全体</source>
+        <translation>整本曲集</translation>
+    </message>
+    <message>
+        <source>%1 ページだけ</source>
+        <translation>仅第 %1 页</translation>
+    </message>
+    <message>
+        <source>録音と照らし合わせる</source>
+        <translation>对照录音检查</translation>
+    </message>
+    <message>
+        <source>録音に入っているのは:</source>
+        <translation>录音内容:</translation>
+    </message>
+    <message>
+        <source>録音を楽譜と照らし合わせています…</source>
+        <translation>正在将录音与乐谱对照…</translation>
+    </message>
+    <message>
+        <source>照らし合わせました: ±10 セント以内 %1、±25 セント以内 %2、それより外れた音 %3、抜けた音 %4</source>
+        <translation>对照完成：±10 音分以内 %1，±25 音分以内 %2，偏差更大 %3，漏奏 %4</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::CheckListDock</name>
+    <message>
+        <source>照らし合わせた結果</source>
+        <translation>对照结果</translation>
+    </message>
+    <message>
+        <source>ページ</source>
+        <translation>页</translation>
+    </message>
+    <message>
+        <source>小節</source>
+        <translation>小节</translation>
+    </message>
+    <message>
+        <source>音</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>セント</source>
+        <translation>音分</translation>
+    </message>
+    <message>
+        <source>タイミング (ms)</source>
+        <translation>节奏偏差 (ms)</translation>
+    </message>
+    <message>
+        <source>抜け</source>
+        <translation>漏奏</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::EditorDocument</name>
     <message>
         <source>%1
@@ -2868,6 +2938,37 @@
     </message>
 </context>
 <context>
+    <name>sorvel::TfrmTuner</name>
+    <message>
+        <source>チューナー</source>
+        <translation>调音器</translation>
+    </message>
+    <message>
+        <source>入力デバイス(&amp;I):</source>
+        <translation>输入设备(&amp;I):</translation>
+    </message>
+    <message>
+        <source>基準音 A4(&amp;A):</source>
+        <translation>标准音 A4(&amp;A):</translation>
+    </message>
+    <message>
+        <source>入力デバイスがありません。マイクをつなぐと使えます。</source>
+        <translation>没有输入设备。连接麦克风后即可使用。</translation>
+    </message>
+    <message>
+        <source>入力デバイスから音を受け取れません。デバイスを確かめてください。</source>
+        <translation>无法从输入设备接收声音，请检查设备。</translation>
+    </message>
+    <message>
+        <source>内弦</source>
+        <translation>内弦</translation>
+    </message>
+    <message>
+        <source>外弦</source>
+        <translation>外弦</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::TfrmVersionInfo</name>
     <message>
         <source>ソルベル</source>
@@ -3250,6 +3351,13 @@
     <message>
         <source>ほかに確かめたい音のあるページ: %1</source>
         <translation>其他有需要确认的音的页：%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TunerGauge</name>
+    <message>
+        <source>%1 セント</source>
+        <translation>%1 音分</translation>
     </message>
 </context>
 <context>

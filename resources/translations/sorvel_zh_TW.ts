@@ -411,6 +411,18 @@
         <source>録音して採譜(&amp;R)...</source>
         <translation>錄音並記譜(&amp;C)...</translation>
     </message>
+    <message>
+        <source>チューナー(&amp;U)...</source>
+        <translation>調音器(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>録音と照らし合わせる(&amp;C)...</source>
+        <translation>對照錄音檢查(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>照らし合わせた結果を消す(&amp;E)</source>
+        <translation>清除對照結果(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>NewBookDialog</name>
@@ -1919,6 +1931,64 @@
     </message>
 </context>
 <context>
+    <name>sorvel::CheckCommands</name>
+    <message>
+        <source>ブック全体</source>
+        <translation>整本曲集</translation>
+    </message>
+    <message>
+        <source>%1 ページだけ</source>
+        <translation>僅第 %1 頁</translation>
+    </message>
+    <message>
+        <source>録音と照らし合わせる</source>
+        <translation>對照錄音檢查</translation>
+    </message>
+    <message>
+        <source>録音に入っているのは:</source>
+        <translation>錄音內容:</translation>
+    </message>
+    <message>
+        <source>録音を楽譜と照らし合わせています…</source>
+        <translation>正在將錄音與樂譜對照…</translation>
+    </message>
+    <message>
+        <source>照らし合わせました: ±10 セント以内 %1、±25 セント以内 %2、それより外れた音 %3、抜けた音 %4</source>
+        <translation>對照完成：±10 音分以內 %1，±25 音分以內 %2，偏差更大 %3，漏奏 %4</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::CheckListDock</name>
+    <message>
+        <source>照らし合わせた結果</source>
+        <translation>對照結果</translation>
+    </message>
+    <message>
+        <source>ページ</source>
+        <translation>頁</translation>
+    </message>
+    <message>
+        <source>小節</source>
+        <translation>小節</translation>
+    </message>
+    <message>
+        <source>音</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>セント</source>
+        <translation>音分</translation>
+    </message>
+    <message>
+        <source>タイミング (ms)</source>
+        <translation>節奏偏差 (ms)</translation>
+    </message>
+    <message>
+        <source>抜け</source>
+        <translation>漏奏</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::EditorDocument</name>
     <message>
         <source>%1
@@ -2868,6 +2938,37 @@
     </message>
 </context>
 <context>
+    <name>sorvel::TfrmTuner</name>
+    <message>
+        <source>チューナー</source>
+        <translation>調音器</translation>
+    </message>
+    <message>
+        <source>入力デバイス(&amp;I):</source>
+        <translation>輸入裝置(&amp;I):</translation>
+    </message>
+    <message>
+        <source>基準音 A4(&amp;A):</source>
+        <translation>標準音 A4(&amp;A):</translation>
+    </message>
+    <message>
+        <source>入力デバイスがありません。マイクをつなぐと使えます。</source>
+        <translation>沒有輸入裝置。連接麥克風後即可使用。</translation>
+    </message>
+    <message>
+        <source>入力デバイスから音を受け取れません。デバイスを確かめてください。</source>
+        <translation>無法從輸入裝置接收聲音，請檢查裝置。</translation>
+    </message>
+    <message>
+        <source>内弦</source>
+        <translation>內弦</translation>
+    </message>
+    <message>
+        <source>外弦</source>
+        <translation>外弦</translation>
+    </message>
+</context>
+<context>
     <name>sorvel::TfrmVersionInfo</name>
     <message>
         <source>ソルベル</source>
@@ -3250,6 +3351,13 @@
     <message>
         <source>ほかに確かめたい音のあるページ: %1</source>
         <translation>其他有需要確認的音的頁：%1</translation>
+    </message>
+</context>
+<context>
+    <name>sorvel::TunerGauge</name>
+    <message>
+        <source>%1 セント</source>
+        <translation>%1 音分</translation>
     </message>
 </context>
 <context>
