@@ -1,31 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's file commands: new book, open, reopen, save, save as,
-// dropped files, undo and redo, help and the about box.
-#include <QApplication>
+#include "editor/mainwindow/filecommands.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QScrollArea>
+#include <QMimeData>
 #include <QStandardPaths>
+#include <QUrl>
 #include <filesystem>
 
 #include "edit/newbooksetup.h"
-#include "edit/pageoperations.h"
 #include "editor/dialogs/dialogfolder.h"
 #include "editor/dialogs/editoroptions.h"
-#include "editor/dialogs/frmversioninfo.h"
-#include "editor/mainwindow/frmmain.h"
+#include "editor/document/editordocument.h"
+#include "editor/mainwindow/booknames.h"
 #include "editor/mainwindow/recentfiles.h"
 #include "editor/mainwindow/waitcursor.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
-#include "editor/pageview/toolpalette.h"
-#include "editor/platform/helpopener.h"
 #include "editor/platform/recoverycontroller.h"
 #include "editor/platform/translatedtext.h"
 #include "model/musicbook.h"
-#include "model/musicsheet.h"
 #include "model/preferencesfile.h"
 #include "model/scorefile.h"
 
@@ -53,203 +47,191 @@ std::string NativePath(const QString& path) {
 
 }  // namespace
 
-bool TfrmMain::SavePrompt() {
-    if (!document_->IsModified()) return true;
-    switch (options_.dialogs.askSaveChanges(this)) {
+FileCommands::FileCommands(const EditorContext& ctx, std::string executablePath, QMenu& recentMenu)
+    : QObject(ctx.shell.Window()),
+      ctx_(ctx),
+      executablePath_(std::move(executablePath)),
+      recentMenu_(recentMenu) {
+    setObjectName("FileCommands");
+}
+
+FileCommands::~FileCommands() = default;
+
+FileCommands* FileCommands::Of(QWidget& window) {
+    return window.findChild<FileCommands*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+bool FileCommands::SavePrompt() {
+    if (!ctx_.document.IsModified()) return true;
+    switch (ctx_.shell.Dialogs().askSaveChanges(ctx_.shell.Window())) {
         case SaveAnswer::Cancel:
             return false;
         case SaveAnswer::Yes:
             Save();
-            return !document_->IsModified();
+            return !ctx_.document.IsModified();
         case SaveAnswer::No:
             return true;
     }
     return false;
 }
 
-void TfrmMain::BookReplaced() {
-    // A new book's page has new bar lines: no tool stays chosen over it.
-    pcTool_->PressNoTool();
-    rhythm_.reset();  // its runs name items of the old book
-    pageNo_ = 1;
-    ShowCurrentPage();
-    ResetScroll();
-    view_->HideKeyCursor();
-    ScheduleUpdate();
-}
-
-void TfrmMain::NewBook() {
+void FileCommands::NewBook() {
     if (!SavePrompt()) return;
-    if (!EditorOptionOn(settingsPath_, kNewBookDialogOption)) {
-        document_->ReplaceWithNewBook();
+    if (!EditorOptionOn(ctx_.shell.SettingsPath(), kNewBookDialogOption)) {
+        ctx_.document.ReplaceWithNewBook();
         return;
     }
-    const std::optional<NewBookSetup> setup = options_.dialogs.askNewBook(this);
+    const std::optional<NewBookSetup> setup = ctx_.shell.Dialogs().askNewBook(ctx_.shell.Window());
     if (!setup) return;
     PagePoint start;
-    document_->ReplaceWithNewBook(
+    ctx_.document.ReplaceWithNewBook(
         [&](TWorkspace& ws) { start = SetUpNewBook(*ws.book, *setup, ws.layout, ws.glyphs); });
     // Typing (and rhythm entry) starts at once where the first note goes.
-    view_->ShowKeyCursor(start.x, start.y);
-    pbScore1_->setFocus();
+    ctx_.view.ShowKeyCursor(start.x, start.y);
+    ctx_.shell.PaintBox().setFocus();
 }
 
-void TfrmMain::Open() {
+void FileCommands::Open() {
     if (!SavePrompt()) return;
-    const QString path = options_.dialogs.askOpenPath(this, DialogFolder());
+    const QString path = ctx_.shell.Dialogs().askOpenPath(ctx_.shell.Window(), DialogFolder());
     if (path.isEmpty()) return;
     UseDialogFolder(path);
     OpenPath(path);
 }
 
-bool TfrmMain::OpenPath(const QString& path) {
+bool FileCommands::OpenPath(const QString& path) {
     return OpenNativePath(NativePath(path));
 }
 
-bool TfrmMain::OpenNativePath(const std::string& given) {
+bool FileCommands::OpenNativePath(const std::string& given) {
     const std::string path = AbsolutePath(given);
     ReadResult result;
     {
         WaitCursor wait;
-        result = ReadScoreFile(path, Workspace().env);
+        result = ReadScoreFile(path, ctx_.document.Workspace().env);
     }
     if (result.status != ReadStatus::Ok) {
         // The open book, its name and the folder stay as they were. A file
         // that is not a score at all is passed over without a word.
         if (result.status != ReadStatus::NotAScore) {
-            options_.dialogs.showError(this, Translated(result.message));
+            ctx_.shell.Dialogs().showError(ctx_.shell.Window(), Translated(result.message));
         }
         return false;
     }
-    document_->ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Opened,
-                           result.stamp);
-    Workspace().prefs.InitialDir = FolderOf(path);
-    EnterRecentFile(Workspace().prefs.RecentFiles, path);
-    RebuildRecentMenu();
+    ctx_.document.ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Opened,
+                              result.stamp);
+    EnterRecent(path);
     if (recovery_) recovery_->Discard();
-    ScheduleUpdate();
+    ctx_.shell.ScheduleUpdate();
     return true;
 }
 
-void TfrmMain::ReopenRecent(const std::string& path) {
+void FileCommands::ReopenRecent(const std::string& path) {
     if (!SavePrompt()) return;
     OpenNativePath(path);
 }
 
-bool TfrmMain::WriteBook(const std::string& path) {
+bool FileCommands::WriteBook(const std::string& path) {
+    QWidget* window = ctx_.shell.Window();
     // Another editor or program wrote the file since we read or saved it:
     // saving over it would lose that work without a word.
-    if (path == document_->FilePath() && document_->FileChangedOnDisk() &&
-        !options_.dialogs.askYesNo(this, Translated(ChangedOnDiskQuestion(path)))) {
+    if (path == ctx_.document.FilePath() && ctx_.document.FileChangedOnDisk() &&
+        !ctx_.shell.Dialogs().askYesNo(window, Translated(ChangedOnDiskQuestion(path)))) {
         return false;
     }
     SaveResult result;
     {
         WaitCursor wait;
-        result = SaveScoreFile(Book(), path);
+        result = SaveScoreFile(ctx_.document.Book(), path);
     }
     if (!result.ok) {
         // The book stays marked unsaved, so nothing is lost by a failed write.
         QString text = Translated(result.message);
         if (!result.detail.empty()) text += "\n" + QString::fromStdString(result.detail);
-        options_.dialogs.showError(this, text);
+        ctx_.shell.Dialogs().showError(window, text);
         return false;
     }
-    document_->MarkSaved(path, result.stamp);
+    ctx_.document.MarkSaved(path, result.stamp);
     if (recovery_) recovery_->Discard();
     return true;
 }
 
-bool TfrmMain::Save() {
-    if (!document_->HasFile()) return SaveAs();
-    return WriteBook(document_->FilePath());
+bool FileCommands::Save() {
+    if (!ctx_.document.HasFile()) return SaveAs();
+    return WriteBook(ctx_.document.FilePath());
 }
 
-bool TfrmMain::SaveAs() {
-    const QString chosen =
-        options_.dialogs.askSavePath(this, DialogFolder(), document_->ProposedName());
+bool FileCommands::SaveAs() {
+    const QString chosen = ctx_.shell.Dialogs().askSavePath(ctx_.shell.Window(), DialogFolder(),
+                                                            ctx_.document.ProposedName());
     if (chosen.isEmpty()) return false;
     UseDialogFolder(chosen);
     const std::string path = AbsolutePath(NativePath(chosen));
     if (!WriteBook(path)) return false;
-    Workspace().prefs.InitialDir = FolderOf(path);
-    EnterRecentFile(Workspace().prefs.RecentFiles, path);
-    RebuildRecentMenu();
-    ScheduleUpdate();
+    EnterRecent(path);
+    ctx_.shell.ScheduleUpdate();
     return true;
 }
 
-QString TfrmMain::DialogFolder() const {
+void FileCommands::EnterRecent(const std::string& path) {
+    Preferences& prefs = ctx_.document.Workspace().prefs;
+    prefs.InitialDir = FolderOf(path);
+    EnterRecentFile(prefs.RecentFiles, path);
+    RebuildRecentMenu();
+}
+
+void FileCommands::RebuildRecentMenu() {
+    recentMenu_.clear();
+    const Preferences& prefs = ctx_.document.Workspace().prefs;
+    for (const std::string& path : prefs.RecentFiles) {
+        const QString caption = QFile::decodeName(path.c_str());
+        QAction* entry = recentMenu_.addAction(caption);
+        // The caption is the path; no ampersand in it may become a mnemonic.
+        entry->setText(QString(caption).replace("&", "&&"));
+        connect(entry, &QAction::triggered, this, [this, path] { ReopenRecent(path); });
+    }
+    recentMenu_.setEnabled(!prefs.RecentFiles.empty());
+}
+
+QString FileCommands::DialogFolder() const {
     DialogFolderPlaces places;
-    places.settingsPath = settingsPath_;
-    places.initialDir = QFile::decodeName(document_->Workspace().prefs.InitialDir.c_str());
-    places.programFolder = QFile::decodeName(ExecutableFolder(options_.executablePath).c_str());
+    places.settingsPath = ctx_.shell.SettingsPath();
+    places.initialDir = QFile::decodeName(ctx_.document.Workspace().prefs.InitialDir.c_str());
+    places.programFolder = QFile::decodeName(ExecutableFolder(executablePath_).c_str());
     places.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return sorvel::DialogFolder(places);
 }
 
-void TfrmMain::UseDialogFolder(const QString& chosenFile) {
-    RememberDialogFolder(settingsPath_, chosenFile);
+void FileCommands::UseDialogFolder(const QString& chosenFile) {
+    RememberDialogFolder(ctx_.shell.SettingsPath(), chosenFile);
 }
 
-void TfrmMain::DropFiles(const QStringList& paths) {
+void FileCommands::DropFiles(const QStringList& paths) {
     std::vector<std::string> native;
     for (const QString& path : paths) native.push_back(NativePath(path));
     DropNativeFiles(native);
 }
 
-void TfrmMain::DropNativeFiles(const std::vector<std::string>& paths) {
+void FileCommands::DropNativeFiles(const std::vector<std::string>& paths) {
     if (paths.empty()) return;
     if (!SavePrompt()) return;
     if (paths.size() >= 2) {
-        options_.dialogs.showError(this, tr(kMsgDropOneFile));
+        ctx_.shell.Dialogs().showError(ctx_.shell.Window(),
+                                       Translated("sorvel::TfrmMain", kMsgDropOneFile));
         return;
     }
     OpenNativePath(paths.front());
 }
 
-void TfrmMain::Undo() {
-    document_->UndoStep();
-    AfterUndoStep();
-}
-
-void TfrmMain::Redo() {
-    document_->RedoStep();
-    AfterUndoStep();
-}
-
-void TfrmMain::AfterUndoStep() {
-    view_->ClearSelection();
-    view_->SetCurrentItem(nullptr);
-    if (pageNo_ > Book().SheetCount()) pageNo_ = Book().SheetCount();
-    // The page at this number may be another object now (a page inserted or
-    // removed again), and its layout may have changed: take it over anew.
-    view_->SetPage(nullptr);
-    ShowCurrentPage();
-    RhythmCursorAfterUndo();
-    ScheduleUpdate();
-}
-
-void TfrmMain::ShowHelp() {
-    OpenHelp(
-        this, DesktopOpener(),
-        [this](const QString& message) { options_.dialogs.showError(this, message); },
-        QString::fromStdString(options_.language));
-}
-
-void TfrmMain::ShowAbout() {
-    TfrmVersionInfo about(this);
-    about.exec();
-}
-
-void TfrmMain::OfferRecovery() {
+void FileCommands::OfferRecovery() {
     if (!recovery_) return;
+    QWidget* window = ctx_.shell.Window();
     while (const std::optional<RecoveryController::Restore> restore =
-               recovery_->OfferRestore(this)) {
-        ReadResult result = ReadScoreFile(restore->copyPath, Workspace().env);
+               recovery_->OfferRestore(window)) {
+        ReadResult result = ReadScoreFile(restore->copyPath, ctx_.document.Workspace().env);
         if (result.status != ReadStatus::Ok) {
             // Set aside once, with the reader's word; the next copy is offered.
-            recovery_->RefuseRestore(this, *restore, Translated(result.message));
+            recovery_->RefuseRestore(window, *restore, Translated(result.message));
             continue;
         }
         // What was restored has never been saved. A book that had no file
@@ -257,11 +239,36 @@ void TfrmMain::OfferRecovery() {
         // for a name instead of writing a file called "無題".
         const std::string path =
             restore->originalPath == kUntitled ? std::string() : restore->originalPath;
-        document_->ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Unsaved);
+        ctx_.document.ReplaceBook(std::move(result.book), path, EditorDocument::Origin::Unsaved);
         recovery_->FinishRestore(*restore);
-        ShowStatus(tr("前回保存されなかった変更を復元しました。"));
+        ctx_.shell.ShowStatus(QCoreApplication::translate(
+            "sorvel::TfrmMain", "前回保存されなかった変更を復元しました。"));
         return;
     }
+}
+
+std::vector<std::string> DroppedLocalFiles(const QMimeData& data) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : data.urls()) {
+        // The path's own bytes, percent-decoded: names that are not UTF-8
+        // keep them, where toLocalFile() would replace them.
+        if (url.isLocalFile()) {
+            paths.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
+                                .toStdString());
+        }
+    }
+    return paths;
+}
+
+FileCommands* InstallFileCommands(const EditorContext& ctx, std::string executablePath,
+                                  QMenu& recentMenu) {
+    auto* commands = new FileCommands(ctx, std::move(executablePath), recentMenu);
+    ctx.shell.BindCommand("actNewBook", [commands] { commands->NewBook(); });
+    ctx.shell.BindCommand("actOpen", [commands] { commands->Open(); });
+    ctx.shell.BindCommand("actSave", [commands] { commands->Save(); });
+    ctx.shell.BindCommand("actSaveAs", [commands] { commands->SaveAs(); });
+    commands->RebuildRecentMenu();
+    return commands;
 }
 
 }  // namespace sorvel

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's keyboard entry and the link between the palette and the
-// page view: keys reach the window before its controls, typed characters
-// choose tools by the key map, the rest goes to the page view.
+#include "editor/mainwindow/keycommands.h"
+
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -11,7 +11,8 @@
 #include <optional>
 
 #include "editor/dialogs/itemdialogs.h"
-#include "editor/mainwindow/frmmain.h"
+#include "editor/document/editordocument.h"
+#include "editor/mainwindow/rhythmcommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/pageview/scrollintoview.h"
@@ -33,84 +34,98 @@ bool TakesText(const QWidget* widget) {
 
 }  // namespace
 
-void TfrmMain::ConnectPaletteAndView() {
-    connect(pcTool_, &ToolPalette::toolChosen, this,
+KeyCommands::KeyCommands(const EditorContext& ctx, RhythmCommands& rhythm)
+    : QObject(ctx.shell.Window()), ctx_(ctx), rhythm_(rhythm) {
+    setObjectName("KeyCommands");
+}
+
+KeyCommands::~KeyCommands() = default;
+
+KeyCommands* KeyCommands::Of(QWidget& window) {
+    return window.findChild<KeyCommands*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void KeyCommands::ConnectPaletteAndView() {
+    connect(&ctx_.shell.Palette(), &ToolPalette::toolChosen, this,
             [this](TContentKind tool, const std::string& glyph) {
-                view_->SetTool(tool);
-                view_->SetToolGlyph(glyph);
+                ctx_.view.SetTool(tool);
+                ctx_.view.SetToolGlyph(glyph);
             });
-    connect(pcTool_, &ToolPalette::pseudoKey, this,
-            [this](int key) { view_->Key(key, Qt::NoModifier); });
-    view_->onPageClickEnded = [this] { pcTool_->PageClickEnded(); };
-    view_->onEditItem = [this](TMusicItem& item) {
-        const bool changed = EditItemProperties(Context(), item);
-        ScheduleUpdate();
+    connect(&ctx_.shell.Palette(), &ToolPalette::pseudoKey, this,
+            [this](int key) { ctx_.view.Key(key, Qt::NoModifier); });
+    ctx_.view.onPageClickEnded = [this] { ctx_.shell.Palette().PageClickEnded(); };
+    ctx_.view.onEditItem = [this](TMusicItem& item) {
+        const bool changed = EditItemProperties(ctx_, item);
+        ctx_.shell.ScheduleUpdate();
         return changed;
     };
-    view_->onStateChanged = [this] { ScheduleUpdate(); };
-    view_->onStatus = [this](const std::string& text) { ShowStatus(QString::fromStdString(text)); };
-    view_->onScrollToCursor = [this](CursorPos cursor) {
+    ctx_.view.onStateChanged = [this] { ctx_.shell.ScheduleUpdate(); };
+    ctx_.view.onStatus = [this](const std::string& text) {
+        ctx_.shell.ShowStatus(QString::fromStdString(text));
+    };
+    ctx_.view.onScrollToCursor = [this](CursorPos cursor) {
         // Scroll positions are in widget pixels; the layout works in page units.
-        const qreal scale = pbScore1_->Scale();
+        const qreal scale = ctx_.shell.PaintBox().Scale();
         const int y = qRound(cursor.y * scale);
-        const int interval = qRound(Workspace().layout.RowInterval * scale);
-        ScrollRowIntoView(*sbScore1_, y, interval, RowReveal::kNearestEdge);
+        const int interval = qRound(ctx_.document.Workspace().layout.RowInterval * scale);
+        ScrollRowIntoView(ctx_.shell.ScoreArea(), y, interval, RowReveal::kNearestEdge);
     };
     qApp->installEventFilter(this);
 }
 
-void TfrmMain::ToggleKeyCursor() {
-    if (view_->KeyCursorShown()) {
-        view_->HideKeyCursor();
+void KeyCommands::ToggleKeyCursor() {
+    if (ctx_.view.KeyCursorShown()) {
+        ctx_.view.HideKeyCursor();
         return;
     }
-    PageLayout layout(Workspace().layout);
-    view_->ShowKeyCursor(layout.FirstX(), layout.FirstY());
-    pbScore1_->setFocus();
+    PageLayout layout(ctx_.document.Workspace().layout);
+    ctx_.view.ShowKeyCursor(layout.FirstX(), layout.FirstY());
+    ctx_.shell.PaintBox().setFocus();
 }
 
-bool TfrmMain::KeyPress(QChar typed) {
+bool KeyCommands::KeyPress(QChar typed) {
     const char key = static_cast<char>(typed.toLower().toLatin1());
     if (key == 0) return false;
-    if (RhythmKey(key)) return true;
+    if (rhythm_.Key(key)) return true;
     if (const char code = AccidentalOfKey(key)) {
         // The palette's accidental of that code, typed.
-        view_->SetTool(ckNone);
-        view_->TypeAccidental(code);
-        ScheduleUpdate();
+        ctx_.view.SetTool(ckNone);
+        ctx_.view.TypeAccidental(code);
+        ctx_.shell.ScheduleUpdate();
         return true;
     }
     const std::optional<TypedTool> chosen =
-        ToolPalette::ToolOfTypedKey(key, Workspace().prefs.IsFingerNo00);
+        ToolPalette::ToolOfTypedKey(key, ctx_.document.Workspace().prefs.IsFingerNo00);
     if (key != 'p' && !chosen) return false;
     // Every key of the map drops the tool first, P as well.
-    view_->SetTool(ckNone);
+    ctx_.view.SetTool(ckNone);
     if (key == 'p') {
         // Playback answers P; until it is there the key does nothing more.
-        if (QAction* play = Action("actPlayStop"); play && play->isEnabled()) play->trigger();
+        if (QAction* play = ctx_.shell.Action("actPlayStop"); play && play->isEnabled())
+            play->trigger();
         return true;
     }
     if (chosen->pseudoKey != 0) {
-        view_->Key(chosen->pseudoKey, Qt::NoModifier);
+        ctx_.view.Key(chosen->pseudoKey, Qt::NoModifier);
     } else {
-        view_->SetTool(chosen->tool);
-        view_->SetToolGlyph(chosen->glyph);
+        ctx_.view.SetTool(chosen->tool);
+        ctx_.view.SetToolGlyph(chosen->glyph);
     }
-    view_->ApplyTypedTool();
-    ScheduleUpdate();
+    ctx_.view.ApplyTypedTool();
+    ctx_.shell.ScheduleUpdate();
     return true;
 }
 
-bool TfrmMain::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+bool KeyCommands::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Escape) {
-        pcTool_->PressNoTool();
+        ctx_.shell.Palette().PressNoTool();
         return true;
     }
     if (key == Qt::Key_Backspace && modifiers == Qt::NoModifier) {
-        if (RhythmBackspace()) return true;
-        if (!view_->KeyCursorShown()) return false;
-        view_->Key(key, modifiers);
-        ScheduleUpdate();
+        if (rhythm_.Backspace()) return true;
+        if (!ctx_.view.KeyCursorShown()) return false;
+        ctx_.view.Key(key, modifiers);
+        ctx_.shell.ScheduleUpdate();
         return true;
     }
     switch (key) {
@@ -119,21 +134,21 @@ bool TfrmMain::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Delete:
-            view_->Key(key, modifiers);
-            ScheduleUpdate();
+            ctx_.view.Key(key, modifiers);
+            ctx_.shell.ScheduleUpdate();
             return true;
         default:
             return false;
     }
 }
 
-bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+bool KeyCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     // Only keys meant for this window, not for a dialog, a menu or a field.
-    if (!widget || widget->window() != this || QApplication::activePopupWidget() ||
+    if (!widget || widget->window() != ctx_.shell.Window() || QApplication::activePopupWidget() ||
         QApplication::activeModalWidget() || TakesText(widget)) {
-        return QMainWindow::eventFilter(watched, event);
+        return QObject::eventFilter(watched, event);
     }
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = keyEvent->modifiers() & ~Qt::KeypadModifier;
@@ -141,7 +156,14 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if ((mods & ~Qt::ShiftModifier) != Qt::NoModifier) return false;  // shortcuts
     const QString text = keyEvent->text();
     if (text.size() == 1 && KeyPress(text.front())) return true;
-    return QMainWindow::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
+}
+
+KeyCommands* InstallKeyCommands(const EditorContext& ctx, RhythmCommands& rhythm) {
+    auto* commands = new KeyCommands(ctx, rhythm);
+    commands->ConnectPaletteAndView();
+    ctx.shell.BindCommand("actDispCursor", [commands] { commands->ToggleKeyCursor(); });
+    return commands;
 }
 
 }  // namespace sorvel

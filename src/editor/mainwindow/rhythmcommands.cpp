@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Rhythm entry in the main window: the checkable Tools entry, the keys that
-// type notes of the current length while the key cursor is shown (with
-// accidentals, grace notes and a bar closed short), the status-bar line with
-// the length of the next note and the grace notes waiting for it, what the
-// entry met (its page shown again, music it begins after or stops at), and
-// the cursor that follows the typed run (also through undo and redo, and
-// after the palette put a mark on it). The bars themselves are filled and
-// laid out by the edit layer's RhythmEntry.
+// The texts of rhythm entry keep the main window's translation context.
+#include "editor/mainwindow/rhythmcommands.h"
+
+#include <QAction>
 #include <QLabel>
 
 #include "edit/notevalues.h"
 #include "editor/dialogs/frmsetinfo.h"
-#include "editor/mainwindow/frmmain.h"
+#include "editor/document/editordocument.h"
 #include "editor/mainwindow/settingscommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/toolpalette.h"
+#include "editor/platform/translatedtext.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/preferencesfile.h"
@@ -23,6 +20,8 @@
 namespace sorvel {
 
 namespace {
+
+constexpr char kWindowContext[] = "sorvel::TfrmMain";
 
 // "4分音符", "付点8分音符", … for a length in ticks.
 QString LengthName(int ticks) {
@@ -39,8 +38,10 @@ QString LengthName(int ticks) {
         {kQuarterTicks / 8, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "32分音符")},
         {kQuarterTicks / 16, QT_TRANSLATE_NOOP("sorvel::TfrmMain", "64分音符")}};
     for (const Name& n : kNames) {
-        if (n.ticks == ticks) return TfrmMain::tr(n.name);
-        if (n.ticks * 3 == ticks * 2) return TfrmMain::tr("付点%1").arg(TfrmMain::tr(n.name));
+        if (n.ticks == ticks) return Translated(kWindowContext, n.name);
+        if (n.ticks * 3 == ticks * 2)
+            return QCoreApplication::translate("sorvel::TfrmMain", "付点%1")
+                .arg(Translated(kWindowContext, n.name));
     }
     return QString::number(ticks);
 }
@@ -51,21 +52,27 @@ QString NoticeText(const RhythmEntry& entry) {
         case EntryNotice::kNone:
             break;
         case EntryNotice::kBackToRun:
-            return TfrmMain::tr("入力中の%1ページに戻りました。").arg(entry.Next().page + 1);
+            return QCoreApplication::translate("sorvel::TfrmMain", "入力中の%1ページに戻りました。")
+                .arg(entry.Next().page + 1);
         case EntryNotice::kAfterMusic:
-            return TfrmMain::tr("音符の後から新しい小節を始めます。");
+            return QCoreApplication::translate("sorvel::TfrmMain",
+                                               "音符の後から新しい小節を始めます。");
         case EntryNotice::kMusicAhead:
-            return TfrmMain::tr("この先には音符があるため、入力できません。");
+            return QCoreApplication::translate("sorvel::TfrmMain",
+                                               "この先には音符があるため、入力できません。");
         case EntryNotice::kPickup:
-            return TfrmMain::tr("弱起の小節を閉じました。次の音符から小節が始まります。");
+            return QCoreApplication::translate(
+                "sorvel::TfrmMain", "弱起の小節を閉じました。次の音符から小節が始まります。");
         case EntryNotice::kShortBar:
-            return TfrmMain::tr("小節を短く閉じました。");
+            return QCoreApplication::translate("sorvel::TfrmMain", "小節を短く閉じました。");
         case EntryNotice::kGraceWaits:
-            return TfrmMain::tr("装飾音の後には、それを付ける音符を入力してください。");
+            return QCoreApplication::translate(
+                "sorvel::TfrmMain", "装飾音の後には、それを付ける音符を入力してください。");
         case EntryNotice::kGraceNoAccidental:
-            return TfrmMain::tr("装飾音には臨時記号を付けられません。");
+            return QCoreApplication::translate("sorvel::TfrmMain",
+                                               "装飾音には臨時記号を付けられません。");
         case EntryNotice::kGraceFull:
-            return TfrmMain::tr("装飾音は４つまでです。");
+            return QCoreApplication::translate("sorvel::TfrmMain", "装飾音は４つまでです。");
     }
     return {};
 }
@@ -132,164 +139,193 @@ bool KeepsTheRun(TContentKind tool) {
 
 }  // namespace
 
-void TfrmMain::InstallRhythmEntry() {
-    BindCommand("actRhythmEntry", [this] { ToggleRhythmEntry(); });
-    // A new book starts with a new entry: its length shows at once.
-    connect(document_.get(), &EditorDocument::bookReplaced, this, [this] { ShowRhythmStatus(); });
-    view_->onToolPlaced = [this](TContentKind tool, long before) {
-        RhythmAfterPalette(tool, before);
-    };
-    if (SettingsCommands* settings = SettingsCommands::Of(*this)) {
+RhythmCommands::RhythmCommands(const EditorContext& ctx) : QObject(ctx.shell.Window()), ctx_(ctx) {
+    setObjectName("RhythmCommands");
+    label_ = new QLabel;
+    label_->setObjectName("lblRhythmEntry");
+    label_->hide();
+    ctx_.shell.AddStatusWidget(label_);
+    // A new book starts with a new entry (the runs name items of the old
+    // one): its length shows at once.
+    connect(&ctx_.document, &EditorDocument::bookReplaced, this, [this] {
+        entry_.reset();
+        ShowEntryStatus();
+    });
+    ctx_.view.onToolPlaced = [this](TContentKind tool, long before) { AfterPalette(tool, before); };
+    if (SettingsCommands* settings = SettingsCommands::Of(*ctx_.shell.Window())) {
         connect(settings, &SettingsCommands::optionsApplied, this, [this] {
-            if (rhythm_) rhythm_->SetNearestOctave(NearestOctaveOption());
+            if (entry_) entry_->SetNearestOctave(NearestOctaveOption());
         });
     }
 }
 
-bool TfrmMain::NearestOctaveOption() const {
-    return ReadPreferenceInt(settingsPath_, kAutoOctaveSection, kAutoOctaveKey, 1) != 0;
+RhythmCommands::~RhythmCommands() = default;
+
+RhythmCommands* RhythmCommands::Of(QWidget& window) {
+    return window.findChild<RhythmCommands*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void TfrmMain::ToggleRhythmEntry() {
-    const bool on = actions_["actRhythmEntry"]->isChecked();
-    view_->SetNearestSlotClicks(on);
-    rhythmLabel_->setVisible(on);
+bool RhythmCommands::On() const {
+    const QAction* action = ctx_.shell.Action("actRhythmEntry");
+    return action && action->isChecked();
+}
+
+bool RhythmCommands::NearestOctaveOption() const {
+    return ReadPreferenceInt(ctx_.shell.SettingsPath(), kAutoOctaveSection, kAutoOctaveKey, 1) != 0;
+}
+
+void RhythmCommands::Toggle() {
+    const bool on = On();
+    ctx_.view.SetNearestSlotClicks(on);
+    label_->setVisible(on);
     // The keys besides the digits, shown once as entry starts and kept on the
     // length shown.
-    const QString keys =
-        tr("x z: オクターブ　c v: 長さ　# b n: 臨時記号　g: 装飾音　/: 小節を閉じる");
-    rhythmLabel_->setToolTip(keys);
-    if (on) ShowStatus(keys);
-    ShowRhythmStatus();
+    const QString keys = QCoreApplication::translate(
+        "sorvel::TfrmMain",
+        "x z: オクターブ　c v: 長さ　# b n: 臨時記号　g: 装飾音　/: 小節を閉じる");
+    label_->setToolTip(keys);
+    if (on) ctx_.shell.ShowStatus(keys);
+    ShowEntryStatus();
 }
 
-RhythmEntry& TfrmMain::Rhythm() {
-    TWorkspace& ws = Workspace();
-    if (!rhythm_) {
-        rhythm_ = std::make_unique<RhythmEntry>(Book(), ws.layout, ws.glyphs);
-        rhythm_->SetNearestOctave(NearestOctaveOption());
+RhythmEntry& RhythmCommands::Entry() {
+    TWorkspace& ws = ctx_.document.Workspace();
+    if (!entry_) {
+        entry_ = std::make_unique<RhythmEntry>(ctx_.document.Book(), ws.layout, ws.glyphs);
+        entry_->SetNearestOctave(NearestOctaveOption());
     }
-    return *rhythm_;
+    return *entry_;
 }
 
-void TfrmMain::ShowRhythmStatus() {
-    const int current = rhythm_ ? rhythm_->CurrentTicks() : kQuarterTicks;
-    const int next = rhythm_ ? rhythm_->NextTicks() : current;
+void RhythmCommands::ShowEntryStatus() {
+    const int current = entry_ ? entry_->CurrentTicks() : kQuarterTicks;
+    const int next = entry_ ? entry_->NextTicks() : current;
     // Right after a dotted note the next note completes it; the current
     // length follows it.
     QString text =
         next != current
-            ? tr("リズム入力: %1（付点の後）→ %2").arg(LengthName(next), LengthName(current))
-            : tr("リズム入力: %1").arg(LengthName(current));
-    if (rhythm_ && (rhythm_->GraceArmed() || !rhythm_->WaitingGraces().empty())) {
-        text += tr("　装飾音 %1").arg(WaitingGraceText(*rhythm_));
+            ? QCoreApplication::translate("sorvel::TfrmMain", "リズム入力: %1（付点の後）→ %2")
+                  .arg(LengthName(next), LengthName(current))
+            : QCoreApplication::translate("sorvel::TfrmMain", "リズム入力: %1")
+                  .arg(LengthName(current));
+    if (entry_ && (entry_->GraceArmed() || !entry_->WaitingGraces().empty())) {
+        text += QCoreApplication::translate("sorvel::TfrmMain", "　装飾音 %1")
+                    .arg(WaitingGraceText(*entry_));
     }
-    rhythmLabel_->setText(text);
+    label_->setText(text);
 }
 
-bool TfrmMain::RhythmKey(char key) {
-    if (!actions_["actRhythmEntry"]->isChecked() || !view_->KeyCursorShown() || !view_->Page()) {
+bool RhythmCommands::Key(char key) {
+    if (!On() || !ctx_.view.KeyCursorShown() || !ctx_.view.Page()) {
         return false;
     }
     if (key >= '0' && key <= '7') {
-        RhythmStep([key](RhythmEntry& e) {
+        Step([key](RhythmEntry& e) {
             return e.GraceArmed() ? e.TypeGrace(key) : e.Type(key) != nullptr;
         });
         return true;
     }
     if (const std::function<bool(RhythmEntry&)> step = StepOfKey(key)) {
-        RhythmStep(step);
+        Step(step);
         return true;
     }
-    return RhythmMarkKey(key);
+    return MarkKey(key);
 }
 
 // The mark keys of the key map put their mark on the note just typed.
-bool TfrmMain::RhythmMarkKey(char key) {
+bool RhythmCommands::MarkKey(char key) {
     const std::optional<TypedTool> chosen =
-        ToolPalette::ToolOfTypedKey(key, Workspace().prefs.IsFingerNo00);
+        ToolPalette::ToolOfTypedKey(key, ctx_.document.Workspace().prefs.IsFingerNo00);
     if (!chosen || chosen->pseudoKey != 0 || chosen->tool == ckNote || chosen->tool == ckBarLine) {
         return false;
     }
-    TUndo& undo = Workspace().undo;
-    RhythmEntry& entry = Rhythm();
-    const CursorPos cursor = view_->KeyCursor();
-    entry.Resume(undo.StateId(), {pageNo_ - 1, cursor.x, cursor.y});
+    TUndo& undo = ctx_.document.Workspace().undo;
+    RhythmEntry& entry = Entry();
+    const CursorPos cursor = ctx_.view.KeyCursor();
+    entry.Resume(undo.StateId(), {ctx_.shell.PageNo() - 1, cursor.x, cursor.y});
     TNote* note = entry.LastNote();
-    view_->SetTool(ckNone);
+    ctx_.view.SetTool(ckNone);
     if (entry.Notice() == EntryNotice::kBackToRun) {
         // The mark goes on the note just typed, on the run's page.
-        ShowPage(entry.Next().page + 1, false);
-        ShowStatus(NoticeText(entry));
+        ctx_.shell.ShowPage(entry.Next().page + 1, false);
+        ctx_.shell.ShowStatus(NoticeText(entry));
     }
-    if (note && &note->Sheet() == view_->Page()) {
-        view_->SetTool(chosen->tool);
-        view_->SetToolGlyph(chosen->glyph);
-        view_->ApplyTypedToolTo(*note);
+    if (note && &note->Sheet() == ctx_.view.Page()) {
+        ctx_.view.SetTool(chosen->tool);
+        ctx_.view.SetToolGlyph(chosen->glyph);
+        ctx_.view.ApplyTypedToolTo(*note);
         entry.Remember(undo.StateId());
     }
-    ScheduleUpdate();
+    ctx_.shell.ScheduleUpdate();
     return true;
 }
 
-bool TfrmMain::RhythmBackspace() {
-    if (!actions_["actRhythmEntry"]->isChecked() || !view_->KeyCursorShown() || !view_->Page()) {
+bool RhythmCommands::Backspace() {
+    if (!On() || !ctx_.view.KeyCursorShown() || !ctx_.view.Page()) {
         return false;
     }
-    RhythmStep([](RhythmEntry& e) { return e.RemoveLast(); });
+    Step([](RhythmEntry& e) { return e.RemoveLast(); });
     return true;
 }
 
-void TfrmMain::RhythmStep(const std::function<bool(RhythmEntry&)>& step) {
-    TUndo& undo = Workspace().undo;
-    RhythmEntry& entry = Rhythm();
-    const CursorPos cursor = view_->KeyCursor();
-    view_->SetTool(ckNone);
-    entry.Resume(undo.StateId(), {pageNo_ - 1, cursor.x, cursor.y});
-    entry.SetEightSize(view_->MarkEightSize());
+void RhythmCommands::Step(const std::function<bool(RhythmEntry&)>& step) {
+    TUndo& undo = ctx_.document.Workspace().undo;
+    RhythmEntry& entry = Entry();
+    const CursorPos cursor = ctx_.view.KeyCursor();
+    ctx_.view.SetTool(ckNone);
+    entry.Resume(undo.StateId(), {ctx_.shell.PageNo() - 1, cursor.x, cursor.y});
+    entry.SetEightSize(ctx_.view.MarkEightSize());
     const long before = undo.StateId();
     bool changed = false;
-    document_->Edit("rhythm entry", [&](Transaction&) { changed = step(entry); });
+    ctx_.document.Edit("rhythm entry", [&](Transaction&) { changed = step(entry); });
     entry.Remember(undo.StateId());
     const EntryPlace next = entry.Next();
-    if (next.page + 1 != pageNo_) ShowPage(next.page + 1, false);
+    if (next.page + 1 != ctx_.shell.PageNo()) ctx_.shell.ShowPage(next.page + 1, false);
     // A page the entry made took the current layout over: the view takes
     // the shown page's layout back.
-    view_->RetakePageSettings();
-    view_->ShowKeyCursor(next.x, next.y);
+    ctx_.view.RetakePageSettings();
+    ctx_.view.ShowKeyCursor(next.x, next.y);
     // Typing runs on down the page: its row stays in sight.
-    if (view_->onScrollToCursor) view_->onScrollToCursor(view_->KeyCursor());
+    if (ctx_.view.onScrollToCursor) ctx_.view.onScrollToCursor(ctx_.view.KeyCursor());
     // The note monitor sounds a note that was typed or changed.
-    if (changed && undo.StateId() != before && view_->onNoteEntered) {
-        if (TNote* note = entry.LastNote()) view_->onNoteEntered(note);
+    if (changed && undo.StateId() != before && ctx_.view.onNoteEntered) {
+        if (TNote* note = entry.LastNote()) ctx_.view.onNoteEntered(note);
     }
-    view_->Redraw();
-    ShowRhythmStatus();
-    if (const QString notice = NoticeText(entry); !notice.isEmpty()) ShowStatus(notice);
-    ScheduleUpdate();
+    ctx_.view.Redraw();
+    ShowEntryStatus();
+    if (const QString notice = NoticeText(entry); !notice.isEmpty()) ctx_.shell.ShowStatus(notice);
+    ctx_.shell.ScheduleUpdate();
 }
 
-void TfrmMain::RhythmCursorAfterUndo() {
-    if (!rhythm_ || !actions_["actRhythmEntry"]->isChecked()) return;
-    const std::optional<EntryPlace> next = rhythm_->NextOf(Workspace().undo.StateId());
-    if (!next || next->page >= Book().SheetCount()) return;
-    if (next->page + 1 != pageNo_) ShowPage(next->page + 1, false);
-    view_->ShowKeyCursor(next->x, next->y);
-    if (view_->onScrollToCursor) view_->onScrollToCursor(view_->KeyCursor());
+void RhythmCommands::CursorAfterUndo() {
+    if (!entry_ || !On()) return;
+    const std::optional<EntryPlace> next = entry_->NextOf(ctx_.document.Workspace().undo.StateId());
+    if (!next || next->page >= ctx_.document.Book().SheetCount()) return;
+    if (next->page + 1 != ctx_.shell.PageNo()) ctx_.shell.ShowPage(next->page + 1, false);
+    ctx_.view.ShowKeyCursor(next->x, next->y);
+    if (ctx_.view.onScrollToCursor) ctx_.view.onScrollToCursor(ctx_.view.KeyCursor());
     // The run goes on as it was in this state: its lengths show again.
-    rhythm_->Resume(Workspace().undo.StateId(), *next);
-    ShowRhythmStatus();
+    entry_->Resume(ctx_.document.Workspace().undo.StateId(), *next);
+    ShowEntryStatus();
 }
 
 // A palette mark or accidental clicked onto the page changes no note's time:
 // the run goes on, and the key cursor goes back to where it goes on (the
 // click had moved it onto the note).
-void TfrmMain::RhythmAfterPalette(TContentKind tool, long before) {
-    if (!rhythm_ || !actions_["actRhythmEntry"]->isChecked() || !KeepsTheRun(tool)) return;
-    if (!view_->KeyCursorShown()) return;
-    if (!rhythm_->CarryOver(before, Workspace().undo.StateId())) return;
-    const EntryPlace next = rhythm_->Next();
-    if (next.page + 1 == pageNo_) view_->ShowKeyCursor(next.x, next.y);
+void RhythmCommands::AfterPalette(TContentKind tool, long before) {
+    if (!entry_ || !On() || !KeepsTheRun(tool)) return;
+    if (!ctx_.view.KeyCursorShown()) return;
+    if (!entry_->CarryOver(before, ctx_.document.Workspace().undo.StateId())) return;
+    const EntryPlace next = entry_->Next();
+    if (next.page + 1 == ctx_.shell.PageNo()) ctx_.view.ShowKeyCursor(next.x, next.y);
+}
+
+RhythmCommands* InstallRhythmCommands(const EditorContext& ctx, bool on) {
+    auto* commands = new RhythmCommands(ctx);
+    ctx.shell.BindCommand("actRhythmEntry", [commands] { commands->Toggle(); });
+    ctx.shell.Action("actRhythmEntry")->setChecked(on);
+    commands->Toggle();
+    return commands;
 }
 
 }  // namespace sorvel
