@@ -158,8 +158,9 @@ private Q_SLOTS:
         f.importPath = kSamples + "/HelloWorld.xml";
         f.Trigger("actImportMusicXml");
         TfrmMain& w = *f.window;
-        w.Document().Edit(
-            [&] { w.Book().GetSheet(0)->SetTitle(cp932::FromUtf8("Hello\uFFFF World\uFFFE")); });
+        w.Document().Edit("title", [&](Transaction&) {
+            w.Book().GetSheet(0)->SetTitle(cp932::FromUtf8("Hello\uFFFF World\uFFFE"));
+        });
         f.exportPath = f.Path("out.musicxml");
         f.Trigger("actExportMusicXml");
         QVERIFY(f.dialogs.errors.isEmpty());
