@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "editor/mainwindow/frmmain.h"
+#include "editor/mainwindow/pagecommands.h"
 #include "editor/playing/frmplay.h"
 #include "editor/playing/playbackcontroller.h"
 #include "model/itemfactory.h"
@@ -75,8 +76,8 @@ void BM_PlayCursorOnsets(benchmark::State& state) {
     TfrmMain w(std::move(options));
     w.resize(900, 600);
     w.show();
-    w.NewPage();
-    w.NewPage();
+    PageCommands::Of(w)->NewPage();
+    PageCommands::Of(w)->NewPage();
     for (int p = 0; p < 3; ++p) WritePage(w, *w.Book().GetSheet(p), p * 2);
     w.ShowPage(1, true);
 

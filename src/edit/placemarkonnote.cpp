@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/itemtraits.h"
 #include "model/musicmark.h"
 #include "model/note.h"
 #include "model/pagegrid.h"
@@ -20,20 +21,7 @@ struct Box {
 // Grace-note groups stand beside their note, not over it: they neither make
 // room nor get moved.
 bool BesideTheNote(const TMusicItem& item) {
-    return item.Class() == ItemClass::DaonLeft || item.Class() == ItemClass::DaonRight;
-}
-
-bool Spanning(const TMusicItem& item) {
-    switch (item.Class()) {
-        case ItemClass::Cresc:
-        case ItemClass::Slur:
-        case ItemClass::RenTon:
-        case ItemClass::Kakko:
-        case ItemClass::Ren3:
-            return true;
-        default:
-            return false;
-    }
+    return TraitsOf(item).graceGroup;
 }
 
 // The box of `item` with its centre line at `y`: spanning marks reach right
@@ -43,7 +31,7 @@ Box BoxAt(const TMusicItem& item, std::int64_t y) {
     const std::int64_t width = item.Width();
     const std::int64_t top = y - item.Height() / 2;
     const std::int64_t bottom = top + item.Height();
-    if (Spanning(item)) return {x, top, x + width, bottom};
+    if (TraitsOf(item).spanning) return {x, top, x + width, bottom};
     return {x - width / 2, top, x + width / 2, bottom};
 }
 

@@ -11,6 +11,7 @@
 
 #include "interchange/musicxmlwriter_planner.h"
 #include "model/daon.h"
+#include "model/itemtraits.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/tempo.h"
@@ -58,19 +59,13 @@ LooseMarks FindLooseMarks(const TMusicSheet& page) {
     for (int i = 0; i < page.ItemCount(); ++i) {
         const TMusicItem& item = *page.GetItem(i);
         if (item.LinkCount() > 0 || item.IsSymbol()) continue;
-        switch (item.Class()) {
-            case ItemClass::MusicSign:
-            case ItemClass::Cresc:
-            case ItemClass::Slur:
-            case ItemClass::RenTon:
-            case ItemClass::Kakko:
-            case ItemClass::DaonLeft:
-            case ItemClass::DaonRight:
-                if (const TNote* note = NoteUnder(page, notes, item)) loose[note].push_back(&item);
-                break;
-            default:
-                break;
-        }
+        // Signs, spans and grace groups belong to the note under them;
+        // triplets are read from their notes, tempos and texts stand alone.
+        const ItemTraits& traits = TraitsOf(item);
+        const bool noteMark = item.Class() == ItemClass::MusicSign || traits.graceGroup ||
+                              (traits.spanning && item.Class() != ItemClass::Ren3);
+        if (!noteMark) continue;
+        if (const TNote* note = NoteUnder(page, notes, item)) loose[note].push_back(&item);
     }
     return loose;
 }
@@ -80,31 +75,19 @@ void Planner::CollectMarks(const TNote& note, Event& e) {
     if (const auto it = loose_.find(&note); it != loose_.end())
         marks.insert(marks.end(), it->second.begin(), it->second.end());
     for (const TMusicItem* link : marks) {
-        switch (link->Class()) {
-            case ItemClass::MusicSign:
-                AddSign(CodeOf(*link), e);
-                break;
-            case ItemClass::Cresc:
-            case ItemClass::Slur:
-            case ItemClass::RenTon:
-            case ItemClass::Kakko:
-                if (spansSeen_.insert(link).second) plan_.spans.push_back({link, &note});
-                break;
-            case ItemClass::DaonLeft:
-            case ItemClass::DaonRight: {
-                std::vector<OutNote> graces = Graces(*static_cast<const TDaon*>(link));
-                auto& into = link->Class() == ItemClass::DaonLeft ? e.gracesBefore : e.gracesAfter;
-                into.insert(into.end(), graces.begin(), graces.end());
-                break;
-            }
-            case ItemClass::Tempo:
-                if (auto d = TempoDirection(*link->As<TTempo>())) e.before.push_back(*d);
-                break;
-            case ItemClass::TextBox:
-                OnLooseMark(*link);
-                break;
-            default:
-                break;
+        const ItemTraits& traits = TraitsOf(*link);
+        if (link->Class() == ItemClass::MusicSign) {
+            AddSign(CodeOf(*link), e);
+        } else if (traits.spanning && link->Class() != ItemClass::Ren3) {
+            if (spansSeen_.insert(link).second) plan_.spans.push_back({link, &note});
+        } else if (traits.graceGroup) {
+            std::vector<OutNote> graces = Graces(*static_cast<const TDaon*>(link));
+            auto& into = link->Class() == ItemClass::DaonLeft ? e.gracesBefore : e.gracesAfter;
+            into.insert(into.end(), graces.begin(), graces.end());
+        } else if (const TTempo* tempo = link->As<TTempo>()) {
+            if (auto d = TempoDirection(*tempo)) e.before.push_back(*d);
+        } else if (link->Class() == ItemClass::TextBox) {
+            OnLooseMark(*link);
         }
     }
     // Directions of loose marks met before the note stand before it too.

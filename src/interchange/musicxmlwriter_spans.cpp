@@ -157,25 +157,18 @@ void PlaceSpans(PlanState& plan) {
     for (const SpanMark& span : plan.spans) {
         const std::vector<WrittenEvent> events = EventsUnder(plan, span);
         if (events.empty()) continue;
-        switch (span.mark->Class()) {
-            case ItemClass::Slur:
-            case ItemClass::RenTon:
-                PlaceArc(plan, span, events, slurs);
-                break;
-            case ItemClass::Kakko:
-                PlaceEnding(plan, span, events);
-                break;
-            case ItemClass::Cresc: {
-                const std::string& c = span.mark->Content();
-                if (c != "I" && c != "J") break;
-                if (CarryOn(plan, span, events.back().mainLast, wedges, c[0])) break;
-                // A hairpin ends after its last note: the reader ends it at
-                // the note sounding before its stop.
-                wedges.push_back({events.front().first, events.back().mainLast, c[0]});
-                break;
-            }
-            default:
-                break;
+        const ItemClass kind = span.mark->Class();
+        if (kind == ItemClass::Slur || kind == ItemClass::RenTon) {
+            PlaceArc(plan, span, events, slurs);
+        } else if (kind == ItemClass::Kakko) {
+            PlaceEnding(plan, span, events);
+        } else if (kind == ItemClass::Cresc) {
+            const std::string& c = span.mark->Content();
+            if (c != "I" && c != "J") continue;
+            if (CarryOn(plan, span, events.back().mainLast, wedges, c[0])) continue;
+            // A hairpin ends after its last note: the reader ends it at the
+            // note sounding before its stop.
+            wedges.push_back({events.front().first, events.back().mainLast, c[0]});
         }
     }
     AssignNumbers(slurs);

@@ -17,6 +17,8 @@
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
+#include "model/tempo.h"
+#include "model/textbox.h"
 #include "model/timing.h"
 
 namespace sorvel::interchange {
@@ -185,34 +187,24 @@ void Planner::WalkPage(TMusicSheet& page) {
             if (countdown > 0) EndTriplet();
             countdown = 0;
         }
-        switch (item.Class()) {
-            case ItemClass::Note: {
-                TripletRole role;
-                if (countdown > 0) {
-                    role.member = true;
-                    role.stop = --countdown == 0;
-                } else if (LinkedToTriplet(*note)) {
-                    role.member = role.start = true;
-                    countdown = 2;
-                }
-                OnNote(*note, role);
-                break;
+        if (note) {
+            TripletRole role;
+            if (countdown > 0) {
+                role.member = true;
+                role.stop = --countdown == 0;
+            } else if (LinkedToTriplet(*note)) {
+                role.member = role.start = true;
+                countdown = 2;
             }
-            case ItemClass::BarLine:
-                OnBar(item);
-                break;
-            case ItemClass::Beat:
-                OnBeat(item);
-                break;
-            case ItemClass::HorizBar:
-                OnMultiRest(*item.As<THorizBar>());
-                break;
-            case ItemClass::TextBox:
-            case ItemClass::Tempo:
-                if (item.LinkCount() == 0) OnLooseMark(item);
-                break;
-            default:
-                break;
+            OnNote(*note, role);
+        } else if (item.Class() == ItemClass::BarLine) {
+            OnBar(item);
+        } else if (item.Class() == ItemClass::Beat) {
+            OnBeat(item);
+        } else if (const THorizBar* rest = item.As<THorizBar>()) {
+            OnMultiRest(*rest);
+        } else if (item.As<TTextBox>() || item.As<TTempo>()) {
+            if (item.LinkCount() == 0) OnLooseMark(item);
         }
     }
     if (countdown > 0) EndTriplet();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/glyphinfotable.h"
+#include "model/itemtraits.h"
 #include "model/modelenv.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
@@ -50,19 +51,11 @@ const GlyphInfoTable& TMusicItem::Glyphs() const {
 }
 
 bool TMusicItem::IsSymbol() const {
-    switch (Class()) {
-        case ItemClass::Note:
-        case ItemClass::BarLine:
-        case ItemClass::Beat:
-        case ItemClass::HorizBar:
-            return true;
-        default:
-            return false;
-    }
+    return TraitsOf(Class()).symbol;
 }
 
 bool TMusicItem::IsMark2() const {
-    return !IsSymbol() && Class() != ItemClass::MusicSign;
+    return TraitsOf(Class()).hasWidth;
 }
 
 TContentKind TMusicItem::ContentKind() const {

@@ -74,7 +74,7 @@ private Q_SLOTS:
         AddNoteStep(w);
         AddNoteStep(w, 300);
         f.dialogs.savePaths = {f.Path("piece.svl")};
-        QVERIFY(w.Save());
+        QVERIFY(w.Files().Save());
         QVERIFY(!w.IsModified());
         w.ActionListUpdate();
         QVERIFY(!w.Action("actSave")->isEnabled());
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QVERIFY(!w.Document().HasFile());
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("無題 - ")));
         f.dialogs.savePaths = {f.Path("named.svl")};
-        QVERIFY(w.Save());
+        QVERIFY(w.Files().Save());
         QVERIFY(QFile::exists(f.Path("named.svl")));
         QVERIFY(!QFile::exists(QStringLiteral("無題")));
     }
@@ -183,7 +183,7 @@ private Q_SLOTS:
         w.Action("actDispGrid")->trigger();
         QVERIFY(w.IsModified());
         f.dialogs.savePaths = {f.Path("grid.svl")};
-        QVERIFY(w.Save());
+        QVERIFY(w.Files().Save());
         QVERIFY(!w.IsModified());
     }
 
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(w.FileName(), absolute);
         QCOMPARE(QString::fromStdString(w.Workspace().prefs.RecentFiles.front()), absolute);
         // Reopening from another folder finds it.
-        w.ReopenRecent(w.Workspace().prefs.RecentFiles.front());
+        w.Files().ReopenRecent(w.Workspace().prefs.RecentFiles.front());
         QVERIFY(f.dialogs.errors.isEmpty());
         QCOMPARE(w.FileName(), absolute);
     }
@@ -237,7 +237,7 @@ private Q_SLOTS:
 
         // Saving writes back to the same name.
         AddNoteStep(*f.window);
-        QVERIFY(f.window->Save());
+        QVERIFY(f.window->Files().Save());
         QVERIFY(f.dialogs.errors.isEmpty());
 
         MainWindowFixture g;
@@ -245,7 +245,7 @@ private Q_SLOTS:
         data.setUrls({QUrl::fromEncoded("file://" + native.toPercentEncoding("/"))});
         const std::vector<std::string> dropped = DroppedLocalFiles(data);
         QCOMPARE(dropped, std::vector<std::string>{native.toStdString()});
-        g.window->DropNativeFiles(dropped);
+        g.window->Files().DropNativeFiles(dropped);
         QVERIFY2(g.dialogs.errors.isEmpty(), qPrintable(g.dialogs.errors.join("; ")));
         QCOMPARE(g.window->Book().SheetCount(), 2);
         std::remove(native.constData());  // the temporary folder cannot name it
@@ -255,9 +255,9 @@ private Q_SLOTS:
         MainWindowFixture f;
         TfrmMain& w = *f.window;
         QVERIFY(QFile::copy(Demo(), f.Path("shared.svl")));
-        QVERIFY(w.OpenPath(f.Path("shared.svl")));
+        QVERIFY(w.Files().OpenPath(f.Path("shared.svl")));
         AddNoteStep(w);
-        QVERIFY(w.Save());  // our own save is no change by another
+        QVERIFY(w.Files().Save());  // our own save is no change by another
         QVERIFY(f.dialogs.questions.isEmpty());
 
         // A second editor saves the same file (a new file under the name).
@@ -269,7 +269,7 @@ private Q_SLOTS:
         }();
         AddNoteStep(w, 300);
         f.dialogs.yesNoAnswers = {false};
-        QVERIFY(!w.Save());
+        QVERIFY(!w.Files().Save());
         QCOMPARE(f.dialogs.questions.size(), 1);
         QVERIFY(f.dialogs.questions.first().contains(QString::fromUtf8("ほかのプログラムで変更")));
         QVERIFY(w.IsModified());
@@ -279,10 +279,10 @@ private Q_SLOTS:
         file.close();
 
         f.dialogs.yesNoAnswers = {true};
-        QVERIFY(w.Save());
+        QVERIFY(w.Files().Save());
         QVERIFY(!w.IsModified());
         AddNoteStep(w, 400);
-        QVERIFY(w.Save());  // from now on our own file again: no question
+        QVERIFY(w.Files().Save());  // from now on our own file again: no question
         QCOMPARE(f.dialogs.questions.size(), 2);
     }
 

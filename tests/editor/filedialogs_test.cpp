@@ -244,9 +244,9 @@ private Q_SLOTS:
         NewBookSetup setup;
         setup.title = cp932::FromUtf8("茉莉花 / Jasmine");
         f.dialogs.newBookAnswers = {setup};
-        w.NewBook();
+        w.Files().NewBook();
         f.dialogs.savePaths = {QString()};
-        QVERIFY(!w.SaveAs());
+        QVERIFY(!w.Files().SaveAs());
         QCOMPARE(f.dialogs.saveProposals.last(), QString("茉莉花 _ Jasmine"));
         // The program's own folder (the fixture's executable is in it) is
         // never offered, though it is the documented default.
@@ -255,11 +255,11 @@ private Q_SLOTS:
 
         QVERIFY(QDir(f.dir.path()).mkpath("scores/xml"));
         f.dialogs.savePaths = {f.Path("scores/jasmine.svl")};
-        QVERIFY(w.SaveAs());
-        w.Open();
+        QVERIFY(w.Files().SaveAs());
+        w.Files().Open();
         QCOMPARE(f.dialogs.openFolders.last(), f.Path("scores"));
         // A saved book proposes its own name.
-        QVERIFY(!w.SaveAs());
+        QVERIFY(!w.Files().SaveAs());
         QCOMPARE(f.dialogs.saveProposals.last(), f.Path("scores/jasmine.svl"));
 
         auto* xml = w.findChild<MusicXmlCommands*>("MusicXmlCommands");
@@ -284,7 +284,7 @@ private Q_SLOTS:
 
         // A later run opens where this one left off.
         f.Start();
-        f.window->Open();
+        f.window->Files().Open();
         QCOMPARE(f.dialogs.openFolders.last(), f.Path("scores/xml"));
     }
 
@@ -307,7 +307,7 @@ private Q_SLOTS:
         NewBookSetup setup;
         setup.title = cp932::FromUtf8("二泉映月");
         f.dialogs.newBookAnswers = {setup};
-        w.NewBook();
+        w.Files().NewBook();
         print->SaveBitmap();
         print->SavePdf();
         QCOMPARE(proposals, QStringList({"無題.bmp", "二泉映月.bmp", "二泉映月.pdf"}));

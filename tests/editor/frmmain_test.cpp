@@ -145,17 +145,17 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         const QString copy = f.Path("copy.svl");
         QVERIFY(QFile::copy(Demo(), copy));
-        QVERIFY(w.OpenPath(copy));
+        QVERIFY(w.Files().OpenPath(copy));
         QCOMPARE(w.windowTitle(), Title(copy));
         PageCommands::Of(w)->NewPage();
         const QString other = f.Path("other.svl");
         f.dialogs.savePaths = {other};
-        QVERIFY(w.SaveAs());
+        QVERIFY(w.Files().SaveAs());
         QCOMPARE(w.windowTitle(), Title(other));
         PageCommands::Of(w)->NewPage();
-        QVERIFY(w.Save());
+        QVERIFY(w.Files().Save());
         QCOMPARE(w.windowTitle(), Title(other));
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(w.windowTitle(), Title("無題"));
     }
 
@@ -165,30 +165,30 @@ private Q_SLOTS:
         PageCommands::Of(w)->NewPage();
         // Cancel stops the command.
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(w.Book().SheetCount(), 2);
         // Yes on an untitled book asks for a name; cancelling it stops too.
         f.dialogs.saveAnswers = {SaveAnswer::Yes};
         f.dialogs.savePaths = {QString()};
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(w.Book().SheetCount(), 2);
         QVERIFY(w.IsModified());
         // Yes with a name saves, then goes on.
         const QString path = f.Path("saved.svl");
         f.dialogs.saveAnswers = {SaveAnswer::Yes};
         f.dialogs.savePaths = {path};
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(w.Book().SheetCount(), 1);
         QVERIFY(QFile::exists(path));
         // No goes on without saving.
         PageCommands::Of(w)->NewPage();
         f.dialogs.saveAnswers = {SaveAnswer::No};
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(w.Book().SheetCount(), 1);
         QVERIFY(!w.IsModified());
         // No question at all for an unchanged book.
         const int asked = f.dialogs.saveQuestions;
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(f.dialogs.saveQuestions, asked);
     }
 
@@ -232,8 +232,8 @@ private Q_SLOTS:
         MainWindowFixture f;
         const QString copy = f.Path("a.svl");
         QVERIFY(QFile::copy(Demo(), copy));
-        QVERIFY(f.window->OpenPath(copy));
-        QVERIFY(f.window->OpenPath(copy));
+        QVERIFY(f.window->Files().OpenPath(copy));
+        QVERIFY(f.window->Files().OpenPath(copy));
         auto* reopen = f.window->findChild<QMenu*>("mnuReOpen");
         QCOMPARE(reopen->actions().size(), 1);
         QCOMPARE(reopen->actions().first()->text(), copy);
@@ -244,7 +244,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         TfrmMain& w = *f.window;
         f.dialogs.openPaths = {Demo()};
-        w.Open();
+        w.Files().Open();
         QCOMPARE(w.FileName(), Demo());
         QCOMPARE(w.Book().SheetCount(), 2);
         QVERIFY(!Enabled(w, "actSave"));
@@ -254,14 +254,14 @@ private Q_SLOTS:
         PageCommands::Of(w)->NextPage();
         const QString first = f.Path("first.svl");
         f.dialogs.savePaths = {first};
-        QVERIFY(w.SaveAs());
+        QVERIFY(w.Files().SaveAs());
         QVERIFY(!w.IsModified());
-        QVERIFY(w.OpenPath(first));
+        QVERIFY(w.Files().OpenPath(first));
         PageCommands::Of(w)->NewPage();
         w.Undo();
         const QString second = f.Path("second.svl");
         f.dialogs.savePaths = {second};
-        QVERIFY(w.SaveAs());
+        QVERIFY(w.Files().SaveAs());
         QCOMPARE(ReadBytes(second), ReadBytes(first));
         // ... and the same bytes as reading and writing without a window.
         TWorkspace batch;
@@ -277,11 +277,11 @@ private Q_SLOTS:
         const QString mine = f.Path("mine.svl");
         f.dialogs.savePaths = {mine};
         PageCommands::Of(w)->NewPage();
-        QVERIFY(w.SaveAs());
+        QVERIFY(w.Files().SaveAs());
         const std::string dirBefore = w.Workspace().prefs.InitialDir;
         TMusicBook* before = &w.Book();
 
-        QVERIFY(!w.OpenPath("/nonexistent/folder/x.svl"));
+        QVERIFY(!w.Files().OpenPath("/nonexistent/folder/x.svl"));
         QCOMPARE(f.dialogs.errors.size(), 1);
         QCOMPARE(f.dialogs.errors.first(), QString("指定されたファイルは見つかりません。"));
 
@@ -290,7 +290,7 @@ private Q_SLOTS:
         QVERIFY(t.open(QIODevice::WriteOnly));
         t.write("just some text\r\n");
         t.close();
-        QVERIFY(!w.OpenPath(text));
+        QVERIFY(!w.Files().OpenPath(text));
         QCOMPARE(f.dialogs.errors.size(), 1);  // not a score: no message
 
         QCOMPARE(&w.Book(), before);
@@ -304,7 +304,7 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         PageCommands::Of(w)->NewPage();
         f.dialogs.savePaths = {f.Path("no/such/folder/x.svl")};
-        QVERIFY(!w.SaveAs());
+        QVERIFY(!w.Files().SaveAs());
         QVERIFY(w.IsModified());
         QCOMPARE(f.dialogs.errors.size(), 1);
         QCOMPARE(w.FileName(), QString("無題"));
@@ -319,10 +319,10 @@ private Q_SLOTS:
         MainWindowFixture f;
         TfrmMain& w = *f.window;
         TMusicBook* before = &w.Book();
-        w.DropFiles({Demo(), Demo()});
+        w.Files().DropFiles({Demo(), Demo()});
         QCOMPARE(f.dialogs.errors, QStringList{"ドロップするファイルは１個にしてください。"});
         QCOMPARE(&w.Book(), before);
-        w.DropFiles({Demo()});
+        w.Files().DropFiles({Demo()});
         QCOMPARE(w.FileName(), Demo());
     }
 

@@ -117,8 +117,8 @@ private Q_SLOTS:
         }
         const std::string bytes = SaveBookToFileBytes(s.w.Book());
         s.f.dialogs.savePaths = {path};
-        QVERIFY(s.w.SaveAs());
-        QVERIFY(s.w.OpenPath(path));
+        QVERIFY(s.w.Files().SaveAs());
+        QVERIFY(s.w.Files().OpenPath(path));
         s.w.View().Redraw();
         QCOMPARE(SaveBookToFileBytes(s.w.Book()), bytes);
     }

@@ -125,7 +125,7 @@ private Q_SLOTS:
             Field<QSpinBox>(dialog, "edtPages")->setValue(2);
             QTest::keyClick(Field<QSpinBox>(dialog, "edtPages"), Qt::Key_Enter);
         });
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(w.Book().SheetCount(), 2);
         const TMusicSheet& page = *w.CurrentPage();
         QCOMPARE(Shown(w.Book().Title()), QString("Jasmine"));
@@ -144,13 +144,13 @@ private Q_SLOTS:
         PageCommands::Of(w)->NewPage();
         // Cancel of the save question: no dialog.
         f.dialogs.saveAnswers = {SaveAnswer::Cancel};
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(f.dialogs.saveQuestions, 1);
         QCOMPARE(f.dialogs.newBookQuestions, 0);
         // The dialog cancelled (also with Esc): the open book stays, unsaved.
         f.dialogs.saveAnswers = {SaveAnswer::No};
         f.dialogs.newBookAnswers = {std::nullopt};
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(f.dialogs.newBookQuestions, 1);
         QCOMPARE(w.Book().SheetCount(), 2);
         QVERIFY(w.IsModified());
@@ -159,7 +159,7 @@ private Q_SLOTS:
         f.dialogs.saveAnswers = {SaveAnswer::No};
         WhenTheDialogShows(
             this, [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape); });
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(w.Book().SheetCount(), 2);
         QVERIFY(w.IsModified());
     }
@@ -169,7 +169,7 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         w.show();
         w.Action("actRhythmEntry")->trigger();
-        w.NewBook();
+        w.Files().NewBook();
         for (char key : {'1', '2', '3', '4', '5'}) QTest::keyClick(&w.PaintBox(), key);
         const QStringList row = FirstRow(w);
         QCOMPARE(row.first(), QString("$@0"));
@@ -199,7 +199,7 @@ private Q_SLOTS:
 
         PageCommands::Of(w)->NewPage();
         f.dialogs.saveAnswers = {SaveAnswer::No};
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(f.dialogs.newBookQuestions, 0);
         TWorkspace plain;
         plain.prefs = w.Workspace().prefs;
@@ -213,7 +213,7 @@ private Q_SLOTS:
 
         // On again: the dialog is back.
         QVERIFY(WritePreferenceKey(f.SettingsPath().toStdString(), "Editor", "NewBookDialog", 1));
-        w.NewBook();
+        w.Files().NewBook();
         QCOMPARE(f.dialogs.newBookQuestions, 1);
     }
 };

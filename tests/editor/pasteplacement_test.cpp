@@ -63,7 +63,7 @@ private Q_SLOTS:
     void fourBarsPasteBackItemForItem() {
         Window win;
         win.w().show();
-        QVERIFY(win.w().OpenPath(QStringLiteral(SORVEL_EXAMPLES_DIR "/demo.svl")));
+        QVERIFY(win.w().Files().OpenPath(QStringLiteral(SORVEL_EXAMPLES_DIR "/demo.svl")));
         TMusicSheet& page = win.page();
         // A rubber band round the first row: its four bars with their marks,
         // not the tempo mark above them.

@@ -385,9 +385,9 @@ void PlaybackTest::missingOutputDisablesPlayAndSaysSo() {
 void PlaybackTest::replacingTheBookWhilePlayingLeavesTheOldOneAlone() {
     const QString other = QString(SORVEL_EXAMPLES_DIR) + "/demo.svl";
     const std::vector<std::function<void(TfrmMain&)>> replacements{
-        [&](TfrmMain& w) { w.DropFiles({other}); },
-        [&](TfrmMain& w) { QVERIFY(w.OpenPath(other)); },
-        [](TfrmMain& w) { w.NewBook(); },
+        [&](TfrmMain& w) { w.Files().DropFiles({other}); },
+        [&](TfrmMain& w) { QVERIFY(w.Files().OpenPath(other)); },
+        [](TfrmMain& w) { w.Files().NewBook(); },
     };
     for (const auto& replace : replacements) {
         Rig r;

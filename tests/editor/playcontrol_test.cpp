@@ -113,7 +113,7 @@ void PlayControlTest::newBookDuringATickLeavesTheOldOneAlone() {
     QVERIFY(QTest::qWaitForWindowExposed(&r.w()));
     QVERIFY(r.PlayIntoAHeldTick());
     r.f.dialogs.saveAnswers.push_back(SaveAnswer::No);
-    r.w().NewBook();
+    r.w().Files().NewBook();
     QVERIFY(!r.pc->IsPlaying());
     QVERIFY(!r.w().IsModified());
     QTest::qWait(20);

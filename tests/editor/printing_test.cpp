@@ -387,7 +387,7 @@ private Q_SLOTS:
 
         // A saved book proposes its own name.
         f.dialogs.savePaths = {f.Path("song.svl")};
-        QVERIFY(w.SaveAs());
+        QVERIFY(w.Files().SaveAs());
         f.script.bitmapPath.clear();  // cancelled
         f.Trigger("actSaveBitMap");
         QCOMPARE(f.script.bitmapProposals.last(), f.Path("song.bmp"));
@@ -395,7 +395,7 @@ private Q_SLOTS:
         const QString working = QDir::currentPath();
         QVERIFY(QDir(f.dir.path()).mkdir("sub"));
         QDir::setCurrent(f.dir.path());
-        QVERIFY(w.OpenPath("sub/../song.svl"));
+        QVERIFY(w.Files().OpenPath("sub/../song.svl"));
         f.Trigger("actSaveBitMap");
         QDir::setCurrent(working);
         QVERIFY(QFileInfo(f.script.bitmapProposals.last()).isAbsolute());

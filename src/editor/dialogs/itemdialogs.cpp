@@ -11,6 +11,7 @@
 #include "editor/pageview/musicpaintbox.h"
 #include "model/daon.h"
 #include "model/horizbar.h"
+#include "model/itemtraits.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/tempo.h"
@@ -40,17 +41,7 @@ bool ApplyIfAccepted(const EditorContext& ctx, const char* label, Dialog& dialog
 }  // namespace
 
 bool HasPropertyDialog(const TMusicItem& item) {
-    switch (item.Class()) {
-        case ItemClass::DaonLeft:
-        case ItemClass::DaonRight:
-        case ItemClass::HorizBar:
-        case ItemClass::TextBox:
-        case ItemClass::Tempo:
-        case ItemClass::Note:
-            return true;
-        default:
-            return false;
-    }
+    return TraitsOf(item).hasDialog;
 }
 
 bool EditItemProperties(const EditorContext& ctx, TMusicItem& item) {

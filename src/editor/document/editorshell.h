@@ -41,6 +41,9 @@ public:
     // Recomputes the enabling of every action (after a change of the
     // selection or of what a command family offers).
     virtual void UpdateActions() = 0;
+    // The same once the event at hand is handled, with the page drawn again
+    // if a change of the document left it undrawn.
+    virtual void ScheduleUpdate() = 0;
     virtual void ShowStatus(const QString& text) = 0;
     // Places a lasting label at the right of the status bar.
     virtual void AddStatusWidget(QWidget* widget) = 0;

@@ -25,10 +25,12 @@
 #include "editor/listening/transcribecommands.h"
 #include "editor/mainwindow/actiontable.h"
 #include "editor/mainwindow/editcommands.h"
+#include "editor/mainwindow/helpcommands.h"
 #include "editor/mainwindow/musicxmlcommands.h"
 #include "editor/mainwindow/pagecommands.h"
 #include "editor/mainwindow/playbackcommands.h"
 #include "editor/mainwindow/printcommands.h"
+#include "editor/mainwindow/rhythmcommands.h"
 #include "editor/mainwindow/settingscommands.h"
 #include "editor/mainwindow/toolbaricons.h"
 #include "editor/pageview/musicpaintbox.h"
@@ -98,19 +100,14 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     setAcceptDrops(true);
     ConnectDocument();
     BindHandlers();
-    ConnectPaletteAndView();
     InstallCommandFamilies();
-    InstallRhythmEntry();
-    actions_["actRhythmEntry"]->setChecked(
-        ReadPreferenceInt(settingsPath_, kViewSection, kRhythmEntryKey, 0) != 0);
-    ToggleRhythmEntry();
 
     updateTimer_.setSingleShot(true);
     connect(&updateTimer_, &QTimer::timeout, this, &TfrmMain::ActionListUpdate);
 
     if (options_.recoveryCopies) StartRecoveryCopies();
 
-    if (!options_.arguments.empty()) OpenNativePath(options_.arguments[0]);
+    if (!options_.arguments.empty()) files_->OpenNativePath(options_.arguments[0]);
     ActionListUpdate();
 }
 
@@ -150,6 +147,7 @@ void TfrmMain::StartRecoveryCopies() {
             return std::make_pair(SaveBookToFileBytes(document_->Book()), document_->FilePath());
         },
         this);
+    files_->SetRecovery(recovery_);
     if (options_.recoveryAsk) recovery_->SetAsk(options_.recoveryAsk);
     if (options_.recoveryInform) recovery_->SetInform(options_.recoveryInform);
     // While copies cannot be written the words stay in a label of their own,
@@ -170,7 +168,9 @@ void TfrmMain::StartRecoveryCopies() {
 }
 
 TfrmMain::~TfrmMain() {
-    // The view refers to the book's pages; it goes before the book.
+    // Keys stop reaching the page view, and the view, which refers to the
+    // book's pages, goes before the book.
+    delete keys_;
     view_.reset();
 }
 
@@ -306,7 +306,6 @@ void TfrmMain::BuildMenus() {
             if (name == kReopenMenu) {
                 mnuReOpen_ = menu->addMenu(Translated(kMainMenuContext, item.caption));
                 mnuReOpen_->setObjectName(kReopenMenu);
-                RebuildRecentMenu();
             } else {
                 QAction* action = actions_.value(name);
                 menu->addAction(action);
@@ -366,10 +365,6 @@ void TfrmMain::BuildStatusBar() {
     zoomLabel_ = new QLabel(statusBar());
     zoomLabel_->setObjectName("lblZoom");
     statusBar()->addPermanentWidget(zoomLabel_);
-    rhythmLabel_ = new QLabel(statusBar());
-    rhythmLabel_->setObjectName("lblRhythmEntry");
-    rhythmLabel_->hide();
-    statusBar()->addPermanentWidget(rhythmLabel_);
     recoveryLabel_ = new QLabel(statusBar());
     recoveryLabel_->setObjectName("lblRecoveryFailure");
     QPalette warning = recoveryLabel_->palette();
@@ -402,6 +397,7 @@ QStringList TfrmMain::UnboundActions() const {
 
 void TfrmMain::InstallCommandFamilies() {
     const EditorContext context = Context();
+    files_ = InstallFileCommands(context, options_.executablePath, *mnuReOpen_);
     InstallEditCommands(context);
     InstallPageCommands(context);
     InstallPrintCommands(context);
@@ -410,24 +406,23 @@ void TfrmMain::InstallCommandFamilies() {
     InstallMusicXmlCommands(context);
     InstallTranscribeCommands(context);
     InstallPracticeCommands(context);
+    InstallHelpCommands(context, options_.language);
+    // Rhythm entry follows the options the settings commands apply; the
+    // keys go to rhythm entry first.
+    rhythm_ = InstallRhythmCommands(
+        context, ReadPreferenceInt(settingsPath_, kViewSection, kRhythmEntryKey, 0) != 0);
+    keys_ = InstallKeyCommands(context, *rhythm_);
 }
 
 void TfrmMain::BindHandlers() {
     auto bind = [this](const char* name, std::function<void()> handler) {
         BindCommand(name, std::move(handler));
     };
-    bind("actNewBook", [this] { NewBook(); });
-    bind("actOpen", [this] { Open(); });
-    bind("actSave", [this] { Save(); });
-    bind("actSaveAs", [this] { SaveAs(); });
     bind("actUndo", [this] { Undo(); });
     bind("actRedo", [this] { Redo(); });
     bind("actGridSnap", [this] { ToggleGridSnap(); });
     bind("actDispGrid", [this] { ToggleGridDisplay(); });
     bind("actInputNoteMonitor", [this] { ToggleNoteMonitor(); });
-    bind("actHelp", [this] { ShowHelp(); });
-    bind("actVer", [this] { ShowAbout(); });
-    bind("actDispCursor", [this] { ToggleKeyCursor(); });
     bind(kExitItem, [this] { close(); });
 }
 
@@ -478,19 +473,6 @@ void TfrmMain::ActionListUpdate() {
     set("actRecordTranscribe", !playing_);
     mnuReOpen_->setEnabled(!playing_ && !ws.prefs.RecentFiles.empty());
     zoomLabel_->setText(QString("%1%").arg(pbScore1_->Zoom()));
-}
-
-void TfrmMain::RebuildRecentMenu() {
-    mnuReOpen_->clear();
-    const Preferences& prefs = Workspace().prefs;
-    for (const std::string& path : prefs.RecentFiles) {
-        const QString caption = QFile::decodeName(path.c_str());
-        QAction* entry = mnuReOpen_->addAction(caption);
-        // The caption is the path; no ampersand in it may become a mnemonic.
-        entry->setText(QString(caption).replace("&", "&&"));
-        connect(entry, &QAction::triggered, this, [this, path] { ReopenRecent(path); });
-    }
-    mnuReOpen_->setEnabled(!prefs.RecentFiles.empty());
 }
 
 // ---- view ------------------------------------------------------------------
@@ -554,6 +536,38 @@ void TfrmMain::ToggleNoteMonitor() {
     Workspace().prefs.IsMonitorMode = actions_["actInputNoteMonitor"]->isChecked();
 }
 
+void TfrmMain::BookReplaced() {
+    // A new book's page has new bar lines: no tool stays chosen over it.
+    pcTool_->PressNoTool();
+    pageNo_ = 1;
+    ShowCurrentPage();
+    ResetScroll();
+    view_->HideKeyCursor();
+    ScheduleUpdate();
+}
+
+void TfrmMain::Undo() {
+    document_->UndoStep();
+    AfterUndoStep();
+}
+
+void TfrmMain::Redo() {
+    document_->RedoStep();
+    AfterUndoStep();
+}
+
+void TfrmMain::AfterUndoStep() {
+    view_->ClearSelection();
+    view_->SetCurrentItem(nullptr);
+    if (pageNo_ > Book().SheetCount()) pageNo_ = Book().SheetCount();
+    // The page at this number may be another object now (a page inserted or
+    // removed again), and its layout may have changed: take it over anew.
+    view_->SetPage(nullptr);
+    ShowCurrentPage();
+    rhythm_->CursorAfterUndo();
+    ScheduleUpdate();
+}
+
 // ---- closing and drops -------------------------------------------------------
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -572,20 +586,7 @@ void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
 
 void TfrmMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    DropNativeFiles(DroppedLocalFiles(*event->mimeData()));
-}
-
-std::vector<std::string> DroppedLocalFiles(const QMimeData& data) {
-    std::vector<std::string> paths;
-    for (const QUrl& url : data.urls()) {
-        // The path's own bytes, percent-decoded: names that are not UTF-8
-        // keep them, where toLocalFile() would replace them.
-        if (url.isLocalFile()) {
-            paths.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
-                                .toStdString());
-        }
-    }
-    return paths;
+    files_->DropNativeFiles(DroppedLocalFiles(*event->mimeData()));
 }
 
 }  // namespace sorvel

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the page view of the open document, the menus, page bar,
-// toolbar and status bar, the file and page commands with the save prompt,
-// and the settings read at start and written at close.
+// toolbar and status bar, undo and redo, and the settings read at start and
+// written at close. The commands live in their families (FileCommands, …).
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "edit/rhythmentry.h"
 #include "editor/dialogs/editordialogs.h"
 #include "editor/document/editordocument.h"
 #include "editor/document/editorshell.h"
 #include "editor/mainwindow/booknames.h"
+#include "editor/mainwindow/filecommands.h"
+#include "editor/mainwindow/keycommands.h"
 #include "editor/platform/recoverycontroller.h"
 #include "model/workspace.h"
 #include "playback/midioutput.h"
@@ -31,6 +32,7 @@ class QVBoxLayout;
 
 namespace sorvel {
 
+class RhythmCommands;
 class ScorePaintBox;
 class TMusicPaintBox;
 class ToolPalette;
@@ -62,12 +64,7 @@ inline constexpr char kMsgNoPrinter[] =
     QT_TRANSLATE_NOOP("sorvel::TfrmMain",
                       "デフォルトのプリンターが登録されていませんので、印刷はできません。\r\n\r\n"
                       "印刷以外の操作は通常通り行えます。");
-inline constexpr char kMsgDropOneFile[] =
-    QT_TRANSLATE_NOOP("sorvel::TfrmMain", "ドロップするファイルは１個にしてください。");
 inline constexpr int kMaxMainWindowWidth = 1028;
-
-// The local files of a drop, each as the file system names it.
-std::vector<std::string> DroppedLocalFiles(const QMimeData& data);
 
 class TfrmMain : public QMainWindow, public EditorShell {
     Q_OBJECT
@@ -77,7 +74,9 @@ public:
 
     // Offers the recovery copies of an editor that did not end cleanly; run
     // once the window is shown.
-    void OfferRecovery();
+    void OfferRecovery() { files_->OfferRecovery(); }
+    // The file commands (new, open, save …) of this window.
+    FileCommands& Files() { return *files_; }
 
     // ---- state ----
     EditorDocument& Document() { return *document_; }
@@ -90,8 +89,8 @@ public:
     int PageNo() const override { return pageNo_; }
     bool IsModified() const { return document_->IsModified(); }
     const std::string& SettingsPath() const override { return settingsPath_; }
-    QString DialogFolder() const override;
-    void UseDialogFolder(const QString& chosenFile) override;
+    QString DialogFolder() const override { return files_->DialogFolder(); }
+    void UseDialogFolder(const QString& chosen) override { files_->UseDialogFolder(chosen); }
     QAction* Action(const QString& name) const override { return actions_.value(name); }
     QWidget* Window() override { return this; }
     void UpdateActions() override { ActionListUpdate(); }
@@ -100,26 +99,13 @@ public:
     // Recomputes the enabling of every action (also runs after each event
     // that may change it).
     void ActionListUpdate();
+    void ScheduleUpdate() override;
 
-    // ---- file commands ----
-    void NewBook();
-    void Open();
-    // Reads `path` as the open book; false (and the book untouched) when the
-    // file is missing, not a score or broken.
-    bool OpenPath(const QString& path);
-    // The same for a path as the file system names it (bytes, which need
-    // not be UTF-8).
-    bool OpenNativePath(const std::string& path);
-    void ReopenRecent(const std::string& path);
-    // Save and save as; false when the book is still unsaved afterwards.
-    bool Save();
-    bool SaveAs();
-    void DropFiles(const QStringList& paths);
-    void DropNativeFiles(const std::vector<std::string>& paths);
+    // ---- undo and redo; the file commands are FileCommands ----
     void Undo();
     void Redo();
     // The save prompt; true when the command may go on.
-    bool SavePrompt() override;
+    bool SavePrompt() override { return files_->SavePrompt(); }
 
     // ---- pages (the page commands are PageCommands) ----
     void ShowPage(int pageNo, bool fromTop) override;
@@ -132,11 +118,11 @@ public:
     void ShowStatus(const QString& text) override;
     void AddStatusWidget(QWidget* widget) override;
 
-    // ---- keyboard entry ----
-    // A typed character (the key map of note entry); true when it was used.
-    bool KeyPress(QChar key) override;
-    // A key going down: Esc drops the tool, the rest reach the page view.
-    bool KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+    // ---- keyboard entry (KeyCommands) ----
+    bool KeyPress(QChar key) override { return keys_->KeyPress(key); }
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers) override {
+        return keys_->KeyDown(key, modifiers);
+    }
     ToolPalette& Palette() override { return *pcTool_; }
 
     // ---- commands of the other windows ----
@@ -160,7 +146,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -176,43 +161,18 @@ private:
     void BuildStatusBar();
     void BindHandlers();
     QAction* MakeAction(const char* name, const QString& caption, const char* shortcut);
-    void RebuildRecentMenu();
     void SetTitle();
     void ConnectDocument();
     void BookReplaced();
     void AfterUndoStep();
-    bool WriteBook(const std::string& path);
-    void ScheduleUpdate();
     void ShowCurrentPage();
     void ResetScroll();
     void ToggleGridSnap();
     void ToggleGridDisplay();
     void ToggleNoteMonitor();
-    void ShowHelp();
-    void ShowAbout();
     // Each window or command family that lives in its own files binds its
     // actions here (one line each).
     void InstallCommandFamilies();
-    void ConnectPaletteAndView();
-    void ToggleKeyCursor();
-
-    // ---- rhythm entry (frmmain_rhythm.cpp) ----
-    void InstallRhythmEntry();
-    void ToggleRhythmEntry();
-    // A typed character or Backspace in rhythm entry; true when it was used.
-    bool RhythmKey(char key);
-    bool RhythmMarkKey(char key);
-    bool RhythmBackspace();
-    // After the palette put `tool` on the page, leaving undo state `before`.
-    void RhythmAfterPalette(TContentKind tool, long before);
-    // The stored option: digits take the octave nearest the note before.
-    bool NearestOctaveOption() const;
-    // One rhythm entry key as one undo step; the cursor follows the entry.
-    void RhythmStep(const std::function<bool(RhythmEntry&)>& step);
-    RhythmEntry& Rhythm();
-    void ShowRhythmStatus();
-    // After undo or redo: the cursor goes where the typed run goes on.
-    void RhythmCursorAfterUndo();
 
     MainWindowOptions options_;
     std::unique_ptr<EditorDocument> document_;
@@ -231,9 +191,10 @@ private:
     QLabel* pnlPage_ = nullptr;
     ToolPalette* pcTool_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
-    QLabel* rhythmLabel_ = nullptr;
     QLabel* recoveryLabel_ = nullptr;  // shown while recovery copies cannot be written
-    std::unique_ptr<RhythmEntry> rhythm_;
+    FileCommands* files_ = nullptr;    // the window's children
+    RhythmCommands* rhythm_ = nullptr;
+    KeyCommands* keys_ = nullptr;
     RecoveryController* recovery_ = nullptr;
     QTimer updateTimer_;
 };

@@ -12,6 +12,7 @@
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "model/glyphcodes.h"
+#include "model/itemtraits.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
@@ -22,40 +23,7 @@
 
 namespace sorvel {
 
-namespace {
-
-bool IsPixelTested(const TMusicItem& item) {
-    switch (item.Class()) {
-        case ItemClass::Kakko:
-        case ItemClass::Cresc:
-        case ItemClass::Slur:
-        case ItemClass::Ren3:
-        case ItemClass::HorizBar:
-            return true;
-        default:
-            return false;
-    }
-}
-
-// Marks with a width (spans, daons, tempo, text boxes) and bar numbers
-// have a size grip and are anchored at their left end.
-bool IsResizable(const TMusicItem& item) {
-    return item.IsMark2() || item.Class() == ItemClass::HorizBar;
-}
-
-bool IsSlotItem(const TMusicItem& item) {
-    switch (item.Class()) {
-        case ItemClass::Note:
-        case ItemClass::BarLine:
-        case ItemClass::Beat:
-        case ItemClass::HorizBar:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // ---- hit tests ----------------------------------------------------------------
 
@@ -88,7 +56,7 @@ TMusicItem* TMusicPaintBox::HitTest(int x, int y) {
     if (!page_) return nullptr;
     for (int i = 0; i < page_->ItemCount(); ++i) {
         TMusicItem* item = page_->GetItem(i);
-        const bool hit = IsPixelTested(*item) ? PixelHit(*item, x, y) : item->HitTest(x, y);
+        const bool hit = TraitsOf(*item).pixelTested ? PixelHit(*item, x, y) : item->HitTest(x, y);
         if (hit) return item;
     }
     return nullptr;
@@ -214,7 +182,7 @@ void TMusicPaintBox::MouseMove(int x, int y) {
             } else {
                 bool resize = false;
                 for (TMusicItem* item : selection_) {
-                    if (!IsResizable(*item)) continue;
+                    if (!TraitsOf(*item).anchoredAtLeft) continue;
                     const TRect grip = item->GetSizeGripRect();
                     resize = x > grip.left && x < grip.right && y > grip.top && y < grip.bottom;
                 }
@@ -237,7 +205,7 @@ void TMusicPaintBox::Dragging(int x, int y) {
     PageLayout layout(ws_.layout);
     if (resizeCursor_) {
         for (TMusicItem* item : selection_) {
-            if (!IsResizable(*item)) continue;
+            if (!TraitsOf(*item).anchoredAtLeft) continue;
             item->dragX = item->PosX();
             item->dragY = item->PosY();
             item->dragWidth = layout.SnapX(x) + layout.SnapX(item->PosX() + item->Width()) -
@@ -256,7 +224,7 @@ void TMusicPaintBox::Dragging(int x, int y) {
         const int dx = layout.SnapX(x) + layout.SnapX(currentItem_->PosX()) - layout.SnapX(downX_) -
                        currentItem_->PosX();
         const bool slotted = std::any_of(selection_.begin(), selection_.end(),
-                                         [](const TMusicItem* i) { return IsSlotItem(*i); });
+                                         [](const TMusicItem* i) { return TraitsOf(*i).symbol; });
         const int dy = slotted ? layout.SnapY(y) + layout.SnapY(reference->PosY()) -
                                      layout.SnapY(downY_) - reference->PosY()
                                : y - downY_;
@@ -304,7 +272,8 @@ void TMusicPaintBox::FinishRubberBand(int x, int y) {
     ClearSelection();
     for (int i = 0; i < page_->ItemCount(); ++i) {
         TMusicItem* item = page_->GetItem(i);
-        const int l = IsResizable(*item) ? item->PosX() : item->PosX() - item->Width() / 2;
+        const int l =
+            TraitsOf(*item).anchoredAtLeft ? item->PosX() : item->PosX() - item->Width() / 2;
         const int t = item->PosY() - item->Height() / 2;
         if (l >= left && l + item->Width() <= right && t >= top && t + item->Height() <= bottom) {
             selection_.AddUnique(item);
@@ -350,7 +319,7 @@ void TMusicPaintBox::MoveSelectionToDragPositions() {
 void TMusicPaintBox::FinishResize() {
     document_.Edit("resize", [this](Transaction&) {
         for (TMusicItem* item : selection_) {
-            if (IsResizable(*item)) item->SetWidth(item->dragWidth);
+            if (TraitsOf(*item).anchoredAtLeft) item->SetWidth(item->dragWidth);
         }
     });
 }

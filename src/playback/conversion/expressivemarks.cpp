@@ -114,18 +114,12 @@ int HairpinDirection(const TMusicItem& mark) {
 NoteMarks ReadNoteMarks(const TNote& note) {
     NoteMarks marks;
     for (const TMusicItem* link : note.Links()) {
-        switch (link->Class()) {
-            case ItemClass::MusicSign:
-                ReadSign(marks, CodeOf(link));
-                break;
-            case ItemClass::DaonLeft:
-                if (!marks.gracesBefore) marks.gracesBefore = link->As<TDaonLeft>();
-                break;
-            case ItemClass::DaonRight:
-                if (!marks.gracesAfter) marks.gracesAfter = link->As<TDaonRight>();
-                break;
-            default:
-                break;
+        if (link->Class() == ItemClass::MusicSign) {
+            ReadSign(marks, CodeOf(link));
+        } else if (const TDaonLeft* before = link->As<TDaonLeft>()) {
+            if (!marks.gracesBefore) marks.gracesBefore = before;
+        } else if (const TDaonRight* after = link->As<TDaonRight>()) {
+            if (!marks.gracesAfter) marks.gracesAfter = after;
         }
     }
     return marks;
