@@ -12,6 +12,9 @@
 #include <cmath>
 
 #include "editor/document/editordocument.h"
+#include "editor/document/transaction.h"
+#include "editor/mainwindow/filecommands.h"
+#include "editor/mainwindow/pagecommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/practice/checkcommands.h"
@@ -70,7 +73,7 @@ class CheckTakeTest : public QObject {
 private Q_SLOTS:
     void init() {
         f_ = std::make_unique<MainWindowFixture>();
-        QVERIFY(f_->window->OpenPath(SORVEL_EXAMPLES_DIR "/demo.svl"));
+        QVERIFY(f_->window->Files().OpenPath(SORVEL_EXAMPLES_DIR "/demo.svl"));
         f_->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f_->window.get()));
         UserText error;
@@ -143,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(List().topLevelItem(0)->text(0), QString::number(written_[last].page));
         QVERIFY(f_->window->statusBar()->currentMessage().contains("1"));
         f_->window->ShowPage(1, true);
-        if (written_[last].page == 1) f_->window->NextPage();
+        if (written_[last].page == 1) PageCommands::Of(*f_->window)->NextPage();
         QCoreApplication::processEvents();
         const QRect row = List().visualItemRect(List().topLevelItem(0));
         // The list is wide enough to show every column.
@@ -191,7 +194,7 @@ private Q_SLOTS:
         Commands().ShowCheck(CheckOf(written_, {40}));
         QVERIFY(!Commands().Overlay().Empty());
         TMusicSheet* page = f_->window->Book().GetSheet(0);
-        f_->window->Document().Edit([&] { page->SetTitle("x"); });
+        f_->window->Document().Edit("title", [&](Transaction&) { page->SetTitle("x"); });
         QVERIFY(Commands().Overlay().Empty());
         QVERIFY(!Commands().List().isVisible());
         QCOMPARE(List().topLevelItemCount(), 0);
@@ -204,7 +207,7 @@ private Q_SLOTS:
     void anotherBookClearsTheMarks() {
         Commands().ShowCheck(CheckOf(written_, {40}));
         f_->dialogs.saveAnswers.push_back(SaveAnswer::No);
-        f_->window->NewBook();
+        f_->window->Files().NewBook();
         QVERIFY(Commands().Overlay().Empty());
         QVERIFY(!Commands().List().isVisible());
         // The view paints the new book without touching the old notes.
