@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "practice/beattiming.h"
 #include "practice/takecheck.h"
 #include "takefixture.h"
 
@@ -122,6 +123,22 @@ TEST(CheckTake, TimingIsMeasuredAgainstThePlayersOwnBeat) {
         practice::CheckTake(Written(p.written), TakeOf(p.played), 440);
     EXPECT_NEAR(check.notes[10].timingMs, 80, 20);
     EXPECT_NEAR(check.notes[12].timingMs, 0, 20);
+}
+
+TEST(BeatTiming, ANoteMatchedFarAwayDoesNotMoveItsNeighboursBeat) {
+    // Eight notes a beat apart at 0.6 s a beat; the last was matched with a
+    // sound half a minute later. Its neighbours keep their own beat.
+    std::vector<practice::CheckedNote> notes(8);
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        notes[i].written.beat = static_cast<double>(i);
+        notes[i].status = NoteStatus::kOk;
+        notes[i].playedOnset = 1 + 0.6 * static_cast<double>(i) + (i % 2 ? 0.01 : -0.01);
+    }
+    notes.back().playedOnset = 35;
+    practice::SetBeatTiming(notes);
+    for (std::size_t i = 0; i + 1 < notes.size(); ++i)
+        EXPECT_NEAR(notes[i].timingMs, i % 2 ? 10 : -10, 15) << i;
+    EXPECT_GT(notes.back().timingMs, 25'000);
 }
 
 TEST(CheckTake, TheReferencePitchCounts) {
