@@ -125,6 +125,26 @@ TEST(CheckTake, TimingIsMeasuredAgainstThePlayersOwnBeat) {
     EXPECT_NEAR(check.notes[12].timingMs, 0, 20);
 }
 
+TEST(CheckTake, ATakePlayingOnPastThePageIsCheckedAtItsOwnTempo) {
+    // The page's 16 notes at the written tempo, then the next page played on
+    // (a long rest in it, the page's last pitch again at its end): the take
+    // lasts three times as long as the page would at its tempo.
+    const Performance p;
+    std::vector<Played> played;
+    for (int m : p.written) played.push_back({static_cast<double>(m), 0.48, 0, 0.02});
+    played.back().seconds = 0.9;
+    for (int m : {64, 66, 67, 69, 71, 73, 76, 74}) played.push_back({m + 0.0, 0.48, 0, 0.02});
+    played.back().gapAfter = 12;
+    for (int m : {71, 69, 67, 66}) played.push_back({m + 0.0, 0.3, 0, 0.02});
+    const practice::HeardTake take = TakeOf(played);
+    const practice::TakeCheck check = practice::CheckTake(Written(p.written), take, 440);
+    EXPECT_EQ(check.matched, 16);
+    for (std::size_t i = 0; i < check.notes.size(); ++i) {
+        EXPECT_NEAR(check.notes[i].playedOnset, take.melody.notes[i].onset, 0.01) << i;
+        EXPECT_NEAR(check.notes[i].timingMs, 0, 30) << i;
+    }
+}
+
 TEST(BeatTiming, ANoteMatchedFarAwayDoesNotMoveItsNeighboursBeat) {
     // Eight notes a beat apart at 0.6 s a beat; the last was matched with a
     // sound half a minute later. Its neighbours keep their own beat.
