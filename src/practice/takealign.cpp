@@ -239,13 +239,19 @@ double PitchCost(double written, double heard) {
     return cost + (d > 6.0 ? kOctave : 0.0);
 }
 
-std::vector<NoteMatch> AlignNotes(const std::vector<WrittenNote>& written,
-                                  const std::vector<HeardPitch>& heard, double secondsPerBeat) {
+PricedAlignment AlignNotesPriced(const std::vector<WrittenNote>& written,
+                                 const std::vector<HeardPitch>& heard, double secondsPerBeat) {
     const int n = static_cast<int>(written.size()), m = static_cast<int>(heard.size());
     if (n == 0) return {};
     Lattice lat(n, m);
     Fill(lat, written, heard, secondsPerBeat > 0 ? secondsPerBeat : 0.75);
-    return Trace(lat, n, m);
+    const double price = lat.Best(n, m).first;
+    return {Trace(lat, n, m), price};
+}
+
+std::vector<NoteMatch> AlignNotes(const std::vector<WrittenNote>& written,
+                                  const std::vector<HeardPitch>& heard, double secondsPerBeat) {
+    return AlignNotesPriced(written, heard, secondsPerBeat).matches;
 }
 
 }  // namespace sorvel::practice

@@ -32,6 +32,16 @@ struct NoteMatch {
 std::vector<NoteMatch> AlignNotes(const std::vector<WrittenNote>& written,
                                   const std::vector<HeardPitch>& heard, double secondsPerBeat);
 
+// An alignment and its price: the lower, the better the take fits the page.
+struct PricedAlignment {
+    std::vector<NoteMatch> matches;
+    double price = 0;
+};
+
+// AlignNotes with the price of the best path, to compare tempos by.
+PricedAlignment AlignNotesPriced(const std::vector<WrittenNote>& written,
+                                 const std::vector<HeardPitch>& heard, double secondsPerBeat);
+
 // The pitch cost of playing `heard` for `written` semitones: small within a
 // semitone, a fixed price for a wrong note, less for the right note an
 // octave off (an octave slip of the pitch track).

@@ -8,6 +8,7 @@
 #include "practice/beattiming.h"
 #include "practice/hiddennotes.h"
 #include "practice/takealign.h"
+#include "practice/taketempo.h"
 
 namespace sorvel::practice {
 namespace {
@@ -31,15 +32,6 @@ std::vector<HeardPitch> HeardPitches(const HeardTake& take, double a4Hz) {
         out.push_back({note.onset, note.offset, pitch, note.attacked});
     }
     return out;
-}
-
-// The take's tempo in the large: its playing time over the written beats.
-double SecondsPerBeat(const std::vector<WrittenNote>& written,
-                      const std::vector<HeardPitch>& heard) {
-    if (written.empty() || heard.empty()) return 0;
-    const double beats = written.back().beat + written.back().beats - written.front().beat;
-    const double seconds = heard.back().offset - heard.front().onset;
-    return beats > 0 ? seconds / beats : 0;
 }
 
 // The stretch of the take that plays written note `i`: its heard notes, or
@@ -91,8 +83,7 @@ TakeCheck CheckTake(const std::vector<WrittenNote>& written, const HeardTake& ta
     TakeCheck check;
     check.a4Hz = a4Hz;
     const std::vector<HeardPitch> heard = HeardPitches(take, a4Hz);
-    const std::vector<NoteMatch> matches =
-        AlignNotes(written, heard, SecondsPerBeat(written, heard));
+    const std::vector<NoteMatch> matches = AlignAtTakeTempo(written, heard);
     PlayedSpans spans(written.size());
     for (std::size_t i = 0; i < written.size() && i < matches.size(); ++i)
         if (matches[i].Matched()) spans[i] = PlayedSpan(written, matches, heard, i);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "practice/beattiming.h"
 #include "practice/takecheck.h"
 #include "takefixture.h"
 
@@ -122,6 +123,42 @@ TEST(CheckTake, TimingIsMeasuredAgainstThePlayersOwnBeat) {
         practice::CheckTake(Written(p.written), TakeOf(p.played), 440);
     EXPECT_NEAR(check.notes[10].timingMs, 80, 20);
     EXPECT_NEAR(check.notes[12].timingMs, 0, 20);
+}
+
+TEST(CheckTake, ATakePlayingOnPastThePageIsCheckedAtItsOwnTempo) {
+    // The page's 16 notes at the written tempo, then the next page played on
+    // (a long rest in it, the page's last pitch again at its end): the take
+    // lasts three times as long as the page would at its tempo.
+    const Performance p;
+    std::vector<Played> played;
+    for (int m : p.written) played.push_back({static_cast<double>(m), 0.48, 0, 0.02});
+    played.back().seconds = 0.9;
+    for (int m : {64, 66, 67, 69, 71, 73, 76, 74}) played.push_back({m + 0.0, 0.48, 0, 0.02});
+    played.back().gapAfter = 12;
+    for (int m : {71, 69, 67, 66}) played.push_back({m + 0.0, 0.3, 0, 0.02});
+    const practice::HeardTake take = TakeOf(played);
+    const practice::TakeCheck check = practice::CheckTake(Written(p.written), take, 440);
+    EXPECT_EQ(check.matched, 16);
+    for (std::size_t i = 0; i < check.notes.size(); ++i) {
+        EXPECT_NEAR(check.notes[i].playedOnset, take.melody.notes[i].onset, 0.01) << i;
+        EXPECT_NEAR(check.notes[i].timingMs, 0, 30) << i;
+    }
+}
+
+TEST(BeatTiming, ANoteMatchedFarAwayDoesNotMoveItsNeighboursBeat) {
+    // Eight notes a beat apart at 0.6 s a beat; the last was matched with a
+    // sound half a minute later. Its neighbours keep their own beat.
+    std::vector<practice::CheckedNote> notes(8);
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        notes[i].written.beat = static_cast<double>(i);
+        notes[i].status = NoteStatus::kOk;
+        notes[i].playedOnset = 1 + 0.6 * static_cast<double>(i) + (i % 2 ? 0.01 : -0.01);
+    }
+    notes.back().playedOnset = 35;
+    practice::SetBeatTiming(notes);
+    for (std::size_t i = 0; i + 1 < notes.size(); ++i)
+        EXPECT_NEAR(notes[i].timingMs, i % 2 ? 10 : -10, 15) << i;
+    EXPECT_GT(notes.back().timingMs, 25'000);
 }
 
 TEST(CheckTake, TheReferencePitchCounts) {
