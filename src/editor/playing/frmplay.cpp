@@ -66,6 +66,8 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
         ReadPreferenceInt(settingsPath_, kExpressiveSection, kLoopTempoPercentKey, 100));
     ui_->chkTempoRise->setChecked(
         ReadPreferenceInt(settingsPath_, kExpressiveSection, kLoopTempoRiseKey, 0) != 0);
+    ui_->chkPlayAlong->setChecked(
+        ReadPreferenceInt(settingsPath_, kExpressiveSection, kPlayAlongKey, 0) != 0);
     lastTempo_ = ui_->edtPlayTempo->value();
     lastBias_ = ui_->edtPlayBias->value();
     ui_->btnPlay->setEnabled(true);
@@ -124,6 +126,8 @@ TfrmPlay::~TfrmPlay() {
                         nullptr);
     WritePreferenceKey(settingsPath_, kExpressiveSection, kExpressiveKey,
                        ui_->chkExpressive->isChecked() ? 1 : 0);
+    WritePreferenceKey(settingsPath_, kExpressiveSection, kPlayAlongKey,
+                       ui_->chkPlayAlong->isChecked() ? 1 : 0);
     WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopEndlessKey, LoopEndless() ? 1 : 0);
     WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopTempoPercentKey, TempoPercent());
     WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopTempoRiseKey, TempoRise() ? 1 : 0);
@@ -151,6 +155,7 @@ void TfrmPlay::UpdateEnabling() {
     ui_->lblTempoPercent->setEnabled(idle);
     ui_->chkTempoRise->setEnabled(idle);
     ui_->chkExpressive->setEnabled(idle);
+    ui_->chkPlayAlong->setEnabled(idle && playAlongAvailable_);
     const bool countIn = idle && ui_->chkStartClick->isChecked();
     ui_->edtStartClick->setEnabled(countIn);
     ui_->lblStartClick->setEnabled(countIn);
@@ -200,6 +205,16 @@ void TfrmPlay::ShowPass(int pass, int percent) {
     ui_->lblLoopState->setText(LoopEndless()
                                    ? tr(kPassEndless).arg(n, speed)
                                    : tr(kPassOfCount).arg(n, QString::number(PlayCount()), speed));
+}
+
+bool TfrmPlay::PlayAlong() const {
+    return playAlongAvailable_ && ui_->chkPlayAlong->isChecked();
+}
+
+void TfrmPlay::SetPlayAlongAvailable(bool available) {
+    playAlongAvailable_ = available;
+    ui_->chkPlayAlong->setToolTip(available ? QString() : tr(kMsgNoPlayAlongInput));
+    UpdateEnabling();
 }
 
 bool TfrmPlay::AlternateMute() const {

@@ -33,6 +33,11 @@ inline constexpr char kExpressiveKey[] = "Expressive";
 inline constexpr char kLoopEndlessKey[] = "LoopEndless";
 inline constexpr char kLoopTempoPercentKey[] = "LoopTempoPercent";
 inline constexpr char kLoopTempoRiseKey[] = "LoopTempoRise";
+// So is playing along with the microphone (the melody silent, the player
+// heard and checked note by note).
+inline constexpr char kPlayAlongKey[] = "PlayAlong";
+inline constexpr char kMsgNoPlayAlongInput[] = QT_TRANSLATE_NOOP(
+    "sorvel::TfrmPlay", "入力デバイスがないため使えません。マイクをつなぐと使えます。");
 // The pass under way and its speed: of a counted loop, of an endless one.
 inline constexpr char kPassOfCount[] =
     QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "%1 / %2 回目　速度 %3 %");
@@ -59,6 +64,10 @@ public:
     bool TempoRise() const;
     // Shows pass `pass` (0 = the first) at `percent`; a negative pass clears it.
     void ShowPass(int pass, int percent);
+    // "マイクで一緒に弾く": checked, and an input to listen to.
+    bool PlayAlong() const;
+    // Without an input the box is disabled and its tooltip says why.
+    void SetPlayAlongAvailable(bool available);
     bool AlternateMute() const;
     bool MetronomeMuted() const;
     bool MelodyMuted() const;
@@ -95,7 +104,8 @@ private:
     Preferences& prefs_;
     std::string settingsPath_;
     bool playing_ = false;
-    bool alternateMute_ = false;  // the mute button reads "MUTE(交互)"
+    bool alternateMute_ = false;
+    bool playAlongAvailable_ = true;  // the mute button reads "MUTE(交互)"
     int lastTempo_ = 0;
     int lastBias_ = 0;
 };

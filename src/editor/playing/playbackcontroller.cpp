@@ -20,6 +20,7 @@
 #include "editor/playing/frmkeyboard.h"
 #include "editor/playing/frmplay.h"
 #include "editor/playing/frmtuning.h"
+#include "editor/practice/playalongsession.h"
 #include "model/glyphcodes.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
@@ -94,9 +95,12 @@ PlaybackController::PlaybackController(const EditorContext& ctx)
         output_->SendShortMessage(kMelodyChannel, midi::kProgramChange, program, 0);
     };
     frmPlay_->onMute = [this](int track, bool muted) {
+        if (listening_.load() && track == conv_track::kMelody) muted = true;
         play_->SetTrackMode(track, muted ? track_mode::kMuted : 0);
     };
     frmPlay_->onAlternateMute = [this](bool on) { sequencer_->SetAlternateMute(on); };
+    playAlong_ = new PlayAlongSession(ctx_, Clock());
+    frmPlay_->SetPlayAlongAvailable(playAlong_->InputAvailable());
     frmKeyBoard_ = new TfrmKeyBoard(ctx_, *output_, ctx_.shell.Window());
     frmTuning_ = new TfrmTuning(
         *output_, [&prefs] { return std::clamp(prefs.Instrument, 0, 127); },
@@ -234,6 +238,12 @@ void PlaybackController::BuildEngine() {
     TSequencerHost* host = this;
     sequencer_ = std::make_unique<TSequencer>(*play_, Clock(), host);
     if (options_.timerDriven) sequencer_->AttachTimer(timer_.get());
+    if (playAlong_) playAlong_->SetClock(Clock());
+}
+
+void PlaybackController::SetPlayAlongInputs(PlayAlongInputs inputs) {
+    playAlong_->SetInputs(std::move(inputs));
+    frmPlay_->SetPlayAlongAvailable(playAlong_->InputAvailable());
 }
 
 bool PlaybackController::DeviceOpen() const {
@@ -313,6 +323,9 @@ void PlaybackController::StartPlayback() {
         BuildSequence(rcp_, *page, range.first, range.last, frmPlay_->Options(), prefs);
     sequencer_->SetTickTempo(built.startTempo);
     SetUpPlayChannels(rcp_, *output_, prefs.RhythmChannelNo, frmPlay_->Instrument());
+    // Playing along, the player is the melody: it stays silent throughout.
+    alongItem_ = nullptr;
+    listening_.store(frmPlay_->PlayAlong() && playAlong_->Begin(frmPlay_->PlayBias()));
     frmPlay_->onMute(conv_track::kMelody, frmPlay_->MelodyMuted());
     frmPlay_->onMute(conv_track::kMetronome, frmPlay_->MetronomeMuted());
     prefs.PlayCount = frmPlay_->PlayCount();
@@ -325,7 +338,7 @@ void PlaybackController::StartPlayback() {
     options.endless = frmPlay_->LoopEndless();
     options.tempoPercent = frmPlay_->TempoPercent();
     options.tempoRise = frmPlay_->TempoRise();
-    sequencer_->SetAlternateMute(frmPlay_->AlternateMute());
+    sequencer_->SetAlternateMute(!listening_.load() && frmPlay_->AlternateMute());
     // The walk's error is shown, and what was built still plays.
     if (!built.Ok())
         ctx_.shell.Dialogs().showError(ctx_.shell.Window(), Translated(WalkErrorText(built.error)));
@@ -344,8 +357,14 @@ void PlaybackController::StopPlayback() {
     ctx_.shell.SetPlaying(false);
     frmPlay_->ShowPass(-1, 0);
     ClearCursor();
+    EndPlayAlong();
     ReleaseUndoFrees();
     output_->HoldDeviceAwake(false);
+}
+
+void PlaybackController::EndPlayAlong() {
+    listening_.store(false);
+    playAlong_->End();
 }
 
 void PlaybackController::PlayFinished() {
@@ -355,11 +374,15 @@ void PlaybackController::PlayFinished() {
     ctx_.shell.SetPlaying(false);
     frmPlay_->ShowPass(-1, 0);
     ClearCursor();
+    EndPlayAlong();
     ReleaseUndoFrees();
     output_->HoldDeviceAwake(false);
 }
 
 void PlaybackController::StopForBookReplacement() {
+    // The notes heard name items of the book that goes: they are dropped.
+    listening_.store(false);
+    playAlong_->End(false);
     if (IsPlaying()) frmPlay_->SetPlaying(false);
     StopPlayback();
     rcp_.ClearAllEvents();
@@ -457,6 +480,7 @@ void PlaybackController::RemoveCountIn() {
 }
 
 void PlaybackController::OnPassStarting() {
+    alongItem_ = nullptr;
     Queue([this] { ClearCursor(); });
 }
 
@@ -474,6 +498,13 @@ void PlaybackController::OnPassBegun(int pass, int tempoPercent) {
 void PlaybackController::OnPlayPosition(const TPlayPosition& position) {
     const std::int64_t delay = output_->SoundDelayMicros();
     const std::int64_t heardAt = delay > 0 ? Clock().NowMicros() + delay : 0;
+    if (listening_.load() && position.sourceItem != alongItem_) {
+        alongItem_ = position.sourceItem;
+        const std::int64_t at = heardAt != 0 ? heardAt : Clock().NowMicros();
+        Queue([this, item = alongItem_, at, tick = std::int64_t{sequencer_->TickPeriodMicros()}] {
+            playAlong_->Reached(item, at, tick);
+        });
+    }
     Queue([this, item = position.sourceItem, previous = position.previousItem, heardAt] {
         const std::int64_t wait = heardAt - Clock().NowMicros();
         if (heardAt == 0 || wait < kHalfMillisecond) {

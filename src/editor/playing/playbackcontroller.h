@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "editor/document/editorshell.h"
+#include "editor/practice/playalonginput.h"
 #include "playback/midioutput.h"
 #include "playback/playdata.h"
 #include "playback/rcpdata.h"
@@ -27,6 +28,7 @@ class QScrollArea;
 namespace sorvel {
 
 class TfrmKeyBoard;
+class PlayAlongSession;
 class TfrmPlay;
 class TfrmTuning;
 class TMMTimer;
@@ -85,6 +87,9 @@ public:
     TSequencer& Sequencer() { return *sequencer_; }
     TPlayData& Play() { return *play_; }
     TRcpData& Rcp() { return rcp_; }
+    // Playing along with the microphone; tests hand in their own input.
+    PlayAlongSession& PlayAlong() { return *playAlong_; }
+    void SetPlayAlongInputs(PlayAlongInputs inputs);
     // The note the play cursor stands at; none while no cursor is drawn.
     const TMusicItem* CursorItem() const { return cursorItem_; }
 
@@ -113,6 +118,7 @@ private:
     void ScrollToCursor(QScrollArea& area, const TMusicItem& item);
     void ClearCursor();
     void PlayFinished();
+    void EndPlayAlong();
     // The play's sequence names items of the undo history: they stay alive
     // until the play ends.
     void HoldUndoFrees();
@@ -142,6 +148,11 @@ private:
     TfrmPlay* frmPlay_ = nullptr;
     TfrmKeyBoard* frmKeyBoard_ = nullptr;
     TfrmTuning* frmTuning_ = nullptr;
+    PlayAlongSession* playAlong_ = nullptr;
+    // The play listens to the player: the melody stays silent. The note the
+    // play reached last, on the timer thread.
+    std::atomic<bool> listening_{false};
+    const TMusicItem* alongItem_ = nullptr;
     QActionGroup* needsDevice_ = nullptr;
     QLabel* outputMissing_ = nullptr;  // in the status bar
     QIcon playIcon_;

@@ -44,6 +44,10 @@ CheckDialogs CheckDialogs::Standard() {
     return d;
 }
 
+CheckCommands* FindCheckCommands(QObject& main) {
+    return main.findChild<CheckCommands*>("CheckCommands", Qt::FindDirectChildrenOnly);
+}
+
 CheckCommands::CheckCommands(const EditorContext& ctx)
     : QObject(ctx.shell.Window()),
       ctx_(ctx),
@@ -118,6 +122,11 @@ QString CheckCommands::Summary() const {
         .arg(n[1])
         .arg(n[2])
         .arg(n[3]);
+}
+
+void CheckCommands::ShowMarks(practice::TakeCheck check) {
+    overlay_.Set(std::move(check));
+    ctx_.shell.PaintBox().update();
 }
 
 void CheckCommands::ClearCheck() {

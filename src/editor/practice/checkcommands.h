@@ -45,6 +45,9 @@ public:
     bool CheckPath(const QString& path, int page);
     // Shows a check of the open book: marks over its pages, the list.
     void ShowCheck(practice::TakeCheck check);
+    // Marks the notes of a check still under way on the page; the list
+    // waits for the end.
+    void ShowMarks(practice::TakeCheck check);
     void ClearCheck();
     // Shows the note of the check's `index`: its page, selected, in sight.
     void ShowNote(int index);
@@ -60,5 +63,8 @@ private:
     CheckOverlay overlay_;
     CheckListDock* dock_;
 };
+
+// The commands installed on the window `main`, or nullptr.
+CheckCommands* FindCheckCommands(QObject& main);
 
 }  // namespace sorvel
