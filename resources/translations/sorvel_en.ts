@@ -1024,6 +1024,10 @@ The help contents page is the following file. Please open it in your browser.
         <source>1回ごとに +5 %（100 % まで）</source>
         <translation>+5 % each pass (up to 100 %)</translation>
     </message>
+    <message>
+        <source>マイクで一緒に弾く</source>
+        <translation>Play along with the microphone</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPreview</name>
@@ -2828,6 +2832,10 @@ Everything other than printing works as usual.</translation>
     <message>
         <source>%1 回目&#x3000;速度 %2 %</source>
         <translation>Pass %1, speed %2 %</translation>
+    </message>
+    <message>
+        <source>入力デバイスがないため使えません。マイクをつなぐと使えます。</source>
+        <translation>Unavailable: there is no input device. Connect a microphone to use it.</translation>
     </message>
 </context>
 <context>

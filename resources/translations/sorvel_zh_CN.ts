@@ -1024,6 +1024,10 @@
         <source>1回ごとに +5 %（100 % まで）</source>
         <translation>每遍 +5 %（最高 100 %）</translation>
     </message>
+    <message>
+        <source>マイクで一緒に弾く</source>
+        <translation>用麦克风一起演奏</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPreview</name>
@@ -2828,6 +2832,10 @@
     <message>
         <source>%1 回目&#x3000;速度 %2 %</source>
         <translation>第 %1 遍&#x3000;速度 %2 %</translation>
+    </message>
+    <message>
+        <source>入力デバイスがないため使えません。マイクをつなぐと使えます。</source>
+        <translation>没有输入设备，无法使用。连接麦克风后即可使用。</translation>
     </message>
 </context>
 <context>

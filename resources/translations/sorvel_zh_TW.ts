@@ -1024,6 +1024,10 @@
         <source>1回ごとに +5 %（100 % まで）</source>
         <translation>每遍 +5 %（最高 100 %）</translation>
     </message>
+    <message>
+        <source>マイクで一緒に弾く</source>
+        <translation>用麥克風一起演奏</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPreview</name>
@@ -2828,6 +2832,10 @@
     <message>
         <source>%1 回目&#x3000;速度 %2 %</source>
         <translation>第 %1 遍&#x3000;速度 %2 %</translation>
+    </message>
+    <message>
+        <source>入力デバイスがないため使えません。マイクをつなぐと使えます。</source>
+        <translation>沒有輸入裝置，無法使用。連接麥克風後即可使用。</translation>
     </message>
 </context>
 <context>
