@@ -18,6 +18,7 @@
 
 #include "base/cp932.h"
 #include "editor/document/editordocument.h"
+#include "editor/document/transaction.h"
 #include "editor/listening/frmrecord.h"
 #include "editor/practice/frmtuner.h"
 #include "mainwindowfixture.h"
@@ -142,8 +143,9 @@ private Q_SLOTS:
         // 1=D: D4 is the degree 1 without dots.
         QCOMPARE(tuner->View().degree, (ScaleDegree{1, 0, 0}));
         // The page turned to 1=G: D4 is 5 with a dot below.
-        f.window->Document().Edit(
-            [&] { f.window->CurrentPage()->SetKeyCode(cp932::FromUtf8("１＝Ｇ　（５２弦）")); });
+        f.window->Document().Edit("key", [&](Transaction&) {
+            f.window->CurrentPage()->SetKeyCode(cp932::FromUtf8("１＝Ｇ　（５２弦）"));
+        });
         QVERIFY(WaitFor([&] { return tuner->View().degree == ScaleDegree{5, 0, -1}; }, 500));
 
         // The tone ends: within a moment no reading is left.
