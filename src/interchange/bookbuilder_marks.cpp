@@ -11,6 +11,7 @@
 #include "model/daon.h"
 #include "model/glyphcodes.h"
 #include "model/itemfactory.h"
+#include "model/markmeanings.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
@@ -27,6 +28,12 @@ using OpenSlurs = std::vector<std::pair<int, size_t>>;
 
 // A numeral's pitch as written, in semitones from the tonic's middle
 // octave; the same number for two numerals that sound the same.
+// The code a hairpin that begins at a note is written with: a decrescendo
+// for the diminuendo, a crescendo otherwise.
+char HairpinCode(char wedgeStart) {
+    return HairpinDirectionOf(wedgeStart) < 0 ? markcode::kDecrescendo : markcode::kCrescendo;
+}
+
 int WrittenPitch(const TNote& note) {
     const int degree = std::clamp(note.Content()[0] - '0', 1, 7);
     const int accidental = note.Rinji() == "`" ? 1 : note.Rinji() == "a" ? -1 : 0;
@@ -72,7 +79,7 @@ OpenSlurs::iterator OpenSlur(OpenSlurs& open, const std::vector<int>& stopNumber
 void Builder::Attach(TMusicItem& mark, TNote& note) {
     const std::string& content = mark.Content();
     const char code = content.empty() ? ' ' : content[0];
-    const bool slide = code == kSlideUp || code == kSlideDown;
+    const bool slide = code == markcode::kSlideUp || code == markcode::kSlideDown;
     const int rateX = slide ? 100 : 0;
     int rateY = slide ? 0 : glyphs_.LookupContent(content).OffsetRate;
     // The fermata (a glyph of the time signatures' kind) and the breath mark
@@ -282,10 +289,10 @@ void Builder::WriteMarks() {
                 wedgeFrom = nullptr;
             }
             if (alone) {
-                SpanTo<TCresc>(n.wedgeStart == 'J' ? 'J' : 'I', *own.first, own.last->PosX());
+                SpanTo<TCresc>(HairpinCode(n.wedgeStart), *own.first, own.last->PosX());
             } else if (n.wedgeStart) {
                 wedgeFrom = own.first;
-                wedgeCode = n.wedgeStart == 'J' ? 'J' : 'I';
+                wedgeCode = HairpinCode(n.wedgeStart);
             }
         }
     }

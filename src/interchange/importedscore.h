@@ -47,7 +47,7 @@ struct ImportedNote {
     // its number (otherwise the one begun last).
     std::vector<int> slurStartNumbers;
     std::vector<int> slurStopNumbers;
-    char wedgeStart = 0;     // 'I' crescendo, 'J' diminuendo: a hairpin begins at this note
+    char wedgeStart = 0;     // a hairpin's code: a hairpin begins at this note
     bool wedgeStop = false;  // a hairpin ends at this note
     char slideIn = 0;  // '^' '_' (slide) or '{' '|' (glissando) ending at this note, by direction
 

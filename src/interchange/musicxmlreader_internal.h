@@ -118,7 +118,7 @@ void ReadNotations(pugi::xml_node notations, bool grace, bool bowed, NoteMarks& 
 // What one <direction> (or a <sound> standing alone in a measure) carries.
 struct DirectionMarks {
     std::string signs;    // dynamics, segno, coda and the signs written in words
-    char wedgeStart = 0;  // 'I' crescendo, 'J' diminuendo
+    char wedgeStart = 0;  // a hairpin's code, crescendo or diminuendo
     bool wedgeStop = false;
     int tempo = 0;      // quarter notes per minute; 0 none
     std::string words;  // words that are no sign, joined and trimmed

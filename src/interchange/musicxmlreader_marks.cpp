@@ -67,8 +67,8 @@ int TempoOfMetronome(pugi::xml_node metronome) {
 }
 
 char WedgeCode(std::string_view type) {
-    if (type == "crescendo") return 'I';
-    if (type == "diminuendo") return 'J';
+    if (type == "crescendo") return markcode::kCrescendo;
+    if (type == "diminuendo") return markcode::kDecrescendo;
     return 0;
 }
 
@@ -118,9 +118,9 @@ void ReadArticulations(pugi::xml_node articulations, bool grace, NoteMarks& mark
             tally.GraceMark(name);
         } else if (name == "scoop") {
             // A slide from below into the note; a plop comes from above.
-            if (marks.slideMark == 0) marks.slideMark = kSlideUp;
+            if (marks.slideMark == 0) marks.slideMark = markcode::kSlideUp;
         } else if (name == "plop") {
-            if (marks.slideMark == 0) marks.slideMark = kSlideDown;
+            if (marks.slideMark == 0) marks.slideMark = markcode::kSlideDown;
         } else if (const char code = CodeOfElement(MarkPlace::Articulations, name)) {
             AddSign(marks.signs, code);
         } else {
@@ -292,15 +292,15 @@ void ReadSound(pugi::xml_node sound, DirectionMarks& marks) {
     }
     // Playback jumps stand for the words that usually come with them. A
     // tocoda leaves for the coda where it stands; a coda is where play goes on.
-    if (AttrOf(sound, kSoundDaCapo) == "yes") AddSign(marks.signsAtEnd, kDaCapoSign);
-    if (sound.attribute(kSoundDalSegno)) AddSign(marks.signsAtEnd, kDalSegnoSign);
-    if (sound.attribute(kSoundFine)) AddSign(marks.signsAtEnd, kFineSign);
+    if (AttrOf(sound, kSoundDaCapo) == "yes") AddSign(marks.signsAtEnd, markcode::kDaCapo);
+    if (sound.attribute(kSoundDalSegno)) AddSign(marks.signsAtEnd, markcode::kDalSegno);
+    if (sound.attribute(kSoundFine)) AddSign(marks.signsAtEnd, markcode::kFine);
     if (sound.attribute(kSoundToCoda)) {
-        AddSign(marks.signsAtEnd, kCodaSign);
+        AddSign(marks.signsAtEnd, markcode::kCoda);
         marks.toCodaSound = true;
     }
-    if (sound.attribute(kSoundSegno)) AddSign(marks.signs, kSegnoSign);
-    if (sound.attribute(kSoundCoda)) AddSign(marks.signs, kCodaSign);
+    if (sound.attribute(kSoundSegno)) AddSign(marks.signs, markcode::kSegno);
+    if (sound.attribute(kSoundCoda)) AddSign(marks.signs, markcode::kCoda);
     if (AttrOf(sound, kSoundForwardRepeat) == "yes") marks.forwardRepeat = true;
 }
 
@@ -345,8 +345,9 @@ DirectionMarks ReadDirection(pugi::xml_node direction, LeftOutTally& tally) {
     marks.words = std::string(sorvel::Trim(words));
     if (pugi::xml_node sound = direction.child("sound")) ReadSound(sound, marks);
     // A coda sign written with "To Coda" is the To Coda mark, not the coda.
-    if (toCoda) AddSign(marks.signsAtEnd, kCodaSign);
-    if (marks.signsAtEnd.find(kCodaSign) != std::string::npos) std::erase(marks.signs, kCodaSign);
+    if (toCoda) AddSign(marks.signsAtEnd, markcode::kCoda);
+    if (marks.signsAtEnd.find(markcode::kCoda) != std::string::npos)
+        std::erase(marks.signs, markcode::kCoda);
     return marks;
 }
 

@@ -312,8 +312,8 @@ void PartReader::CloseChord() {
             continue;
         }
         const bool up = k.midi > it->midi;
-        k.note.slideIn =
-            line.glissando ? (up ? kGlissUp : kGlissDown) : (up ? kSlideUp : kSlideDown);
+        k.note.slideIn = line.glissando ? (up ? markcode::kGlissUp : markcode::kGlissDown)
+                                        : (up ? markcode::kSlideUp : markcode::kSlideDown);
         openLines_.erase(it);
     }
     for (const LineEnd& line : k.lines) {

@@ -427,7 +427,7 @@ void PartReader::PlaceMarks(ImportedMeasure& m, const PlacedMarks& p) {
         // A To Coda is taken where its sound stands, and one at a measure's
         // start at the bar line before it (the coda sign among the jumps is
         // a To Coda's).
-        const bool toCoda = code == kCodaSign && (p.tick == 0 || p.marks.toCodaSound);
+        const bool toCoda = code == markcode::kCoda && (p.tick == 0 || p.marks.toCodaSound);
         ImportedNote& end = NoteEndingJumps(m, p, toCoda);
         AddSign(end.signsAtEnd, code);
     }

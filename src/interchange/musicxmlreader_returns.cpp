@@ -33,12 +33,13 @@ struct MeasureSigns {
 MeasureSigns SignsOf(const ImportedMeasure& m) {
     MeasureSigns s;
     for (const ImportedNote& n : m.notes) {
-        s.segno |= n.signs.find(kSegnoSign) != std::string::npos;
-        s.coda |= n.signs.find(kCodaSign) != std::string::npos;
-        s.fine |= n.signsAtEnd.find(kFineSign) != std::string::npos;
-        s.toCoda |= n.signsAtEnd.find(kCodaSign) != std::string::npos;
+        s.segno |= n.signs.find(markcode::kSegno) != std::string::npos;
+        s.coda |= n.signs.find(markcode::kCoda) != std::string::npos;
+        s.fine |= n.signsAtEnd.find(markcode::kFine) != std::string::npos;
+        s.toCoda |= n.signsAtEnd.find(markcode::kCoda) != std::string::npos;
         for (char code : n.signsAtEnd) {
-            if (s.jump == '\0' && (code == kDalSegnoSign || code == kDaCapoSign)) s.jump = code;
+            if (s.jump == '\0' && (code == markcode::kDalSegno || code == markcode::kDaCapo))
+                s.jump = code;
         }
     }
     return s;
@@ -105,7 +106,7 @@ bool BookPlaysReturn(const std::vector<ImportedMeasure>& measures,
     if (measures[r.jump].rightBar == kEndRepeatBarLine) return false;
     // The book's D.S. goes to the first segno of the piece.
     size_t bookTarget = 0;
-    if (signs[r.jump].jump == kDalSegnoSign) {
+    if (signs[r.jump].jump == markcode::kDalSegno) {
         for (size_t k = 0; k < measures.size(); ++k) {
             if (signs[k].segno) {
                 bookTarget = k;
@@ -199,7 +200,7 @@ void WriteOutReturn(ImportedScore& score) {
     while (r.jump < measures.size() && signs[r.jump].jump == '\0') ++r.jump;
     if (r.jump == measures.size()) return;
     // A D.S. goes back to the nearest segno before it, else to the beginning.
-    if (signs[r.jump].jump == kDalSegnoSign) {
+    if (signs[r.jump].jump == markcode::kDalSegno) {
         for (size_t k = r.jump + 1; k-- > 0;) {
             if (signs[k].segno) {
                 r.target = k;
@@ -221,8 +222,8 @@ void WriteOutReturn(ImportedScore& score) {
     // The play now runs straight on: every D.S. and D.C. is left out.
     for (ImportedMeasure& m : out) {
         for (ImportedNote& n : m.notes) {
-            std::erase(n.signsAtEnd, kDalSegnoSign);
-            std::erase(n.signsAtEnd, kDaCapoSign);
+            std::erase(n.signsAtEnd, markcode::kDalSegno);
+            std::erase(n.signsAtEnd, markcode::kDaCapo);
         }
     }
     RestateKeysAndTimes(score, source, out);

@@ -22,15 +22,15 @@ constexpr RightBarLine kRightBarLines[] = {
 // inner (D) string 2. The small ring is the open-string sign; "T" is the
 // finger number 0.
 constexpr MarkCode kMarks[] = {
-    {'@', P::Dynamics, "ppp", {}},
-    {'A', P::Dynamics, "pp", {}},
-    {'B', P::Dynamics, "p", {}},
-    {'C', P::Dynamics, "mp", {}},
-    {'D', P::Dynamics, "mf", {}},
-    {'E', P::Dynamics, "f", {}},
-    {'F', P::Dynamics, "ff", {}},
-    {'G', P::Dynamics, "fff", {}},
-    {'H', P::Dynamics, "sf", {}},
+    {markcode::DynamicCode(0), P::Dynamics, "ppp", {}},
+    {markcode::DynamicCode(1), P::Dynamics, "pp", {}},
+    {markcode::DynamicCode(2), P::Dynamics, "p", {}},
+    {markcode::DynamicCode(3), P::Dynamics, "mp", {}},
+    {markcode::DynamicCode(4), P::Dynamics, "mf", {}},
+    {markcode::DynamicCode(5), P::Dynamics, "f", {}},
+    {markcode::DynamicCode(6), P::Dynamics, "ff", {}},
+    {markcode::DynamicCode(7), P::Dynamics, "fff", {}},
+    {markcode::kSforzando, P::Dynamics, "sf", {}},
     {'P', P::Technical, "down-bow", {}},
     {'Q', P::Technical, "up-bow", {}},
     {'R', P::Technical, "string", "2"},
@@ -43,24 +43,24 @@ constexpr MarkCode kMarks[] = {
     {'.', P::Technical, "open-string", {}},
     {'o', P::Technical, "harmonic", {}},
     {'q', P::Technical, "stopped", {}},
-    {'[', P::Ornaments, "trill-mark", {}},
-    {'\\', P::Ornaments, "wavy-line", {}},
-    {']', P::Ornaments, "inverted-mordent", {}},
-    {'p', P::Ornaments, "mordent", {}},
-    {'s', P::Ornaments, "turn", {}},
-    {'v', P::Ornaments, "inverted-turn", {}},
-    {'w', P::Ornaments, "other-ornament", "vibrato"},
-    {'z', P::Ornaments, "tremolo", {}},
-    {'x', P::Articulations, "accent", {}},
-    {'y', P::Articulations, "staccatissimo", {}},
+    {markcode::kTrill, P::Ornaments, "trill-mark", {}},
+    {markcode::kWavyLine, P::Ornaments, "wavy-line", {}},
+    {markcode::kUpperMordent, P::Ornaments, "inverted-mordent", {}},
+    {markcode::kLowerMordent, P::Ornaments, "mordent", {}},
+    {markcode::kTurn, P::Ornaments, "turn", {}},
+    {markcode::kInvertedTurn, P::Ornaments, "inverted-turn", {}},
+    {markcode::kVibrato, P::Ornaments, "other-ornament", "vibrato"},
+    {markcode::kTremolo, P::Ornaments, "tremolo", {}},
+    {markcode::kAccent, P::Articulations, "accent", {}},
+    {markcode::kStaccatissimo, P::Articulations, "staccatissimo", {}},
     {'r', P::Articulations, "staccato", {}},
     {'t', P::Articulations, "breath-mark", {}},
-    {')', P::Fermata, "fermata", {}},
-    {kSegnoSign, P::Segno, "segno", {}},
-    {kCodaSign, P::Coda, "coda", {}},
-    {kFineSign, P::Words, {}, "Fine"},
-    {kDalSegnoSign, P::Words, {}, "D.S."},
-    {kDaCapoSign, P::Words, {}, "D.C."},
+    {markcode::kFermata, P::Fermata, "fermata", {}},
+    {markcode::kSegno, P::Segno, "segno", {}},
+    {markcode::kCoda, P::Coda, "coda", {}},
+    {markcode::kFine, P::Words, {}, "Fine"},
+    {markcode::kDalSegno, P::Words, {}, "D.S."},
+    {markcode::kDaCapo, P::Words, {}, "D.C."},
     {'n', P::Words, {}, "rit."},
     {'u', P::Words, {}, "accel."},
 };
@@ -72,16 +72,16 @@ struct Alias {
     char code;
 };
 constexpr Alias kAliases[] = {
-    {P::Articulations, "strong-accent", 'x'},
-    {P::Articulations, "spiccato", 'y'},
-    {P::Ornaments, "shake", '['},
-    {P::Dynamics, "sfz", 'H'},
-    {P::Dynamics, "sfp", 'H'},
-    {P::Dynamics, "fz", 'H'},
-    {P::Dynamics, "rfz", 'H'},
-    {P::Dynamics, "sffz", 'H'},
-    {P::Dynamics, "ffff", 'G'},
-    {P::Dynamics, "pppp", '@'},
+    {P::Articulations, "strong-accent", markcode::kAccent},
+    {P::Articulations, "spiccato", markcode::kStaccatissimo},
+    {P::Ornaments, "shake", markcode::kTrill},
+    {P::Dynamics, "sfz", markcode::kSforzando},
+    {P::Dynamics, "sfp", markcode::kSforzando},
+    {P::Dynamics, "fz", markcode::kSforzando},
+    {P::Dynamics, "rfz", markcode::kSforzando},
+    {P::Dynamics, "sffz", markcode::kSforzando},
+    {P::Dynamics, "ffff", markcode::DynamicCode(7)},
+    {P::Dynamics, "pppp", markcode::DynamicCode(0)},
 };
 
 std::string NormalWords(std::string_view text) {
@@ -97,10 +97,11 @@ std::string NormalWords(std::string_view text) {
 char CodeOfWords(std::string_view text) {
     const std::string w = NormalWords(text);
     if (w.empty()) return 0;
-    if (w == "fine") return kFineSign;
+    if (w == "fine") return markcode::kFine;
     if (w == "d.s" || w == "dalsegno" || w == "d.s.alfine" || w == "d.s.alcoda")
-        return kDalSegnoSign;
-    if (w == "d.c" || w == "dacapo" || w == "d.c.alfine" || w == "d.c.alcoda") return kDaCapoSign;
+        return markcode::kDalSegno;
+    if (w == "d.c" || w == "dacapo" || w == "d.c.alfine" || w == "d.c.alcoda")
+        return markcode::kDaCapo;
     if (w.rfind("rit", 0) == 0 || w.rfind("rall", 0) == 0) return 'n';
     if (w.rfind("accel", 0) == 0) return 'u';
     return 0;
@@ -109,7 +110,7 @@ char CodeOfWords(std::string_view text) {
 }  // namespace
 
 bool ActsAtNoteEnd(char code) {
-    return code == kFineSign || code == kDalSegnoSign || code == kDaCapoSign;
+    return code == markcode::kFine || code == markcode::kDalSegno || code == markcode::kDaCapo;
 }
 
 bool IsToCodaWords(std::string_view text) {

@@ -11,6 +11,8 @@
 #include <span>
 #include <string_view>
 
+#include "model/markmeanings.h"
+
 namespace sorvel::interchange {
 
 // ---- Note types
@@ -97,15 +99,6 @@ inline constexpr char kSoundForwardRepeat[] = "forward-repeat";
 
 // ---- Jumps
 
-// The book's jump signs. A coda sign is both the To Coda mark (where the play
-// leaves for the coda after a D.S. or D.C.) and the coda itself: the last one
-// of a piece is the coda, the others send the play there.
-inline constexpr char kFineSign = 'i';
-inline constexpr char kSegnoSign = 'j';
-inline constexpr char kDalSegnoSign = 'k';
-inline constexpr char kCodaSign = 'l';
-inline constexpr char kDaCapoSign = 'm';
-
 // <sound> attributes of the jumps: a D.S. goes back to the segno of the same
 // name, a To Coda on to the coda of the same name.
 inline constexpr char kSoundSegno[] = "segno";
@@ -166,12 +159,6 @@ const MarkCode* MarkOfCode(char code);
 // letter case and ignoring a trailing full stop ("Fine", "D.C.", "rit.",
 // "rall.", "accel.").
 char CodeOfElement(MarkPlace place, std::string_view element, std::string_view text = {});
-
-// The slide signs, written before the note they lead into.
-inline constexpr char kSlideUp = '^';
-inline constexpr char kSlideDown = '_';
-inline constexpr char kGlissUp = '{';
-inline constexpr char kGlissDown = '|';
 
 // ---- Instruments
 

@@ -86,7 +86,7 @@ void Planner::Flush() {
     OutConnector slideStop;
     const OutConnector* stop = nullptr;
     if (e.slideIn && !e.rest) {
-        const bool gliss = e.slideIn == kGlissUp || e.slideIn == kGlissDown;
+        const bool gliss = e.slideIn == markcode::kGlissUp || e.slideIn == markcode::kGlissDown;
         slideStop.kind = gliss ? OutConnector::Kind::Glissando : OutConnector::Kind::Slide;
         if (lastEventLast_.Valid() && !lastEventRest_) {
             OutConnector start = slideStop;
@@ -94,7 +94,7 @@ void Planner::Flush() {
             slideStop.start = false;
             stop = &slideStop;
         } else {
-            const bool up = e.slideIn == kSlideUp || e.slideIn == kGlissUp;
+            const bool up = e.slideIn == markcode::kSlideUp || e.slideIn == markcode::kGlissUp;
             e.entry = up ? "scoop" : "plop";
         }
     }

@@ -17,8 +17,6 @@
 namespace sorvel::interchange::xmlwrite {
 namespace {
 
-constexpr std::string_view kJumpSigns = "ijklm";
-
 struct Signed {
     const TNote* note;
     char sign;
@@ -28,32 +26,32 @@ void PlanPiece(const std::vector<Signed>& piece, JumpPlan& plan) {
     const TNote* coda = nullptr;
     size_t segno = piece.size();
     for (size_t i = 0; i < piece.size(); ++i) {
-        if (piece[i].sign == kCodaSign) coda = piece[i].note;
-        if (piece[i].sign == kSegnoSign && segno == piece.size()) segno = i;
+        if (piece[i].sign == markcode::kCoda) coda = piece[i].note;
+        if (piece[i].sign == markcode::kSegno && segno == piece.size()) segno = i;
     }
     if (coda) plan.codas.insert(coda);
     // The first Fine or coda sign at or after each sign, from the back: the
     // return ends there (at the coda itself only with playback's error).
     std::vector<size_t> ender(piece.size() + 1, piece.size());
     for (size_t i = piece.size(); i-- > 0;) {
-        const bool ends = piece[i].sign == kFineSign || piece[i].sign == kCodaSign;
+        const bool ends = piece[i].sign == markcode::kFine || piece[i].sign == markcode::kCoda;
         ender[i] = ends ? i : ender[i + 1];
     }
     for (const Signed& s : piece) {
-        if (s.sign != kDalSegnoSign && s.sign != kDaCapoSign) continue;
-        const size_t from = s.sign == kDalSegnoSign && segno < piece.size() ? segno : 0;
+        if (s.sign != markcode::kDalSegno && s.sign != markcode::kDaCapo) continue;
+        const size_t from = s.sign == markcode::kDalSegno && segno < piece.size() ? segno : 0;
         const size_t end = ender[from];
         if (end == piece.size() || piece[end].note == coda) continue;
-        plan.returnEnds[s.note] = piece[end].sign == kFineSign ? kAlFine : kAlCoda;
+        plan.returnEnds[s.note] = piece[end].sign == markcode::kFine ? kAlFine : kAlCoda;
     }
 }
 
 }  // namespace
 
-char FirstLinkedCode(const TNote& note, std::string_view codes) {
+char FirstLinkedMark(const TNote& note, MarkKind kind) {
     for (const TMusicItem* link : note.Links()) {
         if (!link->IsMark() || link->Content().empty()) continue;
-        if (codes.find(link->Content()[0]) != std::string_view::npos) return link->Content()[0];
+        if (IsMarkOf(kind, link->Content()[0])) return link->Content()[0];
     }
     return '\0';
 }
@@ -71,7 +69,8 @@ JumpPlan PlanJumps(const TMusicBook& book) {
             const TNote* note = page.GetItem(i)->As<TNote>();
             if (!note || note->LinkCount() == 0) continue;
             // Playback follows a note's first jump sign only.
-            if (const char sign = FirstLinkedCode(*note, kJumpSigns)) piece.push_back({note, sign});
+            if (const char sign = FirstLinkedMark(*note, MarkKind::kJump))
+                piece.push_back({note, sign});
         }
     }
     PlanPiece(piece, plan);

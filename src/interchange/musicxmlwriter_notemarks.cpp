@@ -45,7 +45,8 @@ const TNote* NoteUnder(const TMusicSheet& page, const std::vector<const TNote*>&
 }
 
 bool IsSlideCode(char c) {
-    return c == kSlideUp || c == kSlideDown || c == kGlissUp || c == kGlissDown;
+    return c == markcode::kSlideUp || c == markcode::kSlideDown || c == markcode::kGlissUp ||
+           c == markcode::kGlissDown;
 }
 
 }  // namespace
@@ -141,13 +142,14 @@ void Planner::AddSign(char code, Event& e) {
         case MarkPlace::Words: {
             d.text = mark->text;
             if (const auto end = jumps_.returnEnds.find(e.note);
-                end != jumps_.returnEnds.end() && (code == kDalSegnoSign || code == kDaCapoSign))
+                end != jumps_.returnEnds.end() &&
+                (code == markcode::kDalSegno || code == markcode::kDaCapo))
                 d.text += end->second;
             // Fine, D.S. and D.C. act after their note has sounded: their
             // playback goes in a sound of its own after the note.
-            if (code == kFineSign) JumpAfter(e, kSoundFine, "yes");
-            if (code == kDalSegnoSign) JumpAfter(e, kSoundDalSegno, kSoundSegno);
-            if (code == kDaCapoSign) JumpAfter(e, kSoundDaCapo, "yes");
+            if (code == markcode::kFine) JumpAfter(e, kSoundFine, "yes");
+            if (code == markcode::kDalSegno) JumpAfter(e, kSoundDalSegno, kSoundSegno);
+            if (code == markcode::kDaCapo) JumpAfter(e, kSoundDaCapo, "yes");
             break;
         }
         default:

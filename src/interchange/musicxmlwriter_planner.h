@@ -15,6 +15,7 @@
 
 #include "interchange/musicxmlwriter_pitch.h"
 #include "interchange/musicxmlwriter_plan.h"
+#include "model/markmeanings.h"
 #include "model/musicitem.h"
 
 namespace sorvel {
@@ -58,9 +59,9 @@ using LooseMarks = std::unordered_map<const TNote*, std::vector<const TMusicItem
 
 LooseMarks FindLooseMarks(const TMusicSheet& page);
 
-// The first code among `codes` of the marks linked to a note; '\0' for none.
-// Playback reads a note's jump sign and volta number this way.
-char FirstLinkedCode(const TNote& note, std::string_view codes);
+// The code of the first mark linked to a note that means a mark of `kind`;
+// '\0' for none. Playback reads a note's jump sign and volta number this way.
+char FirstLinkedMark(const TNote& note, MarkKind kind);
 
 // How the book's jumps are spelled (musicxmlwriter_jumps.cpp): the coda
 // sign that is its piece's coda (the others are To Coda marks), and for a

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interchange/musicxmlwriter_plan.h"
+#include "model/markmeanings.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
@@ -41,7 +42,7 @@ std::vector<WrittenEvent> EventsUnder(PlanState& plan, const SpanMark& span) {
 }
 
 // A span between two written notes that needs a number while it is open;
-// `kind` tells hairpins ('I', 'J') from slurs (0).
+// `kind` tells hairpins (their code) from slurs (0).
 struct Numbered {
     NoteRef start, stop;
     char kind = 0;
@@ -182,7 +183,7 @@ void PlaceSpans(PlanState& plan) {
         d.kind = OutDirection::Kind::Wedge;
         d.below = true;
         d.number = wedges[i].number;
-        d.wedge = wedges[i].kind == 'I' ? "crescendo" : "diminuendo";
+        d.wedge = HairpinDirectionOf(wedges[i].kind) > 0 ? "crescendo" : "diminuendo";
         plan.At(wedges[i].start).before.push_back(d);
         d.wedge = "stop";
         plan.At(wedges[i].stop).after.push_back(d);

@@ -26,7 +26,6 @@ namespace xmlwrite {
 namespace {
 
 constexpr int kMaxMultiRest = 1000;  // bars of one multi-bar rest written out at most
-constexpr std::string_view kVoltaCodes = "<=>?";
 
 std::optional<TimeSig> TimeOfBeat(char code) {
     const Meter* meter = MeterOfCode(code);
@@ -218,9 +217,9 @@ void Planner::EndTriplet() {
 }
 
 void Planner::OnNote(const TNote& note, TripletRole role) {
-    const char volta = FirstLinkedCode(note, kVoltaCodes);
-    ResolveRepeatReturn(volta != '\0');
-    if (volta == kVoltaCodes[0]) firstEndingStart_ = repeatStart_;
+    const int volta = VoltaNumberOfCode(FirstLinkedMark(note, MarkKind::kVolta));
+    ResolveRepeatReturn(volta != 0);
+    if (volta == 1) firstEndingStart_ = repeatStart_;
     const char code = CodeOf(note);
     if (note.StepTime <= 0 || code < kRestCode || code > kSustainDash) return;
     const bool dash = code == kSustainDash;

@@ -61,7 +61,7 @@ void AddMarks(const WrittenNote& n, const WrittenNote* before, ImportedNote& not
         const int from = n.slideFrom != 0          ? n.slideFrom
                          : before && !before->rest ? before->midi
                                                    : 0;
-        note.slideIn = from > n.midi ? interchange::kSlideDown : interchange::kSlideUp;
+        note.slideIn = from > n.midi ? markcode::kSlideDown : markcode::kSlideUp;
     }
     if (n.vibrato) note.signs += CodeOfElement(MarkPlace::Ornaments, "other-ornament", "vibrato");
     if (n.trill) note.signs += CodeOfElement(MarkPlace::Ornaments, "trill-mark");

@@ -163,10 +163,10 @@ TEST_F(TranscribedBookTest, MarksStandOnTheirNumeralsAndTheNotesToCheckAreFound)
     TranscribedBook built = BuildTranscribedBook(Example(), "t", env);
     const std::vector<TNote*> numerals = Numerals(*built.book);
     ASSERT_EQ(numerals.size(), 9u);
-    EXPECT_EQ(SignsOn(*numerals[4]), std::string(1, interchange::kSlideUp));
+    EXPECT_EQ(SignsOn(*numerals[4]), std::string(1, markcode::kSlideUp));
     EXPECT_EQ(SignsOn(*numerals[5]), "w");
     EXPECT_EQ(SignsOn(*numerals[7]), "[");
-    EXPECT_EQ(SignsOn(*numerals[8]), std::string(1, interchange::kSlideDown));
+    EXPECT_EQ(SignsOn(*numerals[8]), std::string(1, markcode::kSlideDown));
     EXPECT_EQ(SignsOn(*numerals[0]), "");
     ASSERT_EQ(built.uncertain.size(), 1u);
     EXPECT_EQ(built.uncertain[0], numerals[7]);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "model/glyphcodes.h"
+#include "model/markmeanings.h"
 
 namespace sorvel {
 
@@ -37,40 +38,41 @@ constexpr GlyphName kGlyphNames[] = {
     {'b', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ナチュラル")},
     {96, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "シャープ")},
     {'O', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "テキスト")},
-    {'@', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ピアニッシッシモ（ppp）")},
-    {'A', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ピアニッシモ（pp）")},
-    {'B', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ピアノ（p）")},
-    {'C', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "メゾピアノ（mp）")},
-    {'D', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "メゾフォルテ（mf）")},
-    {'E', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "フォルテ（f）")},
-    {'F', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "フォルティッシモ（ff）")},
-    {'G', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "フォルティッシッシモ（fff）")},
-    {'H', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "スフォルツァンド（sf）")},
-    {'I', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "クレッシェンド")},
-    {'J', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "デクレッシェンド")},
-    {'i', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "フィーネ（Fine）")},
-    {'j', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "セーニョ")},
-    {'k', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ダル・セーニョ（D.S.）")},
-    {'l', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "コーダ")},
-    {'m', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ダ・カーポ（D.C.）")},
+    {markcode::DynamicCode(0), QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ピアニッシッシモ（ppp）")},
+    {markcode::DynamicCode(1), QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ピアニッシモ（pp）")},
+    {markcode::DynamicCode(2), QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ピアノ（p）")},
+    {markcode::DynamicCode(3), QT_TRANSLATE_NOOP("sorvel::ToolPalette", "メゾピアノ（mp）")},
+    {markcode::DynamicCode(4), QT_TRANSLATE_NOOP("sorvel::ToolPalette", "メゾフォルテ（mf）")},
+    {markcode::DynamicCode(5), QT_TRANSLATE_NOOP("sorvel::ToolPalette", "フォルテ（f）")},
+    {markcode::DynamicCode(6), QT_TRANSLATE_NOOP("sorvel::ToolPalette", "フォルティッシモ（ff）")},
+    {markcode::DynamicCode(7),
+     QT_TRANSLATE_NOOP("sorvel::ToolPalette", "フォルティッシッシモ（fff）")},
+    {markcode::kSforzando, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "スフォルツァンド（sf）")},
+    {markcode::kCrescendo, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "クレッシェンド")},
+    {markcode::kDecrescendo, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "デクレッシェンド")},
+    {markcode::kFine, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "フィーネ（Fine）")},
+    {markcode::kSegno, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "セーニョ")},
+    {markcode::kDalSegno, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ダル・セーニョ（D.S.）")},
+    {markcode::kCoda, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "コーダ")},
+    {markcode::kDaCapo, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ダ・カーポ（D.C.）")},
     {'o', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ハーモニクス")},
-    {'p', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "下方モルデント")},
+    {markcode::kLowerMordent, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "下方モルデント")},
     {'q', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "左手ピチカート")},
     {'r', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "スタッカート")},
-    {'[', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "トリル")},
-    {'\\', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "トリル（波線つき）")},
-    {']', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "上方モルデント")},
-    {'s', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ターン")},
-    {'v', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "逆ターン")},
-    {'w', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ビブラート")},
-    {'x', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "アクセント")},
-    {'y', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "スタッカーティッシモ")},
-    {'z', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "トレモロ")},
+    {markcode::kTrill, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "トリル")},
+    {markcode::kWavyLine, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "トリル（波線つき）")},
+    {markcode::kUpperMordent, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "上方モルデント")},
+    {markcode::kTurn, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ターン")},
+    {markcode::kInvertedTurn, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "逆ターン")},
+    {markcode::kVibrato, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ビブラート")},
+    {markcode::kAccent, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "アクセント")},
+    {markcode::kStaccatissimo, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "スタッカーティッシモ")},
+    {markcode::kTremolo, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "トレモロ")},
     {'t', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "ブレス")},
-    {'^', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "上行スライド")},
-    {'_', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "下行スライド")},
-    {'{', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "長い上行スライド")},
-    {'|', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "長い下行スライド")},
+    {markcode::kSlideUp, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "上行スライド")},
+    {markcode::kSlideDown, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "下行スライド")},
+    {markcode::kGlissUp, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "長い上行スライド")},
+    {markcode::kGlissDown, QT_TRANSLATE_NOOP("sorvel::ToolPalette", "長い下行スライド")},
     {'Y', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "スラー")},
     {'Z', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "三連符")},
     {'K', QT_TRANSLATE_NOOP("sorvel::ToolPalette", "前打音")},
@@ -113,7 +115,8 @@ QString PaletteButtonName(std::string_view objectName, int tag, const char* capt
     if (objectName.substr(0, 7) == "btnBeat" && caption) return Tr(kMeterName).arg(caption);
     if (tag >= '1' && tag <= '7') return Tr(kNoteName).arg(QChar(tag));
     if (tag >= 'U' && tag <= 'X') return Tr(kFingerName).arg(tag - 'U' + 1);
-    if (tag >= '<' && tag <= '?') return Tr(kEndingName).arg(tag - '<' + 1);
+    const int volta = tag >= 0 && tag < 128 ? VoltaNumberOfCode(static_cast<char>(tag)) : 0;
+    if (volta > 0) return Tr(kEndingName).arg(volta);
     for (const GlyphName& g : kGlyphNames) {
         if (g.tag == tag) return Tr(g.name);
     }

@@ -6,16 +6,13 @@
 #include <array>
 #include <optional>
 
+#include "model/markmeanings.h"
+
 namespace sorvel {
 
 class TDaon;
 class TMusicItem;
 class TNote;
-
-enum class Ornament { kNone, kTrill, kUpperMordent, kLowerMordent, kTurn, kInvertedTurn, kTremolo };
-// Slides lead into the note: from below or above (a short slide), or as a
-// glissando from the note played before.
-enum class Slide { kNone, kUp, kDown, kGlissUp, kGlissDown };
 
 struct NoteMarks {
     std::optional<int> dynamicVelocity;  // ppp … fff: the level from this note on
@@ -35,7 +32,7 @@ NoteMarks ReadNoteMarks(const TNote& note);
 // none for any other code.
 std::optional<int> DynamicVelocity(char code);
 
-// A hairpin's direction: +1 crescendo ("I"), -1 decrescendo ("J"), 0 otherwise.
+// A hairpin's direction: +1 crescendo, -1 decrescendo, 0 otherwise.
 int HairpinDirection(const TMusicItem& mark);
 
 // The grace notes of a group as degree, octave pairs, in order; up to four.

@@ -154,7 +154,7 @@ void ExpressiveMelody::Lead(TNote& note, int keyShift) {
     glissedInto_ = false;
     if (hasPending_ && IsDegree(CodeOf(&note))) {
         if (marks_.gracesBefore) gracesOnBeat_ = !GracesBeforeBeat(note, keyShift);
-        const bool glissando = marks_.slide == Slide::kGlissUp || marks_.slide == Slide::kGlissDown;
+        const bool glissando = IsGlissando(marks_.slide);
         if (glissando && !marks_.gracesBefore) GlissandoOut(note, keyShift);
     }
     Flush(&note);
@@ -348,8 +348,8 @@ void ExpressiveMelody::Dash(NoteTimeline& t, const TNote& note, int velocity) {
 // close on the slide's side, else a whole tone away, and glides to the
 // pitch. Returns where the glide ends.
 int ExpressiveMelody::SlideIn(NoteTimeline& t, int from, int to, int pitch) const {
-    const bool up = marks_.slide == Slide::kUp || marks_.slide == Slide::kGlissUp;
-    const bool glissando = marks_.slide == Slide::kGlissUp || marks_.slide == Slide::kGlissDown;
+    const bool up = IsRising(marks_.slide);
+    const bool glissando = IsGlissando(marks_.slide);
     int offset = up ? -kSlideSemitones : kSlideSemitones;
     const int fromBefore = sounding_.sounds ? sounding_.last - pitch : 0;
     if (fromBefore != 0 && (fromBefore < 0) == up && std::abs(fromBefore) <= kSlideReach)

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "model/markmeanings.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
@@ -26,6 +27,17 @@ char FirstMarkCode(const TMusicItem* item, std::string_view codes) {
         if (!link->IsMark()) continue;
         const char code = CodeOf(link);
         if (code != '\0' && codes.find(code) != std::string_view::npos) return code;
+    }
+    return '\0';
+}
+
+// The first mark of `item` that means a mark of `kind`.
+char FirstMarkOf(const TMusicItem* item, MarkKind kind) {
+    if (!item) return '\0';
+    for (const TMusicItem* link : item->Links()) {
+        if (!link->IsMark()) continue;
+        const char code = CodeOf(link);
+        if (IsMarkOf(kind, code)) return code;
     }
     return '\0';
 }
@@ -86,12 +98,11 @@ bool HasMark(const TNote& note, char code) {
 }
 
 char JumpSignOf(const TMusicItem* item) {
-    return FirstMarkCode(item, "ijklm");
+    return FirstMarkOf(item, MarkKind::kJump);
 }
 
 int VoltaNumberOf(const TMusicItem* item) {
-    const char code = FirstMarkCode(item, "<=>?");
-    return code == '\0' ? 0 : code - '<' + 1;
+    return VoltaNumberOfCode(FirstMarkOf(item, MarkKind::kVolta));
 }
 
 const TTempo* TempoMarkOf(const TNote& note) {

@@ -39,10 +39,10 @@ int IndexOf(const PlayItems& items, const TMusicItem* item);
 
 // Whether one of the note's marks carries `code`.
 bool HasMark(const TNote& note, char code);
-// The first of the item's marks with one of the jump codes "i" (fine), "j"
-// (segno), "k" (D.S.), "l" (coda) or "m" (D.C.); '\0' for none.
+// The code of the first of the item's marks that is a jump sign (fine,
+// segno, D.S., coda or D.C.); '\0' for none.
 char JumpSignOf(const TMusicItem* item);
-// 1-4 for the first mark "<", "=", ">" or "?"; 0 for none.
+// The ending number, 1-4, of the item's first volta bracket; 0 for none.
 int VoltaNumberOf(const TMusicItem* item);
 // The note's tempo mark, or none.
 const TTempo* TempoMarkOf(const TNote& note);

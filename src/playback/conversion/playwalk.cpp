@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/horizbar.h"
+#include "model/markmeanings.h"
 #include "model/note.h"
 
 namespace sorvel {
@@ -69,38 +70,38 @@ void PlayWalk::TakeOnce(TMusicItem& item) {
 
 int PlayWalk::StepNote(int index, TNote& note) {
     const char sign = JumpSignOf(&note);
-    if (sign == '\0' || sign == 'j') return StepVolta(index, note);
+    if (sign == '\0' || sign == markcode::kSegno) return StepVolta(index, note);
     emitter_.Emit(note);
     return StepJumpSign(index, sign);
 }
 
 int PlayWalk::StepJumpSign(int index, char sign) {
     switch (sign) {
-        case 'k': {  // D.S.: back to the segno, once
+        case markcode::kDalSegno: {  // D.S.: back to the segno, once
             if (jumped_) return index + 1;
             jumped_ = true;
             voltaPass_ = 0;
             int segno = 0;
             for (int i = 0; i < Size(); ++i) {
-                if (NoteAt(items_, i) && JumpSignOf(items_[i]) == 'j') {
+                if (NoteAt(items_, i) && JumpSignOf(items_[i]) == markcode::kSegno) {
                     segno = i;
                     break;
                 }
             }
             return GoTo(index, segno);
         }
-        case 'm':  // D.C.: back to the beginning, once
+        case markcode::kDaCapo:  // D.C.: back to the beginning, once
             if (jumped_) return index + 1;
             jumped_ = true;
             voltaPass_ = 0;
             return GoTo(index, 0);
-        case 'l': {  // coda: after a jump, on to the last coda sign
+        case markcode::kCoda: {  // coda: after a jump, on to the last coda sign
             if (!jumped_) return index + 1;
             jumped_ = false;
             voltaPass_ = 0;
             int coda = index;
             for (int i = Size() - 1; i >= 0; --i) {
-                if (NoteAt(items_, i) && JumpSignOf(items_[i]) == 'l') {
+                if (NoteAt(items_, i) && JumpSignOf(items_[i]) == markcode::kCoda) {
                     coda = i;
                     break;
                 }
@@ -111,7 +112,7 @@ int PlayWalk::StepJumpSign(int index, char sign) {
             }
             return GoTo(index, coda);
         }
-        default:  // 'i', fine: the end after a jump
+        default:  // fine: the end after a jump
             return jumped_ ? kStop : index + 1;
     }
 }
