@@ -34,9 +34,15 @@ public:
     // The window, as the parent of dialogs.
     virtual QWidget* Window() = 0;
     virtual const EditorDialogs& Dialogs() const = 0;
-    // Binds an action of the menus or bars to its command. An action name
-    // the window does not have is a programming error: it throws.
-    virtual void BindCommand(const QString& actionName, std::function<void()> command) = 0;
+    // Whether an action applies now; asked each time the window recomputes
+    // the enabling of its actions.
+    using EnabledRule = std::function<bool()>;
+    // Binds an action of the menus or bars to its command and the rule of
+    // when it applies (none: whenever the command exists). An action name
+    // the window does not have, or one bound twice, is a programming error:
+    // it throws.
+    virtual void BindCommand(const QString& actionName, std::function<void()> command,
+                             EnabledRule enabled = nullptr) = 0;
     virtual QAction* Action(const QString& name) const = 0;
     // Recomputes the enabling of every action (after a change of the
     // selection or of what a command family offers).

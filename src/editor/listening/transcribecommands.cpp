@@ -131,8 +131,13 @@ QString TranscribeCommands::SelectUncertain(const std::vector<TNote*>& notes) {
 
 void InstallTranscribeCommands(const EditorContext& ctx) {
     auto* commands = new TranscribeCommands(ctx);
-    ctx.shell.BindCommand("actTranscribeFile", [commands] { commands->OpenRecording(); });
-    ctx.shell.BindCommand("actRecordTranscribe", [commands] { commands->Record(); });
+    EditorShell* shell = &ctx.shell;
+    // A transcription becomes a new book: none comes while one plays.
+    const auto notPlaying = [shell] { return !shell->IsPlaying(); };
+    shell->BindCommand(
+        "actTranscribeFile", [commands] { commands->OpenRecording(); }, notPlaying);
+    shell->BindCommand(
+        "actRecordTranscribe", [commands] { commands->Record(); }, notPlaying);
 }
 
 }  // namespace sorvel

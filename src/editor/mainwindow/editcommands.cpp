@@ -177,25 +177,43 @@ void Shift(const EditorContext& ctx, TfrmInsDel::Mode mode) {
 
 void InstallEditCommands(const EditorContext& ctx) {
     EditorShell& shell = ctx.shell;
-    shell.BindCommand("actCut", [ctx] { Cut(ctx); });
-    shell.BindCommand("actCopy", [ctx] {
-        Copy(ctx);
-        ctx.shell.UpdateActions();
-    });
+    TMusicPaintBox* view = &ctx.view;
+    const auto selected = [view] { return !view->Selection().empty(); };
+    // The shifts start at the key cursor or at the selection.
+    const auto shiftPoint = [view] { return view->KeyCursorShown() || !view->Selection().empty(); };
+    shell.BindCommand(
+        "actCut", [ctx] { Cut(ctx); }, selected);
+    shell.BindCommand(
+        "actCopy",
+        [ctx] {
+            Copy(ctx);
+            ctx.shell.UpdateActions();
+        },
+        selected);
     shell.BindCommand("actPaste", [ctx] { Paste(ctx); });
-    shell.BindCommand("actDelete", [ctx] {
-        ctx.view.DeleteSelection();
-        ctx.shell.UpdateActions();
-    });
+    shell.BindCommand(
+        "actDelete",
+        [ctx] {
+            ctx.view.DeleteSelection();
+            ctx.shell.UpdateActions();
+        },
+        selected);
     shell.BindCommand("actAllSelect", [ctx] {
         ctx.view.SelectAll();
         ctx.shell.UpdateActions();
     });
-    shell.BindCommand("actSameSelect", [ctx] { SameSelect(ctx); });
-    shell.BindCommand("actVPos", [ctx] { AlignVertically(ctx); });
+    // The kind to select comes from one item; aligning needs two.
+    shell.BindCommand(
+        "actSameSelect", [ctx] { SameSelect(ctx); },
+        [view] { return view->Selection().size() == 1; });
+    shell.BindCommand(
+        "actVPos", [ctx] { AlignVertically(ctx); },
+        [view] { return view->Selection().size() >= 2; });
     shell.BindCommand("actLenAutoSet", [ctx] { LenAutoSet(ctx); });
-    shell.BindCommand("actRightShift", [ctx] { Shift(ctx, TfrmInsDel::Mode::Insert); });
-    shell.BindCommand("actLeftShift", [ctx] { Shift(ctx, TfrmInsDel::Mode::Delete); });
+    shell.BindCommand(
+        "actRightShift", [ctx] { Shift(ctx, TfrmInsDel::Mode::Insert); }, shiftPoint);
+    shell.BindCommand(
+        "actLeftShift", [ctx] { Shift(ctx, TfrmInsDel::Mode::Delete); }, shiftPoint);
 }
 
 }  // namespace sorvel

@@ -263,10 +263,19 @@ std::vector<std::string> DroppedLocalFiles(const QMimeData& data) {
 FileCommands* InstallFileCommands(const EditorContext& ctx, std::string executablePath,
                                   QMenu& recentMenu) {
     auto* commands = new FileCommands(ctx, std::move(executablePath), recentMenu);
-    ctx.shell.BindCommand("actNewBook", [commands] { commands->NewBook(); });
-    ctx.shell.BindCommand("actOpen", [commands] { commands->Open(); });
-    ctx.shell.BindCommand("actSave", [commands] { commands->Save(); });
-    ctx.shell.BindCommand("actSaveAs", [commands] { commands->SaveAs(); });
+    EditorShell* shell = &ctx.shell;
+    EditorDocument* document = &ctx.document;
+    // No other book comes while one plays; only a changed book is saved.
+    const auto notPlaying = [shell] { return !shell->IsPlaying(); };
+    const auto modified = [document] { return document->IsModified(); };
+    shell->BindCommand(
+        "actNewBook", [commands] { commands->NewBook(); }, notPlaying);
+    shell->BindCommand(
+        "actOpen", [commands] { commands->Open(); }, notPlaying);
+    shell->BindCommand(
+        "actSave", [commands] { commands->Save(); }, modified);
+    shell->BindCommand(
+        "actSaveAs", [commands] { commands->SaveAs(); }, modified);
     commands->RebuildRecentMenu();
     return commands;
 }

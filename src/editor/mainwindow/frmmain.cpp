@@ -375,13 +375,19 @@ void TfrmMain::BuildStatusBar() {
     statusBar()->insertPermanentWidget(0, recoveryLabel_);
 }
 
-void TfrmMain::BindCommand(const QString& actionName, std::function<void()> command) {
+void TfrmMain::BindCommand(const QString& actionName, std::function<void()> command,
+                           EnabledRule enabled) {
     QAction* action = actions_.value(actionName);
     if (!action) {
         throw std::logic_error("no action named " + actionName.toStdString() + " to bind");
     }
+    // A second command would run beside the first on every trigger, and only
+    // one of the two rules could hold.
+    if (bound_.contains(actionName)) {
+        throw std::logic_error("the action " + actionName.toStdString() + " is bound twice");
+    }
     connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
-    working_.insert(actionName);
+    bound_.insert(actionName, std::move(enabled));
     ScheduleUpdate();
 }
 
@@ -389,7 +395,7 @@ QStringList TfrmMain::UnboundActions() const {
     QStringList unbound;
     for (auto it = actions_.begin(); it != actions_.end(); ++it) {
         // The page-move action exists, hidden and disabled, without a command.
-        if (!working_.contains(it.key()) && it.key() != "actMovePage") unbound << it.key();
+        if (!bound_.contains(it.key()) && it.key() != "actMovePage") unbound << it.key();
     }
     unbound.sort();
     return unbound;
@@ -418,8 +424,10 @@ void TfrmMain::BindHandlers() {
     auto bind = [this](const char* name, std::function<void()> handler) {
         BindCommand(name, std::move(handler));
     };
-    bind("actUndo", [this] { Undo(); });
-    bind("actRedo", [this] { Redo(); });
+    BindCommand(
+        "actUndo", [this] { Undo(); }, [this] { return Workspace().undo.CanUndo(); });
+    BindCommand(
+        "actRedo", [this] { Redo(); }, [this] { return Workspace().undo.CanRedo(); });
     bind("actGridSnap", [this] { ToggleGridSnap(); });
     bind("actDispGrid", [this] { ToggleGridDisplay(); });
     bind("actInputNoteMonitor", [this] { ToggleNoteMonitor(); });
@@ -435,42 +443,13 @@ void TfrmMain::ActionListUpdate() {
         redrawAfterChange_ = false;
         if (view_->RedrawCount() == redrawsAtChange_) view_->Redraw();
     }
-    const TWorkspace& ws = Workspace();
-    const bool modified = document_->IsModified();
-    const int pages = ws.book->SheetCount();
-    const bool selected = !view_->Selection().empty();
-    const std::size_t selectedCount = view_->Selection().size();
-    auto set = [this](const char* name, bool enabled) {
-        if (QAction* action = actions_.value(name))
-            action->setEnabled(enabled && working_.contains(name));
-    };
-    for (const QString& name : actions_.keys()) {
-        actions_[name]->setEnabled(working_.contains(name));
+    for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+        const auto binding = bound_.constFind(it.key());
+        const bool bound = binding != bound_.constEnd();
+        it.value()->setEnabled(bound && (!*binding || (*binding)()));
     }
-    set("actFirstPage", pageNo_ > 1);
-    set("actPriorPage", pageNo_ > 1);
-    set("actNextPage", pageNo_ < pages);
-    set("actLastPage", pageNo_ < pages);
-    set("actSave", modified);
-    set("actSaveAs", modified);
-    set("actUndo", ws.undo.CanUndo());
-    set("actRedo", ws.undo.CanRedo());
-    set("actDeletePage", pages >= 2 && !playing_);
-    set("actRightShift", view_->KeyCursorShown() || selected);
-    set("actLeftShift", view_->KeyCursorShown() || selected);
-    set("actCut", selected);
-    set("actCopy", selected);
-    set("actDelete", selected);
-    set("actPrint", printer_.canPrint);
-    set("actSameSelect", selectedCount == 1);
-    set("actVPos", selectedCount >= 2);
+    const TWorkspace& ws = Workspace();
     actions_["actDispGrid"]->setChecked(ws.book->isDispGrid);
-    set("actNewBook", !playing_);
-    set("actNewSeet", !playing_);
-    set("actOpen", !playing_);
-    set("actImportMusicXml", !playing_);
-    set("actTranscribeFile", !playing_);
-    set("actRecordTranscribe", !playing_);
     mnuReOpen_->setEnabled(!playing_ && !ws.prefs.RecentFiles.empty());
     zoomLabel_->setText(QString("%1%").arg(pbScore1_->Zoom()));
 }

@@ -126,9 +126,10 @@ public:
     ToolPalette& Palette() override { return *pcTool_; }
 
     // ---- commands of the other windows ----
-    // Binds an action of the menus or bars to its command; an action without
-    // a command stays disabled, so no enabled entry does nothing.
-    void BindCommand(const QString& actionName, std::function<void()> command) override;
+    // Binds an action of the menus or bars to its command and its rule; an
+    // action without a command stays disabled, so no enabled entry does nothing.
+    void BindCommand(const QString& actionName, std::function<void()> command,
+                     EnabledRule enabled = nullptr) override;
     // The actions of the menus and bars that have no command (none, once the
     // window is built).
     QStringList UnboundActions() const;
@@ -183,7 +184,8 @@ private:
     bool redrawAfterChange_ = false;
     long redrawsAtChange_ = 0;
     QHash<QString, QAction*> actions_;
-    QSet<QString> working_;  // actions whose command exists
+    // The actions whose command exists, with the rule of when each applies.
+    QHash<QString, EnabledRule> bound_;
     QMenu* mnuReOpen_ = nullptr;
     QScrollArea* sbScore1_ = nullptr;
     ScorePaintBox* pbScore1_ = nullptr;

@@ -125,7 +125,11 @@ bool MusicXmlCommands::ExportPath(const QString& path) {
 
 void InstallMusicXmlCommands(const EditorContext& ctx) {
     auto* commands = new MusicXmlCommands(ctx);
-    ctx.shell.BindCommand("actImportMusicXml", [commands] { commands->Import(); });
+    EditorShell* shell = &ctx.shell;
+    // No other book comes while one plays.
+    ctx.shell.BindCommand(
+        "actImportMusicXml", [commands] { commands->Import(); },
+        [shell] { return !shell->IsPlaying(); });
     ctx.shell.BindCommand("actExportMusicXml", [commands] { commands->Export(); });
 }
 

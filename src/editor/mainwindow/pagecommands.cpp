@@ -78,14 +78,29 @@ void PageCommands::TableOfContent() {
 
 void InstallPageCommands(const EditorContext& ctx) {
     auto* commands = new PageCommands(ctx);
-    ctx.shell.BindCommand("actFirstPage", [commands] { commands->FirstPage(); });
-    ctx.shell.BindCommand("actPriorPage", [commands] { commands->PriorPage(); });
-    ctx.shell.BindCommand("actNextPage", [commands] { commands->NextPage(); });
-    ctx.shell.BindCommand("actLastPage", [commands] { commands->LastPage(); });
-    ctx.shell.BindCommand("actNewSeet", [commands] { commands->NewPage(); });
-    ctx.shell.BindCommand("actInsertPage_Before", [commands] { commands->InsertPage(true); });
-    ctx.shell.BindCommand("actInsertPage_After", [commands] { commands->InsertPage(false); });
-    ctx.shell.BindCommand("actDeletePage", [commands] { commands->DeletePage(); });
+    EditorShell* shell = &ctx.shell;
+    EditorDocument* document = &ctx.document;
+    const auto notFirst = [shell] { return shell->PageNo() > 1; };
+    const auto notLast = [shell, document] {
+        return shell->PageNo() < document->Book().SheetCount();
+    };
+    const auto notPlaying = [shell] { return !shell->IsPlaying(); };
+    shell->BindCommand(
+        "actFirstPage", [commands] { commands->FirstPage(); }, notFirst);
+    shell->BindCommand(
+        "actPriorPage", [commands] { commands->PriorPage(); }, notFirst);
+    shell->BindCommand(
+        "actNextPage", [commands] { commands->NextPage(); }, notLast);
+    shell->BindCommand(
+        "actLastPage", [commands] { commands->LastPage(); }, notLast);
+    shell->BindCommand(
+        "actNewSeet", [commands] { commands->NewPage(); }, notPlaying);
+    shell->BindCommand("actInsertPage_Before", [commands] { commands->InsertPage(true); });
+    shell->BindCommand("actInsertPage_After", [commands] { commands->InsertPage(false); });
+    // The last page stays, and no page goes from under the play cursor.
+    shell->BindCommand(
+        "actDeletePage", [commands] { commands->DeletePage(); },
+        [shell, document] { return document->Book().SheetCount() >= 2 && !shell->IsPlaying(); });
     ctx.shell.BindCommand("actTableOfContent", [commands] { commands->TableOfContent(); });
 }
 

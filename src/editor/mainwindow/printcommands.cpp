@@ -273,7 +273,10 @@ bool PrintCommands::WritePdf(const QString& path) {
 
 void InstallPrintCommands(const EditorContext& ctx) {
     auto* commands = new PrintCommands(ctx);
-    ctx.shell.BindCommand("actPrint", [commands] { commands->Print(); });
+    EditorShell* shell = &ctx.shell;
+    ctx.shell.BindCommand(
+        "actPrint", [commands] { commands->Print(); },
+        [shell] { return shell->Printer().canPrint; });
     ctx.shell.BindCommand("actPrintSetUp", [commands] { commands->PrintSetUp(); });
     ctx.shell.BindCommand("actPrintPreview", [commands] { commands->Preview(); });
     ctx.shell.BindCommand("actSaveBitMap", [commands] { commands->SaveBitmap(); });

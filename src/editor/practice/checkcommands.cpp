@@ -112,6 +112,7 @@ void CheckCommands::ShowCheck(practice::TakeCheck check) {
     dock_->show();
     ctx_.shell.ShowStatus(Summary());
     ctx_.shell.PaintBox().update();
+    ctx_.shell.UpdateActions();  // clearing applies now
 }
 
 QString CheckCommands::Summary() const {
@@ -127,6 +128,7 @@ QString CheckCommands::Summary() const {
 void CheckCommands::ShowMarks(practice::TakeCheck check) {
     overlay_.Set(std::move(check));
     ctx_.shell.PaintBox().update();
+    ctx_.shell.ScheduleUpdate();
 }
 
 void CheckCommands::ClearCheck() {
@@ -135,6 +137,7 @@ void CheckCommands::ClearCheck() {
     dock_->ShowCheck(overlay_);
     dock_->hide();
     ctx_.shell.PaintBox().update();
+    ctx_.shell.ScheduleUpdate();
 }
 
 void CheckCommands::ShowNote(int index) {

@@ -24,7 +24,10 @@ void InstallPracticeCommands(const EditorContext& ctx) {
     });
     auto* check = new CheckCommands(ctx);
     shell->BindCommand("actCheckTake", [check] { check->CheckRecording(); });
-    shell->BindCommand("actClearCheck", [check] { check->ClearCheck(); });
+    // Clearing applies while marks of a check are shown.
+    shell->BindCommand(
+        "actClearCheck", [check] { check->ClearCheck(); },
+        [check] { return !check->Overlay().Empty(); });
 }
 
 }  // namespace sorvel
