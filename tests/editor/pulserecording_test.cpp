@@ -2,50 +2,29 @@
 // A take recorded through the record dialog from a PulseAudio virtual source
 // (remapped from the monitor of a null sink that a melody is played into, on
 // a private daemon) is transcribed as the same melody's file is.
-#include <spawn.h>
-#include <sys/wait.h>
 #include <QAudioDevice>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMediaDevices>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
-#include <csignal>
 
 #include "editor/listening/frmrecord.h"
 #include "editor/listening/transcribecommands.h"
 #include "mainwindowfixture.h"
 #include "model/preferencesfile.h"
+#include "privatepulse.h"
 #include "testrecordings.h"
-
-extern char** environ;
 
 using namespace sorvel;
 using namespace sorvel::testing;
 
 namespace {
 
-pid_t Spawn(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? pid : 0;
-}
-
 // Processes events until `done` or `ms` have passed.
-template <class F>
-bool WaitFor(F done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) QTest::qWait(20);
-    return done();
-}
-
 }  // namespace
 
 class PulseRecordingTest : public QObject {
@@ -54,34 +33,7 @@ class PulseRecordingTest : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        const QString runtime = dir_.filePath("runtime");
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        socket_ = dir_.filePath("native");
-        QFile script(dir_.filePath("null.pa"));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QString("load-module module-native-protocol-unix auth-anonymous=1 socket=%1\n"
-                             "load-module module-null-sink sink_name=take\n"
-                             "load-module module-remap-source master=take.monitor "
-                             "source_name=virtmic\n")
-                         .arg(socket_)
-                         .toUtf8());
-        script.close();
-        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-        daemon_ = Spawn({"pulseaudio", "-n", "-F", script.fileName().toStdString(),
-                         "--daemonize=no", "--exit-idle-time=-1",
-                         "--log-target=file:" + dir_.filePath("pulse.log").toStdString()});
-        if (!daemon_ || !WaitFor([this] { return QFile::exists(socket_); }, 5000))
-            QSKIP("no PulseAudio daemon could be started");
-        // Before Qt Multimedia first looks for devices.
-        qputenv("PULSE_SERVER", ("unix:" + socket_).toUtf8());
-    }
-
-    void cleanupTestCase() {
-        if (daemon_) {
-            kill(daemon_, SIGKILL);
-            waitpid(daemon_, nullptr, 0);
-        }
+        if (!pulse_.Start(dir_)) QSKIP("no PulseAudio daemon could be started");
     }
 
     void aTakeThroughAVirtualSourceComesOutAsItsFile() {
@@ -145,9 +97,7 @@ private Q_SLOTS:
                  QByteArray("virtmic"));
         dialog.StartRecording();
         QVERIFY(WaitFor([&] { return dialog.Buffer()->SecondsKept() > 0.5; }, 5000));
-        kill(daemon_, SIGKILL);
-        waitpid(daemon_, nullptr, 0);
-        daemon_ = 0;
+        pulse_.Kill();
         QVERIFY(WaitFor([&] { return !dialog.IsRecording(); }, 5000));
         QVERIFY(dialog.findChild<QLabel*>("lblState")
                     ->text()
@@ -161,8 +111,7 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir dir_;
-    QString socket_;
-    pid_t daemon_ = 0;
+    PrivatePulse pulse_;
 };
 
 QTEST_MAIN(PulseRecordingTest)

@@ -3,17 +3,13 @@
 // the monitor of a null sink that tones are played into, on a private
 // daemon): a D4 of 293.66 Hz reads "D4" to a cent, its degree follows the
 // page's key, and the reading goes when the tone stops.
-#include <spawn.h>
-#include <sys/wait.h>
 #include <QAudioDevice>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMediaDevices>
 #include <QtTest>
 #include <cmath>
-#include <csignal>
 #include <numbers>
 
 #include "base/cp932.h"
@@ -25,30 +21,13 @@
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/preferencesfile.h"
+#include "privatepulse.h"
 #include "testrecordings.h"
-
-extern char** environ;
 
 using namespace sorvel;
 using namespace sorvel::testing;
 
 namespace {
-
-pid_t Spawn(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? pid : 0;
-}
-
-template <class F>
-bool WaitFor(F done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) QTest::qWait(10);
-    return done();
-}
 
 // A sine of `hz` for `seconds`, after half a second of silence (the idle
 // virtual source starts late).
@@ -67,26 +46,7 @@ class PulseTunerTest : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        const QString runtime = dir_.filePath("runtime");
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        socket_ = dir_.filePath("native");
-        QFile script(dir_.filePath("null.pa"));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QString("load-module module-native-protocol-unix auth-anonymous=1 socket=%1\n"
-                             "load-module module-null-sink sink_name=take\n"
-                             "load-module module-remap-source master=take.monitor "
-                             "source_name=virtmic\n")
-                         .arg(socket_)
-                         .toUtf8());
-        script.close();
-        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-        daemon_ = Spawn({"pulseaudio", "-n", "-F", script.fileName().toStdString(),
-                         "--daemonize=no", "--exit-idle-time=-1",
-                         "--log-target=file:" + dir_.filePath("pulse.log").toStdString()});
-        if (!daemon_ || !WaitFor([this] { return QFile::exists(socket_); }, 5000))
-            QSKIP("no PulseAudio daemon could be started");
-        qputenv("PULSE_SERVER", ("unix:" + socket_).toUtf8());
+        if (!pulse_.Start(dir_)) QSKIP("no PulseAudio daemon could be started");
         QVERIFY(WaitFor(
             [] {
                 for (const QAudioDevice& d : QMediaDevices::audioInputs())
@@ -94,13 +54,6 @@ private Q_SLOTS:
                 return false;
             },
             5000));
-    }
-
-    void cleanupTestCase() {
-        if (daemon_) {
-            kill(daemon_, SIGKILL);
-            waitpid(daemon_, nullptr, 0);
-        }
     }
 
     void aD4ThroughTheVirtualSourceReadsD4ToACent() {
@@ -168,9 +121,7 @@ private Q_SLOTS:
         f.window->Action("actTuner")->trigger();
         auto* tuner = f.window->findChild<TfrmTuner*>("frmTuner");
         QVERIFY(tuner->IsListening());
-        kill(daemon_, SIGKILL);
-        waitpid(daemon_, nullptr, 0);
-        daemon_ = 0;
+        pulse_.Kill();
         QVERIFY(WaitFor([&] { return !tuner->IsListening(); }, 5000));
         QVERIFY(!tuner->findChild<QLabel*>("lblState")->text().isEmpty());
         QVERIFY(!tuner->View().valid);
@@ -179,8 +130,7 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir dir_;
-    QString socket_;
-    pid_t daemon_ = 0;
+    PrivatePulse pulse_;
 };
 
 QTEST_MAIN(PulseTunerTest)

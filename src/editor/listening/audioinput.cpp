@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/listening/audioinput.h"
 
+#include <QAudioSource>
 #include <QComboBox>
 #include <QMediaDevices>
+#include <QPointer>
 
 namespace sorvel {
 namespace {
@@ -48,6 +50,18 @@ QAudioFormat InputFormat(const QAudioDevice& device) {
 
 RecordingFormat RecordingFormatOf(const QAudioFormat& format) {
     return {SampleFormatOf(format.sampleFormat()), format.channelCount(), format.sampleRate()};
+}
+
+void WatchInputErrors(QAudioSource& source, QObject& context, std::function<void()> fail) {
+    QPointer<QAudioSource> watched(&source);
+    QObject::connect(
+        &source, &QAudioSource::stateChanged, &context,
+        [watched, fail = std::move(fail)](QAudio::State) {
+            if (watched && watched->error() != QAudio::NoError &&
+                watched->error() != QAudio::UnderrunError)
+                fail();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace sorvel

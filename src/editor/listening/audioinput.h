@@ -7,9 +7,11 @@
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QIODevice>
+#include <functional>
 
 #include "editor/listening/recordingbuffer.h"
 
+class QAudioSource;
 class QComboBox;
 
 namespace sorvel {
@@ -26,6 +28,11 @@ bool FillInputDevices(QComboBox& box, const QByteArray& id);
 // reads.
 QAudioFormat InputFormat(const QAudioDevice& device);
 RecordingFormat RecordingFormatOf(const QAudioFormat& format);
+
+// Calls `fail` on `context`'s thread, after the source's signal has returned
+// (so the source may be released there), when the source reports an error
+// other than an underrun; nothing once the source is gone.
+void WatchInputErrors(QAudioSource& source, QObject& context, std::function<void()> fail);
 
 // Where QAudioSource writes: straight into the buffer.
 class RecordingSink : public QIODevice {

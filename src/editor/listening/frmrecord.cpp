@@ -110,14 +110,7 @@ void TfrmRecord::StartRecording() {
     // without the device losing a block.
     source_->setBufferSize(format.bytesForDuration(500000));
     // The source is released after its signal has returned, never inside it.
-    connect(
-        source_.get(), &QAudioSource::stateChanged, this,
-        [this](QAudio::State) {
-            if (source_ && source_->error() != QAudio::NoError &&
-                source_->error() != QAudio::UnderrunError)
-                Fail();
-        },
-        Qt::QueuedConnection);
+    WatchInputErrors(*source_, *this, [this] { Fail(); });
     source_->start(sink_.get());
     if (source_->error() != QAudio::NoError) {
         Fail();

@@ -122,14 +122,7 @@ bool TfrmTuner::Listen() {
     source_ = std::make_unique<QAudioSource>(device, format);
     // A short device buffer: the needle is to follow the sound closely.
     source_->setBufferSize(format.bytesForDuration(kRefreshMs * 1000));
-    connect(
-        source_.get(), &QAudioSource::stateChanged, this,
-        [this](QAudio::State) {
-            if (source_ && source_->error() != QAudio::NoError &&
-                source_->error() != QAudio::UnderrunError)
-                Fail();
-        },
-        Qt::QueuedConnection);
+    WatchInputErrors(*source_, *this, [this] { Fail(); });
     source_->start(sink_.get());
     if (source_->error() != QAudio::NoError) {
         Fail();
