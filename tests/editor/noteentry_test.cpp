@@ -21,6 +21,7 @@
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/textbox.h"
+#include "pageundertest.h"
 #include "playback/capturemidiout.h"
 #include "playback/forwardingmidiout.h"
 #include "view/core/pagelayout.h"
@@ -29,42 +30,8 @@ using namespace sorvel;
 
 namespace {
 
-struct Page {
-    TfrmMain& w;
-    TMusicSheet& sheet() { return *w.CurrentPage(); }
-    PageLayout layout() { return PageLayout(w.Workspace().layout); }
-    int slot(int k) { return layout().SlotX(k); }
-    int row(int r) { return layout().RowBase(r); }
-    ScorePaintBox& box() { return w.PaintBox(); }
-    TMusicPaintBox& view() { return w.View(); }
+struct Page : testing::PageUnderTest {
     TUndo& undo() { return w.Workspace().undo; }
-
-    void click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(&box(), button, {}, QPoint(x, y));
-    }
-    void type(const QString& keys) {
-        for (QChar c : keys) QTest::keyClick(&box(), c.toLatin1());
-    }
-    TNote* noteAt(int x, int y) {
-        for (int i = 0; i < sheet().ItemCount(); ++i) {
-            TMusicItem* item = sheet().GetItem(i);
-            if (item->PosX() == x && item->PosY() == y && item->As<TNote>()) {
-                return item->As<TNote>();
-            }
-        }
-        return nullptr;
-    }
-    template <class T>
-    T* add(int x, int y, const char* content) {
-        undo().BeginGroup();
-        T* item = CreateItem<T>(sheet());
-        item->SetContent(content);
-        item->SetPosX(x);
-        item->SetPosY(y);
-        undo().EndGroup();
-        view().Redraw();
-        return item;
-    }
     QString status() { return w.statusBar()->currentMessage(); }
     QToolButton* button(const char* name) { return w.findChild<QToolButton*>(name); }
 };

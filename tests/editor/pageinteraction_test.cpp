@@ -15,49 +15,15 @@
 #include "model/musicsheet.h"
 #include "model/note.h"
 #include "model/scorefile.h"
+#include "pageundertest.h"
 #include "view/core/pagelayout.h"
 
 using namespace sorvel;
 
 namespace {
 
-struct Page {
-    TfrmMain& w;
-    TMusicSheet& sheet() { return *w.CurrentPage(); }
-    PageLayout layout() { return PageLayout(w.Workspace().layout); }
-    int slot(int k) { return layout().SlotX(k); }
-    int row(int r) { return layout().RowBase(r); }
-    ScorePaintBox& box() { return w.PaintBox(); }
-    TMusicPaintBox& view() { return w.View(); }
-
-    void click(int x, int y, Qt::MouseButton button = Qt::LeftButton,
-               Qt::KeyboardModifiers mods = {}) {
-        QTest::mouseClick(&box(), button, mods, QPoint(x, y));
-    }
-    void type(const QString& keys) {
-        for (QChar c : keys) QTest::keyClick(&box(), c.toLatin1());
-    }
-    TMusicItem* at(int x, int y) {
-        for (int i = 0; i < sheet().ItemCount(); ++i) {
-            TMusicItem* item = sheet().GetItem(i);
-            if (item->PosX() == x && item->PosY() == y) return item;
-        }
-        return nullptr;
-    }
-    TNote* noteAt(int x, int y) {
-        TMusicItem* item = at(x, y);
-        return item ? item->As<TNote>() : nullptr;
-    }
-    TNote* addNote(int x, int y, const char* digit) {
-        w.Workspace().undo.BeginGroup();
-        TNote* note = CreateItem<TNote>(sheet());
-        note->SetContent(digit);
-        note->SetPosX(x);
-        note->SetPosY(y);
-        w.Workspace().undo.EndGroup();
-        view().Redraw();
-        return note;
-    }
+struct Page : testing::PageUnderTest {
+    TNote* addNote(int x, int y, const char* digit) { return add<TNote>(x, y, digit); }
     QByteArray text() { return QByteArray::fromStdString(SaveBookToFileBytes(w.Book())); }
     QToolButton* button(const char* name) { return w.findChild<QToolButton*>(name); }
 };

@@ -17,6 +17,7 @@
 #include "mainwindowfixture.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
+#include "pageundertest.h"
 #include "playback/conversion/buildsequence.h"
 #include "playback/conversion/keyoffset.h"
 #include "playback/rcpdata.h"
@@ -27,18 +28,7 @@ using namespace sorvel;
 
 namespace {
 
-struct Page {
-    TfrmMain& w;
-    TMusicSheet& sheet() { return *w.CurrentPage(); }
-    PageLayout layout() { return PageLayout(w.Workspace().layout); }
-    int slot(int k) { return layout().SlotX(k); }
-    int row(int r) { return layout().RowBase(r); }
-    ScorePaintBox& box() { return w.PaintBox(); }
-    void type(const QString& keys) {
-        for (QChar c : keys) {
-            if (c != ' ') QTest::keyClick(&box(), c.toLatin1());
-        }
-    }
+struct Page : testing::PageUnderTest {
     // "5@10 len1" for each symbol of row `r` in slot order (row 0 holds a
     // new page's bar lines), on the page shown or on `on`.
     QStringList symbols(int r = 1) { return symbolsOn(sheet(), r); }

@@ -14,42 +14,19 @@
 #include "model/itemfactory.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
+#include "pageundertest.h"
 #include "view/core/pagelayout.h"
 
 using namespace sorvel;
 
 namespace {
 
-struct Page {
-    TfrmMain& w;
-    TMusicSheet& sheet() { return *w.CurrentPage(); }
-    int slot(int k) { return PageLayout(w.Workspace().layout).SlotX(k); }
-    int row(int r) { return PageLayout(w.Workspace().layout).RowBase(r); }
-    ScorePaintBox& box() { return w.PaintBox(); }
-    TMusicPaintBox& view() { return w.View(); }
+// Places given as slot and row numbers.
+struct Page : testing::PageUnderTest {
     int steps() { return w.Workspace().undo.UndoCount(); }
-    void type(const QString& keys) {
-        for (QChar c : keys) {
-            if (c != ' ') QTest::keyClick(&box(), c.toLatin1());
-        }
-    }
-    TNote* noteAt(int k, int r) {
-        for (int i = 0; i < sheet().ItemCount(); ++i) {
-            TNote* note = sheet().GetItem(i)->As<TNote>();
-            if (note && note->PosX() == slot(k) && note->PosY() == row(r)) return note;
-        }
-        return nullptr;
-    }
+    TNote* noteAt(int k, int r) { return PageUnderTest::noteAt(slot(k), row(r)); }
     TNote* add(int k, int r, const char* digit) {
-        TNote* note = nullptr;
-        w.Document().Edit("test", [&](Transaction&) {
-            note = CreateItem<TNote>(sheet());
-            note->SetContent(digit);
-            note->SetPosX(slot(k));
-            note->SetPosY(row(r));
-        });
-        view().Redraw();
-        return note;
+        return PageUnderTest::add<TNote>(slot(k), row(r), digit);
     }
 };
 
