@@ -112,18 +112,18 @@ bool PulseAudioStream::Connect(int sampleRate) {
 }
 
 bool PulseAudioStream::ConnectStream(int sampleRate) {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(sampleRate),
-                              kChannels};
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(sampleRate),
+                                kChannels};
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "music");
-    stream_ = pa_stream_new_with_proplist(context_, kStreamName, &spec, nullptr, properties);
+    stream_ = pa_stream_new_with_proplist(context_, kStreamName, &format, nullptr, properties);
     pa_proplist_free(properties);
     if (!stream_) return false;
     pa_stream_set_state_callback(stream_, &PulseAudioStream::OnStreamState, this);
     pa_stream_set_write_callback(stream_, &PulseAudioStream::OnWrite, this);
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kLatencyMicros, &spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kLatencyMicros, &format));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
@@ -189,8 +189,8 @@ void PulseAudioStream::ReportPlayTime(pa_stream* stream) {
     int negative = 0;
     if (pa_stream_get_latency(stream, &latency, &negative) < 0) {
         const pa_buffer_attr* attr = pa_stream_get_buffer_attr(stream);
-        const pa_sample_spec* spec = pa_stream_get_sample_spec(stream);
-        latency = attr && spec ? pa_bytes_to_usec(attr->tlength, spec) : kLatencyMicros;
+        const pa_sample_spec* format = pa_stream_get_sample_spec(stream);
+        latency = attr && format ? pa_bytes_to_usec(attr->tlength, format) : kLatencyMicros;
     } else if (negative) {
         latency = 0;
     }

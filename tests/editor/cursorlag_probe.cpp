@@ -42,13 +42,13 @@ double Seconds(Clock::time_point t) {
 class MonitorRecorder {
 public:
     bool Start() {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 1};
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kRate, 1};
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.fragsize = kReadFrames * sizeof(float);
         int error = 0;
         pa_ = pa_simple_new(nullptr, "cursor lag", PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "monitor",
-                            &spec, nullptr, &attr, &error);
+                            &format, nullptr, &attr, &error);
         if (!pa_) return false;
         thread_ = std::thread([this] { Run(); });
         return true;
