@@ -48,10 +48,11 @@ public:
         const QString socket = dir.filePath("native");
         QFile script(dir.filePath("null.pa"));
         if (!script.open(QIODevice::WriteOnly)) return false;
-        script.write(QString("load-module module-native-protocol-unix auth-anonymous=1 socket=%1\n"
-                             "load-module module-null-sink sink_name=take\n"
+        // The socket last: once it exists the sink and the source are there.
+        script.write(QString("load-module module-null-sink sink_name=take\n"
                              "load-module module-remap-source master=take.monitor "
-                             "source_name=virtmic\n")
+                             "source_name=virtmic\n"
+                             "load-module module-native-protocol-unix auth-anonymous=1 socket=%1\n")
                          .arg(socket)
                          .toUtf8());
         script.close();

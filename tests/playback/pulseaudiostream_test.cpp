@@ -59,10 +59,11 @@ public:
         : dir_(fs::temp_directory_path() / ("sorvel-pulse-" + std::to_string(getpid()))) {
         fs::create_directories(dir_ / "runtime");
         fs::permissions(dir_ / "runtime", fs::perms::owner_all);
+        // The socket last: once it exists the sink is there to play into.
         std::ofstream(dir_ / "null.pa")
+            << "load-module module-null-sink\n"
             << "load-module module-native-protocol-unix auth-anonymous=1"
-            << " socket=" << Socket() << "\n"
-            << "load-module module-null-sink\n";
+            << " socket=" << Socket() << "\n";
         const std::string script = (dir_ / "null.pa").string();
         const std::string log = "--log-target=file:" + (dir_ / "pulse.log").string();
         const std::string runtime = "XDG_RUNTIME_DIR=" + (dir_ / "runtime").string();
