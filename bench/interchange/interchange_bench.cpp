@@ -27,8 +27,8 @@ constexpr int kPages = 10;
 constexpr int kNotesPerPage = 200;
 constexpr int kTargetMs = 50;
 
-TWorkspace& Workspace() {
-    static TWorkspace workspace;
+Workspace& SharedWorkspace() {
+    static Workspace workspace;
     return workspace;
 }
 
@@ -95,7 +95,7 @@ void FillPage(TMusicSheet& page, int pageNo) {
 
 TMusicBook& Book() {
     static TMusicBook* book = [] {
-        TMusicBook& b = Workspace().NewBook();
+        TMusicBook& b = SharedWorkspace().NewBook();
         for (int p = 0; p < kPages; ++p) {
             TMusicSheet& page = p == 0 ? *b.GetSheet(0) : *b.NewSheet();
             if (p == 0) page.SetTitle(cp932::FromUtf8("練習曲"));

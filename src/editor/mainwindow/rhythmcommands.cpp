@@ -189,7 +189,7 @@ void RhythmCommands::Toggle() {
 }
 
 RhythmEntry& RhythmCommands::Entry() {
-    TWorkspace& ws = ctx_.document.Workspace();
+    Workspace& ws = ctx_.document.Workspace();
     if (!entry_) {
         entry_ = std::make_unique<RhythmEntry>(ctx_.document.Book(), ws.layout, ws.glyphs);
         entry_->SetNearestOctave(NearestOctaveOption());

@@ -183,7 +183,7 @@ void TMusicPaintBox::MouseMove(int x, int y) {
                 bool resize = false;
                 for (TMusicItem* item : selection_) {
                     if (!TraitsOf(*item).anchoredAtLeft) continue;
-                    const TRect grip = item->GetSizeGripRect();
+                    const Rect grip = item->GetSizeGripRect();
                     resize = x > grip.left && x < grip.right && y > grip.top && y < grip.bottom;
                 }
                 if (resize != resizeCursor_) {
