@@ -21,7 +21,10 @@ void ShowTool(QWidget& window) {
 void InstallPlaybackCommands(const EditorContext& ctx) {
     auto* playback = new PlaybackController(ctx);
     EditorShell& main = ctx.shell;
-    main.BindCommand("actPlay", [playback] { ShowTool(playback->PlayDialog()); });
+    // Playing needs an output device; the rest of the family works without one.
+    const EditorShell::EnabledRule deviceOpen = [playback] { return playback->DeviceOpen(); };
+    main.BindCommand(
+        "actPlay", [playback] { ShowTool(playback->PlayDialog()); }, deviceOpen);
     main.BindCommand("actDispKeyBoard", [playback] {
         QWidget& keyboard = playback->KeyBoard();
         if (keyboard.isVisible())
@@ -30,7 +33,8 @@ void InstallPlaybackCommands(const EditorContext& ctx) {
             ShowTool(keyboard);
     });
     main.BindCommand("actTunung", [playback] { playback->Tuning().exec(); });
-    main.BindCommand("actPlayStop", [playback] { playback->PlayStop(); });
+    main.BindCommand(
+        "actPlayStop", [playback] { playback->PlayStop(); }, deviceOpen);
     playback->OpenStoredDevice();
 }
 

@@ -2,7 +2,6 @@
 #include "editor/playing/playbackcontroller.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -106,10 +105,6 @@ PlaybackController::PlaybackController(const EditorContext& ctx)
         *output_, [&prefs] { return std::clamp(prefs.Instrument, 0, 127); },
         [this] { return WakeOutput(); }, ctx_.shell.Window());
 
-    needsDevice_ = new QActionGroup(this);
-    needsDevice_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    for (const char* name : {"actPlay", "actPlayStop"})
-        if (QAction* action = ctx_.shell.Action(name)) needsDevice_->addAction(action);
     if (QAction* button = ctx_.shell.Action("actPlayStop")) playIcon_ = button->icon();
     UpdateEnabling();
 
@@ -261,9 +256,9 @@ void PlaybackController::ShowOutputMissing(bool missing) {
 }
 
 void PlaybackController::UpdateEnabling() {
-    const bool open = DeviceOpen();
-    needsDevice_->setEnabled(open);
-    if (!open && IsPlaying()) PlayStop();
+    // The play actions' rule asks DeviceOpen.
+    ctx_.shell.UpdateActions();
+    if (!DeviceOpen() && IsPlaying()) PlayStop();
 }
 
 void PlaybackController::MidiSettingsChanged() {

@@ -20,7 +20,6 @@
 #include "playback/sequencer.h"
 #include "playback/timesource.h"
 
-class QActionGroup;
 class QLabel;
 class QPainter;
 class QScrollArea;
@@ -153,7 +152,6 @@ private:
     // play reached last, on the timer thread.
     std::atomic<bool> listening_{false};
     const TMusicItem* alongItem_ = nullptr;
-    QActionGroup* needsDevice_ = nullptr;
     QLabel* outputMissing_ = nullptr;  // in the status bar
     QIcon playIcon_;
 
