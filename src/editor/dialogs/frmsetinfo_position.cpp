@@ -9,6 +9,7 @@
 #include "base/arith.h"
 #include "editor/dialogs/frmsetinfo.h"
 #include "model/itemfactory.h"
+#include "model/markmeanings.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
@@ -34,7 +35,7 @@ constexpr int kPreviewGridSize = 30;
 TMusicItem* CreatePreviewMark(TMusicSheet& page, char glyph) {
     TMusicItem* item = nullptr;
     switch (glyph) {
-        case 'I':
+        case markcode::kCrescendo:
             item = CreateItem<TCresc>(page);
             break;
         case 'Y':

@@ -11,6 +11,7 @@
 #include "base/usertext.h"
 #include "model/layoutsettings.h"
 #include "model/majorkey.h"
+#include "model/markmeanings.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
 #include "model/preferences.h"
@@ -213,7 +214,7 @@ const std::array<DisplayPositionGroup, 11>& DisplayPositionGroups() {
     static const std::array<DisplayPositionGroup, 11> groups = {{
         {SORVEL_TEXT_NOOP("SettingsValues", "指番号"), 'T'},
         {SORVEL_TEXT_NOOP("SettingsValues", "強弱記号（ppp～fff）"), 'C'},
-        {SORVEL_TEXT_NOOP("SettingsValues", "クレッシェンド"), 'I'},
+        {SORVEL_TEXT_NOOP("SettingsValues", "クレッシェンド"), markcode::kCrescendo},
         {SORVEL_TEXT_NOOP("SettingsValues", "スラー"), 'Y'},
         {SORVEL_TEXT_NOOP("SettingsValues", "装飾音"), '['},
         {SORVEL_TEXT_NOOP("SettingsValues", "演奏速度"), 'u'},
