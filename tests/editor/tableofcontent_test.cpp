@@ -337,6 +337,7 @@ private Q_SLOTS:
             TfrmTableOfContent dialog(prefs, path, nullptr);
             QCOMPARE(dialog.size(), QSize(610, 430));
             dialog.resize(700, 520);
+            dialog.reject();  // closed as the player closes it
         }
         QCOMPARE(ReadPreferenceInt(path, "Location", "FormTableOfContentsWidth", 0), 700);
         QCOMPARE(ReadPreferenceInt(path, "Location", "FormTableOfContentsHeight", 0), 520);

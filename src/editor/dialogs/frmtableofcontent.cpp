@@ -72,15 +72,18 @@ TfrmTableOfContent::TfrmTableOfContent(Preferences& prefs, std::string settingsP
         prefs_.FormTableOfContentsHeight > 0 ? prefs_.FormTableOfContentsHeight : design.height());
 }
 
-TfrmTableOfContent::~TfrmTableOfContent() {
+TfrmTableOfContent::~TfrmTableOfContent() = default;
+
+void TfrmTableOfContent::done(int result) {
     prefs_.FormTableOfContentsWidth = width();
     prefs_.FormTableOfContentsHeight = height();
-    // A destructor has no one to tell: a settings file that cannot be written
-    // keeps its old size, and the main window writes the same values at exit.
+    // A settings file that cannot be written keeps its old size; the main
+    // window writes the same values at exit and reports it then.
     if (!settingsPath_.empty()) {
         WritePreferenceKeys(settingsPath_, prefs_,
                             {"FormTableOfContentsWidth", "FormTableOfContentsHeight"}, nullptr);
     }
+    QDialog::done(result);
 }
 
 int TfrmTableOfContent::Execute(const TMusicBook& book, int currentPage,

@@ -37,6 +37,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Keeps the dialog's size for the next showing, however it was closed.
+    void done(int result) override;
 
 private:
     void FillGrid(const std::vector<TableOfContentRow>& rows, int selectedRow);
