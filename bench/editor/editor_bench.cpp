@@ -15,10 +15,10 @@
 #include "editor/dialogs/frmsetinfo.h"
 #include "editor/mainwindow/frmmain.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "editor/platform/ownsettings.h"
 #include "model/itemfactory.h"
 #include "model/musicbook.h"
 #include "model/musicmark.h"
-#include "model/preferencesfile.h"
 #include "model/scorefile.h"
 #include "model/workspace.h"
 #include "view/core/pagelayout.h"
@@ -132,7 +132,7 @@ void BM_RhythmTypeNote(benchmark::State& state) {
     const bool nearest = state.range(0) != 0;
     EditingPage f;
     TfrmMain& w = f.window;
-    WritePreferenceKey(w.SettingsPath(), kAutoOctaveSection, kAutoOctaveKey, nearest ? 1 : 0);
+    setting::kRhythmNearestOctave.Write(w.SettingsPath(), nearest);
     QAction* mode = w.Action("actRhythmEntry");
     mode->trigger();
     const int rowY = PageLayout(w.Workspace().layout).RowBase(7);

@@ -17,6 +17,7 @@
 #include "editor/mainwindow/pagecommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
+#include "editor/platform/ownsettings.h"
 #include "editor/practice/checkcommands.h"
 #include "editor/practice/checklistdock.h"
 #include "editor/practice/checkmarks.h"
@@ -25,7 +26,6 @@
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/preferencesfile.h"
 #include "testrecordings.h"
 
 using namespace sorvel;
@@ -249,8 +249,7 @@ private Q_SLOTS:
 
         // Against the reference A4 = 442 of the options, the same take is
         // 7.85 cents flat.
-        WritePreferenceKey(f_->SettingsPath().toStdString(), kTunerSection, kTunerReferenceKey,
-                           442);
+        setting::kTunerReferenceA4.Write(f_->SettingsPath().toStdString(), 442);
         QVERIFY(Commands().CheckPath(wav, 1));
         int flat = 0;
         for (const auto& n : Commands().Overlay().Check().notes)

@@ -12,9 +12,9 @@
 #include "editor/dialogs/frmsetinfo.h"
 #include "editor/platform/helpopener.h"
 #include "editor/platform/interfacelanguage.h"
+#include "editor/platform/ownsettings.h"
 #include "editor/platform/translatedtext.h"
 #include "mainwindowfixture.h"
-#include "model/preferencesfile.h"
 
 using namespace sorvel;
 
@@ -67,12 +67,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const std::string path = dir.filePath("sorvel.ini").toStdString();
         const QLocale japanese(QStringLiteral("ja_JP"));
-        QCOMPARE(ChooseInterfaceLanguage(ReadPreferenceText(path, kLanguageSection, kLanguageKey),
-                                         japanese),
+        QCOMPARE(ChooseInterfaceLanguage(setting::kLanguage.Read(path), japanese),
                  InterfaceLanguage::Japanese);
         std::ofstream(path) << "[General]\nLeft=10\n[Editor]\nZoom=100\nLanguage=zh_CN\n";
-        QCOMPARE(ChooseInterfaceLanguage(ReadPreferenceText(path, kLanguageSection, kLanguageKey),
-                                         japanese),
+        QCOMPARE(ChooseInterfaceLanguage(setting::kLanguage.Read(path), japanese),
                  InterfaceLanguage::SimplifiedChinese);
     }
 
@@ -87,7 +85,7 @@ private Q_SLOTS:
         TfrmSetInfo dialog(f.window->Workspace(), services, f.window.get());
         auto* list = dialog.findChild<QComboBox*>("cmbLanguage");
         QVERIFY(list);
-        auto stored = [&] { return ReadPreferenceText(path, kLanguageSection, kLanguageKey); };
+        auto stored = [&] { return setting::kLanguage.Read(path); };
 
         dialog.Prepare(SetInfoMode::Option);
         QCOMPARE(list->currentText(), QStringLiteral("自動（システムの言語）"));

@@ -14,8 +14,8 @@
 
 #include "editor/listening/frmrecord.h"
 #include "editor/listening/transcribecommands.h"
+#include "editor/platform/ownsettings.h"
 #include "mainwindowfixture.h"
-#include "model/preferencesfile.h"
 #include "privatepulse.h"
 #include "testrecordings.h"
 
@@ -52,7 +52,7 @@ private Q_SLOTS:
         const QString fileSummary = fromFile.window->statusBar()->currentMessage();
 
         const std::string settings = dir_.filePath("sorvelini").toStdString();
-        WritePreferenceKey(settings, kRecordingSection, kRecordingDeviceKey, "virtmic");
+        setting::kInputDevice.Write(settings, "virtmic");
         QVERIFY(WaitFor(
             [] {
                 for (const QAudioDevice& d : QMediaDevices::audioInputs())

@@ -16,11 +16,11 @@
 #include "editor/document/editordocument.h"
 #include "editor/document/transaction.h"
 #include "editor/listening/frmrecord.h"
+#include "editor/platform/ownsettings.h"
 #include "editor/practice/frmtuner.h"
 #include "mainwindowfixture.h"
 #include "model/musicbook.h"
 #include "model/musicsheet.h"
-#include "model/preferencesfile.h"
 #include "privatepulse.h"
 #include "testrecordings.h"
 
@@ -58,8 +58,7 @@ private Q_SLOTS:
 
     void aD4ThroughTheVirtualSourceReadsD4ToACent() {
         MainWindowFixture f;
-        WritePreferenceKey(f.SettingsPath().toStdString(), kRecordingSection, kRecordingDeviceKey,
-                           "virtmic");
+        setting::kInputDevice.Write(f.SettingsPath().toStdString(), "virtmic");
         // A new window: the tuner reads the device chosen for recording.
         f.Start();
         f.window->Action("actTuner")->trigger();
@@ -115,8 +114,7 @@ private Q_SLOTS:
     // stays usable.
     void aFailingDeviceIsSaidAndNothingIsShown() {
         MainWindowFixture f;
-        WritePreferenceKey(f.SettingsPath().toStdString(), kRecordingSection, kRecordingDeviceKey,
-                           "virtmic");
+        setting::kInputDevice.Write(f.SettingsPath().toStdString(), "virtmic");
         f.Start();
         f.window->Action("actTuner")->trigger();
         auto* tuner = f.window->findChild<TfrmTuner*>("frmTuner");

@@ -15,7 +15,7 @@
 #include "editor/listening/clicktrack.h"
 #include "editor/listening/frmrecord.h"
 #include "editor/listening/recordingbuffer.h"
-#include "model/preferencesfile.h"
+#include "editor/platform/ownsettings.h"
 
 using namespace sorvel;
 
@@ -147,10 +147,10 @@ private Q_SLOTS:
                 QVERIFY(!dialog.findChild<QLabel*>("lblState")->text().isEmpty());
             QVERIFY(!dialog.findChild<QSpinBox*>("edtCountIn")->isEnabled());
         }
-        WritePreferenceKey(settings, kRecordingSection, kRecordingTempoKey, 96);
-        WritePreferenceKey(settings, kRecordingSection, kRecordingCountInKey, 1);
-        WritePreferenceKey(settings, kRecordingSection, kRecordingCountInBeatsKey, 3);
-        WritePreferenceKey(settings, kRecordingSection, kRecordingMetronomeKey, 1);
+        setting::kRecordingTempo.Write(settings, 96);
+        setting::kRecordingCountIn.Write(settings, 1);
+        setting::kRecordingCountInBeats.Write(settings, 3);
+        setting::kRecordingMetronome.Write(settings, 1);
         TfrmRecord dialog(settings, nullptr);
         QCOMPARE(dialog.findChild<QSpinBox*>("edtTempo")->value(), 96);
         QVERIFY(dialog.findChild<QCheckBox*>("chkCountIn")->isChecked());

@@ -13,13 +13,13 @@
 #include "editor/mainwindow/settingscommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
+#include "editor/platform/ownsettings.h"
 #include "mainwindowfixture.h"
 #include "model/daon.h"
 #include "model/itemfactory.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/preferencesfile.h"
 #include "view/core/pagelayout.h"
 
 using namespace sorvel;
@@ -92,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(dialog.Confirm());
         dialog.Apply();
         Q_EMIT settings->optionsApplied();
-        QCOMPARE(ReadPreferenceInt(w.SettingsPath(), kAutoOctaveSection, kAutoOctaveKey, 1), 0);
+        QCOMPARE(setting::kRhythmNearestOctave.Read(w.SettingsPath()), 0);
         QTest::mouseClick(&t.box(), Qt::LeftButton, {}, QPoint(t.slot(1), t.row(3)));
         t.type("5 1 6");
         QStringList third;

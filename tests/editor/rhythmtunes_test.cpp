@@ -11,12 +11,12 @@
 #include "editor/dialogs/frmsetinfo.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
+#include "editor/platform/ownsettings.h"
 #include "mainwindowfixture.h"
 #include "model/itemfactory.h"
 #include "model/musicmark.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/preferencesfile.h"
 #include "view/core/pagelayout.h"
 
 using namespace sorvel;
@@ -161,7 +161,7 @@ std::vector<Heard> ReadBack(const TMusicSheet& page) {
 // Types the tune on a fresh 2/4 page; returns the keys and clicks it took.
 int TypeThrough(MainWindowFixture& f, const std::vector<const char*>& bars, bool nearest) {
     TfrmMain& w = *f.window;
-    WritePreferenceKey(w.SettingsPath(), kAutoOctaveSection, kAutoOctaveKey, nearest ? 1 : 0);
+    setting::kRhythmNearestOctave.Write(w.SettingsPath(), nearest);
     w.show();
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w)) return -1;

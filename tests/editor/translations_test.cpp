@@ -45,6 +45,7 @@
 #include "editor/mainwindow/settingscommands.h"
 #include "editor/pageview/toolpalette.h"
 #include "editor/platform/interfacelanguage.h"
+#include "editor/platform/ownsettings.h"
 #include "editor/playing/frmkeyboard.h"
 #include "editor/playing/frmplay.h"
 #include "editor/playing/frmtuning.h"
@@ -308,8 +309,7 @@ private Q_SLOTS:
                     QVERIFY2(std::none_of(shown.at(i).begin(), shown.at(i).end(), IsKana),
                              qPrintable(shown.at(i)));
             }
-            WritePreferenceKey(f.SettingsPath().toStdString(), kProgramNamesSection,
-                               kProgramNamesKey, 0);
+            setting::kLocalInstrumentNames.Write(f.SettingsPath().toStdString(), 0);
             f.Start();
             const QStringList shortNames = entries(f);
             QCOMPARE(shortNames.at(0), QStringLiteral("001:Piano 1"));

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "editor/platform/ownsettings.h"
 #include "editor/practice/frmtuner.h"
 #include "mainwindowfixture.h"
 #include "model/musicbook.h"
@@ -60,9 +61,11 @@ private Q_SLOTS:
         reference->setValue(442);
         QCOMPARE(ReferencePitch(settings), 442);
         // Out of range in the file: held to the range the window offers.
-        WritePreferenceKey(settings, kTunerSection, kTunerReferenceKey, 1000);
+        setting::kTunerReferenceA4.Write(settings, 1000);
         QCOMPARE(ReferencePitch(settings), TfrmTuner::kHighestReference);
-        WritePreferenceKey(settings, kTunerSection, kTunerReferenceKey, "x");
+        // Not a number (edited by hand): the default.
+        WritePreferenceKey(settings, setting::kTunerReferenceA4.Section(),
+                           setting::kTunerReferenceA4.Key(), "x");
         QCOMPARE(ReferencePitch(settings), 440);
     }
 };

@@ -6,14 +6,12 @@
 #include <QFileInfo>
 #include <optional>
 
-#include "model/preferencesfile.h"
+#include "editor/platform/ownsettings.h"
 
 namespace sorvel {
 
 namespace {
 
-constexpr char kSection[] = "Editor";
-constexpr char kLastFolderKey[] = "LastFolder";
 constexpr int kMaxNameLength = 80;
 
 bool SameFolder(const QString& a, const QString& b) {
@@ -29,8 +27,7 @@ bool Usable(const QString& folder, const QString& programFolder) {
 
 QString LastFolder(const std::string& settingsPath) {
     if (settingsPath.empty()) return {};
-    const std::optional<std::string> stored =
-        ReadPreferenceText(settingsPath, kSection, kLastFolderKey);
+    const std::optional<std::string> stored = setting::kLastFolder.Read(settingsPath);
     return stored ? QFile::decodeName(QByteArray::fromStdString(*stored)) : QString();
 }
 
@@ -47,8 +44,7 @@ QString DialogFolder(const DialogFolderPlaces& places) {
 void RememberDialogFolder(const std::string& settingsPath, const QString& chosenFile) {
     if (settingsPath.empty() || chosenFile.isEmpty()) return;
     const QString folder = QFileInfo(chosenFile).absolutePath();
-    WritePreferenceKey(settingsPath, kSection, kLastFolderKey,
-                       QFile::encodeName(folder).toStdString());
+    setting::kLastFolder.Write(settingsPath, QFile::encodeName(folder).toStdString());
 }
 
 QString FileNameOfTitle(const QString& title) {

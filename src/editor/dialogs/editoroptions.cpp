@@ -4,43 +4,40 @@
 #include <QCheckBox>
 #include <QString>
 
-#include "model/preferencesfile.h"
+#include "editor/platform/ownsettings.h"
 
 namespace sorvel {
 
 namespace {
 
-constexpr const EditorOption* kEditorOptions[] = {&kNewBookDialogOption};
+constexpr EditorOption kEditorOptions[] = {{setting::kNewBookDialog, "chkNewBookDialog"}};
 
 }  // namespace
 
-bool EditorOptionOn(const std::string& settingsPath, const EditorOption& option) {
-    if (settingsPath.empty()) return option.byDefault;
-    return ReadPreferenceInt(settingsPath, kEditorOptionsSection, option.key,
-                             option.byDefault ? 1 : 0) != 0;
+bool EditorOptionOn(const std::string& settingsPath, const Preference<bool>& option) {
+    if (settingsPath.empty()) return option.Default();
+    return option.Read(settingsPath);
 }
 
 void LoadEditorOptions(QWidget& dialog, const std::string& settingsPath) {
-    for (const EditorOption* option : kEditorOptions) {
-        auto* box = dialog.findChild<QCheckBox*>(option->checkBox);
+    for (const EditorOption& option : kEditorOptions) {
+        auto* box = dialog.findChild<QCheckBox*>(option.checkBox);
         if (!box) continue;
         box->setVisible(!settingsPath.empty());
-        box->setChecked(EditorOptionOn(settingsPath, *option));
+        box->setChecked(EditorOptionOn(settingsPath, option.setting));
     }
 }
 
 void ApplyEditorOptions(QWidget& dialog, const std::string& settingsPath,
                         const std::function<void(QWidget*, const QString&)>& showError) {
     if (settingsPath.empty()) return;
-    for (const EditorOption* option : kEditorOptions) {
-        auto* box = dialog.findChild<QCheckBox*>(option->checkBox);
+    for (const EditorOption& option : kEditorOptions) {
+        auto* box = dialog.findChild<QCheckBox*>(option.checkBox);
         // Written only when changed, so that a file without the key keeps
         // following the default.
-        if (!box || box->isChecked() == EditorOptionOn(settingsPath, *option)) continue;
+        if (!box || box->isChecked() == EditorOptionOn(settingsPath, option.setting)) continue;
         std::string error;
-        if (!WritePreferenceKey(settingsPath, kEditorOptionsSection, option->key,
-                                box->isChecked() ? 1 : 0, &error) &&
-            showError) {
+        if (!option.setting.Write(settingsPath, box->isChecked(), &error) && showError) {
             showError(&dialog, QString::fromStdString(error));
         }
     }

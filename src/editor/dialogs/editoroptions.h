@@ -7,26 +7,21 @@
 #include <functional>
 #include <string>
 
+#include "model/preference.h"
+
 class QString;
 class QWidget;
 
 namespace sorvel {
 
 struct EditorOption {
-    const char* key;
-    bool byDefault;
+    Preference<bool> setting;
     const char* checkBox;  // its check box in the options dialog
 };
 
-inline constexpr char kEditorOptionsSection[] = "Editor";
-
-// File > New asks for the new book's title, key, time signature, tempo and
-// pages in one dialog; off, New makes the plain book it always made.
-inline constexpr EditorOption kNewBookDialogOption{"NewBookDialog", true, "chkNewBookDialog"};
-
 // Whether `option` is on in the settings file at `settingsPath` (its default
 // when the file or the key is missing).
-bool EditorOptionOn(const std::string& settingsPath, const EditorOption& option);
+bool EditorOptionOn(const std::string& settingsPath, const Preference<bool>& option);
 
 // The options' check boxes among the children of `dialog`: filled from the
 // settings file, or hidden when there is none (an empty path).

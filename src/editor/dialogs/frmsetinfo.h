@@ -38,11 +38,6 @@ class Workspace;
 
 enum class SetInfoMode { Book, Page, Option };
 
-// Rhythm entry's nearest octave is an option of our own, stored under its own
-// key; on unless the options turned it off.
-inline constexpr char kAutoOctaveSection[] = "Editor";
-inline constexpr char kAutoOctaveKey[] = "RhythmAutoOctave";
-
 // What the dialog needs from outside besides the workspace.
 struct SetInfoServices {
     // Error boxes with OK.

@@ -9,7 +9,7 @@
 
 #include "editor/dialogs/frmsetinfo.h"
 #include "editor/platform/interfacelanguage.h"
-#include "model/preferencesfile.h"
+#include "editor/platform/ownsettings.h"
 #include "ui_frmsetinfo.h"
 
 namespace sorvel {
@@ -23,8 +23,7 @@ void TfrmSetInfo::LoadLanguage() {
         w->setVisible(offered);
     }
     if (!offered) return;
-    const std::optional<std::string> stored =
-        ReadPreferenceText(services_.settingsPath, kLanguageSection, kLanguageKey);
+    const std::optional<std::string> stored = setting::kLanguage.Read(services_.settingsPath);
     const std::optional<InterfaceLanguage> chosen =
         stored ? LanguageFromCode(*stored) : std::nullopt;
     const QString code = chosen ? QString::fromStdString(LanguageCode(*chosen))
@@ -37,14 +36,12 @@ void TfrmSetInfo::LoadLanguage() {
 void TfrmSetInfo::ApplyLanguage() {
     if (services_.settingsPath.empty()) return;
     const std::string code = ui_->cmbLanguage->currentData().toString().toStdString();
-    const std::optional<std::string> stored =
-        ReadPreferenceText(services_.settingsPath, kLanguageSection, kLanguageKey);
+    const std::optional<std::string> stored = setting::kLanguage.Read(services_.settingsPath);
     const std::string before =
         stored && LanguageFromCode(*stored) ? *stored : std::string(kAutomaticLanguage);
     if (code.empty() || code == before) return;
     std::string error;
-    if (!WritePreferenceKey(services_.settingsPath, kLanguageSection, kLanguageKey, code, &error) &&
-        services_.showError) {
+    if (!setting::kLanguage.Write(services_.settingsPath, code, &error) && services_.showError) {
         services_.showError(this, QString::fromStdString(error));
     }
 }

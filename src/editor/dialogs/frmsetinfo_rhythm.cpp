@@ -5,7 +5,7 @@
 #include <QGroupBox>
 
 #include "editor/dialogs/frmsetinfo.h"
-#include "model/preferencesfile.h"
+#include "editor/platform/ownsettings.h"
 #include "ui_frmsetinfo.h"
 
 namespace sorvel {
@@ -15,18 +15,17 @@ void TfrmSetInfo::LoadRhythmOption() {
     ui_->grpRhythmEntry->setVisible(offered);
     if (!offered) return;
     ui_->chkRhythmAutoOctave->setChecked(
-        ReadPreferenceInt(services_.settingsPath, kAutoOctaveSection, kAutoOctaveKey, 1) != 0);
+        setting::kRhythmNearestOctave.Read(services_.settingsPath));
 }
 
 void TfrmSetInfo::ApplyRhythmOption() {
     if (services_.settingsPath.empty()) return;
     const int on = ui_->chkRhythmAutoOctave->isChecked() ? 1 : 0;
-    if (ReadPreferenceInt(services_.settingsPath, kAutoOctaveSection, kAutoOctaveKey, 1) == on) {
+    if (setting::kRhythmNearestOctave.Read(services_.settingsPath) == on) {
         return;
     }
     std::string error;
-    if (!WritePreferenceKey(services_.settingsPath, kAutoOctaveSection, kAutoOctaveKey, on,
-                            &error) &&
+    if (!setting::kRhythmNearestOctave.Write(services_.settingsPath, on, &error) &&
         services_.showError) {
         services_.showError(this, QString::fromStdString(error));
     }

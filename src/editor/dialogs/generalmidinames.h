@@ -14,11 +14,6 @@ inline constexpr int kGeneralMidiProgramCount = 128;
 // always had ("001:Piano 1" ... "128:Gun Shot") in every language.
 enum class ProgramNames { InterfaceLanguage, ShortNames };
 
-// The settings key of that choice, an option of our own: 1 (the default)
-// for the interface language, 0 for the short names.
-inline constexpr char kProgramNamesSection[] = "Playback";
-inline constexpr char kProgramNamesKey[] = "LocalInstrumentNames";
-
 // Entry i is program i.
 QStringList GeneralMidiProgramEntries(ProgramNames names);
 

@@ -11,7 +11,7 @@
 #include "base/arith.h"
 #include "editor/listening/audioinput.h"
 #include "editor/listening/clicktrack.h"
-#include "model/preferencesfile.h"
+#include "editor/platform/ownsettings.h"
 #include "ui_frmrecord.h"
 
 namespace sorvel {
@@ -54,31 +54,23 @@ void TfrmRecord::FillDevices() {
 }
 
 void TfrmRecord::LoadSettings() {
-    if (const auto id = ReadPreferenceText(settingsPath_, kRecordingSection, kRecordingDeviceKey)) {
+    if (const auto id = setting::kInputDevice.Read(settingsPath_)) {
         const int at = ui_->cmbDevice->findData(QByteArray::fromStdString(*id));
         if (at >= 0) ui_->cmbDevice->setCurrentIndex(at);
     }
-    auto number = [this](const char* key, int fallback) {
-        return ReadPreferenceInt(settingsPath_, kRecordingSection, key, fallback);
-    };
-    ui_->edtTempo->setValue(number(kRecordingTempoKey, ui_->edtTempo->value()));
-    ui_->chkCountIn->setChecked(number(kRecordingCountInKey, 0) != 0);
-    ui_->edtCountIn->setValue(number(kRecordingCountInBeatsKey, ui_->edtCountIn->value()));
-    ui_->chkMetronome->setChecked(number(kRecordingMetronomeKey, 0) != 0);
+    ui_->edtTempo->setValue(setting::kRecordingTempo.Read(settingsPath_));
+    ui_->chkCountIn->setChecked(setting::kRecordingCountIn.Read(settingsPath_));
+    ui_->edtCountIn->setValue(setting::kRecordingCountInBeats.Read(settingsPath_));
+    ui_->chkMetronome->setChecked(setting::kRecordingMetronome.Read(settingsPath_));
 }
 
 void TfrmRecord::SaveSettings() const {
     const QByteArray id = ui_->cmbDevice->currentData().toByteArray();
-    if (!id.isEmpty())
-        WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingDeviceKey, id.toStdString());
-    WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingTempoKey,
-                       ui_->edtTempo->value());
-    WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingCountInKey,
-                       ui_->chkCountIn->isChecked() ? 1 : 0);
-    WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingCountInBeatsKey,
-                       ui_->edtCountIn->value());
-    WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingMetronomeKey,
-                       ui_->chkMetronome->isChecked() ? 1 : 0);
+    if (!id.isEmpty()) setting::kInputDevice.Write(settingsPath_, id.toStdString());
+    setting::kRecordingTempo.Write(settingsPath_, ui_->edtTempo->value());
+    setting::kRecordingCountIn.Write(settingsPath_, ui_->chkCountIn->isChecked());
+    setting::kRecordingCountInBeats.Write(settingsPath_, ui_->edtCountIn->value());
+    setting::kRecordingMetronome.Write(settingsPath_, ui_->chkMetronome->isChecked());
 }
 
 void TfrmRecord::UpdateButtons() {

@@ -22,14 +22,6 @@ namespace sorvel {
 
 class ClickTrack;
 
-// The recording options of our own, in the settings file.
-inline constexpr char kRecordingSection[] = "Recording";
-inline constexpr char kRecordingDeviceKey[] = "InputDevice";
-inline constexpr char kRecordingTempoKey[] = "Tempo";
-inline constexpr char kRecordingCountInKey[] = "CountIn";
-inline constexpr char kRecordingCountInBeatsKey[] = "CountInBeats";
-inline constexpr char kRecordingMetronomeKey[] = "Metronome";
-
 struct RecordedTake {
     std::vector<float> samples;  // mono
     int rate = 0;

@@ -17,6 +17,7 @@
 #include "editor/mainwindow/waitcursor.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
+#include "editor/platform/ownsettings.h"
 #include "editor/platform/recoverycontroller.h"
 #include "editor/platform/translatedtext.h"
 #include "model/musicbook.h"
@@ -77,7 +78,7 @@ bool FileCommands::SavePrompt() {
 
 void FileCommands::NewBook() {
     if (!SavePrompt()) return;
-    if (!EditorOptionOn(ctx_.shell.SettingsPath(), kNewBookDialogOption)) {
+    if (!EditorOptionOn(ctx_.shell.SettingsPath(), setting::kNewBookDialog)) {
         ctx_.document.ReplaceWithNewBook();
         return;
     }

@@ -36,6 +36,7 @@
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/pageview/toolpalette.h"
+#include "editor/platform/ownsettings.h"
 #include "editor/platform/recoverycontroller.h"
 #include "editor/platform/translatedtext.h"
 #include "editor/practice/practicecommands.h"
@@ -47,13 +48,6 @@
 namespace sorvel {
 
 namespace {
-
-// The keys of this section are ours (zoom, rhythm entry, the palette's spare
-// tabs); the other keys of the settings file are the program's documented ones.
-constexpr char kViewSection[] = "Editor";
-constexpr char kZoomKey[] = "Zoom";
-constexpr char kRhythmEntryKey[] = "RhythmEntry";
-constexpr char kSpareTabsKey[] = "ShowSpareTabs";
 
 // Zoom steps of Ctrl++ and Ctrl+-.
 constexpr int kZoomSteps[] = {50, 67, 75, 100, 125, 150, 200, 300, 400};
@@ -92,7 +86,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     BuildWindow();
 
     view_ = std::make_unique<TMusicPaintBox>(*document_, *pbScore1_);
-    pbScore1_->SetZoom(ReadPreferenceInt(settingsPath_, kViewSection, kZoomKey, 100));
+    pbScore1_->SetZoom(setting::kZoom.Read(settingsPath_));
     connect(pbScore1_, &ScorePaintBox::zoomStepRequested, this, &TfrmMain::ZoomStep);
     view_->SetPage(CurrentPage());
     pnlPage_->setText("1");
@@ -123,7 +117,7 @@ void TfrmMain::BuildWindow() {
     BuildToolBar();
     pcTool_ = new ToolPalette(central);
     pcTool_->RefreshFingerButton(Workspace().prefs.IsFingerNo00);
-    pcTool_->ShowSpareTabs(ReadPreferenceInt(settingsPath_, kViewSection, kSpareTabsKey, 0) != 0);
+    pcTool_->ShowSpareTabs(setting::kShowSpareTabs.Read(settingsPath_));
     column->addWidget(pcTool_);
     BuildPageBar(central, column);
     sbScore1_ = new QScrollArea(central);
@@ -244,9 +238,9 @@ void TfrmMain::WriteSettings() {
     p.Height = height();
     std::string error;
     if (!WritePreferences(settingsPath_, p, &error) ||
-        !WritePreferenceKey(settingsPath_, kViewSection, kZoomKey, pbScore1_->Zoom(), &error) ||
-        !WritePreferenceKey(settingsPath_, kViewSection, kRhythmEntryKey,
-                            actions_["actRhythmEntry"]->isChecked() ? 1 : 0, &error)) {
+        !setting::kZoom.Write(settingsPath_, pbScore1_->Zoom(), &error) ||
+        !setting::kRhythmEntry.Write(settingsPath_, actions_["actRhythmEntry"]->isChecked(),
+                                     &error)) {
         options_.dialogs.showError(this, QString::fromStdString(error));
     }
 }
@@ -415,8 +409,7 @@ void TfrmMain::InstallCommandFamilies() {
     InstallHelpCommands(context, options_.language);
     // Rhythm entry follows the options the settings commands apply; the
     // keys go to rhythm entry first.
-    rhythm_ = InstallRhythmCommands(
-        context, ReadPreferenceInt(settingsPath_, kViewSection, kRhythmEntryKey, 0) != 0);
+    rhythm_ = InstallRhythmCommands(context, setting::kRhythmEntry.Read(settingsPath_));
     keys_ = InstallKeyCommands(context, *rhythm_);
 }
 

@@ -11,10 +11,10 @@
 #include "editor/mainwindow/settingscommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/toolpalette.h"
+#include "editor/platform/ownsettings.h"
 #include "editor/platform/translatedtext.h"
 #include "model/musicsheet.h"
 #include "model/note.h"
-#include "model/preferencesfile.h"
 #include "model/undo.h"
 
 namespace sorvel {
@@ -171,7 +171,7 @@ bool RhythmCommands::On() const {
 }
 
 bool RhythmCommands::NearestOctaveOption() const {
-    return ReadPreferenceInt(ctx_.shell.SettingsPath(), kAutoOctaveSection, kAutoOctaveKey, 1) != 0;
+    return setting::kRhythmNearestOctave.Read(ctx_.shell.SettingsPath());
 }
 
 void RhythmCommands::Toggle() {

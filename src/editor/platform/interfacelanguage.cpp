@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <iterator>
 
+#include "editor/platform/ownsettings.h"
 #include "model/preferencesfile.h"
 
 namespace sorvel {
@@ -68,9 +69,8 @@ InterfaceLanguage ChooseInterfaceLanguage(const std::optional<std::string>& stor
 }
 
 InterfaceLanguage StartupLanguage(const std::string& executablePath) {
-    return ChooseInterfaceLanguage(
-        ReadPreferenceText(SettingsFilePath(executablePath), kLanguageSection, kLanguageKey),
-        QLocale::system());
+    return ChooseInterfaceLanguage(setting::kLanguage.Read(SettingsFilePath(executablePath)),
+                                   QLocale::system());
 }
 
 QString LanguageNativeName(InterfaceLanguage language) {

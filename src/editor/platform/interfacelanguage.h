@@ -18,9 +18,7 @@ namespace sorvel {
 
 enum class InterfaceLanguage { Japanese, SimplifiedChinese, TraditionalChinese, English };
 
-// The settings key of the choice.
-inline constexpr char kLanguageSection[] = "Editor";
-inline constexpr char kLanguageKey[] = "Language";
+// The stored choice that follows the desktop.
 inline constexpr char kAutomaticLanguage[] = "auto";
 
 // The languages in the order the options dialog offers them.

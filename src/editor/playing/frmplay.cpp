@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "editor/dialogs/generalmidinames.h"
+#include "editor/platform/ownsettings.h"
 #include "model/preferences.h"
 #include "model/preferencesfile.h"
 #include "playback/sequencer.h"
@@ -58,16 +59,11 @@ TfrmPlay::TfrmPlay(Preferences& prefs, std::string settingsPath, QWidget* parent
     ui_->chkPlayMusicData->setChecked(prefs_.IsPlayMusicData);
     ui_->edtPlayBias->setValue(0);
     SetInstrument(prefs_.Instrument);
-    ui_->chkExpressive->setChecked(
-        ReadPreferenceInt(settingsPath_, kExpressiveSection, kExpressiveKey, 0) != 0);
-    ui_->chkLoopEndless->setChecked(
-        ReadPreferenceInt(settingsPath_, kExpressiveSection, kLoopEndlessKey, 0) != 0);
-    ui_->edtTempoPercent->setValue(
-        ReadPreferenceInt(settingsPath_, kExpressiveSection, kLoopTempoPercentKey, 100));
-    ui_->chkTempoRise->setChecked(
-        ReadPreferenceInt(settingsPath_, kExpressiveSection, kLoopTempoRiseKey, 0) != 0);
-    ui_->chkPlayAlong->setChecked(
-        ReadPreferenceInt(settingsPath_, kExpressiveSection, kPlayAlongKey, 0) != 0);
+    ui_->chkExpressive->setChecked(setting::kExpressive.Read(settingsPath_));
+    ui_->chkLoopEndless->setChecked(setting::kLoopEndless.Read(settingsPath_));
+    ui_->edtTempoPercent->setValue(setting::kLoopTempoPercent.Read(settingsPath_));
+    ui_->chkTempoRise->setChecked(setting::kLoopTempoRise.Read(settingsPath_));
+    ui_->chkPlayAlong->setChecked(setting::kPlayAlong.Read(settingsPath_));
     lastTempo_ = ui_->edtPlayTempo->value();
     lastBias_ = ui_->edtPlayBias->value();
     ui_->btnPlay->setEnabled(true);
@@ -124,13 +120,11 @@ TfrmPlay::~TfrmPlay() {
                         {"FormPlayTop", "FormPlayLeft", "StartClick", "StartClickNum",
                          "PlayScoreTempo", "Tempo", "IsNoClickRepeat"},
                         nullptr);
-    WritePreferenceKey(settingsPath_, kExpressiveSection, kExpressiveKey,
-                       ui_->chkExpressive->isChecked() ? 1 : 0);
-    WritePreferenceKey(settingsPath_, kExpressiveSection, kPlayAlongKey,
-                       ui_->chkPlayAlong->isChecked() ? 1 : 0);
-    WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopEndlessKey, LoopEndless() ? 1 : 0);
-    WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopTempoPercentKey, TempoPercent());
-    WritePreferenceKey(settingsPath_, kExpressiveSection, kLoopTempoRiseKey, TempoRise() ? 1 : 0);
+    setting::kExpressive.Write(settingsPath_, ui_->chkExpressive->isChecked());
+    setting::kPlayAlong.Write(settingsPath_, ui_->chkPlayAlong->isChecked());
+    setting::kLoopEndless.Write(settingsPath_, LoopEndless());
+    setting::kLoopTempoPercent.Write(settingsPath_, TempoPercent());
+    setting::kLoopTempoRise.Write(settingsPath_, TempoRise());
 }
 
 void TfrmPlay::SetPlaying(bool playing) {
@@ -235,7 +229,7 @@ void TfrmPlay::ShowMuteCaption() {
 }
 
 void TfrmPlay::FillInstruments() {
-    const bool local = ReadPreferenceInt(settingsPath_, kProgramNamesSection, kProgramNamesKey, 1);
+    const bool local = setting::kLocalInstrumentNames.Read(settingsPath_);
     QComboBox* list = ui_->cmbInstrument;
     list->addItems(GeneralMidiProgramEntries(local ? ProgramNames::InterfaceLanguage
                                                    : ProgramNames::ShortNames));

@@ -25,17 +25,6 @@ struct Preferences;
 // melody muted on every pass, or on every second pass only.
 inline constexpr char kMuteCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "MUTE");
 inline constexpr char kAlternateMuteCaption[] = QT_TRANSLATE_NOOP("sorvel::TfrmPlay", "MUTE(交互)");
-// Expressive playback is an option of our own, stored under its own key.
-inline constexpr char kExpressiveSection[] = "Playback";
-inline constexpr char kExpressiveKey[] = "Expressive";
-// So are the practice loops: passes until stopped, their speed in percent and
-// its rise pass by pass.
-inline constexpr char kLoopEndlessKey[] = "LoopEndless";
-inline constexpr char kLoopTempoPercentKey[] = "LoopTempoPercent";
-inline constexpr char kLoopTempoRiseKey[] = "LoopTempoRise";
-// So is playing along with the microphone (the melody silent, the player
-// heard and checked note by note).
-inline constexpr char kPlayAlongKey[] = "PlayAlong";
 inline constexpr char kMsgNoPlayAlongInput[] = QT_TRANSLATE_NOOP(
     "sorvel::TfrmPlay", "入力デバイスがないため使えません。マイクをつなぐと使えます。");
 // The pass under way and its speed: of a counted loop, of an endless one.

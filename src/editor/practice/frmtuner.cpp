@@ -12,14 +12,12 @@
 
 #include "editor/listening/audioinput.h"
 #include "editor/listening/frmrecord.h"
+#include "editor/platform/ownsettings.h"
 #include "editor/practice/tunergauge.h"
 #include "editor/practice/tunertracker.h"
-#include "model/preferencesfile.h"
 
 namespace sorvel {
 namespace {
-
-constexpr int kDefaultReference = 440;
 
 QString StringText(const QString& which, int midi, bool flats) {
     return QStringLiteral("%1  %2").arg(which, QString::fromStdString(PitchName(midi, flats)));
@@ -28,9 +26,8 @@ QString StringText(const QString& which, int midi, bool flats) {
 }  // namespace
 
 int ReferencePitch(const std::string& settingsPath) {
-    return std::clamp(
-        ReadPreferenceInt(settingsPath, kTunerSection, kTunerReferenceKey, kDefaultReference),
-        TfrmTuner::kLowestReference, TfrmTuner::kHighestReference);
+    return std::clamp(setting::kTunerReferenceA4.Read(settingsPath), TfrmTuner::kLowestReference,
+                      TfrmTuner::kHighestReference);
 }
 
 TfrmTuner::TfrmTuner(std::string settingsPath, std::function<int()> keyOffset, QWidget* parent)
@@ -84,8 +81,7 @@ void TfrmTuner::BuildWindow() {
     layout->addWidget(state_);
     FillInputDevices(*device_,
                      QByteArray::fromStdString(
-                         ReadPreferenceText(settingsPath_, kRecordingSection, kRecordingDeviceKey)
-                             .value_or(std::string())));
+                         setting::kInputDevice.Read(settingsPath_).value_or(std::string())));
     connect(device_, &QComboBox::activated, this, &TfrmTuner::ChooseDevice);
     connect(reference_, &QSpinBox::valueChanged, this, &TfrmTuner::ReferenceChanged);
     ShowStrings();
@@ -158,13 +154,12 @@ void TfrmTuner::Fail() {
 
 void TfrmTuner::ChooseDevice() {
     const QByteArray id = device_->currentData().toByteArray();
-    if (!id.isEmpty())
-        WritePreferenceKey(settingsPath_, kRecordingSection, kRecordingDeviceKey, id.toStdString());
+    if (!id.isEmpty()) setting::kInputDevice.Write(settingsPath_, id.toStdString());
     if (isVisible()) Listen();
 }
 
 void TfrmTuner::ReferenceChanged(int hz) {
-    WritePreferenceKey(settingsPath_, kTunerSection, kTunerReferenceKey, hz);
+    setting::kTunerReferenceA4.Write(settingsPath_, hz);
     if (tracker_) tracker_->SetReference(hz);
 }
 

@@ -22,10 +22,6 @@ class RecordingBuffer;
 class TunerGauge;
 class TunerTracker;
 
-// The tuner's options of our own, in the settings file.
-inline constexpr char kTunerSection[] = "Tuner";
-inline constexpr char kTunerReferenceKey[] = "ReferenceA4";
-
 // The reference pitch of A4 in Hz that the tuner and the check of a take
 // read against: the stored option, 440 without one.
 int ReferencePitch(const std::string& settingsPath);

@@ -8,7 +8,7 @@
 
 #include "editor/listening/audioinput.h"
 #include "editor/listening/frmrecord.h"
-#include "model/preferencesfile.h"
+#include "editor/platform/ownsettings.h"
 
 namespace sorvel {
 namespace {
@@ -66,9 +66,8 @@ PlayAlongInputs PlayAlongInputs::Microphone(std::string settingsPath) {
     inputs.available = [] { return !QMediaDevices::audioInputs().isEmpty(); };
     inputs.open = [path = std::move(settingsPath)](
                       const TimeSource& clock) -> std::unique_ptr<PlayAlongInput> {
-        const QAudioDevice device = InputDeviceById(QByteArray::fromStdString(
-            ReadPreferenceText(path, kRecordingSection, kRecordingDeviceKey)
-                .value_or(std::string())));
+        const QAudioDevice device = InputDeviceById(
+            QByteArray::fromStdString(setting::kInputDevice.Read(path).value_or(std::string())));
         if (device.isNull()) return nullptr;
         auto input = std::make_unique<MicrophoneInput>(device, clock);
         if (!input->Ok()) return nullptr;
