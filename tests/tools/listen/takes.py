@@ -12,7 +12,8 @@ Each take names its tune (tunes/NAME.tune) and the performance and recording:
   peak_db      the loudest sample, dBFS
   channels, rate, format (wav flac ogg mp3), bits
   seed         the performance's and the hiss's random numbers
-The dev set is for developing and tuning; the heldout set's tunes appear
+The dev set is for developing and tuning, the val set for checking that a
+change helps tunes it was not made on; the heldout set's tunes appear
 nowhere else and must not be tuned on; the test set is what the end-to-end
 test renders (dev takes, so the figures agree with the published ones).
 """
@@ -75,6 +76,27 @@ DEV = {
                       format="flac", channels=2),
 }
 
+# A validation set of tunes of its own, to judge changes on beside the dev set
+# (a change that helps one and hurts the other fits the dev set).
+VAL = {
+    "ohsusanna-v": take("ohsusanna", 301, program=41, tuning=-29, drift=0.05, legato=0.6,
+                        reverb=40, format="flac"),
+    "jinglebells-v": take("jinglebells", 302, program=110, tuning=19, drift=0.04, legato=0.5,
+                          reverb=55, room=90, format="wav", channels=2),
+    "clementine-v": take("clementine", 303, tuning=-45, vibrato_cents=(35, 50), drift=0.06,
+                         legato=0.7, reverb=35, format="ogg"),
+    "threeblindmice-v": take("threeblindmice", 304, program=41, tuning=33, drift=0.05,
+                             legato=0.6, reverb=45, format="mp3"),
+    "tannenbaum-v": take("tannenbaum", 305, program=110, tuning=-12, vibrato_hz=(4.0, 6.0),
+                         drift=0.04, legato=0.8, reverb=30, format="wav", rate=48000),
+    "drunkensailor-v": take("drunkensailor", 306, tuning=42, drift=0.07, legato=0.4,
+                            reverb=60, room=100, format="flac", channels=2),
+    "saints-v": take("saints", 307, program=41, tuning=-5, drift=0.05, legato=0.7,
+                     reverb=40, format="ogg", rate=32000),
+    "frerejacques-v": take("frerejacques", 308, program=110, tuning=26, drift=0.03,
+                           legato=0.5, reverb=50, format="wav"),
+}
+
 HELDOUT = {
     "yimeng-h": take("yimeng", 901, program=40, tuning=-33, vibrato_cents=(35, 50),
                      drift=0.06, legato=0.7, reverb=45, format="flac"),
@@ -91,4 +113,4 @@ HELDOUT = {
 TEST = {name: DEV[name] for name in (
     "molihua-a", "kangding-a", "amazinggrace-a", "brahms-a", "xiaohe-a")}
 
-SETS = {"dev": DEV, "heldout": HELDOUT, "test": TEST}
+SETS = {"dev": DEV, "val": VAL, "heldout": HELDOUT, "test": TEST}
