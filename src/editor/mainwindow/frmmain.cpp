@@ -417,7 +417,7 @@ void TfrmMain::InstallCommandFamilies() {
     // keys go to rhythm entry first.
     rhythm_ = InstallRhythmCommands(
         context, ReadPreferenceInt(settingsPath_, kViewSection, kRhythmEntryKey, 0) != 0);
-    keys_ = InstallKeyCommands(context, *rhythm_);
+    keys_ = InstallKeyCommands(context);
 }
 
 void TfrmMain::BindHandlers() {

@@ -3,6 +3,7 @@
 // The page view: shows one page of the open book on the paint box, keeps the
 // off-screen page image, the selection, the current item and the key cursor
 // state. Editing by mouse and keyboard builds on it.
+#include <QChar>
 #include <QImage>
 #include <QObject>
 #include <QTimer>
@@ -29,6 +30,7 @@ class TMusicSheet;
 class TMusicItem;
 class TWorkspace;
 class EditorDocument;
+class PageTool;
 class ScorePaintBox;
 
 // Pseudo keys of the octave and length buttons (and keys z x c v).
@@ -119,6 +121,17 @@ public:
     void SetTool(TContentKind tool);
     const std::string& ToolGlyph() const { return toolGlyph_; }
     void SetToolGlyph(const std::string& glyph);
+
+    // ---- tools that own the page's keys ----
+    // The tool the page's keys go to under every other (not owned).
+    void SetBaseTool(PageTool* tool) { baseTool_ = tool; }
+    // Makes `tool` (not owned; null for none) the active tool: keys go to it
+    // first, and those it leaves to the base tool.
+    void ActivateTool(PageTool* tool);
+    PageTool* ActiveTool() const { return activeTool_; }
+    // A key meant for the page (see PageTool::KeyPressed); true when a tool
+    // used it.
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers, QChar text);
 
     // ---- key cursor ----
     bool KeyCursorShown() const { return blink_.isActive(); }
@@ -288,6 +301,8 @@ private:
     TMusicItem* currentItem_ = nullptr;
     TContentKind tool_ = ckNone;
     std::string toolGlyph_;
+    PageTool* baseTool_ = nullptr;
+    PageTool* activeTool_ = nullptr;
     CursorPos cursor_{0, 0};
     QTimer blink_;
     bool cursorMarkVisible_ = false;
