@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's tools own its keys: a typed note in rhythm entry is one
-// transaction and one notification of the document, the run after undo and
-// redo comes from the step, Esc drops a floating paste, and keys meant for a
-// text field, a shortcut or another window's entry are routed as before.
+// The page's tools own its keys and its mouse: a typed note in rhythm entry is
+// one transaction and one notification of the document, the run after undo
+// and redo comes from the step, Esc drops a floating paste, keys meant for a
+// text field, a shortcut or another window's entry are routed as before, and
+// the tool that took a press keeps its moves and release.
 #include <QAction>
 #include <QDockWidget>
 #include <QLineEdit>
@@ -163,6 +164,50 @@ private Q_SLOTS:
         QVERIFY(!t.w().KeyDown(Qt::Key_F5, Qt::NoModifier));
         QVERIFY(t.w().KeyDown(Qt::Key_Backspace, Qt::NoModifier));
         QCOMPARE(t.notesOnRow(1), 0);
+    }
+
+    // A key that chooses a tool while a rubber band is drawn does not take
+    // the release from it: the band still selects what it encloses.
+    void theToolThatTookThePressKeepsTheRelease() {
+        Window t;
+        TNote* a = t.p.add<TNote>(t.p.slot(1), t.p.row(4), "1");
+        TNote* b = t.p.add<TNote>(t.p.slot(2), t.p.row(4), "2");
+        TMusicPaintBox& v = t.p.view();
+        v.MouseDown(Qt::LeftButton, {}, t.p.slot(0) + 3, t.p.row(4) - 40);
+        QVERIFY(v.PressHeld());
+        v.MouseMove(t.p.slot(3) - 3, t.p.row(4) + 40);
+        v.SetTool(ckNote);
+        v.SetToolGlyph("5");
+        v.MouseUp(t.p.slot(3) - 3, t.p.row(4) + 40);
+        QVERIFY(!v.PressHeld());
+        QCOMPARE(v.Selection().size(), size_t{2});
+        QVERIFY(a->selected && b->selected);
+        // The next press belongs to the chosen tool: it places a note, and
+        // the move with the button still held drags nothing.
+        const int steps = t.undo().UndoCount();
+        v.MouseDown(Qt::LeftButton, {}, t.p.slot(6), t.p.row(6));
+        v.MouseMove(t.p.slot(9), t.p.row(7));
+        v.MouseUp(t.p.slot(9), t.p.row(7));
+        QCOMPARE(t.undo().UndoCount(), steps + 1);
+        QVERIFY(t.p.noteAt(t.p.slot(6), t.p.row(6)));
+        QVERIFY(!t.p.noteAt(t.p.slot(9), t.p.row(7)));
+        QCOMPARE(a->PosX(), t.p.slot(1));
+    }
+
+    // With a tool chosen the glyph floats where the mouse goes; with none a
+    // move only looks for a grip.
+    void idleMovesFloatTheChosenTool() {
+        Window t;
+        TMusicPaintBox& v = t.p.view();
+        v.MouseMove(t.p.slot(4) + 2, t.p.row(3) + 3);
+        QVERIFY(!v.FloatingShown());
+        v.SetTool(ckNote);
+        v.SetToolGlyph("5");
+        v.MouseMove(t.p.slot(4) + 2, t.p.row(3) + 3);
+        QVERIFY(v.FloatingShown());
+        QCOMPARE(v.KeyCursor().x, t.p.slot(4));
+        QCOMPARE(v.KeyCursor().y, t.p.row(3));
+        QVERIFY(!t.p.noteAt(t.p.slot(4), t.p.row(3)));
     }
 };
 

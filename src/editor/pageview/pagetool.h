@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A tool of the page view: it owns the keys meant for the page while it is
-// active, changes the book only through the document's transactions, and
-// tells the window what it wants (a redraw, a page, a status line) by signals.
+// A tool of the page view: it owns the keys or the mouse on the page while it
+// is active, shows what it would do before it commits, changes the book only
+// through the document's transactions, and tells the window what it wants (a
+// redraw, a page, a status line) by signals.
 #include <QChar>
 #include <QObject>
+
+class QPainter;
+class QRect;
 
 namespace sorvel {
 
@@ -17,7 +21,21 @@ public:
     // A key going down on the page: `key` as Qt names it, `modifiers`
     // without the keypad's, and `text` the one character it types (null for
     // none). True when the tool used it.
-    virtual bool KeyPressed(int key, Qt::KeyboardModifiers modifiers, QChar text) = 0;
+    virtual bool KeyPressed(int /*key*/, Qt::KeyboardModifiers /*modifiers*/, QChar /*text*/) {
+        return false;
+    }
+    // The mouse on the page, in page units. The tool that took the press has
+    // the moves and the release until the button is let go; moves with no
+    // button held go to the tool the palette's choice names.
+    virtual void MousePressed(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*modifiers*/,
+                              int /*x*/, int /*y*/) {}
+    virtual void MouseMoved(int /*x*/, int /*y*/) {}
+    virtual void MouseReleased(int /*x*/, int /*y*/) {}
+    // Draws what the tool would do (a rubber band, a floating paste or
+    // glyph) over the page image in widget pixels: under the key cursor's
+    // mark, and with `overCursor` over it.
+    virtual void PaintPreview(QPainter& /*painter*/, const QRect& /*exposed*/,
+                              bool /*overCursor*/) {}
     // The page view made it the active tool, or let it go.
     virtual void Activated() {}
     virtual void Deactivated() {}
