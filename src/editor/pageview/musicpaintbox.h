@@ -2,7 +2,7 @@
 #pragma once
 // The page view: shows one page of the open book on the paint box, keeps the
 // off-screen page image, the selection, the current item and the key cursor
-// state. Editing by mouse and keyboard builds on it.
+// state, and hit-tests. Its tools (tools/) take the mouse and the keys.
 #include <QChar>
 #include <QImage>
 #include <QObject>
