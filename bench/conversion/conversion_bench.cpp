@@ -36,7 +36,7 @@ T* MarkOn(TNote& note, const std::string& content) {
 // Rows of quarter notes with a bar line after every four, over as many pages
 // as they need; one note in two carries a mark of its own, cycling through
 // the marks, and every eighth note starts a hairpin over three notes.
-struct Piece : TWorkspace {
+struct Piece : Workspace {
     Piece() {
         TMusicBook& b = NewBook();
         TMusicSheet* page = b.GetSheet(0);

@@ -74,7 +74,7 @@ private:
     Color fontColor_ = 0;
 };
 
-struct Page500 : TWorkspace {
+struct Page500 : Workspace {
     Page500() {
         env.undo = nullptr;
         page = NewBook().GetSheet(0);

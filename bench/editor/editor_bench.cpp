@@ -30,7 +30,7 @@ constexpr int kPages = 10;
 
 std::string TenPageBook() {
     const std::string path = QDir::temp().filePath("sorvel-bench-10pages.svl").toStdString();
-    TWorkspace ws;
+    Workspace ws;
     TMusicBook& book = ws.NewBook();
     FillBenchPage(*book.GetSheet(0));
     for (int i = 1; i < kPages; ++i) FillBenchPage(*book.NewSheet());

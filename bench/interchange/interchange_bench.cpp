@@ -27,8 +27,8 @@ constexpr int kPages = 10;
 constexpr int kNotesPerPage = 200;
 constexpr int kTargetMs = 50;
 
-TWorkspace& Workspace() {
-    static TWorkspace workspace;
+Workspace& Workspace() {
+    static Workspace workspace;
     return workspace;
 }
 

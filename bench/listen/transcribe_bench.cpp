@@ -51,7 +51,7 @@ BENCHMARK(BM_WriteMusic)
 
 void BM_Transcribe(benchmark::State& state) {
     const HeardMelody melody = Melody(2);
-    TWorkspace workspace;
+    Workspace workspace;
     for (auto _ : state) {
         TranscribeResult result = Transcribe(melody, {}, "bench", workspace.env);
         benchmark::DoNotOptimize(result.book.get());

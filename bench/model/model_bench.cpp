@@ -15,7 +15,7 @@
 namespace sorvel {
 namespace {
 
-struct Fixture : TWorkspace {
+struct Fixture : Workspace {
     Fixture() : page(NewBook().GetSheet(0)) {}
     // A page of `count` items in rows of 36 slots, a bar line every 9th slot.
     void Fill(int count) {

@@ -59,7 +59,7 @@ std::string ReadAll(const std::string& path) {
 }
 
 void Import(benchmark::State& state, const std::string& bytes, bool layout) {
-    TWorkspace ws;
+    Workspace ws;
     for (auto _ : state) {
         MusicXmlReadResult read = ReadMusicXmlBytes(bytes);
         if (!read.ok) {

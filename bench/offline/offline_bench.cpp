@@ -28,7 +28,7 @@ constexpr int kPages = 3;  // 3 × 8 × 4 bars of 4/4 at 120: 192 s
 
 // Bars of four quarter notes climbing and falling through two octaves' worth
 // of degrees, on pages of eight rows.
-class GeneratedPiece : public TWorkspace {
+class GeneratedPiece : public Workspace {
 public:
     GeneratedPiece() {
         NewBook();

@@ -52,7 +52,7 @@ void BM_SequencerTick(benchmark::State& state) {
     for (int j = 1; j <= tracks; ++j)
         FillTrack(rcp, j, 0, static_cast<std::uint16_t>(6 + j), 40 + j);
     TPlayData play(rcp, output);
-    TSequencer sequencer(play, clock);
+    Sequencer sequencer(play, clock);
     sequencer.SetTickTempo(120);
     sequencer.StartPlay({});
     const std::int64_t period = sequencer.TickPeriodMicros();
@@ -97,7 +97,7 @@ void BM_RealTimeOnsets(benchmark::State& state) {
     FillTrack(rcp, 2, eighths / 2, kQuarter, 37);
     rcp.Track(2).channel = 9;
     TPlayData play(rcp, output);
-    TSequencer sequencer(play, clock);
+    Sequencer sequencer(play, clock);
     TMMTimer timer;
     timer.SetInterval(1);
     timer.SetEnabled(false);

@@ -34,7 +34,7 @@ constexpr int kPages = 120;
 std::string BookPath() {
     static const std::string path = [] {
         const std::string p = QDir::temp().filePath("sorvel-bench-120pages.svl").toStdString();
-        TWorkspace ws;
+        Workspace ws;
         TMusicBook& book = ws.NewBook();
         FillBenchPage(*book.GetSheet(0));
         for (int i = 1; i < kPages; ++i) FillBenchPage(*book.NewSheet());
@@ -67,7 +67,7 @@ QString OutPath(const char* name) {
 }
 
 void BM_BatchPdf(benchmark::State& state) {
-    TWorkspace ws;
+    Workspace ws;
     ReadResult read = ReadScoreFile(BookPath(), ws.env);
     ws.book = std::move(read.book);
     for (auto _ : state) {

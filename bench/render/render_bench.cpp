@@ -19,7 +19,7 @@ namespace sorvel {
 namespace {
 
 void BM_DrawFullPageImage(benchmark::State& state) {
-    TWorkspace ws;
+    Workspace ws;
     TMusicSheet& page = *ws.NewBook().GetSheet(0);
     FillBenchPage(page);
     PageRenderer renderer(ws.env);

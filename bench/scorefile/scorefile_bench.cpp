@@ -37,8 +37,8 @@ namespace {
 constexpr int kPages = 200;
 constexpr int kItemsPerPage = 500;
 
-TWorkspace& TheEnv() {
-    static TWorkspace workspace;
+Workspace& TheEnv() {
+    static Workspace workspace;
     return workspace;
 }
 

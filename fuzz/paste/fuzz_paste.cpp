@@ -67,10 +67,10 @@ void PasteAndCopyBack(TMusicBook& book, std::string_view text, bool asClipboardT
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static TWorkspace ws;  // built once per process
+    static Workspace ws;  // built once per process
     // The paste buffer's book records nothing, as the page view's does.
-    static TModelEnv bufferEnv = [] {
-        TModelEnv env = ws.env;
+    static ModelEnv bufferEnv = [] {
+        ModelEnv env = ws.env;
         env.undo = nullptr;
         return env;
     }();

@@ -15,7 +15,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace sorvel;
-    static TWorkspace fe;  // built once per process
+    static Workspace fe;  // built once per process
     std::string_view text(reinterpret_cast<const char*>(data), size);
     auto book = std::make_unique<TMusicBook>(fe.env);
     TMusicSheet& page = *book->NewSheet();

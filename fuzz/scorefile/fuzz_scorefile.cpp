@@ -44,7 +44,7 @@ bool IsValidCp932(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace sorvel;
-    static TWorkspace fe;  // built once per process
+    static Workspace fe;  // built once per process
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ReadResult first = ReadScoreBytes(bytes, fe.env);
     if (first.status != ReadStatus::Ok) {

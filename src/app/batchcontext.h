@@ -19,7 +19,7 @@ UserText AboutFile(const std::string& path, UserText message);
 // when the system said nothing.
 UserText WithDetail(UserText message, const std::string& detail);
 
-struct BatchContext : TWorkspace {
+struct BatchContext : Workspace {
     // Reads the score.
     bool Load(const std::string& path, UserText& error);
     // The loaded book's page `number` (1-based), or nullptr.

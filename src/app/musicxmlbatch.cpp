@@ -11,7 +11,7 @@
 namespace sorvel {
 
 bool RunImportMusicXml(const BatchCommand& cmd, UserText& error) {
-    TWorkspace ws;
+    Workspace ws;
     interchange::MusicXmlImport imported =
         interchange::ImportMusicXmlFile(cmd.input, cmd.part, ws.env);
     if (!imported.ok) {

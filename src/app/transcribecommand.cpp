@@ -53,7 +53,7 @@ bool ReadOptions(const BatchCommand& cmd, listen::TranscribeOptions& options, Us
 bool RunTranscribe(const BatchCommand& cmd, UserText& error) {
     listen::TranscribeOptions options;
     if (!ReadOptions(cmd, options, error)) return false;
-    TWorkspace ws;
+    Workspace ws;
     listen::TranscribeResult result = listen::TranscribeFile(cmd.input, options, ws.env);
     if (!result.ok) {
         error = AboutFile(cmd.input, result.error);

@@ -41,7 +41,7 @@ TBarLine* Keeper(const std::vector<TBarLine*>& stacked) {
 // page, recorded as its creation (so undo takes it out again).
 bool PutBack(TMusicItem& item) {
     TUndo* undo = item.Undo();
-    std::unique_ptr<TPersistent> owned = undo ? undo->Container().Take(&item) : nullptr;
+    std::unique_ptr<Persistent> owned = undo ? undo->Container().Take(&item) : nullptr;
     if (!owned) return false;
     item.Sheet().AddItem(std::unique_ptr<TMusicItem>(static_cast<TMusicItem*>(owned.release())));
     undo->RecordCreate(item);

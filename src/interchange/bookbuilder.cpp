@@ -379,7 +379,7 @@ void Builder::Run(const std::string& fallbackTitle) {
 
 namespace sorvel::interchange {
 
-BuiltBook BuildBook(const ImportedScore& score, TModelEnv& env, const std::string& fallbackTitle) {
+BuiltBook BuildBook(const ImportedScore& score, ModelEnv& env, const std::string& fallbackTitle) {
     BuiltBook out;
     bookbuild::Builder(score, env, out).Run(fallbackTitle);
     return out;

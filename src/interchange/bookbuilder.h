@@ -13,7 +13,7 @@
 
 namespace sorvel {
 class TMusicBook;
-struct TModelEnv;
+struct ModelEnv;
 }  // namespace sorvel
 
 namespace sorvel::interchange {
@@ -32,6 +32,6 @@ struct BuiltBook {
 
 // Builds the book in `env` (which must outlive it). Nothing is recorded for
 // undo. `fallbackTitle` (UTF-8) names the piece when the score has no title.
-BuiltBook BuildBook(const ImportedScore& score, TModelEnv& env, const std::string& fallbackTitle);
+BuiltBook BuildBook(const ImportedScore& score, ModelEnv& env, const std::string& fallbackTitle);
 
 }  // namespace sorvel::interchange

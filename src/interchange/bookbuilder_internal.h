@@ -37,7 +37,7 @@ struct NoteRef {
 
 class Builder {
 public:
-    Builder(const ImportedScore& score, TModelEnv& env, BuiltBook& out)
+    Builder(const ImportedScore& score, ModelEnv& env, BuiltBook& out)
         : score_(score), env_(env), out_(out) {}
 
     void Run(const std::string& fallbackTitle);
@@ -92,7 +92,7 @@ private:
     void CountTuplets(const MeasurePieces& written);
 
     const ImportedScore& score_;
-    TModelEnv& env_;
+    ModelEnv& env_;
     BuiltBook& out_;
     TMusicBook* book_ = nullptr;
     TMusicSheet* page_ = nullptr;

@@ -48,7 +48,7 @@ UserText SummaryLine(const ImportedScore& score, const BuiltBook& built) {
 
 }  // namespace
 
-MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, TModelEnv& env) {
+MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, ModelEnv& env) {
     MusicXmlImport result;
     MusicXmlReadResult read = ReadMusicXmlFile(path, partNumber);
     if (!read.ok) {
@@ -58,8 +58,7 @@ MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, TMode
     return ImportReadScore(read.score, path, env);
 }
 
-MusicXmlImport ImportReadScore(const ImportedScore& score, const std::string& path,
-                               TModelEnv& env) {
+MusicXmlImport ImportReadScore(const ImportedScore& score, const std::string& path, ModelEnv& env) {
     MusicXmlImport result;
     BuiltBook built = BuildBook(score, env, FileStem(path));
     result.summary = SummaryLine(score, built);

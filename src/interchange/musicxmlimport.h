@@ -9,7 +9,7 @@
 
 namespace sorvel {
 class TMusicBook;
-struct TModelEnv;
+struct ModelEnv;
 }  // namespace sorvel
 
 namespace sorvel::interchange {
@@ -23,9 +23,9 @@ struct MusicXmlImport {
 
 // `partNumber` 0 takes the first part with notes. The book lives in `env`;
 // nothing is recorded for undo. A score without a title is named after the file.
-MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, TModelEnv& env);
+MusicXmlImport ImportMusicXmlFile(const std::string& path, int partNumber, ModelEnv& env);
 
 // The book of a part already read from the file at `path`.
-MusicXmlImport ImportReadScore(const ImportedScore& score, const std::string& path, TModelEnv& env);
+MusicXmlImport ImportReadScore(const ImportedScore& score, const std::string& path, ModelEnv& env);
 
 }  // namespace sorvel::interchange

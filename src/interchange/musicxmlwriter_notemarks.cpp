@@ -196,7 +196,7 @@ std::vector<OutNote> Planner::Graces(const TDaon& daon) {
     std::vector<OutNote> graces;
     // The slots up to the first empty one are the group's notes.
     for (int i = 0; i < daon.UsedSlotCount(); ++i) {
-        const TDaonSlot& slot = daon.Slots()[static_cast<size_t>(i)];
+        const DaonSlot& slot = daon.Slots()[static_cast<size_t>(i)];
         if (slot.note[0] < '1' || slot.note[0] > '7') continue;
         OutNote g;
         g.grace = true;

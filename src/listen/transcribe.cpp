@@ -23,7 +23,7 @@ std::string TitleOfRecording(const std::string& path) {
 }
 
 TranscribeResult Transcribe(const HeardMelody& melody, const TranscribeOptions& options,
-                            const std::string& title, TModelEnv& env,
+                            const std::string& title, ModelEnv& env,
                             const ListenProgress& progress) {
     TranscribeResult result;
     if (!progress.Report(0)) {

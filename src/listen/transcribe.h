@@ -16,7 +16,7 @@
 namespace sorvel {
 class TMusicBook;
 class TNote;
-struct TModelEnv;
+struct ModelEnv;
 }  // namespace sorvel
 
 namespace sorvel::listen {
@@ -33,13 +33,13 @@ struct TranscribeResult {
 // The book of a heard melody (a recording made in the editor), titled
 // `title` (UTF-8). Cancelled through `progress` between its stages.
 TranscribeResult Transcribe(const HeardMelody& melody, const TranscribeOptions& options,
-                            const std::string& title, TModelEnv& env,
+                            const std::string& title, ModelEnv& env,
                             const ListenProgress& progress = {});
 
 // The book of the recording at `path` (WAV, FLAC, OGG, MP3), titled from
 // its file name. Listening takes most of the progress.
 TranscribeResult TranscribeFile(const std::string& path, const TranscribeOptions& options,
-                                TModelEnv& env, const ListenProgress& progress = {});
+                                ModelEnv& env, const ListenProgress& progress = {});
 
 // The title a recording's book gets: its file name without folder and extension.
 std::string TitleOfRecording(const std::string& path);

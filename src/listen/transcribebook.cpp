@@ -65,7 +65,7 @@ std::string JianpuKeyName(int fifths) {
 }
 
 TranscribedBook BuildTranscribedBook(const WrittenMusic& music, const std::string& title,
-                                     TModelEnv& env) {
+                                     ModelEnv& env) {
     TranscribedBook out;
     const WrittenScore written = ScoreOfWritten(music, title);
     interchange::BuiltBook built = interchange::BuildBook(written.score, env, title);

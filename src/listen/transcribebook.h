@@ -14,7 +14,7 @@
 namespace sorvel {
 class TMusicBook;
 class TNote;
-struct TModelEnv;
+struct ModelEnv;
 }  // namespace sorvel
 
 namespace sorvel::listen {
@@ -28,7 +28,7 @@ struct TranscribedBook {
 // Builds the book in `env` (which must outlive it); `title` is UTF-8.
 // Nothing is recorded for undo.
 TranscribedBook BuildTranscribedBook(const WrittenMusic& music, const std::string& title,
-                                     TModelEnv& env);
+                                     ModelEnv& env);
 
 // "notes, 1=, time signature, tempo, uncertain notes", and warnings about
 // the recording's level.

@@ -11,7 +11,7 @@ constexpr double kHearingShare = 0.95;  // of the progress: the rest is writing
 }  // namespace
 
 TranscribeResult TranscribeFile(const std::string& path, const TranscribeOptions& options,
-                                TModelEnv& env, const ListenProgress& progress) {
+                                ModelEnv& env, const ListenProgress& progress) {
     TranscribeResult result;
     const ListenProgress hearing{
         [&progress](double f) { return progress.Report(f * kHearingShare); }};

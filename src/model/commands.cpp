@@ -20,7 +20,7 @@ void ItemToContainer(TUndo& undo, TMusicItem& item) {
 
 void ItemToPage(TUndo& undo, TMusicItem& item) {
     item.selected = false;
-    std::unique_ptr<TPersistent> owned = undo.Container().Take(&item);
+    std::unique_ptr<Persistent> owned = undo.Container().Take(&item);
     if (!owned) return;
     item.Sheet().AddItem(std::unique_ptr<TMusicItem>(static_cast<TMusicItem*>(owned.release())));
 }
@@ -32,7 +32,7 @@ void SheetToContainer(TUndo& undo, TMusicSheet& page) {
 }
 
 void SheetToBook(TUndo& undo, TMusicSheet& page, int index) {
-    std::unique_ptr<TPersistent> owned = undo.Container().Take(&page);
+    std::unique_ptr<Persistent> owned = undo.Container().Take(&page);
     if (!owned) return;
     page.Book().InsertSheet(
         index, std::unique_ptr<TMusicSheet>(static_cast<TMusicSheet*>(owned.release())));
@@ -40,21 +40,21 @@ void SheetToBook(TUndo& undo, TMusicSheet& page, int index) {
 
 }  // namespace
 
-TSetPropCommandBase::TSetPropCommandBase(TPersistent& target, std::string prop, std::string oldText,
-                                         std::string newText)
+SetPropCommandBase::SetPropCommandBase(Persistent& target, std::string prop, std::string oldText,
+                                       std::string newText)
     : TCommand(prop + "変更"),
       target_(target),
       prop_(std::move(prop)),
       old_(std::move(oldText)),
       new_(std::move(newText)) {}
 
-void TSetPropCommandBase::Undo(TUndo& undo) {
+void SetPropCommandBase::Undo(TUndo& undo) {
     undo.SetPropertyByName(target_, prop_, old_);
 }
-void TSetPropCommandBase::Redo(TUndo& undo) {
+void SetPropCommandBase::Redo(TUndo& undo) {
     undo.SetPropertyByName(target_, prop_, new_);
 }
-void TSetPropCommandBase::AddTargets(std::vector<TPersistent*>& out) const {
+void SetPropCommandBase::AddTargets(std::vector<Persistent*>& out) const {
     out.push_back(&target_);
 }
 
@@ -64,7 +64,7 @@ void TCreateCommand::Undo(TUndo& undo) {
 void TCreateCommand::Redo(TUndo& undo) {
     ItemToPage(undo, item_);
 }
-void TCreateCommand::AddTargets(std::vector<TPersistent*>& out) const {
+void TCreateCommand::AddTargets(std::vector<Persistent*>& out) const {
     out.push_back(&item_);
 }
 
@@ -74,7 +74,7 @@ void TDeleteCommand::Undo(TUndo& undo) {
 void TDeleteCommand::Redo(TUndo& undo) {
     ItemToContainer(undo, item_);
 }
-void TDeleteCommand::AddTargets(std::vector<TPersistent*>& out) const {
+void TDeleteCommand::AddTargets(std::vector<Persistent*>& out) const {
     out.push_back(&item_);
 }
 
@@ -84,7 +84,7 @@ void TConnectCommand::Undo(TUndo&) {
 void TConnectCommand::Redo(TUndo&) {
     item_.Link(other_);
 }
-void TConnectCommand::AddTargets(std::vector<TPersistent*>& out) const {
+void TConnectCommand::AddTargets(std::vector<Persistent*>& out) const {
     out.push_back(&item_);
     out.push_back(&other_);
 }
@@ -95,7 +95,7 @@ void TDisConnectCommand::Undo(TUndo&) {
 void TDisConnectCommand::Redo(TUndo&) {
     item_.Unlink(other_);
 }
-void TDisConnectCommand::AddTargets(std::vector<TPersistent*>& out) const {
+void TDisConnectCommand::AddTargets(std::vector<Persistent*>& out) const {
     out.push_back(&item_);
     out.push_back(&other_);
 }
@@ -106,7 +106,7 @@ void TInsertCommand_Sheet::Undo(TUndo& undo) {
 void TInsertCommand_Sheet::Redo(TUndo& undo) {
     SheetToBook(undo, page_, index_);
 }
-void TInsertCommand_Sheet::AddTargets(std::vector<TPersistent*>& out) const {
+void TInsertCommand_Sheet::AddTargets(std::vector<Persistent*>& out) const {
     out.push_back(&page_);
 }
 
@@ -116,7 +116,7 @@ void TDeleteCommand_Sheet::Undo(TUndo& undo) {
 void TDeleteCommand_Sheet::Redo(TUndo& undo) {
     SheetToContainer(undo, page_);
 }
-void TDeleteCommand_Sheet::AddTargets(std::vector<TPersistent*>& out) const {
+void TDeleteCommand_Sheet::AddTargets(std::vector<Persistent*>& out) const {
     out.push_back(&page_);
 }
 

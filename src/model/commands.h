@@ -8,7 +8,7 @@
 namespace sorvel {
 
 class TUndo;
-class TPersistent;
+class Persistent;
 class TMusicBook;
 class TMusicSheet;
 class TMusicItem;
@@ -22,7 +22,7 @@ public:
     virtual void Redo(TUndo& undo) = 0;
     // Appends the objects that undoing or redoing this command touches. The
     // undo manager keeps each of them alive while the command is in its history.
-    virtual void AddTargets(std::vector<TPersistent*>& out) const = 0;
+    virtual void AddTargets(std::vector<Persistent*>& out) const = 0;
 
 private:
     std::string name_;
@@ -30,29 +30,29 @@ private:
 
 // One value-change command for every property of every class: undo and redo
 // set the property by name to the old or the new text.
-class TSetPropCommandBase : public TCommand {
+class SetPropCommandBase : public TCommand {
 public:
-    TSetPropCommandBase(TPersistent& target, std::string prop, std::string oldText,
-                        std::string newText);
+    SetPropCommandBase(Persistent& target, std::string prop, std::string oldText,
+                       std::string newText);
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    void AddTargets(std::vector<TPersistent*>& out) const override;
+    void AddTargets(std::vector<Persistent*>& out) const override;
     const std::string& OldText() const { return old_; }
     const std::string& NewText() const { return new_; }
 
 private:
-    TPersistent& target_;
+    Persistent& target_;
     std::string prop_, old_, new_;
 };
 
-class TSetPropCommand_Book : public TSetPropCommandBase {
-    using TSetPropCommandBase::TSetPropCommandBase;
+class TSetPropCommand_Book : public SetPropCommandBase {
+    using SetPropCommandBase::SetPropCommandBase;
 };
-class TSetPropCommand_Sheet : public TSetPropCommandBase {
-    using TSetPropCommandBase::TSetPropCommandBase;
+class TSetPropCommand_Sheet : public SetPropCommandBase {
+    using SetPropCommandBase::SetPropCommandBase;
 };
-class TSetPropCommand : public TSetPropCommandBase {
-    using TSetPropCommandBase::TSetPropCommandBase;
+class TSetPropCommand : public SetPropCommandBase {
+    using SetPropCommandBase::SetPropCommandBase;
 };
 
 class TCreateCommand : public TCommand {
@@ -60,7 +60,7 @@ public:
     explicit TCreateCommand(TMusicItem& item) : TCommand("Create"), item_(item) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    void AddTargets(std::vector<TPersistent*>& out) const override;
+    void AddTargets(std::vector<Persistent*>& out) const override;
 
 private:
     TMusicItem& item_;
@@ -71,7 +71,7 @@ public:
     explicit TDeleteCommand(TMusicItem& item) : TCommand("Delete"), item_(item) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    void AddTargets(std::vector<TPersistent*>& out) const override;
+    void AddTargets(std::vector<Persistent*>& out) const override;
 
 private:
     TMusicItem& item_;
@@ -83,7 +83,7 @@ public:
         : TCommand("Link作成"), item_(item), other_(other) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    void AddTargets(std::vector<TPersistent*>& out) const override;
+    void AddTargets(std::vector<Persistent*>& out) const override;
 
 private:
     TMusicItem& item_;
@@ -96,7 +96,7 @@ public:
         : TCommand("Link切断"), item_(item), other_(other) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    void AddTargets(std::vector<TPersistent*>& out) const override;
+    void AddTargets(std::vector<Persistent*>& out) const override;
 
 private:
     TMusicItem& item_;
@@ -109,7 +109,7 @@ public:
         : TCommand("MusicSheet挿入"), page_(page), index_(index) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    void AddTargets(std::vector<TPersistent*>& out) const override;
+    void AddTargets(std::vector<Persistent*>& out) const override;
 
 private:
     TMusicSheet& page_;
@@ -122,7 +122,7 @@ public:
         : TCommand("MusicSheet削除"), page_(page), index_(index) {}
     void Undo(TUndo& undo) override;
     void Redo(TUndo& undo) override;
-    void AddTargets(std::vector<TPersistent*>& out) const override;
+    void AddTargets(std::vector<Persistent*>& out) const override;
 
 private:
     TMusicSheet& page_;

@@ -27,7 +27,7 @@ void TDaon::InitDefaults() {
 
 std::string TDaon::AllNoteData() const {
     std::string text;
-    for (const TDaonSlot& slot : slots_) {
+    for (const DaonSlot& slot : slots_) {
         text += slot.note.empty() ? ' ' : slot.note[0];
         text += IntToStr(slot.octave + 3);
         text += slot.finger.empty() ? ' ' : slot.finger[0];

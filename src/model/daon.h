@@ -10,14 +10,14 @@
 
 namespace sorvel {
 
-struct TDaonSlot {
+struct DaonSlot {
     std::string note;  // "1".."7" or empty
     int octave = 0;
     std::string finger;  // "T".."X" or empty
-    bool operator==(const TDaonSlot&) const = default;
+    bool operator==(const DaonSlot&) const = default;
 };
 
-using TDaonSlots = std::array<TDaonSlot, 4>;
+using TDaonSlots = std::array<DaonSlot, 4>;
 
 class TDaon : public TMusicMark2 {
 public:

@@ -104,7 +104,7 @@ constexpr TContentKind kKinds[96] = {
     ckNone,
 };
 
-TGlyphInfo RatesFor(TContentKind kind, const TOffsetRates& r) {
+GlyphInfo RatesFor(TContentKind kind, const OffsetRates& r) {
     switch (kind) {
         case ckNote:
         case ckHorizBar:
@@ -161,7 +161,7 @@ TGlyphInfo RatesFor(TContentKind kind, const TOffsetRates& r) {
 }  // namespace
 
 GlyphInfoTable::GlyphInfoTable() {
-    RefreshRates(TOffsetRates{});
+    RefreshRates(OffsetRates{});
 }
 
 TContentKind GlyphInfoTable::KindOf(unsigned char code) {
@@ -169,18 +169,18 @@ TContentKind GlyphInfoTable::KindOf(unsigned char code) {
     return kKinds[code - 32];
 }
 
-void GlyphInfoTable::RefreshRates(const TOffsetRates& rates) {
+void GlyphInfoTable::RefreshRates(const OffsetRates& rates) {
     for (int code = 32; code < kSize; ++code) {
         entries_[code] = RatesFor(KindOf(static_cast<unsigned char>(code)), rates);
     }
 }
 
-const TGlyphInfo& GlyphInfoTable::Lookup(unsigned char code) const {
-    static constexpr TGlyphInfo kEmpty{};
+const GlyphInfo& GlyphInfoTable::Lookup(unsigned char code) const {
+    static constexpr GlyphInfo kEmpty{};
     return code < kSize ? entries_[code] : kEmpty;
 }
 
-TGlyphInfo GlyphInfoTable::LookupContent(std::string_view content) const {
+GlyphInfo GlyphInfoTable::LookupContent(std::string_view content) const {
     if (content.empty()) return {ckNone, 0, 100, 0};
     return Lookup(static_cast<unsigned char>(content[0]));
 }

@@ -10,7 +10,7 @@
 
 namespace sorvel {
 
-struct TGlyphInfo {
+struct GlyphInfo {
     TContentKind Kind = ckNone;
     int SizeRate = 0;    // per cent of the page's NoteFontSize
     int HeightRate = 0;  // per cent of the text height
@@ -28,17 +28,17 @@ public:
     static TContentKind KindOf(unsigned char code);
 
     // Sets the three rates of every entry from its kind and the page's rates.
-    void RefreshRates(const TOffsetRates& rates);
+    void RefreshRates(const OffsetRates& rates);
 
     // The entry of a code; codes outside 32..127 give an all-zero entry.
-    const TGlyphInfo& Lookup(unsigned char code) const;
+    const GlyphInfo& Lookup(unsigned char code) const;
 
     // The entry for the first character of a content. An empty content is
     // ckNone with a height rate of 100.
-    TGlyphInfo LookupContent(std::string_view content) const;
+    GlyphInfo LookupContent(std::string_view content) const;
 
 private:
-    std::array<TGlyphInfo, kSize> entries_{};
+    std::array<GlyphInfo, kSize> entries_{};
 };
 
 }  // namespace sorvel

@@ -23,7 +23,7 @@ bool THorizBar::HitTest(int x, int y) const {
            y <= posY_ + lowerExtent;
 }
 
-TRect THorizBar::GetSizeGripRect() const {
+Rect THorizBar::GetSizeGripRect() const {
     return {posX_ + width_ - 4, posY_ - upperExtent + 4, posX_ + width_, posY_ + lowerExtent - 2};
 }
 

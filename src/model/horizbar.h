@@ -18,7 +18,7 @@ public:
     void SetBarNum(const std::string& v) { ChangeString(barNum_, v, "BarNum"); }
 
     bool HitTest(int x, int y) const override;
-    TRect GetSizeGripRect() const override;
+    Rect GetSizeGripRect() const override;
 
     // Measured by drawing: the number's height above PosY, and 30 % of the
     // bar glyph's height below it.

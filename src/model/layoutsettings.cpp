@@ -5,8 +5,8 @@
 
 namespace sorvel {
 
-std::span<const PropertyInfo> TLayoutSettings::LayoutProperties() {
-    using L = TLayoutSettings;
+std::span<const PropertyInfo> LayoutSettings::LayoutProperties() {
+    using L = LayoutSettings;
     static const std::vector<PropertyInfo> entries = {
         IntProperty<L, &L::NoteFontSize, &L::SetNoteFontSize>("NoteFontSize"),
         IntProperty<L, &L::TitleHeight, &L::SetTitleHeight>("TitleHeight"),
@@ -37,7 +37,7 @@ std::span<const PropertyInfo> TLayoutSettings::LayoutProperties() {
     return entries;
 }
 
-void TLayoutSettings::SetRates(const TOffsetRates& r) {
+void LayoutSettings::SetRates(const OffsetRates& r) {
     SetOffsetRateX_FingerNo(r.FingerNo);
     SetOffsetRateX_PF(r.PF);
     SetOffsetRateX_Crese(r.Crese);
@@ -51,7 +51,7 @@ void TLayoutSettings::SetRates(const TOffsetRates& r) {
     SetOffsetRateX_Kakko(r.Kakko);
 }
 
-void TLayoutSettings::SetLayoutFrom(const TLayoutSettings& from) {
+void LayoutSettings::SetLayoutFrom(const LayoutSettings& from) {
     for (const PropertyInfo& p : LayoutProperties()) p.set(*this, p.get(from));
 }
 

@@ -9,9 +9,9 @@
 
 namespace sorvel {
 
-class TLayoutSettings : public TPersistent {
+class LayoutSettings : public Persistent {
 public:
-    using TPersistent::TPersistent;
+    using Persistent::Persistent;
 
     int NoteFontSize() const { return noteFontSize_; }
     int TitleHeight() const { return titleHeight_; }
@@ -25,7 +25,7 @@ public:
     int GridDivNum() const { return gridDivNum_; }
     int GridSize() const { return gridSize_; }
     int RowInterval() const { return rowInterval_; }
-    const TOffsetRates& Rates() const { return rates_; }
+    const OffsetRates& Rates() const { return rates_; }
     int OffsetRateX_FingerNo() const { return rates_.FingerNo; }
     int OffsetRateX_PF() const { return rates_.PF; }
     int OffsetRateX_Crese() const { return rates_.Crese; }
@@ -64,10 +64,10 @@ public:
 
     // Sets the eleven rates through their setters, in the order FingerNo, PF,
     // Crese, Slur, Ornament, Speed, Branch, Bow, String, 3ren, Kakko.
-    void SetRates(const TOffsetRates& r);
+    void SetRates(const OffsetRates& r);
     // Sets the twelve layout values and the rates of `from` through the setters,
     // in the order of LayoutProperties().
-    void SetLayoutFrom(const TLayoutSettings& from);
+    void SetLayoutFrom(const LayoutSettings& from);
 
 protected:
     // The published layout properties, which end the tables of book and page.
@@ -77,7 +77,7 @@ private:
     int noteFontSize_ = 0, titleHeight_ = 0, topSpace_ = 0, bottomSpace_ = 0;
     int leftSpace_ = 0, rightSpace_ = 0, barParRow_ = 0, divParBar_ = 0;
     int rowDivNum_ = 0, gridDivNum_ = 0, gridSize_ = 0, rowInterval_ = 0;
-    TOffsetRates rates_;
+    OffsetRates rates_;
 };
 
 }  // namespace sorvel

@@ -29,7 +29,7 @@ struct LayoutState {
     int NoteFontSize = 18;
     int BarParRow = 4;
     int DivParBar = 9;
-    TOffsetRates Rates;
+    OffsetRates Rates;
     bool Snap = true;  // view-wide: whether x positions snap to the grid
 };
 

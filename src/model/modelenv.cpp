@@ -7,17 +7,17 @@
 
 namespace sorvel {
 
-const Preferences& PrefsOrDefault(const TModelEnv& env) {
+const Preferences& PrefsOrDefault(const ModelEnv& env) {
     static const Preferences kBuiltIn;
     return env.prefs ? *env.prefs : kBuiltIn;
 }
 
-const LayoutState& LayoutOrDefault(const TModelEnv& env) {
+const LayoutState& LayoutOrDefault(const ModelEnv& env) {
     static const LayoutState kBuiltIn;
     return env.layout ? *env.layout : kBuiltIn;
 }
 
-const GlyphInfoTable& GlyphsOrDefault(const TModelEnv& env) {
+const GlyphInfoTable& GlyphsOrDefault(const ModelEnv& env) {
     static const GlyphInfoTable kBuiltIn;
     return env.glyphs ? *env.glyphs : kBuiltIn;
 }

@@ -11,7 +11,7 @@ struct Preferences;
 struct LayoutState;
 class GlyphInfoTable;
 
-struct TModelEnv {
+struct ModelEnv {
     TUndo* undo = nullptr;  // none: changes are not recorded
     const Preferences* prefs = nullptr;
     LayoutState* layout = nullptr;
@@ -19,8 +19,8 @@ struct TModelEnv {
 };
 
 // The environment's object, or the built-in default where it has none.
-const Preferences& PrefsOrDefault(const TModelEnv& env);
-const LayoutState& LayoutOrDefault(const TModelEnv& env);
-const GlyphInfoTable& GlyphsOrDefault(const TModelEnv& env);
+const Preferences& PrefsOrDefault(const ModelEnv& env);
+const LayoutState& LayoutOrDefault(const ModelEnv& env);
+const GlyphInfoTable& GlyphsOrDefault(const ModelEnv& env);
 
 }  // namespace sorvel

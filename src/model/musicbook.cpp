@@ -8,7 +8,7 @@
 
 namespace sorvel {
 
-TMusicBook::TMusicBook(TModelEnv& env) : TLayoutSettings(ObjectKind::Book), env_(env) {}
+TMusicBook::TMusicBook(ModelEnv& env) : LayoutSettings(ObjectKind::Book), env_(env) {}
 
 TMusicBook::~TMusicBook() {
     // Pages first, each destroying its items, while the book is still whole.

@@ -12,15 +12,15 @@ namespace sorvel {
 
 class TMusicSheet;
 
-class TMusicBook : public TLayoutSettings {
+class TMusicBook : public LayoutSettings {
 public:
-    explicit TMusicBook(TModelEnv& env);
+    explicit TMusicBook(ModelEnv& env);
     ~TMusicBook() override;
 
     const char* ClassName() const override { return "TMusicBook"; }
     const PropertyTable& Properties() const override;
     TUndo* Undo() const override { return env_.undo; }
-    TModelEnv& Env() const { return env_; }
+    ModelEnv& Env() const { return env_; }
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& v) { ChangeString(title_, v, "Title"); }
@@ -41,7 +41,7 @@ public:
     void ApplyDefaultLayout();
 
 private:
-    TModelEnv& env_;
+    ModelEnv& env_;
     std::string title_;
     std::vector<std::unique_ptr<TMusicSheet>> sheets_;
 };

@@ -12,7 +12,7 @@
 
 namespace sorvel {
 
-TMusicItem::TMusicItem(TMusicSheet& sheet) : TPersistent(ObjectKind::Item), sheet_(&sheet) {}
+TMusicItem::TMusicItem(TMusicSheet& sheet) : Persistent(ObjectKind::Item), sheet_(&sheet) {}
 
 TMusicItem::~TMusicItem() {
     // Links are symmetric, so every linked item is alive: drop the way back.
@@ -30,7 +30,7 @@ const PropertyTable& TMusicItem::Properties() const {
          IntProperty<I, &I::PosY, &I::SetPosY>("PosY"),
          StringProperty<I, &I::Content, &I::SetContent>("Content"),
          {"ContentKind", PropType::Enumeration,
-          [](const TPersistent& o) { return IntToStr(static_cast<const I&>(o).ContentKind()); },
+          [](const Persistent& o) { return IntToStr(static_cast<const I&>(o).ContentKind()); },
           nullptr},
          IntProperty<I, &I::Width, &I::SetWidth>("Width"),
          IntProperty<I, &I::Height, &I::SetHeight>("Height"),
@@ -42,7 +42,7 @@ TUndo* TMusicItem::Undo() const {
     return sheet_->Undo();
 }
 
-TModelEnv& TMusicItem::Env() const {
+ModelEnv& TMusicItem::Env() const {
     return sheet_->Book().Env();
 }
 
@@ -137,7 +137,7 @@ bool TMusicItem::HitTest(int x, int y) const {
            y <= posY_ + height_ / 2;
 }
 
-TRect TMusicItem::GetSizeGripRect() const {
+Rect TMusicItem::GetSizeGripRect() const {
     int left = posX_ + width_ - 3;
     int top = posY_ - height_ / 3;
     return {left, top, left + 4, top + height_};

@@ -13,7 +13,7 @@ namespace sorvel {
 
 class TMusicSheet;
 class TMusicBook;
-struct TModelEnv;
+struct ModelEnv;
 class GlyphInfoTable;
 
 // The concrete item classes, for kind checks without dynamic_cast.
@@ -34,11 +34,11 @@ enum class ItemClass {
     TextBox
 };
 
-struct TRect {
+struct Rect {
     int left, top, right, bottom;
 };
 
-class TMusicItem : public TPersistent {
+class TMusicItem : public Persistent {
 public:
     explicit TMusicItem(TMusicSheet& sheet);
     ~TMusicItem() override;
@@ -64,7 +64,7 @@ public:
     }
 
     TMusicSheet& Sheet() const { return *sheet_; }
-    TModelEnv& Env() const;
+    ModelEnv& Env() const;
 
     int PosX() const { return posX_; }
     int PosY() const { return posY_; }
@@ -109,7 +109,7 @@ public:
     virtual void InitDefaults() {}
 
     virtual bool HitTest(int x, int y) const;
-    virtual TRect GetSizeGripRect() const;
+    virtual Rect GetSizeGripRect() const;
 
     // Interaction state (not stored): selection and drag preview.
     bool selected = false;

@@ -23,12 +23,12 @@ int TMusicMark::AttachRateY() const {
     return Glyphs().LookupContent(Content()).OffsetRate;
 }
 
-bool TSpanningMark::HitTest(int x, int y) const {
+bool SpanningMark::HitTest(int x, int y) const {
     int top = posY_ - height_ / 2;
     return posX_ <= x && x <= posX_ + width_ && top <= y && y <= top + height_;
 }
 
-void TSpanningMark::InitWidth(int gridWidths) {
+void SpanningMark::InitWidth(int gridWidths) {
     width_ = gridWidths * LayoutOrDefault(Env()).GridSize;
 }
 

@@ -31,7 +31,7 @@ public:
 
 // Hairpins, slurs, arches, brackets and triplet marks, which span from PosX
 // over Width.
-class TSpanningMark : public TMusicMark2 {
+class SpanningMark : public TMusicMark2 {
 public:
     using TMusicMark2::TMusicMark2;
     bool HitTest(int x, int y) const override;
@@ -42,42 +42,42 @@ protected:
 };
 
 template <ItemClass C, int GridWidths>
-class TSpanningMarkOf : public TSpanningMark {
+class SpanningMarkOf : public SpanningMark {
 public:
     static constexpr ItemClass kClass = C;
-    using TSpanningMark::TSpanningMark;
+    using SpanningMark::SpanningMark;
     ItemClass Class() const override { return C; }
     void InitDefaults() override { InitWidth(GridWidths); }
 };
 
-class TCresc : public TSpanningMarkOf<ItemClass::Cresc, 3> {
+class TCresc : public SpanningMarkOf<ItemClass::Cresc, 3> {
 public:
-    using TSpanningMarkOf::TSpanningMarkOf;
+    using SpanningMarkOf::SpanningMarkOf;
     const char* ClassName() const override { return "TCresc"; }
 };
 
-class T3ren : public TSpanningMarkOf<ItemClass::Ren3, 3> {
+class T3ren : public SpanningMarkOf<ItemClass::Ren3, 3> {
 public:
-    using TSpanningMarkOf::TSpanningMarkOf;
+    using SpanningMarkOf::SpanningMarkOf;
     const char* ClassName() const override { return "T3ren"; }
 };
 
-class TKakko : public TSpanningMarkOf<ItemClass::Kakko, 4> {
+class TKakko : public SpanningMarkOf<ItemClass::Kakko, 4> {
 public:
-    using TSpanningMarkOf::TSpanningMarkOf;
+    using SpanningMarkOf::SpanningMarkOf;
     const char* ClassName() const override { return "TKakko"; }
 };
 
-class TSlur : public TSpanningMarkOf<ItemClass::Slur, 2> {
+class TSlur : public SpanningMarkOf<ItemClass::Slur, 2> {
 public:
-    using TSpanningMarkOf::TSpanningMarkOf;
+    using SpanningMarkOf::SpanningMarkOf;
     const char* ClassName() const override { return "TSlur"; }
     int archHeight = 0;  // computed by drawing
 };
 
-class TRenTon : public TSpanningMarkOf<ItemClass::RenTon, 2> {
+class TRenTon : public SpanningMarkOf<ItemClass::RenTon, 2> {
 public:
-    using TSpanningMarkOf::TSpanningMarkOf;
+    using SpanningMarkOf::SpanningMarkOf;
     const char* ClassName() const override { return "TRenTon"; }
     int archHeight = 0;  // computed by drawing
 };

@@ -12,7 +12,7 @@
 
 namespace sorvel {
 
-TMusicSheet::TMusicSheet(TMusicBook& book) : TLayoutSettings(ObjectKind::Sheet), book_(book) {}
+TMusicSheet::TMusicSheet(TMusicBook& book) : LayoutSettings(ObjectKind::Sheet), book_(book) {}
 
 TMusicSheet::~TMusicSheet() {
     FreeAllItems();

@@ -13,7 +13,7 @@ namespace sorvel {
 class TMusicBook;
 class TMusicItem;
 
-class TMusicSheet : public TLayoutSettings {
+class TMusicSheet : public LayoutSettings {
 public:
     explicit TMusicSheet(TMusicBook& book);
     ~TMusicSheet() override;

@@ -3,16 +3,16 @@
 
 namespace sorvel {
 
-void TObjContainer::Add(std::unique_ptr<TPersistent> object) {
+void TObjContainer::Add(std::unique_ptr<Persistent> object) {
     if (!object) return;
-    const TPersistent* key = object.get();
+    const Persistent* key = object.get();
     objects_[key] = std::move(object);
 }
 
-std::unique_ptr<TPersistent> TObjContainer::Take(TPersistent* object) {
+std::unique_ptr<Persistent> TObjContainer::Take(Persistent* object) {
     auto it = objects_.find(object);
     if (it == objects_.end()) return nullptr;
-    std::unique_ptr<TPersistent> result = std::move(it->second);
+    std::unique_ptr<Persistent> result = std::move(it->second);
     objects_.erase(it);
     return result;
 }

@@ -17,10 +17,10 @@ public:
     TObjContainer(const TObjContainer&) = delete;
     TObjContainer& operator=(const TObjContainer&) = delete;
 
-    void Add(std::unique_ptr<TPersistent> object);
+    void Add(std::unique_ptr<Persistent> object);
     // Hands the object back to the caller; null when it is not held here.
-    std::unique_ptr<TPersistent> Take(TPersistent* object);
-    bool Contains(const TPersistent* object) const { return objects_.count(object) != 0; }
+    std::unique_ptr<Persistent> Take(Persistent* object);
+    bool Contains(const Persistent* object) const { return objects_.count(object) != 0; }
     std::size_t Count() const { return objects_.size(); }
     // Calls `f` with every object held, in no particular order.
     template <class F>
@@ -31,7 +31,7 @@ public:
     void Clear();
 
 private:
-    std::unordered_map<const TPersistent*, std::unique_ptr<TPersistent>> objects_;
+    std::unordered_map<const Persistent*, std::unique_ptr<Persistent>> objects_;
 };
 
 }  // namespace sorvel

@@ -6,7 +6,7 @@
 
 namespace sorvel {
 
-struct TOffsetRates {
+struct OffsetRates {
     int FingerNo = 0;
     int PF = 0;
     int Crese = 0;
@@ -19,7 +19,7 @@ struct TOffsetRates {
     int Ren3 = 0;  // OffsetRateX_3ren
     int Kakko = 0;
 
-    bool operator==(const TOffsetRates&) const = default;
+    bool operator==(const OffsetRates&) const = default;
 };
 
 }  // namespace sorvel

@@ -8,24 +8,24 @@
 
 namespace sorvel {
 
-std::string TPersistent::GetPropertyText(std::string_view name) const {
+std::string Persistent::GetPropertyText(std::string_view name) const {
     const PropertyInfo* p = Properties().Find(name);
     return p ? p->get(*this) : std::string();
 }
 
-void TPersistent::RecordChange(const char* name, const std::string& oldText,
-                               const std::string& newText) {
+void Persistent::RecordChange(const char* name, const std::string& oldText,
+                              const std::string& newText) {
     if (TUndo* undo = Undo()) undo->RecordPropChange(*this, name, oldText, newText);
 }
 
-bool TPersistent::ChangeInt(int& field, int value, const char* name) {
+bool Persistent::ChangeInt(int& field, int value, const char* name) {
     if (field == value) return false;
     RecordChange(name, IntToStr(field), IntToStr(value));
     field = value;
     return true;
 }
 
-bool TPersistent::ChangeString(std::string& field, const std::string& value, const char* name) {
+bool Persistent::ChangeString(std::string& field, const std::string& value, const char* name) {
     std::string text = cp932::ReferenceControls(value);
     if (field == text) return false;
     RecordChange(name, field, text);

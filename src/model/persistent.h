@@ -13,12 +13,12 @@ class TUndo;
 
 enum class ObjectKind { Book, Sheet, Item };
 
-class TPersistent {
+class Persistent {
 public:
-    explicit TPersistent(ObjectKind kind) : kind_(kind) {}
-    virtual ~TPersistent() = default;
-    TPersistent(const TPersistent&) = delete;
-    TPersistent& operator=(const TPersistent&) = delete;
+    explicit Persistent(ObjectKind kind) : kind_(kind) {}
+    virtual ~Persistent() = default;
+    Persistent(const Persistent&) = delete;
+    Persistent& operator=(const Persistent&) = delete;
 
     ObjectKind Kind() const { return kind_; }
     virtual const char* ClassName() const = 0;

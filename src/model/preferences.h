@@ -59,7 +59,7 @@ struct Preferences {
     int DefoGridSize = 25;
     int DefoRowDivNum = 8;
     int DefoRowInterval = 146;
-    TOffsetRates DefoRates{170, -170, -120, 120, 170, 320, 320, 270, 220, 120, 170};
+    OffsetRates DefoRates{170, -170, -120, 120, 170, 320, 320, 270, 220, 120, 170};
     // Default: note accidental and dot offsets (program-wide only)
     int DefoOffsetRateX_Rinji = -85, DefoOffsetRateY_Rinji = -60;
     int DefoOffsetRateX_Futen = 60, DefoOffsetRateY_Futen = 20;

@@ -17,7 +17,7 @@ namespace sorvel {
 namespace {
 
 using P = Preferences;
-using R = TOffsetRates;
+using R = OffsetRates;
 
 // One key of the settings file and the field it fills. Exactly one of the
 // field pointers is set.

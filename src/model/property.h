@@ -13,15 +13,15 @@
 
 namespace sorvel {
 
-class TPersistent;
+class Persistent;
 
 enum class PropType { Integer, String, Enumeration };
 
 struct PropertyInfo {
     const char* name;
     PropType type;
-    std::string (*get)(const TPersistent&);
-    void (*set)(TPersistent&, const std::string&);  // null: read-only
+    std::string (*get)(const Persistent&);
+    void (*set)(Persistent&, const std::string&);  // null: read-only
 };
 
 // The published properties of one class: the parent's first, then the
@@ -46,22 +46,22 @@ template <class C, int (C::*Get)() const, void (C::*Set)(int)>
 PropertyInfo IntProperty(const char* name) {
     return {
         name, PropType::Integer,
-        [](const TPersistent& o) { return IntToStr((static_cast<const C&>(o).*Get)()); },
-        [](TPersistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(StrToIntDef(v, 0)); }};
+        [](const Persistent& o) { return IntToStr((static_cast<const C&>(o).*Get)()); },
+        [](Persistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(StrToIntDef(v, 0)); }};
 }
 
 template <class C, const std::string& (C::*Get)() const, void (C::*Set)(const std::string&)>
 PropertyInfo StringProperty(const char* name) {
     return {name, PropType::String,
-            [](const TPersistent& o) { return (static_cast<const C&>(o).*Get)(); },
-            [](TPersistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(v); }};
+            [](const Persistent& o) { return (static_cast<const C&>(o).*Get)(); },
+            [](Persistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(v); }};
 }
 
 template <class C, std::string (C::*Get)() const, void (C::*Set)(const std::string&)>
 PropertyInfo ComputedStringProperty(const char* name) {
     return {name, PropType::String,
-            [](const TPersistent& o) { return (static_cast<const C&>(o).*Get)(); },
-            [](TPersistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(v); }};
+            [](const Persistent& o) { return (static_cast<const C&>(o).*Get)(); },
+            [](Persistent& o, const std::string& v) { (static_cast<C&>(o).*Set)(v); }};
 }
 
 }  // namespace sorvel

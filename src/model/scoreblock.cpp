@@ -19,7 +19,7 @@ constexpr std::string_view kClassPrefix = "class ";
 constexpr std::string_view kEndPrefix = "end   ";
 constexpr std::string_view kLinkKey = "LinkMusicItem";
 
-void SetProperty(TPersistent& object, const PropertyInfo& entry, const FileKey& key,
+void SetProperty(Persistent& object, const PropertyInfo& entry, const FileKey& key,
                  const std::string_view* value, const Preferences& prefs) {
     if (!entry.set) return;
     if (entry.type == PropType::Integer) {
@@ -35,7 +35,7 @@ void SetProperty(TPersistent& object, const PropertyInfo& entry, const FileKey& 
 }
 
 // Sets every key of the class, in file order, from the block or its default.
-void LoadKeys(TPersistent& object, const ClassKeys& keys, const ScoreBlock& block,
+void LoadKeys(Persistent& object, const ClassKeys& keys, const ScoreBlock& block,
               const Preferences& prefs) {
     const std::vector<const PropertyInfo*>& entries = keys.Entries(object);
     for (size_t i = 0; i < keys.Keys().size(); ++i) {

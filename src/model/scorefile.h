@@ -21,7 +21,7 @@ namespace sorvel {
 class TMusicBook;
 class TMusicSheet;
 class TMusicItem;
-struct TModelEnv;
+struct ModelEnv;
 
 // Line 1 of every score file, "二胡数字譜データVer1.0" in CP932.
 inline constexpr std::string_view kScoreHeader =
@@ -126,11 +126,11 @@ inline constexpr size_t kMaxLinkNameLength = 99;      // characters 15 to 113 of
 // Reads a score from its bytes. The new book lives in `env` (which must
 // outlive it); while it is built env.undo is set aside, so nothing is
 // recorded whatever group the caller has open. Every page gets the timing pass.
-ReadResult ReadScoreBytes(std::string_view bytes, TModelEnv& env);
+ReadResult ReadScoreBytes(std::string_view bytes, ModelEnv& env);
 
 // Reads the file at `path` (a file-system path of bytes, used as it is) and
 // then as ReadScoreBytes.
-ReadResult ReadScoreFile(const std::string& path, TModelEnv& env);
+ReadResult ReadScoreFile(const std::string& path, ModelEnv& env);
 
 // ---- Block reader (paste) -------------------------------------------------
 

@@ -64,7 +64,7 @@ SaveResult SaveScoreFile(TMusicBook& book, const std::string& path) {
     }
 }
 
-ReadResult ReadScoreFile(const std::string& path, TModelEnv& env) {
+ReadResult ReadScoreFile(const std::string& path, ModelEnv& env) {
     std::string bytes;
     FileStamp stamp;
     const int error = ReadFileBytes(path, kMaxScoreBytes, bytes, &stamp);

@@ -182,7 +182,7 @@ const Registry& Reg() {
 
 ClassKeys::ClassKeys(std::vector<FileKey> keys) : keys_(std::move(keys)) {}
 
-const std::vector<const PropertyInfo*>& ClassKeys::Entries(const TPersistent& sample) const {
+const std::vector<const PropertyInfo*>& ClassKeys::Entries(const Persistent& sample) const {
     std::call_once(once_, [&] {
         entries_.reserve(keys_.size());
         for (const FileKey& key : keys_) {

@@ -44,7 +44,7 @@ public:
     explicit ClassKeys(std::vector<FileKey> keys);
     const std::vector<FileKey>& Keys() const { return keys_; }
     // Entry per key (null for plain roles). Resolved once, thread-safely.
-    const std::vector<const PropertyInfo*>& Entries(const TPersistent& sample) const;
+    const std::vector<const PropertyInfo*>& Entries(const Persistent& sample) const;
 
 private:
     std::vector<FileKey> keys_;

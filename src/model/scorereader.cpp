@@ -22,13 +22,13 @@ using scorefile::ScoreBlock;
 // recorded, whatever group the caller has open.
 class UndoAside {
 public:
-    explicit UndoAside(TModelEnv& env) : env_(env), saved_(env.undo) { env_.undo = nullptr; }
+    explicit UndoAside(ModelEnv& env) : env_(env), saved_(env.undo) { env_.undo = nullptr; }
     ~UndoAside() { env_.undo = saved_; }
     UndoAside(const UndoAside&) = delete;
     UndoAside& operator=(const UndoAside&) = delete;
 
 private:
-    TModelEnv& env_;
+    ModelEnv& env_;
     TUndo* saved_;
 };
 
@@ -41,7 +41,7 @@ bool StartsWithHeader(std::string_view bytes) {
 // Step 4 of the reader: the factory at every end line.
 class BookBuilder {
 public:
-    explicit BookBuilder(TModelEnv& env) : env_(env) {}
+    explicit BookBuilder(ModelEnv& env) : env_(env) {}
 
     // False when the text must be rejected (status says why).
     bool OnEnd(const ScoreBlock& block) {
@@ -75,13 +75,13 @@ private:
         return false;
     }
 
-    TModelEnv& env_;
+    ModelEnv& env_;
     TMusicSheet* page_ = nullptr;
     long blocks_ = 0;
     long textLines_ = 0;
 };
 
-ReadResult Build(std::string_view bytes, TModelEnv& env) {
+ReadResult Build(std::string_view bytes, ModelEnv& env) {
     BookBuilder builder(env);
     ScoreBlock block;
     LineCursor lines(bytes);
@@ -116,7 +116,7 @@ ReadResult ReadFailure(ReadStatus status, const char* message) {
     return result;
 }
 
-ReadResult ReadScoreBytes(std::string_view bytes, TModelEnv& env) {
+ReadResult ReadScoreBytes(std::string_view bytes, ModelEnv& env) {
     if (!StartsWithHeader(bytes)) return ReadFailure(ReadStatus::NotAScore, "");
     if (bytes.size() > kMaxScoreBytes) return ReadFailure(ReadStatus::TooLarge, kMsgTooLarge);
     UndoAside aside(env);

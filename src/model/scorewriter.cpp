@@ -43,7 +43,7 @@ struct BytesSink {
 };
 
 // The value of a plain (non-property) key of a book or page.
-std::string PlainValue(const TPersistent& object, KeyRole role) {
+std::string PlainValue(const Persistent& object, KeyRole role) {
     switch (role) {
         case KeyRole::DispGrid:
             return static_cast<const TMusicBook&>(object).isDispGrid ? "1" : "0";
@@ -69,7 +69,7 @@ void KeyLine(Sink& sink, std::string_view key, std::string value) {
 
 // "class <name>", the key lines in file order, "end   <name>".
 template <class Sink>
-void AppendBlock(Sink& sink, const TPersistent& object, const ClassKeys& keys) {
+void AppendBlock(Sink& sink, const Persistent& object, const ClassKeys& keys) {
     const std::string_view className = object.ClassName();
     sink.Line({"class ", className});
     const std::vector<const PropertyInfo*>& entries = keys.Entries(object);

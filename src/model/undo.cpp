@@ -99,7 +99,7 @@ const std::vector<std::unique_ptr<TCommand>>* TUndo::OpenGroupCommands() const {
 }
 
 void TUndo::Push(std::unique_ptr<Group> group) {
-    std::vector<TPersistent*> released;
+    std::vector<Persistent*> released;
     DiscardRedoSteps(released);
     Hold(*group);
     slots_[position_] = std::move(group);
@@ -119,7 +119,7 @@ void TUndo::Push(std::unique_ptr<Group> group) {
     FreeUnused(released);
 }
 
-void TUndo::DiscardRedoSteps(std::vector<TPersistent*>& released) {
+void TUndo::DiscardRedoSteps(std::vector<Persistent*>& released) {
     while (top_ != position_) {
         top_ = Previous(top_);
         memos_[top_].reset();
@@ -148,12 +148,12 @@ const StepMemo* TUndo::MemoOf(long stateId) const {
 }
 
 void TUndo::Hold(const Group& group) {
-    std::vector<TPersistent*> targets;
+    std::vector<Persistent*> targets;
     for (const auto& command : group) command->AddTargets(targets);
-    for (TPersistent* object : targets) ++named_[object];
+    for (Persistent* object : targets) ++named_[object];
 }
 
-void TUndo::Release(const Group& group, std::vector<TPersistent*>& released) {
+void TUndo::Release(const Group& group, std::vector<Persistent*>& released) {
     const size_t first = released.size();
     for (const auto& command : group) command->AddTargets(released);
     for (size_t i = first; i < released.size(); ++i) {
@@ -162,7 +162,7 @@ void TUndo::Release(const Group& group, std::vector<TPersistent*>& released) {
     }
 }
 
-void TUndo::LetGo(TPersistent* object) {
+void TUndo::LetGo(Persistent* object) {
     // Compared by address only: after Clear the object may be gone.
     const auto it = kept_.find(object);
     if (it == kept_.end()) return;
@@ -171,7 +171,7 @@ void TUndo::LetGo(TPersistent* object) {
     FreeUnused({object});
 }
 
-bool TUndo::InUse(const TPersistent& object) const {
+bool TUndo::InUse(const Persistent& object) const {
     if (Held(&object)) return true;
     if (object.Kind() != ObjectKind::Sheet) return false;
     const auto& page = static_cast<const TMusicSheet&>(object);
@@ -181,7 +181,7 @@ bool TUndo::InUse(const TPersistent& object) const {
     // A deleted item keeps its page: undoing its deletion (or a tool that
     // keeps it) puts it back there.
     bool needed = false;
-    container_.ForEach([&](const TPersistent& held) {
+    container_.ForEach([&](const Persistent& held) {
         if (!needed && held.Kind() == ObjectKind::Item && Held(&held) &&
             &static_cast<const TMusicItem&>(held).Sheet() == &page) {
             needed = true;
@@ -190,23 +190,23 @@ bool TUndo::InUse(const TPersistent& object) const {
     return needed;
 }
 
-void TUndo::FreeUnused(const std::vector<TPersistent*>& released) {
+void TUndo::FreeUnused(const std::vector<Persistent*>& released) {
     // Decide everything first, then destroy: a destroyed page takes the items
     // on it along, and some of them may be among `released`.
-    std::unordered_set<const TPersistent*> examined;
-    std::vector<TPersistent*> doomed;
-    auto examine = [&](TPersistent* object) {
+    std::unordered_set<const Persistent*> examined;
+    std::vector<Persistent*> doomed;
+    auto examine = [&](Persistent* object) {
         if (!container_.Contains(object) || !examined.insert(object).second) return;
         if (!InUse(*object)) doomed.push_back(object);
     };
-    for (TPersistent* object : released) {
+    for (Persistent* object : released) {
         examine(object);
         // An item lies on a page, or was taken off one that a step would put
         // it back on; either way that page may be in the container.
         if (object->Kind() == ObjectKind::Item) examine(&static_cast<TMusicItem*>(object)->Sheet());
     }
-    for (TPersistent* object : doomed) {
-        std::unique_ptr<TPersistent> owned = container_.Take(object);
+    for (Persistent* object : doomed) {
+        std::unique_ptr<Persistent> owned = container_.Take(object);
         if (freeHolds_ > 0) deferredFrees_.push_back(std::move(owned));
     }
 }
@@ -216,7 +216,7 @@ void TUndo::Record(std::unique_ptr<TCommand> command) {
     open_->push_back(std::move(command));
 }
 
-void TUndo::RecordPropChange(TPersistent& target, const std::string& prop,
+void TUndo::RecordPropChange(Persistent& target, const std::string& prop,
                              const std::string& oldText, const std::string& newText) {
     assert(!RefusesChangeNow() && "a change of the book outside an undo group");
     if (!open_) return;
@@ -261,7 +261,7 @@ void TUndo::RecordSheetDelete(std::unique_ptr<TMusicSheet> page, int formerIndex
     if (open_) Record(std::make_unique<TDeleteCommand_Sheet>(ref, formerIndex));
 }
 
-bool TUndo::SetPropertyByName(TPersistent& target, const std::string& prop,
+bool TUndo::SetPropertyByName(Persistent& target, const std::string& prop,
                               const std::string& text) {
     const PropertyInfo* info = target.Properties().Find(prop);
     if (!info) {

@@ -83,7 +83,7 @@ public:
 
     // Recording, called by the model only. Nothing is recorded while no group
     // is open; removed objects are kept in the container either way.
-    void RecordPropChange(TPersistent& target, const std::string& prop, const std::string& oldText,
+    void RecordPropChange(Persistent& target, const std::string& prop, const std::string& oldText,
                           const std::string& newText);
     void RecordCreate(TMusicItem& item);
     void RecordDelete(std::unique_ptr<TMusicItem> item);
@@ -94,7 +94,7 @@ public:
 
     // Sets a published property from text, with the two messages for an
     // unknown property and for a type that cannot be set from text.
-    bool SetPropertyByName(TPersistent& target, const std::string& prop, const std::string& text);
+    bool SetPropertyByName(Persistent& target, const std::string& prop, const std::string& text);
 
     TObjContainer& Container() { return container_; }
 
@@ -102,8 +102,8 @@ public:
     // any more, for a tool that may put it back later (rhythm entry gives back
     // the bar lines its bars took over). Each Keep is ended by one LetGo;
     // Clear ends them all.
-    void Keep(TPersistent& object) { ++kept_[&object]; }
-    void LetGo(TPersistent* object);
+    void Keep(Persistent& object) { ++kept_[&object]; }
+    void LetGo(Persistent* object);
 
     // While a hold is active (a play whose sequence names items of the
     // history), objects that no stored step needs any more are kept alive
@@ -130,7 +130,7 @@ private:
     void Push(std::unique_ptr<Group> group);
     // Drops the steps that could be redone; the objects they named are added
     // to `released`.
-    void DiscardRedoSteps(std::vector<TPersistent*>& released);
+    void DiscardRedoSteps(std::vector<Persistent*>& released);
     // The ring slot of state `stateId` (the base state's is bottom_), or -1.
     int SlotOfState(long stateId) const;
 
@@ -138,17 +138,17 @@ private:
     // when it enters the ring and released when it leaves it (dropped as the
     // oldest, or discarded as a lost redo step).
     void Hold(const Group& group);
-    void Release(const Group& group, std::vector<TPersistent*>& released);
-    bool Named(const TPersistent* object) const { return named_.count(object) != 0; }
-    bool Held(const TPersistent* object) const { return Named(object) || kept_.count(object) != 0; }
+    void Release(const Group& group, std::vector<Persistent*>& released);
+    bool Named(const Persistent* object) const { return named_.count(object) != 0; }
+    bool Held(const Persistent* object) const { return Named(object) || kept_.count(object) != 0; }
     // Whether a stored step still needs an object of the container: a step
     // names it or, for a page, an item on it or an item in the container that
     // a step would put back on it.
-    bool InUse(const TPersistent& object) const;
+    bool InUse(const Persistent& object) const;
     // Destroys the objects of the container that hold a `released` object
     // (the object itself, or the page it lies on) and that no stored step
     // needs any more.
-    void FreeUnused(const std::vector<TPersistent*>& released);
+    void FreeUnused(const std::vector<Persistent*>& released);
 
     int position_ = 1;
     int top_ = 1;
@@ -160,11 +160,11 @@ private:
     long nextSerial_ = 1;
     long baseSerial_ = 0;  // the state before the oldest stored step
     std::unique_ptr<Group> open_;
-    std::unordered_map<const TPersistent*, int> named_;
-    std::unordered_map<const TPersistent*, int> kept_;
+    std::unordered_map<const Persistent*, int> named_;
+    std::unordered_map<const Persistent*, int> kept_;
     TObjContainer container_;
     int freeHolds_ = 0;
-    std::vector<std::unique_ptr<TPersistent>> deferredFrees_;
+    std::vector<std::unique_ptr<Persistent>> deferredFrees_;
     std::array<std::string, kCapacity> labels_{};
     std::string openLabel_;
     int openDepth_ = 0;  // above 1 only after a faulty nested BeginGroup
@@ -194,14 +194,14 @@ private:
 
 // Opens an undo group and closes it however the scope is left, so a step
 // that fails still ends the group: one user action, one undo step.
-class TUndoGroup {
+class UndoGroup {
 public:
-    explicit TUndoGroup(TUndo& undo, std::string label = {}) : undo_(undo) {
+    explicit UndoGroup(TUndo& undo, std::string label = {}) : undo_(undo) {
         undo_.BeginGroup(std::move(label));
     }
-    ~TUndoGroup() { undo_.EndGroup(); }
-    TUndoGroup(const TUndoGroup&) = delete;
-    TUndoGroup& operator=(const TUndoGroup&) = delete;
+    ~UndoGroup() { undo_.EndGroup(); }
+    UndoGroup(const UndoGroup&) = delete;
+    UndoGroup& operator=(const UndoGroup&) = delete;
 
 private:
     TUndo& undo_;

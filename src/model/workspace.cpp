@@ -5,13 +5,13 @@
 
 namespace sorvel {
 
-TWorkspace::~TWorkspace() {
+Workspace::~Workspace() {
     // The history refers to objects of the book: it goes first.
     undo.Clear();
     book.reset();
 }
 
-TMusicBook& TWorkspace::NewBook() {
+TMusicBook& Workspace::NewBook() {
     undo.Clear();
     const UntrackedChanges building(&undo);
     book = std::make_unique<TMusicBook>(env);

@@ -15,12 +15,12 @@
 
 namespace sorvel {
 
-class TWorkspace {
+class Workspace {
 public:
-    TWorkspace() : env{&undo, &prefs, &layout, &glyphs} {}
-    virtual ~TWorkspace();
-    TWorkspace(const TWorkspace&) = delete;
-    TWorkspace& operator=(const TWorkspace&) = delete;
+    Workspace() : env{&undo, &prefs, &layout, &glyphs} {}
+    virtual ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
 
     // A new book as the program makes one: the default layout and page 1,
     // whose settings become the current layout. Nothing is recorded.
@@ -30,7 +30,7 @@ public:
     Preferences prefs;
     LayoutState layout;
     GlyphInfoTable glyphs;
-    TModelEnv env;
+    ModelEnv env;
     std::unique_ptr<TMusicBook> book;
 };
 

@@ -13,16 +13,16 @@ constexpr int kVelocity = 100;
 
 }  // namespace
 
-std::unique_ptr<OneShotTimer> TMonitorNote::LiveTimer(std::chrono::milliseconds interval,
-                                                      std::function<void()> onFire) {
-    return std::make_unique<TOneShotTimer>(interval, std::move(onFire));
+std::unique_ptr<OneShotTimer> MonitorNote::LiveTimer(std::chrono::milliseconds interval,
+                                                     std::function<void()> onFire) {
+    return std::make_unique<ThreadedOneShotTimer>(interval, std::move(onFire));
 }
 
-TMonitorNote::TMonitorNote(MidiOutput& output, std::chrono::milliseconds hold,
-                           const TimerMaker& makeTimer)
+MonitorNote::MonitorNote(MidiOutput& output, std::chrono::milliseconds hold,
+                         const TimerMaker& makeTimer)
     : output_(output), midiOutTimer_(makeTimer(hold, [this] { OnMidiOutTimer(); })) {}
 
-void TMonitorNote::PlayMonitorNote(int note) {
+void MonitorNote::PlayMonitorNote(int note) {
     midiOutTimer_->Stop();
     output_.SendShortMessage(kChannel, kControlChange, kAllSoundOff, 0);
     output_.SendShortMessage(kChannel, kProgramChange, 0, 0);
@@ -30,7 +30,7 @@ void TMonitorNote::PlayMonitorNote(int note) {
     midiOutTimer_->Start();
 }
 
-void TMonitorNote::OnMidiOutTimer() {
+void MonitorNote::OnMidiOutTimer() {
     output_.SendShortMessage(kChannel, kControlChange, kAllSoundOff, 0);
 }
 

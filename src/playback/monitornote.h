@@ -14,7 +14,7 @@ namespace sorvel {
 
 class MidiOutput;
 
-class TMonitorNote {
+class MonitorNote {
 public:
     static constexpr int kChannel = 2;
     // Makes the cut-off timer: its interval and what it calls when it fires.
@@ -23,9 +23,9 @@ public:
     static std::unique_ptr<OneShotTimer> LiveTimer(std::chrono::milliseconds interval,
                                                    std::function<void()> onFire);
 
-    explicit TMonitorNote(MidiOutput& output,
-                          std::chrono::milliseconds hold = std::chrono::seconds(1),
-                          const TimerMaker& makeTimer = &TMonitorNote::LiveTimer);
+    explicit MonitorNote(MidiOutput& output,
+                         std::chrono::milliseconds hold = std::chrono::seconds(1),
+                         const TimerMaker& makeTimer = &MonitorNote::LiveTimer);
 
     void PlayMonitorNote(int note);
 

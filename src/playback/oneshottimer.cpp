@@ -3,10 +3,11 @@
 
 namespace sorvel {
 
-TOneShotTimer::TOneShotTimer(std::chrono::milliseconds interval, std::function<void()> onFire)
+ThreadedOneShotTimer::ThreadedOneShotTimer(std::chrono::milliseconds interval,
+                                           std::function<void()> onFire)
     : interval_(interval), onFire_(std::move(onFire)) {}
 
-TOneShotTimer::~TOneShotTimer() {
+ThreadedOneShotTimer::~ThreadedOneShotTimer() {
     {
         const std::lock_guard lock(mutex_);
         quit_ = true;
@@ -15,7 +16,7 @@ TOneShotTimer::~TOneShotTimer() {
     if (thread_.joinable()) thread_.join();
 }
 
-void TOneShotTimer::Start() {
+void ThreadedOneShotTimer::Start() {
     {
         const std::lock_guard lock(mutex_);
         deadline_ = std::chrono::steady_clock::now() + interval_;
@@ -24,7 +25,7 @@ void TOneShotTimer::Start() {
     wake_.notify_all();
 }
 
-void TOneShotTimer::Stop() {
+void ThreadedOneShotTimer::Stop() {
     {
         const std::lock_guard lock(mutex_);
         deadline_.reset();
@@ -32,7 +33,7 @@ void TOneShotTimer::Stop() {
     wake_.notify_all();
 }
 
-void TOneShotTimer::Run() {
+void ThreadedOneShotTimer::Run() {
     std::unique_lock lock(mutex_);
     while (!quit_) {
         if (!deadline_) {

@@ -22,12 +22,12 @@ public:
     virtual void Stop() = 0;
 };
 
-class TOneShotTimer final : public OneShotTimer {
+class ThreadedOneShotTimer final : public OneShotTimer {
 public:
-    TOneShotTimer(std::chrono::milliseconds interval, std::function<void()> onFire);
-    ~TOneShotTimer() override;
-    TOneShotTimer(const TOneShotTimer&) = delete;
-    TOneShotTimer& operator=(const TOneShotTimer&) = delete;
+    ThreadedOneShotTimer(std::chrono::milliseconds interval, std::function<void()> onFire);
+    ~ThreadedOneShotTimer() override;
+    ThreadedOneShotTimer(const ThreadedOneShotTimer&) = delete;
+    ThreadedOneShotTimer& operator=(const ThreadedOneShotTimer&) = delete;
 
     void Start() override;
     void Stop() override;

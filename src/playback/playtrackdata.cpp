@@ -39,7 +39,7 @@ void TPlayTrackData::Rewind() {
     finished = false;
     eventsFlag = false;
     soundingCount = 0;
-    slots.fill(TNoteSlot{});
+    slots.fill(NoteSlot{});
     events.ResetReading();
 }
 
@@ -61,8 +61,8 @@ void TPlayTrackData::AllSoundOff() {
     Send(kControlChange, kAllSoundOff, 0);
 }
 
-TPlayPosition TPlayTrackData::Position() const {
-    TPlayPosition p;
+PlayPosition TPlayTrackData::Position() const {
+    PlayPosition p;
     p.measure = positionMeasure;
     p.stepNo = positionStepNo;
     p.index = positionIndex;
@@ -77,7 +77,7 @@ void TPlayTrackData::Send(int status, int data1, int data2) {
 }
 
 void TPlayTrackData::GateTick() {
-    for (TNoteSlot& slot : slots) {
+    for (NoteSlot& slot : slots) {
         if (slot.ticksLeft > 0 && --slot.ticksLeft == 0) {
             Send(kNoteOn, slot.note, 0);
             --soundingCount;
@@ -217,15 +217,15 @@ void TPlayTrackData::NoteOn(const TMidiEvent& e) {
     if ((keyShift & kNotTransposed) == 0)
         note = (note + owner_.transposition.load(std::memory_order_relaxed) + keyShift) & 0x7F;
     // A slot already holding the note is lengthened, not struck again (ties).
-    TNoteSlot* target = nullptr;
-    for (TNoteSlot& slot : slots) {
+    NoteSlot* target = nullptr;
+    for (NoteSlot& slot : slots) {
         if (slot.note == note) {
             target = &slot;
             break;
         }
     }
     if (!target) {
-        for (TNoteSlot& slot : slots) {
+        for (NoteSlot& slot : slots) {
             if (slot.ticksLeft == 0) {
                 target = &slot;
                 target->note = static_cast<std::uint8_t>(note);
@@ -242,7 +242,7 @@ void TPlayTrackData::NoteOn(const TMidiEvent& e) {
 }
 
 void TPlayTrackData::NoteOffAll() {
-    for (TNoteSlot& slot : slots) {
+    for (NoteSlot& slot : slots) {
         if (slot.ticksLeft > 0) Send(kNoteOn, slot.note, 0);
         slot.ticksLeft = 0;
     }
@@ -282,7 +282,7 @@ void TPlayTrackData::StoreOrSendControl(int controller, int value, bool skipping
 }
 
 void TPlayTrackData::SendUserExclusive(int k, const TMidiEvent& e) {
-    const TUserExclusive& ux = owner_.Rcp().userExclusives[static_cast<std::size_t>(k)];
+    const UserExclusive& ux = owner_.Rcp().userExclusives[static_cast<std::size_t>(k)];
     std::array<std::uint8_t, 30> message{};
     std::size_t n = 0;
     message[n++] = 0xF0;

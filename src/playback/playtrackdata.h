@@ -17,7 +17,7 @@ namespace sorvel {
 class TPlayData;
 
 // What the play cursor needs of the position of track 1.
-struct TPlayPosition {
+struct PlayPosition {
     int measure = 0;
     int stepNo = 0;
     int index = 0;                       // of the first event of the tick
@@ -27,13 +27,13 @@ struct TPlayPosition {
 
 // Receives the position of a track after every tick that played something; is
 // called on the timer thread.
-class TPlayListener {
+class PlayListener {
 public:
-    virtual ~TPlayListener() = default;
-    virtual void OnPlayPosition(const TPlayPosition& position) = 0;
+    virtual ~PlayListener() = default;
+    virtual void OnPlayPosition(const PlayPosition& position) = 0;
 };
 
-struct TNoteSlot {
+struct NoteSlot {
     std::uint8_t note = 0;
     std::int32_t ticksLeft = 0;
 };
@@ -60,16 +60,16 @@ public:
     void TrackTick(std::uint32_t lastMeasure);
     void TrackSkipTick();
 
-    TPlayPosition Position() const;
+    PlayPosition Position() const;
 
     TMidiEventList events;
-    std::vector<TPlayListener*> listeners;  // not owned; registered before play
+    std::vector<PlayListener*> listeners;  // not owned; registered before play
     std::function<void(int)> tempoHandler;
 
     int soundMode = 2;
     bool eventsFlag = false;
     int soundingCount = 0;
-    std::array<TNoteSlot, kSlotCount> slots{};
+    std::array<NoteSlot, kSlotCount> slots{};
     std::int32_t stepCountdown = 0;
     bool finished = false;
     std::array<std::uint8_t, 11> rolandBuffer{0xF0, 0x41, 0x10, 0x16, 0x12, 0x10,

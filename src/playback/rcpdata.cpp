@@ -85,8 +85,8 @@ struct ParsedHeader {
     std::string signature, title, memo;
     std::uint8_t timeBase = 0, tempo = 0, beatNumerator = 0, beatDenominator = 0, key = 0;
     int playBias = 0;
-    std::array<TRhythmDefinition, TRcpData::kRhythmCount> rhythms;
-    std::array<TUserExclusive, TRcpData::kUserExclusiveCount> userExclusives;
+    std::array<RhythmDefinition, TRcpData::kRhythmCount> rhythms;
+    std::array<UserExclusive, TRcpData::kUserExclusiveCount> userExclusives;
 };
 
 constexpr std::size_t kCommentRecords = 10;  // the comment record and 9 that carry its text
@@ -104,12 +104,12 @@ std::optional<ParsedHeader> ReadHeader(ByteReader& in) {
     h.key = in.U8();
     h.playBias = static_cast<std::int8_t>(in.U8());
     in.Skip(64);
-    for (TRhythmDefinition& r : h.rhythms) {
+    for (RhythmDefinition& r : h.rhythms) {
         r.name = in.Text(14);
         r.note = in.U8();
         r.gate = in.U8();
     }
-    for (TUserExclusive& u : h.userExclusives) {
+    for (UserExclusive& u : h.userExclusives) {
         u.memo = in.Text(24);
         for (std::uint8_t& b : u.data) b = in.U8();
     }
@@ -201,7 +201,7 @@ void TRcpData::SetStartupValues() {
         rhythms[static_cast<std::size_t>(i)] = {kRhythmSeeds[i].name, kRhythmSeeds[i].note, 1};
     }
     for (int i = 0; i < kUserExclusiveCount; ++i) {
-        TUserExclusive& u = userExclusives[static_cast<std::size_t>(i)];
+        UserExclusive& u = userExclusives[static_cast<std::size_t>(i)];
         u.memo = "USER EXCLUSIVE " + std::to_string(i);
         u.data.fill(0xF7);
     }

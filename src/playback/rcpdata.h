@@ -13,13 +13,13 @@
 
 namespace sorvel {
 
-struct TRhythmDefinition {
+struct RhythmDefinition {
     std::string name;  // up to 14 characters
     std::uint8_t note = 0;
     std::uint8_t gate = 0;
 };
 
-struct TUserExclusive {
+struct UserExclusive {
     std::string memo;  // up to 24 characters
     std::array<std::uint8_t, 24> data{};
 };
@@ -67,8 +67,8 @@ public:
     std::uint8_t key = 0;
     int playBias = 0;
     int trackCount = kTrackCount;
-    std::array<TRhythmDefinition, kRhythmCount> rhythms;
-    std::array<TUserExclusive, kUserExclusiveCount> userExclusives;
+    std::array<RhythmDefinition, kRhythmCount> rhythms;
+    std::array<UserExclusive, kUserExclusiveCount> userExclusives;
 
 private:
     std::array<TTrackData, kTrackCount> tracks_;

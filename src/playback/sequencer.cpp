@@ -18,24 +18,24 @@ constexpr int kStartCountdown = 10;
 
 }  // namespace
 
-int TSequencerOptions::PassTempoPercent(int pass) const {
+int SequencerOptions::PassTempoPercent(int pass) const {
     const int first = std::clamp(tempoPercent, kMinTempoPercent, kMaxTempoPercent);
     if (!tempoRise || first >= 100) return first;
     return std::min(first + kTempoRiseStep * std::max(pass, 0), 100);
 }
 
-TSequencer::TSequencer(TPlayData& play, const TimeSource& clock, TSequencerHost* host)
+Sequencer::Sequencer(TPlayData& play, const TimeSource& clock, SequencerHost* host)
     : play_(play), clock_(clock), host_(host) {
     for (int j = 1; j <= TPlayData::kTrackCount; ++j)
         play_.Track(j).tempoHandler = [this](int value) { SetTickTempo(value); };
     SetTickTempo(120);
 }
 
-TSequencer::~TSequencer() {
+Sequencer::~Sequencer() {
     AttachTimer(nullptr);
 }
 
-void TSequencer::AttachTimer(TMMTimer* timer) {
+void Sequencer::AttachTimer(TMMTimer* timer) {
     if (timer_) {
         timer_->SetEnabled(false);
         timer_->SetOnTimer(nullptr);
@@ -44,7 +44,7 @@ void TSequencer::AttachTimer(TMMTimer* timer) {
     if (timer_) timer_->SetOnTimer([this](TMMTimer&) { SequencerTick(); });
 }
 
-void TSequencer::SetTickTempo(int value) {
+void Sequencer::SetTickTempo(int value) {
     const int v = std::clamp(value, 0, 255);
     tickTempo_.store(v, std::memory_order_relaxed);
     const int scale = play_.Rcp().tempo.load(std::memory_order_relaxed);
@@ -58,19 +58,19 @@ void TSequencer::SetTickTempo(int value) {
 
 // The speed goes into the period at once, before the pass's own tempo event
 // sets it again: the first ticks of the pass run at the new speed too.
-void TSequencer::SetPassTempo(int pass) {
+void Sequencer::SetPassTempo(int pass) {
     const int percent = options_.PassTempoPercent(pass);
     if (percent == tempoPercent_.load(std::memory_order_relaxed)) return;
     tempoPercent_.store(percent, std::memory_order_relaxed);
     SetTickTempo(tickTempo_.load(std::memory_order_relaxed));
 }
 
-void TSequencer::EnableTimer(bool on) {
+void Sequencer::EnableTimer(bool on) {
     playing_.store(on);
     if (timer_) timer_->SetEnabled(on);
 }
 
-void TSequencer::StartPlay(const TSequencerOptions& options) {
+void Sequencer::StartPlay(const SequencerOptions& options) {
     options_ = options;
     options_.playCount = std::max(options_.playCount, 1);
     passCount_.store(0);
@@ -80,7 +80,7 @@ void TSequencer::StartPlay(const TSequencerOptions& options) {
     if (host_) host_->OnPassBegun(0, TempoPercent());
 }
 
-void TSequencer::StartSequencer(int first, int last, std::uint32_t lastMeasure, int startMeasure) {
+void Sequencer::StartSequencer(int first, int last, std::uint32_t lastMeasure, int startMeasure) {
     play_.Rcp().playBias = options_.playBias;
     play_.transposition.store(options_.playBias);
     StartPass(first, last, lastMeasure, startMeasure);
@@ -88,7 +88,7 @@ void TSequencer::StartSequencer(int first, int last, std::uint32_t lastMeasure, 
 
 // The transposition is left alone: a change made while playing holds for the
 // passes after it.
-void TSequencer::StartPass(int first, int last, std::uint32_t lastMeasure, int startMeasure) {
+void Sequencer::StartPass(int first, int last, std::uint32_t lastMeasure, int startMeasure) {
     TRcpData& rcp = play_.Rcp();
     first_ = std::clamp(first, 1, TPlayData::kTrackCount);
     last_ = std::clamp(last, first_, TPlayData::kTrackCount);
@@ -125,7 +125,7 @@ void TSequencer::StartPass(int first, int last, std::uint32_t lastMeasure, int s
 // Ticks from the start of the first track to its start measure, plus the
 // countdown down to 1: positioning leaves every track one tick before its first
 // event due.
-int TSequencer::SkipTicksBeforeStart() const {
+int Sequencer::SkipTicksBeforeStart() const {
     const TPlayTrackData& t = play_.Track(first_);
     const int target = t.events.FindMeasure(startMeasure_, 1);
     int sum = 0;
@@ -137,7 +137,7 @@ int TSequencer::SkipTicksBeforeStart() const {
     return sum + t.stepCountdown - 1;
 }
 
-void TSequencer::SequencerTick() {
+void Sequencer::SequencerTick() {
     if (stopRequested_.load() || !playing_.load()) return;
     // Due times are kept to the microsecond, and a tick runs at the timer call
     // nearest to its due time: at most half a timer period early instead of
@@ -156,8 +156,8 @@ void TSequencer::SequencerTick() {
     for (int j = first_; j <= last_ && ticked; ++j) {
         const TPlayTrackData& t = play_.Track(j);
         if (!t.eventsFlag || t.listeners.empty()) continue;
-        const TPlayPosition position = t.Position();
-        for (TPlayListener* listener : t.listeners) listener->OnPlayPosition(position);
+        const PlayPosition position = t.Position();
+        for (PlayListener* listener : t.listeners) listener->OnPlayPosition(position);
     }
     for (int j = first_; j <= last_; ++j) {
         const TPlayTrackData& t = play_.Track(j);
@@ -166,7 +166,7 @@ void TSequencer::SequencerTick() {
     EndOfPass();
 }
 
-void TSequencer::EndOfPass() {
+void Sequencer::EndOfPass() {
     EnableTimer(false);
     const int passes = passCount_.load();
     if (passes == 0 && options_.noClickRepeat && host_) host_->RemoveCountIn();
@@ -189,7 +189,7 @@ void TSequencer::EndOfPass() {
     }
 }
 
-void TSequencer::StopPlayback() {
+void Sequencer::StopPlayback() {
     stopRequested_.store(true);
     EnableTimer(false);
     // A tick that was under way may have started the next pass and switched the
@@ -201,7 +201,7 @@ void TSequencer::StopPlayback() {
         ResetExpressiveControllers(play_.Track(j), play_.Output());
 }
 
-void TSequencer::AllSoundOff() {
+void Sequencer::AllSoundOff() {
     for (int j = 1; j <= TPlayData::kTrackCount; ++j) play_.Track(j).AllSoundOff();
 }
 

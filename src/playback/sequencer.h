@@ -16,7 +16,7 @@ namespace sorvel {
 class TMMTimer;
 
 // The program's play settings the sequencer needs; taken at every StartPlay.
-struct TSequencerOptions {
+struct SequencerOptions {
     static constexpr int kMinTempoPercent = 40;
     static constexpr int kMaxTempoPercent = 150;
     static constexpr int kTempoRiseStep = 5;  // percentage points a pass
@@ -41,9 +41,9 @@ struct TSequencerOptions {
 // conversion/removecountin.h): the next pass copies the tracks right after it,
 // so it cannot be queued. OnPassStarting and OnPlayFinished may hand their
 // GUI work over with a queued call.
-class TSequencerHost {
+class SequencerHost {
 public:
-    virtual ~TSequencerHost() = default;
+    virtual ~SequencerHost() = default;
     virtual void RemoveCountIn() {}   // before the second pass, if wanted
     virtual void OnPassStarting() {}  // a further pass begins: clear the play cursor
     virtual void OnPlayFinished() {}  // the last pass ended: stopped state, redraw
@@ -51,16 +51,16 @@ public:
     virtual void OnPassBegun(int /*pass*/, int /*tempoPercent*/) {}
 };
 
-class TSequencer {
+class Sequencer {
 public:
     static constexpr std::uint32_t kNoMeasureLimit = UINT32_MAX;
     // Half of the 1 ms timer period: how early a tick may run.
     static constexpr std::int64_t kHalfTimerPeriodMicros = 500;
 
-    TSequencer(TPlayData& play, const TimeSource& clock, TSequencerHost* host = nullptr);
-    ~TSequencer();
-    TSequencer(const TSequencer&) = delete;
-    TSequencer& operator=(const TSequencer&) = delete;
+    Sequencer(TPlayData& play, const TimeSource& clock, SequencerHost* host = nullptr);
+    ~Sequencer();
+    Sequencer(const Sequencer&) = delete;
+    Sequencer& operator=(const Sequencer&) = delete;
 
     // Lets `timer` drive the ticks (its handler becomes SequencerTick) and be
     // switched on and off with the play. nullptr: the caller drives. The timer
@@ -75,7 +75,7 @@ public:
     std::uint32_t TickPeriodMicros() const { return tickPeriod_.load(std::memory_order_relaxed); }
 
     // A new play of all tracks from the start: the pass count becomes 0.
-    void StartPlay(const TSequencerOptions& options);
+    void StartPlay(const SequencerOptions& options);
     // Starts playing tracks first..last from startMeasure, transposed by the
     // options' bias.
     void StartSequencer(int first, int last, std::uint32_t lastMeasure, int startMeasure);
@@ -101,9 +101,9 @@ private:
 
     TPlayData& play_;
     const TimeSource& clock_;
-    TSequencerHost* host_;
+    SequencerHost* host_;
     TMMTimer* timer_ = nullptr;
-    TSequencerOptions options_;
+    SequencerOptions options_;
 
     int first_ = 1;
     int last_ = TPlayData::kTrackCount;

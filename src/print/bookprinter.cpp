@@ -20,7 +20,7 @@ constexpr double kPointsPerInch = 72.0;
 
 }  // namespace
 
-bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, TModelEnv& env,
+bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, ModelEnv& env,
                     QString& error) {
     if (span.Count() > 0) span = PrintSpan(false, span.first + 1, span.last + 1, book.SheetCount());
     if (span.Count() == 0 || book.SheetCount() == 0) {

@@ -27,7 +27,7 @@ inline constexpr char kPrintDocumentTitle[] = QT_TRANSLATE_NOOP("BookPrinter", "
 // the same afterwards. False with a message for the user in `error` when the
 // printer cannot start the job (a PDF file that cannot be created, say) or
 // fails during it.
-bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, TModelEnv& env,
+bool PrintBookPages(QPrinter& printer, TMusicBook& book, PageSpan span, ModelEnv& env,
                     QString& error);
 
 // The paper a PDF printer takes for pages of `metrics`: A4 with margins that

@@ -12,7 +12,7 @@ namespace sorvel {
 
 class LayoutKeeper {
 public:
-    explicit LayoutKeeper(TModelEnv& env) : env_(env) {
+    explicit LayoutKeeper(ModelEnv& env) : env_(env) {
         if (env_.layout) saved_ = *env_.layout;
     }
     ~LayoutKeeper() {
@@ -24,7 +24,7 @@ public:
     LayoutKeeper& operator=(const LayoutKeeper&) = delete;
 
 private:
-    TModelEnv& env_;
+    ModelEnv& env_;
     LayoutState saved_;
 };
 

@@ -22,7 +22,7 @@ QPageSize PageSizeOf(const TMusicSheet& page) {
 
 }  // namespace
 
-bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std::string& bytes,
+bool EncodePageImage(TMusicSheet& page, ImageFormat format, ModelEnv& env, std::string& bytes,
                      UserText& error) {
     const QImage image = PageRenderer(env).Render(page, true);
     const char* name = format == ImageFormat::Png ? "PNG" : "BMP";
@@ -38,7 +38,7 @@ bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std:
     return true;
 }
 
-bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, UserText& error,
+bool EncodeBookPdf(TMusicBook& book, ModelEnv& env, std::string& bytes, UserText& error,
                    const PdfProgress& progress) {
     if (book.SheetCount() == 0) {
         error = SORVEL_TEXT("sorvel::print", "ブックにページがありません。");

@@ -18,12 +18,12 @@ enum class ImageFormat { Png, Bmp };
 
 // Each sets `bytes` and returns true, or returns false with a one-line
 // message in `error`.
-bool EncodePageImage(TMusicSheet& page, ImageFormat format, TModelEnv& env, std::string& bytes,
+bool EncodePageImage(TMusicSheet& page, ImageFormat format, ModelEnv& env, std::string& bytes,
                      UserText& error);
 // `progress`, when given, hears after each page how many of how many pages
 // are drawn; answering false stops the PDF, which then fails as cancelled.
 using PdfProgress = std::function<bool(int pagesDone, int pageCount)>;
-bool EncodeBookPdf(TMusicBook& book, TModelEnv& env, std::string& bytes, UserText& error,
+bool EncodeBookPdf(TMusicBook& book, ModelEnv& env, std::string& bytes, UserText& error,
                    const PdfProgress& progress = {});
 
 }  // namespace sorvel

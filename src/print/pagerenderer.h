@@ -14,7 +14,7 @@ class TMusicSheet;
 
 class PageRenderer {
 public:
-    explicit PageRenderer(TModelEnv& env) : env_(env) {}
+    explicit PageRenderer(ModelEnv& env) : env_(env) {}
 
     // Paints `page` onto a painter whose unit is already the page unit, over
     // what the device holds: paper and a new PDF page are white already.
@@ -25,7 +25,7 @@ public:
     QImage Render(TMusicSheet& page, bool printing);
 
 private:
-    TModelEnv& env_;
+    ModelEnv& env_;
     TRinjiMarkTbl rinji_;
 };
 

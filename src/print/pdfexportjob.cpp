@@ -8,7 +8,7 @@
 
 namespace sorvel {
 
-PdfExportResult SaveBookPdf(TMusicBook& book, TModelEnv& env, const std::string& path,
+PdfExportResult SaveBookPdf(TMusicBook& book, ModelEnv& env, const std::string& path,
                             const PdfProgress& progress) {
     PdfExportResult result;
     bool cancelled = false;

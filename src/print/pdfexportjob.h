@@ -22,7 +22,7 @@ struct PdfExportResult {
 
 // Writes every page of `book` to `path`; `progress` hears of each page and
 // may cancel. The current layout of `env` is the same afterwards.
-PdfExportResult SaveBookPdf(TMusicBook& book, TModelEnv& env, const std::string& path,
+PdfExportResult SaveBookPdf(TMusicBook& book, ModelEnv& env, const std::string& path,
                             const PdfProgress& progress = {});
 
 }  // namespace sorvel

@@ -75,7 +75,7 @@ TEST(EditorArguments, ANameInShiftJisBytesKeepsItsBytesAndOpens) {
 
     // From another folder the name still reads as a score.
     fs::current_path("/");
-    TWorkspace ws;
+    Workspace ws;
     const ReadResult read = ReadScoreFile(args[0], ws.env);
     EXPECT_EQ(read.status, ReadStatus::Ok) << read.message;
 }

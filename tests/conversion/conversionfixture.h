@@ -24,7 +24,7 @@
 
 namespace sorvel::testing {
 
-class ConversionTest : public ::testing::Test, protected TWorkspace {
+class ConversionTest : public ::testing::Test, protected Workspace {
 protected:
     ConversionTest() {
         page = NewBook().GetSheet(0);

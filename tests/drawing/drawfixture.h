@@ -24,7 +24,7 @@
 
 namespace sorvel::testing {
 
-class DrawingTest : public ::testing::Test, protected TWorkspace {
+class DrawingTest : public ::testing::Test, protected Workspace {
 protected:
     DrawingTest() {
         env.undo = nullptr;  // drawing tests record nothing

@@ -92,7 +92,7 @@ TEST_F(HorizBarTest, HitAreaAndHandleFollowTheMeasuredExtents) {
     EXPECT_FALSE(bar->HitTest(150, 275));
     EXPECT_TRUE(bar->HitTest(200, 307));
     EXPECT_FALSE(bar->HitTest(150, 308));
-    const TRect grip = bar->GetSizeGripRect();
+    const Rect grip = bar->GetSizeGripRect();
     EXPECT_EQ((std::vector<int>{grip.left, grip.top, grip.right, grip.bottom}),
               (std::vector<int>{196, 280, 200, 305}));
 }
@@ -112,7 +112,7 @@ TEST(PlayCursor, LineThroughTheNoteInTheChosenMode) {
     RecordingCanvas canvas;
     LayoutState layout;
     GlyphInfoTable glyphs;
-    TModelEnv env;
+    ModelEnv env;
     env.layout = &layout;
     env.glyphs = &glyphs;
     TMusicBook book(env);

@@ -25,7 +25,7 @@ using namespace sorvel::editscore;
 namespace {
 
 // A book of one compact page in its own environment.
-class Scratch : public TWorkspace {
+class Scratch : public Workspace {
 public:
     Scratch() {
         NewBook();

@@ -22,7 +22,7 @@ using namespace sorvel;
 
 namespace {
 
-class NewBookSetupTest : public ::testing::Test, protected TWorkspace {
+class NewBookSetupTest : public ::testing::Test, protected Workspace {
 protected:
     NewBookSetupTest() {
         undo.onStepRecorded = [this] { ++steps; };
@@ -121,7 +121,7 @@ TEST_F(NewBookSetupTest, NoTimeSignatureNoKeyAndNoTempoLeaveThePageAsNewOnesAre)
 TEST_F(NewBookSetupTest, TheBookReadsBackAsItWasWritten) {
     SetUpNewBook(*book, Jasmine(), layout, glyphs);
     const std::string bytes = SaveBookToFileBytes(*book);
-    TWorkspace other;
+    Workspace other;
     ReadResult read = ReadScoreBytes(bytes, other.env);
     ASSERT_EQ(read.status, ReadStatus::Ok);
     EXPECT_EQ(SaveBookToFileBytes(*read.book), bytes);

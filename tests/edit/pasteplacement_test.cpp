@@ -39,7 +39,7 @@ protected:
         return PlanPaste(*buffer, target, ws.layout, at);
     }
 
-    TWorkspace ws;
+    Workspace ws;
     TMusicSheet* page = nullptr;
     TMusicSheet* buffer = nullptr;
 };

@@ -36,7 +36,7 @@ int Bottom(const TMusicItem& mark) {
     return Top(mark) + mark.Height();
 }
 
-class PlaceMarkTest : public ::testing::Test, protected TWorkspace {
+class PlaceMarkTest : public ::testing::Test, protected Workspace {
 protected:
     PlaceMarkTest() {
         NewBook();

@@ -71,7 +71,7 @@ inline int CountClass(const TMusicSheet& page, ItemClass kind) {
 }
 
 // A book with the entry started at `at`; every key is one undo step.
-class Typing : public TWorkspace {
+class Typing : public Workspace {
 public:
     explicit Typing(EntryPlace at = {0, X(0), Y(0)}) : entry(*book_(), layout, glyphs) {
         entry.Resume(undo.StateId(), at);

@@ -264,7 +264,7 @@ private Q_SLOTS:
         QVERIFY(w.Files().SaveAs());
         QCOMPARE(ReadBytes(second), ReadBytes(first));
         // ... and the same bytes as reading and writing without a window.
-        TWorkspace batch;
+        Workspace batch;
         ReadResult read = ReadScoreFile(first.toStdString(), batch.env);
         QVERIFY(read.book);
         QCOMPARE(QByteArray::fromStdString(SaveBookToFileBytes(*read.book)), ReadBytes(first));

@@ -71,7 +71,7 @@ private:
     QList<QList<int>> sent_;
 
     TfrmMain& Window() { return *f_->window; }
-    TWorkspace& Ws() { return Window().Workspace(); }
+    Workspace& Ws() { return Window().Workspace(); }
     SettingsCommands& Commands() { return *SettingsCommands::Of(Window()); }
     TfrmSetInfo& Dialog() { return Commands().Dialog(); }
     template <class W>

@@ -48,7 +48,7 @@ private:
     std::unique_ptr<MainWindowFixture> f_;
 
     TfrmMain& Window() { return *f_->window; }
-    TWorkspace& Ws() { return Window().Workspace(); }
+    Workspace& Ws() { return Window().Workspace(); }
     TMusicSheet& Page() { return *Window().CurrentPage(); }
     ItemDialogs& Dialogs() { return ItemDialogs::Of(Window().Context()); }
     // The book as saved, after a redraw has measured every item's size.

@@ -43,7 +43,7 @@ struct Window {
     Window() {
         w.show();
         const PageLayout layout(w.Workspace().layout);
-        TUndoGroup group(w.Workspace().undo);
+        UndoGroup group(w.Workspace().undo);
         note = CreateItem<TNote>(*w.CurrentPage());
         note->SetContent("5");
         note->SetPosX(layout.SlotX(3));
@@ -107,7 +107,7 @@ private Q_SLOTS:
         s.PutFromPalette("btnSign_85");
         TMusicItem* finger = MarkOf(*s.note, "U");
         {
-            TUndoGroup group(s.w.Workspace().undo);
+            UndoGroup group(s.w.Workspace().undo);
             TMusicSign* trill = CreateItem<TMusicSign>(*s.w.CurrentPage());
             trill->SetContent("[");
             trill->SetPosX(finger->PosX());

@@ -201,7 +201,7 @@ private Q_SLOTS:
         f.dialogs.saveAnswers = {SaveAnswer::No};
         w.Files().NewBook();
         QCOMPARE(f.dialogs.newBookQuestions, 0);
-        TWorkspace plain;
+        Workspace plain;
         plain.prefs = w.Workspace().prefs;
         plain.layout.PageWidth = w.Workspace().layout.PageWidth;
         plain.layout.PageHeight = w.Workspace().layout.PageHeight;

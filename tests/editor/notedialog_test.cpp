@@ -20,7 +20,7 @@ class NoteDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TWorkspace> ws_;
+    std::unique_ptr<Workspace> ws_;
     std::unique_ptr<TfrmSetNote> dialog_;
     TNote* note_ = nullptr;
 
@@ -48,7 +48,7 @@ private:
 private Q_SLOTS:
     void initTestCase() { QVERIFY(InstallMusicFont()); }
     void init() {
-        ws_ = std::make_unique<TWorkspace>();
+        ws_ = std::make_unique<Workspace>();
         ws_->NewBook();
         dialog_ = std::make_unique<TfrmSetNote>(*ws_, nullptr);
         note_ = CreateItem<TNote>(Page());

@@ -266,12 +266,12 @@ private Q_SLOTS:
         QTest::mouseRelease(five, Qt::LeftButton);
         QVERIFY(palette.ToolSticky());
         QCOMPARE(p.view().Tool(), ckNote);
-        TWorkspace& ws = f.window->Workspace();
+        Workspace& ws = f.window->Workspace();
         const auto toArrow = [&palette] { palette.PressNoTool(); };
         // A new page is empty before its bar lines are laid: the palette is
         // returned all the same.
         {
-            TUndoGroup group(ws.undo);
+            UndoGroup group(ws.undo);
             AppendNewPage(*ws.book, ws.layout, ws.glyphs, toArrow);
         }
         QCOMPARE(p.view().Tool(), ckNone);
@@ -282,7 +282,7 @@ private Q_SLOTS:
         QTest::mouseRelease(five, Qt::LeftButton);
         QCOMPARE(p.view().Tool(), ckNote);
         {
-            TUndoGroup group(ws.undo);
+            UndoGroup group(ws.undo);
             InsertPageBeside(*ws.book, 1, true, ws.layout, ws.glyphs, toArrow);
         }
         QCOMPARE(p.view().Tool(), ckNone);

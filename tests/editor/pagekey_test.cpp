@@ -31,7 +31,7 @@ class PageKeyTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TWorkspace> ws_;
+    std::unique_ptr<Workspace> ws_;
     std::unique_ptr<TfrmSetInfo> dialog_;
 
     TMusicSheet& Page() { return *ws_->book->GetSheet(0); }
@@ -58,7 +58,7 @@ private:
 
 private Q_SLOTS:
     void init() {
-        ws_ = std::make_unique<TWorkspace>();
+        ws_ = std::make_unique<Workspace>();
         ws_->NewBook();
         dialog_ = std::make_unique<TfrmSetInfo>(*ws_, SetInfoServices{}, nullptr);
         // A new book's left margin is not yet the one the dialog derives from

@@ -18,7 +18,7 @@ namespace {
 // the play, and reports its position after that.
 class TickHoldingOut final : public MidiOut {
 public:
-    TickHoldingOut(CaptureMidiOut& to, const TSequencer& sequencer)
+    TickHoldingOut(CaptureMidiOut& to, const Sequencer& sequencer)
         : to_(to), sequencer_(sequencer), gui_(std::this_thread::get_id()) {}
     void ShortMessage(std::uint32_t message) override {
         const auto bytes = UnpackShortMessage(message);
@@ -38,7 +38,7 @@ public:
 
 private:
     CaptureMidiOut& to_;
-    const TSequencer& sequencer_;
+    const Sequencer& sequencer_;
     const std::thread::id gui_;
     std::atomic<bool> armed_{false};
     std::atomic<bool> held_{false};

@@ -84,7 +84,7 @@ private Q_SLOTS:
         QVERIFY(!serializedOffGuiThread_);
         const std::string copy = c->Store().CopyPath();
         QCOMPARE(ReadBytes(copy), Saved());
-        TWorkspace other;
+        Workspace other;
         ReadResult r = ReadScoreFile(copy, other.env);
         QCOMPARE(int(r.status), int(ReadStatus::Ok));
         QCOMPARE(SaveBookToFileBytes(*r.book), Saved());

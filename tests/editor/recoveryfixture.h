@@ -43,7 +43,7 @@ protected:
     // `ws` under the name `name` while `modified` is set.
     std::string stateHome_;
     std::string folder_;
-    TWorkspace ws_;
+    Workspace ws_;
     bool modified_ = false;
     std::string name_ = kUntitled;
     int serializeCalls_ = 0;
@@ -138,7 +138,7 @@ protected:
 
 private:
     // A book with a page of items when the demonstration book is there, else a new book.
-    static void LoadBook(TWorkspace& ws) {
+    static void LoadBook(Workspace& ws) {
         ReadResult r = ReadScoreFile(std::string(SORVEL_EXAMPLES_DIR) + "/demo.svl", ws.env);
         if (r.status == ReadStatus::Ok) {
             ws.book = std::move(r.book);

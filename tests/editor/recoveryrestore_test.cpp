@@ -47,7 +47,7 @@ private Q_SLOTS:
         QVERIFY(asked[0].contains(
             QDateTime::fromSecsSinceEpoch(1'700'000'000).toString("yyyy/MM/dd HH:mm:ss")));
 
-        TWorkspace restored;
+        Workspace restored;
         ReadResult r = ReadScoreFile(restore->copyPath, restored.env);
         QCOMPARE(int(r.status), int(ReadStatus::Ok));
         QCOMPARE(SaveBookToFileBytes(*r.book), Saved());
@@ -165,7 +165,7 @@ private Q_SLOTS:
         });
         const auto restore = c->OfferRestore(nullptr);
         QVERIFY(restore);
-        TWorkspace other;
+        Workspace other;
         const ReadResult r = ReadScoreFile(restore->copyPath, other.env);
         QVERIFY(r.status != ReadStatus::Ok);
         c->RefuseRestore(nullptr, *restore, QString::fromStdString(r.message.Japanese()));

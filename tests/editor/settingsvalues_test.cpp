@@ -175,7 +175,7 @@ private Q_SLOTS:
     }
 
     void GroupsAddressTheRatesInTheirOrder() {
-        TOffsetRates rates;
+        OffsetRates rates;
         for (int g = 0; g < 11; ++g) SetGroupRate(rates, g, 100 + g);
         QCOMPARE(rates.FingerNo, 100);
         QCOMPARE(rates.Slur, 103);
@@ -203,13 +203,13 @@ private Q_SLOTS:
     }
 
     void PagePropertiesAreSetInOrderWithTheDerivedValues() {
-        TWorkspace ws;
+        Workspace ws;
         TMusicBook& book = ws.NewBook();
         ws.undo.BeginGroup();
         PagePropertyFields f = Standard();
         f.noteFontSize = 20;
         f.leftSpace = 30;
-        TOffsetRates rates = book.Rates();
+        OffsetRates rates = book.Rates();
         rates.Kakko = 220;
         ApplyPageProperties(book, f, rates, 1000, 1365);
         QCOMPARE(book.GridSize(), 26);
@@ -238,7 +238,7 @@ private Q_SLOTS:
     }
 
     void MarksKeepTheirDistanceInProportionToTheGlyph() {
-        TWorkspace ws;
+        Workspace ws;
         TMusicBook& book = ws.NewBook();
         TMusicSheet& page = *book.GetSheet(0);
         auto note = [&](int x) {
@@ -311,7 +311,7 @@ private Q_SLOTS:
         rows[2] = {"1", -2, "."};
         QCOMPARE(BuildAllNoteData(rows), std::string("53T62 11.76X"));
         // The data reads back into the same slots.
-        TWorkspace ws;
+        Workspace ws;
         TDaonLeft* daon = CreateItem<TDaonLeft>(*ws.NewBook().GetSheet(0));
         QVERIFY(daon->SetAllNoteData(data));
         QCOMPARE(daon->UsedSlotCount(), 2);

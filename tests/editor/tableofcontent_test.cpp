@@ -29,7 +29,7 @@ std::string Sjis(const char* utf8) {
 
 // A book of `pages` pages; the pages named in `titled` (1-based) get a title,
 // a key and a composer.
-TMusicBook& MakeBook(TWorkspace& ws, int pages, std::initializer_list<int> titled) {
+TMusicBook& MakeBook(Workspace& ws, int pages, std::initializer_list<int> titled) {
     TMusicBook& book = ws.NewBook();
     for (int i = 1; i < pages; ++i) book.NewSheet();
     for (int number : titled) {
@@ -84,7 +84,7 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
     void untitledBookListsOnlyPageOne() {
-        TWorkspace ws;
+        Workspace ws;
         const auto rows = BuildTableOfContentRows(MakeBook(ws, 3, {}));
         QCOMPARE(rows.size(), std::size_t{1});
         QCOMPARE(rows[0].pageNumber, 1);
@@ -96,7 +96,7 @@ private Q_SLOTS:
     }
 
     void titledPagesMakeRowsAndTheCurrentPieceIsSelected() {
-        TWorkspace ws;
+        Workspace ws;
         const auto rows = BuildTableOfContentRows(MakeBook(ws, 12, {1, 4, 7, 10}));
         QCOMPARE(rows.size(), std::size_t{4});
         QCOMPARE(rows[1].pageNumber, 4);
@@ -114,7 +114,7 @@ private Q_SLOTS:
     }
 
     void untitledFirstPageStillHeadsTheList() {
-        TWorkspace ws;
+        Workspace ws;
         const auto rows = BuildTableOfContentRows(MakeBook(ws, 5, {3}));
         QCOMPARE(rows.size(), std::size_t{2});
         QCOMPARE(rows[0].pageNumber, 1);
@@ -123,7 +123,7 @@ private Q_SLOTS:
     }
 
     void keyColumnTakesTheKeyLetterAndTheCharacterAfterIt() {
-        TWorkspace ws;
+        Workspace ws;
         TMusicBook& book = MakeBook(ws, 1, {});
         TMusicSheet* page = book.GetSheet(0);
         const auto keyOf = [&](const std::string& keyCode) {
@@ -140,7 +140,7 @@ private Q_SLOTS:
     }
 
     void headingIsTheBookTitleOrTheFileName() {
-        TWorkspace ws;
+        Workspace ws;
         TMusicBook& book = MakeBook(ws, 1, {});
         QCOMPARE(TableOfContentHeading(book, "/home/user/二胡曲集.svl"), std::string("二胡曲集"));
         QCOMPARE(TableOfContentHeading(book, "無題"), std::string("無題"));
@@ -150,7 +150,7 @@ private Q_SLOTS:
     }
 
     void titlesInAnyScriptShowEveryCharacter() {
-        TWorkspace ws;
+        Workspace ws;
         TMusicBook& book = MakeBook(ws, 3, {1, 2});
         book.SetTitle(Sjis("二泉映月 阿炳 刘天华"));
         book.GetSheet(1)->SetTitle(Sjis("아리랑 🎻"));
@@ -198,7 +198,7 @@ private Q_SLOTS:
     }
 
     void showsTheRowsWithTheCurrentPieceSelected() {
-        TWorkspace ws;
+        Workspace ws;
         const TMusicBook& book = MakeBook(ws, 8, {1, 4, 7});
         Preferences prefs;
         TfrmTableOfContent dialog(prefs, "", nullptr);
@@ -224,7 +224,7 @@ private Q_SLOTS:
     }
 
     void closingWithoutAChoiceKeepsTheCurrentPage() {
-        TWorkspace ws;
+        Workspace ws;
         const TMusicBook& book = MakeBook(ws, 8, {1, 4, 7});
         Preferences prefs;
         TfrmTableOfContent dialog(prefs, "", nullptr);
@@ -239,7 +239,7 @@ private Q_SLOTS:
     }
 
     void doubleClickOrEnterChoosesTheRowsPage() {
-        TWorkspace ws;
+        Workspace ws;
         const TMusicBook& book = MakeBook(ws, 8, {1, 4, 7});
         Preferences prefs;
         TfrmTableOfContent dialog(prefs, "", nullptr);
@@ -262,7 +262,7 @@ private Q_SLOTS:
     }
 
     void opensCentredOnItsParentEveryTime() {
-        TWorkspace ws;
+        Workspace ws;
         const TMusicBook& book = MakeBook(ws, 2, {});
         QWidget main;
         main.setGeometry(40, 30, 700, 540);  // inside the offscreen screen of 800 x 600
@@ -284,7 +284,7 @@ private Q_SLOTS:
     }
 
     void columnsFitTheGridOnEveryResize() {
-        TWorkspace ws;
+        Workspace ws;
         Preferences prefs;
         TfrmTableOfContent dialog(prefs, "", nullptr);
         QTableWidget* grid = Grid(dialog);
@@ -310,7 +310,7 @@ private Q_SLOTS:
     }
 
     void headingIsPaintedOnTheTitleStrip() {
-        TWorkspace ws;
+        Workspace ws;
         TMusicBook& book = MakeBook(ws, 1, {});
         book.SetTitle(Sjis("二胡練習曲集"));
         Preferences prefs;

@@ -94,7 +94,7 @@ private:
     // `language` is installed.
     QList<Shown> EveryWindowIn(MainWindowFixture& f) {
         TfrmMain& w = *f.window;
-        TWorkspace& ws = w.Workspace();
+        Workspace& ws = w.Workspace();
         // The rhythm entry's line in the status bar.
         w.Action("actRhythmEntry")->trigger();
         QList<Shown> texts = TextsOf(w);

@@ -54,7 +54,7 @@ private:
     int time_ = 0;
 };
 
-class BookBuilderTest : public ::testing::Test, protected TWorkspace {
+class BookBuilderTest : public ::testing::Test, protected Workspace {
 protected:
     BookBuilderTest() { NewBook(); }
 

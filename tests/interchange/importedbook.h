@@ -124,7 +124,7 @@ inline std::vector<TMusicItem*> MarksOn(const TNote& note, ItemClass kind) {
 }
 
 // A MusicXML document read and laid out as a book in a workspace of its own.
-class ImportedBook : public TWorkspace {
+class ImportedBook : public Workspace {
 public:
     explicit ImportedBook(const std::string& xml) {
         read = ReadMusicXmlBytes(xml);

@@ -60,7 +60,7 @@ TEST(LeftOutLabels, EveryLabelOfARealImportReadsBackAsItself) {
     }
     EXPECT_TRUE(named);
 
-    TWorkspace ws;
+    Workspace ws;
     const MusicXmlImport imported = ImportReadScore(read.score, "Meditation.xml", ws.env);
     ASSERT_TRUE(imported.ok);
     const std::string line = imported.summary.Japanese();

@@ -60,7 +60,7 @@ inline std::string PitchName(pugi::xml_node note) {
     return s + p.child_value("octave");
 }
 
-class WriterTest : public ::testing::Test, protected TWorkspace {
+class WriterTest : public ::testing::Test, protected Workspace {
 protected:
     WriterTest() {
         page = NewBook().GetSheet(0);

@@ -51,7 +51,7 @@ std::vector<std::string> Written(TMusicBook& book) {
 }
 
 TEST(RoundTrip, TheDemoBookComesBackWithItsNotesAndErhuMarks) {
-    TWorkspace ws;
+    Workspace ws;
     ReadResult demo = ReadScoreFile(SORVEL_EXAMPLES "/demo.svl", ws.env);
     ASSERT_EQ(demo.status, ReadStatus::Ok) << demo.message;
     // A sign standing free on the page is written with the note it stands
@@ -59,7 +59,7 @@ TEST(RoundTrip, TheDemoBookComesBackWithItsNotesAndErhuMarks) {
     {
         MusicXmlReadResult read = ReadMusicXmlBytes(WriteMusicXml(*demo.book));
         ASSERT_TRUE(read.ok) << read.message;
-        TWorkspace other;
+        Workspace other;
         BuiltBook back = BuildBook(read.score, other.env, "demo");
         EXPECT_EQ(Written(*back.book).front(), "3 o0 r l0 f0 [DPR]");
     }
@@ -71,7 +71,7 @@ TEST(RoundTrip, TheDemoBookComesBackWithItsNotesAndErhuMarks) {
     const std::string xml = WriteMusicXml(*demo.book);
     MusicXmlReadResult read = ReadMusicXmlBytes(xml);
     ASSERT_TRUE(read.ok) << read.message;
-    TWorkspace other;
+    Workspace other;
     BuiltBook back = BuildBook(read.score, other.env, "demo");
     // The tune: the first 53 symbols of page 1. (What follows shows the
     // glyphs of the font, with a fermata standing as a symbol of its own,
@@ -96,7 +96,7 @@ TEST(RoundTrip, EverySampleSurvivesASecondTripUnchanged) {
         MusicXmlReadResult first =
             ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML "/samples/") + name);
         ASSERT_TRUE(first.ok) << first.message;
-        TWorkspace a, b;
+        Workspace a, b;
         BuiltBook one = BuildBook(first.score, a.env, "x");
         MusicXmlReadResult second = ReadMusicXmlBytes(WriteMusicXml(*one.book));
         ASSERT_TRUE(second.ok) << second.message;
@@ -109,7 +109,7 @@ TEST(RoundTrip, EverySampleSurvivesASecondTripUnchanged) {
 // through a saved file, MusicXML out and MusicXML in.
 TEST(RoundTrip, TextsInAnyScriptSurviveTheFileAndMusicXml) {
     const std::string title = "二泉映月 阿炳 刘天华", writer = "아리랑 · مرحبا 🎻";
-    TWorkspace ws;
+    Workspace ws;
     ReadResult demo = ReadScoreFile(SORVEL_EXAMPLES "/demo.svl", ws.env);
     ASSERT_EQ(demo.status, ReadStatus::Ok) << demo.message;
     TMusicBook& book = *demo.book;
@@ -119,7 +119,7 @@ TEST(RoundTrip, TextsInAnyScriptSurviveTheFileAndMusicXml) {
     page.SetWriter(cp932::FromUtf8(writer));
     const std::string saved = SaveBookToFileBytes(book);
     ASSERT_NE(saved.find("&#x5218;"), std::string::npos);  // Shift-JIS with a reference
-    TWorkspace reading;
+    Workspace reading;
     ReadResult reopened = ReadScoreBytes(saved, reading.env);
     ASSERT_EQ(reopened.status, ReadStatus::Ok) << reopened.message;
     EXPECT_EQ(cp932::ToUtf8(reopened.book->Title()), title);
@@ -130,7 +130,7 @@ TEST(RoundTrip, TextsInAnyScriptSurviveTheFileAndMusicXml) {
     ASSERT_TRUE(read.ok) << read.message;
     EXPECT_EQ(read.score.title, title);
     EXPECT_EQ(read.score.composer, writer);
-    TWorkspace other;
+    Workspace other;
     BuiltBook back = BuildBook(read.score, other.env, "x");
     EXPECT_EQ(back.book->GetSheet(0)->Title(), page.Title());
     EXPECT_EQ(back.book->GetSheet(0)->Writer(), page.Writer());
@@ -151,7 +151,7 @@ public:
     std::vector<int> notes;
 };
 
-class JumpRoundTrip : public ::testing::Test, protected TWorkspace {
+class JumpRoundTrip : public ::testing::Test, protected Workspace {
 protected:
     JumpRoundTrip() {
         page = NewBook().GetSheet(0);
@@ -221,7 +221,7 @@ protected:
     void ExpectRoundTrip() {
         MusicXmlReadResult read = ReadMusicXmlBytes(WriteMusicXml(*book));
         ASSERT_TRUE(read.ok) << read.message;
-        TWorkspace other;
+        Workspace other;
         BuiltBook back = BuildBook(read.score, other.env, "x");
         EXPECT_EQ(Structure(*back.book), Structure(*book));
         EXPECT_EQ(Played(*back.book), Played(*book));

@@ -46,7 +46,7 @@ std::string ExportOfImport(const std::string& xml) {
 
 // A book written by hand as a player would: one symbol a grid slot, 30 to
 // a row.
-class HandBook : public ::testing::Test, protected TWorkspace {
+class HandBook : public ::testing::Test, protected Workspace {
 protected:
     HandBook() {
         page = NewBook().GetSheet(0);
@@ -269,7 +269,7 @@ TEST(RoundTripStability, ImportedScoresExportTheSameAfterAnotherTrip) {
         const MusicXmlReadResult read =
             ReadMusicXmlFile(std::string(SORVEL_SHARED_MUSICXML "/samples/") + name);
         ASSERT_TRUE(read.ok) << read.message;
-        TWorkspace ws;
+        Workspace ws;
         BuiltBook built = BuildBook(read.score, ws.env, "x");
         const std::string first = WriteMusicXml(*built.book);
         EXPECT_EQ(ExportOfImport(first), first);

@@ -68,7 +68,7 @@ protected:
         return doc.child("score-partwise");
     }
 
-    TWorkspace importing, opening;
+    Workspace importing, opening;
     std::unique_ptr<TMusicBook> imported_;
 };
 

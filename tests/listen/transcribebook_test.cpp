@@ -93,7 +93,7 @@ std::vector<Sounded> Sounds(const ImportedScore& score) {
     return out;
 }
 
-class TranscribedBookTest : public ::testing::Test, protected TWorkspace {};
+class TranscribedBookTest : public ::testing::Test, protected Workspace {};
 
 TEST_F(TranscribedBookTest, ReadsBackAsTheWrittenMusic) {
     const WrittenMusic music = Example();

@@ -99,7 +99,7 @@ TEST_F(ModelTest, HitBoxesPerKind) {
     EXPECT_FALSE(daon->HitTest(197, 90));
     EXPECT_FALSE(daon->HitTest(180, 101));
 
-    TRect grip = slur->GetSizeGripRect();
+    Rect grip = slur->GetSizeGripRect();
     EXPECT_EQ(grip.left, 147);
     EXPECT_EQ(grip.top, 93);
     EXPECT_EQ(grip.right, 151);

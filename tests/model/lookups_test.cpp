@@ -68,7 +68,7 @@ TEST(GlyphInfoTable, KindsAndRatesFollowThePage) {
     EXPECT_EQ(GlyphInfoTable::KindOf('u'), ckSpeed);
     EXPECT_EQ(GlyphInfoTable::KindOf('N'), ckNone);
     EXPECT_EQ(GlyphInfoTable::KindOf(200), ckNone);
-    TOffsetRates rates;
+    OffsetRates rates;
     rates.Bow = 270;
     rates.PF = -170;
     table.RefreshRates(rates);

@@ -15,7 +15,7 @@
 
 namespace sorvel::testing {
 
-class ModelTest : public ::testing::Test, protected TWorkspace {
+class ModelTest : public ::testing::Test, protected Workspace {
 protected:
     ModelTest() {
         undo.onStepRecorded = [this] { ++stepsRecorded; };

@@ -50,7 +50,7 @@ TEST(SequencerTick, AllocatesNothing) {
     TRcpData rcp;
     rcp.SetStartupValues();
     TPlayData play(rcp, output);
-    TSequencer sequencer(play, clock);
+    Sequencer sequencer(play, clock);
     for (int j = 1; j <= 4; ++j) {
         TMidiEventList& list = rcp.Track(j).events;
         list.Clear();

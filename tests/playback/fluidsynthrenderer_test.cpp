@@ -52,7 +52,7 @@ TEST(FluidSynthRenderer, RendersASequenceOnAVirtualClock) {
     rcp.Track(1).events.Add(note);
     rcp.Track(1).events.Add(MakeEndOfTrackEvent());
     TPlayData play(rcp, output);
-    TSequencer sequencer(play, clock);
+    Sequencer sequencer(play, clock);
     sequencer.StartPlay({});
 
     std::vector<std::int16_t> samples;

@@ -154,19 +154,19 @@ private:
 
 // Two monitor notes 300 ms apart: the first is cut by the second, the second
 // one second after it started.
-TEST(TMonitorNote, SecondNoteCutsTheFirstAndSoundsOneSecond) {
+TEST(MonitorNote, SecondNoteCutsTheFirstAndSoundsOneSecond) {
     VirtualTimeSource clock;
     CaptureMidiOut capture(clock);
     MidiOutput output([] { return std::vector<MidiOutEntry>{}; });
     output.OpenDevice(std::make_unique<Forward>(capture));
     VirtualOneShot* timer = nullptr;
-    TMonitorNote monitor(output, std::chrono::seconds(1),
-                         [&](std::chrono::milliseconds interval, std::function<void()> onFire) {
-                             auto made = std::make_unique<VirtualOneShot>(clock, interval,
-                                                                          std::move(onFire));
-                             timer = made.get();
-                             return made;
-                         });
+    MonitorNote monitor(output, std::chrono::seconds(1),
+                        [&](std::chrono::milliseconds interval, std::function<void()> onFire) {
+                            auto made = std::make_unique<VirtualOneShot>(clock, interval,
+                                                                         std::move(onFire));
+                            timer = made.get();
+                            return made;
+                        });
     monitor.PlayMonitorNote(60);
     timer->Advance(300);
     monitor.PlayMonitorNote(64);
@@ -186,11 +186,11 @@ TEST(TMonitorNote, SecondNoteCutsTheFirstAndSoundsOneSecond) {
 }
 
 // The live timer fires once, never before its interval; waited for, not timed.
-TEST(TOneShotTimer, FiresOnceNotBeforeItsInterval) {
+TEST(ThreadedOneShotTimer, FiresOnceNotBeforeItsInterval) {
     std::mutex mutex;
     std::condition_variable fired;
     int fires = 0;
-    TOneShotTimer timer(std::chrono::milliseconds(50), [&] {
+    ThreadedOneShotTimer timer(std::chrono::milliseconds(50), [&] {
         const std::lock_guard lock(mutex);
         ++fires;
         fired.notify_all();

@@ -17,7 +17,7 @@ std::int64_t PeriodAt120(int percent) {
 }
 
 TEST(LoopTempo, PassSpeedsClampAndRiseToFullSpeed) {
-    TSequencerOptions o;
+    SequencerOptions o;
     EXPECT_EQ(o.PassTempoPercent(0), 100);
     EXPECT_EQ(o.PassTempoPercent(7), 100);
     o.tempoPercent = 30;
@@ -37,7 +37,7 @@ TEST(LoopTempo, PassSpeedsClampAndRiseToFullSpeed) {
 
 TEST_F(SequencerTest, TickPeriodScalesWithThePassSpeed) {
     SetTrack(1, {Note(60, 1, 1)});
-    TSequencerOptions options;
+    SequencerOptions options;
     options.tempoPercent = 50;
     Start(options);
     sequencer.SetTickTempo(120);
@@ -62,7 +62,7 @@ TEST_F(SequencerTest, TickPeriodScalesWithThePassSpeed) {
 // all, where the beats of 70, 75 and 80 % differ by some 40 ms.
 TEST_F(SequencerTest, ThreePassesAtSeventySeventyFiveAndEighty) {
     SetTrack(1, {Ev(evt::kTempo, 0, 120), Note(60, 48, 38), Note(62, 48, 38), Note(64, 48, 38)});
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playCount = 3;
     options.tempoPercent = 70;
     options.tempoRise = true;
@@ -98,7 +98,7 @@ TEST_F(SequencerTest, EndlessLoopPlaysUntilStoppedAndLeavesNoNoteSounding) {
     SetTrack(1, {Note(60, 48, 60), Note(62, 48, 60)});
     SetTrack(2, {Note(37, 48, 10), Note(37, 48, 10)});
     rcp.Track(2).channel = 9;
-    TSequencerOptions options;
+    SequencerOptions options;
     options.endless = true;
     options.playCount = 1;  // the count does not end an endless loop
     Start(options);
@@ -135,7 +135,7 @@ TEST_F(SequencerTest, OnePassAtFullSpeedIsThePlainPlay) {
     SetTrack(1, {Ev(evt::kTempo, 0, 96), Note(60, 48, 38), Note(62, 24, 20), Note(64, 72, 70)});
     SetTrack(2, {Note(37, 48, 10), Note(37, 48, 10), Note(37, 48, 10)});
     rcp.Track(2).channel = 9;
-    auto record = [&](const TSequencerOptions& options) {
+    auto record = [&](const SequencerOptions& options) {
         capture.Clear();
         sequencer.SetTickTempo(120);
         Start(options);
@@ -146,7 +146,7 @@ TEST_F(SequencerTest, OnePassAtFullSpeedIsThePlainPlay) {
         return out;
     };
     const auto plain = record({});
-    TSequencerOptions loop;
+    SequencerOptions loop;
     loop.playCount = 1;
     loop.tempoPercent = 100;
     loop.tempoRise = true;

@@ -134,7 +134,7 @@ TEST_F(SequencerTest, PlayCountThreeWithAlternatingMuteSoundsPassesOneAndThree) 
     SetTrack(2, {Note(37, 48, 10), Note(37, 48, 10)});
     rcp.Track(2).channel = 9;
     sequencer.SetAlternateMute(true);
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playCount = 3;
     Start(options);
     Run();
@@ -151,7 +151,7 @@ TEST_F(SequencerTest, PlayCountThreeWithAlternatingMuteSoundsPassesOneAndThree) 
 
 TEST_F(SequencerTest, PlayCountWithoutAlternatingMuteAndWithCountInKept) {
     SetTrack(1, {Note(60, 48, 38)});
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playCount = 2;
     options.noClickRepeat = false;
     Start(options);
@@ -168,7 +168,7 @@ TEST_F(SequencerTest, NoteOutlastingItsTrackIsReleasedBeforeTheNextPass) {
     SetTrack(1, {Note(60, 48, 38), Ev(evt::kMidiChannel, 0, 3), Note(62, 48, 60)});
     SetTrack(2, {Note(37, 48, 10), Note(37, 48, 10)});
     rcp.Track(2).channel = 9;
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playCount = 2;
     Start(options);
     Run();
@@ -312,7 +312,7 @@ TEST_F(SequencerTest, StartMeasurePositionsAndSendsPendingControllers) {
         1, {Ev(evt::kControl, 0, 7, 100), Ev(evt::kControl, 0, 64, 127), Ev(evt::kProgram, 0, 40),
             Ev(evt::kPitch, 0, 1, 70), Ev(evt::kControl, 0, 10, 30), Note(60, 48, 10),
             Ev(evt::kMeasureEnd), Ev(evt::kTempo, 0, 60), Note(62, 48, 10), Ev(evt::kMeasureEnd)});
-    sequencer.StartSequencer(1, 18, TSequencer::kNoMeasureLimit, 2);
+    sequencer.StartSequencer(1, 18, Sequencer::kNoMeasureLimit, 2);
     t0 = clock.NowMillis();
     std::vector<Bytes> before;
     for (const Message& m : capture.Messages()) before.push_back(m.bytes);

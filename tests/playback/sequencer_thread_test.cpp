@@ -20,16 +20,16 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct FlagHost : TSequencerHost {
+struct FlagHost : SequencerHost {
     std::atomic<int> passes{0};
     std::atomic<bool> finished{false};
     void OnPassStarting() override { ++passes; }
     void OnPlayFinished() override { finished = true; }
 };
 
-struct CountingListener : TPlayListener {
+struct CountingListener : PlayListener {
     std::atomic<int> calls{0};
-    void OnPlayPosition(const TPlayPosition&) override { ++calls; }
+    void OnPlayPosition(const PlayPosition&) override { ++calls; }
 };
 
 class SequencerThreads : public ::testing::Test {
@@ -62,14 +62,14 @@ protected:
     FlagHost host;
     CountingListener listener;
     TMMTimer timer;
-    TSequencer sequencer{play, clock, &host};
+    Sequencer sequencer{play, clock, &host};
 };
 
 TEST_F(SequencerThreads, RepeatedPlayWhileTheGuiChangesSettings) {
     SetTrack(1, 12, 6);
     SetTrack(2, 6, 12);
     sequencer.SetTickTempo(240);
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playCount = 3;
     sequencer.StartPlay(options);
     const auto deadline = std::chrono::steady_clock::now() + 20s;
@@ -89,7 +89,7 @@ TEST_F(SequencerThreads, RepeatedPlayWhileTheGuiChangesSettings) {
 TEST_F(SequencerThreads, StopAtAnyMomentStaysStopped) {
     SetTrack(1, 1, 1);  // passes of a few milliseconds: stops land on pass boundaries too
     sequencer.SetTickTempo(240);
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playCount = 1000;
     for (int round = 0; round < 20; ++round) {
         sequencer.StartPlay(options);

@@ -13,7 +13,7 @@ TEST_F(SequencerTest, TranspositionAppliesToTransposedTracksOnly) {
     SetTrack(3, {Note(60, 48, 10)});
     rcp.Track(3).keyShift = 12;
     SetTrack(10, {Note(36, 48, 10)});  // key shift 128: never transposed
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playBias = 5;
     Start(options);
     Run();
@@ -46,7 +46,7 @@ TEST_F(SequencerTest, TranspositionChangedWhilePlayingTakesEffectAtTheNextNote) 
 // from its own options again.
 TEST_F(SequencerTest, TranspositionChangedWhilePlayingHoldsForTheFollowingPasses) {
     SetTrack(1, {Note(60, 48, 10), Note(62, 48, 10)});
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playBias = 2;
     options.playCount = 3;
     Start(options);

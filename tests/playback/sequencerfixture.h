@@ -25,7 +25,7 @@ inline TMidiEvent Note(int note, int step, int gate, int velocity = 100) {
               static_cast<std::uint16_t>(gate), static_cast<std::uint16_t>(velocity));
 }
 
-struct RecordingHost : TSequencerHost {
+struct RecordingHost : SequencerHost {
     CaptureMidiOut* capture = nullptr;
     int removeCountIn = 0;
     int finished = 0;
@@ -37,9 +37,9 @@ struct RecordingHost : TSequencerHost {
     void OnPassBegun(int pass, int percent) override { passesBegun.emplace_back(pass, percent); }
 };
 
-struct PositionRecorder : TPlayListener {
-    std::vector<TPlayPosition> positions;
-    void OnPlayPosition(const TPlayPosition& p) override { positions.push_back(p); }
+struct PositionRecorder : PlayListener {
+    std::vector<PlayPosition> positions;
+    void OnPlayPosition(const PlayPosition& p) override { positions.push_back(p); }
 };
 
 class SequencerTest : public ::testing::Test {
@@ -60,7 +60,7 @@ protected:
         list.NumberMeasures();
     }
 
-    void Start(TSequencerOptions options = {}) {
+    void Start(SequencerOptions options = {}) {
         t0 = clock.NowMillis();
         sequencer.StartPlay(options);
     }
@@ -77,7 +77,7 @@ protected:
     // The timer call (one a millisecond, the first at t0 + 1) that runs a tick
     // due `dueMicros` after the start: the call nearest to the due time.
     std::uint32_t RunsAt(std::int64_t dueMicros) const {
-        const std::int64_t ms = (dueMicros - TSequencer::kHalfTimerPeriodMicros + 999) / 1000;
+        const std::int64_t ms = (dueMicros - Sequencer::kHalfTimerPeriodMicros + 999) / 1000;
         return t0 + static_cast<std::uint32_t>(std::max<std::int64_t>(1, ms));
     }
 
@@ -111,7 +111,7 @@ protected:
     TRcpData rcp;
     TPlayData play{rcp, output};
     RecordingHost host;
-    TSequencer sequencer{play, clock, &host};
+    Sequencer sequencer{play, clock, &host};
     std::uint32_t t0 = 0;
 };
 

@@ -15,7 +15,7 @@
 namespace sorvel {
 namespace {
 
-class PdfExport : public ::testing::Test, protected TWorkspace {
+class PdfExport : public ::testing::Test, protected Workspace {
 protected:
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
     QTemporaryDir dir;

@@ -19,7 +19,7 @@
 namespace sorvel {
 
 // A book of `pages` pages, each with a row of notes and its title.
-inline TMusicBook& MakePrintBook(TWorkspace& ws, int pages) {
+inline TMusicBook& MakePrintBook(Workspace& ws, int pages) {
     TMusicBook& book = ws.NewBook();
     for (int i = 1; i < pages; ++i) book.NewSheet();
     for (int i = 0; i < pages; ++i) {

@@ -44,7 +44,7 @@ TEST(PrintGeometry, ScaleZoomAndStoredSize) {
     EXPECT_EQ(ZoomedSize(QSize(964, 1365), 100), QSize(964, 1365));
     EXPECT_EQ(ZoomedSize(QSize(964, 1365), 30), QSize(289, 410));
 
-    TWorkspace ws;
+    Workspace ws;
     TMusicSheet& page = *ws.NewBook().GetSheet(0);
     page.PageWidth = 800;
     page.PageHeight = 1000;
@@ -91,7 +91,7 @@ TEST(PdfPrinter, PaperHoldsThePageOfTheMetrics) {
     EXPECT_TRUE(holds(large, printer));
 }
 
-class BookPrinting : public ::testing::Test, protected TWorkspace {
+class BookPrinting : public ::testing::Test, protected Workspace {
 protected:
     // A PDF printer at 600 dpi whose printable area is the paper, 578 x 819
     // points (4817 x 6825 pixels, the whole points nearest to 4820 x 6826).
@@ -172,14 +172,14 @@ TEST_F(BookPrinting, TheCurrentLayoutStaysAfterPrintingOtherPages) {
     other.SetRowDivNum(5);
     other.SetNoteFontSize(24);
     other.PageWidth = 700;
-    TOffsetRates rates = other.Rates();
+    OffsetRates rates = other.Rates();
     rates.FingerNo += 40;
     other.SetRates(rates);
     TakeOverPageSettings(layout, *book.GetSheet(0), glyphs);
     const int rows = layout.RowDivNum;
     const int width = layout.PageWidth;
-    const TOffsetRates before = layout.Rates;
-    TGlyphInfo finger = glyphs.Lookup('T');
+    const OffsetRates before = layout.Rates;
+    GlyphInfo finger = glyphs.Lookup('T');
     const QString path = dir.filePath("layout.pdf");
     QPrinter printer(QPrinter::HighResolution);
     SixHundredDpi(printer, path);

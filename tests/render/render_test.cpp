@@ -26,7 +26,7 @@
 namespace sorvel {
 namespace {
 
-class RenderTest : public ::testing::Test, protected TWorkspace {
+class RenderTest : public ::testing::Test, protected Workspace {
 protected:
     RenderTest() {
         ReadResult read = ReadScoreFile(SORVEL_EXAMPLES_DIR "/demo.svl", env);

@@ -23,15 +23,15 @@ const char kCrafted[] =
     "Tune\n  PlayCount=300\r\n  KeyCode=x\rend   TMusicSheet\n\tclass TNote\x01\x7F end";
 
 // Every object whose properties the file writes: the book, its page, its items.
-std::vector<TPersistent*> Objects(TMusicBook& book) {
-    std::vector<TPersistent*> all{&book, book.GetSheet(0)};
+std::vector<Persistent*> Objects(TMusicBook& book) {
+    std::vector<Persistent*> all{&book, book.GetSheet(0)};
     TMusicSheet& page = *book.GetSheet(0);
     for (int i = 0; i < page.ItemCount(); ++i) all.push_back(page.GetItem(i));
     return all;
 }
 
 // The string properties the setters accept, as the file writes them.
-std::vector<std::string> StringValues(TPersistent& object) {
+std::vector<std::string> StringValues(Persistent& object) {
     std::vector<std::string> values;
     for (const PropertyInfo& p : object.Properties().All()) {
         if (p.type == PropType::String && p.set) values.push_back(p.get(object));
@@ -71,7 +71,7 @@ protected:
 
     // Sets every string property of every object to `text`.
     static void SetEveryField(TMusicBook& book, const std::string& text) {
-        for (TPersistent* object : Objects(book)) {
+        for (Persistent* object : Objects(book)) {
             for (const PropertyInfo& p : object->Properties().All()) {
                 if (p.type == PropType::String && p.set) p.set(*object, text);
             }
@@ -99,10 +99,10 @@ TEST_F(FieldTextTest, TextTypedWithLineBreaksReadsBackAsTypedInEveryField) {
 
     SetEveryField(book, cp932::FromUtf8(kCrafted));
     std::vector<std::vector<std::string>> written;
-    for (TPersistent* object : Objects(book)) written.push_back(StringValues(*object));
+    for (Persistent* object : Objects(book)) written.push_back(StringValues(*object));
 
     TMusicBook& back = SaveAndRead(book, plainKeys);
-    const std::vector<TPersistent*> read = Objects(back);
+    const std::vector<Persistent*> read = Objects(back);
     ASSERT_EQ(read.size(), written.size());
     for (size_t i = 0; i < read.size(); ++i) {
         EXPECT_EQ(StringValues(*read[i]), written[i]) << read[i]->ClassName();
@@ -127,13 +127,13 @@ TEST_F(FieldTextTest, RawControlBytesInAValueAreWrittenAsReferences) {
     const std::vector<std::string> plainKeys = KeysOf(Save(book));
     SetEveryField(book, kCrafted);
     std::vector<std::vector<std::string>> shown;
-    for (TPersistent* object : Objects(book)) {
+    for (Persistent* object : Objects(book)) {
         std::vector<std::string> values = StringValues(*object);
         for (std::string& v : values) v = cp932::ToUtf8(v);
         shown.push_back(values);
     }
     TMusicBook& back = SaveAndRead(book, plainKeys);
-    const std::vector<TPersistent*> read = Objects(back);
+    const std::vector<Persistent*> read = Objects(back);
     ASSERT_EQ(read.size(), shown.size());
     for (size_t i = 0; i < read.size(); ++i) {
         std::vector<std::string> values = StringValues(*read[i]);

@@ -510,7 +510,7 @@ TEST_F(ScoreTest, EveryFileKeyFindsItsPropertyEntry) {
     TMusicBook book(env);
     book.ApplyDefaultLayout();
     TMusicSheet& page = *book.NewSheet();
-    auto check = [](const scorefile::ClassKeys& keys, const TPersistent& sample) {
+    auto check = [](const scorefile::ClassKeys& keys, const Persistent& sample) {
         const auto& entries = keys.Entries(sample);
         for (size_t i = 0; i < keys.Keys().size(); ++i) {
             const bool property = keys.Keys()[i].role == scorefile::KeyRole::Property;

@@ -71,7 +71,7 @@ protected:
     Preferences prefs;
     LayoutState layout;
     GlyphInfoTable glyphs;
-    TModelEnv env;
+    ModelEnv env;
     std::vector<std::unique_ptr<TMusicBook>> books;
 };
 

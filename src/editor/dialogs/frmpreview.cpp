@@ -76,7 +76,7 @@ const std::vector<PreviewZoom>& PreviewZoomTable() {
     return table;
 }
 
-TfrmPreview::TfrmPreview(TModelEnv& env, QWidget* parent)
+TfrmPreview::TfrmPreview(ModelEnv& env, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TfrmPreview>()), env_(env), renderer_(env) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);

@@ -35,7 +35,7 @@ class TfrmPreview : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TfrmPreview(TModelEnv& env, QWidget* parent = nullptr);
+    explicit TfrmPreview(ModelEnv& env, QWidget* parent = nullptr);
     ~TfrmPreview() override;
 
     // The book and the 1-based page to show when the window is shown next.
@@ -71,7 +71,7 @@ private:
     bool ScrollByWheel(QWheelEvent* event);
 
     std::unique_ptr<Ui::TfrmPreview> ui_;
-    TModelEnv& env_;
+    ModelEnv& env_;
     PageRenderer renderer_;
     PreviewSheet* sheet_ = nullptr;
     PreviewPicture* picture_ = nullptr;

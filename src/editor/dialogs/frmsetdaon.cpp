@@ -88,7 +88,7 @@ void TfrmSetdaon::Prepare(TDaon& daon) {
     for (std::size_t i = 0; i < rows_.size(); ++i) FillRow(rows_[i]);
     const TDaonSlots& held = daon.Slots();
     for (int i = 0; i < daon.UsedSlotCount(); ++i) {
-        const TDaonSlot& slot = held[static_cast<std::size_t>(i)];
+        const DaonSlot& slot = held[static_cast<std::size_t>(i)];
         const Row& row = rows_[static_cast<std::size_t>(i)];
         if (slot.finger == "T" || slot.finger == ".") {
             row.finger->setCurrentIndex(kOpenStringEntry);

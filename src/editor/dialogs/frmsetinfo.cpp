@@ -98,7 +98,7 @@ QFont MusicFont(int pixels) {
 
 }  // namespace
 
-TfrmSetInfo::TfrmSetInfo(TWorkspace& workspace, SetInfoServices services, QWidget* parent)
+TfrmSetInfo::TfrmSetInfo(Workspace& workspace, SetInfoServices services, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::TfrmSetInfo>()),
       ws_(workspace),

@@ -34,7 +34,7 @@ namespace sorvel {
 class FileAssociation;
 class TMusicBook;
 class TMusicSheet;
-class TWorkspace;
+class Workspace;
 
 enum class SetInfoMode { Book, Page, Option };
 
@@ -64,7 +64,7 @@ class TfrmSetInfo : public QDialog {
     Q_OBJECT
 
 public:
-    TfrmSetInfo(TWorkspace& workspace, SetInfoServices services, QWidget* parent);
+    TfrmSetInfo(Workspace& workspace, SetInfoServices services, QWidget* parent);
     ~TfrmSetInfo() override;
 
     // Fills the dialog for `mode` as a showing does: the tabs of the mode with
@@ -89,7 +89,7 @@ public:
     bool MidiSettingsChanged() const { return midiChanged_; }
 
     // The display-position panel's state (tests and the preview).
-    const TOffsetRates& WorkingRates() const { return rates_; }
+    const OffsetRates& WorkingRates() const { return rates_; }
     int SelectedGroup() const { return selectedGroup_; }
     void SelectGroup(int index);
     void ChooseRate(int rate);
@@ -147,7 +147,7 @@ private:
                            const std::string& original) const;
 
     std::unique_ptr<Ui::TfrmSetInfo> ui_;
-    TWorkspace& ws_;
+    Workspace& ws_;
     SetInfoServices services_;
     SetInfoMode mode_ = SetInfoMode::Book;
     TMusicSheet* page_ = nullptr;
@@ -158,14 +158,14 @@ private:
     // What the text fields showed when filled, to tell edits apart.
     QString shownBookTitle_, shownTitle_, shownWriter_, shownPlaySpeed_;
 
-    TOffsetRates rates_;
+    OffsetRates rates_;
     int selectedGroup_ = 0;
     QImage preview_;
     // The preview draws with a note size of 32 and a grid step of 30 on a
     // scratch page of its own, so the current layout is never touched.
     LayoutState previewLayout_;
     GlyphInfoTable previewGlyphs_;
-    TModelEnv previewEnv_;
+    ModelEnv previewEnv_;
     std::unique_ptr<TMusicBook> previewBook_;
 };
 

@@ -60,7 +60,7 @@ TMusicItem* CreatePreviewMark(TMusicSheet& page, char glyph) {
 void TfrmSetInfo::BuildPreview() {
     previewLayout_.NoteFontSize = kPreviewNotePoints;
     previewLayout_.GridSize = kPreviewGridSize;
-    previewEnv_ = TModelEnv{nullptr, &ws_.prefs, &previewLayout_, &previewGlyphs_};
+    previewEnv_ = ModelEnv{nullptr, &ws_.prefs, &previewLayout_, &previewGlyphs_};
     previewBook_ = std::make_unique<TMusicBook>(previewEnv_);
     TMusicSheet* scratch = previewBook_->NewSheet();
     TNote* note = CreateItem<TNote>(*scratch);

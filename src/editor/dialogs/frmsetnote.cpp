@@ -40,7 +40,7 @@ FigurePoint OffsetsOfPart(const NoteFigure& figure, FigurePoint now, FigurePoint
 
 }  // namespace
 
-TfrmSetNote::TfrmSetNote(TWorkspace& workspace, QWidget* parent)
+TfrmSetNote::TfrmSetNote(Workspace& workspace, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TfrmSetNote>()), ws_(workspace) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -75,7 +75,7 @@ bool TfrmSetNote::Execute(TNote& note, TMusicSheet& page) {
 void TfrmSetNote::Measure() {
     const GlyphInfoTable& glyphs = ws_.glyphs;
     const std::string glyph = note_->Content().substr(0, 1);
-    const TGlyphInfo info = glyphs.LookupContent(glyph);
+    const GlyphInfo info = glyphs.LookupContent(glyph);
     notePoints_ = PointsAt(info.SizeRate);
     accidentalPoints_ = PointsAt(glyphs.Lookup(GlyphInfoTable::kSharp).SizeRate);
 

@@ -18,13 +18,13 @@ namespace sorvel {
 
 class TNote;
 class TMusicSheet;
-class TWorkspace;
+class Workspace;
 
 class TfrmSetNote : public QDialog {
     Q_OBJECT
 
 public:
-    TfrmSetNote(TWorkspace& workspace, QWidget* parent);
+    TfrmSetNote(Workspace& workspace, QWidget* parent);
     ~TfrmSetNote() override;
 
     // Measures the note's glyph, places the accidental and the dot by the
@@ -54,7 +54,7 @@ private:
     FigurePoint Inside(FigurePoint p) const;
 
     std::unique_ptr<Ui::TfrmSetNote> ui_;
-    TWorkspace& ws_;
+    Workspace& ws_;
     TNote* note_ = nullptr;
     TMusicSheet* page_ = nullptr;
     NoteFigure figure_;

@@ -157,8 +157,8 @@ DerivedLayout DeriveLayout(const PagePropertyFields& f, int pageWidth, int pageH
     return d;
 }
 
-void ApplyPageProperties(TLayoutSettings& target, const PagePropertyFields& f,
-                         const TOffsetRates& rates, int pageWidth, int pageHeight) {
+void ApplyPageProperties(LayoutSettings& target, const PagePropertyFields& f,
+                         const OffsetRates& rates, int pageWidth, int pageHeight) {
     target.SetNoteFontSize(f.noteFontSize);
     target.SetTitleHeight(f.titleHeight);
     target.SetTopSpace(f.topSpace);
@@ -177,7 +177,7 @@ void ApplyPageProperties(TLayoutSettings& target, const PagePropertyFields& f,
 }
 
 void ApplyDefaultPageProperties(Preferences& prefs, const PagePropertyFields& f,
-                                const TOffsetRates& rates, int pageWidth, int pageHeight) {
+                                const OffsetRates& rates, int pageWidth, int pageHeight) {
     prefs.DefoNoteFontSize = f.noteFontSize;
     prefs.DefoTitleHeight = f.titleHeight;
     prefs.DefoTopSpace = f.topSpace;
@@ -194,7 +194,7 @@ void ApplyDefaultPageProperties(Preferences& prefs, const PagePropertyFields& f,
     prefs.DefoRates = rates;
 }
 
-PagePropertyFields FieldsOf(const TLayoutSettings& l) {
+PagePropertyFields FieldsOf(const LayoutSettings& l) {
     return {l.NoteFontSize(), l.TitleHeight(), l.TopSpace(),      l.BottomSpace(), l.LeftSpace(),
             l.RightSpace(),   l.BarParRow(),   l.DivParBar() - 1, l.RowDivNum()};
 }
@@ -239,21 +239,21 @@ std::optional<int> RateBand(int rate) {
 
 namespace {
 
-// The rates in group order, which is also the order of TOffsetRates.
-constexpr std::array<int TOffsetRates::*, 11> kGroupRates = {
-    &TOffsetRates::FingerNo, &TOffsetRates::PF,    &TOffsetRates::Crese,  &TOffsetRates::Slur,
-    &TOffsetRates::Ornament, &TOffsetRates::Speed, &TOffsetRates::Branch, &TOffsetRates::Bow,
-    &TOffsetRates::String,   &TOffsetRates::Ren3,  &TOffsetRates::Kakko,
+// The rates in group order, which is also the order of OffsetRates.
+constexpr std::array<int OffsetRates::*, 11> kGroupRates = {
+    &OffsetRates::FingerNo, &OffsetRates::PF,    &OffsetRates::Crese,  &OffsetRates::Slur,
+    &OffsetRates::Ornament, &OffsetRates::Speed, &OffsetRates::Branch, &OffsetRates::Bow,
+    &OffsetRates::String,   &OffsetRates::Ren3,  &OffsetRates::Kakko,
 };
 
 }  // namespace
 
-int GroupRate(const TOffsetRates& rates, int index) {
+int GroupRate(const OffsetRates& rates, int index) {
     if (index < 0 || index >= static_cast<int>(kGroupRates.size())) return 0;
     return rates.*kGroupRates[static_cast<std::size_t>(index)];
 }
 
-void SetGroupRate(TOffsetRates& rates, int index, int rate) {
+void SetGroupRate(OffsetRates& rates, int index, int rate) {
     if (index < 0 || index >= static_cast<int>(kGroupRates.size())) return;
     rates.*kGroupRates[static_cast<std::size_t>(index)] = rate;
 }

@@ -16,7 +16,7 @@
 
 namespace sorvel {
 
-class TLayoutSettings;
+class LayoutSettings;
 class TMusicSheet;
 struct Preferences;
 
@@ -103,14 +103,14 @@ DerivedLayout DeriveLayout(const PagePropertyFields& f, int pageWidth, int pageH
 // (each change recorded): NoteFontSize, TitleHeight, TopSpace, BottomSpace,
 // LeftSpace, RightSpace, BarParRow, DivParBar, RowDivNum, then GridDivNum,
 // GridSize, RowInterval and the derived LeftSpace, then the eleven rates.
-void ApplyPageProperties(TLayoutSettings& target, const PagePropertyFields& f,
-                         const TOffsetRates& rates, int pageWidth, int pageHeight);
+void ApplyPageProperties(LayoutSettings& target, const PagePropertyFields& f,
+                         const OffsetRates& rates, int pageWidth, int pageHeight);
 // The same for the defaults of new books in the preferences.
 void ApplyDefaultPageProperties(Preferences& prefs, const PagePropertyFields& f,
-                                const TOffsetRates& rates, int pageWidth, int pageHeight);
+                                const OffsetRates& rates, int pageWidth, int pageHeight);
 
 // The fields as a book, page or the defaults hold them.
-PagePropertyFields FieldsOf(const TLayoutSettings& layout);
+PagePropertyFields FieldsOf(const LayoutSettings& layout);
 PagePropertyFields DefaultFieldsOf(const Preferences& prefs);
 
 // The font size field's text: a number, or 16 for anything else.
@@ -134,8 +134,8 @@ inline constexpr std::array<int, 7> kDisplayPositionRates = {320, 270, 220, 170,
 std::optional<int> RateBand(int rate);
 
 // The rate of group `index` (0 to 10) in a set of rates, and setting it.
-int GroupRate(const TOffsetRates& rates, int index);
-void SetGroupRate(TOffsetRates& rates, int index, int rate);
+int GroupRate(const OffsetRates& rates, int index);
+void SetGroupRate(OffsetRates& rates, int index, int rate);
 
 // ---- "曲情報" ----
 

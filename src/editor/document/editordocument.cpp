@@ -51,7 +51,7 @@ bool EditorDocument::FileChangedOnDisk() const {
 
 void EditorDocument::Edit(const std::string& label,
                           const std::function<void(Transaction&)>& change) {
-    TUndoGroup group(ws_.undo, label);
+    UndoGroup group(ws_.undo, label);
     Transaction transaction(ws_, label);
     change(transaction);
 }
@@ -132,7 +132,7 @@ void EditorDocument::ReplaceBook(std::unique_ptr<TMusicBook> book, const std::st
     NotifyModified();
 }
 
-void EditorDocument::ReplaceWithNewBook(const std::function<void(TWorkspace&)>& setUp) {
+void EditorDocument::ReplaceWithNewBook(const std::function<void(Workspace&)>& setUp) {
     Q_EMIT aboutToReplaceBook();
     ws_.NewBook();
     {

@@ -33,7 +33,7 @@ public:
     explicit EditorDocument(QObject* parent = nullptr);
     ~EditorDocument() override;
 
-    TWorkspace& Workspace() { return ws_; }
+    Workspace& Workspace() { return ws_; }
     TMusicBook& Book() { return *ws_.book; }
     const TMusicBook& Book() const { return *ws_.book; }
     TUndo& Undo() { return ws_.undo; }
@@ -74,7 +74,7 @@ public:
     // A fresh book as the program makes one; `setUp`, when given, fills it
     // before anyone hears of it (nothing it changes is recorded: the new
     // book's history is empty and it is unmodified).
-    void ReplaceWithNewBook(const std::function<void(TWorkspace&)>& setUp = {});
+    void ReplaceWithNewBook(const std::function<void(Workspace&)>& setUp = {});
     // The book was written to `path`: the saved mark moves to the present state.
     void MarkSaved(const std::string& filePath, std::optional<FileStamp> stamp = std::nullopt);
 
@@ -101,7 +101,7 @@ private:
     void TakeBackRefusedStep(long refusedState, const std::string& message);
     void NotifyModified();
 
-    TWorkspace ws_;
+    Workspace ws_;
     std::string filePath_;
     std::optional<FileStamp> diskStamp_;
     long savedState_ = 0;

@@ -17,7 +17,7 @@ public:
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
-    TWorkspace& Workspace() const { return ws_; }
+    Workspace& Workspace() const { return ws_; }
     TMusicBook& Book() const { return *ws_.book; }
     const std::string& Label() const { return label_; }
     // Whether the change so far has recorded anything (an unchanged dialog,
@@ -29,9 +29,9 @@ public:
 
 private:
     friend class EditorDocument;
-    Transaction(TWorkspace& ws, std::string label) : ws_(ws), label_(std::move(label)) {}
+    Transaction(Workspace& ws, std::string label) : ws_(ws), label_(std::move(label)) {}
 
-    TWorkspace& ws_;
+    Workspace& ws_;
     std::string label_;
 };
 

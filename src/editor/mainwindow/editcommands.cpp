@@ -142,7 +142,7 @@ void Shift(const EditorContext& ctx, TfrmInsDel::Mode mode) {
         return;
     }
 
-    TWorkspace& ws = ctx.document.Workspace();
+    Workspace& ws = ctx.document.Workspace();
     TfrmInsDel& dialog = InsDelDialog(ctx);
     dialog.SetGrid(ws.layout.DivParBar, ws.layout.GridDivNum, ws.layout.RowDivNum);
     if (!dialog.Execute(mode)) return;

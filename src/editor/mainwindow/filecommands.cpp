@@ -85,7 +85,7 @@ void FileCommands::NewBook() {
     if (!setup) return;
     PagePoint start;
     ctx_.document.ReplaceWithNewBook(
-        [&](TWorkspace& ws) { start = SetUpNewBook(*ws.book, *setup, ws.layout, ws.glyphs); });
+        [&](Workspace& ws) { start = SetUpNewBook(*ws.book, *setup, ws.layout, ws.glyphs); });
     // Typing (and rhythm entry) starts at once where the first note goes.
     ctx_.view.ShowKeyCursor(start.x, start.y);
     ctx_.shell.PaintBox().setFocus();

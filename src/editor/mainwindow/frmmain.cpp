@@ -66,7 +66,7 @@ TfrmMain::TfrmMain(MainWindowOptions options, QWidget* parent)
     settingsPath_ = options_.settingsPath.empty() ? SettingsFilePath(options_.executablePath)
                                                   : options_.settingsPath;
     document_ = std::make_unique<EditorDocument>();
-    TWorkspace& ws = document_->Workspace();
+    Workspace& ws = document_->Workspace();
     SetTitle();
     InstallMusicFont();
     pageNo_ = 1;
@@ -226,7 +226,7 @@ void TfrmMain::OnMidiSettingsChanged(QObject* receiver, std::function<void()> li
 // ---- settings ------------------------------------------------------------
 
 void TfrmMain::ReadSettings() {
-    TWorkspace& ws = Workspace();
+    Workspace& ws = Workspace();
     Preferences& p = ws.prefs;
     p.InitialDir = ExecutableFolder(options_.executablePath);
     ReadPreferences(settingsPath_, p, ws.layout.PageWidth, ws.layout.PageHeight);
@@ -448,7 +448,7 @@ void TfrmMain::ActionListUpdate() {
         const bool bound = binding != bound_.constEnd();
         it.value()->setEnabled(bound && (!*binding || (*binding)()));
     }
-    const TWorkspace& ws = Workspace();
+    const Workspace& ws = Workspace();
     actions_["actDispGrid"]->setChecked(ws.book->isDispGrid);
     mnuReOpen_->setEnabled(!playing_ && !ws.prefs.RecentFiles.empty());
     zoomLabel_->setText(QString("%1%").arg(pbScore1_->Zoom()));

@@ -80,7 +80,7 @@ public:
 
     // ---- state ----
     EditorDocument& Document() { return *document_; }
-    TWorkspace& Workspace() { return document_->Workspace(); }
+    Workspace& Workspace() { return document_->Workspace(); }
     TMusicBook& Book() { return document_->Book(); }
     TMusicPaintBox& View() { return *view_; }
     ScorePaintBox& PaintBox() override { return *pbScore1_; }

@@ -213,7 +213,7 @@ bool PrintCommands::WriteBitmap(const QString& path) {
     int err = 0;
     {
         WaitCursor wait;
-        TModelEnv& env = ctx_.document.Workspace().env;
+        ModelEnv& env = ctx_.document.Workspace().env;
         LayoutKeeper keeper(env);
         // The page as the screen draws it, without the grid.
         const QImage image = PageRenderer(env).Render(*page, false);

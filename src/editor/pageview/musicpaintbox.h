@@ -28,7 +28,7 @@ class TMusicBook;
 class TNote;
 class TMusicSheet;
 class TMusicItem;
-class TWorkspace;
+class Workspace;
 class EditorDocument;
 class PageTool;
 class PasteTool;
@@ -298,7 +298,7 @@ private:
     qreal DeviceScale() const;
 
     EditorDocument& document_;
-    TWorkspace& ws_;
+    Workspace& ws_;
     ScorePaintBox& box_;
     TMusicSheet* page_ = nullptr;
     QImage image_;
@@ -336,7 +336,7 @@ private:
         long state = -1;        // the undo state it was typed or changed in
     };
     Typed justTyped_;
-    TModelEnv pasteEnv_;  // the buffer's changes are never recorded
+    ModelEnv pasteEnv_;  // the buffer's changes are never recorded
     std::unique_ptr<TMusicBook> pasteBook_;
     TMusicSheet* pasteSheet_ = nullptr;
 };

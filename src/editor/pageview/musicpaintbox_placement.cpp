@@ -137,7 +137,7 @@ TMusicItem* CreateSymbol(TContentKind tool, TMusicSheet& page) {
 
 // Draws `item` alone on a scratch canvas, as the page image draws it, which
 // stores its measured Width and Height.
-void MeasureByDrawing(TWorkspace& ws, TMusicItem& item) {
+void MeasureByDrawing(Workspace& ws, TMusicItem& item) {
     QImage scratch(1, 1, QImage::Format_RGB32);
     QPainter painter(&scratch);
     QtCanvas canvas(painter, false);

@@ -188,8 +188,8 @@ bool TfrmPlay::LoopEndless() const {
     return ui_->chkLoopEndless->isChecked();
 }
 int TfrmPlay::TempoPercent() const {
-    return std::clamp(ui_->edtTempoPercent->value(), TSequencerOptions::kMinTempoPercent,
-                      TSequencerOptions::kMaxTempoPercent);
+    return std::clamp(ui_->edtTempoPercent->value(), SequencerOptions::kMinTempoPercent,
+                      SequencerOptions::kMaxTempoPercent);
 }
 bool TfrmPlay::TempoRise() const {
     return ui_->chkTempoRise->isChecked();

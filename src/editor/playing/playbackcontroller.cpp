@@ -83,7 +83,7 @@ PlaybackController::PlaybackController(const EditorContext& ctx)
     timer_->SetInterval(1);
     timer_->SetEnabled(false);
     BuildEngine();
-    monitor_ = std::make_unique<TMonitorNote>(*output_);
+    monitor_ = std::make_unique<MonitorNote>(*output_);
 
     Preferences& prefs = ctx_.document.Workspace().prefs;
     frmPlay_ = new TfrmPlay(prefs, ctx_.shell.SettingsPath(), ctx_.shell.Window());
@@ -235,8 +235,8 @@ const TimeSource& PlaybackController::Clock() const {
 
 void PlaybackController::BuildEngine() {
     sequencer_.reset();
-    TSequencerHost* host = this;
-    sequencer_ = std::make_unique<TSequencer>(*play_, Clock(), host);
+    SequencerHost* host = this;
+    sequencer_ = std::make_unique<Sequencer>(*play_, Clock(), host);
     if (options_.timerDriven) sequencer_->AttachTimer(timer_.get());
     if (playAlong_) playAlong_->SetClock(Clock());
 }
@@ -331,7 +331,7 @@ void PlaybackController::StartPlayback() {
     prefs.PlayCount = frmPlay_->PlayCount();
 
     keyOffset_ = KeyOffset(*page);
-    TSequencerOptions options;
+    SequencerOptions options;
     options.playBias = keyOffset_ + frmPlay_->PlayBias();
     options.playCount = prefs.PlayCount;
     options.noClickRepeat = frmPlay_->NoClickRepeat();
@@ -495,7 +495,7 @@ void PlaybackController::OnPassBegun(int pass, int tempoPercent) {
 // The cursor moves when the note is heard: the synthesizer's audio queued
 // ahead of the loudspeaker delays the cursor, not the sound. The delay is
 // taken as the tick sends the note.
-void PlaybackController::OnPlayPosition(const TPlayPosition& position) {
+void PlaybackController::OnPlayPosition(const PlayPosition& position) {
     const std::int64_t delay = output_->SoundDelayMicros();
     const std::int64_t heardAt = delay > 0 ? Clock().NowMicros() + delay : 0;
     if (listening_.load() && position.sourceItem != alongItem_) {

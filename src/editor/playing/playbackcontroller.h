@@ -32,7 +32,7 @@ class PlayAlongSession;
 class TfrmPlay;
 class TfrmTuning;
 class TMMTimer;
-class TMonitorNote;
+class MonitorNote;
 class TMusicItem;
 class TMusicSheet;
 
@@ -49,7 +49,7 @@ struct PlaybackEngineOptions {
     bool timerDriven = true;            // false: the caller runs SequencerTick
 };
 
-class PlaybackController : public QObject, private TSequencerHost, private TPlayListener {
+class PlaybackController : public QObject, private SequencerHost, private PlayListener {
     Q_OBJECT
 public:
     explicit PlaybackController(const EditorContext& ctx);
@@ -84,7 +84,7 @@ public:
     TfrmKeyBoard& KeyBoard() { return *frmKeyBoard_; }
     TfrmTuning& Tuning() { return *frmTuning_; }
     MidiOutput& Output() { return *output_; }
-    TSequencer& Sequencer() { return *sequencer_; }
+    Sequencer& Sequencer() { return *sequencer_; }
     TPlayData& Play() { return *play_; }
     TRcpData& Rcp() { return rcp_; }
     // Playing along with the microphone; tests hand in their own input.
@@ -130,7 +130,7 @@ private:
     void OnPassStarting() override;
     void OnPlayFinished() override;
     void OnPassBegun(int pass, int tempoPercent) override;
-    void OnPlayPosition(const TPlayPosition& position) override;
+    void OnPlayPosition(const PlayPosition& position) override;
     // Runs `work` on the GUI thread unless a newer play began meanwhile.
     template <class Work>
     void Queue(Work work);
@@ -142,8 +142,8 @@ private:
     std::unique_ptr<TPlayData> play_;
     SteadyTimeSource steady_;
     std::unique_ptr<TMMTimer> timer_;
-    std::unique_ptr<TSequencer> sequencer_;
-    std::unique_ptr<TMonitorNote> monitor_;
+    std::unique_ptr<Sequencer> sequencer_;
+    std::unique_ptr<MonitorNote> monitor_;
 
     TfrmPlay* frmPlay_ = nullptr;
     TfrmKeyBoard* frmKeyBoard_ = nullptr;

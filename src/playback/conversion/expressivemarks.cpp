@@ -76,7 +76,7 @@ NoteMarks ReadNoteMarks(const TNote& note) {
 
 GraceGroup GraceNotesOf(const TDaon& daon) {
     GraceGroup group;
-    for (const TDaonSlot& slot : daon.Slots()) {
+    for (const DaonSlot& slot : daon.Slots()) {
         if (slot.note.empty() || slot.note[0] < '1' || slot.note[0] > '7') break;
         group.notes[static_cast<std::size_t>(group.count++)] = {slot.note[0], slot.octave};
     }

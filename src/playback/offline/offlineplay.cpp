@@ -38,7 +38,7 @@ OfflinePlayResult OfflinePlay::Run(OfflineSink& sink) {
     output.OpenDevice(std::make_unique<ForwardingMidiOut>(sink));
     TPlayData play(rcp, output);
     VirtualTimeSource clock;
-    TSequencer sequencer(play, clock);
+    Sequencer sequencer(play, clock);
 
     OfflinePlayResult result;
     PlayOptions playOptions = PlayOptions::FromPreferences(prefs_);
@@ -51,7 +51,7 @@ OfflinePlayResult OfflinePlay::Run(OfflineSink& sink) {
     play.SetTrackMode(conv_track::kMelody, 0);
     play.SetTrackMode(conv_track::kMetronome, options_.metronome ? 0 : track_mode::kMuted);
 
-    TSequencerOptions sequencerOptions;
+    SequencerOptions sequencerOptions;
     sequencerOptions.playBias = KeyOffset(page_);
     sequencerOptions.playCount = 1;
     sequencer.StartPlay(sequencerOptions);

@@ -20,7 +20,7 @@ struct DaonGeometry {
     int slots;   // notes held
 };
 
-int ClampedOctave(const TDaonSlot& slot) {
+int ClampedOctave(const DaonSlot& slot) {
     return std::clamp(slot.octave, -kMaxStackedMarks, kMaxStackedMarks);
 }
 
@@ -84,7 +84,7 @@ void DrawDaon(Canvas& canvas, TDaon& daon, const DrawContext& ctx) {
 
     canvas.SetFontSize(ctx.RatePoints(60));
     std::string numerals;
-    for (const TDaonSlot& slot : daon.Slots()) numerals += slot.note;
+    for (const DaonSlot& slot : daon.Slots()) numerals += slot.note;
     const int width = canvas.TextWidth(numerals);
     daon.StoreMeasuredSize(width, height);
     daon.digitWidth = dw;

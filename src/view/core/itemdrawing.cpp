@@ -28,7 +28,7 @@ void DrawItem(Canvas& canvas, TMusicItem& item, DrawContext& ctx) {
         case ItemClass::RenTon:
         case ItemClass::Kakko:
         case ItemClass::Ren3:
-            DrawSpanningMark(canvas, static_cast<TSpanningMark&>(item), ctx);
+            DrawSpanningMark(canvas, static_cast<SpanningMark&>(item), ctx);
             break;
         case ItemClass::DaonLeft:
         case ItemClass::DaonRight:

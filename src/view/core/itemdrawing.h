@@ -14,7 +14,7 @@ namespace sorvel {
 class TMusicItem;
 class TNote;
 class THorizBar;
-class TSpanningMark;
+class SpanningMark;
 class TDaon;
 class TTempo;
 class TTextBox;
@@ -34,7 +34,7 @@ void DrawNote(Canvas& canvas, TNote& note, DrawContext& ctx);
 // while `inForce` is in force for its numeral and octave; empty for none.
 std::string ChooseAccidental(const std::string& inForce, const std::string& own);
 
-void DrawSpanningMark(Canvas& canvas, TSpanningMark& mark, const DrawContext& ctx);
+void DrawSpanningMark(Canvas& canvas, SpanningMark& mark, const DrawContext& ctx);
 void DrawDaon(Canvas& canvas, TDaon& daon, const DrawContext& ctx);
 void DrawTempo(Canvas& canvas, TTempo& tempo, const DrawContext& ctx);
 void DrawTextBox(Canvas& canvas, TTextBox& box, const DrawContext& ctx);

@@ -11,7 +11,7 @@
 namespace sorvel {
 namespace {
 
-void DrawCresc(Canvas& canvas, const TSpanningMark& mark) {
+void DrawCresc(Canvas& canvas, const SpanningMark& mark) {
     const int h = mark.Height();
     const int top = mark.PosY() - Half(h);
     const int middle = top + Half(h);
@@ -26,7 +26,7 @@ void DrawCresc(Canvas& canvas, const TSpanningMark& mark) {
 }
 
 // The height of a slur's or arch's rise over its ends.
-int ArchRise(const TSpanningMark& mark) {
+int ArchRise(const SpanningMark& mark) {
     return std::min(ScaleByRate(mark.Width(), 5) + ScaleByRate(mark.Height(), 60), mark.Height());
 }
 
@@ -78,7 +78,7 @@ void Draw3ren(Canvas& canvas, const T3ren& mark, const DrawContext& ctx) {
 
 // What the height is measured on: brackets on their number, the rest on
 // their own glyph.
-std::string MeasuredText(const TSpanningMark& mark) {
+std::string MeasuredText(const SpanningMark& mark) {
     switch (mark.Class()) {
         case ItemClass::Kakko:
             return "1";
@@ -91,7 +91,7 @@ std::string MeasuredText(const TSpanningMark& mark) {
 
 }  // namespace
 
-void DrawSpanningMark(Canvas& canvas, TSpanningMark& mark, const DrawContext& ctx) {
+void DrawSpanningMark(Canvas& canvas, SpanningMark& mark, const DrawContext& ctx) {
     canvas.SetFontSize(ctx.NotePoints());
     const int h = ScaleByRate(canvas.TextHeight(MeasuredText(mark)), mark.HeightRate());
     mark.StoreMeasuredSize(mark.Width(), h);

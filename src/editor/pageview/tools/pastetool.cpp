@@ -24,7 +24,7 @@ void PasteTool::PaintPreview(QPainter& painter, const QRect& exposed, bool overC
     // the layer is then coloured all over in the cursor colour: notes draw
     // their dots and lines with fixed black brushes, which would otherwise
     // stay black.
-    const TWorkspace& ws = document_.Workspace();
+    const Workspace& ws = document_.Workspace();
     const ScorePaintBox& box = view_.Box();
     const qreal ratio = box.devicePixelRatioF();
     QImage layer(exposed.size() * ratio, QImage::Format_ARGB32_Premultiplied);

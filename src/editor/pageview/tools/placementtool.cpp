@@ -49,7 +49,7 @@ bool PlacementTool::Floating() const {
 void PlacementTool::PaintPreview(QPainter& painter, const QRect&, bool overCursor) {
     const std::string& glyph = view_.ToolGlyph();
     if (!overCursor || !Floating() || view_.Tool() == ckCopy || glyph.empty()) return;
-    const TWorkspace& ws = document_.Workspace();
+    const Workspace& ws = document_.Workspace();
     painter.save();
     painter.scale(view_.Box().Scale(), view_.Box().Scale());
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -102,7 +102,7 @@ void RhythmEntryTool::ApplyOctaveOption() {
 
 RhythmEntry& RhythmEntryTool::MakeEntry() {
     if (!entry_) {
-        TWorkspace& ws = document_.Workspace();
+        Workspace& ws = document_.Workspace();
         entry_ = std::make_unique<RhythmEntry>(document_.Book(), ws.layout, ws.glyphs);
         ApplyOctaveOption();
     }

@@ -110,7 +110,7 @@ void SelectTool::ShowResizeGrip(int x, int y) {
     bool resize = false;
     for (TMusicItem* item : view_.Selection()) {
         if (!TraitsOf(*item).anchoredAtLeft) continue;
-        const TRect grip = item->GetSizeGripRect();
+        const Rect grip = item->GetSizeGripRect();
         resize = x > grip.left && x < grip.right && y > grip.top && y < grip.bottom;
     }
     if (resize != resizeCursor_) {
@@ -256,7 +256,7 @@ void SelectTool::FinishResize() {
 
 void SelectTool::PaintPreview(QPainter& painter, const QRect&, bool overCursor) {
     if (overCursor || lastMove_ != MoveAction::kRubberBand || downX_ < 0) return;
-    const TWorkspace& ws = document_.Workspace();
+    const Workspace& ws = document_.Workspace();
     painter.save();
     painter.scale(view_.Box().Scale(), view_.Box().Scale());
     painter.setRenderHint(QPainter::Antialiasing, true);
