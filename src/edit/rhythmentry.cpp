@@ -2,6 +2,7 @@
 #include "edit/rhythmentry.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "base/arith.h"
@@ -18,9 +19,8 @@ namespace sorvel {
 namespace {
 
 constexpr int kWholeTicks = 4 * kQuarterTicks;
-constexpr int kLongestTyped = 4 * kWholeTicks;   // a note of four whole bars of 4/4
-constexpr int kShortestTyped = 3;                // the sixty-fourth
-constexpr std::size_t kRememberedRuns = 2 * 52;  // twice the undo ring
+constexpr int kLongestTyped = 4 * kWholeTicks;  // a note of four whole bars of 4/4
+constexpr int kShortestTyped = 3;               // the sixty-fourth
 
 // The time signature in force at (x, y) of page `pageIndex`: the last one
 // before it in reading order.
@@ -66,16 +66,31 @@ RhythmEntry::~RhythmEntry() {
     for (TBarLine* line : kept_) undo_->LetGo(line);
 }
 
+// The run as the history keeps it with a state, tagged with the entry that
+// kept it.
+struct RhythmEntry::RunMemo : StepMemo {
+    RunMemo(const RhythmEntry* o, Run r) : owner(o), run(std::move(r)) {}
+    const RhythmEntry* owner;
+    Run run;
+};
+
+const RhythmEntry::Run* RhythmEntry::RunOf(long stateId) const {
+    if (!undo_) return nullptr;
+    const auto* memo = dynamic_cast<const RunMemo*>(undo_->MemoOf(stateId));
+    return memo && memo->owner == this ? &memo->run : nullptr;
+}
+
 void RhythmEntry::Resume(long stateId, EntryPlace at) {
     notice_ = EntryNotice::kNone;
-    if (const auto it = runs_.find(stateId); it != runs_.end()) {
-        const EntryPlace& kept = it->second.next;
+    if (const Run* kept = RunOf(stateId)) {
+        const EntryPlace& next = kept->next;
         // Playback turns to the page of the note it plays and leaves the key
         // cursor where it was: the cursor still says where the run goes on,
         // and the run goes on there, on its own page.
-        if (kept.x == at.x && kept.y == at.y) {
-            run_ = it->second;
-            if (kept.page != at.page) notice_ = EntryNotice::kBackToRun;
+        if (next.x == at.x && next.y == at.y) {
+            const bool otherPage = next.page != at.page;
+            run_ = *kept;
+            if (otherPage) notice_ = EntryNotice::kBackToRun;
             return;
         }
     }
@@ -104,26 +119,21 @@ void RhythmEntry::StartRun(EntryPlace at) {
 }
 
 void RhythmEntry::Remember(long stateId) {
-    if (!runs_.contains(stateId)) remembered_.push_back(stateId);
-    runs_[stateId] = run_;
-    while (remembered_.size() > kRememberedRuns) {
-        runs_.erase(remembered_.front());
-        remembered_.pop_front();
-    }
+    if (undo_) undo_->SetMemo(stateId, std::make_shared<const RunMemo>(this, run_));
 }
 
 bool RhythmEntry::CarryOver(long from, long to) {
-    const auto it = runs_.find(from);
-    if (it == runs_.end()) return false;
-    run_ = it->second;
+    const Run* kept = RunOf(from);
+    if (!kept) return false;
+    run_ = *kept;
     Remember(to);
     return true;
 }
 
 std::optional<EntryPlace> RhythmEntry::NextOf(long stateId) const {
-    const auto it = runs_.find(stateId);
-    if (it == runs_.end()) return std::nullopt;
-    return it->second.next;
+    const Run* kept = RunOf(stateId);
+    if (!kept) return std::nullopt;
+    return kept->next;
 }
 
 TNote* RhythmEntry::LastNote() const {

@@ -9,14 +9,12 @@
 // standing in the rows it fills; music that is there stays untouched (a run
 // begins after it, and a step that would write onto it is refused). Digits
 // may take the octave nearest the note before them; accidentals and grace
-// notes are typed onto the notes. The run of typed notes is kept per undo
-// state, so undo and redo give back the run as it was. Every change is
+// notes are typed onto the notes. The run of typed notes is kept with the
+// undo step that led to it, so undo and redo give back the run as it was. Every change is
 // recorded; the caller holds the undo group of each operation. Layout:
 // rhythmentry_layout.cpp; pitches and grace notes: rhythmentry_pitch.cpp.
 // No Qt.
-#include <deque>
 #include <optional>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -83,7 +81,8 @@ public:
     void Resume(long stateId, EntryPlace at);
     // What Resume and the steps after it met; kNone when nothing to tell.
     EntryNotice Notice() const { return notice_; }
-    // Keeps the run for the undo state an operation's group led to.
+    // Keeps the run with the undo state an operation's group led to (the
+    // history's memo of that state: it leaves with the step).
     void Remember(long stateId);
     // Keeps the run of undo state `from` for state `to` too, after a change
     // that leaves the run as it is (a mark or an accidental put on its notes
@@ -193,6 +192,9 @@ private:
         EntryPlace next;
     };
 
+    struct RunMemo;
+    // The run kept with `stateId` by this entry, or null.
+    const Run* RunOf(long stateId) const;
     void StartRun(EntryPlace at);
     int EndTicks() const;
     int BarOfLast() const;
@@ -234,8 +236,6 @@ private:
     EntryNotice notice_ = EntryNotice::kNone;
     bool nearestOctave_ = false;
     EightSize eight_;
-    std::unordered_map<long, Run> runs_;
-    std::deque<long> remembered_;  // oldest first, so the map stays small
     // The bar lines the bars took over wait in the undo manager's container
     // for as long as a kept run may give them back: this entry's life.
     TUndo* undo_;

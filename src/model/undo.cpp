@@ -40,6 +40,7 @@ void TUndo::Clear() {
     for (auto& label : labels_) label.clear();
     baseSerial_ = nextSerial_++;
     for (auto& slot : slots_) slot.reset();
+    for (auto& memo : memos_) memo.reset();
     position_ = 1;
     top_ = 1;
     bottom_ = 0;
@@ -103,11 +104,13 @@ void TUndo::Push(std::unique_ptr<Group> group) {
     Hold(*group);
     slots_[position_] = std::move(group);
     serials_[position_] = nextSerial_++;
+    memos_[position_].reset();
     position_ = top_ = Next(position_);
     if (position_ != bottom_) {
         ++count_;
     } else {
         // The ring is full: the oldest step leaves it.
+        memos_[bottom_].reset();
         bottom_ = Next(bottom_);
         baseSerial_ = serials_[bottom_];
         if (std::unique_ptr<Group> oldest = std::move(slots_[bottom_])) Release(*oldest, released);
@@ -119,8 +122,29 @@ void TUndo::Push(std::unique_ptr<Group> group) {
 void TUndo::DiscardRedoSteps(std::vector<Persistent*>& released) {
     while (top_ != position_) {
         top_ = Previous(top_);
+        memos_[top_].reset();
         if (std::unique_ptr<Group> group = std::move(slots_[top_])) Release(*group, released);
     }
+}
+
+int TUndo::SlotOfState(long stateId) const {
+    if (stateId == baseSerial_) return bottom_;
+    for (int i = Next(bottom_); i != top_; i = Next(i)) {
+        if (serials_[i] == stateId) return i;
+    }
+    return -1;
+}
+
+bool TUndo::SetMemo(long stateId, std::shared_ptr<const StepMemo> memo) {
+    const int slot = SlotOfState(stateId);
+    if (slot < 0) return false;
+    memos_[slot] = std::move(memo);
+    return true;
+}
+
+const StepMemo* TUndo::MemoOf(long stateId) const {
+    const int slot = SlotOfState(stateId);
+    return slot < 0 ? nullptr : memos_[slot].get();
 }
 
 void TUndo::Hold(const Group& group) {

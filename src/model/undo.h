@@ -4,6 +4,7 @@
 // a ring of 52 slots (at most 50 undoable steps); removed objects live in its
 // container until no step of the history refers to them any more. Groups do
 // not nest, and a history may refuse changes made while no group is open.
+// A tool may keep a memo with a state (what it goes on with there).
 #include <array>
 #include <functional>
 #include <memory>
@@ -17,6 +18,13 @@
 #include "model/objcontainer.h"
 
 namespace sorvel {
+
+// What a tool keeps with a state of the book (rhythm entry: the typed run it
+// goes on with there). The undo manager only holds it; the tool knows its type.
+class StepMemo {
+public:
+    virtual ~StepMemo() = default;
+};
 
 class TUndo {
 public:
@@ -43,6 +51,13 @@ public:
     void Redo();
     // Drops every step and destroys every object in the container.
     void Clear();
+
+    // The memo kept with state `stateId`: the state the history starts from
+    // or one a stored step leads to. It leaves with its step (dropped as the
+    // oldest, or discarded as a lost redo step). SetMemo on a state that is
+    // gone keeps nothing and returns false; MemoOf gives null.
+    bool SetMemo(long stateId, std::shared_ptr<const StepMemo> memo);
+    const StepMemo* MemoOf(long stateId) const;
 
     // Opens the group that becomes the next step, named `label` (for
     // diagnostics; empty for none). Opening a group while one is open is a
@@ -116,6 +131,8 @@ private:
     // Drops the steps that could be redone; the objects they named are added
     // to `released`.
     void DiscardRedoSteps(std::vector<Persistent*>& released);
+    // The ring slot of state `stateId` (the base state's is bottom_), or -1.
+    int SlotOfState(long stateId) const;
 
     // Reference counts of the objects the stored steps name: a step is held
     // when it enters the ring and released when it leaves it (dropped as the
@@ -139,6 +156,7 @@ private:
     int count_ = 0;
     std::array<std::unique_ptr<Group>, kCapacity> slots_{};
     std::array<long, kCapacity> serials_{};
+    std::array<std::shared_ptr<const StepMemo>, kCapacity> memos_{};
     long nextSerial_ = 1;
     long baseSerial_ = 0;  // the state before the oldest stored step
     std::unique_ptr<Group> open_;

@@ -410,7 +410,7 @@ void TfrmMain::InstallCommandFamilies() {
     // Rhythm entry follows the options the settings commands apply; the
     // keys go to rhythm entry first.
     rhythm_ = InstallRhythmCommands(context, setting::kRhythmEntry.Read(settingsPath_));
-    keys_ = InstallKeyCommands(context, *rhythm_);
+    keys_ = InstallKeyCommands(context);
 }
 
 void TfrmMain::BindHandlers() {

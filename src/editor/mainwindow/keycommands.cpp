@@ -9,15 +9,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTextEdit>
-#include <optional>
 
 #include "editor/dialogs/itemdialogs.h"
 #include "editor/document/editordocument.h"
-#include "editor/mainwindow/rhythmcommands.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "editor/pageview/scrollintoview.h"
 #include "editor/pageview/toolpalette.h"
+#include "editor/pageview/tools/keyentrytool.h"
 #include "model/layoutstate.h"
 #include "view/core/pagelayout.h"
 
@@ -37,12 +36,14 @@ bool TakesText(const QWidget* widget) {
 
 }  // namespace
 
-KeyCommands::KeyCommands(const EditorContext& ctx, RhythmCommands& rhythm)
-    : QObject(ctx.shell.Window()), ctx_(ctx), rhythm_(rhythm) {
+KeyCommands::KeyCommands(const EditorContext& ctx) : QObject(ctx.shell.Window()), ctx_(ctx) {
     setObjectName("KeyCommands");
+    keyEntry_ = new KeyEntryTool(ctx_.document, ctx_.view, this);
 }
 
-KeyCommands::~KeyCommands() = default;
+KeyCommands::~KeyCommands() {
+    ctx_.view.SetBaseTool(nullptr);
+}
 
 KeyCommands* KeyCommands::Of(QWidget& window) {
     return window.findChild<KeyCommands*>(QString(), Qt::FindDirectChildrenOnly);
@@ -66,6 +67,16 @@ void KeyCommands::ConnectPaletteAndView() {
     ctx_.view.onStatus = [this](const std::string& text) {
         ctx_.shell.ShowStatus(QString::fromStdString(text));
     };
+    // What the page's keys want of the window, connected once.
+    ctx_.view.SetBaseTool(keyEntry_);
+    connect(keyEntry_, &KeyEntryTool::noToolWanted, this,
+            [this] { ctx_.shell.Palette().PressNoTool(); });
+    connect(keyEntry_, &KeyEntryTool::playWanted, this, [this] {
+        if (QAction* play = ctx_.shell.Action("actPlayStop"); play && play->isEnabled()) {
+            play->trigger();
+        }
+    });
+    connect(keyEntry_, &PageTool::updateWanted, this, [this] { ctx_.shell.ScheduleUpdate(); });
     ctx_.view.onScrollToCursor = [this](CursorPos cursor) {
         // Scroll positions are in widget pixels; the layout works in page units.
         const qreal scale = ctx_.shell.PaintBox().Scale();
@@ -87,62 +98,11 @@ void KeyCommands::ToggleKeyCursor() {
 }
 
 bool KeyCommands::KeyPress(QChar typed) {
-    const char key = static_cast<char>(typed.toLower().toLatin1());
-    if (key == 0) return false;
-    if (rhythm_.Key(key)) return true;
-    if (const char code = AccidentalOfKey(key)) {
-        // The palette's accidental of that code, typed.
-        ctx_.view.SetTool(ckNone);
-        ctx_.view.TypeAccidental(code);
-        ctx_.shell.ScheduleUpdate();
-        return true;
-    }
-    const std::optional<TypedTool> chosen =
-        ToolPalette::ToolOfTypedKey(key, ctx_.document.Workspace().prefs.IsFingerNo00);
-    if (key != 'p' && !chosen) return false;
-    // Every key of the map drops the tool first, P as well.
-    ctx_.view.SetTool(ckNone);
-    if (key == 'p') {
-        // Playback answers P; until it is there the key does nothing more.
-        if (QAction* play = ctx_.shell.Action("actPlayStop"); play && play->isEnabled())
-            play->trigger();
-        return true;
-    }
-    if (chosen->pseudoKey != 0) {
-        ctx_.view.Key(chosen->pseudoKey, Qt::NoModifier);
-    } else {
-        ctx_.view.SetTool(chosen->tool);
-        ctx_.view.SetToolGlyph(chosen->glyph);
-    }
-    ctx_.view.ApplyTypedTool();
-    ctx_.shell.ScheduleUpdate();
-    return true;
+    return ctx_.view.KeyPressed(0, Qt::NoModifier, typed);
 }
 
 bool KeyCommands::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (key == Qt::Key_Escape) {
-        ctx_.shell.Palette().PressNoTool();
-        return true;
-    }
-    if (key == Qt::Key_Backspace && modifiers == Qt::NoModifier) {
-        if (rhythm_.Backspace()) return true;
-        if (!ctx_.view.KeyCursorShown()) return false;
-        ctx_.view.Key(key, modifiers);
-        ctx_.shell.ScheduleUpdate();
-        return true;
-    }
-    switch (key) {
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Delete:
-            ctx_.view.Key(key, modifiers);
-            ctx_.shell.ScheduleUpdate();
-            return true;
-        default:
-            return false;
-    }
+    return ctx_.view.KeyPressed(key, modifiers, QChar());
 }
 
 bool KeyCommands::eventFilter(QObject* watched, QEvent* event) {
@@ -153,17 +113,17 @@ bool KeyCommands::eventFilter(QObject* watched, QEvent* event) {
         QApplication::activeModalWidget() || TakesText(widget)) {
         return QObject::eventFilter(watched, event);
     }
+    // The page's tools take what is theirs; shortcuts they leave alone.
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = keyEvent->modifiers() & ~Qt::KeypadModifier;
-    if (KeyDown(keyEvent->key(), mods)) return true;
-    if ((mods & ~Qt::ShiftModifier) != Qt::NoModifier) return false;  // shortcuts
     const QString text = keyEvent->text();
-    if (text.size() == 1 && KeyPress(text.front())) return true;
+    const QChar typed = text.size() == 1 ? text.front() : QChar();
+    if (ctx_.view.KeyPressed(keyEvent->key(), mods, typed)) return true;
     return QObject::eventFilter(watched, event);
 }
 
-KeyCommands* InstallKeyCommands(const EditorContext& ctx, RhythmCommands& rhythm) {
-    auto* commands = new KeyCommands(ctx, rhythm);
+KeyCommands* InstallKeyCommands(const EditorContext& ctx) {
+    auto* commands = new KeyCommands(ctx);
     commands->ConnectPaletteAndView();
     ctx.shell.BindCommand("actDispCursor", [commands] { commands->ToggleKeyCursor(); });
     return commands;

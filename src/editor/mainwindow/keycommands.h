@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Note entry from the keyboard and the palette: keys meant for the page reach
-// it before the window's controls, typed characters choose tools by the key
-// map (rhythm entry first), the palette's choice goes to the page view, and
-// the key cursor is shown or hidden.
+// The page's keys in the window: routes the keys meant for the page to the
+// page view's tools (not those of a dialog, a menu or a text field, nor
+// shortcuts), connects the palette and the page view to each other and the
+// page's key entry tool to the window, and shows or hides the key cursor.
 #include <QChar>
 #include <QObject>
 
@@ -13,13 +13,13 @@ class QWidget;
 
 namespace sorvel {
 
-class RhythmCommands;
+class KeyEntryTool;
 
 class KeyCommands : public QObject {
     Q_OBJECT
 
 public:
-    KeyCommands(const EditorContext& ctx, RhythmCommands& rhythm);
+    explicit KeyCommands(const EditorContext& ctx);
     ~KeyCommands() override;
 
     // The window's key entry (its child), or none before it was installed.
@@ -29,9 +29,9 @@ public:
     // window, and takes the application's keys.
     void ConnectPaletteAndView();
     void ToggleKeyCursor();
-    // A typed character (the key map of note entry); true when it was used.
+    // A typed character (the key map of note entry), and a key going down,
+    // from another window; true when a tool of the page used it.
     bool KeyPress(QChar key);
-    // A key going down: Esc drops the tool, the rest reach the page view.
     bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
@@ -39,10 +39,10 @@ protected:
 
 private:
     EditorContext ctx_;
-    RhythmCommands& rhythm_;
+    KeyEntryTool* keyEntry_ = nullptr;
 };
 
 // Makes the window's key entry and binds actDispCursor.
-KeyCommands* InstallKeyCommands(const EditorContext& ctx, RhythmCommands& rhythm);
+KeyCommands* InstallKeyCommands(const EditorContext& ctx);
 
 }  // namespace sorvel

@@ -5,6 +5,9 @@
 
 #include "editor/document/editordocument.h"
 #include "editor/pageview/scorepaintbox.h"
+#include "editor/pageview/tools/pastetool.h"
+#include "editor/pageview/tools/placementtool.h"
+#include "editor/pageview/tools/selecttool.h"
 #include "model/musicbook.h"
 #include "model/musicitem.h"
 #include "model/musicsheet.h"
@@ -25,7 +28,12 @@ constexpr qint64 kMaxImagePixels = 40'000'000;
 }  // namespace
 
 TMusicPaintBox::TMusicPaintBox(EditorDocument& document, ScorePaintBox& paintBox)
-    : document_(document), ws_(document.Workspace()), box_(paintBox) {
+    : document_(document),
+      ws_(document.Workspace()),
+      box_(paintBox),
+      selectTool_(std::make_unique<SelectTool>(document, *this)),
+      placementTool_(std::make_unique<PlacementTool>(document, *this)),
+      pasteTool_(std::make_unique<PasteTool>(document, *this)) {
     box_.onPaint = [this](QPainter& painter, const QRect& exposed) { Paint(painter, exposed); };
     pasteEnv_ = ws_.env;
     pasteEnv_.undo = nullptr;

@@ -2,7 +2,8 @@
 #pragma once
 // The page view: shows one page of the open book on the paint box, keeps the
 // off-screen page image, the selection, the current item and the key cursor
-// state. Editing by mouse and keyboard builds on it.
+// state, and hit-tests. Its tools (tools/) take the mouse and the keys.
+#include <QChar>
 #include <QImage>
 #include <QObject>
 #include <QTimer>
@@ -29,7 +30,11 @@ class TMusicSheet;
 class TMusicItem;
 class Workspace;
 class EditorDocument;
+class PageTool;
+class PasteTool;
+class PlacementTool;
 class ScorePaintBox;
+class SelectTool;
 
 // Pseudo keys of the octave and length buttons (and keys z x c v).
 inline constexpr int kKeyOctaveUp = 10001;
@@ -120,6 +125,17 @@ public:
     const std::string& ToolGlyph() const { return toolGlyph_; }
     void SetToolGlyph(const std::string& glyph);
 
+    // ---- tools that own the page's keys ----
+    // The tool the page's keys go to under every other (not owned).
+    void SetBaseTool(PageTool* tool) { baseTool_ = tool; }
+    // Makes `tool` (not owned; null for none) the active tool: keys go to it
+    // first, and those it leaves to the base tool.
+    void ActivateTool(PageTool* tool);
+    PageTool* ActiveTool() const { return activeTool_; }
+    // A key meant for the page (see PageTool::KeyPressed); true when a tool
+    // used it.
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers, QChar text);
+
     // ---- key cursor ----
     bool KeyCursorShown() const { return blink_.isActive(); }
     CursorPos KeyCursor() const { return cursor_; }
@@ -163,9 +179,15 @@ public:
     std::function<void(QPainter& painter, const TMusicSheet& page)> pageOverlay;
 
     // ---- mouse and keys (positions in page units) ----
+    // The mouse goes to the tool the palette's choice names: none selects,
+    // a tool is placed, the copied items are pasted. The tool that took a
+    // press keeps the moves and the release.
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void MouseMove(int x, int y);
     void MouseUp(int x, int y);
+    // Whether a tool holds the mouse (a button went down on the page).
+    bool PressHeld() const { return pressTool_ != nullptr; }
+    // Opens the dialog of the item under the mouse, when it has one.
     void DoubleClick();
     // Arrows, Delete, Backspace, and the pseudo keys kKeyOctaveUp ...
     // kKeyLonger. With the key cursor shown, Backspace deletes what stands
@@ -190,6 +212,18 @@ public:
     // While on, a plain click anywhere on a row shows the key cursor at the
     // nearest slot, not only a click close to one.
     void SetNearestSlotClicks(bool on) { nearestSlotClicks_ = on; }
+    bool NearestSlotClicks() const { return nearestSlotClicks_; }
+    // Moves the cursor position (the key cursor's, and where a floating
+    // glyph or paste shows) without showing the key cursor.
+    void MoveCursorTo(CursorPos at) { cursor_ = at; }
+    // Shows the palette's glyph or the paste floating at `at`.
+    void FloatAt(CursorPos at);
+    bool FloatingShown() const { return floatingShown_; }
+    // Selects `item` with the marks linked to it when it is a note.
+    void SelectWithLinks(TMusicItem* item);
+    // Tells the window the selection or the key cursor changed.
+    void StateChanged();
+    ScorePaintBox& Box() { return box_; }
     // The size of "8" in the page's note font, by which marks are placed.
     EightSize MarkEightSize() const;
 
@@ -229,9 +263,8 @@ private:
     void Paint(QPainter& painter, const QRect& exposed);
     void PaintOverlays(QPainter& painter, const QRect& exposed);
     bool PixelHit(TMusicItem& item, int x, int y);
-    void SelectWithLinks(TMusicItem* item);
-    void SelectOnClick();
-    void Placement(Qt::MouseButton button, int x, int y);
+    // The tool the mouse goes to while no button is held.
+    PageTool& MouseTool();
     Placed PlaceOnEmptySlot(CursorPos at, const KeyedPitch* keyed);
     Placed PlaceOnNote(Qt::MouseButton button, const KeyedPitch* keyed);
     Placed ApplyToNotes(const std::vector<TMusicItem*>& targets, Qt::MouseButton button,
@@ -246,13 +279,7 @@ private:
     // Where a floating glyph or paste first shows: the snapped mouse over the
     // page, else the key cursor when shown, else the first slot.
     CursorPos FloatingStart() const;
-    void PaintFloatingPaste(QPainter& painter, const QRect& exposed);
     void DoubleClickOnPage();
-    void Dragging(int x, int y);
-    void FinishRubberBand(int x, int y);
-    void FinishMove();
-    void MoveSelectionToDragPositions();
-    void FinishResize();
     void StepKeyCursor(int key, Qt::KeyboardModifiers modifiers);
     void StepBackDeleting();
     void ChangeSelectedNotes(int key);
@@ -263,7 +290,6 @@ private:
     TNote* JustTyped() const;
     void RememberTyped(TNote* note);
     void NoteEntered(TMusicItem* item);
-    void StateChanged();
     // Width and height of `text` in the header font at the note size, as the
     // page image's canvas measures them.
     QSize MeasureInPageFont(const std::string& text) const;
@@ -288,26 +314,16 @@ private:
     TMusicItem* currentItem_ = nullptr;
     TContentKind tool_ = ckNone;
     std::string toolGlyph_;
+    PageTool* baseTool_ = nullptr;
+    PageTool* activeTool_ = nullptr;
     CursorPos cursor_{0, 0};
     QTimer blink_;
     bool cursorMarkVisible_ = false;
-    // What the mouse button held down started; a move drags only after a
-    // plain or Ctrl press.
-    enum class DragState {
-        kIdle,
-        kPlainPress,
-        kTogglePress,  // right button or Shift: toggles the item's selection
-        kCtrlPress,
-        kPlacingTool,
-        kKeyCursorShown,  // the press showed the key cursor at a grid point
-    };
-    // What the last move of the held button did, finished on release.
-    enum class MoveAction { kNone, kRubberBand, kMoving, kResizing };
-    DragState dragState_ = DragState::kIdle;
-    MoveAction lastMove_ = MoveAction::kNone;
-    int downX_ = -1, downY_ = -1;
-    int cornerX_ = -1, cornerY_ = -1;
-    bool resizeCursor_ = false;
+    // The mouse's tools, and the one that holds the press.
+    std::unique_ptr<SelectTool> selectTool_;
+    std::unique_ptr<PlacementTool> placementTool_;
+    std::unique_ptr<PasteTool> pasteTool_;
+    PageTool* pressTool_ = nullptr;
     bool floatingShown_ = false;
     bool nearestSlotClicks_ = false;
     // Set when a double-click on the page opened an item dialog: the press

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page view's handling of the mouse: hit tests, selection, rubber band,
-// moving and resizing, the key cursor shown by a click, and the marks drawn
-// over the page image. Placing a tool lives in musicpaintbox_placement.cpp,
-// the keys in musicpaintbox_keys.cpp.
+// The page view's hit tests, selection helpers, the mouse handed to the page's
+// tools (select, place, paste in tools/), and the marks drawn over the page
+// image. Placing a tool lives in musicpaintbox_placement.cpp, the keys in
+// musicpaintbox_keys.cpp.
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "editor/dialogs/itemdialogs.h"
 #include "editor/document/editordocument.h"
 #include "editor/pageview/musicpaintbox.h"
 #include "editor/pageview/scorepaintbox.h"
+#include "editor/pageview/tools/pastetool.h"
+#include "editor/pageview/tools/placementtool.h"
+#include "editor/pageview/tools/selecttool.h"
 #include "model/glyphcodes.h"
 #include "model/itemtraits.h"
 #include "model/musicmark.h"
@@ -22,8 +27,6 @@
 #include "view/qt/qtcanvas.h"
 
 namespace sorvel {
-
-namespace {}  // namespace
 
 // ---- hit tests ----------------------------------------------------------------
 
@@ -100,15 +103,6 @@ void TMusicPaintBox::SelectWithLinks(TMusicItem* item) {
     }
 }
 
-void TMusicPaintBox::SelectOnClick() {
-    if (!currentItem_) {
-        ClearSelection();
-    } else if (!currentItem_->selected) {
-        ClearSelection();
-        SelectWithLinks(currentItem_);
-    }
-}
-
 void TMusicPaintBox::StateChanged() {
     if (onStateChanged) onStateChanged();
 }
@@ -119,209 +113,37 @@ void TMusicPaintBox::NoteEntered(TMusicItem* item) {
 
 // ---- mouse ---------------------------------------------------------------------
 
+PageTool& TMusicPaintBox::MouseTool() {
+    if (tool_ == ckNone) return *selectTool_;
+    if (tool_ == ckCopy) return *pasteTool_;
+    return *placementTool_;
+}
+
 void TMusicPaintBox::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x,
                                int y) {
     if (!page_) return;
-    downX_ = cornerX_ = x;
-    downY_ = cornerY_ = y;
-    if (tool_ != ckNone) {
-        Placement(button, x, y);
-        return;
-    }
-    if (!resizeCursor_) currentItem_ = HitTest(x, y);
-    if (button == Qt::RightButton || (modifiers & Qt::ShiftModifier)) {
-        dragState_ = DragState::kTogglePress;
-        if (!currentItem_) {
-            ClearSelection();
-        } else if (currentItem_->selected) {
-            currentItem_->selected = false;
-            std::erase(selection_, currentItem_);
-            if (currentItem_->Class() == ItemClass::Note) {
-                for (TMusicItem* linked : currentItem_->Links()) {
-                    linked->selected = false;
-                    std::erase(selection_, linked);
-                }
-            }
-        } else {
-            SelectWithLinks(currentItem_);
-        }
-    } else if (modifiers & Qt::ControlModifier) {
-        dragState_ = DragState::kCtrlPress;
-        SelectOnClick();
-    } else {
-        dragState_ = DragState::kPlainPress;
-        HideKeyCursor();
-        if (!currentItem_) {
-            PageLayout layout(ws_.layout);
-            const int sx = layout.SnapX(x), sy = layout.SnapY(y);
-            cursor_ = {sx, sy};
-            if (nearestSlotClicks_ || (std::abs(x - sx) < 5 && std::abs(y - sy) < 5)) {
-                dragState_ = DragState::kKeyCursorShown;
-                ShowKeyCursor(sx, sy);
-            }
-        }
-        SelectOnClick();
-    }
-    Redraw();
-    StateChanged();
+    pressTool_ = &MouseTool();
+    pressTool_->MousePressed(button, modifiers, x, y);
 }
 
 void TMusicPaintBox::MouseMove(int x, int y) {
-    lastMove_ = MoveAction::kNone;
     if (!page_) return;
-    switch (dragState_) {
-        case DragState::kIdle:
-            if (tool_ != ckNone) {
-                PageLayout layout(ws_.layout);
-                const CursorPos at{layout.SnapX(x), layout.SnapY(y)};
-                if (!(at == cursor_) || !floatingShown_) {
-                    cursor_ = at;
-                    floatingShown_ = true;
-                    box_.update();
-                }
-            } else {
-                bool resize = false;
-                for (TMusicItem* item : selection_) {
-                    if (!TraitsOf(*item).anchoredAtLeft) continue;
-                    const Rect grip = item->GetSizeGripRect();
-                    resize = x > grip.left && x < grip.right && y > grip.top && y < grip.bottom;
-                }
-                if (resize != resizeCursor_) {
-                    resizeCursor_ = resize;
-                    box_.setCursor(resize ? Qt::SizeHorCursor : Qt::ArrowCursor);
-                }
-            }
-            break;
-        case DragState::kPlainPress:
-        case DragState::kCtrlPress:
-            Dragging(x, y);
-            break;
-        default:
-            break;
-    }
-}
-
-void TMusicPaintBox::Dragging(int x, int y) {
-    PageLayout layout(ws_.layout);
-    if (resizeCursor_) {
-        for (TMusicItem* item : selection_) {
-            if (!TraitsOf(*item).anchoredAtLeft) continue;
-            item->dragX = item->PosX();
-            item->dragY = item->PosY();
-            item->dragWidth = layout.SnapX(x) + layout.SnapX(item->PosX() + item->Width()) -
-                              layout.SnapX(downX_) - item->PosX();
-        }
-        lastMove_ = MoveAction::kResizing;
-        Redraw(true);
-        return;
-    }
-    if (!selection_.empty() && currentItem_) {
-        lastMove_ = MoveAction::kMoving;
-        TMusicItem* reference = currentItem_;
-        if (!currentItem_->IsSymbol() && currentItem_->LinkCount() == 1) {
-            reference = currentItem_->GetLink(0);
-        }
-        const int dx = layout.SnapX(x) + layout.SnapX(currentItem_->PosX()) - layout.SnapX(downX_) -
-                       currentItem_->PosX();
-        const bool slotted = std::any_of(selection_.begin(), selection_.end(),
-                                         [](const TMusicItem* i) { return TraitsOf(*i).symbol; });
-        const int dy = slotted ? layout.SnapY(y) + layout.SnapY(reference->PosY()) -
-                                     layout.SnapY(downY_) - reference->PosY()
-                               : y - downY_;
-        for (TMusicItem* item : selection_) {
-            item->dragX = item->PosX() + dx;
-            item->dragY = item->PosY() + dy;
-            item->dragWidth = item->Width();
-        }
-        Redraw(true);
-        return;
-    }
-    if (selection_.empty() && currentItem_) return;
-    cornerX_ = x;
-    cornerY_ = y;
-    lastMove_ = MoveAction::kRubberBand;
-    box_.update();
+    (pressTool_ ? *pressTool_ : MouseTool()).MouseMoved(x, y);
 }
 
 void TMusicPaintBox::MouseUp(int x, int y) {
     if (!page_) return;
-    switch (lastMove_) {
-        case MoveAction::kRubberBand:
-            FinishRubberBand(x, y);
-            break;
-        case MoveAction::kMoving:
-            FinishMove();
-            break;
-        case MoveAction::kResizing:
-            FinishResize();
-            break;
-        default:
-            break;
-    }
-    dragState_ = DragState::kIdle;
-    lastMove_ = MoveAction::kNone;
-    downX_ = downY_ = -1;
+    if (PageTool* tool = std::exchange(pressTool_, nullptr)) tool->MouseReleased(x, y);
     Redraw();
     StateChanged();
     if (onPageClickEnded) onPageClickEnded();
 }
 
-void TMusicPaintBox::FinishRubberBand(int x, int y) {
-    const int left = std::min(downX_, x), right = std::max(downX_, x);
-    const int top = std::min(downY_, y), bottom = std::max(downY_, y);
-    ClearSelection();
-    for (int i = 0; i < page_->ItemCount(); ++i) {
-        TMusicItem* item = page_->GetItem(i);
-        const int l =
-            TraitsOf(*item).anchoredAtLeft ? item->PosX() : item->PosX() - item->Width() / 2;
-        const int t = item->PosY() - item->Height() / 2;
-        if (l >= left && l + item->Width() <= right && t >= top && t + item->Height() <= bottom) {
-            selection_.AddUnique(item);
-        }
-    }
-    const std::vector<TMusicItem*> found(selection_.begin(), selection_.end());
-    for (TMusicItem* item : found) {
-        if (item->Class() != ItemClass::Note) continue;
-        for (TMusicItem* linked : item->Links()) selection_.AddUnique(linked);
-    }
-    for (TMusicItem* item : selection_) item->selected = true;
-}
-
-void TMusicPaintBox::FinishMove() {
-    document_.Edit("move", [this](Transaction&) { MoveSelectionToDragPositions(); });
-}
-
-void TMusicPaintBox::MoveSelectionToDragPositions() {
-    for (TMusicItem* item : selection_) {
-        if (!item->IsSymbol()) continue;
-        item->SetPosX(item->dragX);
-        item->SetPosY(item->dragY);
-    }
-    for (TMusicItem* item : selection_) {
-        if (item->IsSymbol()) continue;
-        const bool daon =
-            item->Class() == ItemClass::DaonLeft || item->Class() == ItemClass::DaonRight;
-        bool stays = false;
-        if (!daon && item->LinkCount() > 0) {
-            // A mark dragged along with its note stays attached: it keeps its
-            // place when the note now lies within its box.
-            const TMusicItem* first = item->GetLink(0);
-            const int halfW = item->Width() / 2, halfH = item->Height() / 2;
-            stays = first->PosX() >= item->dragX - halfW && first->PosX() <= item->dragX + halfW &&
-                    first->PosY() >= item->dragY - halfH && first->PosY() <= item->dragY + halfH;
-        }
-        if (stays) continue;
-        item->SetPosX(item->dragX);
-        item->SetPosY(item->dragY);
-    }
-}
-
-void TMusicPaintBox::FinishResize() {
-    document_.Edit("resize", [this](Transaction&) {
-        for (TMusicItem* item : selection_) {
-            if (TraitsOf(*item).anchoredAtLeft) item->SetWidth(item->dragWidth);
-        }
-    });
+void TMusicPaintBox::FloatAt(CursorPos at) {
+    if (at == cursor_ && floatingShown_) return;
+    cursor_ = at;
+    floatingShown_ = true;
+    box_.update();
 }
 
 void TMusicPaintBox::DoubleClick() {
@@ -338,53 +160,33 @@ void TMusicPaintBox::DoubleClickOnPage() {
     swallowDoubleClickPress_ = opensDialog;
 }
 
-// ---- placing tools ------------------------------------------------------------
-
-void TMusicPaintBox::Placement(Qt::MouseButton button, int x, int y) {
-    PageLayout layout(ws_.layout);
-    // Mouse moves keep the cursor position at the snapped mouse point; a
-    // click that came without a move first (a pen, a test) lands there too.
-    cursor_ = {layout.SnapX(x), layout.SnapY(y)};
-    dragState_ = DragState::kPlacingTool;
-    const TContentKind tool = tool_;
-    const long before = ws_.undo.StateId();
-    const Placed placed = PlaceTool(cursor_, button);
-    if (placed.done && onToolPlaced) onToolPlaced(tool, before);
-}
-
 // ---- marks drawn over the page image ------------------------------------------------
 
 void TMusicPaintBox::PaintOverlays(QPainter& painter, const QRect& exposed) {
-    const bool floating = tool_ != ckNone && floatingShown_ && dragState_ == DragState::kIdle;
-    if (floating && tool_ == ckCopy) PaintFloatingPaste(painter, exposed);
-    painter.save();
-    painter.scale(box_.Scale(), box_.Scale());
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    QtCanvas canvas(painter, false);
-    if (lastMove_ == MoveAction::kRubberBand && downX_ >= 0) {
-        QPen pen(QtCanvas::ToQColor(static_cast<Color>(ws_.prefs.DefoRubberBandColor)));
-        pen.setStyle(Qt::DashLine);
-        pen.setCosmetic(true);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(QPoint(downX_, downY_), QPoint(cornerX_, cornerY_)).normalized());
-    }
+    // What the tools would do, under the key cursor's mark and over it.
+    const std::initializer_list<PageTool*> tools = {pasteTool_.get(), selectTool_.get(),
+                                                    placementTool_.get()};
+    for (PageTool* tool : tools) tool->PaintPreview(painter, exposed, false);
     if (KeyCursorShown() && cursorMarkVisible_) {
+        painter.save();
+        painter.scale(box_.Scale(), box_.Scale());
+        painter.setRenderHint(QPainter::Antialiasing, true);
         const QSize five = MeasureInPageFont("5");
         QPen pen(Qt::black, 5);
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         painter.drawLine(cursor_.x - five.width() / 2, cursor_.y + five.height() / 2,
                          cursor_.x + five.width() / 2, cursor_.y + five.height() / 2);
+        painter.restore();
     }
-    if (floating && tool_ != ckCopy && !toolGlyph_.empty()) {
-        canvas.SetFont(kMusicFontName, SafePoints(ws_.prefs.DefoCurSorFontSize));
-        canvas.SetFontColor(static_cast<Color>(ws_.prefs.DefoCurSorFontColor));
-        const int w = canvas.TextWidth(toolGlyph_), h = canvas.TextHeight(toolGlyph_);
-        canvas.TextOut(cursor_.x - w / 2, cursor_.y - h / 2, toolGlyph_);
+    for (PageTool* tool : tools) tool->PaintPreview(painter, exposed, true);
+    if (pageOverlay && page_) {
+        painter.save();
+        painter.scale(box_.Scale(), box_.Scale());
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        pageOverlay(painter, *page_);
+        painter.restore();
     }
-    if (pageOverlay && page_) pageOverlay(painter, *page_);
-    painter.restore();
 }
 
 }  // namespace sorvel

@@ -6,6 +6,7 @@
 
 #include "editor/document/editordocument.h"
 #include "editor/pageview/musicpaintbox.h"
+#include "editor/pageview/pagetool.h"
 #include "editor/pageview/scorepaintbox.h"
 #include "model/glyphcodes.h"
 #include "model/musicsheet.h"
@@ -25,6 +26,18 @@ char AccidentalOfKey(char key) {
         default:
             return 0;
     }
+}
+
+void TMusicPaintBox::ActivateTool(PageTool* tool) {
+    if (tool == activeTool_) return;
+    if (activeTool_) activeTool_->Deactivated();
+    activeTool_ = tool;
+    if (activeTool_) activeTool_->Activated();
+}
+
+bool TMusicPaintBox::KeyPressed(int key, Qt::KeyboardModifiers modifiers, QChar text) {
+    if (activeTool_ && activeTool_->KeyPressed(key, modifiers, text)) return true;
+    return baseTool_ && baseTool_->KeyPressed(key, modifiers, text);
 }
 
 TNote* TMusicPaintBox::JustTyped() const {

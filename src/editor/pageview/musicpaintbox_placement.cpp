@@ -450,44 +450,4 @@ void TMusicPaintBox::ApplyTypedToolTo(TNote& note) {
     StateChanged();
 }
 
-// ---- the floating paste --------------------------------------------------------------
-
-void TMusicPaintBox::PaintFloatingPaste(QPainter& painter, const QRect& exposed) {
-    if (exposed.isEmpty()) return;
-    // The items are drawn as the page draws them, onto a clear layer, and
-    // the layer is then coloured all over in the cursor colour: notes draw
-    // their dots and lines with fixed black brushes, which would otherwise
-    // stay black.
-    const qreal ratio = box_.devicePixelRatioF();
-    QImage layer(exposed.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(ratio);
-    layer.fill(Qt::transparent);
-    {
-        QPainter p(&layer);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setRenderHint(QPainter::TextAntialiasing, true);
-        p.translate(-exposed.topLeft());
-        p.scale(box_.Scale(), box_.Scale());
-        QtCanvas canvas(p, false);
-        TRinjiMarkTbl rinji;
-        DrawContext ctx{ws_.prefs, rinji, ws_.glyphs, ws_.layout, false};
-        canvas.SetFont(kMusicFontName, ctx.NotePoints());
-        canvas.SetFontColor(ctx.ScoreColor());
-        canvas.SetBrush(0x000000, BrushStyle::DiagCross);
-        canvas.SetPen(ctx.ScoreColor(), 1);
-        std::vector<TMusicItem*> items;
-        for (int i = 0; i < pasteSheet_->ItemCount(); ++i) items.push_back(pasteSheet_->GetItem(i));
-        for (TMusicItem* item : items) {
-            item->SetPosX(item->dragX + cursor_.x);
-            item->SetPosY(item->dragY + cursor_.y);
-        }
-        for (TMusicItem* item : items) DrawItem(canvas, *item, ctx);
-        p.resetTransform();
-        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(QRect(QPoint(0, 0), exposed.size()),
-                   QtCanvas::ToQColor(static_cast<Color>(ws_.prefs.DefoCurSorFontColor)));
-    }
-    painter.drawImage(exposed.topLeft(), layer);
-}
-
 }  // namespace sorvel
