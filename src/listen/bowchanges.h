@@ -5,6 +5,7 @@
 // and come back; the note is split where the level stops falling.
 #include <vector>
 
+#include "listen/framespectra.h"
 #include "listen/notetracker.h"
 #include "listen/pitchframe.h"
 
@@ -25,8 +26,14 @@ std::vector<float> LevelEnvelope(const PitchTrack& frames, int first, int last);
 // (the frames before belong to the note's own beginning), with its depth.
 std::vector<LevelDip> FindDips(const std::vector<float>& envelope, int settle);
 
-// Splits spans at bow changes: dips deep enough, and deeper than the span's
-// other dips by a clear margin.
-void SplitAtBowChanges(const PitchTrack& frames, std::vector<NoteSpan>& spans);
+// The level of the band 2.5–5 kHz of frames [first, last] (which `spectra`
+// must hold), smoothed as LevelEnvelope is, in dB.
+std::vector<float> BrightEnvelope(const FrameSpectra& spectra, int first, int last);
+
+// Splits spans at bow changes: dips of the level, or of the bright band,
+// deep enough and deeper than the span's other dips by a clear margin.
+// `spectra` may be empty (then the level alone decides).
+void SplitAtBowChanges(const PitchTrack& frames, const FrameSpectra& spectra,
+                       std::vector<NoteSpan>& spans);
 
 }  // namespace sorvel::listen

@@ -65,4 +65,13 @@ float FrameSpectra::PartialsDb(int frame, double hz, double avoidHz) const {
     return any ? static_cast<float>(10.0 * std::log10(power)) : kFloorDb;
 }
 
+float FrameSpectra::BandDb(int frame, double loHz, double hiHz) const {
+    if (frame < 0 || frame >= Frames()) return kFloorDb;
+    const int lo = std::max(1, static_cast<int>(std::ceil(loHz / kBinHz)));
+    const int hi = std::min(kSpectrumBins - 1, static_cast<int>(std::floor(hiHz / kBinHz)));
+    double power = 0;
+    for (int b = lo; b <= hi; ++b) power += std::pow(10.0, Db(frame, b) / 10.0);
+    return power > 0 ? std::max(kFloorDb, static_cast<float>(10.0 * std::log10(power))) : kFloorDb;
+}
+
 }  // namespace sorvel::listen

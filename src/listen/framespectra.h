@@ -27,6 +27,9 @@ public:
     // partial of `avoidHz` (when not 0), since the other note owns them.
     // -120 when no partial is left.
     float PartialsDb(int frame, double hz, double avoidHz = 0) const;
+    // The power sum of the bins from `loHz` up to `hiHz` (at most 5 kHz) in
+    // `frame`, in dB; -120 outside the frames kept.
+    float BandDb(int frame, double loHz, double hiHz) const;
 
 private:
     std::vector<std::uint8_t> bytes_;

@@ -184,7 +184,7 @@ HeardMelody HearNotes(const PitchTrack& frames, const FrameSpectra& spectra, dou
     const std::vector<NoteObservation> obs = Observe(frames, melody.tuningCents, levels);
     std::vector<NoteSpan> spans = TrackInChunks(obs);
     const OnsetCurve onsets = FindOnsets(frames, levels.floor);
-    SplitAtBowChanges(frames, spans);
+    SplitAtBowChanges(frames, spectra, spans);
     std::vector<NoteDraft> notes = Drafts(frames, spans, onsets, levels.floor);
     std::vector<float> pitch(frames.size());
     std::vector<bool> voiced(frames.size());

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "audiotones.h"
 
 namespace sorvel::listen {
@@ -93,7 +95,7 @@ std::vector<float> Dipped(int frames, std::vector<std::pair<int, float>> dips, i
 // deeper than the note's regular swell is no bow change.
 TEST(BowChangesTest, DipsMustStandOutFromTheSwell) {
     std::vector<NoteSpan> spans = {{0, 399, 69, 0}};
-    SplitAtBowChanges(Levels(Dipped(400, {{130, 14}, {270, 13}})), spans);
+    SplitAtBowChanges(Levels(Dipped(400, {{130, 14}, {270, 13}})), FrameSpectra(), spans);
     ASSERT_EQ(spans.size(), 3u);
     EXPECT_NEAR(spans[1].first, 130, 2);
     EXPECT_NEAR(spans[2].first, 270, 2);
@@ -103,12 +105,12 @@ TEST(BowChangesTest, DipsMustStandOutFromTheSwell) {
     std::vector<std::pair<int, float>> swell;
     for (int c = 40; c < 370; c += 32) swell.push_back({c, c == 200 ? 10.0f : 8.0f});
     spans = {{0, 399, 69, 0}};
-    SplitAtBowChanges(Levels(Dipped(400, swell)), spans);
+    SplitAtBowChanges(Levels(Dipped(400, swell)), FrameSpectra(), spans);
     EXPECT_EQ(spans.size(), 1u);
 
     // Near the ends of a span a dip is the note's own start or end.
     spans = {{0, 399, 69, 0}};
-    SplitAtBowChanges(Levels(Dipped(400, {{5, 20}, {394, 20}})), spans);
+    SplitAtBowChanges(Levels(Dipped(400, {{5, 20}, {394, 20}})), FrameSpectra(), spans);
     EXPECT_EQ(spans.size(), 1u);
 }
 
@@ -122,7 +124,7 @@ TEST(BowChangesTest, RippleAfterABowChangeIsNoSecondOne) {
     for (int t = 152; t <= 160; ++t)
         levels[static_cast<std::size_t>(t)] = -28.0f - 2.0f * (1.0f - std::abs(t - 156) / 5.0f);
     std::vector<NoteSpan> spans = {{0, 399, 69, 0}};
-    SplitAtBowChanges(Levels(levels), spans);
+    SplitAtBowChanges(Levels(levels), FrameSpectra(), spans);
     ASSERT_EQ(spans.size(), 2u);
     EXPECT_NEAR(spans[1].first, 130, 2);
 }
@@ -132,13 +134,59 @@ TEST(BowChangesTest, RippleAfterABowChangeIsNoSecondOne) {
 // level is lowest.
 TEST(BowChangesTest, TwoValleysWithinAStrokeAreOneChange) {
     std::vector<NoteSpan> spans = {{0, 399, 69, 0}};
-    SplitAtBowChanges(Levels(Dipped(400, {{130, 12}, {146, 16}}, 8)), spans);
+    SplitAtBowChanges(Levels(Dipped(400, {{130, 12}, {146, 16}}, 8)), FrameSpectra(), spans);
     ASSERT_EQ(spans.size(), 2u);
     EXPECT_NEAR(spans[1].first, 146, 2);
     // Strokes of their own length stay apart.
     spans = {{0, 399, 69, 0}};
-    SplitAtBowChanges(Levels(Dipped(400, {{130, 12}, {180, 16}}, 8)), spans);
+    SplitAtBowChanges(Levels(Dipped(400, {{130, 12}, {180, 16}}, 8)), FrameSpectra(), spans);
     EXPECT_EQ(spans.size(), 3u);
+}
+
+// Spectra whose bins below 2.5 kHz stand at -30 dB and whose bins from
+// 2.5 kHz up follow `bright` (dB), one frame per value.
+FrameSpectra Spectra(const std::vector<float>& bright) {
+    FrameSpectra spectra;
+    std::vector<float> amplitudes(kSpectrumBins);
+    for (const float db : bright) {
+        for (int k = 0; k < kSpectrumBins; ++k) {
+            const double hz = static_cast<double>(k) * kAnalysisRate / kFrameSize;
+            amplitudes[static_cast<std::size_t>(k)] =
+                static_cast<float>(std::pow(10.0, (hz < 2500 ? -30.0 : db) / 20.0));
+        }
+        spectra.Append(amplitudes.data());
+    }
+    return spectra;
+}
+
+// A room's echo fills the gap between two strokes with the low partials, so
+// that the level dips too little to show the bow change; the high partials
+// die away sooner and dip with it. A dip of the bright band alone, or one
+// apart from the level's dip, or a swell of both as regular as vibrato's,
+// is no bow change.
+TEST(BowChangesTest, BrightBandShowsABowChangeTheEchoHides) {
+    const PitchTrack shallow = Levels(Dipped(400, {{200, 5}}));
+    std::vector<NoteSpan> spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(shallow, Spectra(Dipped(400, {{200, 10}})), spans);
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_NEAR(spans[1].first, 200, 2);
+    EXPECT_TRUE(spans[1].bowChange);
+
+    spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(shallow, Spectra(Dipped(400, {{110, 10}})), spans);
+    EXPECT_EQ(spans.size(), 1u);
+    spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(Levels(Dipped(400, {})), Spectra(Dipped(400, {{200, 10}})), spans);
+    EXPECT_EQ(spans.size(), 1u);
+
+    std::vector<std::pair<int, float>> level, bright;
+    for (int c = 40; c < 370; c += 32) {
+        level.push_back({c, 5.0f});
+        bright.push_back({c, c == 200 ? 9.0f : 8.0f});
+    }
+    spans = {{0, 399, 69, 0}};
+    SplitAtBowChanges(Levels(Dipped(400, level)), Spectra(Dipped(400, bright)), spans);
+    EXPECT_EQ(spans.size(), 1u);
 }
 
 }  // namespace
