@@ -44,6 +44,7 @@ inline void UseCompactLayout(TMusicSheet& page, LayoutState* layout = nullptr,
 
 template <class T>
 T* Put(TMusicSheet& page, const std::string& content, int x, int y) {
+    const UntrackedChanges settingUp(page.Undo());
     T* item = CreateItem<T>(page);
     item->SetContent(content);
     item->SetPosX(x);

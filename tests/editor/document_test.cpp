@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 #include "editor/dialogs/frmsetinfo.h"
@@ -105,16 +106,21 @@ private Q_SLOTS:
         TfrmMain& w = *f.window;
         // An imported book: never saved, so modified from the start.
         std::unique_ptr<TMusicBook> imported = std::make_unique<TMusicBook>(w.Workspace().env);
-        imported->ApplyDefaultLayout();
-        imported->NewSheet();
+        {
+            const UntrackedChanges reading(&w.Workspace().undo);
+            imported->ApplyDefaultLayout();
+            imported->NewSheet();
+        }
         w.Document().ReplaceBook(std::move(imported), std::string(),
                                  EditorDocument::Origin::Unsaved);
         QVERIFY(w.IsModified());
 
+        std::optional<UntrackedChanges> asRead(&w.Workspace().undo);
         THorizBar* bar = CreateItem<THorizBar>(*w.CurrentPage());
         bar->SetContent("M");
         bar->SetPosX(100);
         bar->SetPosY(300);
+        asRead.reset();
         WhileModal(
             w, [] {}, [&] { QVERIFY(!EditItemProperties(w.Context(), *bar)); });
         QVERIFY(w.IsModified());
@@ -290,6 +296,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         TfrmMain& w = *f.window;
         TMusicSheet& page = *w.CurrentPage();
+        std::optional<UntrackedChanges> asRead(&w.Workspace().undo);
         page.SuspendSorting();
         while (page.ItemCount() < kMaxItemsPerPage) {
             TNote* note = CreateItem<TNote>(page);
@@ -298,6 +305,7 @@ private Q_SLOTS:
             note->SetPosY(300);
         }
         page.ResumeSorting();
+        asRead.reset();
         const int steps = w.Workspace().undo.UndoCount();
         AddNoteStep(w);
         QTRY_COMPARE(page.ItemCount(), kMaxItemsPerPage);

@@ -193,9 +193,12 @@ private Q_SLOTS:
         TNote* n1 = Put<TNote>(page, "1", SlotX(2), kRow0);
         TNote* n2 = Put<TNote>(page, "2", SlotX(3), kRow0);
         TMusicSign* bow = Put<TMusicSign>(page, "P", SlotX(3), kRow0 - 45);
-        LinkBoth(*n2, *bow);
         TTextBox* words = Put<TTextBox>(page, "O", SlotX(0), 120);
-        words->SetCSVText(cp932::FromUtf8("ゆっくり"));
+        {
+            const UntrackedChanges asRead(page.Undo());
+            LinkBoth(*n2, *bow);
+            words->SetCSVText(cp932::FromUtf8("ゆっくり"));
+        }
         Select(a, {n1, n2, words});
         Trigger(a, "actCopy");
 
@@ -283,8 +286,11 @@ private Q_SLOTS:
         MainWindowFixture f;
         TfrmMain& w = *f.window;
         TMusicSheet& page = CompactPage(w);
-        page.SetGridSize(10);
-        page.SetGridDivNum(36);
+        {
+            const UntrackedChanges asRead(page.Undo());
+            page.SetGridSize(10);
+            page.SetGridDivNum(36);
+        }
         w.View().RetakePageSettings();
         Put<TBarLine>(page, "c", 100, kRow0);
         Put<TBarLine>(page, "c", 180, kRow0);

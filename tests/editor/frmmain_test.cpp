@@ -330,7 +330,10 @@ private Q_SLOTS:
         MainWindowFixture f;
         TfrmMain& w = *f.window;
         TMusicBook& book = w.Book();
-        book.GetSheet(0)->SetTitle("A");
+        {
+            const UntrackedChanges asRead(&w.Workspace().undo);
+            book.GetSheet(0)->SetTitle("A");
+        }
         PageCommands::Of(w)->NewPage();
         PageCommands::Of(w)->NewPage();
         QCOMPARE(book.SheetCount(), 3);
@@ -338,7 +341,10 @@ private Q_SLOTS:
 
         // Insert after page 2: the new page is number 3 and has page 2's layout.
         w.ShowPage(2, true);
-        book.GetSheet(1)->SetGridSize(31);
+        {
+            const UntrackedChanges asRead(&w.Workspace().undo);
+            book.GetSheet(1)->SetGridSize(31);
+        }
         PageCommands::Of(w)->InsertPage(false);
         QCOMPARE(w.PageNo(), 3);
         QCOMPARE(book.SheetCount(), 4);
@@ -385,6 +391,8 @@ private Q_SLOTS:
 
     void blankPageBarsOnlyOnPagesWithoutNotes() {
         MainWindowFixture f;
+        // The edit layer's bar lines called directly, as the new-book set-up does.
+        const UntrackedChanges direct(&f.window->Workspace().undo);
         TMusicSheet& page = *f.window->Book().GetSheet(0);
         page.SetBarParRow(3);
         QVERIFY(PlaceBlankPageBarLines(page));
@@ -420,7 +428,8 @@ private Q_SLOTS:
         f.Start();
         TfrmMain& w = *f.window;
         PageCommands::Of(w)->NewPage();
-        w.Book().GetSheet(1)->SetTitle("lost work");
+        w.Document().Edit("title",
+                          [&](Transaction&) { w.Book().GetSheet(1)->SetTitle("lost work"); });
         const QByteArray unsaved = QByteArray::fromStdString(SaveBookToFileBytes(w.Book()));
 
         // What a crashed editor leaves: its copy under a process that has ended.

@@ -4,6 +4,8 @@
 // step with the derived layout, cancel leaving the book byte-identical, the
 // page mode's header and mark moves, the options with their MIDI signal and
 // click buttons, the display-position panel and the association buttons.
+#include <optional>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -345,6 +347,8 @@ private Q_SLOTS:
 
     void PageModeStoresTheHeaderAndScalesTheMarks() {
         TMusicSheet& page = *Window().CurrentPage();
+        // The page as read with the book: nothing recorded.
+        std::optional<UntrackedChanges> asRead(&Ws().undo);
         page.SetKeyCode(Sjis("１＝Ｇ　（５２弦）"));
         TNote* note = CreateItem<TNote>(page);
         note->SetContent("3");
@@ -356,6 +360,7 @@ private Q_SLOTS:
         mark->SetPosY(260);
         note->Link(*mark);
         mark->Link(*note);
+        asRead.reset();
         const int oldSize = page.NoteFontSize();
         const int steps = Ws().undo.UndoCount();
         InPage([&] {
@@ -385,7 +390,9 @@ private Q_SLOTS:
         QCOMPARE(page.KeyCode(), Sjis("１＝Ｇ　（５２弦）"));
 
         // A key that is not in the list is shown after the list and kept.
+        asRead.emplace(&Ws().undo);
         page.SetKeyCode("1=E");
+        asRead.reset();
         InPage([&] {
             QCOMPARE(Field<QComboBox>("cmbKeyCode")->currentText(), QString("1=E"));
             QVERIFY(Dialog().Confirm());
@@ -501,8 +508,11 @@ private Q_SLOTS:
 
     void GroupsChooseTheirRadioButtonAndRadioButtonsSetTheRate() {
         TMusicBook& book = Window().Book();
-        book.SetOffsetRateX_FingerNo(100);
-        book.SetOffsetRateX_PF(-170);
+        {
+            const UntrackedChanges asRead(&Ws().undo);
+            book.SetOffsetRateX_FingerNo(100);
+            book.SetOffsetRateX_PF(-170);
+        }
         InBook([&] {
             ShowTab("表示位置");
             QCOMPARE(Dialog().SelectedGroup(), 0);

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <optional>
 
 #include "base/commatext.h"
 #include "base/cp932.h"
@@ -195,7 +196,10 @@ private Q_SLOTS:
 
     void DaonRowsBuildTheNoteData() {
         TDaonLeft* daon = Make<TDaonLeft>("K");
-        QVERIFY(daon->SetAllNoteData("62.73U 3  3 "));
+        {
+            const UntrackedChanges asRead(&Ws().undo);
+            QVERIFY(daon->SetAllNoteData("62.73U 3  3 "));
+        }
         Ws().prefs.IsFingerNo00 = true;
         TfrmSetdaon& dialog = Dialogs().Daon();
         QVERIFY(Edit(*daon, dialog, [&] {
@@ -275,11 +279,13 @@ private Q_SLOTS:
 
     void NoteDialogDragsTheAccidentalAndTheDot() {
         TNote* note = Make<TNote>("5");
+        std::optional<UntrackedChanges> asRead(&Ws().undo);
         note->SetRinji("`");
         note->SetFuten(1);
         TMusicSheet* second = Window().Book().NewSheet();
         TNote* other = CreateItem<TNote>(*second);
         other->SetContent("3");
+        asRead.reset();
         TfrmSetNote& dialog = Dialogs().Note();
         NoteOffsets stored;
         QVERIFY(Edit(*note, dialog, [&] {

@@ -141,7 +141,10 @@ private Q_SLOTS:
         f.window->show();
         Page p{*f.window};
         TTextBox* box = p.add<TTextBox>(p.slot(2) - 10, p.row(2), "O");
-        box->SetWidth(200);
+        {
+            const UntrackedChanges asRead(&f.window->Workspace().undo);
+            box->SetWidth(200);
+        }
         p.view().Redraw();
         QVERIFY(p.view().HitTest(p.slot(3), p.row(2)) == box);
         p.view().ShowKeyCursor(p.slot(3), p.row(2));
@@ -291,6 +294,7 @@ private Q_SLOTS:
         // only when a bar line or beat leads the page.
         int calls = 0;
         TMusicSheet& page = *ws.book->GetSheet(0);
+        const UntrackedChanges asRead(&ws.undo);
         QVERIFY(PlaceBlankPageBarLines(page, [&] { ++calls; }));
         QCOMPARE(calls, 1);
     }

@@ -116,10 +116,13 @@ void PlaybackTest::expressiveOptionIsStoredRestoredAndPlayed() {
     std::vector<TNote*> notes;
     for (int i = 0; i < page.ItemCount(); ++i)
         if (TNote* n = page.GetItem(i)->As<TNote>()) notes.push_back(n);
-    TMusicSign* trill = CreateItem<TMusicSign>(page);
-    trill->SetContent("[");
-    notes[0]->Link(*trill);
-    trill->Link(*notes[0]);
+    {
+        const UntrackedChanges asRead(&r.w().Workspace().undo);
+        TMusicSign* trill = CreateItem<TMusicSign>(page);
+        trill->SetContent("[");
+        notes[0]->Link(*trill);
+        trill->Link(*notes[0]);
+    }
     expressive->setChecked(true);
     QVERIFY(r.dialog().Options().expressive);
     r.FastOwnTempo(120);

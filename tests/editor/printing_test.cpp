@@ -112,6 +112,7 @@ bool HasInk(const QImage& image, const QRect& area) {
 }
 
 TNote* AddNote(TMusicSheet& page, int x, int y) {
+    const UntrackedChanges asRead(page.Undo());
     TNote* note = CreateItem<TNote>(page);
     note->SetContent("5");
     note->SetPosX(x);
@@ -276,9 +277,12 @@ private Q_SLOTS:
     void previewShowsPagesAtTheChosenZoom() {
         PrintingWindow f(3, 2);
         TfrmMain& w = *f.window;
-        w.Book().GetSheet(2)->PageWidth = 800;
-        w.Book().GetSheet(2)->PageHeight = 1000;
-        w.Book().GetSheet(2)->SetRowDivNum(4);
+        {
+            const UntrackedChanges asRead(&w.Workspace().undo);
+            w.Book().GetSheet(2)->PageWidth = 800;
+            w.Book().GetSheet(2)->PageHeight = 1000;
+            w.Book().GetSheet(2)->SetRowDivNum(4);
+        }
         const int rows = w.Workspace().layout.RowDivNum;
         bool shown = false;
         f.script.onPreview = [&](TfrmPreview& p) {
@@ -420,7 +424,10 @@ private Q_SLOTS:
 
         // Cancelled after the second page: the old file stays as it was.
         const QByteArray before = ReadAll(f.script.pdfPath);
-        f.window->Book().NewSheet();
+        {
+            const UntrackedChanges asRead(&f.window->Workspace().undo);
+            f.window->Book().NewSheet();
+        }
         f.script.cancelPdfAfter = 2;
         f.Trigger("actSavePdf");
         QCOMPARE(ReadAll(f.script.pdfPath), before);

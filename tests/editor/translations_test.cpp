@@ -330,11 +330,18 @@ private Q_SLOTS:
         for (const auto& l : languages) {
             const InterfaceTranslators translators(l.language);
             MainWindowFixture f;
-            auto* daon = CreateItem<TDaonLeft>(*f.window->CurrentPage());
-            daon->SetContent("K");
-            daon->SetPosX(100);
-            daon->SetPosY(300);
-            QVERIFY(daon->SetAllNoteData("62T73U 3  3 "));
+            auto* daon = [&] {
+                const UntrackedChanges asRead(&f.window->Workspace().undo);
+                auto* made = CreateItem<TDaonLeft>(*f.window->CurrentPage());
+                made->SetContent("K");
+                made->SetPosX(100);
+                made->SetPosY(300);
+                return made;
+            }();
+            {
+                const UntrackedChanges asRead(&f.window->Workspace().undo);
+                QVERIFY(daon->SetAllNoteData("62T73U 3  3 "));
+            }
             TfrmSetdaon& dialog = ItemDialogs::Of(f.window->Context()).Daon();
             QString title;
             QStringList octaves;
@@ -368,7 +375,10 @@ private Q_SLOTS:
             const InterfaceTranslators translators(language);
             MainWindowFixture f;
             TMusicSheet& page = *f.window->CurrentPage();
-            page.SetKeyCode(cp932::FromUtf8("１＝Ｅ　（弦）"));
+            {
+                const UntrackedChanges asRead(&f.window->Workspace().undo);
+                page.SetKeyCode(cp932::FromUtf8("１＝Ｅ　（弦）"));
+            }
             TfrmSetInfo& dialog = SettingsCommands::Of(*f.window)->Dialog();
             QStringList keys;
             QString current;
