@@ -13,17 +13,17 @@ constexpr float kFloorDb = -120.0f;
 constexpr float kStepsPerDb = 2.0f;
 constexpr int kPartials = 8;
 constexpr double kBinHz = static_cast<double>(kAnalysisRate) / kFrameSize;
-// A partial is read as the loudest bin within this many cents of it (vibrato
+// An overtone is read as the loudest bin within this many cents of it (vibrato
 // and tuning move it), and at least the bins either side of it.
 constexpr double kPartialCents = 30.0;
-// A bin this close to a partial of the other note is that note's: the main
+// A bin this close to an overtone of the other note is that note's: the main
 // lobe of the Hann window is two bins either side.
 constexpr double kSharedBins = 2.0;
 
 bool NearPartialOf(double binHz, double avoidHz) {
     if (!(avoidHz > 0)) return false;
-    const double partial = std::max(1, RoundHalfEven(binHz / avoidHz)) * avoidHz;
-    return std::abs(binHz - partial) < kSharedBins * kBinHz;
+    const double overtone = std::max(1, RoundHalfEven(binHz / avoidHz)) * avoidHz;
+    return std::abs(binHz - overtone) < kSharedBins * kBinHz;
 }
 
 }  // namespace

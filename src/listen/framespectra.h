@@ -24,8 +24,8 @@ public:
 
     // The power sum of the partials of `hz` (up to the eighth) in `frame`, in
     // dB: each the loudest bin near it, leaving out the bins that lie on a
-    // partial of `avoidHz` (when not 0), since the other note owns them.
-    // -120 when no partial is left.
+    // overtone of `avoidHz` (when not 0), since the other note owns them.
+    // -120 when no overtone is left.
     float PartialsDb(int frame, double hz, double avoidHz = 0) const;
     // The power sum of the bins from `loHz` up to `hiHz` (at most 5 kHz) in
     // `frame`, in dB; -120 outside the frames kept.

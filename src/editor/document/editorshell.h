@@ -89,6 +89,12 @@ public:
     virtual bool IsPlaying() const = 0;
 };
 
+// The rule of the commands that bring another book or page while none may
+// come: whenever the book is not playing.
+inline EditorShell::EnabledRule NotPlaying(const EditorShell& shell) {
+    return [&shell] { return !shell.IsPlaying(); };
+}
+
 // What every command family works with.
 struct EditorContext {
     EditorDocument& document;

@@ -133,7 +133,7 @@ void InstallTranscribeCommands(const EditorContext& ctx) {
     auto* commands = new TranscribeCommands(ctx);
     EditorShell* shell = &ctx.shell;
     // A transcription becomes a new book: none comes while one plays.
-    const auto notPlaying = [shell] { return !shell->IsPlaying(); };
+    const EditorShell::EnabledRule notPlaying = NotPlaying(*shell);
     shell->BindCommand(
         "actTranscribeFile", [commands] { commands->OpenRecording(); }, notPlaying);
     shell->BindCommand(

@@ -267,7 +267,7 @@ FileCommands* InstallFileCommands(const EditorContext& ctx, std::string executab
     EditorShell* shell = &ctx.shell;
     EditorDocument* document = &ctx.document;
     // No other book comes while one plays; only a changed book is saved.
-    const auto notPlaying = [shell] { return !shell->IsPlaying(); };
+    const EditorShell::EnabledRule notPlaying = NotPlaying(*shell);
     const auto modified = [document] { return document->IsModified(); };
     shell->BindCommand(
         "actNewBook", [commands] { commands->NewBook(); }, notPlaying);

@@ -125,11 +125,9 @@ bool MusicXmlCommands::ExportPath(const QString& path) {
 
 void InstallMusicXmlCommands(const EditorContext& ctx) {
     auto* commands = new MusicXmlCommands(ctx);
-    EditorShell* shell = &ctx.shell;
     // No other book comes while one plays.
     ctx.shell.BindCommand(
-        "actImportMusicXml", [commands] { commands->Import(); },
-        [shell] { return !shell->IsPlaying(); });
+        "actImportMusicXml", [commands] { commands->Import(); }, NotPlaying(ctx.shell));
     ctx.shell.BindCommand("actExportMusicXml", [commands] { commands->Export(); });
 }
 

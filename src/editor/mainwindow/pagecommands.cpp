@@ -84,7 +84,7 @@ void InstallPageCommands(const EditorContext& ctx) {
     const auto notLast = [shell, document] {
         return shell->PageNo() < document->Book().SheetCount();
     };
-    const auto notPlaying = [shell] { return !shell->IsPlaying(); };
+    const EditorShell::EnabledRule notPlaying = NotPlaying(*shell);
     shell->BindCommand(
         "actFirstPage", [commands] { commands->FirstPage(); }, notFirst);
     shell->BindCommand(
@@ -100,7 +100,7 @@ void InstallPageCommands(const EditorContext& ctx) {
     // The last page stays, and no page goes from under the play cursor.
     shell->BindCommand(
         "actDeletePage", [commands] { commands->DeletePage(); },
-        [shell, document] { return document->Book().SheetCount() >= 2 && !shell->IsPlaying(); });
+        [notPlaying, document] { return document->Book().SheetCount() >= 2 && notPlaying(); });
     ctx.shell.BindCommand("actTableOfContent", [commands] { commands->TableOfContent(); });
 }
 
